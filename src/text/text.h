@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+// The language tables. Each table holds one block of rows per language, in the order of
+// the languages below; the transport command names are one block for all languages.
+enum Language : int { French = 1, English = 2, Spanish = 3, German = 4, Italian = 5 };
+inline constexpr int LanguageCount = 5;
+
+enum class TextTable {
+    HintTexts,
+    PropertyTexts,
+    FileMenuTexts,
+    EditMenuTexts,
+    SendReceiveMenuTexts,
+    OptionsMenuTexts,
+    LanguageMenuTexts,
+    HelpMenuTexts,
+    AboutTexts,
+    TileTexts,
+    DayNames,
+    ComResultTexts,
+    ProgramLimitText,
+    MessageTexts,
+    ActionTexts,
+    EditorTexts,
+    ExportDirTexts,
+    RemoteTexts,
+};
+
+// Rows per language of `table`.
+int TextRowCount(TextTable table);
+
+// The text of `row` (0-based) of `table` in `language` (1..5).
+QString LanguageText(TextTable table, int row, int language);
+
+// The transport command names, by row (one block for every language).
+inline constexpr int TransportCommandNameCount = 14;
+QString TransportCommandNames(int row);
