@@ -4,16 +4,14 @@
 
 namespace {
 
-QByteArray bytes(std::initializer_list<int> values)
-{
+QByteArray bytes(std::initializer_list<int> values) {
     QByteArray out;
     for (int v : values)
         out.append(char(v));
     return out;
 }
 
-QByteArray encode(const TORBEXProg &p, bool empty = false)
-{
+QByteArray encode(const TORBEXProg &p, bool empty = false) {
     Frame f;
     EncodeProgram(p, f, empty);
     return frameBytes(f);
@@ -21,13 +19,11 @@ QByteArray encode(const TORBEXProg &p, bool empty = false)
 
 } // namespace
 
-class TestFrame : public QObject
-{
+class TestFrame : public QObject {
     Q_OBJECT
 
 private slots:
-    void flagsAndKinds_packAsDocumented()
-    {
+    void flagsAndKinds_packAsDocumented() {
         TORBEXProg p(QDateTime(QDate(2026, 12, 5), QTime(14, 30)));
         p.Active = 1;
         p.TimerOn = 1;
@@ -46,8 +42,7 @@ private slots:
         QVERIFY(!IsEmptySlot(frame)); // 0x80 in byte 5 is not the empty flag
     }
 
-    void fullProgram_matchesFixture()
-    {
+    void fullProgram_matchesFixture() {
         TORBEXProg p(QDateTime(QDate(2026, 12, 5), QTime(14, 30)));
         p.Inputs = 200;
         p.DayOftheWeek = 6;
@@ -55,12 +50,11 @@ private slots:
         p.ActionKind = {6, 3, 1, 1, 1, 1};
         p.ActionParam = {12, 8, 0, 0, 0, 0};
         p.ActionValue = {77, 255, 255, 255, 255, 255};
-        QCOMPARE(encode(p), bytes({0x00, 200, 0x22, 0x00, 0x63, 0x11, 0x11, 12, 8, 0, 0, 0, 0, 0x6C, 5, 26, 14, 30,
-                                   77, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
+        QCOMPARE(encode(p), bytes({0x00, 200,  0x22, 0x00, 0x63, 0x11, 0x11, 12,   8,    0,    0,    0,
+                                   0,    0x6C, 5,    26,   14,   30,   77,   0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
     }
 
-    void leapDay_encodesAndDecodesInOneStep()
-    {
+    void leapDay_encodesAndDecodesInOneStep() {
         TORBEXProg p;
         QVERIFY(p.SetDate(2024, 2, 29));
         p.Time = QTime(7, 5);
@@ -74,17 +68,15 @@ private slots:
         QCOMPARE(target.Date, QDate(2024, 2, 29));
     }
 
-    void emptySlotFrame_fixture()
-    {
+    void emptySlotFrame_fixture() {
         TORBEXProg empty;
         empty.DefaultInActiveProg(QDateTime(QDate(2026, 12, 5), QTime(14, 30)));
         empty.Inputs = 17;
-        QCOMPARE(encode(empty, true), bytes({0x00, 17, 0x81, 0x00, 0x11, 0x11, 0x11, 0, 0, 0, 0, 0, 0, 0x1C, 5, 26,
-                                              14, 30, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
+        QCOMPARE(encode(empty, true), bytes({0x00, 17,   0x81, 0x00, 0x11, 0x11, 0x11, 0,    0,    0,    0,    0,
+                                             0,    0x1C, 5,    26,   14,   30,   0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
     }
 
-    void isEmptySlot_data()
-    {
+    void isEmptySlot_data() {
         QTest::addColumn<int>("byte2");
         QTest::addColumn<bool>("empty");
         QTest::newRow("0x80") << 0x80 << true;
@@ -93,8 +85,7 @@ private slots:
         QTest::newRow("0x7F") << 0x7F << false;
         QTest::newRow("0x00") << 0x00 << false;
     }
-    void isEmptySlot()
-    {
+    void isEmptySlot() {
         QFETCH(int, byte2);
         QFETCH(bool, empty);
         Frame f(FrameSize);
@@ -102,8 +93,7 @@ private slots:
         QCOMPARE(IsEmptySlot(f), empty);
     }
 
-    void emptyFlag_neverReachesProgram()
-    {
+    void emptyFlag_neverReachesProgram() {
         TORBEXProg p;
         Frame f(FrameSize);
         f[2].Value = 0x81;
@@ -115,8 +105,7 @@ private slots:
         QCOMPARE(p.TimerOn, 0);
     }
 
-    void roundTrip_keepsCarriedFieldsAndLeavesTheRest()
-    {
+    void roundTrip_keepsCarriedFieldsAndLeavesTheRest() {
         TORBEXProg src(QDateTime(QDate(2031, 7, 14), QTime(23, 59, 58)));
         src.Inputs = 255;
         src.Priority = 1;
@@ -145,8 +134,7 @@ private slots:
         QCOMPARE(dst.Title, QStringLiteral("kept"));
     }
 
-    void nibbleOverflow_spillsModulo256()
-    {
+    void nibbleOverflow_spillsModulo256() {
         TORBEXProg p;
         p.ActionKind = {16, 17, 1, 1, 1, 1};
         p.ActionCount = 0x20; // spills into the active bit
@@ -156,8 +144,7 @@ private slots:
         QCOMPARE(quint8(f[2]), 0x20);
     }
 
-    void impossibleDateOrTime_isClampedAndReported_data()
-    {
+    void impossibleDateOrTime_isClampedAndReported_data() {
         QTest::addColumn<QByteArray>("tail"); // bytes 13..17
         QTest::addColumn<QDate>("date");
         QTest::addColumn<QTime>("time");
@@ -170,8 +157,7 @@ private slots:
         QTest::newRow("minute 60") << bytes({0x11, 1, 26, 5, 60}) << QDate(2026, 1, 1) << QTime(5, 59);
         QTest::newRow("all 0xFF") << bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF}) << QDate(2255, 12, 31) << QTime(23, 59);
     }
-    void impossibleDateOrTime_isClampedAndReported()
-    {
+    void impossibleDateOrTime_isClampedAndReported() {
         QFETCH(QByteArray, tail);
         QFETCH(QDate, date);
         QFETCH(QTime, time);

@@ -3,13 +3,11 @@
 
 #include <QTest>
 
-class TestRecords : public QObject
-{
+class TestRecords : public QObject {
     Q_OBJECT
 
 private slots:
-    void newProgram_hasDocumentedDefaults()
-    {
+    void newProgram_hasDocumentedDefaults() {
         const QDateTime now(QDate(2009, 3, 5), QTime(7, 5, 42));
         TORBEXProg p(now);
         QCOMPARE(p.Active, 1);
@@ -28,8 +26,7 @@ private slots:
         QCOMPARE(p.DayOftheWeek, 1);
     }
 
-    void defaultInActive_keepsCommentsAndSwitchesOff()
-    {
+    void defaultInActive_keepsCommentsAndSwitchesOff() {
         TORBEXProg p;
         p.Comments = {QStringLiteral("first"), QStringLiteral("second")};
         p.Active = 1;
@@ -45,8 +42,7 @@ private slots:
         QCOMPARE(p.Date, QDate(2026, 12, 5));
     }
 
-    void twoDigitYear_data()
-    {
+    void twoDigitYear_data() {
         QTest::addColumn<int>("year");
         QTest::addColumn<int>("expected");
         QTest::newRow("2009") << 2009 << 9;
@@ -54,8 +50,7 @@ private slots:
         QTest::newRow("2026") << 2026 << 26;
         QTest::newRow("1999") << 1999 << 99;
     }
-    void twoDigitYear()
-    {
+    void twoDigitYear() {
         QFETCH(int, year);
         QFETCH(int, expected);
         TORBEXProg p;
@@ -63,8 +58,7 @@ private slots:
         QCOMPARE(p.Get2DigitFormatYear(), expected);
     }
 
-    void setMinuteThenHour_dropsSeconds()
-    {
+    void setMinuteThenHour_dropsSeconds() {
         TORBEXProg p;
         p.Time = QTime(14, 7, 45);
         QVERIFY(p.SetMinute(30));
@@ -73,8 +67,7 @@ private slots:
         QCOMPARE(p.Time, QTime(9, 30, 0));
     }
 
-    void impossibleValues_areRefusedAndKeepPrevious()
-    {
+    void impossibleValues_areRefusedAndKeepPrevious() {
         TORBEXProg p;
         QVERIFY(p.SetDate(2009, 1, 31));
         QVERIFY(!p.SetMonth(2));
@@ -94,8 +87,7 @@ private slots:
         QCOMPARE(p.Time, QTime(10, 20));
     }
 
-    void copies_areDeep()
-    {
+    void copies_areDeep() {
         TORBEXProg a;
         TORBEXProg b = a;
         b.Comments.append(QStringLiteral("more"));
@@ -104,8 +96,7 @@ private slots:
         QCOMPARE(a.Title, QStringLiteral("..."));
     }
 
-    void sameContent_ignoresSecondsOnly()
-    {
+    void sameContent_ignoresSecondsOnly() {
         TORBEXProg a(QDateTime(QDate(2026, 1, 1), QTime(8, 0)));
         TORBEXProg b = a;
         b.Time = QTime(8, 0, 59);
@@ -117,23 +108,20 @@ private slots:
         QVERIFY(!a.sameContent(b));
     }
 
-    void newGroup_holdsOneCommentLine()
-    {
+    void newGroup_holdsOneCommentLine() {
         TORBEXGroup g;
         QVERIFY(g.ProjectName.isEmpty());
         QCOMPARE(g.Comments, QStringList{QStringLiteral("...")});
     }
 
-    void programColors_tableEnds()
-    {
+    void programColors_tableEnds() {
         QCOMPARE(ProgramColors[1], 0x0080FFu);
         QCOMPARE(ProgramColors[8], 0x000000u);
         QCOMPARE(ProgramColors[19], 0x00FFFFu);
         QCOMPARE(ProgramColors[26], 0x808000u);
     }
 
-    void windows1252_roundTripsEveryByte()
-    {
+    void windows1252_roundTripsEveryByte() {
         QByteArray all;
         for (int b = 0; b < 256; ++b)
             all.append(char(b));
@@ -147,8 +135,7 @@ private slots:
         QCOMPARE(*back, all);
     }
 
-    void windows1252_refusesCharactersOutsideThePage()
-    {
+    void windows1252_refusesCharactersOutsideThePage() {
         qsizetype bad = -1;
         QVERIFY(!Windows1252::encode(QStringLiteral("ab\u4e2dc"), &bad).has_value());
         QCOMPARE(bad, 2);

@@ -1,7 +1,6 @@
 #include "Clock.h"
 
-const Clock &Clock::system()
-{
+const Clock &Clock::system() {
     static const SystemClock clock;
     return clock;
 }

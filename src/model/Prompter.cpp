@@ -1,21 +1,18 @@
 #include "Prompter.h"
 
-Prompter::Answer ScriptedPrompter::ask(Kind kind, const QString &text)
-{
+Prompter::Answer ScriptedPrompter::ask(Kind kind, const QString &text) {
     shown.append({kind, text});
     if (kind == Kind::Warning)
         return Answer::Ok;
     return script.isEmpty() ? Answer::No : script.takeFirst();
 }
 
-void ScriptedPrompter::queueAnswers(std::initializer_list<Answer> answers)
-{
+void ScriptedPrompter::queueAnswers(std::initializer_list<Answer> answers) {
     for (Answer a : answers)
         script.append(a);
 }
 
-QStringList ScriptedPrompter::texts() const
-{
+QStringList ScriptedPrompter::texts() const {
     QStringList out;
     for (const Shown &s : shown)
         out.append(s.text);

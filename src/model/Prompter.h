@@ -5,8 +5,7 @@
 
 // Every message box and question of the program goes through a Prompter: the program shows
 // real message boxes, tests script the answers and read what was shown.
-class Prompter
-{
+class Prompter {
 public:
     enum class Kind {
         Warning,  // result or error, one OK button
@@ -22,8 +21,7 @@ public:
 };
 
 // Answers from a script and records every text shown; questions past the script get No.
-class ScriptedPrompter : public Prompter
-{
+class ScriptedPrompter : public Prompter {
 public:
     struct Shown {
         Kind kind;

@@ -11,8 +11,7 @@ constexpr std::array<char16_t, 32> HighTable = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-std::optional<char> byteFor(char16_t c)
-{
+std::optional<char> byteFor(char16_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return char(c);
     for (std::size_t i = 0; i < HighTable.size(); ++i)
@@ -25,8 +24,7 @@ std::optional<char> byteFor(char16_t c)
 
 namespace Windows1252 {
 
-QString decode(const char *data, qsizetype size)
-{
+QString decode(const char *data, qsizetype size) {
     QString out(size, Qt::Uninitialized);
     QChar *dst = out.data();
     for (qsizetype i = 0; i < size; ++i) {
@@ -36,13 +34,11 @@ QString decode(const char *data, qsizetype size)
     return out;
 }
 
-QString decode(const QByteArray &bytes)
-{
+QString decode(const QByteArray &bytes) {
     return decode(bytes.constData(), bytes.size());
 }
 
-std::optional<QByteArray> encode(const QString &text, qsizetype *badIndex)
-{
+std::optional<QByteArray> encode(const QString &text, qsizetype *badIndex) {
     QByteArray out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -57,8 +53,7 @@ std::optional<QByteArray> encode(const QString &text, qsizetype *badIndex)
     return out;
 }
 
-bool canEncode(const QString &text)
-{
+bool canEncode(const QString &text) {
     return encode(text).has_value();
 }
 

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-void EncodeProgram(const TORBEXProg &p, Frame &frame, bool emptySlot)
-{
+void EncodeProgram(const TORBEXProg &p, Frame &frame, bool emptySlot) {
     const qsizetype base = frame.size();
     frame.resize(base + FrameSize);
     auto set = [&](int i, unsigned v) { frame[base + i].Value = quint8(v & 0xFF); };
@@ -25,8 +24,7 @@ void EncodeProgram(const TORBEXProg &p, Frame &frame, bool emptySlot)
         set(18 + i, p.ActionValue[i]);
 }
 
-bool DecodeProgram(TORBEXProg &p, const Frame &frame)
-{
+bool DecodeProgram(TORBEXProg &p, const Frame &frame) {
     auto byte = [&](int i) -> quint8 { return i < frame.size() ? frame[i].Value : 0; };
 
     p.Inputs = byte(1);
@@ -88,13 +86,11 @@ bool DecodeProgram(TORBEXProg &p, const Frame &frame)
     return corrected;
 }
 
-bool IsEmptySlot(const Frame &frame)
-{
+bool IsEmptySlot(const Frame &frame) {
     return frame.size() > 2 && frame[2].Value >= 0x80;
 }
 
-QByteArray frameBytes(const Frame &frame)
-{
+QByteArray frameBytes(const Frame &frame) {
     QByteArray out;
     out.reserve(frame.size());
     for (const TTrame &cell : frame)
@@ -102,16 +98,14 @@ QByteArray frameBytes(const Frame &frame)
     return out;
 }
 
-Frame frameFromBytes(const char *data)
-{
+Frame frameFromBytes(const char *data) {
     Frame frame(FrameSize);
     for (int i = 0; i < FrameSize; ++i)
         frame[i].Value = quint8(data[i]);
     return frame;
 }
 
-Frame frameFromBytes(const QByteArray &bytes)
-{
+Frame frameFromBytes(const QByteArray &bytes) {
     Frame frame(FrameSize);
     for (int i = 0; i < FrameSize && i < bytes.size(); ++i)
         frame[i].Value = quint8(bytes[i]);

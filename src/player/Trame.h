@@ -6,8 +6,7 @@
 #include <QList>
 
 // One byte of a frame as it goes on the wire.
-class TTrame
-{
+class TTrame {
 public:
     quint8 Value = 0;
     quint8 Size = 1;

@@ -1,7 +1,6 @@
 #include "Project.h"
 
-int Project::FindTileForSlot(int slot) const
-{
+int Project::FindTileForSlot(int slot) const {
     for (qsizetype i = Programs.size(); i > 0; --i)
         if (Programs[i - 1].Inputs == slot)
             return int(i);
