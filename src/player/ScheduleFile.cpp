@@ -1,0 +1,181 @@
+#include "ScheduleFile.h"
+
+#include "model/Windows1252.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+void setError(QString *error, const QString &text) {
+    if (error)
+        *error = text;
+}
+
+QByteArray encodeReplacing(const QString &text) {
+    QByteArray out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i; // one replacement for the whole character
+        const auto byte = Windows1252::encode(QString(c));
+        out.append(byte && !c.isSurrogate() ? *byte : QByteArray("?"));
+    }
+    return out;
+}
+
+} // namespace
+
+Frame BuildSlotFrame(const Project &project, int slot, const TORBEXProg &emptySlot) {
+    Frame frame;
+    if (const int position = project.FindTileForSlot(slot)) {
+        EncodeProgram(project.Programs[position - 1], frame, false);
+    } else {
+        TORBEXProg empty = emptySlot;
+        empty.Inputs = quint8(slot);
+        EncodeProgram(empty, frame, true);
+    }
+    return frame;
+}
+
+QString VerificationLine(const Frame &frame) {
+    QString line;
+    line.reserve(frame.size() * 4);
+    for (const TTrame &cell : frame) {
+        line += QLatin1Char(' ');
+        line += QString::number(cell.Value);
+    }
+    return line;
+}
+
+QByteArray BuildScheduleRecords(const Project &project, const QDateTime &now, QStringList *verificationLog,
+                                const ScheduleProgress &progress) {
+    TORBEXProg emptySlot(now);
+    emptySlot.DefaultInActiveProg(now);
+
+    if (verificationLog)
+        verificationLog->clear();
+    QByteArray records;
+    records.reserve(ScheduleRecordsSize);
+    for (int slot = 1; slot <= ScheduleSlotCount; ++slot) {
+        const Frame frame = BuildSlotFrame(project, slot, emptySlot);
+        records += frameBytes(frame);
+        if (verificationLog)
+            verificationLog->append(VerificationLine(frame));
+        if (progress.slotDone)
+            progress.slotDone(slot, ScheduleSlotCount);
+    }
+    return records;
+}
+
+QByteArray ScheduleDateStamp(const QDateTime &now, const QLocale &locale) {
+    return encodeReplacing(locale.toString(now.date(), QLocale::ShortFormat) +
+                           locale.toString(now.time(), QLocale::LongFormat));
+}
+
+QString ScheduleFilePath(const QString &directory) {
+    return QDir(directory).filePath(QLatin1String(ScheduleFileName));
+}
+
+bool ExportRun(const Project &project, const QString &directory, const Clock &clock, QString *error,
+               QStringList *verificationLog, const ScheduleProgress &progress, const QLocale &locale) {
+    const QString path = ScheduleFilePath(directory);
+    const QDateTime now = clock.now();
+
+    const QFileInfo folder(directory);
+    if (!folder.isDir()) {
+        setError(error, QStringLiteral("Cannot create '%1': %2")
+                            .arg(path, folder.exists() ? QStringLiteral("'%1' is not a folder.").arg(directory)
+                                                       : QStringLiteral("the folder does not exist.")));
+        return false;
+    }
+    QSaveFile file(path);
+    // A folder the user cannot create files in may still hold a writable quillon.msg.
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly)) {
+        setError(error, QStringLiteral("Cannot create '%1': %2").arg(path, file.errorString()));
+        return false;
+    }
+
+    const QByteArray records = BuildScheduleRecords(project, now, verificationLog, progress);
+    if (progress.finalizing)
+        progress.finalizing();
+    const QByteArray content = records + ScheduleDateStamp(now, locale);
+
+    if (file.write(content) != content.size() || !file.commit()) {
+        setError(error, QStringLiteral("Cannot write '%1': %2").arg(path, file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+bool ImportScheduleRecords(const QByteArray &data, const QDateTime &now, ScheduleImport &out, QString *error,
+                           const ScheduleProgress &progress) {
+    out = {};
+    if (data.size() < ScheduleRecordsSize) {
+        setError(error, QStringLiteral("%1 bytes where a schedule file holds at least %2 (255 slots of 24 bytes).")
+                            .arg(data.size())
+                            .arg(ScheduleRecordsSize));
+        return false;
+    }
+
+    for (int slot = 1; slot <= ScheduleSlotCount; ++slot) {
+        const Frame frame = frameFromBytes(data.constData() + FrameSize * (slot - 1));
+        if (!IsEmptySlot(frame)) {
+            TORBEXProg program(now); // as the New program command makes it
+            if (DecodeProgram(program, frame))
+                out.CorrectedSlots.append(slot);
+            out.Programs.append(program);
+        }
+        if (progress.slotDone)
+            progress.slotDone(slot, ScheduleSlotCount);
+    }
+    if (progress.finalizing)
+        progress.finalizing();
+    return true;
+}
+
+bool ImportRun(const QString &path, const Clock &clock, ScheduleImport &out, QString *error,
+               const ScheduleProgress &progress) {
+    out = {};
+    if (QFileInfo(path).isDir()) {
+        setError(error, QStringLiteral("Cannot open '%1': it is a folder.").arg(path));
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        setError(error, QStringLiteral("Cannot open '%1': %2").arg(path, file.errorString()));
+        return false;
+    }
+    // Read no further than the records, so that a device or endless file cannot hold us.
+    QByteArray data;
+    while (data.size() < ScheduleRecordsSize) {
+        const QByteArray chunk = file.read(ScheduleRecordsSize - data.size());
+        if (chunk.isEmpty())
+            break;
+        data += chunk;
+    }
+    if (file.error() != QFileDevice::NoError) {
+        setError(error, QStringLiteral("Cannot read '%1': %2").arg(path, file.errorString()));
+        return false;
+    }
+    QString reason;
+    if (!ImportScheduleRecords(data, clock.now(), out, &reason, progress)) {
+        setError(error, QStringLiteral("'%1' is too short: %2").arg(path, reason));
+        return false;
+    }
+    return true;
+}
+
+QString CorrectedSlotsWarning(const QList<int> &correctedSlots) {
+    if (correctedSlots.isEmpty())
+        return {};
+    QStringList codes;
+    for (int slot : correctedSlots)
+        codes.append(QStringLiteral("%1").arg(slot, 3, 10, QLatin1Char('0')));
+    return QStringLiteral("The date or time of program(s) %1 did not exist and was corrected.")
+        .arg(codes.join(QStringLiteral(", ")));
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "model/Clock.h"
+#include "player/Trame.h"
+#include "project/Project.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// The player's schedule file: 255 frames of 24 bytes, record k at offset 24 × (k − 1) holding
+// slot k, followed by an informative date stamp that is never read back.
+inline constexpr int ScheduleSlotCount = 255;
+inline constexpr int ScheduleRecordsSize = ScheduleSlotCount * FrameSize; // 6120
+inline constexpr char ScheduleFileName[] = "quillon.msg";
+
+// What an export or import tells its window while it runs.
+struct ScheduleProgress {
+    std::function<void(int slot, int slotCount)> slotDone; // after each slot, 1..255
+    std::function<void()> finalizing;                      // once, after the last slot
+};
+
+// The frame of slot 1..255: the last program in project order whose Inputs is `slot`,
+// encoded as a program; otherwise `emptySlot` with Inputs := slot, encoded as an empty slot.
+Frame BuildSlotFrame(const Project &project, int slot, const TORBEXProg &emptySlot);
+
+// The 6120 record bytes. The empty-slot record is made once, dated `now`. `verificationLog`,
+// when given, is cleared and receives one VerificationLine per slot.
+QByteArray BuildScheduleRecords(const Project &project, const QDateTime &now, QStringList *verificationLog = nullptr,
+                                const ScheduleProgress &progress = {});
+
+// The 24 byte values of a frame in decimal, each preceded by one blank.
+QString VerificationLine(const Frame &frame);
+
+// Short date immediately followed by long time in `locale`, as Windows-1252 bytes; characters
+// outside the code page become '?'.
+QByteArray ScheduleDateStamp(const QDateTime &now, const QLocale &locale);
+
+// The path of the schedule file in `directory` (a trailing separator is allowed).
+QString ScheduleFilePath(const QString &directory);
+
+// Writes <directory>/quillon.msg in one piece: the records, then the stamp. On failure
+// returns false, leaves any previous file as it was and sets `error` to a message naming the
+// file.
+bool ExportRun(const Project &project, const QString &directory, const Clock &clock, QString *error,
+               QStringList *verificationLog = nullptr, const ScheduleProgress &progress = {},
+               const QLocale &locale = QLocale::system());
+
+struct ScheduleImport {
+    QList<TORBEXProg> Programs; // the non-empty slots, in ascending slot order
+    QList<int> CorrectedSlots;  // slots whose date or time did not exist and was corrected
+};
+
+// Turns the first 6120 bytes of `data` into programs, each made as a new program (dated
+// `now`) and then overwritten by its frame. Returns false and imports nothing when `data`
+// is shorter than 6120 bytes; extra bytes are ignored.
+bool ImportScheduleRecords(const QByteArray &data, const QDateTime &now, ScheduleImport &out, QString *error,
+                           const ScheduleProgress &progress = {});
+
+// Reads the schedule file `path`. A file that cannot be read or is shorter than 6120 bytes
+// imports nothing; the message in `error` names the file.
+bool ImportRun(const QString &path, const Clock &clock, ScheduleImport &out, QString *error,
+               const ScheduleProgress &progress = {});
+
+// One warning naming every corrected slot ("%.3d" codes), or an empty string when none.
+QString CorrectedSlotsWarning(const QList<int> &correctedSlots);
