@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 // The language tables. Each table holds one block of rows per language, in the order of
 // the languages below; the transport command names are one block for all languages.
@@ -37,3 +38,7 @@ QString LanguageText(TextTable table, int row, int language);
 // The transport command names, by row (one block for every language).
 inline constexpr int TransportCommandNameCount = 14;
 QString TransportCommandNames(int row);
+
+// The maker's home page (also the last line of the about window) and the support address.
+inline constexpr QStringView MakerWebAddress = u"http://www.example.com";
+inline constexpr QStringView SupportEmailAddress = u"support@example.com";

@@ -1,0 +1,100 @@
+#include "ScheduleText.h"
+
+#include "text.h"
+
+namespace {
+
+QString digits(int value, int width) {
+    return QString::asprintf("%.*d", width, value);
+}
+
+QString atTime(const TORBEXProg &program, int language) {
+    return LanguageText(TextTable::TileTexts, 3, language) + digits(program.GetHour(), 2) + u':' +
+           digits(program.GetMinute(), 2);
+}
+
+} // namespace
+
+QString ScheduleText(const TORBEXProg &program, int language) {
+    if (program.TimerOn != 1)
+        return QStringLiteral("...");
+    switch (program.TimerMode) {
+    case 0:
+        return LanguageText(TextTable::TileTexts, 0, language) + digits(program.GetDay(), 2) + u'/' +
+               digits(program.GetMonth(), 2) + u'/' + digits(program.GetYear(), 2) + atTime(program, language);
+    case 1:
+        return LanguageText(TextTable::TileTexts, 1, language) + atTime(program, language);
+    case 2: {
+        // A day outside 1..7 can only come from a damaged file; it shows no name rather than
+        // another table's row.
+        const int day = program.DayOftheWeek;
+        const QString name = (day >= 1 && day <= 7) ? LanguageText(TextTable::DayNames, day - 1, language) : QString();
+        return LanguageText(TextTable::TileTexts, 2, language) + name + atTime(program, language);
+    }
+    case 3:
+        return LanguageText(TextTable::TileTexts, 4, language) + QStringLiteral("XX:") + digits(program.GetMinute(), 2);
+    default:
+        return {};
+    }
+}
+
+QString ActionShortText(quint8 kind, quint8 param) {
+    switch (kind) {
+    case KindPlayTimerFile:
+        return u'T' + digits(param, 3);
+    case KindPlayDirectory:
+        return param == 0 ? QStringLiteral("SONG") : u'F' + digits(param, 3);
+    case KindSleep:
+        return QStringLiteral("SLEEP");
+    case KindTransport:
+        switch (param) {
+        case 1:
+            return QStringLiteral("PLAY");
+        case 2:
+            return QStringLiteral("PAUSE");
+        case 3:
+            return QStringLiteral("STOP");
+        case 4:
+            return QStringLiteral("FWD");
+        case 5:
+            return QStringLiteral("RWD");
+        case 6:
+            return QStringLiteral("DIR+");
+        case 7:
+            return QStringLiteral("DIR-");
+        case 8:
+            return QStringLiteral("VOL+");
+        case 9:
+            return QStringLiteral("VOL-");
+        case 10:
+            return QStringLiteral("USB");
+        case 12:
+            return QStringLiteral("RESET");
+        default:
+            return QStringLiteral("---");
+        }
+    case KindVolume:
+        return QStringLiteral("VOL -") + digits(param, 2);
+    case KindInternalOutput:
+        return QStringLiteral("INT ") + digits(param, 2);
+    case KindExternalOutput:
+        return QStringLiteral("EXT ") + digits(param, 3);
+    case KindGoToProgram:
+        return QStringLiteral("GO ") + digits(param, 3);
+    case KindActivateProgram:
+        return QStringLiteral("ON ") + digits(param, 3);
+    case KindDeactivateProgram:
+        return QStringLiteral("OFF ") + digits(param, 3);
+    case KindFtpClient:
+        return QStringLiteral("FTP ") + digits(param, 1);
+    case KindSendEmail:
+        return QStringLiteral("EML ") + digits(param, 3);
+    default:
+        return {};
+    }
+}
+
+bool InputBit(int k, quint8 code) {
+    // Splitting an 8-bit code greedily by the weights 128 .. 1 leaves exactly its set bits.
+    return k >= 1 && k <= 8 && (code >> (k - 1)) & 1;
+}
