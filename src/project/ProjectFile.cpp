@@ -1,0 +1,412 @@
+#include "ProjectFile.h"
+
+#include "model/Clock.h"
+#include "model/Windows1252.h"
+#include "project/AtomicWrite.h"
+#include "project/LineReader.h"
+
+#include <QBuffer>
+#include <QFile>
+
+#include <array>
+#include <bitset>
+#include <limits>
+#include <optional>
+
+namespace {
+
+const QByteArray Header = QByteArrayLiteral("Group Of Program File of ORBEX");
+const QByteArray Separator = QByteArrayLiteral("*****");
+const QByteArray LineEnd = QByteArrayLiteral("\r\n");
+
+QString programLabel(const TORBEXProg &p) {
+    return QStringLiteral("program %1 \"%2\"").arg(int(p.Inputs), 3, 10, QLatin1Char('0')).arg(p.Title);
+}
+
+// Builds the file in memory; the first refusal stops it.
+class Writer {
+public:
+    QByteArray out;
+    QString error;
+
+    void raw(const QByteArray &bytes) {
+        out += bytes;
+        out += LineEnd;
+    }
+    void number(qint64 value) { raw(QByteArray::number(value)); }
+    void flag(quint8 value) { raw(value == 1 ? QByteArrayLiteral("yes") : QByteArrayLiteral("no")); }
+
+    bool text(const QString &value, const QString &owner, const QString &field) {
+        for (QChar c : value) {
+            if (c == u'\r' || c == u'\n' || c == QChar(0x1A)) {
+                error = QStringLiteral("%1: %2 holds a line break or control character that a project file cannot "
+                                       "store")
+                            .arg(owner, field);
+                return false;
+            }
+        }
+        qsizetype bad = 0;
+        const auto bytes = Windows1252::encode(value, &bad);
+        if (!bytes) {
+            error = QStringLiteral("%1: %2 holds the character \"%3\", which cannot be written in Windows-1252")
+                        .arg(owner, field, value.mid(bad, value.at(bad).isHighSurrogate() ? 2 : 1));
+            return false;
+        }
+        raw(*bytes);
+        return true;
+    }
+
+    bool comments(const QStringList &lines, const QString &owner) {
+        if (lines.size() > MaxStoredCommentLines) {
+            error = QStringLiteral("%1: %2 comment lines; a project file holds at most %3")
+                        .arg(owner)
+                        .arg(lines.size())
+                        .arg(MaxStoredCommentLines);
+            return false;
+        }
+        number(lines.size());
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            if (!text(lines[i], owner, QStringLiteral("comment line %1").arg(i + 1)))
+                return false;
+        return true;
+    }
+
+    bool group(const TORBEXGroup &g) {
+        const QString owner = QStringLiteral("the project properties");
+        raw(Header);
+        raw(Separator);
+        return text(g.ProjectName, owner, QStringLiteral("the project name")) &&
+               text(g.Subject, owner, QStringLiteral("the subject")) &&
+               text(g.Author, owner, QStringLiteral("the author")) &&
+               text(g.RightsNotice, owner, QStringLiteral("the rights notice")) &&
+               text(g.Customer, owner, QStringLiteral("the customer")) &&
+               text(g.CreationDate, owner, QStringLiteral("the creation date")) &&
+               text(g.DiffusionDate, owner, QStringLiteral("the diffusion date")) && comments(g.Comments, owner);
+    }
+
+    bool program(const TORBEXProg &p) {
+        const QString owner = programLabel(p);
+        number(p.Inputs);
+        flag(p.Priority);
+        flag(p.TimerOn);
+        flag(p.Active);
+        number(p.GetHour());
+        number(p.GetMinute());
+        raw(QStringLiteral("%1/%2/%3")
+                .arg(p.GetDay(), 2, 10, QLatin1Char('0'))
+                .arg(p.GetMonth(), 2, 10, QLatin1Char('0'))
+                .arg(p.GetYear(), 4, 10, QLatin1Char('0'))
+                .toLatin1());
+        number(p.DayOftheWeek);
+        number(p.TimerMode);
+        number(p.ActionCount);
+        for (quint8 v : p.ActionKind)
+            number(v);
+        for (quint8 v : p.ActionParam)
+            number(v);
+        for (quint8 v : p.ActionValue)
+            number(v);
+        if (!text(p.Title, owner, QStringLiteral("the title")))
+            return false;
+        number(qint32(p.Color));
+        if (!comments(p.Comments, owner))
+            return false;
+        raw(Separator);
+        return true;
+    }
+};
+
+// The platform's string-to-integer rule: leading spaces, optional sign, decimal digits that
+// fit in 32 bits, nothing after.
+std::optional<qint32> parseNumber(const QByteArray &s) {
+    qsizetype i = 0;
+    while (i < s.size() && s[i] == ' ')
+        ++i;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    if (i == s.size())
+        return std::nullopt;
+    qint64 value = 0;
+    for (; i < s.size(); ++i) {
+        const char c = s[i];
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+        if (value > qint64(1) << 31)
+            return std::nullopt;
+    }
+    if (negative)
+        value = -value;
+    if (value > std::numeric_limits<qint32>::max())
+        return std::nullopt;
+    return qint32(value);
+}
+
+QString quoteFound(const QByteArray &bytes) {
+    constexpr qsizetype Shown = 40;
+    QString text = Windows1252::decode(bytes.left(Shown));
+    if (bytes.size() > Shown)
+        text += QStringLiteral("...");
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+class Reader {
+public:
+    Reader(QIODevice &device, const QString &displayName)
+        : m_lines(device)
+        , m_name(displayName) {}
+
+    QString error;
+
+    bool read(Project &project, const ProjectReadProgress &progress) {
+        TORBEXGroup &g = project.Group;
+        if (!skip("the header line") || !skip("the separator line") || !text("the project name", g.ProjectName) ||
+            !text("the subject", g.Subject) || !text("the author", g.Author) ||
+            !text("the rights notice", g.RightsNotice) || !text("the customer", g.Customer) ||
+            !text("the creation date", g.CreationDate) || !text("the diffusion date", g.DiffusionDate) ||
+            !comments("project comment", g.Comments) || !skip("the separator line"))
+            return false;
+
+        qint32 count = 0;
+        if (!number("the number of programs (0..255)", count, 0, MaxPrograms) || !skip("the separator line"))
+            return false;
+        if (progress)
+            progress(0, count);
+        const QDateTime now = Clock::system().now();
+        std::bitset<256> used;
+        project.Programs.reserve(count);
+        for (int i = 1; i <= count; ++i) {
+            TORBEXProg p(now);
+            p.Inputs = firstFree(used);
+            if (!program(p))
+                return false;
+            used.set(p.Inputs);
+            project.Programs.append(std::move(p));
+            if (progress)
+                progress(i, count);
+        }
+        return true;
+    }
+
+private:
+    static quint8 firstFree(const std::bitset<256> &used) {
+        for (int code = 1; code < 255; ++code)
+            if (!used.test(code))
+                return quint8(code);
+        return 255;
+    }
+
+    bool program(TORBEXProg &p) {
+        qint32 v = 0;
+        if (!number("the program code (a number)", v))
+            return false;
+        p.Inputs = quint8(v);
+        if (!flag("the priority flag", p.Priority) || !flag("the timer flag", p.TimerOn) ||
+            !flag("the active flag", p.Active))
+            return false;
+        if (!number("the hour (0..23)", v, 0, 23))
+            return false;
+        p.SetHour(v);
+        if (!number("the minute (0..59)", v, 0, 59))
+            return false;
+        p.SetMinute(v);
+        if (!date(p))
+            return false;
+        const std::pair<const char *, quint8 *> bytes[] = {
+            {"the day of the week (a number)", &p.DayOftheWeek},
+            {"the timer mode (a number)", &p.TimerMode},
+            {"the action count (a number)", &p.ActionCount},
+        };
+        for (const auto &[what, field] : bytes) {
+            if (!number(what, v))
+                return false;
+            *field = quint8(v);
+        }
+        const std::pair<const char *, std::array<quint8, MaxActions> *> arrays[] = {
+            {"the kind of action %1 (a number)", &p.ActionKind},
+            {"the parameter of action %1 (a number)", &p.ActionParam},
+            {"the value of action %1 (a number)", &p.ActionValue},
+        };
+        for (const auto &[what, field] : arrays) {
+            for (int k = 0; k < MaxActions; ++k) {
+                if (!number(QString::fromLatin1(what).arg(k + 1), v))
+                    return false;
+                (*field)[k] = quint8(v);
+            }
+        }
+        if (!text("the title", p.Title) || !number("the colour (a number)", v))
+            return false;
+        p.Color = quint32(v);
+        return comments("comment", p.Comments) && skip("the separator line");
+    }
+
+    bool date(TORBEXProg &p) {
+        const char *what = "the date (dd/mm/yyyy)";
+        LineReader::Line l;
+        if (!line(what, l))
+            return false;
+        const auto day = parseNumber(l.bytes.mid(0, 2));
+        const auto month = parseNumber(l.bytes.mid(3, 2));
+        const auto year = parseNumber(l.bytes.mid(6, 4));
+        if (!day || !month || !year || *year < 1 || *year > 9999 || !p.SetDate(*year, *month, *day))
+            return failFound(l, QString::fromLatin1(what));
+        return true;
+    }
+
+    bool comments(const char *what, QStringList &out) {
+        qint32 n = 0;
+        if (!number(QStringLiteral("the number of %1 lines (0..%2)").arg(QLatin1String(what)).arg(MaxReadCommentLines),
+                    n, 0, MaxReadCommentLines))
+            return false;
+        out.clear();
+        out.reserve(std::min(n, 256));
+        for (int i = 1; i <= n; ++i) {
+            QString s;
+            if (!text(QStringLiteral("%1 line %2 of %3").arg(QLatin1String(what)).arg(i).arg(n), s))
+                return false;
+            out.append(s);
+        }
+        return true;
+    }
+
+    bool line(const QString &what, LineReader::Line &l) {
+        l = m_lines.next();
+        switch (l.status) {
+        case LineReader::Status::Ok:
+            return true;
+        case LineReader::Status::PastEnd:
+            return fail(l.number, QStringLiteral("expected %1, found the end of the file").arg(what));
+        case LineReader::Status::TooLong:
+            return fail(
+                l.number,
+                QStringLiteral("expected %1, found a line longer than %2 bytes").arg(what).arg(m_lines.maxLineBytes()));
+        case LineReader::Status::ReadError:
+            return fail(l.number, QStringLiteral("the file could not be read: %1").arg(m_lines.errorString()));
+        }
+        return false;
+    }
+    bool line(const char *what, LineReader::Line &l) { return line(QString::fromLatin1(what), l); }
+
+    bool skip(const char *what) {
+        LineReader::Line l;
+        return line(what, l);
+    }
+
+    bool text(const QString &what, QString &out) {
+        LineReader::Line l;
+        if (!line(what, l))
+            return false;
+        out = Windows1252::decode(l.bytes);
+        return true;
+    }
+    bool text(const char *what, QString &out) { return text(QString::fromLatin1(what), out); }
+
+    bool flag(const char *what, quint8 &out) {
+        LineReader::Line l;
+        if (!line(what, l))
+            return false;
+        out = l.bytes == "yes" ? 1 : 0;
+        return true;
+    }
+
+    bool number(const QString &what, qint32 &out, qint64 min = std::numeric_limits<qint32>::min(),
+                qint64 max = std::numeric_limits<qint32>::max()) {
+        LineReader::Line l;
+        if (!line(what, l))
+            return false;
+        const auto v = parseNumber(l.bytes);
+        if (!v || *v < min || *v > max)
+            return failFound(l, what);
+        out = *v;
+        return true;
+    }
+    bool number(const char *what, qint32 &out, qint64 min = std::numeric_limits<qint32>::min(),
+                qint64 max = std::numeric_limits<qint32>::max()) {
+        return number(QString::fromLatin1(what), out, min, max);
+    }
+
+    bool failFound(const LineReader::Line &l, const QString &what) {
+        return fail(l.number, QStringLiteral("expected %1, found %2").arg(what, quoteFound(l.bytes)));
+    }
+
+    bool fail(int lineNumber, const QString &message) {
+        error = QStringLiteral("\"%1\", line %2: %3").arg(m_name).arg(lineNumber).arg(message);
+        return false;
+    }
+
+    LineReader m_lines;
+    QString m_name;
+};
+
+void setError(QString *error, const QString &text) {
+    if (error)
+        *error = text;
+}
+
+} // namespace
+
+QByteArray projectFileBytes(const Project &project, QString *error) {
+    Writer w;
+    if (project.Programs.size() > MaxPrograms) {
+        setError(error, QStringLiteral("the project holds %1 programs; a project file holds at most %2")
+                            .arg(project.Programs.size())
+                            .arg(MaxPrograms));
+        return {};
+    }
+    if (!w.group(project.Group)) {
+        setError(error, w.error);
+        return {};
+    }
+    w.raw(Separator);
+    w.number(project.Programs.size());
+    w.raw(Separator);
+    for (const TORBEXProg &p : project.Programs) {
+        if (!w.program(p)) {
+            setError(error, w.error);
+            return {};
+        }
+    }
+    return w.out;
+}
+
+bool WriteProjectFile(const QString &path, const Project &project, QString *error) {
+    QString reason;
+    const QByteArray bytes = projectFileBytes(project, &reason);
+    if (bytes.isEmpty()) {
+        setError(error, QStringLiteral("\"%1\" was not saved: %2").arg(path, reason));
+        return false;
+    }
+    return writeFileAtomically(path, bytes, error);
+}
+
+bool ReadProjectDevice(QIODevice &device, const QString &displayName, Project &out, QString *error,
+                       const ProjectReadProgress &progress) {
+    Reader reader(device, displayName);
+    Project project;
+    if (!reader.read(project, progress)) {
+        setError(error, reader.error);
+        return false;
+    }
+    out = std::move(project);
+    return true;
+}
+
+bool ReadProjectData(const QByteArray &bytes, const QString &displayName, Project &out, QString *error,
+                     const ProjectReadProgress &progress) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return ReadProjectDevice(buffer, displayName, out, error, progress);
+}
+
+bool ReadProjectFile(const QString &path, Project &out, QString *error, const ProjectReadProgress &progress) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        setError(error, QStringLiteral("\"%1\" could not be opened: %2").arg(path, file.errorString()));
+        return false;
+    }
+    return ReadProjectDevice(file, path, out, error, progress);
+}

@@ -1,0 +1,176 @@
+#include "Settings.h"
+
+#include "model/Windows1252.h"
+#include "project/AtomicWrite.h"
+#include "project/LineReader.h"
+
+#include <QFile>
+
+#include <array>
+#include <optional>
+
+namespace {
+
+const QString NoPort = QStringLiteral("(None)");
+
+// Language names by index 1..5.
+const std::array<QString, 6> LanguageNames = {
+    QString(),
+    QStringLiteral("French"),
+    QStringLiteral("English"),
+    QStringLiteral("Spanish"),
+    QStringLiteral("German"),
+    QStringLiteral("Italian"),
+};
+
+// The bytes of `text` when the file can hold it as one line that reads back to the same text.
+std::optional<QByteArray> lineBytes(const QString &text) {
+    for (QChar c : text)
+        if (c == u'\r' || c == u'\n' || c == QChar(0x1A))
+            return std::nullopt;
+    return Windows1252::encode(text);
+}
+
+QByteArray boolText(bool value) {
+    return value ? QByteArrayLiteral("TRUE") : QByteArrayLiteral("FALSE");
+}
+
+void setError(QString *error, const QString &text) {
+    if (error)
+        *error = text;
+}
+
+} // namespace
+
+Settings Settings::defaults(const QString &executablePath, const QStringList &portNames, const QLocale &locale) {
+    Settings s;
+    s.CurrentLanguage = DefaultLanguage(locale);
+    s.SelectedPortName = portNames.isEmpty() ? NoPort : portNames.first();
+    s.ExportPath = executableDirectory(executablePath);
+    return s;
+}
+
+int DefaultLanguage(const QLocale &locale) {
+    switch (locale.language()) {
+    case QLocale::French:
+        return 1;
+    case QLocale::English:
+        return 2;
+    case QLocale::Spanish:
+        return 3;
+    case QLocale::German:
+        return 4;
+    case QLocale::Italian:
+        return 5;
+    default:
+        return 2;
+    }
+}
+
+QString executableDirectory(const QString &executablePath) {
+    return executablePath.left(executablePath.lastIndexOf(u'/') + 1);
+}
+
+QString settingsFilePath(const QString &executablePath) {
+    const qsizetype nameStart = executablePath.lastIndexOf(u'/') + 1;
+    const qsizetype dot = executablePath.lastIndexOf(u'.');
+    const QString stem = dot >= nameStart ? executablePath.left(dot) : executablePath;
+    return stem + QStringLiteral(".CFG");
+}
+
+bool WriteSettings(const QString &path, const Settings &settings, QString *error) {
+    const int language = settings.CurrentLanguage >= 1 && settings.CurrentLanguage <= 5 ? settings.CurrentLanguage : 2;
+    const QByteArray port = lineBytes(settings.SelectedPortName).value_or(NoPort.toLatin1());
+    const QByteArray project = lineBytes(settings.ProjectPath).value_or(QByteArray());
+    const QByteArray exportPath =
+        lineBytes(settings.ExportPath).value_or(lineBytes(executableDirectory(path)).value_or(QByteArray()));
+
+    const QByteArray lines[] = {
+        QByteArrayLiteral("Settings File of ORBEX \"QuillonMessage\" Programmer"),
+        QByteArrayLiteral("Language :"),
+        LanguageNames[language].toLatin1(),
+        QByteArrayLiteral("Com Port selected :"),
+        port,
+        QByteArrayLiteral("Last projet used"),
+        project,
+        QByteArrayLiteral("Last export path"),
+        exportPath,
+        QByteArrayLiteral("I/O Option"),
+        boolText(settings.IOOptionEnabled),
+        QByteArrayLiteral("Ethernet Option"),
+        boolText(settings.EthernetOptionEnabled),
+        QByteArrayLiteral("PC Remote Mode"),
+        boolText(settings.PCRemoteMode),
+    };
+    QByteArray bytes;
+    for (const QByteArray &line : lines)
+        bytes += line + "\r\n";
+
+    return writeFileAtomically(path, bytes, error);
+}
+
+bool ReadSettings(const QString &path, Settings &settings, const QStringList &portCaptions, QString *error) {
+    if (!QFile::exists(path) && !WriteSettings(path, settings, error))
+        return false;
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        setError(error, QStringLiteral("\"%1\" could not be opened: %2").arg(path, file.errorString()));
+        return false;
+    }
+    LineReader reader(file);
+    bool readFailed = false;
+    int failedLine = 0;
+    // Past the end, and a line too long to be a setting, read as empty.
+    auto next = [&]() -> QString {
+        const LineReader::Line line = reader.next();
+        if (line.status == LineReader::Status::ReadError && !readFailed) {
+            readFailed = true;
+            failedLine = line.number;
+        }
+        return line.status == LineReader::Status::Ok ? Windows1252::decode(line.bytes) : QString();
+    };
+
+    Settings s = settings;
+    next();
+    next();
+    const QString language = next();
+    s.CurrentLanguage = 2;
+    for (int i : {1, 3, 4, 5})
+        if (language == LanguageNames[i])
+            s.CurrentLanguage = i;
+
+    next();
+    const QString port = next();
+    s.SelectedPortName = portCaptions.isEmpty() ? NoPort : portCaptions.first();
+    for (qsizetype i = 1; i < portCaptions.size(); ++i)
+        if (port == portCaptions[i])
+            s.SelectedPortName = port;
+
+    next();
+    s.ProjectPath = next();
+
+    // The optional tail: each pair is read only while its label line is not empty.
+    bool more = !next().isEmpty();
+    if (more)
+        s.ExportPath = next();
+    more = more && !next().isEmpty();
+    if (more)
+        s.IOOptionEnabled = next() == u"TRUE";
+    more = more && !next().isEmpty();
+    if (more)
+        s.EthernetOptionEnabled = next() == u"TRUE";
+    more = more && !next().isEmpty();
+    if (more)
+        s.PCRemoteMode = next() == u"TRUE";
+
+    if (readFailed) {
+        setError(error, QStringLiteral("\"%1\", line %2: the file could not be read: %3")
+                            .arg(path)
+                            .arg(failedLine)
+                            .arg(reader.errorString()));
+        return false;
+    }
+    settings = s;
+    return true;
+}

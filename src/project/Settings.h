@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+// The settings file beside the executable: fifteen lines, CR LF, Windows-1252.
+struct Settings {
+    int CurrentLanguage = 2; // 1 French, 2 English, 3 Spanish, 4 German, 5 Italian
+    QString SelectedPortName = QStringLiteral("(None)");
+    QString ProjectPath;
+    QString ExportPath;
+    bool IOOptionEnabled = true;
+    bool EthernetOptionEnabled = true;
+    bool PCRemoteMode = false;
+
+    bool operator==(const Settings &) const = default;
+
+    // The values before the file is read: the language of `locale`, the first port found (or
+    // "(None)"), no project, the executable's directory as export path, I/O and Ethernet on,
+    // PC remote mode off.
+    static Settings defaults(const QString &executablePath, const QStringList &portNames, const QLocale &locale);
+};
+
+// The first-run language for a locale: French 1, English 2, Spanish 3, German 4, Italian 5,
+// any other language 2.
+int DefaultLanguage(const QLocale &locale);
+
+// The executable's path with the extension of its file name replaced by ".CFG" (appended when
+// the name has none).
+QString settingsFilePath(const QString &executablePath);
+
+// The executable's directory, ending with "/".
+QString executableDirectory(const QString &executablePath);
+
+// Writes the fifteen lines, replacing the file only once it is complete. A path or port name
+// that the file cannot hold faithfully (a character outside Windows-1252, a line break) is
+// not written as something else that would later point elsewhere: the project path and the
+// port are written empty and "(None)", the export path falls back to the settings file's own
+// directory (the executable's).
+bool WriteSettings(const QString &path, const Settings &settings, QString *error = nullptr);
+
+// Reads the file into `settings`, which holds the defaults on entry: values missing from the
+// file keep them. `portCaptions` are the captions of the port menu: "(None)" first, then the
+// ports found; a stored port not among them gives the first caption. A missing file is first
+// written from `settings`, then read back. On failure (the file cannot be written, opened or
+// read) `settings` is untouched and `error` names the file.
+bool ReadSettings(const QString &path, Settings &settings, const QStringList &portCaptions, QString *error = nullptr);
