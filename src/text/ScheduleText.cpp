@@ -5,7 +5,8 @@
 namespace {
 
 QString digits(int value, int width) {
-    return QString::asprintf("%.*d", width, value);
+    // "%.*d" for the non-negative values of the tile; cheaper than a printf-style call.
+    return QString::number(value).rightJustified(width, u'0');
 }
 
 QString atTime(const TORBEXProg &program, int language) {
