@@ -1,0 +1,306 @@
+#include "ComPort.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QSerialPortInfo>
+#include <QTimer>
+
+#include <algorithm>
+
+#ifdef Q_OS_LINUX
+#include <linux/serial.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#endif
+
+QtSerialPortIo::QtSerialPortIo(QObject *parent)
+    : QObject(parent) {
+    connect(&m_port, &QSerialPort::errorOccurred, this, &QtSerialPortIo::onError);
+}
+
+QtSerialPortIo::~QtSerialPortIo() {
+    if (m_port.isOpen())
+        m_port.close();
+}
+
+ComResult QtSerialPortIo::open(const QString &name) {
+    if (m_port.isOpen())
+        return ComCode::OpenError;
+    m_lost = false;
+    m_lowLatency = false;
+    m_errorText.clear();
+    m_port.setPortName(name);
+    m_configuring = true;
+    const auto done = [this](ComResult code) {
+        if (code != ComCode::Ok && m_port.isOpen())
+            m_port.close();
+        m_port.clearError();
+        m_configuring = false;
+        return code;
+    };
+    if (!m_port.open(QIODevice::ReadWrite)) {
+        m_errorText = m_port.errorString();
+        return done(ComCode::OpenError);
+    }
+#ifdef Q_OS_LINUX
+    termios current{};
+    if (::tcgetattr(int(m_port.handle()), &current) != 0)
+        return done(ComCode::GetStateError);
+#endif
+    const bool set = m_port.setBaudRate(57600) && m_port.setDataBits(QSerialPort::Data8) &&
+                     m_port.setParity(QSerialPort::NoParity) && m_port.setStopBits(QSerialPort::OneStop) &&
+                     m_port.setFlowControl(QSerialPort::NoFlowControl);
+    if (!set) {
+        m_errorText = m_port.errorString();
+        return done(ComCode::SetStateError);
+    }
+    // Modem lines do not exist on a pseudo-terminal: a refusal here is not an error.
+    m_port.setDataTerminalReady(false);
+    m_port.setRequestToSend(false);
+#ifdef Q_OS_LINUX
+    // A USB adapter otherwise holds each answer for its 16 ms latency timer.
+    serial_struct serial{};
+    if (::ioctl(int(m_port.handle()), TIOCGSERIAL, &serial) == 0) {
+        serial.flags |= ASYNC_LOW_LATENCY;
+        m_lowLatency = ::ioctl(int(m_port.handle()), TIOCSSERIAL, &serial) == 0;
+    }
+#endif
+    return done(ComCode::Ok);
+}
+
+bool QtSerialPortIo::close() {
+    if (!m_port.isOpen())
+        return true;
+    m_port.close();
+    const bool ok = m_port.error() == QSerialPort::NoError;
+    m_port.clearError();
+    return ok;
+}
+
+bool QtSerialPortIo::isOpen() const {
+    return m_port.isOpen();
+}
+
+bool QtSerialPortIo::purge() {
+    if (!m_port.isOpen() || m_lost)
+        return false;
+    const bool cleared = m_port.clear(QSerialPort::AllDirections);
+    closeLostPort();
+    return cleared && !m_lost;
+}
+
+bool QtSerialPortIo::writeByte(quint8 byte) {
+    if (!m_port.isOpen() || m_lost)
+        return false;
+    const char c = char(byte);
+    if (m_port.write(&c, 1) != 1)
+        return false;
+    m_port.flush();
+    closeLostPort();
+    return !m_lost;
+}
+
+SerialPortIo::Read QtSerialPortIo::readByte(quint8 &byte, int timeoutMs) {
+    const auto take = [&] {
+        char c = 0;
+        m_port.getChar(&c);
+        byte = quint8(c);
+        return Read::Byte;
+    };
+    if (m_lost || !m_port.isOpen()) {
+        closeLostPort();
+        return Read::Failed;
+    }
+    if (m_port.bytesAvailable() > 0)
+        return take();
+    if (timeoutMs > 0) {
+        QEventLoop loop;
+        QTimer deadline;
+        deadline.setSingleShot(true);
+        deadline.setTimerType(Qt::PreciseTimer);
+        connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
+        const auto arrived = connect(&m_port, &QSerialPort::readyRead, &loop, &QEventLoop::quit);
+        // readyRead is not emitted again while a slot of it runs; a slow poll covers a wait
+        // that was entered from there.
+        QTimer poll;
+        poll.setInterval(20);
+        connect(&poll, &QTimer::timeout, &loop, [this, &loop] {
+            if (m_port.isOpen() && !m_lost && m_port.waitForReadyRead(0))
+                loop.quit();
+        });
+        deadline.start(timeoutMs);
+        poll.start();
+        m_waitLoop = &loop;
+        loop.exec();
+        m_waitLoop = nullptr;
+        disconnect(arrived);
+    }
+    if (m_lost) {
+        closeLostPort();
+        return Read::Failed;
+    }
+    if (m_port.bytesAvailable() > 0)
+        return take();
+    return Read::TimedOut;
+}
+
+void QtSerialPortIo::onError(QSerialPort::SerialPortError error) {
+    if (m_configuring)
+        return;
+    if (error != QSerialPort::ReadError && error != QSerialPort::WriteError && error != QSerialPort::ResourceError)
+        return;
+    if (!m_lost)
+        m_errorText = m_port.errorString();
+    m_lost = true;
+    if (m_waitLoop)
+        m_waitLoop->quit();
+    // Closing inside the port's own signal would delete its notifier under it.
+    QMetaObject::invokeMethod(this, &QtSerialPortIo::closeLostPort, Qt::QueuedConnection);
+}
+
+void QtSerialPortIo::closeLostPort() {
+    if (m_lost && m_port.isOpen()) {
+        m_port.close();
+        m_port.clearError();
+    }
+}
+
+ComLink::ComLink(SerialPortIo &io, LinkTiming timing)
+    : m_io(io)
+    , m_timing(timing) {}
+
+ComResult ComLink::OpenComPort(const QString &name) {
+    const ComResult opened = m_io.open(name);
+    if (opened != ComCode::Ok)
+        return opened;
+    if (PurgeComPort()) {
+        m_io.close();
+        return ComCode::PurgeError;
+    }
+    m_portName = name;
+    return ComCode::Ok;
+}
+
+ComResult ComLink::CloseComPort() {
+    return m_io.close() ? ComCode::Ok : ComCode::CloseError;
+}
+
+bool ComLink::PurgeComPort() {
+    return !m_io.purge();
+}
+
+ComResult ComLink::purgeForCommand() {
+    if (m_io.lost())
+        return ComCode::ReadError;
+    if (PurgeComPort())
+        return m_io.lost() ? ComCode::ReadError : ComCode::PurgeError;
+    return ComCode::Ok;
+}
+
+ComResult ComLink::SendByteWithAck(quint8 byte) {
+    if (const ComResult written = WriteRawByte(byte); written != ComCode::Ok)
+        return written;
+    return WaitForAck();
+}
+
+ComResult ComLink::SendFrame(const Frame &frame) {
+    for (const TTrame &cell : frame)
+        for (int i = 0; i < cell.Size; ++i)
+            if (const ComResult written = WriteRawByte(cell.Value); written != ComCode::Ok)
+                return written;
+    return WaitForAck();
+}
+
+ComResult ComLink::ReceiveFrame(Frame &frame) {
+    frame.resize(FrameSize);
+    const int timeout = int(m_timing.byteTimeout.count());
+    for (TTrame &cell : frame) {
+        cell.Size = 1;
+        quint8 byte = 0;
+        const SerialPortIo::Read r = m_io.readByte(byte, timeout);
+        if (r == SerialPortIo::Read::Failed)
+            return ComCode::ReadError;
+        // A byte that never came leaves the cell as it was.
+        if (r == SerialPortIo::Read::Byte)
+            cell.Value = byte;
+    }
+    return readClosingByte();
+}
+
+ComResult ComLink::WriteRawByte(quint8 byte) {
+    if (m_io.writeByte(byte))
+        return ComCode::Ok;
+    // A port that vanished is reported the same way during writes and during waits.
+    return m_io.lost() ? ComCode::ReadError : ComCode::WriteError;
+}
+
+ComResult ComLink::ReadAnswerByte(quint8 &answer) {
+    answer = 0;
+    quint8 byte = 0;
+    const SerialPortIo::Read r = m_io.readByte(byte, int(m_timing.byteTimeout.count()));
+    if (r == SerialPortIo::Read::Failed)
+        return ComCode::ReadError;
+    if (r == SerialPortIo::Read::Byte)
+        answer = byte;
+    return readClosingByte();
+}
+
+ComResult ComLink::WriteThreeBytesWithAck(quint8 b1, quint8 b2, quint8 b3) {
+    for (quint8 b : {b1, b2, b3})
+        if (const ComResult written = WriteRawByte(b); written != ComCode::Ok)
+            return written;
+    return WaitForAck();
+}
+
+ComResult ComLink::WaitForAck() {
+    const QDeadlineTimer deadline(m_timing.watchdog, Qt::PreciseTimer);
+    for (;;) {
+        quint8 byte = 0;
+        const int wait = int(std::min<qint64>(m_timing.byteTimeout.count(), deadline.remainingTime()));
+        const SerialPortIo::Read r = m_io.readByte(byte, wait);
+        if (r == SerialPortIo::Read::Failed)
+            return ComCode::ReadError;
+        if (r == SerialPortIo::Read::Byte && byte == PlayerAck)
+            return ComCode::Ok;
+        QCoreApplication::processEvents();
+        if (m_io.lost())
+            return ComCode::ReadError;
+        if (deadline.hasExpired())
+            return ComCode::NotReady;
+    }
+}
+
+ComResult ComLink::readClosingByte() {
+    // Not watched by the watchdog: at most two reads.
+    const int timeout = int(m_timing.byteTimeout.count());
+    quint8 byte = 0;
+    SerialPortIo::Read r = m_io.readByte(byte, timeout);
+    if (r == SerialPortIo::Read::Failed)
+        return ComCode::ReadError;
+    if (r == SerialPortIo::Read::Byte && byte == PlayerAck)
+        return ComCode::Ok;
+    r = m_io.readByte(byte, timeout);
+    if (r == SerialPortIo::Read::Failed)
+        return ComCode::ReadError;
+    return ComCode::NotReady;
+}
+
+void ListComPorts(QStringList &ports) {
+    QStringList candidates;
+    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
+        candidates.append(info.portName());
+    const QString extra = qEnvironmentVariable("QUILLON_EXTRA_PORTS");
+    for (const QString &path : extra.split(QLatin1Char(':'), Qt::SkipEmptyParts))
+        if (!candidates.contains(path))
+            candidates.append(path);
+
+    QtSerialPortIo io;
+    ComLink link(io);
+    for (const QString &name : candidates) {
+        if (link.OpenComPort(name) == ComCode::Ok) {
+            ports.append(name);
+            link.CloseComPort();
+        }
+    }
+}

@@ -1,0 +1,135 @@
+#pragma once
+
+#include "player/Trame.h"
+
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+#include <memory>
+
+class QEventLoop;
+
+// Result of every port and player operation; the texts are the rows of ComResultTexts.
+using ComResult = quint8;
+namespace ComCode {
+inline constexpr ComResult Ok = 0;
+inline constexpr ComResult PurgeError = 1;
+inline constexpr ComResult WriteError = 2;
+inline constexpr ComResult ReadError = 3;
+inline constexpr ComResult OpenError = 4;
+inline constexpr ComResult GetStateError = 5;
+inline constexpr ComResult SetStateError = 6;
+inline constexpr ComResult TimeoutsError = 7;
+inline constexpr ComResult CloseError = 8;
+inline constexpr ComResult NotReady = 9;
+inline constexpr ComResult EepromWriteError = 10;
+inline constexpr ComResult EepromReadError = 11;
+} // namespace ComCode
+
+inline constexpr quint8 PlayerAck = 0x01;
+
+// The few things the player link needs from a serial port. The program uses QtSerialPortIo;
+// tests also use an in-memory fake.
+class SerialPortIo {
+public:
+    enum class Read { Byte, TimedOut, Failed };
+
+    virtual ~SerialPortIo() = default;
+
+    // Opens and configures the port: 0, or 4 (cannot open), 5, 6, 7 (settings refused).
+    virtual ComResult open(const QString &name) = 0;
+    // False when closing failed.
+    virtual bool close() = 0;
+    virtual bool isOpen() const = 0;
+    // Discards both queues; false when that failed.
+    virtual bool purge() = 0;
+    virtual bool writeByte(quint8 byte) = 0;
+    // Waits at most `timeoutMs` for one byte, serving the event loop meanwhile.
+    virtual Read readByte(quint8 &byte, int timeoutMs) = 0;
+    // True once the device has reported a read, write or resource error (it has been closed).
+    virtual bool lost() const = 0;
+};
+
+// A serial port on QSerialPort. Waits run a local event loop, never a blocking wait, so the
+// user interface stays served; the first read, write or resource error closes the port, since
+// a vanished device would otherwise keep reporting errors in a tight loop.
+class QtSerialPortIo : public QObject, public SerialPortIo {
+    Q_OBJECT
+public:
+    explicit QtSerialPortIo(QObject *parent = nullptr);
+    ~QtSerialPortIo() override;
+
+    ComResult open(const QString &name) override;
+    bool close() override;
+    bool isOpen() const override;
+    bool purge() override;
+    bool writeByte(quint8 byte) override;
+    Read readByte(quint8 &byte, int timeoutMs) override;
+    bool lost() const override { return m_lost; }
+
+    // True when the driver accepted low-latency mode for the open port.
+    bool lowLatency() const { return m_lowLatency; }
+    QString errorText() const { return m_errorText; }
+
+private:
+    void onError(QSerialPort::SerialPortError error);
+    void closeLostPort();
+
+    QSerialPort m_port;
+    QEventLoop *m_waitLoop = nullptr;
+    bool m_configuring = false;
+    bool m_lost = false;
+    bool m_lowLatency = false;
+    QString m_errorText;
+};
+
+struct LinkTiming {
+    // Longest wait for one acknowledgement.
+    std::chrono::milliseconds watchdog{10000};
+    // Longest wait for one byte: 10 ms per byte plus 50 ms.
+    std::chrono::milliseconds byteTimeout{60};
+};
+
+// The player's serial operations on one port (the program's PortHandle). At most one port is
+// open at a time; the port is opened for one operation and closed at its end.
+class ComLink {
+public:
+    explicit ComLink(SerialPortIo &io, LinkTiming timing = {});
+
+    void setTiming(LinkTiming timing) { m_timing = timing; }
+    LinkTiming timing() const { return m_timing; }
+    bool isOpen() const { return m_io.isOpen(); }
+    // The device vanished or failed since the port was opened.
+    bool lost() const { return m_io.lost(); }
+    QString portName() const { return m_portName; }
+
+    ComResult OpenComPort(const QString &name);
+    ComResult CloseComPort();
+    // True when discarding failed.
+    bool PurgeComPort();
+    ComResult SendByteWithAck(quint8 byte);
+    ComResult SendFrame(const Frame &frame);
+    ComResult ReceiveFrame(Frame &frame);
+    ComResult WriteRawByte(quint8 byte);
+    ComResult ReadAnswerByte(quint8 &answer);
+    ComResult WriteThreeBytesWithAck(quint8 b1, quint8 b2, quint8 b3);
+
+    // Waits for the acknowledgement 0x01 under the watchdog; other bytes are ignored.
+    ComResult WaitForAck();
+    // Discards the queues as a command's first step: 0, or 1 (3 when the device is gone).
+    ComResult purgeForCommand();
+
+private:
+    ComResult readClosingByte();
+
+    SerialPortIo &m_io;
+    LinkTiming m_timing;
+    QString m_portName;
+};
+
+// Adds the ports that can be opened with the player's settings: those the system lists, then
+// every path of the colon-separated QUILLON_EXTRA_PORTS (pseudo-terminals are not listed).
+void ListComPorts(QStringList &ports);
