@@ -1,0 +1,157 @@
+// Transmit and receive against quillon-player-sim paced at 57600 baud, compared with the time
+// the same bytes need on the wire; and how long the event loop goes unserved meanwhile.
+
+#include "model/Prompter.h"
+#include "player/PlayerLink.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr double ByteSeconds = 10.0 / 57600.0;
+constexpr int TransmitBytes = 255 * (25 + 2) + 64 * (4 + 2) + 3; // 7272
+constexpr int ReceiveBytes = 255 * (2 + 27) + 3 + 64 * (3 + 3);  // 7782
+
+class Player {
+public:
+    explicit Player(const QStringList &options) {
+        m_process.start(QStringLiteral(PLAYER_SIM_PATH), options);
+        m_process.waitForStarted(5000);
+        while (!m_process.canReadLine() && m_process.waitForReadyRead(5000)) {
+        }
+        path = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+    }
+    ~Player() {
+        m_process.terminate();
+        m_process.waitForFinished(5000);
+    }
+    QString path;
+
+private:
+    QProcess m_process;
+};
+
+// The longest gap between two ticks of a 10 ms timer while `work` runs, in ms.
+double worstTimerGap(const std::function<void()> &work) {
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = clock.nsecsElapsed();
+    qint64 worst = 0;
+    QTimer timer;
+    timer.setTimerType(Qt::PreciseTimer);
+    timer.setInterval(10);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        worst = std::max(worst, now - last);
+        last = now;
+    });
+    timer.start();
+    work();
+    worst = std::max(worst, clock.nsecsElapsed() - last);
+    return double(worst) / 1e6;
+}
+
+Project sampleProject() {
+    Project project;
+    project.Group.ProjectName = QStringLiteral("Benchmark project");
+    for (int i = 1; i <= 40; ++i) {
+        TORBEXProg p;
+        p.Inputs = quint8(i * 6);
+        p.TimerOn = 1;
+        p.TimerMode = quint8(i % 4);
+        project.Programs.append(p);
+    }
+    return project;
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QCoreApplication app(argc, argv);
+    ScriptedPrompter prompter;
+    TransferContext context{prompter, 2, Clock::system(), {}, {}};
+    const Project project = sampleProject();
+    std::printf("cores: %d\n", QThread::idealThreadCount());
+
+    {
+        Player player({QStringLiteral("--paced")});
+        QtSerialPortIo io;
+        ComLink link(io);
+        const double transmitWire = TransmitBytes * ByteSeconds;
+        const double receiveWire = ReceiveBytes * ByteSeconds;
+
+        QElapsedTimer clock;
+        ComResult code = 0;
+        double seconds = 0;
+        const double transmitGap = worstTimerGap([&] {
+            clock.start();
+            code = link.OpenComPort(player.path);
+            if (code == ComCode::Ok)
+                code = TransmitRun(link, project, context);
+            link.CloseComPort();
+            seconds = double(clock.nsecsElapsed()) / 1e9;
+        });
+        std::printf("transmit: result %d, %d bytes, %.4f s, wire %.4f s, ratio %.3f\n", code, TransmitBytes, seconds,
+                    transmitWire, seconds / transmitWire);
+        std::printf("event loop worst gap during paced transmit: %.2f ms\n", transmitGap);
+
+        clock.start();
+        code = link.OpenComPort(player.path);
+        ReceivedPrograms received;
+        if (code == ComCode::Ok)
+            received = ReceiveRun(link, context);
+        link.CloseComPort();
+        const double slotSeconds = double(clock.nsecsElapsed()) / 1e9;
+        QString name;
+        const ComResult nameCode = ReadProjectName(link, player.path, name, context);
+        seconds = double(clock.nsecsElapsed()) / 1e9;
+        std::printf("receive with name: result %d/%d, %lld programs, %d bytes, %.4f s, wire %.4f s, ratio %.3f\n",
+                    received.result, nameCode, static_cast<long long>(received.programs.size()), ReceiveBytes, seconds,
+                    receiveWire, seconds / receiveWire);
+        const double slotWire = (ReceiveBytes - 64 * 6) * ByteSeconds;
+        std::printf("  of which 255 slots and end: %.4f s (wire %.4f s, ratio %.3f); name: %.4f s (wire %.4f s)\n",
+                    slotSeconds, slotWire, slotSeconds / slotWire, seconds - slotSeconds, receiveWire - slotWire);
+
+        // Where the rest goes: the port opening, and the cost of one exchange without pacing.
+        clock.start();
+        link.OpenComPort(player.path);
+        std::printf("port opening: %.3f ms\n", double(clock.nsecsElapsed()) / 1e6);
+        link.CloseComPort();
+    }
+    {
+        Player player({});
+        QtSerialPortIo io;
+        ComLink link(io);
+        link.OpenComPort(player.path);
+        QElapsedTimer clock;
+        clock.start();
+        const ComResult code = TransmitRun(link, project, context);
+        const double seconds = double(clock.nsecsElapsed()) / 1e9;
+        link.CloseComPort();
+        const int roundTrips = 255 * 2 + 64 * 2 + 2;
+        std::printf("unpaced transmit: result %d, %.4f s, %.1f us per acknowledged step (%d steps)\n", code, seconds,
+                    seconds * 1e6 / roundTrips, roundTrips);
+    }
+    {
+        Player player({QStringLiteral("--silent")});
+        QtSerialPortIo io;
+        ComLink link(io, {2000ms, 60ms});
+        link.OpenComPort(player.path);
+        ComResult code = 0;
+        const double silentGap = worstTimerGap([&] { code = link.SendByteWithAck(0x0A); });
+        link.CloseComPort();
+        std::printf("event loop worst gap while waiting 2 s on a silent player: %.2f ms (result %d)\n", silentGap,
+                    code);
+    }
+    return 0;
+}
