@@ -1,0 +1,224 @@
+#include "LinkCommands.h"
+
+#include "model/Prompter.h"
+#include "player/PlayerLink.h"
+#include "player/ScheduleFile.h"
+#include "project/ProjectFile.h"
+#include "text/text.h"
+
+namespace {
+
+// Messages of the player dialogues go to standard error, prefixed with the command.
+class StreamPrompter : public Prompter {
+public:
+    StreamPrompter(const char *command, QTextStream &err)
+        : m_command(command)
+        , m_err(err) {}
+    Answer ask(Kind kind, const QString &text) override {
+        m_err << '\r' << m_command << ": " << text << '\n';
+        m_err.flush();
+        return kind == Kind::Warning ? Answer::Ok : Answer::No;
+    }
+
+private:
+    const char *m_command;
+    QTextStream &m_err;
+};
+
+struct LinkArguments {
+    QString port;
+    QStringList operands;
+    int watchdogMs = 10000;
+};
+
+// Reads --port PORT (or --port=PORT), --watchdog MS and the operands.
+bool parseLinkArguments(const char *command, const QStringList &args, LinkArguments &parsed, QTextStream &err) {
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        if (!optionsEnded && arg == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        if (optionsEnded || !arg.startsWith(QLatin1String("--"))) {
+            parsed.operands.append(arg);
+            continue;
+        }
+        QString name = arg.mid(2);
+        QString value;
+        if (const qsizetype eq = name.indexOf(QLatin1Char('=')); eq >= 0) {
+            value = name.mid(eq + 1);
+            name = name.left(eq);
+        } else if (i + 1 < args.size()) {
+            value = args[++i];
+        } else {
+            err << command << ": option '--" << name << "' needs a value.\n";
+            return false;
+        }
+        if (name == QLatin1String("port")) {
+            parsed.port = value;
+        } else if (name == QLatin1String("watchdog")) {
+            bool ok = false;
+            parsed.watchdogMs = value.toInt(&ok);
+            if (!ok || parsed.watchdogMs <= 0) {
+                err << command << ": --watchdog needs a number of milliseconds, not '" << value << "'.\n";
+                return false;
+            }
+        } else {
+            err << command << ": unknown option '" << arg << "'.\n";
+            return false;
+        }
+    }
+    if (parsed.port.isEmpty()) {
+        err << command << ": the port is missing (--port PORT; 'quillon-cli ports' lists them).\n";
+        return false;
+    }
+    if (parsed.operands.size() != 1) {
+        err << command << ": expected one project file, got " << parsed.operands.size() << " argument(s).\n";
+        return false;
+    }
+    return true;
+}
+
+QString comText(ComResult code) {
+    return LanguageText(TextTable::ComResultTexts, code, English);
+}
+
+// The final status: the text of the code, and the code as exit status.
+int finish(const char *command, ComResult code, QTextStream &out, QTextStream &err) {
+    if (code == ComCode::Ok) {
+        out << comText(code) << '\n';
+        return ExitSuccess;
+    }
+    err << command << ": " << comText(code) << " (code " << code << ")\n";
+    return code;
+}
+
+TransferContext cliContext(Prompter &prompter, QTextStream &err) {
+    return TransferContext{prompter, English, Clock::system(),
+                           [&err](int slot) {
+                               err << '\r' << LanguageText(TextTable::MessageTexts, 2, English) << slot
+                                   << LanguageText(TextTable::MessageTexts, 3, English);
+                               err.flush();
+                           },
+                           [&err] {
+                               err << '\r' << LanguageText(TextTable::MessageTexts, 4, English)
+                                   << QString(20, QLatin1Char(' ')) << '\n';
+                               err.flush();
+                           }};
+}
+
+} // namespace
+
+int portsCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
+    QStringList operands;
+    if (!takeOperands("ports", args, operands, err))
+        return ExitUsageError;
+    if (!operands.isEmpty()) {
+        err << "ports: takes no arguments.\n";
+        return ExitUsageError;
+    }
+    QStringList ports;
+    ListComPorts(ports);
+    for (const QString &port : ports)
+        out << port << '\n';
+    return ExitSuccess;
+}
+
+int transmitCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
+    LinkArguments parsed;
+    if (!parseLinkArguments("transmit", args, parsed, err))
+        return ExitUsageError;
+    Project project;
+    QString error;
+    if (!ReadProjectFile(parsed.operands[0], project, &error)) {
+        err << "transmit: " << error << '\n';
+        return ExitFailure;
+    }
+    QtSerialPortIo io;
+    ComLink link(io, {std::chrono::milliseconds(parsed.watchdogMs)});
+    StreamPrompter prompter("transmit", err);
+    ComResult code = link.OpenComPort(parsed.port);
+    if (code == ComCode::Ok) {
+        code = TransmitRun(link, project, cliContext(prompter, err));
+        const ComResult closed = link.CloseComPort();
+        if (code == ComCode::Ok)
+            code = closed;
+    }
+    return finish("transmit", code, out, err);
+}
+
+int receiveCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
+    LinkArguments parsed;
+    if (!parseLinkArguments("receive", args, parsed, err))
+        return ExitUsageError;
+    QtSerialPortIo io;
+    ComLink link(io, {std::chrono::milliseconds(parsed.watchdogMs)});
+    StreamPrompter prompter("receive", err);
+    const TransferContext context = cliContext(prompter, err);
+    ReceivedPrograms received;
+    ComResult code = link.OpenComPort(parsed.port);
+    if (code == ComCode::Ok) {
+        received = ReceiveRun(link, context);
+        code = received.result;
+        const ComResult closed = link.CloseComPort();
+        if (code == ComCode::Ok)
+            code = closed;
+    }
+    if (code != ComCode::Ok)
+        return finish("receive", code, out, err);
+    if (!received.correctedSlots.isEmpty())
+        err << "receive: warning: " << CorrectedSlotsWarning(received.correctedSlots) << '\n';
+
+    QString name;
+    if (const ComResult named = ReadProjectName(link, parsed.port, name, context); named != ComCode::Ok)
+        return finish("receive", named, out, err);
+
+    Project project;
+    project.Group.ProjectName = ShownProjectName(name);
+    project.Programs = received.programs;
+    QString error;
+    if (!WriteProjectFile(parsed.operands[0], project, &error)) {
+        err << "receive: " << error << '\n';
+        return ExitFailure;
+    }
+    err << "receive: " << received.programs.size() << " program(s), project name '" << project.Group.ProjectName
+        << "', written to " << parsed.operands[0] << ".\n";
+    return finish("receive", ComCode::Ok, out, err);
+}
+
+const CliCommand PortsCliCommand = {
+    "ports",
+    "",
+    "list the serial ports that open with the player's line settings",
+    "Lists, one per line, the serial ports that open with the player's settings (57600 baud,\n"
+    "8 data bits, no parity, 1 stop bit, no flow control), then every device named in the\n"
+    "colon-separated environment variable QUILLON_EXTRA_PORTS that opens, such as the\n"
+    "pseudo-terminal of quillon-player-sim.\n",
+    portsCommand,
+};
+
+const CliCommand TransmitCliCommand = {
+    "transmit",
+    "PROJECT.prg --port PORT [--watchdog MS]",
+    "send a project's programs and name to the player",
+    "Reads PROJECT.prg and sends the player all 255 slots (the project's programs, empty slots\n"
+    "elsewhere), then the project name, then the end of the transfer. The progress goes to\n"
+    "standard error. --watchdog sets how long each acknowledgement is awaited (10000 ms).\n"
+    "On failure the player-link message and its code are printed, and the exit status is that\n"
+    "code (1 initialization, 2 writing, 3 reading, 4 opening, 8 closing, 9 player not ready,\n"
+    "10 writing the name); a project file that cannot be read gives 1.\n",
+    transmitCommand,
+};
+
+const CliCommand ReceiveCliCommand = {
+    "receive",
+    "--port PORT [--watchdog MS] OUT.prg",
+    "read the player's programs and project name into a project file",
+    "Reads the 255 slots from the player, then the project name from its memory, and writes\n"
+    "the programs (in slot order) with that name to OUT.prg. Slots whose date or time did not\n"
+    "exist are corrected and named in one warning. The exit status on failure is the\n"
+    "player-link code, as for transmit (11 reading the name); a file that cannot be written\n"
+    "gives 1.\n",
+    receiveCommand,
+};
