@@ -1,4 +1,6 @@
+#include "model/Clock.h"
 #include "ui/Main.h"
+#include "ui/MessageBoxPrompter.h"
 
 #include <QApplication>
 
@@ -9,7 +11,8 @@ int main(int argc, char *argv[]) {
     QApplication::setOrganizationName(QStringLiteral("ORBEX"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_TEXT));
 
-    TForm1 window;
+    MessageBoxPrompter prompter;
+    TForm1 window(prompter, Clock::system());
     window.show();
     return app.exec();
 }

@@ -1,13 +1,570 @@
 #include "Main.h"
 
-TForm1::TForm1(QWidget *parent)
+#include "ChoiceGrid.h"
+#include "EditorWidgets.h"
+#include "LittleOneProg.h"
+#include "model/Clock.h"
+#include "model/Prompter.h"
+#include "text/Comments.h"
+#include "text/HeaderString.h"
+#include "text/text.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+TForm1::TForm1(Prompter &prompter, const Clock &clock, QWidget *parent)
     : QMainWindow(parent)
-{
+    , CurrentLanguage(DefaultLanguage())
+    , m_prompter(prompter)
+    , m_clock(clock)
+    , m_dialogRunner([](QDialog &dialog) { return dialog.exec(); })
+    , m_tileArt(TileArt::load()) {
     setWindowTitle(captionFor(QStringLiteral("New Project")));
-    resize(800, 600);
+    ProjectGroup.ProjectName = QStringLiteral("New Project");
+    createToolBar();
+    createMenus();
+    createList();
+    createEditorPanel();
+    CommentsDialog = new TOKBottomDlg3(this);
+    TitleDialog = new TOKBottomDlg4(this);
+    setPortNames(availablePortNames());
+    BuildChoiceMenus();
+    applyHints();
+
+    resize(987, 648);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
-QString TForm1::captionFor(const QString &projectName)
-{
+TForm1::~TForm1() = default;
+
+QString TForm1::captionFor(const QString &projectName) {
     return QStringLiteral("ORBEX Quillon Programmer : ") + projectName;
+}
+
+int TForm1::DefaultLanguage() {
+    switch (QLocale::system().language()) {
+    case QLocale::French:
+        return French;
+    case QLocale::Spanish:
+        return Spanish;
+    case QLocale::German:
+        return German;
+    case QLocale::Italian:
+        return Italian;
+    default:
+        return English;
+    }
+}
+
+const QIcon &TForm1::icon(const QString &name) {
+    auto it = m_icons.find(name);
+    if (it == m_icons.end())
+        it = m_icons.insert(name, Icons::icon(name));
+    return *it;
+}
+
+void TForm1::setDialogRunner(DialogRunner runner) {
+    m_dialogRunner = std::move(runner);
+}
+
+int TForm1::runDialog(QDialog &dialog) {
+    return m_dialogRunner(dialog);
+}
+
+// ---------------------------------------------------------------------------------------
+// Layout
+
+QToolButton *TForm1::addToolButton(const QString &iconName) {
+    auto *button = new QToolButton(ToolBar1);
+    button->setAutoRaise(true);
+    button->setFixedSize(40, 34);
+    button->setIconSize(QSize(24, 24));
+    button->setIcon(icon(iconName));
+    button->setFocusPolicy(Qt::NoFocus);
+    ToolBar1->addWidget(button);
+    return button;
+}
+
+void TForm1::createToolBar() {
+    ToolBar1 = addToolBar(QStringLiteral("Tools"));
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    ToolBar1->setFixedHeight(36);
+    ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
+    ToolBar1->layout()->setSpacing(0);
+    ToolBar1->layout()->setContentsMargins(0, 1, 0, 1);
+    ToolBar1->toggleViewAction()->setVisible(false);
+    auto gap = [this] {
+        auto *spacer = new QWidget(ToolBar1);
+        spacer->setFixedSize(8, 34);
+        ToolBar1->addWidget(spacer);
+    };
+
+    SpeedButton10 = addToolButton(QStringLiteral("new-project"));
+    SpeedButton8 = addToolButton(QStringLiteral("open-project"));
+    SpeedButton9 = addToolButton(QStringLiteral("save-project"));
+    gap();
+    SpeedButton1 = addToolButton(QStringLiteral("new-program"));
+    SpeedButton2 = addToolButton(QStringLiteral("delete-program"));
+    gap();
+    SpeedButton7 = addToolButton(QStringLiteral("cut"));
+    SpeedButton6 = addToolButton(QStringLiteral("copy"));
+    SpeedButton5 = addToolButton(QStringLiteral("paste"));
+    SpeedButton25 = addToolButton(QStringLiteral("move-up"));
+    SpeedButton26 = addToolButton(QStringLiteral("move-down"));
+    SpeedButton27 = addToolButton(QStringLiteral("wizard"));
+    gap();
+    SpeedButton3 = addToolButton(QStringLiteral("transmit"));
+    SpeedButton4 = addToolButton(QStringLiteral("receive"));
+    gap();
+    SpeedButton11 = addToolButton(QStringLiteral("export"));
+    SpeedButton24 = addToolButton(QStringLiteral("import"));
+    gap();
+    SpeedButton28 = addToolButton(QStringLiteral("pc-remote"));
+
+    for (QToolButton *b : {SpeedButton7, SpeedButton6, SpeedButton5, SpeedButton25, SpeedButton26, SpeedButton27,
+                           SpeedButton3, SpeedButton4})
+        b->setEnabled(false);
+    // The wizard's button is hidden: a QToolBar hides a widget through its action.
+    for (QAction *a : ToolBar1->actions())
+        if (ToolBar1->widgetForAction(a) == SpeedButton27)
+            a->setVisible(false);
+
+    connect(SpeedButton10, &QToolButton::clicked, this, &TForm1::New2Click);
+    connect(SpeedButton8, &QToolButton::clicked, this, &TForm1::Open1Click);
+    connect(SpeedButton9, &QToolButton::clicked, this, &TForm1::Save1Click);
+    connect(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
+    connect(SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
+    connect(SpeedButton7, &QToolButton::clicked, this, &TForm1::Couper1Click);
+    connect(SpeedButton6, &QToolButton::clicked, this, &TForm1::Copier1Click);
+    connect(SpeedButton5, &QToolButton::clicked, this, &TForm1::Coller1Click);
+    connect(SpeedButton25, &QToolButton::clicked, this, &TForm1::MoveProgramUp1Click);
+    connect(SpeedButton26, &QToolButton::clicked, this, &TForm1::MoveProgramDown1Click);
+    connect(SpeedButton27, &QToolButton::clicked, this, &TForm1::Wizzard1Click);
+    connect(SpeedButton3, &QToolButton::clicked, this, &TForm1::Transmit1Click);
+    connect(SpeedButton4, &QToolButton::clicked, this, &TForm1::Receive1Click);
+    connect(SpeedButton11, &QToolButton::clicked, this, &TForm1::Export1Click);
+    connect(SpeedButton24, &QToolButton::clicked, this, &TForm1::Import1Click);
+    connect(SpeedButton28, &QToolButton::clicked, this, &TForm1::PCRemote1Click);
+}
+
+QList<QToolButton *> TForm1::toolButtons() const {
+    return {SpeedButton10, SpeedButton8,  SpeedButton9,  SpeedButton1,  SpeedButton2,  SpeedButton7,
+            SpeedButton6,  SpeedButton5,  SpeedButton25, SpeedButton26, SpeedButton27, SpeedButton3,
+            SpeedButton4,  SpeedButton11, SpeedButton24, SpeedButton28};
+}
+
+void TForm1::applyHints() {
+    const std::array<QToolButton *, 16> targets = {SpeedButton3,  SpeedButton4,  SpeedButton1,  SpeedButton2,
+                                                   SpeedButton7,  SpeedButton6,  SpeedButton5,  SpeedButton10,
+                                                   SpeedButton8,  SpeedButton9,  SpeedButton11, SpeedButton24,
+                                                   SpeedButton25, SpeedButton26, SpeedButton27, SpeedButton28};
+    for (int row = 0; row < int(targets.size()); ++row)
+        targets[row]->setToolTip(LanguageText(TextTable::HintTexts, row, CurrentLanguage));
+}
+
+void TForm1::createMenus() {
+    auto item = [this](QMenu *menu, const QString &caption, const QKeySequence &shortcut, void (TForm1::*handler)(),
+                       const QString &iconName = {}) {
+        QAction *a = menu->addAction(caption);
+        if (!shortcut.isEmpty())
+            a->setShortcut(shortcut);
+        if (!iconName.isEmpty())
+            a->setIcon(icon(iconName));
+        connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    QMenuBar *bar = menuBar();
+
+    File1 = bar->addMenu(QStringLiteral("&File"));
+    New2 = item(File1, QStringLiteral("New Project"), QKeySequence(Qt::CTRL | Qt::Key_N), &TForm1::New2Click,
+                QStringLiteral("new-project"));
+    Property1 = item(File1, QStringLiteral("Project Properties..."), QKeySequence(Qt::CTRL | Qt::Key_P),
+                     &TForm1::Property1Click, QStringLiteral("properties"));
+    File1->addSeparator();
+    Open1 = item(File1, QStringLiteral("Open"), QKeySequence(Qt::CTRL | Qt::Key_O), &TForm1::Open1Click,
+                 QStringLiteral("open-project"));
+    Save1 = item(File1, QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &TForm1::Save1Click,
+                 QStringLiteral("save-project"));
+    SaveAs1 =
+        item(File1, QStringLiteral("Save as..."), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S), &TForm1::SaveAs1Click);
+    File1->addSeparator();
+    Export1 = item(File1, QStringLiteral("Export"), QKeySequence(Qt::Key_F9), &TForm1::Export1Click,
+                   QStringLiteral("export"));
+    Import1 = item(File1, QStringLiteral("Import"), QKeySequence(Qt::Key_F12), &TForm1::Import1Click,
+                   QStringLiteral("import"));
+    File1->addSeparator();
+    Exit1 = item(File1, QStringLiteral("Exit"), {}, &TForm1::Exit1Click, QStringLiteral("exit"));
+
+    Edit1 = bar->addMenu(QStringLiteral("&Edit"));
+    New1 = item(Edit1, QStringLiteral("New Program"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_N),
+                &TForm1::SpeedButton1Click, QStringLiteral("new-program"));
+    Delete1 = item(Edit1, QStringLiteral("Delete Program"), QKeySequence(Qt::Key_Delete), &TForm1::SpeedButton2Click,
+                   QStringLiteral("delete-program"));
+    Edit1->addSeparator();
+    Couper1 = item(Edit1, QStringLiteral("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X), &TForm1::Couper1Click,
+                   QStringLiteral("cut"));
+    Copier1 = item(Edit1, QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C), &TForm1::Copier1Click,
+                   QStringLiteral("copy"));
+    Coller1 = item(Edit1, QStringLiteral("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V), &TForm1::Coller1Click,
+                   QStringLiteral("paste"));
+    Edit1->addSeparator();
+    // Delete Group Of Color: 26 items, captioned and coloured by BuildChoiceMenus.
+    for (int k = 1; k <= ProgramColorCount; ++k) {
+        auto *a = new QAction(this);
+        a->setData(k);
+        connect(a, &QAction::triggered, this, [this, k] { ColorGroup27Click(k); });
+        ColorGroupItems.append(a);
+    }
+    DeleteGroupOfColor1 = makeGridMenu(ColorGroupItems, 13, this);
+    DeleteGroupOfColor1->setTitle(QStringLiteral("Delete Group Of Color"));
+    Edit1->addMenu(DeleteGroupOfColor1);
+    Edit1->addSeparator();
+    MoveProgramUp1 = item(Edit1, QStringLiteral("Move Program Up"), QKeySequence(Qt::CTRL | Qt::Key_U),
+                          &TForm1::MoveProgramUp1Click, QStringLiteral("move-up"));
+    MoveProgramDown1 = item(Edit1, QStringLiteral("Move Program Down"), QKeySequence(Qt::CTRL | Qt::Key_D),
+                            &TForm1::MoveProgramDown1Click, QStringLiteral("move-down"));
+    WizardSeparator = Edit1->addSeparator();
+    WizardSeparator->setVisible(false);
+    Wizzard1 = item(Edit1, QStringLiteral("Wizard"), QKeySequence(Qt::CTRL | Qt::Key_W), &TForm1::Wizzard1Click,
+                    QStringLiteral("wizard"));
+    Wizzard1->setVisible(false);
+    for (QAction *a : {Couper1, Copier1, Coller1, MoveProgramUp1, MoveProgramDown1, Wizzard1})
+        a->setEnabled(false);
+
+    Functions1 = bar->addMenu(QStringLiteral("&Send-Receive"));
+    Transmit1 = item(Functions1, QStringLiteral("Transmit Programs"), QKeySequence(Qt::Key_F10),
+                     &TForm1::Transmit1Click, QStringLiteral("transmit"));
+    Receive1 = item(Functions1, QStringLiteral("Receive Programs"), QKeySequence(Qt::Key_F11), &TForm1::Receive1Click,
+                    QStringLiteral("receive"));
+
+    Options1 = bar->addMenu(QStringLiteral("&Options"));
+    Language1 = Options1->addMenu(QStringLiteral("Language"));
+    auto *languages = new QActionGroup(this);
+    const std::array<std::pair<QString, int>, 5> languageItems = {
+        std::pair{QStringLiteral("&English"), int(English)}, std::pair{QStringLiteral("&Français"), int(French)},
+        std::pair{QStringLiteral("E&spañol"), int(Spanish)}, std::pair{QStringLiteral("&Deutsch"), int(German)},
+        std::pair{QStringLiteral("&Italiano"), int(Italian)}};
+    for (const auto &[caption, language] : languageItems) {
+        QAction *a = Language1->addAction(caption);
+        a->setCheckable(true);
+        a->setChecked(language == CurrentLanguage);
+        languages->addAction(a);
+        connect(a, &QAction::triggered, this, [this, language] { LanguageClick(language); });
+        (language == English   ? English1
+         : language == French  ? French1
+         : language == Spanish ? Espaol1
+         : language == German  ? Deutsch1
+                               : Italian1) = a;
+    }
+    Options1->addSeparator();
+    RS232PortCOM1 = Options1->addMenu(QStringLiteral("RS232 - Port COM"));
+    Options1->addSeparator();
+    PlayerOptions1 = Options1->addMenu(QStringLiteral("Player Options"));
+    IOOption1 = PlayerOptions1->addAction(QStringLiteral("I/O"));
+    IOOption1->setCheckable(true);
+    IOOption1->setChecked(IOOptionEnabled);
+    connect(IOOption1, &QAction::triggered, this, &TForm1::IOOption1Click);
+    Ethernet1 = PlayerOptions1->addAction(QStringLiteral("Ethernet"));
+    Ethernet1->setCheckable(true);
+    Ethernet1->setChecked(EthernetOptionEnabled);
+    connect(Ethernet1, &QAction::triggered, this, &TForm1::Ethernet1Click);
+    Options1->addSeparator();
+    PCRemote1 = item(Options1, QStringLiteral("PC Remote"), {}, &TForm1::PCRemote1Click, QStringLiteral("pc-remote"));
+
+    Help1 = bar->addMenu(QStringLiteral("&Help"));
+    About1 = item(Help1, QStringLiteral("About..."), QKeySequence(Qt::Key_F1), &TForm1::About1Click,
+                  QStringLiteral("about"));
+    Help1->addSeparator();
+    Web1 = Help1->addMenu(QStringLiteral("Web"));
+    HomePage1 = item(Web1, QStringLiteral("Home Page"), {}, &TForm1::HomePage1Click);
+    SendEmailToSupport1 = item(Web1, QStringLiteral("Send Email To Support"), {}, &TForm1::SendEmailToSupport1Click,
+                               QStringLiteral("email"));
+}
+
+void TForm1::createList() {
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    ScrollBox1 = new QScrollArea(central);
+    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
+    ScrollBox1->setFocusPolicy(Qt::NoFocus);
+    ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    ScrollBox1->verticalScrollBar()->setTracking(true);
+    ScrollBox1->verticalScrollBar()->setAttribute(Qt::WA_Hover);
+    ScrollBox1->verticalScrollBar()->setSingleStep(TFrame1::TileHeight);
+    ScrollBox1->setWidgetResizable(false);
+    QPalette pal = ScrollBox1->palette();
+    pal.setColor(QPalette::Window, pal.color(QPalette::Dark));
+    ScrollBox1->setPalette(pal);
+    ScrollBox1->viewport()->setAutoFillBackground(true);
+    ScrollBox1->viewport()->setBackgroundRole(QPalette::Dark);
+    TileBox = new QWidget;
+    TileBox->setObjectName(QStringLiteral("TileBox"));
+    TileBox->setAutoFillBackground(false);
+    ScrollBox1->setWidget(TileBox);
+    ScrollBox1->viewport()->installEventFilter(this);
+    resizeTileBox();
+    layout->addWidget(ScrollBox1, 1);
+    setCentralWidget(central);
+}
+
+// The scrolled area is tall enough for any tile to become the top row.
+void TForm1::resizeTileBox() {
+    const int n = int(Tiles.size());
+    const int viewport = ScrollBox1->viewport()->height();
+    const int height = n == 0 ? 0 : qMax(n * TFrame1::TileHeight, (n - 1) * TFrame1::TileHeight + viewport);
+    TileBox->resize(TFrame1::TileWidth, height);
+}
+
+// ---------------------------------------------------------------------------------------
+// The project
+
+Project TForm1::currentProject() const {
+    Project project;
+    project.Group = ProjectGroup;
+    project.Programs.reserve(Tiles.size());
+    for (const TFrame1 *tile : Tiles)
+        project.Programs.append(tile->Prog);
+    return project;
+}
+
+void TForm1::loadPrograms(const QList<TORBEXProg> &programs) {
+    for (const TORBEXProg &program : programs) {
+        if (Tiles.size() >= MaxPrograms)
+            break;
+        SpeedButton1Click();
+        CurrentTile->Prog = program;
+        CurrentTile->RefreshTile();
+    }
+    ShowSelectedProgram();
+}
+
+TORBEXProg *TForm1::currentProgram() const {
+    return CurrentTile ? &CurrentTile->Prog : nullptr;
+}
+
+// ---------------------------------------------------------------------------------------
+// The list
+
+void TForm1::SpeedButton1Click() {
+    if (Tiles.size() >= MaxPrograms) {
+        m_prompter.warn(LanguageText(TextTable::ProgramLimitText, 0, CurrentLanguage));
+        UpdateCommandState();
+        return;
+    }
+    const quint8 n = FirstFreeInputs();
+    auto *tile = new TFrame1(m_tileArt);
+    Tiles.append(tile);
+    CurrentTile = tile;
+    tile->Prog = TORBEXProg(m_clock.now());
+    tile->Language = CurrentLanguage;
+    tile->Prog.Inputs = n;
+    tile->setParent(TileBox);
+    connect(tile, &TFrame1::clicked, this, [this](TFrame1 *clicked) { ActiveSelected(clicked); });
+    tile->RefreshTile();
+    resizeTileBox();
+    setScrollPosition(0);
+    tile->move(0, (int(Tiles.size()) - 1) * TFrame1::TileHeight);
+    tile->show();
+    HighlightTile(tile);
+    SetCurrentTile(tile);
+    ScrollToTile(tile);
+    ShowSelectedProgram();
+    UpdateCommandState();
+}
+
+quint8 TForm1::FirstFreeInputs() const {
+    std::array<bool, 256> used{};
+    for (const TFrame1 *tile : Tiles)
+        used[tile->Prog.Inputs] = true;
+    quint8 result = 255;
+    for (int candidate = 255; candidate >= 1; --candidate)
+        if (!used[candidate])
+            result = quint8(candidate);
+    return result;
+}
+
+void TForm1::ActiveSelected(TFrame1 *tile) {
+    if (!tile)
+        return;
+    if (!Tiles.isEmpty())
+        ActualizeBVProg();
+    HighlightTile(tile);
+    CurrentTile = tile;
+    ShowSelectedProgram();
+    leaveNoFocus();
+    UpdateCommandState();
+}
+
+void TForm1::ActualizeBVProg() {
+    if (CurrentTile)
+        CurrentTile->RefreshTile();
+}
+
+void TForm1::SetCurrentTile(TFrame1 *tile) {
+    if (!tile)
+        return;
+    CurrentTile = tile;
+    tile->RefreshTile();
+}
+
+void TForm1::HighlightTile(TFrame1 *tile) {
+    for (TFrame1 *t : Tiles)
+        if (t != tile && t->isHighlighted())
+            t->setHighlighted(false);
+    if (tile)
+        tile->setHighlighted(true);
+}
+
+void TForm1::ScrollToTile(TFrame1 *tile) {
+    if (!tile)
+        return;
+    setScrollPosition(int(Tiles.indexOf(tile)) * tile->height());
+}
+
+void TForm1::RestackTiles() {
+    // The list is frozen rather than hidden, so the focus and the layout stay put.
+    ScrollBox1->setUpdatesEnabled(false);
+    setScrollPosition(0);
+    int top = 0;
+    for (TFrame1 *tile : Tiles) {
+        tile->move(0, top);
+        top += tile->height();
+    }
+    resizeTileBox();
+    ScrollBox1->setUpdatesEnabled(true);
+}
+
+void TForm1::SelectFirstProgram() {
+    if (Tiles.isEmpty())
+        return;
+    ActiveSelected(Tiles.first());
+    setScrollPosition(0);
+    leaveNoFocus();
+}
+
+void TForm1::SelectProgramAt(int index) {
+    if (Tiles.isEmpty())
+        return;
+    index %= 256;
+    if (index < 0 || index >= Tiles.size())
+        return;
+    ActiveSelected(Tiles.at(index));
+    leaveNoFocus();
+}
+
+int TForm1::currentIndex() const {
+    return CurrentTile ? int(Tiles.indexOf(CurrentTile)) : -1;
+}
+
+int TForm1::scrollPosition() const {
+    return ScrollBox1->verticalScrollBar()->value();
+}
+
+void TForm1::setScrollPosition(int y) {
+    ScrollBox1->verticalScrollBar()->setValue(y);
+}
+
+void TForm1::leaveNoFocus() {
+    if (QWidget *focused = focusWidget())
+        focused->clearFocus();
+}
+
+bool TForm1::FormKeyDown(int key) {
+    if (Tiles.isEmpty() || !CurrentTile)
+        return false;
+    const int i = currentIndex();
+    const int n = int(Tiles.size());
+    const int h = TFrame1::TileHeight;
+    switch (key) {
+    case Qt::Key_Home:
+        ActiveSelected(Tiles.first());
+        setScrollPosition(0);
+        return true;
+    case Qt::Key_End:
+        ActiveSelected(Tiles.last());
+        setScrollPosition((n - 1) * h);
+        return true;
+    case Qt::Key_Up:
+        if (i <= 0)
+            return false;
+        ActiveSelected(Tiles.at(i - 1));
+        if ((i - 1) * h < scrollPosition())
+            setScrollPosition((i - 1) * h);
+        return true;
+    case Qt::Key_Down:
+        if (i >= n - 1)
+            return false;
+        ActiveSelected(Tiles.at(i + 1));
+        if (ScrollBox1->height() + scrollPosition() < (i + 2) * h - 1)
+            setScrollPosition((i + 1) * h);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TForm1::FormMouseWheelDown() {
+    FormKeyDown(Qt::Key_Down);
+}
+
+void TForm1::FormMouseWheelUp() {
+    FormKeyDown(Qt::Key_Up);
+}
+
+void TForm1::keyPressEvent(QKeyEvent *event) {
+    // The list keys reach the list only while no control of the window has the focus.
+    QWidget *focused = focusWidget();
+    if ((focused == nullptr || focused == this) && FormKeyDown(event->key())) {
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void TForm1::wheelStep(int angle) {
+    if (angle < 0)
+        FormMouseWheelDown();
+    else if (angle > 0)
+        FormMouseWheelUp();
+}
+
+void TForm1::wheelEvent(QWheelEvent *event) {
+    wheelStep(event->angleDelta().y());
+    event->accept();
+}
+
+bool TForm1::eventFilter(QObject *watched, QEvent *event) {
+    if (Memo1 && watched == Memo1->viewport() && event->type() == QEvent::MouseButtonRelease) {
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+            Memo1Click();
+        return true;
+    }
+    if (watched == ScrollBox1->viewport()) {
+        if (event->type() == QEvent::Wheel) {
+            wheelStep(static_cast<QWheelEvent *>(event)->angleDelta().y());
+            return true;
+        }
+        if (event->type() == QEvent::Resize)
+            resizeTileBox();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }

@@ -1,0 +1,54 @@
+#include "Comments.h"
+
+#include "text/text.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextCursor>
+
+TOKBottomDlg3::TOKBottomDlg3(QWidget *parent)
+    : QDialog(parent) {
+    setFixedSize(305, 214);
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setGeometry(8, 8, 289, 162);
+    OKBtn = new QPushButton(QStringLiteral("Ok"), this);
+    OKBtn->setGeometry(135, 180, 75, 25);
+    OKBtn->setDefault(false);
+    OKBtn->setAutoDefault(false);
+    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelBtn->setGeometry(222, 180, 75, 25);
+    CancelBtn->setAutoDefault(false);
+    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(Memo1, &QPlainTextEdit::textChanged, this, &TOKBottomDlg3::limitLength);
+}
+
+void TOKBottomDlg3::setLines(const QStringList &lines) {
+    Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+}
+
+QStringList TOKBottomDlg3::lines() const {
+    const QString text = Memo1->toPlainText();
+    return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+}
+
+void TOKBottomDlg3::limitLength() {
+    const QString text = Memo1->toPlainText();
+    if (text.size() <= MaxLength)
+        return;
+    QTextCursor cursor = Memo1->textCursor();
+    const int position = qMin(cursor.position(), MaxLength);
+    Memo1->setPlainText(text.left(MaxLength));
+    cursor = Memo1->textCursor();
+    cursor.setPosition(position);
+    Memo1->setTextCursor(cursor);
+}
+
+void TOKBottomDlg3::showEvent(QShowEvent *event) {
+    setWindowTitle(LanguageText(TextTable::EditorTexts, 2, Language));
+    OKBtn->setText(LanguageText(TextTable::PropertyTexts, 9, Language));
+    CancelBtn->setText(LanguageText(TextTable::PropertyTexts, 10, Language));
+    Memo1->selectAll();
+    Memo1->setFocus();
+    QDialog::showEvent(event);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDialog>
+
+class QPlainTextEdit;
+class QPushButton;
+
+// The comments dialog: edits the comment lines of the selected program (at most 512
+// characters). Takes its captions from the language tables each time it is shown.
+class TOKBottomDlg3 : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int MaxLength = 512;
+    explicit TOKBottomDlg3(QWidget *parent = nullptr);
+
+    int Language = 2; // set by the caller before showing
+
+    void setLines(const QStringList &lines);
+    QStringList lines() const;
+
+    QPlainTextEdit *Memo1 = nullptr;
+    QPushButton *OKBtn = nullptr;
+    QPushButton *CancelBtn = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void limitLength();
+};

@@ -1,0 +1,29 @@
+#include "HeaderString.h"
+
+#include "text/text.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+TOKBottomDlg4::TOKBottomDlg4(QWidget *parent)
+    : QDialog(parent) {
+    setFixedSize(632, 59);
+    Edit1 = new QLineEdit(this);
+    Edit1->setGeometry(8, 6, 616, 21);
+    OKBtn = new QPushButton(QStringLiteral("Ok"), this);
+    OKBtn->setGeometry(462, 31, 75, 25);
+    OKBtn->setDefault(true);
+    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelBtn->setGeometry(549, 31, 75, 25);
+    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TOKBottomDlg4::showEvent(QShowEvent *event) {
+    setWindowTitle(LanguageText(TextTable::EditorTexts, 13, Language));
+    OKBtn->setText(LanguageText(TextTable::PropertyTexts, 9, Language));
+    CancelBtn->setText(LanguageText(TextTable::PropertyTexts, 10, Language));
+    Edit1->selectAll();
+    Edit1->setFocus();
+    QDialog::showEvent(event);
+}

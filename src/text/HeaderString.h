@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+// The title dialog: edits the one-line title of the selected program. Takes its captions
+// from the language tables each time it is shown.
+class TOKBottomDlg4 : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TOKBottomDlg4(QWidget *parent = nullptr);
+
+    int Language = 2; // set by the caller before showing
+
+    QLineEdit *Edit1 = nullptr;
+    QPushButton *OKBtn = nullptr;
+    QPushButton *CancelBtn = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+};

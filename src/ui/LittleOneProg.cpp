@@ -1,0 +1,169 @@
+#include "LittleOneProg.h"
+
+#include "Icons.h"
+#include "text/ScheduleText.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+const QRect NumberFrame(58, 5, 32, 17);
+const QRect NumberText(59, 6, 30, 15);
+const QRect TitleFrame(98, 5, 200, 17);
+const QRect TitleText(99, 6, 198, 15);
+const QPoint ScheduleTextAt(450, 7);
+// The schedule text may run on under the first action text's margin, as a label does.
+constexpr int ScheduleTextWidth = 626 - 450;
+constexpr int ActionX0 = 613;
+constexpr int ActionStep = 57;
+constexpr int ActionWidth = 52;
+constexpr int TextY = 7;
+constexpr int TextHeight = 15;
+
+QRect actionRect(int k) // k = 1..6
+{
+    return QRect(ActionX0 + ActionStep * (k - 1), TextY, ActionWidth, TextHeight);
+}
+
+} // namespace
+
+QColor colorOfRecord(quint32 bgr) {
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+TFrame1::TFrame1(const TileArt &art, QWidget *parent)
+    : QWidget(parent)
+    , m_art(art) {
+    setFixedSize(TileWidth, TileHeight);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::NoFocus);
+    QFont strip = font();
+    strip.setPixelSize(11);
+    setFont(strip);
+}
+
+void TFrame1::RefreshTile() {
+    m_title = Prog.Title;
+    m_color = colorOfRecord(Prog.Color);
+    m_number = QString::asprintf("%.3d", int(Prog.Inputs));
+    m_active = Prog.Active == 1;
+    m_priority = Prog.Priority == 1;
+    m_dots = 0;
+    for (int k = 8; k >= 1; --k)
+        if (InputBit(k, Prog.Inputs))
+            m_dots |= quint8(1u << (k - 1));
+    m_scheduleIcon = 0;
+    if (Prog.TimerOn != 1) {
+        m_timerOn = false;
+        m_schedule = QStringLiteral("...");
+    } else {
+        m_timerOn = true;
+        if (Prog.TimerMode <= 3) {
+            m_schedule = ScheduleText(Prog, Language);
+            m_scheduleIcon = Prog.TimerMode + 1;
+        } // another mode leaves the text as it was, with no icon
+    }
+    for (QString &text : m_actions)
+        text.clear();
+    for (int k = 1; k <= MaxActions && Prog.ActionCount >= k; ++k)
+        m_actions[k - 1] = ActionShortText(Prog.ActionKind[k - 1], Prog.ActionParam[k - 1]);
+    update();
+}
+
+void TFrame1::setHighlighted(bool on) {
+    if (m_highlighted == on)
+        return;
+    m_highlighted = on;
+    update();
+}
+
+QColor TFrame1::backgroundColor() const {
+    return palette().color(m_highlighted ? QPalette::Light : QPalette::Button);
+}
+
+QRect TFrame1::partRect(Part part) {
+    switch (part) {
+    case Part::Background:
+        return QRect(0, 0, TileWidth, TileHeight);
+    case Part::Number:
+        return NumberText;
+    case Part::Title:
+        return TitleText;
+    case Part::Schedule:
+        return QRect(ScheduleTextAt, QSize(ScheduleTextWidth, TextHeight));
+    default:
+        return actionRect(int(part) - int(Part::Action1) + 1);
+    }
+}
+
+TFrame1::Part TFrame1::partAt(const QPoint &pos) const {
+    for (int i = 1; i < PartCount; ++i)
+        if (partRect(Part(i)).contains(pos))
+            return Part(i);
+    return Part::Background;
+}
+
+void TFrame1::paintEvent(QPaintEvent *) {
+    QPainter p(this);
+    const QPalette &pal = palette();
+    const QColor light = pal.color(QPalette::Base);
+    const QColor shadow = pal.color(QPalette::Dark);
+    const QColor text = pal.color(QPalette::Text);
+
+    p.fillRect(rect(), backgroundColor());
+    p.fillRect(1, 1, 16, 26, m_color);
+    p.drawPixmap(18, 7, m_active ? m_art.active : m_art.inactive);
+    if (m_priority)
+        p.drawPixmap(37, 6, m_art.priority);
+
+    // Number and title boxes: a sunken frame around a light text field.
+    for (const auto &[frame, field] : {std::pair{NumberFrame, NumberText}, std::pair{TitleFrame, TitleText}}) {
+        p.setPen(shadow);
+        p.drawRect(frame.adjusted(0, 0, -1, -1));
+        p.fillRect(field, light);
+    }
+    p.setPen(text);
+    p.drawText(NumberText, Qt::AlignCenter, m_number);
+    p.drawText(TitleText.adjusted(2, 0, -1, 0), Qt::AlignVCenter | Qt::AlignLeft,
+               p.fontMetrics().elidedText(m_title, Qt::ElideRight, TitleText.width() - 3));
+
+    // Eight input boxes, leftmost for weight 128, a dot in each input that is set.
+    for (int j = 0; j < 8; ++j) {
+        const QRect box(301 + 14 * j, 8, 11, 11);
+        p.fillRect(box, pal.color(QPalette::Light));
+        p.setPen(shadow);
+        p.drawRect(box.adjusted(0, 0, -1, -1));
+        if (inputDotShown(8 - j))
+            p.fillRect(304 + 14 * j, 11, 5, 5, shadow);
+    }
+
+    if (m_scheduleIcon >= 1 && m_scheduleIcon <= 4)
+        p.drawPixmap(420, 2, m_art.schedule[m_scheduleIcon - 1]);
+    if (m_timerOn)
+        p.drawPixmap(428, 10, m_art.timerOn);
+    p.setPen(text);
+    p.drawText(QRect(ScheduleTextAt, QSize(ScheduleTextWidth, TextHeight)), Qt::AlignVCenter | Qt::AlignLeft,
+               m_schedule);
+
+    for (int k = 1; k <= MaxActions; ++k)
+        if (!m_actions[k - 1].isEmpty())
+            p.drawText(actionRect(k), Qt::AlignCenter, m_actions[k - 1]);
+    p.setPen(Qt::NoPen);
+    p.setBrush(shadow);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (int k = 1; k <= 5; ++k)
+        p.drawEllipse(QRect(665 + ActionStep * (k - 1), 11, 5, 5));
+}
+
+void TFrame1::mousePressEvent(QMouseEvent *event) {
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void TFrame1::mouseReleaseEvent(QMouseEvent *event) {
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click)
+        emit clicked(this, partAt(event->position().toPoint()));
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "model/ProjectClasses.h"
+
+#include <QWidget>
+
+#include <array>
+
+struct TileArt;
+
+// One program of the list as a 958 x 28 strip: colour bar, active and priority marks, the
+// code as a number and as eight input dots, the title, the schedule and six short action
+// texts. The tile paints every element itself (one widget per tile, however many elements),
+// owns its program and keeps its own copy of the language.
+class TFrame1 : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int TileWidth = 958;
+    static constexpr int TileHeight = 28;
+
+    // The ten parts that select the tile when clicked; images and dots count as background.
+    enum class Part { Background, Number, Title, Schedule, Action1, Action2, Action3, Action4, Action5, Action6 };
+    static constexpr int PartCount = 10;
+
+    explicit TFrame1(const TileArt &art, QWidget *parent = nullptr);
+
+    TORBEXProg Prog;
+    int Language = 2;
+
+    // Takes every element anew from the program and the language copy, then repaints.
+    void RefreshTile();
+
+    void setHighlighted(bool on);
+    bool isHighlighted() const { return m_highlighted; }
+
+    Part partAt(const QPoint &pos) const;
+    static QRect partRect(Part part);
+
+    // What the tile shows, as of the last RefreshTile.
+    QString numberText() const { return m_number; }
+    QString titleText() const { return m_title; }
+    QString scheduleText() const { return m_schedule; }
+    QString actionText(int k) const { return m_actions.at(k - 1); }     // k = 1..6
+    bool inputDotShown(int k) const { return (m_dots >> (k - 1)) & 1; } // weight 2^(k-1)
+    bool activeMarkShown() const { return m_active; }
+    bool priorityMarkShown() const { return m_priority; }
+    bool timerOnMarkShown() const { return m_timerOn; }
+    int scheduleIconShown() const { return m_scheduleIcon; } // 1..4, 0 for none
+    QColor barColor() const { return m_color; }
+    QColor backgroundColor() const;
+
+    QSize sizeHint() const override { return {TileWidth, TileHeight}; }
+
+signals:
+    void clicked(TFrame1 *tile, TFrame1::Part part);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    const TileArt &m_art;
+    bool m_highlighted = false;
+    bool m_pressed = false;
+    QString m_number;
+    QString m_title;
+    QString m_schedule;
+    std::array<QString, MaxActions> m_actions;
+    quint8 m_dots = 0;
+    bool m_active = false;
+    bool m_priority = false;
+    bool m_timerOn = false;
+    int m_scheduleIcon = 0;
+    QColor m_color;
+};
+
+// A colour value of the records (0x00BBGGRR) as a screen colour.
+QColor colorOfRecord(quint32 bgr);

@@ -1,0 +1,107 @@
+// Command state of the main window: what is enabled, shown or hidden, from the list, the
+// clipboard, the player options and the chosen serial port.
+#include "LittleOneProg.h"
+#include "Main.h"
+#include "player/ComPort.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QFrame>
+#include <QMenu>
+#include <QToolBar>
+#include <QToolButton>
+
+void TForm1::UpdateCommandState() {
+    const int n = int(Tiles.size());
+    const bool canAdd = n < MaxPrograms;
+    New1->setEnabled(canAdd);
+    SpeedButton1->setEnabled(canAdd);
+    SpeedButton27->setEnabled(canAdd);
+
+    const bool any = n >= 1;
+    for (QAction *a : {Delete1, Couper1, Copier1, DeleteGroupOfColor1->menuAction()})
+        a->setEnabled(any);
+    for (QToolButton *b : {SpeedButton2, SpeedButton7, SpeedButton6})
+        b->setEnabled(any);
+    if (!any) {
+        MoveProgramUp1->setEnabled(false);
+        MoveProgramDown1->setEnabled(false);
+        SpeedButton25->setEnabled(false);
+        SpeedButton26->setEnabled(false);
+        EditorPanel->hide();
+    } else {
+        EditorPanel->show();
+        if (CurrentTile) {
+            const int i = currentIndex();
+            MoveProgramUp1->setEnabled(i >= 1);
+            SpeedButton25->setEnabled(i >= 1);
+            MoveProgramDown1->setEnabled(i < n - 1);
+            SpeedButton26->setEnabled(i < n - 1);
+        }
+    }
+
+    const bool canPaste = !ProgramClipboard.isEmpty();
+    Coller1->setEnabled(canPaste);
+    SpeedButton5->setEnabled(canPaste);
+
+    ActionMenuEntries[6]->setVisible(IOOptionEnabled);
+    ActionMenuEntries[7]->setVisible(IOOptionEnabled);
+    ActionMenuEntries[11]->setVisible(EthernetOptionEnabled);
+    ActionMenuEntries[12]->setVisible(EthernetOptionEnabled);
+
+    const bool port = !NONE1->isChecked();
+    SpeedButton3->setEnabled(port);
+    SpeedButton4->setEnabled(port);
+}
+
+void TForm1::IOOption1Click() {
+    // The item's check has already toggled when this runs; the flag follows it.
+    IOOptionEnabled = IOOption1->isChecked();
+    UpdateCommandState();
+}
+
+void TForm1::Ethernet1Click() {
+    EthernetOptionEnabled = Ethernet1->isChecked();
+    UpdateCommandState();
+}
+
+void TForm1::NONE1Click(QAction *item) {
+    if (!item)
+        return;
+    item->setChecked(true);
+    SelectedPortName = item->text();
+    UpdateCommandState();
+}
+
+QStringList TForm1::availablePortNames() {
+    QStringList ports;
+    ListComPorts(ports);
+    return ports;
+}
+
+void TForm1::setPortNames(const QStringList &ports) {
+    for (QAction *a : std::as_const(PortItems)) {
+        RS232PortCOM1->removeAction(a);
+        delete a;
+    }
+    PortItems.clear();
+    delete m_portGroup;
+    m_portGroup = new QActionGroup(this);
+    m_portGroup->setExclusive(true);
+
+    auto addItem = [this](const QString &caption, int tag) {
+        QAction *a = RS232PortCOM1->addAction(caption);
+        a->setCheckable(true);
+        a->setData(tag);
+        m_portGroup->addAction(a);
+        connect(a, &QAction::triggered, this, [this, a] { NONE1Click(a); });
+        PortItems.append(a);
+        return a;
+    };
+    NONE1 = addItem(QStringLiteral("(None)"), 0);
+    for (int i = 0; i < ports.size(); ++i)
+        addItem(ports.at(i), i + 1);
+    QAction *first = PortItems.size() > 1 ? PortItems.at(1) : NONE1;
+    first->setChecked(true);
+    SelectedPortName = first->text();
+}
