@@ -1,0 +1,9 @@
+#pragma once
+
+#include "CliCommand.h"
+
+// quillon-cli show FILE [--language fr|en|es|de|it]: one line per program of a project file
+// or a player file, in project order, as the program's tile reads.
+int showCommand(const QStringList &args, QTextStream &out, QTextStream &err);
+
+extern const CliCommand ShowCliCommand;
