@@ -334,6 +334,8 @@ private slots:
             << 5
             << QStringLiteral("program 042 \"a\nb\": the title holds a line break or control character that a "
                               "project file cannot store");
+        QTest::newRow("title with a placeholder")
+            << 7 << QStringLiteral("program 042 \"50%2 off\": 256 comment lines; a project file holds at most 255");
         QTest::newRow("256 programs") << 6
                                       << QStringLiteral(
                                              "the project holds 256 programs; a project file holds at most 255");
@@ -366,6 +368,10 @@ private slots:
             break;
         case 6:
             project.Programs = QList<TORBEXProg>(255, p);
+            break;
+        case 7:
+            p.Title = QStringLiteral("50%2 off");
+            p.Comments = QStringList(256, QStringLiteral("x"));
             break;
         }
         project.Programs.append(p);
@@ -554,8 +560,10 @@ private slots:
         lines[line - 1] = text;
         Project out = variedProject();
         QString error;
-        QVERIFY(!ReadProjectData(crlf(lines), QStringLiteral("/x/a.prg"), out, &error));
-        QCOMPARE(error, QStringLiteral("\"/x/a.prg\", line %1: %2").arg(line).arg(message));
+        // A placeholder in the file name is shown as it is.
+        QVERIFY(!ReadProjectData(crlf(lines), QStringLiteral("/x/%2a.prg"), out, &error));
+        QCOMPARE(error,
+                 QStringLiteral("\"/x/%2a.prg\", line ") + QString::number(line) + QStringLiteral(": ") + message);
         QVERIFY(sameProject(out, variedProject()));
     }
 

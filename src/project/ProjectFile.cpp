@@ -59,9 +59,7 @@ public:
     bool comments(const QStringList &lines, const QString &owner) {
         if (lines.size() > MaxStoredCommentLines) {
             error = QStringLiteral("%1: %2 comment lines; a project file holds at most %3")
-                        .arg(owner)
-                        .arg(lines.size())
-                        .arg(MaxStoredCommentLines);
+                        .arg(owner, QString::number(lines.size()), QString::number(MaxStoredCommentLines));
             return false;
         }
         number(lines.size());
@@ -333,7 +331,7 @@ private:
     }
 
     bool fail(int lineNumber, const QString &message) {
-        error = QStringLiteral("\"%1\", line %2: %3").arg(m_name).arg(lineNumber).arg(message);
+        error = QStringLiteral("\"%1\", line %2: %3").arg(m_name, QString::number(lineNumber), message);
         return false;
     }
 

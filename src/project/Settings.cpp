@@ -166,9 +166,7 @@ bool ReadSettings(const QString &path, Settings &settings, const QStringList &po
 
     if (readFailed) {
         setError(error, QStringLiteral("\"%1\", line %2: the file could not be read: %3")
-                            .arg(path)
-                            .arg(failedLine)
-                            .arg(reader.errorString()));
+                            .arg(path, QString::number(failedLine), reader.errorString()));
         return false;
     }
     settings = s;
