@@ -21,6 +21,7 @@ public:
 
     // The ten parts that select the tile when clicked; images and dots count as background.
     enum class Part { Background, Number, Title, Schedule, Action1, Action2, Action3, Action4, Action5, Action6 };
+    Q_ENUM(Part)
     static constexpr int PartCount = 10;
 
     explicit TFrame1(const TileArt &art, QWidget *parent = nullptr);
