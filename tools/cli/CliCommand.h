@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+// One subcommand of quillon-cli. `run` receives the arguments after the command's name;
+// it writes results to `out` and messages to `err` and returns an exit status.
+using CliCommandFunction = int (*)(const QStringList &args, QTextStream &out, QTextStream &err);
+
+struct CliCommand {
+    const char *name;
+    const char *synopsis;    // the arguments, as shown after "quillon-cli NAME"
+    const char *summary;     // one line for the command list
+    const char *description; // the whole help of the command, lines ending in '\n'
+    CliCommandFunction run;
+};
+
+// Exit statuses shared by every command. On UsageError the dispatcher prints the
+// command's usage after the command's own message.
+inline constexpr int ExitSuccess = 0;
+inline constexpr int ExitFailure = 1;
+inline constexpr int ExitUsageError = 2;
+
+// The operands of a command that takes no options: every argument, except that "--" ends
+// option parsing and is dropped. An argument starting with '-' before it (other than "-")
+// is reported on `err` as an unknown option; the result is then false.
+bool takeOperands(const char *command, const QStringList &args, QStringList &operands, QTextStream &err);

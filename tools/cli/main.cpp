@@ -1,0 +1,118 @@
+// quillon-cli: the project's files and the player link from the command line.
+//
+// Each command lives in a file of its own and is listed once in the table below.
+
+#include "CliCommand.h"
+#include "FileCommands.h"
+#include "LinkCommands.h"
+#include "ShowCommand.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+// Adding a command: include its header and add one line here.
+// clang-format off
+const CliCommand *const Commands[] = {
+    &ExportCliCommand,
+    &ImportCliCommand,
+    &ShowCliCommand,
+    &PortsCliCommand,
+    &TransmitCliCommand,
+    &ReceiveCliCommand,
+};
+// clang-format on
+
+const CliCommand *findCommand(const QString &name) {
+    for (const CliCommand *command : Commands)
+        if (name == QLatin1String(command->name))
+            return command;
+    return nullptr;
+}
+
+void printUsage(QTextStream &stream) {
+    stream << "Usage: quillon-cli COMMAND [ARGUMENTS]\n"
+              "       quillon-cli COMMAND --help\n\n"
+              "Commands:\n";
+    for (const CliCommand *command : Commands)
+        stream << "  " << QString::fromLatin1(command->name).leftJustified(10) << command->summary << '\n';
+    stream << "  " << QStringLiteral("help").leftJustified(10) << "show this help, or the help of one command\n";
+    stream << "\nExit status: 0 on success, 1 when a file or the player failed, 2 on wrong usage.\n";
+}
+
+void printCommandUsage(QTextStream &stream, const CliCommand &command) {
+    stream << "Usage: quillon-cli " << command.name << ' ' << command.synopsis << '\n';
+}
+
+void printCommandHelp(QTextStream &stream, const CliCommand &command) {
+    printCommandUsage(stream, command);
+    stream << '\n' << command.description;
+}
+
+bool isHelpOption(const QString &arg) {
+    return arg == QLatin1String("--help") || arg == QLatin1String("-h");
+}
+
+int run(const QStringList &args, QTextStream &out, QTextStream &err) {
+    if (args.isEmpty()) {
+        printUsage(err);
+        return ExitUsageError;
+    }
+    const QString &name = args.first();
+    if (isHelpOption(name) || name == QLatin1String("help")) {
+        if (args.size() == 1) {
+            printUsage(out);
+            return ExitSuccess;
+        }
+        if (const CliCommand *command = findCommand(args[1]); command && args.size() == 2) {
+            printCommandHelp(out, *command);
+            return ExitSuccess;
+        }
+        err << "help: unknown command '" << args.mid(1).join(QLatin1Char(' ')) << "'.\n";
+        printUsage(err);
+        return ExitUsageError;
+    }
+    if (name == QLatin1String("--version")) {
+        out << "quillon-cli " << QCoreApplication::applicationVersion() << '\n';
+        return ExitSuccess;
+    }
+
+    const CliCommand *command = findCommand(name);
+    if (!command) {
+        err << "quillon-cli: unknown command '" << name << "'.\n";
+        printUsage(err);
+        return ExitUsageError;
+    }
+    const QStringList commandArgs = args.mid(1);
+    for (const QString &arg : commandArgs) {
+        if (arg == QLatin1String("--"))
+            break;
+        if (isHelpOption(arg)) {
+            printCommandHelp(out, *command);
+            return ExitSuccess;
+        }
+    }
+    const int status = command->run(commandArgs, out, err);
+    if (status == ExitUsageError)
+        printCommandUsage(err, *command);
+    return status;
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("quillon-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const int status = run(app.arguments().mid(1), out, err);
+    out.flush();
+    err.flush();
+    return status;
+}
