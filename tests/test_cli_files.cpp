@@ -202,18 +202,18 @@ private slots:
         QTest::newRow("import, output in missing folder")
             << QStringList{imp, QStringLiteral("out/quillon.msg"), QStringLiteral("nowhere/c.prg")} << 1
             << QStringLiteral("nowhere/c.prg") << QString();
-        QTest::newRow("no command") << QStringList{} << 2 << QStringLiteral("Usage: quillon-cli COMMAND") << QString();
-        QTest::newRow("unknown command") << QStringList{QStringLiteral("exprot")} << 2
+        QTest::newRow("no command") << QStringList{} << 64 << QStringLiteral("Usage: quillon-cli COMMAND") << QString();
+        QTest::newRow("unknown command") << QStringList{QStringLiteral("exprot")} << 64
                                          << QStringLiteral("unknown command 'exprot'") << QString();
         QTest::newRow("export, one argument")
-            << QStringList{exp, QStringLiteral("small.prg")} << 2
+            << QStringList{exp, QStringLiteral("small.prg")} << 64
             << QStringLiteral("Usage: quillon-cli export PROJECT.prg DIR") << QString();
         QTest::newRow("import, three arguments")
-            << QStringList{imp, QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")} << 2
+            << QStringList{imp, QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")} << 64
             << QStringLiteral("Usage: quillon-cli import FILE.msg OUT.prg") << QString();
         QTest::newRow("import, unknown option")
             << QStringList{imp, QStringLiteral("--force"), QStringLiteral("out/quillon.msg"), QStringLiteral("d.prg")}
-            << 2 << QStringLiteral("unknown option '--force'") << QStringLiteral("d.prg");
+            << 64 << QStringLiteral("unknown option '--force'") << QStringLiteral("d.prg");
     }
 
     void failure_exitsNonZeroNamingWhatFailed() {

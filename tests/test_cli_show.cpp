@@ -180,10 +180,10 @@ void CliShowTest::badArguments_failWithAMessage_data() {
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("no file") << QStringList{u"show"_s} << 2 << u"expected a project file or a player file"_s;
-    QTest::newRow("unknown language") << QStringList{u"show"_s, u"FILE"_s, u"--language"_s, u"pt"_s} << 2
+    QTest::newRow("no file") << QStringList{u"show"_s} << 64 << u"expected a project file or a player file"_s;
+    QTest::newRow("unknown language") << QStringList{u"show"_s, u"FILE"_s, u"--language"_s, u"pt"_s} << 64
                                       << u"unknown language \"pt\""_s;
-    QTest::newRow("language missing") << QStringList{u"show"_s, u"FILE"_s, u"--language"_s} << 2
+    QTest::newRow("language missing") << QStringList{u"show"_s, u"FILE"_s, u"--language"_s} << 64
                                       << u"--language needs one of"_s;
     QTest::newRow("missing file") << QStringList{u"show"_s, u"DIR/absent.prg"_s} << 1 << u"cannot open"_s;
     QTest::newRow("short file") << QStringList{u"show"_s, u"DIR/short.bin"_s} << 1 << u"is neither a project file"_s;

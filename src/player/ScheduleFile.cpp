@@ -1,11 +1,11 @@
 #include "ScheduleFile.h"
 
 #include "model/Windows1252.h"
+#include "project/AtomicWrite.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -92,24 +92,10 @@ bool ExportRun(const Project &project, const QString &directory, const Clock &cl
                                                        : QStringLiteral("the folder does not exist.")));
         return false;
     }
-    QSaveFile file(path);
-    // A folder the user cannot create files in may still hold a writable quillon.msg.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) {
-        setError(error, QStringLiteral("Cannot create '%1': %2").arg(path, file.errorString()));
-        return false;
-    }
-
     const QByteArray records = BuildScheduleRecords(project, now, verificationLog, progress);
     if (progress.finalizing)
         progress.finalizing();
-    const QByteArray content = records + ScheduleDateStamp(now, locale);
-
-    if (file.write(content) != content.size() || !file.commit()) {
-        setError(error, QStringLiteral("Cannot write '%1': %2").arg(path, file.errorString()));
-        return false;
-    }
-    return true;
+    return writeFileAtomically(path, records + ScheduleDateStamp(now, locale), error);
 }
 
 bool ImportScheduleRecords(const QByteArray &data, const QDateTime &now, ScheduleImport &out, QString *error,

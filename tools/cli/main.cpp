@@ -41,7 +41,8 @@ void printUsage(QTextStream &stream) {
     for (const CliCommand *command : Commands)
         stream << "  " << QString::fromLatin1(command->name).leftJustified(10) << command->summary << '\n';
     stream << "  " << QStringLiteral("help").leftJustified(10) << "show this help, or the help of one command\n";
-    stream << "\nExit status: 0 on success, 1 when a file or the player failed, 2 on wrong usage.\n";
+    stream << "\nExit status: 0 on success, 1 when a file failed, the link's result code (1..11) when the player\n"
+              "or the port failed, 64 on wrong usage.\n";
 }
 
 void printCommandUsage(QTextStream &stream, const CliCommand &command) {
