@@ -1,14 +1,13 @@
 #include "MessageBoxPrompter.h"
 
-#include <QApplication>
 #include <QMessageBox>
 
-Prompter::Answer MessageBoxPrompter::ask(Kind kind, const QString &text)
-{
-    const QString caption = QApplication::applicationDisplayName();
+Prompter::Answer MessageBoxPrompter::ask(Kind kind, const QString &text) {
+    // Not the application display name: on X11 Qt appends that to every window title.
+    const QString caption = QStringLiteral("ORBEX Quillon Programmer");
     if (kind == Kind::Question) {
-        const auto b = QMessageBox::question(m_parent, caption, text, QMessageBox::Yes | QMessageBox::No,
-                                             QMessageBox::Yes);
+        const auto b =
+            QMessageBox::question(m_parent, caption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
         return b == QMessageBox::Yes ? Answer::Yes : Answer::No;
     }
     QMessageBox::warning(m_parent, caption, text, QMessageBox::Ok);

@@ -5,13 +5,10 @@
 class QWidget;
 
 // The program's Prompter: a real message box over the given parent.
-class MessageBoxPrompter : public Prompter
-{
+class MessageBoxPrompter : public Prompter {
 public:
     explicit MessageBoxPrompter(QWidget *parent = nullptr)
-        : m_parent(parent)
-    {
-    }
+        : m_parent(parent) {}
     Answer ask(Kind kind, const QString &text) override;
 
 private:
