@@ -84,6 +84,28 @@ private slots:
         QCOMPARE(back.Programs[1].TimerOn, quint8(1));
     }
 
+    void verifyAfterTransmit_matchesThenReportsAChangedProject() {
+        QVERIFY(startPlayer({}));
+        Project project;
+        project.Group.ProjectName = QStringLiteral("Hall C");
+        TORBEXProg daily(QDateTime(QDate(2026, 3, 9), QTime(8, 30)));
+        daily.Inputs = 17;
+        project.Programs = {daily};
+        const QString path = m_dir.filePath(QStringLiteral("verify.prg"));
+        QVERIFY(WriteProjectFile(path, project));
+        QCOMPARE(runCli({QStringLiteral("transmit"), path, QStringLiteral("--port"), m_port}).status, 0);
+
+        const CliRun same = runCli({QStringLiteral("verify"), path, QStringLiteral("--port"), m_port});
+        QCOMPARE(same.status, 0);
+        QCOMPARE(same.out, QStringLiteral("All 255 slots and the project name of the player match the project.\n"));
+
+        project.Programs[0].Active = 0; // the project moves on; the player does not
+        QVERIFY(WriteProjectFile(path, project));
+        const CliRun changed = runCli({QStringLiteral("verify"), path, QStringLiteral("--port"), m_port});
+        QCOMPARE(changed.status, 65);
+        QCOMPARE(changed.out, QStringLiteral("Slots of the player that differ from the project:\n017: flags\n"));
+    }
+
     void failures_exitWithTheirCode_data() {
         QTest::addColumn<QStringList>("playerOptions");
         QTest::addColumn<QString>("port");

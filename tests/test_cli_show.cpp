@@ -104,6 +104,7 @@ private slots:
     void playerFile_printsItsSlotsInSlotOrder();
     void badArguments_failWithAMessage_data();
     void badArguments_failWithAMessage();
+    void check_namesEachFindingAndExits65();
 
 private:
     QTemporaryDir m_dir;
@@ -209,3 +210,21 @@ void CliShowTest::badArguments_failWithAMessage() {
 
 QTEST_GUILESS_MAIN(CliShowTest)
 #include "test_cli_show.moc"
+
+void CliShowTest::check_namesEachFindingAndExits65() {
+    const Run run = runCli({u"check"_s, m_projectPath});
+    QCOMPARE(run.exitCode, 65);
+    const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 4);
+    QCOMPARE(lines[0], u"003 \"Déjà vu\": action 3 names program 002, which no program of the project has."_s);
+    QCOMPARE(lines[1], u"001 \"Hourly\": action 4 names program 002, which no program of the project has."_s);
+    QCOMPARE(lines[2], u"200 \"...\" has its timer on but is inactive: it never runs."_s);
+    QVERIFY2(lines[3].startsWith(u"010 \"Morning news\" is set for a date that has passed ("_s), qPrintable(lines[3]));
+
+    const QString clean = m_dir.filePath(u"clean.prg"_s);
+    QVERIFY(writeFile(clean, "Group Of Program File of ORBEX\r\n*****\r\nEmpty\r\n\r\n\r\n\r\n\r\n\r\n\r\n"
+                             "1\r\n...\r\n*****\r\n0\r\n*****\r\n"));
+    const Run none = runCli({u"check"_s, clean, u"--language"_s, u"de"_s});
+    QCOMPARE(none.exitCode, 0);
+    QCOMPARE(none.out, u"Keine Auffälligkeit: der Zeitplan verhält sich wie eingegeben.\n"_s);
+}

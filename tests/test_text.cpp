@@ -33,6 +33,7 @@ constexpr std::array AllTables = {
     TextTable::EditorTexts,
     TextTable::ExportDirTexts,
     TextTable::RemoteTexts,
+    TextTable::ConfidenceTexts,
 };
 
 // 14:30 on 5 December 2026, every timer field set so that only TimerMode picks the line.
@@ -176,7 +177,7 @@ void TextTest::everyText_isNonEmptyAndEncodesToWindows1252() {
     }
     for (int row = 0; row < TransportCommandNameCount; ++row)
         QVERIFY(Windows1252::canEncode(TransportCommandNames(row)));
-    QCOMPARE(count, 5 * 163);
+    QCOMPARE(count, 5 * (163 + ConfidenceRowCount));
 }
 
 void TextTest::nonBreakingSpaces_areInTheThirteenMarkedTextsOnly() {

@@ -1,6 +1,7 @@
 #include "PcRemoteCore.h"
 
 #include "model/Prompter.h"
+#include "model/TimerRule.h"
 #include "player/PlayerLink.h"
 #include "text/text.h"
 
@@ -13,23 +14,7 @@ bool QualifiesForRemote(const TORBEXProg &program) {
 }
 
 bool IsDueAt(const TORBEXProg &p, const QDateTime &now) {
-    if (!QualifiesForRemote(p))
-        return false;
-    const QDate date = now.date();
-    const QTime time = now.time();
-    const bool sameClock = p.GetHour() == time.hour() && p.GetMinute() == time.minute();
-    switch (p.TimerMode) {
-    case 0:
-        return sameClock && p.GetYear() == date.year() && p.GetMonth() == date.month() && p.GetDay() == date.day();
-    case 1:
-        return sameClock;
-    case 2:
-        return sameClock && p.DayOftheWeek == date.dayOfWeek();
-    case 3:
-        return p.GetMinute() == time.minute();
-    default:
-        return false;
-    }
+    return QualifiesForRemote(p) && TimerFallsOn(p, now);
 }
 
 std::optional<qsizetype> MinuteCheck(const QList<TORBEXProg> &programs, const QDateTime &now) {

@@ -986,6 +986,115 @@ constexpr QStringView RemoteTexts[] = {
 };
 static_assert(std::size(RemoteTexts) == LanguageCount * 7);
 
+constexpr QStringView ConfidenceTexts[] = {
+    // French
+    u"&Vérifier les programmes",
+    u"Vérifier la &programmation...",
+    u"Les 255 programmes et le nom du projet du lecteur sont identiques au projet.",
+    u"Programmes du lecteur différents du projet :",
+    u"Le nom du projet diffère ; le lecteur contient : ",
+    u"horaire",
+    u"états",
+    u"action ",
+    u"code",
+    u"Prochaine exécution : ",
+    u"jamais",
+    u"Vérification de la programmation",
+    u"Aucune remarque : la programmation se déroulera comme prévu.",
+    u"%1 et %2 peuvent se déclencher à la même minute ; le mode Télécommande PC ne lance que %1.",
+    u"%1 : l'action %2 désigne le programme %3, qu'aucun programme du projet ne porte.",
+    u"%1 a son horloge en marche mais il est inactif : il ne se déclenchera jamais.",
+    u"%1 est programmé à une date passée (%2) : il ne se déclenchera plus.",
+    u"Le code %1 est utilisé par %2 ; seul le dernier, %3, est transmis.",
+    u"Fermer",
+    u"Vérification : ",
+    // English
+    u"&Verify the Programs",
+    u"Check the &Schedule...",
+    u"All 255 slots and the project name of the player match the project.",
+    u"Slots of the player that differ from the project:",
+    u"The project name differs; the player holds: ",
+    u"schedule",
+    u"flags",
+    u"action ",
+    u"code",
+    u"Next run : ",
+    u"never",
+    u"Schedule check",
+    u"No finding: the schedule will behave as written.",
+    u"%1 and %2 can fall due in the same minute; PC remote mode fires only %1.",
+    u"%1: action %2 names program %3, which no program of the project has.",
+    u"%1 has its timer on but is inactive: it never runs.",
+    u"%1 is set for a date that has passed (%2): it never runs again.",
+    u"Code %1 is used by %2; only the last, %3, is transmitted.",
+    u"Close",
+    u"Verify : ",
+    // Spanish
+    u"&Verificar los programas",
+    u"Comprobar la &programación...",
+    u"Los 255 programas y el nombre del proyecto del reproductor coinciden con el proyecto.",
+    u"Programas del reproductor distintos del proyecto:",
+    u"El nombre del proyecto es distinto; el reproductor contiene: ",
+    u"horario",
+    u"estados",
+    u"acción ",
+    u"código",
+    u"Próxima ejecución : ",
+    u"nunca",
+    u"Comprobación de la programación",
+    u"Ninguna observación: la programación se comportará como está escrita.",
+    u"%1 y %2 pueden activarse en el mismo minuto; el modo PC Remote solo lanza %1.",
+    u"%1: la acción %2 indica el programa %3, que ningún programa del proyecto tiene.",
+    u"%1 tiene el temporizador activado pero está inactivo: nunca se ejecuta.",
+    u"%1 está programado para una fecha pasada (%2): no se ejecutará más.",
+    u"El código %1 lo usan %2; solo el último, %3, se transmite.",
+    u"Cerrar",
+    u"Verificación : ",
+    // German
+    u"Programme &überprüfen",
+    u"&Zeitplan prüfen...",
+    u"Alle 255 Programme und der Projektname im Player stimmen mit dem Projekt überein.",
+    u"Programme im Player, die vom Projekt abweichen:",
+    u"Der Projektname weicht ab; im Player steht: ",
+    u"Zeitplan",
+    u"Zustände",
+    u"Aktion ",
+    u"Code",
+    u"Nächster Start : ",
+    u"nie",
+    u"Zeitplanprüfung",
+    u"Keine Auffälligkeit: der Zeitplan verhält sich wie eingegeben.",
+    u"%1 und %2 können in derselben Minute fällig werden; der PC-Remote-Modus startet nur %1.",
+    u"%1: Aktion %2 nennt Programm %3, das kein Programm des Projekts hat.",
+    u"%1 hat den Timer eingeschaltet, ist aber inaktiv: es startet nie.",
+    u"%1 ist auf ein vergangenes Datum gesetzt (%2): es startet nicht mehr.",
+    u"Code %1 wird von %2 benutzt; nur das letzte, %3, wird übertragen.",
+    u"Schließen",
+    u"Überprüfung : ",
+    // Italian
+    u"&Verifica i programmi",
+    u"Controlla la &programmazione...",
+    u"I 255 programmi e il nome del progetto del lettore corrispondono al progetto.",
+    u"Programmi del lettore diversi dal progetto:",
+    u"Il nome del progetto è diverso; il lettore contiene: ",
+    u"orario",
+    u"stati",
+    u"azione ",
+    u"codice",
+    u"Prossima esecuzione : ",
+    u"mai",
+    u"Controllo della programmazione",
+    u"Nessuna osservazione: la programmazione si comporterà come scritta.",
+    u"%1 e %2 possono scattare nello stesso minuto; il modo PC Remote avvia solo %1.",
+    u"%1: l'azione %2 indica il programma %3, che nessun programma del progetto ha.",
+    u"%1 ha il timer acceso ma è inattivo: non parte mai.",
+    u"%1 è impostato su una data passata (%2): non partirà più.",
+    u"Il codice %1 è usato da %2; solo l'ultimo, %3, viene trasmesso.",
+    u"Chiudi",
+    u"Verifica : ",
+};
+static_assert(std::size(ConfidenceTexts) == LanguageCount * 20);
+
 constexpr QStringView TransportCommandNameTexts[] = {
     u"SONG", u"Play", u"Pause", u"Stop",     u"FWD",  u"RWD",    u"DIR+",
     u"DIR-", u"VOL+", u"VOL-",  u"USB Mode", u"FTP ", u"EMail ", u"RESET",
@@ -1002,7 +1111,7 @@ template <std::size_t N> constexpr TableView view(const QStringView (&texts)[N])
 }
 
 // Indexed by TextTable.
-constexpr std::array<TableView, 18> Tables = {
+constexpr std::array<TableView, 19> Tables = {
     view(HintTexts),
     view(PropertyTexts),
     view(FileMenuTexts),
@@ -1021,8 +1130,9 @@ constexpr std::array<TableView, 18> Tables = {
     view(EditorTexts),
     view(ExportDirTexts),
     view(RemoteTexts),
+    view(ConfidenceTexts),
 };
-static_assert(std::size_t(TextTable::RemoteTexts) + 1 == Tables.size());
+static_assert(std::size_t(TextTable::ConfidenceTexts) + 1 == Tables.size());
 
 // The tables are static data: the returned string refers to them without copying.
 QString wrap(QStringView text) {

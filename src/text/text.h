@@ -27,6 +27,8 @@ enum class TextTable {
     EditorTexts,
     ExportDirTexts,
     RemoteTexts,
+    // Verifying the player, the next run of a program and the schedule check.
+    ConfidenceTexts,
 };
 
 // Rows per language of `table`.
@@ -42,3 +44,28 @@ QString TransportCommandNames(int row);
 // The maker's home page (also the last line of the about window) and the support address.
 inline constexpr QStringView MakerWebAddress = u"http://www.example.com";
 inline constexpr QStringView SupportEmailAddress = u"support@example.com";
+
+// Rows of ConfidenceTexts.
+enum ConfidenceRow : int {
+    VerifyMenuCaption = 0,
+    CheckMenuCaption,
+    VerifyAllMatch,
+    VerifyDifferingSlots,
+    VerifyNameDiffers,
+    VerifyFieldSchedule,
+    VerifyFieldFlags,
+    VerifyFieldAction,
+    VerifyFieldCode,
+    NextRunLabel,
+    NextRunNever,
+    CheckCaption,
+    CheckNoFinding,
+    CheckSameMinute,
+    CheckMissingTarget,
+    CheckTimerOnInactive,
+    CheckDatePassed,
+    CheckDuplicateCode,
+    CheckClose,
+    VerifyProgressCaption,
+    ConfidenceRowCount
+};

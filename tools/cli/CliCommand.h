@@ -19,7 +19,9 @@ struct CliCommand {
 // command's usage after the command's own message.
 inline constexpr int ExitSuccess = 0;
 inline constexpr int ExitFailure = 1;
-inline constexpr int ExitUsageError = 64; // apart from the link's result codes 1..11
+inline constexpr int ExitUsageError = 64;
+inline constexpr int ExitDiffers =
+    65; // verify and check: the comparison found differences // apart from the link's result codes 1..11
 
 // The operands of a command that takes no options: every argument, except that "--" ends
 // option parsing and is dropped. An argument starting with '-' before it (other than "-")

@@ -3,6 +3,7 @@
 #include "model/Prompter.h"
 #include "player/PlayerLink.h"
 #include "player/ScheduleFile.h"
+#include "player/Verify.h"
 #include "project/ProjectFile.h"
 #include "text/text.h"
 
@@ -187,6 +188,34 @@ int receiveCommand(const QStringList &args, QTextStream &out, QTextStream &err) 
     return finish("receive", ComCode::Ok, out, err);
 }
 
+int verifyCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
+    LinkArguments parsed;
+    if (!parseLinkArguments("verify", args, parsed, err))
+        return ExitUsageError;
+    Project project;
+    QString error;
+    if (!ReadProjectFile(parsed.operands[0], project, &error)) {
+        err << "verify: " << error << '\n';
+        return ExitFailure;
+    }
+    QtSerialPortIo io;
+    ComLink link(io, {std::chrono::milliseconds(parsed.watchdogMs)});
+    StreamPrompter prompter("verify", err);
+    VerifyResult result;
+    ComResult code = link.OpenComPort(parsed.port);
+    if (code == ComCode::Ok) {
+        result = VerifyRun(link, project, cliContext(prompter, err));
+        code = result.result;
+        const ComResult closed = link.CloseComPort();
+        if (code == ComCode::Ok)
+            code = closed;
+    }
+    if (code != ComCode::Ok)
+        return finish("verify", code, out, err);
+    out << VerifyReport(result, English) << '\n';
+    return result.differing.isEmpty() && !result.nameDiffers ? ExitSuccess : ExitDiffers;
+}
+
 const CliCommand PortsCliCommand = {
     "ports",
     "",
@@ -221,4 +250,17 @@ const CliCommand ReceiveCliCommand = {
     "player-link code, as for transmit (11 reading the name); a file that cannot be written\n"
     "gives 1.\n",
     receiveCommand,
+};
+
+const CliCommand VerifyCliCommand = {
+    "verify",
+    "PROJECT.prg --port PORT [--watchdog MS]",
+    "compare the player's programs and project name with a project",
+    "Reads all 255 slots and the project name back from the player and compares them with\n"
+    "what a transmit of PROJECT.prg would send; nothing but the end-of-transfer command is\n"
+    "written to the player. Empty slots match whatever date and time they carry. Prints that\n"
+    "everything matches (exit status 0), or each differing slot with the fields that differ\n"
+    "(code, flags, schedule, action N) and whether the name differs (exit status 65). A link\n"
+    "failure prints its message and exits with its code, as for transmit.\n",
+    verifyCommand,
 };

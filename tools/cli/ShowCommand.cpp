@@ -2,6 +2,7 @@
 
 #include "player/ScheduleFile.h"
 #include "project/ProjectFile.h"
+#include "project/ScheduleCheck.h"
 #include "text/ScheduleText.h"
 #include "text/text.h"
 
@@ -41,19 +42,18 @@ QString tileLine(const TORBEXProg &program, int language) {
     return fields.join(u'\t');
 }
 
-} // namespace
-
-int showCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
-    QString path;
-    int language = English;
+// Reads FILE and the --language option of `command`; false (after a message) on wrong usage.
+bool parseFileAndLanguage(const char *command, const QStringList &args, QString &path, int &language,
+                          QTextStream &err) {
+    language = English;
     bool optionsEnded = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args.at(i);
         QString code;
         if (optionsEnded || arg == u"-" || !arg.startsWith(u'-')) {
             if (!path.isEmpty()) {
-                err << "show: expected one file, got more.\n";
-                return ExitUsageError;
+                err << command << ": expected one file, got more.\n";
+                return false;
             }
             path = arg;
             continue;
@@ -64,68 +64,98 @@ int showCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
         }
         if (arg == u"--language") {
             if (i + 1 >= args.size()) {
-                err << "show: --language needs one of fr, en, es, de, it.\n";
-                return ExitUsageError;
+                err << command << ": --language needs one of fr, en, es, de, it.\n";
+                return false;
             }
             code = args.at(++i);
         } else if (arg.startsWith(u"--language=")) {
             code = arg.mid(qsizetype(sizeof("--language=") - 1));
         } else {
-            err << "show: unknown option '" << arg << "'.\n";
-            return ExitUsageError;
+            err << command << ": unknown option '" << arg << "'.\n";
+            return false;
         }
         const std::optional<int> chosen = languageFromCode(code);
         if (!chosen) {
-            err << "show: unknown language \"" << code << "\"; use fr, en, es, de or it.\n";
-            return ExitUsageError;
+            err << command << ": unknown language \"" << code << "\"; use fr, en, es, de or it.\n";
+            return false;
         }
         language = *chosen;
     }
     if (path.isEmpty()) {
-        err << "show: expected a project file or a player file.\n";
-        return ExitUsageError;
+        err << command << ": expected a project file or a player file.\n";
+        return false;
     }
 
+    return true;
+}
+
+// Loads a project file or a player file, recognised by its content.
+bool loadProgramsFile(const char *command, const QString &path, Project &project, QTextStream &err) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        err << "show: cannot open " << path << ": " << file.errorString() << '\n';
-        return ExitFailure;
+        err << command << ": cannot open " << path << ": " << file.errorString() << '\n';
+        return false;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        err << "show: cannot read " << path << ": " << file.errorString() << '\n';
-        return ExitFailure;
+        err << command << ": cannot read " << path << ": " << file.errorString() << '\n';
+        return false;
     }
     file.close();
 
-    QList<TORBEXProg> programs;
     QString error;
     if (isProjectFile(bytes)) {
-        Project project;
         if (!ReadProjectData(bytes, path, project, &error)) {
-            err << "show: " << error << '\n';
-            return ExitFailure;
+            err << command << ": " << error << '\n';
+            return false;
         }
-        programs = project.Programs;
     } else if (bytes.size() >= ScheduleRecordsSize) {
         ScheduleImport imported;
         if (!ImportScheduleRecords(bytes, QDateTime::currentDateTime(), imported, &error)) {
-            err << "show: " << path << ": " << error << '\n';
-            return ExitFailure;
+            err << command << ": " << path << ": " << error << '\n';
+            return false;
         }
         const QString warning = CorrectedSlotsWarning(imported.CorrectedSlots);
         if (!warning.isEmpty())
-            err << "show: " << path << ": " << warning << '\n';
-        programs = imported.Programs;
+            err << command << ": " << path << ": " << warning << '\n';
+        project = Project{};
+        project.Programs = imported.Programs;
     } else {
-        err << "show: " << path << " is neither a project file (first line \"" << ProjectHeader
+        err << command << ": " << path << " is neither a project file (first line \"" << ProjectHeader
             << "\") nor a player file (at least " << ScheduleRecordsSize << " bytes)\n";
-        return ExitFailure;
+        return false;
     }
 
-    for (const TORBEXProg &program : std::as_const(programs))
+    return true;
+}
+
+} // namespace
+
+int showCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
+    QString path;
+    int language = English;
+    Project project;
+    if (!parseFileAndLanguage("show", args, path, language, err))
+        return ExitUsageError;
+    if (!loadProgramsFile("show", path, project, err))
+        return ExitFailure;
+    for (const TORBEXProg &program : std::as_const(project.Programs))
         out << tileLine(program, language) << '\n';
     return ExitSuccess;
+}
+
+int checkCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
+    QString path;
+    int language = English;
+    Project project;
+    if (!parseFileAndLanguage("check", args, path, language, err))
+        return ExitUsageError;
+    if (!loadProgramsFile("check", path, project, err))
+        return ExitFailure;
+    const QList<ScheduleFinding> findings = CheckSchedule(project, QDateTime::currentDateTime());
+    for (const QString &line : ScheduleReport(findings, project, language))
+        out << line << '\n';
+    return findings.isEmpty() ? ExitSuccess : ExitDiffers;
 }
 
 const CliCommand ShowCliCommand = {
@@ -142,4 +172,17 @@ const CliCommand ShowCliCommand = {
     "6120 bytes is read as a player schedule file (such as quillon.msg), whose programs come in\n"
     "slot order and carry no titles.\n",
     showCommand,
+};
+
+const CliCommand CheckCliCommand = {
+    "check",
+    "FILE [--language fr|en|es|de|it]",
+    "report what in a schedule will probably not behave as expected",
+    "Reads FILE (a project file or a player file, as for show) and prints one line per\n"
+    "finding: go-to programs that can fall due in the same minute (PC remote mode fires only\n"
+    "the first), go-to, activate and deactivate actions naming a code that no program has,\n"
+    "programs whose timer is on but which are inactive, date-mode programs whose date has\n"
+    "passed, and codes used twice (only the last program is transmitted). Each line names the\n"
+    "programs by code and title. Exit status 0 when there is no finding, 65 when there are.\n",
+    checkCommand,
 };

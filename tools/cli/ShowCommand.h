@@ -7,3 +7,7 @@
 int showCommand(const QStringList &args, QTextStream &out, QTextStream &err);
 
 extern const CliCommand ShowCliCommand;
+
+// quillon-cli check FILE: the findings of the schedule check.
+int checkCommand(const QStringList &args, QTextStream &out, QTextStream &err);
+extern const CliCommand CheckCliCommand;

@@ -24,6 +24,8 @@ const CliCommand *const Commands[] = {
     &PortsCliCommand,
     &TransmitCliCommand,
     &ReceiveCliCommand,
+    &VerifyCliCommand,
+    &CheckCliCommand,
 };
 // clang-format on
 

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "model/ProjectClasses.h"
+
+#include <QDateTime>
+
+#include <optional>
+
+// When a program's timer falls due: the same rule for PC remote mode's minute check, the next
+// run shown to the user and the schedule check.
+
+// True when the timer of `program` (whatever its flags) falls on the minute of `at`:
+// mode 0 on its date at its time, 1 every day at its time, 2 every DayOftheWeek (1 Monday ..
+// 7 Sunday) at its time, 3 every hour at its minute; any other mode never.
+bool TimerFallsOn(const TORBEXProg &program, const QDateTime &at);
+
+// The first minute after the minute of `now` on which the timer falls, for a program whose
+// timer is on; nullopt when the timer is off or will never fall again (a date in the past,
+// a mode or weekday out of range).
+std::optional<QDateTime> NextRun(const TORBEXProg &program, const QDateTime &now);

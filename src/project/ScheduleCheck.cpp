@@ -1,0 +1,144 @@
+#include "ScheduleCheck.h"
+
+#include "model/TimerRule.h"
+#include "player/PcRemoteCore.h"
+#include "text/text.h"
+
+#include <QHash>
+
+namespace {
+
+bool isTargetKind(quint8 kind) {
+    return kind == KindGoToProgram || kind == KindActivateProgram || kind == KindDeactivateProgram;
+}
+
+bool sameClock(const TORBEXProg &a, const TORBEXProg &b) {
+    return a.GetHour() == b.GetHour() && a.GetMinute() == b.GetMinute();
+}
+
+// Whether a date-mode program `d` can meet a program of another non-hourly mode at the same
+// clock time.
+bool dateMeets(const TORBEXProg &d, const TORBEXProg &other) {
+    switch (other.TimerMode) {
+    case 0:
+        return d.Date == other.Date;
+    case 1:
+        return true;
+    case 2:
+        return d.Date.dayOfWeek() == other.DayOftheWeek;
+    default:
+        return false;
+    }
+}
+
+QString text(int row, int language) {
+    return LanguageText(TextTable::ConfidenceTexts, row, language);
+}
+
+} // namespace
+
+bool CanFallDueTogether(const TORBEXProg &a, const TORBEXProg &b, const QDateTime &now) {
+    // A timer that never falls again (a passed date, a mode or weekday out of range) meets nothing.
+    if (!NextRun(a, now) || !NextRun(b, now))
+        return false;
+    if (a.TimerMode == 3 || b.TimerMode == 3)
+        return a.GetMinute() == b.GetMinute();
+    if (!sameClock(a, b))
+        return false;
+    if (a.TimerMode == 0)
+        return dateMeets(a, b);
+    if (b.TimerMode == 0)
+        return dateMeets(b, a);
+    if (a.TimerMode == 2 && b.TimerMode == 2)
+        return a.DayOftheWeek == b.DayOftheWeek;
+    return true; // daily with daily or weekly
+}
+
+QList<ScheduleFinding> CheckSchedule(const Project &project, const QDateTime &now) {
+    const QList<TORBEXProg> &programs = project.Programs;
+    QList<ScheduleFinding> findings;
+
+    for (int i = 0; i < programs.size(); ++i) {
+        if (!QualifiesForRemote(programs[i]))
+            continue;
+        for (int j = i + 1; j < programs.size(); ++j)
+            if (QualifiesForRemote(programs[j]) && CanFallDueTogether(programs[i], programs[j], now))
+                findings.append({ScheduleFinding::SameMinute, i, {j}, 0, 0});
+    }
+
+    QHash<int, QList<int>> users;
+    for (int i = 0; i < programs.size(); ++i)
+        users[programs[i].Inputs].append(i);
+
+    for (int i = 0; i < programs.size(); ++i) {
+        const TORBEXProg &p = programs[i];
+        const int count = std::min<int>(p.ActionCount, MaxActions);
+        for (int k = 0; k < count; ++k)
+            if (isTargetKind(p.ActionKind[k]) && !users.contains(p.ActionParam[k]))
+                findings.append({ScheduleFinding::MissingTarget, i, {}, k + 1, p.ActionParam[k]});
+    }
+    for (int i = 0; i < programs.size(); ++i)
+        if (programs[i].TimerOn == 1 && programs[i].Active != 1)
+            findings.append({ScheduleFinding::TimerOnInactive, i, {}, 0, 0});
+    for (int i = 0; i < programs.size(); ++i)
+        if (programs[i].TimerOn == 1 && programs[i].TimerMode == 0 && !NextRun(programs[i], now))
+            findings.append({ScheduleFinding::DatePassed, i, {}, 0, 0});
+
+    QList<int> codes = users.keys();
+    std::sort(codes.begin(), codes.end());
+    QList<ScheduleFinding> duplicates;
+    for (int code : codes) {
+        const QList<int> &list = users[code];
+        if (list.size() > 1)
+            duplicates.append({ScheduleFinding::DuplicateCode, list.first(), list.mid(1), 0, code});
+    }
+    std::sort(duplicates.begin(), duplicates.end(),
+              [](const ScheduleFinding &x, const ScheduleFinding &y) { return x.program < y.program; });
+    findings += duplicates;
+    return findings;
+}
+
+QString ProgramLabel(const TORBEXProg &program) {
+    return QStringLiteral("%1 \"%2\"").arg(program.Inputs, 3, 10, QLatin1Char('0')).arg(program.Title);
+}
+
+QString FindingText(const ScheduleFinding &f, const Project &project, int language, const QLocale &locale) {
+    const QList<TORBEXProg> &programs = project.Programs;
+    const QString first = ProgramLabel(programs.at(f.program));
+    const QString code = QStringLiteral("%1").arg(f.code, 3, 10, QLatin1Char('0'));
+    // One arg() call with several strings replaces the markers at once, so a title holding
+    // "%2" is not substituted again.
+    switch (f.kind) {
+    case ScheduleFinding::SameMinute:
+        return text(CheckSameMinute, language).arg(first, ProgramLabel(programs.at(f.others.first())));
+    case ScheduleFinding::MissingTarget:
+        return text(CheckMissingTarget, language).arg(first, QString::number(f.action), code);
+    case ScheduleFinding::TimerOnInactive:
+        return text(CheckTimerOnInactive, language).arg(first);
+    case ScheduleFinding::DatePassed: {
+        const TORBEXProg &p = programs.at(f.program);
+        const QString when = locale.toString(p.Date, QLocale::ShortFormat) + QLatin1Char(' ') +
+                             QStringLiteral("%1:%2")
+                                 .arg(p.GetHour(), 2, 10, QLatin1Char('0'))
+                                 .arg(p.GetMinute(), 2, 10, QLatin1Char('0'));
+        return text(CheckDatePassed, language).arg(first, when);
+    }
+    case ScheduleFinding::DuplicateCode: {
+        QStringList labels{first};
+        for (int i : f.others)
+            labels.append(ProgramLabel(programs.at(i)));
+        return text(CheckDuplicateCode, language).arg(code, labels.join(QStringLiteral(", ")), labels.last());
+    }
+    }
+    return {};
+}
+
+QStringList ScheduleReport(const QList<ScheduleFinding> &findings, const Project &project, int language,
+                           const QLocale &locale) {
+    if (findings.isEmpty())
+        return {text(CheckNoFinding, language)};
+    QStringList lines;
+    for (const ScheduleFinding &f : findings)
+        lines.append(FindingText(f, project, language, locale));
+    return lines;
+}

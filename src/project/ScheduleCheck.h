@@ -1,0 +1,43 @@
+#pragma once
+
+#include "project/Project.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QLocale>
+
+// What in a project will probably not behave as its author expects.
+struct ScheduleFinding {
+    enum Kind {
+        SameMinute,    // two go-to programs can fall due in one minute; PC remote fires only the first
+        MissingTarget, // a go-to, activate or deactivate action names a code no program has
+        TimerOnInactive,
+        DatePassed,    // a date-mode program whose date and time have passed
+        DuplicateCode, // several programs share a code; only the last is transmitted
+    };
+    Kind kind;
+    int program = 0;   // the position (0-based) of the program a click selects
+    QList<int> others; // further programs the finding names
+    int action = 0;    // MissingTarget: the action's number 1..6
+    int code = 0;      // MissingTarget: the missing code; DuplicateCode: the shared code
+
+    bool operator==(const ScheduleFinding &) const = default;
+};
+
+// The findings, in the order of the kinds above, each kind in project order. `now` decides
+// which dates have passed.
+QList<ScheduleFinding> CheckSchedule(const Project &project, const QDateTime &now);
+
+// True when the timers of `a` and `b` can fall on the same minute after `now`.
+bool CanFallDueTogether(const TORBEXProg &a, const TORBEXProg &b, const QDateTime &now);
+
+// A program as findings name it: its code and its title, e.g. 003 "Morning bell".
+QString ProgramLabel(const TORBEXProg &program);
+
+// The line of a finding in `language`; dates in `locale`'s short format.
+QString FindingText(const ScheduleFinding &finding, const Project &project, int language,
+                    const QLocale &locale = QLocale::system());
+
+// The whole report: one line per finding, or the one line saying there is none.
+QStringList ScheduleReport(const QList<ScheduleFinding> &findings, const Project &project, int language,
+                           const QLocale &locale = QLocale::system());
