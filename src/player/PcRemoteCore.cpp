@@ -7,6 +7,8 @@
 
 #include <QLoggingCategory>
 
+#include <array>
+
 Q_LOGGING_CATEGORY(lcRemote, "quillon.remote")
 
 bool QualifiesForRemote(const TORBEXProg &program) {
@@ -47,6 +49,7 @@ void PcRemote::runMinuteCheck(const QList<TORBEXProg> &programs) {
         ++m_skipped;
         qCInfo(lcRemote, "Minute check of %s skipped: the serial port is in use",
                qPrintable(now.toString(Qt::ISODate)));
+        emit minuteSkipped(now);
         return;
     }
     const auto due = MinuteCheck(programs, now);
@@ -84,6 +87,16 @@ QString PcRemote::reportLine(int program, const QDateTime &at) const {
     return LanguageText(TextTable::RemoteTexts, 2, m_language) + QString::asprintf("%.3d", program) +
            LanguageText(TextTable::RemoteTexts, 3, m_language) + m_locale.toString(at.date(), QLocale::ShortFormat) +
            QLatin1Char(' ') + m_locale.toString(at.time(), QLocale::LongFormat);
+}
+
+QString PcRemote::skippedLine(const QDateTime &at) const {
+    static constexpr std::array<QStringView, LanguageCount> skipped = {
+        u"Minute ignorée (port COM occupé) à : ", u"Minute skipped (COM port in use) at : ",
+        u"Minuto omitido (puerto COM ocupado) a las : ", u"Minute übersprungen (COM-Port belegt) um : ",
+        u"Minuto saltato (porta COM occupata) alle : "};
+    const int language = m_language >= 1 && m_language <= LanguageCount ? m_language : int(English);
+    return skipped[language - 1].toString() + m_locale.toString(at.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+           m_locale.toString(at.time(), QLocale::LongFormat);
 }
 
 void PcRemote::ClearReport() {

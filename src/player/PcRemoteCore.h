@@ -53,6 +53,10 @@ public:
     ComResult SendRemoteTrigger(quint8 program);
 
     QString reportLine(int program, const QDateTime &at) const;
+    // The report line of a minute skipped because the port was in use.
+    QString skippedLine(const QDateTime &at) const;
+    // Adds a line to the report, dropping the first one at the limit.
+    void addReportLine(const QString &line);
     const QStringList &report() const { return m_report; }
     void ClearReport();
     int skippedMinutes() const { return m_skipped; }
@@ -61,10 +65,9 @@ signals:
     void reportLineAdded(const QString &line);
     void reportFirstLineRemoved();
     void reportCleared();
+    void minuteSkipped(const QDateTime &at);
 
 private:
-    void addReportLine(const QString &line);
-
     ComLink &m_link;
     Prompter &m_prompter;
     const Clock &m_clock;

@@ -41,6 +41,7 @@ TForm1::TForm1(Prompter &prompter, const Clock &clock, QWidget *parent)
     CommentsDialog = new TOKBottomDlg3(this);
     TitleDialog = new TOKBottomDlg4(this);
     setPortNames(availablePortNames());
+    createPlayerLink();
     BuildChoiceMenus();
     applyHints();
 
@@ -156,11 +157,11 @@ void TForm1::createToolBar() {
     connect(SpeedButton25, &QToolButton::clicked, this, &TForm1::MoveProgramUp1Click);
     connect(SpeedButton26, &QToolButton::clicked, this, &TForm1::MoveProgramDown1Click);
     connect(SpeedButton27, &QToolButton::clicked, this, &TForm1::Wizzard1Click);
-    connect(SpeedButton3, &QToolButton::clicked, this, &TForm1::Transmit1Click);
-    connect(SpeedButton4, &QToolButton::clicked, this, &TForm1::Receive1Click);
+    connect(SpeedButton3, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
+    connect(SpeedButton4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
     connect(SpeedButton11, &QToolButton::clicked, this, &TForm1::Export1Click);
     connect(SpeedButton24, &QToolButton::clicked, this, &TForm1::Import1Click);
-    connect(SpeedButton28, &QToolButton::clicked, this, &TForm1::PCRemote1Click);
+    connect(SpeedButton28, &QToolButton::clicked, this, &TForm1::SpeedButton28Click);
 }
 
 QList<QToolButton *> TForm1::toolButtons() const {
@@ -249,9 +250,9 @@ void TForm1::createMenus() {
 
     Functions1 = bar->addMenu(QStringLiteral("&Send-Receive"));
     Transmit1 = item(Functions1, QStringLiteral("Transmit Programs"), QKeySequence(Qt::Key_F10),
-                     &TForm1::Transmit1Click, QStringLiteral("transmit"));
-    Receive1 = item(Functions1, QStringLiteral("Receive Programs"), QKeySequence(Qt::Key_F11), &TForm1::Receive1Click,
-                    QStringLiteral("receive"));
+                     &TForm1::SpeedButton3Click, QStringLiteral("transmit"));
+    Receive1 = item(Functions1, QStringLiteral("Receive Programs"), QKeySequence(Qt::Key_F11),
+                    &TForm1::SpeedButton4Click, QStringLiteral("receive"));
 
     Options1 = bar->addMenu(QStringLiteral("&Options"));
     Language1 = Options1->addMenu(QStringLiteral("Language"));
@@ -285,7 +286,8 @@ void TForm1::createMenus() {
     Ethernet1->setChecked(EthernetOptionEnabled);
     connect(Ethernet1, &QAction::triggered, this, &TForm1::Ethernet1Click);
     Options1->addSeparator();
-    PCRemote1 = item(Options1, QStringLiteral("PC Remote"), {}, &TForm1::PCRemote1Click, QStringLiteral("pc-remote"));
+    PCRemote1 =
+        item(Options1, QStringLiteral("PC Remote"), {}, &TForm1::SpeedButton28Click, QStringLiteral("pc-remote"));
 
     Help1 = bar->addMenu(QStringLiteral("&Help"));
     About1 = item(Help1, QStringLiteral("About..."), QKeySequence(Qt::Key_F1), &TForm1::About1Click,

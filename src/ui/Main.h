@@ -35,6 +35,10 @@ class InputsView;
 class TFrame1;
 class TOKBottomDlg3;
 class TOKBottomDlg4;
+class TOKBottomDlg6;
+class ComLink;
+class PcRemote;
+class QTimer;
 
 // The main window: owns the open project (the tiles and their programs, the properties) and
 // every setting of the run, shows the list of tiles with the editor panel of the selected
@@ -158,13 +162,22 @@ public:
     void MoveProgramDown1Click();
     void Wizzard1Click();
     void ColorGroup27Click(int k);
-    void Transmit1Click();
-    void Receive1Click();
     void LanguageClick(int language);
-    void PCRemote1Click();
     void About1Click();
     void HomePage1Click();
     void SendEmailToSupport1Click();
+
+    // ---- Player link: transmit, receive and PC remote mode.
+    void SpeedButton3Click();  // Transmit, also Send-Receive > Transmit
+    void SpeedButton4Click();  // Receive, also Send-Receive > Receive
+    void SpeedButton28Click(); // PC remote mode while its window is open, also Options > PC Remote
+    void Timer2Timer();        // every second: the minute check once the minute has changed
+    void MinuteCheck();
+    // The serial port of the transfers and of PC remote mode (the program's PortHandle).
+    ComLink &portHandle();
+    PcRemote &pcRemote();
+    TOKBottomDlg6 *PCRemoteWindow() const;
+    QTimer *Timer2 = nullptr;
 
     // ---- Widgets, by the names the program's handlers use.
     QToolBar *ToolBar1 = nullptr;
@@ -252,4 +265,11 @@ private:
     QActionGroup *m_portGroup = nullptr;
     int m_selectedRow = 1;
     quint8 m_editorDots = 0;
+    // Player link
+    void createPlayerLink();
+    struct PlayerLinkParts;
+    struct PlayerLinkPartsDeleter {
+        void operator()(PlayerLinkParts *parts) const;
+    };
+    std::unique_ptr<PlayerLinkParts, PlayerLinkPartsDeleter> m_playerLink;
 };

@@ -17,10 +17,7 @@ void TForm1::MoveProgramUp1Click() {}
 void TForm1::MoveProgramDown1Click() {}
 void TForm1::Wizzard1Click() {}
 void TForm1::ColorGroup27Click(int) {}
-void TForm1::Transmit1Click() {}
-void TForm1::Receive1Click() {}
 void TForm1::LanguageClick(int) {}
-void TForm1::PCRemote1Click() {}
 void TForm1::About1Click() {}
 void TForm1::HomePage1Click() {}
 void TForm1::SendEmailToSupport1Click() {}

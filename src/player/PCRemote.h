@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QColor>
+#include <QDialog>
+
+class PcRemote;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+
+// The PC Remote window: open while PC remote mode is on. Its report list mirrors the report of
+// the minute check and keeps its lines from one opening to the next, since the window is made
+// once; its header blinks every 500 ms. Takes its texts from the language tables each time it
+// is shown.
+class TOKBottomDlg6 : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr QColor HeaderGreen = QColor(0x00, 0xFF, 0x00);
+
+    explicit TOKBottomDlg6(PcRemote &remote, QWidget *parent = nullptr);
+
+    int Language = 2; // set by the caller before showing
+
+    void FormActivate();
+    void BitBtn1Click(); // Clear
+    void Timer1Timer();  // the header's blink
+
+    QColor headerColor() const;
+    int Timer1Tag = 0; // 1 while green is showing
+
+    QLabel *Panel2 = nullptr; // header
+    QLabel *Label1 = nullptr;
+    QPlainTextEdit *Memo1 = nullptr; // report list
+    QPushButton *BitBtn1 = nullptr;  // Clear
+    QPushButton *BitBtn2 = nullptr;  // Exit
+    QTimer *Timer1 = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void setHeaderColor(const QColor &color);
+
+    PcRemote &m_remote;
+};
