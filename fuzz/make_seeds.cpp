@@ -1,0 +1,118 @@
+// Writes the seed corpus of every fuzz target, made by the project's own writers:
+//   make_seeds OUTPUT_FOLDER
+// creates OUTPUT_FOLDER/<target>/seed-<name> for each target.
+#include "player/ScheduleFile.h"
+#include "project/ProjectFile.h"
+#include "project/Settings.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+const QDateTime Now(QDate(2026, 3, 9), QTime(10, 45));
+
+bool writeSeed(const QString &folder, const QString &target, const QString &name, const QByteArray &bytes) {
+    const QString dir = QDir(folder).filePath(target);
+    if (!QDir().mkpath(dir))
+        return false;
+    QFile file(QDir(dir).filePath(QStringLiteral("seed-") + name));
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+Project sampleProject() {
+    Project project;
+    project.Group.ProjectName = QStringLiteral("Hall B");
+    project.Group.Author = QStringLiteral("Zoë Müller");
+    project.Group.Comments = QStringList{QStringLiteral("first line"), QString()};
+    TORBEXProg weekly(Now);
+    weekly.Inputs = 3;
+    weekly.TimerOn = 1;
+    weekly.Priority = 1;
+    weekly.TimerMode = 2;
+    weekly.ActionCount = 3;
+    weekly.ActionKind = {4, 0, 8, 0, 0, 0};
+    weekly.ActionParam = {10, 0, 12, 0, 0, 0};
+    weekly.Date = QDate(2024, 2, 29);
+    weekly.Time = QTime(7, 5);
+    weekly.Title = QStringLiteral("Ouverture à 7 h");
+    weekly.Comments = QStringList{QStringLiteral("déjà"), QStringLiteral("vu")};
+    TORBEXProg daily(Now);
+    daily.Inputs = 200;
+    daily.TimerMode = 1;
+    daily.Color = ProgramColors[26];
+    daily.Comments.clear();
+    project.Programs = {daily, weekly};
+    return project;
+}
+
+QByteArray settingsBytes(const Settings &settings) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("s.CFG"));
+    QFile file(path);
+    if (!WriteSettings(path, settings) || !file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+QByteArray linkSeed(int dialogue, quint8 afterScript, const QByteArray &script = {}) {
+    return QByteArray(1, char(dialogue)) + QByteArray::fromHex("ffffffff") + char(afterScript) + script;
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    QCoreApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_seeds OUTPUT_FOLDER\n");
+        return 64;
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    bool ok = true;
+    const auto seed = [&](const char *target, const char *name, const QByteArray &bytes) {
+        if (bytes.isEmpty() || !writeSeed(out, QLatin1String(target), QLatin1String(name), bytes)) {
+            std::fprintf(stderr, "make_seeds: cannot write the seed %s of %s\n", name, target);
+            ok = false;
+        }
+    };
+
+    const Project sample = sampleProject();
+    seed("fuzz_projectfile", "empty", projectFileBytes(Project()));
+    seed("fuzz_projectfile", "two-programs", projectFileBytes(sample));
+
+    TORBEXProg emptySlot(Now);
+    emptySlot.DefaultInActiveProg(Now);
+    seed("fuzz_frame", "empty-slot-1", frameBytes(BuildSlotFrame(Project(), 1, emptySlot)));
+    seed("fuzz_frame", "program-3", frameBytes(BuildSlotFrame(sample, 3, emptySlot)));
+    seed("fuzz_frame", "program-200", frameBytes(BuildSlotFrame(sample, 200, emptySlot)));
+
+    const QLocale english(QLocale::English, QLocale::UnitedKingdom);
+    seed("fuzz_schedulefile", "empty", BuildScheduleRecords(Project(), Now) + ScheduleDateStamp(Now, english));
+    seed("fuzz_schedulefile", "two-programs", BuildScheduleRecords(sample, Now) + ScheduleDateStamp(Now, english));
+
+    const Settings defaults = Settings::defaults(QStringLiteral("/opt/quillon/quillon-programmer"),
+                                                 {QStringLiteral("/dev/ttyS0")}, QLocale(QLocale::German));
+    Settings used = defaults;
+    used.CurrentLanguage = 1;
+    used.ProjectPath = QStringLiteral("/home/zoë/Hall B.prg");
+    used.ExportPath = QStringLiteral("/media/usb/");
+    used.IOOptionEnabled = false;
+    used.PCRemoteMode = true;
+    seed("fuzz_settings", "defaults", settingsBytes(defaults));
+    seed("fuzz_settings", "used", settingsBytes(used));
+    seed("fuzz_settings", "seven-lines", settingsBytes(used).split('\n').mid(0, 7).join('\n'));
+
+    // One honest and one silent run of every dialogue, and garbage before the first answers.
+    const int dialogues = 9;
+    for (int d = 0; d < dialogues; ++d) {
+        const QByteArray n = QByteArray::number(d);
+        seed("fuzz_link", ("honest-" + n).constData(), linkSeed(d, 0));
+        seed("fuzz_link", ("silent-" + n).constData(), linkSeed(d, 1, QByteArray(2, '\0')));
+        seed("fuzz_link", ("garbage-" + n).constData(), linkSeed(d, 0, QByteArray::fromHex("42ff0000c2010200")));
+    }
+    return ok ? 0 : 1;
+}
