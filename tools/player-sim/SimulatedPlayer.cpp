@@ -84,7 +84,8 @@ QByteArray SimulatedPlayer::ack() const {
 QByteArray SimulatedPlayer::receive(quint8 byte) {
     if (m_vanished)
         return {};
-    if (m_options.disconnectAfter >= 0 && m_exchanges.size() >= m_options.disconnectAfter) {
+    if ((m_options.disconnectAfter >= 0 && m_exchanges.size() >= m_options.disconnectAfter) ||
+        m_bytesIn++ == m_options.disconnectAtByte) {
         m_vanished = true;
         return {};
     }
@@ -162,6 +163,8 @@ QString SimulatedPlayer::helpText() {
                           "  --no-frame-ack          never acknowledge a program frame (command 0x0A)\n"
                           "  --disconnect-after N    vanish (close the device) at the first byte after N complete\n"
                           "                          exchanges\n"
+                          "  --disconnect-at-byte N  vanish when the programmer's byte number N (counted from 0)\n"
+                          "                          arrives\n"
                           "  --garbage HEX           send these bytes before every acknowledgement\n"
                           "  --delay MS              start every answer MS milliseconds late\n"
                           "  --log FILE              write every byte, both directions, with its time in\n"
@@ -178,11 +181,13 @@ std::optional<SimulatedPlayer::Options> SimulatedPlayer::parseArguments(const QS
     const QCommandLineOption silent(QStringLiteral("silent"));
     const QCommandLineOption noFrameAck(QStringLiteral("no-frame-ack"));
     const QCommandLineOption disconnect(QStringLiteral("disconnect-after"), QString(), QStringLiteral("n"));
+    const QCommandLineOption disconnectAtByte(QStringLiteral("disconnect-at-byte"), QString(), QStringLiteral("n"));
     const QCommandLineOption garbage(QStringLiteral("garbage"), QString(), QStringLiteral("hex"));
     const QCommandLineOption delay(QStringLiteral("delay"), QString(), QStringLiteral("ms"));
     const QCommandLineOption log(QStringLiteral("log"), QString(), QStringLiteral("file"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    parser.addOptions({link, load, setSlot, paced, silent, noFrameAck, disconnect, garbage, delay, log, help});
+    parser.addOptions(
+        {link, load, setSlot, paced, silent, noFrameAck, disconnect, disconnectAtByte, garbage, delay, log, help});
     if (!parser.parse(arguments)) {
         *error = parser.errorText();
         return std::nullopt;
@@ -220,7 +225,8 @@ std::optional<SimulatedPlayer::Options> SimulatedPlayer::parseArguments(const QS
     options.silent = parser.isSet(silent);
     options.noFrameAck = parser.isSet(noFrameAck);
     options.logPath = parser.value(log);
-    if (!number(disconnect, options.disconnectAfter) || !number(delay, options.answerDelayMs))
+    if (!number(disconnect, options.disconnectAfter) || !number(disconnectAtByte, options.disconnectAtByte) ||
+        !number(delay, options.answerDelayMs))
         return std::nullopt;
     if (parser.isSet(garbage)) {
         if (!isHex(parser.value(garbage))) {

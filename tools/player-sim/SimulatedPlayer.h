@@ -19,14 +19,15 @@ public:
     static constexpr int NameBytes = 64;
 
     struct Options {
-        bool silent = false;      // never sends anything
-        bool noFrameAck = false;  // never acknowledges a frame (and does not store it)
-        int disconnectAfter = -1; // vanishes when a byte arrives after this many exchanges
-        QByteArray garbage;       // sent before every acknowledgement
-        int answerDelayMs = 0;    // each answer starts this late
-        bool paced = false;       // bytes take their time on a 57600 baud 8N1 line
-        QString logPath;          // every byte in both directions
-        QString messageFile;      // slots loaded from a schedule file
+        bool silent = false;       // never sends anything
+        bool noFrameAck = false;   // never acknowledges a frame (and does not store it)
+        int disconnectAfter = -1;  // vanishes when a byte arrives after this many exchanges
+        int disconnectAtByte = -1; // vanishes when the PC's byte with this index (from 0) arrives
+        QByteArray garbage;        // sent before every acknowledgement
+        int answerDelayMs = 0;     // each answer starts this late
+        bool paced = false;        // bytes take their time on a 57600 baud 8N1 line
+        QString logPath;           // every byte in both directions
+        QString messageFile;       // slots loaded from a schedule file
         QList<QPair<int, QByteArray>> slotChanges;
         QString linkPath; // symbolic link to the device
         bool help = false;
@@ -75,4 +76,5 @@ private:
     std::optional<quint8> m_command;
     QByteArray m_parameters;
     bool m_vanished = false;
+    int m_bytesIn = 0;
 };
