@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Icons.h"
+#include "QtLanguage.h"
 #include "model/ProjectClasses.h"
 #include "project/Project.h"
 
@@ -162,7 +163,6 @@ public:
     void MoveProgramDown1Click();
     void Wizzard1Click();
     void ColorGroup27Click(int k);
-    void LanguageClick(int language);
     void About1Click();
     void HomePage1Click();
     void SendEmailToSupport1Click();
@@ -179,6 +179,27 @@ public:
     TOKBottomDlg6 *PCRemoteWindow() const;
     QTimer *Timer2 = nullptr;
 
+    // ---- Language switching.
+    void French1Click();
+    void English1Click();
+    void Espaol1Click();
+    void Deutsch1Click();
+    void Italian1Click();
+    // Checks the language's menu item, makes it the current language and relabels the window.
+    void LanguageClick(int language);
+    // Relabels the window in CurrentLanguage: menus, hints, tiles, editor panel, action menu,
+    // day list and the selected program's action rows; Qt's own texts follow.
+    void ApplyLanguage();
+    // Writes the captions of one action row (the value button's only for an external output).
+    void ActionCaption(QToolButton *kindButton, QToolButton *valueButton, quint8 value, quint8 param, quint8 kind);
+    QAction *languageItem(int language) const;
+    const QtLanguage &qtLanguage() const { return m_qtLanguage; }
+
+signals:
+    // Emitted at the end of ApplyLanguage, for parts of the window that relabel themselves.
+    void languageApplied();
+
+public:
     // ---- Widgets, by the names the program's handlers use.
     QToolBar *ToolBar1 = nullptr;
     QToolButton *SpeedButton1 = nullptr, *SpeedButton2 = nullptr, *SpeedButton3 = nullptr, *SpeedButton4 = nullptr,
@@ -265,6 +286,8 @@ private:
     QActionGroup *m_portGroup = nullptr;
     int m_selectedRow = 1;
     quint8 m_editorDots = 0;
+    // Language switching
+    QtLanguage m_qtLanguage;
     // Player link
     void createPlayerLink();
     struct PlayerLinkParts;

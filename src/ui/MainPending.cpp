@@ -17,7 +17,6 @@ void TForm1::MoveProgramUp1Click() {}
 void TForm1::MoveProgramDown1Click() {}
 void TForm1::Wizzard1Click() {}
 void TForm1::ColorGroup27Click(int) {}
-void TForm1::LanguageClick(int) {}
 void TForm1::About1Click() {}
 void TForm1::HomePage1Click() {}
 void TForm1::SendEmailToSupport1Click() {}

@@ -1,0 +1,75 @@
+#include "QtLanguage.h"
+
+#include "text/text.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <QWidget>
+
+QtLanguage::QtLanguage()
+    : m_previousDefault(QLocale()) {}
+
+QtLanguage::~QtLanguage() {
+    if (m_translator)
+        QCoreApplication::removeTranslator(m_translator.get());
+    // The windows that outlive this switch are not told: they belong to the one going away.
+    if (m_language != 0)
+        QLocale::setDefault(m_previousDefault);
+}
+
+QLocale QtLanguage::localeFor(int language) {
+    QLocale::Language qtLanguage = QLocale::English;
+    switch (language) {
+    case French:
+        qtLanguage = QLocale::French;
+        break;
+    case Spanish:
+        qtLanguage = QLocale::Spanish;
+        break;
+    case German:
+        qtLanguage = QLocale::German;
+        break;
+    case Italian:
+        qtLanguage = QLocale::Italian;
+        break;
+    default:
+        break;
+    }
+    const QLocale system = QLocale::system();
+    return system.language() == qtLanguage ? system : QLocale(qtLanguage);
+}
+
+QString QtLanguage::translationsDirectory() {
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+}
+
+bool QtLanguage::setLanguage(int language) {
+    const QLocale locale = localeFor(language);
+    if (m_translator) {
+        QCoreApplication::removeTranslator(m_translator.get());
+        m_translator.reset();
+    }
+    bool found = true;
+    if (locale.language() != QLocale::English) {
+        auto translator = std::make_unique<QTranslator>();
+        found = translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), translationsDirectory());
+        if (found && QCoreApplication::installTranslator(translator.get()))
+            m_translator = std::move(translator);
+    }
+    m_language = language;
+    applyLocale(locale);
+    return found;
+}
+
+// A window takes the default locale when it is made; the windows that exist already are
+// told again, and pass it on to their controls (the date picker's calendar among them).
+void QtLanguage::applyLocale(const QLocale &locale) {
+    QLocale::setDefault(locale);
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
+        return;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows)
+        if (!window->testAttribute(Qt::WA_SetLocale))
+            window->unsetLocale();
+}
