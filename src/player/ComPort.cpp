@@ -72,6 +72,8 @@ ComResult QtSerialPortIo::open(const QString &name) {
 bool QtSerialPortIo::close() {
     if (!m_port.isOpen())
         return true;
+    // Only an error of the closing itself counts: the polls of readByte leave a timeout behind.
+    m_port.clearError();
     m_port.close();
     const bool ok = m_port.error() == QSerialPort::NoError;
     m_port.clearError();
