@@ -15,7 +15,6 @@ void TForm1::Copier1Click() {}
 void TForm1::Coller1Click() {}
 void TForm1::MoveProgramUp1Click() {}
 void TForm1::MoveProgramDown1Click() {}
-void TForm1::Wizzard1Click() {}
 void TForm1::ColorGroup27Click(int) {}
 void TForm1::About1Click() {}
 void TForm1::HomePage1Click() {}

@@ -1,0 +1,105 @@
+#pragma once
+
+#include <QDialog>
+#include <QSpinBox>
+
+#include <array>
+#include <functional>
+
+class Prompter;
+class TORBEXProg;
+class TWizardProg;
+class QButtonGroup;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+
+// A spin edit whose value changes by its arrows (mouse, Up and Down keys) only: its text
+// cannot be typed into.
+class StepOnlySpinBox : public QSpinBox {
+    Q_OBJECT
+
+public:
+    StepOnlySpinBox(int minimum, int maximum, QWidget *parent = nullptr);
+};
+
+// The timer-mode wizard: seven steps (year, months, days, hours, minutes, actions, final)
+// that fill one TWizardProg. Its texts are fixed and do not follow the language setting.
+class TOKBottomDlg5 : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TOKBottomDlg5(Prompter &prompter, QWidget *parent = nullptr);
+
+    // The choices being edited; set by the wizard command before the dialog is shown.
+    TWizardProg *Wizard = nullptr;
+    // Finish asks this for each program it creates (nullptr when the project is full).
+    std::function<TORBEXProg *()> NewProgram;
+
+    quint8 WizardStep = 1; // the step shown, 1..7
+
+    // The buttons of the bottom row.
+    void nextClick();     // "Next >" / "Finish"
+    void previousClick(); // "< Previous"
+    void showStep();
+
+    // ---- Fixed parts.
+    QFrame *StepFrame = nullptr;
+    QLabel *Heading = nullptr;
+    QPushButton *PreviousBtn = nullptr, *CancelBtn = nullptr, *NextBtn = nullptr;
+    std::array<QFrame *, 7> StepPanels{}; // steps 1..7 at 0..6
+
+    // ---- Step 1, year.
+    QRadioButton *EveryYearRadio = nullptr, *OnlyYearRadio = nullptr; // tags 1, 2
+    QLabel *YearDisplay = nullptr;
+    StepOnlySpinBox *YearSpin = nullptr;
+    // ---- Step 2, months.
+    QRadioButton *EveryMonthRadio = nullptr, *SomeMonthsRadio = nullptr;
+    QListWidget *MonthList = nullptr;
+    // ---- Step 3, days.
+    QRadioButton *EveryDayRadio = nullptr, *SomeDaysRadio = nullptr;
+    QListWidget *DayList = nullptr;
+    // ---- Step 4, hours.
+    QRadioButton *EveryHourRadio = nullptr, *SomeHoursRadio = nullptr;
+    QLabel *MorningLabel = nullptr, *AfternoonLabel = nullptr;
+    QListWidget *MorningList = nullptr, *AfternoonList = nullptr; // "00".."11", "12".."23"
+    // ---- Step 5, minutes.
+    QRadioButton *AtMinuteRadio = nullptr, *EveryMinutesRadio = nullptr;
+    QLabel *AtMinuteDisplay = nullptr, *EveryMinutesDisplay = nullptr;
+    StepOnlySpinBox *AtMinuteSpin = nullptr, *EveryMinutesSpin = nullptr;
+    std::array<QPushButton *, 3> MethodButtons{}; // tags 1..3
+    // ---- Step 6, actions.
+    std::array<QLabel *, 6> ActionIcons{}, ActionLabels{};
+    std::array<QToolButton *, 6> ActionKindButtons{}, ActionValueButtons{};
+    // ---- Step 7, final.
+    QLabel *TitleText = nullptr;
+    QCheckBox *PriorityBox = nullptr;
+    QLabel *ColorLabel = nullptr;
+    QFrame *ColorSwatch = nullptr;
+
+signals:
+    // Finish made `program` an hourly timer; its tile needs redrawing.
+    void programGenerated(TORBEXProg *program);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QFrame *makePanel();
+    QButtonGroup *makeRadioPair(QFrame *panel, QRadioButton *&first, const QString &firstCaption, QRadioButton *&second,
+                                const QString &secondCaption, int top2, std::function<void(int)> onTag);
+    QListWidget *makeCheckList(QFrame *panel, const QStringList &items, const QRect &geometry,
+                               std::function<void()> onCheck);
+    void selectRadio(QRadioButton *first, QRadioButton *second, quint8 mode);
+    static void setChecks(QListWidget *list, const std::function<quint8(int)> &mark);
+    static bool anyChecked(const QListWidget *list);
+    void yearChange(int value);
+    void minuteChange(StepOnlySpinBox *spin, quint16 &field, QLabel *display, int value);
+    void methodClick(int tag);
+
+    Prompter &m_prompter;
+};
