@@ -8,11 +8,15 @@
 #include <QElapsedTimer>
 #include <QThread>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 
 // An in-memory serial port with the simulated player behind it. Faults can be scripted: a
 // port that does not open or purge, a write or read that fails, answers rewritten on the way.
+// With virtualTime set, time passes only in reads: a read that waits moves the clock on by
+// its time-out, or to the arrival of the next byte, without sleeping; give virtualClock() to
+// the link's watchdog.
 class FakePlayerPort : public SerialPortIo {
 public:
     explicit FakePlayerPort(const SimulatedPlayer::Options &options = SimulatedPlayer::Options())
@@ -28,6 +32,12 @@ public:
     int failWriteAt = -1;    // the write with this index (0-based) fails
     int failReadAfter = -1;  // after this many bytes read, the device reports a read error
     std::function<QByteArray(const QByteArray &)> rewriteAnswer;
+    bool virtualTime = false;
+
+    qint64 nowMs() const { return virtualTime ? m_virtualNow : m_clock.elapsed(); }
+    std::function<qint64()> virtualClock() const {
+        return [this] { return m_virtualNow; };
+    }
 
     ComResult open(const QString &) override {
         if (refuseOpen || m_open)
@@ -60,12 +70,14 @@ public:
         }
         if (rewriteAnswer)
             answer = rewriteAnswer(answer);
-        const qint64 due = m_clock.elapsed() + player.options().answerDelayMs;
+        const qint64 due = nowMs() + player.options().answerDelayMs;
         for (char c : answer)
             m_queue.push_back({quint8(c), due});
         return true;
     }
     Read readByte(quint8 &byte, int timeoutMs) override {
+        if (virtualTime)
+            return readVirtually(byte, timeoutMs);
         const QDeadlineTimer deadline(timeoutMs);
         for (;;) {
             if (m_lost || !m_open)
@@ -90,6 +102,27 @@ public:
     bool lost() const override { return m_lost; }
 
 private:
+    Read readVirtually(quint8 &byte, int timeoutMs) {
+        if (m_lost || !m_open)
+            return Read::Failed;
+        if (failReadAfter >= 0 && m_readCount >= failReadAfter) {
+            m_lost = true;
+            m_open = false;
+            return Read::Failed;
+        }
+        // A wait of 0 still lets a millisecond pass, so that a loop of waits always ends.
+        const qint64 end = m_virtualNow + std::max(timeoutMs, 1);
+        if (m_queue.empty() || m_queue.front().due > end) {
+            m_virtualNow = end;
+            return Read::TimedOut;
+        }
+        m_virtualNow = std::max(m_virtualNow, m_queue.front().due);
+        byte = m_queue.front().byte;
+        m_queue.pop_front();
+        ++m_readCount;
+        return Read::Byte;
+    }
+
     struct Pending {
         quint8 byte;
         qint64 due;
@@ -99,4 +132,5 @@ private:
     bool m_open = false;
     bool m_lost = false;
     int m_readCount = 0;
+    qint64 m_virtualNow = 0;
 };

@@ -1,7 +1,7 @@
 #include "ComPort.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QSerialPortInfo>
 #include <QTimer>
@@ -256,10 +256,13 @@ ComResult ComLink::WriteThreeBytesWithAck(quint8 b1, quint8 b2, quint8 b3) {
 }
 
 ComResult ComLink::WaitForAck() {
-    const QDeadlineTimer deadline(m_timing.watchdog, Qt::PreciseTimer);
+    QElapsedTimer steady;
+    steady.start();
+    const std::function<qint64()> clockMs = m_watchdogClock ? m_watchdogClock : [&steady] { return steady.elapsed(); };
+    const qint64 end = clockMs() + m_timing.watchdog.count();
     for (;;) {
         quint8 byte = 0;
-        const int wait = int(std::min<qint64>(m_timing.byteTimeout.count(), deadline.remainingTime()));
+        const int wait = int(std::clamp<qint64>(end - clockMs(), 0, m_timing.byteTimeout.count()));
         const SerialPortIo::Read r = m_io.readByte(byte, wait);
         if (r == SerialPortIo::Read::Failed)
             return ComCode::ReadError;
@@ -268,7 +271,7 @@ ComResult ComLink::WaitForAck() {
         QCoreApplication::processEvents();
         if (m_io.lost())
             return ComCode::ReadError;
-        if (deadline.hasExpired())
+        if (clockMs() >= end)
             return ComCode::NotReady;
     }
 }

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 
 class QEventLoop;
@@ -100,6 +101,9 @@ public:
     explicit ComLink(SerialPortIo &io, LinkTiming timing = {});
 
     void setTiming(LinkTiming timing) { m_timing = timing; }
+    // The watchdog's clock in milliseconds; empty for the steady clock. Tests give the virtual
+    // time of an in-memory port, so that waits of seconds take no real time.
+    void setWatchdogClock(std::function<qint64()> clockMs) { m_watchdogClock = std::move(clockMs); }
     LinkTiming timing() const { return m_timing; }
     bool isOpen() const { return m_io.isOpen(); }
     // The device vanished or failed since the port was opened.
@@ -127,6 +131,7 @@ private:
 
     SerialPortIo &m_io;
     LinkTiming m_timing;
+    std::function<qint64()> m_watchdogClock;
     QString m_portName;
 };
 
