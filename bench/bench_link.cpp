@@ -6,7 +6,9 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
 
@@ -59,6 +61,49 @@ double worstTimerGap(const std::function<void()> &work) {
     work();
     worst = std::max(worst, clock.nsecsElapsed() - last);
     return double(worst) / 1e6;
+}
+
+// Where a paced run's time goes beyond the wire, from the simulator's byte log: the line stands
+// idle between the player's last answer byte and the PC's next byte (the PC's turnaround, the
+// simulator's wake-ups included), and between two bytes of one PC step that the PC wrote more
+// slowly than the line carries them.
+void printIdleTime(const QString &logPath) {
+    QFile log(logPath);
+    if (!log.open(QIODevice::ReadOnly)) {
+        std::printf("  no byte log\n");
+        return;
+    }
+    const double byteMicros = ByteSeconds * 1e6;
+    QList<double> turnarounds;
+    QList<double> writeGaps;
+    double last = -1;
+    char lastDirection = 0;
+    while (!log.atEnd()) {
+        const QList<QByteArray> fields = log.readLine().trimmed().split(' ');
+        if (fields.size() != 3)
+            continue;
+        const double at = fields[0].toDouble();
+        const char direction = fields[1].at(0);
+        if (direction == '>' && last >= 0) {
+            const double idle = at - last - byteMicros;
+            (lastDirection == '<' ? turnarounds : writeGaps).append(std::max(0.0, idle));
+        }
+        last = at;
+        lastDirection = direction;
+    }
+    const auto report = [](const char *what, QList<double> gaps) {
+        if (gaps.isEmpty())
+            return;
+        std::sort(gaps.begin(), gaps.end());
+        double total = 0;
+        for (double g : gaps)
+            total += g;
+        std::printf("  %-40s %5lld times, %8.1f ms in all, median %6.1f us, 90th percentile %6.1f us\n", what,
+                    static_cast<long long>(gaps.size()), total / 1000, gaps[gaps.size() / 2],
+                    gaps[gaps.size() * 9 / 10]);
+    };
+    report("PC turnaround after an answer:", turnarounds);
+    report("line idle inside a PC step:", writeGaps);
 }
 
 Project sampleProject() {
@@ -141,6 +186,33 @@ int main(int argc, char *argv[]) {
         const int roundTrips = 255 * 2 + 64 * 2 + 2;
         std::printf("unpaced transmit: result %d, %.4f s, %.1f us per acknowledged step (%d steps)\n", code, seconds,
                     seconds * 1e6 / roundTrips, roundTrips);
+    }
+    {
+        // The same paced runs once more, with the simulator's byte log, to see where the time
+        // beyond the wire goes.
+        QTemporaryDir dir;
+        const QString transmitLog = dir.filePath(QStringLiteral("transmit.log"));
+        const QString receiveLog = dir.filePath(QStringLiteral("receive.log"));
+        {
+            Player player({QStringLiteral("--paced"), QStringLiteral("--log"), transmitLog});
+            QtSerialPortIo io;
+            ComLink link(io);
+            if (link.OpenComPort(player.path) == ComCode::Ok)
+                TransmitRun(link, project, context);
+            link.CloseComPort();
+        }
+        {
+            Player player({QStringLiteral("--paced"), QStringLiteral("--log"), receiveLog});
+            QtSerialPortIo io;
+            ComLink link(io);
+            if (link.OpenComPort(player.path) == ComCode::Ok)
+                ReceiveRun(link, context);
+            link.CloseComPort();
+        }
+        std::printf("idle line time of a paced transmit (logged run):\n");
+        printIdleTime(transmitLog);
+        std::printf("idle line time of a paced receive of the slots (logged run):\n");
+        printIdleTime(receiveLog);
     }
     {
         Player player({QStringLiteral("--silent")});

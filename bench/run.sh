@@ -1,0 +1,42 @@
+#!/bin/sh
+# Builds the benchmarks of the default preset and runs every one of them, printing each
+# figure under a header with the date, the machine's core count and its load average.
+#   bench/run.sh [BENCHMARK...]     (default: every bench/bench_*.cpp)
+# The latest figures are kept in bench/RESULTS.md.
+set -eu
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+if [ $# -gt 0 ]; then
+    benchmarks=$*
+else
+    benchmarks=$(for f in bench/bench_*.cpp; do basename "$f" .cpp; done)
+fi
+
+cmake --preset default >/dev/null
+# shellcheck disable=SC2086 # one target per word
+cmake --build --preset default -j "${BENCH_BUILD_JOBS:-2}" --target $benchmarks >/dev/null
+
+cores=$(nproc)
+echo "date: $(date '+%Y-%m-%d %H:%M %Z')"
+echo "machine: $(uname -srm), $cores cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"
+echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
+# A benchmark that misses a target exits non-zero; the others still run.
+out=$(mktemp)
+trap 'rm -f "$out"' EXIT
+missed=
+for b in $benchmarks; do
+    echo
+    echo "== $b ($cores cores, load $(cut -d' ' -f1 /proc/loadavg))"
+    status=0
+    QT_QPA_PLATFORM=offscreen "build/default/bench/$b" >"$out" 2>&1 || status=$?
+    # Qt's notes about the offscreen platform are no figures.
+    grep -v -e '^QStandardPaths: ' -e 'does not support propagateSizeHints' "$out" || true
+    [ "$status" -eq 0 ] || { echo "($b exited with $status)"; missed="$missed $b"; }
+done
+echo
+echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
+if [ -n "$missed" ]; then
+    echo "exited non-zero:$missed"
+    exit 1
+fi
