@@ -14,7 +14,9 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION_TEXT));
 
     MessageBoxPrompter prompter;
-    TForm1 window(prompter, Clock::system());
+    // The settings file beside the program, or in the user's configuration folder when the
+    // program's folder cannot be written.
+    TForm1 window(prompter, Clock::system(), SettingsLocation::forExecutable(QCoreApplication::applicationFilePath()));
     window.show();
     return app.exec();
 }

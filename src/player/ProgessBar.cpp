@@ -57,6 +57,10 @@ void TOKBottomDlg1::setOperation(int mode, Operation operation) {
         m_operations[std::size_t(mode)] = std::move(operation);
 }
 
+TOKBottomDlg1::Operation TOKBottomDlg1::operation(int mode) const {
+    return mode >= 0 && mode < ModeCount ? m_operations[std::size_t(mode)] : Operation();
+}
+
 ComResult TOKBottomDlg1::run(int mode) {
     OperationMode = mode;
     exec();

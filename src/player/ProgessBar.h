@@ -65,6 +65,7 @@ public:
     // The work of `mode`; for modes 0 and 1 it replaces the transfer run between opening and
     // closing the port.
     void setOperation(int mode, Operation operation);
+    Operation operation(int mode) const;
     // A widget hidden from view while modes 4 to 6 run (the program list).
     void setListWidget(QWidget *list) { m_list = list; }
 

@@ -40,6 +40,7 @@ TForm1::TForm1(Prompter &prompter, const Clock &clock, QWidget *parent)
     createEditorPanel();
     CommentsDialog = new TOKBottomDlg3(this);
     TitleDialog = new TOKBottomDlg4(this);
+    createDocumentWindows();
     setPortNames(availablePortNames());
     createPlayerLink();
     BuildChoiceMenus();

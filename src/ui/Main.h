@@ -4,6 +4,7 @@
 #include "QtLanguage.h"
 #include "model/ProjectClasses.h"
 #include "project/Project.h"
+#include "project/SettingsLocation.h"
 
 #include <QHash>
 #include <QIcon>
@@ -36,6 +37,14 @@ class InputsView;
 class TFrame1;
 class TOKBottomDlg3;
 class TOKBottomDlg4;
+// Project document
+class QFileDialog;
+class QUrl;
+class TForm2;
+class TForm3;
+class TOKBottomDlg;
+class TOKBottomDlg1;
+class TOKBottomDlg2;
 class TOKBottomDlg6;
 class ComLink;
 class PcRemote;
@@ -167,6 +176,48 @@ public:
     void HomePage1Click();
     void SendEmailToSupport1Click();
 
+    // ---- Project document: file commands, program commands, start-up and shut-down.
+    // A window that reads its settings from `settings` at creation and writes them when it
+    // closes; the constructor without it keeps no settings file.
+    TForm1(Prompter &prompter, const Clock &clock, const SettingsLocation &settings, QWidget *parent = nullptr);
+    // The file the project was last opened from or saved to, the folder of the last export,
+    // the save point (SavedGroup and SavedPrograms), the colour 1..26 of DeleteColorGroup.
+    QString ProjectPath;
+    QString ExportPath;
+    Project SavedProject;
+    int ColorGroupToDelete = 0;
+    QString settingsPath() const { return m_settingsPath; } // the file written at shut-down
+    bool IsProjectModified() const;
+    void TakeSnapshot();
+    void AskSaveIfModified();
+    void ClearProject(); // runner mode 5
+    void RemoveCurrentProgram();
+    void ResetPropertyDialog();
+    // Reads and checks the whole file, and only then replaces the project with it (runner
+    // mode 4): the caption shows its name and the first program is selected. A file that fails
+    // leaves the project, ProjectPath and the caption as they were; the message names the file
+    // and the line. Used by Open, the first activation and the load offer after a receive.
+    bool openProjectFile(const QString &path);
+    // Sets the mode (and for transmit the project) on the operation runner, shows it modally
+    // and returns OperationResult.
+    quint8 runOperation(int mode);
+    void DeleteCurrentProgram();
+    void CopySelectedProgram();
+    void PasteClipboard();
+    void DeleteSelectedProgram();
+    void DeleteColorGroup();
+    void FormActivate(); // the first activation: last project, texts, command state, save point
+    bool firstActivationPending() const { return m_firstActivation; }
+    void FormClose(); // the save question and the settings file
+    // Web links go through this seam; the default is QDesktopServices::openUrl.
+    using UrlOpener = std::function<void(const QUrl &)>;
+    void setUrlOpener(UrlOpener opener);
+    TOKBottomDlg *VerificationWindow = nullptr; // TOKBottomDlg
+    TOKBottomDlg1 *ProgressWindow = nullptr;    // the operation runner
+    TForm2 *AboutWindow = nullptr;
+    TForm3 *PropertyDialog = nullptr;
+    TOKBottomDlg2 *ExportDirDialog = nullptr;
+
     // ---- Player link: transmit, receive and PC remote mode.
     void SpeedButton3Click();  // Transmit, also Send-Receive > Transmit
     void SpeedButton4Click();  // Receive, also Send-Receive > Receive
@@ -295,4 +346,22 @@ private:
         void operator()(PlayerLinkParts *parts) const;
     };
     std::unique_ptr<PlayerLinkParts, PlayerLinkPartsDeleter> m_playerLink;
+    // Project document
+    void createDocumentWindows();
+    void readSettingsAtStart();
+    QString runFileDialog(QFileDialog &dialog);
+    void setCaption();
+    bool readProjectRun();
+    void clearProjectRun();
+    void fillPrograms(const QList<TORBEXProg> &programs, bool bySlot, const QString &captionStart, int total);
+    void appendTile(const TORBEXProg &program);
+    void exportRun();
+    void importRun();
+    SettingsLocation m_settingsLocation;
+    QString m_settingsPath;
+    UrlOpener m_urlOpener;
+    bool m_firstActivation = true;
+    QString m_pendingPath;
+    bool m_pendingOk = false;
+    QList<int> m_correctedSlots;
 };

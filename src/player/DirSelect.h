@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+
+class QFileSystemModel;
+class QLabel;
+class QPushButton;
+class QTreeView;
+
+// The export directory dialog: a header text, a tree of the folders (hidden and system ones
+// included) and the buttons OK and Annuler. Takes its texts from the language tables each
+// time it is shown.
+class TOKBottomDlg2 : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TOKBottomDlg2(QWidget *parent = nullptr);
+
+    int Language = 2; // set by the caller before showing
+
+    // Selects `path` and opens the tree at it.
+    void setDirectory(const QString &path);
+    // The selected folder.
+    QString directory() const { return m_directory; }
+
+    QLabel *Panel1 = nullptr;
+    QTreeView *DirectoryTree = nullptr;
+    QPushButton *OKBtn = nullptr;
+    QPushButton *CancelBtn = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void createModel();
+
+    QFileSystemModel *m_model = nullptr;
+    QString m_directory;
+};

@@ -1,0 +1,26 @@
+#include "VerifTrame.h"
+
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+TOKBottomDlg::TOKBottomDlg(QWidget *parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("TOKBottomDlg"));
+    setWindowTitle(QStringLiteral("Vérif"));
+    setFixedSize(464, 436);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setReadOnly(true);
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    layout->addWidget(Memo1);
+}
+
+void TOKBottomDlg::setLines(const QStringList &lines) {
+    Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+}
+
+QStringList TOKBottomDlg::lines() const {
+    const QString text = Memo1->toPlainText();
+    return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+}

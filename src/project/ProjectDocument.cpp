@@ -1,0 +1,39 @@
+#include "ProjectDocument.h"
+
+bool IsProjectModified(const Project &live, const Project &saved) {
+    if (!(live.Group == saved.Group))
+        return true;
+    if (live.Programs.size() != saved.Programs.size())
+        return true;
+    for (qsizetype i = 0; i < live.Programs.size(); ++i)
+        if (!live.Programs[i].sameContent(saved.Programs[i]))
+            return true;
+    return false;
+}
+
+quint8 CountProgramsOfColor(const QList<TORBEXProg> &programs, quint32 color) {
+    int count = 0;
+    for (const TORBEXProg &p : programs)
+        if (p.Color == color)
+            ++count;
+    return quint8(count);
+}
+
+int LastProgramOfColor(const QList<TORBEXProg> &programs, quint32 color) {
+    for (qsizetype i = programs.size(); i > 0; --i)
+        if (programs[i - 1].Color == color)
+            return int(i);
+    return 0;
+}
+
+void CopyProgramContent(const TORBEXProg &from, TORBEXProg &to) {
+    const quint8 inputs = to.Inputs;
+    to = from;
+    to.Inputs = inputs;
+}
+
+TORBEXProg ClipboardRecord(const TORBEXProg &source, const QDateTime &now) {
+    TORBEXProg record(now);
+    CopyProgramContent(source, record);
+    return record;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "project/Settings.h"
+
+#include <QString>
+#include <QStringList>
+
+// Where the settings file lives: beside the program when its folder can be written, otherwise
+// in the user's configuration folder.
+struct SettingsLocation {
+    QString primary;  // the program's path with ".CFG"
+    QString fallback; // the same file name in the user's configuration folder
+
+    bool isEmpty() const { return primary.isEmpty() && fallback.isEmpty(); }
+
+    // The location for the program at `executablePath`; the fallback folder is
+    // QStandardPaths::AppConfigLocation.
+    static SettingsLocation forExecutable(const QString &executablePath);
+};
+
+// Reads the settings at start-up. Beside the program when its folder can be written; else in
+// the fallback folder (created when missing), whose file starts from the one beside the
+// program when only that exists. A missing file is written from `settings` first. Returns the
+// file that was read (and is to be written at shut-down) or, when neither place can be
+// written, an empty string, with `settings` untouched and `error` naming both files.
+QString LoadSettings(const SettingsLocation &location, Settings &settings, const QStringList &portCaptions,
+                     QString *error = nullptr);
+
+// Writes the settings at shut-down to `path` (the file LoadSettings gave), or, when that
+// fails, to the fallback file. Returns the file written, or an empty string with `error`
+// naming what failed.
+QString SaveSettings(const SettingsLocation &location, const QString &path, const Settings &settings,
+                     QString *error = nullptr);

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+// The about window: the product logo, three centred lines and the program icon, with an OK
+// button. Takes its texts from the language tables each time it is shown.
+class TForm2 : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TForm2(QWidget *parent = nullptr);
+
+    int Language = 2; // set by the caller before showing
+
+    QLabel *Image1 = nullptr; // the logo
+    QLabel *Image2 = nullptr; // the program icon
+    QLabel *Label1 = nullptr; // the product line
+    QLabel *Label2 = nullptr; // the version
+    QLabel *Label3 = nullptr; // the maker's web address
+    QPushButton *OKBtn = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+};

@@ -1,0 +1,82 @@
+#include "ProjetProperty.h"
+
+#include "text/text.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+TForm3::TForm3(QWidget *parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("TForm3"));
+    setFixedSize(362, 421);
+    constexpr int RowHeight = 29;
+    for (int row = 0; row < 8; ++row) {
+        const int top = 8 + row * RowHeight;
+        Labels[std::size_t(row)] = new QLabel(this);
+        Labels[std::size_t(row)]->setGeometry(8, top + 4, 112, 17);
+        // Each entry sits in a framed strip and has no border of its own.
+        auto *strip = new QFrame(this);
+        strip->setFrameShape(QFrame::Panel);
+        strip->setFrameShadow(QFrame::Sunken);
+        strip->setGeometry(124, top, 230, row == 7 ? 421 - 8 - 41 - top : 25);
+        if (row < 7) {
+            auto *edit = new QLineEdit(strip);
+            edit->setFrame(false);
+            edit->setGeometry(3, 3, 224, 19);
+            Edits[std::size_t(row)] = edit;
+        } else {
+            Memo1 = new QPlainTextEdit(strip);
+            Memo1->setFrameShape(QFrame::NoFrame);
+            Memo1->setGeometry(3, 3, 224, strip->height() - 6);
+        }
+    }
+    Edits[0]->setMaxLength(NameMaxLength);
+    OKBtn = new QPushButton(this);
+    OKBtn->setGeometry(192, 388, 75, 25);
+    OKBtn->setDefault(true);
+    CancelBtn = new QPushButton(this);
+    CancelBtn->setGeometry(279, 388, 75, 25);
+    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TForm3::ResetPropertyDialog() {
+    Edits[0]->setText(QStringLiteral("New Project"));
+    for (std::size_t i = 1; i < Edits.size(); ++i)
+        Edits[i]->clear();
+    Memo1->setPlainText(QStringLiteral("..."));
+}
+
+void TForm3::setGroup(const TORBEXGroup &group) {
+    const std::array<const QString *, 7> values = {&group.ProjectName,  &group.Subject,  &group.Author,
+                                                   &group.RightsNotice, &group.Customer, &group.CreationDate,
+                                                   &group.DiffusionDate};
+    for (std::size_t i = 0; i < Edits.size(); ++i)
+        Edits[i]->setText(*values[i]);
+    Memo1->setPlainText(group.Comments.join(QLatin1Char('\n')));
+}
+
+TORBEXGroup TForm3::group() const {
+    TORBEXGroup group;
+    const std::array<QString *, 7> values = {&group.ProjectName,  &group.Subject,  &group.Author,
+                                             &group.RightsNotice, &group.Customer, &group.CreationDate,
+                                             &group.DiffusionDate};
+    for (std::size_t i = 0; i < Edits.size(); ++i)
+        *values[i] = Edits[i]->text();
+    const QString text = Memo1->toPlainText();
+    group.Comments = text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+    return group;
+}
+
+void TForm3::showEvent(QShowEvent *event) {
+    setWindowTitle(LanguageText(TextTable::PropertyTexts, 0, Language));
+    for (int row = 0; row < 8; ++row)
+        Labels[std::size_t(row)]->setText(LanguageText(TextTable::PropertyTexts, row + 1, Language));
+    OKBtn->setText(LanguageText(TextTable::PropertyTexts, 9, Language));
+    CancelBtn->setText(LanguageText(TextTable::PropertyTexts, 10, Language));
+    QDialog::showEvent(event);
+    Edits[0]->setFocus();
+}

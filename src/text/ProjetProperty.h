@@ -1,0 +1,42 @@
+#pragma once
+
+#include "model/ProjectClasses.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// The project properties dialog: the seven property strings and the comment lines of a
+// project. Its callers fill it before showing it and read it back on OK; it takes its
+// captions from the language tables each time it is shown.
+class TForm3 : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int NameMaxLength = 64;
+
+    explicit TForm3(QWidget *parent = nullptr);
+
+    int Language = 2; // set by the caller before showing
+
+    // The new-project state: name "New Project", the six other fields empty, comments "...".
+    void ResetPropertyDialog();
+    void setGroup(const TORBEXGroup &group);
+    // The fields as project properties.
+    TORBEXGroup group() const;
+
+    // Name, subject, author, rights notice, customer, creation date, diffusion date.
+    std::array<QLineEdit *, 7> Edits{};
+    QPlainTextEdit *Memo1 = nullptr;
+    std::array<QLabel *, 8> Labels{};
+    QPushButton *OKBtn = nullptr;
+    QPushButton *CancelBtn = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+};
