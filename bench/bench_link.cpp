@@ -193,25 +193,37 @@ int main(int argc, char *argv[]) {
         QTemporaryDir dir;
         const QString transmitLog = dir.filePath(QStringLiteral("transmit.log"));
         const QString receiveLog = dir.filePath(QStringLiteral("receive.log"));
+        QElapsedTimer clock;
+        double transmitSeconds = 0;
+        double receiveSeconds = 0;
         {
             Player player({QStringLiteral("--paced"), QStringLiteral("--log"), transmitLog});
             QtSerialPortIo io;
             ComLink link(io);
-            if (link.OpenComPort(player.path) == ComCode::Ok)
+            if (link.OpenComPort(player.path) == ComCode::Ok) {
+                clock.start();
                 TransmitRun(link, project, context);
+                transmitSeconds = double(clock.nsecsElapsed()) / 1e9;
+            }
             link.CloseComPort();
         }
         {
             Player player({QStringLiteral("--paced"), QStringLiteral("--log"), receiveLog});
             QtSerialPortIo io;
             ComLink link(io);
-            if (link.OpenComPort(player.path) == ComCode::Ok)
+            if (link.OpenComPort(player.path) == ComCode::Ok) {
+                clock.start();
                 ReceiveRun(link, context);
+                receiveSeconds = double(clock.nsecsElapsed()) / 1e9;
+            }
             link.CloseComPort();
         }
-        std::printf("idle line time of a paced transmit (logged run):\n");
+        const double slotWire = (ReceiveBytes - 64 * 6) * ByteSeconds;
+        std::printf("idle line time of a paced transmit (logged run: %.4f s, ratio %.3f):\n", transmitSeconds,
+                    transmitSeconds / (TransmitBytes * ByteSeconds));
         printIdleTime(transmitLog);
-        std::printf("idle line time of a paced receive of the slots (logged run):\n");
+        std::printf("idle line time of a paced receive of the slots (logged run: %.4f s, ratio %.3f):\n",
+                    receiveSeconds, receiveSeconds / slotWire);
         printIdleTime(receiveLog);
     }
     {
