@@ -7,13 +7,17 @@
 #include "player/PCRemote.h"
 #include "player/PcRemoteCore.h"
 #include "player/PlayerLink.h"
+#include "player/ProgessBar.h"
+#include "project/ProjectFile.h"
 #include "text/text.h"
 #include "ui/LittleOneProg.h"
 #include "ui/Main.h"
 
 #include <QAction>
+#include <QFileDialog>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
@@ -43,6 +47,49 @@ TORBEXProg remoteProgram(int inputs, QTime time, int target) {
     return p;
 }
 
+// Active, timer on, weekly on Monday at 07:05, three actions as the editor keeps them; code `inputs`.
+TORBEXProg weeklyProgram(int inputs) {
+    TORBEXProg p(at(8, 0));
+    p.Inputs = quint8(inputs);
+    p.Active = 1;
+    p.TimerOn = 1;
+    p.Priority = 1;
+    p.TimerMode = 2;
+    p.DayOftheWeek = 1;
+    p.Date = QDate(2026, 2, 27);
+    p.Time = QTime(7, 5);
+    p.ActionCount = 3;
+    p.ActionKind = {4, 0, 8, 1, 1, 1};
+    p.ActionParam = {10, 0, 12, 0, 0, 0};
+    p.ActionValue = {255, 255, 255, 255, 255, 255};
+    return p;
+}
+
+QByteArray frameOf(const TORBEXProg &p) {
+    Frame f;
+    EncodeProgram(p, f, false);
+    return frameBytes(f);
+}
+
+QList<QByteArray> tileFrames(const TForm1 &w) {
+    QList<QByteArray> frames;
+    for (const TFrame1 *tile : w.Tiles)
+        frames << frameOf(tile->Prog);
+    return frames;
+}
+
+const QString TransmitQuestion = QStringLiteral("Do you want to transmit the programs to the player?");
+const QString ReceiveQuestion = QStringLiteral("Do you want to Receive the programs from the player?");
+const QString SaveQuestion =
+    QStringLiteral("The current programmation has been modified. Do you want to save these changes?");
+const QString Ok = QStringLiteral("Transmission on COM port OK");
+const QString NotReady = QStringLiteral("Transmission Error : MP3 player not ready");
+QString loadOffer(const QString &name) {
+    return QStringLiteral("Do you want to load the project file associated to the current programmation of the "
+                          "player? Associated Project name\u00A0: ") +
+           name;
+}
+
 // The main window with a simulated player in its port menu, chosen, and a short watchdog.
 struct Fixture {
     ScriptedPrompter prompter;
@@ -60,6 +107,7 @@ struct Fixture {
         w->portHandle().setTiming({300ms, 60ms});
         w->pcRemote().setLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
         w->show();
+        w->FormActivate(); // the first activation: the save point of the empty project
         for (QAction *item : std::as_const(w->PortItems))
             if (item->text() == player.portName())
                 w->NONE1Click(item);
@@ -116,6 +164,17 @@ private slots:
         QCOMPARE(f.player.pcBytes(), QByteArray::fromHex("0e05")); // only the first due program
     }
 
+    void pcRemote_latePlayer_triggersAndClosesWithoutError() {
+        Fixture f;
+        QVERIFY(f.start({QStringLiteral("--delay"), QStringLiteral("50")}));
+        f.w->loadPrograms({remoteProgram(1, QTime(8, 30), 12)});
+        f.w->PCRemoteMode = true;
+        f.clock.set(at(8, 30));
+        f.w->Timer2Timer();
+        QVERIFY2(f.prompter.shown.isEmpty(), qPrintable(f.prompter.texts().join(u'|')));
+        QCOMPARE(f.player.pcBytes(), QByteArray::fromHex("0e0c"));
+    }
+
     void pcRemote_silentPlayer_isReportedAndShown() {
         Fixture f;
         QVERIFY(f.start({QStringLiteral("--silent")}));
@@ -144,6 +203,139 @@ private slots:
                      !report.contains(u'\n'),
                  qPrintable(report));
         QVERIFY(f.player.pcBytes().isEmpty());
+    }
+
+    void transmitThenReceive_givesBackTheProgramsAndTheName() {
+        Fixture f;
+        QVERIFY(f.start());
+        const QList<TORBEXProg> sent = {weeklyProgram(200), weeklyProgram(3), remoteProgram(17, QTime(8, 30), 4)};
+        f.w->loadPrograms(sent);
+        f.w->ProjectGroup.ProjectName = QStringLiteral("Hall B");
+        const QList<QByteArray> frames = tileFrames(*f.w);
+        f.prompter.queueAnswers({Prompter::Answer::Yes});
+        f.w->SpeedButton3Click();
+        QCOMPARE(f.prompter.texts(), (QStringList{TransmitQuestion, Ok}));
+
+        // Receive into the same window: the project is modified and not saved (No), and the
+        // player's project file is not loaded (No).
+        f.prompter.shown.clear();
+        f.prompter.queueAnswers({Prompter::Answer::No, Prompter::Answer::Yes, Prompter::Answer::No});
+        f.w->SpeedButton4Click();
+        QCOMPARE(f.prompter.texts(), (QStringList{SaveQuestion, ReceiveQuestion, Ok, loadOffer(u"Hall B"_qs)}));
+        // Slot order: 3, 17, 200.
+        QCOMPARE(tileFrames(*f.w), (QList<QByteArray>{frames[1], frames[2], frames[0]}));
+        QCOMPARE(f.w->ProjectGroup.ProjectName, QStringLiteral("Hall B"));
+        QCOMPARE(f.w->CurrentTile, f.w->Tiles.first());
+        QVERIFY(!f.w->IsProjectModified());
+        QVERIFY(!f.w->portHandle().isOpen());
+    }
+
+    void receive_portThatDoesNotOpen_leavesTheProjectAsItWas() {
+        Fixture f;
+        QVERIFY(f.start());
+        f.w->loadPrograms({weeklyProgram(3), weeklyProgram(4)});
+        f.w->ProjectGroup.ProjectName = QStringLiteral("Kept");
+        const QList<QByteArray> frames = tileFrames(*f.w);
+        f.w->NONE1Click(f.w->NONE1);
+        f.prompter.queueAnswers({Prompter::Answer::No, Prompter::Answer::Yes});
+        f.w->SpeedButton4Click();
+        QCOMPARE(f.prompter.texts(),
+                 (QStringList{SaveQuestion, ReceiveQuestion, QStringLiteral("Opening Error of COM port")}));
+        QCOMPARE(tileFrames(*f.w), frames);
+        QCOMPARE(f.w->ProjectGroup.ProjectName, QStringLiteral("Kept"));
+        QVERIFY(f.player.pcBytes().isEmpty());
+    }
+
+    void receive_loadOfferYes_opensTheChosenFileInsteadOfTheReceivedPrograms() {
+        Fixture f;
+        QVERIFY(f.start());
+        QTemporaryDir dir;
+        Project file;
+        file.Group.ProjectName = QStringLiteral("Stage");
+        file.Programs = {weeklyProgram(40), weeklyProgram(41)};
+        const QString path = dir.filePath(QStringLiteral("stage.prg"));
+        QVERIFY(WriteProjectFile(path, file));
+        f.w->ProjectGroup.ProjectName = QStringLiteral("Stage");
+        f.w->loadPrograms({weeklyProgram(5)});
+        f.prompter.queueAnswers({Prompter::Answer::Yes});
+        f.w->SpeedButton3Click();
+
+        QString filter;
+        f.w->setDialogRunner([&](QDialog &d) {
+            auto *dialog = qobject_cast<QFileDialog *>(&d);
+            if (!dialog)
+                return int(QDialog::Rejected);
+            filter = dialog->nameFilters().join(u';');
+            dialog->selectFile(path);
+            return int(QDialog::Accepted);
+        });
+        f.prompter.shown.clear();
+        f.prompter.queueAnswers({Prompter::Answer::No, Prompter::Answer::Yes, Prompter::Answer::Yes});
+        f.w->SpeedButton4Click();
+        QCOMPARE(f.prompter.texts(), (QStringList{SaveQuestion, ReceiveQuestion, Ok, loadOffer(u"Stage"_qs)}));
+        QCOMPARE(filter, QStringLiteral("Program (*.prg)"));
+        QCOMPARE(tileFrames(*f.w), (QList<QByteArray>{frameOf(weeklyProgram(40)), frameOf(weeklyProgram(41))}));
+        QCOMPARE(f.w->ProjectPath, path);
+        QVERIFY(!f.w->IsProjectModified());
+    }
+
+    void receive_correctedDatesAreNamedInOneWarning() {
+        Fixture f;
+        // Slots 7 and 9 hold 30 February, slot 8 holds 10 February.
+        const auto frame = [](const char *slot, const char *day) {
+            return QLatin1String("00") + QLatin1String(slot) + QLatin1String("2101311111050000000000") +
+                   QLatin1String("12") + QLatin1String(day) + QLatin1String("1a0e1effffffffffff");
+        };
+        QVERIFY(f.start({QStringLiteral("--set-slot"), QStringLiteral("7=") + frame("07", "1e"),
+                         QStringLiteral("--set-slot"), QStringLiteral("8=") + frame("08", "0a"),
+                         QStringLiteral("--set-slot"), QStringLiteral("9=") + frame("09", "1e")}));
+        f.prompter.queueAnswers({Prompter::Answer::Yes, Prompter::Answer::No});
+        f.w->SpeedButton4Click();
+        const QStringList texts = f.prompter.texts();
+        QCOMPARE(texts.size(), 4);
+        QCOMPARE(
+            texts.mid(0, 3),
+            (QStringList{ReceiveQuestion, Ok,
+                         QStringLiteral("The date or time of program(s) 007, 009 did not exist and was corrected.")}));
+        QCOMPARE(f.w->Tiles.size(), 3);
+        QCOMPARE(f.w->Tiles.first()->Prog.Date, QDate(2026, 2, 28));
+    }
+
+    void transmit_silentPlayer_showsNotReadyTwiceAndCanRunAgain() {
+        Fixture f;
+        QVERIFY(f.start({QStringLiteral("--silent")}));
+        f.prompter.queueAnswers({Prompter::Answer::Yes});
+        f.w->SpeedButton3Click();
+        QCOMPARE(f.prompter.texts(), (QStringList{TransmitQuestion, NotReady, NotReady}));
+        f.prompter.queueAnswers({Prompter::Answer::No});
+        f.w->SpeedButton3Click(); // the run ended: the command asks again
+        QCOMPARE(f.prompter.texts().size(), 4);
+        QCOMPARE(f.player.pcBytes(), QByteArray::fromHex("0a"));
+    }
+
+    void duringATransfer_secondPressesDoNothingAndTheMinuteIsSkipped() {
+        Fixture f;
+        QVERIFY(f.start());
+        f.w->loadPrograms({remoteProgram(1, QTime(8, 30), 12)});
+        f.w->PCRemoteMode = true;
+        int presses = 0;
+        QObject::connect(f.w->ProgressWindow->ProgressBar1, &QProgressBar::valueChanged, f.w.get(), [&](int value) {
+            if (value != 10)
+                return;
+            ++presses;
+            f.w->SpeedButton3Click();
+            f.w->SpeedButton4Click();
+            f.clock.set(at(8, 30));
+            f.w->Timer2Timer();
+        });
+        f.prompter.queueAnswers({Prompter::Answer::Yes, Prompter::Answer::Yes, Prompter::Answer::Yes});
+        f.w->SpeedButton3Click();
+        QCOMPARE(presses, 1);
+        QCOMPARE(f.prompter.texts(), (QStringList{TransmitQuestion, Ok}));
+        QCOMPARE(f.w->pcRemote().skippedMinutes(), 1);
+        QVERIFY(f.w->PCRemoteWindow()->Memo1->toPlainText().startsWith(u"Minute skipped (COM port in use) at : "_qs));
+        // 255 frames, 64 name bytes and the end: no trigger in between.
+        QCOMPARE(f.player.pcBytes().size(), 255 * 25 + 64 * 4 + 1);
     }
 
     void pcRemoteWindow_takesItsTextsInTheCurrentLanguage_data() {

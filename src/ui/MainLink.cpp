@@ -1,6 +1,5 @@
 // The main window's player link: Transmit, Receive and PC remote mode with its window and the
 // one-second clock of the minute check.
-#include "LittleOneProg.h"
 #include "Main.h"
 #include "model/Clock.h"
 #include "model/Prompter.h"
@@ -8,9 +7,14 @@
 #include "player/PCRemote.h"
 #include "player/PcRemoteCore.h"
 #include "player/PlayerLink.h"
+#include "player/ProgessBar.h"
+#include "player/ScheduleFile.h"
 #include "text/text.h"
 
+#include <QFileDialog>
 #include <QTimer>
+
+#include <utility>
 
 struct TForm1::PlayerLinkParts {
     PlayerLinkParts(Prompter &prompter, const Clock &clock)
@@ -35,6 +39,8 @@ void TForm1::createPlayerLink() {
     PcRemote &remote = m_playerLink->remote;
     connect(&remote, &PcRemote::minuteSkipped, this,
             [&remote](const QDateTime &at) { remote.addReportLine(remote.skippedLine(at)); });
+    if (ProgressWindow)
+        ProgressWindow->setLink(&m_playerLink->link);
     Timer2 = new QTimer(this);
     Timer2->setInterval(1000);
     connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
@@ -56,6 +62,17 @@ TOKBottomDlg6 *TForm1::PCRemoteWindow() const {
 // ---------------------------------------------------------------------------------------
 // PC remote mode
 
+namespace {
+
+// The mode, port and language of the window as they are at this tick.
+void takeRemoteSettings(PcRemote &remote, const TForm1 &window) {
+    remote.PCRemoteMode = window.PCRemoteMode;
+    remote.setPortName(window.SelectedPortName);
+    remote.setLanguage(window.CurrentLanguage);
+}
+
+} // namespace
+
 void TForm1::SpeedButton28Click() {
     TOKBottomDlg6 &window = *m_playerLink->window;
     PCRemoteMode = true;
@@ -68,23 +85,95 @@ void TForm1::SpeedButton28Click() {
 
 void TForm1::Timer2Timer() {
     PcRemote &remote = m_playerLink->remote;
-    remote.PCRemoteMode = PCRemoteMode;
-    remote.setPortName(SelectedPortName);
-    remote.setLanguage(CurrentLanguage);
+    // Most ticks end here, without a copy of the project.
+    if (m_clock.now().time().minute() == remote.LastMinuteTick.time().minute())
+        return;
+    takeRemoteSettings(remote, *this);
     remote.Timer2Timer(currentProject().Programs);
 }
 
 void TForm1::MinuteCheck() {
     PcRemote &remote = m_playerLink->remote;
-    remote.PCRemoteMode = PCRemoteMode;
-    remote.setPortName(SelectedPortName);
-    remote.setLanguage(CurrentLanguage);
+    takeRemoteSettings(remote, *this);
     remote.runMinuteCheck(currentProject().Programs);
 }
 
 // ---------------------------------------------------------------------------------------
 // Transmit and receive
 
-void TForm1::SpeedButton3Click() {}
+namespace {
 
-void TForm1::SpeedButton4Click() {}
+// Marks a transfer as running for as long as it lives.
+class RunningTransfer {
+public:
+    explicit RunningTransfer(bool &flag)
+        : m_flag(flag) {
+        m_flag = true;
+    }
+    ~RunningTransfer() { m_flag = false; }
+    RunningTransfer(const RunningTransfer &) = delete;
+    RunningTransfer &operator=(const RunningTransfer &) = delete;
+
+private:
+    bool &m_flag;
+};
+
+} // namespace
+
+void TForm1::SpeedButton3Click() {
+    if (m_playerLink->transferRunning)
+        return;
+    const RunningTransfer running(m_playerLink->transferRunning);
+    if (!m_prompter.confirm(LanguageText(TextTable::MessageTexts, 1, CurrentLanguage)))
+        return;
+    const ComResult result = runOperation(TOKBottomDlg1::TransmitMode);
+    ProgressWindow->TransmitProject = {};
+    m_prompter.warn(LanguageText(TextTable::ComResultTexts, result, CurrentLanguage));
+}
+
+void TForm1::SpeedButton4Click() {
+    if (m_playerLink->transferRunning)
+        return;
+    const RunningTransfer running(m_playerLink->transferRunning);
+    AskSaveIfModified();
+    if (!m_prompter.confirm(LanguageText(TextTable::MessageTexts, 6, CurrentLanguage)))
+        return;
+    // The port must open before the project is given up for the programs of the player.
+    ComLink &port = m_playerLink->link;
+    ComResult probe = port.OpenComPort(SelectedPortName);
+    if (probe == ComCode::Ok)
+        probe = port.CloseComPort();
+    if (probe != ComCode::Ok) {
+        m_prompter.warn(LanguageText(TextTable::ComResultTexts, probe, CurrentLanguage));
+        return;
+    }
+
+    ResetPropertyDialog();
+    ClearProject();
+    const ComResult result = runOperation(TOKBottomDlg1::ReceiveMode);
+    const ReceivedPrograms received = std::exchange(ProgressWindow->Received, {});
+    if (!received.programs.isEmpty())
+        loadPrograms(received.programs);
+    m_prompter.warn(LanguageText(TextTable::ComResultTexts, result, CurrentLanguage));
+    if (const QString corrected = CorrectedSlotsWarning(received.correctedSlots); !corrected.isEmpty())
+        m_prompter.warn(corrected);
+
+    QString name;
+    const TransferContext context{m_prompter, CurrentLanguage, m_clock, {}, {}};
+    if (ReadProjectName(port, SelectedPortName, name, context) == ComCode::Ok) {
+        ProjectGroup.ProjectName = ShownProjectName(name);
+        if (m_prompter.confirm(LanguageText(TextTable::MessageTexts, 7, CurrentLanguage) +
+                               LanguageText(TextTable::MessageTexts, 8, CurrentLanguage) + ProjectGroup.ProjectName)) {
+            QFileDialog dialog(this);
+            dialog.setAcceptMode(QFileDialog::AcceptOpen);
+            dialog.setFileMode(QFileDialog::ExistingFile);
+            dialog.setNameFilter(QStringLiteral("Program (*.prg)"));
+            // The file is read and checked before it replaces the received programs.
+            if (const QString path = runFileDialog(dialog); !path.isEmpty())
+                openProjectFile(path);
+        }
+    }
+    SelectFirstProgram();
+    TakeSnapshot();
+    UpdateCommandState();
+}
