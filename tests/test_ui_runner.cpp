@@ -212,14 +212,6 @@ private slots:
         QVERIFY(stillShown);
         QCOMPARE(f.runner.result(), int(QDialog::Accepted));
     }
-
-    void window_hasItsSizeAndFirstCaption() {
-        Fixture f;
-        QCOMPARE(f.runner.size(), QSize(315, 57));
-        QCOMPARE(f.runner.windowTitle(), QStringLiteral("Progress"));
-        QCOMPARE(f.runner.Label1->text(), QStringLiteral("..."));
-        QCOMPARE(f.runner.Timer1->interval(), 100);
-    }
 };
 
 QTEST_MAIN(RunnerTest)
