@@ -47,6 +47,7 @@ TOKBottomDlg1::TOKBottomDlg1(Prompter &prompter, const Clock &clock, QWidget *pa
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(CloseDelayMs);
+    Timer1->setTimerType(Qt::PreciseTimer); // a coarse timer may fire 5 % early
     connect(Timer1, &QTimer::timeout, this, &TOKBottomDlg1::Timer1Timer);
 }
 
