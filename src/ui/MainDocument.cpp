@@ -97,6 +97,7 @@ void TForm1::createDocumentWindows() {
     PropertyDialog = new TForm3(this);
     ExportDirDialog = new TOKBottomDlg2(this);
     installEventFilter(new DocumentEvents(*this));
+    TakeSnapshot(); // the empty project, until the first activation takes its own
 }
 
 void TForm1::readSettingsAtStart() {
