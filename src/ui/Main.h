@@ -349,6 +349,7 @@ private:
     // Project document
     void createDocumentWindows();
     void readSettingsAtStart();
+    Settings currentSettings() const;
     QString runFileDialog(QFileDialog &dialog);
     void setCaption();
     bool readProjectRun();

@@ -100,7 +100,7 @@ void TForm1::createDocumentWindows() {
     TakeSnapshot(); // the empty project, until the first activation takes its own
 }
 
-void TForm1::readSettingsAtStart() {
+Settings TForm1::currentSettings() const {
     Settings s;
     s.CurrentLanguage = CurrentLanguage;
     s.SelectedPortName = SelectedPortName;
@@ -109,6 +109,11 @@ void TForm1::readSettingsAtStart() {
     s.IOOptionEnabled = IOOptionEnabled;
     s.EthernetOptionEnabled = EthernetOptionEnabled;
     s.PCRemoteMode = PCRemoteMode;
+    return s;
+}
+
+void TForm1::readSettingsAtStart() {
+    Settings s = currentSettings();
     QStringList captions;
     for (const QAction *item : std::as_const(PortItems))
         captions << item->text();
@@ -165,14 +170,7 @@ void TForm1::FormClose() {
     AskSaveIfModified();
     if (m_settingsPath.isEmpty())
         return;
-    Settings s;
-    s.CurrentLanguage = CurrentLanguage;
-    s.SelectedPortName = SelectedPortName;
-    s.ProjectPath = ProjectPath;
-    s.ExportPath = ExportPath;
-    s.IOOptionEnabled = IOOptionEnabled;
-    s.EthernetOptionEnabled = EthernetOptionEnabled;
-    s.PCRemoteMode = PCRemoteMode;
+    Settings s = currentSettings();
     QString error;
     const QString written = SaveSettings(m_settingsLocation, m_settingsPath, s, &error);
     if (written.isEmpty())
