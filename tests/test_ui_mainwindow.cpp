@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimeEdit>
@@ -283,7 +284,11 @@ private slots:
         QCOMPARE(f.w.Tiles.last()->pos(), QPoint(0, 5 * 28));
         for (int i = 0; i < 6; ++i)
             QCOMPARE(f.w.Tiles.at(i)->isHighlighted(), i == 5);
-        QCOMPARE(f.w.scrollPosition(), 5 * 28); // the new tile becomes the top row
+        // A list shorter than the view does not scroll: the earlier tiles stay in sight.
+        QCOMPARE(f.w.scrollPosition(), 0);
+        f.addPrograms(40);
+        QCOMPARE(f.w.scrollPosition(), f.w.ScrollBox1->verticalScrollBar()->maximum()); // the last tile shows
+        QVERIFY(f.w.scrollPosition() > 0);
     }
 
     void newProgram_atTheLimit_isRefusedWithTheWarning() {
@@ -342,8 +347,10 @@ private slots:
         QCOMPARE(f.w.currentIndex(), selected);
         QVERIFY(f.w.CurrentTile->isHighlighted());
         QCOMPARE(f.w.Panel2->text(), QString::asprintf("%.3d", selected + 1));
-        if (key == Qt::Key_End)
-            QCOMPARE(f.w.scrollPosition(), 39 * 28);
+        if (key == Qt::Key_End) { // as far as the list goes: its last tile at the bottom of the view
+            const int view = f.w.ScrollBox1->viewport()->height();
+            QCOMPARE(f.w.scrollPosition(), 40 * 28 - view);
+        }
         if (key == Qt::Key_Home)
             QCOMPARE(f.w.scrollPosition(), 0);
     }

@@ -329,12 +329,10 @@ void TForm1::createList() {
     setCentralWidget(central);
 }
 
-// The scrolled area is tall enough for any tile to become the top row.
+// The scrolled area holds the tiles and no more: scrolling a tile to the top row stops at the
+// end of the list, so the earlier tiles stay in sight while the list is shorter than the view.
 void TForm1::resizeTileBox() {
-    const int n = int(Tiles.size());
-    const int viewport = ScrollBox1->viewport()->height();
-    const int height = n == 0 ? 0 : qMax(n * TFrame1::TileHeight, (n - 1) * TFrame1::TileHeight + viewport);
-    TileBox->resize(TFrame1::TileWidth, height);
+    TileBox->resize(TFrame1::TileWidth, int(Tiles.size()) * TFrame1::TileHeight);
 }
 
 // ---------------------------------------------------------------------------------------
