@@ -236,14 +236,7 @@ void TForm1::SetEndingAction(quint8 kind, int tag) {
 }
 
 void TForm1::SetSleepAction() {
-    TORBEXProg *prog = currentProgram();
-    if (!prog)
-        return;
-    const int r = m_selectedRow;
-    prog->ActionKind[r - 1] = KindSleep;
-    prog->ActionParam[r - 1] = 0;
-    prog->ActionCount = quint8(r);
-    afterMenuChange();
+    SetEndingAction(KindSleep, 0);
 }
 
 void TForm1::SetActionValue(int tag) {
