@@ -117,11 +117,7 @@ QString FindingText(const ScheduleFinding &f, const Project &project, int langua
         return text(CheckTimerOnInactive, language).arg(first);
     case ScheduleFinding::DatePassed: {
         const TORBEXProg &p = programs.at(f.program);
-        const QString when = locale.toString(p.Date, QLocale::ShortFormat) + QLatin1Char(' ') +
-                             QStringLiteral("%1:%2")
-                                 .arg(p.GetHour(), 2, 10, QLatin1Char('0'))
-                                 .arg(p.GetMinute(), 2, 10, QLatin1Char('0'));
-        return text(CheckDatePassed, language).arg(first, when);
+        return text(CheckDatePassed, language).arg(first, ScheduleMoment(p.Date, p.Time, locale));
     }
     case ScheduleFinding::DuplicateCode: {
         QStringList labels{first};
@@ -131,6 +127,21 @@ QString FindingText(const ScheduleFinding &f, const Project &project, int langua
     }
     }
     return {};
+}
+
+QString ScheduleMoment(const QDate &date, const QTime &time, const QLocale &locale) {
+    return locale.toString(date, QLocale::ShortFormat) + QLatin1Char(' ') +
+           QStringLiteral("%1:%2")
+               .arg(time.hour(), 2, 10, QLatin1Char('0'))
+               .arg(time.minute(), 2, 10, QLatin1Char('0'));
+}
+
+QString NextRunText(const TORBEXProg &program, const QDateTime &now, int language, const QLocale &locale) {
+    if (program.TimerOn != 1)
+        return {};
+    const std::optional<QDateTime> next = NextRun(program, now);
+    return text(NextRunLabel, language) +
+           (next ? ScheduleMoment(next->date(), next->time(), locale) : text(NextRunNever, language));
 }
 
 QStringList ScheduleReport(const QList<ScheduleFinding> &findings, const Project &project, int language,

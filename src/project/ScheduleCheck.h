@@ -38,6 +38,14 @@ QString ProgramLabel(const TORBEXProg &program);
 QString FindingText(const ScheduleFinding &finding, const Project &project, int language,
                     const QLocale &locale = QLocale::system());
 
+// A moment as the check and the next-run line show it: `locale`'s short date, then HH:mm.
+QString ScheduleMoment(const QDate &date, const QTime &time, const QLocale &locale = QLocale::system());
+
+// The next-run line of a program whose timer is on: "Next run : " and the moment NextRun gives
+// after `now`, or "never" when there is none. Empty when the timer is off.
+QString NextRunText(const TORBEXProg &program, const QDateTime &now, int language,
+                    const QLocale &locale = QLocale::system());
+
 // The whole report: one line per finding, or the one line saying there is none.
 QStringList ScheduleReport(const QList<ScheduleFinding> &findings, const Project &project, int language,
                            const QLocale &locale = QLocale::system());
