@@ -1,10 +1,14 @@
 #include "LittleOneProg.h"
 
 #include "Icons.h"
+#include "model/Clock.h"
+#include "project/ScheduleCheck.h"
 #include "text/ScheduleText.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 namespace {
 
@@ -69,6 +73,32 @@ void TFrame1::RefreshTile() {
     for (int k = 1; k <= MaxActions && Prog.ActionCount >= k; ++k)
         m_actions[k - 1] = ActionShortText(Prog.ActionKind[k - 1], Prog.ActionParam[k - 1]);
     update();
+    emit refreshed(this);
+}
+
+void TFrame1::setNextRunSource(const Clock *clock, const QLocale *locale) {
+    m_clock = clock;
+    m_locale = locale;
+}
+
+QString TFrame1::nextRunText() const {
+    if (!m_clock || !m_locale)
+        return {};
+    return NextRunText(Prog, m_clock->now(), Language, *m_locale);
+}
+
+bool TFrame1::event(QEvent *event) {
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    // Worked out now rather than at RefreshTile, so that it stays right as time passes.
+    const QString text = nextRunText();
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), text, this);
+    }
+    return true;
 }
 
 void TFrame1::setHighlighted(bool on) {

@@ -6,12 +6,15 @@
 
 #include <array>
 
+class Clock;
+class QLocale;
 struct TileArt;
 
 // One program of the list as a 958 x 28 strip: colour bar, active and priority marks, the
 // code as a number and as eight input dots, the title, the schedule and six short action
 // texts. The tile paints every element itself (one widget per tile, however many elements),
-// owns its program and keeps its own copy of the language.
+// owns its program and keeps its own copy of the language. Its tooltip is the program's next
+// run, worked out when the tooltip is asked for.
 class TFrame1 : public QWidget {
     Q_OBJECT
 
@@ -31,6 +34,12 @@ public:
 
     // Takes every element anew from the program and the language copy, then repaints.
     void RefreshTile();
+
+    // Where the next-run tooltip takes "now" and its date format from (the window's clock and
+    // locale, which outlive the tile); without them the tile has no tooltip.
+    void setNextRunSource(const Clock *clock, const QLocale *locale);
+    // The next-run line as of now: empty when the timer is off or the tile has no source.
+    QString nextRunText() const;
 
     void setHighlighted(bool on);
     bool isHighlighted() const { return m_highlighted; }
@@ -55,14 +64,19 @@ public:
 
 signals:
     void clicked(TFrame1 *tile, TFrame1::Part part);
+    // At the end of RefreshTile: the program or the language may have changed.
+    void refreshed(TFrame1 *tile);
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     const TileArt &m_art;
+    const Clock *m_clock = nullptr;
+    const QLocale *m_locale = nullptr;
     bool m_highlighted = false;
     bool m_pressed = false;
     QString m_number;
