@@ -239,7 +239,7 @@ private slots:
             return s;
         };
         QCOMPARE(shape(f.w.File1), QStringLiteral("**|***|**|*"));
-        QCOMPARE(shape(f.w.Edit1), QStringLiteral("**|***|>|**_*"));
+        QCOMPARE(shape(f.w.Edit1), QStringLiteral("**|***|>|**_*|*"));
         QCOMPARE(shape(f.w.Functions1), QStringLiteral("**"));
         QCOMPARE(shape(f.w.Options1), QStringLiteral(">|>|>|*"));
         QCOMPARE(shape(f.w.Help1), QStringLiteral("*|>"));

@@ -43,6 +43,7 @@ TForm1::TForm1(Prompter &prompter, const Clock &clock, QWidget *parent)
     createDocumentWindows();
     setPortNames(availablePortNames());
     createPlayerLink();
+    createScheduleCheck();
     BuildChoiceMenus();
     applyHints();
 
@@ -378,6 +379,7 @@ void TForm1::SpeedButton1Click() {
     tile->Prog = TORBEXProg(m_clock.now());
     tile->Language = CurrentLanguage;
     tile->Prog.Inputs = n;
+    attachNextRun(tile);
     tile->setParent(TileBox);
     connect(tile, &TFrame1::clicked, this, [this](TFrame1 *clicked) { ActiveSelected(clicked); });
     tile->RefreshTile();

@@ -8,6 +8,7 @@
 
 #include <QHash>
 #include <QIcon>
+#include <QLocale>
 #include <QMainWindow>
 
 #include <array>
@@ -246,6 +247,21 @@ public:
     QAction *languageItem(int language) const;
     const QtLanguage &qtLanguage() const { return m_qtLanguage; }
 
+    // ---- Next run and the schedule check.
+    // Dates of the next-run lines and of the check in this locale; the system's by default.
+    void setDateLocale(const QLocale &locale);
+    const QLocale &dateLocale() const { return m_dateLocale; }
+    // The line in the timer area: the selected program's next run after the clock's now,
+    // hidden when its timer is off. The tiles' tooltips work theirs out when asked.
+    void RefreshNextRun();
+    // Every second: refreshes the line once the clock's minute has changed.
+    void NextRunTick();
+    // Edit > Check the Schedule: the findings in a window; choosing a line selects its program.
+    void CheckSchedule1Click();
+    QLabel *NextRunLine = nullptr;
+    QTimer *NextRunTimer = nullptr;
+    QAction *CheckSchedule1 = nullptr;
+
 signals:
     // Emitted at the end of ApplyLanguage, for parts of the window that relabel themselves.
     void languageApplied();
@@ -365,4 +381,9 @@ private:
     QString m_pendingPath;
     bool m_pendingOk = false;
     QList<int> m_correctedSlots;
+    // Next run and the schedule check
+    void createScheduleCheck();
+    void attachNextRun(TFrame1 *tile);
+    QLocale m_dateLocale = QLocale::system();
+    QDateTime m_nextRunMinute; // the minute the line was worked out for
 };

@@ -281,6 +281,7 @@ void TForm1::appendTile(const TORBEXProg &program) {
     auto *tile = new TFrame1(m_tileArt);
     tile->Prog = program;
     tile->Language = CurrentLanguage;
+    attachNextRun(tile);
     tile->setParent(TileBox);
     connect(tile, &TFrame1::clicked, this, [this](TFrame1 *clicked) { ActiveSelected(clicked); });
     tile->RefreshTile();

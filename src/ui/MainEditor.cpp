@@ -244,6 +244,7 @@ void TForm1::ShowSelectedProgram() {
         if (InputBit(k, prog.Inputs))
             m_editorDots |= quint8(1u << (k - 1));
     InputsBoxes->setDots(m_editorDots);
+    RefreshNextRun();
     leaveNoFocus();
 }
 
