@@ -1,57 +1,10 @@
-#include "player/ScheduleFile.h"
+#include "ScheduleFixtures.h"
+#include "TestSupport.h"
 #include "project/ProjectFile.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-QByteArray bytes(std::initializer_list<int> values) {
-    QByteArray out;
-    for (int v : values)
-        out.append(char(v));
-    return out;
-}
-
-TORBEXProg sampleProgram(int code) {
-    TORBEXProg p(QDateTime(QDate(2025, 3, 9), QTime(6, 45)));
-    p.Inputs = quint8(code);
-    p.Priority = 1;
-    p.TimerOn = 1;
-    p.TimerMode = 2;
-    p.DayOftheWeek = 7;
-    p.ActionCount = 4;
-    p.ActionKind = {0, 6, 8, 3, 1, 1};
-    p.ActionParam = {17, 4, 99, 3, 0, 0};
-    p.ActionValue = {255, 128, 255, 255, 255, 255};
-    return p;
-}
-
-// The frame of sampleProgram(code).
-QByteArray sampleFixture(int code) {
-    return bytes({0x00, code, 0x34, 0x12, 0x06, 0x83, 0x11, 17,  4,   99,  3,   0,
-                  0,    0x73, 9,    25,   6,    45,   255,  128, 255, 255, 255, 255});
-}
-
-// 255 empty records made by hand, for import fixtures.
-QByteArray emptyRecords() {
-    QByteArray out(ScheduleRecordsSize, '\0');
-    for (int k = 1; k <= ScheduleSlotCount; ++k) {
-        out[FrameSize * (k - 1) + 1] = char(k);
-        out[FrameSize * (k - 1) + 2] = char(0x81);
-    }
-    return out;
-}
-
-} // namespace
 
 class TestCliFiles : public QObject {
     Q_OBJECT
@@ -61,30 +14,13 @@ class TestCliFiles : public QObject {
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
     // Runs quillon-cli in the temporary folder, so that relative names land there.
-    CliRun cli(const QStringList &args) const {
-        QProcess process;
-        process.setWorkingDirectory(m_dir.path());
-        process.start(QStringLiteral(QUILLON_CLI_PATH), args);
-        CliRun run;
-        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-            return run;
-        run.exitCode = process.exitCode();
-        run.out = QString::fromUtf8(process.readAllStandardOutput());
-        run.err = QString::fromUtf8(process.readAllStandardError());
-        return run;
-    }
-
-    void writeFile(const QString &name, const QByteArray &content) const {
-        QFile f(path(name));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        QCOMPARE(f.write(content), content.size());
-    }
+    CliRun cli(const QStringList &args) const { return runCli(args, m_dir.path()); }
 
 private slots:
     void initTestCase() {
         QVERIFY(m_dir.isValid());
         QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("out")));
-        writeFile(QStringLiteral("plain-file"), "x");
+        QVERIFY(writeAll(path(QStringLiteral("plain-file")), "x"));
 
         Project project;
         project.Programs = {sampleProgram(2)};
@@ -92,7 +28,7 @@ private slots:
         QVERIFY2(WriteProjectFile(path(QStringLiteral("small.prg")), project, &error), qPrintable(error));
         QByteArray shortFile = emptyRecords();
         shortFile.chop(1);
-        writeFile(QStringLiteral("short.msg"), shortFile);
+        QVERIFY(writeAll(path(QStringLiteral("short.msg")), shortFile));
     }
 
     void exportThenImport_givesBackEveryCarriedField() {
@@ -161,7 +97,7 @@ private slots:
         file.replace(24 * 4, 24, month13);
         file.replace(24 * 8, 24, minute60);
         file.replace(24 * 30, 24, sampleFixture(31));
-        writeFile(QStringLiteral("odd.msg"), file);
+        QVERIFY(writeAll(path(QStringLiteral("odd.msg")), file));
 
         const CliRun run = cli({QStringLiteral("import"), QStringLiteral("odd.msg"), QStringLiteral("odd.prg")});
         QCOMPARE(run.exitCode, 0);

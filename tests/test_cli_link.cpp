@@ -1,29 +1,11 @@
 // quillon-cli ports, transmit and receive against quillon-player-sim.
 
+#include "TestSupport.h"
 #include "project/ProjectFile.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-struct CliRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-CliRun runCli(const QStringList &args, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment()) {
-    QProcess cli;
-    cli.setProcessEnvironment(env);
-    cli.start(QStringLiteral(QUILLON_CLI_PATH), args);
-    cli.waitForFinished(60000);
-    return {cli.exitCode(), QString::fromLocal8Bit(cli.readAllStandardOutput()),
-            QString::fromLocal8Bit(cli.readAllStandardError())};
-}
-
-} // namespace
 
 class CliLinkTest : public QObject {
     Q_OBJECT
@@ -65,13 +47,13 @@ private slots:
         QVERIFY(WriteProjectFile(sent, project));
 
         const CliRun transmit = runCli({QStringLiteral("transmit"), sent, QStringLiteral("--port"), m_port});
-        QCOMPARE(transmit.status, 0);
+        QCOMPARE(transmit.exitCode, 0);
         QCOMPARE(transmit.out, QStringLiteral("Transmission on COM port OK\n"));
         QVERIFY(transmit.err.contains(QStringLiteral("Program(s) : 255 to 255")));
 
         const QString received = m_dir.filePath(QStringLiteral("received.prg"));
         const CliRun receive = runCli({QStringLiteral("receive"), QStringLiteral("--port=") + m_port, received});
-        QCOMPARE(receive.status, 0);
+        QCOMPARE(receive.exitCode, 0);
         Project back;
         QVERIFY(ReadProjectFile(received, back));
         QCOMPARE(back.Group.ProjectName, QStringLiteral("Hall B"));
@@ -93,16 +75,16 @@ private slots:
         project.Programs = {daily};
         const QString path = m_dir.filePath(QStringLiteral("verify.prg"));
         QVERIFY(WriteProjectFile(path, project));
-        QCOMPARE(runCli({QStringLiteral("transmit"), path, QStringLiteral("--port"), m_port}).status, 0);
+        QCOMPARE(runCli({QStringLiteral("transmit"), path, QStringLiteral("--port"), m_port}).exitCode, 0);
 
         const CliRun same = runCli({QStringLiteral("verify"), path, QStringLiteral("--port"), m_port});
-        QCOMPARE(same.status, 0);
+        QCOMPARE(same.exitCode, 0);
         QCOMPARE(same.out, QStringLiteral("All 255 slots and the project name of the player match the project.\n"));
 
         project.Programs[0].Active = 0; // the project moves on; the player does not
         QVERIFY(WriteProjectFile(path, project));
         const CliRun changed = runCli({QStringLiteral("verify"), path, QStringLiteral("--port"), m_port});
-        QCOMPARE(changed.status, 65);
+        QCOMPARE(changed.exitCode, 65);
         QCOMPARE(changed.out, QStringLiteral("Slots of the player that differ from the project:\n017: flags\n"));
     }
 
@@ -127,7 +109,7 @@ private slots:
         const CliRun transmit =
             runCli({QStringLiteral("transmit"), path, QStringLiteral("--port"), port.isEmpty() ? m_port : port,
                     QStringLiteral("--watchdog"), QStringLiteral("200")});
-        QCOMPARE(transmit.status, status);
+        QCOMPARE(transmit.exitCode, status);
         QVERIFY2(transmit.err.contains(message), qPrintable(transmit.err));
     }
 
@@ -135,8 +117,8 @@ private slots:
         QVERIFY(startPlayer({}));
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QUILLON_EXTRA_PORTS"), QStringLiteral("/dev/quillon-no-such-port:") + m_port);
-        const CliRun ports = runCli({QStringLiteral("ports")}, env);
-        QCOMPARE(ports.status, 0);
+        const CliRun ports = runCli({QStringLiteral("ports")}, {}, env);
+        QCOMPARE(ports.exitCode, 0);
         const QStringList lines = ports.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QVERIFY(lines.contains(m_port));
         QVERIFY(!lines.contains(QStringLiteral("/dev/quillon-no-such-port")));

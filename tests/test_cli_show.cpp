@@ -1,8 +1,8 @@
+#include "TestSupport.h"
 #include "player/ScheduleFile.h"
 #include "project/Project.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -51,29 +51,6 @@ const QByteArray ProjectFixture = "Group Of Program File of ORBEX\r\n"
                                   "255\r\n255\r\n255\r\n255\r\n255\r\n255\r\n"
                                   "Off\r\n33023\r\n0\r\n*****\r\n";
 
-struct Run {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run runCli(const QStringList &args) {
-    QProcess process;
-    process.start(QStringLiteral(QUILLON_CLI_PATH), args);
-    Run run;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 // The schedule lines of modes 0..3 at 14:30 on 5 December 2026, a Monday.
 QStringList scheduleLines(const QString &language) {
     if (language == u"fr")
@@ -115,7 +92,7 @@ void CliShowTest::initTestCase() {
     QVERIFY(m_dir.isValid());
     // The file kind is read from the content, not from the extension.
     m_projectPath = m_dir.filePath(u"schedule.txt"_s);
-    QVERIFY(writeFile(m_projectPath, ProjectFixture));
+    QVERIFY(writeAll(m_projectPath, ProjectFixture));
 }
 
 void CliShowTest::projectFile_printsOneTileLinePerProgramInProjectOrder_data() {
@@ -132,7 +109,7 @@ void CliShowTest::projectFile_printsOneTileLinePerProgramInProjectOrder() {
     QFETCH(QStringList, options);
     QFETCH(QString, language);
 
-    const Run run = runCli(QStringList{u"show"_s, m_projectPath} + options);
+    const CliRun run = runCli(QStringList{u"show"_s, m_projectPath} + options);
     QCOMPARE(run.err, QString());
     QCOMPARE(run.exitCode, 0);
     const QStringList schedule = scheduleLines(language);
@@ -165,9 +142,9 @@ void CliShowTest::playerFile_printsItsSlotsInSlotOrder() {
     add(1, 0, 0);
     QFile::remove(m_dir.filePath(u"quillon.msg"_s));
     const QString path = m_dir.filePath(u"quillon.msg"_s);
-    QVERIFY(writeFile(path, BuildScheduleRecords(project, QDateTime(QDate(2026, 12, 1), QTime(8, 0))) + "stamp"));
+    QVERIFY(writeAll(path, BuildScheduleRecords(project, QDateTime(QDate(2026, 12, 1), QTime(8, 0))) + "stamp"));
 
-    const Run run = runCli({u"show"_s, path, u"--language"_s, u"it"_s});
+    const CliRun run = runCli({u"show"_s, path, u"--language"_s, u"it"_s});
     QCOMPARE(run.err, QString());
     QCOMPARE(run.exitCode, 0);
     // A player file holds no titles: each program shows the title of a new program.
@@ -196,13 +173,13 @@ void CliShowTest::badArguments_failWithAMessage() {
     QFETCH(int, exitCode);
     QFETCH(QString, message);
 
-    QVERIFY(writeFile(m_dir.filePath(u"short.bin"_s), QByteArray(6119, '\0')));
-    QVERIFY(writeFile(m_dir.filePath(u"broken.prg"_s), ProjectFixture.left(ProjectFixture.indexOf("Morning"))));
+    QVERIFY(writeAll(m_dir.filePath(u"short.bin"_s), QByteArray(6119, '\0')));
+    QVERIFY(writeAll(m_dir.filePath(u"broken.prg"_s), ProjectFixture.left(ProjectFixture.indexOf("Morning"))));
     for (QString &arg : args) {
         arg.replace(u"DIR"_s, m_dir.path());
         arg.replace(u"FILE"_s, m_projectPath);
     }
-    const Run run = runCli(args);
+    const CliRun run = runCli(args);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QCOMPARE(run.out, QString());
@@ -212,7 +189,7 @@ QTEST_GUILESS_MAIN(CliShowTest)
 #include "test_cli_show.moc"
 
 void CliShowTest::check_namesEachFindingAndExits65() {
-    const Run run = runCli({u"check"_s, m_projectPath});
+    const CliRun run = runCli({u"check"_s, m_projectPath});
     QCOMPARE(run.exitCode, 65);
     const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 4);
@@ -222,9 +199,9 @@ void CliShowTest::check_namesEachFindingAndExits65() {
     QVERIFY2(lines[3].startsWith(u"010 \"Morning news\" is set for a date that has passed ("_s), qPrintable(lines[3]));
 
     const QString clean = m_dir.filePath(u"clean.prg"_s);
-    QVERIFY(writeFile(clean, "Group Of Program File of ORBEX\r\n*****\r\nEmpty\r\n\r\n\r\n\r\n\r\n\r\n\r\n"
-                             "1\r\n...\r\n*****\r\n0\r\n*****\r\n"));
-    const Run none = runCli({u"check"_s, clean, u"--language"_s, u"de"_s});
+    QVERIFY(writeAll(clean, "Group Of Program File of ORBEX\r\n*****\r\nEmpty\r\n\r\n\r\n\r\n\r\n\r\n\r\n"
+                            "1\r\n...\r\n*****\r\n0\r\n*****\r\n"));
+    const CliRun none = runCli({u"check"_s, clean, u"--language"_s, u"de"_s});
     QCOMPARE(none.exitCode, 0);
     QCOMPARE(none.out, u"Keine Auffälligkeit: der Zeitplan verhält sich wie eingegeben.\n"_s);
 }

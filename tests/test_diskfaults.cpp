@@ -7,6 +7,7 @@
 // (chattr +i); the full disk is a small tmpfs mounted for the test. Where the system refuses
 // either, the case is skipped with the reason.
 
+#include "TestSupport.h"
 #include "player/ScheduleFile.h"
 #include "project/ProjectFile.h"
 #include "project/Settings.h"
@@ -28,13 +29,6 @@ namespace {
 
 const QDateTime Now(QDate(2026, 12, 5), QTime(14, 30, 7));
 const QLocale English(QLocale::English, QLocale::UnitedKingdom);
-
-QByteArray readAll(const QString &path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
-}
 
 Project projectOf(int programs) {
     Project project;
@@ -180,6 +174,30 @@ Q_DECLARE_METATYPE(Writer)
 
 class TestDiskFaults : public QObject {
     Q_OBJECT
+
+    enum class Protected { Folder, File };
+
+    // Writes the earlier file, protects its folder or the file itself, then writes the new
+    // one: the write fails naming the file, which stays as it was, alone in its folder.
+    static void protectedWrite_keepsThePreviousFile(Writer writer, Protected what) {
+        QTemporaryDir dir;
+        const QString path = targetPath(writer, dir.path());
+        QString error;
+        QVERIFY2(write(writer, dir.path(), 0, &error), qPrintable(error));
+        const QByteArray previous = readAll(path);
+        WriteProtection protection(what == Protected::Folder ? dir.path() : path);
+        if (!protection.applied())
+            QSKIP(qPrintable(WriteProtection::unavailableReason()));
+
+        const bool written = write(writer, dir.path(), 1, &error);
+        protection.lift();
+
+        QVERIFY(!written);
+        QVERIFY2(error.contains(path), qPrintable(error));
+        QCOMPARE(readAll(path), previous);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(path).fileName()});
+    }
+
 private slots:
     void fullDisk_keepsThePreviousFile_data() { addWriterRows(); }
     void fullDisk_keepsThePreviousFile() {
@@ -207,43 +225,13 @@ private slots:
     void folderWithoutWritePermission_keepsThePreviousFile_data() { addWriterRows(); }
     void folderWithoutWritePermission_keepsThePreviousFile() {
         QFETCH(Writer, writer);
-        QTemporaryDir dir;
-        const QString path = targetPath(writer, dir.path());
-        QString error;
-        QVERIFY2(write(writer, dir.path(), 0, &error), qPrintable(error));
-        const QByteArray previous = readAll(path);
-        WriteProtection protection(dir.path());
-        if (!protection.applied())
-            QSKIP(qPrintable(WriteProtection::unavailableReason()));
-
-        const bool written = write(writer, dir.path(), 1, &error);
-        protection.lift();
-
-        QVERIFY(!written);
-        QVERIFY2(error.contains(path), qPrintable(error));
-        QCOMPARE(readAll(path), previous);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(path).fileName()});
+        protectedWrite_keepsThePreviousFile(writer, Protected::Folder);
     }
 
     void readOnlyFile_isNotReplaced_data() { addWriterRows(); }
     void readOnlyFile_isNotReplaced() {
         QFETCH(Writer, writer);
-        QTemporaryDir dir;
-        const QString path = targetPath(writer, dir.path());
-        QString error;
-        QVERIFY2(write(writer, dir.path(), 0, &error), qPrintable(error));
-        const QByteArray previous = readAll(path);
-        WriteProtection protection(path);
-        if (!protection.applied())
-            QSKIP(qPrintable(WriteProtection::unavailableReason()));
-
-        const bool written = write(writer, dir.path(), 1, &error);
-        protection.lift();
-
-        QVERIFY(!written);
-        QVERIFY2(error.contains(path), qPrintable(error));
-        QCOMPARE(readAll(path), previous);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(path).fileName()});
+        protectedWrite_keepsThePreviousFile(writer, Protected::File);
     }
 
     void settingsInReadOnlyFolder_areReadButNotReplaced() {

@@ -4,10 +4,7 @@
 // whose date does not exist. Each run ends with its code and message, and a receive keeps
 // only the programs of the slots before the one that failed.
 
-#include "LinkBackends.h"
-#include "model/Prompter.h"
-#include "player/PlayerLink.h"
-#include "text/text.h"
+#include "PlayerLinkFixture.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -16,29 +13,12 @@
 
 using namespace std::chrono_literals;
 
-namespace {
+using namespace LinkFixtures;
 
-const QDateTime Now(QDate(2026, 3, 9), QTime(10, 45));
+namespace {
 
 QString resultText(int code) {
     return LanguageText(TextTable::ComResultTexts, code, English);
-}
-
-// Inputs 3: weekly, 29 February 2024 07:05.
-const QByteArray FrameThree = QByteArray::fromHex("00033312408000"
-                                                  "0a000c000000"
-                                                  "121d180705"
-                                                  "140000000000");
-// Inputs 200: daily, Saturday 5 December 2026 14:30.
-const QByteArray FrameTwoHundred = QByteArray::fromHex("00c82101311111"
-                                                       "050000000000"
-                                                       "6c051a0e1e"
-                                                       "ffffffffffff");
-
-QByteArray frameOf(const TORBEXProg &p) {
-    Frame f;
-    EncodeProgram(p, f, false);
-    return frameBytes(f);
 }
 
 QString slotOption(int slot, const QByteArray &frame) {
@@ -60,30 +40,13 @@ constexpr int ReceiveEnd = 2 * 255;
 
 } // namespace
 
-class FaultSuite : public QObject {
+class FaultSuite : public PlayerLinkFixture {
     Q_OBJECT
+public:
+    FaultSuite()
+        : PlayerLinkFixture({1000ms, 60ms}) {}
+
 protected:
-    virtual std::unique_ptr<PlayerBackend> makeBackend() = 0;
-
-    std::unique_ptr<PlayerBackend> player;
-    std::unique_ptr<ComLink> link;
-    ScriptedPrompter prompter;
-    ManualClock clock{Now};
-    QList<int> slotsDone;
-    int finalized = 0;
-
-    [[nodiscard]] bool startPlayer(const QStringList &options, LinkTiming timing = {1000ms, 60ms}) {
-        player = makeBackend();
-        if (!player->start(options))
-            return false;
-        link = std::make_unique<ComLink>(player->io(), timing);
-        return true;
-    }
-    [[nodiscard]] bool openPort() { return link->OpenComPort(player->portName()) == ComCode::Ok; }
-    TransferContext context() {
-        return TransferContext{prompter, English, clock, [this](int n) { slotsDone.append(n); },
-                               [this] { ++finalized; }};
-    }
     static Project twoProgramProject() {
         Project project;
         project.Group.ProjectName = QStringLiteral("Hall B");
@@ -108,18 +71,6 @@ protected:
     }
 
 private slots:
-    void init() {
-        prompter.shown.clear();
-        slotsDone.clear();
-        finalized = 0;
-    }
-    void cleanup() {
-        if (link && link->isOpen())
-            link->CloseComPort();
-        link.reset();
-        player.reset();
-    }
-
     void disconnectDuringTransmit_endsWithItsCode_data() {
         QTest::addColumn<int>("byte");
         QTest::addColumn<int>("result");
@@ -347,17 +298,7 @@ private slots:
 };
 
 int main(int argc, char *argv[]) {
-    QCoreApplication app(argc, argv);
-    int status = 0;
-    {
-        FakePortFaultTest fake;
-        status |= QTest::qExec(&fake, argc, argv);
-    }
-    {
-        PtyFaultTest pty;
-        status |= QTest::qExec(&pty, argc, argv);
-    }
-    return status;
+    return runLinkSuites<FakePortFaultTest, PtyFaultTest>(argc, argv);
 }
 
 #include "test_faults.moc"

@@ -1,15 +1,9 @@
+#include "TestSupport.h"
 #include "player/Trame.h"
 
 #include <QTest>
 
 namespace {
-
-QByteArray bytes(std::initializer_list<int> values) {
-    QByteArray out;
-    for (int v : values)
-        out.append(char(v));
-    return out;
-}
 
 QByteArray encode(const TORBEXProg &p, bool empty = false) {
     Frame f;

@@ -31,6 +31,22 @@ TORBEXProg remoteProgram(quint8 timerMode, QTime time, quint8 target = 12) {
     return p;
 }
 
+// The minute check's surroundings: the in-memory player, a link to it, a prompter, a clock
+// set to `start`, and the remote mode on them.
+struct RemoteRig {
+    explicit RemoteRig(const QDateTime &start, const SimulatedPlayer::Options &options = {}, LinkTiming timing = {})
+        : port(options)
+        , link(port, timing)
+        , clock(start)
+        , remote(link, prompter, clock) {}
+
+    FakePlayerPort port;
+    ComLink link;
+    ScriptedPrompter prompter;
+    ManualClock clock;
+    PcRemote remote;
+};
+
 } // namespace
 
 class PcRemoteTest : public QObject {
@@ -98,119 +114,95 @@ private slots:
     }
 
     void newMinute_triggersOnceAndReports() {
-        FakePlayerPort port;
-        ComLink link(port, {300ms, 60ms});
-        ScriptedPrompter prompter;
-        ManualClock clock(at(9, 8, 29).addSecs(58));
-        PcRemote remote(link, prompter, clock);
-        remote.setLanguage(English);
-        remote.setLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
-        remote.PCRemoteMode = true;
+        RemoteRig rig(at(9, 8, 29).addSecs(58), {}, {300ms, 60ms});
+        rig.remote.setLanguage(English);
+        rig.remote.setLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        rig.remote.PCRemoteMode = true;
         const QList<TORBEXProg> programs = {remoteProgram(1, QTime(8, 30), 12)};
 
         for (int second = 0; second < 130; ++second) { // 08:29:58 .. 08:32:07
-            remote.Timer2Timer(programs);
-            clock.advance(1000);
+            rig.remote.Timer2Timer(programs);
+            rig.clock.advance(1000);
         }
-        QCOMPARE(port.player.triggeredPrograms(), QList<quint8>{12});
-        QCOMPARE(port.written, QByteArray::fromHex("0e0c"));
-        QCOMPARE(remote.report().size(), 1);
-        QVERIFY2(remote.report().first().startsWith(QStringLiteral("Program : 012 at : 09/03/2026 08:30:00")),
-                 qPrintable(remote.report().first()));
-        QVERIFY(!link.isOpen());
-        QVERIFY(prompter.shown.isEmpty());
+        QCOMPARE(rig.port.player.triggeredPrograms(), QList<quint8>{12});
+        QCOMPARE(rig.port.written, QByteArray::fromHex("0e0c"));
+        QCOMPARE(rig.remote.report().size(), 1);
+        QVERIFY2(rig.remote.report().first().startsWith(QStringLiteral("Program : 012 at : 09/03/2026 08:30:00")),
+                 qPrintable(rig.remote.report().first()));
+        QVERIFY(!rig.link.isOpen());
+        QVERIFY(rig.prompter.shown.isEmpty());
     }
 
     void modeOff_triggersNothingButMinutesAdvance() {
-        FakePlayerPort port;
-        ComLink link(port);
-        ScriptedPrompter prompter;
-        ManualClock clock(at(9, 8, 29));
-        PcRemote remote(link, prompter, clock);
-        clock.set(at(9, 8, 30));
-        remote.Timer2Timer({remoteProgram(1, QTime(8, 30))});
-        QCOMPARE(remote.LastMinuteTick, at(9, 8, 30));
-        remote.PCRemoteMode = true;
-        remote.Timer2Timer({remoteProgram(1, QTime(8, 30))}); // same minute: no backlog
-        QVERIFY(port.written.isEmpty());
-        QVERIFY(remote.report().isEmpty());
+        RemoteRig rig(at(9, 8, 29));
+        rig.clock.set(at(9, 8, 30));
+        rig.remote.Timer2Timer({remoteProgram(1, QTime(8, 30))});
+        QCOMPARE(rig.remote.LastMinuteTick, at(9, 8, 30));
+        rig.remote.PCRemoteMode = true;
+        rig.remote.Timer2Timer({remoteProgram(1, QTime(8, 30))}); // same minute: no backlog
+        QVERIFY(rig.port.written.isEmpty());
+        QVERIFY(rig.remote.report().isEmpty());
     }
 
     void portHeldByTransfer_skipsTheMinute() {
-        FakePlayerPort port;
-        ComLink link(port);
-        ScriptedPrompter prompter;
-        ManualClock clock(at(9, 8, 29));
-        PcRemote remote(link, prompter, clock);
-        remote.PCRemoteMode = true;
-        QCOMPARE(link.OpenComPort(QStringLiteral("fake")), ComCode::Ok);
-        clock.set(at(9, 8, 30));
-        remote.Timer2Timer({remoteProgram(1, QTime(8, 30))});
-        QCOMPARE(remote.skippedMinutes(), 1);
-        QVERIFY(port.written.isEmpty());
-        QVERIFY(remote.report().isEmpty());
+        RemoteRig rig(at(9, 8, 29));
+        rig.remote.PCRemoteMode = true;
+        QCOMPARE(rig.link.OpenComPort(QStringLiteral("fake")), ComCode::Ok);
+        rig.clock.set(at(9, 8, 30));
+        rig.remote.Timer2Timer({remoteProgram(1, QTime(8, 30))});
+        QCOMPARE(rig.remote.skippedMinutes(), 1);
+        QVERIFY(rig.port.written.isEmpty());
+        QVERIFY(rig.remote.report().isEmpty());
     }
 
     void minuteDuringTrigger_isSkippedNotReentered() {
         SimulatedPlayer::Options late;
         late.answerDelayMs = 80;
-        FakePlayerPort port(late);
-        ComLink link(port, {1000ms, 60ms});
-        ScriptedPrompter prompter;
-        ManualClock clock(at(9, 8, 29));
-        PcRemote remote(link, prompter, clock);
-        remote.PCRemoteMode = true;
+        RemoteRig rig(at(9, 8, 29), late, {1000ms, 60ms});
+        rig.remote.PCRemoteMode = true;
         const QList<TORBEXProg> programs = {remoteProgram(1, QTime(8, 30), 5), remoteProgram(1, QTime(8, 31), 6)};
         QTimer::singleShot(20, [&] {
-            clock.set(at(9, 8, 31));
-            remote.Timer2Timer(programs);
+            rig.clock.set(at(9, 8, 31));
+            rig.remote.Timer2Timer(programs);
         });
-        clock.set(at(9, 8, 30));
-        remote.Timer2Timer(programs);
-        QCOMPARE(port.player.triggeredPrograms(), QList<quint8>{5});
-        QCOMPARE(remote.skippedMinutes(), 1);
-        QCOMPARE(remote.report().size(), 1);
+        rig.clock.set(at(9, 8, 30));
+        rig.remote.Timer2Timer(programs);
+        QCOMPARE(rig.port.player.triggeredPrograms(), QList<quint8>{5});
+        QCOMPARE(rig.remote.skippedMinutes(), 1);
+        QCOMPARE(rig.remote.report().size(), 1);
     }
 
     void failedTrigger_isReportedAndShown() {
         SimulatedPlayer::Options silent;
         silent.silent = true;
-        FakePlayerPort port(silent);
-        ComLink link(port, {100ms, 60ms});
-        ScriptedPrompter prompter;
-        ManualClock clock(at(9, 8, 30));
-        PcRemote remote(link, prompter, clock);
-        remote.PCRemoteMode = true;
-        remote.runMinuteCheck({remoteProgram(1, QTime(8, 30))});
-        QCOMPARE(remote.report().size(), 1);
-        QCOMPARE(prompter.texts(), QStringList{QStringLiteral("Transmission Error : MP3 player not ready")});
-        QVERIFY(!link.isOpen());
+        RemoteRig rig(at(9, 8, 30), silent, {100ms, 60ms});
+        rig.remote.PCRemoteMode = true;
+        rig.remote.runMinuteCheck({remoteProgram(1, QTime(8, 30))});
+        QCOMPARE(rig.remote.report().size(), 1);
+        QCOMPARE(rig.prompter.texts(), QStringList{QStringLiteral("Transmission Error : MP3 player not ready")});
+        QVERIFY(!rig.link.isOpen());
 
-        port.refuseOpen = true;
-        QCOMPARE(remote.SendRemoteTrigger(3), ComCode::OpenError);
-        QCOMPARE(prompter.texts().last(), QStringLiteral("Opening Error of COM port"));
+        rig.port.refuseOpen = true;
+        QCOMPARE(rig.remote.SendRemoteTrigger(3), ComCode::OpenError);
+        QCOMPARE(rig.prompter.texts().last(), QStringLiteral("Opening Error of COM port"));
     }
 
     void reportList_keepsAtMost65535Lines() {
-        FakePlayerPort port;
-        ComLink link(port);
-        ScriptedPrompter prompter;
-        ManualClock clock(at(9, 8, 30));
-        PcRemote remote(link, prompter, clock);
-        remote.PCRemoteMode = true;
+        RemoteRig rig(at(9, 8, 30));
+        rig.remote.PCRemoteMode = true;
         int removed = 0;
-        connect(&remote, &PcRemote::reportFirstLineRemoved, [&] { ++removed; });
+        connect(&rig.remote, &PcRemote::reportFirstLineRemoved, [&] { ++removed; });
         QList<TORBEXProg> programs = {remoteProgram(1, QTime(8, 30), 1)};
         for (int i = 1; i <= 65537; ++i) {
             programs[0].ActionParam[0] = quint8(i % 256);
-            remote.runMinuteCheck(programs);
+            rig.remote.runMinuteCheck(programs);
         }
-        QCOMPARE(remote.report().size(), 65535);
+        QCOMPARE(rig.remote.report().size(), 65535);
         QCOMPARE(removed, 2);
         // Lines 1 and 2 went; line 3 (program 3) is now the first.
-        QVERIFY(remote.report().first().startsWith(QStringLiteral("Program : 003")));
-        remote.ClearReport();
-        QVERIFY(remote.report().isEmpty());
+        QVERIFY(rig.remote.report().first().startsWith(QStringLiteral("Program : 003")));
+        rig.remote.ClearReport();
+        QVERIFY(rig.remote.report().isEmpty());
     }
 };
 

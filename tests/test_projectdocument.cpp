@@ -1,5 +1,6 @@
 // Rules of the open project without a window: the modified check, the colour groups, the
 // clipboard's record, and where the settings file is kept.
+#include "TestSupport.h"
 #include "project/ProjectDocument.h"
 #include "project/SettingsLocation.h"
 
@@ -23,11 +24,6 @@ Project threePrograms() {
         p.Programs << prog;
     }
     return p;
-}
-
-QByteArray readAll(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace

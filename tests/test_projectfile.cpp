@@ -1,3 +1,4 @@
+#include "TestSupport.h"
 #include "project/LineReader.h"
 #include "project/ProjectFile.h"
 
@@ -13,13 +14,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray crlf(const QList<QByteArray> &lines) {
-    QByteArray out;
-    for (const QByteArray &l : lines)
-        out += l + "\r\n";
-    return out;
-}
 
 const QList<QByteArray> EmptyProjectLines = {
     "Group Of Program File of ORBEX", "*****", "New Project", "", "", "", "", "", "", "1", "...", "*****", "0", "*****",
@@ -96,18 +90,6 @@ bool sameProject(const Project &a, const Project &b) {
         if (!a.Programs[i].sameContent(b.Programs[i]))
             return false;
     return true;
-}
-
-QByteArray readAll(const QString &path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
-}
-
-bool writeAll(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 QString statusName(LineReader::Status s) {

@@ -1,4 +1,5 @@
-#include "player/ScheduleFile.h"
+#include "ScheduleFixtures.h"
+#include "TestSupport.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,58 +10,10 @@ namespace {
 const QDateTime ExportMoment(QDate(2026, 12, 5), QTime(14, 30, 7));
 const QLocale French(QLocale::French, QLocale::France);
 
-QByteArray bytes(std::initializer_list<int> values) {
-    QByteArray out;
-    for (int v : values)
-        out.append(char(v));
-    return out;
-}
-
 // The empty frame of `slot` as the player expects it on 5 December 2026 at 14:30.
 QByteArray emptyFrameFixture(int slot) {
     return bytes({0x00, slot, 0x81, 0x00, 0x11, 0x11, 0x11, 0,    0,    0,    0,    0,
                   0,    0x1C, 5,    26,   14,   30,   0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
-}
-
-// A program whose frame is `programFixture(code)`.
-TORBEXProg sampleProgram(int code) {
-    TORBEXProg p(QDateTime(QDate(2025, 3, 9), QTime(6, 45)));
-    p.Inputs = quint8(code);
-    p.Priority = 1;
-    p.TimerOn = 1;
-    p.TimerMode = 2;
-    p.DayOftheWeek = 7;
-    p.ActionCount = 4;
-    p.ActionKind = {0, 6, 8, 3, 1, 1};
-    p.ActionParam = {17, 4, 99, 3, 0, 0};
-    p.ActionValue = {255, 128, 255, 255, 255, 255};
-    return p;
-}
-
-QByteArray programFixture(int code) {
-    return bytes({0x00, code, 0x34, 0x12, 0x06, 0x83, 0x11, 17,  4,   99,  3,   0,
-                  0,    0x73, 9,    25,   6,    45,   255,  128, 255, 255, 255, 255});
-}
-
-QByteArray readAll(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &content) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(content), content.size());
-}
-
-// 255 hand-made empty records (flag only) for import fixtures.
-QByteArray emptyRecords() {
-    QByteArray out(ScheduleRecordsSize, '\0');
-    for (int k = 1; k <= ScheduleSlotCount; ++k) {
-        out[FrameSize * (k - 1) + 1] = char(k);
-        out[FrameSize * (k - 1) + 2] = char(0x81);
-    }
-    return out;
 }
 
 void putRecord(QByteArray &file, int slot, const QByteArray &record) {
@@ -131,7 +84,7 @@ private slots:
 
         const QByteArray file = exportedImage(project);
         QCOMPARE(file.size(), 6142);
-        QCOMPARE(file.mid(24 * (code - 1), 24), programFixture(code));
+        QCOMPARE(file.mid(24 * (code - 1), 24), sampleFixture(code));
         for (int other : others)
             QCOMPARE(quint8(file[24 * (other - 1) + 2]), quint8(0x21)); // active, one action, not empty
         int emptyRecords = 0;
@@ -148,8 +101,8 @@ private slots:
         project.Programs = {earlier, sampleProgram(9), later};
 
         const QByteArray file = exportedImage(project);
-        QCOMPARE(file.mid(24 * 6, 24), programFixture(7));
-        QCOMPARE(file.mid(24 * 8, 24), programFixture(9));
+        QCOMPARE(file.mid(24 * 6, 24), sampleFixture(7));
+        QCOMPARE(file.mid(24 * 8, 24), sampleFixture(9));
     }
 
     void dateStamp_replacesCharactersOutsideTheCodePage() {
@@ -175,7 +128,7 @@ private slots:
 
     void export_replacesAnOlderLongerFile() {
         QTemporaryDir dir;
-        writeFile(ScheduleFilePath(dir.path()), QByteArray(9000, 'x'));
+        QVERIFY(writeAll(ScheduleFilePath(dir.path()), QByteArray(9000, 'x')));
         QString error;
         QVERIFY(ExportRun(Project(), dir.path() + QLatin1Char('/'), ManualClock(ExportMoment), &error, nullptr, {},
                           French));
@@ -194,7 +147,7 @@ private slots:
     void export_intoMissingOrNonFolder_failsNamingTheFile() {
         QFETCH(QString, folder);
         QFETCH(QString, reason);
-        writeFile(path(QStringLiteral("plain-file")), "x");
+        QVERIFY(writeAll(path(QStringLiteral("plain-file")), "x"));
         const QString target = path(folder);
         QString error;
         QVERIFY(!ExportRun(Project(), target, ManualClock(ExportMoment), &error, nullptr, {}, French));
@@ -235,7 +188,7 @@ private slots:
         c.Date = QDate(2000, 1, 1);
         c.Time = QTime(0, 0);
         project.Programs = {a, b, c};
-        writeFile(path(QStringLiteral("round.msg")), exportedImage(project));
+        QVERIFY(writeAll(path(QStringLiteral("round.msg")), exportedImage(project)));
 
         ScheduleImport imported;
         QString error;
@@ -256,11 +209,11 @@ private slots:
 
     void handMadeFile_importsOnlyNonEmptySlots() {
         QByteArray file = emptyRecords();
-        putRecord(file, 42, programFixture(42));
+        putRecord(file, 42, sampleFixture(42));
         // Byte 5 being 0x80 does not make a slot empty.
         putRecord(file, 9,
                   bytes({0, 9, 0x01, 0, 0x18, 0x80, 0, 1, 2, 3, 4, 5, 6, 0x12, 29, 24, 7, 5, 1, 2, 3, 4, 5, 6}));
-        writeFile(path(QStringLiteral("hand.msg")), file);
+        QVERIFY(writeAll(path(QStringLiteral("hand.msg")), file));
 
         ScheduleImport imported;
         QString error;
@@ -289,9 +242,9 @@ private slots:
     void shortFile_isRefusedWithNothingImported() {
         QFETCH(int, size);
         QByteArray file = emptyRecords();
-        putRecord(file, 1, programFixture(1));
+        putRecord(file, 1, sampleFixture(1));
         const QString name = path(QStringLiteral("short.msg"));
-        writeFile(name, file.left(size));
+        QVERIFY(writeAll(name, file.left(size)));
 
         ScheduleImport imported;
         imported.Programs.append(TORBEXProg());
@@ -311,9 +264,9 @@ private slots:
     void longerFile_importsNormally() {
         QFETCH(QByteArray, tail);
         QByteArray file = emptyRecords();
-        putRecord(file, 100, programFixture(100));
+        putRecord(file, 100, sampleFixture(100));
         const QString name = path(QStringLiteral("long.msg"));
-        writeFile(name, file + tail);
+        QVERIFY(writeAll(name, file + tail));
 
         ScheduleImport imported;
         QString error;
@@ -324,18 +277,18 @@ private slots:
 
     void impossibleDates_areCorrectedAndReported() {
         QByteArray file = emptyRecords();
-        QByteArray month13 = programFixture(5);
+        QByteArray month13 = sampleFixture(5);
         month13[13] = char(0x7D);
-        QByteArray hour24 = programFixture(9);
+        QByteArray hour24 = sampleFixture(9);
         hour24[16] = char(24);
-        QByteArray february30 = programFixture(200);
+        QByteArray february30 = sampleFixture(200);
         february30[13] = char(0x72);
         february30[14] = char(30);
         putRecord(file, 5, month13);
         putRecord(file, 9, hour24);
-        putRecord(file, 77, programFixture(77));
+        putRecord(file, 77, sampleFixture(77));
         putRecord(file, 200, february30);
-        writeFile(path(QStringLiteral("odd.msg")), file);
+        QVERIFY(writeAll(path(QStringLiteral("odd.msg")), file));
 
         ScheduleImport imported;
         QString error;

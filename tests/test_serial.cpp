@@ -1,10 +1,7 @@
 // The player link against the simulated player: the same suite runs on the in-memory port and
 // on a pseudo-terminal through QSerialPort.
 
-#include "LinkBackends.h"
-#include "model/Prompter.h"
-#include "player/PlayerLink.h"
-#include "text/text.h"
+#include "PlayerLinkFixture.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -14,9 +11,10 @@
 
 using namespace std::chrono_literals;
 
+using namespace LinkFixtures;
+
 namespace {
 
-const QDateTime Now(QDate(2026, 3, 9), QTime(10, 45));
 const QString NotReady = QStringLiteral("Transmission Error : MP3 player not ready");
 const QString ReadingError = QStringLiteral("Reading Error on COM port");
 
@@ -46,10 +44,6 @@ TORBEXProg programThree() {
     p.Time = QTime(7, 5);
     return p;
 }
-const QByteArray FrameThree = QByteArray::fromHex("00033312408000"
-                                                  "0a000c000000"
-                                                  "121d180705"
-                                                  "140000000000");
 
 // Active, timer off, daily; kinds 3 1 1 1 1 1; Saturday 5 Dec 2026 14:30.
 TORBEXProg programTwoHundred() {
@@ -67,43 +61,16 @@ TORBEXProg programTwoHundred() {
     p.Time = QTime(14, 30);
     return p;
 }
-const QByteArray FrameTwoHundred = QByteArray::fromHex("00c82101311111"
-                                                       "050000000000"
-                                                       "6c051a0e1e"
-                                                       "ffffffffffff");
-
-QByteArray frameOf(const TORBEXProg &p) {
-    Frame f;
-    EncodeProgram(p, f, false);
-    return frameBytes(f);
-}
 
 } // namespace
 
-class LinkSuite : public QObject {
+class LinkSuite : public PlayerLinkFixture {
     Q_OBJECT
+public:
+    LinkSuite()
+        : PlayerLinkFixture({300ms, 60ms}) {}
+
 protected:
-    virtual std::unique_ptr<PlayerBackend> makeBackend() = 0;
-
-    std::unique_ptr<PlayerBackend> player;
-    std::unique_ptr<ComLink> link;
-    ScriptedPrompter prompter;
-    ManualClock clock{Now};
-    QList<int> slotsDone;
-    int finalized = 0;
-
-    [[nodiscard]] bool startPlayer(const QStringList &options, LinkTiming timing = {300ms, 60ms}) {
-        player = makeBackend();
-        if (!player->start(options))
-            return false;
-        link = std::make_unique<ComLink>(player->io(), timing);
-        return true;
-    }
-    [[nodiscard]] bool openPort() { return link->OpenComPort(player->portName()) == ComCode::Ok; }
-    TransferContext context() {
-        return TransferContext{prompter, English, clock, [this](int n) { slotsDone.append(n); },
-                               [this] { ++finalized; }};
-    }
     Project twoProgramProject(const QString &name) {
         Project project;
         project.Group.ProjectName = name;
@@ -112,18 +79,6 @@ protected:
     }
 
 private slots:
-    void init() {
-        prompter.shown.clear();
-        slotsDone.clear();
-        finalized = 0;
-    }
-    void cleanup() {
-        if (link && link->isOpen())
-            link->CloseComPort();
-        link.reset();
-        player.reset();
-    }
-
     void fixtures_matchTheCodec() {
         QCOMPARE(frameOf(programThree()), FrameThree);
         QCOMPARE(frameOf(programTwoHundred()), FrameTwoHundred);
@@ -444,17 +399,7 @@ private slots:
 };
 
 int main(int argc, char *argv[]) {
-    QCoreApplication app(argc, argv);
-    int status = 0;
-    {
-        FakePortLinkTest fake;
-        status |= QTest::qExec(&fake, argc, argv);
-    }
-    {
-        PtyLinkTest pty;
-        status |= QTest::qExec(&pty, argc, argv);
-    }
-    return status;
+    return runLinkSuites<FakePortLinkTest, PtyLinkTest>(argc, argv);
 }
 
 #include "test_serial.moc"

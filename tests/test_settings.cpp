@@ -1,3 +1,4 @@
+#include "TestSupport.h"
 #include "project/Settings.h"
 
 #include <QFile>
@@ -5,25 +6,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray crlf(const QList<QByteArray> &lines) {
-    QByteArray out;
-    for (const QByteArray &l : lines)
-        out += l + "\r\n";
-    return out;
-}
-
-QByteArray readAll(const QString &path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
-}
-
-bool writeAll(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 const QStringList Ports = {QStringLiteral("(None)"), QStringLiteral("ttyS0"), QStringLiteral("ttyUSB1")};
 

@@ -1,0 +1,68 @@
+#pragma once
+
+// Small helpers the tests share: byte lists, CR LF lines, whole files read and written, and
+// quillon-cli run as a separate process.
+
+#include <QByteArray>
+#include <QFile>
+#include <QList>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+#include <initializer_list>
+
+// The bytes of `values`, one byte each (0..255).
+inline QByteArray bytes(std::initializer_list<int> values) {
+    QByteArray out;
+    for (int v : values)
+        out.append(char(v));
+    return out;
+}
+
+// Every line followed by CR LF.
+inline QByteArray crlf(const QList<QByteArray> &lines) {
+    QByteArray out;
+    for (const QByteArray &l : lines)
+        out += l + "\r\n";
+    return out;
+}
+
+// The whole file; empty when it cannot be read.
+inline QByteArray readAll(const QString &path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+// Replaces the file by `bytes`; false unless every byte was written.
+inline bool writeAll(const QString &path, const QByteArray &bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+#ifdef QUILLON_CLI_PATH
+struct CliRun {
+    int exitCode = -1; // -1: it did not finish normally within a minute
+    QString out;
+    QString err;
+};
+
+// Runs quillon-cli with `args` in `workingDirectory` (the test's own when empty).
+inline CliRun runCli(const QStringList &args, const QString &workingDirectory = {},
+                     const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment()) {
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    if (!workingDirectory.isEmpty())
+        process.setWorkingDirectory(workingDirectory);
+    process.start(QStringLiteral(QUILLON_CLI_PATH), args);
+    CliRun run;
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+#endif
