@@ -16,12 +16,14 @@
 #include <QAction>
 #include <QFileDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
+#include <QToolButton>
 
 #include <memory>
 
@@ -398,6 +400,206 @@ private slots:
         QVERIFY(modeWhileOpen);
         QVERIFY(!w.PCRemoteMode);
         QCOMPARE(r.result(), int(QDialog::Accepted));
+    }
+
+    // After a fault the window takes commands again: nothing runs, the port is closed, the
+    // commands are enabled and Transmit asks its question anew.
+    static void checkUsable(Fixture &f) {
+        QVERIFY(!f.w->ProgressWindow->isVisible());
+        QVERIFY(!f.w->ProgressWindow->isRunning());
+        QVERIFY(!f.w->portHandle().isOpen());
+        QVERIFY(f.w->SpeedButton3->isEnabled());
+        QVERIFY(f.w->New1->isEnabled());
+        const qsizetype shown = f.prompter.texts().size();
+        f.prompter.queueAnswers({Prompter::Answer::No});
+        f.w->SpeedButton3Click();
+        QCOMPARE(f.prompter.texts().size(), shown + 1);
+        QCOMPARE(f.prompter.texts().last(), TransmitQuestion);
+    }
+
+    void transmitFault_endsWithItsMessageAndLeavesTheWindowAndProjectIntact_data() {
+        QTest::addColumn<QStringList>("playerOptions");
+        QTest::addColumn<int>("result");
+        const auto at = [](int byte) {
+            return QStringList{QStringLiteral("--disconnect-at-byte"), QString::number(byte)};
+        };
+        // 25 bytes a slot (command and frame), then 4 a name byte, then the end.
+        QTest::newRow("vanishes at the command of slot 1") << at(0) << 3;
+        QTest::newRow("vanishes in the frame of slot 100") << at(99 * 25 + 13) << 3;
+        QTest::newRow("vanishes at the name") << at(255 * 25) << 10;
+        QTest::newRow("vanishes at the end command") << at(255 * 25 + 64 * 4) << 0;
+        QTest::newRow("garbage before every acknowledgement")
+            << QStringList{QStringLiteral("--garbage"), QStringLiteral("00ff5a")} << 0;
+        QTest::newRow("silent") << QStringList{QStringLiteral("--silent")} << 9;
+    }
+    void transmitFault_endsWithItsMessageAndLeavesTheWindowAndProjectIntact() {
+        QFETCH(QStringList, playerOptions);
+        QFETCH(int, result);
+        Fixture f;
+        QVERIFY(f.start(playerOptions));
+        f.w->loadPrograms({weeklyProgram(17), weeklyProgram(3)});
+        f.w->TakeSnapshot();
+        const QList<QByteArray> before = tileFrames(*f.w);
+        f.prompter.queueAnswers({Prompter::Answer::Yes});
+        f.w->SpeedButton3Click();
+        const QString message = LanguageText(TextTable::ComResultTexts, result, English);
+        // A failure is shown where it happened and once more as the result.
+        QCOMPARE(f.prompter.texts(),
+                 result == 0 ? (QStringList{TransmitQuestion, Ok}) : (QStringList{TransmitQuestion, message, message}));
+        QCOMPARE(tileFrames(*f.w), before);
+        QVERIFY(!f.w->IsProjectModified());
+        checkUsable(f);
+    }
+
+    void receiveFault_keepsOnlyTheSlotsReceivedWhole_data() {
+        QTest::addColumn<int>("byte");
+        QTest::addColumn<int>("programs");
+        // 2 bytes a slot (command and slot number), then the end.
+        QTest::newRow("command of slot 1") << 0 << 0;
+        QTest::newRow("slot number of slot 5") << 4 * 2 + 1 << 1;
+        QTest::newRow("command of slot 200") << 199 * 2 << 2;
+    }
+    void receiveFault_keepsOnlyTheSlotsReceivedWhole() {
+        QFETCH(int, byte);
+        QFETCH(int, programs);
+        Fixture f;
+        const QByteArray slot2 = frameOf(weeklyProgram(40));
+        const QByteArray slot5 = frameOf(weeklyProgram(41));
+        QVERIFY(f.start({QStringLiteral("--set-slot"), QStringLiteral("2=") + QString::fromLatin1(slot2.toHex()),
+                         QStringLiteral("--set-slot"), QStringLiteral("5=") + QString::fromLatin1(slot5.toHex()),
+                         QStringLiteral("--disconnect-at-byte"), QString::number(byte)}));
+        f.w->loadPrograms({weeklyProgram(17)});
+        f.w->TakeSnapshot();
+        f.prompter.queueAnswers({Prompter::Answer::Yes});
+        f.w->SpeedButton4Click();
+        const QString readError = LanguageText(TextTable::ComResultTexts, ComCode::ReadError, English);
+        const QString openError = LanguageText(TextTable::ComResultTexts, ComCode::OpenError, English);
+        // The run's failure twice, then the name cannot be read from the vanished player.
+        QCOMPARE(f.prompter.texts(), (QStringList{ReceiveQuestion, readError, readError, openError}));
+        QCOMPARE(tileFrames(*f.w), (QList<QByteArray>{slot2, slot5}.mid(0, programs)));
+        QVERIFY(!f.w->IsProjectModified());
+        checkUsable(f);
+    }
+
+    void verify_afterTransmit_reportsThatEverythingMatchesAndLeavesTheProject() {
+        Fixture f;
+        QVERIFY(f.start());
+        f.w->loadPrograms({weeklyProgram(17), weeklyProgram(3)});
+        f.w->ProjectGroup.ProjectName = QStringLiteral("Hall V");
+        f.prompter.queueAnswers({Prompter::Answer::Yes});
+        f.w->SpeedButton3Click();
+        f.w->TakeSnapshot();
+        const QList<QByteArray> before = tileFrames(*f.w);
+        QStringList captions;
+        QObject::connect(f.w->ProgressWindow->ProgressBar1, &QProgressBar::valueChanged, f.w.get(),
+                         [&] { captions << f.w->ProgressWindow->windowTitle(); });
+
+        QVERIFY(f.w->VerifyPrograms1->isEnabled());
+        f.w->VerifyPrograms1->trigger();
+        QCOMPARE(f.prompter.texts(),
+                 (QStringList{TransmitQuestion, Ok,
+                              QStringLiteral("All 255 slots and the project name of the player match the project.")}));
+        QVERIFY(captions.contains(QStringLiteral("Verify : Program(s) : 17 to 255 ")));
+        QCOMPARE(tileFrames(*f.w), before);
+        QVERIFY(!f.w->IsProjectModified());
+        QCOMPARE(f.w->ProgressWindow->TransmitProject.Programs.size(), 0); // no copy kept
+    }
+
+    void verify_playerWithAnotherSlot17_namesOnlySlot17AndTheFieldsThatDiffer() {
+        Fixture f;
+        QByteArray slot17 = frameOf(weeklyProgram(17));
+        slot17[17] = char(slot17[17] + 1); // minute
+        slot17[9] = char(11);              // parameter of action 3
+        QVERIFY(f.start({QStringLiteral("--set-slot"), QStringLiteral("17=") + QString::fromLatin1(slot17.toHex())}));
+        f.w->loadPrograms({weeklyProgram(17)});
+        f.w->ProjectGroup.ProjectName = QString();
+        f.w->VerifyPrograms1Click();
+        QCOMPARE(
+            f.prompter.texts(),
+            QStringList{QStringLiteral("Slots of the player that differ from the project:\n017: schedule, action 3")});
+        QCOMPARE(f.w->Tiles.size(), 1);
+    }
+
+    void verify_silentPlayer_endsWithCode9AndItsMessageOnce() {
+        Fixture f;
+        QVERIFY(f.start({QStringLiteral("--silent")}));
+        f.w->loadPrograms({weeklyProgram(17)});
+        f.w->VerifyPrograms1Click();
+        QCOMPARE(f.w->ProgressWindow->OperationResult, quint8(ComCode::NotReady));
+        QCOMPARE(f.prompter.texts(), QStringList{NotReady});
+        QCOMPARE(f.w->Tiles.size(), 1);
+        QCOMPARE(f.player.pcBytes(), QByteArray::fromHex("0b")); // asked, never answered
+    }
+
+    void verify_noPortChosen_isDisabledAndRelabelled() {
+        ScriptedPrompter prompter;
+        ManualClock clock;
+        TForm1 w(prompter, clock);
+        w.setPortNames({});
+        w.UpdateCommandState();
+        QVERIFY(!w.VerifyPrograms1->isEnabled());
+        w.LanguageClick(German);
+        QCOMPARE(w.VerifyPrograms1->text(), QStringLiteral("Programme &überprüfen"));
+    }
+
+    void portMenu_isRebuiltEachTimeItOpens_keepingTheCheckedPort() {
+        ScriptedPrompter prompter;
+        ManualClock clock;
+        TForm1 w(prompter, clock);
+        w.show();
+        PtyBackend first;
+        PtyBackend second;
+        const auto openMenu = [&w] {
+            w.RS232PortCOM1->popup(QPoint(0, 0));
+            w.RS232PortCOM1->hide();
+            QStringList items;
+            for (const QAction *item : std::as_const(w.PortItems))
+                items << item->text();
+            return items;
+        };
+        const auto checked = [&w] {
+            for (const QAction *item : std::as_const(w.PortItems))
+                if (item->isChecked())
+                    return item->text();
+            return QString();
+        };
+        QVERIFY(first.start({}));
+        QVERIFY(second.start({}));
+        qputenv("QUILLON_EXTRA_PORTS", (first.portName() + u':' + second.portName()).toLocal8Bit());
+        const QStringList system = [&] {
+            QStringList ports = openMenu();
+            ports.removeAll(first.portName());
+            ports.removeAll(second.portName());
+            return ports;
+        }();
+        QCOMPARE(system.first(), QStringLiteral("(None)"));
+
+        second.stop(); // unplugged before the menu opens again
+        QCOMPARE(openMenu(), system + QStringList{first.portName()});
+        for (QAction *item : std::as_const(w.PortItems))
+            if (item->text() == first.portName())
+                item->trigger();
+        QCOMPARE(w.SelectedPortName, first.portName());
+
+        PtyBackend third; // plugged in while the program runs
+        QVERIFY(third.start({}));
+        qputenv("QUILLON_EXTRA_PORTS", (first.portName() + u':' + third.portName()).toLocal8Bit());
+        QCOMPARE(openMenu(), (system + QStringList{first.portName(), third.portName()}));
+        QCOMPARE(checked(), first.portName());
+        QCOMPARE(w.SelectedPortName, first.portName());
+
+        // The port the link holds open does not open twice, and stays in the menu.
+        QCOMPARE(w.portHandle().OpenComPort(first.portName()), ComCode::Ok);
+        QCOMPARE(openMenu(), (system + QStringList{first.portName(), third.portName()}));
+        QCOMPARE(checked(), first.portName());
+        QCOMPARE(w.portHandle().CloseComPort(), ComCode::Ok);
+
+        first.stop();
+        QCOMPARE(openMenu(), system + QStringList{third.portName()});
+        QCOMPARE(checked(), QStringLiteral("(None)"));
+        QCOMPARE(w.SelectedPortName, QStringLiteral("(None)"));
+        QVERIFY(!w.SpeedButton3->isEnabled());
+        qunsetenv("QUILLON_EXTRA_PORTS");
     }
 
     void reportList_keepsAtMost65535LinesAndClears() {

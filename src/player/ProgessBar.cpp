@@ -106,15 +106,16 @@ void TOKBottomDlg1::FormActivate() {
     repaint();
 
     const int mode = OperationMode;
-    const bool serial = mode == TransmitMode || mode == ReceiveMode;
+    const bool serial = mode == TransmitMode || mode == ReceiveMode || mode == VerifyMode;
     if (serial) {
         Received = ReceivedPrograms();
+        Verified = VerifyResult();
         OperationResult = m_link ? m_link->OpenComPort(PortName) : ComCode::OpenError;
     }
     if (OperationResult != ComCode::Ok) {
         m_prompter.warn(LanguageText(TextTable::ComResultTexts, OperationResult, Language));
     } else if (mode >= 0 && mode < ModeCount) {
-        ProgressBar1->setMaximum(mode <= ImportMode ? 254 : 1);
+        ProgressBar1->setMaximum(mode <= ImportMode || mode == VerifyMode ? 254 : 1);
         const bool hideList = mode >= ReadProjectMode && m_list;
         const bool listShown = hideList && m_list->isVisible();
         if (hideList)
@@ -124,15 +125,19 @@ void TOKBottomDlg1::FormActivate() {
             result = operation();
         else if (serial)
             result = runTransfer();
-        if (mode <= ImportMode)
+        if (mode <= ImportMode || mode == VerifyMode)
             OperationResult = result;
         if (listShown)
             m_list->show();
     }
     if (serial && m_link) {
         const ComResult closed = m_link->CloseComPort();
-        if (OperationResult == ComCode::Ok)
+        if (OperationResult == ComCode::Ok) {
             OperationResult = closed;
+            // Transmit and receive tell their result afterwards; verify only tells a success.
+            if (mode == VerifyMode && closed != ComCode::Ok)
+                m_prompter.warn(LanguageText(TextTable::ComResultTexts, closed, Language));
+        }
     }
     m_running = false;
     Timer1->start();
@@ -145,9 +150,12 @@ void TOKBottomDlg1::Timer1Timer() {
 
 TransferContext TOKBottomDlg1::transferContext() {
     TransferContext context{m_prompter, Language, m_clock, {}, {}};
-    context.slotDone = [this](int slot) {
-        stepProgress(LanguageText(TextTable::MessageTexts, 2, Language) + QString::number(slot) +
-                     LanguageText(TextTable::MessageTexts, 3, Language));
+    const QString start = OperationMode == VerifyMode
+                              ? LanguageText(TextTable::ConfidenceTexts, VerifyProgressCaption, Language) +
+                                    LanguageText(TextTable::MessageTexts, 2, Language)
+                              : LanguageText(TextTable::MessageTexts, 2, Language);
+    context.slotDone = [this, start](int slot) {
+        stepProgress(start + QString::number(slot) + LanguageText(TextTable::MessageTexts, 3, Language));
     };
     context.finalizing = [this] { showStatus(LanguageText(TextTable::MessageTexts, 4, Language)); };
     return context;
@@ -158,6 +166,10 @@ ComResult TOKBottomDlg1::runTransfer() {
     const TransferContext context = transferContext();
     if (OperationMode == TransmitMode)
         return TransmitRun(*m_link, TransmitProject, context);
+    if (OperationMode == VerifyMode) {
+        Verified = VerifyRun(*m_link, TransmitProject, context);
+        return Verified.result;
+    }
     Received = ReceiveRun(*m_link, context);
     return Received.result;
 }

@@ -3,6 +3,7 @@
 #include "model/Clock.h"
 #include "player/ComPort.h"
 #include "player/PlayerLink.h"
+#include "player/Verify.h"
 #include "project/Project.h"
 
 #include <QDialog>
@@ -25,9 +26,10 @@ class QTimer;
 // is shown); the rest of the program takes no input meanwhile, and 100 ms after the operation
 // ends Timer1 closes the window.
 //
-// Modes 0 (transmit) and 1 (receive) open PortName on the link before and close it after:
-// mode 0 sends TransmitProject with TransmitRun, mode 1 leaves what ReceiveRun read in
-// Received (programs in slot order, result, corrected slots). Without a link (setLink) they
+// Modes 0 (transmit), 1 (receive) and 7 (verify) open PortName on the link before and close it
+// after: mode 0 sends TransmitProject with TransmitRun, mode 1 leaves what ReceiveRun read in
+// Received (programs in slot order, result, corrected slots), mode 7 compares the player with
+// TransmitProject and leaves the outcome in Verified. Without a link (setLink) they
 // report that the port cannot be opened. Modes 2 to 6 run what the owner registered with
 // setOperation; their work reports its progress through prepareProgress, stepProgress and
 // showStatus.
@@ -43,8 +45,9 @@ public:
         ReadProjectMode = 4,
         ClearProjectMode = 5,
         DeleteColorGroupMode = 6,
+        VerifyMode = 7,
     };
-    static constexpr int ModeCount = 7;
+    static constexpr int ModeCount = 8;
     static constexpr int CloseDelayMs = 100;
 
     using Operation = std::function<ComResult()>;
@@ -58,11 +61,12 @@ public:
     int Language = 2; // of the captions and messages; set by the caller
     Project TransmitProject;
     ReceivedPrograms Received;
+    VerifyResult Verified;
 
-    // The port of modes 0 and 1 (not owned).
+    // The port of modes 0, 1 and 7 (not owned).
     void setLink(ComLink *link) { m_link = link; }
     ComLink *link() const { return m_link; }
-    // The work of `mode`; for modes 0 and 1 it replaces the transfer run between opening and
+    // The work of `mode`; for modes 0, 1 and 7 it replaces the transfer run between opening and
     // closing the port.
     void setOperation(int mode, Operation operation);
     Operation operation(int mode) const;

@@ -255,6 +255,7 @@ void TForm1::createMenus() {
                      &TForm1::SpeedButton3Click, QStringLiteral("transmit"));
     Receive1 = item(Functions1, QStringLiteral("Receive Programs"), QKeySequence(Qt::Key_F11),
                     &TForm1::SpeedButton4Click, QStringLiteral("receive"));
+    VerifyPrograms1 = item(Functions1, QStringLiteral("&Verify the Programs"), {}, &TForm1::VerifyPrograms1Click);
 
     Options1 = bar->addMenu(QStringLiteral("&Options"));
     Language1 = Options1->addMenu(QStringLiteral("Language"));
@@ -277,6 +278,7 @@ void TForm1::createMenus() {
     }
     Options1->addSeparator();
     RS232PortCOM1 = Options1->addMenu(QStringLiteral("RS232 - Port COM"));
+    connect(RS232PortCOM1, &QMenu::aboutToShow, this, &TForm1::RefreshPortMenu);
     Options1->addSeparator();
     PlayerOptions1 = Options1->addMenu(QStringLiteral("Player Options"));
     IOOption1 = PlayerOptions1->addAction(QStringLiteral("I/O"));

@@ -153,6 +153,10 @@ public:
     void NONE1Click(QAction *item);
     // Rebuilds the port menu: "(None)" and one item per port; checks the first port.
     void setPortNames(const QStringList &ports);
+    // Rebuilds the port menu from the ports that open now (each time the menu opens), keeping
+    // the checked port when it is still there or held open by the player link; "(None)" is
+    // checked when it is gone.
+    void RefreshPortMenu();
     // The serial ports that open now (ListComPorts of the player link).
     static QStringList availablePortNames();
 
@@ -225,6 +229,10 @@ public:
     void SpeedButton28Click(); // PC remote mode while its window is open, also Options > PC Remote
     void Timer2Timer();        // every second: the minute check once the minute has changed
     void MinuteCheck();
+    // Send-Receive > Verify the Programs: reads the player back through the operation runner and
+    // shows in one message whether it holds what a transmit of the project would send.
+    void VerifyPrograms1Click();
+    QAction *VerifyPrograms1 = nullptr;
     // The serial port of the transfers and of PC remote mode (the program's PortHandle).
     ComLink &portHandle();
     PcRemote &pcRemote();

@@ -204,7 +204,7 @@ void TForm1::setCaption() {
 quint8 TForm1::runOperation(int mode) {
     ProgressWindow->Language = CurrentLanguage;
     ProgressWindow->PortName = SelectedPortName;
-    if (mode == TOKBottomDlg1::TransmitMode)
+    if (mode == TOKBottomDlg1::TransmitMode || mode == TOKBottomDlg1::VerifyMode)
         ProgressWindow->TransmitProject = currentProject();
     return ProgressWindow->run(mode);
 }

@@ -90,6 +90,7 @@ void TForm1::ApplyLanguage() {
     Functions1->setTitle(text(TextTable::SendReceiveMenuTexts, 0));
     Transmit1->setText(text(TextTable::SendReceiveMenuTexts, 1));
     Receive1->setText(text(TextTable::SendReceiveMenuTexts, 2));
+    VerifyPrograms1->setText(text(TextTable::ConfidenceTexts, VerifyMenuCaption));
 
     DeleteGroupOfColor1->setTitle(text(TextTable::EditMenuTexts, 6));
     MoveProgramUp1->setText(text(TextTable::EditMenuTexts, 7));

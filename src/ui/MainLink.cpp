@@ -131,6 +131,18 @@ void TForm1::SpeedButton3Click() {
     m_prompter.warn(LanguageText(TextTable::ComResultTexts, result, CurrentLanguage));
 }
 
+void TForm1::VerifyPrograms1Click() {
+    if (m_playerLink->transferRunning)
+        return;
+    const RunningTransfer running(m_playerLink->transferRunning);
+    const ComResult result = runOperation(TOKBottomDlg1::VerifyMode);
+    ProgressWindow->TransmitProject = {};
+    const VerifyResult verified = std::exchange(ProgressWindow->Verified, {});
+    // A failed run has already shown the link's message.
+    if (result == ComCode::Ok)
+        m_prompter.warn(VerifyReport(verified, CurrentLanguage));
+}
+
 void TForm1::SpeedButton4Click() {
     if (m_playerLink->transferRunning)
         return;

@@ -52,6 +52,7 @@ void TForm1::UpdateCommandState() {
     const bool port = !NONE1->isChecked();
     SpeedButton3->setEnabled(port);
     SpeedButton4->setEnabled(port);
+    VerifyPrograms1->setEnabled(port);
 }
 
 void TForm1::IOOption1Click() {
@@ -104,4 +105,22 @@ void TForm1::setPortNames(const QStringList &ports) {
     QAction *first = PortItems.size() > 1 ? PortItems.at(1) : NONE1;
     first->setChecked(true);
     SelectedPortName = first->text();
+}
+
+void TForm1::RefreshPortMenu() {
+    const QAction *checked = m_portGroup ? m_portGroup->checkedAction() : nullptr;
+    const QString kept = checked && checked != NONE1 ? checked->text() : QString();
+    QStringList ports = availablePortNames();
+    // The link's own open port does not open a second time: it is still there, in its place.
+    if (!kept.isEmpty() && !ports.contains(kept) && m_playerLink && portHandle().isOpen() &&
+        portHandle().portName() == kept)
+        ports.insert(qBound(qsizetype(0), PortItems.indexOf(checked) - 1, ports.size()), kept);
+    setPortNames(ports);
+    QAction *item = NONE1;
+    for (QAction *a : std::as_const(PortItems))
+        if (!kept.isEmpty() && a->text() == kept)
+            item = a;
+    item->setChecked(true);
+    SelectedPortName = item->text();
+    UpdateCommandState();
 }
