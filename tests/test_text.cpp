@@ -148,6 +148,12 @@ void TextTest::everyTable_hasItsRowCountAndFiveBlocks_data() {
     QTest::newRow("RemoteTexts") << TextTable::RemoteTexts << 7
                                  << QStringList{u"Liste des historiques :"_s, reportList, reportList, reportList,
                                                 reportList};
+    QTest::newRow("ConfidenceTexts") << TextTable::ConfidenceTexts << 21
+                                     << QStringList{u"Minute ignorée (port COM occupé) à : "_s,
+                                                    u"Minute skipped (COM port in use) at : "_s,
+                                                    u"Minuto omitido (puerto COM ocupado) a las : "_s,
+                                                    u"Minute übersprungen (COM-Port belegt) um : "_s,
+                                                    u"Minuto saltato (porta COM occupata) alle : "_s};
 }
 
 void TextTest::everyTable_hasItsRowCountAndFiveBlocks() {

@@ -90,12 +90,8 @@ QString PcRemote::reportLine(int program, const QDateTime &at) const {
 }
 
 QString PcRemote::skippedLine(const QDateTime &at) const {
-    static constexpr std::array<QStringView, LanguageCount> skipped = {
-        u"Minute ignorée (port COM occupé) à : ", u"Minute skipped (COM port in use) at : ",
-        u"Minuto omitido (puerto COM ocupado) a las : ", u"Minute übersprungen (COM-Port belegt) um : ",
-        u"Minuto saltato (porta COM occupata) alle : "};
-    const int language = m_language >= 1 && m_language <= LanguageCount ? m_language : int(English);
-    return skipped[language - 1].toString() + m_locale.toString(at.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+    return LanguageText(TextTable::ConfidenceTexts, RemoteMinuteSkipped, m_language) +
+           m_locale.toString(at.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
            m_locale.toString(at.time(), QLocale::LongFormat);
 }
 

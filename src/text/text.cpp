@@ -1008,6 +1008,7 @@ constexpr QStringView ConfidenceTexts[] = {
     u"Le code %1 est utilisé par %2 ; seul le dernier, %3, est transmis.",
     u"Fermer",
     u"Vérification : ",
+    u"Minute ignorée (port COM occupé) à : ",
     // English
     u"&Verify the Programs",
     u"Check the &Schedule...",
@@ -1029,6 +1030,7 @@ constexpr QStringView ConfidenceTexts[] = {
     u"Code %1 is used by %2; only the last, %3, is transmitted.",
     u"Close",
     u"Verify : ",
+    u"Minute skipped (COM port in use) at : ",
     // Spanish
     u"&Verificar los programas",
     u"Comprobar la &programación...",
@@ -1050,6 +1052,7 @@ constexpr QStringView ConfidenceTexts[] = {
     u"El código %1 lo usan %2; solo el último, %3, se transmite.",
     u"Cerrar",
     u"Verificación : ",
+    u"Minuto omitido (puerto COM ocupado) a las : ",
     // German
     u"Programme &überprüfen",
     u"&Zeitplan prüfen...",
@@ -1071,6 +1074,7 @@ constexpr QStringView ConfidenceTexts[] = {
     u"Code %1 wird von %2 benutzt; nur das letzte, %3, wird übertragen.",
     u"Schließen",
     u"Überprüfung : ",
+    u"Minute übersprungen (COM-Port belegt) um : ",
     // Italian
     u"&Verifica i programmi",
     u"Controlla la &programmazione...",
@@ -1092,8 +1096,9 @@ constexpr QStringView ConfidenceTexts[] = {
     u"Il codice %1 è usato da %2; solo l'ultimo, %3, viene trasmesso.",
     u"Chiudi",
     u"Verifica : ",
+    u"Minuto saltato (porta COM occupata) alle : ",
 };
-static_assert(std::size(ConfidenceTexts) == LanguageCount * 20);
+static_assert(std::size(ConfidenceTexts) == LanguageCount * 21);
 
 constexpr QStringView TransportCommandNameTexts[] = {
     u"SONG", u"Play", u"Pause", u"Stop",     u"FWD",  u"RWD",    u"DIR+",

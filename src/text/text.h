@@ -67,5 +67,6 @@ enum ConfidenceRow : int {
     CheckDuplicateCode,
     CheckClose,
     VerifyProgressCaption,
+    RemoteMinuteSkipped,
     ConfidenceRowCount
 };
