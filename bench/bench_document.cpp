@@ -74,7 +74,7 @@ int main(int argc, char *argv[]) {
         TORBEXProg p(clock.now());
         p.Inputs = quint8(code);
         p.Title = QStringLiteral("Program %1").arg(code);
-        p.Color = ProgramColors[std::size_t(1 + code % 2)]; // two colour groups of 128 and 127
+        p.Color = ProgramColors[std::size_t(3 - code % 2)]; // groups 2 (odd codes, 128) and 3 (even, 127)
         p.Comments = {QStringLiteral("first line"), QStringLiteral("second line")};
         project.Programs << p;
     }
@@ -109,5 +109,12 @@ int main(int argc, char *argv[]) {
         print("delete a colour group (128 or 127 programs)", group.stats);
     }
     print("open command with the window's 100 ms close", openCommand);
-    return w.Tiles.isEmpty() && prompter.shown.isEmpty() ? 0 : 1;
+    // Every round deletes both groups, so the last one leaves no tile; no message was shown.
+    if (!w.Tiles.isEmpty() || !prompter.shown.isEmpty()) {
+        std::fprintf(stderr, "left %lld tiles and %lld messages: %s\n", static_cast<long long>(w.Tiles.size()),
+                     static_cast<long long>(prompter.shown.size()),
+                     qPrintable(prompter.texts().join(QStringLiteral(" | "))));
+        return 1;
+    }
+    return 0;
 }
