@@ -240,7 +240,7 @@ private slots:
         };
         QCOMPARE(shape(f.w.File1), QStringLiteral("**|***|**|*"));
         QCOMPARE(shape(f.w.Edit1), QStringLiteral("**|***|>|**_*|*"));
-        QCOMPARE(shape(f.w.Functions1), QStringLiteral("**"));
+        QCOMPARE(shape(f.w.Functions1), QStringLiteral("***")); // Transmit, Receive, Verify
         QCOMPARE(shape(f.w.Options1), QStringLiteral(">|>|>|*"));
         QCOMPARE(shape(f.w.Help1), QStringLiteral("*|>"));
         QCOMPARE(f.w.Language1->actions().size(), 5);
