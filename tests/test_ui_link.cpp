@@ -106,7 +106,9 @@ struct Fixture {
         w = std::make_unique<TForm1>(prompter, clock);
         qunsetenv("QUILLON_EXTRA_PORTS");
         w->CurrentLanguage = English;
-        w->portHandle().setTiming({300ms, 60ms});
+        // Under a slow checker (valgrind) the waits are stretched by QUILLON_TEST_TIME_SCALE.
+        const int scale = qMax(1, qEnvironmentVariableIntValue("QUILLON_TEST_TIME_SCALE"));
+        w->portHandle().setTiming({300ms * scale, 60ms * scale});
         w->pcRemote().setLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
         w->show();
         w->FormActivate(); // the first activation: the save point of the empty project
@@ -444,8 +446,9 @@ private slots:
         f.w->SpeedButton3Click();
         const QString message = LanguageText(TextTable::ComResultTexts, result, English);
         // A failure is shown where it happened and once more as the result.
-        QCOMPARE(f.prompter.texts(),
-                 result == 0 ? (QStringList{TransmitQuestion, Ok}) : (QStringList{TransmitQuestion, message, message}));
+        const QStringList expected =
+            result == 0 ? QStringList{TransmitQuestion, Ok} : QStringList{TransmitQuestion, message, message};
+        QVERIFY2(f.prompter.texts() == expected, qPrintable(f.prompter.texts().join(u" | ")));
         QCOMPARE(tileFrames(*f.w), before);
         QVERIFY(!f.w->IsProjectModified());
         checkUsable(f);
