@@ -1,5 +1,6 @@
 // The next run of the programs in the main window (the editor's line and the tiles' tooltips)
 // and the schedule check window, on the offscreen platform with a set clock.
+#include "MainWindowFixture.h"
 #include "model/Clock.h"
 #include "model/Prompter.h"
 #include "text/text.h"
@@ -32,17 +33,8 @@ namespace {
 const QLocale BritishDates(QLocale::English, QLocale::UnitedKingdom); // dd/MM/yyyy
 const QLocale GermanDates(QLocale::German, QLocale::Germany);         // dd.MM.yy
 
-struct Fixture {
-    ScriptedPrompter prompter;
-    ManualClock clock{QDateTime(QDate(2026, 12, 7), QTime(14, 30))}; // a Monday
-    TForm1 w{prompter, clock};
-
-    Fixture() {
-        w.CurrentLanguage = English;
-        w.setPortNames({});
-        w.setDateLocale(BritishDates);
-        w.show();
-    }
+struct Fixture : MainWindowFixture {
+    Fixture() { w.setDateLocale(BritishDates); }
 
     TORBEXProg &current() { return w.CurrentTile->Prog; }
 

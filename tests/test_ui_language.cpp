@@ -2,6 +2,7 @@
 // commands, every kind of relabelled widget in every language, the day list and the action
 // rows, the secondary dialogs, and Qt's own texts (message box buttons, calendar, file
 // dialog, context menu of text fields).
+#include "MainWindowFixture.h"
 #include "model/Clock.h"
 #include "model/Prompter.h"
 #include "text/Comments.h"
@@ -36,17 +37,7 @@ namespace {
 
 // Two programs: the first (selected) fires every Wednesday at 08:05 with a transport command
 // Stop and an external output 17 of value 200; the second every day at 10:00.
-struct Fixture {
-    ScriptedPrompter prompter;
-    ManualClock clock{QDateTime(QDate(2026, 12, 7), QTime(14, 30))};
-    TForm1 w{prompter, clock};
-
-    Fixture() {
-        w.CurrentLanguage = English;
-        w.setPortNames({});
-        w.show();
-    }
-
+struct Fixture : MainWindowFixture {
     static TORBEXProg program(quint8 inputs, quint8 mode, quint8 day, QTime time) {
         TORBEXProg p(QDateTime(QDate(2026, 12, 7), QTime(14, 30)));
         p.Inputs = inputs;

@@ -1,5 +1,6 @@
 // The main window driven as a user drives it, on the offscreen platform: the list of tiles,
 // the editor panel, the action list editor and the command state.
+#include "MainWindowFixture.h"
 #include "model/Clock.h"
 #include "model/Prompter.h"
 #include "text/Comments.h"
@@ -35,17 +36,7 @@
 
 namespace {
 
-struct Fixture {
-    ScriptedPrompter prompter;
-    ManualClock clock{QDateTime(QDate(2026, 12, 7), QTime(14, 30))};
-    TForm1 w{prompter, clock};
-
-    Fixture() {
-        w.CurrentLanguage = English;
-        w.setPortNames({});
-        w.show();
-    }
-
+struct Fixture : MainWindowFixture {
     void addPrograms(int count) {
         for (int i = 0; i < count; ++i)
             w.SpeedButton1Click();
