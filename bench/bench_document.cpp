@@ -4,10 +4,10 @@
 //   QT_QPA_PLATFORM=offscreen build/default/bench/bench_document
 #include "model/Clock.h"
 #include "model/Prompter.h"
-#include "player/ProgessBar.h"
 #include "project/ProjectFile.h"
 #include "ui/LittleOneProg.h"
 #include "ui/Main.h"
+#include "ui/ProgessBar.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -4,15 +4,15 @@
 // seam fills and confirms the dialogs.
 #include "model/Clock.h"
 #include "model/Prompter.h"
-#include "player/DirSelect.h"
-#include "player/ProgessBar.h"
 #include "player/Trame.h"
-#include "player/VerifTrame.h"
-#include "text/Help.h"
-#include "text/ProjetProperty.h"
 #include "text/text.h"
+#include "ui/DirSelect.h"
+#include "ui/Help.h"
 #include "ui/LittleOneProg.h"
 #include "ui/Main.h"
+#include "ui/ProgessBar.h"
+#include "ui/ProjetProperty.h"
+#include "ui/VerifTrame.h"
 
 #include <QAction>
 #include <QFile>

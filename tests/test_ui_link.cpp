@@ -4,14 +4,14 @@
 #include "LinkBackends.h"
 #include "model/Clock.h"
 #include "model/Prompter.h"
-#include "player/PCRemote.h"
 #include "player/PcRemoteCore.h"
 #include "player/PlayerLink.h"
-#include "player/ProgessBar.h"
 #include "project/ProjectFile.h"
 #include "text/text.h"
 #include "ui/LittleOneProg.h"
 #include "ui/Main.h"
+#include "ui/PCRemote.h"
+#include "ui/ProgessBar.h"
 
 #include <QAction>
 #include <QFileDialog>

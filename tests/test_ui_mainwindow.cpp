@@ -3,11 +3,11 @@
 #include "MainWindowFixture.h"
 #include "model/Clock.h"
 #include "model/Prompter.h"
-#include "text/Comments.h"
-#include "text/HeaderString.h"
 #include "text/text.h"
 #include "ui/ChoiceGrid.h"
+#include "ui/Comments.h"
 #include "ui/EditorWidgets.h"
+#include "ui/HeaderString.h"
 #include "ui/LittleOneProg.h"
 #include "ui/Main.h"
 

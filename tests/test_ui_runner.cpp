@@ -4,9 +4,9 @@
 #include "FakePlayerPort.h"
 #include "model/Clock.h"
 #include "model/Prompter.h"
-#include "player/ProgessBar.h"
 #include "player/Trame.h"
 #include "text/text.h"
+#include "ui/ProgessBar.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

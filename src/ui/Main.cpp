@@ -5,9 +5,9 @@
 #include "LittleOneProg.h"
 #include "model/Clock.h"
 #include "model/Prompter.h"
-#include "text/Comments.h"
-#include "text/HeaderString.h"
 #include "text/text.h"
+#include "ui/Comments.h"
+#include "ui/HeaderString.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -264,8 +264,9 @@ void TForm1::createMenus() {
         std::pair{QStringLiteral("&English"), int(English)}, std::pair{QStringLiteral("&Français"), int(French)},
         std::pair{QStringLiteral("E&spañol"), int(Spanish)}, std::pair{QStringLiteral("&Deutsch"), int(German)},
         std::pair{QStringLiteral("&Italiano"), int(Italian)}};
-    for (const auto &[caption, language] : languageItems) {
-        QAction *a = Language1->addAction(caption);
+    for (const auto &entry : languageItems) {
+        const int language = entry.second;
+        QAction *a = Language1->addAction(entry.first);
         a->setCheckable(true);
         a->setChecked(language == CurrentLanguage);
         languages->addAction(a);

@@ -5,15 +5,15 @@
 #include "Main.h"
 #include "model/Clock.h"
 #include "model/Prompter.h"
-#include "player/DirSelect.h"
-#include "player/ProgessBar.h"
 #include "player/ScheduleFile.h"
-#include "player/VerifTrame.h"
 #include "project/ProjectDocument.h"
 #include "project/ProjectFile.h"
-#include "text/Help.h"
-#include "text/ProjetProperty.h"
 #include "text/text.h"
+#include "ui/DirSelect.h"
+#include "ui/Help.h"
+#include "ui/ProgessBar.h"
+#include "ui/ProjetProperty.h"
+#include "ui/VerifTrame.h"
 
 #include <QAction>
 #include <QCoreApplication>

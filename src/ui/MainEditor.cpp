@@ -4,10 +4,10 @@
 #include "EditorWidgets.h"
 #include "LittleOneProg.h"
 #include "Main.h"
-#include "text/Comments.h"
-#include "text/HeaderString.h"
 #include "text/ScheduleText.h"
 #include "text/text.h"
+#include "ui/Comments.h"
+#include "ui/HeaderString.h"
 
 #include <QAction>
 #include <QButtonGroup>

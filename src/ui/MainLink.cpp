@@ -4,12 +4,12 @@
 #include "model/Clock.h"
 #include "model/Prompter.h"
 #include "player/ComPort.h"
-#include "player/PCRemote.h"
 #include "player/PcRemoteCore.h"
 #include "player/PlayerLink.h"
-#include "player/ProgessBar.h"
 #include "player/ScheduleFile.h"
 #include "text/text.h"
+#include "ui/PCRemote.h"
+#include "ui/ProgessBar.h"
 
 #include <QFileDialog>
 #include <QTimer>
