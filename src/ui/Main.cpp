@@ -46,6 +46,7 @@ TForm1::TForm1(Prompter &prompter, const Clock &clock, QWidget *parent)
     createScheduleCheck();
     BuildChoiceMenus();
     applyHints();
+    nameWidgets();
 
     resize(987, 648);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -573,4 +574,111 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event) {
             resizeTileBox();
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// Every widget, menu and action a user reaches carries the name the program's handlers use, so
+// that tests and accessibility tools find it whatever part of the window owns it.
+void TForm1::nameWidgets() {
+    const std::pair<QObject *, const char *> named[] = {
+        {ToolBar1, "ToolBar1"},
+        {SpeedButton1, "SpeedButton1"},
+        {SpeedButton2, "SpeedButton2"},
+        {SpeedButton3, "SpeedButton3"},
+        {SpeedButton4, "SpeedButton4"},
+        {SpeedButton5, "SpeedButton5"},
+        {SpeedButton6, "SpeedButton6"},
+        {SpeedButton7, "SpeedButton7"},
+        {SpeedButton8, "SpeedButton8"},
+        {SpeedButton9, "SpeedButton9"},
+        {SpeedButton10, "SpeedButton10"},
+        {SpeedButton11, "SpeedButton11"},
+        {SpeedButton24, "SpeedButton24"},
+        {SpeedButton25, "SpeedButton25"},
+        {SpeedButton26, "SpeedButton26"},
+        {SpeedButton27, "SpeedButton27"},
+        {SpeedButton28, "SpeedButton28"},
+        {File1, "File1"},
+        {Edit1, "Edit1"},
+        {Functions1, "Functions1"},
+        {Options1, "Options1"},
+        {Help1, "Help1"},
+        {New2, "New2"},
+        {Property1, "Property1"},
+        {Open1, "Open1"},
+        {Save1, "Save1"},
+        {SaveAs1, "SaveAs1"},
+        {Export1, "Export1"},
+        {Import1, "Import1"},
+        {Exit1, "Exit1"},
+        {New1, "New1"},
+        {Delete1, "Delete1"},
+        {Couper1, "Couper1"},
+        {Copier1, "Copier1"},
+        {Coller1, "Coller1"},
+        {MoveProgramUp1, "MoveProgramUp1"},
+        {MoveProgramDown1, "MoveProgramDown1"},
+        {Wizzard1, "Wizzard1"},
+        {WizardSeparator, "WizardSeparator"},
+        {DeleteGroupOfColor1, "DeleteGroupOfColor1"},
+        {Transmit1, "Transmit1"},
+        {Receive1, "Receive1"},
+        {Language1, "Language1"},
+        {RS232PortCOM1, "RS232PortCOM1"},
+        {PlayerOptions1, "PlayerOptions1"},
+        {Web1, "Web1"},
+        {French1, "French1"},
+        {English1, "English1"},
+        {Espaol1, "Espaol1"},
+        {Deutsch1, "Deutsch1"},
+        {Italian1, "Italian1"},
+        {IOOption1, "IOOption1"},
+        {Ethernet1, "Ethernet1"},
+        {PCRemote1, "PCRemote1"},
+        {About1, "About1"},
+        {HomePage1, "HomePage1"},
+        {SendEmailToSupport1, "SendEmailToSupport1"},
+        {NONE1, "NONE1"},
+        {ScrollBox1, "ScrollBox1"},
+        {TileBox, "TileBox"},
+        {EditorPanel, "EditorPanel"},
+        {Image16, "Image16"},
+        {Image19, "Image19"},
+        {StaticText1, "StaticText1"},
+        {Shape8, "Shape8"},
+        {Panel2, "Panel2"},
+        {CheckBox1, "CheckBox1"},
+        {CheckBox2, "CheckBox2"},
+        {CheckBox3, "CheckBox3"},
+        {Label1, "Label1"},
+        {Label2, "Label2"},
+        {Label3, "Label3"},
+        {Label5, "Label5"},
+        {Label7, "Label7"},
+        {Label17, "Label17"},
+        {MinuteDisplay, "MinuteDisplay"},
+        {Memo1, "Memo1"},
+        {InputsBoxes, "InputsBoxes"},
+        {DateTimePicker1, "DateTimePicker1"},
+        {DateTimePicker2, "DateTimePicker2"},
+        {ComboBox1, "ComboBox1"},
+        {SpinEdit1, "SpinEdit1"},
+        {PopupMenu1, "PopupMenu1"},
+        {PopupMenu2, "PopupMenu2"},
+        {PopupMenu3, "PopupMenu3"},
+        {PopupMenu4, "PopupMenu4"},
+        {VerifyPrograms1, "VerifyPrograms1"},
+        {NextRunLine, "NextRunLine"},
+        {CheckSchedule1, "CheckSchedule1"},
+    };
+    for (const auto &entry : named)
+        if (entry.first)
+            entry.first->setObjectName(QLatin1String(entry.second));
+    for (int k = 0; k < MaxActions; ++k) {
+        KindButtons[k]->setObjectName(QStringLiteral("SpeedButton%1").arg(12 + k));
+        ValueButtons[k]->setObjectName(QStringLiteral("SpeedButton%1").arg(18 + k));
+    }
+    for (int k = 0; k < int(RadioButtons.size()); ++k)
+        RadioButtons[k]->setObjectName(QStringLiteral("RadioButton%1").arg(k + 1));
+    for (int k = 0; k < ColorGroupItems.size(); ++k)
+        ColorGroupItems[k]->setObjectName(QStringLiteral("ColorGroup%1").arg(k + 1));
 }

@@ -340,6 +340,7 @@ protected:
 
 private:
     void createToolBar();
+    void nameWidgets();
     void createMenus();
     void createList();
     void createEditorPanel();
