@@ -11,6 +11,9 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -18,9 +21,12 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSpinBox>
+#include <QTimeEdit>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
