@@ -4,7 +4,40 @@
 #include "ui/MessageBoxPrompter.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QIcon>
+
+#include <chrono>
+#include <cstdio>
+
+namespace {
+
+// With QUILLON_QUIT_AT_FIRST_FRAME set, the program prints the steady clock (ns) once the main
+// window's first frame is painted, and quits: the start-up benchmark's mark.
+class FirstFrameMark : public QObject {
+public:
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::Paint && !m_seen) {
+            m_seen = true;
+            // Queued: runs once the whole frame is painted and flushed.
+            QMetaObject::invokeMethod(
+                qApp,
+                [] {
+                    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+                    std::printf("first frame: %lld\n", static_cast<long long>(std::chrono::nanoseconds(now).count()));
+                    std::fflush(stdout);
+                    QCoreApplication::quit();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    bool m_seen = false;
+};
+
+} // namespace
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
@@ -17,6 +50,9 @@ int main(int argc, char *argv[]) {
     // The settings file beside the program, or in the user's configuration folder when the
     // program's folder cannot be written.
     TForm1 window(prompter, Clock::system(), SettingsLocation::forExecutable(QCoreApplication::applicationFilePath()));
+    FirstFrameMark mark;
+    if (qEnvironmentVariableIsSet("QUILLON_QUIT_AT_FIRST_FRAME"))
+        window.installEventFilter(&mark);
     window.show();
     return app.exec();
 }
