@@ -31,28 +31,24 @@ struct Stats {
     double max() const { return *std::max_element(samples.begin(), samples.end()); }
 };
 
-// Times the registered operation of `mode` each time the window runs it.
+// Times the work of `mode` each time the window runs it.
 class Timed {
 public:
-    Timed(TOKBottomDlg1 &runner, int mode)
-        : m_runner(runner)
-        , m_mode(mode)
-        , m_inner(runner.operation(mode)) {
-        runner.setOperation(mode, [this] {
-            QElapsedTimer t;
-            t.start();
-            const ComResult result = m_inner();
-            stats.samples.push_back(double(t.nsecsElapsed()) / 1e6);
-            return result;
+    Timed(TOKBottomDlg1 &runner, int mode) {
+        QObject::connect(&runner, &TOKBottomDlg1::workStarted, &m_context, [this, &runner, mode] {
+            if (runner.operationMode() == mode)
+                m_timer.start();
+        });
+        QObject::connect(&runner, &TOKBottomDlg1::workFinished, &m_context, [this, &runner, mode] {
+            if (runner.operationMode() == mode)
+                stats.samples.push_back(double(m_timer.nsecsElapsed()) / 1e6);
         });
     }
-    ~Timed() { m_runner.setOperation(m_mode, m_inner); }
     Stats stats;
 
 private:
-    TOKBottomDlg1 &m_runner;
-    int m_mode;
-    TOKBottomDlg1::Operation m_inner;
+    QObject m_context; // ends the connections with this object
+    QElapsedTimer m_timer;
 };
 
 void print(const char *what, const Stats &s) {
@@ -70,7 +66,7 @@ int main(int argc, char *argv[]) {
 
     QTemporaryDir dir;
     Project project;
-    for (int code = 1; code <= MaxPrograms; ++code) {
+    for (int code = 1; code <= SlotCount; ++code) {
         TORBEXProg p(clock.now());
         p.Inputs = quint8(code);
         p.Title = QStringLiteral("Program %1").arg(code);
@@ -98,10 +94,14 @@ int main(int argc, char *argv[]) {
             openCommand.samples.push_back(double(t.nsecsElapsed()) / 1e6);
             w.ClearProject();
             w.openProjectFile(path);
+            const auto deleteGroup = [&w] {
+                w.DeleteColorGroup();
+                return quint8(0);
+            };
             w.ColorGroupToDelete = 2; // 128 of the 255 programs
-            w.runOperation(TOKBottomDlg1::DeleteColorGroupMode);
+            w.runOperation(TOKBottomDlg1::DeleteColorGroupMode, deleteGroup);
             w.ColorGroupToDelete = 3; // the other 127
-            w.runOperation(TOKBottomDlg1::DeleteColorGroupMode);
+            w.runOperation(TOKBottomDlg1::DeleteColorGroupMode, deleteGroup);
         }
         std::printf("255-program project, %d rounds\n", Rounds);
         print("open (read, clear 255 when open, fill 255)", open.stats);

@@ -43,7 +43,7 @@ void row(const char *what, double value, const char *target = "") {
 // schedule line in words and the selected program has several captions to relabel.
 QList<TORBEXProg> programs(const QDateTime &now) {
     QList<TORBEXProg> list;
-    for (int i = 1; i <= MaxPrograms; ++i) {
+    for (int i = 1; i <= SlotCount; ++i) {
         TORBEXProg p(now);
         p.Inputs = quint8(i);
         p.TimerOn = 1;

@@ -1,7 +1,6 @@
 // Transmit and receive against quillon-player-sim paced at 57600 baud, compared with the time
 // the same bytes need on the wire; and how long the event loop goes unserved meanwhile.
 
-#include "model/Prompter.h"
 #include "player/PlayerLink.h"
 
 #include <QCoreApplication>
@@ -123,8 +122,7 @@ Project sampleProject() {
 
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
-    ScriptedPrompter prompter;
-    TransferContext context{prompter, 2, Clock::system(), {}, {}};
+    const TransferContext context;
     const Project project = sampleProject();
     std::printf("cores: %d\n", QThread::idealThreadCount());
 
@@ -140,10 +138,7 @@ int main(int argc, char *argv[]) {
         double seconds = 0;
         const double transmitGap = worstTimerGap([&] {
             clock.start();
-            code = link.OpenComPort(player.path);
-            if (code == ComCode::Ok)
-                code = TransmitRun(link, project, context);
-            link.CloseComPort();
+            code = link.runOnPort(player.path, [&] { return TransmitRun(link, project, context); }).code;
             seconds = double(clock.nsecsElapsed()) / 1e9;
         });
         std::printf("transmit: result %d, %d bytes, %.4f s, wire %.4f s, ratio %.3f\n", code, TransmitBytes, seconds,
@@ -151,11 +146,11 @@ int main(int argc, char *argv[]) {
         std::printf("event loop worst gap during paced transmit: %.2f ms\n", transmitGap);
 
         clock.start();
-        code = link.OpenComPort(player.path);
         ReceivedPrograms received;
-        if (code == ComCode::Ok)
+        link.runOnPort(player.path, [&] {
             received = ReceiveRun(link, context);
-        link.CloseComPort();
+            return received.result;
+        });
         const double slotSeconds = double(clock.nsecsElapsed()) / 1e9;
         QString name;
         const ComResult nameCode = ReadProjectName(link, player.path, name, context);
@@ -200,23 +195,23 @@ int main(int argc, char *argv[]) {
             Player player({QStringLiteral("--paced"), QStringLiteral("--log"), transmitLog});
             QtSerialPortIo io;
             ComLink link(io);
-            if (link.OpenComPort(player.path) == ComCode::Ok) {
+            link.runOnPort(player.path, [&] {
                 clock.start();
                 TransmitRun(link, project, context);
                 transmitSeconds = double(clock.nsecsElapsed()) / 1e9;
-            }
-            link.CloseComPort();
+                return ComCode::Ok;
+            });
         }
         {
             Player player({QStringLiteral("--paced"), QStringLiteral("--log"), receiveLog});
             QtSerialPortIo io;
             ComLink link(io);
-            if (link.OpenComPort(player.path) == ComCode::Ok) {
+            link.runOnPort(player.path, [&] {
                 clock.start();
                 ReceiveRun(link, context);
                 receiveSeconds = double(clock.nsecsElapsed()) / 1e9;
-            }
-            link.CloseComPort();
+                return ComCode::Ok;
+            });
         }
         const double slotWire = (ReceiveBytes - 64 * 6) * ByteSeconds;
         std::printf("idle line time of a paced transmit (logged run: %.4f s, ratio %.3f):\n", transmitSeconds,

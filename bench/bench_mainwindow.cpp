@@ -131,7 +131,7 @@ int main(int argc, char *argv[]) {
     Stats add;
     QElapsedTimer total;
     total.start();
-    for (int i = 0; i < MaxPrograms; ++i) {
+    for (int i = 0; i < SlotCount; ++i) {
         QElapsedTimer t;
         t.start();
         w.SpeedButton1Click();
@@ -178,7 +178,7 @@ int main(int argc, char *argv[]) {
     // Key presses: Home, then Down through the list.
     Stats keys;
     w.FormKeyDown(Qt::Key_Home);
-    for (int i = 0; i < MaxPrograms - 1; ++i) {
+    for (int i = 0; i < SlotCount - 1; ++i) {
         QElapsedTimer t;
         t.start();
         w.FormKeyDown(Qt::Key_Down);

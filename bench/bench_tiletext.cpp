@@ -18,7 +18,7 @@ int main(int argc, char *argv[]) {
     const int rounds = argc > 1 ? qMax(1, atoi(argv[1])) : 2000;
 
     QList<TORBEXProg> programs;
-    for (int code = 1; code <= MaxPrograms; ++code) {
+    for (int code = 1; code <= SlotCount; ++code) {
         TORBEXProg p(QDateTime(QDate(2026, 12, 5), QTime(14, 30)));
         p.Inputs = quint8(code);
         p.TimerOn = 1;
@@ -51,7 +51,7 @@ int main(int argc, char *argv[]) {
 
     timer.restart();
     for (int i = 0; i < rounds; ++i)
-        for (int row = 0; row < MaxPrograms; ++row)
+        for (int row = 0; row < SlotCount; ++row)
             sink += LanguageText(TextTable::DayNames, row % 7, 1 + i % LanguageCount).size();
     const double lookupUs = timer.nsecsElapsed() / 1000.0 / rounds;
 

@@ -1,7 +1,7 @@
 // The player dialogues fed arbitrary player answers through the in-memory port. Every
 // dialogue must end with one of its documented codes, within a short watchdog, having sent
-// exactly the bytes of the protocol up to where it stopped, and a run must report, keep and
-// show only what it finished.
+// exactly the bytes of the protocol up to where it stopped, and a run must report and keep
+// only what it finished, and its failure once.
 //
 // Input: byte 0 picks the dialogue; bytes 1-2 and 3-4 (little endian, 0xFFFF for none) make
 // the read with that index fail and the write with that index fail; byte 5 says what the
@@ -10,9 +10,7 @@
 // 01nnnnnn n garbage bytes (taken from the input) before the honest answer, 10nnnnnn n
 // input bytes instead of the answer, 11xxxxxx no answer.
 #include "FakePlayerPort.h"
-#include "model/Prompter.h"
 #include "player/PlayerLink.h"
-#include "text/text.h"
 
 #include <QElapsedTimer>
 
@@ -138,13 +136,13 @@ Project sampleProject() {
 }
 
 struct Observed {
-    ScriptedPrompter prompter;
     ManualClock clock{Now};
     QList<int> slotsDone;
     int finalized = 0;
+    QList<ComResult> failures;
     TransferContext context() {
-        return TransferContext{prompter, English, clock, [this](int n) { slotsDone.append(n); },
-                               [this] { ++finalized; }};
+        return TransferContext{clock, [this](int n) { slotsDone.append(n); }, [this] { ++finalized; },
+                               [this](const LinkFailure &failure) { failures.append(failure.code); }};
     }
 };
 
@@ -259,7 +257,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     if (code == ComCode::Ok && !whole)
         fail("a dialogue succeeded without sending all its bytes");
 
-    const QStringList shown = observed.prompter.texts();
     const int lastSlot = observed.slotsDone.isEmpty() ? 0 : observed.slotsDone.last();
     for (qsizetype i = 0; i < observed.slotsDone.size(); ++i)
         if (observed.slotsDone[i] != i + 1)
@@ -268,15 +265,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     case Transmit:
     case ReceiveAll:
     case ReadName: {
-        const QStringList expectedTexts =
-            code == ComCode::Ok ? QStringList() : QStringList{LanguageText(TextTable::ComResultTexts, code, English)};
-        if (shown != expectedTexts)
-            fail("a run did not show exactly its result's message");
+        const QList<ComResult> expectedFailures =
+            code == ComCode::Ok ? QList<ComResult>() : QList<ComResult>{ComResult(code)};
+        if (observed.failures != expectedFailures)
+            fail("a run did not report exactly its result's failure");
         break;
     }
     default:
-        if (!shown.isEmpty())
-            fail("a single dialogue showed a message");
+        if (!observed.failures.isEmpty())
+            fail("a single dialogue reported a failure");
     }
     if (dialogue == Transmit || dialogue == ReceiveAll) {
         const bool slotsFinished = code == ComCode::Ok || code == ComCode::EepromWriteError;

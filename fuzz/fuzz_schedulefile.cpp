@@ -34,13 +34,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     }
     int slot = 0;
     int nonEmpty = 0;
-    for (int n = 1; n <= ScheduleSlotCount; ++n)
+    for (int n = 1; n <= SlotCount; ++n)
         if (quint8(bytes.at(FrameSize * (n - 1) + 2)) < 0x80)
             ++nonEmpty;
     if (imported.Programs.size() != nonEmpty)
         fail("not one program per non-empty slot");
     for (int corrected : imported.CorrectedSlots) {
-        if (corrected <= slot || corrected > ScheduleSlotCount)
+        if (corrected <= slot || corrected > SlotCount)
             fail("corrected slots out of order");
         slot = corrected;
     }

@@ -33,7 +33,7 @@ Project sampleProject() {
     weekly.Inputs = 3;
     weekly.TimerOn = 1;
     weekly.Priority = 1;
-    weekly.TimerMode = 2;
+    weekly.TimerMode = TimerWeekly;
     weekly.ActionCount = 3;
     weekly.ActionKind = {4, 0, 8, 0, 0, 0};
     weekly.ActionParam = {10, 0, 12, 0, 0, 0};
@@ -43,7 +43,7 @@ Project sampleProject() {
     weekly.Comments = QStringList{QStringLiteral("déjà"), QStringLiteral("vu")};
     TORBEXProg daily(Now);
     daily.Inputs = 200;
-    daily.TimerMode = 1;
+    daily.TimerMode = TimerDaily;
     daily.Color = ProgramColors[26];
     daily.Comments.clear();
     project.Programs = {daily, weekly};
@@ -84,8 +84,7 @@ int main(int argc, char *argv[]) {
     seed("fuzz_projectfile", "empty", projectFileBytes(Project()));
     seed("fuzz_projectfile", "two-programs", projectFileBytes(sample));
 
-    TORBEXProg emptySlot(Now);
-    emptySlot.DefaultInActiveProg(Now);
+    const TORBEXProg emptySlot = EmptySlotProgram(Now);
     seed("fuzz_frame", "empty-slot-1", frameBytes(BuildSlotFrame(Project(), 1, emptySlot)));
     seed("fuzz_frame", "program-3", frameBytes(BuildSlotFrame(sample, 3, emptySlot)));
     seed("fuzz_frame", "program-200", frameBytes(BuildSlotFrame(sample, 200, emptySlot)));

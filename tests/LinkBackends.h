@@ -1,15 +1,15 @@
 #pragma once
 
 #include "FakePlayerPort.h"
-#include "player/ComPort.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <memory>
 
-// A simulated player reached through a serial port interface: in memory, or the real
-// quillon-player-sim on a pseudo-terminal behind QtSerialPortIo.
+// A simulated player behind a serial port: in memory (in virtual time, so that the watchdog's
+// seconds take none), or quillon-player-sim on a pseudo-terminal behind QtSerialPortIo.
 class PlayerBackend {
 public:
     virtual ~PlayerBackend() = default;
@@ -19,23 +19,27 @@ public:
     virtual QString portName() const = 0;
     // Every byte the PC sent, in order; the player is stopped first.
     virtual QByteArray pcBytes() = 0;
+    // A link to the player, its watchdog on this backend's clock.
+    virtual std::unique_ptr<ComLink> link(LinkTiming timing) { return std::make_unique<ComLink>(io(), timing); }
 };
 
 class FakeBackend : public PlayerBackend {
 public:
     bool start(const QStringList &playerOptions) override {
         QString error;
-        const auto options =
-            SimulatedPlayer::parseArguments(QStringList{QStringLiteral("sim")} + playerOptions, &error);
-        if (!options)
-            return false;
-        m_port = std::make_unique<FakePlayerPort>(*options);
-        return true;
+        const auto options = SimulatedPlayer::parseArguments(QStringList{"sim"} + playerOptions, &error);
+        m_port = options ? std::make_unique<FakePlayerPort>(*options) : nullptr;
+        return m_port && (m_port->virtualTime = true);
     }
     SerialPortIo &io() override { return *m_port; }
     FakePlayerPort &fake() { return *m_port; }
     QString portName() const override { return QStringLiteral("fake"); }
     QByteArray pcBytes() override { return m_port->written; }
+    std::unique_ptr<ComLink> link(LinkTiming timing) override {
+        auto link = PlayerBackend::link(timing);
+        link->setWatchdogClock(m_port->virtualClock());
+        return link;
+    }
 
 private:
     std::unique_ptr<FakePlayerPort> m_port;
@@ -45,13 +49,8 @@ class PtyBackend : public PlayerBackend {
 public:
     ~PtyBackend() override { stop(); }
     bool start(const QStringList &playerOptions) override {
-        m_logPath = m_dir.filePath(QStringLiteral("player.log"));
-        m_process.setProgram(QStringLiteral(PLAYER_SIM_PATH));
-        m_process.setArguments(playerOptions + QStringList{QStringLiteral("--log"), m_logPath});
-        m_process.start();
-        if (!m_process.waitForStarted(5000))
-            return false;
-        while (!m_process.canReadLine())
+        m_process.start(QStringLiteral(PLAYER_SIM_PATH), playerOptions + QStringList{"--log", m_dir.filePath("log")});
+        while (m_process.waitForStarted(5000) && !m_process.canReadLine())
             if (!m_process.waitForReadyRead(5000))
                 return false;
         m_path = QString::fromLocal8Bit(m_process.readLine()).trimmed();
@@ -61,15 +60,12 @@ public:
     QString portName() const override { return m_path; }
     QByteArray pcBytes() override {
         stop();
-        QFile log(m_logPath);
+        QFile log(m_dir.filePath("log"));
         QByteArray bytes;
-        if (!log.open(QIODevice::ReadOnly))
-            return bytes;
-        while (!log.atEnd()) {
-            const QList<QByteArray> fields = log.readLine().trimmed().split(' ');
-            if (fields.size() == 3 && fields[1] == ">")
-                bytes.append(char(fields[2].toInt(nullptr, 16)));
-        }
+        if (log.open(QIODevice::ReadOnly))
+            while (!log.atEnd())
+                if (const QList<QByteArray> f = log.readLine().trimmed().split(' '); f.size() == 3 && f[1] == ">")
+                    bytes.append(char(f[2].toInt(nullptr, 16)));
         return bytes;
     }
     void stop() {
@@ -83,7 +79,6 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    QString m_logPath;
     QString m_path;
     QProcess m_process;
     QtSerialPortIo m_io;

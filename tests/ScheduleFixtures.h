@@ -31,7 +31,7 @@ inline QByteArray sampleFixture(int code) {
 // 255 empty records made by hand (slot number and flag only), for import fixtures.
 inline QByteArray emptyRecords() {
     QByteArray out(ScheduleRecordsSize, '\0');
-    for (int k = 1; k <= ScheduleSlotCount; ++k) {
+    for (int k = 1; k <= SlotCount; ++k) {
         out[FrameSize * (k - 1) + 1] = char(k);
         out[FrameSize * (k - 1) + 2] = char(0x81);
     }

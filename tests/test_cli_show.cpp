@@ -1,6 +1,6 @@
 #include "TestSupport.h"
+#include "model/Project.h"
 #include "player/ScheduleFile.h"
-#include "project/Project.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,14 +1,29 @@
+// The 24-byte frame: programs against frames written out by hand, decoding with its
+// corrections, the one builder of a slot's frame, and how verify compares two frames.
 #include "TestSupport.h"
 #include "player/Trame.h"
+#include "player/VerifyPlayer.h"
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
+
+const QDateTime Made(QDate(2026, 12, 5), QTime(14, 30));
 
 QByteArray encode(const TORBEXProg &p, bool empty = false) {
     Frame f;
     EncodeProgram(p, f, empty);
     return frameBytes(f);
+}
+
+TORBEXProg program(quint8 inputs, std::array<quint8, 6> kinds, std::array<quint8, 6> params = {}) {
+    TORBEXProg p(Made);
+    p.Inputs = inputs;
+    p.ActionKind = kinds;
+    p.ActionParam = params;
+    return p;
 }
 
 } // namespace
@@ -17,151 +32,146 @@ class TestFrame : public QObject {
     Q_OBJECT
 
 private slots:
-    void flagsAndKinds_packAsDocumented() {
-        TORBEXProg p(QDateTime(QDate(2026, 12, 5), QTime(14, 30)));
-        p.Active = 1;
-        p.TimerOn = 1;
-        p.ActionCount = 3;
-        p.TimerMode = 2;
-        p.Priority = 1;
-        p.ActionKind = {4, 0, 8, 0, 0, 0};
-        const QByteArray f = encode(p);
-        QCOMPARE(f.size(), 24);
-        QCOMPARE(quint8(f[2]), 0x33);
-        QCOMPARE(quint8(f[3]), 0x12);
-        QCOMPARE(quint8(f[4]), 0x40);
-        QCOMPARE(quint8(f[5]), 0x80);
-        QCOMPARE(quint8(f[6]), 0x00);
-        Frame frame = frameFromBytes(f);
-        QVERIFY(!IsEmptySlot(frame)); // 0x80 in byte 5 is not the empty flag
-    }
-
-    void fullProgram_matchesFixture() {
-        TORBEXProg p(QDateTime(QDate(2026, 12, 5), QTime(14, 30)));
-        p.Inputs = 200;
-        p.DayOftheWeek = 6;
-        p.ActionCount = 2;
-        p.ActionKind = {6, 3, 1, 1, 1, 1};
-        p.ActionParam = {12, 8, 0, 0, 0, 0};
-        p.ActionValue = {77, 255, 255, 255, 255, 255};
-        QCOMPARE(encode(p), bytes({0x00, 200,  0x22, 0x00, 0x63, 0x11, 0x11, 12,   8,    0,    0,    0,
-                                   0,    0x6C, 5,    26,   14,   30,   77,   0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
-    }
-
-    void leapDay_encodesAndDecodesInOneStep() {
-        TORBEXProg p;
-        QVERIFY(p.SetDate(2024, 2, 29));
-        p.Time = QTime(7, 5);
-        p.DayOftheWeek = 1;
-        const QByteArray f = encode(p);
-        QCOMPARE(f.mid(13, 5), bytes({0x12, 29, 24, 7, 5}));
-
-        TORBEXProg target;
-        QVERIFY(target.SetDate(2023, 1, 31));
-        QVERIFY(!DecodeProgram(target, frameFromBytes(f)));
-        QCOMPARE(target.Date, QDate(2024, 2, 29));
-    }
-
-    void emptySlotFrame_fixture() {
-        TORBEXProg empty;
-        empty.DefaultInActiveProg(QDateTime(QDate(2026, 12, 5), QTime(14, 30)));
-        empty.Inputs = 17;
-        QCOMPARE(encode(empty, true), bytes({0x00, 17,   0x81, 0x00, 0x11, 0x11, 0x11, 0,    0,    0,    0,    0,
-                                             0,    0x1C, 5,    26,   14,   30,   0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
-    }
-
-    void isEmptySlot_data() {
-        QTest::addColumn<int>("byte2");
+    void encode_matchesTheFrameByHand_data() {
+        QTest::addColumn<TORBEXProg>("program");
         QTest::addColumn<bool>("empty");
-        QTest::newRow("0x80") << 0x80 << true;
-        QTest::newRow("0x81") << 0x81 << true;
-        QTest::newRow("0xFF") << 0xFF << true;
-        QTest::newRow("0x7F") << 0x7F << false;
-        QTest::newRow("0x00") << 0x00 << false;
+        QTest::addColumn<QString>("frame");
+        TORBEXProg flags = program(3, {4, 0, 8, 0, 0, 0}, {10, 0, 12, 0, 0, 0});
+        flags.TimerOn = flags.Priority = 1;
+        flags.ActionCount = 3;
+        flags.TimerMode = TimerWeekly;
+        flags.ActionValue[5] = 7;
+        TORBEXProg full = program(200, {6, 3, 1, 1, 1, 1}, {12, 8, 0, 0, 0, 0});
+        full.DayOftheWeek = 6;
+        full.ActionCount = 2;
+        full.ActionValue[0] = 77;
+        TORBEXProg leap = program(1, {1, 1, 1, 1, 1, 1});
+        leap.Date = QDate(2024, 2, 29);
+        leap.Time = QTime(7, 5, 59);
+        TORBEXProg spill = program(1, {16, 17, 1, 1, 1, 1});
+        spill.ActionCount = 0x20; // into the active bit
+        spill.Active = 0;
+        QTest::newRow("flags; 0x80 in byte 5 is no empty flag")
+            << flags << false << u"00 03 33 12 40 80 00 0a 00 0c 00 00 00 1c 05 1a 0e 1e ff ff ff ff ff 07"_s;
+        QTest::newRow("weekday and values")
+            << full << false << u"00 c8 22 00 63 11 11 0c 08 00 00 00 00 6c 05 1a 0e 1e 4d ff ff ff ff ff"_s;
+        QTest::newRow("empty slot") << EmptySlotProgram(Made) << true
+                                    << u"00 01 81 00 11 11 11 00 00 00 00 00 00 1c 05 1a 0e 1e ff ff ff ff ff ff"_s;
+        QTest::newRow("29 February, no seconds")
+            << leap << false << u"00 01 21 00 11 11 11 00 00 00 00 00 00 12 1d 18 07 05 ff ff ff ff ff ff"_s;
+        QTest::newRow("nibbles spill modulo 256")
+            << spill << false << u"00 01 20 00 11 11 11 00 00 00 00 00 00 1c 05 1a 0e 1e ff ff ff ff ff ff"_s;
     }
-    void isEmptySlot() {
-        QFETCH(int, byte2);
+    void encode_matchesTheFrameByHand() {
+        QFETCH(TORBEXProg, program);
         QFETCH(bool, empty);
-        Frame f(FrameSize);
-        f[2].Value = quint8(byte2);
-        QCOMPARE(IsEmptySlot(f), empty);
+        QFETCH(QString, frame);
+        QCOMPARE(encode(program, empty), QByteArray::fromHex(frame.toLatin1()));
+        QCOMPARE(IsEmptySlot(frameFromBytes(QByteArray::fromHex(frame.toLatin1()))), empty);
     }
 
-    void emptyFlag_neverReachesProgram() {
-        TORBEXProg p;
-        Frame f(FrameSize);
-        f[2].Value = 0x81;
-        f[13].Value = 0x11;
-        f[14].Value = 1;
-        DecodeProgram(p, f);
-        QCOMPARE(p.ActionCount, 1);
-        QCOMPARE(p.Active, 0);
-        QCOMPARE(p.TimerOn, 0);
-    }
-
-    void roundTrip_keepsCarriedFieldsAndLeavesTheRest() {
-        TORBEXProg src(QDateTime(QDate(2031, 7, 14), QTime(23, 59, 58)));
+    void decode_givesBackEveryCarriedFieldAndLeavesTheRest() {
+        TORBEXProg src(QDateTime(QDate(2032, 2, 29), QTime(23, 59, 58)));
         src.Inputs = 255;
-        src.Priority = 1;
-        src.TimerOn = 1;
+        src.Priority = src.TimerOn = 1;
         src.Active = 0;
         src.DayOftheWeek = 7;
-        src.TimerMode = 3;
+        src.TimerMode = TimerHourly;
         src.ActionCount = 6;
         src.ActionKind = {0, 12, 11, 10, 9, 8};
         src.ActionParam = {1, 2, 3, 250, 254, 255};
         src.ActionValue = {0, 1, 2, 3, 4, 5};
-        Frame f;
-        EncodeProgram(src, f, false);
-
         TORBEXProg dst;
+        QVERIFY(dst.SetDate(2023, 1, 31)); // 31 February never forms on the way
         dst.Title = QStringLiteral("kept");
         dst.Color = 0x123456;
-        dst.Comments = {QStringLiteral("a"), QStringLiteral("b")};
-        QVERIFY(!DecodeProgram(dst, f));
+        dst.Comments = {QStringLiteral("a")};
+        QVERIFY(!DecodeProgram(dst, frameFromBytes(encode(src))));
         TORBEXProg expected = src;
         expected.Title = dst.Title;
         expected.Color = dst.Color;
         expected.Comments = dst.Comments;
         QVERIFY(dst.sameContent(expected));
-        QCOMPARE(dst.Time, QTime(23, 59, 0));
-        QCOMPARE(dst.Title, QStringLiteral("kept"));
-    }
-
-    void nibbleOverflow_spillsModulo256() {
-        TORBEXProg p;
-        p.ActionKind = {16, 17, 1, 1, 1, 1};
-        p.ActionCount = 0x20; // spills into the active bit
-        p.Active = 0;
-        const QByteArray f = encode(p);
-        QCOMPARE(quint8(f[4]), quint8((16 * 16 + 17) & 0xFF));
-        QCOMPARE(quint8(f[2]), 0x20);
+        QCOMPARE(dst.Time, QTime(23, 59));
+        QVERIFY(!DecodeProgram(dst, frameFromBytes(encode(EmptySlotProgram(Made), true))));
+        QVERIFY(dst.ActionCount == 1 && dst.Active == 0 && dst.TimerOn == 0); // the empty flag never reaches it
+        DecodeProgram(dst, frameFromBytes(bytes({0, 1, 0xA0}) + QByteArray(21, 0)));
+        QVERIFY(dst.ActionCount == 0 && dst.Active == 1 && dst.TimerOn == 0);
+        for (int b : {0x00, 0x7F, 0x80, 0x81, 0xFF})
+            QCOMPARE(IsEmptySlot(frameFromBytes(bytes({0, 1, b}) + QByteArray(21, 0))), b >= 0x80);
     }
 
     void impossibleDateOrTime_isClampedAndReported_data() {
-        QTest::addColumn<QByteArray>("tail"); // bytes 13..17
-        QTest::addColumn<QDate>("date");
-        QTest::addColumn<QTime>("time");
-        QTest::newRow("month 0") << bytes({0x10, 10, 26, 8, 0}) << QDate(2026, 1, 10) << QTime(8, 0);
-        QTest::newRow("month 13") << bytes({0x1D, 10, 26, 8, 0}) << QDate(2026, 12, 10) << QTime(8, 0);
-        QTest::newRow("31 April") << bytes({0x14, 31, 26, 8, 0}) << QDate(2026, 4, 30) << QTime(8, 0);
-        QTest::newRow("day 0") << bytes({0x14, 0, 26, 8, 0}) << QDate(2026, 4, 1) << QTime(8, 0);
-        QTest::newRow("29 Feb 2023") << bytes({0x12, 29, 23, 8, 0}) << QDate(2023, 2, 28) << QTime(8, 0);
-        QTest::newRow("hour 24") << bytes({0x11, 1, 26, 24, 0}) << QDate(2026, 1, 1) << QTime(23, 0);
-        QTest::newRow("minute 60") << bytes({0x11, 1, 26, 5, 60}) << QDate(2026, 1, 1) << QTime(5, 59);
-        QTest::newRow("all 0xFF") << bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF}) << QDate(2255, 12, 31) << QTime(23, 59);
+        QTest::addColumn<QString>("tail"); // bytes 13..17
+        QTest::addColumn<QDateTime>("when");
+        QTest::newRow("month 0") << u"10 0a 1a 08 00"_s << QDateTime({2026, 1, 10}, {8, 0});
+        QTest::newRow("month 13") << u"1d 0a 1a 08 00"_s << QDateTime({2026, 12, 10}, {8, 0});
+        QTest::newRow("31 April") << u"14 1f 1a 08 00"_s << QDateTime({2026, 4, 30}, {8, 0});
+        QTest::newRow("day 0") << u"14 00 1a 08 00"_s << QDateTime({2026, 4, 1}, {8, 0});
+        QTest::newRow("29 Feb 2023") << u"12 1d 17 08 00"_s << QDateTime({2023, 2, 28}, {8, 0});
+        QTest::newRow("hour 24") << u"11 01 1a 18 00"_s << QDateTime({2026, 1, 1}, {23, 0});
+        QTest::newRow("minute 60") << u"11 01 1a 05 3c"_s << QDateTime({2026, 1, 1}, {5, 59});
+        QTest::newRow("all 0xFF") << u"ff ff ff ff ff"_s << QDateTime({2255, 12, 31}, {23, 59});
     }
     void impossibleDateOrTime_isClampedAndReported() {
-        QFETCH(QByteArray, tail);
-        QFETCH(QDate, date);
-        QFETCH(QTime, time);
-        Frame f(FrameSize);
-        for (int i = 0; i < 5; ++i)
-            f[13 + i].Value = quint8(tail[i]);
+        QFETCH(QString, tail);
+        QFETCH(QDateTime, when);
         TORBEXProg p;
-        QVERIFY(DecodeProgram(p, f));
-        QCOMPARE(p.Date, date);
-        QCOMPARE(p.Time, time);
+        QVERIFY(DecodeProgram(p, frameFromBytes(QByteArray(13, 0) + QByteArray::fromHex(tail.toLatin1()))));
+        QCOMPARE(QDateTime(p.Date, p.Time), when);
+    }
+
+    // Transmit, export and verify build a slot's frame here: the last program of the slot,
+    // else the run's empty-slot record; a receive reads into that record, flag clear.
+    void slotFrame_isTheLastProgramOfTheSlotOrTheEmptyRecord() {
+        const Project project{{}, {program(7, {1, 1, 1, 1, 1, 1}, {1}), program(9, {}), program(7, {}, {2})}};
+        const TORBEXProg empty = EmptySlotProgram(Made);
+        QCOMPARE(frameBytes(BuildSlotFrame(project, 7, empty)), encode(project.Programs[2]));
+        QCOMPARE(frameBytes(BuildSlotFrame(project, 9, empty)), encode(project.Programs[1]));
+        QByteArray emptyEight = encode(empty, true).replace(1, 1, "\x08");
+        QCOMPARE(frameBytes(BuildSlotFrame(project, 8, empty)), emptyEight);
+        QCOMPARE(frameBytes(ReceiveBuffer(8, empty)), emptyEight.replace(2, 1, "\x01"));
+    }
+
+    void compareFrames_namesTheFieldsThatDiffer_data() {
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("fields");
+        QTest::newRow("byte 0 is not compared") << 0 << 0x55 << u""_s;
+        QTest::newRow("code") << 1 << 18 << u"code"_s;
+        QTest::newRow("active flag") << 2 << 0x01 << u"flags"_s;
+        QTest::newRow("priority") << 3 << 0x10 << u"flags"_s;
+        QTest::newRow("timer mode") << 3 << 0x01 << u"schedule"_s;
+        QTest::newRow("month") << 13 << 0x11 << u"schedule"_s;
+        QTest::newRow("minute") << 17 << 31 << u"schedule"_s;
+        QTest::newRow("kinds 3 and 4: 1 and 3") << 5 << 0x13 << u"action 4"_s;
+        QTest::newRow("parameter 6") << 12 << 9 << u"action 6"_s;
+        QTest::newRow("value 1") << 18 << 9 << u"action 1"_s;
+        QTest::newRow("empty slots, other dates") << -1 << 0 << u""_s;
+        QTest::newRow("an empty slot and a program") << -1 << 0x21 << u"flags, schedule"_s;
+    }
+    void compareFrames_namesTheFieldsThatDiffer() {
+        QFETCH(int, offset);
+        QFETCH(int, value);
+        QFETCH(QString, fields);
+        Frame expected = frameFromBytes(encode(program(17, {1, 1, 1, 1, 1, 1})));
+        Frame actual = expected;
+        if (offset < 0) { // empty slots match whatever date and time they carry
+            expected = frameFromBytes(encode(EmptySlotProgram(Made), true));
+            actual = frameFromBytes(encode(EmptySlotProgram(QDateTime(QDate(2019, 3, 1), QTime(2, 2))), true));
+            offset = 2;
+            value = value ? value : actual[2].Value;
+        }
+        actual[offset].Value = quint8(value);
+        const SlotDifference d = CompareFrames(17, expected, actual);
+        QStringList found;
+        for (const auto &[set, name] : {std::pair{d.code, "code"}, {d.flags, "flags"}, {d.schedule, "schedule"}})
+            if (set)
+                found << QLatin1String(name);
+        for (int k : d.actions)
+            found << QStringLiteral("action %1").arg(k);
+        QCOMPARE(found.join(u", "), fields);
+        QCOMPARE(differs(d), !fields.isEmpty());
     }
 };
 

@@ -1,7 +1,8 @@
-#include "ScheduleFixtures.h"
+// The player's schedule file quillon.msg: exported and imported against records by hand.
 #include "TestSupport.h"
+#include "player/ScheduleFile.h"
 
-#include <QFile>
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -10,361 +11,208 @@ namespace {
 const QDateTime ExportMoment(QDate(2026, 12, 5), QTime(14, 30, 7));
 const QLocale French(QLocale::French, QLocale::France);
 
-// The empty frame of `slot` as the player expects it on 5 December 2026 at 14:30.
-QByteArray emptyFrameFixture(int slot) {
-    return bytes({0x00, slot, 0x81, 0x00, 0x11, 0x11, 0x11, 0,    0,    0,    0,    0,
-                  0,    0x1C, 5,    26,   14,   30,   0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
+// Weekly on Sunday at 06:45 (9 March 2025), priority, four actions; its frame by hand.
+TORBEXProg sample(int code) {
+    TORBEXProg p(QDateTime(QDate(2025, 3, 9), QTime(6, 45)));
+    p.Inputs = quint8(code);
+    p.Priority = p.TimerOn = 1;
+    p.TimerMode = TimerWeekly;
+    p.DayOftheWeek = 7;
+    p.ActionCount = 4;
+    p.ActionKind = {0, 6, 8, 3, 1, 1};
+    p.ActionParam = {17, 4, 99, 3, 0, 0};
+    p.ActionValue[1] = 128;
+    return p;
 }
-
-void putRecord(QByteArray &file, int slot, const QByteArray &record) {
-    file.replace(FrameSize * (slot - 1), FrameSize, record);
+QByteArray sampleFrame(int code) {
+    return QByteArray::fromHex("00 00 34 12 06 83 11 11 04 63 03 00 00 73 09 19 06 2d ff 80 ff ff ff ff")
+        .replace(1, 1, QByteArray(1, char(code)));
 }
-
-QByteArray exportedImage(const Project &project) {
-    QTemporaryDir dir;
-    QString error;
-    if (!ExportRun(project, dir.path(), ManualClock(ExportMoment), &error, nullptr, {}, French))
-        return {};
-    return readAll(ScheduleFilePath(dir.path()));
+// Slot k empty, as export writes it on 5 December 2026 at 14:30 (byte 2 0x21: a new program).
+QByteArray emptyFrame(int k, char flags = char(0x81)) {
+    return bytes(
+        {0, k, flags, 0, 0x11, 0x11, 0x11, 0, 0, 0, 0, 0, 0, 0x1C, 5, 26, 14, 30, 255, 255, 255, 255, 255, 255});
+}
+QByteArray records(const QMap<int, QByteArray> &frames = {}) {
+    QByteArray out;
+    for (int k = 1; k <= 255; ++k)
+        out += frames.value(k, emptyFrame(k));
+    return out;
 }
 
 } // namespace
 
 class TestScheduleFile : public QObject {
     Q_OBJECT
-
     QTemporaryDir m_dir;
 
     QString path(const QString &name) const { return m_dir.filePath(name); }
+    ScheduleImport imported(const QByteArray &file, QString *error = nullptr) {
+        ScheduleImport out;
+        writeAll(path(QStringLiteral("in.msg")), file);
+        ImportRun(path(QStringLiteral("in.msg")), ManualClock(ExportMoment), out, error);
+        return out;
+    }
 
 private slots:
-    void initTestCase() {
-        // The long time format carries the zone name.
-        qputenv("TZ", "UTC");
-        QVERIFY(m_dir.isValid());
-    }
+    void initTestCase() { qputenv("TZ", "UTC"); } // the long time format carries the zone name
 
-    void emptyProject_exportsEmptyFrames() {
-        const ManualClock clock(ExportMoment);
-        QStringList log;
-        QString error;
-        QVERIFY2(ExportRun(Project(), m_dir.path(), clock, &error, &log, {}, French), qPrintable(error));
-
-        const QByteArray file = readAll(path(QStringLiteral("quillon.msg")));
-        QCOMPARE(file.size(), 6120 + 22);
-        for (int k = 1; k <= 255; ++k)
-            QCOMPARE(file.mid(24 * (k - 1), 24), emptyFrameFixture(k));
-        QCOMPARE(file.mid(6120), QByteArray("05/12/202614:30:07 UTC"));
-
-        QCOMPARE(log.size(), 255);
-        QCOMPARE(log.first(), QStringLiteral(" 0 1 129 0 17 17 17 0 0 0 0 0 0 28 5 26 14 30 255 255 255 255 255 255"));
-        QCOMPARE(log.last(), QStringLiteral(" 0 255 129 0 17 17 17 0 0 0 0 0 0 28 5 26 14 30 255 255 255 255 255 255"));
-    }
-
-    void program_isAtItsSlotOffsetWhateverItsPosition_data() {
+    // Each program at the offset of its code, the later of two with one code; an older, longer
+    // file replaced; the stamp in the short date and long time; one log line per slot.
+    void export_writesEverySlotThenTheStamp_data() {
         QTest::addColumn<int>("code");
         QTest::addColumn<int>("position");
-        QTest::newRow("slot 1, first") << 1 << 0;
-        QTest::newRow("slot 128, middle") << 128 << 2;
-        QTest::newRow("slot 255, last") << 255 << 4;
-        QTest::newRow("slot 2, last") << 2 << 4;
+        QTest::newRow("empty project") << 0 << 0;
+        QTest::newRow("slot 1, first") << 1 << 1;
+        QTest::newRow("slot 128, middle") << 128 << 3;
+        QTest::newRow("slot 255, last") << 255 << 5;
+        QTest::newRow("slot 2, last") << 2 << 5;
     }
-
-    void program_isAtItsSlotOffsetWhateverItsPosition() {
+    void export_writesEverySlotThenTheStamp() {
         QFETCH(int, code);
         QFETCH(int, position);
-        const QList<int> others = {40, 30, 20, 10};
         Project project;
-        for (int other : others) {
-            TORBEXProg p(ExportMoment);
-            p.Inputs = quint8(other);
-            project.Programs.append(p);
+        QMap<int, QByteArray> expected;
+        for (int other : {40, 30, 20, 10}) {
+            project.Programs.append(TORBEXProg(ExportMoment));
+            project.Programs.last().Inputs = quint8(other);
+            expected[other] = emptyFrame(other, 0x21);
         }
-        project.Programs.insert(position, sampleProgram(code));
-
-        const QByteArray file = exportedImage(project);
-        QCOMPARE(file.size(), 6142);
-        QCOMPARE(file.mid(24 * (code - 1), 24), sampleFixture(code));
-        for (int other : others)
-            QCOMPARE(quint8(file[24 * (other - 1) + 2]), quint8(0x21)); // active, one action, not empty
-        int emptyRecords = 0;
-        for (int k = 1; k <= 255; ++k)
-            emptyRecords += quint8(file[24 * (k - 1) + 2]) >= 0x80 ? 1 : 0;
-        QCOMPARE(emptyRecords, 255 - 5);
-    }
-
-    void sameCodeTwice_exportsOnlyTheLaterProgram() {
-        Project project;
-        TORBEXProg earlier = sampleProgram(7);
-        earlier.ActionParam[0] = 1;
-        TORBEXProg later = sampleProgram(7);
-        project.Programs = {earlier, sampleProgram(9), later};
-
-        const QByteArray file = exportedImage(project);
-        QCOMPARE(file.mid(24 * 6, 24), sampleFixture(7));
-        QCOMPARE(file.mid(24 * 8, 24), sampleFixture(9));
-    }
-
-    void dateStamp_replacesCharactersOutsideTheCodePage() {
+        if (code) {
+            project.Programs.prepend(sample(code));
+            project.Programs.first().ActionParam[0] = 1;
+            project.Programs.insert(position, sample(code));
+            expected[code] = sampleFrame(code);
+        } else {
+            project.Programs.clear();
+            expected.clear();
+        }
+        QVERIFY(writeAll(ScheduleFilePath(m_dir.path()), QByteArray(9000, 'x')));
+        QStringList log;
+        QString error;
+        QVERIFY(ExportRun(project, m_dir.path() + u'/', ManualClock(ExportMoment), &error, &log, {}, French));
+        QCOMPARE(readAll(ScheduleFilePath(m_dir.path())), records(expected) + "05/12/202614:30:07 UTC");
+        QCOMPARE(log.size(), 255);
+        QCOMPARE(log.at(49), QStringLiteral(" 0 50 129 0 17 17 17 0 0 0 0 0 0 28 5 26 14 30 255 255 255 255 255 255"));
         QCOMPARE(ScheduleDateStamp(ExportMoment, QLocale(QLocale::Japanese, QLocale::Japan)),
-                 QByteArray("2026/12/0514?30?07? UTC"));
-        QCOMPARE(ScheduleDateStamp(ExportMoment, QLocale(QLocale::English, QLocale::UnitedStates)),
-                 QByteArray("12/5/262:30:07 PM UTC"));
+                 QByteArray("2026/12/0514?30?07? UTC")); // outside the code page
     }
 
-    void export_reportsEverySlotThenFinalization() {
+    void exportAndImport_reportEverySlotThenTheFinalization() {
         QStringList events;
         ScheduleProgress progress;
         progress.slotDone = [&](int slot, int count) { events << QStringLiteral("%1/%2").arg(slot).arg(count); };
         progress.finalizing = [&] { events << QStringLiteral("final"); };
-        QString error;
-        QVERIFY(ExportRun(Project(), m_dir.path(), ManualClock(ExportMoment), &error, nullptr, progress, French));
-        QCOMPARE(events.size(), 256);
-        QCOMPARE(events.first(), QStringLiteral("1/255"));
-        QCOMPARE(events.at(11), QStringLiteral("12/255"));
-        QCOMPARE(events.at(254), QStringLiteral("255/255"));
-        QCOMPARE(events.last(), QStringLiteral("final"));
+        QVERIFY(ExportRun(Project(), m_dir.path(), ManualClock(ExportMoment), nullptr, nullptr, progress, French));
+        ScheduleImport out;
+        QVERIFY(ImportScheduleRecords(records(), ExportMoment, out, nullptr, progress));
+        QStringList expected;
+        for (int k = 1; k <= 255; ++k)
+            expected << QStringLiteral("%1/255").arg(k);
+        QCOMPARE(events, expected + QStringList{"final"} + expected + QStringList{"final"});
     }
 
-    void export_replacesAnOlderLongerFile() {
-        QTemporaryDir dir;
-        QVERIFY(writeAll(ScheduleFilePath(dir.path()), QByteArray(9000, 'x')));
-        QString error;
-        QVERIFY(ExportRun(Project(), dir.path() + QLatin1Char('/'), ManualClock(ExportMoment), &error, nullptr, {},
-                          French));
-        const QByteArray file = readAll(ScheduleFilePath(dir.path()));
-        QCOMPARE(file.size(), 6142);
-        QCOMPARE(file.left(24), emptyFrameFixture(1));
-    }
-
-    void export_intoMissingOrNonFolder_failsNamingTheFile_data() {
+    void export_thatCannotWrite_failsNamingTheFile_data() {
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("reason");
         QTest::newRow("missing") << QStringLiteral("no-such-folder") << QStringLiteral("does not exist");
         QTest::newRow("a file") << QStringLiteral("plain-file") << QStringLiteral("is not a folder");
+        QTest::newRow("read-only") << QStringLiteral("read-only") << QString();
     }
-
-    void export_intoMissingOrNonFolder_failsNamingTheFile() {
+    void export_thatCannotWrite_failsNamingTheFile() {
         QFETCH(QString, folder);
         QFETCH(QString, reason);
         QVERIFY(writeAll(path(QStringLiteral("plain-file")), "x"));
-        const QString target = path(folder);
-        QString error;
-        QVERIFY(!ExportRun(Project(), target, ManualClock(ExportMoment), &error, nullptr, {}, French));
-        QVERIFY2(error.contains(target + QStringLiteral("/quillon.msg")), qPrintable(error));
-        QVERIFY2(error.contains(reason), qPrintable(error));
-    }
-
-    void export_intoReadOnlyFolder_failsNamingTheFile() {
-        QTemporaryDir dir;
-        QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-        if (QFile probe(dir.filePath(QStringLiteral("probe"))); probe.open(QIODevice::WriteOnly)) {
-            probe.remove();
-            QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QDir(m_dir.path()).mkdir(QStringLiteral("read-only"));
+        QFile::setPermissions(path(QStringLiteral("read-only")), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        if (QFile probe(path(folder + QStringLiteral("/probe"))); reason.isEmpty() && probe.open(QIODevice::WriteOnly))
             QSKIP("this user can write into read-only folders");
-        }
         QString error;
-        const bool written = ExportRun(Project(), dir.path(), ManualClock(ExportMoment), &error, nullptr, {}, French);
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QVERIFY(!written);
-        QVERIFY2(error.contains(ScheduleFilePath(dir.path())), qPrintable(error));
+        QVERIFY(!ExportRun(Project(), path(folder), ManualClock(ExportMoment), &error, nullptr, {}, French));
+        QVERIFY2(error.contains(path(folder) + QStringLiteral("/quillon.msg")) && error.contains(reason),
+                 qPrintable(error));
     }
 
     void importOfExport_restoresEveryCarriedFieldInSlotOrder() {
-        Project project;
-        TORBEXProg a = sampleProgram(200);
+        TORBEXProg a = sample(200), b(QDateTime(QDate(2099, 12, 31), QTime(23, 59, 59))), c = sample(255);
         a.Title = QStringLiteral("Morning");
         a.Color = ProgramColors[5];
         a.Comments = QStringList{QStringLiteral("one"), QStringLiteral("two")};
-        TORBEXProg b(QDateTime(QDate(2099, 12, 31), QTime(23, 59, 59)));
         b.Inputs = 3;
         b.Active = 0;
+        b.TimerMode = TimerHourly;
         b.ActionCount = 6;
         b.ActionKind = {12, 11, 10, 9, 5, 4};
         b.ActionParam = {255, 1, 2, 3, 4, 5};
         b.ActionValue = {0, 1, 2, 3, 4, 5};
-        b.TimerMode = 3;
-        TORBEXProg c = sampleProgram(255);
         c.Date = QDate(2000, 1, 1);
         c.Time = QTime(0, 0);
-        project.Programs = {a, b, c};
-        QVERIFY(writeAll(path(QStringLiteral("round.msg")), exportedImage(project)));
-
-        ScheduleImport imported;
-        QString error;
-        QVERIFY2(ImportRun(path(QStringLiteral("round.msg")), ManualClock(ExportMoment), imported, &error),
-                 qPrintable(error));
-        QVERIFY(imported.CorrectedSlots.isEmpty());
-        QCOMPARE(imported.Programs.size(), 3);
-        const QList<TORBEXProg> inSlotOrder = {b, a, c};
-        for (int i = 0; i < 3; ++i) {
-            TORBEXProg expected = inSlotOrder[i];
+        QVERIFY(ExportRun({{}, {a, b, c}}, m_dir.path(), ManualClock(ExportMoment), nullptr, nullptr, {}, French));
+        const ScheduleImport back = imported(readAll(ScheduleFilePath(m_dir.path())) + "and more bytes");
+        QVERIFY(back.CorrectedSlots.isEmpty());
+        QCOMPARE(back.Programs.size(), 3);
+        for (int i = 0; TORBEXProg expected : {b, a, c}) { // as the New program command makes it, then the frame
             expected.Title = QStringLiteral("...");
             expected.Color = 0x0080FF;
             expected.Comments = QStringList{QStringLiteral("...")};
-            QVERIFY2(imported.Programs[i].sameContent(expected), qPrintable(QString::number(expected.Inputs)));
+            QVERIFY2(back.Programs[i].sameContent(expected), qPrintable(QString::number(expected.Inputs)));
+            QCOMPARE(back.Programs[i++].Time.second(), 0);
         }
-        QCOMPARE(imported.Programs[0].Time, QTime(23, 59)); // the seconds do not travel
     }
 
     void handMadeFile_importsOnlyNonEmptySlots() {
-        QByteArray file = emptyRecords();
-        putRecord(file, 42, sampleFixture(42));
         // Byte 5 being 0x80 does not make a slot empty.
-        putRecord(file, 9,
-                  bytes({0, 9, 0x01, 0, 0x18, 0x80, 0, 1, 2, 3, 4, 5, 6, 0x12, 29, 24, 7, 5, 1, 2, 3, 4, 5, 6}));
-        QVERIFY(writeAll(path(QStringLiteral("hand.msg")), file));
-
-        ScheduleImport imported;
-        QString error;
-        QVERIFY(ImportRun(path(QStringLiteral("hand.msg")), ManualClock(ExportMoment), imported, &error));
-        QCOMPARE(imported.Programs.size(), 2);
-        const TORBEXProg &first = imported.Programs[0];
-        QCOMPARE(first.Inputs, quint8(9));
-        QCOMPARE(first.Active, quint8(0));
-        QCOMPARE(first.ActionCount, quint8(1));
-        QCOMPARE(first.ActionKind, (std::array<quint8, 6>{1, 8, 8, 0, 0, 0}));
-        QCOMPARE(first.Date, QDate(2024, 2, 29));
-        QCOMPARE(first.Time, QTime(7, 5));
-        QCOMPARE(first.Title, QStringLiteral("..."));
-        QCOMPARE(first.Color, quint32(0x0080FF));
-        QCOMPARE(first.Comments, QStringList{QStringLiteral("...")});
-        QVERIFY(imported.Programs[1].sameContent(sampleProgram(42)));
+        const QByteArray nine =
+            QByteArray::fromHex("00 09 01 00 18 80 00 01 02 03 04 05 06 12 1d 18 07 05 01 02 03 04 05 06");
+        const ScheduleImport in = imported(records({{9, nine}, {42, sampleFrame(42)}}));
+        QCOMPARE(in.Programs.size(), 2);
+        TORBEXProg nineExpected(ExportMoment);
+        nineExpected.Inputs = 9;
+        nineExpected.Active = 0;
+        nineExpected.ActionKind = {1, 8, 8, 0, 0, 0};
+        nineExpected.ActionParam = {1, 2, 3, 4, 5, 6};
+        nineExpected.ActionValue = {1, 2, 3, 4, 5, 6};
+        nineExpected.DayOftheWeek = 1;
+        nineExpected.Date = QDate(2024, 2, 29);
+        nineExpected.Time = QTime(7, 5);
+        QVERIFY(in.Programs[0].sameContent(nineExpected));
+        QVERIFY(in.Programs[1].sameContent(sample(42)));
     }
 
-    void shortFile_isRefusedWithNothingImported_data() {
-        QTest::addColumn<int>("size");
-        QTest::newRow("empty") << 0;
-        QTest::newRow("one record") << 24;
-        QTest::newRow("one byte short") << 6119;
-    }
-
-    void shortFile_isRefusedWithNothingImported() {
-        QFETCH(int, size);
-        QByteArray file = emptyRecords();
-        putRecord(file, 1, sampleFixture(1));
-        const QString name = path(QStringLiteral("short.msg"));
-        QVERIFY(writeAll(name, file.left(size)));
-
-        ScheduleImport imported;
-        imported.Programs.append(TORBEXProg());
-        QString error;
-        QVERIFY(!ImportRun(name, ManualClock(ExportMoment), imported, &error));
-        QVERIFY(imported.Programs.isEmpty());
-        QVERIFY2(error.contains(name) && error.contains(QStringLiteral("6120")), qPrintable(error));
-    }
-
-    void longerFile_importsNormally_data() {
-        QTest::addColumn<QByteArray>("tail");
-        QTest::newRow("nothing more") << QByteArray();
-        QTest::newRow("date stamp") << QByteArray("05/12/202614:30:07 UTC");
-        QTest::newRow("a whole second file") << emptyRecords().replace(2, 1, "\x01");
-    }
-
-    void longerFile_importsNormally() {
-        QFETCH(QByteArray, tail);
-        QByteArray file = emptyRecords();
-        putRecord(file, 100, sampleFixture(100));
-        const QString name = path(QStringLiteral("long.msg"));
-        QVERIFY(writeAll(name, file + tail));
-
-        ScheduleImport imported;
-        QString error;
-        QVERIFY2(ImportRun(name, ManualClock(ExportMoment), imported, &error), qPrintable(error));
-        QCOMPARE(imported.Programs.size(), 1);
-        QVERIFY(imported.Programs[0].sameContent(sampleProgram(100)));
-    }
-
-    void impossibleDates_areCorrectedAndReported() {
-        QByteArray file = emptyRecords();
-        QByteArray month13 = sampleFixture(5);
-        month13[13] = char(0x7D);
-        QByteArray hour24 = sampleFixture(9);
-        hour24[16] = char(24);
-        QByteArray february30 = sampleFixture(200);
-        february30[13] = char(0x72);
-        february30[14] = char(30);
-        putRecord(file, 5, month13);
-        putRecord(file, 9, hour24);
-        putRecord(file, 77, sampleFixture(77));
-        putRecord(file, 200, february30);
-        QVERIFY(writeAll(path(QStringLiteral("odd.msg")), file));
-
-        ScheduleImport imported;
-        QString error;
-        QVERIFY(ImportRun(path(QStringLiteral("odd.msg")), ManualClock(ExportMoment), imported, &error));
-        QCOMPARE(imported.Programs.size(), 4);
-        QCOMPARE(imported.CorrectedSlots, (QList<int>{5, 9, 200}));
-        QCOMPARE(imported.Programs[0].Date, QDate(2025, 12, 9));
-        QCOMPARE(imported.Programs[1].Time, QTime(23, 45));
-        QCOMPARE(imported.Programs[3].Date, QDate(2025, 2, 28));
-        QCOMPARE(CorrectedSlotsWarning(imported.CorrectedSlots),
-                 QStringLiteral("The date or time of program(s) 005, 009, 200 did not exist and was corrected."));
-        QVERIFY(CorrectedSlotsWarning({}).isEmpty());
-    }
-
-    void anyBytes_importWithoutFailing_data() {
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<int>("programs");
-        QTest::newRow("all zero") << QByteArray(6120, '\0') << 255;
-        QTest::newRow("all 0xFF") << QByteArray(6120, '\xFF') << 0;
-        QByteArray noise(6120 + 7, '\0');
-        quint32 seed = 12345;
-        int nonEmpty = 0;
-        for (int i = 0; i < noise.size(); ++i) {
-            seed = seed * 1103515245u + 12345u;
-            noise[i] = char(seed >> 16);
-            if (i < 6120 && i % 24 == 2 && quint8(noise[i]) < 0x80)
-                ++nonEmpty;
-        }
-        QTest::newRow("noise") << noise << nonEmpty;
-    }
-
-    void anyBytes_importWithoutFailing() {
-        QFETCH(QByteArray, content);
-        QFETCH(int, programs);
-        ScheduleImport imported;
-        QString error;
-        QVERIFY(ImportScheduleRecords(content, ExportMoment, imported, &error));
-        QCOMPARE(imported.Programs.size(), programs);
-        for (const TORBEXProg &p : imported.Programs) {
-            QVERIFY(p.Date.isValid());
-            QVERIFY(p.Time.isValid());
-        }
-    }
-
-    void import_reportsEverySlotThenFinalization() {
-        int lastSlot = 0;
-        int calls = 0;
-        bool finalized = false;
-        ScheduleProgress progress;
-        progress.slotDone = [&](int slot, int count) {
-            QCOMPARE(count, 255);
-            QCOMPARE(slot, lastSlot + 1);
-            lastSlot = slot;
-            ++calls;
-        };
-        progress.finalizing = [&] { finalized = true; };
-        ScheduleImport imported;
-        QVERIFY(ImportScheduleRecords(emptyRecords(), ExportMoment, imported, nullptr, progress));
-        QCOMPARE(calls, 255);
-        QVERIFY(finalized);
-    }
-
-    void unreadableFile_failsNamingTheFile_data() {
+    void fileThatCannotBeImported_importsNothingAndNamesIt_data() {
         QTest::addColumn<QString>("name");
-        QTest::newRow("missing") << QStringLiteral("absent.msg");
-        QTest::newRow("a folder") << QString();
+        QTest::addColumn<int>("size"); // -1: no file
+        QTest::newRow("missing") << QStringLiteral("absent.msg") << -1;
+        QTest::newRow("a folder") << QString() << -1;
+        QTest::newRow("empty") << QStringLiteral("short.msg") << 0;
+        QTest::newRow("one byte short") << QStringLiteral("short.msg") << 6119;
+    }
+    void fileThatCannotBeImported_importsNothingAndNamesIt() {
+        QFETCH(QString, name);
+        QFETCH(int, size);
+        const QString target = name.isEmpty() ? m_dir.path() : path(name);
+        if (size >= 0)
+            QVERIFY(writeAll(target, records({{1, sampleFrame(1)}}).left(size)));
+        ScheduleImport out;
+        out.Programs.append(TORBEXProg());
+        QString error;
+        QVERIFY(!ImportRun(target, ManualClock(ExportMoment), out, &error));
+        QVERIFY(out.Programs.isEmpty());
+        QVERIFY2(error.contains(u'\'' + target + u'\'') && (size < 0 || error.contains(u"6120")), qPrintable(error));
     }
 
-    void unreadableFile_failsNamingTheFile() {
-        QFETCH(QString, name);
-        const QString target = name.isEmpty() ? m_dir.path() : path(name);
-        ScheduleImport imported;
-        QString error;
-        QVERIFY(!ImportRun(target, ManualClock(ExportMoment), imported, &error));
-        QVERIFY(imported.Programs.isEmpty());
-        QVERIFY2(error.contains(QLatin1Char('\'') + target + QLatin1Char('\'')), qPrintable(error));
+    void impossibleDates_areCorrectedAndNamedInOneWarning() {
+        QByteArray month13 = sampleFrame(5), hour24 = sampleFrame(9);
+        month13[13] = char(0x7D);
+        hour24[16] = char(24);
+        const ScheduleImport in = imported(records({{5, month13}, {9, hour24}, {77, sampleFrame(77)}}));
+        QCOMPARE(in.CorrectedSlots, (QList<int>{5, 9}));
+        QCOMPARE(in.Programs[0].Date, QDate(2025, 12, 9));
+        QCOMPARE(in.Programs[1].Time, QTime(23, 45));
+        QVERIFY(in.Programs[2].sameContent(sample(77)));
+        QCOMPARE(CorrectedSlotsWarning(in.CorrectedSlots),
+                 QStringLiteral("The date or time of program(s) 005, 009 did not exist and was corrected."));
+        QVERIFY(CorrectedSlotsWarning({}).isEmpty());
     }
 };
 

@@ -512,15 +512,15 @@ private slots:
         f.w.SpeedButton1Click();
         f.w.Copier1Click();
         QList<TORBEXProg> many;
-        for (int i = 2; i <= MaxPrograms; ++i) {
+        for (int i = 2; i <= SlotCount; ++i) {
             TORBEXProg p(f.clock.now());
             p.Inputs = quint8(i);
             many << p;
         }
         f.w.loadPrograms(many);
-        QCOMPARE(f.w.Tiles.size(), MaxPrograms);
+        QCOMPARE(f.w.Tiles.size(), SlotCount);
         f.w.Coller1Click();
-        QCOMPARE(f.w.Tiles.size(), MaxPrograms);
+        QCOMPARE(f.w.Tiles.size(), SlotCount);
         QVERIFY(f.prompter.shown.isEmpty());
         QCOMPARE(f.w.ProgramClipboard.size(), 1);
     }

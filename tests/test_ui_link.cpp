@@ -4,8 +4,8 @@
 #include "LinkBackends.h"
 #include "model/Clock.h"
 #include "model/Prompter.h"
-#include "player/PcRemoteCore.h"
 #include "player/PlayerLink.h"
+#include "player/RemoteTrigger.h"
 #include "project/ProjectFile.h"
 #include "text/text.h"
 #include "ui/LittleOneProg.h"
@@ -109,7 +109,7 @@ struct Fixture {
         // Under a slow checker (valgrind) the waits are stretched by QUILLON_TEST_TIME_SCALE.
         const int scale = qMax(1, qEnvironmentVariableIntValue("QUILLON_TEST_TIME_SCALE"));
         w->portHandle().setTiming({300ms * scale, 60ms * scale});
-        w->pcRemote().setLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        w->setDateLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
         w->show();
         w->FormActivate(); // the first activation: the save point of the empty project
         for (QAction *item : std::as_const(w->PortItems))
@@ -505,7 +505,6 @@ private slots:
         QVERIFY(captions.contains(QStringLiteral("Verify : Program(s) : 17 to 255 ")));
         QCOMPARE(tileFrames(*f.w), before);
         QVERIFY(!f.w->IsProjectModified());
-        QCOMPARE(f.w->ProgressWindow->TransmitProject.Programs.size(), 0); // no copy kept
     }
 
     void verify_playerWithAnotherSlot17_namesOnlySlot17AndTheFieldsThatDiffer() {
@@ -528,7 +527,7 @@ private slots:
         QVERIFY(f.start({QStringLiteral("--silent")}));
         f.w->loadPrograms({weeklyProgram(17)});
         f.w->VerifyPrograms1Click();
-        QCOMPARE(f.w->ProgressWindow->OperationResult, quint8(ComCode::NotReady));
+        QCOMPARE(f.w->ProgressWindow->operationResult(), quint8(ComCode::NotReady));
         QCOMPARE(f.prompter.texts(), QStringList{NotReady});
         QCOMPARE(f.w->Tiles.size(), 1);
         QCOMPARE(f.player.pcBytes(), QByteArray::fromHex("0b")); // asked, never answered
@@ -610,7 +609,7 @@ private slots:
         ManualClock clock;
         TForm1 w(prompter, clock);
         w.setPortNames({});
-        PcRemote &remote = w.pcRemote();
+        RemoteTrigger &remote = w.pcRemote();
         for (int i = 1; i <= 65537; ++i)
             remote.addReportLine(QString::number(i));
         QCOMPARE(w.PCRemoteWindow()->Memo1->blockCount(), 65535);

@@ -4,7 +4,7 @@
 #include "FakePlayerPort.h"
 #include "model/Clock.h"
 #include "model/Prompter.h"
-#include "player/Trame.h"
+#include "player/PlayerLink.h"
 #include "text/text.h"
 #include "ui/ProgessBar.h"
 
@@ -25,8 +25,8 @@ struct Fixture {
     ComLink link{port, LinkTiming{std::chrono::milliseconds(200), std::chrono::milliseconds(20)}};
 
     Fixture() {
-        runner.Language = English;
-        runner.PortName = QStringLiteral("ttyFAKE0");
+        runner.setLanguage(English);
+        runner.setPortName(QStringLiteral("ttyFAKE0"));
     }
 };
 
@@ -51,15 +51,15 @@ private slots:
         int calls = 0;
         bool shownWhileRunning = false;
         bool modalWhileRunning = false;
-        f.runner.setOperation(mode, [&] {
+        const auto work = [&] {
             ++calls;
             shownWhileRunning = f.runner.isVisible();
             modalWhileRunning = QApplication::activeModalWidget() == &f.runner;
             return ComResult(ComCode::NotReady);
-        });
+        };
         QElapsedTimer elapsed;
         elapsed.start();
-        QCOMPARE(f.runner.run(mode), mode <= TOKBottomDlg1::ImportMode ? ComCode::NotReady : ComCode::Ok);
+        QCOMPARE(f.runner.run(mode, work), mode <= TOKBottomDlg1::ImportMode ? ComCode::NotReady : ComCode::Ok);
         QVERIFY(elapsed.elapsed() >= TOKBottomDlg1::CloseDelayMs - 5);
         QCOMPARE(calls, 1);
         QVERIFY(shownWhileRunning);
@@ -87,11 +87,10 @@ private slots:
         list.show();
         f.runner.setListWidget(&list);
         bool visibleDuringRun = true;
-        f.runner.setOperation(mode, [&] {
+        f.runner.run(mode, [&] {
             visibleDuringRun = list.isVisible();
             return ComResult(ComCode::Ok);
         });
-        f.runner.run(mode);
         QCOMPARE(visibleDuringRun, !hidden);
         QVERIFY(list.isVisible());
     }
@@ -99,8 +98,7 @@ private slots:
     void unknownMode_runsNothingAndCloses() {
         Fixture f;
         int calls = 0;
-        f.runner.setOperation(TOKBottomDlg1::ClearProjectMode, [&] { return ComResult(++calls); });
-        QCOMPARE(f.runner.run(9), ComCode::Ok);
+        QCOMPARE(f.runner.run(9, [&] { return ComResult(++calls); }), ComCode::Ok);
         QCOMPARE(calls, 0);
     }
 
@@ -121,8 +119,7 @@ private slots:
         f.runner.setLink(&f.link);
         f.port.refuseOpen = true;
         int calls = 0;
-        f.runner.setOperation(TOKBottomDlg1::TransmitMode, [&] { return ComResult(++calls); });
-        QCOMPARE(f.runner.run(TOKBottomDlg1::TransmitMode), ComCode::OpenError);
+        QCOMPARE(f.runner.run(TOKBottomDlg1::TransmitMode, [&] { return ComResult(++calls); }), ComCode::OpenError);
         QCOMPARE(calls, 0);
         QCOMPARE(f.prompter.texts(), QStringList{openError()});
         QVERIFY(f.port.written.isEmpty());
@@ -133,9 +130,12 @@ private slots:
         f.runner.setLink(&f.link);
         TORBEXProg program(f.clock.now());
         program.Inputs = 3;
-        f.runner.TransmitProject.Programs = {program};
-        f.runner.TransmitProject.Group.ProjectName = QStringLiteral("Hall");
-        QCOMPARE(f.runner.run(TOKBottomDlg1::TransmitMode), ComCode::Ok);
+        Project project;
+        project.Programs = {program};
+        project.Group.ProjectName = QStringLiteral("Hall");
+        QCOMPARE(f.runner.run(TOKBottomDlg1::TransmitMode,
+                              [&] { return TransmitRun(f.link, project, f.runner.transferContext()); }),
+                 ComCode::Ok);
         QCOMPARE(f.port.opens, 1);
         QVERIFY(!f.port.isOpen());
         QVERIFY(f.prompter.shown.isEmpty());
@@ -161,10 +161,16 @@ private slots:
             EncodeProgram(p, frame, false);
             f.port.player.setSlot(p.Inputs, frameBytes(frame));
         }
-        QCOMPARE(f.runner.run(TOKBottomDlg1::ReceiveMode), ComCode::Ok);
-        QCOMPARE(f.runner.Received.programs.size(), 2);
-        QCOMPARE(f.runner.Received.programs[0].Inputs, quint8(4));
-        QCOMPARE(f.runner.Received.programs[1].Inputs, quint8(200));
+        ReceivedPrograms received;
+        QCOMPARE(f.runner.run(TOKBottomDlg1::ReceiveMode,
+                              [&] {
+                                  received = ReceiveRun(f.link, f.runner.transferContext());
+                                  return received.result;
+                              }),
+                 ComCode::Ok);
+        QCOMPARE(received.programs.size(), 2);
+        QCOMPARE(received.programs[0].Inputs, quint8(4));
+        QCOMPARE(received.programs[1].Inputs, quint8(200));
         QVERIFY(!f.port.isOpen());
     }
 
@@ -172,11 +178,12 @@ private slots:
         Fixture f;
         f.runner.setLink(&f.link);
         bool openDuringRun = false;
-        f.runner.setOperation(TOKBottomDlg1::TransmitMode, [&] {
-            openDuringRun = f.port.isOpen();
-            return ComResult(ComCode::NotReady);
-        });
-        QCOMPARE(f.runner.run(TOKBottomDlg1::TransmitMode), ComCode::NotReady);
+        QCOMPARE(f.runner.run(TOKBottomDlg1::TransmitMode,
+                              [&] {
+                                  openDuringRun = f.port.isOpen();
+                                  return ComResult(ComCode::NotReady);
+                              }),
+                 ComCode::NotReady);
         QVERIFY(openDuringRun);
         QVERIFY(!f.port.isOpen());
         QCOMPARE(f.port.opens, 1);
@@ -185,7 +192,7 @@ private slots:
     void progress_staysFullAtItsMaximumAndWritesTheCaption() {
         Fixture f;
         QStringList captions;
-        f.runner.setOperation(TOKBottomDlg1::DeleteColorGroupMode, [&] {
+        f.runner.run(TOKBottomDlg1::DeleteColorGroupMode, [&] {
             f.runner.prepareProgress(2);
             for (int s = 1; s <= 3; ++s) {
                 f.runner.stepProgress(QStringLiteral("step %1").arg(s));
@@ -193,7 +200,6 @@ private slots:
             }
             return ComResult(ComCode::Ok);
         });
-        f.runner.run(TOKBottomDlg1::DeleteColorGroupMode);
         QCOMPARE(captions, (QStringList{"step 1=1", "step 2=2", "step 3=2"}));
         QVERIFY(f.runner.ProgressBar1->isVisibleTo(&f.runner));
         QVERIFY(!f.runner.Label1->isVisibleTo(&f.runner));
@@ -202,13 +208,12 @@ private slots:
     void escapeAndClose_doNotEndARunningOperation() {
         Fixture f;
         bool stillShown = false;
-        f.runner.setOperation(TOKBottomDlg1::ClearProjectMode, [&] {
+        f.runner.run(TOKBottomDlg1::ClearProjectMode, [&] {
             f.runner.close();
             QTest::keyClick(&f.runner, Qt::Key_Escape);
             stillShown = f.runner.isVisible();
             return ComResult(ComCode::Ok);
         });
-        f.runner.run(TOKBottomDlg1::ClearProjectMode);
         QVERIFY(stillShown);
         QCOMPARE(f.runner.result(), int(QDialog::Accepted));
     }

@@ -490,10 +490,10 @@ private slots:
     void finishAtTheLimit_showsTheMessageOnceAndChangesNothing() {
         Fixture f;
         QList<TORBEXProg> full;
-        for (int i = 0; i < MaxPrograms; ++i)
+        for (int i = 0; i < SlotCount; ++i)
             full << TORBEXProg(f.clock.now());
         f.w.loadPrograms(full);
-        QCOMPARE(f.w.Tiles.size(), MaxPrograms);
+        QCOMPARE(f.w.Tiles.size(), SlotCount);
         f.w.ActiveSelected(f.w.Tiles[10]);
         const Project before = f.w.currentProject();
         f.wizard([](TOKBottomDlg5 &d) {
@@ -505,10 +505,10 @@ private slots:
         QCOMPARE(f.result, int(QDialog::Accepted));
         QCOMPARE(f.prompter.texts(), QStringList{QStringLiteral("You cannot create more than 255 programs!")});
         QCOMPARE(f.prompter.shown.first().kind, Prompter::Kind::Warning);
-        QCOMPARE(f.w.Tiles.size(), MaxPrograms);
+        QCOMPARE(f.w.Tiles.size(), SlotCount);
         QCOMPARE(f.w.CurrentTile, f.w.Tiles[10]);
         const Project after = f.w.currentProject();
-        for (int i = 0; i < MaxPrograms; ++i)
+        for (int i = 0; i < SlotCount; ++i)
             QVERIFY(after.Programs[i].sameContent(before.Programs[i]));
     }
 };

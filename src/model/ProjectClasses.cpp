@@ -73,7 +73,7 @@ void TORBEXProg::DefaultInActiveProg(const QDateTime &now) {
     Time = minuteOf(now.time());
     Date = now.date();
     DayOftheWeek = 1;
-    TimerMode = 0;
+    TimerMode = TimerOnDate;
     ActionCount = 1;
     ActionKind.fill(KindPlayDirectory);
     ActionParam.fill(0);
@@ -137,7 +137,7 @@ TORBEXProg *TWizardProg::GenerateWizardPrograms(const std::function<TORBEXProg *
         return nullptr;
     p->Active = 1;
     p->TimerOn = 1;
-    p->TimerMode = 3;
+    p->TimerMode = TimerHourly;
     p->SetMinute(AtMinute);
     return p;
 }

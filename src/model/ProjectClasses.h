@@ -36,8 +36,17 @@ enum ActionKindCode : quint8 {
     KindSendEmail = 12,
 };
 
+// Timer modes (TimerMode); the record and the files keep the number.
+enum TimerMode : quint8 {
+    TimerOnDate = 0, // on Date at Time
+    TimerDaily = 1,  // every day at Time
+    TimerWeekly = 2, // every DayOftheWeek at Time
+    TimerHourly = 3, // every hour at the minute of Time
+};
+
 inline constexpr int MaxActions = 6;
-inline constexpr int MaxPrograms = 255;
+// The player's slots, numbered 1..255 by Inputs; a project holds at most this many programs.
+inline constexpr int SlotCount = 255;
 
 // One program of the player's schedule. Plain data: copying is deep (the comment list is a
 // value). The action arrays are indexed 0..5 for actions 1..6.

@@ -13,13 +13,13 @@ bool TimerFallsOn(const TORBEXProg &p, const QDateTime &at) {
     const QTime time = at.time();
     const bool sameClock = p.GetHour() == time.hour() && p.GetMinute() == time.minute();
     switch (p.TimerMode) {
-    case 0:
+    case TimerOnDate:
         return sameClock && p.Date == date;
-    case 1:
+    case TimerDaily:
         return sameClock;
-    case 2:
+    case TimerWeekly:
         return sameClock && p.DayOftheWeek == date.dayOfWeek();
-    case 3:
+    case TimerHourly:
         return p.GetMinute() == time.minute();
     default:
         return false;
@@ -32,17 +32,17 @@ std::optional<QDateTime> NextRun(const TORBEXProg &p, const QDateTime &now) {
     const QDateTime after = minuteStart(now); // candidates are strictly later than this minute
     const QTime at(p.GetHour(), p.GetMinute());
     switch (p.TimerMode) {
-    case 0: {
+    case TimerOnDate: {
         const QDateTime when(p.Date, at, now.timeSpec());
         return when > after ? std::optional(when) : std::nullopt;
     }
-    case 1: {
+    case TimerDaily: {
         QDateTime when(after.date(), at, now.timeSpec());
         if (when <= after)
             when = QDateTime(after.date().addDays(1), at, now.timeSpec());
         return when;
     }
-    case 2: {
+    case TimerWeekly: {
         if (p.DayOftheWeek < 1 || p.DayOftheWeek > 7)
             return std::nullopt;
         for (int d = 0; d <= 7; ++d) {
@@ -53,7 +53,7 @@ std::optional<QDateTime> NextRun(const TORBEXProg &p, const QDateTime &now) {
         }
         return std::nullopt;
     }
-    case 3: {
+    case TimerHourly: {
         QDateTime when(after.date(), QTime(after.time().hour(), p.GetMinute()), now.timeSpec());
         if (when <= after)
             when = when.addSecs(3600);
@@ -62,4 +62,19 @@ std::optional<QDateTime> NextRun(const TORBEXProg &p, const QDateTime &now) {
     default:
         return std::nullopt;
     }
+}
+
+bool QualifiesForRemote(const TORBEXProg &program) {
+    return program.TimerOn == 1 && program.Active == 1 && program.ActionKind[0] == KindGoToProgram;
+}
+
+bool IsDueAt(const TORBEXProg &program, const QDateTime &now) {
+    return QualifiesForRemote(program) && TimerFallsOn(program, now);
+}
+
+std::optional<qsizetype> FirstDueProgram(const QList<TORBEXProg> &programs, const QDateTime &now) {
+    for (qsizetype i = 0; i < programs.size(); ++i)
+        if (IsDueAt(programs[i], now))
+            return i;
+    return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #include "model/ProjectClasses.h"
 
 #include <QDateTime>
+#include <QList>
 
 #include <optional>
 
@@ -18,3 +19,13 @@ bool TimerFallsOn(const TORBEXProg &program, const QDateTime &at);
 // timer is on; nullopt when the timer is off or will never fall again (a date in the past,
 // a mode or weekday out of range).
 std::optional<QDateTime> NextRun(const TORBEXProg &program, const QDateTime &now);
+
+// A program that PC remote mode may trigger: timer on, active, first action "go to program".
+bool QualifiesForRemote(const TORBEXProg &program);
+
+// True when a qualifying program's timer falls on the minute of `now`.
+bool IsDueAt(const TORBEXProg &program, const QDateTime &now);
+
+// The position in `programs` of the first program due at `now`: the one PC remote mode
+// triggers in that minute, even when later ones are due too.
+std::optional<qsizetype> FirstDueProgram(const QList<TORBEXProg> &programs, const QDateTime &now);

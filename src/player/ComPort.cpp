@@ -172,6 +172,16 @@ ComLink::ComLink(SerialPortIo &io, LinkTiming timing)
     : m_io(io)
     , m_timing(timing) {}
 
+PortRun ComLink::runOnPort(const QString &name, const std::function<ComResult()> &work) {
+    if (const ComResult opened = OpenComPort(name); opened != ComCode::Ok)
+        return {opened, PortRun::Opening};
+    const ComResult worked = work();
+    const ComResult closed = CloseComPort();
+    if (worked != ComCode::Ok)
+        return {worked, PortRun::Work};
+    return {closed, closed == ComCode::Ok ? PortRun::Work : PortRun::Closing};
+}
+
 ComResult ComLink::OpenComPort(const QString &name) {
     const ComResult opened = m_io.open(name);
     if (opened != ComCode::Ok)

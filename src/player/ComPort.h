@@ -87,6 +87,13 @@ private:
     QString m_errorText;
 };
 
+// How a run on the port ended: its code, and the step that gave it.
+struct PortRun {
+    enum Step { Opening, Work, Closing };
+    ComResult code = ComCode::Ok;
+    Step step = Work;
+};
+
 struct LinkTiming {
     // Longest wait for one acknowledgement.
     std::chrono::milliseconds watchdog{10000};
@@ -94,8 +101,8 @@ struct LinkTiming {
     std::chrono::milliseconds byteTimeout{60};
 };
 
-// The player's serial operations on one port (the program's PortHandle). At most one port is
-// open at a time; the port is opened for one operation and closed at its end.
+// The player's serial operations on one port. At most one port is open at a time; the port is
+// opened for one operation and closed at its end (runOnPort).
 class ComLink {
 public:
     explicit ComLink(SerialPortIo &io, LinkTiming timing = {});
@@ -109,6 +116,11 @@ public:
     // The device vanished or failed since the port was opened.
     bool lost() const { return m_io.lost(); }
     QString portName() const { return m_portName; }
+
+    // Opens `name`, runs `work` on the open port and closes it; the first non-zero code of the
+    // three wins. When the opening fails, `work` does not run and nothing is closed, since the
+    // port may be held by someone else.
+    PortRun runOnPort(const QString &name, const std::function<ComResult()> &work);
 
     ComResult OpenComPort(const QString &name);
     ComResult CloseComPort();

@@ -1,37 +1,11 @@
 #include "PlayerLink.h"
 
-#include "model/Prompter.h"
 #include "model/Windows1252.h"
-#include "text/text.h"
-
-namespace {
-
-constexpr quint8 CommandSendProgram = 0x0A;
-constexpr quint8 CommandReceiveProgram = 0x0B;
-constexpr quint8 CommandEndTransfer = 0x0C;
-constexpr quint8 CommandWriteMemory = 0x08;
-constexpr quint8 CommandReadMemory = 0x09;
-
-void showResult(const TransferContext &context, ComResult code) {
-    context.prompter.warn(LanguageText(TextTable::ComResultTexts, code, context.language));
-}
-
-void reportSlot(const TransferContext &context, int slot) {
-    if (context.slotDone)
-        context.slotDone(slot);
-}
-
-void reportFinalizing(const TransferContext &context) {
-    if (context.finalizing)
-        context.finalizing();
-}
-
-} // namespace
 
 ComResult SendProgram(ComLink &link, const Frame &frame) {
     if (const ComResult purged = link.purgeForCommand(); purged != ComCode::Ok)
         return purged;
-    if (const ComResult command = link.SendByteWithAck(CommandSendProgram); command != ComCode::Ok)
+    if (const ComResult command = link.SendByteWithAck(PlayerCommand::SendProgram); command != ComCode::Ok)
         return command;
     return link.SendFrame(frame);
 }
@@ -39,7 +13,7 @@ ComResult SendProgram(ComLink &link, const Frame &frame) {
 ComResult ReceiveProgram(ComLink &link, quint8 slot, Frame &frame) {
     if (const ComResult purged = link.purgeForCommand(); purged != ComCode::Ok)
         return purged;
-    if (const ComResult command = link.SendByteWithAck(CommandReceiveProgram); command != ComCode::Ok)
+    if (const ComResult command = link.SendByteWithAck(PlayerCommand::ReceiveProgram); command != ComCode::Ok)
         return command;
     if (const ComResult sent = link.SendByteWithAck(slot); sent != ComCode::Ok)
         return sent;
@@ -49,7 +23,7 @@ ComResult ReceiveProgram(ComLink &link, quint8 slot, Frame &frame) {
 }
 
 ComResult EndTransfer(ComLink &link) {
-    if (const ComResult command = link.SendByteWithAck(CommandEndTransfer); command != ComCode::Ok)
+    if (const ComResult command = link.SendByteWithAck(PlayerCommand::EndTransfer); command != ComCode::Ok)
         return command;
     return link.WaitForAck();
 }
@@ -57,7 +31,7 @@ ComResult EndTransfer(ComLink &link) {
 ComResult WriteEepromByte(ComLink &link, quint8 p1, quint8 p2, quint8 p3) {
     if (const ComResult purged = link.purgeForCommand(); purged != ComCode::Ok)
         return purged;
-    if (const ComResult command = link.SendByteWithAck(CommandWriteMemory); command != ComCode::Ok)
+    if (const ComResult command = link.SendByteWithAck(PlayerCommand::WriteMemory); command != ComCode::Ok)
         return command;
     return link.WriteThreeBytesWithAck(p1, p2, p3);
 }
@@ -66,7 +40,7 @@ ComResult ReadEepromByte(ComLink &link, quint8 p1, quint8 p2, quint8 &answer) {
     answer = 0;
     if (const ComResult purged = link.purgeForCommand(); purged != ComCode::Ok)
         return purged;
-    if (const ComResult command = link.SendByteWithAck(CommandReadMemory); command != ComCode::Ok)
+    if (const ComResult command = link.SendByteWithAck(PlayerCommand::ReadMemory); command != ComCode::Ok)
         return command;
     for (quint8 b : {p1, p2})
         if (const ComResult written = link.WriteRawByte(b); written != ComCode::Ok)
@@ -84,24 +58,16 @@ ComResult SendCommandPair(ComLink &link, quint8 command, quint8 value) {
 }
 
 ComResult TransmitRun(ComLink &link, const Project &project, const TransferContext &context) {
-    TORBEXProg emptySlot(context.clock.now());
-    emptySlot.DefaultInActiveProg(context.clock.now());
+    const TORBEXProg emptySlot = EmptySlotProgram(context.clock.now());
     for (int n = 1; n <= SlotCount; ++n) {
-        Frame frame;
-        if (const int position = project.FindTileForSlot(n); position > 0) {
-            EncodeProgram(project.Programs[position - 1], frame, false);
-        } else {
-            emptySlot.Inputs = quint8(n);
-            EncodeProgram(emptySlot, frame, true);
-        }
-        const ComResult code = SendProgram(link, frame);
+        const ComResult code = SendProgram(link, BuildSlotFrame(project, n, emptySlot));
         if (code != ComCode::Ok)
-            showResult(context, code);
-        reportSlot(context, n);
+            context.reportFailure({LinkFailure::Slot, code, n});
+        context.reportSlot(n);
         if (code != ComCode::Ok)
             return code;
     }
-    reportFinalizing(context);
+    context.reportFinalizing();
     const ComResult named = WriteProjectName(link, project.Group.ProjectName, context);
     if (named == ComCode::Ok)
         EndTransfer(link);
@@ -110,28 +76,25 @@ ComResult TransmitRun(ComLink &link, const Project &project, const TransferConte
 
 ReceivedPrograms ReceiveRun(ComLink &link, const TransferContext &context) {
     ReceivedPrograms received;
-    TORBEXProg emptySlot(context.clock.now());
-    emptySlot.DefaultInActiveProg(context.clock.now());
+    const TORBEXProg emptySlot = EmptySlotProgram(context.clock.now());
     for (int n = 1; n <= SlotCount; ++n) {
-        emptySlot.Inputs = quint8(n);
-        Frame frame;
-        EncodeProgram(emptySlot, frame, false);
+        Frame frame = ReceiveBuffer(n, emptySlot);
         const ComResult code = ReceiveProgram(link, quint8(n), frame);
         if (code != ComCode::Ok)
-            showResult(context, code);
+            context.reportFailure({LinkFailure::Slot, code, n});
         if (code == ComCode::Ok && !IsEmptySlot(frame)) {
             TORBEXProg program(context.clock.now());
             if (DecodeProgram(program, frame))
                 received.correctedSlots.append(n);
             received.programs.append(program);
         }
-        reportSlot(context, n);
+        context.reportSlot(n);
         if (code != ComCode::Ok) {
             received.result = code;
             return received;
         }
     }
-    reportFinalizing(context);
+    context.reportFinalizing();
     EndTransfer(link);
     return received;
 }
@@ -156,7 +119,7 @@ ComResult WriteProjectName(ComLink &link, const QString &projectName, const Tran
     const QByteArray bytes = ProjectNameBytes(projectName);
     for (int i = 0; i < NameLength; ++i) {
         if (WriteEepromByte(link, NameMemoryBank, quint8(NameFirstAddress + i), quint8(bytes[i])) != ComCode::Ok) {
-            showResult(context, ComCode::EepromWriteError);
+            context.reportFailure({LinkFailure::NameWrite, ComCode::EepromWriteError, i + 1});
             return ComCode::EepromWriteError;
         }
     }
@@ -164,23 +127,25 @@ ComResult WriteProjectName(ComLink &link, const QString &projectName, const Tran
 }
 
 ComResult ReadProjectName(ComLink &link, const QString &portName, QString &name, const TransferContext &context) {
-    if (const ComResult opened = link.OpenComPort(portName); opened != ComCode::Ok) {
-        showResult(context, opened);
-        return opened;
-    }
     QByteArray bytes;
-    for (int i = 0; i < NameLength; ++i) {
-        quint8 answer = 0;
-        if (ReadEepromByte(link, NameMemoryBank, quint8(NameFirstAddress + i), answer) != ComCode::Ok) {
-            showResult(context, ComCode::EepromReadError);
-            link.CloseComPort();
-            return ComCode::EepromReadError;
+    int failedByte = 0;
+    const PortRun run = link.runOnPort(portName, [&] {
+        for (int i = 0; i < NameLength; ++i) {
+            quint8 answer = 0;
+            if (ReadEepromByte(link, NameMemoryBank, quint8(NameFirstAddress + i), answer) != ComCode::Ok) {
+                failedByte = i + 1;
+                return ComCode::EepromReadError;
+            }
+            bytes.append(char(answer));
         }
-        bytes.append(char(answer));
-    }
-    if (link.CloseComPort() != ComCode::Ok) {
-        showResult(context, ComCode::CloseError);
-        return ComCode::CloseError;
+        return ComCode::Ok;
+    });
+    if (run.code != ComCode::Ok) {
+        const LinkFailure::Step step = run.step == PortRun::Opening   ? LinkFailure::Opening
+                                       : run.step == PortRun::Closing ? LinkFailure::Closing
+                                                                      : LinkFailure::NameRead;
+        context.reportFailure({step, run.code, failedByte});
+        return run.code;
     }
     name = Windows1252::decode(bytes);
     return ComCode::Ok;

@@ -1,7 +1,7 @@
 #include "ScheduleFile.h"
 
+#include "model/AtomicWrite.h"
 #include "model/Windows1252.h"
-#include "project/AtomicWrite.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,18 +29,6 @@ QByteArray encodeReplacing(const QString &text) {
 
 } // namespace
 
-Frame BuildSlotFrame(const Project &project, int slot, const TORBEXProg &emptySlot) {
-    Frame frame;
-    if (const int position = project.FindTileForSlot(slot)) {
-        EncodeProgram(project.Programs[position - 1], frame, false);
-    } else {
-        TORBEXProg empty = emptySlot;
-        empty.Inputs = quint8(slot);
-        EncodeProgram(empty, frame, true);
-    }
-    return frame;
-}
-
 QString VerificationLine(const Frame &frame) {
     QString line;
     line.reserve(frame.size() * 4);
@@ -53,20 +41,19 @@ QString VerificationLine(const Frame &frame) {
 
 QByteArray BuildScheduleRecords(const Project &project, const QDateTime &now, QStringList *verificationLog,
                                 const ScheduleProgress &progress) {
-    TORBEXProg emptySlot(now);
-    emptySlot.DefaultInActiveProg(now);
+    const TORBEXProg emptySlot = EmptySlotProgram(now);
 
     if (verificationLog)
         verificationLog->clear();
     QByteArray records;
     records.reserve(ScheduleRecordsSize);
-    for (int slot = 1; slot <= ScheduleSlotCount; ++slot) {
+    for (int slot = 1; slot <= SlotCount; ++slot) {
         const Frame frame = BuildSlotFrame(project, slot, emptySlot);
         records += frameBytes(frame);
         if (verificationLog)
             verificationLog->append(VerificationLine(frame));
         if (progress.slotDone)
-            progress.slotDone(slot, ScheduleSlotCount);
+            progress.slotDone(slot, SlotCount);
     }
     return records;
 }
@@ -108,7 +95,7 @@ bool ImportScheduleRecords(const QByteArray &data, const QDateTime &now, Schedul
         return false;
     }
 
-    for (int slot = 1; slot <= ScheduleSlotCount; ++slot) {
+    for (int slot = 1; slot <= SlotCount; ++slot) {
         const Frame frame = frameFromBytes(data.constData() + FrameSize * (slot - 1));
         if (!IsEmptySlot(frame)) {
             TORBEXProg program(now); // as the New program command makes it
@@ -117,7 +104,7 @@ bool ImportScheduleRecords(const QByteArray &data, const QDateTime &now, Schedul
             out.Programs.append(program);
         }
         if (progress.slotDone)
-            progress.slotDone(slot, ScheduleSlotCount);
+            progress.slotDone(slot, SlotCount);
     }
     if (progress.finalizing)
         progress.finalizing();

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/Clock.h"
+#include "model/Project.h"
 #include "player/Trame.h"
-#include "project/Project.h"
 
 #include <QByteArray>
 #include <QList>
@@ -14,8 +14,7 @@
 
 // The player's schedule file: 255 frames of 24 bytes, record k at offset 24 × (k − 1) holding
 // slot k, followed by an informative date stamp that is never read back.
-inline constexpr int ScheduleSlotCount = 255;
-inline constexpr int ScheduleRecordsSize = ScheduleSlotCount * FrameSize; // 6120
+inline constexpr int ScheduleRecordsSize = SlotCount * FrameSize; // 6120
 inline constexpr char ScheduleFileName[] = "quillon.msg";
 
 // What an export or import tells its window while it runs.
@@ -23,10 +22,6 @@ struct ScheduleProgress {
     std::function<void(int slot, int slotCount)> slotDone; // after each slot, 1..255
     std::function<void()> finalizing;                      // once, after the last slot
 };
-
-// The frame of slot 1..255: the last program in project order whose Inputs is `slot`,
-// encoded as a program; otherwise `emptySlot` with Inputs := slot, encoded as an empty slot.
-Frame BuildSlotFrame(const Project &project, int slot, const TORBEXProg &emptySlot);
 
 // The 6120 record bytes. The empty-slot record is made once, dated `now`. `verificationLog`,
 // when given, is cleared and receives one VerificationLine per slot.

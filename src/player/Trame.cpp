@@ -7,57 +7,56 @@ void EncodeProgram(const TORBEXProg &p, Frame &frame, bool emptySlot) {
     frame.resize(base + FrameSize);
     auto set = [&](int i, unsigned v) { frame[base + i].Value = quint8(v & 0xFF); };
 
-    set(0, 0);
-    set(1, p.Inputs);
-    set(2, p.ActionCount + (p.TimerOn == 1 ? 0x10 : 0) + (p.Active == 1 ? 0x20 : 0) + (emptySlot ? 0x80 : 0));
-    set(3, p.TimerMode + (p.Priority == 1 ? 0x10 : 0));
-    for (int i = 0; i < 3; ++i)
-        set(4 + i, 16u * p.ActionKind[2 * i] + p.ActionKind[2 * i + 1]);
+    set(FrameByte::Zero, 0);
+    set(FrameByte::Inputs, p.Inputs);
+    set(FrameByte::Flags, p.ActionCount + (p.TimerOn == 1 ? FrameFlag::TimerOn : 0) +
+                              (p.Active == 1 ? FrameFlag::Active : 0) + (emptySlot ? FrameFlag::EmptySlot : 0));
+    set(FrameByte::Mode, p.TimerMode + (p.Priority == 1 ? FrameFlag::Priority : 0));
+    for (int i = 0; i < MaxActions / 2; ++i)
+        set(FrameByte::Kinds + i, 16u * p.ActionKind[2 * i] + p.ActionKind[2 * i + 1]);
     for (int i = 0; i < MaxActions; ++i)
-        set(7 + i, p.ActionParam[i]);
-    set(13, 16u * p.DayOftheWeek + p.GetMonth());
-    set(14, p.GetDay());
-    set(15, unsigned(p.Get2DigitFormatYear()));
-    set(16, p.GetHour());
-    set(17, p.GetMinute());
+        set(FrameByte::Params + i, p.ActionParam[i]);
+    set(FrameByte::DayMonth, 16u * p.DayOftheWeek + p.GetMonth());
+    set(FrameByte::Day, p.GetDay());
+    set(FrameByte::Year, unsigned(p.Get2DigitFormatYear()));
+    set(FrameByte::Hour, p.GetHour());
+    set(FrameByte::Minute, p.GetMinute());
     for (int i = 0; i < MaxActions; ++i)
-        set(18 + i, p.ActionValue[i]);
+        set(FrameByte::Values + i, p.ActionValue[i]);
 }
 
 bool DecodeProgram(TORBEXProg &p, const Frame &frame) {
-    auto byte = [&](int i) -> quint8 { return i < frame.size() ? frame[i].Value : 0; };
+    auto byte = [&](int i) { return FrameValue(frame, i); };
 
-    p.Inputs = byte(1);
-    quint8 b2 = byte(2);
-    if (b2 >= 0x80)
-        b2 -= 0x80;
-    p.Active = b2 >= 0x20 ? 1 : 0;
-    if (b2 >= 0x20)
-        b2 -= 0x20;
-    p.TimerOn = b2 >= 0x10 ? 1 : 0;
-    if (b2 >= 0x10)
-        b2 -= 0x10;
-    p.ActionCount = b2;
+    p.Inputs = byte(FrameByte::Inputs);
+    quint8 flags = byte(FrameByte::Flags);
+    if (flags >= FrameFlag::EmptySlot)
+        flags -= FrameFlag::EmptySlot;
+    p.Active = flags >= FrameFlag::Active ? 1 : 0;
+    if (flags >= FrameFlag::Active)
+        flags -= FrameFlag::Active;
+    p.TimerOn = flags >= FrameFlag::TimerOn ? 1 : 0;
+    if (flags >= FrameFlag::TimerOn)
+        flags -= FrameFlag::TimerOn;
+    p.ActionCount = flags;
 
-    quint8 b3 = byte(3);
-    p.Priority = b3 >= 0x10 ? 1 : 0;
-    if (b3 >= 0x10)
-        b3 -= 0x10;
-    p.TimerMode = b3;
+    quint8 mode = byte(FrameByte::Mode);
+    p.Priority = mode >= FrameFlag::Priority ? 1 : 0;
+    if (mode >= FrameFlag::Priority)
+        mode -= FrameFlag::Priority;
+    p.TimerMode = mode;
 
-    for (int i = 0; i < 3; ++i) {
-        p.ActionKind[2 * i] = byte(4 + i) >> 4;
-        p.ActionKind[2 * i + 1] = byte(4 + i) & 0x0F;
+    for (int k = 0; k < MaxActions; ++k) {
+        p.ActionKind[k] = FrameActionKind(frame, k);
+        p.ActionParam[k] = byte(FrameByte::Params + k);
     }
-    for (int i = 0; i < MaxActions; ++i)
-        p.ActionParam[i] = byte(7 + i);
 
-    p.DayOftheWeek = byte(13) >> 4;
+    p.DayOftheWeek = byte(FrameByte::DayMonth) >> 4;
 
     bool corrected = false;
-    const int year = 2000 + byte(15);
-    int month = byte(13) & 0x0F;
-    int day = byte(14);
+    const int year = 2000 + byte(FrameByte::Year);
+    int month = byte(FrameByte::DayMonth) & 0x0F;
+    int day = byte(FrameByte::Day);
     if (month < 1 || month > 12) {
         month = std::clamp(month, 1, 12);
         corrected = true;
@@ -69,8 +68,8 @@ bool DecodeProgram(TORBEXProg &p, const Frame &frame) {
     }
     p.Date = QDate(year, month, day);
 
-    int hour = byte(16);
-    int minute = byte(17);
+    int hour = byte(FrameByte::Hour);
+    int minute = byte(FrameByte::Minute);
     if (hour > 23) {
         hour = 23;
         corrected = true;
@@ -81,13 +80,48 @@ bool DecodeProgram(TORBEXProg &p, const Frame &frame) {
     }
     p.Time = QTime(hour, minute, 0, 0);
 
-    for (int i = 0; i < MaxActions; ++i)
-        p.ActionValue[i] = byte(18 + i);
+    for (int k = 0; k < MaxActions; ++k)
+        p.ActionValue[k] = byte(FrameByte::Values + k);
     return corrected;
 }
 
 bool IsEmptySlot(const Frame &frame) {
-    return frame.size() > 2 && frame[2].Value >= 0x80;
+    return FrameValue(frame, FrameByte::Flags) >= FrameFlag::EmptySlot;
+}
+
+quint8 FrameValue(const Frame &frame, int offset) {
+    return offset >= 0 && offset < frame.size() ? frame[offset].Value : 0;
+}
+
+quint8 FrameActionKind(const Frame &frame, int action) {
+    const quint8 pair = FrameValue(frame, FrameByte::Kinds + action / 2);
+    return action % 2 == 0 ? quint8(pair >> 4) : quint8(pair & 0x0F);
+}
+
+TORBEXProg EmptySlotProgram(const QDateTime &now) {
+    TORBEXProg empty(now);
+    empty.DefaultInActiveProg(now);
+    return empty;
+}
+
+Frame BuildSlotFrame(const Project &project, int slot, const TORBEXProg &emptySlot) {
+    Frame frame;
+    if (const int position = project.FindTileForSlot(slot)) {
+        EncodeProgram(project.Programs[position - 1], frame, false);
+    } else {
+        TORBEXProg empty = emptySlot;
+        empty.Inputs = quint8(slot);
+        EncodeProgram(empty, frame, true);
+    }
+    return frame;
+}
+
+Frame ReceiveBuffer(int slot, const TORBEXProg &emptySlot) {
+    TORBEXProg empty = emptySlot;
+    empty.Inputs = quint8(slot);
+    Frame frame;
+    EncodeProgram(empty, frame, false);
+    return frame;
 }
 
 QByteArray frameBytes(const Frame &frame) {

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "model/Project.h"
 #include "model/ProjectClasses.h"
-#include "project/Project.h"
 
 #include <QDateTime>
 #include <QList>

@@ -1,8 +1,8 @@
 #include "ProjectFile.h"
 
+#include "model/AtomicWrite.h"
 #include "model/Clock.h"
 #include "model/Windows1252.h"
-#include "project/AtomicWrite.h"
 #include "project/LineReader.h"
 
 #include <QBuffer>
@@ -169,7 +169,7 @@ public:
             return false;
 
         qint32 count = 0;
-        if (!number("the number of programs (0..255)", count, 0, MaxPrograms) || !skip("the separator line"))
+        if (!number("the number of programs (0..255)", count, 0, SlotCount) || !skip("the separator line"))
             return false;
         if (progress)
             progress(0, count);
@@ -191,10 +191,10 @@ public:
 
 private:
     static quint8 firstFree(const std::bitset<256> &used) {
-        for (int code = 1; code < 255; ++code)
+        for (int code = 1; code < SlotCount; ++code)
             if (!used.test(code))
                 return quint8(code);
-        return 255;
+        return SlotCount;
     }
 
     bool program(TORBEXProg &p) {
@@ -348,10 +348,10 @@ void setError(QString *error, const QString &text) {
 
 QByteArray projectFileBytes(const Project &project, QString *error) {
     Writer w;
-    if (project.Programs.size() > MaxPrograms) {
+    if (project.Programs.size() > SlotCount) {
         setError(error, QStringLiteral("the project holds %1 programs; a project file holds at most %2")
                             .arg(project.Programs.size())
-                            .arg(MaxPrograms));
+                            .arg(SlotCount));
         return {};
     }
     if (!w.group(project.Group)) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "project/Project.h"
+#include "model/Project.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,7 +1,6 @@
 #include "ScheduleCheck.h"
 
 #include "model/TimerRule.h"
-#include "player/PcRemoteCore.h"
 #include "text/text.h"
 
 #include <QHash>
@@ -20,19 +19,19 @@ bool sameClock(const TORBEXProg &a, const TORBEXProg &b) {
 // clock time.
 bool dateMeets(const TORBEXProg &d, const TORBEXProg &other) {
     switch (other.TimerMode) {
-    case 0:
+    case TimerOnDate:
         return d.Date == other.Date;
-    case 1:
+    case TimerDaily:
         return true;
-    case 2:
+    case TimerWeekly:
         return d.Date.dayOfWeek() == other.DayOftheWeek;
     default:
         return false;
     }
 }
 
-QString text(int row, int language) {
-    return LanguageText(TextTable::ConfidenceTexts, row, language);
+QString text(ConfidenceRow row, int language) {
+    return LanguageText(row, language);
 }
 
 } // namespace
@@ -41,15 +40,15 @@ bool CanFallDueTogether(const TORBEXProg &a, const TORBEXProg &b, const QDateTim
     // A timer that never falls again (a passed date, a mode or weekday out of range) meets nothing.
     if (!NextRun(a, now) || !NextRun(b, now))
         return false;
-    if (a.TimerMode == 3 || b.TimerMode == 3)
+    if (a.TimerMode == TimerHourly || b.TimerMode == TimerHourly)
         return a.GetMinute() == b.GetMinute();
     if (!sameClock(a, b))
         return false;
-    if (a.TimerMode == 0)
+    if (a.TimerMode == TimerOnDate)
         return dateMeets(a, b);
-    if (b.TimerMode == 0)
+    if (b.TimerMode == TimerOnDate)
         return dateMeets(b, a);
-    if (a.TimerMode == 2 && b.TimerMode == 2)
+    if (a.TimerMode == TimerWeekly && b.TimerMode == TimerWeekly)
         return a.DayOftheWeek == b.DayOftheWeek;
     return true; // daily with daily or weekly
 }
@@ -81,7 +80,7 @@ QList<ScheduleFinding> CheckSchedule(const Project &project, const QDateTime &no
         if (programs[i].TimerOn == 1 && programs[i].Active != 1)
             findings.append({ScheduleFinding::TimerOnInactive, i, {}, 0, 0});
     for (int i = 0; i < programs.size(); ++i)
-        if (programs[i].TimerOn == 1 && programs[i].TimerMode == 0 && !NextRun(programs[i], now))
+        if (programs[i].TimerOn == 1 && programs[i].TimerMode == TimerOnDate && !NextRun(programs[i], now))
             findings.append({ScheduleFinding::DatePassed, i, {}, 0, 0});
 
     QList<int> codes = users.keys();

@@ -1,7 +1,7 @@
 #include "Settings.h"
 
+#include "model/AtomicWrite.h"
 #include "model/Windows1252.h"
-#include "project/AtomicWrite.h"
 #include "project/LineReader.h"
 
 #include <QFile>

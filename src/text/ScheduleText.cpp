@@ -10,8 +10,7 @@ QString digits(int value, int width) {
 }
 
 QString atTime(const TORBEXProg &program, int language) {
-    return LanguageText(TextTable::TileTexts, 3, language) + digits(program.GetHour(), 2) + u':' +
-           digits(program.GetMinute(), 2);
+    return LanguageText(TileRow::At, language) + digits(program.GetHour(), 2) + u':' + digits(program.GetMinute(), 2);
 }
 
 } // namespace
@@ -20,20 +19,20 @@ QString ScheduleText(const TORBEXProg &program, int language) {
     if (program.TimerOn != 1)
         return QStringLiteral("...");
     switch (program.TimerMode) {
-    case 0:
-        return LanguageText(TextTable::TileTexts, 0, language) + digits(program.GetDay(), 2) + u'/' +
+    case TimerOnDate:
+        return LanguageText(TileRow::Date, language) + digits(program.GetDay(), 2) + u'/' +
                digits(program.GetMonth(), 2) + u'/' + digits(program.GetYear(), 2) + atTime(program, language);
-    case 1:
-        return LanguageText(TextTable::TileTexts, 1, language) + atTime(program, language);
-    case 2: {
+    case TimerDaily:
+        return LanguageText(TileRow::EveryDay, language) + atTime(program, language);
+    case TimerWeekly: {
         // A day outside 1..7 can only come from a damaged file; it shows no name rather than
         // another table's row.
         const int day = program.DayOftheWeek;
-        const QString name = (day >= 1 && day <= 7) ? LanguageText(TextTable::DayNames, day - 1, language) : QString();
-        return LanguageText(TextTable::TileTexts, 2, language) + name + atTime(program, language);
+        const QString name = (day >= 1 && day <= 7) ? LanguageText(DayRow(day - 1), language) : QString();
+        return LanguageText(TileRow::Every, language) + name + atTime(program, language);
     }
-    case 3:
-        return LanguageText(TextTable::TileTexts, 4, language) + QStringLiteral("XX:") + digits(program.GetMinute(), 2);
+    case TimerHourly:
+        return LanguageText(TileRow::StartAt, language) + QStringLiteral("XX:") + digits(program.GetMinute(), 2);
     default:
         return {};
     }

@@ -96,7 +96,7 @@ constexpr QStringView HintTexts[] = {
     u"Wizard-Assistant for Timer Mode programs creations",
     u"PC Remote",
 };
-static_assert(std::size(HintTexts) == LanguageCount * 16);
+static_assert(std::size(HintTexts) == LanguageCount * int(HintRow::Count));
 
 constexpr QStringView PropertyTexts[] = {
     // French
@@ -160,7 +160,7 @@ constexpr QStringView PropertyTexts[] = {
     u"Ok",
     u"Cancella",
 };
-static_assert(std::size(PropertyTexts) == LanguageCount * 11);
+static_assert(std::size(PropertyTexts) == LanguageCount * int(PropertyRow::Count));
 
 constexpr QStringView FileMenuTexts[] = {
     // French
@@ -214,7 +214,7 @@ constexpr QStringView FileMenuTexts[] = {
     u"Esci",
     u"Importa",
 };
-static_assert(std::size(FileMenuTexts) == LanguageCount * 9);
+static_assert(std::size(FileMenuTexts) == LanguageCount * int(FileMenuRow::Count));
 
 constexpr QStringView EditMenuTexts[] = {
     // French
@@ -273,7 +273,7 @@ constexpr QStringView EditMenuTexts[] = {
     u"Sposta il Programma verso il basso",
     u"Timer Mode Program Assistant",
 };
-static_assert(std::size(EditMenuTexts) == LanguageCount * 10);
+static_assert(std::size(EditMenuTexts) == LanguageCount * int(EditMenuRow::Count));
 
 constexpr QStringView SendReceiveMenuTexts[] = {
     // French
@@ -297,7 +297,7 @@ constexpr QStringView SendReceiveMenuTexts[] = {
     u"Trasmetti i Programmi",
     u"Ricevi i Programmi",
 };
-static_assert(std::size(SendReceiveMenuTexts) == LanguageCount * 3);
+static_assert(std::size(SendReceiveMenuTexts) == LanguageCount * int(SendReceiveMenuRow::Count));
 
 constexpr QStringView OptionsMenuTexts[] = {
     // French
@@ -371,7 +371,7 @@ constexpr QStringView OptionsMenuTexts[] = {
     u"PC Remote",
     u"PC Remote - Report Windows",
 };
-static_assert(std::size(OptionsMenuTexts) == LanguageCount * 13);
+static_assert(std::size(OptionsMenuTexts) == LanguageCount * int(OptionsMenuRow::Count));
 
 constexpr QStringView LanguageMenuTexts[] = {
     // French
@@ -410,7 +410,7 @@ constexpr QStringView LanguageMenuTexts[] = {
     u"&Deutsch",
     u"&Italiano",
 };
-static_assert(std::size(LanguageMenuTexts) == LanguageCount * 6);
+static_assert(std::size(LanguageMenuTexts) == LanguageCount * int(LanguageMenuRow::Count));
 
 constexpr QStringView HelpMenuTexts[] = {
     // French
@@ -444,7 +444,7 @@ constexpr QStringView HelpMenuTexts[] = {
     u"Pagina Web principale ORBEX",
     u"Invia una Email al Supporto Tecnico della ORBEX",
 };
-static_assert(std::size(HelpMenuTexts) == LanguageCount * 5);
+static_assert(std::size(HelpMenuTexts) == LanguageCount * int(HelpMenuRow::Count));
 
 constexpr QStringView AboutTexts[] = {
     // French
@@ -473,7 +473,7 @@ constexpr QStringView AboutTexts[] = {
     u"Versione 2.7",
     MakerWebAddress,
 };
-static_assert(std::size(AboutTexts) == LanguageCount * 4);
+static_assert(std::size(AboutTexts) == LanguageCount * int(AboutRow::Count));
 
 constexpr QStringView TileTexts[] = {
     // French
@@ -507,7 +507,7 @@ constexpr QStringView TileTexts[] = {
     u" - Alle: ",
     u"Partenza alle: ",
 };
-static_assert(std::size(TileTexts) == LanguageCount * 5);
+static_assert(std::size(TileTexts) == LanguageCount * int(TileRow::Count));
 
 constexpr QStringView DayNames[] = {
     // French
@@ -551,7 +551,7 @@ constexpr QStringView DayNames[] = {
     u"Sabato",
     u"Domenica",
 };
-static_assert(std::size(DayNames) == LanguageCount * 7);
+static_assert(std::size(DayNames) == LanguageCount * int(DayRow::Count));
 
 constexpr QStringView ComResultTexts[] = {
     // French
@@ -620,7 +620,7 @@ constexpr QStringView ComResultTexts[] = {
     u"ERRORE di scrittura su EEPROM",
     u"ERRORE di lettura su EEPROM",
 };
-static_assert(std::size(ComResultTexts) == LanguageCount * 12);
+static_assert(std::size(ComResultTexts) == LanguageCount * int(ComResultRow::Count));
 
 constexpr QStringView ProgramLimitText[] = {
     // French
@@ -634,7 +634,7 @@ constexpr QStringView ProgramLimitText[] = {
     // Italian
     u"Non è possibile creare più di 255 programmi!",
 };
-static_assert(std::size(ProgramLimitText) == LanguageCount * 1);
+static_assert(std::size(ProgramLimitText) == LanguageCount * int(ProgramLimitRow::Count));
 
 constexpr QStringView MessageTexts[] = {
     // French
@@ -723,7 +723,7 @@ constexpr QStringView MessageTexts[] = {
     u"Importazione dal 'quillon.msg' OK",
     u"Vuoi cancellare tutti i programmi che hanno uno specifico colore?",
 };
-static_assert(std::size(MessageTexts) == LanguageCount * 16);
+static_assert(std::size(MessageTexts) == LanguageCount * int(MessageRow::Count));
 
 constexpr QStringView ActionTexts[] = {
     // French
@@ -842,7 +842,7 @@ constexpr QStringView ActionTexts[] = {
     u"FTP Client",
     u"Invia Email",
 };
-static_assert(std::size(ActionTexts) == LanguageCount * 22);
+static_assert(std::size(ActionTexts) == LanguageCount * int(ActionRow::Count));
 
 constexpr QStringView EditorTexts[] = {
     // French
@@ -921,7 +921,7 @@ constexpr QStringView EditorTexts[] = {
     u"Colore :",
     u"Titolo :",
 };
-static_assert(std::size(EditorTexts) == LanguageCount * 14);
+static_assert(std::size(EditorTexts) == LanguageCount * int(EditorRow::Count));
 
 constexpr QStringView ExportDirTexts[] = {
     // French
@@ -940,7 +940,7 @@ constexpr QStringView ExportDirTexts[] = {
     u"Seleziona la cartella dove esportare il file quillon.msg",
     u"Seleziona la cartella",
 };
-static_assert(std::size(ExportDirTexts) == LanguageCount * 2);
+static_assert(std::size(ExportDirTexts) == LanguageCount * int(ExportDirRow::Count));
 
 constexpr QStringView RemoteTexts[] = {
     // French
@@ -984,7 +984,7 @@ constexpr QStringView RemoteTexts[] = {
     u"PC Remote Mode",
     u"Report List :",
 };
-static_assert(std::size(RemoteTexts) == LanguageCount * 7);
+static_assert(std::size(RemoteTexts) == LanguageCount * int(RemoteRow::Count));
 
 constexpr QStringView ConfidenceTexts[] = {
     // French
@@ -1098,7 +1098,7 @@ constexpr QStringView ConfidenceTexts[] = {
     u"Verifica : ",
     u"Minuto saltato (porta COM occupata) alle : ",
 };
-static_assert(std::size(ConfidenceTexts) == LanguageCount * 21);
+static_assert(std::size(ConfidenceTexts) == LanguageCount * ConfidenceRowCount);
 
 constexpr QStringView TransportCommandNameTexts[] = {
     u"SONG", u"Play", u"Pause", u"Stop",     u"FWD",  u"RWD",    u"DIR+",

@@ -31,15 +31,186 @@ enum class TextTable {
     ConfidenceTexts,
 };
 
+// The rows of each table, in table order; Count is the number of rows per language.
+enum class HintRow : int { // tool-bar hints, by button
+    Transmit,
+    Receive,
+    NewProgram,
+    DeleteProgram,
+    Cut,
+    Copy,
+    Paste,
+    NewProject,
+    OpenProject,
+    SaveProject,
+    ExportProject,
+    ImportProject,
+    MoveUp,
+    MoveDown,
+    Wizard,
+    PcRemote,
+    Count
+};
+enum class PropertyRow : int { // the project-properties dialog
+    Caption,
+    ProjectName,
+    Subject,
+    Author,
+    RightsNotice,
+    Customer,
+    CreationDate,
+    DiffusionDate,
+    Comments,
+    Ok,
+    Cancel,
+    Count
+};
+enum class FileMenuRow : int { File, NewProject, Properties, Open, Save, SaveAs, Export, Exit, Import, Count };
+enum class EditMenuRow : int {
+    Edit,
+    NewProgram,
+    DeleteProgram,
+    Cut,
+    Copy,
+    Paste,
+    DeleteColorGroup,
+    MoveUp,
+    MoveDown,
+    Wizard,
+    Count
+};
+enum class SendReceiveMenuRow : int { SendReceive, Transmit, Receive, Count };
+enum class OptionsMenuRow : int {
+    Options,
+    ComPort,
+    Com1,
+    Com2,
+    Com3,
+    Com4,
+    Com5,
+    Com6,
+    PlayerOptions,
+    IOCard,
+    Ethernet,
+    PcRemote,
+    PcRemoteReport,
+    Count
+};
+enum class LanguageMenuRow : int { Language, English, French, Spanish, German, Italian, Count };
+enum class HelpMenuRow : int { Help, About, Web, HomePage, SendEmail, Count };
+enum class AboutRow : int { Caption, Product, Version, WebAddress, Count };
+enum class TileRow : int { Date, EveryDay, Every, At, StartAt, Count };
+enum class DayRow : int { Monday, Tuesday, Wednesday, Thursday, Friday, Saturday, Sunday, Count };
+enum class ComResultRow : int { // by result code 0..11 of the player link
+    Ok,
+    PurgeError,
+    WriteError,
+    ReadError,
+    OpenError,
+    GetStateError,
+    SetStateError,
+    TimeoutsError,
+    CloseError,
+    NotReady,
+    EepromWriteError,
+    EepromReadError,
+    Count
+};
+enum class ProgramLimitRow : int { Message, Count };
+enum class MessageRow : int {
+    DeleteProgramQuestion,
+    TransmitQuestion,
+    ProgressPrograms, // "Program(s) : ", then the slot, then ProgressToLastSlot
+    ProgressToLastSlot,
+    Finalization,
+    SaveQuestion,
+    ReceiveQuestion,
+    LoadProjectQuestion, // then AssociatedProjectName and the name
+    AssociatedProjectName,
+    ExportPrgQuestion, // shown nowhere
+    ExportDone,
+    ProgressTo, // between the count and the total
+    ProgressOpen,
+    ProgressDelete,
+    ImportDone,
+    DeleteColorGroupQuestion,
+    Count
+};
+enum class ActionRow : int {
+    NoAction,
+    TimerFile,
+    Directory,
+    Sleep,
+    Transport,
+    Volume,
+    InternalOutputMenu,
+    ExternalOutputMenu,
+    GoToProgram,
+    OutputPrefix,
+    TimerFilePrefix,
+    DirectorySong,
+    DirectoryPrefix,
+    Command,
+    InternalOutput,
+    ExternalOutput,
+    Value,
+    UnknownCommand,
+    ActivateProgram,
+    DeactivateProgram,
+    FtpClient,
+    SendEmail,
+    Count
+};
+enum class EditorRow : int {
+    Activate,
+    Priority,
+    Comments,
+    Inputs,
+    TimerMode,
+    TimerOn,
+    Clock,
+    Date,
+    EveryDay,
+    Every,
+    Actions,
+    StartAt,
+    Color,
+    Title,
+    Count
+};
+enum class ExportDirRow : int { Prompt, Caption, Count };
+enum class RemoteRow : int { Caption, Clear, ProgramPrefix, At, Exit, Header, ReportList, Count };
+
 // Rows per language of `table`.
 int TextRowCount(TextTable table);
 
 // The text of `row` (0-based) of `table` in `language` (1..5).
 QString LanguageText(TextTable table, int row, int language);
 
-// The transport command names, by row (one block for every language).
-inline constexpr int TransportCommandNameCount = 14;
+// The transport command names, by row (one block for every language): a transport command's
+// parameter p = 1..10 is row p.
+enum class TransportNameRow : int {
+    Song,
+    Play,
+    Pause,
+    Stop,
+    Fwd,
+    Rwd,
+    DirPlus,
+    DirMinus,
+    VolPlus,
+    VolMinus,
+    UsbMode,
+    FtpPrefix,
+    EmailPrefix,
+    Reset,
+    Count
+};
+inline constexpr int TransportCommandNameCount = int(TransportNameRow::Count);
 QString TransportCommandNames(int row);
+inline QString TransportCommandNames(TransportNameRow row) {
+    return TransportCommandNames(int(row));
+}
 
 // The maker's home page (also the last line of the about window) and the support address.
 inline constexpr QStringView MakerWebAddress = u"http://www.example.com";
@@ -70,3 +241,71 @@ enum ConfidenceRow : int {
     RemoteMinuteSkipped,
     ConfidenceRowCount
 };
+
+// The table each row enum indexes.
+constexpr TextTable tableOf(HintRow) {
+    return TextTable::HintTexts;
+}
+constexpr TextTable tableOf(PropertyRow) {
+    return TextTable::PropertyTexts;
+}
+constexpr TextTable tableOf(FileMenuRow) {
+    return TextTable::FileMenuTexts;
+}
+constexpr TextTable tableOf(EditMenuRow) {
+    return TextTable::EditMenuTexts;
+}
+constexpr TextTable tableOf(SendReceiveMenuRow) {
+    return TextTable::SendReceiveMenuTexts;
+}
+constexpr TextTable tableOf(OptionsMenuRow) {
+    return TextTable::OptionsMenuTexts;
+}
+constexpr TextTable tableOf(LanguageMenuRow) {
+    return TextTable::LanguageMenuTexts;
+}
+constexpr TextTable tableOf(HelpMenuRow) {
+    return TextTable::HelpMenuTexts;
+}
+constexpr TextTable tableOf(AboutRow) {
+    return TextTable::AboutTexts;
+}
+constexpr TextTable tableOf(TileRow) {
+    return TextTable::TileTexts;
+}
+constexpr TextTable tableOf(DayRow) {
+    return TextTable::DayNames;
+}
+constexpr TextTable tableOf(ComResultRow) {
+    return TextTable::ComResultTexts;
+}
+constexpr TextTable tableOf(ProgramLimitRow) {
+    return TextTable::ProgramLimitText;
+}
+constexpr TextTable tableOf(MessageRow) {
+    return TextTable::MessageTexts;
+}
+constexpr TextTable tableOf(ActionRow) {
+    return TextTable::ActionTexts;
+}
+constexpr TextTable tableOf(EditorRow) {
+    return TextTable::EditorTexts;
+}
+constexpr TextTable tableOf(ExportDirRow) {
+    return TextTable::ExportDirTexts;
+}
+constexpr TextTable tableOf(RemoteRow) {
+    return TextTable::RemoteTexts;
+}
+constexpr TextTable tableOf(ConfidenceRow) {
+    return TextTable::ConfidenceTexts;
+}
+
+// The text of `row` in `language` (1..5); the table follows from the row's type.
+template <typename Row>
+requires requires(Row row) {
+    tableOf(row);
+}
+QString LanguageText(Row row, int language) {
+    return LanguageText(tableOf(row), int(row), language);
+}

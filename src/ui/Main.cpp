@@ -360,7 +360,7 @@ Project TForm1::currentProject() const {
 
 void TForm1::loadPrograms(const QList<TORBEXProg> &programs) {
     for (const TORBEXProg &program : programs) {
-        if (Tiles.size() >= MaxPrograms)
+        if (Tiles.size() >= SlotCount)
             break;
         SpeedButton1Click();
         CurrentTile->Prog = program;
@@ -377,7 +377,7 @@ TORBEXProg *TForm1::currentProgram() const {
 // The list
 
 void TForm1::SpeedButton1Click() {
-    if (Tiles.size() >= MaxPrograms) {
+    if (Tiles.size() >= SlotCount) {
         m_prompter.warn(LanguageText(TextTable::ProgramLimitText, 0, CurrentLanguage));
         UpdateCommandState();
         return;

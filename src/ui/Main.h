@@ -2,8 +2,8 @@
 
 #include "Icons.h"
 #include "QtLanguage.h"
+#include "model/Project.h"
 #include "model/ProjectClasses.h"
-#include "project/Project.h"
 #include "project/SettingsLocation.h"
 
 #include <QHash>
@@ -48,7 +48,7 @@ class TOKBottomDlg1;
 class TOKBottomDlg2;
 class TOKBottomDlg6;
 class ComLink;
-class PcRemote;
+class RemoteTrigger;
 class QTimer;
 
 // The main window: owns the open project (the tiles and their programs, the properties) and
@@ -160,7 +160,7 @@ public:
     // The serial ports that open now (ListComPorts of the player link).
     static QStringList availablePortNames();
 
-    // ---- Commands of later work: present, and doing nothing yet.
+    // ---- File, edit and help commands.
     void New2Click();
     void Open1Click();
     void Save1Click();
@@ -203,9 +203,9 @@ public:
     // leaves the project, ProjectPath and the caption as they were; the message names the file
     // and the line. Used by Open, the first activation and the load offer after a receive.
     bool openProjectFile(const QString &path);
-    // Sets the mode (and for transmit the project) on the operation runner, shows it modally
-    // and returns OperationResult.
-    quint8 runOperation(int mode);
+    // Runs `work` in `mode` on the operation runner, with the window's language and port, and
+    // returns the runner's result.
+    quint8 runOperation(int mode, const std::function<quint8()> &work);
     void DeleteCurrentProgram();
     void CopySelectedProgram();
     void PasteClipboard();
@@ -233,9 +233,9 @@ public:
     // shows in one message whether it holds what a transmit of the project would send.
     void VerifyPrograms1Click();
     QAction *VerifyPrograms1 = nullptr;
-    // The serial port of the transfers and of PC remote mode (the program's PortHandle).
+    // The serial port of the transfers and of PC remote mode.
     ComLink &portHandle();
-    PcRemote &pcRemote();
+    RemoteTrigger &pcRemote();
     TOKBottomDlg6 *PCRemoteWindow() const;
     QTimer *Timer2 = nullptr;
 
@@ -377,19 +377,16 @@ private:
     Settings currentSettings() const;
     QString runFileDialog(QFileDialog &dialog);
     void setCaption();
-    bool readProjectRun();
+    bool readProjectRun(const QString &path);
     void clearProjectRun();
     void fillPrograms(const QList<TORBEXProg> &programs, bool bySlot, const QString &captionStart, int total);
     void appendTile(const TORBEXProg &program);
-    void exportRun();
-    void importRun();
+    bool exportRun();
+    bool importRun(const QString &path, QList<int> &correctedSlots);
     SettingsLocation m_settingsLocation;
     QString m_settingsPath;
     UrlOpener m_urlOpener;
     bool m_firstActivation = true;
-    QString m_pendingPath;
-    bool m_pendingOk = false;
-    QList<int> m_correctedSlots;
     // Next run and the schedule check
     void createScheduleCheck();
     void attachNextRun(TFrame1 *tile);

@@ -73,26 +73,6 @@ void TForm1::createDocumentWindows() {
     VerificationWindow = new TOKBottomDlg(this);
     ProgressWindow = new TOKBottomDlg1(m_prompter, m_clock, this);
     ProgressWindow->setListWidget(TileBox);
-    ProgressWindow->setOperation(TOKBottomDlg1::ExportMode, [this] {
-        exportRun();
-        return quint8(0);
-    });
-    ProgressWindow->setOperation(TOKBottomDlg1::ImportMode, [this] {
-        importRun();
-        return quint8(0);
-    });
-    ProgressWindow->setOperation(TOKBottomDlg1::ReadProjectMode, [this] {
-        m_pendingOk = readProjectRun();
-        return quint8(0);
-    });
-    ProgressWindow->setOperation(TOKBottomDlg1::ClearProjectMode, [this] {
-        clearProjectRun();
-        return quint8(0);
-    });
-    ProgressWindow->setOperation(TOKBottomDlg1::DeleteColorGroupMode, [this] {
-        DeleteColorGroup();
-        return quint8(0);
-    });
     AboutWindow = new TForm2(this);
     PropertyDialog = new TForm3(this);
     ExportDirDialog = new TOKBottomDlg2(this);
@@ -201,19 +181,20 @@ void TForm1::setCaption() {
     setWindowTitle(captionFor(ProjectGroup.ProjectName));
 }
 
-quint8 TForm1::runOperation(int mode) {
-    ProgressWindow->Language = CurrentLanguage;
-    ProgressWindow->PortName = SelectedPortName;
-    if (mode == TOKBottomDlg1::TransmitMode || mode == TOKBottomDlg1::VerifyMode)
-        ProgressWindow->TransmitProject = currentProject();
-    return ProgressWindow->run(mode);
+quint8 TForm1::runOperation(int mode, const std::function<quint8()> &work) {
+    ProgressWindow->setLanguage(CurrentLanguage);
+    ProgressWindow->setPortName(SelectedPortName);
+    return ProgressWindow->run(mode, work);
 }
 
 // ---------------------------------------------------------------------------------------
 // Clearing and filling
 
 void TForm1::ClearProject() {
-    runOperation(TOKBottomDlg1::ClearProjectMode);
+    runOperation(TOKBottomDlg1::ClearProjectMode, [this] {
+        clearProjectRun();
+        return quint8(0);
+    });
 }
 
 void TForm1::RemoveCurrentProgram() {
@@ -250,15 +231,15 @@ void TForm1::fillPrograms(const QList<TORBEXProg> &programs, bool bySlot, const 
     const QString to = LanguageText(TextTable::MessageTexts, bySlot ? 3 : 11, CurrentLanguage);
     auto add = [this](const TORBEXProg &program) { appendTile(program); };
     if (!bySlot) {
-        for (int i = 0; i < programs.size() && Tiles.size() < MaxPrograms; ++i) {
+        for (int i = 0; i < programs.size() && Tiles.size() < SlotCount; ++i) {
             add(programs[i]);
             runner.stepProgress(captionStart + QString::number(i + 1) + to + QString::number(total));
         }
     } else {
         qsizetype next = 0;
-        for (int slot = 1; slot <= ScheduleSlotCount; ++slot) {
+        for (int slot = 1; slot <= SlotCount; ++slot) {
             while (next < programs.size() && programs[next].Inputs == slot) {
-                if (Tiles.size() < MaxPrograms)
+                if (Tiles.size() < SlotCount)
                     add(programs[next]);
                 ++next;
             }
@@ -291,16 +272,16 @@ void TForm1::appendTile(const TORBEXProg &program) {
     CurrentTile = tile;
 }
 
-bool TForm1::readProjectRun() {
+bool TForm1::readProjectRun(const QString &path) {
     Project read;
     QString error;
-    if (!ReadProjectFile(m_pendingPath, read, &error)) {
+    if (!ReadProjectFile(path, read, &error)) {
         m_prompter.warn(error);
         return false;
     }
     clearProjectRun();
     ProjectGroup = read.Group;
-    ProjectPath = m_pendingPath;
+    ProjectPath = path;
     fillPrograms(read.Programs, false, LanguageText(TextTable::MessageTexts, 12, CurrentLanguage),
                  int(read.Programs.size()));
     setCaption();
@@ -309,12 +290,15 @@ bool TForm1::readProjectRun() {
 }
 
 bool TForm1::openProjectFile(const QString &path) {
-    m_pendingPath = path;
-    m_pendingOk = false;
-    runOperation(TOKBottomDlg1::ReadProjectMode);
-    if (m_pendingOk)
+    bool read = false;
+    // A copy: `path` may be ProjectPath itself, which clearing the project empties.
+    runOperation(TOKBottomDlg1::ReadProjectMode, [&, file = path] {
+        read = readProjectRun(file);
+        return quint8(0);
+    });
+    if (read)
         SelectFirstProgram();
-    return m_pendingOk;
+    return read;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -403,16 +387,19 @@ void TForm1::Export1Click() {
     if (runDialog(*ExportDirDialog) != QDialog::Accepted)
         return;
     ExportPath = ExportDirDialog->directory();
-    m_pendingOk = false;
-    runOperation(TOKBottomDlg1::ExportMode);
-    if (m_pendingOk)
+    bool written = false;
+    runOperation(TOKBottomDlg1::ExportMode, [&] {
+        written = exportRun();
+        return quint8(0);
+    });
+    if (written)
         m_prompter.warn(LanguageText(TextTable::MessageTexts, 10, CurrentLanguage));
 }
 
-void TForm1::exportRun() {
+bool TForm1::exportRun() {
     TOKBottomDlg1 &runner = *ProgressWindow;
     VerificationWindow->setLines({});
-    runner.prepareProgress(254);
+    runner.prepareProgress(TOKBottomDlg1::SlotRunMaximum);
     const QString programs = LanguageText(TextTable::MessageTexts, 2, CurrentLanguage);
     const QString to = LanguageText(TextTable::MessageTexts, 3, CurrentLanguage);
     ScheduleProgress progress;
@@ -420,10 +407,11 @@ void TForm1::exportRun() {
     progress.finalizing = [&] { runner.showStatus(LanguageText(TextTable::MessageTexts, 4, CurrentLanguage)); };
     QStringList log;
     QString error;
-    m_pendingOk = ExportRun(currentProject(), ExportPath, m_clock, &error, &log, progress);
+    const bool written = ExportRun(currentProject(), ExportPath, m_clock, &error, &log, progress);
     VerificationWindow->setLines(log);
-    if (!m_pendingOk)
+    if (!written)
         m_prompter.warn(error);
+    return written;
 }
 
 void TForm1::Import1Click() {
@@ -432,15 +420,18 @@ void TForm1::Import1Click() {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(ImportFilter);
-    m_pendingPath = runFileDialog(dialog);
-    if (m_pendingPath.isEmpty())
+    const QString path = runFileDialog(dialog);
+    if (path.isEmpty())
         return;
-    m_pendingOk = false;
-    m_correctedSlots.clear();
-    runOperation(TOKBottomDlg1::ImportMode);
-    if (m_pendingOk) {
+    bool imported = false;
+    QList<int> correctedSlots;
+    runOperation(TOKBottomDlg1::ImportMode, [&] {
+        imported = importRun(path, correctedSlots);
+        return quint8(0);
+    });
+    if (imported) {
         m_prompter.warn(LanguageText(TextTable::MessageTexts, 14, CurrentLanguage));
-        const QString corrected = CorrectedSlotsWarning(m_correctedSlots);
+        const QString corrected = CorrectedSlotsWarning(correctedSlots);
         if (!corrected.isEmpty())
             m_prompter.warn(corrected);
         SelectFirstProgram();
@@ -448,20 +439,21 @@ void TForm1::Import1Click() {
     UpdateCommandState();
 }
 
-void TForm1::importRun() {
+bool TForm1::importRun(const QString &path, QList<int> &correctedSlots) {
     VerificationWindow->setLines({});
     ScheduleImport imported;
     QString error;
-    if (!ImportRun(m_pendingPath, m_clock, imported, &error)) {
+    if (!ImportRun(path, m_clock, imported, &error)) {
         m_prompter.warn(error);
-        return;
+        return false;
     }
     ResetPropertyDialog();
     clearProjectRun();
-    fillPrograms(imported.Programs, true, LanguageText(TextTable::MessageTexts, 2, CurrentLanguage), 254);
-    m_correctedSlots = imported.CorrectedSlots;
+    fillPrograms(imported.Programs, true, LanguageText(TextTable::MessageTexts, 2, CurrentLanguage),
+                 TOKBottomDlg1::SlotRunMaximum);
+    correctedSlots = imported.CorrectedSlots;
     ShowSelectedProgram();
-    m_pendingOk = true;
+    return true;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -530,7 +522,7 @@ void TForm1::Couper1Click() {
 
 void TForm1::PasteClipboard() {
     for (const TORBEXProg &record : std::as_const(ProgramClipboard)) {
-        if (Tiles.size() >= MaxPrograms)
+        if (Tiles.size() >= SlotCount)
             continue;
         SpeedButton1Click();
         CopyProgramContent(record, CurrentTile->Prog);
@@ -575,7 +567,10 @@ void TForm1::ColorGroup27Click(int k) {
     if (!Tiles.isEmpty() && CurrentTile &&
         m_prompter.confirm(LanguageText(TextTable::MessageTexts, 15, CurrentLanguage))) {
         ColorGroupToDelete = k;
-        runOperation(TOKBottomDlg1::DeleteColorGroupMode);
+        runOperation(TOKBottomDlg1::DeleteColorGroupMode, [this] {
+            DeleteColorGroup();
+            return quint8(0);
+        });
     }
     UpdateCommandState();
 }

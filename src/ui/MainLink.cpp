@@ -1,12 +1,14 @@
-// The main window's player link: Transmit, Receive and PC remote mode with its window and the
-// one-second clock of the minute check.
+// The main window's player link: Transmit, Receive, Verify and PC remote mode with its window and
+// the one-second clock of the minute check.
 #include "Main.h"
 #include "model/Clock.h"
 #include "model/Prompter.h"
 #include "player/ComPort.h"
-#include "player/PcRemoteCore.h"
 #include "player/PlayerLink.h"
+#include "player/RemoteTrigger.h"
 #include "player/ScheduleFile.h"
+#include "player/VerifyPlayer.h"
+#include "text/LinkText.h"
 #include "text/text.h"
 #include "ui/PCRemote.h"
 #include "ui/ProgessBar.h"
@@ -14,17 +16,15 @@
 #include <QFileDialog>
 #include <QTimer>
 
-#include <utility>
-
 struct TForm1::PlayerLinkParts {
-    PlayerLinkParts(Prompter &prompter, const Clock &clock)
+    explicit PlayerLinkParts(const Clock &clock)
         : link(io)
-        , remote(link, prompter, clock)
+        , remote(link, clock)
         , window(std::make_unique<TOKBottomDlg6>(remote)) {}
 
     QtSerialPortIo io;
     ComLink link;
-    PcRemote remote;
+    RemoteTrigger remote;
     // No parent: the window stays on screen while the main window is minimized.
     std::unique_ptr<TOKBottomDlg6> window;
     bool transferRunning = false;
@@ -35,10 +35,16 @@ void TForm1::PlayerLinkPartsDeleter::operator()(PlayerLinkParts *parts) const {
 }
 
 void TForm1::createPlayerLink() {
-    m_playerLink.reset(new PlayerLinkParts(m_prompter, m_clock));
-    PcRemote &remote = m_playerLink->remote;
-    connect(&remote, &PcRemote::minuteSkipped, this,
-            [&remote](const QDateTime &at) { remote.addReportLine(remote.skippedLine(at)); });
+    m_playerLink.reset(new PlayerLinkParts(m_clock));
+    RemoteTrigger &remote = m_playerLink->remote;
+    connect(&remote, &RemoteTrigger::triggering, this, [this, &remote](quint8 program, const QDateTime &at) {
+        remote.addReportLine(RemoteReportLine(program, at, CurrentLanguage, m_dateLocale));
+    });
+    connect(&remote, &RemoteTrigger::minuteSkipped, this, [this, &remote](const QDateTime &at) {
+        remote.addReportLine(RemoteSkippedLine(at, CurrentLanguage, m_dateLocale));
+    });
+    connect(&remote, &RemoteTrigger::triggerFailed, this,
+            [this](ComResult code) { m_prompter.warn(ComResultText(code, CurrentLanguage)); });
     if (ProgressWindow)
         ProgressWindow->setLink(&m_playerLink->link);
     Timer2 = new QTimer(this);
@@ -51,7 +57,7 @@ ComLink &TForm1::portHandle() {
     return m_playerLink->link;
 }
 
-PcRemote &TForm1::pcRemote() {
+RemoteTrigger &TForm1::pcRemote() {
     return m_playerLink->remote;
 }
 
@@ -64,11 +70,10 @@ TOKBottomDlg6 *TForm1::PCRemoteWindow() const {
 
 namespace {
 
-// The mode, port and language of the window as they are at this tick.
-void takeRemoteSettings(PcRemote &remote, const TForm1 &window) {
+// The mode and port of the window as they are at this tick.
+void takeRemoteSettings(RemoteTrigger &remote, const TForm1 &window) {
     remote.PCRemoteMode = window.PCRemoteMode;
     remote.setPortName(window.SelectedPortName);
-    remote.setLanguage(window.CurrentLanguage);
 }
 
 } // namespace
@@ -84,7 +89,7 @@ void TForm1::SpeedButton28Click() {
 }
 
 void TForm1::Timer2Timer() {
-    PcRemote &remote = m_playerLink->remote;
+    RemoteTrigger &remote = m_playerLink->remote;
     // Most ticks end here, without a copy of the project.
     if (m_clock.now().time().minute() == remote.LastMinuteTick.time().minute())
         return;
@@ -93,7 +98,7 @@ void TForm1::Timer2Timer() {
 }
 
 void TForm1::MinuteCheck() {
-    PcRemote &remote = m_playerLink->remote;
+    RemoteTrigger &remote = m_playerLink->remote;
     takeRemoteSettings(remote, *this);
     remote.runMinuteCheck(currentProject().Programs);
 }
@@ -124,20 +129,25 @@ void TForm1::SpeedButton3Click() {
     if (m_playerLink->transferRunning)
         return;
     const RunningTransfer running(m_playerLink->transferRunning);
-    if (!m_prompter.confirm(LanguageText(TextTable::MessageTexts, 1, CurrentLanguage)))
+    if (!m_prompter.confirm(LanguageText(MessageRow::TransmitQuestion, CurrentLanguage)))
         return;
-    const ComResult result = runOperation(TOKBottomDlg1::TransmitMode);
-    ProgressWindow->TransmitProject = {};
-    m_prompter.warn(LanguageText(TextTable::ComResultTexts, result, CurrentLanguage));
+    const Project project = currentProject();
+    const ComResult result = runOperation(TOKBottomDlg1::TransmitMode, [&] {
+        return TransmitRun(m_playerLink->link, project, ProgressWindow->transferContext());
+    });
+    m_prompter.warn(ComResultText(result, CurrentLanguage));
 }
 
 void TForm1::VerifyPrograms1Click() {
     if (m_playerLink->transferRunning)
         return;
     const RunningTransfer running(m_playerLink->transferRunning);
-    const ComResult result = runOperation(TOKBottomDlg1::VerifyMode);
-    ProgressWindow->TransmitProject = {};
-    const VerifyResult verified = std::exchange(ProgressWindow->Verified, {});
+    const Project project = currentProject();
+    VerifyResult verified;
+    const ComResult result = runOperation(TOKBottomDlg1::VerifyMode, [&] {
+        verified = VerifyRun(m_playerLink->link, project, ProgressWindow->transferContext());
+        return verified.result;
+    });
     // A failed run has already shown the link's message.
     if (result == ComCode::Ok)
         m_prompter.warn(VerifyReport(verified, CurrentLanguage));
@@ -148,34 +158,37 @@ void TForm1::SpeedButton4Click() {
         return;
     const RunningTransfer running(m_playerLink->transferRunning);
     AskSaveIfModified();
-    if (!m_prompter.confirm(LanguageText(TextTable::MessageTexts, 6, CurrentLanguage)))
+    if (!m_prompter.confirm(LanguageText(MessageRow::ReceiveQuestion, CurrentLanguage)))
         return;
     // The port must open before the project is given up for the programs of the player.
     ComLink &port = m_playerLink->link;
-    ComResult probe = port.OpenComPort(SelectedPortName);
-    if (probe == ComCode::Ok)
-        probe = port.CloseComPort();
-    if (probe != ComCode::Ok) {
-        m_prompter.warn(LanguageText(TextTable::ComResultTexts, probe, CurrentLanguage));
+    if (const PortRun probe = port.runOnPort(SelectedPortName, [] { return ComCode::Ok; }); probe.code != ComCode::Ok) {
+        m_prompter.warn(ComResultText(probe.code, CurrentLanguage));
         return;
     }
 
     ResetPropertyDialog();
     ClearProject();
-    const ComResult result = runOperation(TOKBottomDlg1::ReceiveMode);
-    const ReceivedPrograms received = std::exchange(ProgressWindow->Received, {});
+    ReceivedPrograms received;
+    const ComResult result = runOperation(TOKBottomDlg1::ReceiveMode, [&] {
+        received = ReceiveRun(port, ProgressWindow->transferContext());
+        return received.result;
+    });
     if (!received.programs.isEmpty())
         loadPrograms(received.programs);
-    m_prompter.warn(LanguageText(TextTable::ComResultTexts, result, CurrentLanguage));
+    m_prompter.warn(ComResultText(result, CurrentLanguage));
     if (const QString corrected = CorrectedSlotsWarning(received.correctedSlots); !corrected.isEmpty())
         m_prompter.warn(corrected);
 
     QString name;
-    const TransferContext context{m_prompter, CurrentLanguage, m_clock, {}, {}};
-    if (ReadProjectName(port, SelectedPortName, name, context) == ComCode::Ok) {
+    const TransferContext shown{m_clock, {}, {}, [this](const LinkFailure &failure) {
+                                    m_prompter.warn(ComResultText(failure.code, CurrentLanguage));
+                                }};
+    if (ReadProjectName(port, SelectedPortName, name, shown) == ComCode::Ok) {
         ProjectGroup.ProjectName = ShownProjectName(name);
-        if (m_prompter.confirm(LanguageText(TextTable::MessageTexts, 7, CurrentLanguage) +
-                               LanguageText(TextTable::MessageTexts, 8, CurrentLanguage) + ProjectGroup.ProjectName)) {
+        if (m_prompter.confirm(LanguageText(MessageRow::LoadProjectQuestion, CurrentLanguage) +
+                               LanguageText(MessageRow::AssociatedProjectName, CurrentLanguage) +
+                               ProjectGroup.ProjectName)) {
             QFileDialog dialog(this);
             dialog.setAcceptMode(QFileDialog::AcceptOpen);
             dialog.setFileMode(QFileDialog::ExistingFile);

@@ -13,7 +13,7 @@
 
 void TForm1::UpdateCommandState() {
     const int n = int(Tiles.size());
-    const bool canAdd = n < MaxPrograms;
+    const bool canAdd = n < SlotCount;
     New1->setEnabled(canAdd);
     SpeedButton1->setEnabled(canAdd);
     SpeedButton27->setEnabled(canAdd);

@@ -1,6 +1,6 @@
 #include "PCRemote.h"
 
-#include "player/PcRemoteCore.h"
+#include "player/RemoteTrigger.h"
 #include "text/text.h"
 
 #include <QFrame>
@@ -13,7 +13,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-TOKBottomDlg6::TOKBottomDlg6(PcRemote &remote, QWidget *parent)
+TOKBottomDlg6::TOKBottomDlg6(RemoteTrigger &remote, QWidget *parent)
     : QDialog(parent)
     , m_remote(remote) {
     setFixedSize(256, 319);
@@ -46,7 +46,7 @@ TOKBottomDlg6::TOKBottomDlg6(PcRemote &remote, QWidget *parent)
     Memo1->setFrameShape(QFrame::NoFrame);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     // The document drops its first line itself once the limit is reached, as the report does.
-    Memo1->setMaximumBlockCount(int(PcRemote::MaxReportLines));
+    Memo1->setMaximumBlockCount(int(RemoteTrigger::MaxReportLines));
     layout->addWidget(Memo1, 1);
 
     auto *buttons = new QFrame(this);
@@ -68,8 +68,8 @@ TOKBottomDlg6::TOKBottomDlg6(PcRemote &remote, QWidget *parent)
 
     for (const QString &line : m_remote.report())
         Memo1->appendPlainText(line);
-    connect(&m_remote, &PcRemote::reportLineAdded, Memo1, &QPlainTextEdit::appendPlainText);
-    connect(&m_remote, &PcRemote::reportCleared, Memo1, &QPlainTextEdit::clear);
+    connect(&m_remote, &RemoteTrigger::reportLineAdded, Memo1, &QPlainTextEdit::appendPlainText);
+    connect(&m_remote, &RemoteTrigger::reportCleared, Memo1, &QPlainTextEdit::clear);
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(500);
@@ -79,11 +79,11 @@ TOKBottomDlg6::TOKBottomDlg6(PcRemote &remote, QWidget *parent)
 }
 
 void TOKBottomDlg6::FormActivate() {
-    setWindowTitle(LanguageText(TextTable::RemoteTexts, 0, Language));
-    BitBtn1->setText(LanguageText(TextTable::RemoteTexts, 1, Language));
-    BitBtn2->setText(LanguageText(TextTable::RemoteTexts, 4, Language));
-    Panel2->setText(LanguageText(TextTable::RemoteTexts, 5, Language));
-    Label1->setText(LanguageText(TextTable::RemoteTexts, 6, Language));
+    setWindowTitle(LanguageText(RemoteRow::Caption, Language));
+    BitBtn1->setText(LanguageText(RemoteRow::Clear, Language));
+    BitBtn2->setText(LanguageText(RemoteRow::Exit, Language));
+    Panel2->setText(LanguageText(RemoteRow::Header, Language));
+    Label1->setText(LanguageText(RemoteRow::ReportList, Language));
 }
 
 void TOKBottomDlg6::showEvent(QShowEvent *event) {

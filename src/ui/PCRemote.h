@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QDialog>
 
-class PcRemote;
+class RemoteTrigger;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -19,7 +19,7 @@ class TOKBottomDlg6 : public QDialog {
 public:
     static constexpr QColor HeaderGreen = QColor(0x00, 0xFF, 0x00);
 
-    explicit TOKBottomDlg6(PcRemote &remote, QWidget *parent = nullptr);
+    explicit TOKBottomDlg6(RemoteTrigger &remote, QWidget *parent = nullptr);
 
     int Language = 2; // set by the caller before showing
 
@@ -43,5 +43,5 @@ protected:
 private:
     void setHeaderColor(const QColor &color);
 
-    PcRemote &m_remote;
+    RemoteTrigger &m_remote;
 };

@@ -1,6 +1,7 @@
 #include "ProgessBar.h"
 
 #include "model/Prompter.h"
+#include "text/LinkText.h"
 #include "text/text.h"
 
 #include <QCloseEvent>
@@ -30,22 +31,26 @@ TOKBottomDlg1::TOKBottomDlg1(Prompter &prompter, const Clock &clock, QWidget *pa
     setWindowTitle(QStringLiteral("Progress"));
 
     Bevel1 = new QFrame(this);
+    Bevel1->setObjectName(QStringLiteral("Bevel1"));
     Bevel1->setFrameShape(QFrame::Box);
     Bevel1->setFrameShadow(QFrame::Sunken);
     Bevel1->setGeometry(8, 8, 299, 41);
 
     ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setGeometry(16, 18, 283, 21);
-    ProgressBar1->setRange(0, 254);
+    ProgressBar1->setRange(0, SlotRunMaximum);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
 
     Label1 = new QLabel(QStringLiteral("..."), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(16, 18, 283, 21);
     Label1->setAlignment(Qt::AlignCenter);
     Label1->hide();
 
     Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(CloseDelayMs);
     Timer1->setTimerType(Qt::PreciseTimer); // a coarse timer may fire 5 % early
     connect(Timer1, &QTimer::timeout, this, &TOKBottomDlg1::Timer1Timer);
@@ -53,19 +58,12 @@ TOKBottomDlg1::TOKBottomDlg1(Prompter &prompter, const Clock &clock, QWidget *pa
 
 TOKBottomDlg1::~TOKBottomDlg1() = default;
 
-void TOKBottomDlg1::setOperation(int mode, Operation operation) {
-    if (mode >= 0 && mode < ModeCount)
-        m_operations[std::size_t(mode)] = std::move(operation);
-}
-
-TOKBottomDlg1::Operation TOKBottomDlg1::operation(int mode) const {
-    return mode >= 0 && mode < ModeCount ? m_operations[std::size_t(mode)] : Operation();
-}
-
-ComResult TOKBottomDlg1::run(int mode) {
-    OperationMode = mode;
+ComResult TOKBottomDlg1::run(int mode, const Work &work) {
+    m_mode = mode;
+    m_work = work;
     exec();
-    return OperationResult;
+    m_work = nullptr;
+    return m_result;
 }
 
 void TOKBottomDlg1::showEvent(QShowEvent *event) {
@@ -101,43 +99,22 @@ void TOKBottomDlg1::keyPressEvent(QKeyEvent *event) {
 
 void TOKBottomDlg1::FormActivate() {
     m_running = true;
-    OperationResult = ComCode::Ok;
+    m_result = ComCode::Ok;
     m_sincePaint.invalidate();
     repaint();
 
-    const int mode = OperationMode;
-    const bool serial = mode == TransmitMode || mode == ReceiveMode || mode == VerifyMode;
+    const bool serial = m_mode == TransmitMode || m_mode == ReceiveMode || m_mode == VerifyMode;
     if (serial) {
-        Received = ReceivedPrograms();
-        Verified = VerifyResult();
-        OperationResult = m_link ? m_link->OpenComPort(PortName) : ComCode::OpenError;
-    }
-    if (OperationResult != ComCode::Ok) {
-        m_prompter.warn(LanguageText(TextTable::ComResultTexts, OperationResult, Language));
-    } else if (mode >= 0 && mode < ModeCount) {
-        ProgressBar1->setMaximum(mode <= ImportMode || mode == VerifyMode ? 254 : 1);
-        const bool hideList = mode >= ReadProjectMode && m_list;
-        const bool listShown = hideList && m_list->isVisible();
-        if (hideList)
-            m_list->hide();
-        ComResult result = ComCode::Ok;
-        if (const Operation &operation = m_operations[std::size_t(mode)])
-            result = operation();
-        else if (serial)
-            result = runTransfer();
-        if (mode <= ImportMode || mode == VerifyMode)
-            OperationResult = result;
-        if (listShown)
-            m_list->show();
-    }
-    if (serial && m_link) {
-        const ComResult closed = m_link->CloseComPort();
-        if (OperationResult == ComCode::Ok) {
-            OperationResult = closed;
-            // Transmit and receive tell their result afterwards; verify only tells a success.
-            if (mode == VerifyMode && closed != ComCode::Ok)
-                m_prompter.warn(LanguageText(TextTable::ComResultTexts, closed, Language));
-        }
+        const PortRun run = m_link ? m_link->runOnPort(m_portName, [this] { return runWork(); })
+                                   : PortRun{ComCode::OpenError, PortRun::Opening};
+        m_result = run.code;
+        // Transmit and receive tell their result afterwards; verify only tells a success.
+        if (run.step == PortRun::Opening || (run.step == PortRun::Closing && m_mode == VerifyMode))
+            m_prompter.warn(ComResultText(run.code, m_language));
+    } else if (m_mode >= 0 && m_mode < ModeCount) {
+        const ComResult result = runWork();
+        if (m_mode <= ImportMode)
+            m_result = result;
     }
     m_running = false;
     Timer1->start();
@@ -148,30 +125,33 @@ void TOKBottomDlg1::Timer1Timer() {
     done(QDialog::Accepted);
 }
 
-TransferContext TOKBottomDlg1::transferContext() {
-    TransferContext context{m_prompter, Language, m_clock, {}, {}};
-    const QString start = OperationMode == VerifyMode
-                              ? LanguageText(TextTable::ConfidenceTexts, VerifyProgressCaption, Language) +
-                                    LanguageText(TextTable::MessageTexts, 2, Language)
-                              : LanguageText(TextTable::MessageTexts, 2, Language);
-    context.slotDone = [this, start](int slot) {
-        stepProgress(start + QString::number(slot) + LanguageText(TextTable::MessageTexts, 3, Language));
-    };
-    context.finalizing = [this] { showStatus(LanguageText(TextTable::MessageTexts, 4, Language)); };
-    return context;
+ComResult TOKBottomDlg1::runWork() {
+    const bool transfer = m_mode == TransmitMode || m_mode == ReceiveMode || m_mode == VerifyMode;
+    ProgressBar1->setMaximum(m_mode <= ImportMode || m_mode == VerifyMode ? SlotRunMaximum : 1);
+    const bool hideList = m_mode >= ReadProjectMode && m_list;
+    const bool listShown = hideList && m_list->isVisible();
+    if (hideList)
+        m_list->hide();
+    if (transfer)
+        prepareProgress(SlotRunMaximum);
+    emit workStarted();
+    const ComResult result = m_work ? m_work() : ComCode::Ok;
+    emit workFinished();
+    if (listShown)
+        m_list->show();
+    return result;
 }
 
-ComResult TOKBottomDlg1::runTransfer() {
-    prepareProgress(254);
-    const TransferContext context = transferContext();
-    if (OperationMode == TransmitMode)
-        return TransmitRun(*m_link, TransmitProject, context);
-    if (OperationMode == VerifyMode) {
-        Verified = VerifyRun(*m_link, TransmitProject, context);
-        return Verified.result;
-    }
-    Received = ReceiveRun(*m_link, context);
-    return Received.result;
+TransferContext TOKBottomDlg1::transferContext() {
+    const int language = m_language;
+    const bool verifying = m_mode == VerifyMode;
+    return TransferContext{
+        m_clock,
+        [this, language, verifying](int slot) {
+            stepProgress(verifying ? VerifySlotCaption(slot, language) : SlotCaption(slot, language));
+        },
+        [this, language] { showStatus(LanguageText(MessageRow::Finalization, language)); },
+        [this, language](const LinkFailure &failure) { m_prompter.warn(ComResultText(failure.code, language)); }};
 }
 
 void TOKBottomDlg1::prepareProgress(int maximum) {

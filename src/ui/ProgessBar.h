@@ -3,13 +3,10 @@
 #include "model/Clock.h"
 #include "player/ComPort.h"
 #include "player/PlayerLink.h"
-#include "player/Verify.h"
-#include "project/Project.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
 
-#include <array>
 #include <functional>
 
 class Prompter;
@@ -20,19 +17,15 @@ class QTimer;
 
 // The operation runner: the small modal progress window that every long operation runs in.
 //
-// A caller sets OperationMode (and what that operation needs), shows the window modally with
-// exec(), and reads OperationResult once it has closed; run(mode) does the three steps. The
-// operation starts as soon as the window is on screen and painted (a zero-time timer after it
-// is shown); the rest of the program takes no input meanwhile, and 100 ms after the operation
-// ends Timer1 closes the window.
+// run(mode, work) shows the window modally, runs `work` as soon as the window is on screen and
+// painted (a zero-time timer after it is shown) and returns its result; the rest of the program
+// takes no input meanwhile, and 100 ms after the work ends Timer1 closes the window. The work
+// captures whatever else it produces.
 //
-// Modes 0 (transmit), 1 (receive) and 7 (verify) open PortName on the link before and close it
-// after: mode 0 sends TransmitProject with TransmitRun, mode 1 leaves what ReceiveRun read in
-// Received (programs in slot order, result, corrected slots), mode 7 compares the player with
-// TransmitProject and leaves the outcome in Verified. Without a link (setLink) they
-// report that the port cannot be opened. Modes 2 to 6 run what the owner registered with
-// setOperation; their work reports its progress through prepareProgress, stepProgress and
-// showStatus.
+// Transmit, receive and verify (modes 0, 1 and 7) open the port on the link before the work and
+// close it after, the first non-zero code winning; a port that does not open shows its message
+// and the work does not run. Their work reports through transferContext(). Other work reports its
+// progress through prepareProgress, stepProgress and showStatus.
 class TOKBottomDlg1 : public QDialog {
     Q_OBJECT
 
@@ -49,35 +42,35 @@ public:
     };
     static constexpr int ModeCount = 8;
     static constexpr int CloseDelayMs = 100;
+    // The bar's maximum in the runs over all slots: it is full from the next-to-last slot on.
+    static constexpr int SlotRunMaximum = SlotCount - 1;
 
-    using Operation = std::function<ComResult()>;
+    using Work = std::function<ComResult()>;
 
     TOKBottomDlg1(Prompter &prompter, const Clock &clock, QWidget *parent = nullptr);
     ~TOKBottomDlg1() override;
 
-    int OperationMode = 0;
-    ComResult OperationResult = ComCode::Ok;
-    QString PortName; // the port modes 0 and 1 open
-    int Language = 2; // of the captions and messages; set by the caller
-    Project TransmitProject;
-    ReceivedPrograms Received;
-    VerifyResult Verified;
-
-    // The port of modes 0, 1 and 7 (not owned).
+    // The language of the captions and messages, and the port modes 0, 1 and 7 open.
+    void setLanguage(int language) { m_language = language; }
+    void setPortName(const QString &name) { m_portName = name; }
+    // The port of modes 0, 1 and 7 (not owned); without one they fail as a port that does not open.
     void setLink(ComLink *link) { m_link = link; }
     ComLink *link() const { return m_link; }
-    // The work of `mode`; for modes 0, 1 and 7 it replaces the transfer run between opening and
-    // closing the port.
-    void setOperation(int mode, Operation operation);
-    Operation operation(int mode) const;
     // A widget hidden from view while modes 4 to 6 run (the program list).
     void setListWidget(QWidget *list) { m_list = list; }
 
-    // Sets OperationMode, shows the window modally and returns OperationResult.
-    ComResult run(int mode);
+    // Runs `work` in `mode` as above and returns OperationResult: the work's code (with the
+    // port's for modes 0, 1 and 7) in modes 0 to 3 and 7, 0 in modes 4 to 6. An unknown mode, or
+    // no work, runs nothing.
+    ComResult run(int mode, const Work &work = {});
+    int operationMode() const { return m_mode; }
+    ComResult operationResult() const { return m_result; }
     bool isRunning() const { return m_running; }
 
-    // ---- For the operations while they run.
+    // ---- For the work while it runs.
+    // What a transfer in modes 0, 1 and 7 reports, as this window shows it: the caption after each
+    // slot, "Finalization Step..." and the message of a failure.
+    TransferContext transferContext();
     // Bar at 0 and shown, status label hidden, maximum `maximum`.
     void prepareProgress(int maximum);
     // Advances the bar by one (it stays full at its maximum) and sets the window caption.
@@ -87,6 +80,12 @@ public:
     // Lets the window repaint and timers run, without user input; at most every few ms.
     void keepPainted();
 
+signals:
+    // Around the work of each run, for whoever times it.
+    void workStarted();
+    void workFinished();
+
+public:
     QFrame *Bevel1 = nullptr;
     QProgressBar *ProgressBar1 = nullptr;
     QLabel *Label1 = nullptr;
@@ -100,14 +99,17 @@ protected:
 private:
     void FormActivate();
     void Timer1Timer();
-    ComResult runTransfer();
-    TransferContext transferContext();
+    ComResult runWork();
 
     Prompter &m_prompter;
     const Clock &m_clock;
     ComLink *m_link = nullptr;
     QWidget *m_list = nullptr;
-    std::array<Operation, ModeCount> m_operations;
+    int m_language = 2;
+    QString m_portName;
+    int m_mode = 0;
+    ComResult m_result = ComCode::Ok;
+    Work m_work;
     bool m_started = false;
     bool m_running = false;
     QElapsedTimer m_sincePaint;

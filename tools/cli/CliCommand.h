@@ -20,8 +20,8 @@ struct CliCommand {
 inline constexpr int ExitSuccess = 0;
 inline constexpr int ExitFailure = 1;
 inline constexpr int ExitUsageError = 64;
-inline constexpr int ExitDiffers =
-    65; // verify and check: the comparison found differences // apart from the link's result codes 1..11
+// verify and check: the comparison found differences. A failed link exits with its result code 1..11.
+inline constexpr int ExitDiffers = 65;
 
 // The operands of a command that takes no options: every argument, except that "--" ends
 // option parsing and is dropped. An argument starting with '-' before it (other than "-")

@@ -25,8 +25,8 @@ int exportCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
         err << "export: " << error << '\n';
         return ExitFailure;
     }
-    out << "Wrote " << ScheduleFilePath(folder) << " (" << project.Programs.size() << " program(s), "
-        << ScheduleSlotCount << " slots).\n";
+    out << "Wrote " << ScheduleFilePath(folder) << " (" << project.Programs.size() << " program(s), " << SlotCount
+        << " slots).\n";
     return ExitSuccess;
 }
 

@@ -1,30 +1,13 @@
 #include "LinkCommands.h"
 
-#include "model/Prompter.h"
 #include "player/PlayerLink.h"
 #include "player/ScheduleFile.h"
-#include "player/Verify.h"
+#include "player/VerifyPlayer.h"
 #include "project/ProjectFile.h"
+#include "text/LinkText.h"
 #include "text/text.h"
 
 namespace {
-
-// Messages of the player dialogues go to standard error, prefixed with the command.
-class StreamPrompter : public Prompter {
-public:
-    StreamPrompter(const char *command, QTextStream &err)
-        : m_command(command)
-        , m_err(err) {}
-    Answer ask(Kind kind, const QString &text) override {
-        m_err << '\r' << m_command << ": " << text << '\n';
-        m_err.flush();
-        return kind == Kind::Warning ? Answer::Ok : Answer::No;
-    }
-
-private:
-    const char *m_command;
-    QTextStream &m_err;
-};
 
 struct LinkArguments {
     QString port;
@@ -81,30 +64,31 @@ bool parseLinkArguments(const char *command, const QStringList &args, LinkArgume
     return true;
 }
 
-QString comText(ComResult code) {
-    return LanguageText(TextTable::ComResultTexts, code, English);
-}
-
 // The final status: the text of the code, and the code as exit status.
 int finish(const char *command, ComResult code, QTextStream &out, QTextStream &err) {
     if (code == ComCode::Ok) {
-        out << comText(code) << '\n';
+        out << ComResultText(code, English) << '\n';
         return ExitSuccess;
     }
-    err << command << ": " << comText(code) << " (code " << code << ")\n";
+    err << command << ": " << ComResultText(code, English) << " (code " << code << ")\n";
     return code;
 }
 
-TransferContext cliContext(Prompter &prompter, QTextStream &err) {
-    return TransferContext{prompter, English, Clock::system(),
+// The progress on standard error, and each failure a run reports on a line of its own, prefixed
+// with the command.
+TransferContext cliContext(const char *command, QTextStream &err) {
+    return TransferContext{Clock::system(),
                            [&err](int slot) {
-                               err << '\r' << LanguageText(TextTable::MessageTexts, 2, English) << slot
-                                   << LanguageText(TextTable::MessageTexts, 3, English);
+                               err << '\r' << SlotCaption(slot, English);
                                err.flush();
                            },
                            [&err] {
-                               err << '\r' << LanguageText(TextTable::MessageTexts, 4, English)
+                               err << '\r' << LanguageText(MessageRow::Finalization, English)
                                    << QString(20, QLatin1Char(' ')) << '\n';
+                               err.flush();
+                           },
+                           [command, &err](const LinkFailure &failure) {
+                               err << '\r' << command << ": " << ComResultText(failure.code, English) << '\n';
                                err.flush();
                            }};
 }
@@ -138,15 +122,9 @@ int transmitCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     }
     QtSerialPortIo io;
     ComLink link(io, {std::chrono::milliseconds(parsed.watchdogMs)});
-    StreamPrompter prompter("transmit", err);
-    ComResult code = link.OpenComPort(parsed.port);
-    if (code == ComCode::Ok) {
-        code = TransmitRun(link, project, cliContext(prompter, err));
-        const ComResult closed = link.CloseComPort();
-        if (code == ComCode::Ok)
-            code = closed;
-    }
-    return finish("transmit", code, out, err);
+    const TransferContext context = cliContext("transmit", err);
+    const PortRun run = link.runOnPort(parsed.port, [&] { return TransmitRun(link, project, context); });
+    return finish("transmit", run.code, out, err);
 }
 
 int receiveCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
@@ -155,19 +133,14 @@ int receiveCommand(const QStringList &args, QTextStream &out, QTextStream &err) 
         return ExitUsageError;
     QtSerialPortIo io;
     ComLink link(io, {std::chrono::milliseconds(parsed.watchdogMs)});
-    StreamPrompter prompter("receive", err);
-    const TransferContext context = cliContext(prompter, err);
+    const TransferContext context = cliContext("receive", err);
     ReceivedPrograms received;
-    ComResult code = link.OpenComPort(parsed.port);
-    if (code == ComCode::Ok) {
+    const PortRun run = link.runOnPort(parsed.port, [&] {
         received = ReceiveRun(link, context);
-        code = received.result;
-        const ComResult closed = link.CloseComPort();
-        if (code == ComCode::Ok)
-            code = closed;
-    }
-    if (code != ComCode::Ok)
-        return finish("receive", code, out, err);
+        return received.result;
+    });
+    if (run.code != ComCode::Ok)
+        return finish("receive", run.code, out, err);
     if (!received.correctedSlots.isEmpty())
         err << "receive: warning: " << CorrectedSlotsWarning(received.correctedSlots) << '\n';
 
@@ -200,18 +173,14 @@ int verifyCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
     }
     QtSerialPortIo io;
     ComLink link(io, {std::chrono::milliseconds(parsed.watchdogMs)});
-    StreamPrompter prompter("verify", err);
+    const TransferContext context = cliContext("verify", err);
     VerifyResult result;
-    ComResult code = link.OpenComPort(parsed.port);
-    if (code == ComCode::Ok) {
-        result = VerifyRun(link, project, cliContext(prompter, err));
-        code = result.result;
-        const ComResult closed = link.CloseComPort();
-        if (code == ComCode::Ok)
-            code = closed;
-    }
-    if (code != ComCode::Ok)
-        return finish("verify", code, out, err);
+    const PortRun run = link.runOnPort(parsed.port, [&] {
+        result = VerifyRun(link, project, context);
+        return result.result;
+    });
+    if (run.code != ComCode::Ok)
+        return finish("verify", run.code, out, err);
     out << VerifyReport(result, English) << '\n';
     return result.differing.isEmpty() && !result.nameDiffers ? ExitSuccess : ExitDiffers;
 }

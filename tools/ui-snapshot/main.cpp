@@ -25,7 +25,7 @@ QList<TORBEXProg> samplePrograms(const QDateTime &now) {
     QList<TORBEXProg> list;
     TORBEXProg opening = program(now, 1, QStringLiteral("Shop opening announcement"), 1);
     opening.TimerOn = 1;
-    opening.TimerMode = 1;
+    opening.TimerMode = TimerDaily;
     opening.Time = QTime(8, 55);
     opening.ActionCount = 3;
     opening.ActionKind = {KindVolume, KindPlayTimerFile, KindGoToProgram, 1, 1, 1};
@@ -34,7 +34,7 @@ QList<TORBEXProg> samplePrograms(const QDateTime &now) {
 
     TORBEXProg sale = program(now, 2, QStringLiteral("Winter sale"), 10);
     sale.TimerOn = 1;
-    sale.TimerMode = 0;
+    sale.TimerMode = TimerOnDate;
     sale.Date = QDate(2026, 12, 5);
     sale.Time = QTime(14, 30);
     sale.Priority = 1;
@@ -45,7 +45,7 @@ QList<TORBEXProg> samplePrograms(const QDateTime &now) {
 
     TORBEXProg weekly = program(now, 3, QStringLiteral("Monday delivery reminder"), 16);
     weekly.TimerOn = 1;
-    weekly.TimerMode = 2;
+    weekly.TimerMode = TimerWeekly;
     weekly.DayOftheWeek = 1;
     weekly.Time = QTime(7, 15);
     weekly.ActionCount = 4;
@@ -56,7 +56,7 @@ QList<TORBEXProg> samplePrograms(const QDateTime &now) {
 
     TORBEXProg hourly = program(now, 4, QStringLiteral("Hourly chime"), 13);
     hourly.TimerOn = 1;
-    hourly.TimerMode = 3;
+    hourly.TimerMode = TimerHourly;
     hourly.Time = QTime(0, 30);
     hourly.ActionCount = 1;
     hourly.ActionKind = {KindPlayDirectory, 1, 1, 1, 1, 1};
@@ -73,7 +73,7 @@ QList<TORBEXProg> samplePrograms(const QDateTime &now) {
 
     TORBEXProg closing = program(now, 255, QStringLiteral("Closing time"), 22);
     closing.TimerOn = 1;
-    closing.TimerMode = 1;
+    closing.TimerMode = TimerDaily;
     closing.Time = QTime(19, 0);
     list << closing;
     return list;

@@ -8,7 +8,7 @@
 // How one slot of the player differs from what a transmit of the project would send.
 struct SlotDifference {
     int slot = 0;
-    bool code = false;     // byte 1
+    bool code = false;     // the slot byte
     bool flags = false;    // active, timer on, action count, empty flag, priority
     bool schedule = false; // timer mode, weekday, date and time
     QList<int> actions;    // the actions (1..6) whose kind, parameter or value differ
@@ -16,8 +16,8 @@ struct SlotDifference {
     bool operator==(const SlotDifference &) const = default;
 };
 
-// Compares two frames of the same slot field by field; nullopt-like empty result (no field
-// set) when they match. Two empty-slot frames match whatever date and time they carry.
+// Compares two frames of the same slot field by field; no field is set when they match. Two
+// empty-slot frames match whatever date and time they carry.
 SlotDifference CompareFrames(int slot, const Frame &expected, const Frame &actual);
 bool differs(const SlotDifference &d);
 
@@ -30,8 +30,5 @@ struct VerifyResult {
 
 // Reads all 255 slots and the project name back from the player over an open port and
 // compares them with what TransmitRun would send for `project`. Nothing is written to the
-// player but the end-of-transfer command. A link failure shows its message and ends the run.
+// player but the end-of-transfer command. A link failure is reported and ends the run.
 VerifyResult VerifyRun(ComLink &link, const Project &project, const TransferContext &context);
-
-// The one message that tells the user the outcome of a completed verification.
-QString VerifyReport(const VerifyResult &result, int language);

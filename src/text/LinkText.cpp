@@ -1,0 +1,60 @@
+#include "LinkText.h"
+
+#include "text/text.h"
+
+namespace {
+
+QString moment(const QDateTime &at, const QLocale &locale) {
+    return locale.toString(at.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+           locale.toString(at.time(), QLocale::LongFormat);
+}
+
+} // namespace
+
+QString ComResultText(int code, int language) {
+    return LanguageText(TextTable::ComResultTexts, code, language);
+}
+
+QString SlotCaption(int slot, int language) {
+    return LanguageText(MessageRow::ProgressPrograms, language) + QString::number(slot) +
+           LanguageText(MessageRow::ProgressToLastSlot, language);
+}
+
+QString VerifySlotCaption(int slot, int language) {
+    return LanguageText(VerifyProgressCaption, language) + SlotCaption(slot, language);
+}
+
+QString RemoteReportLine(int program, const QDateTime &at, int language, const QLocale &locale) {
+    return LanguageText(RemoteRow::ProgramPrefix, language) + QString::asprintf("%.3d", program) +
+           LanguageText(RemoteRow::At, language) + moment(at, locale);
+}
+
+QString RemoteSkippedLine(const QDateTime &at, int language, const QLocale &locale) {
+    return LanguageText(RemoteMinuteSkipped, language) + moment(at, locale);
+}
+
+QString VerifyReport(const VerifyResult &result, int language) {
+    const auto text = [language](ConfidenceRow row) { return LanguageText(row, language); };
+    if (result.differing.isEmpty() && !result.nameDiffers)
+        return text(VerifyAllMatch);
+    QStringList lines;
+    if (!result.differing.isEmpty()) {
+        lines.append(text(VerifyDifferingSlots));
+        for (const SlotDifference &d : result.differing) {
+            QStringList fields;
+            if (d.code)
+                fields.append(text(VerifyFieldCode));
+            if (d.flags)
+                fields.append(text(VerifyFieldFlags));
+            if (d.schedule)
+                fields.append(text(VerifyFieldSchedule));
+            for (int k : d.actions)
+                fields.append(text(VerifyFieldAction) + QString::number(k));
+            lines.append(
+                QStringLiteral("%1: %2").arg(d.slot, 3, 10, QLatin1Char('0')).arg(fields.join(QStringLiteral(", "))));
+        }
+    }
+    if (result.nameDiffers)
+        lines.append(text(VerifyNameDiffers) + QLatin1Char('"') + result.playerName + QLatin1Char('"'));
+    return lines.join(QLatin1Char('\n'));
+}

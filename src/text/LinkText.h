@@ -1,0 +1,26 @@
+#pragma once
+
+#include "player/VerifyPlayer.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+
+// How the outcomes of the player link read, for the windows and the command line.
+
+// The message of a link result code 0..11 (ComResultTexts).
+QString ComResultText(int code, int language);
+
+// The progress caption after slot `slot` of a transfer or export: "Program(s) : 12 to 255 ".
+QString SlotCaption(int slot, int language);
+// The same during a verification of the player.
+QString VerifySlotCaption(int slot, int language);
+
+// A line of PC remote mode's report: "Program : 012 at : " and the moment, `locale`'s short
+// date and long time.
+QString RemoteReportLine(int program, const QDateTime &at, int language, const QLocale &locale);
+// The report line of a minute skipped because the port was in use.
+QString RemoteSkippedLine(const QDateTime &at, int language, const QLocale &locale);
+
+// The one message that tells the outcome of a completed verification.
+QString VerifyReport(const VerifyResult &result, int language);

@@ -1,0 +1,543 @@
+// The player link against the simulated player: one suite on the in-memory port (in virtual
+// time) and on a pseudo-terminal through QSerialPort, with the fault matrix of every run; PC
+// remote mode on the in-memory port; quillon-cli's link commands on the pseudo-terminal.
+#include "LinkBackends.h"
+#include "TestSupport.h"
+#include "player/PlayerLink.h"
+#include "player/RemoteTrigger.h"
+#include "player/VerifyPlayer.h"
+#include "project/ProjectFile.h"
+#include "text/LinkText.h"
+#include "text/text.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <QTimer>
+
+#include <optional>
+
+using namespace std::chrono_literals;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QDateTime Now(QDate(2026, 3, 9), QTime(10, 45)), Half(Now.date(), QTime(8, 30));
+// Inputs 3, active, timer on, priority, 3 actions, weekly; kinds 4 0 8 0 0 0; 29 Feb 2024 07:05.
+const QByteArray FrameThree =
+    QByteArray::fromHex("00 03 33 12 40 80 00 0a 00 0c 00 00 00 12 1d 18 07 05 14 00 00 00 00 00");
+// Inputs 200, active, timer off, daily; kinds 3 1 1 1 1 1; Saturday 5 Dec 2026 14:30.
+const QByteArray FrameTwoHundred =
+    QByteArray::fromHex("00 c8 21 01 31 11 11 05 00 00 00 00 00 6c 05 1a 0e 1e ff ff ff ff ff ff");
+
+TORBEXProg decoded(const QByteArray &frame) {
+    TORBEXProg p(Now);
+    DecodeProgram(p, frameFromBytes(frame));
+    return p;
+}
+
+QList<QByteArray> framesOf(const QList<TORBEXProg> &programs) {
+    QList<QByteArray> frames;
+    for (const TORBEXProg &p : programs)
+        frames.append(frameBytes(BuildSlotFrame({{}, {p}}, p.Inputs, p)));
+    return frames;
+}
+
+Project hallB() {
+    Project project{{}, {decoded(FrameTwoHundred), decoded(FrameThree)}};
+    project.Group.ProjectName = QStringLiteral("Hall B");
+    return project;
+}
+
+QStringList option(const QString &name, const QString &value) {
+    return {"--"_L1 + name, value};
+}
+
+QStringList withSlot(int slot, const QByteArray &frame) {
+    return option(u"set-slot"_s, QStringLiteral("%1=%2").arg(slot).arg(QString::fromLatin1(frame.toHex())));
+}
+
+// Daily at `time`, first action "go to" `target`: a program PC remote mode triggers.
+TORBEXProg remoteProgram(QTime time, quint8 target) {
+    TORBEXProg p = decoded(FrameTwoHundred);
+    p.TimerOn = 1;
+    p.Time = time;
+    p.ActionKind[0] = KindGoToProgram;
+    p.ActionParam[0] = target;
+    return p;
+}
+
+} // namespace
+
+class LinkSuite : public QObject {
+    Q_OBJECT
+protected:
+    LinkSuite(LinkTiming timing, int lateWatchdogMs)
+        : m_timing(timing)
+        , m_lateWatchdogMs(lateWatchdogMs) {}
+    virtual std::unique_ptr<PlayerBackend> makeBackend() = 0;
+    // A fault of the in-memory port, once open: "purge", "write N" or "read N" fails, "mute N" drops
+    // the answers from the PC's byte N on.
+    virtual void makePortFault(const QStringList &) {}
+    virtual qint64 virtualMs() const { return -1; } // the in-memory port's clock; -1 in real time
+
+    std::unique_ptr<PlayerBackend> player;
+    std::unique_ptr<ComLink> link;
+    ManualClock clock{Now};
+    QList<int> slotsDone;
+    int finalized = 0;
+    QStringList failures; // "slot 6: 3", "name 4: 10", ...
+
+    [[nodiscard]] bool startPlayer(const QStringList &options, std::optional<LinkTiming> timing = {}) {
+        player = makeBackend();
+        slotsDone.clear();
+        finalized = 0;
+        failures.clear();
+        link = player->start(options) ? player->link(timing.value_or(m_timing)) : nullptr;
+        return link != nullptr;
+    }
+    [[nodiscard]] bool openPort() { return link->OpenComPort(player->portName()) == ComCode::Ok; }
+    TransferContext context() {
+        static const char *steps[] = {"open", "slot", "name", "name", "close"};
+        return TransferContext{clock, [this](int n) { slotsDone.append(n); }, [this] { ++finalized; },
+                               [this](const LinkFailure &f) {
+                                   failures << QStringLiteral("%1 %2: %3").arg(steps[f.step]).arg(f.index).arg(f.code);
+                               }};
+    }
+
+private slots:
+    void cleanup() {
+        link.reset();
+        player.reset();
+    }
+
+    // A name of 70 characters is cut to 64, one of 5 padded with zeros.
+    void transmit_sendsEverySlotInOrderThenTheNameThenTheEnd_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("70 characters") << u"0123456789"_s.repeated(7);
+        QTest::newRow("5 characters") << u"Hello"_s;
+    }
+    void transmit_sendsEverySlotInOrderThenTheNameThenTheEnd() {
+        QFETCH(QString, name);
+        QVERIFY(startPlayer({}) && openPort());
+        Project project = hallB();
+        project.Group.ProjectName = name;
+        QCOMPARE(TransmitRun(*link, project, context()), ComCode::Ok);
+        QByteArray expected;
+        for (int n = 1; n <= 255; ++n) { // empty slots are dated at the run's start
+            const QByteArray empty =
+                QByteArray::fromHex("00 00 81 00 11 11 11 00 00 00 00 00 00 13 09 1a 0a 2d ff ff ff ff ff ff");
+            expected += char(0x0A) + (n == 3     ? FrameThree
+                                      : n == 200 ? FrameTwoHundred
+                                                 : QByteArray(empty).replace(1, 1, QByteArray(1, char(n))));
+        }
+        const QByteArray nameBytes = (name.toLatin1() + QByteArray(64, 0)).left(64);
+        for (int i = 0; i < 64; ++i)
+            expected += QByteArray::fromHex("0860") + char(0x10 + i) + nameBytes.at(i);
+        QCOMPARE(player->pcBytes(), expected + char(0x0C));
+        QVERIFY(slotsDone.size() == 255 && slotsDone.last() == 255 && finalized == 1 && failures.isEmpty());
+    }
+
+    // Bytes the player sends before its acknowledgements are ignored.
+    void receiveVerifyAndNameRead_giveBackWhatTransmitSent_data() {
+        QTest::addColumn<QString>("garbage");
+        QTest::newRow("honest player") << QString();
+        QTest::newRow("zero, 0xFF, 0x55, 0x02") << u"00ff5502"_s;
+        QTest::newRow("command bytes") << u"0a0b0c080e09"_s;
+        QTest::newRow("more than a frame") << u"ff"_s.repeated(30);
+    }
+    void receiveVerifyAndNameRead_giveBackWhatTransmitSent() {
+        QFETCH(QString, garbage);
+        QVERIFY(startPlayer(garbage.isEmpty() ? QStringList() : option(u"garbage"_s, garbage)) && openPort());
+        QCOMPARE(TransmitRun(*link, hallB(), context()), ComCode::Ok);
+        const ReceivedPrograms received = ReceiveRun(*link, context());
+        QCOMPARE(received.result, ComCode::Ok);
+        QCOMPARE(framesOf(received.programs), (QList<QByteArray>{FrameThree, FrameTwoHundred}));
+        QVERIFY(received.correctedSlots.isEmpty());
+        const VerifyResult same = VerifyRun(*link, hallB(), context());
+        QVERIFY(same.result == ComCode::Ok && same.differing.isEmpty() && !same.nameDiffers);
+        Project changed = hallB();
+        changed.Group.ProjectName = u"Hall C"_s;
+        changed.Programs[1].Time = QTime(7, 6); // program 3: its minute and the parameter of action 2
+        changed.Programs[1].ActionParam[1] = 99;
+        const VerifyResult result = VerifyRun(*link, changed, context());
+        QVERIFY(result.result == ComCode::Ok && result.nameDiffers);
+        QVERIFY((result.differing == QList<SlotDifference>{{3, false, false, true, {2}}}));
+        QCOMPARE(result.playerName, u"Hall B"_s);
+        QCOMPARE(link->CloseComPort(), ComCode::Ok);
+        QString name;
+        QCOMPARE(ReadProjectName(*link, player->portName(), name, context()), ComCode::Ok);
+        QCOMPARE(name.size(), 64);
+        QCOMPARE(ShownProjectName(name), u"Hall B"_s);
+        QVERIFY(!link->isOpen());
+        QVERIFY(slotsDone.size() == 4 * 255 && finalized == 4 && failures.isEmpty());
+        QByteArray tail; // after the second verify: its 255 slot reads, the end, then 64 name reads
+        for (int n = 1; n <= 255; ++n)
+            tail += char(0x0B) + QByteArray(1, char(n));
+        tail += char(0x0C);
+        for (int i = 0; i < 128; ++i)
+            tail += QByteArray::fromHex("0960") + char(0x10 + i % 64);
+        QVERIFY(player->pcBytes().endsWith(tail));
+    }
+
+    void receive_correctsImpossibleDatesAndNamesTheirSlots() {
+        const QByteArray month13 = QByteArray(FrameTwoHundred).replace(13, 5, QByteArray::fromHex("6d0f1a083d"));
+        QVERIFY(startPlayer(withSlot(9, month13) + withSlot(40, FrameThree)) && openPort());
+        const ReceivedPrograms received = ReceiveRun(*link, context());
+        QCOMPARE(received.result, ComCode::Ok);
+        QCOMPARE(received.correctedSlots, QList<int>{9});
+        QCOMPARE(received.programs.size(), 2);
+        QCOMPARE(QDateTime(received.programs[0].Date, received.programs[0].Time), QDateTime({2026, 12, 15}, {8, 59}));
+        QCOMPARE(received.programs[1].Inputs, quint8(3)); // byte 1 of the frame, not slot 40
+    }
+
+    // Where each run ends when the player or the port fails at a given point: its code, the
+    // last slot it reported, its failure, the bytes the PC sent and the programs a receive
+    // keeps (of slots 2 and 5, which the player holds).
+    void faultMatrix_data() {
+        QTest::addColumn<QString>("row");
+        // A transmit sends 25 bytes per slot, then 4 per name byte (from 6375), then the end (6631).
+        QTest::newRow("transmit: silent") << u"silent | 9 | 1 | slot 1: 9 | 1"_s;
+        QTest::newRow("transmit: no frame ack") << u"no-frame-ack | 9 | 1 | slot 1: 9 | 25"_s;
+        QTest::newRow("transmit: purge fails") << u"purge | 1 | 1 | slot 1: 1 | 0"_s;
+        QTest::newRow("transmit: write 5 fails") << u"write 4 | 2 | 1 | slot 1: 2 | 4"_s;
+        QTest::newRow("transmit: read fails") << u"read 0 | 3 | 1 | slot 1: 3 | 1"_s;
+        QTest::newRow("transmit: gone at slot 1") << u"disconnect-at-byte 0 | 3 | 1 | slot 1: 3 | 1"_s;
+        QTest::newRow("transmit: gone in frame 2") << u"disconnect-at-byte 38 | 3 | 2 | slot 2: 3 | 39"_s;
+        QTest::newRow("transmit: gone after 5 slots") << u"disconnect-after 5 | 3 | 6 | slot 6: 3 | 126"_s;
+        QTest::newRow("transmit: gone at slot 255") << u"disconnect-at-byte 6350 | 3 | 255 | slot 255: 3 | 6351"_s;
+        QTest::newRow("transmit: gone at its last byte") << u"disconnect-at-byte 6374 | 3 | 255 | slot 255: 3 | 6375"_s;
+        QTest::newRow("transmit: gone at name byte 1") << u"disconnect-at-byte 6375 | 10 | 255 | name 1: 10 | 6376"_s;
+        QTest::newRow("transmit: name byte 1 unanswered") << u"mute 6375 | 10 | 255 | name 1: 10 | 6376"_s;
+        QTest::newRow("transmit: gone at name byte 4") << u"disconnect-after 258 | 10 | 255 | name 4: 10 | 6388"_s;
+        QTest::newRow("transmit: gone at name byte 64") << u"disconnect-at-byte 6630 | 10 | 255 | name 64: 10 | 6631"_s;
+        QTest::newRow("transmit: gone at the end") << u"disconnect-at-byte 6631 | 0 | 255 |  | 6632"_s;
+        // A receive sends 2 bytes per slot, then the end (510), and reads 27 bytes per slot.
+        QTest::newRow("receive: silent") << u"silent | 9 | 1 | slot 1: 9 | 1 | 0"_s;
+        QTest::newRow("receive: gone at number 2") << u"disconnect-at-byte 3 | 3 | 2 | slot 2: 3 | 4 | 0"_s;
+        QTest::newRow("receive: lost in frame 2") << u"read 29 | 3 | 2 | slot 2: 3 | 4 | 0"_s;
+        QTest::newRow("receive: gone at slot 5") << u"disconnect-at-byte 8 | 3 | 5 | slot 5: 3 | 9 | 1"_s;
+        QTest::newRow("receive: gone at number 5") << u"disconnect-at-byte 9 | 3 | 5 | slot 5: 3 | 10 | 1"_s;
+        QTest::newRow("receive: lost in frame 5") << u"read 122 | 3 | 5 | slot 5: 3 | 10 | 1"_s;
+        QTest::newRow("receive: lost at closing 5") << u"read 134 | 3 | 5 | slot 5: 3 | 10 | 1"_s;
+        QTest::newRow("receive: gone at slot 255") << u"disconnect-at-byte 508 | 3 | 255 | slot 255: 3 | 509 | 2"_s;
+        QTest::newRow("receive: gone at the end") << u"disconnect-at-byte 510 | 0 | 255 |  | 511 | 2"_s;
+        // A name read sends 3 bytes per name byte; a verify reads 255 slots, ends, then the name.
+        QTest::newRow("name: silent") << u"silent | 11 | 0 | name 1: 11 | 1"_s;
+        QTest::newRow("name: gone at byte 30") << u"disconnect-at-byte 89 | 11 | 0 | name 30: 11 | 90"_s;
+        QTest::newRow("name: gone at byte 64") << u"disconnect-at-byte 189 | 11 | 0 | name 64: 11 | 190"_s;
+        QTest::newRow("verify: silent") << u"silent | 9 | 0 | slot 1: 9 | 1"_s;
+        QTest::newRow("verify: gone at slot 5") << u"disconnect-at-byte 8 | 3 | 4 | slot 5: 3 | 9"_s;
+        QTest::newRow("verify: gone at name byte 1") << u"disconnect-at-byte 511 | 3 | 255 | name 1: 3 | 512"_s;
+    }
+    void faultMatrix() {
+        QFETCH(QString, row);
+        const QStringList f = row.split(u'|'), fault = f[0].trimmed().split(u' ');
+        const QString run = QString::fromLatin1(QTest::currentDataTag()).section(u':', 0, 0);
+        const bool portFault = QStringList{"purge", "write", "read", "mute"}.contains(fault[0]);
+        QVERIFY(startPlayer(withSlot(2, FrameThree) + withSlot(5, FrameTwoHundred) +
+                            (portFault ? QStringList() : option(fault[0], fault.value(1)).first(fault.size()))));
+        if (portFault && virtualMs() < 0)
+            QSKIP("a fault of the in-memory port");
+        QString name = u"unchanged"_s;
+        ReceivedPrograms received;
+        ComResult code = ComCode::Ok;
+        if (run == u"name") {
+            code = ReadProjectName(*link, player->portName(), name, context());
+        } else {
+            QVERIFY(openPort());
+            if (portFault)
+                makePortFault(fault);
+            code = run == u"transmit" ? TransmitRun(*link, hallB(), context())
+                   : run == u"verify" ? VerifyRun(*link, hallB(), context()).result
+                                      : (received = ReceiveRun(*link, context())).result;
+        }
+        const int lastSlot = f[2].toInt();
+        QCOMPARE(int(code), f[1].toInt());
+        QCOMPARE(slotsDone.isEmpty() ? 0 : slotsDone.last(), lastSlot);
+        QCOMPARE(finalized, lastSlot == 255 && !f[3].contains(u"slot") ? 1 : 0);
+        QCOMPARE(failures.join(u""), f[3].trimmed());
+        QCOMPARE(framesOf(received.programs),
+                 QList<QByteArray>({FrameThree, FrameTwoHundred}).first(f.value(5).toInt()));
+        QCOMPARE(name, u"unchanged"_s);
+        QVERIFY(link->isOpen() == (run != u"name" && !fault[0].startsWith(u"disconnect") && fault[0] != u"read"));
+        QCOMPARE(player->pcBytes().size(), f[4].toInt()); // nothing after the point of failure
+        QVERIFY(virtualMs() < 0 || code != ComCode::ReadError || virtualMs() < 10000); // not by the watchdog
+    }
+
+    void lateAnswer_data() {
+        QTest::addColumn<int>("permille"); // of the watchdog; 0: silent
+        QTest::addColumn<int>("result");
+        QTest::newRow("90 %") << 900 << 0;
+        QTest::newRow("99 %, in virtual time") << 990 << 0;
+        QTest::newRow("101 %, in virtual time") << 1010 << 9;
+        QTest::newRow("110 %") << 1100 << 9;
+        QTest::newRow("silent, in virtual time") << 0 << 9;
+    }
+    void lateAnswer() {
+        QFETCH(int, permille);
+        QFETCH(int, result);
+        const int delay = m_lateWatchdogMs * permille / 1000;
+        QVERIFY(startPlayer(permille ? option(u"delay"_s, QString::number(delay)) : QStringList{"--silent"},
+                            LinkTiming{m_lateWatchdogMs * 1ms, 60ms}));
+        if (virtualMs() < 0 && QByteArray(QTest::currentDataTag()).contains("virtual"))
+            QSKIP("too near the watchdog for real time");
+        QVERIFY(openPort());
+        QCOMPARE(int(link->SendByteWithAck(0x0C)), result);
+        QVERIFY(virtualMs() < 0 || virtualMs() == (result ? m_lateWatchdogMs : delay));
+    }
+
+    // A zero-time timer runs whenever the wait serves the event loop.
+    void acknowledgementWait_keepsTheEventLoopServed() {
+        QVERIFY(startPlayer({"--silent"}) && openPort());
+        int ticks = 0;
+        QTimer timer;
+        QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+        timer.start(0);
+        QCOMPARE(link->SendByteWithAck(0x0C), ComCode::NotReady);
+        QVERIFY2(ticks >= 10, qPrintable(QString::number(ticks)));
+    }
+
+private:
+    LinkTiming m_timing;
+    int m_lateWatchdogMs;
+};
+
+class FakePortLinkTest : public LinkSuite {
+    Q_OBJECT
+public:
+    FakePortLinkTest()
+        : LinkSuite({10000ms, 60ms}, 10000) {}
+
+protected:
+    std::unique_ptr<PlayerBackend> makeBackend() override { return std::make_unique<FakeBackend>(); }
+    FakePlayerPort &fake() const { return static_cast<FakeBackend &>(*player).fake(); }
+    qint64 virtualMs() const override { return fake().nowMs(); }
+    void makePortFault(const QStringList &fault) override {
+        const int at = fault.value(1, u"-1"_s).toInt();
+        fake().failPurge = fault[0] == u"purge";
+        fake().failWriteAt = fault[0] == u"write" ? at : -1;
+        fake().failReadAfter = fault[0] == u"read" ? at : -1;
+        if (fault[0] == u"mute") // no answer from the byte with that index on
+            fake().rewriteAnswer = [this, at](const QByteArray &a) {
+                return fake().written.size() > at ? QByteArray() : a;
+            };
+    }
+
+    // PC remote mode on this player, from `start`; what it signals goes into `events`.
+    QStringList events;
+    std::unique_ptr<RemoteTrigger> remote(const QDateTime &start) {
+        clock.set(start);
+        events.clear();
+        auto remote = std::make_unique<RemoteTrigger>(*link, clock);
+        remote->setPortName(u"fake"_s);
+        remote->PCRemoteMode = true;
+        connect(remote.get(), &RemoteTrigger::triggering, this, [this](quint8 program, const QDateTime &at) {
+            events << QStringLiteral("trigger %1 at %2").arg(program).arg(at.toString(u"hh:mm:ss"));
+        });
+        connect(remote.get(), &RemoteTrigger::triggerFailed, this,
+                [this](ComResult c) { events << "failed "_L1 + QString::number(c); });
+        connect(remote.get(), &RemoteTrigger::minuteSkipped, this,
+                [this](const QDateTime &at) { events << "skipped "_L1 + at.toString(u"hh:mm"); });
+        return remote;
+    }
+
+private slots:
+    // The port is opened, the work runs on it, the port is closed; the first non-zero code wins.
+    void runOnPort_data() {
+        QTest::addColumn<QString>("faults");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("step");
+        QTest::newRow("all well") << QString() << 0 << int(PortRun::Work);
+        QTest::newRow("held open elsewhere: not run, not closed") << u"held"_s << 4 << int(PortRun::Opening);
+        QTest::newRow("work fails") << u"work"_s << 9 << int(PortRun::Work);
+        QTest::newRow("closing fails") << u"close"_s << 8 << int(PortRun::Closing);
+        QTest::newRow("work and closing fail") << u"work close"_s << 9 << int(PortRun::Work);
+    }
+    void runOnPort() {
+        QFETCH(QString, faults);
+        QFETCH(int, result);
+        QFETCH(int, step);
+        const bool held = faults.contains(u"held");
+        QVERIFY(startPlayer({}) && (!held || openPort()));
+        fake().failClose = faults.contains(u"close");
+        int runs = 0;
+        const PortRun run = link->runOnPort(u"fake"_s, [&] {
+            ++runs;
+            return faults.contains(u"work") ? ComCode::NotReady : ComCode::Ok;
+        });
+        QVERIFY(run.code == result && run.step == step && runs == !held && link->isOpen() == held);
+    }
+
+    void missingClosingByte_stillGivesTheFrameWithoutTheWatchdog() {
+        QVERIFY(startPlayer(withSlot(3, FrameThree)) && openPort());
+        fake().rewriteAnswer = [](const QByteArray &a) { return a.size() == 26 ? a.left(25) : a; };
+        Frame frame;
+        QCOMPARE(ReceiveProgram(*link, 3, frame), ComCode::Ok);
+        QCOMPARE(frameBytes(frame), FrameThree);
+        const qint64 before = fake().nowMs();
+        QCOMPARE(link->ReceiveFrame(frame), ComCode::NotReady); // 24 reads, then two for the closing byte
+        QCOMPARE(fake().nowMs() - before, 26 * 60);
+    }
+
+    // One minute after another: the due program once, no backlog, a busy port skips the minute.
+    void remote_triggersTheDueProgramOncePerMinute() {
+        QVERIFY(startPlayer(option(u"delay"_s, u"80"_s)));
+        const auto trigger = remote(Half.addSecs(-62));
+        const QList<TORBEXProg> programs = {remoteProgram({8, 30}, 5), remoteProgram({8, 31}, 6),
+                                            remoteProgram({8, 33}, 7), remoteProgram({8, 29}, 4)};
+        trigger->PCRemoteMode = false;
+        for (int second = 0; second < 4; ++second, clock.advance(1000)) // 08:28:58 .. 08:29:01
+            trigger->Timer2Timer(programs);
+        QCOMPARE(trigger->LastMinuteTick, Half.addSecs(-60)); // the minutes go on with the mode off
+        trigger->PCRemoteMode = true;
+        trigger->Timer2Timer(programs);   // the same minute again: no backlog
+        QTimer::singleShot(0, this, [&] { // runs inside the trigger's wait
+            clock.set(Half.addSecs(60));
+            trigger->Timer2Timer(programs);
+        });
+        clock.set(Half.addSecs(-1));
+        for (int second = 0; second < 3; ++second, clock.advance(1000)) // 08:29:59 .. 08:30:01
+            trigger->Timer2Timer(programs);
+        QVERIFY(openPort()); // a transfer holds the port
+        clock.set(Half.addSecs(180));
+        trigger->Timer2Timer(programs);
+        QCOMPARE(events, (QStringList{"trigger 5 at 08:30:00", "skipped 08:31", "skipped 08:33"}));
+        QCOMPARE(trigger->skippedMinutes(), 2);
+        QCOMPARE(fake().written, QByteArray::fromHex("0e05"));
+    }
+
+    void remote_failedTrigger_isSignalled_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("code");
+        QTest::newRow("silent player") << u"silent"_s << 9;
+        QTest::newRow("port does not open") << u"open"_s << 4;
+        QTest::newRow("port does not close") << u"close"_s << 8;
+    }
+    void remote_failedTrigger_isSignalled() {
+        QFETCH(QString, fault);
+        QFETCH(int, code);
+        QVERIFY(startPlayer(fault == u"silent" ? QStringList{"--silent"} : QStringList()));
+        fake().refuseOpen = fault == u"open";
+        fake().failClose = fault == u"close";
+        remote(Half)->runMinuteCheck({remoteProgram({8, 30}, 3)});
+        QCOMPARE(events, (QStringList{"trigger 3 at 08:30:00", "failed "_L1 + QString::number(code)}));
+        QVERIFY(!link->isOpen());
+    }
+
+    void remote_reportKeepsAtMost65535Lines() {
+        QVERIFY(startPlayer({}));
+        const auto trigger = remote(Half);
+        int removed = 0;
+        connect(trigger.get(), &RemoteTrigger::reportFirstLineRemoved, this, [&] { ++removed; });
+        for (int i = 1; i <= 65537; ++i)
+            trigger->addReportLine(QString::number(i));
+        QVERIFY(trigger->report().size() == 65535 && removed == 2 && trigger->report().first() == u"3");
+        trigger->ClearReport();
+        QVERIFY(trigger->report().isEmpty());
+    }
+
+    void outcomes_readAsTheUserKnowsThem() {
+        const QLocale uk(QLocale::English, QLocale::UnitedKingdom);
+        QVERIFY(RemoteReportLine(12, Half, English, uk).startsWith(u"Program : 012 at : 09/03/2026 08:30:00"));
+        QVERIFY(RemoteSkippedLine(Half, English, uk)
+                    .startsWith(u"Minute skipped (COM port in use) at : 09/03/2026 08:30:00"));
+        QCOMPARE(VerifySlotCaption(12, French), u"Vérification : Programme(s) : 12 sur 255 "_s);
+        VerifyResult result{0, {{17, false, false, true, {2, 6}}, {200, true, true, false, {}}}, true, u"Shop"_s};
+        QCOMPARE(VerifyReport(result, English),
+                 u"Slots of the player that differ from the project:\n017: schedule, action 2, "
+                 u"action 6\n200: code, flags\nThe project name differs; the player holds: \"Shop\""_s);
+    }
+};
+
+class PtyLinkTest : public LinkSuite {
+    Q_OBJECT
+public:
+    PtyLinkTest()
+        : LinkSuite({300ms, 60ms}, 1000) {}
+
+protected:
+    std::unique_ptr<PlayerBackend> makeBackend() override { return std::make_unique<PtyBackend>(); }
+    QTemporaryDir dir;
+    QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
+
+private slots:
+    void stoppedPlayer_failsWithReadErrorAtOnce() {
+        QVERIFY(startPlayer({}, LinkTiming{5000ms, 60ms}) && openPort());
+        QtSerialPortIo io;
+        QCOMPARE(ComLink(io).OpenComPort(player->portName()), ComCode::OpenError); // in use
+        QCOMPARE(SendCommandPair(*link, 0x0E, 1), ComCode::Ok);
+        static_cast<PtyBackend &>(*player).process().kill();
+        static_cast<PtyBackend &>(*player).process().waitForFinished(5000);
+        QElapsedTimer elapsed;
+        elapsed.start();
+        QCOMPARE(SendCommandPair(*link, 0x0E, 2), ComCode::ReadError);
+        QVERIFY(elapsed.elapsed() < 2500 && !link->isOpen());
+    }
+
+    // quillon-cli: the same runs from the command line, their texts and exit statuses.
+    void cli_transmitReceiveVerify_giveBackTheProjectAndCompareIt() {
+        QVERIFY(startPlayer({}));
+        Project project = hallB();
+        project.Programs[1].Inputs = 17;
+        QVERIFY(WriteProjectFile(path("sent.prg"), project));
+        const CliRun transmit = runCli({"transmit", path("sent.prg"), "--port", player->portName()});
+        QCOMPARE(transmit.exitCode, 0);
+        QCOMPARE(transmit.out, u"Transmission on COM port OK\n"_s);
+        QVERIFY(transmit.err.contains(u"\rProgram(s) : 255 to 255 \rFinalization Step..."));
+        QCOMPARE(runCli({"receive", "--port=" + player->portName(), path("back.prg")}).exitCode, 0);
+        Project back;
+        QVERIFY(ReadProjectFile(path("back.prg"), back));
+        QCOMPARE(back.Group.ProjectName, u"Hall B"_s);
+        QCOMPARE(framesOf(back.Programs), framesOf({project.Programs[1], project.Programs[0]})); // slot order
+        const CliRun same = runCli({"verify", path("sent.prg"), "--port", player->portName()});
+        QVERIFY(same.exitCode == 0 &&
+                same.out == u"All 255 slots and the project name of the player match the project.\n");
+        project.Programs[1].Active = 0; // the project moves on; the player does not
+        QVERIFY(WriteProjectFile(path("sent.prg"), project));
+        const CliRun changed = runCli({"verify", path("sent.prg"), "--port", player->portName()});
+        QCOMPARE(changed.exitCode, 65);
+        QCOMPARE(changed.out, u"Slots of the player that differ from the project:\n017: flags\n"_s);
+    }
+
+    // The run's own message first, then the final status with the code as exit status.
+    void cli_failures_exitWithTheirCode_data() {
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("silent player") << QString() << 9
+                                       << u"\rtransmit: Transmission Error : MP3 player not ready\n\rProgram(s) : "
+                                          u"1 to 255 transmit: Transmission Error : MP3 player not ready (code 9)\n"_s;
+        QTest::newRow("absent port") << u"/dev/quillon-no-such-port"_s << 4
+                                     << u"transmit: Opening Error of COM port (code 4)\n"_s;
+    }
+    void cli_failures_exitWithTheirCode() {
+        QFETCH(QString, port);
+        QFETCH(int, status);
+        QFETCH(QString, err);
+        QVERIFY(startPlayer({"--silent"}) && WriteProjectFile(path("empty.prg"), Project()));
+        const CliRun transmit = runCli(
+            {"transmit", path("empty.prg"), "--port", port.isEmpty() ? player->portName() : port, "--watchdog", "200"});
+        QCOMPARE(transmit.exitCode, status);
+        QVERIFY2(transmit.err.endsWith(err) && (status == 9 || transmit.err == err), qPrintable(transmit.err));
+    }
+
+    // Its own player, through a symbolic link that the port list names.
+    void cli_ports_listsItsOwnExtraPortsThatOpen() {
+        QVERIFY(startPlayer(option(u"link"_s, path("player"))));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"QUILLON_EXTRA_PORTS"_s, "/dev/quillon-no-such-port:"_L1 + path("player"));
+        const CliRun ports = runCli({"ports"}, {}, env);
+        QCOMPARE(ports.exitCode, 0);
+        const QStringList lines = ports.out.split(u'\n');
+        QVERIFY(lines.contains(path("player")) && !lines.contains(u"/dev/quillon-no-such-port"));
+    }
+};
+
+int main(int argc, char *argv[]) {
+    QCoreApplication app(argc, argv);
+    FakePortLinkTest fake;
+    PtyLinkTest pty;
+    return QTest::qExec(&fake, argc, argv) | QTest::qExec(&pty, argc, argv);
+}
+
+#include "test_link.moc"

@@ -1,0 +1,210 @@
+// When a program's timer falls due: PC remote mode's due rule, the next run and the schedule
+// check built on it.
+#include "model/TimerRule.h"
+#include "project/ScheduleCheck.h"
+#include "text/text.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+// 9 March 2026 is a Monday, 8 March a Sunday, 5 December a Saturday.
+QDateTime at(int day, int hour, int minute, int month = 3, int year = 2026) {
+    return QDateTime(QDate(year, month, day), QTime(hour, minute));
+}
+
+TORBEXProg timer(quint8 mode, QTime time, QDate date = QDate(2026, 12, 5), quint8 weekday = 1) {
+    TORBEXProg p(at(1, 0, 0, 1));
+    p.TimerOn = 1;
+    p.TimerMode = mode;
+    p.Time = time;
+    p.Date = date;
+    p.DayOftheWeek = weekday;
+    return p;
+}
+
+TORBEXProg goTo(quint8 code, quint8 target, TORBEXProg p) {
+    p.Inputs = code;
+    p.ActionKind[0] = KindGoToProgram;
+    p.ActionParam[0] = target;
+    return p;
+}
+
+} // namespace
+
+class TestTimerRule : public QObject {
+    Q_OBJECT
+
+private slots:
+    void dueRule_data() {
+        QTest::addColumn<TORBEXProg>("program");
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<bool>("due");
+        const QTime half(8, 30);
+        const auto remote = [](quint8 mode, QTime time, QDate date = {2026, 3, 9}, quint8 weekday = 1) {
+            return goTo(1, 12, timer(mode, time, date, weekday));
+        };
+        const TORBEXProg daily = remote(TimerDaily, half);
+        QTest::newRow("date: its minute") << remote(TimerOnDate, half) << at(9, 8, 30) << true;
+        QTest::newRow("date: next day") << remote(TimerOnDate, half) << at(10, 8, 30) << false;
+        QTest::newRow("date: next year") << remote(TimerOnDate, half, {2025, 3, 9}) << at(9, 8, 30) << false;
+        QTest::newRow("daily: other hour") << daily << at(9, 9, 30) << false;
+        QTest::newRow("weekly 7: Sunday") << remote(TimerWeekly, half, {}, 7) << at(8, 8, 30) << true;
+        QTest::newRow("weekly 7: Monday") << remote(TimerWeekly, half, {}, 7) << at(9, 8, 30) << false;
+        QTest::newRow("weekly 1: Monday") << remote(TimerWeekly, half, {}, 1) << at(9, 8, 30) << true;
+        QTest::newRow("hourly :00 at 23:00") << remote(TimerHourly, {14, 0}) << at(12, 23, 0) << true;
+        QTest::newRow("hourly :00 at 23:01") << remote(TimerHourly, {14, 0}) << at(12, 23, 1) << false;
+        QTest::newRow("mode 4 never") << remote(4, half) << at(9, 8, 30) << false;
+        TORBEXProg inactive = daily, timerOff = daily, secondAction = daily, activates = daily;
+        inactive.Active = 0;
+        timerOff.TimerOn = 0;
+        secondAction.ActionKind = {KindPlayDirectory, KindGoToProgram, 1, 1, 1, 1};
+        activates.ActionKind[0] = KindActivateProgram;
+        QTest::newRow("inactive never") << inactive << at(9, 8, 30) << false;
+        QTest::newRow("timer off never") << timerOff << at(9, 8, 30) << false;
+        QTest::newRow("go to as second action never") << secondAction << at(9, 8, 30) << false;
+        QTest::newRow("activate program never") << activates << at(9, 8, 30) << false;
+    }
+    void dueRule() {
+        QFETCH(TORBEXProg, program);
+        QFETCH(QDateTime, now);
+        QFETCH(bool, due);
+        QCOMPARE(IsDueAt(program, now), due);
+        QCOMPARE(FirstDueProgram({program}, now).has_value(), due);
+    }
+
+    void firstDueProgram_isTheFirstInProjectOrder() {
+        const QList<TORBEXProg> programs = {goTo(1, 1, timer(TimerDaily, {9, 0})),
+                                            goTo(2, 2, timer(TimerDaily, {8, 30})),
+                                            goTo(3, 3, timer(TimerHourly, {0, 30}))};
+        QCOMPARE(FirstDueProgram(programs, at(9, 8, 30)), std::optional<qsizetype>(1));
+        QCOMPARE(FirstDueProgram(programs, at(9, 7, 30)), std::optional<qsizetype>(2));
+        QVERIFY(!FirstDueProgram({}, at(9, 8, 30)));
+    }
+
+    void nextRun_data() {
+        QTest::addColumn<TORBEXProg>("program");
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<QDateTime>("expected"); // invalid: never
+        const QDateTime sat(QDate(2026, 12, 5), QTime(14, 30, 20));
+        TORBEXProg off = timer(TimerDaily, {18, 0});
+        off.TimerOn = 0;
+        QTest::newRow("date ahead") << timer(TimerOnDate, {9, 0}, {2027, 1, 2}) << sat << at(2, 9, 0, 1, 2027);
+        QTest::newRow("date this minute is past") << timer(TimerOnDate, {14, 30}) << sat << QDateTime();
+        QTest::newRow("date next minute") << timer(TimerOnDate, {14, 31}) << sat << at(5, 14, 31, 12);
+        QTest::newRow("daily later today") << timer(TimerDaily, {18, 0}) << sat << at(5, 18, 0, 12);
+        QTest::newRow("daily tomorrow") << timer(TimerDaily, {8, 0}) << sat << at(6, 8, 0, 12);
+        QTest::newRow("daily across year end")
+            << timer(TimerDaily, {0, 5}) << at(31, 23, 0, 12) << at(1, 0, 5, 1, 2027);
+        QTest::newRow("daily into 29 Feb")
+            << timer(TimerDaily, {7, 0}) << at(28, 8, 0, 2, 2028) << at(29, 7, 0, 2, 2028);
+        QTest::newRow("weekly Monday from Saturday") << timer(TimerWeekly, {8, 0}, {}, 1) << sat << at(7, 8, 0, 12);
+        QTest::newRow("weekly Saturday, earlier") << timer(TimerWeekly, {8, 0}, {}, 6) << sat << at(12, 8, 0, 12);
+        QTest::newRow("weekly across year end")
+            << timer(TimerWeekly, {10, 0}, {}, 5) << at(31, 12, 0, 12) << at(1, 10, 0, 1, 2027);
+        QTest::newRow("weekly day 0 never") << timer(TimerWeekly, {8, 0}, {}, 0) << sat << QDateTime();
+        QTest::newRow("hourly this hour") << timer(TimerHourly, {0, 45}) << sat << at(5, 14, 45, 12);
+        QTest::newRow("hourly next hour") << timer(TimerHourly, {0, 30}) << sat << at(5, 15, 30, 12);
+        QTest::newRow("mode 4 never") << timer(4, {8, 0}) << sat << QDateTime();
+        QTest::newRow("timer off never") << off << sat << QDateTime();
+    }
+    void nextRun() {
+        QFETCH(TORBEXProg, program);
+        QFETCH(QDateTime, now);
+        QFETCH(QDateTime, expected);
+        const auto next = NextRun(program, now);
+        QCOMPARE(next.value_or(QDateTime()), expected);
+        if (next)
+            QVERIFY(TimerFallsOn(program, *next)); // the rule of the minute check
+    }
+
+    void canFallDueTogether_data() {
+        QTest::addColumn<TORBEXProg>("a");
+        QTest::addColumn<TORBEXProg>("b");
+        QTest::addColumn<bool>("together");
+        const QDate monday(2027, 3, 1);
+        const auto daily = [](int h, int m) { return timer(TimerDaily, {h, m}); };
+        const auto weekly = [](int day) { return timer(TimerWeekly, {8, 0}, {}, quint8(day)); };
+        QTest::newRow("daily, daily same time") << daily(8, 30) << daily(8, 30) << true;
+        QTest::newRow("daily, daily other minute") << daily(8, 30) << daily(8, 31) << false;
+        QTest::newRow("hourly, daily same minute") << timer(TimerHourly, {0, 30}) << daily(8, 30) << true;
+        QTest::newRow("hourly, hourly other minute")
+            << timer(TimerHourly, {0, 30}) << timer(TimerHourly, {5, 31}) << false;
+        QTest::newRow("weekly Monday, Tuesday") << weekly(1) << weekly(2) << false;
+        QTest::newRow("weekly, daily") << weekly(3) << daily(8, 0) << true;
+        QTest::newRow("date Monday, weekly Monday") << timer(TimerOnDate, {8, 0}, monday) << weekly(1) << true;
+        QTest::newRow("date Monday, weekly Sunday") << timer(TimerOnDate, {8, 0}, monday) << weekly(7) << false;
+        QTest::newRow("date, same date") << timer(TimerOnDate, {8, 0}, monday) << timer(TimerOnDate, {8, 0}, monday)
+                                         << true;
+        QTest::newRow("date, other date")
+            << timer(TimerOnDate, {8, 0}, monday) << timer(TimerOnDate, {8, 0}, monday.addDays(1)) << false;
+        QTest::newRow("passed date, daily") << timer(TimerOnDate, {8, 0}, {2020, 1, 1}) << daily(8, 0) << false;
+    }
+    void canFallDueTogether() {
+        QFETCH(TORBEXProg, a);
+        QFETCH(TORBEXProg, b);
+        QFETCH(bool, together);
+        QCOMPARE(CanFallDueTogether(a, b, at(5, 14, 30, 12)), together);
+        QCOMPARE(CanFallDueTogether(b, a, at(5, 14, 30, 12)), together);
+    }
+
+    void scheduleCheck_reportsEachFindingOnceNamingItsPrograms() {
+        Project project;
+        project.Programs = {goTo(1, 2, timer(TimerDaily, {8, 0})), goTo(2, 1, timer(TimerDaily, {9, 0}))};
+        QVERIFY(CheckSchedule(project, at(5, 14, 30, 12)).isEmpty());
+        QCOMPARE(ScheduleReport({}, project, English), QStringList{"No finding: the schedule will behave as written."});
+
+        TORBEXProg a = goTo(3, 12, timer(TimerDaily, {8, 30}));
+        a.Title = QStringLiteral("Daily %2 bell"); // a marker in a title stays as written
+        TORBEXProg b = goTo(4, 3, timer(TimerHourly, {0, 30}));
+        b.Title = QStringLiteral("Hourly");
+        TORBEXProg c = timer(TimerOnDate, {9, 0}, {2020, 1, 1});
+        c.Inputs = 3;
+        c.Active = 0;
+        c.Title = QStringLiteral("Old");
+        TORBEXProg d(at(1, 0, 0, 1)); // timer off, active: nothing to say
+        d.Inputs = 9;
+        d.ActionCount = 2;
+        d.ActionKind[1] = KindDeactivateProgram;
+        d.ActionParam[1] = 4; // exists
+        d.ActionKind[2] = KindActivateProgram;
+        d.ActionParam[2] = 77; // beyond the action count: not counted
+        project.Programs = {a, b, c, d};
+        const QList<ScheduleFinding> findings = CheckSchedule(project, at(5, 14, 30, 12));
+        const QList<ScheduleFinding> expected = {
+            {ScheduleFinding::SameMinute, 0, {1}, 0, 0},     {ScheduleFinding::MissingTarget, 0, {}, 1, 12},
+            {ScheduleFinding::TimerOnInactive, 2, {}, 0, 0}, {ScheduleFinding::DatePassed, 2, {}, 0, 0},
+            {ScheduleFinding::DuplicateCode, 0, {2}, 0, 3},
+        };
+        QVERIFY(findings == expected);
+        QCOMPARE(ScheduleReport(findings, project, English, QLocale(QLocale::English)),
+                 (QStringList{"003 \"Daily %2 bell\" and 004 \"Hourly\" can fall due in the same minute; PC remote "
+                              "mode fires only 003 \"Daily %2 bell\".",
+                              "003 \"Daily %2 bell\": action 1 names program 012, which no program of the project has.",
+                              "003 \"Old\" has its timer on but is inactive: it never runs.",
+                              "003 \"Old\" is set for a date that has passed (1/1/20 09:00): it never runs again.",
+                              "Code 003 is used by 003 \"Daily %2 bell\", 003 \"Old\"; only the last, 003 \"Old\", is "
+                              "transmitted."}));
+    }
+
+    void findingTexts_keepTheirMarkersInEveryLanguage() {
+        // A translation that lost or added a %N would put the wrong program in the line.
+        static const QRegularExpression marker(QStringLiteral("%\\d"));
+        for (ConfidenceRow row :
+             {CheckSameMinute, CheckMissingTarget, CheckTimerOnInactive, CheckDatePassed, CheckDuplicateCode}) {
+            auto markers = [&](int language) {
+                QStringList found;
+                for (auto it = marker.globalMatch(LanguageText(row, language)); it.hasNext();)
+                    found.append(it.next().captured());
+                found.sort();
+                return found;
+            };
+            for (int language = French; language <= Italian; ++language)
+                QCOMPARE(markers(language), markers(English));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTimerRule)
+#include "test_timerrule.moc"
