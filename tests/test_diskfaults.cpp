@@ -86,7 +86,7 @@ private slots:
             {"settings", Writer::Settings, "could not be created"},
             {"schedule", Writer::Schedule, "is not a folder"}};
         for (const auto &[name, writer, notAFolder] : writers) {
-            QTest::addRow("%s, full disk", name) << writer << Fault::FullDisk << "could not be written";
+            QTest::addRow("%s, full disk", name) << writer << Fault::FullDisk << "could not be written: only 4096 of";
             QTest::addRow("%s, read-only folder", name) << writer << Fault::ReadOnlyFolder << "";
             QTest::addRow("%s, read-only file", name) << writer << Fault::ReadOnlyFile << "";
             QTest::addRow("%s, not a folder", name) << writer << Fault::NotAFolder << notAFolder;

@@ -177,6 +177,9 @@ private slots:
         QTest::newRow("comment outside the code page") << Change([](Project &p) {
             p.Programs[0].Comments = {QStringLiteral("ok"), QStringLiteral("\U0001F600")};
         }) << "program 042 \"Morning\": comment line 2 holds the character \"\U0001F600" + page;
+        QTest::newRow("author outside the code page")
+            << Change([](Project &p) { p.Group.Author = QStringLiteral("\u0416"); })
+            << "the project properties: the author holds the character \"\u0416" + page;
         QTest::newRow("line break in a title")
             << Change([](Project &p) { p.Programs[0].Title = QStringLiteral("a\nb"); })
             << "program 042 \"a\nb\": the title holds a line break or control character that a project file cannot "
@@ -216,6 +219,8 @@ private slots:
         const QString code = QStringLiteral("line 15: expected the program code (a number), found ");
         const QString date = QStringLiteral("line 21: expected the date (dd/mm/yyyy), found ");
         QTest::newRow("Yes is not yes") << 18 << QByteArray("Yes") << "no";
+        QTest::newRow("yes with a blank") << 18 << QByteArray("yes ") << "no";
+        QTest::newRow("any other text") << 16 << QByteArray("true") << "no";
         QTest::newRow("yes") << 16 << QByteArray("yes") << "yes";
         QTest::newRow("300 keeps its low 8 bits") << 15 << QByteArray("300") << "44";
         QTest::newRow("-1 keeps its low 8 bits") << 22 << QByteArray("-1") << "255";
@@ -223,6 +228,8 @@ private slots:
         QTest::newRow("plus sign") << 24 << QByteArray("+4") << "4";
         QTest::newRow("leading zeros") << 31 << QByteArray("007") << "7";
         QTest::newRow("lowest colour") << 44 << QByteArray("-2147483648") << "-2147483648";
+        QTest::newRow("highest colour") << 44 << QByteArray("2147483647") << "2147483647";
+        QTest::newRow("colour 0x808000") << 44 << QByteArray("8421376") << "8421376";
         QTest::newRow("date, other separators") << 21 << QByteArray("29-02-2000") << "29/02/2000";
         QTest::newRow("date, text after it") << 21 << QByteArray("05/11/2009 12:00") << "05/11/2009";
         QTest::newRow("date, short year") << 21 << QByteArray("05/03/20") << "05/03/0020";
@@ -231,13 +238,18 @@ private slots:
         QTest::newRow("minute 60") << 20 << QByteArray("60") << "line 20: expected the minute (0..59), found \"60\"";
         QTest::newRow("31 February") << 21 << QByteArray("31/02/2009") << date + "\"31/02/2009\"";
         QTest::newRow("date unpadded") << 21 << QByteArray("5/3/2009") << date + "\"5/3/2009\"";
+        QTest::newRow("year 0") << 21 << QByteArray("01/01/0000") << date + "\"01/01/0000\"";
+        QTest::newRow("date cut") << 21 << QByteArray("05/03") << date + "\"05/03\"";
         QTest::newRow("not a number") << 15 << QByteArray("abc") << code + "\"abc\"";
         QTest::newRow("trailing blank") << 15 << QByteArray("7 ") << code + "\"7 \"";
+        QTest::newRow("hexadecimal") << 15 << QByteArray("$1F") << code + "\"$1F\"";
         QTest::newRow("empty") << 15 << QByteArray() << code + "\"\"";
         QTest::newRow("long text cut") << 15 << QByteArray(100, 'q') << code + '"' + QString(40, u'q') + "...\"";
         QTest::newRow("windows-1252 text") << 15 << QByteArray("\x80\xe9") << code + "\"€é\"";
         QTest::newRow("colour beyond 32 bits")
             << 44 << QByteArray("2147483648") << "line 44: expected the colour (a number), found \"2147483648\"";
+        QTest::newRow("1000 programs") << 13 << QByteArray("1000")
+                                       << "line 13: expected the number of programs (0..255), found \"1000\"";
         QTest::newRow("256 programs") << 13 << QByteArray("256")
                                       << "line 13: expected the number of programs (0..255), found \"256\"";
         QTest::newRow("negative comment count")

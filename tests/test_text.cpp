@@ -25,9 +25,9 @@ class TextTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // A row of every table in all five languages, late in the table so that a row lost or added
-    // in a block shows, and rows whose accents, non-breaking spaces (\u00A0), doubled, leading
-    // or trailing blanks and spellings must stay as they are.
+    // The last row of every table in all five languages (a row lost or added in a block shifts
+    // it), and rows whose accents, non-breaking spaces (\u00A0), doubled, leading or trailing
+    // blanks and spellings must stay as they are.
     void texts_readExactlyInEachLanguage_data() {
         QTest::addColumn<TextTable>("table");
         QTest::addColumn<int>("row");
@@ -35,6 +35,8 @@ private slots:
         using T = TextTable;
         addTexts("hints", T::HintTexts, 15, u"Télécommande PC|PC Remote|PC Remote|PC Remote|PC Remote"_s);
         addTexts("properties", T::PropertyTexts, 10, u"Annuler|Cancel|Anular|Abbruch|Cancella"_s);
+        addTexts("rights label", T::PropertyTexts, 4, u"| Copyright :||| Copyright:"_s);
+        addTexts("diffusion date", T::PropertyTexts, 7, u"|||| Data della Diffusione"_s);
         addTexts("file menu", T::FileMenuTexts, 8, u"&Importer|&Import|&Importar|&Import|Importa"_s);
         addTexts("edit menu", T::EditMenuTexts, 9,
                  u"Assitant programmes horodatés|Timer Mode Program Assistant|Timer Mode Program Assistant|"
@@ -45,23 +47,39 @@ private slots:
         addTexts("options menu", T::OptionsMenuTexts, 12,
                  u"Télécommande PC - Historique|PC Remote - Report Windows|PC Remote - Report Windows|"
                  "PC Remote - Report Windows|PC Remote - Report Windows"_s);
-        addTexts("language menu", T::LanguageMenuTexts, 5, u"&Italiano|&Italiano|&Italiano|&Italiano|&Italiano"_s);
-        addTexts("language Français", T::LanguageMenuTexts, 2, u"&Français|&Français|&Français|&Français|&Français"_s);
-        addTexts("help menu", T::HelpMenuTexts, 1, u"&A propos...|&About...|&Sobre...|&Über...|Informazioni..."_s);
+        addTexts("ethernet", T::OptionsMenuTexts, 10, u"Ethernet|Ethernet|Ethernet|Ethernet|Ethernet"_s);
+        addTexts("language menu", T::LanguageMenuTexts, 0, u"&Langue|&Language|&Idioma|&Sprache|&Lingua"_s);
+        const QStringList names = u"&English|&Français|E&spañol|&Deutsch|&Italiano"_s.split(u'|');
+        for (int row = 1; row <= 5; ++row) // each language named in its own tongue, in every language
+            QTest::addRow("language name %d", row) << T::LanguageMenuTexts << row << QStringList(5, names[row - 1]);
+        addTexts("help menu", T::HelpMenuTexts, 4,
+                 u"Envoyer un Email au support technique ORBEX|&Send Email to ORBEX's Technical Support|"
+                 "Enviar email al Soporte Técnico de ORBEX|Eine Email zum technischen Support von ORBEX senden|"
+                 "Invia una Email al Supporto Tecnico della ORBEX"_s);
         addTexts("about", T::AboutTexts, 3, QStringList(5, MakerWebAddress.toString()).join(u'|'));
         addTexts("about caption", T::AboutTexts, 0,
                  u"|About ORBEX \"Quillon\" Programmer|Sobre el Porgramador \"Zididivu\" de ORBEX||"_s);
+        addTexts("about product", T::AboutTexts, 1, u"|||ORBEX \"Quillon\" Programmer|"_s);
+        addTexts("about version", T::AboutTexts, 2, u"||Versión 2.7||"_s);
         addTexts("tile", T::TileTexts, 4, u"Déclenché à : |Start at : |Comenzar a las:|Start um: |Partenza alle: "_s);
         addTexts("days", T::DayNames, 6, u"Dimanche|Sunday|Domingo|Sonntag|Domenica"_s);
-        addTexts("com results", T::ComResultTexts, 0,
-                 u"Transmission sur le port COM OK|Transmission on COM port OK|Transmisión en puerto COM OK|"
-                 "Übertragung an den Port COM OK|Trasmissione  sulla porta COM OK"_s);
+        addTexts("com results", T::ComResultTexts, 11,
+                 u"Erreur de lecture en EEPROM|Reading in EEPROM Error|Error de Lectura en la EEPROM|"
+                 "Lesefehler in EEPROM|ERRORE di lettura su EEPROM"_s);
+        addTexts("com result ok", T::ComResultTexts, 0,
+                 u"|Transmission on COM port OK|||Trasmissione  sulla porta COM OK"_s);
         addTexts("com result not ready", T::ComResultTexts, 9,
                  u"||Error de Transmisión\u00A0: El reproductor MP3 no está preparado||"_s);
         addTexts("program limit", T::ProgramLimitText, 0,
                  u"Vous ne pouvez pas créer plus de 255 programmes!|You cannot create more than 255 programs!|"
                  "¡No es posible crear más de 255 Programas!|Sie können nicht mehr als  255 Programme erzeugen|"
                  "Non è possibile creare più di 255 programmi!"_s);
+        addTexts("messages", T::MessageTexts, 15,
+                 u"Voulez-vous supprimer tous les programmes portant la couleur désignée?|"
+                 "Do you want to delete all programs that have the specified color?|"
+                 "¿Desea borrar todos los programas del color indicado?|"
+                 "Wollen Sie alle Programme löschen mit ausgewählter Farbe löschen?|"
+                 "Vuoi cancellare tutti i programmi che hanno uno specifico colore?"_s);
         addTexts("delete question", T::MessageTexts, 0,
                  u"Voulez-vous supprimer le programme sélectionné?|Do you want to delete the selected program?|"
                  "¿Desea eliminar el programa seleccionado\u00A0?|Wünschen Sie das ausgewahlte Programm zu löschen?|"
@@ -74,18 +92,21 @@ private slots:
         addTexts("import done", T::MessageTexts, 14, u"||OK Importar desde archivo \"quillon.msg\"||"_s);
         addTexts("actions", T::ActionTexts, 21,
                  u"Envoie d'un EMail|Send EMail|Enviar Email|E-mail senden|Invia Email"_s);
+        addTexts("Ouput", T::ActionTexts, 6, u"|Ouput Contactor (I/O Internal)|||"_s);
+        addTexts("Extrenal", T::ActionTexts, 15, u"|Extrenal Output|||"_s);
         addTexts("editor", T::EditorTexts, 13, u"Titre : |Title : |Título : |Titel : |Titolo :"_s);
         addTexts("export folder", T::ExportDirTexts, 1,
                  u"Sélection du répertoire d'exportation|Selection of location directory|"
                  "Seleccionar el directorio de destino|Wahl des Speicherorts|Seleziona la cartella"_s);
         addTexts("export folder prompt", T::ExportDirTexts, 0,
                  u"||Seleccionar el directorio de destino donde se exportará el fichero 'quillon.msg' ||"_s);
-        addTexts("rights label", T::PropertyTexts, 4, u"| Copyright :||| Copyright:"_s);
         addTexts("remote", T::RemoteTexts, 6,
                  u"Liste des historiques :|Report List :|Report List :|Report List :|Report List :"_s);
         addTexts("remote caption", T::RemoteTexts, 0, u"|PC Remote|PC Remote - Report Windows||"_s);
-        addTexts("confidence", T::ConfidenceTexts, VerifyProgressCaption,
-                 u"Vérification : |Verify : |Verificación : |Überprüfung : |Verifica : "_s);
+        addTexts("confidence", T::ConfidenceTexts, RemoteMinuteSkipped,
+                 u"Minute ignorée (port COM occupé) à : |Minute skipped (COM port in use) at : |"
+                 "Minuto omitido (puerto COM ocupado) a las : |Minute übersprungen (COM-Port belegt) um : |"
+                 "Minuto saltato (porta COM occupata) alle : "_s);
     }
     void texts_readExactlyInEachLanguage() {
         QFETCH(TextTable, table);
@@ -98,7 +119,7 @@ private slots:
     }
 
     // Every text is printable Windows-1252; a non-breaking space stands only before the colon
-    // or question mark of the thirteen marked texts.
+    // or question mark of the thirteen marked texts. The transport command names follow.
     void everyText_isPrintableWithNonBreakingSpacesOnlyWhereMarked() {
         using Entry = std::tuple<TextTable, int, int>;
         const QList<Entry> marked = {
@@ -127,6 +148,11 @@ private slots:
             }
         }
         QCOMPARE(found, marked);
+        QStringList transport; // one block for every language
+        for (int k = 0; k < TransportCommandNameCount; ++k)
+            transport << TransportCommandNames(k);
+        QCOMPARE(transport.join(u'|'),
+                 u"SONG|Play|Pause|Stop|FWD|RWD|DIR+|DIR-|VOL+|VOL-|USB Mode|FTP |EMail |RESET"_s);
         QCOMPARE(TransportCommandNames(11) + TransportCommandNames(12) + TransportCommandNames(13),
                  u"FTP EMail RESET"_s);
     }
@@ -174,14 +200,17 @@ private slots:
         QCOMPARE(ScheduleText(p, language).isNull(), expected.isNull());
     }
 
-    // One row of every kind, the transport commands without a text, and the padding.
+    // Every transport command by its parameter 0..13, then every other kind.
     void actionShortText_coversEveryKind() {
+        const QStringList transport =
+            u"---|PLAY|PAUSE|STOP|FWD|RWD|DIR+|DIR-|VOL+|VOL-|USB|---|RESET|---"_s.split(u'|');
+        for (int p = 0; p < transport.size(); ++p)
+            QCOMPARE(ActionShortText(KindTransport, quint8(p)), transport[p]);
         const std::tuple<int, int, const char *> rows[] = {
-            {0, 7, "T007"},     {1, 0, "SONG"},      {1, 42, "F042"},    {2, 9, "SLEEP"},    {3, 0, "---"},
-            {3, 1, "PLAY"},     {3, 10, "USB"},      {3, 11, "---"},     {3, 12, "RESET"},   {3, 13, "---"},
-            {4, 5, "VOL -05"},  {5, 3, "INT 03"},    {6, 12, "EXT 012"}, {7, 1, ""},         {8, 1, "GO 001"},
-            {9, 200, "ON 200"}, {10, 20, "OFF 020"}, {11, 3, "FTP 3"},   {11, 12, "FTP 12"}, {12, 4, "EML 004"},
-            {13, 1, ""},        {255, 1, ""}};
+            {0, 7, "T007"},     {0, 255, "T255"},   {1, 0, "SONG"},      {1, 42, "F042"},    {2, 9, "SLEEP"},
+            {3, 255, "---"},    {4, 5, "VOL -05"},  {5, 3, "INT 03"},    {6, 12, "EXT 012"}, {7, 1, ""},
+            {8, 1, "GO 001"},   {9, 200, "ON 200"}, {10, 20, "OFF 020"}, {11, 3, "FTP 3"},   {11, 12, "FTP 12"},
+            {12, 4, "EML 004"}, {13, 1, ""},        {255, 1, ""}};
         for (const auto &[kind, param, text] : rows)
             QCOMPARE(ActionShortText(quint8(kind), quint8(param)), QString::fromLatin1(text));
     }

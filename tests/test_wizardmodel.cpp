@@ -48,7 +48,7 @@ private slots:
         QFETCH(bool, projectFull);
         const QDateTime now(QDate(2026, 12, 6), QTime(16, 12, 33));
         TWizardProg w(now.date());
-        QCOMPARE(w.Year, 2026);
+        QVERIFY(w.Year == 2026 && w.Color == ProgramColors[1] && w.Title.isEmpty());
         w.AtMinute = 59;
         w.Priority = true;
         w.Title = QStringLiteral("x");
