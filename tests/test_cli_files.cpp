@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestCliFiles : public QObject {
     Q_OBJECT
 
@@ -82,43 +84,33 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("notCreated");
-        QTest::newRow("export, missing project") << "export absent.prg out" << 1 << "absent.prg"
-                                                 << "";
-        QTest::newRow("export, missing folder") << "export small.prg nowhere" << 1 << "nowhere/quillon.msg"
-                                                << "nowhere";
-        QTest::newRow("export, file as folder") << "export small.prg short.msg" << 1 << "short.msg/quillon.msg"
-                                                << "";
-        QTest::newRow("export, schedule file as project") << "export short.msg out" << 1 << "short.msg"
-                                                          << "";
-        QTest::newRow("import, missing file") << "import absent.msg a.prg" << 1 << "absent.msg"
-                                              << "a.prg";
-        QTest::newRow("import, one byte short") << "import short.msg b.prg" << 1 << "short.msg"
-                                                << "b.prg";
-        QTest::newRow("import, output folder missing") << "import out/quillon.msg nowhere/c.prg" << 1 << "nowhere/c.prg"
-                                                       << "";
-        QTest::newRow("show, no file") << "show" << 64 << "expected a project file or a player file"
-                                       << "";
-        QTest::newRow("show, unknown language") << "show small.prg --language pt" << 64 << "unknown language \"pt\""
-                                                << "";
-        QTest::newRow("show, language missing") << "show small.prg --language" << 64 << "--language needs one of"
-                                                << "";
-        QTest::newRow("show, missing file") << "show absent.prg" << 1 << "cannot open absent.prg"
-                                            << "";
-        QTest::newRow("show, short file") << "show short.msg" << 1 << "is neither a project file"
-                                          << "";
-        QTest::newRow("show, broken project") << "show broken.prg" << 1 << "\"broken.prg\", line 3: expected"
-                                              << "";
-        QTest::newRow("no command") << "" << 64 << "Usage: quillon-cli COMMAND"
-                                    << "";
-        QTest::newRow("unknown command") << "exprot" << 64 << "unknown command 'exprot'"
-                                         << "";
-        QTest::newRow("export, one argument") << "export small.prg" << 64 << "Usage: quillon-cli export PROJECT.prg DIR"
-                                              << "";
-        QTest::newRow("import, three arguments") << "import a b c" << 64 << "Usage: quillon-cli import FILE.msg OUT.prg"
-                                                 << "";
+        QTest::newRow("export, missing project") << u"export absent.prg out"_s << 1 << u"absent.prg"_s << u""_s;
+        QTest::newRow("export, missing folder")
+            << u"export small.prg nowhere"_s << 1 << u"nowhere/quillon.msg"_s << u"nowhere"_s;
+        QTest::newRow("export, file as folder")
+            << u"export small.prg short.msg"_s << 1 << u"short.msg/quillon.msg"_s << u""_s;
+        QTest::newRow("export, schedule file as project") << u"export short.msg out"_s << 1 << u"short.msg"_s << u""_s;
+        QTest::newRow("import, missing file") << u"import absent.msg a.prg"_s << 1 << u"absent.msg"_s << u"a.prg"_s;
+        QTest::newRow("import, one byte short") << u"import short.msg b.prg"_s << 1 << u"short.msg"_s << u"b.prg"_s;
+        QTest::newRow("import, output folder missing")
+            << u"import out/quillon.msg nowhere/c.prg"_s << 1 << u"nowhere/c.prg"_s << u""_s;
+        QTest::newRow("show, no file") << u"show"_s << 64 << u"expected a project file or a player file"_s << u""_s;
+        QTest::newRow("show, unknown language")
+            << u"show small.prg --language pt"_s << 64 << u"unknown language \"pt\""_s << u""_s;
+        QTest::newRow("show, language missing")
+            << u"show small.prg --language"_s << 64 << u"--language needs one of"_s << u""_s;
+        QTest::newRow("show, missing file") << u"show absent.prg"_s << 1 << u"cannot open absent.prg"_s << u""_s;
+        QTest::newRow("show, short file") << u"show short.msg"_s << 1 << u"is neither a project file"_s << u""_s;
+        QTest::newRow("show, broken project")
+            << u"show broken.prg"_s << 1 << u"\"broken.prg\", line 3: expected"_s << u""_s;
+        QTest::newRow("no command") << u""_s << 64 << u"Usage: quillon-cli COMMAND"_s << u""_s;
+        QTest::newRow("unknown command") << u"exprot"_s << 64 << u"unknown command 'exprot'"_s << u""_s;
+        QTest::newRow("export, one argument")
+            << u"export small.prg"_s << 64 << u"Usage: quillon-cli export PROJECT.prg DIR"_s << u""_s;
+        QTest::newRow("import, three arguments")
+            << u"import a b c"_s << 64 << u"Usage: quillon-cli import FILE.msg OUT.prg"_s << u""_s;
         QTest::newRow("import, unknown option")
-            << "import --force out/quillon.msg d.prg" << 64 << "unknown option '--force'"
-            << "d.prg";
+            << u"import --force out/quillon.msg d.prg"_s << 64 << u"unknown option '--force'"_s << u"d.prg"_s;
     }
     void failure_exitsNonZeroNamingWhatFailed() {
         QFETCH(QString, args);
@@ -136,18 +128,14 @@ private slots:
     void help_explainsTheCommands_data() {
         QTest::addColumn<QString>("args");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("help") << "help"
-                              << "export|import|help";
-        QTest::newRow("-h") << "-h"
-                            << "export|import|help";
-        QTest::newRow("export --help") << "export --help"
-                                       << "Usage: quillon-cli export PROJECT.prg DIR|quillon.msg";
-        QTest::newRow("--help") << "--help"
-                                << "export|import|help";
-        QTest::newRow("help export") << "help export"
-                                     << "Usage: quillon-cli export PROJECT.prg DIR|quillon.msg";
-        QTest::newRow("import a --help") << "import a --help"
-                                         << "Usage: quillon-cli import FILE.msg OUT.prg|6120";
+        QTest::newRow("help") << u"help"_s << u"export|import|help"_s;
+        QTest::newRow("-h") << u"-h"_s << u"export|import|help"_s;
+        QTest::newRow("export --help") << u"export --help"_s
+                                       << u"Usage: quillon-cli export PROJECT.prg DIR|quillon.msg"_s;
+        QTest::newRow("--help") << u"--help"_s << u"export|import|help"_s;
+        QTest::newRow("help export") << u"help export"_s << u"Usage: quillon-cli export PROJECT.prg DIR|quillon.msg"_s;
+        QTest::newRow("import a --help") << u"import a --help"_s
+                                         << u"Usage: quillon-cli import FILE.msg OUT.prg|6120"_s;
     }
     void help_explainsTheCommands() {
         QFETCH(QString, args);
