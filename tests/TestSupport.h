@@ -28,6 +28,15 @@ inline QByteArray crlf(const QList<QByteArray> &lines) {
     return out;
 }
 
+// The lines of CR LF text, without their line ends (the inverse of crlf()).
+inline QList<QByteArray> crlfLines(const QByteArray &text) {
+    QList<QByteArray> lines = text.split('\n');
+    lines.removeLast();
+    for (QByteArray &l : lines)
+        l.chop(1);
+    return lines;
+}
+
 // The whole file; empty when it cannot be read.
 inline QByteArray readAll(const QString &path) {
     QFile f(path);

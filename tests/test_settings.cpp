@@ -1,7 +1,6 @@
 #include "TestSupport.h"
 #include "project/Settings.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -9,31 +8,32 @@ namespace {
 
 const QStringList Ports = {QStringLiteral("(None)"), QStringLiteral("ttyS0"), QStringLiteral("ttyUSB1")};
 
-// A stored file whose every value differs from the defaults used in the tests.
-const QList<QByteArray> StoredLines = {
-    "Settings File of ORBEX \"QuillonMessage\" Programmer",
-    "Language :",
-    "German",
-    "Com Port selected :",
-    "ttyUSB1",
-    "Last projet used",
-    "/home/anna/m\xe9lodies.prg",
-    "Last export path",
-    "/media/usb/",
-    "I/O Option",
-    "FALSE",
-    "Ethernet Option",
-    "FALSE",
-    "PC Remote Mode",
-    "TRUE",
-};
+// A stored file whose every value differs from the defaults the reading tests start from.
+const QByteArray StoredFile = "Settings File of ORBEX \"QuillonMessage\" Programmer\r\nLanguage :\r\nGerman\r\n"
+                              "Com Port selected :\r\nttyUSB1\r\nLast projet used\r\n/home/anna/m\xe9lodies.prg\r\n"
+                              "Last export path\r\n/media/usb/\r\nI/O Option\r\nFALSE\r\nEthernet Option\r\nTRUE\r\n"
+                              "PC Remote Mode\r\nTRUE\r\n";
+
+// Language, port, project, export path, then the I/O, Ethernet and PC remote flags.
+QString summary(const Settings &s) {
+    return QString::number(s.CurrentLanguage) + u'|' + s.SelectedPortName + u'|' + s.ProjectPath + u'|' + s.ExportPath +
+           u'|' + QString::number(s.IOOptionEnabled) + QString::number(s.EthernetOptionEnabled) +
+           QString::number(s.PCRemoteMode);
+}
 
 Settings testDefaults() {
     Settings s;
     s.CurrentLanguage = 1;
     s.SelectedPortName = QStringLiteral("ttyS0");
     s.ExportPath = QStringLiteral("/opt/quillon/");
+    s.EthernetOptionEnabled = false;
     return s;
+}
+
+QByteArray storedWith(int line, const QByteArray &text) {
+    QList<QByteArray> lines = crlfLines(StoredFile);
+    lines[line - 1] = text;
+    return crlf(lines);
 }
 
 } // namespace
@@ -42,49 +42,23 @@ class TestSettings : public QObject {
     Q_OBJECT
 
 private slots:
-    void firstRun_writesDefaultsThenReadsThemBack() {
+    void firstRun_writesTheDefaultsThenReadsThem() {
         QTemporaryDir dir;
         const QString exe = dir.filePath(QStringLiteral("quillon-programmer"));
-        const QString path = settingsFilePath(exe);
-        QCOMPARE(path, exe + QStringLiteral(".CFG"));
-        const Settings defaults =
-            Settings::defaults(exe, {QStringLiteral("ttyS0"), QStringLiteral("ttyS2")}, QLocale(QLocale::French));
+        const Settings defaults = Settings::defaults(exe, {"ttyS0", "ttyS2"}, QLocale(QLocale::French));
         Settings s = defaults;
         QString error;
-        QVERIFY2(
-            ReadSettings(path, s, {QStringLiteral("(None)"), QStringLiteral("ttyS0"), QStringLiteral("ttyS2")}, &error),
-            qPrintable(error));
-        QCOMPARE(readAll(path), crlf({
-                                    "Settings File of ORBEX \"QuillonMessage\" Programmer",
-                                    "Language :",
-                                    "French",
-                                    "Com Port selected :",
-                                    "ttyS0",
-                                    "Last projet used",
-                                    "",
-                                    "Last export path",
-                                    dir.path().toLatin1() + '/',
-                                    "I/O Option",
-                                    "TRUE",
-                                    "Ethernet Option",
-                                    "TRUE",
-                                    "PC Remote Mode",
-                                    "FALSE",
-                                }));
+        QVERIFY2(ReadSettings(settingsFilePath(exe), s, {"(None)", "ttyS0", "ttyS2"}, &error), qPrintable(error));
+        QCOMPARE(readAll(exe + ".CFG"),
+                 crlf({crlfLines(StoredFile)[0], "Language :", "French", "Com Port selected :", "ttyS0",
+                       "Last projet used", "", "Last export path", dir.path().toLatin1() + '/', "I/O Option", "TRUE",
+                       "Ethernet Option", "TRUE", "PC Remote Mode", "FALSE"}));
         QVERIFY(s == defaults);
+        QCOMPARE(summary(Settings::defaults("/usr/bin/quillon", {}, QLocale(QLocale::German))),
+                 "4|(None)||/usr/bin/|110");
     }
 
-    void defaults_withoutPorts_selectNone() {
-        const Settings s =
-            Settings::defaults(QStringLiteral("/usr/bin/quillon-programmer"), {}, QLocale(QLocale::German));
-        QCOMPARE(s.SelectedPortName, QStringLiteral("(None)"));
-        QCOMPARE(s.CurrentLanguage, 4);
-        QCOMPARE(s.ExportPath, QStringLiteral("/usr/bin/"));
-        QVERIFY(s.ProjectPath.isEmpty());
-        QVERIFY(s.IOOptionEnabled && s.EthernetOptionEnabled && !s.PCRemoteMode);
-    }
-
-    void writtenSettings_readBack() {
+    void storedSettings_writeTheGoldenFile() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("q.CFG"));
         Settings stored;
@@ -93,216 +67,88 @@ private slots:
         stored.ProjectPath = QStringLiteral("/home/anna/mélodies.prg");
         stored.ExportPath = QStringLiteral("/media/usb/");
         stored.IOOptionEnabled = false;
-        stored.EthernetOptionEnabled = false;
         stored.PCRemoteMode = true;
         QVERIFY(WriteSettings(path, stored));
-        QCOMPARE(readAll(path), crlf(StoredLines));
-        Settings back = testDefaults();
-        QVERIFY(ReadSettings(path, back, Ports));
-        QVERIFY(back == stored);
+        QCOMPARE(readAll(path), StoredFile);
     }
 
-    void shortFile_keepsDefaultsOfMissingLines_data() {
-        QTest::addColumn<int>("kept");
-        QTest::addColumn<QString>("exportPath");
-        QTest::addColumn<bool>("io");
-        QTest::addColumn<bool>("ethernet");
-        QTest::addColumn<bool>("remote");
-        QTest::newRow("cut after 7") << 7 << "/opt/quillon/" << true << true << false;
-        QTest::newRow("cut after 8") << 8 << "" << true << true << false;
-        QTest::newRow("cut after 9") << 9 << "/media/usb/" << true << true << false;
-        QTest::newRow("cut after 11") << 11 << "/media/usb/" << false << true << false;
-        QTest::newRow("cut after 13") << 13 << "/media/usb/" << false << false << false;
-        QTest::newRow("all fifteen") << 15 << "/media/usb/" << false << false << true;
+    void readFile_givesItsValuesOrTheDefaults_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("expected");
+        const auto cut = [](int kept) { return crlf(crlfLines(StoredFile).mid(0, kept)); };
+        const QString stored = QStringLiteral("|/home/anna/mélodies.prg|/media/usb/|");
+        const QString project = QStringLiteral("4|ttyUSB1|/home/anna/mélodies.prg|");
+        QTest::newRow("all fifteen") << StoredFile << "4|ttyUSB1" + stored + "011";
+        QTest::newRow("lf line ends") << QByteArray(StoredFile).replace("\r\n", "\n") << "4|ttyUSB1" + stored + "011";
+        QTest::newRow("cut after 13") << cut(13) << "4|ttyUSB1" + stored + "010";
+        QTest::newRow("cut after 11") << cut(11) << "4|ttyUSB1" + stored + "000";
+        QTest::newRow("cut after 9") << cut(9) << "4|ttyUSB1" + stored + "100";
+        QTest::newRow("empty label") << storedWith(10, "") << "4|ttyUSB1" + stored + "100";
+        QTest::newRow("cut after 8") << cut(8) << project + "|100";
+        QTest::newRow("cut after 7") << cut(7) << project + "/opt/quillon/|100";
+        QTest::newRow("cut after 2") << cut(2) << "2|(None)||/opt/quillon/|100";
+        const std::pair<const char *, char> languages[] = {{"French", '1'},  {"English", '2'}, {"Spanish", '3'},
+                                                           {"Italian", '5'}, {"english", '2'}, {"italian", '2'},
+                                                           {"German ", '2'}};
+        for (const auto &[name, language] : languages)
+            QTest::addRow("language %s", name) << storedWith(3, name) << language + ("|ttyUSB1" + stored + "011");
+        const std::pair<const char *, const char *> ports[] = {
+            {"COM7", "(None)"}, {"TTYS0", "(None)"}, {"ttyS0", "ttyS0"}, {"(None)", "(None)"}};
+        for (const auto &[name, port] : ports)
+            QTest::addRow("port %s", name) << storedWith(5, name) << "4|" + QString::fromLatin1(port) + stored + "011";
+        for (const char *flag : {"true", "yes", "TRUE "})
+            QTest::addRow("flag %s", flag) << storedWith(15, flag) << "4|ttyUSB1" + stored + "010";
     }
-    void shortFile_keepsDefaultsOfMissingLines() {
-        QFETCH(int, kept);
-        QFETCH(QString, exportPath);
-        QFETCH(bool, io);
-        QFETCH(bool, ethernet);
-        QFETCH(bool, remote);
+    void readFile_givesItsValuesOrTheDefaults() {
+        QFETCH(QByteArray, file);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("q.CFG"));
-        QVERIFY(writeAll(path, crlf(StoredLines.mid(0, kept))));
+        QVERIFY(writeAll(path, file));
         Settings s = testDefaults();
         QVERIFY(ReadSettings(path, s, Ports));
-        QCOMPARE(s.CurrentLanguage, 4);
-        QCOMPARE(s.SelectedPortName, QStringLiteral("ttyUSB1"));
-        QCOMPARE(s.ProjectPath, QStringLiteral("/home/anna/mélodies.prg"));
-        QCOMPARE(s.ExportPath, exportPath);
-        QCOMPARE(s.IOOptionEnabled, io);
-        QCOMPARE(s.EthernetOptionEnabled, ethernet);
-        QCOMPARE(s.PCRemoteMode, remote);
-        QCOMPARE(readAll(path), crlf(StoredLines.mid(0, kept))); // reading never rewrites an existing file
+        QTEST(summary(s), "expected");
+        QCOMPARE(readAll(path), file); // reading never rewrites an existing file
     }
 
-    void emptyLabelLine_endsTheOptionalPart() {
-        QList<QByteArray> lines = StoredLines;
-        lines[9] = ""; // the "I/O Option" label
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("q.CFG"));
-        QVERIFY(writeAll(path, crlf(lines)));
-        Settings s = testDefaults();
-        QVERIFY(ReadSettings(path, s, Ports));
-        QCOMPARE(s.ExportPath, QStringLiteral("/media/usb/"));
-        QVERIFY(s.IOOptionEnabled && s.EthernetOptionEnabled && !s.PCRemoteMode);
-    }
-
-    void fewerThanSevenLines_fallBackToEnglishNoneAndNoProject() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("q.CFG"));
-        QVERIFY(writeAll(path, crlf(StoredLines.mid(0, 2))));
-        Settings s = testDefaults();
-        QVERIFY(ReadSettings(path, s, Ports));
-        QCOMPARE(s.CurrentLanguage, 2);
-        QCOMPARE(s.SelectedPortName, QStringLiteral("(None)"));
-        QVERIFY(s.ProjectPath.isEmpty());
-        QCOMPARE(s.ExportPath, QStringLiteral("/opt/quillon/"));
-    }
-
-    void storedValues_fallBackAsDocumented_data() {
-        QTest::addColumn<int>("line");
-        QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<int>("language");
-        QTest::addColumn<QString>("port");
-        QTest::addColumn<bool>("remote");
-        QTest::newRow("French") << 3 << QByteArray("French") << 1 << "ttyUSB1" << true;
-        QTest::newRow("English") << 3 << QByteArray("English") << 2 << "ttyUSB1" << true;
-        QTest::newRow("Spanish") << 3 << QByteArray("Spanish") << 3 << "ttyUSB1" << true;
-        QTest::newRow("Italian") << 3 << QByteArray("Italian") << 5 << "ttyUSB1" << true;
-        QTest::newRow("english lower case") << 3 << QByteArray("english") << 2 << "ttyUSB1" << true;
-        QTest::newRow("italian lower case") << 3 << QByteArray("italian") << 2 << "ttyUSB1" << true;
-        QTest::newRow("German with blank") << 3 << QByteArray("German ") << 2 << "ttyUSB1" << true;
-        QTest::newRow("unknown port") << 5 << QByteArray("COM7") << 4 << "(None)" << true;
-        QTest::newRow("port in other case") << 5 << QByteArray("TTYS0") << 4 << "(None)" << true;
-        QTest::newRow("first port") << 5 << QByteArray("ttyS0") << 4 << "ttyS0" << true;
-        QTest::newRow("(None) stored") << 5 << QByteArray("(None)") << 4 << "(None)" << true;
-        QTest::newRow("flag true lower case") << 15 << QByteArray("true") << 4 << "ttyUSB1" << false;
-        QTest::newRow("flag yes") << 15 << QByteArray("yes") << 4 << "ttyUSB1" << false;
-        QTest::newRow("flag TRUE with blank") << 15 << QByteArray("TRUE ") << 4 << "ttyUSB1" << false;
-    }
-    void storedValues_fallBackAsDocumented() {
-        QFETCH(int, line);
-        QFETCH(QByteArray, text);
-        QFETCH(int, language);
-        QFETCH(QString, port);
-        QFETCH(bool, remote);
-        QList<QByteArray> lines = StoredLines;
-        lines[line - 1] = text;
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("q.CFG"));
-        QVERIFY(writeAll(path, crlf(lines)));
-        Settings s = testDefaults();
-        QVERIFY(ReadSettings(path, s, Ports));
-        QCOMPARE(s.CurrentLanguage, language);
-        QCOMPARE(s.SelectedPortName, port);
-        QCOMPARE(s.PCRemoteMode, remote);
-    }
-
-    void lfOnlyFile_readsLikeCrLf() {
-        QByteArray bytes;
-        for (const QByteArray &l : StoredLines)
-            bytes += l + '\n';
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("q.CFG"));
-        QVERIFY(writeAll(path, bytes));
-        Settings s = testDefaults();
-        QVERIFY(ReadSettings(path, s, Ports));
-        QVERIFY(s.PCRemoteMode);
-        QCOMPARE(s.ExportPath, QStringLiteral("/media/usb/"));
-    }
-
-    void pathsOutsideTheCodePage_areNotWrittenAsOtherPaths_data() {
-        QTest::addColumn<QString>("projectPath");
-        QTest::addColumn<QString>("exportPath");
-        QTest::addColumn<QString>("port");
-        QTest::addColumn<QByteArray>("line5");
-        QTest::addColumn<QByteArray>("line7");
-        QTest::addColumn<QByteArray>("line9");
-        QTest::newRow("chinese names") << QStringLiteral("/home/li/\u4e2d\u6587.prg")
-                                       << QStringLiteral("/home/li/\u5bfc\u51fa/") << QStringLiteral("ttyS0")
-                                       << QByteArray("ttyS0") << QByteArray() << QByteArray("<dir>/");
-        QTest::newRow("line break in a path")
-            << QStringLiteral("/tmp/a\nb.prg") << QStringLiteral("/tmp/\r/") << QStringLiteral("tty\u00e9")
-            << QByteArray("tty\xe9") << QByteArray() << QByteArray("<dir>/");
+    // A path or port the file cannot hold is not written as another one: the port, project and
+    // export path given, then lines 5, 7 and 9 written.
+    void unstorableText_isNotWrittenAsAnotherPath_data() {
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("chinese names") << "ttyS0|/home/li/\u4e2d.prg|/home/\u5bfc/" << QByteArray("ttyS0||<dir>/");
+        QTest::newRow("line breaks") << "tty\u00e9|/tmp/a\nb.prg|/tmp/\r/" << QByteArray("tty\xe9||<dir>/");
         QTest::newRow("port outside the code page")
-            << QStringLiteral("/tmp/ok.prg") << QStringLiteral("/tmp/") << QStringLiteral("tty\u0416")
-            << QByteArray("(None)") << QByteArray("/tmp/ok.prg") << QByteArray("/tmp/");
+            << "tty\u0416|/tmp/ok.prg|/tmp/" << QByteArray("(None)|/tmp/ok.prg|/tmp/");
     }
-    void pathsOutsideTheCodePage_areNotWrittenAsOtherPaths() {
-        QFETCH(QString, projectPath);
-        QFETCH(QString, exportPath);
-        QFETCH(QString, port);
-        QFETCH(QByteArray, line5);
-        QFETCH(QByteArray, line7);
-        QFETCH(QByteArray, line9);
+    void unstorableText_isNotWrittenAsAnotherPath() {
+        QFETCH(QString, given);
+        QFETCH(QByteArray, written);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("quillon-programmer.CFG"));
-        line9.replace("<dir>", dir.path().toLatin1());
         Settings s;
-        s.ProjectPath = projectPath;
-        s.ExportPath = exportPath;
-        s.SelectedPortName = port;
+        s.SelectedPortName = given.section(u'|', 0, 0);
+        s.ProjectPath = given.section(u'|', 1, 1);
+        s.ExportPath = given.section(u'|', 2, 2);
         QVERIFY(WriteSettings(path, s));
-        const QList<QByteArray> lines = readAll(path).split('\n');
-        QCOMPARE(lines.size(), 16);
-        QCOMPARE(lines[4], line5 + '\r');
-        QCOMPARE(lines[6], line7 + '\r');
-        QCOMPARE(lines[8], line9 + '\r');
+        const QList<QByteArray> lines = crlfLines(readAll(path));
+        QCOMPARE(lines.size(), 15);
+        QCOMPARE(lines[4] + '|' + lines[6] + '|' + lines[8], written.replace("<dir>", dir.path().toLatin1()));
     }
 
-    void unwritableFolder_failsNamingTheFileAndKeepsDefaults() {
-        QTemporaryDir dir;
-        QVERIFY(writeAll(dir.filePath(QStringLiteral("plain")), "x"));
-        const QString path = dir.filePath(QStringLiteral("plain/quillon-programmer.CFG"));
-        Settings s = testDefaults();
-        s.ProjectPath = QStringLiteral("/keep.prg");
-        const Settings before = s;
-        QString error;
-        QVERIFY(!ReadSettings(path, s, Ports, &error));
-        QVERIFY2(error.startsWith(QStringLiteral("\"%1\" could not be created: ").arg(path)), qPrintable(error));
-        QVERIFY(s == before);
-        QVERIFY(!WriteSettings(path, s, &error));
-        QVERIFY2(error.startsWith(QStringLiteral("\"%1\" could not be created: ").arg(path)), qPrintable(error));
-    }
-
-    void defaultLanguage_followsTheLocale_data() {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<int>("language");
-        QTest::newRow("French") << QLocale(QLocale::French, QLocale::Canada) << 1;
-        QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedKingdom) << 2;
-        QTest::newRow("Spanish") << QLocale(QLocale::Spanish, QLocale::Mexico) << 3;
-        QTest::newRow("German") << QLocale(QLocale::German, QLocale::Switzerland) << 4;
-        QTest::newRow("Italian") << QLocale(QLocale::Italian) << 5;
-        QTest::newRow("Japanese") << QLocale(QLocale::Japanese) << 2;
-        QTest::newRow("C") << QLocale::c() << 2;
-    }
     void defaultLanguage_followsTheLocale() {
-        QFETCH(QLocale, locale);
-        QFETCH(int, language);
-        QCOMPARE(DefaultLanguage(locale), language);
+        for (const auto &[name, language] :
+             {std::pair{"fr_CA", 1}, {"en_GB", 2}, {"es_MX", 3}, {"de_CH", 4}, {"it_IT", 5}, {"ja_JP", 2}, {"C", 2}})
+            QCOMPARE(DefaultLanguage(QLocale(QString::fromLatin1(name))), language);
     }
 
-    void settingsFilePath_replacesTheExtension_data() {
-        QTest::addColumn<QString>("executable");
-        QTest::addColumn<QString>("settings");
-        QTest::newRow("no extension") << "/usr/bin/quillon-programmer"
-                                      << "/usr/bin/quillon-programmer.CFG";
-        QTest::newRow("extension") << "/opt/q/prog.exe"
-                                   << "/opt/q/prog.CFG";
-        QTest::newRow("two dots") << "/opt/q/prog.v2.bin"
-                                  << "/opt/q/prog.v2.CFG";
-        QTest::newRow("dot in the folder only") << "/opt/q.d/prog"
-                                                << "/opt/q.d/prog.CFG";
-        QTest::newRow("trailing dot") << "/opt/prog."
-                                      << "/opt/prog.CFG";
-        QTest::newRow("hidden name") << "/opt/.prog"
-                                     << "/opt/.CFG";
-    }
     void settingsFilePath_replacesTheExtension() {
-        QFETCH(QString, executable);
-        QFETCH(QString, settings);
-        QCOMPARE(settingsFilePath(executable), settings);
+        for (const auto &[executable, settings] : {std::pair{"/usr/bin/quillon", "/usr/bin/quillon.CFG"},
+                                                   {"/opt/q/prog.exe", "/opt/q/prog.CFG"},
+                                                   {"/opt/q/prog.v2.bin", "/opt/q/prog.v2.CFG"},
+                                                   {"/opt/q.d/prog", "/opt/q.d/prog.CFG"},
+                                                   {"/opt/prog.", "/opt/prog.CFG"},
+                                                   {"/opt/.prog", "/opt/.CFG"}})
+            QCOMPARE(settingsFilePath(QString::fromLatin1(executable)), QString::fromLatin1(settings));
     }
 };
 

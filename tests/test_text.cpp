@@ -5,7 +5,6 @@
 
 #include <QTest>
 
-#include <array>
 #include <tuple>
 
 using namespace Qt::StringLiterals;
@@ -14,38 +13,10 @@ Q_DECLARE_METATYPE(TextTable)
 
 namespace {
 
-constexpr std::array AllTables = {
-    TextTable::HintTexts,
-    TextTable::PropertyTexts,
-    TextTable::FileMenuTexts,
-    TextTable::EditMenuTexts,
-    TextTable::SendReceiveMenuTexts,
-    TextTable::OptionsMenuTexts,
-    TextTable::LanguageMenuTexts,
-    TextTable::HelpMenuTexts,
-    TextTable::AboutTexts,
-    TextTable::TileTexts,
-    TextTable::DayNames,
-    TextTable::ComResultTexts,
-    TextTable::ProgramLimitText,
-    TextTable::MessageTexts,
-    TextTable::ActionTexts,
-    TextTable::EditorTexts,
-    TextTable::ExportDirTexts,
-    TextTable::RemoteTexts,
-    TextTable::ConfidenceTexts,
-};
-
-// 14:30 on 5 December 2026, every timer field set so that only TimerMode picks the line.
-TORBEXProg scheduledProgram(quint8 mode) {
-    TORBEXProg p(QDateTime(QDate(2026, 12, 5), QTime(9, 0)));
-    p.TimerOn = 1;
-    p.TimerMode = mode;
-    p.SetDate(2026, 12, 5);
-    p.SetHour(14);
-    p.SetMinute(30);
-    p.DayOftheWeek = 1;
-    return p;
+// A row's texts in French, English, Spanish, German and Italian, separated by "|"; an empty
+// text is not checked.
+void addTexts(const char *name, TextTable table, int row, const QString &texts) {
+    QTest::newRow(name) << table << row << texts.split(u'|');
 }
 
 } // namespace
@@ -54,388 +25,208 @@ class TextTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyTable_hasItsRowCountAndFiveBlocks_data();
-    void everyTable_hasItsRowCountAndFiveBlocks();
-    void everyText_isNonEmptyAndEncodesToWindows1252();
-    void nonBreakingSpaces_areInTheThirteenMarkedTextsOnly();
-    void languageNames_readTheSameInEveryBlock();
-    void quotedTexts_readExactlyInTheirLanguage_data();
-    void quotedTexts_readExactlyInTheirLanguage();
-    void transportCommandNames_areOneBlock();
+    // The last row of every table in all five languages (a row lost or added in a block shifts
+    // it), and rows whose accents, non-breaking spaces (\u00A0), doubled, leading or trailing
+    // blanks and spellings must stay as they are.
+    void texts_readExactlyInEachLanguage_data() {
+        QTest::addColumn<TextTable>("table");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QStringList>("texts");
+        using T = TextTable;
+        addTexts("hints", T::HintTexts, 15, u"Télécommande PC|PC Remote|PC Remote|PC Remote|PC Remote"_s);
+        addTexts("properties", T::PropertyTexts, 10, u"Annuler|Cancel|Anular|Abbruch|Cancella"_s);
+        addTexts("rights label", T::PropertyTexts, 4, u"| Copyright :||| Copyright:"_s);
+        addTexts("diffusion date", T::PropertyTexts, 7, u"|||| Data della Diffusione"_s);
+        addTexts("file menu", T::FileMenuTexts, 8, u"&Importer|&Import|&Importar|&Import|Importa"_s);
+        addTexts("edit menu", T::EditMenuTexts, 9,
+                 u"Assitant programmes horodatés|Timer Mode Program Assistant|Timer Mode Program Assistant|"
+                 "Timer Mode Program Assistant|Timer Mode Program Assistant"_s);
+        addTexts("send-receive menu", T::SendReceiveMenuTexts, 2,
+                 u"&Recevoir les programmes|&Receive the Programs|&Recibir Programas|Programme &Empfangen|"
+                 "Ricevi i Programmi"_s);
+        addTexts("options menu", T::OptionsMenuTexts, 12,
+                 u"Télécommande PC - Historique|PC Remote - Report Windows|PC Remote - Report Windows|"
+                 "PC Remote - Report Windows|PC Remote - Report Windows"_s);
+        addTexts("ethernet", T::OptionsMenuTexts, 10, u"Ethernet|Ethernet|Ethernet|Ethernet|Ethernet"_s);
+        addTexts("language menu", T::LanguageMenuTexts, 0, u"&Langue|&Language|&Idioma|&Sprache|&Lingua"_s);
+        const QStringList names = u"&English|&Français|E&spañol|&Deutsch|&Italiano"_s.split(u'|');
+        for (int row = 1; row <= 5; ++row) // each language named in its own tongue, in every language
+            QTest::addRow("language name %d", row) << T::LanguageMenuTexts << row << QStringList(5, names[row - 1]);
+        addTexts("help menu", T::HelpMenuTexts, 4,
+                 u"Envoyer un Email au support technique ORBEX|&Send Email to ORBEX's Technical Support|"
+                 "Enviar email al Soporte Técnico de ORBEX|Eine Email zum technischen Support von ORBEX senden|"
+                 "Invia una Email al Supporto Tecnico della ORBEX"_s);
+        addTexts("about", T::AboutTexts, 3, QStringList(5, MakerWebAddress.toString()).join(u'|'));
+        addTexts("about caption", T::AboutTexts, 0,
+                 u"|About ORBEX \"Quillon\" Programmer|Sobre el Porgramador \"Zididivu\" de ORBEX||"_s);
+        addTexts("about product", T::AboutTexts, 1, u"|||ORBEX \"Quillon\" Programmer|"_s);
+        addTexts("about version", T::AboutTexts, 2, u"||Versión 2.7||"_s);
+        addTexts("tile", T::TileTexts, 4, u"Déclenché à : |Start at : |Comenzar a las:|Start um: |Partenza alle: "_s);
+        addTexts("days", T::DayNames, 6, u"Dimanche|Sunday|Domingo|Sonntag|Domenica"_s);
+        addTexts("com results", T::ComResultTexts, 11,
+                 u"Erreur de lecture en EEPROM|Reading in EEPROM Error|Error de Lectura en la EEPROM|"
+                 "Lesefehler in EEPROM|ERRORE di lettura su EEPROM"_s);
+        addTexts("com result ok", T::ComResultTexts, 0,
+                 u"|Transmission on COM port OK|||Trasmissione  sulla porta COM OK"_s);
+        addTexts("com result not ready", T::ComResultTexts, 9,
+                 u"||Error de Transmisión\u00A0: El reproductor MP3 no está preparado||"_s);
+        addTexts("program limit", T::ProgramLimitText, 0,
+                 u"Vous ne pouvez pas créer plus de 255 programmes!|You cannot create more than 255 programs!|"
+                 "¡No es posible crear más de 255 Programas!|Sie können nicht mehr als  255 Programme erzeugen|"
+                 "Non è possibile creare più di 255 programmi!"_s);
+        addTexts("messages", T::MessageTexts, 15,
+                 u"Voulez-vous supprimer tous les programmes portant la couleur désignée?|"
+                 "Do you want to delete all programs that have the specified color?|"
+                 "¿Desea borrar todos los programas del color indicado?|"
+                 "Wollen Sie alle Programme löschen mit ausgewählter Farbe löschen?|"
+                 "Vuoi cancellare tutti i programmi che hanno uno specifico colore?"_s);
+        addTexts("delete question", T::MessageTexts, 0,
+                 u"Voulez-vous supprimer le programme sélectionné?|Do you want to delete the selected program?|"
+                 "¿Desea eliminar el programa seleccionado\u00A0?|Wünschen Sie das ausgewahlte Programm zu löschen?|"
+                 "Vuoi cancellare il programma selezionato?"_s);
+        addTexts("progress total", T::MessageTexts, 3, u"| to 255 |||fino a 255"_s);
+        addTexts("load question", T::MessageTexts, 7,
+                 u"|Do you want to load the project file associated to the current programmation of the player? |||"_s);
+        addTexts("associated project", T::MessageTexts, 8,
+                 u"Nom du projet associé : |Associated Project name\u00A0: |Nombre del Proyecto Asociado\u00A0: ||"_s);
+        addTexts("import done", T::MessageTexts, 14, u"||OK Importar desde archivo \"quillon.msg\"||"_s);
+        addTexts("actions", T::ActionTexts, 21,
+                 u"Envoie d'un EMail|Send EMail|Enviar Email|E-mail senden|Invia Email"_s);
+        addTexts("Ouput", T::ActionTexts, 6, u"|Ouput Contactor (I/O Internal)|||"_s);
+        addTexts("Extrenal", T::ActionTexts, 15, u"|Extrenal Output|||"_s);
+        addTexts("editor", T::EditorTexts, 13, u"Titre : |Title : |Título : |Titel : |Titolo :"_s);
+        addTexts("export folder", T::ExportDirTexts, 1,
+                 u"Sélection du répertoire d'exportation|Selection of location directory|"
+                 "Seleccionar el directorio de destino|Wahl des Speicherorts|Seleziona la cartella"_s);
+        addTexts("export folder prompt", T::ExportDirTexts, 0,
+                 u"||Seleccionar el directorio de destino donde se exportará el fichero 'quillon.msg' ||"_s);
+        addTexts("remote", T::RemoteTexts, 6,
+                 u"Liste des historiques :|Report List :|Report List :|Report List :|Report List :"_s);
+        addTexts("remote caption", T::RemoteTexts, 0, u"|PC Remote|PC Remote - Report Windows||"_s);
+        addTexts("confidence", T::ConfidenceTexts, RemoteMinuteSkipped,
+                 u"Minute ignorée (port COM occupé) à : |Minute skipped (COM port in use) at : |"
+                 "Minuto omitido (puerto COM ocupado) a las : |Minute übersprungen (COM-Port belegt) um : |"
+                 "Minuto saltato (porta COM occupata) alle : "_s);
+    }
+    void texts_readExactlyInEachLanguage() {
+        QFETCH(TextTable, table);
+        QFETCH(int, row);
+        QFETCH(QStringList, texts);
+        QCOMPARE(texts.size(), 5);
+        for (int language = French; language <= Italian; ++language)
+            if (!texts.at(language - 1).isEmpty())
+                QCOMPARE(LanguageText(table, row, language), texts.at(language - 1));
+    }
 
-    void scheduleText_followsTimerModeAndLanguage_data();
-    void scheduleText_followsTimerModeAndLanguage();
-    void scheduleText_isDotsWhenTimerOff_data();
-    void scheduleText_isDotsWhenTimerOff();
-    void scheduleText_padsAndNamesEveryWeekday();
-    void scheduleText_isNullForUnknownTimerMode();
-    void actionShortText_coversEveryKind_data();
-    void actionShortText_coversEveryKind();
-    void inputBit_testsTheWeightOfEachInput_data();
-    void inputBit_testsTheWeightOfEachInput();
-};
+    // Every text is printable Windows-1252; a non-breaking space stands only before the colon
+    // or question mark of the thirteen marked texts. The transport command names follow.
+    void everyText_isPrintableWithNonBreakingSpacesOnlyWhereMarked() {
+        using Entry = std::tuple<TextTable, int, int>;
+        const QList<Entry> marked = {
+            {TextTable::ComResultTexts, 9, Spanish}, {TextTable::MessageTexts, 0, Spanish},
+            {TextTable::MessageTexts, 1, Spanish},   {TextTable::MessageTexts, 2, Spanish},
+            {TextTable::MessageTexts, 5, Spanish},   {TextTable::MessageTexts, 6, Spanish},
+            {TextTable::MessageTexts, 7, Spanish},   {TextTable::MessageTexts, 8, English},
+            {TextTable::MessageTexts, 8, Spanish},   {TextTable::ActionTexts, 1, Spanish},
+            {TextTable::ActionTexts, 2, Spanish},    {TextTable::ActionTexts, 11, Spanish},
+            {TextTable::ActionTexts, 12, Spanish},
+        };
+        QList<Entry> found;
+        for (int t = 0; t <= int(TextTable::ConfidenceTexts); ++t) {
+            for (int row = 0; row < TextRowCount(TextTable(t)); ++row) {
+                for (int language = French; language <= Italian; ++language) {
+                    const QString text = LanguageText(TextTable(t), row, language);
+                    QVERIFY2(!text.isEmpty() && Windows1252::canEncode(text), qPrintable(text));
+                    for (QChar c : text)
+                        QVERIFY2(c >= u' ' && (c < QChar(0x7F) || c >= QChar(0xA0)), qPrintable(text));
+                    const qsizetype at = text.indexOf(QChar(0xA0));
+                    if (at >= 0)
+                        found.append({TextTable(t), row, language});
+                    QVERIFY2(at < 0 || (text.count(QChar(0xA0)) == 1 && u":?"_s.contains(text.at(at + 1))),
+                             qPrintable(text));
+                }
+            }
+        }
+        QCOMPARE(found, marked);
+        QStringList transport; // one block for every language
+        for (int k = 0; k < TransportCommandNameCount; ++k)
+            transport << TransportCommandNames(k);
+        QCOMPARE(transport.join(u'|'),
+                 u"SONG|Play|Pause|Stop|FWD|RWD|DIR+|DIR-|VOL+|VOL-|USB Mode|FTP |EMail |RESET"_s);
+        QCOMPARE(TransportCommandNames(11) + TransportCommandNames(12) + TransportCommandNames(13),
+                 u"FTP EMail RESET"_s);
+    }
 
-// The last row of each block: a row lost or added in any block shifts it.
-void TextTest::everyTable_hasItsRowCountAndFiveBlocks_data() {
-    QTest::addColumn<TextTable>("table");
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<QStringList>("lastRows");
-
-    const QString web = MakerWebAddress.toString();
-    const QString pc = u"PC Remote"_s;
-    const QString assistant = u"Timer Mode Program Assistant"_s;
-    const QString historyEn = u"PC Remote - Report Windows"_s;
-    const QString reportList = u"Report List :"_s;
-    QTest::newRow("HintTexts") << TextTable::HintTexts << 16 << QStringList{u"Télécommande PC"_s, pc, pc, pc, pc};
-    QTest::newRow("PropertyTexts") << TextTable::PropertyTexts << 11
-                                   << QStringList{u"Annuler"_s, u"Cancel"_s, u"Anular"_s, u"Abbruch"_s, u"Cancella"_s};
-    QTest::newRow("FileMenuTexts") << TextTable::FileMenuTexts << 9
-                                   << QStringList{u"&Importer"_s, u"&Import"_s, u"&Importar"_s, u"&Import"_s,
-                                                  u"Importa"_s};
-    QTest::newRow("EditMenuTexts") << TextTable::EditMenuTexts << 10
-                                   << QStringList{u"Assitant programmes horodatés"_s, assistant, assistant, assistant,
-                                                  assistant};
-    QTest::newRow("SendReceiveMenuTexts")
-        << TextTable::SendReceiveMenuTexts << 3
-        << QStringList{u"&Recevoir les programmes"_s, u"&Receive the Programs"_s, u"&Recibir Programas"_s,
-                       u"Programme &Empfangen"_s, u"Ricevi i Programmi"_s};
-    QTest::newRow("OptionsMenuTexts") << TextTable::OptionsMenuTexts << 13
-                                      << QStringList{u"Télécommande PC - Historique"_s, historyEn, historyEn, historyEn,
-                                                     historyEn};
-    QTest::newRow("LanguageMenuTexts") << TextTable::LanguageMenuTexts << 6
-                                       << QStringList{u"&Italiano"_s, u"&Italiano"_s, u"&Italiano"_s, u"&Italiano"_s,
-                                                      u"&Italiano"_s};
-    QTest::newRow("HelpMenuTexts") << TextTable::HelpMenuTexts << 5
-                                   << QStringList{u"Envoyer un Email au support technique ORBEX"_s,
-                                                  u"&Send Email to ORBEX's Technical Support"_s,
-                                                  u"Enviar email al Soporte Técnico de ORBEX"_s,
-                                                  u"Eine Email zum technischen Support von ORBEX senden"_s,
-                                                  u"Invia una Email al Supporto Tecnico della ORBEX"_s};
-    QTest::newRow("AboutTexts") << TextTable::AboutTexts << 4 << QStringList{web, web, web, web, web};
-    QTest::newRow("TileTexts") << TextTable::TileTexts << 5
-                               << QStringList{u"Déclenché à : "_s, u"Start at : "_s, u"Comenzar a las:"_s,
-                                              u"Start um: "_s, u"Partenza alle: "_s};
-    QTest::newRow("DayNames") << TextTable::DayNames << 7
-                              << QStringList{u"Dimanche"_s, u"Sunday"_s, u"Domingo"_s, u"Sonntag"_s, u"Domenica"_s};
-    QTest::newRow("ComResultTexts") << TextTable::ComResultTexts << 12
-                                    << QStringList{u"Erreur de lecture en EEPROM"_s, u"Reading in EEPROM Error"_s,
-                                                   u"Error de Lectura en la EEPROM"_s, u"Lesefehler in EEPROM"_s,
-                                                   u"ERRORE di lettura su EEPROM"_s};
-    QTest::newRow("ProgramLimitText") << TextTable::ProgramLimitText << 1
-                                      << QStringList{u"Vous ne pouvez pas créer plus de 255 programmes!"_s,
-                                                     u"You cannot create more than 255 programs!"_s,
-                                                     u"¡No es posible crear más de 255 Programas!"_s,
-                                                     u"Sie können nicht mehr als  255 Programme erzeugen"_s,
-                                                     u"Non è possibile creare più di 255 programmi!"_s};
-    QTest::newRow("MessageTexts") << TextTable::MessageTexts << 16
-                                  << QStringList{
-                                         u"Voulez-vous supprimer tous les programmes portant la couleur désignée?"_s,
-                                         u"Do you want to delete all programs that have the specified color?"_s,
-                                         u"¿Desea borrar todos los programas del color indicado?"_s,
-                                         u"Wollen Sie alle Programme löschen mit ausgewählter Farbe löschen?"_s,
-                                         u"Vuoi cancellare tutti i programmi che hanno uno specifico colore?"_s};
-    QTest::newRow("ActionTexts") << TextTable::ActionTexts << 22
-                                 << QStringList{u"Envoie d'un EMail"_s, u"Send EMail"_s, u"Enviar Email"_s,
-                                                u"E-mail senden"_s, u"Invia Email"_s};
-    QTest::newRow("EditorTexts") << TextTable::EditorTexts << 14
-                                 << QStringList{u"Titre : "_s, u"Title : "_s, u"Título : "_s, u"Titel : "_s,
-                                                u"Titolo :"_s};
-    QTest::newRow("ExportDirTexts") << TextTable::ExportDirTexts << 2
-                                    << QStringList{u"Sélection du répertoire d'exportation"_s,
-                                                   u"Selection of location directory"_s,
-                                                   u"Seleccionar el directorio de destino"_s,
-                                                   u"Wahl des Speicherorts"_s, u"Seleziona la cartella"_s};
-    QTest::newRow("RemoteTexts") << TextTable::RemoteTexts << 7
-                                 << QStringList{u"Liste des historiques :"_s, reportList, reportList, reportList,
-                                                reportList};
-    QTest::newRow("ConfidenceTexts") << TextTable::ConfidenceTexts << 21
-                                     << QStringList{u"Minute ignorée (port COM occupé) à : "_s,
-                                                    u"Minute skipped (COM port in use) at : "_s,
-                                                    u"Minuto omitido (puerto COM ocupado) a las : "_s,
-                                                    u"Minute übersprungen (COM-Port belegt) um : "_s,
-                                                    u"Minuto saltato (porta COM occupata) alle : "_s};
-}
-
-void TextTest::everyTable_hasItsRowCountAndFiveBlocks() {
-    QFETCH(TextTable, table);
-    QFETCH(int, rows);
-    QFETCH(QStringList, lastRows);
-
-    QCOMPARE(TextRowCount(table), rows);
-    for (int language = French; language <= Italian; ++language)
-        QCOMPARE(LanguageText(table, rows - 1, language), lastRows.at(language - 1));
-}
-
-void TextTest::everyText_isNonEmptyAndEncodesToWindows1252() {
-    int count = 0;
-    for (TextTable table : AllTables) {
+    // At 9:05 on 1 February 2027, Monday as the weekday: modes 0..3, then the timer off.
+    void scheduleText_followsTimerModeAndLanguage_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("timerOn");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<QString>("expected");
+        const QString lines[] = {
+            u"Le : 01/02/2027 - A : 09:05|Tous les jours - A : 09:05|Tous les : Lundi - A : 09:05|Déclenché à : XX:05"_s,
+            u"Date : 01/02/2027 - At : 09:05|Every day - At : 09:05|Every : Monday - At : 09:05|Start at : XX:05"_s,
+            u"Fecha: 01/02/2027 - A las: 09:05|Cada día - A las: 09:05|Cada: Lunes - A las: 09:05|Comenzar a las:XX:05"_s,
+            u"Datum: 01/02/2027 - Um: 09:05|Jeden Tag - Um: 09:05|Jeden: Montag - Um: 09:05|Start um: XX:05"_s,
+            u"Data: 01/02/2027 - Alle: 09:05|Ogni giorno - Alle: 09:05|Ogni: Lunedì - Alle: 09:05|Partenza alle: XX:05"_s,
+        };
         for (int language = French; language <= Italian; ++language) {
-            for (int row = 0; row < TextRowCount(table); ++row) {
-                const QString text = LanguageText(table, row, language);
-                QVERIFY2(!text.isEmpty(),
-                         qPrintable(u"table %1 row %2 language %3"_s.arg(int(table)).arg(row).arg(language)));
-                QVERIFY2(Windows1252::canEncode(text), qPrintable(text));
-                for (QChar c : text)
-                    QVERIFY2(c.unicode() >= 0x20 && (c.unicode() < 0x7F || c.unicode() >= 0xA0), qPrintable(text));
-                ++count;
-            }
+            for (int mode = 0; mode < 4; ++mode)
+                QTest::addRow("language %d, mode %d", language, mode)
+                    << language << 1 << mode << 1 << lines[language - 1].section(u'|', mode, mode);
+            QTest::addRow("language %d, timer off", language) << language << 0 << 2 << 1 << u"..."_s;
+        }
+        const QStringList days = u"Martes|Miércoles|Jueves|Viernes|Sábado|Domingo"_s.split(u'|');
+        for (int day = 2; day <= 7; ++day)
+            QTest::addRow("Spanish, day %d", day)
+                << int(Spanish) << 1 << 2 << day << u"Cada: "_s + days[day - 2] + u" - A las: 09:05"_s;
+        QTest::newRow("timer value 2") << int(English) << 2 << 1 << 1 << u"..."_s;
+        QTest::newRow("timer off, unknown mode") << int(English) << 0 << 255 << 1 << u"..."_s;
+        QTest::newRow("unknown mode 4") << int(English) << 1 << 4 << 1 << QString();
+        QTest::newRow("unknown mode 200") << int(French) << 1 << 200 << 1 << QString();
+    }
+    void scheduleText_followsTimerModeAndLanguage() {
+        QFETCH(int, language);
+        QFETCH(int, timerOn);
+        QFETCH(int, mode);
+        QFETCH(int, day);
+        QFETCH(QString, expected);
+        TORBEXProg p(QDateTime(QDate(2027, 2, 1), QTime(9, 5)));
+        p.TimerOn = quint8(timerOn);
+        p.TimerMode = quint8(mode);
+        p.DayOftheWeek = quint8(day);
+        QCOMPARE(ScheduleText(p, language), expected);
+        QCOMPARE(ScheduleText(p, language).isNull(), expected.isNull());
+    }
+
+    // Every transport command by its parameter 0..13, then every other kind.
+    void actionShortText_coversEveryKind() {
+        const QStringList transport =
+            u"---|PLAY|PAUSE|STOP|FWD|RWD|DIR+|DIR-|VOL+|VOL-|USB|---|RESET|---"_s.split(u'|');
+        for (int p = 0; p < transport.size(); ++p)
+            QCOMPARE(ActionShortText(KindTransport, quint8(p)), transport[p]);
+        const std::tuple<int, int, const char *> rows[] = {
+            {0, 7, "T007"},     {0, 255, "T255"},   {1, 0, "SONG"},      {1, 42, "F042"},    {2, 9, "SLEEP"},
+            {3, 255, "---"},    {4, 5, "VOL -05"},  {5, 3, "INT 03"},    {6, 12, "EXT 012"}, {7, 1, ""},
+            {8, 1, "GO 001"},   {9, 200, "ON 200"}, {10, 20, "OFF 020"}, {11, 3, "FTP 3"},   {11, 12, "FTP 12"},
+            {12, 4, "EML 004"}, {13, 1, ""},        {255, 1, ""}};
+        for (const auto &[kind, param, text] : rows)
+            QCOMPARE(ActionShortText(quint8(kind), quint8(param)), QString::fromLatin1(text));
+    }
+
+    void inputBit_testsTheWeightOfEachInput() {
+        const std::pair<int, const char *> codes[] = {
+            {0, "00000000"}, {1, "00000001"}, {128, "10000000"}, {165, "10100101"}, {255, "11111111"}};
+        for (const auto &[code, bits] : codes) {
+            QString shown; // inputs 8 down to 1, as the tile shows them
+            for (int k = 8; k >= 1; --k)
+                shown += InputBit(k, quint8(code)) ? u'1' : u'0';
+            QCOMPARE(shown, QString::fromLatin1(bits));
+            QVERIFY(!InputBit(0, quint8(code)) && !InputBit(9, quint8(code)));
         }
     }
-    for (int row = 0; row < TransportCommandNameCount; ++row)
-        QVERIFY(Windows1252::canEncode(TransportCommandNames(row)));
-    QCOMPARE(count, 5 * (163 + ConfidenceRowCount));
-}
-
-void TextTest::nonBreakingSpaces_areInTheThirteenMarkedTextsOnly() {
-    using Entry = std::tuple<TextTable, int, int>;
-    const QList<Entry> expected = {
-        {TextTable::ComResultTexts, 9, Spanish}, {TextTable::MessageTexts, 0, Spanish},
-        {TextTable::MessageTexts, 1, Spanish},   {TextTable::MessageTexts, 2, Spanish},
-        {TextTable::MessageTexts, 5, Spanish},   {TextTable::MessageTexts, 6, Spanish},
-        {TextTable::MessageTexts, 7, Spanish},   {TextTable::MessageTexts, 8, English},
-        {TextTable::MessageTexts, 8, Spanish},   {TextTable::ActionTexts, 1, Spanish},
-        {TextTable::ActionTexts, 2, Spanish},    {TextTable::ActionTexts, 11, Spanish},
-        {TextTable::ActionTexts, 12, Spanish},
-    };
-    QList<Entry> found;
-    for (TextTable table : AllTables) {
-        for (int row = 0; row < TextRowCount(table); ++row) {
-            for (int language = French; language <= Italian; ++language) {
-                const QString text = LanguageText(table, row, language);
-                const qsizetype at = text.indexOf(QChar(0xA0));
-                if (at < 0)
-                    continue;
-                found.append({table, row, language});
-                QCOMPARE(text.count(QChar(0xA0)), 1);
-                QVERIFY2(at + 1 < text.size() && (text.at(at + 1) == u':' || text.at(at + 1) == u'?'),
-                         qPrintable(text));
-            }
-        }
-    }
-    QCOMPARE(found, expected);
-}
-
-void TextTest::languageNames_readTheSameInEveryBlock() {
-    const QStringList names = {u"&English"_s, u"&Français"_s, u"E&spañol"_s, u"&Deutsch"_s, u"&Italiano"_s};
-    const QStringList menuTitles = {u"&Langue"_s, u"&Language"_s, u"&Idioma"_s, u"&Sprache"_s, u"&Lingua"_s};
-    for (int language = French; language <= Italian; ++language) {
-        QCOMPARE(LanguageText(TextTable::LanguageMenuTexts, 0, language), menuTitles.at(language - 1));
-        for (int row = 1; row <= 5; ++row)
-            QCOMPARE(LanguageText(TextTable::LanguageMenuTexts, row, language), names.at(row - 1));
-    }
-}
-
-void TextTest::quotedTexts_readExactlyInTheirLanguage_data() {
-    QTest::addColumn<TextTable>("table");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("language");
-    QTest::addColumn<QString>("expected");
-
-    // The delete question in every language; the Spanish one keeps its non-breaking space.
-    QTest::newRow("delete question fr") << TextTable::MessageTexts << 0 << int(French)
-                                        << u"Voulez-vous supprimer le programme sélectionné?"_s;
-    QTest::newRow("delete question en") << TextTable::MessageTexts << 0 << int(English)
-                                        << u"Do you want to delete the selected program?"_s;
-    QTest::newRow("delete question es") << TextTable::MessageTexts << 0 << int(Spanish)
-                                        << u"¿Desea eliminar el programa seleccionado\u00A0?"_s;
-    QTest::newRow("delete question de") << TextTable::MessageTexts << 0 << int(German)
-                                        << u"Wünschen Sie das ausgewahlte Programm zu löschen?"_s;
-    QTest::newRow("delete question it") << TextTable::MessageTexts << 0 << int(Italian)
-                                        << u"Vuoi cancellare il programma selezionato?"_s;
-    // The associated-project prefix and the question it follows.
-    QTest::newRow("associated project en")
-        << TextTable::MessageTexts << 8 << int(English) << u"Associated Project name\u00A0: "_s;
-    QTest::newRow("associated project es")
-        << TextTable::MessageTexts << 8 << int(Spanish) << u"Nombre del Proyecto Asociado\u00A0: "_s;
-    QTest::newRow("associated project fr")
-        << TextTable::MessageTexts << 8 << int(French) << u"Nom du projet associé : "_s;
-    QTest::newRow("load question en")
-        << TextTable::MessageTexts << 7 << int(English)
-        << u"Do you want to load the project file associated to the current programmation of the player? "_s;
-    QTest::newRow("export dir caption de")
-        << TextTable::ExportDirTexts << 1 << int(German) << u"Wahl des Speicherorts"_s;
-    QTest::newRow("export dir prompt es")
-        << TextTable::ExportDirTexts << 0 << int(Spanish)
-        << u"Seleccionar el directorio de destino donde se exportará el fichero 'quillon.msg' "_s;
-    QTest::newRow("transmission ok en") << TextTable::ComResultTexts << 0 << int(English)
-                                        << u"Transmission on COM port OK"_s;
-    QTest::newRow("transmission ok it") << TextTable::ComResultTexts << 0 << int(Italian)
-                                        << u"Trasmissione  sulla porta COM OK"_s;
-    QTest::newRow("not ready es") << TextTable::ComResultTexts << 9 << int(Spanish)
-                                  << u"Error de Transmisión\u00A0: El reproductor MP3 no está preparado"_s;
-    QTest::newRow("progress blanks en") << TextTable::MessageTexts << 3 << int(English) << u" to 255 "_s;
-    QTest::newRow("progress blanks it") << TextTable::MessageTexts << 3 << int(Italian) << u"fino a 255"_s;
-    QTest::newRow("import ok es") << TextTable::MessageTexts << 14 << int(Spanish)
-                                  << u"OK Importar desde archivo \"quillon.msg\""_s;
-    // The system's own spellings.
-    QTest::newRow("Extrenal en") << TextTable::ActionTexts << 15 << int(English) << u"Extrenal Output"_s;
-    QTest::newRow("Ouput en") << TextTable::ActionTexts << 6 << int(English) << u"Ouput Contactor (I/O Internal)"_s;
-    QTest::newRow("Assitant fr") << TextTable::EditMenuTexts << 9 << int(French) << u"Assitant programmes horodatés"_s;
-    QTest::newRow("Porgramador es") << TextTable::AboutTexts << 0 << int(Spanish)
-                                    << u"Sobre el Porgramador \"Zididivu\" de ORBEX"_s;
-    QTest::newRow("about caption en") << TextTable::AboutTexts << 0 << int(English)
-                                      << u"About ORBEX \"Quillon\" Programmer"_s;
-    QTest::newRow("product line de") << TextTable::AboutTexts << 1 << int(German) << u"ORBEX \"Quillon\" Programmer"_s;
-    QTest::newRow("version es") << TextTable::AboutTexts << 2 << int(Spanish) << u"Versión 2.7"_s;
-    QTest::newRow("rights label en") << TextTable::PropertyTexts << 4 << int(English) << u" Copyright :"_s;
-    QTest::newRow("rights label it") << TextTable::PropertyTexts << 4 << int(Italian) << u" Copyright:"_s;
-    QTest::newRow("date diffusion it") << TextTable::PropertyTexts << 7 << int(Italian) << u" Data della Diffusione"_s;
-    QTest::newRow("ethernet de") << TextTable::OptionsMenuTexts << 10 << int(German) << u"Ethernet"_s;
-    QTest::newRow("remote caption es") << TextTable::RemoteTexts << 0 << int(Spanish)
-                                       << u"PC Remote - Report Windows"_s;
-    QTest::newRow("remote caption en") << TextTable::RemoteTexts << 0 << int(English) << u"PC Remote"_s;
-}
-
-void TextTest::quotedTexts_readExactlyInTheirLanguage() {
-    QFETCH(TextTable, table);
-    QFETCH(int, row);
-    QFETCH(int, language);
-    QFETCH(QString, expected);
-
-    QCOMPARE(LanguageText(table, row, language), expected);
-}
-
-void TextTest::transportCommandNames_areOneBlock() {
-    const QStringList expected = {u"SONG"_s, u"Play"_s, u"Pause"_s, u"Stop"_s,     u"FWD"_s,  u"RWD"_s,    u"DIR+"_s,
-                                  u"DIR-"_s, u"VOL+"_s, u"VOL-"_s,  u"USB Mode"_s, u"FTP "_s, u"EMail "_s, u"RESET"_s};
-    QCOMPARE(TransportCommandNameCount, expected.size());
-    for (int row = 0; row < TransportCommandNameCount; ++row)
-        QCOMPARE(TransportCommandNames(row), expected.at(row));
-}
-
-void TextTest::scheduleText_followsTimerModeAndLanguage_data() {
-    QTest::addColumn<int>("language");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<QString>("expected");
-
-    const std::array<std::pair<const char *, int>, 5> languages = {
-        {{"fr", French}, {"en", English}, {"es", Spanish}, {"de", German}, {"it", Italian}}};
-    const std::array<std::array<QString, 4>, 5> lines = {{
-        {u"Le : 05/12/2026 - A : 14:30"_s, u"Tous les jours - A : 14:30"_s, u"Tous les : Lundi - A : 14:30"_s,
-         u"Déclenché à : XX:30"_s},
-        {u"Date : 05/12/2026 - At : 14:30"_s, u"Every day - At : 14:30"_s, u"Every : Monday - At : 14:30"_s,
-         u"Start at : XX:30"_s},
-        {u"Fecha: 05/12/2026 - A las: 14:30"_s, u"Cada día - A las: 14:30"_s, u"Cada: Lunes - A las: 14:30"_s,
-         u"Comenzar a las:XX:30"_s},
-        {u"Datum: 05/12/2026 - Um: 14:30"_s, u"Jeden Tag - Um: 14:30"_s, u"Jeden: Montag - Um: 14:30"_s,
-         u"Start um: XX:30"_s},
-        {u"Data: 05/12/2026 - Alle: 14:30"_s, u"Ogni giorno - Alle: 14:30"_s, u"Ogni: Lunedì - Alle: 14:30"_s,
-         u"Partenza alle: XX:30"_s},
-    }};
-    for (std::size_t l = 0; l < languages.size(); ++l)
-        for (int mode = 0; mode < 4; ++mode)
-            QTest::addRow("%s mode %d", languages[l].first, mode)
-                << languages[l].second << mode << lines[l][std::size_t(mode)];
-}
-
-void TextTest::scheduleText_followsTimerModeAndLanguage() {
-    QFETCH(int, language);
-    QFETCH(int, mode);
-    QFETCH(QString, expected);
-
-    QCOMPARE(ScheduleText(scheduledProgram(quint8(mode)), language), expected);
-}
-
-void TextTest::scheduleText_isDotsWhenTimerOff_data() {
-    QTest::addColumn<int>("timerOn");
-    QTest::addColumn<int>("mode");
-    for (int mode : {0, 1, 2, 3, 4, 255})
-        QTest::addRow("off, mode %d", mode) << 0 << mode;
-    QTest::addRow("timer value 2") << 2 << 1;
-}
-
-void TextTest::scheduleText_isDotsWhenTimerOff() {
-    QFETCH(int, timerOn);
-    QFETCH(int, mode);
-
-    TORBEXProg program = scheduledProgram(quint8(mode));
-    program.TimerOn = quint8(timerOn);
-    for (int language = French; language <= Italian; ++language)
-        QCOMPARE(ScheduleText(program, language), u"..."_s);
-}
-
-void TextTest::scheduleText_padsAndNamesEveryWeekday() {
-    TORBEXProg program = scheduledProgram(0);
-    program.SetDate(2027, 2, 1);
-    program.SetHour(9);
-    program.SetMinute(5);
-    QCOMPARE(ScheduleText(program, English), u"Date : 01/02/2027 - At : 09:05"_s);
-    program.TimerMode = 3;
-    QCOMPARE(ScheduleText(program, German), u"Start um: XX:05"_s);
-
-    program.TimerMode = 2;
-    const QStringList spanishDays = {u"Lunes"_s,   u"Martes"_s, u"Miércoles"_s, u"Jueves"_s,
-                                     u"Viernes"_s, u"Sábado"_s, u"Domingo"_s};
-    for (int day = 1; day <= 7; ++day) {
-        program.DayOftheWeek = quint8(day);
-        QCOMPARE(ScheduleText(program, Spanish), u"Cada: "_s + spanishDays.at(day - 1) + u" - A las: 09:05"_s);
-    }
-}
-
-void TextTest::scheduleText_isNullForUnknownTimerMode() {
-    QVERIFY(ScheduleText(scheduledProgram(4), English).isNull());
-    QVERIFY(ScheduleText(scheduledProgram(200), French).isNull());
-}
-
-void TextTest::actionShortText_coversEveryKind_data() {
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<int>("param");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("timer file") << 0 << 7 << u"T007"_s;
-    QTest::newRow("timer file 255") << 0 << 255 << u"T255"_s;
-    QTest::newRow("SONG directory") << 1 << 0 << u"SONG"_s;
-    QTest::newRow("numbered directory") << 1 << 42 << u"F042"_s;
-    QTest::newRow("sleep") << 2 << 9 << u"SLEEP"_s;
-    const QStringList transport = {u"---"_s,  u"PLAY"_s, u"PAUSE"_s, u"STOP"_s, u"FWD"_s, u"RWD"_s,   u"DIR+"_s,
-                                   u"DIR-"_s, u"VOL+"_s, u"VOL-"_s,  u"USB"_s,  u"---"_s, u"RESET"_s, u"---"_s};
-    for (int p = 0; p < transport.size(); ++p)
-        QTest::addRow("transport %d", p) << 3 << p << transport.at(p);
-    QTest::newRow("transport 255") << 3 << 255 << u"---"_s;
-    QTest::newRow("volume") << 4 << 5 << u"VOL -05"_s;
-    QTest::newRow("internal output") << 5 << 3 << u"INT 03"_s;
-    QTest::newRow("external output") << 6 << 12 << u"EXT 012"_s;
-    QTest::newRow("kind 7") << 7 << 1 << QString();
-    QTest::newRow("go to") << 8 << 1 << u"GO 001"_s;
-    QTest::newRow("activate") << 9 << 200 << u"ON 200"_s;
-    QTest::newRow("deactivate") << 10 << 20 << u"OFF 020"_s;
-    QTest::newRow("ftp") << 11 << 3 << u"FTP 3"_s;
-    QTest::newRow("ftp two digits") << 11 << 12 << u"FTP 12"_s;
-    QTest::newRow("email") << 12 << 4 << u"EML 004"_s;
-    QTest::newRow("kind 13") << 13 << 1 << QString();
-    QTest::newRow("kind 255") << 255 << 1 << QString();
-}
-
-void TextTest::actionShortText_coversEveryKind() {
-    QFETCH(int, kind);
-    QFETCH(int, param);
-    QFETCH(QString, expected);
-
-    QCOMPARE(ActionShortText(quint8(kind), quint8(param)), expected);
-}
-
-void TextTest::inputBit_testsTheWeightOfEachInput_data() {
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("bits"); // k = 8 down to 1, as the tile shows them left to right
-
-    QTest::newRow("1") << 1 << u"00000001"_s;
-    QTest::newRow("128") << 128 << u"10000000"_s;
-    QTest::newRow("255") << 255 << u"11111111"_s;
-    QTest::newRow("0") << 0 << u"00000000"_s;
-    QTest::newRow("165") << 165 << u"10100101"_s;
-}
-
-void TextTest::inputBit_testsTheWeightOfEachInput() {
-    QFETCH(int, code);
-    QFETCH(QString, bits);
-
-    QString shown;
-    for (int k = 8; k >= 1; --k)
-        shown += InputBit(k, quint8(code)) ? u'1' : u'0';
-    QCOMPARE(shown, bits);
-    QVERIFY(!InputBit(0, quint8(code)));
-    QVERIFY(!InputBit(9, quint8(code)));
-}
+};
 
 QTEST_GUILESS_MAIN(TextTest)
 #include "test_text.moc"

@@ -2,41 +2,29 @@
 
 #include <QTest>
 
-#include <memory>
-#include <vector>
+#include <list>
+#include <numeric>
 
 class TestWizardModel : public QObject {
     Q_OBJECT
 
 private slots:
-    void defaults() {
-        TWizardProg w(QDate(2026, 12, 6));
-        QCOMPARE(w.Year, 2026);
-        QCOMPARE(w.YearMode, 1);
-        QCOMPARE(w.MinuteMode, 1);
-        QCOMPARE(w.Color, 0x0080FFu);
-        QVERIFY(w.Title.isEmpty());
-        for (int h = 1; h <= 24; ++h)
-            QCOMPARE(w.GetHourOftheDay(h), 0);
-    }
-
     void hourSelectionCounts_data() {
         QTest::addColumn<QList<int>>("hours"); // hours of the day marked, 0..23
         QTest::addColumn<int>("method1");
         QTest::addColumn<int>("method2");
         QTest::addColumn<int>("method3");
+        QList<int> all(24);
+        std::iota(all.begin(), all.end(), 0);
         QTest::newRow("00 01 23") << QList<int>{0, 1, 23} << 3 << 43 << 3;
         QTest::newRow("none") << QList<int>{} << 0 << 49 << 1;
-        QList<int> all;
-        for (int h = 0; h < 24; ++h)
-            all << h;
         QTest::newRow("all") << all << 24 << 1 << 1;
         QTest::newRow("alternate 0 2 4") << QList<int>{0, 2, 4} << 3 << 43 << 6;
     }
     void hourSelectionCounts() {
         QFETCH(QList<int>, hours);
         TWizardProg w;
-        w.HourMode = 1; // counts look at the marks whatever the mode
+        w.HourMode = 2; // counts look at the marks whatever the mode
         for (int h : hours)
             w.SetHourOftheDay(h + 1, 1);
         QTEST(int(w.HourSelectionCount(1)), "method1");
@@ -44,47 +32,45 @@ private slots:
         QTEST(int(w.HourSelectionCount(3)), "method3");
     }
 
-    void finishWithDefaults_makesHourlyProgramAtChosenMinute() {
-        TWizardProg w;
+    // Only every year, month, day and hour at a fixed minute makes a program: the new program,
+    // active, timer on, hourly at the chosen minute, nothing else changed. The wizard starts
+    // in the current year.
+    void finish_makesAnHourlyProgramForTheOneCombination_data() {
+        QTest::addColumn<int>("mode"); // the mode set to 2, or -1
+        QTest::addColumn<bool>("projectFull");
+        QTest::newRow("defaults") << -1 << false;
+        for (int mode = 0; mode < 5; ++mode)
+            QTest::addRow("mode %d set to 2", mode) << mode << false;
+        QTest::newRow("project full") << -1 << true;
+    }
+    void finish_makesAnHourlyProgramForTheOneCombination() {
+        QFETCH(int, mode);
+        QFETCH(bool, projectFull);
+        const QDateTime now(QDate(2026, 12, 6), QTime(16, 12, 33));
+        TWizardProg w(now.date());
+        QVERIFY(w.Year == 2026 && w.Color == ProgramColors[1] && w.Title.isEmpty());
         w.AtMinute = 59;
-        w.Priority = true;             // plays no part
-        w.Title = QStringLiteral("x"); // plays no part
-        std::vector<std::unique_ptr<TORBEXProg>> made;
-        TORBEXProg *p = w.GenerateWizardPrograms([&] {
-            made.push_back(std::make_unique<TORBEXProg>(QDateTime(QDate(2026, 12, 6), QTime(16, 12, 33))));
-            return made.back().get();
-        });
-        QVERIFY(p);
-        QCOMPARE(made.size(), 1u);
-        QCOMPARE(p->Active, 1);
-        QCOMPARE(p->TimerOn, 1);
-        QCOMPARE(p->TimerMode, 3);
-        QCOMPARE(p->Time, QTime(16, 59, 0));
-        QCOMPARE(p->Priority, 0);
-        QCOMPARE(p->Title, QStringLiteral("..."));
-    }
-
-    void otherCombinations_generateNothing_data() {
-        QTest::addColumn<int>("field");
-        for (int f = 0; f < 5; ++f)
-            QTest::addRow("mode %d set to 2", f) << f;
-    }
-    void otherCombinations_generateNothing() {
-        QFETCH(int, field);
-        TWizardProg w;
+        w.Priority = true;
+        w.Title = QStringLiteral("x");
+        w.SetDayOftheWeek(3, 1);
         quint8 *modes[] = {&w.YearMode, &w.MonthMode, &w.DayMode, &w.HourMode, &w.MinuteMode};
-        *modes[field] = 2;
-        int calls = 0;
-        QVERIFY(!w.GenerateWizardPrograms([&]() -> TORBEXProg * {
-            ++calls;
-            return nullptr;
-        }));
-        QCOMPARE(calls, 0);
-    }
-
-    void fullProject_generatesNothing() {
-        TWizardProg w;
-        QVERIFY(!w.GenerateWizardPrograms([]() -> TORBEXProg * { return nullptr; }));
+        if (mode >= 0)
+            *modes[mode] = 2;
+        std::list<TORBEXProg> asked; // each a new program, here made inactive
+        TORBEXProg *p = w.GenerateWizardPrograms([&]() -> TORBEXProg * {
+            asked.emplace_back(now).Active = 0;
+            return projectFull ? nullptr : &asked.back();
+        });
+        QCOMPARE(asked.size(), std::size_t(mode < 0));
+        QCOMPARE(p != nullptr, mode < 0 && !projectFull);
+        if (!p)
+            return;
+        TORBEXProg expected(now);
+        expected.TimerOn = 1;
+        expected.TimerMode = 3;
+        expected.Time = QTime(16, 59);
+        QVERIFY(p->sameContent(expected));
+        QCOMPARE(p->Time.second(), 0);
     }
 };
 
