@@ -48,13 +48,17 @@ private:
 class PtyBackend : public PlayerBackend {
 public:
     ~PtyBackend() override { stop(); }
+    // The port is reached through a link of its own: QSerialPort's lock file is named after the
+    // path, and another process may still hold the lock of a reused /dev/pts number.
     bool start(const QStringList &playerOptions) override {
-        m_process.start(QStringLiteral(PLAYER_SIM_PATH), playerOptions + QStringList{"--log", m_dir.filePath("log")});
+        const qsizetype link = playerOptions.indexOf(u"--link"_qs);
+        m_path = link >= 0 ? playerOptions.value(link + 1) : m_dir.filePath("port");
+        m_process.start(QStringLiteral(PLAYER_SIM_PATH),
+                        playerOptions + QStringList{"--link", m_path, "--log", m_dir.filePath("log")});
         while (m_process.waitForStarted(5000) && !m_process.canReadLine())
             if (!m_process.waitForReadyRead(5000))
                 return false;
-        m_path = QString::fromLocal8Bit(m_process.readLine()).trimmed();
-        return !m_path.isEmpty();
+        return !m_process.readLine().trimmed().isEmpty();
     }
     SerialPortIo &io() override { return m_io; }
     QString portName() const override { return m_path; }
