@@ -3,7 +3,10 @@
 #include "model/Clock.h"
 #include "model/Prompter.h"
 #include "text/text.h"
+#include "ui/LittleOneProg.h"
 #include "ui/Main.h"
+
+#include <algorithm>
 
 // A shown main window in English with no serial port, a scripted prompter and a clock set to
 // Monday 7 December 2026, 14:30.
@@ -18,3 +21,17 @@ struct MainWindowFixture {
         w.show();
     }
 };
+
+// The tiles of a window's list, top to bottom (list order), and the selected (highlighted) one.
+inline QList<TFrame1 *> tilesOf(const QWidget &window) {
+    QList<TFrame1 *> tiles = window.findChildren<TFrame1 *>();
+    std::sort(tiles.begin(), tiles.end(), [](const TFrame1 *a, const TFrame1 *b) { return a->y() < b->y(); });
+    return tiles;
+}
+
+inline TFrame1 *selectedTile(const QWidget &window) {
+    for (TFrame1 *tile : window.findChildren<TFrame1 *>())
+        if (tile->isHighlighted())
+            return tile;
+    return nullptr;
+}

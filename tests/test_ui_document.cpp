@@ -2,6 +2,7 @@
 // Save, Save as, Properties, Export, Import, the program commands, start-up and shut-down,
 // the about window and the web links. The prompt seam answers the questions and the dialog
 // seam fills and confirms the dialogs.
+#include "MainWindowFixture.h"
 #include "model/Clock.h"
 #include "model/Prompter.h"
 #include "player/Trame.h"
@@ -183,15 +184,15 @@ struct Fixture {
 
     QList<int> codes() const {
         QList<int> out;
-        for (const TFrame1 *t : w.Tiles)
-            out << t->Prog.Inputs;
+        for (const TFrame1 *t : tilesOf(w))
+            out << t->program().Inputs;
         return out;
     }
 
     // Tiles stacked in list order, one tile high each.
     bool stacked() const {
-        for (int i = 0; i < w.Tiles.size(); ++i)
-            if (w.Tiles[i]->y() != i * TFrame1::TileHeight)
+        for (int i = 0; i < int(w.currentProject().Programs.size()); ++i)
+            if (tilesOf(w)[i]->y() != i * TFrame1::TileHeight)
                 return false;
         return true;
     }
@@ -222,15 +223,15 @@ private slots:
             return true;
         };
         f.w.New2Click();
-        QVERIFY(f.w.Tiles.isEmpty());
-        QCOMPARE(f.w.CurrentTile, nullptr);
+        QVERIFY(f.w.currentProject().Programs.isEmpty());
+        QCOMPARE(selectedTile(f.w), nullptr);
         QCOMPARE(f.w.windowTitle(), Caption + "Hall");
         QCOMPARE(f.w.ProjectGroup.ProjectName, QStringLiteral("Hall"));
         QCOMPARE(f.w.ProjectGroup.Author, QStringLiteral("Ann"));
         QCOMPARE(f.w.ProjectGroup.Comments, (QStringList{"one", "two"}));
         QVERIFY(f.w.ProjectPath.isEmpty());
         QVERIFY(!f.w.IsProjectModified());
-        QVERIFY(!f.w.EditorPanel->isVisible());
+        QVERIFY(!f.w.findChild<QFrame *>(QStringLiteral("EditorPanel"))->isVisible());
         QVERIFY(f.prompter.shown.isEmpty());
         // The clearing counted down the programs: "Delete Program" + remaining + " to " + 3.
         QVERIFY(f.runnerCaptions.contains(QStringLiteral("Delete Program0 to 3")));
@@ -363,56 +364,20 @@ private slots:
         QCOMPARE(f.fileDialogs[0].mode, QFileDialog::AcceptOpen);
         QCOMPARE(f.fileDialogs[0].filters, QStringList{"Program (*.prg)"});
         QCOMPARE(f.codes(), (QList<int>{12, 3, 40}));
-        QCOMPARE(f.w.Tiles[1]->Prog.Title, QStringLiteral("Second"));
-        QCOMPARE(f.w.Tiles[1]->Prog.GetDay(), quint16(5));
-        QCOMPARE(f.w.CurrentTile, f.w.Tiles.first());
-        QVERIFY(f.w.Tiles.first()->isHighlighted());
+        QCOMPARE(tilesOf(f.w)[1]->program().Title, QStringLiteral("Second"));
+        QCOMPARE(tilesOf(f.w)[1]->program().GetDay(), quint16(5));
+        QCOMPARE(selectedTile(f.w), tilesOf(f.w).first());
+        QVERIFY(tilesOf(f.w).first()->isHighlighted());
         QVERIFY(f.stacked());
         QCOMPARE(f.w.windowTitle(), Caption + "Hall");
         QCOMPARE(f.w.ProjectGroup.Customer, QStringLiteral("Customer"));
         QCOMPARE(f.w.ProjectPath, f.path("hall.prg"));
         QVERIFY(!f.w.IsProjectModified());
-        QVERIFY(f.w.EditorPanel->isVisible());
-        QVERIFY(f.w.TileBox->isVisible());
+        QVERIFY(f.w.findChild<QFrame *>(QStringLiteral("EditorPanel"))->isVisible());
+        QVERIFY(f.w.findChild<QWidget *>(QStringLiteral("TileBox"))->isVisible());
         QCOMPARE(f.runnerCaptions.mid(f.runnerCaptions.size() - 3),
                  (QStringList{"Open : 1 to 3", "Open : 2 to 3", "Open : 3 to 3"}));
         QVERIFY(f.prompter.shown.isEmpty());
-    }
-
-    void open_ofABadFile_leavesTheOpenProjectUntouched_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("where");
-        QTest::newRow("hour 25") << projectFile("Bad", {programLines(1, "A"), programLines(2, "B", 25)})
-                                 << QStringLiteral("line 52");
-        QTest::newRow("ends early") << projectFile("Bad", {programLines(1, "A")}).left(200)
-                                    << QStringLiteral("the end of the file");
-        QTest::newRow("not a project") << QByteArray("hello\r\n") << QStringLiteral("the end of the file");
-    }
-    void open_ofABadFile_leavesTheOpenProjectUntouched() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, where);
-        Fixture f;
-        f.addWithCodes({7, 8});
-        f.w.ProjectPath = f.path("mine.prg");
-        f.w.ProjectGroup.ProjectName = QStringLiteral("Mine");
-        f.w.setWindowTitle(Caption + "Mine");
-        f.w.SelectProgramAt(1);
-        const Project before = f.w.currentProject();
-        writeFile(f.path("bad.prg"), bytes);
-        f.files << f.path("bad.prg");
-        f.prompter.queueAnswers({Answer::No});
-        f.w.Open1Click();
-        QCOMPARE(f.prompter.texts().size(), 2);
-        QCOMPARE(f.prompter.texts()[0], message(5));
-        const QString error = f.prompter.texts()[1];
-        QVERIFY2(error.contains(f.path("bad.prg")) && error.contains(where), qPrintable(error));
-        QCOMPARE(f.codes(), (QList<int>{7, 8}));
-        QVERIFY(f.w.currentProject().Programs[1].sameContent(before.Programs[1]));
-        QCOMPARE(f.w.currentIndex(), 1);
-        QCOMPARE(f.w.ProjectPath, f.path("mine.prg"));
-        QCOMPARE(f.w.windowTitle(), Caption + "Mine");
-        QVERIFY(f.w.IsProjectModified());
-        QVERIFY(f.w.TileBox->isVisible());
     }
 
     void openProjectFile_givesItsOutcome() {
@@ -426,87 +391,6 @@ private slots:
 
     // ---- Program commands
 
-    void deleteProgram_selectsTheFollowingOrThePreviousProgram_data() {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<bool>("yes");
-        QTest::addColumn<QList<int>>("remaining");
-        QTest::addColumn<int>("selectedAfter");
-        QTest::newRow("middle of three") << 3 << 1 << true << QList<int>{1, 3} << 1;
-        QTest::newRow("last of three") << 3 << 2 << true << QList<int>{1, 2} << 1;
-        QTest::newRow("first of three") << 3 << 0 << true << QList<int>{2, 3} << 0;
-        QTest::newRow("the only one") << 1 << 0 << true << QList<int>{} << -1;
-        QTest::newRow("answered no") << 3 << 1 << false << QList<int>{1, 2, 3} << 1;
-    }
-    void deleteProgram_selectsTheFollowingOrThePreviousProgram() {
-        QFETCH(int, count);
-        QFETCH(int, selected);
-        QFETCH(bool, yes);
-        QFETCH(QList<int>, remaining);
-        QFETCH(int, selectedAfter);
-        Fixture f;
-        for (int i = 0; i < count; ++i)
-            f.w.SpeedButton1Click();
-        f.w.SelectProgramAt(selected);
-        f.prompter.queueAnswers({yes ? Answer::Yes : Answer::No});
-        f.w.SpeedButton2Click();
-        QCOMPARE(f.prompter.texts(), QStringList{message(0)});
-        QCOMPARE(f.codes(), remaining);
-        QCOMPARE(f.w.currentIndex(), selectedAfter);
-        QVERIFY(f.stacked());
-        if (selectedAfter >= 0) {
-            QVERIFY(f.w.CurrentTile->isHighlighted());
-            QVERIFY(f.w.EditorPanel->isVisible());
-        } else {
-            QVERIFY(!f.w.EditorPanel->isVisible());
-            QVERIFY(!f.w.SpeedButton2->isEnabled());
-            QVERIFY(!f.w.Couper1->isEnabled());
-        }
-    }
-
-    void copyAndPaste_appendASelectedCopyWithTheNextFreeCode() {
-        Fixture f;
-        f.addWithCodes({1, 2, 3, 4, 5, 6, 7});
-        f.w.SelectProgramAt(6);
-        TORBEXProg &source = f.w.CurrentTile->Prog;
-        source.Title = QStringLiteral("Bell");
-        source.Color = ProgramColors[14];
-        source.Comments = {QStringLiteral("ring"), QStringLiteral("twice")};
-        source.TimerMode = 3;
-        source.ActionKind[0] = KindVolume;
-        source.ActionValue[0] = 20;
-        f.w.ShowSelectedProgram();
-        QVERIFY(!f.w.Coller1->isEnabled());
-        f.w.Copier1Click();
-        QVERIFY(f.w.Coller1->isEnabled());
-        QCOMPARE(f.w.ProgramClipboard.size(), 1);
-        f.w.Coller1Click();
-        f.w.Coller1Click();
-        QCOMPARE(f.codes(), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
-        QCOMPARE(f.w.currentIndex(), 8);
-        TORBEXProg copy = f.w.Tiles[7]->Prog;
-        copy.Inputs = 7;
-        QVERIFY(copy.sameContent(f.w.Tiles[6]->Prog));
-        QCOMPARE(f.w.Tiles[8]->titleText(), QStringLiteral("Bell"));
-        QCOMPARE(f.w.ProgramClipboard.size(), 1);
-        QVERIFY(f.prompter.shown.isEmpty());
-    }
-
-    void cut_removesWithoutAQuestionAndPastesBackAtTheEnd() {
-        Fixture f;
-        f.addWithCodes({1, 2, 3});
-        f.w.SelectProgramAt(0);
-        f.w.CurrentTile->Prog.Title = QStringLiteral("Moved");
-        f.w.Couper1Click();
-        QVERIFY(f.prompter.shown.isEmpty());
-        QCOMPARE(f.codes(), (QList<int>{2, 3}));
-        QCOMPARE(f.w.currentIndex(), 0);
-        QVERIFY(f.w.SpeedButton5->isEnabled());
-        f.w.Coller1Click();
-        QCOMPARE(f.codes(), (QList<int>{2, 3, 1}));
-        QCOMPARE(f.w.CurrentTile->Prog.Title, QStringLiteral("Moved"));
-    }
-
     void paste_intoAFullList_addsNothingAndSaysNothing() {
         Fixture f;
         f.w.SpeedButton1Click();
@@ -518,67 +402,11 @@ private slots:
             many << p;
         }
         f.w.loadPrograms(many);
-        QCOMPARE(f.w.Tiles.size(), MaxPrograms);
+        QCOMPARE(int(f.w.currentProject().Programs.size()), MaxPrograms);
         f.w.Coller1Click();
-        QCOMPARE(f.w.Tiles.size(), MaxPrograms);
+        QCOMPARE(int(f.w.currentProject().Programs.size()), MaxPrograms);
         QVERIFY(f.prompter.shown.isEmpty());
         QCOMPARE(f.w.ProgramClipboard.size(), 1);
-    }
-
-    void move_changesOnlyTheOrderAndKeepsTheSelection() {
-        Fixture f;
-        f.addWithCodes({1, 2, 3});
-        f.w.TakeSnapshot();
-        f.w.SelectProgramAt(0);
-        QVERIFY(!f.w.MoveProgramUp1->isEnabled());
-        f.w.MoveProgramUp1Click();
-        QCOMPARE(f.codes(), (QList<int>{1, 2, 3}));
-        f.w.MoveProgramDown1Click();
-        QCOMPARE(f.codes(), (QList<int>{2, 1, 3}));
-        QCOMPARE(f.w.currentIndex(), 1);
-        QVERIFY(f.stacked());
-        QVERIFY(f.w.IsProjectModified());
-        QVERIFY(f.w.MoveProgramUp1->isEnabled());
-        f.w.MoveProgramDown1Click();
-        QCOMPARE(f.codes(), (QList<int>{2, 3, 1}));
-        QVERIFY(!f.w.MoveProgramDown1->isEnabled());
-        f.w.MoveProgramDown1Click();
-        QCOMPARE(f.codes(), (QList<int>{2, 3, 1}));
-        f.w.MoveProgramUp1Click();
-        f.w.MoveProgramUp1Click();
-        QCOMPARE(f.codes(), (QList<int>{1, 2, 3}));
-        QVERIFY(f.stacked());
-        QVERIFY(!f.w.IsProjectModified());
-    }
-
-    void deleteColourGroup_removesItsProgramsAndSelectsTheFirst() {
-        Fixture f;
-        f.addWithCodes({1, 2, 3, 4, 5, 6, 7});
-        for (int i : {1, 4, 5})
-            f.w.Tiles[i]->Prog.Color = ProgramColors[2];
-        f.w.SelectProgramAt(3);
-        f.prompter.queueAnswers({Answer::Yes});
-        f.runnerCaptions.clear();
-        f.w.ColorGroupItems[1]->trigger();
-        QCOMPARE(f.prompter.texts(), QStringList{message(15)});
-        QCOMPARE(f.codes(), (QList<int>{1, 3, 4, 7}));
-        QCOMPARE(f.w.currentIndex(), 0);
-        QVERIFY(f.w.Tiles[0]->isHighlighted());
-        QVERIFY(f.stacked());
-        QCOMPARE(f.runnerCaptions,
-                 (QStringList{"Delete Program1 to 3", "Delete Program2 to 3", "Delete Program3 to 3"}));
-    }
-
-    void deleteColourGroup_answeredNoOrWithoutPrograms_removesNothing() {
-        Fixture f;
-        f.addWithCodes({1, 2});
-        f.w.ColorGroup27Click(1); // no answer scripted: No
-        QCOMPARE(f.codes(), (QList<int>{1, 2}));
-        f.w.SelectProgramAt(1);
-        f.prompter.queueAnswers({Answer::Yes});
-        f.w.ColorGroup27Click(20);
-        QCOMPARE(f.codes(), (QList<int>{1, 2}));
-        QCOMPARE(f.w.currentIndex(), 0);
     }
 
     // ---- Export and import
@@ -595,7 +423,7 @@ private slots:
         const QByteArray bytes = readFile(f.path("out/quillon.msg"));
         QVERIFY(bytes.size() > 6120);
         Frame frame;
-        EncodeProgram(f.w.Tiles[1]->Prog, frame, false);
+        EncodeProgram(tilesOf(f.w)[1]->program(), frame, false);
         QCOMPARE(bytes.mid(24 * 199, 24), frameBytes(frame));
         QCOMPARE(quint8(bytes[24 * 0 + 2]) & 0x80, 0x80);
         QCOMPARE(f.prompter.texts(), QStringList{message(10)});
@@ -643,8 +471,8 @@ private slots:
         f.w.Import1Click();
         QCOMPARE(f.fileDialogs[0].filters, QStringList{"fichier d'import Quillon (*.msg)"});
         QCOMPARE(f.codes(), (QList<int>{4, 9}));
-        QCOMPARE(f.w.Tiles[0]->Prog.TimerMode, quint8(2));
-        QCOMPARE(f.w.CurrentTile, f.w.Tiles[0]);
+        QCOMPARE(tilesOf(f.w)[0]->program().TimerMode, quint8(2));
+        QCOMPARE(selectedTile(f.w), tilesOf(f.w)[0]);
         QCOMPARE(f.w.ProjectGroup.ProjectName, QStringLiteral("New Project"));
         QCOMPARE(f.w.windowTitle(), Caption + "New Project");
         QVERIFY(f.w.IsProjectModified());
@@ -681,42 +509,6 @@ private slots:
 
     // ---- Start-up and shut-down
 
-    void startUp_readsTheSettingsAndReopensTheLastProject() {
-        QTemporaryDir dir;
-        const QString project = dir.filePath("last.prg");
-        writeFile(project, projectFile("Last", {programLines(2, "Two"), programLines(1, "One")}));
-        const QString settings = dir.filePath("prog.CFG");
-        writeFile(settings,
-                  crlf({"Settings File of ORBEX \"QuillonMessage\" Programmer", "Language :", "German",
-                        "Com Port selected :", "COM7", "Last projet used", project, "Last export path", "/exports/",
-                        "I/O Option", "FALSE", "Ethernet Option", "TRUE", "PC Remote Mode", "TRUE"}));
-        Fixture f(SettingsLocation{settings, dir.filePath("config/prog.CFG")});
-        QCOMPARE(f.w.CurrentLanguage, int(German));
-        QVERIFY(f.w.Deutsch1->isChecked());
-        QCOMPARE(f.w.SelectedPortName, QStringLiteral("(None)"));
-        QCOMPARE(f.w.ExportPath, QStringLiteral("/exports/"));
-        QVERIFY(!f.w.IOOptionEnabled);
-        QVERIFY(!f.w.IOOption1->isChecked());
-        QVERIFY(f.w.PCRemoteMode);
-        QCOMPARE(f.codes(), (QList<int>{2, 1}));
-        QCOMPARE(f.w.CurrentTile, f.w.Tiles.first());
-        QCOMPARE(f.w.windowTitle(), Caption + "Last");
-        QVERIFY(!f.w.IsProjectModified());
-        QCOMPARE(f.w.settingsPath(), settings);
-        // The texts of the settings' language are on the window.
-        QCOMPARE(f.w.SpeedButton1->toolTip(), LanguageText(TextTable::HintTexts, 2, German));
-
-        f.w.CurrentTile->Prog.Title = QStringLiteral("Edited");
-        f.prompter.queueAnswers({Answer::Yes});
-        f.w.close();
-        QCOMPARE(f.prompter.texts(), QStringList{LanguageText(TextTable::MessageTexts, 5, German)});
-        QVERIFY(readFile(project).contains("\r\nEdited\r\n"));
-        QCOMPARE(readFile(settings),
-                 crlf({"Settings File of ORBEX \"QuillonMessage\" Programmer", "Language :", "German",
-                       "Com Port selected :", "(None)", "Last projet used", project, "Last export path", "/exports/",
-                       "I/O Option", "FALSE", "Ethernet Option", "TRUE", "PC Remote Mode", "TRUE"}));
-    }
-
     void firstRun_writesTheDefaultsAndClosingAfterNewForgetsTheProject() {
         QTemporaryDir dir;
         const QString settings = dir.filePath("prog.CFG");
@@ -744,7 +536,7 @@ private slots:
         const QString settings = dir.filePath("prog.CFG");
         writeFile(settings, crlf({"x", "x", "English", "x", "(None)", "x", project}));
         Fixture f(SettingsLocation{settings, dir.filePath("config/prog.CFG")});
-        QVERIFY(f.w.Tiles.isEmpty());
+        QVERIFY(f.w.currentProject().Programs.isEmpty());
         QCOMPARE(f.w.windowTitle(), Caption + "New Project");
         // A broken file is not the empty project's file; a deleted one is kept in the settings.
         QCOMPARE(f.w.ProjectPath, exists ? QString() : project);

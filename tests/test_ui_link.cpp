@@ -75,8 +75,8 @@ QByteArray frameOf(const TORBEXProg &p) {
 
 QList<QByteArray> tileFrames(const TForm1 &w) {
     QList<QByteArray> frames;
-    for (const TFrame1 *tile : w.Tiles)
-        frames << frameOf(tile->Prog);
+    for (const TORBEXProg &program : w.currentProject().Programs)
+        frames << frameOf(program);
     return frames;
 }
 
@@ -229,7 +229,6 @@ private slots:
         // Slot order: 3, 17, 200.
         QCOMPARE(tileFrames(*f.w), (QList<QByteArray>{frames[1], frames[2], frames[0]}));
         QCOMPARE(f.w->ProjectGroup.ProjectName, QStringLiteral("Hall B"));
-        QCOMPARE(f.w->CurrentTile, f.w->Tiles.first());
         QVERIFY(!f.w->IsProjectModified());
         QVERIFY(!f.w->portHandle().isOpen());
     }
@@ -301,8 +300,8 @@ private slots:
             texts.mid(0, 3),
             (QStringList{ReceiveQuestion, Ok,
                          QStringLiteral("The date or time of program(s) 007, 009 did not exist and was corrected.")}));
-        QCOMPARE(f.w->Tiles.size(), 3);
-        QCOMPARE(f.w->Tiles.first()->Prog.Date, QDate(2026, 2, 28));
+        QCOMPARE(f.w->currentProject().Programs.size(), 3);
+        QCOMPARE(f.w->currentProject().Programs.first().Date, QDate(2026, 2, 28));
     }
 
     void transmit_silentPlayer_showsNotReadyTwiceAndCanRunAgain() {
@@ -520,7 +519,7 @@ private slots:
         QCOMPARE(
             f.prompter.texts(),
             QStringList{QStringLiteral("Slots of the player that differ from the project:\n017: schedule, action 3")});
-        QCOMPARE(f.w->Tiles.size(), 1);
+        QCOMPARE(f.w->currentProject().Programs.size(), 1);
     }
 
     void verify_silentPlayer_endsWithCode9AndItsMessageOnce() {
@@ -530,7 +529,7 @@ private slots:
         f.w->VerifyPrograms1Click();
         QCOMPARE(f.w->ProgressWindow->OperationResult, quint8(ComCode::NotReady));
         QCOMPARE(f.prompter.texts(), QStringList{NotReady});
-        QCOMPARE(f.w->Tiles.size(), 1);
+        QCOMPARE(f.w->currentProject().Programs.size(), 1);
         QCOMPARE(f.player.pcBytes(), QByteArray::fromHex("0b")); // asked, never answered
     }
 

@@ -6,6 +6,7 @@
 #include "text/text.h"
 #include "ui/LittleOneProg.h"
 #include "ui/Main.h"
+#include "ui/TileList.h"
 #include "wizard/WizardStep1.h"
 
 #include <QAction>
@@ -35,6 +36,8 @@ struct Fixture {
     TForm1 w{prompter, clock};
     int runs = 0;
     int result = -1;
+
+    TileList &list() { return *w.findChild<TileList *>(); }
 
     Fixture() {
         w.CurrentLanguage = English;
@@ -396,7 +399,7 @@ private slots:
         Fixture f;
         for (int i = 0; i < 3; ++i)
             f.w.SpeedButton1Click();
-        f.w.ActiveSelected(f.w.Tiles.first());
+        f.w.SelectProgramAt(0);
         f.wizard([&](TOKBottomDlg5 &d) {
             nextTimes(d, 4);
             d.AtMinuteSpin->stepBy(minute);
@@ -405,9 +408,9 @@ private slots:
             next(d);
         });
         QCOMPARE(f.result, int(QDialog::Accepted));
-        QCOMPARE(f.w.Tiles.size(), 4);
-        QCOMPARE(f.w.CurrentTile, f.w.Tiles.last());
-        const TORBEXProg &p = f.w.CurrentTile->Prog;
+        QCOMPARE(f.list().count(), 4);
+        QCOMPARE(f.list().currentIndex(), 3);
+        const TORBEXProg &p = *f.list().currentProgram();
         QCOMPARE(p.Inputs, 4);
         QCOMPARE(p.Active, 1);
         QCOMPARE(p.TimerOn, 1);
@@ -416,8 +419,8 @@ private slots:
         QCOMPARE(p.Priority, 0);
         QCOMPARE(p.Title, QStringLiteral("..."));
         QCOMPARE(p.Color, 0x0080FFu);
-        QCOMPARE(f.w.CurrentTile->scheduleText(), QStringLiteral("Start at : XX:%1").arg(minute, 2, 10, QChar('0')));
-        QVERIFY(f.w.CheckBox3->isChecked()); // the editor shows the program as generated
+        // The editor shows the program as generated.
+        QVERIFY(f.w.findChild<QCheckBox *>(QStringLiteral("CheckBox3"))->isChecked());
         QVERIFY(f.prompter.shown.isEmpty());
         // The wizard's entries stay hidden whatever the command state.
         QVERIFY(!f.w.Wizzard1->isVisible());
@@ -439,7 +442,7 @@ private slots:
         Fixture f;
         f.w.SpeedButton1Click();
         f.w.SpeedButton1Click();
-        f.w.ActiveSelected(f.w.Tiles.first());
+        f.w.SelectProgramAt(0);
         const Project before = f.w.currentProject();
         f.wizard([&](TOKBottomDlg5 &d) {
             const QList<QRadioButton *> seconds = {d.OnlyYearRadio, d.SomeMonthsRadio, d.SomeDaysRadio,
@@ -454,8 +457,8 @@ private slots:
             next(d);
         });
         QCOMPARE(f.result, int(QDialog::Accepted));
-        QCOMPARE(f.w.Tiles.size(), 2);
-        QCOMPARE(f.w.CurrentTile, f.w.Tiles.first());
+        QCOMPARE(f.list().count(), 2);
+        QCOMPARE(f.list().currentIndex(), 0);
         const Project after = f.w.currentProject();
         for (int i = 0; i < 2; ++i)
             QVERIFY(after.Programs[i].sameContent(before.Programs[i]));
@@ -473,7 +476,7 @@ private slots:
             QTest::mouseClick(d.CancelBtn, Qt::LeftButton);
         });
         QCOMPARE(f.result, int(QDialog::Rejected));
-        QVERIFY(f.w.Tiles.isEmpty());
+        QVERIFY(f.list().isEmpty());
         f.wizard([](TOKBottomDlg5 &d) {
             QCOMPARE(int(d.WizardStep), 1);
             QCOMPARE(d.Wizard->MonthMode, 1);
@@ -483,7 +486,7 @@ private slots:
             d.close();
         });
         QCOMPARE(f.result, int(QDialog::Rejected));
-        QVERIFY(f.w.Tiles.isEmpty());
+        QVERIFY(f.list().isEmpty());
         QCOMPARE(f.runs, 2);
     }
 
@@ -493,8 +496,8 @@ private slots:
         for (int i = 0; i < MaxPrograms; ++i)
             full << TORBEXProg(f.clock.now());
         f.w.loadPrograms(full);
-        QCOMPARE(f.w.Tiles.size(), MaxPrograms);
-        f.w.ActiveSelected(f.w.Tiles[10]);
+        QCOMPARE(f.list().count(), MaxPrograms);
+        f.w.SelectProgramAt(10);
         const Project before = f.w.currentProject();
         f.wizard([](TOKBottomDlg5 &d) {
             nextTimes(d, 4);
@@ -505,8 +508,8 @@ private slots:
         QCOMPARE(f.result, int(QDialog::Accepted));
         QCOMPARE(f.prompter.texts(), QStringList{QStringLiteral("You cannot create more than 255 programs!")});
         QCOMPARE(f.prompter.shown.first().kind, Prompter::Kind::Warning);
-        QCOMPARE(f.w.Tiles.size(), MaxPrograms);
-        QCOMPARE(f.w.CurrentTile, f.w.Tiles[10]);
+        QCOMPARE(f.list().count(), MaxPrograms);
+        QCOMPARE(f.list().currentIndex(), 10);
         const Project after = f.w.currentProject();
         for (int i = 0; i < MaxPrograms; ++i)
             QVERIFY(after.Programs[i].sameContent(before.Programs[i]));
