@@ -326,6 +326,7 @@ void ProgramEditor::nameWidgets() {
         {ComboBox1, "ComboBox1"},
         {SpinEdit1, "SpinEdit1"},
         {NextRunLine, "NextRunLine"},
+        {NextRunTimer, "NextRunTimer"},
         {PopupMenu1, "PopupMenu1"},
         {PopupMenu2, "PopupMenu2"},
         {PopupMenu3, "PopupMenu3"},
