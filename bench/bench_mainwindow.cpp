@@ -117,8 +117,21 @@ int main(int argc, char *argv[]) {
     }
     std::printf("Creation\n");
     row("bare QMainWindow with the same menus (median)", bare.median(), "ms");
-    row("main window, every choice menu, first in process", firstFull, "ms", "(target < 150 ms)");
-    row("main window, every choice menu (median of 5)", full.median(), "ms", "(target < 150 ms)");
+    row("main window, first in process", firstFull, "ms", "(target < 150 ms)");
+    row("main window (median of 5)", full.median(), "ms", "(target < 150 ms)");
+
+    // The editor's pop-up menus are filled when they first open: what that first opening costs.
+    {
+        TForm1 fresh(prompter, clock);
+        std::printf("Filling the editor's menus at their first opening\n");
+        for (const char *name : {"PopupMenu1", "PopupMenu2", "PopupMenu3", "PopupMenu4"}) {
+            QMenu *menu = fresh.findChild<QMenu *>(QString::fromLatin1(name));
+            QElapsedTimer t;
+            t.start();
+            emit menu->aboutToShow();
+            row(name, ms(t), "ms");
+        }
+    }
 
     const long rssBefore = statusKb("VmRSS");
     TForm1 w(prompter, clock);
