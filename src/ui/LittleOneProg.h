@@ -30,6 +30,7 @@ public:
     explicit TFrame1(const TileArt &art, QWidget *parent = nullptr);
 
     TORBEXProg Prog;
+    const TORBEXProg &program() const { return Prog; }
     int Language = 2;
 
     // Takes every element anew from the program and the language copy, then repaints.

@@ -12,6 +12,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -86,6 +87,12 @@ public:
     // Modal dialogs run through this seam; the default shows them with exec().
     using DialogRunner = std::function<int(QDialog &)>;
     void setDialogRunner(DialogRunner runner);
+    // The serial ports the port menu offers, asked each time the menu opens; by default the
+    // ports that open now (availablePortNames). Setting it rebuilds the menu at once.
+    using PortLister = std::function<QStringList()>;
+    void setPortLister(PortLister lister);
+    // The longest wait for an acknowledgement of the player; 10 s unless set.
+    void setAckWatchdog(std::chrono::milliseconds limit);
 
     // ---- The list of tiles.
     void SpeedButton1Click();
@@ -256,7 +263,8 @@ public:
     const QtLanguage &qtLanguage() const { return m_qtLanguage; }
 
     // ---- Next run and the schedule check.
-    // Dates of the next-run lines and of the check in this locale; the system's by default.
+    // Dates of the next-run lines, of the check and of the PC remote report in this locale;
+    // the system's by default.
     void setDateLocale(const QLocale &locale);
     const QLocale &dateLocale() const { return m_dateLocale; }
     // The line in the timer area: the selected program's next run after the clock's now,
@@ -360,6 +368,7 @@ private:
     TileArt m_tileArt;
     QHash<QString, QIcon> m_icons;
     QActionGroup *m_portGroup = nullptr;
+    PortLister m_portLister;
     int m_selectedRow = 1;
     quint8 m_editorDots = 0;
     // Language switching

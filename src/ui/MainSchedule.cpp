@@ -4,6 +4,7 @@
 #include "Main.h"
 #include "ScheduleCheckDialog.h"
 #include "model/Clock.h"
+#include "player/PcRemoteCore.h"
 #include "project/ScheduleCheck.h"
 #include "text/text.h"
 
@@ -28,6 +29,7 @@ void TForm1::createScheduleCheck() {
     NextRunLine->setGeometry(315, 231, 288, 16);
     NextRunLine->hide();
     NextRunTimer = new QTimer(this);
+    NextRunTimer->setObjectName(QStringLiteral("NextRunTimer"));
     NextRunTimer->setInterval(1000);
     connect(NextRunTimer, &QTimer::timeout, this, &TForm1::NextRunTick);
     NextRunTimer->start();
@@ -54,6 +56,7 @@ void TForm1::attachNextRun(TFrame1 *tile) {
 
 void TForm1::setDateLocale(const QLocale &locale) {
     m_dateLocale = locale;
+    pcRemote().setLocale(locale);
     RefreshNextRun();
 }
 
