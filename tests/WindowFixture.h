@@ -6,9 +6,9 @@
 // and setAckWatchdog (the player's acknowledgement limit). Widgets, menus, actions and timers are found by
 // object name; dialogs are answered through the dialog runner by filling their widgets, found by name;
 // questions and messages go through the scripted prompter; time comes from the settable clock. Of a tile
-// (TFrame1) only program(), its tooltip and what it paints are used. What a user sees is checked in texts,
-// captions, enabled and shown states and messages; what lands in files by saving with File > Save As and
-// reading back with the core reader; what goes on the wire at the simulated player.
+// (TFrame1) only program(), its tooltip, what it paints, where it is and a click on it are used. What a
+// user sees is checked in texts, captions, enabled and shown states and messages; what lands in files by
+// saving with File > Save As and reading back with the core reader; what goes on the wire at the player.
 
 #include "TestSupport.h"
 #include "model/Clock.h"
