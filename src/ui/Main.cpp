@@ -12,6 +12,9 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>

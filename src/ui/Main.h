@@ -11,6 +11,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -71,6 +72,12 @@ public:
     // Modal dialogs run through this seam; the default shows them with exec().
     using DialogRunner = std::function<int(QDialog &)>;
     void setDialogRunner(DialogRunner runner);
+    // The serial ports the port menu offers, asked each time the menu opens; by default the
+    // ports that open now (availablePortNames). Setting it rebuilds the menu at once.
+    using PortLister = std::function<QStringList()>;
+    void setPortLister(PortLister lister);
+    // The longest wait for an acknowledgement of the player; 10 s unless set.
+    void setAckWatchdog(std::chrono::milliseconds limit);
 
     // ---- The list and the editor panel.
     // New program: appends a program with the first free code and selects it; at 255 the
@@ -190,7 +197,8 @@ public:
     const QtLanguage &qtLanguage() const { return m_qtLanguage; }
 
     // ---- Next run and the schedule check.
-    // Dates of the next-run lines and of the check in this locale; the system's by default.
+    // Dates of the next-run lines, of the check and of the PC remote report in this locale;
+    // the system's by default.
     void setDateLocale(const QLocale &locale);
     const QLocale &dateLocale() const { return m_dateLocale; }
     // Edit > Check the Schedule: the findings in a window; choosing a line selects its program.
@@ -249,6 +257,7 @@ private:
     // The list of tiles and the editor panel of the selected program.
     TileList *m_tiles = nullptr;
     ProgramEditor *m_editor = nullptr;
+    PortLister m_portLister;
     // Language switching
     QtLanguage m_qtLanguage;
     // Player link

@@ -5,6 +5,7 @@
 #include "ScheduleCheckDialog.h"
 #include "TileList.h"
 #include "model/Clock.h"
+#include "player/PcRemoteCore.h"
 #include "project/ScheduleCheck.h"
 #include "text/text.h"
 
@@ -26,6 +27,7 @@ void TForm1::setDateLocale(const QLocale &locale) {
     m_dateLocale = locale;
     m_tiles->setDateLocale(locale);
     m_editor->setDateLocale(locale);
+    pcRemote().setLocale(locale);
 }
 
 void TForm1::CheckSchedule1Click() {

@@ -97,6 +97,7 @@ void TForm1::setPortNames(const QStringList &ports) {
         return a;
     };
     NONE1 = addItem(QStringLiteral("(None)"), 0);
+    NONE1->setObjectName(QStringLiteral("NONE1"));
     for (int i = 0; i < ports.size(); ++i)
         addItem(ports.at(i), i + 1);
     QAction *first = PortItems.size() > 1 ? PortItems.at(1) : NONE1;
@@ -104,10 +105,15 @@ void TForm1::setPortNames(const QStringList &ports) {
     SelectedPortName = first->text();
 }
 
+void TForm1::setPortLister(PortLister lister) {
+    m_portLister = std::move(lister);
+    RefreshPortMenu();
+}
+
 void TForm1::RefreshPortMenu() {
     const QAction *checked = m_portGroup ? m_portGroup->checkedAction() : nullptr;
     const QString kept = checked && checked != NONE1 ? checked->text() : QString();
-    QStringList ports = availablePortNames();
+    QStringList ports = m_portLister ? m_portLister() : availablePortNames();
     // The link's own open port does not open a second time: it is still there, in its place.
     if (!kept.isEmpty() && !ports.contains(kept) && m_playerLink && portHandle().isOpen() &&
         portHandle().portName() == kept)
