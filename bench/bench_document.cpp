@@ -110,8 +110,9 @@ int main(int argc, char *argv[]) {
     }
     print("open command with the window's 100 ms close", openCommand);
     // Every round deletes both groups, so the last one leaves no tile; no message was shown.
-    if (!w.Tiles.isEmpty() || !prompter.shown.isEmpty()) {
-        std::fprintf(stderr, "left %lld tiles and %lld messages: %s\n", static_cast<long long>(w.Tiles.size()),
+    if (!w.currentProject().Programs.isEmpty() || !prompter.shown.isEmpty()) {
+        std::fprintf(stderr, "left %lld tiles and %lld messages: %s\n",
+                     static_cast<long long>(w.currentProject().Programs.size()),
                      static_cast<long long>(prompter.shown.size()),
                      qPrintable(prompter.texts().join(QStringLiteral(" | "))));
         return 1;

@@ -75,7 +75,7 @@ int main(int argc, char *argv[]) {
     w.loadPrograms(programs(clock.now()));
     w.SelectFirstProgram();
     QApplication::processEvents();
-    std::printf("  %lld programs, the first selected\n", static_cast<long long>(w.Tiles.size()));
+    std::printf("  %lld programs, the first selected\n", static_cast<long long>(w.currentProject().Programs.size()));
 
     const int order[] = {French, English, Spanish, German, Italian};
     // The first switch into each language loads Qt's translation file once.

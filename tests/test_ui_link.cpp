@@ -1,626 +1,227 @@
-// The main window's player link driven as a user drives it, against the simulated player on a
-// pseudo-terminal: Transmit and Receive through the operation runner, and PC remote mode with
-// its window and a set clock.
+// The main window's player commands against the simulated player, on a port name of the test's own:
+// transmit, receive and verify, PC remote mode on the settable clock, and the port menu.
 #include "LinkBackends.h"
-#include "model/Clock.h"
-#include "model/Prompter.h"
-#include "player/PlayerLink.h"
-#include "player/RemoteTrigger.h"
-#include "project/ProjectFile.h"
-#include "text/text.h"
-#include "ui/LittleOneProg.h"
-#include "ui/Main.h"
-#include "ui/PCRemote.h"
-#include "ui/ProgessBar.h"
+#include "WindowFixture.h"
 
-#include <QAction>
-#include <QFileDialog>
-#include <QLabel>
-#include <QMenu>
-#include <QPlainTextEdit>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QTest>
-#include <QTextBlock>
-#include <QTimer>
-#include <QToolButton>
-
-#include <memory>
-
-using namespace std::chrono_literals;
+#include <QDir>
 
 namespace {
 
-QDateTime at(int hour, int minute, int second = 0) {
-    return QDateTime(QDate(2026, 3, 9), QTime(hour, minute, second)); // a Monday
+// Active, timer on, weekly on Monday at 07:05, three actions; code `inputs`.
+TORBEXProg weekly(int inputs) {
+    TORBEXProg p(QDateTime(QDate(2026, 2, 27), QTime(7, 5)));
+    p.Inputs = quint8(inputs), p.TimerOn = p.Priority = 1, p.TimerMode = 2, p.ActionCount = 3;
+    p.ActionKind = {KindVolume, KindPlayTimerFile, KindGoToProgram, 1, 1, 1};
+    p.ActionParam = {10, 0, 12, 0, 0, 0};
+    return p;
 }
 
-// Timer on, active, daily at `time`, first action "go to program `target`".
-TORBEXProg remoteProgram(int inputs, QTime time, int target) {
-    TORBEXProg p(at(8, 0));
-    p.Inputs = quint8(inputs);
-    p.Active = 1;
-    p.TimerOn = 1;
-    p.TimerMode = 1;
-    p.Time = time;
-    p.ActionCount = 1;
+// Timer on, active, daily at `time`, its first action "go to program `target`".
+TORBEXProg remote(int inputs, QTime time, int target) {
+    TORBEXProg p(QDateTime(QDate(2026, 3, 9), time));
+    p.Inputs = quint8(inputs), p.TimerOn = p.TimerMode = 1;
     p.ActionKind = {KindGoToProgram, 1, 1, 1, 1, 1};
     p.ActionParam = {quint8(target), 0, 0, 0, 0, 0};
     return p;
 }
 
-// Active, timer on, weekly on Monday at 07:05, three actions as the editor keeps them; code `inputs`.
-TORBEXProg weeklyProgram(int inputs) {
-    TORBEXProg p(at(8, 0));
-    p.Inputs = quint8(inputs);
-    p.Active = 1;
-    p.TimerOn = 1;
-    p.Priority = 1;
-    p.TimerMode = 2;
-    p.DayOftheWeek = 1;
-    p.Date = QDate(2026, 2, 27);
-    p.Time = QTime(7, 5);
-    p.ActionCount = 3;
-    p.ActionKind = {4, 0, 8, 1, 1, 1};
-    p.ActionParam = {10, 0, 12, 0, 0, 0};
-    p.ActionValue = {255, 255, 255, 255, 255, 255};
-    return p;
-}
-
-QByteArray frameOf(const TORBEXProg &p) {
-    Frame f;
-    EncodeProgram(p, f, false);
-    return frameBytes(f);
-}
-
-QList<QByteArray> tileFrames(const TForm1 &w) {
-    QList<QByteArray> frames;
-    for (const TFrame1 *tile : w.Tiles)
-        frames << frameOf(tile->Prog);
-    return frames;
-}
-
-const QString TransmitQuestion = QStringLiteral("Do you want to transmit the programs to the player?");
-const QString ReceiveQuestion = QStringLiteral("Do you want to Receive the programs from the player?");
-const QString SaveQuestion =
-    QStringLiteral("The current programmation has been modified. Do you want to save these changes?");
-const QString Ok = QStringLiteral("Transmission on COM port OK");
-const QString NotReady = QStringLiteral("Transmission Error : MP3 player not ready");
-QString loadOffer(const QString &name) {
-    return QStringLiteral("Do you want to load the project file associated to the current programmation of the "
-                          "player? Associated Project name\u00A0: ") +
-           name;
-}
-
-// The main window with a simulated player in its port menu, chosen, and a short watchdog.
-struct Fixture {
-    ScriptedPrompter prompter;
-    ManualClock clock{at(8, 29, 59)};
-    PtyBackend player;
-    std::unique_ptr<TForm1> w;
-
-    [[nodiscard]] bool start(const QStringList &playerOptions = {}) {
-        if (!player.start(playerOptions))
-            return false;
-        qputenv("QUILLON_EXTRA_PORTS", player.portName().toLocal8Bit());
-        w = std::make_unique<TForm1>(prompter, clock);
-        qunsetenv("QUILLON_EXTRA_PORTS");
-        w->CurrentLanguage = English;
-        // Under a slow checker (valgrind) the waits are stretched by QUILLON_TEST_TIME_SCALE.
-        const int scale = qMax(1, qEnvironmentVariableIntValue("QUILLON_TEST_TIME_SCALE"));
-        w->portHandle().setTiming({300ms * scale, 60ms * scale});
-        w->setDateLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
-        w->show();
-        w->FormActivate(); // the first activation: the save point of the empty project
-        for (QAction *item : std::as_const(w->PortItems))
-            if (item->text() == player.portName())
-                w->NONE1Click(item);
-        return w->SelectedPortName == player.portName();
+// The main window offering the ports of `candidates` that open; a simulated player behind `port`.
+struct Link : Window {
+    explicit Link(const std::optional<SettingsLocation> &settings = std::nullopt)
+        : Window(settings) {
+        w.setPortLister([this] {
+            QStringList open;
+            for (const QString &name : std::as_const(candidates))
+                if (QtSerialPortIo io; io.open(name) == ComCode::Ok && io.close())
+                    open << name;
+            return open;
+        });
     }
+    // The watchdog is long unless a silent player is to be waited for: the end of a vanished
+    // player is seen at once, whatever the load of the machine.
+    [[nodiscard]] bool start(const QStringList &options = {}) {
+        const int scale = qMax(1, qEnvironmentVariableIntValue("QUILLON_TEST_TIME_SCALE")); // valgrind
+        w.setAckWatchdog(std::chrono::milliseconds((options.contains(u"--silent"_s) ? 300 : 5000) * scale));
+        candidates << port;
+        if (!player.start(options + QStringList{u"--link"_s, port}))
+            return false;
+        choose(find<QMenu>(u"RS232PortCOM1"_s), port);
+        return checkedPort() == port;
+    }
+    QStringList frames() const {
+        QStringList out;
+        for (const TFrame1 *t : tiles())
+            out << hexFrame(t->program());
+        return out;
+    }
+    PtyBackend player;
+    const QString port = dir.filePath(u"player"_s);
+    QStringList candidates;
 };
 
 } // namespace
 
-class LinkWindowTest : public QObject {
+class WindowLinkTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void pcRemote_firesTheDueProgramWhileTheWindowIsOpen() {
-        Fixture f;
+    // PC remote mode is on: the minute that falls due while the transmit holds the port is skipped.
+    void transmitReceiveAndVerify_carryTheProjectThereAndBack_holdingThePortMeanwhile() {
+        QTemporaryDir settings;
+        QVERIFY(writeAll(settings.filePath("p.CFG"), crlf({"S", "Language :", "English", "P", "", "P", "", "E", "/",
+                                                           "I", "TRUE", "E", "TRUE", "PC Remote Mode", "TRUE"})));
+        Link f(SettingsLocation{settings.filePath("p.CFG"), settings.filePath("c/p.CFG")});
         QVERIFY(f.start());
-        f.w->loadPrograms({remoteProgram(1, QTime(8, 30), 12)});
-        bool minimizedWhileOpen = false;
-        QStringList report;
-        f.w->setDialogRunner([&](QDialog &d) {
-            minimizedWhileOpen = f.w->isMinimized();
-            f.clock.set(at(8, 30, 0));
-            f.w->Timer2Timer();
-            f.clock.set(at(8, 30, 1));
-            f.w->Timer2Timer(); // same minute: nothing more
-            report = f.w->PCRemoteWindow()->Memo1->toPlainText().split(u'\n');
-            return int(d.Accepted);
-        });
-        f.w->SpeedButton28Click();
-        QVERIFY(minimizedWhileOpen);
-        QVERIFY(!f.w->isMinimized());
-        QVERIFY(!f.w->PCRemoteMode);
-        QCOMPARE(report.size(), 1); // the long time may end with the time zone
-        QVERIFY2(report.first().startsWith(QStringLiteral("Program : 012 at : 09/03/2026 08:30:00")),
-                 qPrintable(report.first()));
-        QVERIFY(f.prompter.shown.isEmpty());
-
-        // The mode ended with the window: a due minute sends nothing.
-        f.clock.set(at(8, 31));
-        f.w->loadPrograms({remoteProgram(2, QTime(8, 31), 13)});
-        f.w->Timer2Timer();
-        QCOMPARE(f.player.pcBytes(), QByteArray::fromHex("0e0c"));
-    }
-
-    void pcRemote_modeFromTheSettings_firesWithoutTheWindow() {
-        Fixture f;
-        QVERIFY(f.start());
-        f.w->loadPrograms(
-            {remoteProgram(1, QTime(9, 0), 7), remoteProgram(2, QTime(8, 30), 5), remoteProgram(3, QTime(8, 30), 6)});
-        f.w->PCRemoteMode = true;
-        f.clock.set(at(8, 30));
-        f.w->Timer2Timer();
-        QCOMPARE(f.w->pcRemote().report().size(), 1);
-        QCOMPARE(f.player.pcBytes(), QByteArray::fromHex("0e05")); // only the first due program
-    }
-
-    void pcRemote_latePlayer_triggersAndClosesWithoutError() {
-        Fixture f;
-        QVERIFY(f.start({QStringLiteral("--delay"), QStringLiteral("50")}));
-        f.w->loadPrograms({remoteProgram(1, QTime(8, 30), 12)});
-        f.w->PCRemoteMode = true;
-        f.clock.set(at(8, 30));
-        f.w->Timer2Timer();
-        QVERIFY2(f.prompter.shown.isEmpty(), qPrintable(f.prompter.texts().join(u'|')));
-        QCOMPARE(f.player.pcBytes(), QByteArray::fromHex("0e0c"));
-    }
-
-    void pcRemote_silentPlayer_isReportedAndShown() {
-        Fixture f;
-        QVERIFY(f.start({QStringLiteral("--silent")}));
-        f.w->loadPrograms({remoteProgram(1, QTime(8, 30), 12)});
-        f.w->PCRemoteMode = true;
-        f.clock.set(at(8, 30));
-        f.w->Timer2Timer();
-        QCOMPARE(f.prompter.texts(), QStringList{QStringLiteral("Transmission Error : MP3 player not ready")});
-        QCOMPARE(f.w->PCRemoteWindow()->Memo1->blockCount(), 1);
-        QVERIFY(!f.w->portHandle().isOpen());
-    }
-
-    void pcRemote_minuteWhileThePortIsHeld_isSkippedAndReported() {
-        Fixture f;
-        QVERIFY(f.start());
-        f.w->loadPrograms({remoteProgram(1, QTime(8, 30), 12)});
-        f.w->PCRemoteMode = true;
-        // A transfer holds the port.
-        QCOMPARE(f.w->portHandle().OpenComPort(f.w->SelectedPortName), ComCode::Ok);
-        f.clock.set(at(8, 30));
-        f.w->Timer2Timer();
-        f.w->portHandle().CloseComPort();
-        QCOMPARE(f.w->pcRemote().skippedMinutes(), 1);
-        const QString report = f.w->PCRemoteWindow()->Memo1->toPlainText();
-        QVERIFY2(report.startsWith(QStringLiteral("Minute skipped (COM port in use) at : 09/03/2026 08:30:00")) &&
-                     !report.contains(u'\n'),
-                 qPrintable(report));
-        QVERIFY(f.player.pcBytes().isEmpty());
-    }
-
-    void transmitThenReceive_givesBackTheProgramsAndTheName() {
-        Fixture f;
-        QVERIFY(f.start());
-        const QList<TORBEXProg> sent = {weeklyProgram(200), weeklyProgram(3), remoteProgram(17, QTime(8, 30), 4)};
-        f.w->loadPrograms(sent);
-        f.w->ProjectGroup.ProjectName = QStringLiteral("Hall B");
-        const QList<QByteArray> frames = tileFrames(*f.w);
-        f.prompter.queueAnswers({Prompter::Answer::Yes});
-        f.w->SpeedButton3Click();
-        QCOMPARE(f.prompter.texts(), (QStringList{TransmitQuestion, Ok}));
-
-        // Receive into the same window: the project is modified and not saved (No), and the
-        // player's project file is not loaded (No).
-        f.prompter.shown.clear();
-        f.prompter.queueAnswers({Prompter::Answer::No, Prompter::Answer::Yes, Prompter::Answer::No});
-        f.w->SpeedButton4Click();
-        QCOMPARE(f.prompter.texts(), (QStringList{SaveQuestion, ReceiveQuestion, Ok, loadOffer(u"Hall B"_qs)}));
-        // Slot order: 3, 17, 200.
-        QCOMPARE(tileFrames(*f.w), (QList<QByteArray>{frames[1], frames[2], frames[0]}));
-        QCOMPARE(f.w->ProjectGroup.ProjectName, QStringLiteral("Hall B"));
-        QCOMPARE(f.w->CurrentTile, f.w->Tiles.first());
-        QVERIFY(!f.w->IsProjectModified());
-        QVERIFY(!f.w->portHandle().isOpen());
-    }
-
-    void receive_portThatDoesNotOpen_leavesTheProjectAsItWas() {
-        Fixture f;
-        QVERIFY(f.start());
-        f.w->loadPrograms({weeklyProgram(3), weeklyProgram(4)});
-        f.w->ProjectGroup.ProjectName = QStringLiteral("Kept");
-        const QList<QByteArray> frames = tileFrames(*f.w);
-        f.w->NONE1Click(f.w->NONE1);
-        f.prompter.queueAnswers({Prompter::Answer::No, Prompter::Answer::Yes});
-        f.w->SpeedButton4Click();
-        QCOMPARE(f.prompter.texts(),
-                 (QStringList{SaveQuestion, ReceiveQuestion, QStringLiteral("Opening Error of COM port")}));
-        QCOMPARE(tileFrames(*f.w), frames);
-        QCOMPARE(f.w->ProjectGroup.ProjectName, QStringLiteral("Kept"));
-        QVERIFY(f.player.pcBytes().isEmpty());
-    }
-
-    void receive_loadOfferYes_opensTheChosenFileInsteadOfTheReceivedPrograms() {
-        Fixture f;
-        QVERIFY(f.start());
-        QTemporaryDir dir;
-        Project file;
-        file.Group.ProjectName = QStringLiteral("Stage");
-        file.Programs = {weeklyProgram(40), weeklyProgram(41)};
-        const QString path = dir.filePath(QStringLiteral("stage.prg"));
-        QVERIFY(WriteProjectFile(path, file));
-        f.w->ProjectGroup.ProjectName = QStringLiteral("Stage");
-        f.w->loadPrograms({weeklyProgram(5)});
-        f.prompter.queueAnswers({Prompter::Answer::Yes});
-        f.w->SpeedButton3Click();
-
-        QString filter;
-        f.w->setDialogRunner([&](QDialog &d) {
-            auto *dialog = qobject_cast<QFileDialog *>(&d);
-            if (!dialog)
-                return int(QDialog::Rejected);
-            filter = dialog->nameFilters().join(u';');
-            dialog->selectFile(path);
+        f.open({weekly(200), weekly(3), remote(17, QTime(8, 45), 4)});
+        f.act(u"type Edit1 Hall B; trigger Property1"_s);
+        const QStringList sent = f.frames();
+        QString checkedDuringRun;
+        f.onCaption = [&](const QString &caption) {
+            if (caption != u"Program(s) : 10 to 255 "_s)
+                return;
+            f.act(u"click SpeedButton3; click SpeedButton4"_s); // nothing starts twice
+            QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape);
+            f.clock.set(QDateTime(QDate(2026, 3, 9), QTime(8, 45)));
+            f.tick("Timer2");
+            f.find<QMenu>("RS232PortCOM1")->popup(QPoint(20, 20));
+            checkedDuringRun = f.checkedPort();
+            Window::closePopups();
+        };
+        f.prompter.queueAnswers({Answer::Yes, Answer::No, Answer::Yes, Answer::No});
+        f.click("SpeedButton3");
+        f.onCaption = {};
+        QCOMPARE(f.captions.last() + checkedDuringRun, u"Program(s) : 255 to 255 "_s + f.port);
+        f.click("SpeedButton4"); // the project is not saved, the player's project file not loaded
+        QCOMPARE(f.messages(), (QStringList{message(1), com(0), message(5), message(6), com(0),
+                                            message(7) + message(8) + u"Hall B"_s}));
+        QCOMPARE(f.list(), u"[003] 017 200"_s); // in slot order
+        QCOMPARE(f.frames(), (QStringList{sent[1], sent[2], sent[0]}));
+        QVERIFY(!f.asksToSave());
+        f.trigger("VerifyPrograms1");
+        QCOMPARE(f.messages().last(), u"All 255 slots and the project name of the player match the project."_s);
+        QVERIFY(f.captions.contains(u"Verify : Program(s) : 17 to 255 "_s));
+        QCOMPARE(f.saved().Group.ProjectName, u"Hall B"_s);
+        QString report; // in the PC Remote window, opened from the Options menu
+        f.answers.push_back([&report](QDialog &d) {
+            report = d.findChild<QPlainTextEdit *>(u"Memo1"_s)->toPlainText();
             return int(QDialog::Accepted);
         });
-        f.prompter.shown.clear();
-        f.prompter.queueAnswers({Prompter::Answer::No, Prompter::Answer::Yes, Prompter::Answer::Yes});
-        f.w->SpeedButton4Click();
-        QCOMPARE(f.prompter.texts(), (QStringList{SaveQuestion, ReceiveQuestion, Ok, loadOffer(u"Stage"_qs)}));
-        QCOMPARE(filter, QStringLiteral("Program (*.prg)"));
-        QCOMPARE(tileFrames(*f.w), (QList<QByteArray>{frameOf(weeklyProgram(40)), frameOf(weeklyProgram(41))}));
-        QCOMPARE(f.w->ProjectPath, path);
-        QVERIFY(!f.w->IsProjectModified());
+        f.trigger("PCRemote1");
+        QVERIFY2(report.startsWith(u"Minute skipped (COM port in use) at : 09/03/2026 08:45:00"_s) &&
+                     !report.contains(u'\n'),
+                 qPrintable(report));
+        f.answers.push_back(chooseFile(f.dir.filePath("open1.prg"))); // now the player's project file is loaded
+        f.prompter.queueAnswers({Answer::Yes, Answer::Yes});
+        f.click("SpeedButton4");
+        QCOMPARE(f.list() + f.dialogs.last(), u"[200] 003 017Open Program (*.prg)"_s);
     }
-
-    void receive_correctedDatesAreNamedInOneWarning() {
-        Fixture f;
-        // Slots 7 and 9 hold 30 February, slot 8 holds 10 February.
-        const auto frame = [](const char *slot, const char *day) {
-            return QLatin1String("00") + QLatin1String(slot) + QLatin1String("2101311111050000000000") +
-                   QLatin1String("12") + QLatin1String(day) + QLatin1String("1a0e1effffffffffff");
-        };
-        QVERIFY(f.start({QStringLiteral("--set-slot"), QStringLiteral("7=") + frame("07", "1e"),
-                         QStringLiteral("--set-slot"), QStringLiteral("8=") + frame("08", "0a"),
-                         QStringLiteral("--set-slot"), QStringLiteral("9=") + frame("09", "1e")}));
-        f.prompter.queueAnswers({Prompter::Answer::Yes, Prompter::Answer::No});
-        f.w->SpeedButton4Click();
-        const QStringList texts = f.prompter.texts();
-        QCOMPARE(texts.size(), 4);
-        QCOMPARE(
-            texts.mid(0, 3),
-            (QStringList{ReceiveQuestion, Ok,
-                         QStringLiteral("The date or time of program(s) 007, 009 did not exist and was corrected.")}));
-        QCOMPARE(f.w->Tiles.size(), 3);
-        QCOMPARE(f.w->Tiles.first()->Prog.Date, QDate(2026, 2, 28));
+    // Each row: the player's options, or "(None)" for no port | the command | the messages: Q and R
+    // the transmit and receive questions, L the offer to load the project, a number the result
+    // of that code, else the text | the list then | what the player received ("-" unchecked).
+    void transfer_thatFails_showsItsMessage_andLeavesTheWindowUsable_data() {
+        QTest::addColumn<QString>("row");
+        TORBEXProg leap = weekly(7);
+        leap.Date = QDate(2026, 2, 28);
+        const QString leapFrame = hexFrame(leap).replace(28, 2, u"1e"_s); // the 30th of February
+        QTest::newRow("transmit, silent player") << "--silent | SpeedButton3 | Q,9,9 | [017] 003 | 0a";
+        QTest::newRow("transmit, player vanishing in slot 100")
+            << "--disconnect-at-byte 2488 | SpeedButton3 | Q,3,3 | [017] 003 | -";
+        QTest::newRow("transmit, no port") << "(None) | Transmit1 | Q,4,4 | [017] 003 | ";
+        QTest::newRow("receive, no port") << "(None) | Receive1 | R,4 | [017] 003 | ";
+        QTest::newRow("receive, player vanishing at slot 5")
+            << "--set-slot 2=" + hexFrame(weekly(40)) + " --set-slot 5=" + hexFrame(weekly(41)) +
+                   " --disconnect-at-byte 9 | SpeedButton4 | R,3,3,4 | [040] | -";
+        QTest::newRow("receive, dates that do not exist")
+            << "--set-slot 7=" + leapFrame + " --set-slot 9=" + QString(leapFrame).replace(2, 2, u"09"_s) +
+                   " | SpeedButton4 | R,0,The date or time of program(s) 007; 009 did not exist and was corrected.,L | "
+                   "[007] 009 | -";
+        QTest::newRow("verify, silent player") << "--silent | VerifyPrograms1 | 9 | [017] 003 | 0b";
+        QTest::newRow("verify, another program in slot 17") // its minute and the parameter of its action 3
+            << "--set-slot 3=" + hexFrame(weekly(3)) +
+                   " --set-slot 17=" + hexFrame(weekly(17)).replace(34, 2, u"06"_s).replace(18, 2, u"0b"_s) +
+                   " | VerifyPrograms1 | Slots of the player that differ from the project:\n017: schedule; action 3 | "
+                   "[017] 003 | -";
     }
-
-    void transmit_silentPlayer_showsNotReadyTwiceAndCanRunAgain() {
-        Fixture f;
-        QVERIFY(f.start({QStringLiteral("--silent")}));
-        f.prompter.queueAnswers({Prompter::Answer::Yes});
-        f.w->SpeedButton3Click();
-        QCOMPARE(f.prompter.texts(), (QStringList{TransmitQuestion, NotReady, NotReady}));
-        f.prompter.queueAnswers({Prompter::Answer::No});
-        f.w->SpeedButton3Click(); // the run ended: the command asks again
-        QCOMPARE(f.prompter.texts().size(), 4);
-        QCOMPARE(f.player.pcBytes(), QByteArray::fromHex("0a"));
+    void transfer_thatFails_showsItsMessage_andLeavesTheWindowUsable() {
+        QFETCH(QString, row);
+        const QStringList v = row.split(u" | "_s);
+        const bool noPort = v[0] == u"(None)"_s;
+        QStringList messages;
+        for (const QString &m : v[2].split(u','))
+            messages << (m == u"Q"_s    ? message(1)
+                         : m == u"R"_s  ? message(6)
+                         : m == u"L"_s  ? message(7) + message(8)
+                         : m.size() < 3 ? com(m.toInt())
+                                        : QString(m).replace(u';', u','));
+        Link f;
+        QVERIFY(f.start(noPort ? QStringList() : v[0].split(u' ')));
+        f.open({weekly(17), weekly(3)});
+        if (noPort)
+            f.choose(f.find<QMenu>("RS232PortCOM1"), u"(None)"_s);
+        f.prompter.queueAnswers({Answer::Yes, Answer::No});
+        v[1].startsWith(u"Speed"_s) ? f.click(v[1]) : f.trigger(v[1]);
+        QVERIFY2(f.messages() == messages, qPrintable(f.messages().join(u" | ")));
+        QCOMPARE(f.list(), v[3]);
+        QVERIFY(!f.asksToSave());
+        f.prompter.script.clear();
+        f.trigger("Transmit1"); // usable again: Transmit asks its question anew
+        QCOMPARE(f.messages().last(), message(1));
+        QCOMPARE(f.enabled({"SpeedButton3", "New1"}), noPort ? u"-+"_s : u"++"_s);
+        if (v[4] != u"-"_s)
+            QCOMPARE(f.player.pcBytes().toHex(), v.value(4).toLatin1());
     }
-
-    void duringATransfer_secondPressesDoNothingAndTheMinuteIsSkipped() {
-        Fixture f;
+    void pcRemote_firesTheDueProgram_whileItsWindowIsOpen() {
+        Link f;
         QVERIFY(f.start());
-        f.w->loadPrograms({remoteProgram(1, QTime(8, 30), 12)});
-        f.w->PCRemoteMode = true;
-        int presses = 0;
-        QObject::connect(f.w->ProgressWindow->ProgressBar1, &QProgressBar::valueChanged, f.w.get(), [&](int value) {
-            if (value != 10)
-                return;
-            ++presses;
-            f.w->SpeedButton3Click();
-            f.w->SpeedButton4Click();
-            f.clock.set(at(8, 30));
-            f.w->Timer2Timer();
-        });
-        f.prompter.queueAnswers({Prompter::Answer::Yes, Prompter::Answer::Yes, Prompter::Answer::Yes});
-        f.w->SpeedButton3Click();
-        QCOMPARE(presses, 1);
-        QCOMPARE(f.prompter.texts(), (QStringList{TransmitQuestion, Ok}));
-        QCOMPARE(f.w->pcRemote().skippedMinutes(), 1);
-        QVERIFY(f.w->PCRemoteWindow()->Memo1->toPlainText().startsWith(u"Minute skipped (COM port in use) at : "_qs));
-        // 255 frames, 64 name bytes and the end: no trigger in between.
-        QCOMPARE(f.player.pcBytes().size(), 255 * 25 + 64 * 4 + 1);
-    }
-
-    void pcRemoteWindow_takesItsTextsInTheCurrentLanguage_data() {
-        QTest::addColumn<int>("language");
-        QTest::addColumn<QStringList>("texts"); // caption, Clear, Exit, header, label
-        QTest::newRow("French") << int(French)
-                                << QStringList{u"Télécommande PC"_qs, u"Vider"_qs, u"Quitter"_qs,
-                                               u"Mode Télécommande PC"_qs, u"Liste des historiques :"_qs};
-        QTest::newRow("English") << int(English)
-                                 << QStringList{u"PC Remote"_qs, u"Clear"_qs, u"Exit"_qs, u"PC Remote Mode"_qs,
-                                                u"Report List :"_qs};
-        QTest::newRow("German") << int(German)
-                                << QStringList{u"PC Remote - Report Windows"_qs, u"Clear"_qs, u"Exit"_qs,
-                                               u"PC Remote Mode"_qs, u"Report List :"_qs};
-    }
-    void pcRemoteWindow_takesItsTextsInTheCurrentLanguage() {
-        QFETCH(int, language);
-        QFETCH(QStringList, texts);
-        ScriptedPrompter prompter;
-        ManualClock clock;
-        TForm1 w(prompter, clock);
-        w.setPortNames({});
-        w.CurrentLanguage = language;
+        f.open({remote(1, QTime(9, 0), 7), remote(2, QTime(8, 45), 12), remote(3, QTime(8, 45), 6), // the first due
+                remote(4, QTime(8, 46), 13)});
         QStringList shown;
-        w.setDialogRunner([&](QDialog &d) {
+        f.answers.push_back([&](QDialog &d) {
             d.show();
-            const TOKBottomDlg6 &r = *w.PCRemoteWindow();
-            shown = {r.windowTitle(), r.BitBtn1->text(), r.BitBtn2->text(), r.Panel2->text(), r.Label1->text()};
-            d.hide();
-            return int(d.Accepted);
+            shown << (f.w.isMinimized() ? u"minimized"_s : u"shown"_s);
+            for (const char *name : {"Panel2", "Label1", "BitBtn1", "BitBtn2"})
+                shown << d.findChild<QWidget *>(QLatin1String(name))->property("text").toString();
+            f.clock.set(QDateTime(QDate(2026, 3, 9), QTime(8, 45)));
+            f.tick("Timer2");
+            f.clock.advance(1000);
+            f.tick("Timer2"); // the same minute: nothing more
+            shown << d.findChild<QPlainTextEdit *>(u"Memo1"_s)->toPlainText().section(u' ', 0, 6);
+            QTest::mouseClick(buttonOf(d, "BitBtn2"), Qt::LeftButton);
+            return d.result();
         });
-        w.SpeedButton28Click();
-        QCOMPARE(shown, texts);
+        f.click("SpeedButton28");
+        QCOMPARE(f.dialogs.last(), u"TOKBottomDlg6"_s);
+        QCOMPARE(shown.join(u'|'),
+                 u"minimized|PC Remote Mode|Report List :|Clear|Exit|Program : 012 at : 09/03/2026 08:45:00"_s);
+        QVERIFY(!f.w.isMinimized());
+        f.clock.set(QDateTime(QDate(2026, 3, 9), QTime(8, 46))); // the mode ended with its window
+        f.tick("Timer2");
+        QVERIFY(f.messages().isEmpty());
+        QCOMPARE(f.player.pcBytes().toHex(), QByteArray("0e0c"));
     }
-
-    void pcRemoteWindow_exitClosesAndTheHeaderBlinks() {
-        ScriptedPrompter prompter;
-        ManualClock clock;
-        TForm1 w(prompter, clock);
-        w.setPortNames({});
-        TOKBottomDlg6 &r = *w.PCRemoteWindow();
-        QCOMPARE(r.Timer1->interval(), 500);
-        QVERIFY(r.Timer1->isActive());
-        const QColor face = r.palette().color(QPalette::Button);
-        QCOMPARE(r.headerColor(), face);
-        r.Timer1Timer();
-        QCOMPARE(r.headerColor(), TOKBottomDlg6::HeaderGreen);
-        QCOMPARE(r.Timer1Tag, 1);
-        r.Timer1Timer();
-        QCOMPARE(r.headerColor(), face);
-        QCOMPARE(r.Timer1Tag, 0);
-
-        bool modeWhileOpen = false;
-        w.setDialogRunner([&](QDialog &d) {
-            modeWhileOpen = w.PCRemoteMode;
-            QTimer::singleShot(0, r.BitBtn2, [&r] { r.BitBtn2->click(); });
-            return d.exec();
-        });
-        w.SpeedButton28Click();
-        QVERIFY(modeWhileOpen);
-        QVERIFY(!w.PCRemoteMode);
-        QCOMPARE(r.result(), int(QDialog::Accepted));
-    }
-
-    // After a fault the window takes commands again: nothing runs, the port is closed, the
-    // commands are enabled and Transmit asks its question anew.
-    static void checkUsable(Fixture &f) {
-        QVERIFY(!f.w->ProgressWindow->isVisible());
-        QVERIFY(!f.w->ProgressWindow->isRunning());
-        QVERIFY(!f.w->portHandle().isOpen());
-        QVERIFY(f.w->SpeedButton3->isEnabled());
-        QVERIFY(f.w->New1->isEnabled());
-        const qsizetype shown = f.prompter.texts().size();
-        f.prompter.queueAnswers({Prompter::Answer::No});
-        f.w->SpeedButton3Click();
-        QCOMPARE(f.prompter.texts().size(), shown + 1);
-        QCOMPARE(f.prompter.texts().last(), TransmitQuestion);
-    }
-
-    void transmitFault_endsWithItsMessageAndLeavesTheWindowAndProjectIntact_data() {
-        QTest::addColumn<QStringList>("playerOptions");
-        QTest::addColumn<int>("result");
-        const auto at = [](int byte) {
-            return QStringList{QStringLiteral("--disconnect-at-byte"), QString::number(byte)};
-        };
-        // 25 bytes a slot (command and frame), then 4 a name byte, then the end.
-        QTest::newRow("vanishes at the command of slot 1") << at(0) << 3;
-        QTest::newRow("vanishes in the frame of slot 100") << at(99 * 25 + 13) << 3;
-        QTest::newRow("vanishes at the name") << at(255 * 25) << 10;
-        QTest::newRow("vanishes at the end command") << at(255 * 25 + 64 * 4) << 0;
-        QTest::newRow("garbage before every acknowledgement")
-            << QStringList{QStringLiteral("--garbage"), QStringLiteral("00ff5a")} << 0;
-        QTest::newRow("silent") << QStringList{QStringLiteral("--silent")} << 9;
-    }
-    void transmitFault_endsWithItsMessageAndLeavesTheWindowAndProjectIntact() {
-        QFETCH(QStringList, playerOptions);
-        QFETCH(int, result);
-        Fixture f;
-        QVERIFY(f.start(playerOptions));
-        f.w->loadPrograms({weeklyProgram(17), weeklyProgram(3)});
-        f.w->TakeSnapshot();
-        const QList<QByteArray> before = tileFrames(*f.w);
-        f.prompter.queueAnswers({Prompter::Answer::Yes});
-        f.w->SpeedButton3Click();
-        const QString message = LanguageText(TextTable::ComResultTexts, result, English);
-        // A failure is shown where it happened and once more as the result.
-        const QStringList expected =
-            result == 0 ? QStringList{TransmitQuestion, Ok} : QStringList{TransmitQuestion, message, message};
-        QVERIFY2(f.prompter.texts() == expected, qPrintable(f.prompter.texts().join(u" | ")));
-        QCOMPARE(tileFrames(*f.w), before);
-        QVERIFY(!f.w->IsProjectModified());
-        checkUsable(f);
-    }
-
-    void receiveFault_keepsOnlyTheSlotsReceivedWhole_data() {
-        QTest::addColumn<int>("byte");
-        QTest::addColumn<int>("programs");
-        // 2 bytes a slot (command and slot number), then the end.
-        QTest::newRow("command of slot 1") << 0 << 0;
-        QTest::newRow("slot number of slot 5") << 4 * 2 + 1 << 1;
-        QTest::newRow("command of slot 200") << 199 * 2 << 2;
-    }
-    void receiveFault_keepsOnlyTheSlotsReceivedWhole() {
-        QFETCH(int, byte);
-        QFETCH(int, programs);
-        Fixture f;
-        const QByteArray slot2 = frameOf(weeklyProgram(40));
-        const QByteArray slot5 = frameOf(weeklyProgram(41));
-        QVERIFY(f.start({QStringLiteral("--set-slot"), QStringLiteral("2=") + QString::fromLatin1(slot2.toHex()),
-                         QStringLiteral("--set-slot"), QStringLiteral("5=") + QString::fromLatin1(slot5.toHex()),
-                         QStringLiteral("--disconnect-at-byte"), QString::number(byte)}));
-        f.w->loadPrograms({weeklyProgram(17)});
-        f.w->TakeSnapshot();
-        f.prompter.queueAnswers({Prompter::Answer::Yes});
-        f.w->SpeedButton4Click();
-        const QString readError = LanguageText(TextTable::ComResultTexts, ComCode::ReadError, English);
-        const QString openError = LanguageText(TextTable::ComResultTexts, ComCode::OpenError, English);
-        // The run's failure twice, then the name cannot be read from the vanished player.
-        QCOMPARE(f.prompter.texts(), (QStringList{ReceiveQuestion, readError, readError, openError}));
-        QCOMPARE(tileFrames(*f.w), (QList<QByteArray>{slot2, slot5}.mid(0, programs)));
-        QVERIFY(!f.w->IsProjectModified());
-        checkUsable(f);
-    }
-
-    void verify_afterTransmit_reportsThatEverythingMatchesAndLeavesTheProject() {
-        Fixture f;
-        QVERIFY(f.start());
-        f.w->loadPrograms({weeklyProgram(17), weeklyProgram(3)});
-        f.w->ProjectGroup.ProjectName = QStringLiteral("Hall V");
-        f.prompter.queueAnswers({Prompter::Answer::Yes});
-        f.w->SpeedButton3Click();
-        f.w->TakeSnapshot();
-        const QList<QByteArray> before = tileFrames(*f.w);
-        QStringList captions;
-        QObject::connect(f.w->ProgressWindow->ProgressBar1, &QProgressBar::valueChanged, f.w.get(),
-                         [&] { captions << f.w->ProgressWindow->windowTitle(); });
-
-        QVERIFY(f.w->VerifyPrograms1->isEnabled());
-        f.w->VerifyPrograms1->trigger();
-        QCOMPARE(f.prompter.texts(),
-                 (QStringList{TransmitQuestion, Ok,
-                              QStringLiteral("All 255 slots and the project name of the player match the project.")}));
-        QVERIFY(captions.contains(QStringLiteral("Verify : Program(s) : 17 to 255 ")));
-        QCOMPARE(tileFrames(*f.w), before);
-        QVERIFY(!f.w->IsProjectModified());
-    }
-
-    void verify_playerWithAnotherSlot17_namesOnlySlot17AndTheFieldsThatDiffer() {
-        Fixture f;
-        QByteArray slot17 = frameOf(weeklyProgram(17));
-        slot17[17] = char(slot17[17] + 1); // minute
-        slot17[9] = char(11);              // parameter of action 3
-        QVERIFY(f.start({QStringLiteral("--set-slot"), QStringLiteral("17=") + QString::fromLatin1(slot17.toHex())}));
-        f.w->loadPrograms({weeklyProgram(17)});
-        f.w->ProjectGroup.ProjectName = QString();
-        f.w->VerifyPrograms1Click();
-        QCOMPARE(
-            f.prompter.texts(),
-            QStringList{QStringLiteral("Slots of the player that differ from the project:\n017: schedule, action 3")});
-        QCOMPARE(f.w->Tiles.size(), 1);
-    }
-
-    void verify_silentPlayer_endsWithCode9AndItsMessageOnce() {
-        Fixture f;
-        QVERIFY(f.start({QStringLiteral("--silent")}));
-        f.w->loadPrograms({weeklyProgram(17)});
-        f.w->VerifyPrograms1Click();
-        QCOMPARE(f.w->ProgressWindow->operationResult(), quint8(ComCode::NotReady));
-        QCOMPARE(f.prompter.texts(), QStringList{NotReady});
-        QCOMPARE(f.w->Tiles.size(), 1);
-        QCOMPARE(f.player.pcBytes(), QByteArray::fromHex("0b")); // asked, never answered
-    }
-
-    void verify_noPortChosen_isDisabledAndRelabelled() {
-        ScriptedPrompter prompter;
-        ManualClock clock;
-        TForm1 w(prompter, clock);
-        w.setPortNames({});
-        w.UpdateCommandState();
-        QVERIFY(!w.VerifyPrograms1->isEnabled());
-        w.LanguageClick(German);
-        QCOMPARE(w.VerifyPrograms1->text(), QStringLiteral("Programme &überprüfen"));
-    }
-
-    void portMenu_isRebuiltEachTimeItOpens_keepingTheCheckedPort() {
-        ScriptedPrompter prompter;
-        ManualClock clock;
-        TForm1 w(prompter, clock);
-        w.show();
-        PtyBackend first;
-        PtyBackend second;
-        const auto openMenu = [&w] {
-            w.RS232PortCOM1->popup(QPoint(0, 0));
-            w.RS232PortCOM1->hide();
+    void portMenu_offersThePortsThatOpen_eachTimeItOpens() {
+        Link f;
+        PtyBackend second, third;
+        QVERIFY(f.start() && second.start({u"--link"_s, f.dir.filePath(u"second"_s)}));
+        f.candidates << f.dir.filePath(u"second"_s) << f.dir.filePath(u"third"_s);
+        const auto offered = [&f] {
+            QMenu *menu = f.find<QMenu>("RS232PortCOM1");
+            menu->popup(QPoint(20, 20));
             QStringList items;
-            for (const QAction *item : std::as_const(w.PortItems))
-                items << item->text();
-            return items;
+            for (const QAction *a : menu->actions())
+                items << QDir(f.dir.path()).relativeFilePath(a->text()) + (a->isChecked() ? u"*"_s : u""_s);
+            Window::closePopups();
+            return items.join(u',');
         };
-        const auto checked = [&w] {
-            for (const QAction *item : std::as_const(w.PortItems))
-                if (item->isChecked())
-                    return item->text();
-            return QString();
-        };
-        QVERIFY(first.start({}));
-        QVERIFY(second.start({}));
-        qputenv("QUILLON_EXTRA_PORTS", (first.portName() + u':' + second.portName()).toLocal8Bit());
-        const QStringList system = [&] {
-            QStringList ports = openMenu();
-            ports.removeAll(first.portName());
-            ports.removeAll(second.portName());
-            return ports;
-        }();
-        QCOMPARE(system.first(), QStringLiteral("(None)"));
-
-        second.stop(); // unplugged before the menu opens again
-        QCOMPARE(openMenu(), system + QStringList{first.portName()});
-        for (QAction *item : std::as_const(w.PortItems))
-            if (item->text() == first.portName())
-                item->trigger();
-        QCOMPARE(w.SelectedPortName, first.portName());
-
-        PtyBackend third; // plugged in while the program runs
-        QVERIFY(third.start({}));
-        qputenv("QUILLON_EXTRA_PORTS", (first.portName() + u':' + third.portName()).toLocal8Bit());
-        QCOMPARE(openMenu(), (system + QStringList{first.portName(), third.portName()}));
-        QCOMPARE(checked(), first.portName());
-        QCOMPARE(w.SelectedPortName, first.portName());
-
-        // The port the link holds open does not open twice, and stays in the menu.
-        QCOMPARE(w.portHandle().OpenComPort(first.portName()), ComCode::Ok);
-        QCOMPARE(openMenu(), (system + QStringList{first.portName(), third.portName()}));
-        QCOMPARE(checked(), first.portName());
-        QCOMPARE(w.portHandle().CloseComPort(), ComCode::Ok);
-
-        first.stop();
-        QCOMPARE(openMenu(), system + QStringList{third.portName()});
-        QCOMPARE(checked(), QStringLiteral("(None)"));
-        QCOMPARE(w.SelectedPortName, QStringLiteral("(None)"));
-        QVERIFY(!w.SpeedButton3->isEnabled());
-        qunsetenv("QUILLON_EXTRA_PORTS");
-    }
-
-    void reportList_keepsAtMost65535LinesAndClears() {
-        ScriptedPrompter prompter;
-        ManualClock clock;
-        TForm1 w(prompter, clock);
-        w.setPortNames({});
-        RemoteTrigger &remote = w.pcRemote();
-        for (int i = 1; i <= 65537; ++i)
-            remote.addReportLine(QString::number(i));
-        QCOMPARE(w.PCRemoteWindow()->Memo1->blockCount(), 65535);
-        QCOMPARE(w.PCRemoteWindow()->Memo1->document()->firstBlock().text(), QStringLiteral("3"));
-        QCOMPARE(w.PCRemoteWindow()->Memo1->document()->lastBlock().text(), QStringLiteral("65537"));
-        QCOMPARE(remote.report().size(), 65535);
-        w.PCRemoteWindow()->BitBtn1->click();
-        QVERIFY(w.PCRemoteWindow()->Memo1->toPlainText().isEmpty());
-        QVERIFY(remote.report().isEmpty());
+        QCOMPARE(offered(), u"(None),player*,second"_s);
+        second.stop();                                                   // unplugged
+        QVERIFY(third.start({u"--link"_s, f.dir.filePath(u"third"_s)})); // plugged in
+        QCOMPARE(offered(), u"(None),player*,third"_s);
+        f.player.stop();
+        QCOMPARE(offered(), u"(None)*,third"_s);
+        QCOMPARE(f.enabled({"SpeedButton3", "SpeedButton4", "Transmit1"}), u"--+"_s);
     }
 };
 
-QTEST_MAIN(LinkWindowTest)
+QTEST_MAIN(WindowLinkTest)
 #include "test_ui_link.moc"

@@ -13,6 +13,10 @@ QString atTime(const TORBEXProg &program, int language) {
     return LanguageText(TileRow::At, language) + digits(program.GetHour(), 2) + u':' + digits(program.GetMinute(), 2);
 }
 
+QString actionWords(int row, int language) {
+    return LanguageText(TextTable::ActionTexts, row, language);
+}
+
 } // namespace
 
 QString ScheduleText(const TORBEXProg &program, int language) {
@@ -97,4 +101,41 @@ QString ActionShortText(quint8 kind, quint8 param) {
 bool InputBit(int k, quint8 code) {
     // Splitting an 8-bit code greedily by the weights 128 .. 1 leaves exactly its set bits.
     return k >= 1 && k <= 8 && (code >> (k - 1)) & 1;
+}
+
+QString actionCaption(quint8 kind, quint8 param, int language) {
+    switch (kind) {
+    case KindPlayTimerFile:
+        return actionWords(10, language) + digits(param, 3);
+    case KindPlayDirectory:
+        return param == 0 ? actionWords(11, language) : actionWords(12, language) + digits(param, 3);
+    case KindSleep:
+        return actionWords(3, language);
+    case KindTransport: {
+        const int row = (param >= 1 && param <= 10) ? param : param == 12 ? 13 : 1;
+        return actionWords(13, language) + QStringLiteral(" : ") + TransportCommandNames(row);
+    }
+    case KindVolume:
+        return actionWords(5, language) + QStringLiteral(" : -") + digits(param, 2) + QStringLiteral(" dB");
+    case KindInternalOutput:
+        return actionWords(14, language) + QStringLiteral(" : ") + digits(param, 2);
+    case KindExternalOutput:
+        return actionWords(15, language) + QStringLiteral(" : ") + digits(param, 3);
+    case KindGoToProgram:
+        return actionWords(8, language) + u' ' + digits(param, 3);
+    case KindActivateProgram:
+        return actionWords(18, language) + u' ' + digits(param, 3);
+    case KindDeactivateProgram:
+        return actionWords(19, language) + u' ' + digits(param, 3);
+    case KindFtpClient:
+        return actionWords(20, language) + u' ' + QString::number(param);
+    case KindSendEmail:
+        return actionWords(21, language) + u' ' + digits(param, 3);
+    default:
+        return actionWords(17, language);
+    }
+}
+
+QString valueCaption(quint8 value, int language) {
+    return actionWords(16, language) + QStringLiteral(" : ") + digits(value, 3);
 }

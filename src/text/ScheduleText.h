@@ -12,5 +12,13 @@ QString ScheduleText(const TORBEXProg &program, int language);
 // The short text of one action (fixed, not translated); empty for kinds without one.
 QString ActionShortText(quint8 kind, quint8 param);
 
+// The caption of an action in the editor's action row, in `language` (1..5): the kind's words
+// with the parameter ("Timer File : T005", "Volume : -06 dB"); "Unknown Command" for a kind
+// without a meaning.
+QString actionCaption(quint8 kind, quint8 param, int language);
+
+// The caption of an external output's value in the editor's action row ("Value : 017").
+QString valueCaption(quint8 value, int language);
+
 // True when `code` contains the input weight 2^(k-1), k = 1..8.
 bool InputBit(int k, quint8 code);

@@ -189,12 +189,16 @@ void ChoiceGrid::choose(int index) {
 
 QMenu *makeGridMenu(const QList<QAction *> &entries, int rowsPerColumn, QWidget *parent) {
     auto *menu = new QMenu(parent);
+    fillGridMenu(menu, entries, rowsPerColumn);
+    return menu;
+}
+
+void fillGridMenu(QMenu *menu, const QList<QAction *> &entries, int rowsPerColumn) {
     auto *holder = new QWidgetAction(menu);
     auto *grid = new ChoiceGrid(entries, rowsPerColumn);
     holder->setDefaultWidget(grid);
     menu->addAction(holder);
     QObject::connect(menu, &QMenu::aboutToShow, grid, [grid] { grid->setCurrentIndex(-1); });
-    return menu;
 }
 
 ChoiceGrid *gridOf(const QMenu *menu) {

@@ -53,5 +53,9 @@ private:
 // A pop-up menu whose only content is a ChoiceGrid of `entries`.
 QMenu *makeGridMenu(const QList<QAction *> &entries, int rowsPerColumn, QWidget *parent);
 
+// Makes a ChoiceGrid of `entries` the content of `menu`, which is empty (a menu filled when
+// first opened).
+void fillGridMenu(QMenu *menu, const QList<QAction *> &entries, int rowsPerColumn);
+
 // The grid inside a menu made by makeGridMenu, or null.
 ChoiceGrid *gridOf(const QMenu *menu);

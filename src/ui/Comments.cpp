@@ -8,6 +8,7 @@
 
 TOKBottomDlg3::TOKBottomDlg3(QWidget *parent)
     : QDialog(parent) {
+    setObjectName(QStringLiteral("TOKBottomDlg3"));
     setFixedSize(305, 214);
     Memo1 = new QPlainTextEdit(this);
     Memo1->setGeometry(8, 8, 289, 162);
@@ -20,6 +21,9 @@ TOKBottomDlg3::TOKBottomDlg3(QWidget *parent)
     CancelBtn->setAutoDefault(false);
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     connect(Memo1, &QPlainTextEdit::textChanged, this, &TOKBottomDlg3::limitLength);
 }
 

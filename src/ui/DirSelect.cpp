@@ -30,6 +30,10 @@ TOKBottomDlg2::TOKBottomDlg2(QWidget *parent)
     OKBtn->setDefault(true);
     CancelBtn = new QPushButton(QStringLiteral("Annuler"), this);
     CancelBtn->setGeometry(301, 319, 75, 25);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    DirectoryTree->setObjectName(QStringLiteral("DirectoryTree"));
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }

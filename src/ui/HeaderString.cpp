@@ -7,6 +7,7 @@
 
 TOKBottomDlg4::TOKBottomDlg4(QWidget *parent)
     : QDialog(parent) {
+    setObjectName(QStringLiteral("TOKBottomDlg4"));
     setFixedSize(632, 59);
     Edit1 = new QLineEdit(this);
     Edit1->setGeometry(8, 6, 616, 21);
@@ -15,6 +16,9 @@ TOKBottomDlg4::TOKBottomDlg4(QWidget *parent)
     OKBtn->setDefault(true);
     CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
     CancelBtn->setGeometry(549, 31, 75, 25);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }

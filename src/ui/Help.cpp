@@ -39,6 +39,10 @@ TForm2::TForm2(QWidget *parent)
     OKBtn = new QPushButton(QStringLiteral("OK"), this);
     OKBtn->setGeometry(178, 91, 75, 25);
     OKBtn->setDefault(true);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label3->setObjectName(QStringLiteral("Label3"));
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
 }
 

@@ -48,32 +48,31 @@ TFrame1::TFrame1(const TileArt &art, QWidget *parent)
 }
 
 void TFrame1::RefreshTile() {
-    m_title = Prog.Title;
-    m_color = colorOfRecord(Prog.Color);
-    m_number = QString::asprintf("%.3d", int(Prog.Inputs));
-    m_active = Prog.Active == 1;
-    m_priority = Prog.Priority == 1;
+    m_title = m_program.Title;
+    m_color = colorOfRecord(m_program.Color);
+    m_number = QString::asprintf("%.3d", int(m_program.Inputs));
+    m_active = m_program.Active == 1;
+    m_priority = m_program.Priority == 1;
     m_dots = 0;
     for (int k = 8; k >= 1; --k)
-        if (InputBit(k, Prog.Inputs))
+        if (InputBit(k, m_program.Inputs))
             m_dots |= quint8(1u << (k - 1));
     m_scheduleIcon = 0;
-    if (Prog.TimerOn != 1) {
+    if (m_program.TimerOn != 1) {
         m_timerOn = false;
         m_schedule = QStringLiteral("...");
     } else {
         m_timerOn = true;
-        if (Prog.TimerMode <= 3) {
-            m_schedule = ScheduleText(Prog, Language);
-            m_scheduleIcon = Prog.TimerMode + 1;
+        if (m_program.TimerMode <= 3) {
+            m_schedule = ScheduleText(m_program, m_language);
+            m_scheduleIcon = m_program.TimerMode + 1;
         } // another mode leaves the text as it was, with no icon
     }
     for (QString &text : m_actions)
         text.clear();
-    for (int k = 1; k <= MaxActions && Prog.ActionCount >= k; ++k)
-        m_actions[k - 1] = ActionShortText(Prog.ActionKind[k - 1], Prog.ActionParam[k - 1]);
+    for (int k = 1; k <= MaxActions && m_program.ActionCount >= k; ++k)
+        m_actions[k - 1] = ActionShortText(m_program.ActionKind[k - 1], m_program.ActionParam[k - 1]);
     update();
-    emit refreshed(this);
 }
 
 void TFrame1::setNextRunSource(const Clock *clock, const QLocale *locale) {
@@ -84,7 +83,7 @@ void TFrame1::setNextRunSource(const Clock *clock, const QLocale *locale) {
 QString TFrame1::nextRunText() const {
     if (!m_clock || !m_locale)
         return {};
-    return NextRunText(Prog, m_clock->now(), Language, *m_locale);
+    return NextRunText(m_program, m_clock->now(), m_language, *m_locale);
 }
 
 bool TFrame1::event(QEvent *event) {

@@ -29,8 +29,12 @@ public:
 
     explicit TFrame1(const TileArt &art, QWidget *parent = nullptr);
 
-    TORBEXProg Prog;
-    int Language = 2;
+    // The tile's program. Setting it does not redraw the tile: RefreshTile does.
+    const TORBEXProg &program() const { return m_program; }
+    void setProgram(const TORBEXProg &program) { m_program = program; }
+    // The tile's own copy of the language, 1..5, which chooses the schedule line's words.
+    int language() const { return m_language; }
+    void setLanguage(int language) { m_language = language; }
 
     // Takes every element anew from the program and the language copy, then repaints.
     void RefreshTile();
@@ -64,8 +68,6 @@ public:
 
 signals:
     void clicked(TFrame1 *tile, TFrame1::Part part);
-    // At the end of RefreshTile: the program or the language may have changed.
-    void refreshed(TFrame1 *tile);
 
 protected:
     bool event(QEvent *event) override;
@@ -75,6 +77,8 @@ protected:
 
 private:
     const TileArt &m_art;
+    TORBEXProg m_program;
+    int m_language = 2;
     const Clock *m_clock = nullptr;
     const QLocale *m_locale = nullptr;
     bool m_highlighted = false;

@@ -1,13 +1,14 @@
 #include "Main.h"
 
 #include "ChoiceGrid.h"
-#include "EditorWidgets.h"
+#include "Icons.h"
 #include "LittleOneProg.h"
+#include "ProgramEditor.h"
+#include "TileList.h"
+#include "model/ActionList.h"
 #include "model/Clock.h"
 #include "model/Prompter.h"
 #include "text/text.h"
-#include "ui/Comments.h"
-#include "ui/HeaderString.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -20,13 +21,7 @@
 #include <QLayout>
 #include <QLocale>
 #include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QScreen>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QSpinBox>
-#include <QTimeEdit>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -37,20 +32,32 @@ TForm1::TForm1(Prompter &prompter, const Clock &clock, QWidget *parent)
     , m_prompter(prompter)
     , m_clock(clock)
     , m_dialogRunner([](QDialog &dialog) { return dialog.exec(); })
-    , m_tileArt(TileArt::load()) {
+    , m_tiles(new TileList(clock, CurrentLanguage))
+    , m_editor(new ProgramEditor(
+          clock, [this](QDialog &dialog) { return runDialog(dialog); },
+          [tiles = m_tiles] {
+              QList<quint8> codes;
+              for (int i = 0; i < tiles->count(); ++i)
+                  codes.append(tiles->program(i).Inputs);
+              return codes;
+          },
+          CurrentLanguage)) {
     setWindowTitle(captionFor(QStringLiteral("New Project")));
     ProjectGroup.ProjectName = QStringLiteral("New Project");
+    // A selection shows its program; an edit goes into the list.
+    connect(m_tiles, &TileList::selectionChanged, this, [this] {
+        ShowSelectedProgram();
+        leaveNoFocus();
+        UpdateCommandState();
+    });
+    connect(m_editor, &ProgramEditor::programEdited, this, &TForm1::programEdited);
     createToolBar();
     createMenus();
-    createList();
-    createEditorPanel();
-    CommentsDialog = new TOKBottomDlg3(this);
-    TitleDialog = new TOKBottomDlg4(this);
+    createCentralArea();
     createDocumentWindows();
     setPortNames(availablePortNames());
     createPlayerLink();
     createScheduleCheck();
-    BuildChoiceMenus();
     applyHints();
     nameWidgets();
 
@@ -234,15 +241,21 @@ void TForm1::createMenus() {
     Coller1 = item(Edit1, QStringLiteral("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V), &TForm1::Coller1Click,
                    QStringLiteral("paste"));
     Edit1->addSeparator();
-    // Delete Group Of Color: 26 items, captioned and coloured by BuildChoiceMenus.
+    // Delete Group Of Color: 26 items "001".."026", a new column at item 14; the colour
+    // images are drawn when the sub-menu first opens.
     for (int k = 1; k <= ProgramColorCount; ++k) {
-        auto *a = new QAction(this);
+        auto *a = new QAction(QString::number(k).rightJustified(3, u'0'), this);
         a->setData(k);
         connect(a, &QAction::triggered, this, [this, k] { ColorGroup27Click(k); });
         ColorGroupItems.append(a);
     }
     DeleteGroupOfColor1 = makeGridMenu(ColorGroupItems, 13, this);
     DeleteGroupOfColor1->setTitle(QStringLiteral("Delete Group Of Color"));
+    connect(DeleteGroupOfColor1, &QMenu::aboutToShow, this, [this] {
+        for (int k = 1; k <= ProgramColorCount; ++k)
+            if (QAction *item = ColorGroupItems[k - 1]; item->icon().isNull())
+                item->setIcon(Icons::colorSwatch(colorOfRecord(ProgramColors[k])));
+    });
     Edit1->addMenu(DeleteGroupOfColor1);
     Edit1->addSeparator();
     MoveProgramUp1 = item(Edit1, QStringLiteral("Move Program Up"), QKeySequence(Qt::CTRL | Qt::Key_U),
@@ -311,39 +324,14 @@ void TForm1::createMenus() {
                                QStringLiteral("email"));
 }
 
-void TForm1::createList() {
+void TForm1::createCentralArea() {
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    ScrollBox1 = new QScrollArea(central);
-    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
-    ScrollBox1->setFocusPolicy(Qt::NoFocus);
-    ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    ScrollBox1->verticalScrollBar()->setTracking(true);
-    ScrollBox1->verticalScrollBar()->setAttribute(Qt::WA_Hover);
-    ScrollBox1->verticalScrollBar()->setSingleStep(TFrame1::TileHeight);
-    ScrollBox1->setWidgetResizable(false);
-    QPalette pal = ScrollBox1->palette();
-    pal.setColor(QPalette::Window, pal.color(QPalette::Dark));
-    ScrollBox1->setPalette(pal);
-    ScrollBox1->viewport()->setAutoFillBackground(true);
-    ScrollBox1->viewport()->setBackgroundRole(QPalette::Dark);
-    TileBox = new QWidget;
-    TileBox->setObjectName(QStringLiteral("TileBox"));
-    TileBox->setAutoFillBackground(false);
-    ScrollBox1->setWidget(TileBox);
-    ScrollBox1->viewport()->installEventFilter(this);
-    resizeTileBox();
-    layout->addWidget(ScrollBox1, 1);
+    layout->addWidget(m_tiles, 1);
+    layout->addWidget(m_editor);
     setCentralWidget(central);
-}
-
-// The scrolled area holds the tiles and no more: scrolling a tile to the top row stops at the
-// end of the list, so the earlier tiles stay in sight while the list is shorter than the view.
-void TForm1::resizeTileBox() {
-    TileBox->resize(TFrame1::TileWidth, int(Tiles.size()) * TFrame1::TileHeight);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -352,148 +340,64 @@ void TForm1::resizeTileBox() {
 Project TForm1::currentProject() const {
     Project project;
     project.Group = ProjectGroup;
-    project.Programs.reserve(Tiles.size());
-    for (const TFrame1 *tile : Tiles)
-        project.Programs.append(tile->Prog);
+    project.Programs = m_tiles->programs();
     return project;
 }
 
 void TForm1::loadPrograms(const QList<TORBEXProg> &programs) {
     for (const TORBEXProg &program : programs) {
-        if (Tiles.size() >= SlotCount)
+        if (m_tiles->count() >= SlotCount)
             break;
         SpeedButton1Click();
-        CurrentTile->Prog = program;
-        CurrentTile->RefreshTile();
+        m_tiles->setProgram(m_tiles->currentIndex(), program);
     }
     ShowSelectedProgram();
 }
 
-TORBEXProg *TForm1::currentProgram() const {
-    return CurrentTile ? &CurrentTile->Prog : nullptr;
-}
-
 // ---------------------------------------------------------------------------------------
-// The list
+// The list and the editor panel
 
 void TForm1::SpeedButton1Click() {
-    if (Tiles.size() >= SlotCount) {
+    if (m_tiles->count() >= SlotCount) {
         m_prompter.warn(LanguageText(TextTable::ProgramLimitText, 0, CurrentLanguage));
         UpdateCommandState();
         return;
     }
-    const quint8 n = FirstFreeInputs();
-    auto *tile = new TFrame1(m_tileArt);
-    Tiles.append(tile);
-    CurrentTile = tile;
-    tile->Prog = TORBEXProg(m_clock.now());
-    tile->Language = CurrentLanguage;
-    tile->Prog.Inputs = n;
-    attachNextRun(tile);
-    tile->setParent(TileBox);
-    connect(tile, &TFrame1::clicked, this, [this](TFrame1 *clicked) { ActiveSelected(clicked); });
-    tile->RefreshTile();
-    resizeTileBox();
-    setScrollPosition(0);
-    tile->move(0, (int(Tiles.size()) - 1) * TFrame1::TileHeight);
-    tile->show();
-    HighlightTile(tile);
-    SetCurrentTile(tile);
-    ScrollToTile(tile);
+    TORBEXProg program(m_clock.now());
+    program.Inputs = m_tiles->FirstFreeInputs();
+    m_tiles->appendProgram(program);
+    m_tiles->scrollToCurrent();
     ShowSelectedProgram();
     UpdateCommandState();
-}
-
-quint8 TForm1::FirstFreeInputs() const {
-    std::array<bool, 256> used{};
-    for (const TFrame1 *tile : Tiles)
-        used[tile->Prog.Inputs] = true;
-    quint8 result = 255;
-    for (int candidate = 255; candidate >= 1; --candidate)
-        if (!used[candidate])
-            result = quint8(candidate);
-    return result;
-}
-
-void TForm1::ActiveSelected(TFrame1 *tile) {
-    if (!tile)
-        return;
-    if (!Tiles.isEmpty())
-        ActualizeBVProg();
-    HighlightTile(tile);
-    CurrentTile = tile;
-    ShowSelectedProgram();
-    leaveNoFocus();
-    UpdateCommandState();
-}
-
-void TForm1::ActualizeBVProg() {
-    if (CurrentTile)
-        CurrentTile->RefreshTile();
-}
-
-void TForm1::SetCurrentTile(TFrame1 *tile) {
-    if (!tile)
-        return;
-    CurrentTile = tile;
-    tile->RefreshTile();
-}
-
-void TForm1::HighlightTile(TFrame1 *tile) {
-    for (TFrame1 *t : Tiles)
-        if (t != tile && t->isHighlighted())
-            t->setHighlighted(false);
-    if (tile)
-        tile->setHighlighted(true);
-}
-
-void TForm1::ScrollToTile(TFrame1 *tile) {
-    if (!tile)
-        return;
-    setScrollPosition(int(Tiles.indexOf(tile)) * tile->height());
-}
-
-void TForm1::RestackTiles() {
-    // The list is frozen rather than hidden, so the focus and the layout stay put.
-    ScrollBox1->setUpdatesEnabled(false);
-    setScrollPosition(0);
-    int top = 0;
-    for (TFrame1 *tile : Tiles) {
-        tile->move(0, top);
-        top += tile->height();
-    }
-    resizeTileBox();
-    ScrollBox1->setUpdatesEnabled(true);
 }
 
 void TForm1::SelectFirstProgram() {
-    if (Tiles.isEmpty())
-        return;
-    ActiveSelected(Tiles.first());
-    setScrollPosition(0);
+    m_tiles->SelectFirstProgram();
     leaveNoFocus();
 }
 
 void TForm1::SelectProgramAt(int index) {
-    if (Tiles.isEmpty())
-        return;
-    index %= 256;
-    if (index < 0 || index >= Tiles.size())
-        return;
-    ActiveSelected(Tiles.at(index));
+    m_tiles->SelectProgramAt(index);
     leaveNoFocus();
 }
 
-int TForm1::currentIndex() const {
-    return CurrentTile ? int(Tiles.indexOf(CurrentTile)) : -1;
+void TForm1::ShowSelectedProgram() {
+    const int i = m_tiles->currentIndex();
+    if (i < 0) {
+        m_editor->showNone();
+        return;
+    }
+    // The record keeps its action slots consistent from the moment it is shown.
+    TORBEXProg program = m_tiles->program(i);
+    if (NormalizeActions(program))
+        m_tiles->setProgram(i, program);
+    m_editor->showProgram(program);
 }
 
-int TForm1::scrollPosition() const {
-    return ScrollBox1->verticalScrollBar()->value();
-}
-
-void TForm1::setScrollPosition(int y) {
-    ScrollBox1->verticalScrollBar()->setValue(y);
+// The user changed the selected program in the editor panel.
+void TForm1::programEdited(const TORBEXProg &program) {
+    m_tiles->setProgram(m_tiles->currentIndex(), program);
+    UpdateCommandState();
 }
 
 void TForm1::leaveNoFocus() {
@@ -501,89 +405,24 @@ void TForm1::leaveNoFocus() {
         focused->clearFocus();
 }
 
-bool TForm1::FormKeyDown(int key) {
-    if (Tiles.isEmpty() || !CurrentTile)
-        return false;
-    const int i = currentIndex();
-    const int n = int(Tiles.size());
-    const int h = TFrame1::TileHeight;
-    switch (key) {
-    case Qt::Key_Home:
-        ActiveSelected(Tiles.first());
-        setScrollPosition(0);
-        return true;
-    case Qt::Key_End:
-        ActiveSelected(Tiles.last());
-        setScrollPosition((n - 1) * h);
-        return true;
-    case Qt::Key_Up:
-        if (i <= 0)
-            return false;
-        ActiveSelected(Tiles.at(i - 1));
-        if ((i - 1) * h < scrollPosition())
-            setScrollPosition((i - 1) * h);
-        return true;
-    case Qt::Key_Down:
-        if (i >= n - 1)
-            return false;
-        ActiveSelected(Tiles.at(i + 1));
-        if (ScrollBox1->height() + scrollPosition() < (i + 2) * h - 1)
-            setScrollPosition((i + 1) * h);
-        return true;
-    default:
-        return false;
-    }
-}
-
-void TForm1::FormMouseWheelDown() {
-    FormKeyDown(Qt::Key_Down);
-}
-
-void TForm1::FormMouseWheelUp() {
-    FormKeyDown(Qt::Key_Up);
-}
-
 void TForm1::keyPressEvent(QKeyEvent *event) {
     // The list keys reach the list only while no control of the window has the focus.
     QWidget *focused = focusWidget();
-    if ((focused == nullptr || focused == this) && FormKeyDown(event->key())) {
+    if ((focused == nullptr || focused == this) && m_tiles->FormKeyDown(event->key())) {
         event->accept();
         return;
     }
     QMainWindow::keyPressEvent(event);
 }
 
-void TForm1::wheelStep(int angle) {
-    if (angle < 0)
-        FormMouseWheelDown();
-    else if (angle > 0)
-        FormMouseWheelUp();
-}
-
 void TForm1::wheelEvent(QWheelEvent *event) {
-    wheelStep(event->angleDelta().y());
+    m_tiles->wheelStep(event->angleDelta().y());
     event->accept();
 }
 
-bool TForm1::eventFilter(QObject *watched, QEvent *event) {
-    if (Memo1 && watched == Memo1->viewport() && event->type() == QEvent::MouseButtonRelease) {
-        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
-            Memo1Click();
-        return true;
-    }
-    if (watched == ScrollBox1->viewport()) {
-        if (event->type() == QEvent::Wheel) {
-            wheelStep(static_cast<QWheelEvent *>(event)->angleDelta().y());
-            return true;
-        }
-        if (event->type() == QEvent::Resize)
-            resizeTileBox();
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
 // Every widget, menu and action a user reaches carries the name the program's handlers use, so
-// that tests and accessibility tools find it whatever part of the window owns it.
+// that tests and accessibility tools find it whatever part of the window owns it; the list and
+// the editor panel name their own.
 void TForm1::nameWidgets() {
     const std::pair<QObject *, const char *> named[] = {
         {ToolBar1, "ToolBar1"},
@@ -644,47 +483,12 @@ void TForm1::nameWidgets() {
         {HomePage1, "HomePage1"},
         {SendEmailToSupport1, "SendEmailToSupport1"},
         {NONE1, "NONE1"},
-        {ScrollBox1, "ScrollBox1"},
-        {TileBox, "TileBox"},
-        {EditorPanel, "EditorPanel"},
-        {Image16, "Image16"},
-        {Image19, "Image19"},
-        {StaticText1, "StaticText1"},
-        {Shape8, "Shape8"},
-        {Panel2, "Panel2"},
-        {CheckBox1, "CheckBox1"},
-        {CheckBox2, "CheckBox2"},
-        {CheckBox3, "CheckBox3"},
-        {Label1, "Label1"},
-        {Label2, "Label2"},
-        {Label3, "Label3"},
-        {Label5, "Label5"},
-        {Label7, "Label7"},
-        {Label17, "Label17"},
-        {MinuteDisplay, "MinuteDisplay"},
-        {Memo1, "Memo1"},
-        {InputsBoxes, "InputsBoxes"},
-        {DateTimePicker1, "DateTimePicker1"},
-        {DateTimePicker2, "DateTimePicker2"},
-        {ComboBox1, "ComboBox1"},
-        {SpinEdit1, "SpinEdit1"},
-        {PopupMenu1, "PopupMenu1"},
-        {PopupMenu2, "PopupMenu2"},
-        {PopupMenu3, "PopupMenu3"},
-        {PopupMenu4, "PopupMenu4"},
         {VerifyPrograms1, "VerifyPrograms1"},
-        {NextRunLine, "NextRunLine"},
         {CheckSchedule1, "CheckSchedule1"},
     };
     for (const auto &entry : named)
         if (entry.first)
             entry.first->setObjectName(QLatin1String(entry.second));
-    for (int k = 0; k < MaxActions; ++k) {
-        KindButtons[k]->setObjectName(QStringLiteral("SpeedButton%1").arg(12 + k));
-        ValueButtons[k]->setObjectName(QStringLiteral("SpeedButton%1").arg(18 + k));
-    }
-    for (int k = 0; k < int(RadioButtons.size()); ++k)
-        RadioButtons[k]->setObjectName(QStringLiteral("RadioButton%1").arg(k + 1));
     for (int k = 0; k < ColorGroupItems.size(); ++k)
         ColorGroupItems[k]->setObjectName(QStringLiteral("ColorGroup%1").arg(k + 1));
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "Icons.h"
 #include "QtLanguage.h"
 #include "model/Project.h"
 #include "model/ProjectClasses.h"
@@ -12,6 +11,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -19,25 +19,12 @@ class Clock;
 class Prompter;
 class QAction;
 class QActionGroup;
-class QCheckBox;
-class QComboBox;
-class QDateEdit;
 class QDialog;
-class QFrame;
-class QLabel;
 class QMenu;
-class QPlainTextEdit;
-class QRadioButton;
-class QScrollArea;
-class QSpinBox;
-class QTimeEdit;
 class QToolBar;
 class QToolButton;
-class ClickLabel;
-class InputsView;
-class TFrame1;
-class TOKBottomDlg3;
-class TOKBottomDlg4;
+class ProgramEditor;
+class TileList;
 // Project document
 class QFileDialog;
 class QUrl;
@@ -51,9 +38,10 @@ class ComLink;
 class RemoteTrigger;
 class QTimer;
 
-// The main window: owns the open project (the tiles and their programs, the properties) and
-// every setting of the run, shows the list of tiles with the editor panel of the selected
-// program below it, and offers the commands in a tool bar and a main menu.
+// The main window: owns the open project (the list of tiles with their programs, the
+// properties) and every setting of the run, shows the list with the editor panel of the
+// selected program below it, and offers the commands in a tool bar and a main menu. The list
+// and the editor panel are parts of their own; the window tells each what to show.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 
@@ -67,8 +55,6 @@ public:
     static int DefaultLanguage();
 
     // ---- The project and the settings of the run.
-    QList<TFrame1 *> Tiles; // project order; each tile owns its program
-    TFrame1 *CurrentTile = nullptr;
     TORBEXGroup ProjectGroup;
     QList<TORBEXProg> ProgramClipboard;
     int CurrentLanguage = 2;
@@ -86,65 +72,22 @@ public:
     // Modal dialogs run through this seam; the default shows them with exec().
     using DialogRunner = std::function<int(QDialog &)>;
     void setDialogRunner(DialogRunner runner);
+    // The serial ports the port menu offers, asked each time the menu opens; by default the
+    // ports that open now (availablePortNames). Setting it rebuilds the menu at once.
+    using PortLister = std::function<QStringList()>;
+    void setPortLister(PortLister lister);
+    // The longest wait for an acknowledgement of the player; 10 s unless set.
+    void setAckWatchdog(std::chrono::milliseconds limit);
 
-    // ---- The list of tiles.
+    // ---- The list and the editor panel.
+    // New program: appends a program with the first free code and selects it; at 255 the
+    // limit message instead.
     void SpeedButton1Click();
-    quint8 FirstFreeInputs() const;
-    void ActiveSelected(TFrame1 *tile);
-    void ActualizeBVProg();
-    void SetCurrentTile(TFrame1 *tile);
-    void HighlightTile(TFrame1 *tile);
-    void ScrollToTile(TFrame1 *tile);
-    void RestackTiles();
     void SelectFirstProgram();
     void SelectProgramAt(int index);
-    // Home, End, Up and Down on the list; false for any other key or when nothing happens.
-    bool FormKeyDown(int key);
-    void FormMouseWheelDown();
-    void FormMouseWheelUp();
-    int currentIndex() const;
-    int scrollPosition() const;
-    void setScrollPosition(int y);
-
-    // ---- The editor panel.
+    // Fills the editor panel from the selected program (its action slots made consistent
+    // first), or hides it when there is none.
     void ShowSelectedProgram();
-    void activeClick();
-    void priorityClick();
-    void timerOnClick();
-    void timerModeClick(int tag);
-    void clockChange();
-    void dateChange();
-    void dayChange();
-    void minuteChange();
-    void Memo1Click();
-    void StaticText1Click();
-    void Shape8MouseDown();
-    void Color1Click(int k);
-    void Panel2Click();
-    void SetInputsClick(int k);
-    void Image16Click();
-    void Image19Click();
-    bool inputDotShown(int k) const { return (m_editorDots >> (k - 1)) & 1; } // weight 2^(k-1)
-
-    // ---- The action list editor.
-    void SpeedButton12Click(int row);
-    void SpeedButton18Click(int row);
-    void ClearActionClick();
-    void SetContinuingAction(quint8 kind, int tag);
-    void SetEndingAction(quint8 kind, int tag);
-    void SetSleepAction();
-    void SetActionValue(int tag);
-    static quint8 CountActions(const TORBEXProg &prog);
-    static void NormalizeActions(TORBEXProg &prog);
-    static bool isEndingKind(quint8 kind);
-    void ResetActionRows();
-    void ShowActionRow(int k, quint8 kind, quint8 param, quint8 value);
-    void OfferNextActionRow(int k, quint8 previousKind);
-    void BuildChoiceMenus();
-    // The kind button's caption and icon of an action, and the value button's caption.
-    static QString actionCaption(quint8 kind, quint8 param, int language);
-    static QString actionIconName(quint8 kind, quint8 param);
-    static QString valueCaption(quint8 value, int language);
 
     // ---- Command state and player options.
     void UpdateCommandState();
@@ -250,24 +193,16 @@ public:
     // Relabels the window in CurrentLanguage: menus, hints, tiles, editor panel, action menu,
     // day list and the selected program's action rows; Qt's own texts follow.
     void ApplyLanguage();
-    // Writes the captions of one action row (the value button's only for an external output).
-    void ActionCaption(QToolButton *kindButton, QToolButton *valueButton, quint8 value, quint8 param, quint8 kind);
     QAction *languageItem(int language) const;
     const QtLanguage &qtLanguage() const { return m_qtLanguage; }
 
     // ---- Next run and the schedule check.
-    // Dates of the next-run lines and of the check in this locale; the system's by default.
+    // Dates of the next-run lines, of the check and of the PC remote report in this locale;
+    // the system's by default.
     void setDateLocale(const QLocale &locale);
     const QLocale &dateLocale() const { return m_dateLocale; }
-    // The line in the timer area: the selected program's next run after the clock's now,
-    // hidden when its timer is off. The tiles' tooltips work theirs out when asked.
-    void RefreshNextRun();
-    // Every second: refreshes the line once the clock's minute has changed.
-    void NextRunTick();
     // Edit > Check the Schedule: the findings in a window; choosing a line selects its program.
     void CheckSchedule1Click();
-    QLabel *NextRunLine = nullptr;
-    QTimer *NextRunTimer = nullptr;
     QAction *CheckSchedule1 = nullptr;
 
 signals:
@@ -298,70 +233,31 @@ public:
     QAction *NONE1 = nullptr;
     QList<QAction *> PortItems; // "(None)" first, then the ports
 
-    QScrollArea *ScrollBox1 = nullptr;
-    QWidget *TileBox = nullptr; // the scrolled widget holding the tiles
-
-    QFrame *EditorPanel = nullptr;
-    ClickLabel *Image16 = nullptr, *Image19 = nullptr, *StaticText1 = nullptr, *Shape8 = nullptr, *Panel2 = nullptr;
-    QCheckBox *CheckBox1 = nullptr, *CheckBox2 = nullptr, *CheckBox3 = nullptr; // Activate, Prioritary, On/Off
-    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label5 = nullptr, *Label7 = nullptr,
-           *Label17 = nullptr, *MinuteDisplay = nullptr;
-    QPlainTextEdit *Memo1 = nullptr;
-    InputsView *InputsBoxes = nullptr;
-    std::array<QRadioButton *, 4> RadioButtons{}; // tags 1..4
-    QTimeEdit *DateTimePicker1 = nullptr;         // clock
-    QDateEdit *DateTimePicker2 = nullptr;         // date
-    QComboBox *ComboBox1 = nullptr;               // day of the week
-    QSpinBox *SpinEdit1 = nullptr;                // minute
-    std::array<QFrame *, MaxActions> ActionRowBacks{};
-    std::array<QLabel *, MaxActions> ActionRowIcons{};
-    std::array<QToolButton *, MaxActions> KindButtons{};  // SpeedButton12..17
-    std::array<QToolButton *, MaxActions> ValueButtons{}; // SpeedButton18..23
-    QToolButton *SelectedRowButton = nullptr;
-    int selectedRow() const { return m_selectedRow; }
-
-    QMenu *PopupMenu1 = nullptr; // actions
-    QMenu *PopupMenu2 = nullptr; // values
-    QMenu *PopupMenu3 = nullptr; // inputs
-    QMenu *PopupMenu4 = nullptr; // colours
-    std::array<QAction *, 13> ActionMenuEntries{};
-    std::array<QList<QAction *>, 13> ActionSubEntries;
-    QList<QAction *> ValueEntries;  // tags 0..255
-    QList<QAction *> InputsEntries; // tags 1..255
-    QList<QAction *> ColorEntries;  // tags 1..26
-
-    TOKBottomDlg3 *CommentsDialog = nullptr;
-    TOKBottomDlg4 *TitleDialog = nullptr;
-
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createToolBar();
     void nameWidgets();
     void createMenus();
-    void createList();
-    void createEditorPanel();
+    void createCentralArea();
     void applyHints();
     const QIcon &icon(const QString &name);
     int runDialog(QDialog &dialog);
     void leaveNoFocus();
-    void wheelStep(int angle);
-    void resizeTileBox();
-    TORBEXProg *currentProgram() const;
-    void afterMenuChange();
+    void programEdited(const TORBEXProg &program);
     QToolButton *addToolButton(const QString &iconName);
 
     Prompter &m_prompter;
     const Clock &m_clock;
     DialogRunner m_dialogRunner;
-    TileArt m_tileArt;
     QHash<QString, QIcon> m_icons;
     QActionGroup *m_portGroup = nullptr;
-    int m_selectedRow = 1;
-    quint8 m_editorDots = 0;
+    // The list of tiles and the editor panel of the selected program.
+    TileList *m_tiles = nullptr;
+    ProgramEditor *m_editor = nullptr;
+    PortLister m_portLister;
     // Language switching
     QtLanguage m_qtLanguage;
     // Player link
@@ -380,7 +276,6 @@ private:
     bool readProjectRun(const QString &path);
     void clearProjectRun();
     void fillPrograms(const QList<TORBEXProg> &programs, bool bySlot, const QString &captionStart, int total);
-    void appendTile(const TORBEXProg &program);
     bool exportRun();
     bool importRun(const QString &path, QList<int> &correctedSlots);
     SettingsLocation m_settingsLocation;
@@ -389,7 +284,5 @@ private:
     bool m_firstActivation = true;
     // Next run and the schedule check
     void createScheduleCheck();
-    void attachNextRun(TFrame1 *tile);
     QLocale m_dateLocale = QLocale::system();
-    QDateTime m_nextRunMinute; // the minute the line was worked out for
 };

@@ -1,8 +1,9 @@
 // The project document of the main window: save point and modified check, New, Open, Save,
 // Save as, Properties, Export, Import, the program commands (delete, cut, copy, paste, move,
 // delete a colour group), start-up and shut-down, the about window and the web links.
-#include "LittleOneProg.h"
 #include "Main.h"
+#include "ProgramEditor.h"
+#include "TileList.h"
 #include "model/Clock.h"
 #include "model/Prompter.h"
 #include "player/ScheduleFile.h"
@@ -64,6 +65,10 @@ TForm1::TForm1(Prompter &prompter, const Clock &clock, const SettingsLocation &s
     : TForm1(prompter, clock, parent) {
     m_settingsLocation = settings;
     readSettingsAtStart();
+    // New tiles and the editor's texts take the language read; the window's own texts follow
+    // at the first activation.
+    m_tiles->setLanguage(CurrentLanguage);
+    m_editor->setLanguage(CurrentLanguage);
 }
 
 void TForm1::createDocumentWindows() {
@@ -72,7 +77,7 @@ void TForm1::createDocumentWindows() {
     m_urlOpener = [](const QUrl &url) { QDesktopServices::openUrl(url); };
     VerificationWindow = new TOKBottomDlg(this);
     ProgressWindow = new TOKBottomDlg1(m_prompter, m_clock, this);
-    ProgressWindow->setListWidget(TileBox);
+    ProgressWindow->setListWidget(m_tiles);
     AboutWindow = new TForm2(this);
     PropertyDialog = new TForm3(this);
     ExportDirDialog = new TOKBottomDlg2(this);
@@ -198,24 +203,23 @@ void TForm1::ClearProject() {
 }
 
 void TForm1::RemoveCurrentProgram() {
-    if (Tiles.isEmpty())
+    if (m_tiles->isEmpty())
         return;
-    const qsizetype i = CurrentTile ? qMax<qsizetype>(0, Tiles.indexOf(CurrentTile)) : 0;
-    delete Tiles.takeAt(i);
-    CurrentTile = Tiles.isEmpty() ? nullptr : Tiles.first();
+    m_tiles->removeAt(qMax(0, m_tiles->currentIndex()));
+    m_tiles->SetCurrentTile(0);
 }
 
 void TForm1::clearProjectRun() {
     TOKBottomDlg1 &runner = *ProgressWindow;
-    const int total = int(Tiles.size());
+    const int total = m_tiles->count();
     runner.prepareProgress(total);
     const QString step = LanguageText(TextTable::MessageTexts, 13, CurrentLanguage);
     const QString to = LanguageText(TextTable::MessageTexts, 11, CurrentLanguage) + QString::number(total);
-    while (!Tiles.isEmpty()) {
+    while (!m_tiles->isEmpty()) {
         RemoveCurrentProgram();
-        runner.stepProgress(step + QString::number(Tiles.size()) + to);
+        runner.stepProgress(step + QString::number(m_tiles->count()) + to);
     }
-    RestackTiles();
+    m_tiles->RestackTiles();
     ProjectGroup = TORBEXGroup();
     ProjectGroup.ProjectName = NewProjectName;
     ProjectPath.clear();
@@ -229,9 +233,9 @@ void TForm1::fillPrograms(const QList<TORBEXProg> &programs, bool bySlot, const 
     TOKBottomDlg1 &runner = *ProgressWindow;
     runner.prepareProgress(total);
     const QString to = LanguageText(TextTable::MessageTexts, bySlot ? 3 : 11, CurrentLanguage);
-    auto add = [this](const TORBEXProg &program) { appendTile(program); };
+    auto add = [this](const TORBEXProg &program) { m_tiles->appendProgram(program); };
     if (!bySlot) {
-        for (int i = 0; i < programs.size() && Tiles.size() < SlotCount; ++i) {
+        for (int i = 0; i < programs.size() && m_tiles->count() < SlotCount; ++i) {
             add(programs[i]);
             runner.stepProgress(captionStart + QString::number(i + 1) + to + QString::number(total));
         }
@@ -239,7 +243,7 @@ void TForm1::fillPrograms(const QList<TORBEXProg> &programs, bool bySlot, const 
         qsizetype next = 0;
         for (int slot = 1; slot <= SlotCount; ++slot) {
             while (next < programs.size() && programs[next].Inputs == slot) {
-                if (Tiles.size() < SlotCount)
+                if (m_tiles->count() < SlotCount)
                     add(programs[next]);
                 ++next;
             }
@@ -247,29 +251,10 @@ void TForm1::fillPrograms(const QList<TORBEXProg> &programs, bool bySlot, const 
         }
     }
     runner.showStatus(LanguageText(TextTable::MessageTexts, 4, CurrentLanguage));
-    RestackTiles();
-    if (CurrentTile) {
-        HighlightTile(CurrentTile);
-        ScrollToTile(CurrentTile);
-    }
+    m_tiles->RestackTiles();
+    m_tiles->scrollToCurrent();
     ShowSelectedProgram();
     UpdateCommandState();
-}
-
-// What New program followed by overwriting every field leaves, for a whole file at once: the
-// editor, the highlight and the command state are brought up to date once, after the last.
-void TForm1::appendTile(const TORBEXProg &program) {
-    auto *tile = new TFrame1(m_tileArt);
-    tile->Prog = program;
-    tile->Language = CurrentLanguage;
-    attachNextRun(tile);
-    tile->setParent(TileBox);
-    connect(tile, &TFrame1::clicked, this, [this](TFrame1 *clicked) { ActiveSelected(clicked); });
-    tile->RefreshTile();
-    tile->move(0, int(Tiles.size()) * TFrame1::TileHeight);
-    tile->show();
-    Tiles.append(tile);
-    CurrentTile = tile;
 }
 
 bool TForm1::readProjectRun(const QString &path) {
@@ -460,28 +445,16 @@ bool TForm1::importRun(const QString &path, QList<int> &correctedSlots) {
 // Program commands
 
 void TForm1::DeleteCurrentProgram() {
-    if (Tiles.isEmpty() || !CurrentTile)
-        return;
-    const qsizetype i = Tiles.indexOf(CurrentTile);
-    const qsizetype next = i == Tiles.size() - 1 ? i - 1 : i;
-    delete Tiles.takeAt(i);
-    if (!Tiles.isEmpty()) {
-        CurrentTile = Tiles.at(next);
-        HighlightTile(CurrentTile);
-    } else {
-        CurrentTile = nullptr;
-    }
-    RestackTiles();
+    m_tiles->DeleteCurrentProgram();
 }
 
 void TForm1::SpeedButton2Click() {
-    if (!Tiles.isEmpty() && CurrentTile &&
-        m_prompter.confirm(LanguageText(TextTable::MessageTexts, 0, CurrentLanguage))) {
+    if (m_tiles->hasCurrent() && m_prompter.confirm(LanguageText(TextTable::MessageTexts, 0, CurrentLanguage))) {
         DeleteCurrentProgram();
-        if (CurrentTile) {
-            SelectProgramAt(currentIndex());
-            SetCurrentTile(CurrentTile);
-            ScrollToTile(CurrentTile);
+        if (m_tiles->hasCurrent()) {
+            SelectProgramAt(m_tiles->currentIndex());
+            m_tiles->refreshCurrent();
+            m_tiles->scrollToCurrent();
         }
         ShowSelectedProgram();
     }
@@ -489,13 +462,10 @@ void TForm1::SpeedButton2Click() {
 }
 
 void TForm1::CopySelectedProgram() {
-    TFrame1 *selected = nullptr;
-    for (TFrame1 *tile : std::as_const(Tiles))
-        if (tile->isHighlighted())
-            selected = tile;
+    const TORBEXProg *selected = m_tiles->currentProgram(); // the highlighted one
     if (!selected)
         return;
-    ProgramClipboard = {ClipboardRecord(selected->Prog, m_clock.now())};
+    ProgramClipboard = {ClipboardRecord(*selected, m_clock.now())};
     UpdateCommandState();
 }
 
@@ -504,12 +474,10 @@ void TForm1::Copier1Click() {
 }
 
 void TForm1::DeleteSelectedProgram() {
-    if (!Tiles.isEmpty() && CurrentTile) {
+    if (m_tiles->hasCurrent()) {
         DeleteCurrentProgram();
-        if (CurrentTile) {
-            SetCurrentTile(CurrentTile);
-            ScrollToTile(CurrentTile);
-        }
+        m_tiles->refreshCurrent();
+        m_tiles->scrollToCurrent();
         ShowSelectedProgram();
     }
     UpdateCommandState();
@@ -522,12 +490,13 @@ void TForm1::Couper1Click() {
 
 void TForm1::PasteClipboard() {
     for (const TORBEXProg &record : std::as_const(ProgramClipboard)) {
-        if (Tiles.size() >= SlotCount)
+        if (m_tiles->count() >= SlotCount)
             continue;
         SpeedButton1Click();
-        CopyProgramContent(record, CurrentTile->Prog);
-        SetCurrentTile(CurrentTile);
-        ScrollToTile(CurrentTile);
+        TORBEXProg pasted = *m_tiles->currentProgram();
+        CopyProgramContent(record, pasted);
+        m_tiles->setProgram(m_tiles->currentIndex(), pasted);
+        m_tiles->scrollToCurrent();
         ShowSelectedProgram();
         UpdateCommandState();
     }
@@ -538,34 +507,17 @@ void TForm1::Coller1Click() {
 }
 
 void TForm1::MoveProgramUp1Click() {
-    const int i = currentIndex();
-    if (!Tiles.isEmpty() && CurrentTile && i > 0) {
-        TFrame1 *above = Tiles.at(i - 1);
-        const QPoint top = above->pos();
-        above->move(CurrentTile->pos());
-        CurrentTile->move(top);
-        Tiles.swapItemsAt(i - 1, i);
-        ScrollToTile(CurrentTile);
-    }
+    m_tiles->moveCurrentUp();
     UpdateCommandState();
 }
 
 void TForm1::MoveProgramDown1Click() {
-    const int i = currentIndex();
-    if (!Tiles.isEmpty() && CurrentTile && i >= 0 && i < Tiles.size() - 1) {
-        TFrame1 *below = Tiles.at(i + 1);
-        const QPoint top = below->pos();
-        below->move(CurrentTile->pos());
-        CurrentTile->move(top);
-        Tiles.swapItemsAt(i, i + 1);
-        ScrollToTile(CurrentTile);
-    }
+    m_tiles->moveCurrentDown();
     UpdateCommandState();
 }
 
 void TForm1::ColorGroup27Click(int k) {
-    if (!Tiles.isEmpty() && CurrentTile &&
-        m_prompter.confirm(LanguageText(TextTable::MessageTexts, 15, CurrentLanguage))) {
+    if (m_tiles->hasCurrent() && m_prompter.confirm(LanguageText(TextTable::MessageTexts, 15, CurrentLanguage))) {
         ColorGroupToDelete = k;
         runOperation(TOKBottomDlg1::DeleteColorGroupMode, [this] {
             DeleteColorGroup();
@@ -584,24 +536,19 @@ void TForm1::DeleteColorGroup() {
     const QString step = LanguageText(TextTable::MessageTexts, 13, CurrentLanguage);
     const QString to = LanguageText(TextTable::MessageTexts, 11, CurrentLanguage) + QString::number(count);
     for (int s = 1; s <= count; ++s) {
-        if (!Tiles.isEmpty()) {
+        if (!m_tiles->isEmpty()) {
             const int p = LastProgramOfColor(programs, color);
             programs.removeAt(p - 1);
-            TFrame1 *tile = Tiles.takeAt(p - 1);
-            if (tile == CurrentTile)
-                CurrentTile = nullptr;
-            delete tile;
+            m_tiles->removeAt(p - 1);
         }
         runner.stepProgress(step + QString::number(s) + to);
     }
-    CurrentTile = Tiles.isEmpty() ? nullptr : Tiles.first();
-    if (CurrentTile)
-        HighlightTile(CurrentTile);
-    RestackTiles();
-    if (CurrentTile) {
-        SelectProgramAt(currentIndex());
-        SetCurrentTile(CurrentTile);
-        ScrollToTile(CurrentTile);
+    m_tiles->SetCurrentTile(0);
+    m_tiles->RestackTiles();
+    if (m_tiles->hasCurrent()) {
+        SelectProgramAt(m_tiles->currentIndex());
+        m_tiles->refreshCurrent();
+        m_tiles->scrollToCurrent();
     }
     ShowSelectedProgram();
 }

@@ -48,6 +48,7 @@ void TForm1::createPlayerLink() {
     if (ProgressWindow)
         ProgressWindow->setLink(&m_playerLink->link);
     Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(1000);
     connect(Timer2, &QTimer::timeout, this, &TForm1::Timer2Timer);
     Timer2->start();
@@ -55,6 +56,11 @@ void TForm1::createPlayerLink() {
 
 ComLink &TForm1::portHandle() {
     return m_playerLink->link;
+}
+
+void TForm1::setAckWatchdog(std::chrono::milliseconds limit) {
+    ComLink &link = m_playerLink->link;
+    link.setTiming({limit, link.timing().byteTimeout});
 }
 
 RemoteTrigger &TForm1::pcRemote() {

@@ -1,18 +1,18 @@
 // Command state of the main window: what is enabled, shown or hidden, from the list, the
 // clipboard, the player options and the chosen serial port.
-#include "LittleOneProg.h"
 #include "Main.h"
+#include "ProgramEditor.h"
+#include "TileList.h"
 #include "player/ComPort.h"
 
 #include <QAction>
 #include <QActionGroup>
-#include <QFrame>
 #include <QMenu>
 #include <QToolBar>
 #include <QToolButton>
 
 void TForm1::UpdateCommandState() {
-    const int n = int(Tiles.size());
+    const int n = m_tiles->count();
     const bool canAdd = n < SlotCount;
     New1->setEnabled(canAdd);
     SpeedButton1->setEnabled(canAdd);
@@ -28,11 +28,11 @@ void TForm1::UpdateCommandState() {
         MoveProgramDown1->setEnabled(false);
         SpeedButton25->setEnabled(false);
         SpeedButton26->setEnabled(false);
-        EditorPanel->hide();
+        m_editor->hide();
     } else {
-        EditorPanel->show();
-        if (CurrentTile) {
-            const int i = currentIndex();
+        m_editor->show();
+        if (m_tiles->hasCurrent()) {
+            const int i = m_tiles->currentIndex();
             MoveProgramUp1->setEnabled(i >= 1);
             SpeedButton25->setEnabled(i >= 1);
             MoveProgramDown1->setEnabled(i < n - 1);
@@ -44,10 +44,7 @@ void TForm1::UpdateCommandState() {
     Coller1->setEnabled(canPaste);
     SpeedButton5->setEnabled(canPaste);
 
-    ActionMenuEntries[6]->setVisible(IOOptionEnabled);
-    ActionMenuEntries[7]->setVisible(IOOptionEnabled);
-    ActionMenuEntries[11]->setVisible(EthernetOptionEnabled);
-    ActionMenuEntries[12]->setVisible(EthernetOptionEnabled);
+    m_editor->setPlayerOptions(IOOptionEnabled, EthernetOptionEnabled);
 
     const bool port = !NONE1->isChecked();
     SpeedButton3->setEnabled(port);
@@ -100,6 +97,7 @@ void TForm1::setPortNames(const QStringList &ports) {
         return a;
     };
     NONE1 = addItem(QStringLiteral("(None)"), 0);
+    NONE1->setObjectName(QStringLiteral("NONE1"));
     for (int i = 0; i < ports.size(); ++i)
         addItem(ports.at(i), i + 1);
     QAction *first = PortItems.size() > 1 ? PortItems.at(1) : NONE1;
@@ -107,10 +105,15 @@ void TForm1::setPortNames(const QStringList &ports) {
     SelectedPortName = first->text();
 }
 
+void TForm1::setPortLister(PortLister lister) {
+    m_portLister = std::move(lister);
+    RefreshPortMenu();
+}
+
 void TForm1::RefreshPortMenu() {
     const QAction *checked = m_portGroup ? m_portGroup->checkedAction() : nullptr;
     const QString kept = checked && checked != NONE1 ? checked->text() : QString();
-    QStringList ports = availablePortNames();
+    QStringList ports = m_portLister ? m_portLister() : availablePortNames();
     // The link's own open port does not open a second time: it is still there, in its place.
     if (!kept.isEmpty() && !ports.contains(kept) && m_playerLink && portHandle().isOpen() &&
         portHandle().portName() == kept)

@@ -1,6 +1,6 @@
 // The timer-mode wizard command of the main window.
-#include "LittleOneProg.h"
 #include "Main.h"
+#include "TileList.h"
 #include "model/Clock.h"
 #include "wizard/WizardStep1.h"
 
@@ -10,17 +10,24 @@ void TForm1::Wizzard1Click() {
     TWizardProg wizard(m_clock.now().date());
     TOKBottomDlg5 dialog(m_prompter, this);
     dialog.Wizard = &wizard;
-    dialog.NewProgram = [this]() -> TORBEXProg * {
-        const qsizetype before = Tiles.size();
+    // The wizard writes its fields into a copy of the new program, which then replaces it.
+    TORBEXProg made;
+    int madeAt = -1;
+    dialog.NewProgram = [this, &made, &madeAt]() -> TORBEXProg * {
+        const int before = m_tiles->count();
         SpeedButton1Click(); // shows the limit message itself when the project is full
-        return Tiles.size() > before ? &CurrentTile->Prog : nullptr;
+        if (m_tiles->count() == before)
+            return nullptr;
+        madeAt = m_tiles->currentIndex();
+        made = *m_tiles->currentProgram();
+        return &made;
     };
-    connect(&dialog, &TOKBottomDlg5::programGenerated, this, [this](TORBEXProg *program) {
-        for (TFrame1 *tile : std::as_const(Tiles))
-            if (&tile->Prog == program)
-                tile->RefreshTile();
+    connect(&dialog, &TOKBottomDlg5::programGenerated, this, [this, &made, &madeAt](TORBEXProg *program) {
+        if (program != &made || madeAt < 0)
+            return;
+        m_tiles->setProgram(madeAt, made);
         // The editor was filled before the wizard's fields were written: refill it.
-        if (CurrentTile && &CurrentTile->Prog == program)
+        if (m_tiles->currentIndex() == madeAt)
             ShowSelectedProgram();
     });
     runDialog(dialog);

@@ -16,6 +16,7 @@
 TOKBottomDlg6::TOKBottomDlg6(RemoteTrigger &remote, QWidget *parent)
     : QDialog(parent)
     , m_remote(remote) {
+    setObjectName(QStringLiteral("TOKBottomDlg6"));
     setFixedSize(256, 319);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -63,6 +64,11 @@ TOKBottomDlg6::TOKBottomDlg6(RemoteTrigger &remote, QWidget *parent)
     buttonLayout->addWidget(BitBtn2);
     layout->addWidget(buttons);
 
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     connect(BitBtn1, &QPushButton::clicked, this, &TOKBottomDlg6::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -34,11 +34,18 @@ TForm3::TForm3(QWidget *parent)
         }
     }
     Edits[0]->setMaxLength(NameMaxLength);
+    for (std::size_t i = 0; i < Edits.size(); ++i)
+        Edits[i]->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
+    for (std::size_t i = 0; i < Labels.size(); ++i)
+        Labels[i]->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+    Memo1->setObjectName(QStringLiteral("Memo1"));
     OKBtn = new QPushButton(this);
     OKBtn->setGeometry(192, 388, 75, 25);
     OKBtn->setDefault(true);
     CancelBtn = new QPushButton(this);
     CancelBtn->setGeometry(279, 388, 75, 25);
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -10,6 +10,7 @@
 
 TScheduleCheckDlg::TScheduleCheckDlg(QWidget *parent)
     : QDialog(parent) {
+    setObjectName(QStringLiteral("TScheduleCheckDlg"));
     resize(640, 320);
     auto *layout = new QVBoxLayout(this);
     FindingList = new QListWidget(this);
@@ -23,6 +24,8 @@ TScheduleCheckDlg::TScheduleCheckDlg(QWidget *parent)
     CloseBtn->setDefault(true);
     buttons->addWidget(CloseBtn);
     layout->addLayout(buttons);
+    FindingList->setObjectName(QStringLiteral("FindingList"));
+    CloseBtn->setObjectName(QStringLiteral("CloseBtn"));
     connect(CloseBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(FindingList, &QListWidget::currentRowChanged, this, &TScheduleCheckDlg::choose);
     connect(FindingList, &QListWidget::itemActivated, this,

@@ -202,6 +202,42 @@ TOKBottomDlg5::TOKBottomDlg5(Prompter &prompter, QWidget *parent)
     ColorSwatch->setStyleSheet(
         QStringLiteral("background-color: %1;").arg(QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF).name()));
 
+    // The names by which users' tools and the tests find the widgets.
+    setObjectName(QStringLiteral("TOKBottomDlg5"));
+    const std::pair<QObject *, const char *> named[] = {
+        {Heading, "Heading"},
+        {PreviousBtn, "PreviousBtn"},
+        {CancelBtn, "CancelBtn"},
+        {NextBtn, "NextBtn"},
+        {EveryYearRadio, "EveryYearRadio"},
+        {OnlyYearRadio, "OnlyYearRadio"},
+        {YearDisplay, "YearDisplay"},
+        {YearSpin, "YearSpin"},
+        {EveryMonthRadio, "EveryMonthRadio"},
+        {SomeMonthsRadio, "SomeMonthsRadio"},
+        {MonthList, "MonthList"},
+        {EveryDayRadio, "EveryDayRadio"},
+        {SomeDaysRadio, "SomeDaysRadio"},
+        {DayList, "DayList"},
+        {EveryHourRadio, "EveryHourRadio"},
+        {SomeHoursRadio, "SomeHoursRadio"},
+        {MorningList, "MorningList"},
+        {AfternoonList, "AfternoonList"},
+        {AtMinuteRadio, "AtMinuteRadio"},
+        {EveryMinutesRadio, "EveryMinutesRadio"},
+        {AtMinuteDisplay, "AtMinuteDisplay"},
+        {AtMinuteSpin, "AtMinuteSpin"},
+        {EveryMinutesDisplay, "EveryMinutesDisplay"},
+        {EveryMinutesSpin, "EveryMinutesSpin"},
+        {MethodButtons[0], "MethodButton1"},
+        {MethodButtons[1], "MethodButton2"},
+        {MethodButtons[2], "MethodButton3"},
+        {TitleText, "TitleText"},
+        {PriorityBox, "PriorityBox"},
+    };
+    for (const auto &[object, name] : named)
+        object->setObjectName(QLatin1String(name));
+
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }

@@ -37,12 +37,14 @@ public:
     ~PtyFrontEnd() {
         if (m_log.isOpen())
             m_log.flush();
+        // The link goes first: once the programmer sees the device hang up, its name is gone,
+        // even if the system hands the pseudo-terminal's number to another program at once.
+        if (!m_player.options().linkPath.isEmpty())
+            ::unlink(QFile::encodeName(m_player.options().linkPath).constData());
         if (m_slave >= 0)
             ::close(m_slave);
         if (m_master >= 0)
             ::close(m_master);
-        if (!m_player.options().linkPath.isEmpty())
-            ::unlink(QFile::encodeName(m_player.options().linkPath).constData());
     }
 
     // Creates the device; its path on success, an empty string and `error` otherwise.

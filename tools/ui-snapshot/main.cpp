@@ -5,6 +5,7 @@
 #include "model/Clock.h"
 #include "model/Prompter.h"
 #include "text/text.h"
+#include "ui/TileList.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -90,11 +91,11 @@ int main(int argc, char *argv[]) {
     ScriptedPrompter prompter;
     ManualClock clock(QDateTime(QDate(2026, 12, 5), QTime(14, 30)));
     TForm1 window(prompter, clock);
-    window.CurrentLanguage = English;
+    window.LanguageClick(English);
     window.setPortNames({QStringLiteral("ttyS0"), QStringLiteral("ttyUSB0")});
     window.loadPrograms(samplePrograms(clock.now()));
     window.SelectProgramAt(2);
-    window.setScrollPosition(0);
+    window.findChild<TileList *>()->setScrollPosition(0);
     window.UpdateCommandState();
     window.show();
     QApplication::processEvents();

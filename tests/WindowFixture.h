@@ -1,0 +1,402 @@
+#pragma once
+
+// The main window as a user meets it, for the window tests. The contract that keeps them valid while the
+// window's insides change: TForm1 is used only through its two constructors and the seams setDialogRunner,
+// setUrlOpener, setDateLocale, setPortLister (the ports the port menu offers: a test owns its port list)
+// and setAckWatchdog (the player's acknowledgement limit). Widgets, menus, actions and timers are found by
+// object name; dialogs are answered through the dialog runner by filling their widgets, found by name;
+// questions and messages go through the scripted prompter; time comes from the settable clock. Of a tile
+// (TFrame1) only program(), its tooltip, what it paints, where it is and a click on it are used. What a
+// user sees is checked in texts, captions, enabled and shown states and messages; what lands in files by
+// saving with File > Save As and reading back with the core reader; what goes on the wire at the player.
+
+#include "TestSupport.h"
+#include "model/Clock.h"
+#include "model/Prompter.h"
+#include "player/Trame.h"
+#include "project/ProjectFile.h"
+#include "project/SettingsLocation.h"
+#include "text/text.h"
+#include "ui/ChoiceGrid.h"
+#include "ui/LittleOneProg.h"
+#include "ui/Main.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPaintEngine>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+#include <deque>
+#include <optional>
+
+using namespace Qt::StringLiterals;
+using Answer = Prompter::Answer;
+using DialogAnswer = std::function<int(QDialog &)>;
+
+// What a widget paints, as a paint engine sees it: its texts and the colours it fills areas with.
+class PaintLog : public QPaintDevice, public QPaintEngine {
+public:
+    explicit PaintLog(QWidget *widget)
+        : QPaintEngine(AllFeatures)
+        , m_size(widget->size()) {
+        widget->render(static_cast<QPaintDevice *>(this));
+    }
+    QStringList texts;
+    QList<QColor> fills;
+
+    QPaintEngine *paintEngine() const override { return const_cast<PaintLog *>(this); }
+    bool begin(QPaintDevice *) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState &state) override {
+        if (state.state() & DirtyBrush)
+            m_brush = state.brush();
+    }
+    void drawRects(const QRectF *, int) override { fill(); }
+    void drawRects(const QRect *, int) override { fill(); }
+    void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
+    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+    void drawTextItem(const QPointF &, const QTextItem &item) override { texts << item.text(); }
+    Type type() const override { return User; }
+
+protected:
+    int metric(PaintDeviceMetric m) const override { // width, height, size in mm, colours, depth, dpi ...
+        const int values[] = {
+            0, m_size.width(), m_size.height(), 0, 0, 0, 32, 96, 96, 96, 96, 1, int(devicePixelRatioFScale())};
+        return m < int(std::size(values)) ? values[m] : 0;
+    }
+
+private:
+    void fill() {
+        if (m_brush.style() != Qt::NoBrush)
+            fills << m_brush.color();
+    }
+    QSize m_size;
+    QBrush m_brush;
+};
+
+inline QString message(int row, int language = English) {
+    return LanguageText(TextTable::MessageTexts, row, language);
+}
+inline QString com(int code) {
+    return LanguageText(TextTable::ComResultTexts, code, English);
+}
+
+inline QString hexFrame(const TORBEXProg &p) {
+    Frame frame;
+    EncodeProgram(p, frame, false);
+    return QString::fromLatin1(frameBytes(frame).toHex());
+}
+
+inline QPushButton *buttonOf(QDialog &d, const char *name) {
+    return d.findChild<QPushButton *>(QLatin1String(name));
+}
+
+// Shows the dialog, lets `look` see it, types `fields` into its named text fields, presses OK
+// (or Cancel).
+inline DialogAnswer fillIn(const QList<std::pair<QString, QString>> &fields, bool ok = true,
+                           const std::function<void(QDialog &)> &look = {}) {
+    return [=](QDialog &d) {
+        d.show();
+        if (look)
+            look(d);
+        for (const auto &[name, text] : fields) {
+            if (auto *line = d.findChild<QLineEdit *>(name))
+                line->clear(), QTest::keyClicks(line, text);
+            else if (auto *memo = d.findChild<QPlainTextEdit *>(name))
+                memo->setPlainText(text);
+        }
+        QTest::mouseClick(buttonOf(d, ok ? "OKBtn" : "CancelBtn"), Qt::LeftButton);
+        return d.result();
+    };
+}
+
+inline DialogAnswer chooseFile(const QString &path) {
+    return [path](QDialog &d) {
+        auto *file = qobject_cast<QFileDialog *>(&d);
+        if (file)
+            file->selectFile(path);
+        return int(file ? QDialog::Accepted : QDialog::Rejected);
+    };
+}
+
+// Picks `path` in the export folder's tree; `startedAt` gets the folder it opened at.
+inline DialogAnswer chooseFolder(const QString &path, QString *startedAt, const std::function<void()> &beforeOk = {}) {
+    return [=](QDialog &d) {
+        d.show();
+        auto *tree = d.findChild<QTreeView *>(u"DirectoryTree"_s);
+        auto *model = qobject_cast<QFileSystemModel *>(tree->model());
+        *startedAt = model->filePath(tree->currentIndex());
+        tree->setCurrentIndex(model->index(path));
+        if (beforeOk)
+            beforeOk();
+        QTest::mouseClick(buttonOf(d, "OKBtn"), Qt::LeftButton);
+        return d.result();
+    };
+}
+
+// The main window, shown and activated, English unless its settings say otherwise, offering
+// `ports` in its port menu, with a scripted prompter and a clock at Monday 7 December 2026, 14:30.
+struct Window {
+    ScriptedPrompter prompter;
+    ManualClock clock{QDateTime(QDate(2026, 12, 7), QTime(14, 30))};
+    QTemporaryDir dir;
+    QStringList ports;
+    std::deque<DialogAnswer> answers;               // for the dialogs to come; any other is cancelled
+    QStringList dialogs;                            // each dialog run: its name, or a file dialog's kind
+    QStringList captions;                           // of the progress window, in order
+    std::function<void(const QString &)> onCaption; // at each caption, while an operation runs
+    QList<QUrl> urls;
+    std::unique_ptr<TForm1> form;
+    TForm1 &w;
+
+    explicit Window(const std::optional<SettingsLocation> &settings = std::nullopt)
+        : form(settings ? std::make_unique<TForm1>(prompter, clock, *settings)
+                        : std::make_unique<TForm1>(prompter, clock))
+        , w(*form) {
+        qApp->installEventFilter(&m_captionWatch);
+        if (!settings)
+            trigger("English1");
+        w.setDialogRunner([this](QDialog &d) { return runDialog(d); });
+        w.setUrlOpener([this](const QUrl &url) { urls << url; });
+        w.setDateLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        w.setPortLister([this] { return ports; });
+        w.show();
+        // The first activation may run a modal operation (reading the last project); the
+        // window is activated once more after it.
+        for (int attempt = 0; !w.isActiveWindow(); ++attempt) {
+            if (attempt == 3)
+                qFatal("The main window did not become active");
+            w.activateWindow();
+            (void)QTest::qWaitForWindowActive(&w, 2000);
+        }
+    }
+
+    // The object of the main window named `name`, not one inside a dialog.
+    template <typename T = QWidget> T *find(const QString &name) const {
+        for (T *found : w.findChildren<T *>(name)) {
+            const QObject *o = found->parent();
+            while (o && o != &w && !qobject_cast<const QDialog *>(o))
+                o = o->parent();
+            if (o == &w)
+                return found;
+        }
+        qFatal("The main window has no %s named %s", T::staticMetaObject.className(), qPrintable(name));
+    }
+    QAction *action(const QString &name) const { return find<QAction>(name); }
+    // The text of a widget or action, or the title of a menu.
+    QString text(const QString &name) const {
+        const QObject *o = find<QObject>(name);
+        return o->property(o->property("text").isValid() ? "text" : "title").toString();
+    }
+    // "+" for each named command that is enabled, "-" for each that is not.
+    QString enabled(const QStringList &names) const {
+        QString out;
+        for (const QString &name : names) {
+            const QObject *o = find<QObject>(name);
+            const auto *menu = qobject_cast<const QMenu *>(o);
+            out += (menu ? menu->menuAction()->isEnabled() : o->property("enabled").toBool()) ? u'+' : u'-';
+        }
+        return out;
+    }
+    bool shown(const QString &name) const { return find<QObject>(name)->property("visible").toBool(); }
+    QStringList messages() const { return prompter.texts(); }
+    QString checkedPort() const {
+        for (const QAction *a : find<QMenu>(u"RS232PortCOM1"_s)->actions())
+            if (a->isChecked())
+                return a->text();
+        return {};
+    }
+    // Whether the project counts as modified: New asks to save it first (and is then cancelled).
+    bool asksToSave() {
+        const qsizetype before = prompter.shown.size();
+        trigger("New2");
+        return prompter.shown.size() > before;
+    }
+    // The tiles from top to bottom.
+    QList<TFrame1 *> tiles() const {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QList<TFrame1 *> list = w.findChildren<TFrame1 *>();
+        list.removeIf([](const TFrame1 *t) { return t->isHidden(); });
+        std::stable_sort(list.begin(), list.end(), [this](const TFrame1 *a, const TFrame1 *b) {
+            return a->mapTo(&w, QPoint()).y() < b->mapTo(&w, QPoint()).y();
+        });
+        return list;
+    }
+    // The code the editor shows: the selected program's.
+    QString selected() const { return shown("EditorPanel") ? text("Panel2") : QString(); }
+    // The tiles' codes from top to bottom; the selected one, shown in the editor and painted
+    // highlighted, in brackets ("(c)" when only shown in the editor, "<c>" when only highlighted).
+    QString list() const {
+        QStringList out;
+        for (TFrame1 *t : tiles()) {
+            const QString code = QString::asprintf("%.3d", t->program().Inputs);
+            const bool edited = code == selected(),
+                       lit = PaintLog(t).fills.value(0) != t->palette().color(QPalette::Button);
+            out << (edited && lit ? u'[' + code + u']' : edited ? u'(' + code + u')' : lit ? u'<' + code + u'>' : code);
+        }
+        return out.join(u' ');
+    }
+    QString tileTexts(int index) const { return PaintLog(tiles().at(index)).texts.join(u'|'); }
+    // Where the tile at `index` is in the list's view: 0 for the top row.
+    int rowTop(int index) const { return tiles().at(index)->mapTo(view(), QPoint()).y(); }
+    bool inSight(int index) const {
+        return rowTop(index) >= 0 && rowTop(index) + tiles().at(index)->height() <= view()->height();
+    }
+
+    void trigger(const QString &name) { action(name)->trigger(); }
+    void click(const QString &name) {
+        QWidget *widget = find(name);
+        if (auto *area = qobject_cast<QAbstractScrollArea *>(widget))
+            widget = area->viewport();
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
+    }
+    void clickTile(int index, int x = 5) { QTest::mouseClick(tiles().at(index), Qt::LeftButton, {}, QPoint(x, 10)); }
+    void addPrograms(int count) {
+        for (int i = 0; i < count; ++i)
+            click("SpeedButton1");
+    }
+    // Runs `script`, steps separated by "; ": "click Name", "key Name", "wheel delta", "trigger
+    // Action", "set Name.property value", "pick Menu caption", "type Field text" (into the next
+    // dialog, then OK), "cancel Field text".
+    void act(const QString &script) {
+        for (const QString &step : script.split(u"; "_s, Qt::SkipEmptyParts)) {
+            const QString verb = step.section(u' ', 0, 0), name = step.section(u' ', 1, 1);
+            const QString value = step.section(u' ', 2).replace(u"\\n"_s, u"\n"_s);
+            if (verb == u"click"_s)
+                click(name);
+            else if (verb == u"key"_s)
+                press(QKeySequence(name)[0].key());
+            else if (verb == u"wheel"_s) { // a step over the list
+                QWheelEvent e({9, 9}, view()->mapToGlobal(QPointF(9, 9)), {}, {0, name.toInt()}, {}, {}, {}, false);
+                QApplication::sendEvent(view(), &e);
+            } else if (verb == u"trigger"_s)
+                trigger(name);
+            else if (verb == u"pick"_s)
+                choose(find<QMenu>(name), value);
+            else if (verb == u"type"_s || verb == u"cancel"_s)
+                answers.push_back(fillIn({{name, value}}, verb == u"type"_s));
+            else if (verb == u"set"_s)
+                find(name.section(u'.', 0, 0))->setProperty(qPrintable(name.section(u'.', 1)), value);
+        }
+    }
+    // A key goes where the platform sends it: the focused control, else the window.
+    void press(int key) {
+        QWidget *focused = QApplication::focusWidget();
+        QTest::keyClick(focused ? focused : &w, Qt::Key(key));
+    }
+    // One tick of the named timer, as if its interval had passed.
+    void tick(const QString &timer) { QMetaObject::invokeMethod(find<QTimer>(timer), "timeout"); }
+    static void closePopups() {
+        while (QWidget *popup = QApplication::activePopupWidget())
+            popup->close();
+    }
+    // Chooses the entry captioned `caption` in `menu`: a click in a grid, the item otherwise.
+    void choose(QMenu *menu, const QString &caption) {
+        if (!menu->isVisible())
+            menu->popup(QPoint(20, 20));
+        ChoiceGrid *grid = gridOf(menu);
+        const QList<QAction *> entries = grid ? grid->entries() : menu->actions();
+        for (int i = 0; i < entries.size(); ++i)
+            if (entries[i]->text() == caption && entries[i]->isVisible()) {
+                if (grid)
+                    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->entryRect(i).center());
+                closePopups();
+                if (!grid)
+                    entries[i]->trigger();
+                return;
+            }
+        closePopups();
+        QTest::qVerify(false, "choose", qPrintable(u"no entry "_s + caption), __FILE__, __LINE__);
+    }
+    // Opens the action menu from row `row` and chooses `entry`, or `sub` in the entry's menu.
+    void chooseAction(int row, const QString &entry, const QString &sub = {}) {
+        click(QStringLiteral("SpeedButton%1").arg(11 + row));
+        QMenu *menu = find<QMenu>(u"PopupMenu1"_s);
+        for (QAction *a : menu->actions())
+            if (a->text() == entry && sub.size())
+                return choose(a->menu(), sub);
+        choose(menu, entry);
+    }
+    // The captions of the action rows shown, row 1 first.
+    QString rows() const {
+        QStringList out;
+        for (int k = 12; k <= 17; ++k)
+            if (shown(QStringLiteral("SpeedButton%1").arg(k)))
+                out << text(QStringLiteral("SpeedButton%1").arg(k));
+        return out.join(u'|');
+    }
+
+    TORBEXProg program(int code, const QString &title = u"..."_s) const {
+        TORBEXProg p(clock.now());
+        p.Inputs = quint8(code), p.Title = title;
+        return p;
+    }
+    // Opens `project`, written by the core writer, with File > Open.
+    void open(const Project &project) {
+        const QString path = dir.filePath(QStringLiteral("open%1.prg").arg(++m_files));
+        QVERIFY(WriteProjectFile(path, project));
+        answers.push_front(chooseFile(path));
+        trigger("Open1");
+    }
+    void open(const QList<TORBEXProg> &programs) { open(Project{TORBEXGroup(), programs}); }
+    // Opens a project of new programs with codes 1 to `count`.
+    void open(int count) {
+        Project project;
+        for (int code = 1; code <= count; ++code)
+            project.Programs << program(code);
+        open(project);
+    }
+    // The project as File > Save As writes it, read back by the core reader.
+    Project saved() {
+        const QString path = dir.filePath(QStringLiteral("saved%1.prg").arg(++m_files));
+        answers.push_front(chooseFile(path));
+        trigger("SaveAs1");
+        Project project;
+        QString error;
+        if (!ReadProjectFile(path, project, &error))
+            QTest::qVerify(false, "saved", qPrintable(error), __FILE__, __LINE__);
+        return project;
+    }
+
+private:
+    QWidget *view() const { return find<QScrollArea>(u"ScrollBox1"_s)->viewport(); }
+    int runDialog(QDialog &d) {
+        auto *file = qobject_cast<QFileDialog *>(&d);
+        dialogs << (!file ? d.objectName()
+                          : (file->acceptMode() == QFileDialog::AcceptSave ? u"Save "_s : u"Open "_s) +
+                                file->nameFilters().join(u';') +
+                                (file->testOption(QFileDialog::DontConfirmOverwrite) ? u""_s : u" asks"_s));
+        if (answers.empty())
+            return QDialog::Rejected;
+        const DialogAnswer answer = std::move(answers.front());
+        answers.pop_front();
+        return answer(d);
+    }
+
+    // Notes every caption of the progress window.
+    struct CaptionWatch : QObject {
+        explicit CaptionWatch(Window &window)
+            : m_window(window) {}
+        bool eventFilter(QObject *watched, QEvent *event) override {
+            if (event->type() == QEvent::WindowTitleChange && watched->objectName() == u"TOKBottomDlg1"_s) {
+                m_window.captions << static_cast<QWidget *>(watched)->windowTitle();
+                if (m_window.onCaption)
+                    m_window.onCaption(m_window.captions.last());
+            }
+            return false;
+        }
+        Window &m_window;
+    };
+    CaptionWatch m_captionWatch{*this};
+    int m_files = 0;
+};

@@ -1,0 +1,311 @@
+// The main window's program commands (delete, cut, copy, paste, move, delete a colour group), its document
+// commands (New, Open, Save, Save as, Properties, Export, Import) and its settings, driven as a user does.
+#include "ScheduleFixtures.h"
+#include "WindowFixture.h"
+
+#include <QDir>
+
+namespace {
+
+// A daily program at 14:30 on slot 200, its timer off, transport command 5, written out by hand.
+const QByteArray FrameTwoHundred = QByteArray::fromHex("00c82101311111050000000000"
+                                                       "6c051a0e1effffffffffff");
+
+const QString Caption = u"ORBEX Quillon Programmer : "_s;
+
+// The fifteen lines of a settings file; `values` are the export path and the three flags.
+QByteArray settingsFile(const char *language, const char *port, const QString &project, const QString &values) {
+    const QStringList v = values.split(u' ');
+    return crlf({"Settings File of ORBEX \"QuillonMessage\" Programmer", "Language :", language,
+                 "Com Port selected :", port, "Last projet used", project.toUtf8(), "Last export path", v[0].toUtf8(),
+                 "I/O Option", v[1].toUtf8(), "Ethernet Option", v[2].toUtf8(), "PC Remote Mode", v[3].toUtf8()});
+}
+
+} // namespace
+
+class WindowCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Each row: the program selected, the answer, the list then.
+    void deleteProgram_asks_andSelectsTheNextOrThePrevious_data() {
+        QTest::addColumn<QString>("row");
+        QTest::newRow("middle of three") << "1 Yes 001 [003]";
+        QTest::newRow("last of three") << "2 Yes 001 [002]";
+        QTest::newRow("first of three") << "0 Yes [002] 003";
+        QTest::newRow("answered No") << "1 No 001 [002] 003";
+    }
+    void deleteProgram_asks_andSelectsTheNextOrThePrevious() {
+        QFETCH(QString, row);
+        Window f;
+        f.addPrograms(3);
+        f.clickTile(row.section(u' ', 0, 0).toInt());
+        f.prompter.queueAnswers({row.section(u' ', 1, 1) == u"Yes"_s ? Answer::Yes : Answer::No});
+        f.click("SpeedButton2");
+        QCOMPARE(f.messages(), QStringList{message(0)});
+        QCOMPARE(f.list(), row.section(u' ', 2));
+        QCOMPARE(f.rowTop(f.tiles().size() - 1), (f.tiles().size() - 1) * f.tiles().at(0)->height()); // no gap
+        f.prompter.queueAnswers({Answer::Yes, Answer::Yes, Answer::Yes});
+        f.act(u"trigger Delete1; trigger Delete1; trigger Delete1"_s);
+        QVERIFY(f.tiles().isEmpty() && f.selected().isEmpty());
+    }
+    void cutCopyAndPaste_appendCopiesWithTheNextFreeCodes() {
+        Window f;
+        Project project;
+        for (int code = 1; code <= 6; ++code)
+            project.Programs << f.program(code);
+        TORBEXProg bell = sampleProgram(7);
+        bell.Title = u"Bell"_s;
+        bell.Color = ProgramColors[14];
+        bell.Comments = QStringList{u"ring"_s, u"twice"_s};
+        project.Programs << bell;
+        f.open(project);
+        f.act(u"key End; click SpeedButton6; click SpeedButton5; trigger Coller1"_s); // the clipboard keeps its copy
+        QCOMPARE(f.list(), u"001 002 003 004 005 006 007 008 [009]"_s);
+        project = f.saved();
+        QCOMPARE(project.Programs.value(8).Title, u"Bell"_s);
+        for (int i : {7, 8}) {
+            TORBEXProg copy = project.Programs.value(i);
+            copy.Inputs = 7;
+            QVERIFY(copy.sameContent(project.Programs.value(6)));
+        }
+        f.act(u"key Home; click SpeedButton7"_s);
+        QCOMPARE(f.list(), u"[002] 003 004 005 006 007 008 009"_s);
+        f.click("SpeedButton5"); // back at the end, with the smallest free code
+        QCOMPARE(f.list(), u"002 003 004 005 006 007 008 009 [001]"_s);
+        QVERIFY(f.messages().isEmpty());
+    }
+    void move_changesOnlyTheOrder_andKeepsTheSelection() {
+        Window f;
+        f.open(3);
+        f.act(u"trigger MoveProgramUp1; click SpeedButton26"_s); // the first cannot go up
+        QCOMPARE(f.list(), u"002 [001] 003"_s);
+        QCOMPARE(f.rowTop(1), f.tiles().at(0)->height());
+        QVERIFY(f.asksToSave());
+        f.act(u"trigger MoveProgramDown1; trigger MoveProgramDown1"_s); // the last cannot go down
+        QCOMPARE(f.list(), u"002 003 [001]"_s);
+        f.act(u"click SpeedButton25; trigger MoveProgramUp1"_s);
+        QCOMPARE(f.list(), u"[001] 002 003"_s);
+        QVERIFY(!f.asksToSave()); // back in the saved order
+    }
+    // Each row: the item, the answer, the list then.
+    void deleteColourGroup_removesItsPrograms_andSelectsTheFirst_data() {
+        QTest::addColumn<QString>("row");
+        QTest::newRow("colour 2") << "ColorGroup2 Yes [001] 003 004 007";
+        QTest::newRow("answered No") << "ColorGroup2 No 001 002 003 [004] 005 006 007";
+        QTest::newRow("a colour no program has") << "ColorGroup20 Yes [001] 002 003 004 005 006 007";
+    }
+    void deleteColourGroup_removesItsPrograms_andSelectsTheFirst() {
+        QFETCH(QString, row);
+        const QString item = row.section(u' ', 0, 0);
+        Window f;
+        Project project;
+        for (int code = 1; code <= 7; ++code)
+            project.Programs << f.program(code);
+        for (int i : {1, 4, 5})
+            project.Programs[i].Color = ProgramColors[2];
+        f.open(project);
+        f.clickTile(3);
+        f.captions.clear();
+        f.prompter.queueAnswers({row.section(u' ', 1, 1) == u"Yes"_s ? Answer::Yes : Answer::No});
+        f.trigger(item);
+        QCOMPARE(f.messages(), QStringList{message(15)});
+        QCOMPARE(f.list(), row.section(u' ', 2));
+        if (f.tiles().size() == 4)
+            QCOMPARE(f.captions.join(u','), u"Delete Program1 to 3,Delete Program2 to 3,Delete Program3 to 3"_s);
+        QCOMPARE(f.text(item), item.mid(10).rightJustified(3, u'0')); // "002", "020"
+    }
+    void newProjectAndProperties_confirmedTakeTheEnteredProperties_cancelledChangeNothing() {
+        Window f;
+        f.open(3);
+        f.addPrograms(1);
+        const QString before = f.w.windowTitle();
+        f.prompter.queueAnswers({Answer::No});
+        f.act(u"cancel Edit1 Other; trigger New2"_s);
+        QCOMPARE(f.messages(), QStringList{message(5)}); // the modified project is offered for saving
+        QCOMPARE(f.list() + f.w.windowTitle(), u"001 002 003 [004]"_s + before);
+        f.answers.push_back(
+            fillIn({{"Edit1", u"Hall"_s}, {"Edit5", u"Shop"_s}, {"Memo1", u"one\ntwo"_s}}, true, [](QDialog &d) {
+                QCOMPARE(d.findChild<QLineEdit *>(u"Edit1"_s)->text() + d.findChild<QLineEdit *>(u"Edit2"_s)->text() +
+                             d.findChild<QPlainTextEdit *>(u"Memo1"_s)->toPlainText(),
+                         u"New Project..."_s);
+            }));
+        f.trigger("New2");
+        QCOMPARE(f.list() + f.w.windowTitle() + f.captions.last(), Caption + u"Hall"_s + u"Delete Program0 to 4"_s);
+        f.act(u"cancel Edit1 Other; trigger Property1"_s);
+        QVERIFY(!f.asksToSave());
+        f.answers.push_back(fillIn({{"Edit1", QString(65, u'n')}}, true, [](QDialog &d) {
+            QCOMPARE(d.findChild<QLineEdit *>(u"Edit5"_s)->text(), u"Shop"_s);
+        }));
+        f.trigger("Property1");
+        QCOMPARE(f.w.windowTitle(), Caption + QString(64, u'n')); // the name takes 64 characters
+        f.trigger("Save1"); // the new project has no file: Save asks for a name, here in vain
+        QCOMPARE(f.dialogs.last(), u"Save Program (*.prg)"_s);
+        QVERIFY(f.asksToSave());
+        const TORBEXGroup group = f.saved().Group;
+        QCOMPARE(group.Customer + group.Comments.join(u'/'), u"Shopone/two"_s);
+    }
+    void save_writesTheProjectFile_andAsksForANameOnlyWhenItHasNone() {
+        Window f;
+        const QString path = f.dir.filePath("p.prg"), unwritable = f.dir.filePath("missing/p.prg");
+        f.act(u"type Edit2 Subject; trigger Property1"_s);
+        f.answers.push_back(chooseFile(f.dir.filePath("p")));
+        f.trigger("Save1");
+        QCOMPARE(f.dialogs.last(), u"Save Program (*.prg)"_s); // no question before overwriting
+        QVERIFY(readAll(path).startsWith("Group Of Program File of ORBEX\r\n*****\r\nNew Project\r\nSubject\r\n"));
+        QVERIFY(!f.asksToSave());
+        f.addPrograms(2);
+        const qsizetype dialogs = f.dialogs.size();
+        f.trigger("Save1"); // its file is there: written without a dialog
+        Project read;
+        QVERIFY(f.dialogs.size() == dialogs && ReadProjectFile(path, read) && read.Programs.size() == 2);
+        QCOMPARE(f.w.windowTitle(), Caption + u"New Project"_s);
+        QFile::remove(path);
+        f.addPrograms(1);
+        f.answers.push_back(chooseFile(unwritable));
+        f.trigger("Save1"); // the file is gone: a name is asked for, and cannot be written
+        QCOMPARE(f.messages().size(), 1);
+        QVERIFY2(f.messages().value(0).contains(unwritable), qPrintable(f.messages().value(0)));
+        QVERIFY(f.asksToSave());
+    }
+    void open_readsTheFile_andABadFileLeavesTheOpenProjectAsItWas_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray two = projectFileBytes(Project{TORBEXGroup(), {sampleProgram(1), sampleProgram(2)}});
+        QTest::newRow("cut short in the second program") << two.left(two.size() - 40);
+        QTest::newRow("not a project") << QByteArray("hello\r\n");
+    }
+    void open_readsTheFile_andABadFileLeavesTheOpenProjectAsItWas() {
+        QFETCH(QByteArray, bytes);
+        Window f;
+        Project hall;
+        hall.Group.ProjectName = u"Hall"_s;
+        hall.Programs = {f.program(12, u"First"_s), sampleProgram(3), f.program(40, u"Third"_s)};
+        f.open(hall);
+        QCOMPARE(f.dialogs.last(), u"Open Program (*.prg)"_s);
+        QCOMPARE(f.list(), u"[012] 003 040"_s);
+        QCOMPARE(f.captions.last() + u'|' + f.w.windowTitle(), u"Open : 3 to 3|"_s + Caption + u"Hall"_s);
+        QVERIFY(f.messages().isEmpty() && !f.asksToSave());
+        f.clickTile(2);
+        f.addPrograms(1);
+        const QString bad = f.dir.filePath("bad.prg");
+        QVERIFY(writeAll(bad, bytes));
+        f.answers.push_back(chooseFile(bad));
+        f.trigger("Open1");
+        QCOMPARE(f.messages().size(), 2);
+        QCOMPARE(f.messages().value(0), message(5));
+        QVERIFY2(f.messages().value(1).contains(bad), qPrintable(f.messages().value(1)));
+        QCOMPARE(f.list(), u"012 003 040 [001]"_s);
+        QCOMPARE(f.w.windowTitle(), Caption + u"Hall"_s);
+        QVERIFY(f.find("TileBox")->isVisible() && f.asksToSave());
+        QVERIFY(f.saved().Programs.value(1).sameContent(sampleProgram(3)));
+    }
+    void export_writesThePlayersFile_andTellsWhereItFails() {
+        Window f;
+        TORBEXProg twoHundred;
+        DecodeProgram(twoHundred, frameFromBytes(FrameTwoHundred));
+        f.open({f.program(1), twoHundred});
+        QDir(f.dir.path()).mkdir("out");
+        QString start;
+        f.answers.push_back(chooseFolder(f.dir.filePath("out"), &start));
+        f.trigger("Export1");
+        QCOMPARE(start, QDir::cleanPath(QCoreApplication::applicationDirPath()));
+        const QByteArray bytes = readAll(f.dir.filePath("out/quillon.msg"));
+        QVERIFY(bytes.size() > ScheduleRecordsSize);
+        QCOMPARE(bytes.mid(FrameSize * 199, FrameSize), FrameTwoHundred);
+        QCOMPARE(quint8(bytes[FrameSize + 2]) & 0x80, 0x80); // slot 2 is empty
+        QCOMPARE(f.messages(), QStringList{message(10)});
+        QCOMPARE(f.captions.last(), u"Program(s) : 255 to 255 "_s);
+        // The next export starts in the folder chosen last; one that vanishes is named.
+        QDir(f.dir.path()).mkdir("gone");
+        f.answers.push_back(chooseFolder(f.dir.filePath("gone"), &start, [&] { QDir(f.dir.path()).rmdir("gone"); }));
+        f.click("SpeedButton11");
+        QCOMPARE(start, f.dir.filePath("out"));
+        QVERIFY2(f.messages().value(1).contains(u"quillon.msg"_s), qPrintable(f.messages().join(u'|')));
+        f.trigger("Export1"); // cancelled: nothing happens
+        QCOMPARE(f.messages().size(), 2);
+    }
+    void import_replacesTheProjectWithTheSlotsInOrder() {
+        Window f;
+        f.open(2);
+        QByteArray records = emptyRecords(), ninth = sampleFixture(9);
+        ninth[13] = char(0x7D); // month 13: corrected on import
+        records.replace(FrameSize * 3, FrameSize, sampleFixture(4)).replace(FrameSize * 8, FrameSize, ninth);
+        records.replace(FrameSize * 199, FrameSize, FrameTwoHundred);
+        QVERIFY(writeAll(f.dir.filePath("q.msg"), records + "07/12/2026 14:30:00"));
+        QVERIFY(writeAll(f.dir.filePath("short.msg"), records.left(ScheduleRecordsSize - 1)));
+        f.trigger("Import1"); // cancelled: nothing happens
+        f.answers.push_back(chooseFile(f.dir.filePath("short.msg")));
+        f.trigger("Import1");
+        QCOMPARE(f.list(), u"[001] 002"_s);
+        QVERIFY2(f.messages().value(0).contains(f.dir.filePath("short.msg")), qPrintable(f.messages().join(u'|')));
+        QVERIFY(!f.asksToSave());
+        f.answers.push_back(chooseFile(f.dir.filePath("q.msg")));
+        f.click("SpeedButton24");
+        QCOMPARE(f.dialogs.last(), u"Open fichier d'import Quillon (*.msg)"_s);
+        QCOMPARE(f.list(), u"[004] 009 200"_s);
+        QCOMPARE(f.w.windowTitle(), Caption + u"New Project"_s);
+        QCOMPARE(f.messages().mid(1), (QStringList{message(14), u"The date or time of program(s) 009 did not exist "
+                                                                u"and was corrected."_s}));
+        QCOMPARE(f.captions.last(), u"Program(s) : 255 to 255 "_s);
+        QVERIFY(f.asksToSave()); // imported programs are changes
+        QCOMPARE(hexFrame(f.saved().Programs.value(2)), FrameTwoHundred.toHex());
+    }
+    void startUp_readsTheSettings_andShutDownWritesThem() {
+        QTemporaryDir dir;
+        const QString project = dir.filePath("last.prg"), settings = dir.filePath("prog.CFG");
+        QVERIFY(WriteProjectFile(project, Project{TORBEXGroup(), {sampleProgram(2), sampleProgram(1)}}));
+        QVERIFY(writeAll(settings, settingsFile("German", "COM7", project, u"/exports/ FALSE TRUE TRUE"_s)));
+        Window f(SettingsLocation{settings, dir.filePath("config/prog.CFG")});
+        QCOMPARE(f.find("SpeedButton1")->toolTip(), LanguageText(TextTable::HintTexts, 2, German));
+        QCOMPARE(f.checkedPort(), u"(None)"_s); // COM7 is not there
+        QVERIFY(f.action("Deutsch1")->isChecked() && !f.action("IOOption1")->isChecked() &&
+                f.action("Ethernet1")->isChecked());
+        QCOMPARE(f.list(), u"[002] 001"_s);
+        QVERIFY(!f.asksToSave());
+        f.act(u"type Edit1 Edited; click StaticText1"_s);
+        f.prompter.queueAnswers({Answer::Yes});
+        f.trigger("Exit1");
+        QCOMPARE(f.messages().last(), message(5, German));
+        QVERIFY(readAll(project).contains("\r\nEdited\r\n"));
+        QCOMPARE(readAll(settings), settingsFile("German", "(None)", project, u"/exports/ FALSE TRUE TRUE"_s));
+    }
+    // Each row: the settings file (lines, "-" for none) | where it is written (its path in the test's
+    // folder, or nowhere) | the messages at start-up | the last project line written at shut-down.
+    void settings_areKeptWhereTheyCanBe_andForgetABrokenLastProject_data() {
+        QTest::addColumn<QString>("row");
+        QTest::newRow("first run, beside the program") << "- | prog.CFG | 0 | ";
+        QTest::newRow("first run, in the configuration folder") << "- | config/prog.CFG | 0 | ";
+        QTest::newRow("first run, nowhere") << "- | nowhere | 1 | ";
+        QTest::newRow("a deleted last project") << "x,x,English,x,(None),x,%1/last.prg | prog.CFG | 0 | last.prg";
+        QTest::newRow("a broken last project") << "x,x,English,x,(None),x,%1/broken.prg | prog.CFG | 1 | ";
+    }
+    void settings_areKeptWhereTheyCanBe_andForgetABrokenLastProject() {
+        QFETCH(QString, row);
+        const QStringList v = row.split(u" | "_s);
+        QTemporaryDir dir;
+        QVERIFY(writeAll(dir.filePath("file"), "") && writeAll(dir.filePath("broken.prg"), "Group Of Program File"));
+        const QString kept = v[1] == u"nowhere"_s ? QString() : dir.filePath(v[1]);
+        if (v[0] != u"-"_s)
+            QVERIFY(writeAll(kept, crlf(v[0].arg(dir.path()).toUtf8().split(','))));
+        Window f(
+            SettingsLocation{v[1] == u"prog.CFG"_s ? kept : dir.filePath(kept.isEmpty() ? "file/a" : "no/prog.CFG"),
+                             dir.filePath(kept.isEmpty() ? "file/b" : "config/prog.CFG")});
+        QCOMPARE(f.messages().size(), v[2].toInt()); // said once, at start-up
+        QVERIFY(f.tiles().isEmpty());
+        f.addPrograms(1);
+        f.prompter.queueAnswers({Answer::Yes});
+        f.trigger("Exit1"); // asks to save, and the save dialog is cancelled
+        QCOMPARE(f.dialogs.last(), u"Save Program (*.prg)"_s);
+        QCOMPARE(f.messages().size(), v[2].toInt() + 1);
+        const QString last = v[3].isEmpty() ? QString() : dir.filePath(v[3]);
+        if (!kept.isEmpty())
+            QCOMPARE(readAll(kept).split('\n').value(6), last.toUtf8() + '\r');
+        if (v[0] == u"-"_s && !kept.isEmpty())
+            QCOMPARE(readAll(kept),
+                     settingsFile("English", "(None)", QString(),
+                                  QDir::cleanPath(QCoreApplication::applicationDirPath()) + u"/ TRUE TRUE FALSE"_s));
+    }
+};
+
+QTEST_MAIN(WindowCommandsTest)
+#include "test_ui_commands.moc"

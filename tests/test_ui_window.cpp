@@ -1,0 +1,459 @@
+// The main window driven as a user drives it: start-up, web links, command state, the list, the editor, the
+// action list editor, the five languages, the next run, the schedule check and the hidden wizard.
+#include "WindowFixture.h"
+
+#include <QComboBox>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QToolButton>
+#include <QToolTip>
+
+namespace {
+
+const QStringList Commands = {"New1",          "SpeedButton1",     "Delete1",       "DeleteGroupOfColor1",
+                              "SpeedButton2",  "Couper1",          "SpeedButton7",  "Copier1",
+                              "SpeedButton6",  "Coller1",          "SpeedButton5",  "MoveProgramUp1",
+                              "SpeedButton25", "MoveProgramDown1", "SpeedButton26", "SpeedButton3",
+                              "SpeedButton4",  "VerifyPrograms1",  "Transmit1",     "Receive1"};
+
+// The fields of a program that the editor sets, "|name=value|" each.
+QString fields(const TORBEXProg &p) {
+    const auto n = [](int v) { return QString::number(v); };
+    return u"|Active=%1|Priority=%2|TimerOn=%3|TimerMode=%4|Day=%5|Inputs=%6|Value1=%7|Time=%8|Date=%9|"_s.arg(
+               n(p.Active), n(p.Priority), n(p.TimerOn), n(p.TimerMode), n(p.DayOftheWeek), n(p.Inputs),
+               n(p.ActionValue[0]), p.Time.toString(), p.Date.toString(Qt::ISODate)) +
+           u"Color=%1|Title=%2|Comments=%3|"_s.arg(QString::number(p.Color, 16), p.Title, p.Comments.join(u'/'));
+}
+
+// The tooltip the platform asks a tile for, and what it shows.
+QString toolTipOf(TFrame1 *tile) {
+    QToolTip::hideText();
+    QHelpEvent event(QEvent::ToolTip, QPoint(500, 10), tile->mapToGlobal(QPoint(500, 10)));
+    QCoreApplication::sendEvent(tile, &event);
+    return event.isAccepted() && QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
+} // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startUp_showsAnEmptyProjectWithItsCommands() {
+        Window f;
+        QCOMPARE(f.w.windowTitle(), u"ORBEX Quillon Programmer : New Project"_s);
+        QVERIFY(f.tiles().isEmpty() && !f.shown("EditorPanel"));
+        QCOMPARE(f.enabled(Commands), u"++----------------++"_s);
+        // The wizard is there but hidden; its button follows the limit of 255 programs.
+        QVERIFY(!f.shown("Wizzard1") && !f.shown("WizardSeparator") && !f.shown("SpeedButton27"));
+        QCOMPARE(f.enabled({"Wizzard1", "SpeedButton27"}), u"-+"_s);
+        // The tool buttons in the order of their hints, each with a picture of its own.
+        QSet<qint64> icons;
+        int row = 0;
+        for (int k : {3, 4, 1, 2, 7, 6, 5, 10, 8, 9, 11, 24, 25, 26, 27, 28}) {
+            const auto *button = f.find<QToolButton>(QStringLiteral("SpeedButton%1").arg(k));
+            QCOMPARE(button->toolTip(), LanguageText(TextTable::HintTexts, row++, English));
+            icons.insert(button->icon().cacheKey());
+        }
+        QCOMPARE(icons.size(), 16);
+        QStringList keys;
+        for (const char *name : {"New2", "Property1", "Open1", "Save1", "SaveAs1", "Export1", "Import1", "New1",
+                                 "Delete1", "Couper1", "Copier1", "Coller1", "MoveProgramUp1", "MoveProgramDown1",
+                                 "Wizzard1", "Transmit1", "Receive1", "About1"})
+            keys << f.action(QLatin1String(name))->shortcut().toString();
+        QCOMPARE(keys.join(u' '), u"Ctrl+N Ctrl+P Ctrl+O Ctrl+S Ctrl+Alt+S F9 F12 Ctrl+Alt+N Del Ctrl+X Ctrl+C "
+                                  u"Ctrl+V Ctrl+U Ctrl+D Ctrl+W F10 F11 F1"_s);
+        f.act(u"trigger HomePage1; trigger SendEmailToSupport1"_s); // the web links
+        QCOMPARE(f.urls, (QList<QUrl>{QUrl(MakerWebAddress.toString()),
+                                      QUrl(u"mailto:"_s + SupportEmailAddress.toString() +
+                                           u"?subject=Subject : ORBEX Support Request&body="_s)}));
+    }
+    // Each row: how many programs (the last selected) | what the user does then | the commands enabled.
+    void commandState_followsTheListTheClipboardAndThePort_data() {
+        QTest::addColumn<QString>("row");
+        QTest::newRow("one") << "1 |  | +++++++++---------++";
+        QTest::newRow("first of two") << "2 | key Home | +++++++++----++---++";
+        QTest::newRow("second of two") << "2 |  | +++++++++--++-----++";
+        QTest::newRow("middle of three") << "3 | key Up | +++++++++--++++---++";
+        QTest::newRow("copied, then a new project") << "1 | click SpeedButton6; type Edit1 X; trigger New2 | "
+                                                       "++-------++-------++";
+        QTest::newRow("a port chosen") << "0 | pick RS232PortCOM1 ttyS9 | ++-------------+++++";
+        QTest::newRow("255, one pasted in vain")
+            << "255 | click SpeedButton6; click SpeedButton5 | --+++++++++++-----++";
+    }
+    void commandState_followsTheListTheClipboardAndThePort() {
+        QFETCH(QString, row);
+        const int programs = row.section(u" | "_s, 0, 0).toInt();
+        Window f;
+        f.ports = QStringList{u"ttyS9"_s};
+        f.open(programs);
+        if (programs > 0)
+            f.clickTile(programs - 1);
+        f.act(row.section(u" | "_s, 1, 1).trimmed());
+        QCOMPARE(f.enabled(Commands), row.section(u" | "_s, 2));
+        QCOMPARE(f.enabled({"SpeedButton27"}), programs < SlotCount ? u"+"_s : u"-"_s);
+        QCOMPARE(f.shown("EditorPanel"), !f.tiles().isEmpty());
+        QCOMPARE(f.tiles().size(), row.contains(u"New2"_s) ? 0 : programs);
+        QVERIFY(f.messages().isEmpty());
+    }
+    void newProgram_takesTheSmallestFreeCode_andIsAppendedSelected() {
+        Window f;
+        f.click("SpeedButton1");
+        QCOMPARE(f.list(), u"[001]"_s);
+        QCOMPARE(f.rowTop(0), 0);
+        QCOMPARE(f.tileTexts(0), u"001|...|...|SONG"_s); // number, title, schedule, first action
+        TORBEXProg four = f.program(4);
+        four.TimerMode = 7; // no such mode: shown as a date, and kept
+        f.open({f.program(1), f.program(2), four});
+        f.act(u"key End; click SpeedButton1; key Home; trigger New1"_s);
+        QCOMPARE(f.list(), u"001 002 004 003 [005]"_s);
+        const Project saved = f.saved();
+        QCOMPARE(saved.Programs.last().Date, f.clock.now().date()); // "now" is the window's clock
+        QCOMPARE(saved.Programs.value(2).TimerMode, quint8(7));
+        f.act(u"key Home; key Down; key Down"_s);
+        QVERIFY(f.find<QAbstractButton>("RadioButton1")->isChecked());
+    }
+    // Each row: the count of programs, the one selected, a key or a wheel step, the one selected then.
+    void keysAndWheel_moveTheSelectionOneTileAtATime_data() {
+        QTest::addColumn<QString>("row");
+        QTest::newRow("End of 40") << "40 0 End 39";
+        QTest::newRow("Home of 40") << "40 39 Home 0";
+        QTest::newRow("Down") << "10 3 Down 4";
+        QTest::newRow("Up") << "10 3 Up 2";
+        QTest::newRow("Up on the first") << "10 0 Up 0";
+        QTest::newRow("Down on the last") << "10 9 Down 9";
+        QTest::newRow("another key") << "10 3 PgDown 3";
+        QTest::newRow("a key, no program") << "0 -1 Down -1";
+        QTest::newRow("wheel down") << "6 2 -120 3";
+        QTest::newRow("a small wheel step") << "6 2 -15 3";
+        QTest::newRow("wheel up") << "6 2 120 1";
+    }
+    void keysAndWheel_moveTheSelectionOneTileAtATime() {
+        QFETCH(QString, row);
+        const QStringList v = row.split(u' ');
+        const int selected = v[3].toInt();
+        Window f;
+        f.addPrograms(v[0].toInt());
+        if (v[1].toInt() >= 0)
+            f.clickTile(v[1].toInt());
+        f.act((v[2].toInt() ? u"wheel "_s : u"key "_s) + v[2]);
+        QCOMPARE(f.selected(), selected < 0 ? QString() : QString::asprintf("%.3d", selected + 1));
+        QVERIFY(selected < 0 || (f.inSight(selected) && f.list().contains(u'[' + f.selected() + u']')));
+        QVERIFY(v[2] != u"Home"_s || f.rowTop(0) == 0);
+    }
+    void keys_bringATileOutOfSightToTheTopRow() {
+        Window f;
+        f.addPrograms(40);
+        QVERIFY(f.inSight(39)); // a new program is brought into sight
+        f.press(Qt::Key_Home);
+        int i = 0;
+        for (; f.inSight(i + 1); ++i) // down to the last tile in sight, without scrolling
+            f.press(Qt::Key_Down);
+        QCOMPARE(f.rowTop(0), 0);
+        f.press(Qt::Key_Down); // the next tile is below the view: it becomes the top row
+        QCOMPARE(f.rowTop(i + 1), 0);
+        f.press(Qt::Key_Up); // the tile above the view becomes the top row
+        QCOMPARE(f.rowTop(i), 0);
+    }
+    void aClickAnywhereOnATile_selectsIt_andGivesTheKeysBackToTheList() {
+        Window f;
+        f.addPrograms(5);
+        QWidget *panel = f.find("EditorPanel");
+        const int expanded = panel->height();
+        f.click("Image16"); // the editor collapses to its header, whatever program it shows
+        f.clickTile(2);
+        f.find("DateTimePicker2")->setFocus();
+        f.press(Qt::Key_Down); // the focused date picker takes it
+        QCOMPARE(f.selected(), u"003"_s);
+        for (int x = 5, tile = 3; x < f.tiles().at(0)->width(); x += 47, tile = 7 - tile) {
+            f.clickTile(tile, x);
+            QCOMPARE(f.selected(), QString::asprintf("%.3d", tile + 1));
+        }
+        QVERIFY(panel->height() < expanded);
+        f.act(u"click Image19; key Down"_s);
+        QCOMPARE(panel->height(), expanded);
+        QCOMPARE(f.list(), u"001 002 003 004 [005]"_s);
+    }
+    // Each row: what the user does | the fields saved then | a text the tile shows then, "Name:text"
+    // of a widget, or whether the tile looks (changed) or the (same).
+    void editorFields_writeIntoTheProgram_andItsTileShowsThem_data() {
+        QTest::addColumn<QString>("row");
+        QTest::newRow("Activate") << "click CheckBox1 | Active=0 | (changed)";
+        QTest::newRow("Prioritary") << "click CheckBox2 | Priority=1 | (changed)";
+        QTest::newRow("On/Off") << "click CheckBox3 | TimerOn=1 | Date : 07/12/2026 - At : 14:30";
+        QTest::newRow("every day") << "click CheckBox3; click RadioButton2 | TimerMode=1 | Every day - At : 14:30";
+        QTest::newRow("every Friday") << "click CheckBox3; click RadioButton3; set ComboBox1.currentIndex 4 | "
+                                         "TimerMode=2,Day=5 | Every : Friday - At : 14:30";
+        QTest::newRow("minute") << "click CheckBox3; click RadioButton4; set SpinEdit1.value 7 | "
+                                   "TimerMode=3,Time=14:07:00 | Start at : XX:07";
+        QTest::newRow("minute shown") << "set SpinEdit1.value 7 | Time=14:07:00 | MinuteDisplay:07";
+        QTest::newRow("clock") << "click CheckBox3; set DateTimePicker1.time 09:05:00 | Time=09:05:00 | "
+                                  "Date : 07/12/2026 - At : 09:05";
+        QTest::newRow("date") << "click CheckBox3; click RadioButton2; click RadioButton1; set DateTimePicker2.date "
+                                 "2027-02-28 | TimerMode=0,Date=2027-02-28 | Date : 28/02/2027 - At : 14:30";
+        QTest::newRow("colour") << "click Shape8; pick PopupMenu4 10 | Color=ff | (changed)";
+        QTest::newRow("inputs, used codes refused")
+            << "click Panel2; pick PopupMenu3 001; click Panel2; pick "
+               "PopupMenu3 002; click Panel2; pick PopupMenu3 004 | Inputs=4 | 004";
+        QTest::newRow("title") << "type Edit1 Morning news; click StaticText1 | Title=Morning news | Morning news";
+        QTest::newRow("title cancelled") << "cancel Edit1 Morning; click StaticText1 | Title=... | (same)";
+        QTest::newRow("comments") << "type Memo1 first\\nsecond; click Memo1 | Comments=first/second | (same)";
+        QTest::newRow("comments cancelled") << "cancel Memo1 first; click Memo1 | Comments=... | (same)";
+        QTest::newRow("comments over 512 characters")
+            << "type Memo1 " + QString(600, u'x') + "; click Memo1 | Comments=" + QString(512, u'x') + " | (same)";
+    }
+    void editorFields_writeIntoTheProgram_andItsTileShowsThem() {
+        QFETCH(QString, row);
+        const QString fieldsSaved = row.section(u" | "_s, 1, 1), shown = row.section(u" | "_s, 2);
+        Window f;
+        f.addPrograms(2); // the second, selected, is edited
+        const QImage before = f.tiles().at(1)->grab().toImage();
+        f.act(row.section(u" | "_s, 0, 0));
+        if (shown.startsWith(u'('))
+            QCOMPARE(f.tiles().at(1)->grab().toImage() == before, shown == u"(same)"_s);
+        else if (shown.contains(u':') && !shown.contains(u' '))
+            QCOMPARE(f.text(shown.section(u':', 0, 0)), shown.section(u':', 1));
+        else
+            QVERIFY2(f.tileTexts(1).contains(shown), qPrintable(f.tileTexts(1)));
+        const TORBEXProg saved = f.saved().Programs.value(1);
+        const QString program = fields(saved);
+        QCOMPARE(f.selected(), QString::asprintf("%.3d", int(saved.Inputs))); // the editor shows it
+        for (const QString &pair : fieldsSaved.split(u','))
+            QVERIFY2(program.contains(u'|' + pair + u'|'), qPrintable(program));
+        if (row.startsWith(u"type Memo1"_s)) // the editor shows the lines as saved
+            QVERIFY(program.contains(f.find<QPlainTextEdit>("Memo1")->toPlainText().replace(u'\n', u'/') + u'|'));
+    }
+    void actionRows_growWithContinuingActions_endWithEndingOnes_andClear() {
+        Window f;
+        f.addPrograms(1);
+        QCOMPARE(f.rows(), u"Directory : SONG"_s); // an ending action: no row 2
+        f.chooseAction(1, u"Timer File : Txxx.mp3"_s, u"T005"_s);
+        QCOMPARE(f.rows(), u"Timer File : T005|No Action..."_s);
+        f.chooseAction(2, u"Transport Command"_s, u"Stop"_s);
+        f.chooseAction(3, u"Sleep mode"_s);
+        QCOMPARE(f.rows(), u"Timer File : T005|Command : Stop|Sleep mode"_s);
+        QCOMPARE(f.tileTexts(0), u"001|...|...|T005|STOP|SLEEP"_s);
+        f.chooseAction(2, u"Go To Prog : "_s, u"010"_s); // ends the list at row 2
+        QCOMPARE(f.rows(), u"Timer File : T005|Go To Prog :  010"_s);
+        TORBEXProg p = f.saved().Programs.value(0);
+        QCOMPARE(p.ActionCount, quint8(2));
+        QCOMPARE(p.ActionKind, (std::array<quint8, 6>{0, 8, 1, 1, 1, 1}));
+        QCOMPARE(p.ActionParam, (std::array<quint8, 6>{5, 10, 0, 0, 0, 0}));
+        f.chooseAction(1, u"No Action..."_s); // not offered in row 1
+        f.chooseAction(2, u"No Action..."_s);
+        QCOMPARE(f.rows(), u"Timer File : T005|No Action..."_s);
+        p = f.saved().Programs.value(0);
+        QCOMPARE(p.ActionCount, quint8(1));
+        QCOMPARE(p.ActionKind, (std::array<quint8, 6>{0, 1, 1, 1, 1, 1}));
+    }
+    void externalOutput_hasAValue_thatAnotherKindResets() {
+        Window f;
+        f.addPrograms(1);
+        f.chooseAction(1, u"Ouput Contactor (I/O External)"_s, u"Output 017"_s);
+        QCOMPARE(f.rows() + u'|' + f.text("SpeedButton18"), u"Extrenal Output : 017|No Action...|Value : 255"_s);
+        f.act(u"click SpeedButton18; pick PopupMenu2 017"_s);
+        QCOMPARE(f.text("SpeedButton18"), u"Value : 017"_s);
+        QVERIFY(fields(f.saved().Programs.value(0)).contains(u"|Value1=17|"_s));
+        f.click("SpeedButton18"); // the value grid also answers the keys
+        for (int key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Down, Qt::Key_Return})
+            QTest::keyClick(gridOf(f.find<QMenu>("PopupMenu2")), Qt::Key(key));
+        QCOMPARE(f.text("SpeedButton18"), u"Value : 033"_s);
+        f.chooseAction(1, u"Ouput Contactor (I/O Internal)"_s, u"Output 02"_s);
+        QVERIFY(!f.shown("SpeedButton18"));
+        QVERIFY(fields(f.saved().Programs.value(0)).contains(u"|Value1=255|"_s));
+    }
+    void actionMenu_hidesTheActionsOfMissingPlayerCards() {
+        Window f;
+        f.addPrograms(1);
+        const auto offered = [&f] {
+            f.click("SpeedButton12");
+            QStringList out;
+            for (QAction *a : f.find<QMenu>("PopupMenu1")->actions())
+                if (a->isVisible())
+                    out << a->text().left(4);
+            Window::closePopups();
+            return out.join(u',');
+        };
+        const QString all = u"No A,Time,Dire,Slee,Tran,Volu,Oupu,Oupu,Go T,Acti,Desa,FTP ,Send"_s;
+        QCOMPARE(offered(), all);
+        f.trigger("IOOption1");
+        QVERIFY(!f.action("IOOption1")->isChecked());
+        QCOMPARE(offered(), u"No A,Time,Dire,Slee,Tran,Volu,Go T,Acti,Desa,FTP ,Send"_s);
+        f.trigger("Ethernet1");
+        QCOMPARE(offered(), u"No A,Time,Dire,Slee,Tran,Volu,Go T,Acti,Desa"_s);
+        f.act(u"trigger IOOption1; trigger Ethernet1"_s);
+        QCOMPARE(offered(), all);
+    }
+    // Each row: the language's menu item, then what the window shows in that language.
+    void language_relabelsTheWindowItsTilesAndItsDialogs_data() {
+        QTest::addColumn<QString>("texts");
+        QTest::newRow("French") << "French1|&Français|&Langue|&Fichier|&Quitter|Mode Horodaté|Déclenché à :|"
+                                   "Commande : Play|Sortie Externe : 017|Valeur : 200|Pas d'Action...|"
+                                   "Prochaine exécution : 09/12/2026 08:05|Transmettre les programmes au lecteur|"
+                                   "Mercredi|Tous les : Mercredi - A : 08:05|Contacteur de sortie (I/O Interne)|"
+                                   "Sortie 05|Titre : |...|Commentaires :|...|Propriétés du Projet|Version 2.7|"
+                                   "http://www.example.com|Télécommande PC|&Oui";
+        QTest::newRow("English") << "English1|&English|&Language|&File|E&xit|Timer Mode|Start at :|Command : Play|"
+                                    "Extrenal Output : 017|Value : 200|No Action...|Next run : 09/12/2026 08:05|"
+                                    "Transmit the programs to the player|Wednesday|Every : Wednesday - At : 08:05|"
+                                    "Ouput Contactor (I/O Internal)|Output 05|Title : |...|Comments :|...|"
+                                    "Project Properties|Version 2.7|http://www.example.com|PC Remote|&Yes";
+        QTest::newRow("Spanish") << "Espaol1|E&spañol|&Idioma|&Archivo|&Salir|Modo Temporizador|Comenzar a las:|"
+                                    "Comando : Play|Salida Externa : 017|Valor : 200|Ninguna Acción...|"
+                                    "Próxima ejecución : 09/12/2026 08:05|Transferir programas al reproductor|"
+                                    "Miércoles|Cada: Miércoles - A las: 08:05|Contacto de Salida (I/O Interno)|"
+                                    "Salida 05|Título : |...|Comentarios:|...|Propiedades de Proyecto|Versión 2.7|"
+                                    "http://www.example.com|PC Remote - Report Windows|&Sí";
+        QTest::newRow("German") << "Deutsch1|&Deutsch|&Sprache|&Datei|&Beenden|Timer-Modus|Start um:|Befehl : Play|"
+                                   "Externer Ausgang : 017|Wert : 200|Keine Aktion...|"
+                                   "Nächster Start : 09/12/2026 08:05|Programme auf das Gerät übertragen|Mittwoch|"
+                                   "Jeden: Mittwoch - Um: 08:05|Ausgangscontactor (I/O Intern)|Ausgang05|Titel : |...|"
+                                   "Kommentare:|...|Projekteigenschaften|Version 2.7|http://www.example.com|"
+                                   "PC Remote - Report Windows|&Ja";
+        QTest::newRow("Italian") << "Italian1|&Italiano|&Lingua|File|Esci|Modalità Timer|Parte alle:|Comando? : Play|"
+                                    "Uscita Esterna : 017|Valore : 200|Nessuna Azione...|"
+                                    "Prossima esecuzione : 09/12/2026 08:05|Trasmetti i Programmi al lettore|"
+                                    "Mercoledì|Ogni: Mercoledì - Alle: 08:05|Contatti d'Uscita (I/O Interni)|Uscita05|"
+                                    "Titolo :|...|Commenti :|...|Proprietà del Progetto:|Versione 2.7|"
+                                    "http://www.example.com|PC Remote - Report Windows|&Sì";
+    }
+    void language_relabelsTheWindowItsTilesAndItsDialogs() {
+        QFETCH(QString, texts);
+        const QString item = texts.section(u'|', 0, 0);
+        // The window before took its language for Qt's own texts away with it.
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), u"&Yes"_s);
+        Window f;
+        TORBEXProg weekly = f.program(1); // every Wednesday at 08:05: an unlisted transport command, an output
+        weekly.TimerOn = 1, weekly.TimerMode = 2, weekly.DayOftheWeek = 3, weekly.ActionCount = 2;
+        weekly.Time = QTime(8, 5);
+        weekly.ActionKind = {KindTransport, KindExternalOutput, 1, 1, 1, 1};
+        weekly.ActionParam = {11, 17, 0, 0, 0, 0};
+        weekly.ActionValue = {255, 200, 255, 255, 255, 255};
+        f.open({weekly});
+        f.trigger(item == u"French1"_s ? u"Deutsch1"_s : u"French1"_s); // from another language
+        f.trigger(item);
+        QStringList shown;
+        for (const QAction *a : f.find<QMenu>("Language1")->actions())
+            if (a->isChecked())
+                shown << a->text();
+        for (const char *name : {"Language1", "File1", "Exit1", "Label1", "RadioButton4", "SpeedButton12",
+                                 "SpeedButton13", "SpeedButton19", "SpeedButton14", "NextRunLine"})
+            shown << f.text(QLatin1String(name));
+        shown << f.find("SpeedButton3")->toolTip() << f.find<QComboBox>("ComboBox1")->currentText()
+              << PaintLog(f.tiles().at(0)).texts.value(2);
+        f.click("SpeedButton12");
+        for (const QAction *a : f.find<QMenu>("PopupMenu1")->actions())
+            if (a->menu() && a->menu()->actions().size() == 16)
+                shown << a->text() << a->menu()->actions().value(5)->text();
+        Window::closePopups();
+        const auto look = [&shown](const QStringList &fields, bool title = true) {
+            return [&shown, fields, title](QDialog &d) {
+                d.show();
+                if (title)
+                    shown << d.windowTitle();
+                for (const QString &field : fields) { // what is selected of the text fields
+                    QWidget *w = d.findChild<QWidget *>(field);
+                    auto *memo = qobject_cast<QPlainTextEdit *>(w);
+                    auto *line = qobject_cast<QLineEdit *>(w);
+                    shown << (memo   ? memo->textCursor().selectedText()
+                              : line ? line->selectedText()
+                                     : w->property("text").toString());
+                }
+                d.hide();
+                return int(QDialog::Rejected);
+            };
+        };
+        f.answers = {look({u"Edit1"_s}), look({u"Memo1"_s}), look({}), look({u"Label2"_s, u"Label3"_s}, false),
+                     look({})};
+        f.act(u"click StaticText1; click Memo1; trigger Property1; trigger About1; trigger PCRemote1"_s);
+        shown << QCoreApplication::translate("QPlatformTheme", "&Yes"); // Qt's own buttons follow
+        QCOMPARE(shown, texts.split(u'|').mid(1));
+        QVERIFY(f.saved().Programs.value(0).sameContent(weekly)); // no program changed
+    }
+    void nextRun_followsTheEditsTheClockAndEachTile() {
+        Window f;
+        f.addPrograms(1);
+        TFrame1 *first = f.tiles().at(0);
+        const auto line = [&f] { return f.shown("NextRunLine") ? f.text("NextRunLine") : QString(); };
+        QCOMPARE(line() + toolTipOf(first), QString()); // a new program's timer is off
+        f.click("CheckBox3");                           // on, on a date: this very minute, which has begun
+        QCOMPARE(line(), u"Next run : never"_s);
+        f.act(u"set DateTimePicker1.time 16:45:00"_s);
+        QCOMPARE(line(), u"Next run : 07/12/2026 16:45"_s);
+        f.act(u"click RadioButton3; set ComboBox1.currentIndex 4"_s); // every Friday
+        QCOMPARE(line(), u"Next run : 11/12/2026 16:45"_s);
+        f.act(u"click RadioButton4; set SpinEdit1.value 20"_s); // every hour
+        QCOMPARE(line(), u"Next run : 07/12/2026 15:20"_s);
+        f.addPrograms(1);
+        QCOMPARE(line(), QString());
+        QCOMPARE(toolTipOf(first), u"Next run : 07/12/2026 15:20"_s);
+        f.clickTile(0);
+        f.clock.set(QDateTime(QDate(2026, 12, 7), QTime(15, 20)));
+        QCOMPARE(toolTipOf(first), u"Next run : 07/12/2026 16:20"_s); // worked out when asked
+        f.tick("NextRunTimer");
+        QCOMPARE(line(), u"Next run : 07/12/2026 16:20"_s);
+        f.click("CheckBox3");
+        QCOMPARE(line(), QString());
+    }
+    void scheduleCheck_namesTheFindings_andChoosingOneSelectsItsProgram() {
+        Window f;
+        QList<TORBEXProg> programs;
+        for (int code = 1; code <= 40; ++code)
+            programs << f.program(code, QStringLiteral("P%1").arg(code));
+        for (int i : {3, 35}) // timer on every day, but inactive
+            programs[i].TimerOn = 1, programs[i].TimerMode = 1, programs[i].Active = 0;
+        f.open(programs);
+        QStringList shown;
+        f.answers.push_back([&](QDialog &d) {
+            d.show();
+            auto *list = d.findChild<QListWidget *>(u"FindingList"_s);
+            shown << d.windowTitle() << buttonOf(d, "CloseBtn")->text();
+            for (int i = 0; i < list->count(); ++i)
+                shown << list->item(i)->text().section(u':', 0, 0);
+            for (int row : {1, 0}) { // each selects its program, brought into sight
+                QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+                const int at = f.list().split(u' ').indexOf(u'[' + f.selected() + u']');
+                shown << (at >= 0 && f.inSight(at) ? f.selected() : u"?"_s);
+            }
+            return int(QDialog::Accepted);
+        });
+        f.trigger("CheckSchedule1");
+        QCOMPARE(shown.join(u'|'), u"Schedule check|Close|004 \"P4\" has its timer on but is inactive|036 \"P36\" has "
+                                   u"its timer on but is inactive|036|004"_s);
+    }
+    // The wizard's command is hidden; its button, clicked all the same, opens the wizard.
+    void wizard_warnsOfAnEmptyList_andItsFinishAddsAnHourlyProgram() {
+        Window f;
+        f.addPrograms(3);
+        f.clickTile(0);
+        QStringList seen;
+        f.answers.push_back([&](QDialog &d) {
+            d.show();
+            const auto click = [&d, &seen](const QString &name) {
+                QTest::mouseClick(d.findChild<QAbstractButton *>(name), Qt::LeftButton, {}, {6, 8});
+                seen << d.windowTitle().right(1);
+            };
+            seen << d.findChild<QLabel *>(u"YearDisplay"_s)->text(); // the year of the clock
+            for (const char *name :
+                 {"NextBtn", "SomeMonthsRadio", "NextBtn", "EveryMonthRadio", "NextBtn", "NextBtn", "NextBtn"})
+                click(QLatin1String(name));
+            d.findChild<QSpinBox *>(u"AtMinuteSpin"_s)->stepBy(7);
+            click(u"NextBtn"_s), click(u"NextBtn"_s);
+            seen << buttonOf(d, "NextBtn")->text();
+            click(u"NextBtn"_s);
+            return d.result();
+        });
+        f.find<QAbstractButton>("SpeedButton27")->click();
+        QCOMPARE(f.dialogs.last() + u' ' + seen.join(u','), u"TOKBottomDlg5 2026,2,2,2,2,3,4,5,6,7,Finish,7"_s);
+        QCOMPARE(f.messages(), QStringList{u"Vous devez sélectionnez au moins un mois dans la liste!"_s});
+        QCOMPARE(f.list(), u"001 002 003 [004]"_s);
+        const TORBEXProg p = f.saved().Programs.value(3);
+        QCOMPARE(u"%1 %2 %3 "_s.arg(p.Active).arg(p.TimerOn).arg(p.TimerMode) + p.Time.toString(), u"1 1 3 14:07:00"_s);
+        QVERIFY(f.tileTexts(3).contains(u"Start at : XX:07"_s));
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "test_ui_window.moc"
