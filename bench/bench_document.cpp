@@ -9,6 +9,7 @@
 #include "ui/Main.h"
 #include "ui/ProgessBar.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -81,7 +82,11 @@ int main(int argc, char *argv[]) {
         return 1;
     }
 
-    TOKBottomDlg1 &runner = *w.ProgressWindow;
+    TOKBottomDlg1 &runner = *w.findChild<TOKBottomDlg1 *>();
+    // The commands as a user gives them: New project with the properties accepted, Delete Group
+    // Of Color with its question answered Yes.
+    w.setDialogRunner([](QDialog &) { return int(QDialog::Accepted); });
+    const auto trigger = [&w](const char *name) { w.findChild<QAction *>(QLatin1String(name))->trigger(); };
     Stats openCommand;
     {
         Timed open(runner, TOKBottomDlg1::ReadProjectMode);
@@ -92,16 +97,12 @@ int main(int argc, char *argv[]) {
             t.start();
             w.openProjectFile(path); // the first round opens into an empty project
             openCommand.samples.push_back(double(t.nsecsElapsed()) / 1e6);
-            w.ClearProject();
+            trigger("New2"); // the project is as saved: no save question, then cleared
             w.openProjectFile(path);
-            const auto deleteGroup = [&w] {
-                w.DeleteColorGroup();
-                return quint8(0);
-            };
-            w.ColorGroupToDelete = 2; // 128 of the 255 programs
-            w.runOperation(TOKBottomDlg1::DeleteColorGroupMode, deleteGroup);
-            w.ColorGroupToDelete = 3; // the other 127
-            w.runOperation(TOKBottomDlg1::DeleteColorGroupMode, deleteGroup);
+            prompter.queueAnswers({Prompter::Answer::Yes});
+            trigger("ColorGroup2"); // 128 of the 255 programs
+            prompter.queueAnswers({Prompter::Answer::Yes});
+            trigger("ColorGroup3"); // the other 127
         }
         std::printf("255-program project, %d rounds\n", Rounds);
         print("open (read, clear 255 when open, fill 255)", open.stats);
@@ -109,8 +110,11 @@ int main(int argc, char *argv[]) {
         print("delete a colour group (128 or 127 programs)", group.stats);
     }
     print("open command with the window's 100 ms close", openCommand);
-    // Every round deletes both groups, so the last one leaves no tile; no message was shown.
-    if (!w.currentProject().Programs.isEmpty() || !prompter.shown.isEmpty()) {
+    // Every round deletes both groups, so the last one leaves no tile; no message but the
+    // colour-group questions was shown.
+    const auto warnings = std::count_if(prompter.shown.cbegin(), prompter.shown.cend(),
+                                        [](const auto &shown) { return shown.kind != Prompter::Kind::Question; });
+    if (!w.currentProject().Programs.isEmpty() || warnings != 0 || prompter.shown.size() != 2 * Rounds) {
         std::fprintf(stderr, "left %lld tiles and %lld messages: %s\n",
                      static_cast<long long>(w.currentProject().Programs.size()),
                      static_cast<long long>(prompter.shown.size()),

@@ -1,8 +1,10 @@
 #include "Main.h"
 
 #include "ChoiceGrid.h"
+#include "DocumentController.h"
 #include "Icons.h"
 #include "LittleOneProg.h"
+#include "PlayerCommands.h"
 #include "ProgramEditor.h"
 #include "TileList.h"
 #include "model/ActionList.h"
@@ -28,10 +30,10 @@
 
 TForm1::TForm1(Prompter &prompter, const Clock &clock, QWidget *parent)
     : QMainWindow(parent)
-    , CurrentLanguage(DefaultLanguage())
     , m_prompter(prompter)
     , m_clock(clock)
     , m_dialogRunner([](QDialog &dialog) { return dialog.exec(); })
+    , CurrentLanguage(DefaultLanguage())
     , m_tiles(new TileList(clock, CurrentLanguage))
     , m_editor(new ProgramEditor(
           clock, [this](QDialog &dialog) { return runDialog(dialog); },
@@ -42,8 +44,6 @@ TForm1::TForm1(Prompter &prompter, const Clock &clock, QWidget *parent)
               return codes;
           },
           CurrentLanguage)) {
-    setWindowTitle(captionFor(QStringLiteral("New Project")));
-    ProjectGroup.ProjectName = QStringLiteral("New Project");
     // A selection shows its program; an edit goes into the list.
     connect(m_tiles, &TileList::selectionChanged, this, [this] {
         ShowSelectedProgram();
@@ -51,12 +51,12 @@ TForm1::TForm1(Prompter &prompter, const Clock &clock, QWidget *parent)
         UpdateCommandState();
     });
     connect(m_editor, &ProgramEditor::programEdited, this, &TForm1::programEdited);
+    m_document = new DocumentController(*this, *this, *m_tiles, prompter, clock);
+    m_player = new PlayerCommands(*this, *this, *m_document, *m_tiles, prompter, clock);
     createToolBar();
     createMenus();
     createCentralArea();
-    createDocumentWindows();
     setPortNames(availablePortNames());
-    createPlayerLink();
     createScheduleCheck();
     applyHints();
     nameWidgets();
@@ -66,10 +66,43 @@ TForm1::TForm1(Prompter &prompter, const Clock &clock, QWidget *parent)
         move(screen->availableGeometry().center() - rect().center());
 }
 
+TForm1::TForm1(Prompter &prompter, const Clock &clock, const SettingsLocation &settings, QWidget *parent)
+    : TForm1(prompter, clock, parent) {
+    QStringList captions;
+    for (const QAction *item : std::as_const(PortItems))
+        captions << item->text();
+    if (const std::optional<Settings> read = m_document->readSettingsAtStart(settings, captions))
+        applySettings(*read);
+    // New tiles and the editor's texts take the language read; the window's own texts follow
+    // at the first activation.
+    m_tiles->setLanguage(CurrentLanguage);
+    m_editor->setLanguage(CurrentLanguage);
+}
+
 TForm1::~TForm1() = default;
 
-QString TForm1::captionFor(const QString &projectName) {
-    return QStringLiteral("ORBEX Quillon Programmer : ") + projectName;
+Settings TForm1::windowSettings() const {
+    Settings s;
+    s.CurrentLanguage = CurrentLanguage;
+    s.SelectedPortName = SelectedPortName;
+    s.IOOptionEnabled = IOOptionEnabled;
+    s.EthernetOptionEnabled = EthernetOptionEnabled;
+    s.PCRemoteMode = m_player->PCRemoteMode();
+    return s;
+}
+
+void TForm1::applySettings(const Settings &s) {
+    CurrentLanguage = s.CurrentLanguage;
+    languageItem(CurrentLanguage)->setChecked(true); // the items are one exclusive group
+    for (QAction *item : std::as_const(PortItems))
+        if (item->text() == s.SelectedPortName)
+            item->setChecked(true);
+    SelectedPortName = s.SelectedPortName;
+    IOOptionEnabled = s.IOOptionEnabled;
+    IOOption1->setChecked(IOOptionEnabled);
+    EthernetOptionEnabled = s.EthernetOptionEnabled;
+    Ethernet1->setChecked(EthernetOptionEnabled);
+    m_player->setPCRemoteMode(s.PCRemoteMode);
 }
 
 int TForm1::DefaultLanguage() {
@@ -162,28 +195,22 @@ void TForm1::createToolBar() {
         if (ToolBar1->widgetForAction(a) == SpeedButton27)
             a->setVisible(false);
 
-    connect(SpeedButton10, &QToolButton::clicked, this, &TForm1::New2Click);
-    connect(SpeedButton8, &QToolButton::clicked, this, &TForm1::Open1Click);
-    connect(SpeedButton9, &QToolButton::clicked, this, &TForm1::Save1Click);
+    connect(SpeedButton10, &QToolButton::clicked, m_document, &DocumentController::New2Click);
+    connect(SpeedButton8, &QToolButton::clicked, m_document, &DocumentController::Open1Click);
+    connect(SpeedButton9, &QToolButton::clicked, m_document, &DocumentController::Save1Click);
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
-    connect(SpeedButton2, &QToolButton::clicked, this, &TForm1::SpeedButton2Click);
-    connect(SpeedButton7, &QToolButton::clicked, this, &TForm1::Couper1Click);
-    connect(SpeedButton6, &QToolButton::clicked, this, &TForm1::Copier1Click);
-    connect(SpeedButton5, &QToolButton::clicked, this, &TForm1::Coller1Click);
-    connect(SpeedButton25, &QToolButton::clicked, this, &TForm1::MoveProgramUp1Click);
-    connect(SpeedButton26, &QToolButton::clicked, this, &TForm1::MoveProgramDown1Click);
+    connect(SpeedButton2, &QToolButton::clicked, m_document, &DocumentController::SpeedButton2Click);
+    connect(SpeedButton7, &QToolButton::clicked, m_document, &DocumentController::Couper1Click);
+    connect(SpeedButton6, &QToolButton::clicked, m_document, &DocumentController::Copier1Click);
+    connect(SpeedButton5, &QToolButton::clicked, m_document, &DocumentController::Coller1Click);
+    connect(SpeedButton25, &QToolButton::clicked, m_document, &DocumentController::MoveProgramUp1Click);
+    connect(SpeedButton26, &QToolButton::clicked, m_document, &DocumentController::MoveProgramDown1Click);
     connect(SpeedButton27, &QToolButton::clicked, this, &TForm1::Wizzard1Click);
-    connect(SpeedButton3, &QToolButton::clicked, this, &TForm1::SpeedButton3Click);
-    connect(SpeedButton4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
-    connect(SpeedButton11, &QToolButton::clicked, this, &TForm1::Export1Click);
-    connect(SpeedButton24, &QToolButton::clicked, this, &TForm1::Import1Click);
-    connect(SpeedButton28, &QToolButton::clicked, this, &TForm1::SpeedButton28Click);
-}
-
-QList<QToolButton *> TForm1::toolButtons() const {
-    return {SpeedButton10, SpeedButton8,  SpeedButton9,  SpeedButton1,  SpeedButton2,  SpeedButton7,
-            SpeedButton6,  SpeedButton5,  SpeedButton25, SpeedButton26, SpeedButton27, SpeedButton3,
-            SpeedButton4,  SpeedButton11, SpeedButton24, SpeedButton28};
+    connect(SpeedButton3, &QToolButton::clicked, m_player, &PlayerCommands::SpeedButton3Click);
+    connect(SpeedButton4, &QToolButton::clicked, m_player, &PlayerCommands::SpeedButton4Click);
+    connect(SpeedButton11, &QToolButton::clicked, m_document, &DocumentController::Export1Click);
+    connect(SpeedButton24, &QToolButton::clicked, m_document, &DocumentController::Import1Click);
+    connect(SpeedButton28, &QToolButton::clicked, m_player, &PlayerCommands::SpeedButton28Click);
 }
 
 void TForm1::applyHints() {
@@ -196,34 +223,41 @@ void TForm1::applyHints() {
 }
 
 void TForm1::createMenus() {
-    auto item = [this](QMenu *menu, const QString &caption, const QKeySequence &shortcut, void (TForm1::*handler)(),
+    // A menu item whose handler is the window's or one of its command parts'.
+    auto item = [this](QMenu *menu, const QString &caption, const QKeySequence &shortcut, auto handler,
                        const QString &iconName = {}) {
         QAction *a = menu->addAction(caption);
         if (!shortcut.isEmpty())
             a->setShortcut(shortcut);
         if (!iconName.isEmpty())
             a->setIcon(icon(iconName));
-        connect(a, &QAction::triggered, this, handler);
+        using Handler = decltype(handler);
+        if constexpr (std::is_same_v<Handler, void (DocumentController::*)()>)
+            connect(a, &QAction::triggered, m_document, handler);
+        else if constexpr (std::is_same_v<Handler, void (PlayerCommands::*)()>)
+            connect(a, &QAction::triggered, m_player, handler);
+        else
+            connect(a, &QAction::triggered, this, handler);
         return a;
     };
     QMenuBar *bar = menuBar();
 
     File1 = bar->addMenu(QStringLiteral("&File"));
-    New2 = item(File1, QStringLiteral("New Project"), QKeySequence(Qt::CTRL | Qt::Key_N), &TForm1::New2Click,
-                QStringLiteral("new-project"));
+    New2 = item(File1, QStringLiteral("New Project"), QKeySequence(Qt::CTRL | Qt::Key_N),
+                &DocumentController::New2Click, QStringLiteral("new-project"));
     Property1 = item(File1, QStringLiteral("Project Properties..."), QKeySequence(Qt::CTRL | Qt::Key_P),
-                     &TForm1::Property1Click, QStringLiteral("properties"));
+                     &DocumentController::Property1Click, QStringLiteral("properties"));
     File1->addSeparator();
-    Open1 = item(File1, QStringLiteral("Open"), QKeySequence(Qt::CTRL | Qt::Key_O), &TForm1::Open1Click,
+    Open1 = item(File1, QStringLiteral("Open"), QKeySequence(Qt::CTRL | Qt::Key_O), &DocumentController::Open1Click,
                  QStringLiteral("open-project"));
-    Save1 = item(File1, QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &TForm1::Save1Click,
+    Save1 = item(File1, QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &DocumentController::Save1Click,
                  QStringLiteral("save-project"));
-    SaveAs1 =
-        item(File1, QStringLiteral("Save as..."), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S), &TForm1::SaveAs1Click);
+    SaveAs1 = item(File1, QStringLiteral("Save as..."), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S),
+                   &DocumentController::SaveAs1Click);
     File1->addSeparator();
-    Export1 = item(File1, QStringLiteral("Export"), QKeySequence(Qt::Key_F9), &TForm1::Export1Click,
+    Export1 = item(File1, QStringLiteral("Export"), QKeySequence(Qt::Key_F9), &DocumentController::Export1Click,
                    QStringLiteral("export"));
-    Import1 = item(File1, QStringLiteral("Import"), QKeySequence(Qt::Key_F12), &TForm1::Import1Click,
+    Import1 = item(File1, QStringLiteral("Import"), QKeySequence(Qt::Key_F12), &DocumentController::Import1Click,
                    QStringLiteral("import"));
     File1->addSeparator();
     Exit1 = item(File1, QStringLiteral("Exit"), {}, &TForm1::Exit1Click, QStringLiteral("exit"));
@@ -231,22 +265,22 @@ void TForm1::createMenus() {
     Edit1 = bar->addMenu(QStringLiteral("&Edit"));
     New1 = item(Edit1, QStringLiteral("New Program"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_N),
                 &TForm1::SpeedButton1Click, QStringLiteral("new-program"));
-    Delete1 = item(Edit1, QStringLiteral("Delete Program"), QKeySequence(Qt::Key_Delete), &TForm1::SpeedButton2Click,
-                   QStringLiteral("delete-program"));
+    Delete1 = item(Edit1, QStringLiteral("Delete Program"), QKeySequence(Qt::Key_Delete),
+                   &DocumentController::SpeedButton2Click, QStringLiteral("delete-program"));
     Edit1->addSeparator();
-    Couper1 = item(Edit1, QStringLiteral("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X), &TForm1::Couper1Click,
+    Couper1 = item(Edit1, QStringLiteral("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X), &DocumentController::Couper1Click,
                    QStringLiteral("cut"));
-    Copier1 = item(Edit1, QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C), &TForm1::Copier1Click,
+    Copier1 = item(Edit1, QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C), &DocumentController::Copier1Click,
                    QStringLiteral("copy"));
-    Coller1 = item(Edit1, QStringLiteral("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V), &TForm1::Coller1Click,
-                   QStringLiteral("paste"));
+    Coller1 = item(Edit1, QStringLiteral("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V),
+                   &DocumentController::Coller1Click, QStringLiteral("paste"));
     Edit1->addSeparator();
     // Delete Group Of Color: 26 items "001".."026", a new column at item 14; the colour
     // images are drawn when the sub-menu first opens.
     for (int k = 1; k <= ProgramColorCount; ++k) {
         auto *a = new QAction(QString::number(k).rightJustified(3, u'0'), this);
         a->setData(k);
-        connect(a, &QAction::triggered, this, [this, k] { ColorGroup27Click(k); });
+        connect(a, &QAction::triggered, m_document, [this, k] { m_document->ColorGroup27Click(k); });
         ColorGroupItems.append(a);
     }
     DeleteGroupOfColor1 = makeGridMenu(ColorGroupItems, 13, this);
@@ -259,9 +293,9 @@ void TForm1::createMenus() {
     Edit1->addMenu(DeleteGroupOfColor1);
     Edit1->addSeparator();
     MoveProgramUp1 = item(Edit1, QStringLiteral("Move Program Up"), QKeySequence(Qt::CTRL | Qt::Key_U),
-                          &TForm1::MoveProgramUp1Click, QStringLiteral("move-up"));
+                          &DocumentController::MoveProgramUp1Click, QStringLiteral("move-up"));
     MoveProgramDown1 = item(Edit1, QStringLiteral("Move Program Down"), QKeySequence(Qt::CTRL | Qt::Key_D),
-                            &TForm1::MoveProgramDown1Click, QStringLiteral("move-down"));
+                            &DocumentController::MoveProgramDown1Click, QStringLiteral("move-down"));
     WizardSeparator = Edit1->addSeparator();
     WizardSeparator->setVisible(false);
     Wizzard1 = item(Edit1, QStringLiteral("Wizard"), QKeySequence(Qt::CTRL | Qt::Key_W), &TForm1::Wizzard1Click,
@@ -272,10 +306,11 @@ void TForm1::createMenus() {
 
     Functions1 = bar->addMenu(QStringLiteral("&Send-Receive"));
     Transmit1 = item(Functions1, QStringLiteral("Transmit Programs"), QKeySequence(Qt::Key_F10),
-                     &TForm1::SpeedButton3Click, QStringLiteral("transmit"));
+                     &PlayerCommands::SpeedButton3Click, QStringLiteral("transmit"));
     Receive1 = item(Functions1, QStringLiteral("Receive Programs"), QKeySequence(Qt::Key_F11),
-                    &TForm1::SpeedButton4Click, QStringLiteral("receive"));
-    VerifyPrograms1 = item(Functions1, QStringLiteral("&Verify the Programs"), {}, &TForm1::VerifyPrograms1Click);
+                    &PlayerCommands::SpeedButton4Click, QStringLiteral("receive"));
+    VerifyPrograms1 =
+        item(Functions1, QStringLiteral("&Verify the Programs"), {}, &PlayerCommands::VerifyPrograms1Click);
 
     Options1 = bar->addMenu(QStringLiteral("&Options"));
     Language1 = Options1->addMenu(QStringLiteral("Language"));
@@ -311,17 +346,17 @@ void TForm1::createMenus() {
     Ethernet1->setChecked(EthernetOptionEnabled);
     connect(Ethernet1, &QAction::triggered, this, &TForm1::Ethernet1Click);
     Options1->addSeparator();
-    PCRemote1 =
-        item(Options1, QStringLiteral("PC Remote"), {}, &TForm1::SpeedButton28Click, QStringLiteral("pc-remote"));
+    PCRemote1 = item(Options1, QStringLiteral("PC Remote"), {}, &PlayerCommands::SpeedButton28Click,
+                     QStringLiteral("pc-remote"));
 
     Help1 = bar->addMenu(QStringLiteral("&Help"));
-    About1 = item(Help1, QStringLiteral("About..."), QKeySequence(Qt::Key_F1), &TForm1::About1Click,
+    About1 = item(Help1, QStringLiteral("About..."), QKeySequence(Qt::Key_F1), &DocumentController::About1Click,
                   QStringLiteral("about"));
     Help1->addSeparator();
     Web1 = Help1->addMenu(QStringLiteral("Web"));
-    HomePage1 = item(Web1, QStringLiteral("Home Page"), {}, &TForm1::HomePage1Click);
-    SendEmailToSupport1 = item(Web1, QStringLiteral("Send Email To Support"), {}, &TForm1::SendEmailToSupport1Click,
-                               QStringLiteral("email"));
+    HomePage1 = item(Web1, QStringLiteral("Home Page"), {}, &DocumentController::HomePage1Click);
+    SendEmailToSupport1 = item(Web1, QStringLiteral("Send Email To Support"), {},
+                               &DocumentController::SendEmailToSupport1Click, QStringLiteral("email"));
 }
 
 void TForm1::createCentralArea() {
@@ -338,20 +373,23 @@ void TForm1::createCentralArea() {
 // The project
 
 Project TForm1::currentProject() const {
-    Project project;
-    project.Group = ProjectGroup;
-    project.Programs = m_tiles->programs();
-    return project;
+    return m_document->currentProject();
 }
 
 void TForm1::loadPrograms(const QList<TORBEXProg> &programs) {
-    for (const TORBEXProg &program : programs) {
-        if (m_tiles->count() >= SlotCount)
-            break;
-        SpeedButton1Click();
-        m_tiles->setProgram(m_tiles->currentIndex(), program);
-    }
-    ShowSelectedProgram();
+    m_document->loadPrograms(programs);
+}
+
+bool TForm1::openProjectFile(const QString &path) {
+    return m_document->openProjectFile(path);
+}
+
+void TForm1::setUrlOpener(std::function<void(const QUrl &)> opener) {
+    m_document->setUrlOpener(std::move(opener));
+}
+
+void TForm1::setAckWatchdog(std::chrono::milliseconds limit) {
+    m_player->setAckWatchdog(limit);
 }
 
 // ---------------------------------------------------------------------------------------

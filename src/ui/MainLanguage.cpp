@@ -9,26 +9,6 @@
 #include <QAction>
 #include <QMenu>
 
-void TForm1::French1Click() {
-    LanguageClick(French);
-}
-
-void TForm1::English1Click() {
-    LanguageClick(English);
-}
-
-void TForm1::Espaol1Click() {
-    LanguageClick(Spanish);
-}
-
-void TForm1::Deutsch1Click() {
-    LanguageClick(German);
-}
-
-void TForm1::Italian1Click() {
-    LanguageClick(Italian);
-}
-
 QAction *TForm1::languageItem(int language) const {
     switch (language) {
     case French:

@@ -1,11 +1,11 @@
 // The schedule check command of the main window, and the date format of the next-run lines
 // (the editor panel's and the tiles' tooltips).
 #include "Main.h"
+#include "PlayerCommands.h"
 #include "ProgramEditor.h"
 #include "ScheduleCheckDialog.h"
 #include "TileList.h"
 #include "model/Clock.h"
-#include "player/RemoteTrigger.h"
 #include "project/ScheduleCheck.h"
 #include "text/text.h"
 
@@ -27,6 +27,7 @@ void TForm1::setDateLocale(const QLocale &locale) {
     m_dateLocale = locale;
     m_tiles->setDateLocale(locale);
     m_editor->setDateLocale(locale);
+    m_player->setDateLocale(locale);
 }
 
 void TForm1::CheckSchedule1Click() {

@@ -1,6 +1,8 @@
 // Command state of the main window: what is enabled, shown or hidden, from the list, the
 // clipboard, the player options and the chosen serial port.
+#include "DocumentController.h"
 #include "Main.h"
+#include "PlayerCommands.h"
 #include "ProgramEditor.h"
 #include "TileList.h"
 #include "player/ComPort.h"
@@ -40,7 +42,7 @@ void TForm1::UpdateCommandState() {
         }
     }
 
-    const bool canPaste = !ProgramClipboard.isEmpty();
+    const bool canPaste = m_document->hasClipboard();
     Coller1->setEnabled(canPaste);
     SpeedButton5->setEnabled(canPaste);
 
@@ -115,8 +117,7 @@ void TForm1::RefreshPortMenu() {
     const QString kept = checked && checked != NONE1 ? checked->text() : QString();
     QStringList ports = m_portLister ? m_portLister() : availablePortNames();
     // The link's own open port does not open a second time: it is still there, in its place.
-    if (!kept.isEmpty() && !ports.contains(kept) && m_playerLink && portHandle().isOpen() &&
-        portHandle().portName() == kept)
+    if (!kept.isEmpty() && !ports.contains(kept) && m_player && m_player->holdsPort(kept))
         ports.insert(qBound(qsizetype(0), PortItems.indexOf(checked) - 1, ports.size()), kept);
     setPortNames(ports);
     QAction *item = NONE1;

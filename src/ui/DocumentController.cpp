@@ -1,8 +1,9 @@
 // The project document of the main window: save point and modified check, New, Open, Save,
 // Save as, Properties, Export, Import, the program commands (delete, cut, copy, paste, move,
 // delete a colour group), start-up and shut-down, the about window and the web links.
-#include "Main.h"
-#include "ProgramEditor.h"
+#include "DocumentController.h"
+
+#include "CommandWindow.h"
 #include "TileList.h"
 #include "model/Clock.h"
 #include "model/Prompter.h"
@@ -16,15 +17,12 @@
 #include "ui/ProjetProperty.h"
 #include "ui/VerifTrame.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFrame>
-#include <QMenu>
 #include <QUrl>
 
 namespace {
@@ -37,23 +35,25 @@ const QString ImportFilter = QStringLiteral("fichier d'import Quillon (*.msg)");
 // taking the window's own event handlers.
 class DocumentEvents : public QObject {
 public:
-    explicit DocumentEvents(TForm1 &window)
-        : QObject(&window)
-        , m_window(window) {}
+    DocumentEvents(QWidget &window, DocumentController &document)
+        : QObject(&document)
+        , m_window(window)
+        , m_document(document) {}
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
         if (watched == &m_window) {
             if (event->type() == QEvent::WindowActivate)
-                m_window.FormActivate();
+                m_document.FormActivate();
             else if (event->type() == QEvent::Close)
-                m_window.FormClose();
+                m_document.FormClose();
         }
         return false;
     }
 
 private:
-    TForm1 &m_window;
+    QWidget &m_window;
+    DocumentController &m_document;
 };
 
 } // namespace
@@ -61,76 +61,56 @@ private:
 // ---------------------------------------------------------------------------------------
 // Start-up and shut-down
 
-TForm1::TForm1(Prompter &prompter, const Clock &clock, const SettingsLocation &settings, QWidget *parent)
-    : TForm1(prompter, clock, parent) {
-    m_settingsLocation = settings;
-    readSettingsAtStart();
-    // New tiles and the editor's texts take the language read; the window's own texts follow
-    // at the first activation.
-    m_tiles->setLanguage(CurrentLanguage);
-    m_editor->setLanguage(CurrentLanguage);
-}
-
-void TForm1::createDocumentWindows() {
-    ProjectPath.clear();
+DocumentController::DocumentController(QWidget &window, CommandWindow &view, TileList &tiles, Prompter &prompter,
+                                       const Clock &clock)
+    : QObject(&window)
+    , m_window(window)
+    , m_view(view)
+    , m_tiles(tiles)
+    , m_prompter(prompter)
+    , m_clock(clock) {
+    ProjectGroup.ProjectName = NewProjectName;
     ExportPath = executableDirectory(QCoreApplication::applicationFilePath());
     m_urlOpener = [](const QUrl &url) { QDesktopServices::openUrl(url); };
-    VerificationWindow = new TOKBottomDlg(this);
-    ProgressWindow = new TOKBottomDlg1(m_prompter, m_clock, this);
-    ProgressWindow->setListWidget(m_tiles);
-    AboutWindow = new TForm2(this);
-    PropertyDialog = new TForm3(this);
-    ExportDirDialog = new TOKBottomDlg2(this);
-    installEventFilter(new DocumentEvents(*this));
+    VerificationWindow = new TOKBottomDlg(&window);
+    ProgressWindow = new TOKBottomDlg1(m_prompter, m_clock, &window);
+    ProgressWindow->setListWidget(&m_tiles);
+    AboutWindow = new TForm2(&window);
+    PropertyDialog = new TForm3(&window);
+    ExportDirDialog = new TOKBottomDlg2(&window);
+    window.installEventFilter(new DocumentEvents(window, *this));
+    setCaption();
     TakeSnapshot(); // the empty project, until the first activation takes its own
 }
 
-Settings TForm1::currentSettings() const {
-    Settings s;
-    s.CurrentLanguage = CurrentLanguage;
-    s.SelectedPortName = SelectedPortName;
+DocumentController::~DocumentController() = default;
+
+QString DocumentController::captionFor(const QString &projectName) {
+    return QStringLiteral("ORBEX Quillon Programmer : ") + projectName;
+}
+
+int DocumentController::language() const {
+    return m_view.language();
+}
+
+std::optional<Settings> DocumentController::readSettingsAtStart(const SettingsLocation &location,
+                                                                const QStringList &portCaptions) {
+    m_settingsLocation = location;
+    Settings s = m_view.windowSettings();
     s.ProjectPath = ProjectPath;
     s.ExportPath = ExportPath;
-    s.IOOptionEnabled = IOOptionEnabled;
-    s.EthernetOptionEnabled = EthernetOptionEnabled;
-    s.PCRemoteMode = PCRemoteMode;
+    QString error;
+    m_settingsPath = LoadSettings(m_settingsLocation, s, portCaptions, &error);
+    if (m_settingsPath.isEmpty()) {
+        m_prompter.warn(error);
+        return std::nullopt;
+    }
+    ProjectPath = s.ProjectPath;
+    ExportPath = s.ExportPath;
     return s;
 }
 
-void TForm1::readSettingsAtStart() {
-    Settings s = currentSettings();
-    QStringList captions;
-    for (const QAction *item : std::as_const(PortItems))
-        captions << item->text();
-    QString error;
-    m_settingsPath = LoadSettings(m_settingsLocation, s, captions, &error);
-    if (m_settingsPath.isEmpty()) {
-        m_prompter.warn(error);
-        return;
-    }
-    CurrentLanguage = s.CurrentLanguage;
-    for (QAction *item : {French1, English1, Espaol1, Deutsch1, Italian1})
-        item->setChecked(false);
-    (CurrentLanguage == French    ? French1
-     : CurrentLanguage == Spanish ? Espaol1
-     : CurrentLanguage == German  ? Deutsch1
-     : CurrentLanguage == Italian ? Italian1
-                                  : English1)
-        ->setChecked(true);
-    for (QAction *item : std::as_const(PortItems))
-        if (item->text() == s.SelectedPortName)
-            item->setChecked(true);
-    SelectedPortName = s.SelectedPortName;
-    ProjectPath = s.ProjectPath;
-    ExportPath = s.ExportPath;
-    IOOptionEnabled = s.IOOptionEnabled;
-    IOOption1->setChecked(IOOptionEnabled);
-    EthernetOptionEnabled = s.EthernetOptionEnabled;
-    Ethernet1->setChecked(EthernetOptionEnabled);
-    PCRemoteMode = s.PCRemoteMode;
-}
-
-void TForm1::FormActivate() {
+void DocumentController::FormActivate() {
     if (!m_firstActivation)
         return;
     if (ProgressWindow->isVisible()) {
@@ -146,16 +126,18 @@ void TForm1::FormActivate() {
         if (!openProjectFile(ProjectPath))
             ProjectPath.clear();
     }
-    ApplyLanguage();
-    UpdateCommandState();
+    m_view.applyLanguage();
+    m_view.updateCommandState();
     TakeSnapshot();
 }
 
-void TForm1::FormClose() {
+void DocumentController::FormClose() {
     AskSaveIfModified();
     if (m_settingsPath.isEmpty())
         return;
-    Settings s = currentSettings();
+    Settings s = m_view.windowSettings();
+    s.ProjectPath = ProjectPath;
+    s.ExportPath = ExportPath;
     QString error;
     const QString written = SaveSettings(m_settingsLocation, m_settingsPath, s, &error);
     if (written.isEmpty())
@@ -165,61 +147,85 @@ void TForm1::FormClose() {
 }
 
 // ---------------------------------------------------------------------------------------
+// The project
+
+Project DocumentController::currentProject() const {
+    Project project;
+    project.Group = ProjectGroup;
+    project.Programs = m_tiles.programs();
+    return project;
+}
+
+void DocumentController::setProjectName(const QString &name) {
+    ProjectGroup.ProjectName = name;
+}
+
+void DocumentController::loadPrograms(const QList<TORBEXProg> &programs) {
+    for (const TORBEXProg &program : programs) {
+        if (m_tiles.count() >= SlotCount)
+            break;
+        m_view.newProgram();
+        m_tiles.setProgram(m_tiles.currentIndex(), program);
+    }
+    m_view.showSelectedProgram();
+}
+
+// ---------------------------------------------------------------------------------------
 // Save point
 
-bool TForm1::IsProjectModified() const {
+bool DocumentController::IsProjectModified() const {
     return ::IsProjectModified(currentProject(), SavedProject);
 }
 
-void TForm1::TakeSnapshot() {
+void DocumentController::TakeSnapshot() {
     SavedProject = currentProject();
 }
 
-void TForm1::AskSaveIfModified() {
+void DocumentController::AskSaveIfModified() {
     if (!IsProjectModified())
         return;
-    if (m_prompter.confirm(LanguageText(TextTable::MessageTexts, 5, CurrentLanguage)))
+    if (m_prompter.confirm(LanguageText(MessageRow::SaveQuestion, language())))
         Save1Click();
 }
 
-void TForm1::setCaption() {
-    setWindowTitle(captionFor(ProjectGroup.ProjectName));
+void DocumentController::setCaption() {
+    m_window.setWindowTitle(captionFor(ProjectGroup.ProjectName));
 }
 
-quint8 TForm1::runOperation(int mode, const std::function<quint8()> &work) {
-    ProgressWindow->setLanguage(CurrentLanguage);
-    ProgressWindow->setPortName(SelectedPortName);
+quint8 DocumentController::runOperation(int mode, const std::function<quint8()> &work) {
+    ProgressWindow->setLanguage(language());
+    ProgressWindow->setPortName(m_view.portName());
     return ProgressWindow->run(mode, work);
 }
 
 // ---------------------------------------------------------------------------------------
 // Clearing and filling
 
-void TForm1::ClearProject() {
+void DocumentController::ClearProject() {
     runOperation(TOKBottomDlg1::ClearProjectMode, [this] {
         clearProjectRun();
         return quint8(0);
     });
 }
 
-void TForm1::RemoveCurrentProgram() {
-    if (m_tiles->isEmpty())
+void DocumentController::RemoveCurrentProgram() {
+    if (m_tiles.isEmpty())
         return;
-    m_tiles->removeAt(qMax(0, m_tiles->currentIndex()));
-    m_tiles->SetCurrentTile(0);
+    m_tiles.removeAt(qMax(0, m_tiles.currentIndex()));
+    m_tiles.SetCurrentTile(0);
 }
 
-void TForm1::clearProjectRun() {
+void DocumentController::clearProjectRun() {
     TOKBottomDlg1 &runner = *ProgressWindow;
-    const int total = m_tiles->count();
+    const int total = m_tiles.count();
     runner.prepareProgress(total);
-    const QString step = LanguageText(TextTable::MessageTexts, 13, CurrentLanguage);
-    const QString to = LanguageText(TextTable::MessageTexts, 11, CurrentLanguage) + QString::number(total);
-    while (!m_tiles->isEmpty()) {
+    const QString step = LanguageText(MessageRow::ProgressDelete, language());
+    const QString to = LanguageText(MessageRow::ProgressTo, language()) + QString::number(total);
+    while (!m_tiles.isEmpty()) {
         RemoveCurrentProgram();
-        runner.stepProgress(step + QString::number(m_tiles->count()) + to);
+        runner.stepProgress(step + QString::number(m_tiles.count()) + to);
     }
-    m_tiles->RestackTiles();
+    m_tiles.RestackTiles();
     ProjectGroup = TORBEXGroup();
     ProjectGroup.ProjectName = NewProjectName;
     ProjectPath.clear();
@@ -229,13 +235,13 @@ void TForm1::clearProjectRun() {
 
 // Appends each program as a new one and overwrites it. With `bySlot` the caption counts the
 // 255 slots, the programs being in ascending slot order; otherwise it counts the programs.
-void TForm1::fillPrograms(const QList<TORBEXProg> &programs, bool bySlot, const QString &captionStart, int total) {
+void DocumentController::fillPrograms(const QList<TORBEXProg> &programs, bool bySlot, const QString &captionStart, int total) {
     TOKBottomDlg1 &runner = *ProgressWindow;
     runner.prepareProgress(total);
-    const QString to = LanguageText(TextTable::MessageTexts, bySlot ? 3 : 11, CurrentLanguage);
-    auto add = [this](const TORBEXProg &program) { m_tiles->appendProgram(program); };
+    const QString to = LanguageText(bySlot ? MessageRow::ProgressToLastSlot : MessageRow::ProgressTo, language());
+    auto add = [this](const TORBEXProg &program) { m_tiles.appendProgram(program); };
     if (!bySlot) {
-        for (int i = 0; i < programs.size() && m_tiles->count() < SlotCount; ++i) {
+        for (int i = 0; i < programs.size() && m_tiles.count() < SlotCount; ++i) {
             add(programs[i]);
             runner.stepProgress(captionStart + QString::number(i + 1) + to + QString::number(total));
         }
@@ -243,21 +249,21 @@ void TForm1::fillPrograms(const QList<TORBEXProg> &programs, bool bySlot, const 
         qsizetype next = 0;
         for (int slot = 1; slot <= SlotCount; ++slot) {
             while (next < programs.size() && programs[next].Inputs == slot) {
-                if (m_tiles->count() < SlotCount)
+                if (m_tiles.count() < SlotCount)
                     add(programs[next]);
                 ++next;
             }
             runner.stepProgress(captionStart + QString::number(slot) + to);
         }
     }
-    runner.showStatus(LanguageText(TextTable::MessageTexts, 4, CurrentLanguage));
-    m_tiles->RestackTiles();
-    m_tiles->scrollToCurrent();
-    ShowSelectedProgram();
-    UpdateCommandState();
+    runner.showStatus(LanguageText(MessageRow::Finalization, language()));
+    m_tiles.RestackTiles();
+    m_tiles.scrollToCurrent();
+    m_view.showSelectedProgram();
+    m_view.updateCommandState();
 }
 
-bool TForm1::readProjectRun(const QString &path) {
+bool DocumentController::readProjectRun(const QString &path) {
     Project read;
     QString error;
     if (!ReadProjectFile(path, read, &error)) {
@@ -267,14 +273,14 @@ bool TForm1::readProjectRun(const QString &path) {
     clearProjectRun();
     ProjectGroup = read.Group;
     ProjectPath = path;
-    fillPrograms(read.Programs, false, LanguageText(TextTable::MessageTexts, 12, CurrentLanguage),
+    fillPrograms(read.Programs, false, LanguageText(MessageRow::ProgressOpen, language()),
                  int(read.Programs.size()));
     setCaption();
     TakeSnapshot();
     return true;
 }
 
-bool TForm1::openProjectFile(const QString &path) {
+bool DocumentController::openProjectFile(const QString &path) {
     bool read = false;
     // A copy: `path` may be ProjectPath itself, which clearing the project empties.
     runOperation(TOKBottomDlg1::ReadProjectMode, [&, file = path] {
@@ -282,50 +288,53 @@ bool TForm1::openProjectFile(const QString &path) {
         return quint8(0);
     });
     if (read)
-        SelectFirstProgram();
+        m_tiles.SelectFirstProgram();
     return read;
 }
 
 // ---------------------------------------------------------------------------------------
 // File commands
 
-QString TForm1::runFileDialog(QFileDialog &dialog) {
+QString DocumentController::runFileDialog(QFileDialog &dialog) {
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    if (runDialog(dialog) != QDialog::Accepted)
+    if (m_view.runDialog(dialog) != QDialog::Accepted)
         return {};
     return dialog.selectedFiles().value(0);
 }
 
-void TForm1::ResetPropertyDialog() {
+void DocumentController::ResetPropertyDialog() {
     PropertyDialog->ResetPropertyDialog();
 }
 
-void TForm1::New2Click() {
+void DocumentController::New2Click() {
     AskSaveIfModified();
     ResetPropertyDialog();
-    PropertyDialog->Language = CurrentLanguage;
-    if (runDialog(*PropertyDialog) == QDialog::Accepted) {
+    PropertyDialog->Language = language();
+    if (m_view.runDialog(*PropertyDialog) == QDialog::Accepted) {
         ClearProject();
         ProjectGroup = PropertyDialog->group();
         setCaption();
         TakeSnapshot();
     }
-    UpdateCommandState();
+    m_view.updateCommandState();
 }
 
-void TForm1::Open1Click() {
+void DocumentController::Open1Click() {
     AskSaveIfModified();
-    QFileDialog dialog(this);
+    openChosenProject();
+    m_view.updateCommandState();
+}
+
+void DocumentController::openChosenProject() {
+    QFileDialog dialog(&m_window);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(ProjectFilter);
-    const QString path = runFileDialog(dialog);
-    if (!path.isEmpty())
+    if (const QString path = runFileDialog(dialog); !path.isEmpty())
         openProjectFile(path);
-    UpdateCommandState();
 }
 
-void TForm1::Save1Click() {
+void DocumentController::Save1Click() {
     if (!ProjectPath.isEmpty() && QFile::exists(ProjectPath)) {
         QString error;
         if (WriteProjectFile(ProjectPath, currentProject(), &error))
@@ -337,8 +346,8 @@ void TForm1::Save1Click() {
     SaveAs1Click();
 }
 
-void TForm1::SaveAs1Click() {
-    QFileDialog dialog(this);
+void DocumentController::SaveAs1Click() {
+    QFileDialog dialog(&m_window);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(ProjectFilter);
     dialog.setDefaultSuffix(QStringLiteral("prg"));
@@ -357,19 +366,19 @@ void TForm1::SaveAs1Click() {
     m_prompter.warn(error);
 }
 
-void TForm1::Property1Click() {
+void DocumentController::Property1Click() {
     PropertyDialog->setGroup(ProjectGroup);
-    PropertyDialog->Language = CurrentLanguage;
-    if (runDialog(*PropertyDialog) != QDialog::Accepted)
+    PropertyDialog->Language = language();
+    if (m_view.runDialog(*PropertyDialog) != QDialog::Accepted)
         return;
     ProjectGroup = PropertyDialog->group();
     setCaption();
 }
 
-void TForm1::Export1Click() {
-    ExportDirDialog->Language = CurrentLanguage;
+void DocumentController::Export1Click() {
+    ExportDirDialog->Language = language();
     ExportDirDialog->setDirectory(ExportPath);
-    if (runDialog(*ExportDirDialog) != QDialog::Accepted)
+    if (m_view.runDialog(*ExportDirDialog) != QDialog::Accepted)
         return;
     ExportPath = ExportDirDialog->directory();
     bool written = false;
@@ -378,18 +387,18 @@ void TForm1::Export1Click() {
         return quint8(0);
     });
     if (written)
-        m_prompter.warn(LanguageText(TextTable::MessageTexts, 10, CurrentLanguage));
+        m_prompter.warn(LanguageText(MessageRow::ExportDone, language()));
 }
 
-bool TForm1::exportRun() {
+bool DocumentController::exportRun() {
     TOKBottomDlg1 &runner = *ProgressWindow;
     VerificationWindow->setLines({});
     runner.prepareProgress(TOKBottomDlg1::SlotRunMaximum);
-    const QString programs = LanguageText(TextTable::MessageTexts, 2, CurrentLanguage);
-    const QString to = LanguageText(TextTable::MessageTexts, 3, CurrentLanguage);
+    const QString programs = LanguageText(MessageRow::ProgressPrograms, language());
+    const QString to = LanguageText(MessageRow::ProgressToLastSlot, language());
     ScheduleProgress progress;
     progress.slotDone = [&](int slot, int) { runner.stepProgress(programs + QString::number(slot) + to); };
-    progress.finalizing = [&] { runner.showStatus(LanguageText(TextTable::MessageTexts, 4, CurrentLanguage)); };
+    progress.finalizing = [&] { runner.showStatus(LanguageText(MessageRow::Finalization, language())); };
     QStringList log;
     QString error;
     const bool written = ExportRun(currentProject(), ExportPath, m_clock, &error, &log, progress);
@@ -399,9 +408,9 @@ bool TForm1::exportRun() {
     return written;
 }
 
-void TForm1::Import1Click() {
+void DocumentController::Import1Click() {
     AskSaveIfModified();
-    QFileDialog dialog(this);
+    QFileDialog dialog(&m_window);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(ImportFilter);
@@ -415,16 +424,16 @@ void TForm1::Import1Click() {
         return quint8(0);
     });
     if (imported) {
-        m_prompter.warn(LanguageText(TextTable::MessageTexts, 14, CurrentLanguage));
+        m_prompter.warn(LanguageText(MessageRow::ImportDone, language()));
         const QString corrected = CorrectedSlotsWarning(correctedSlots);
         if (!corrected.isEmpty())
             m_prompter.warn(corrected);
-        SelectFirstProgram();
+        m_tiles.SelectFirstProgram();
     }
-    UpdateCommandState();
+    m_view.updateCommandState();
 }
 
-bool TForm1::importRun(const QString &path, QList<int> &correctedSlots) {
+bool DocumentController::importRun(const QString &path, QList<int> &correctedSlots) {
     VerificationWindow->setLines({});
     ScheduleImport imported;
     QString error;
@@ -434,142 +443,142 @@ bool TForm1::importRun(const QString &path, QList<int> &correctedSlots) {
     }
     ResetPropertyDialog();
     clearProjectRun();
-    fillPrograms(imported.Programs, true, LanguageText(TextTable::MessageTexts, 2, CurrentLanguage),
+    fillPrograms(imported.Programs, true, LanguageText(MessageRow::ProgressPrograms, language()),
                  TOKBottomDlg1::SlotRunMaximum);
     correctedSlots = imported.CorrectedSlots;
-    ShowSelectedProgram();
+    m_view.showSelectedProgram();
     return true;
 }
 
 // ---------------------------------------------------------------------------------------
 // Program commands
 
-void TForm1::DeleteCurrentProgram() {
-    m_tiles->DeleteCurrentProgram();
+void DocumentController::DeleteCurrentProgram() {
+    m_tiles.DeleteCurrentProgram();
 }
 
-void TForm1::SpeedButton2Click() {
-    if (m_tiles->hasCurrent() && m_prompter.confirm(LanguageText(TextTable::MessageTexts, 0, CurrentLanguage))) {
+void DocumentController::SpeedButton2Click() {
+    if (m_tiles.hasCurrent() && m_prompter.confirm(LanguageText(MessageRow::DeleteProgramQuestion, language()))) {
         DeleteCurrentProgram();
-        if (m_tiles->hasCurrent()) {
-            SelectProgramAt(m_tiles->currentIndex());
-            m_tiles->refreshCurrent();
-            m_tiles->scrollToCurrent();
+        if (m_tiles.hasCurrent()) {
+            m_tiles.SelectProgramAt(m_tiles.currentIndex());
+            m_tiles.refreshCurrent();
+            m_tiles.scrollToCurrent();
         }
-        ShowSelectedProgram();
+        m_view.showSelectedProgram();
     }
-    UpdateCommandState();
+    m_view.updateCommandState();
 }
 
-void TForm1::CopySelectedProgram() {
-    const TORBEXProg *selected = m_tiles->currentProgram(); // the highlighted one
+void DocumentController::CopySelectedProgram() {
+    const TORBEXProg *selected = m_tiles.currentProgram(); // the highlighted one
     if (!selected)
         return;
     ProgramClipboard = {ClipboardRecord(*selected, m_clock.now())};
-    UpdateCommandState();
+    m_view.updateCommandState();
 }
 
-void TForm1::Copier1Click() {
+void DocumentController::Copier1Click() {
     CopySelectedProgram();
 }
 
-void TForm1::DeleteSelectedProgram() {
-    if (m_tiles->hasCurrent()) {
+void DocumentController::DeleteSelectedProgram() {
+    if (m_tiles.hasCurrent()) {
         DeleteCurrentProgram();
-        m_tiles->refreshCurrent();
-        m_tiles->scrollToCurrent();
-        ShowSelectedProgram();
+        m_tiles.refreshCurrent();
+        m_tiles.scrollToCurrent();
+        m_view.showSelectedProgram();
     }
-    UpdateCommandState();
+    m_view.updateCommandState();
 }
 
-void TForm1::Couper1Click() {
+void DocumentController::Couper1Click() {
     CopySelectedProgram();
     DeleteSelectedProgram();
 }
 
-void TForm1::PasteClipboard() {
+void DocumentController::PasteClipboard() {
     for (const TORBEXProg &record : std::as_const(ProgramClipboard)) {
-        if (m_tiles->count() >= SlotCount)
+        if (m_tiles.count() >= SlotCount)
             continue;
-        SpeedButton1Click();
-        TORBEXProg pasted = *m_tiles->currentProgram();
+        m_view.newProgram();
+        TORBEXProg pasted = *m_tiles.currentProgram();
         CopyProgramContent(record, pasted);
-        m_tiles->setProgram(m_tiles->currentIndex(), pasted);
-        m_tiles->scrollToCurrent();
-        ShowSelectedProgram();
-        UpdateCommandState();
+        m_tiles.setProgram(m_tiles.currentIndex(), pasted);
+        m_tiles.scrollToCurrent();
+        m_view.showSelectedProgram();
+        m_view.updateCommandState();
     }
 }
 
-void TForm1::Coller1Click() {
+void DocumentController::Coller1Click() {
     PasteClipboard();
 }
 
-void TForm1::MoveProgramUp1Click() {
-    m_tiles->moveCurrentUp();
-    UpdateCommandState();
+void DocumentController::MoveProgramUp1Click() {
+    m_tiles.moveCurrentUp();
+    m_view.updateCommandState();
 }
 
-void TForm1::MoveProgramDown1Click() {
-    m_tiles->moveCurrentDown();
-    UpdateCommandState();
+void DocumentController::MoveProgramDown1Click() {
+    m_tiles.moveCurrentDown();
+    m_view.updateCommandState();
 }
 
-void TForm1::ColorGroup27Click(int k) {
-    if (m_tiles->hasCurrent() && m_prompter.confirm(LanguageText(TextTable::MessageTexts, 15, CurrentLanguage))) {
+void DocumentController::ColorGroup27Click(int k) {
+    if (m_tiles.hasCurrent() && m_prompter.confirm(LanguageText(MessageRow::DeleteColorGroupQuestion, language()))) {
         ColorGroupToDelete = k;
         runOperation(TOKBottomDlg1::DeleteColorGroupMode, [this] {
             DeleteColorGroup();
             return quint8(0);
         });
     }
-    UpdateCommandState();
+    m_view.updateCommandState();
 }
 
-void TForm1::DeleteColorGroup() {
+void DocumentController::DeleteColorGroup() {
     TOKBottomDlg1 &runner = *ProgressWindow;
     const quint32 color = ProgramColors[std::size_t(qBound(1, ColorGroupToDelete, ProgramColorCount))];
     QList<TORBEXProg> programs = currentProject().Programs;
     const int count = CountProgramsOfColor(programs, color);
     runner.prepareProgress(count);
-    const QString step = LanguageText(TextTable::MessageTexts, 13, CurrentLanguage);
-    const QString to = LanguageText(TextTable::MessageTexts, 11, CurrentLanguage) + QString::number(count);
+    const QString step = LanguageText(MessageRow::ProgressDelete, language());
+    const QString to = LanguageText(MessageRow::ProgressTo, language()) + QString::number(count);
     for (int s = 1; s <= count; ++s) {
-        if (!m_tiles->isEmpty()) {
+        if (!m_tiles.isEmpty()) {
             const int p = LastProgramOfColor(programs, color);
             programs.removeAt(p - 1);
-            m_tiles->removeAt(p - 1);
+            m_tiles.removeAt(p - 1);
         }
         runner.stepProgress(step + QString::number(s) + to);
     }
-    m_tiles->SetCurrentTile(0);
-    m_tiles->RestackTiles();
-    if (m_tiles->hasCurrent()) {
-        SelectProgramAt(m_tiles->currentIndex());
-        m_tiles->refreshCurrent();
-        m_tiles->scrollToCurrent();
+    m_tiles.SetCurrentTile(0);
+    m_tiles.RestackTiles();
+    if (m_tiles.hasCurrent()) {
+        m_tiles.SelectProgramAt(m_tiles.currentIndex());
+        m_tiles.refreshCurrent();
+        m_tiles.scrollToCurrent();
     }
-    ShowSelectedProgram();
+    m_view.showSelectedProgram();
 }
 
 // ---------------------------------------------------------------------------------------
 // About window and web links
 
-void TForm1::About1Click() {
-    AboutWindow->Language = CurrentLanguage;
-    runDialog(*AboutWindow);
+void DocumentController::About1Click() {
+    AboutWindow->Language = language();
+    m_view.runDialog(*AboutWindow);
 }
 
-void TForm1::setUrlOpener(UrlOpener opener) {
+void DocumentController::setUrlOpener(UrlOpener opener) {
     m_urlOpener = std::move(opener);
 }
 
-void TForm1::HomePage1Click() {
+void DocumentController::HomePage1Click() {
     m_urlOpener(QUrl(MakerWebAddress.toString()));
 }
 
-void TForm1::SendEmailToSupport1Click() {
+void DocumentController::SendEmailToSupport1Click() {
     m_urlOpener(QUrl(QStringLiteral("mailto:%1?subject=%2&body=")
                          .arg(SupportEmailAddress.toString(), QStringLiteral("Subject : ORBEX Support Request"))));
 }

@@ -1,0 +1,143 @@
+#pragma once
+
+#include "model/Project.h"
+#include "model/ProjectClasses.h"
+#include "project/SettingsLocation.h"
+
+#include <QObject>
+
+#include <functional>
+#include <optional>
+
+class Clock;
+class CommandWindow;
+class Prompter;
+class QFileDialog;
+class QUrl;
+class QWidget;
+class TForm2;
+class TForm3;
+class TileList;
+class TOKBottomDlg;
+class TOKBottomDlg1;
+class TOKBottomDlg2;
+
+// The project document of the main window: its properties, the save point and the modified
+// check, the file commands (New, Open, Save, Save as, Properties, Export, Import), the program
+// commands (delete, cut, copy, paste, move, delete a colour group), the operation runner they
+// run in, start-up and shut-down. The programs themselves are the tile list's; the rules about
+// them are the core's (project/ProjectDocument).
+class DocumentController : public QObject {
+    Q_OBJECT
+
+public:
+    DocumentController(QWidget &window, CommandWindow &view, TileList &tiles, Prompter &prompter,
+                       const Clock &clock);
+    ~DocumentController() override;
+
+    static QString captionFor(const QString &projectName);
+
+    // The project as the files hold it: the properties and every program in list order.
+    Project currentProject() const;
+    void setProjectName(const QString &name);
+    bool hasClipboard() const { return !ProgramClipboard.isEmpty(); }
+    // Appends each program as a new one and then overwrites all its fields, as every program
+    // that enters the list does; stops at the limit of 255.
+    void loadPrograms(const QList<TORBEXProg> &programs);
+
+    // ---- File commands.
+    void New2Click();
+    void Open1Click();
+    void Save1Click();
+    void SaveAs1Click();
+    void Property1Click();
+    void Export1Click();
+    void Import1Click();
+    // Offers the open dialog and opens the file chosen (openProjectFile).
+    void openChosenProject();
+    // Reads and checks the whole file, and only then replaces the project with it (runner mode
+    // 4): the caption shows its name and the first program is selected. A file that fails
+    // leaves the project, its path and the caption as they were; the message names the file and
+    // the line.
+    bool openProjectFile(const QString &path);
+
+    // ---- Program commands.
+    void SpeedButton2Click(); // Delete, after the question
+    void Couper1Click();
+    void Copier1Click();
+    void Coller1Click();
+    void MoveProgramUp1Click();
+    void MoveProgramDown1Click();
+    void ColorGroup27Click(int k); // the colour group 1..26, after the question
+
+    // ---- Help commands.
+    void About1Click();
+    void HomePage1Click();
+    void SendEmailToSupport1Click();
+    // Web links go through this seam; the default is QDesktopServices::openUrl.
+    using UrlOpener = std::function<void(const QUrl &)>;
+    void setUrlOpener(UrlOpener opener);
+
+    // ---- Save point.
+    bool IsProjectModified() const;
+    void TakeSnapshot();
+    void AskSaveIfModified();
+    void ResetPropertyDialog();
+    void ClearProject(); // runner mode 5
+
+    // ---- The operation runner.
+    // Runs `work` in `mode` on the runner, with the window's language and port, and returns
+    // the runner's result.
+    quint8 runOperation(int mode, const std::function<quint8()> &work);
+    TOKBottomDlg1 &runner() const { return *ProgressWindow; }
+
+    // ---- Start-up and shut-down.
+    // Reads the settings file: the project and export paths are taken here, the rest is
+    // returned for the window; nothing when the file cannot be read (the message is shown).
+    std::optional<Settings> readSettingsAtStart(const SettingsLocation &location, const QStringList &portCaptions);
+    bool firstActivationPending() const { return m_firstActivation; }
+    void FormActivate(); // the first activation: last project, texts, command state, save point
+    void FormClose();    // the save question and the settings file
+
+private:
+    int language() const;
+    QString runFileDialog(QFileDialog &dialog);
+    void setCaption();
+    bool readProjectRun(const QString &path);
+    void clearProjectRun();
+    void RemoveCurrentProgram();
+    void fillPrograms(const QList<TORBEXProg> &programs, bool bySlot, const QString &captionStart, int total);
+    bool exportRun();
+    bool importRun(const QString &path, QList<int> &correctedSlots);
+    void DeleteCurrentProgram();
+    void CopySelectedProgram();
+    void DeleteSelectedProgram();
+    void PasteClipboard();
+    void DeleteColorGroup();
+
+    QWidget &m_window;
+    CommandWindow &m_view;
+    TileList &m_tiles;
+    Prompter &m_prompter;
+    const Clock &m_clock;
+
+    TORBEXGroup ProjectGroup;
+    QList<TORBEXProg> ProgramClipboard;
+    // The file the project was last opened from or saved to, the folder of the last export,
+    // the save point, the colour 1..26 of DeleteColorGroup.
+    QString ProjectPath;
+    QString ExportPath;
+    Project SavedProject;
+    int ColorGroupToDelete = 0;
+
+    TOKBottomDlg *VerificationWindow = nullptr;
+    TOKBottomDlg1 *ProgressWindow = nullptr;
+    TForm2 *AboutWindow = nullptr;
+    TForm3 *PropertyDialog = nullptr;
+    TOKBottomDlg2 *ExportDirDialog = nullptr;
+
+    SettingsLocation m_settingsLocation;
+    QString m_settingsPath; // the file written at shut-down
+    UrlOpener m_urlOpener;
+    bool m_firstActivation = true;
+};

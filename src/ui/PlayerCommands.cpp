@@ -1,0 +1,203 @@
+// The player commands of the main window: Transmit, Receive, Verify and PC remote mode with its
+// window and the one-second clock of the minute check.
+#include "PlayerCommands.h"
+
+#include "CommandWindow.h"
+#include "DocumentController.h"
+#include "TileList.h"
+#include "model/Clock.h"
+#include "model/Prompter.h"
+#include "player/ComPort.h"
+#include "player/PlayerLink.h"
+#include "player/RemoteTrigger.h"
+#include "player/ScheduleFile.h"
+#include "player/VerifyPlayer.h"
+#include "text/LinkText.h"
+#include "text/text.h"
+#include "ui/PCRemote.h"
+#include "ui/ProgessBar.h"
+
+#include <QTimer>
+#include <QWidget>
+
+struct PlayerCommands::Parts {
+    explicit Parts(const Clock &clock)
+        : link(io)
+        , remote(link, clock)
+        , window(std::make_unique<TOKBottomDlg6>(remote)) {}
+
+    QtSerialPortIo io;
+    ComLink link;
+    RemoteTrigger remote;
+    // No parent: the window stays on screen while the main window is minimized.
+    std::unique_ptr<TOKBottomDlg6> window;
+    bool transferRunning = false;
+};
+
+PlayerCommands::PlayerCommands(QWidget &window, CommandWindow &view, DocumentController &document, TileList &tiles,
+                               Prompter &prompter, const Clock &clock)
+    : QObject(&window)
+    , m_window(window)
+    , m_view(view)
+    , m_document(document)
+    , m_tiles(tiles)
+    , m_prompter(prompter)
+    , m_clock(clock)
+    , m_parts(std::make_unique<Parts>(clock)) {
+    RemoteTrigger &remote = m_parts->remote;
+    connect(&remote, &RemoteTrigger::triggering, this, [this, &remote](quint8 program, const QDateTime &at) {
+        remote.addReportLine(RemoteReportLine(program, at, language(), m_dateLocale));
+    });
+    connect(&remote, &RemoteTrigger::minuteSkipped, this, [this, &remote](const QDateTime &at) {
+        remote.addReportLine(RemoteSkippedLine(at, language(), m_dateLocale));
+    });
+    connect(&remote, &RemoteTrigger::triggerFailed, this,
+            [this](ComResult code) { m_prompter.warn(ComResultText(code, language())); });
+    m_document.runner().setLink(&m_parts->link);
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(1000);
+    connect(Timer2, &QTimer::timeout, this, &PlayerCommands::Timer2Timer);
+    Timer2->start();
+}
+
+PlayerCommands::~PlayerCommands() = default;
+
+int PlayerCommands::language() const {
+    return m_view.language();
+}
+
+bool PlayerCommands::holdsPort(const QString &port) const {
+    return m_parts->link.isOpen() && m_parts->link.portName() == port;
+}
+
+void PlayerCommands::setAckWatchdog(std::chrono::milliseconds limit) {
+    ComLink &link = m_parts->link;
+    link.setTiming({limit, link.timing().byteTimeout});
+}
+
+// ---------------------------------------------------------------------------------------
+// PC remote mode
+
+namespace {
+
+// The mode and port of the window as they are at this tick.
+void takeRemoteSettings(RemoteTrigger &remote, bool mode, const QString &port) {
+    remote.PCRemoteMode = mode;
+    remote.setPortName(port);
+}
+
+} // namespace
+
+void PlayerCommands::SpeedButton28Click() {
+    TOKBottomDlg6 &window = *m_parts->window;
+    m_remoteMode = true;
+    m_window.showMinimized();
+    window.Language = language();
+    m_view.runDialog(window);
+    m_window.showNormal();
+    m_remoteMode = false;
+}
+
+void PlayerCommands::Timer2Timer() {
+    RemoteTrigger &remote = m_parts->remote;
+    // Most ticks end here, without a copy of the project.
+    if (m_clock.now().time().minute() == remote.LastMinuteTick.time().minute())
+        return;
+    takeRemoteSettings(remote, m_remoteMode, m_view.portName());
+    remote.Timer2Timer(m_document.currentProject().Programs);
+}
+
+// ---------------------------------------------------------------------------------------
+// Transmit and receive
+
+namespace {
+
+// Marks a transfer as running for as long as it lives.
+class RunningTransfer {
+public:
+    explicit RunningTransfer(bool &flag)
+        : m_flag(flag) {
+        m_flag = true;
+    }
+    ~RunningTransfer() { m_flag = false; }
+    RunningTransfer(const RunningTransfer &) = delete;
+    RunningTransfer &operator=(const RunningTransfer &) = delete;
+
+private:
+    bool &m_flag;
+};
+
+} // namespace
+
+void PlayerCommands::SpeedButton3Click() {
+    if (m_parts->transferRunning)
+        return;
+    const RunningTransfer running(m_parts->transferRunning);
+    if (!m_prompter.confirm(LanguageText(MessageRow::TransmitQuestion, language())))
+        return;
+    const Project project = m_document.currentProject();
+    const ComResult result = m_document.runOperation(TOKBottomDlg1::TransmitMode, [&] {
+        return TransmitRun(m_parts->link, project, m_document.runner().transferContext());
+    });
+    m_prompter.warn(ComResultText(result, language()));
+}
+
+void PlayerCommands::VerifyPrograms1Click() {
+    if (m_parts->transferRunning)
+        return;
+    const RunningTransfer running(m_parts->transferRunning);
+    const Project project = m_document.currentProject();
+    VerifyResult verified;
+    const ComResult result = m_document.runOperation(TOKBottomDlg1::VerifyMode, [&] {
+        verified = VerifyRun(m_parts->link, project, m_document.runner().transferContext());
+        return verified.result;
+    });
+    // A failed run has already shown the link's message.
+    if (result == ComCode::Ok)
+        m_prompter.warn(VerifyReport(verified, language()));
+}
+
+void PlayerCommands::SpeedButton4Click() {
+    if (m_parts->transferRunning)
+        return;
+    const RunningTransfer running(m_parts->transferRunning);
+    m_document.AskSaveIfModified();
+    if (!m_prompter.confirm(LanguageText(MessageRow::ReceiveQuestion, language())))
+        return;
+    // The port must open before the project is given up for the programs of the player.
+    ComLink &port = m_parts->link;
+    if (const PortRun probe = port.runOnPort(m_view.portName(), [] { return ComCode::Ok; }); probe.code != ComCode::Ok) {
+        m_prompter.warn(ComResultText(probe.code, language()));
+        return;
+    }
+
+    m_document.ResetPropertyDialog();
+    m_document.ClearProject();
+    ReceivedPrograms received;
+    const ComResult result = m_document.runOperation(TOKBottomDlg1::ReceiveMode, [&] {
+        received = ReceiveRun(port, m_document.runner().transferContext());
+        return received.result;
+    });
+    if (!received.programs.isEmpty())
+        m_document.loadPrograms(received.programs);
+    m_prompter.warn(ComResultText(result, language()));
+    if (const QString corrected = CorrectedSlotsWarning(received.correctedSlots); !corrected.isEmpty())
+        m_prompter.warn(corrected);
+
+    QString name;
+    const TransferContext shown{m_clock, {}, {}, [this](const LinkFailure &failure) {
+                                    m_prompter.warn(ComResultText(failure.code, language()));
+                                }};
+    if (ReadProjectName(port, m_view.portName(), name, shown) == ComCode::Ok) {
+        const QString shownName = ShownProjectName(name);
+        m_document.setProjectName(shownName);
+        // The file is read and checked before it replaces the received programs.
+        if (m_prompter.confirm(LanguageText(MessageRow::LoadProjectQuestion, language()) +
+                               LanguageText(MessageRow::AssociatedProjectName, language()) + shownName))
+            m_document.openChosenProject();
+    }
+    m_tiles.SelectFirstProgram();
+    m_document.TakeSnapshot();
+    m_view.updateCommandState();
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QLocale>
+#include <QObject>
+
+#include <chrono>
+#include <memory>
+
+class Clock;
+class ComLink;
+class CommandWindow;
+class DocumentController;
+class Prompter;
+class QTimer;
+class QWidget;
+class RemoteTrigger;
+class TileList;
+class TOKBottomDlg6;
+
+// The player commands of the main window: Transmit, Receive, Verify, and PC remote mode with
+// its window and the one-second clock of the minute check. It owns the serial link; the
+// transfers run in the document's operation runner.
+class PlayerCommands : public QObject {
+    Q_OBJECT
+
+public:
+    PlayerCommands(QWidget &window, CommandWindow &view, DocumentController &document, TileList &tiles,
+                   Prompter &prompter, const Clock &clock);
+    ~PlayerCommands() override;
+
+    void SpeedButton3Click();    // Transmit, after the question
+    void SpeedButton4Click();    // Receive, after the save and receive questions
+    void VerifyPrograms1Click(); // reads the player back and says whether it holds the project
+    void SpeedButton28Click();   // PC remote mode while its window is open
+    void Timer2Timer();          // every second: the minute check once the minute has changed
+
+    bool PCRemoteMode() const { return m_remoteMode; }
+    void setPCRemoteMode(bool on) { m_remoteMode = on; }
+    // Whether the link holds `port` open now.
+    bool holdsPort(const QString &port) const;
+    // The longest wait for an acknowledgement of the player; 10 s unless set.
+    void setAckWatchdog(std::chrono::milliseconds limit);
+    // The date format of the PC remote report.
+    void setDateLocale(const QLocale &locale) { m_dateLocale = locale; }
+
+private:
+    int language() const;
+
+    QWidget &m_window;
+    CommandWindow &m_view;
+    DocumentController &m_document;
+    TileList &m_tiles;
+    Prompter &m_prompter;
+    const Clock &m_clock;
+    struct Parts;
+    std::unique_ptr<Parts> m_parts;
+    QTimer *Timer2 = nullptr;
+    bool m_remoteMode = false;
+    QLocale m_dateLocale = QLocale::system();
+};
