@@ -14,18 +14,18 @@ public:
     static constexpr int MaxLength = 512;
     explicit TOKBottomDlg3(QWidget *parent = nullptr);
 
-    int Language = 2; // set by the caller before showing
+    void setLanguage(int language) { Language = language; } // before showing
 
     void setLines(const QStringList &lines);
     QStringList lines() const;
-
-    QPlainTextEdit *Memo1 = nullptr;
-    QPushButton *OKBtn = nullptr;
-    QPushButton *CancelBtn = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
     void limitLength();
+    int Language = 2;
+    QPlainTextEdit *Memo1 = nullptr;
+    QPushButton *OKBtn = nullptr;
+    QPushButton *CancelBtn = nullptr;
 };

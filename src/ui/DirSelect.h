@@ -16,17 +16,12 @@ class TOKBottomDlg2 : public QDialog {
 public:
     explicit TOKBottomDlg2(QWidget *parent = nullptr);
 
-    int Language = 2; // set by the caller before showing
+    void setLanguage(int language) { Language = language; } // before showing
 
     // Selects `path` and opens the tree at it.
     void setDirectory(const QString &path);
     // The selected folder.
     QString directory() const { return m_directory; }
-
-    QLabel *Panel1 = nullptr;
-    QTreeView *DirectoryTree = nullptr;
-    QPushButton *OKBtn = nullptr;
-    QPushButton *CancelBtn = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -36,4 +31,9 @@ private:
 
     QFileSystemModel *m_model = nullptr;
     QString m_directory;
+    int Language = 2;
+    QLabel *Panel1 = nullptr;
+    QTreeView *DirectoryTree = nullptr;
+    QPushButton *OKBtn = nullptr;
+    QPushButton *CancelBtn = nullptr;
 };

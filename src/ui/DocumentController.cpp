@@ -235,7 +235,8 @@ void DocumentController::clearProjectRun() {
 
 // Appends each program as a new one and overwrites it. With `bySlot` the caption counts the
 // 255 slots, the programs being in ascending slot order; otherwise it counts the programs.
-void DocumentController::fillPrograms(const QList<TORBEXProg> &programs, bool bySlot, const QString &captionStart, int total) {
+void DocumentController::fillPrograms(const QList<TORBEXProg> &programs, bool bySlot, const QString &captionStart,
+                                      int total) {
     TOKBottomDlg1 &runner = *ProgressWindow;
     runner.prepareProgress(total);
     const QString to = LanguageText(bySlot ? MessageRow::ProgressToLastSlot : MessageRow::ProgressTo, language());
@@ -273,8 +274,7 @@ bool DocumentController::readProjectRun(const QString &path) {
     clearProjectRun();
     ProjectGroup = read.Group;
     ProjectPath = path;
-    fillPrograms(read.Programs, false, LanguageText(MessageRow::ProgressOpen, language()),
-                 int(read.Programs.size()));
+    fillPrograms(read.Programs, false, LanguageText(MessageRow::ProgressOpen, language()), int(read.Programs.size()));
     setCaption();
     TakeSnapshot();
     return true;
@@ -309,7 +309,7 @@ void DocumentController::ResetPropertyDialog() {
 void DocumentController::New2Click() {
     AskSaveIfModified();
     ResetPropertyDialog();
-    PropertyDialog->Language = language();
+    PropertyDialog->setLanguage(language());
     if (m_view.runDialog(*PropertyDialog) == QDialog::Accepted) {
         ClearProject();
         ProjectGroup = PropertyDialog->group();
@@ -368,7 +368,7 @@ void DocumentController::SaveAs1Click() {
 
 void DocumentController::Property1Click() {
     PropertyDialog->setGroup(ProjectGroup);
-    PropertyDialog->Language = language();
+    PropertyDialog->setLanguage(language());
     if (m_view.runDialog(*PropertyDialog) != QDialog::Accepted)
         return;
     ProjectGroup = PropertyDialog->group();
@@ -376,7 +376,7 @@ void DocumentController::Property1Click() {
 }
 
 void DocumentController::Export1Click() {
-    ExportDirDialog->Language = language();
+    ExportDirDialog->setLanguage(language());
     ExportDirDialog->setDirectory(ExportPath);
     if (m_view.runDialog(*ExportDirDialog) != QDialog::Accepted)
         return;
@@ -566,7 +566,7 @@ void DocumentController::DeleteColorGroup() {
 // About window and web links
 
 void DocumentController::About1Click() {
-    AboutWindow->Language = language();
+    AboutWindow->setLanguage(language());
     m_view.runDialog(*AboutWindow);
 }
 

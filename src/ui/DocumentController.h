@@ -31,8 +31,7 @@ class DocumentController : public QObject {
     Q_OBJECT
 
 public:
-    DocumentController(QWidget &window, CommandWindow &view, TileList &tiles, Prompter &prompter,
-                       const Clock &clock);
+    DocumentController(QWidget &window, CommandWindow &view, TileList &tiles, Prompter &prompter, const Clock &clock);
     ~DocumentController() override;
 
     static QString captionFor(const QString &projectName);

@@ -31,3 +31,11 @@ void TOKBottomDlg4::showEvent(QShowEvent *event) {
     Edit1->setFocus();
     QDialog::showEvent(event);
 }
+
+void TOKBottomDlg4::setTitle(const QString &title) {
+    Edit1->setText(title);
+}
+
+QString TOKBottomDlg4::title() const {
+    return Edit1->text();
+}

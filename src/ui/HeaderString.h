@@ -13,12 +13,17 @@ class TOKBottomDlg4 : public QDialog {
 public:
     explicit TOKBottomDlg4(QWidget *parent = nullptr);
 
-    int Language = 2; // set by the caller before showing
-
-    QLineEdit *Edit1 = nullptr;
-    QPushButton *OKBtn = nullptr;
-    QPushButton *CancelBtn = nullptr;
+    void setLanguage(int language) { Language = language; } // before showing
+    // The title being edited.
+    void setTitle(const QString &title);
+    QString title() const;
 
 protected:
     void showEvent(QShowEvent *event) override;
+
+private:
+    int Language = 2;
+    QLineEdit *Edit1 = nullptr;
+    QPushButton *OKBtn = nullptr;
+    QPushButton *CancelBtn = nullptr;
 };

@@ -13,15 +13,17 @@ class TForm2 : public QDialog {
 public:
     explicit TForm2(QWidget *parent = nullptr);
 
-    int Language = 2; // set by the caller before showing
+    void setLanguage(int language) { Language = language; } // before showing
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    int Language = 2;
     QLabel *Image1 = nullptr; // the logo
     QLabel *Image2 = nullptr; // the program icon
     QLabel *Label1 = nullptr; // the product line
     QLabel *Label2 = nullptr; // the version
     QLabel *Label3 = nullptr; // the maker's web address
     QPushButton *OKBtn = nullptr;
-
-protected:
-    void showEvent(QShowEvent *event) override;
 };

@@ -9,11 +9,11 @@
 void TForm1::Wizzard1Click() {
     TWizardProg wizard(m_clock.now().date());
     TOKBottomDlg5 dialog(m_prompter, this);
-    dialog.Wizard = &wizard;
+    dialog.setWizard(&wizard);
     // The wizard writes its fields into a copy of the new program, which then replaces it.
     TORBEXProg made;
     int madeAt = -1;
-    dialog.NewProgram = [this, &made, &madeAt]() -> TORBEXProg * {
+    dialog.setNewProgram([this, &made, &madeAt]() -> TORBEXProg * {
         const int before = m_tiles->count();
         SpeedButton1Click(); // shows the limit message itself when the project is full
         if (m_tiles->count() == before)
@@ -21,7 +21,7 @@ void TForm1::Wizzard1Click() {
         madeAt = m_tiles->currentIndex();
         made = *m_tiles->currentProgram();
         return &made;
-    };
+    });
     connect(&dialog, &TOKBottomDlg5::programGenerated, this, [this, &made, &madeAt](TORBEXProg *program) {
         if (program != &made || madeAt < 0)
             return;

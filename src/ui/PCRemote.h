@@ -21,21 +21,13 @@ public:
 
     explicit TOKBottomDlg6(RemoteTrigger &remote, QWidget *parent = nullptr);
 
-    int Language = 2; // set by the caller before showing
+    void setLanguage(int language) { Language = language; } // before showing
 
     void FormActivate();
     void BitBtn1Click(); // Clear
     void Timer1Timer();  // the header's blink
 
     QColor headerColor() const;
-    int Timer1Tag = 0; // 1 while green is showing
-
-    QLabel *Panel2 = nullptr; // header
-    QLabel *Label1 = nullptr;
-    QPlainTextEdit *Memo1 = nullptr; // report list
-    QPushButton *BitBtn1 = nullptr;  // Clear
-    QPushButton *BitBtn2 = nullptr;  // Exit
-    QTimer *Timer1 = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -44,4 +36,12 @@ private:
     void setHeaderColor(const QColor &color);
 
     RemoteTrigger &m_remote;
+    int Language = 2;
+    int Timer1Tag = 0;        // 1 while green is showing
+    QLabel *Panel2 = nullptr; // header
+    QLabel *Label1 = nullptr;
+    QPlainTextEdit *Memo1 = nullptr; // report list
+    QPushButton *BitBtn1 = nullptr;  // Clear
+    QPushButton *BitBtn2 = nullptr;  // Exit
+    QTimer *Timer1 = nullptr;
 };

@@ -93,7 +93,7 @@ void PlayerCommands::SpeedButton28Click() {
     TOKBottomDlg6 &window = *m_parts->window;
     m_remoteMode = true;
     m_window.showMinimized();
-    window.Language = language();
+    window.setLanguage(language());
     m_view.runDialog(window);
     m_window.showNormal();
     m_remoteMode = false;
@@ -167,7 +167,8 @@ void PlayerCommands::SpeedButton4Click() {
         return;
     // The port must open before the project is given up for the programs of the player.
     ComLink &port = m_parts->link;
-    if (const PortRun probe = port.runOnPort(m_view.portName(), [] { return ComCode::Ok; }); probe.code != ComCode::Ok) {
+    if (const PortRun probe = port.runOnPort(m_view.portName(), [] { return ComCode::Ok; });
+        probe.code != ComCode::Ok) {
         m_prompter.warn(ComResultText(probe.code, language()));
         return;
     }

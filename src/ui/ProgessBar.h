@@ -85,12 +85,6 @@ signals:
     void workStarted();
     void workFinished();
 
-public:
-    QFrame *Bevel1 = nullptr;
-    QProgressBar *ProgressBar1 = nullptr;
-    QLabel *Label1 = nullptr;
-    QTimer *Timer1 = nullptr;
-
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -113,4 +107,8 @@ private:
     bool m_started = false;
     bool m_running = false;
     QElapsedTimer m_sincePaint;
+    QFrame *Bevel1 = nullptr;
+    QProgressBar *ProgressBar1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QTimer *Timer1 = nullptr;
 };

@@ -498,7 +498,7 @@ void ProgramEditor::Memo1Click() {
         return;
     if (!CommentsDialog)
         CommentsDialog = new TOKBottomDlg3(this);
-    CommentsDialog->Language = m_language;
+    CommentsDialog->setLanguage(m_language);
     CommentsDialog->setLines(Memo1->toPlainText().split(QLatin1Char('\n')));
     if (m_runDialog(*CommentsDialog) != QDialog::Accepted)
         return;
@@ -515,12 +515,12 @@ void ProgramEditor::StaticText1Click() {
         return;
     if (!TitleDialog)
         TitleDialog = new TOKBottomDlg4(this);
-    TitleDialog->Language = m_language;
-    TitleDialog->Edit1->setText(StaticText1->text());
+    TitleDialog->setLanguage(m_language);
+    TitleDialog->setTitle(StaticText1->text());
     if (m_runDialog(*TitleDialog) != QDialog::Accepted)
         return;
-    StaticText1->setText(TitleDialog->Edit1->text());
-    m_program.Title = TitleDialog->Edit1->text();
+    StaticText1->setText(TitleDialog->title());
+    m_program.Title = TitleDialog->title();
     edited();
     window()->activateWindow();
     leaveNoFocus();

@@ -22,7 +22,7 @@ public:
 
     explicit TForm3(QWidget *parent = nullptr);
 
-    int Language = 2; // set by the caller before showing
+    void setLanguage(int language) { Language = language; } // before showing
 
     // The new-project state: name "New Project", the six other fields empty, comments "...".
     void ResetPropertyDialog();
@@ -31,12 +31,16 @@ public:
     TORBEXGroup group() const;
 
     // Name, subject, author, rights notice, customer, creation date, diffusion date.
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    int Language = 2;
+    // Name, subject, author, rights notice, customer, creation date, diffusion date.
     std::array<QLineEdit *, 7> Edits{};
     QPlainTextEdit *Memo1 = nullptr;
     std::array<QLabel *, 8> Labels{};
     QPushButton *OKBtn = nullptr;
     QPushButton *CancelBtn = nullptr;
-
-protected:
-    void showEvent(QShowEvent *event) override;
 };

@@ -22,9 +22,6 @@ public:
     // The position of the program line `row` names; -1 for the no-finding line.
     int programOfLine(int row) const;
 
-    QListWidget *FindingList = nullptr;
-    QPushButton *CloseBtn = nullptr;
-
 signals:
     void programChosen(int index);
 
@@ -32,4 +29,6 @@ private:
     void choose(int row);
 
     QList<int> m_programs; // by line
+    QListWidget *FindingList = nullptr;
+    QPushButton *CloseBtn = nullptr;
 };

@@ -15,5 +15,6 @@ public:
     void setLines(const QStringList &lines);
     QStringList lines() const;
 
+private:
     QPlainTextEdit *Memo1 = nullptr;
 };

@@ -36,50 +36,14 @@ public:
     explicit TOKBottomDlg5(Prompter &prompter, QWidget *parent = nullptr);
 
     // The choices being edited; set by the wizard command before the dialog is shown.
-    TWizardProg *Wizard = nullptr;
+    void setWizard(TWizardProg *wizard) { Wizard = wizard; }
     // Finish asks this for each program it creates (nullptr when the project is full).
-    std::function<TORBEXProg *()> NewProgram;
-
-    quint8 WizardStep = 1; // the step shown, 1..7
+    void setNewProgram(std::function<TORBEXProg *()> newProgram) { NewProgram = std::move(newProgram); }
 
     // The buttons of the bottom row.
     void nextClick();     // "Next >" / "Finish"
     void previousClick(); // "< Previous"
     void showStep();
-
-    // ---- Fixed parts.
-    QFrame *StepFrame = nullptr;
-    QLabel *Heading = nullptr;
-    QPushButton *PreviousBtn = nullptr, *CancelBtn = nullptr, *NextBtn = nullptr;
-    std::array<QFrame *, 7> StepPanels{}; // steps 1..7 at 0..6
-
-    // ---- Step 1, year.
-    QRadioButton *EveryYearRadio = nullptr, *OnlyYearRadio = nullptr; // tags 1, 2
-    QLabel *YearDisplay = nullptr;
-    StepOnlySpinBox *YearSpin = nullptr;
-    // ---- Step 2, months.
-    QRadioButton *EveryMonthRadio = nullptr, *SomeMonthsRadio = nullptr;
-    QListWidget *MonthList = nullptr;
-    // ---- Step 3, days.
-    QRadioButton *EveryDayRadio = nullptr, *SomeDaysRadio = nullptr;
-    QListWidget *DayList = nullptr;
-    // ---- Step 4, hours.
-    QRadioButton *EveryHourRadio = nullptr, *SomeHoursRadio = nullptr;
-    QLabel *MorningLabel = nullptr, *AfternoonLabel = nullptr;
-    QListWidget *MorningList = nullptr, *AfternoonList = nullptr; // "00".."11", "12".."23"
-    // ---- Step 5, minutes.
-    QRadioButton *AtMinuteRadio = nullptr, *EveryMinutesRadio = nullptr;
-    QLabel *AtMinuteDisplay = nullptr, *EveryMinutesDisplay = nullptr;
-    StepOnlySpinBox *AtMinuteSpin = nullptr, *EveryMinutesSpin = nullptr;
-    std::array<QPushButton *, 3> MethodButtons{}; // tags 1..3
-    // ---- Step 6, actions.
-    std::array<QLabel *, 6> ActionIcons{}, ActionLabels{};
-    std::array<QToolButton *, 6> ActionKindButtons{}, ActionValueButtons{};
-    // ---- Step 7, final.
-    QLabel *TitleText = nullptr;
-    QCheckBox *PriorityBox = nullptr;
-    QLabel *ColorLabel = nullptr;
-    QFrame *ColorSwatch = nullptr;
 
 signals:
     // Finish made `program` an hourly timer; its tile needs redrawing.
@@ -102,4 +66,32 @@ private:
     void methodClick(int tag);
 
     Prompter &m_prompter;
+    TWizardProg *Wizard = nullptr;
+    std::function<TORBEXProg *()> NewProgram;
+    quint8 WizardStep = 1; // the step shown, 1..7
+    // Fixed parts, then the widgets of steps 1 (year) to 7 (title, priority, colour).
+    QFrame *StepFrame = nullptr;
+    QLabel *Heading = nullptr;
+    QPushButton *PreviousBtn = nullptr, *CancelBtn = nullptr, *NextBtn = nullptr;
+    std::array<QFrame *, 7> StepPanels{};                             // steps 1..7 at 0..6
+    QRadioButton *EveryYearRadio = nullptr, *OnlyYearRadio = nullptr; // tags 1, 2
+    QLabel *YearDisplay = nullptr;
+    StepOnlySpinBox *YearSpin = nullptr;
+    QRadioButton *EveryMonthRadio = nullptr, *SomeMonthsRadio = nullptr;
+    QListWidget *MonthList = nullptr;
+    QRadioButton *EveryDayRadio = nullptr, *SomeDaysRadio = nullptr;
+    QListWidget *DayList = nullptr;
+    QRadioButton *EveryHourRadio = nullptr, *SomeHoursRadio = nullptr;
+    QLabel *MorningLabel = nullptr, *AfternoonLabel = nullptr;
+    QListWidget *MorningList = nullptr, *AfternoonList = nullptr; // "00".."11", "12".."23"
+    QRadioButton *AtMinuteRadio = nullptr, *EveryMinutesRadio = nullptr;
+    QLabel *AtMinuteDisplay = nullptr, *EveryMinutesDisplay = nullptr;
+    StepOnlySpinBox *AtMinuteSpin = nullptr, *EveryMinutesSpin = nullptr;
+    std::array<QPushButton *, 3> MethodButtons{}; // tags 1..3
+    std::array<QLabel *, 6> ActionIcons{}, ActionLabels{};
+    std::array<QToolButton *, 6> ActionKindButtons{}, ActionValueButtons{};
+    QLabel *TitleText = nullptr;
+    QCheckBox *PriorityBox = nullptr;
+    QLabel *ColorLabel = nullptr;
+    QFrame *ColorSwatch = nullptr;
 };
