@@ -49,9 +49,9 @@ void TOKBottomDlg3::limitLength() {
 }
 
 void TOKBottomDlg3::showEvent(QShowEvent *event) {
-    setWindowTitle(LanguageText(TextTable::EditorTexts, 2, Language));
-    OKBtn->setText(LanguageText(TextTable::PropertyTexts, 9, Language));
-    CancelBtn->setText(LanguageText(TextTable::PropertyTexts, 10, Language));
+    setWindowTitle(LanguageText(EditorRow::Comments, Language));
+    OKBtn->setText(LanguageText(PropertyRow::Ok, Language));
+    CancelBtn->setText(LanguageText(PropertyRow::Cancel, Language));
     Memo1->selectAll();
     Memo1->setFocus();
     QDialog::showEvent(event);

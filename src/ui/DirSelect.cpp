@@ -70,7 +70,7 @@ void TOKBottomDlg2::setDirectory(const QString &path) {
 
 void TOKBottomDlg2::showEvent(QShowEvent *event) {
     createModel();
-    setWindowTitle(LanguageText(TextTable::ExportDirTexts, 1, Language));
-    Panel1->setText(LanguageText(TextTable::ExportDirTexts, 0, Language));
+    setWindowTitle(LanguageText(ExportDirRow::Caption, Language));
+    Panel1->setText(LanguageText(ExportDirRow::Prompt, Language));
     QDialog::showEvent(event);
 }

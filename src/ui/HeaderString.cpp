@@ -24,9 +24,9 @@ TOKBottomDlg4::TOKBottomDlg4(QWidget *parent)
 }
 
 void TOKBottomDlg4::showEvent(QShowEvent *event) {
-    setWindowTitle(LanguageText(TextTable::EditorTexts, 13, Language));
-    OKBtn->setText(LanguageText(TextTable::PropertyTexts, 9, Language));
-    CancelBtn->setText(LanguageText(TextTable::PropertyTexts, 10, Language));
+    setWindowTitle(LanguageText(EditorRow::Title, Language));
+    OKBtn->setText(LanguageText(PropertyRow::Ok, Language));
+    CancelBtn->setText(LanguageText(PropertyRow::Cancel, Language));
     Edit1->selectAll();
     Edit1->setFocus();
     QDialog::showEvent(event);

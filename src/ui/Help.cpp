@@ -47,9 +47,9 @@ TForm2::TForm2(QWidget *parent)
 }
 
 void TForm2::showEvent(QShowEvent *event) {
-    setWindowTitle(LanguageText(TextTable::AboutTexts, 0, Language));
-    Label1->setText(LanguageText(TextTable::AboutTexts, 1, Language));
-    Label2->setText(LanguageText(TextTable::AboutTexts, 2, Language));
-    Label3->setText(LanguageText(TextTable::AboutTexts, 3, Language));
+    setWindowTitle(LanguageText(AboutRow::Caption, Language));
+    Label1->setText(LanguageText(AboutRow::Product, Language));
+    Label2->setText(LanguageText(AboutRow::Version, Language));
+    Label3->setText(LanguageText(AboutRow::WebAddress, Language));
     QDialog::showEvent(event);
 }

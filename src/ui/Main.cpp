@@ -397,7 +397,7 @@ void TForm1::setAckWatchdog(std::chrono::milliseconds limit) {
 
 void TForm1::SpeedButton1Click() {
     if (m_tiles->count() >= SlotCount) {
-        m_prompter.warn(LanguageText(TextTable::ProgramLimitText, 0, CurrentLanguage));
+        m_prompter.warn(LanguageText(ProgramLimitRow::Message, CurrentLanguage));
         UpdateCommandState();
         return;
     }

@@ -34,50 +34,51 @@ void TForm1::LanguageClick(int language) {
 
 void TForm1::ApplyLanguage() {
     const int lang = CurrentLanguage;
-    const auto text = [lang](TextTable table, int row) { return LanguageText(table, row, lang); };
+    const auto text = [lang](auto row) { return LanguageText(row, lang); };
+    const auto rowText = [lang](TextTable table, int row) { return LanguageText(table, row, lang); };
     // Qt's own texts (standard buttons, file dialogs, calendar) follow the same language.
     m_qtLanguage.setLanguage(lang);
 
     // Menus, in the order of the tables' rows.
-    File1->setTitle(text(TextTable::FileMenuTexts, 0));
+    File1->setTitle(text(FileMenuRow::File));
     const std::array<QAction *, 8> fileItems = {New2, Property1, Open1, Save1, SaveAs1, Export1, Exit1, Import1};
     for (int i = 0; i < int(fileItems.size()); ++i)
-        fileItems[i]->setText(text(TextTable::FileMenuTexts, i + 1));
+        fileItems[i]->setText(rowText(TextTable::FileMenuTexts, i + 1));
 
-    Edit1->setTitle(text(TextTable::EditMenuTexts, 0));
+    Edit1->setTitle(text(EditMenuRow::Edit));
     const std::array<QAction *, 5> editItems = {New1, Delete1, Couper1, Copier1, Coller1};
     for (int i = 0; i < int(editItems.size()); ++i)
-        editItems[i]->setText(text(TextTable::EditMenuTexts, i + 1));
+        editItems[i]->setText(rowText(TextTable::EditMenuTexts, i + 1));
 
-    Functions1->setTitle(text(TextTable::SendReceiveMenuTexts, 0));
-    Transmit1->setText(text(TextTable::SendReceiveMenuTexts, 1));
-    Receive1->setText(text(TextTable::SendReceiveMenuTexts, 2));
-    VerifyPrograms1->setText(text(TextTable::ConfidenceTexts, VerifyMenuCaption));
+    Functions1->setTitle(text(SendReceiveMenuRow::SendReceive));
+    Transmit1->setText(text(SendReceiveMenuRow::Transmit));
+    Receive1->setText(text(SendReceiveMenuRow::Receive));
+    VerifyPrograms1->setText(rowText(TextTable::ConfidenceTexts, VerifyMenuCaption));
 
-    DeleteGroupOfColor1->setTitle(text(TextTable::EditMenuTexts, 6));
-    MoveProgramUp1->setText(text(TextTable::EditMenuTexts, 7));
-    MoveProgramDown1->setText(text(TextTable::EditMenuTexts, 8));
-    Wizzard1->setText(text(TextTable::EditMenuTexts, 9));
+    DeleteGroupOfColor1->setTitle(text(EditMenuRow::DeleteColorGroup));
+    MoveProgramUp1->setText(text(EditMenuRow::MoveUp));
+    MoveProgramDown1->setText(text(EditMenuRow::MoveDown));
+    Wizzard1->setText(text(EditMenuRow::Wizard));
 
-    Options1->setTitle(text(TextTable::OptionsMenuTexts, 0));
-    RS232PortCOM1->setTitle(text(TextTable::OptionsMenuTexts, 1));
+    Options1->setTitle(text(OptionsMenuRow::Options));
+    RS232PortCOM1->setTitle(text(OptionsMenuRow::ComPort));
 
-    Language1->setTitle(text(TextTable::LanguageMenuTexts, 0));
+    Language1->setTitle(text(LanguageMenuRow::Language));
     const std::array<QAction *, 5> languageItems = {English1, French1, Espaol1, Deutsch1, Italian1};
     for (int i = 0; i < int(languageItems.size()); ++i)
-        languageItems[i]->setText(text(TextTable::LanguageMenuTexts, i + 1));
+        languageItems[i]->setText(rowText(TextTable::LanguageMenuTexts, i + 1));
 
-    Help1->setTitle(text(TextTable::HelpMenuTexts, 0));
-    About1->setText(text(TextTable::HelpMenuTexts, 1));
+    Help1->setTitle(text(HelpMenuRow::Help));
+    About1->setText(text(HelpMenuRow::About));
 
-    PlayerOptions1->setTitle(text(TextTable::OptionsMenuTexts, 8));
-    IOOption1->setText(text(TextTable::OptionsMenuTexts, 9));
-    Ethernet1->setText(text(TextTable::OptionsMenuTexts, 10));
-    PCRemote1->setText(text(TextTable::OptionsMenuTexts, 11));
+    PlayerOptions1->setTitle(text(OptionsMenuRow::PlayerOptions));
+    IOOption1->setText(text(OptionsMenuRow::IOCard));
+    Ethernet1->setText(text(OptionsMenuRow::Ethernet));
+    PCRemote1->setText(text(OptionsMenuRow::PcRemote));
 
-    Web1->setTitle(text(TextTable::HelpMenuTexts, 2));
-    HomePage1->setText(text(TextTable::HelpMenuTexts, 3));
-    SendEmailToSupport1->setText(text(TextTable::HelpMenuTexts, 4));
+    Web1->setTitle(text(HelpMenuRow::Web));
+    HomePage1->setText(text(HelpMenuRow::HomePage));
+    SendEmailToSupport1->setText(text(HelpMenuRow::SendEmail));
 
     applyHints();
 

@@ -794,7 +794,7 @@ void ProgramEditor::relabelActionMenu() {
     ActionSubEntries[2].first()->setText(TransportCommandNames(0));
     for (int i = 0; i < int(ActionSubEntries[4].size()); ++i)
         ActionSubEntries[4][i]->setText(TransportCommandNames(i < 10 ? i + 1 : 13));
-    const QString output = text(TextTable::ActionTexts, 9);
+    const QString output = LanguageText(ActionRow::OutputPrefix, m_language);
     for (int i = 0; i < int(ActionSubEntries[6].size()); ++i)
         ActionSubEntries[6][i]->setText(output + d2(i));
     for (int i = 0; i < int(ActionSubEntries[7].size()); ++i)
@@ -859,15 +859,15 @@ void ProgramEditor::applyPlayerOptions() {
 void ProgramEditor::setLanguage(int language) {
     m_language = language;
     const auto text = [language](TextTable table, int row) { return LanguageText(table, row, language); };
-    CheckBox1->setText(text(TextTable::EditorTexts, 0));
-    CheckBox2->setText(text(TextTable::EditorTexts, 1));
-    CheckBox3->setText(text(TextTable::EditorTexts, 5));
-    Label7->setText(text(TextTable::EditorTexts, 12));
-    Label1->setText(text(TextTable::EditorTexts, 4));
-    Label2->setText(text(TextTable::EditorTexts, 10));
-    Label3->setText(text(TextTable::EditorTexts, 2));
-    Label5->setText(text(TextTable::EditorTexts, 3));
-    Label17->setText(text(TextTable::EditorTexts, 6));
+    CheckBox1->setText(LanguageText(EditorRow::Activate, language));
+    CheckBox2->setText(LanguageText(EditorRow::Priority, language));
+    CheckBox3->setText(LanguageText(EditorRow::TimerOn, language));
+    Label7->setText(LanguageText(EditorRow::Color, language));
+    Label1->setText(LanguageText(EditorRow::TimerMode, language));
+    Label2->setText(LanguageText(EditorRow::Actions, language));
+    Label3->setText(LanguageText(EditorRow::Comments, language));
+    Label5->setText(LanguageText(EditorRow::Inputs, language));
+    Label17->setText(LanguageText(EditorRow::Clock, language));
     const std::array<int, 4> modeRows = {7, 8, 9, 11};
     for (int tag = 1; tag <= 4; ++tag)
         RadioButtons[tag - 1]->setText(text(TextTable::EditorTexts, modeRows[tag - 1]));
@@ -899,7 +899,7 @@ void ProgramEditor::setLanguage(int language) {
         for (int k = 1; k <= count; ++k)
             ActionCaption(k, prog.ActionValue[k - 1], prog.ActionParam[k - 1], prog.ActionKind[k - 1]);
         if (count >= 1 && count < MaxActions && !isEndingKind(prog.ActionKind[count - 1]))
-            KindButtons[count]->setText(text(TextTable::ActionTexts, 0));
+            KindButtons[count]->setText(LanguageText(ActionRow::NoAction, language));
     }
     RefreshNextRun();
 }

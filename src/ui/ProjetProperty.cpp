@@ -79,11 +79,11 @@ TORBEXGroup TForm3::group() const {
 }
 
 void TForm3::showEvent(QShowEvent *event) {
-    setWindowTitle(LanguageText(TextTable::PropertyTexts, 0, Language));
+    setWindowTitle(LanguageText(PropertyRow::Caption, Language));
     for (int row = 0; row < 8; ++row)
         Labels[std::size_t(row)]->setText(LanguageText(TextTable::PropertyTexts, row + 1, Language));
-    OKBtn->setText(LanguageText(TextTable::PropertyTexts, 9, Language));
-    CancelBtn->setText(LanguageText(TextTable::PropertyTexts, 10, Language));
+    OKBtn->setText(LanguageText(PropertyRow::Ok, Language));
+    CancelBtn->setText(LanguageText(PropertyRow::Cancel, Language));
     QDialog::showEvent(event);
     Edits[0]->setFocus();
 }
