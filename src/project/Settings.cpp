@@ -142,10 +142,14 @@ bool ReadSettings(const QString &path, Settings &settings, const QStringList &po
 
     next();
     const QString port = next();
-    s.SelectedPortName = portCaptions.isEmpty() ? NoPort : portCaptions.first();
-    for (qsizetype i = 1; i < portCaptions.size(); ++i)
-        if (port == portCaptions[i])
-            s.SelectedPortName = port;
+    if (portCaptions.isEmpty()) {
+        s.SelectedPortName = port;
+    } else {
+        s.SelectedPortName = portCaptions.first();
+        for (qsizetype i = 1; i < portCaptions.size(); ++i)
+            if (port == portCaptions[i])
+                s.SelectedPortName = port;
+    }
 
     next();
     s.ProjectPath = next();
@@ -171,4 +175,10 @@ bool ReadSettings(const QString &path, Settings &settings, const QStringList &po
     }
     settings = s;
     return true;
+}
+
+QString ChooseStartPort(const QString &stored, const QStringList &ports) {
+    if (stored.isEmpty())
+        return ports.isEmpty() ? NoPort : ports.first();
+    return ports.contains(stored) ? stored : NoPort;
 }

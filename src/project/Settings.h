@@ -42,7 +42,13 @@ bool WriteSettings(const QString &path, const Settings &settings, QString *error
 
 // Reads the file into `settings`, which holds the defaults on entry: values missing from the
 // file keep them. `portCaptions` are the captions of the port menu: "(None)" first, then the
-// ports found; a stored port not among them gives the first caption. A missing file is first
+// ports found; a stored port not among them gives the first caption. Without captions (a caller
+// that lists the ports later) the stored port is kept as written. A missing file is first
 // written from `settings`, then read back. On failure (the file cannot be written, opened or
 // read) `settings` is untouched and `error` names the file.
 bool ReadSettings(const QString &path, Settings &settings, const QStringList &portCaptions, QString *error = nullptr);
+
+// The port checked once the ports are listed, for a stored port read without captions: the
+// stored one when it is among `ports`; the first port (else "(None)") when none is stored (an
+// empty name: the file was new); "(None)" otherwise.
+QString ChooseStartPort(const QString &stored, const QStringList &ports);

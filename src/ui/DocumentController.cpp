@@ -72,12 +72,8 @@ DocumentController::DocumentController(QWidget &window, CommandWindow &view, Til
     ProjectGroup.ProjectName = NewProjectName;
     ExportPath = executableDirectory(QCoreApplication::applicationFilePath());
     m_urlOpener = [](const QUrl &url) { QDesktopServices::openUrl(url); };
-    VerificationWindow = new TOKBottomDlg(&window);
     ProgressWindow = new TOKBottomDlg1(m_prompter, m_clock, &window);
     ProgressWindow->setListWidget(&m_tiles);
-    AboutWindow = new TForm2(&window);
-    PropertyDialog = new TForm3(&window);
-    ExportDirDialog = new TOKBottomDlg2(&window);
     window.installEventFilter(new DocumentEvents(window, *this));
     setCaption();
     TakeSnapshot(); // the empty project, until the first activation takes its own
@@ -87,6 +83,13 @@ DocumentController::~DocumentController() = default;
 
 QString DocumentController::captionFor(const QString &projectName) {
     return QStringLiteral("ORBEX Quillon Programmer : ") + projectName;
+}
+
+// The dialogs are made when first needed.
+template <typename Dialog> Dialog &DocumentController::lazyDialog(Dialog *&made) {
+    if (!made)
+        made = new Dialog(&m_window);
+    return *made;
 }
 
 int DocumentController::language() const {
@@ -303,16 +306,16 @@ QString DocumentController::runFileDialog(QFileDialog &dialog) {
 }
 
 void DocumentController::ResetPropertyDialog() {
-    PropertyDialog->ResetPropertyDialog();
+    lazyDialog(PropertyDialog).ResetPropertyDialog();
 }
 
 void DocumentController::New2Click() {
     AskSaveIfModified();
     ResetPropertyDialog();
-    PropertyDialog->setLanguage(language());
-    if (m_view.runDialog(*PropertyDialog) == QDialog::Accepted) {
+    lazyDialog(PropertyDialog).setLanguage(language());
+    if (m_view.runDialog(lazyDialog(PropertyDialog)) == QDialog::Accepted) {
         ClearProject();
-        ProjectGroup = PropertyDialog->group();
+        ProjectGroup = lazyDialog(PropertyDialog).group();
         setCaption();
         TakeSnapshot();
     }
@@ -367,20 +370,20 @@ void DocumentController::SaveAs1Click() {
 }
 
 void DocumentController::Property1Click() {
-    PropertyDialog->setGroup(ProjectGroup);
-    PropertyDialog->setLanguage(language());
-    if (m_view.runDialog(*PropertyDialog) != QDialog::Accepted)
+    lazyDialog(PropertyDialog).setGroup(ProjectGroup);
+    lazyDialog(PropertyDialog).setLanguage(language());
+    if (m_view.runDialog(lazyDialog(PropertyDialog)) != QDialog::Accepted)
         return;
-    ProjectGroup = PropertyDialog->group();
+    ProjectGroup = lazyDialog(PropertyDialog).group();
     setCaption();
 }
 
 void DocumentController::Export1Click() {
-    ExportDirDialog->setLanguage(language());
-    ExportDirDialog->setDirectory(ExportPath);
-    if (m_view.runDialog(*ExportDirDialog) != QDialog::Accepted)
+    lazyDialog(ExportDirDialog).setLanguage(language());
+    lazyDialog(ExportDirDialog).setDirectory(ExportPath);
+    if (m_view.runDialog(lazyDialog(ExportDirDialog)) != QDialog::Accepted)
         return;
-    ExportPath = ExportDirDialog->directory();
+    ExportPath = lazyDialog(ExportDirDialog).directory();
     bool written = false;
     runOperation(TOKBottomDlg1::ExportMode, [&] {
         written = exportRun();
@@ -392,7 +395,7 @@ void DocumentController::Export1Click() {
 
 bool DocumentController::exportRun() {
     TOKBottomDlg1 &runner = *ProgressWindow;
-    VerificationWindow->setLines({});
+    lazyDialog(VerificationWindow).setLines({});
     runner.prepareProgress(TOKBottomDlg1::SlotRunMaximum);
     const QString programs = LanguageText(MessageRow::ProgressPrograms, language());
     const QString to = LanguageText(MessageRow::ProgressToLastSlot, language());
@@ -402,7 +405,7 @@ bool DocumentController::exportRun() {
     QStringList log;
     QString error;
     const bool written = ExportRun(currentProject(), ExportPath, m_clock, &error, &log, progress);
-    VerificationWindow->setLines(log);
+    lazyDialog(VerificationWindow).setLines(log);
     if (!written)
         m_prompter.warn(error);
     return written;
@@ -434,7 +437,7 @@ void DocumentController::Import1Click() {
 }
 
 bool DocumentController::importRun(const QString &path, QList<int> &correctedSlots) {
-    VerificationWindow->setLines({});
+    lazyDialog(VerificationWindow).setLines({});
     ScheduleImport imported;
     QString error;
     if (!ImportRun(path, m_clock, imported, &error)) {
@@ -566,8 +569,8 @@ void DocumentController::DeleteColorGroup() {
 // About window and web links
 
 void DocumentController::About1Click() {
-    AboutWindow->setLanguage(language());
-    m_view.runDialog(*AboutWindow);
+    lazyDialog(AboutWindow).setLanguage(language());
+    m_view.runDialog(lazyDialog(AboutWindow));
 }
 
 void DocumentController::setUrlOpener(UrlOpener opener) {

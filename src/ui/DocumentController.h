@@ -100,6 +100,7 @@ public:
 
 private:
     int language() const;
+    template <typename Dialog> Dialog &lazyDialog(Dialog *&made);
     QString runFileDialog(QFileDialog &dialog);
     void setCaption();
     bool readProjectRun(const QString &path);

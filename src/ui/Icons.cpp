@@ -1,7 +1,12 @@
 #include "Icons.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QHash>
+#include <QIconEngine>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 #include <QSvgRenderer>
 
 static void initIconResource() {
@@ -30,15 +35,45 @@ QSvgRenderer *openRenderer(QSvgRenderer &renderer, const QString &name) {
     return &renderer;
 }
 
+// Renders the SVG at the size asked for when it is first painted, and keeps each size; the
+// disabled look is the style's, as for any other icon.
+class SvgIconEngine : public QIconEngine {
+public:
+    explicit SvgIconEngine(const QString &name)
+        : m_name(name) {}
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override {
+        const int side = qMax(1, qMin(size.width(), size.height()));
+        auto it = m_rendered.find(side);
+        if (it == m_rendered.end()) {
+            QSvgRenderer renderer;
+            it = m_rendered.insert(side, render(*openRenderer(renderer, m_name), side));
+        }
+        if (mode != QIcon::Disabled)
+            return *it;
+        QStyleOption option;
+        option.palette = QGuiApplication::palette();
+        return QApplication::style()->generatedIconPixmap(mode, *it, &option);
+    }
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override {
+        const int side = qMin(size.width(), size.height());
+        return {side, side};
+    }
+    QIconEngine *clone() const override { return new SvgIconEngine(*this); }
+    QString key() const override { return QStringLiteral("quillon-svg"); }
+
+private:
+    QString m_name;
+    QHash<int, QPixmap> m_rendered;
+};
+
 } // namespace
 
 QIcon Icons::icon(const QString &name) {
-    QSvgRenderer renderer;
-    openRenderer(renderer, name);
-    QIcon result;
-    result.addPixmap(render(renderer, 16));
-    result.addPixmap(render(renderer, 24));
-    return result;
+    return QIcon(new SvgIconEngine(name));
 }
 
 QPixmap Icons::pixmap(const QString &name, int size) {

@@ -5,10 +5,11 @@
 #include <QPixmap>
 
 // The program's own images, drawn as SVG and built into the program (resource "/icons").
-// Each icon carries a 16 and a 24 pixel rendering, so nothing depends on a desktop theme.
+// Each icon is rendered from its SVG at the size it is shown, so nothing depends on a desktop
+// theme.
 namespace Icons {
 
-// The icon of the file "<name>.svg" of the resource, rendered at 16 and 24 pixels.
+// The icon of the file "<name>.svg" of the resource, rendered when first painted at a size.
 QIcon icon(const QString &name);
 
 // The image of "<name>.svg" rendered at size x size pixels.

@@ -56,7 +56,9 @@ TForm1::TForm1(Prompter &prompter, const Clock &clock, QWidget *parent)
     createToolBar();
     createMenus();
     createCentralArea();
-    setPortNames(availablePortNames());
+    // Listing the ports takes longer than drawing the window: "(None)" until the first frame.
+    setPortNames({});
+    m_portsListed = false;
     createScheduleCheck();
     applyHints();
     nameWidgets();
@@ -68,10 +70,8 @@ TForm1::TForm1(Prompter &prompter, const Clock &clock, QWidget *parent)
 
 TForm1::TForm1(Prompter &prompter, const Clock &clock, const SettingsLocation &settings, QWidget *parent)
     : TForm1(prompter, clock, parent) {
-    QStringList captions;
-    for (const QAction *item : std::as_const(PortItems))
-        captions << item->text();
-    if (const std::optional<Settings> read = m_document->readSettingsAtStart(settings, captions))
+    // The stored port is kept as written until the ports are listed.
+    if (const std::optional<Settings> read = m_document->readSettingsAtStart(settings, {}))
         applySettings(*read);
     // New tiles and the editor's texts take the language read; the window's own texts follow
     // at the first activation.
@@ -84,7 +84,7 @@ TForm1::~TForm1() = default;
 Settings TForm1::windowSettings() const {
     Settings s;
     s.CurrentLanguage = CurrentLanguage;
-    s.SelectedPortName = SelectedPortName;
+    s.SelectedPortName = m_portsListed ? SelectedPortName : m_startPort;
     s.IOOptionEnabled = IOOptionEnabled;
     s.EthernetOptionEnabled = EthernetOptionEnabled;
     s.PCRemoteMode = m_player->PCRemoteMode();
@@ -94,10 +94,7 @@ Settings TForm1::windowSettings() const {
 void TForm1::applySettings(const Settings &s) {
     CurrentLanguage = s.CurrentLanguage;
     languageItem(CurrentLanguage)->setChecked(true); // the items are one exclusive group
-    for (QAction *item : std::as_const(PortItems))
-        if (item->text() == s.SelectedPortName)
-            item->setChecked(true);
-    SelectedPortName = s.SelectedPortName;
+    m_startPort = s.SelectedPortName;
     IOOptionEnabled = s.IOOptionEnabled;
     IOOption1->setChecked(IOOptionEnabled);
     EthernetOptionEnabled = s.EthernetOptionEnabled;
@@ -441,6 +438,14 @@ void TForm1::programEdited(const TORBEXProg &program) {
 void TForm1::leaveNoFocus() {
     if (QWidget *focused = focusWidget())
         focused->clearFocus();
+}
+
+bool TForm1::event(QEvent *event) {
+    if (event->type() == QEvent::Paint && !m_firstPaintSeen) {
+        m_firstPaintSeen = true;
+        QMetaObject::invokeMethod(this, &TForm1::listPortsAtStart, Qt::QueuedConnection);
+    }
+    return QMainWindow::event(event);
 }
 
 void TForm1::keyPressEvent(QKeyEvent *event) {

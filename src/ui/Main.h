@@ -101,6 +101,7 @@ signals:
     void languageApplied();
 
 protected:
+    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
 
@@ -133,6 +134,9 @@ private:
     // the checked port when it is still there or held open by the player link; "(None)" is
     // checked when it is gone.
     void RefreshPortMenu();
+    // Lists the ports once, just after the first frame (or when the port menu first opens) and
+    // checks the start port: the stored one when it is there, the first when none was stored.
+    void listPortsAtStart();
     void Exit1Click();
     void Wizzard1Click();
     // Edit > Check the Schedule: the findings in a window; choosing a line selects its program.
@@ -180,4 +184,7 @@ private:
     QAction *NONE1 = nullptr;
     QList<QAction *> PortItems; // "(None)" first, then the ports
     QActionGroup *m_portGroup = nullptr;
+    bool m_portsListed = false;
+    bool m_firstPaintSeen = false;
+    QString m_startPort; // the stored port, checked when listed; empty: the first port
 };

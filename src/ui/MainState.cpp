@@ -6,6 +6,7 @@
 #include "ProgramEditor.h"
 #include "TileList.h"
 #include "player/ComPort.h"
+#include "project/Settings.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -105,6 +106,20 @@ void TForm1::setPortNames(const QStringList &ports) {
     QAction *first = PortItems.size() > 1 ? PortItems.at(1) : NONE1;
     first->setChecked(true);
     SelectedPortName = first->text();
+    m_portsListed = true;
+}
+
+void TForm1::listPortsAtStart() {
+    if (m_portsListed)
+        return;
+    const QStringList ports = m_portLister ? m_portLister() : availablePortNames();
+    setPortNames(ports);
+    const QString chosen = ChooseStartPort(m_startPort, ports);
+    for (QAction *item : std::as_const(PortItems))
+        if (item->text() == chosen)
+            item->setChecked(true);
+    SelectedPortName = chosen;
+    UpdateCommandState();
 }
 
 void TForm1::setPortLister(PortLister lister) {
@@ -113,6 +128,10 @@ void TForm1::setPortLister(PortLister lister) {
 }
 
 void TForm1::RefreshPortMenu() {
+    if (!m_portsListed) {
+        listPortsAtStart();
+        return;
+    }
     const QAction *checked = m_portGroup ? m_portGroup->checkedAction() : nullptr;
     const QString kept = checked && checked != NONE1 ? checked->text() : QString();
     QStringList ports = m_portLister ? m_portLister() : availablePortNames();

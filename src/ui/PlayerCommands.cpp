@@ -23,13 +23,13 @@
 struct PlayerCommands::Parts {
     explicit Parts(const Clock &clock)
         : link(io)
-        , remote(link, clock)
-        , window(std::make_unique<TOKBottomDlg6>(remote)) {}
+        , remote(link, clock) {}
 
     QtSerialPortIo io;
     ComLink link;
     RemoteTrigger remote;
-    // No parent: the window stays on screen while the main window is minimized.
+    // Made when PC remote mode first starts. No parent: the window stays on screen while the
+    // main window is minimized.
     std::unique_ptr<TOKBottomDlg6> window;
     bool transferRunning = false;
 };
@@ -90,6 +90,8 @@ void takeRemoteSettings(RemoteTrigger &remote, bool mode, const QString &port) {
 } // namespace
 
 void PlayerCommands::SpeedButton28Click() {
+    if (!m_parts->window)
+        m_parts->window = std::make_unique<TOKBottomDlg6>(m_parts->remote);
     TOKBottomDlg6 &window = *m_parts->window;
     m_remoteMode = true;
     m_window.showMinimized();

@@ -127,6 +127,16 @@ ProgramEditor::ProgramEditor(const Clock &clock, DialogRunner runDialog, CodesIn
     setMaximumHeight(PanelHeight);
     setFixedHeight(PanelHeight);
     setMinimumWidth(979);
+    setObjectName(QStringLiteral("EditorPanel"));
+    hide();
+}
+
+// The fields and the action rows are made when a program is first shown: until then the panel
+// is hidden and costs nothing at start-up.
+void ProgramEditor::ensureBuilt() {
+    if (m_built)
+        return;
+    m_built = true;
     createFields();
     createActionRows();
     // The menus exist from the start, empty; each is filled when it first opens.
@@ -140,7 +150,12 @@ ProgramEditor::ProgramEditor(const Clock &clock, DialogRunner runDialog, CodesIn
     connect(PopupMenu4, &QMenu::aboutToShow, this, &ProgramEditor::buildColorMenu);
     nameWidgets();
     ResetActionRows();
-    hide();
+    relabel();
+}
+
+void ProgramEditor::showEvent(QShowEvent *event) {
+    ensureBuilt();
+    QFrame::showEvent(event);
 }
 
 ProgramEditor::~ProgramEditor() = default;
@@ -303,7 +318,6 @@ void ProgramEditor::createActionRows() {
 // Every control a user reaches carries the name the program's handlers use.
 void ProgramEditor::nameWidgets() {
     const std::pair<QObject *, const char *> named[] = {
-        {this, "EditorPanel"},
         {Image16, "Image16"},
         {Image19, "Image19"},
         {StaticText1, "StaticText1"},
@@ -351,6 +365,7 @@ void ProgramEditor::leaveNoFocus() {
 // Showing a program
 
 void ProgramEditor::showProgram(const TORBEXProg &program) {
+    ensureBuilt();
     m_program = program;
     m_hasProgram = true;
     show();
@@ -360,7 +375,8 @@ void ProgramEditor::showProgram(const TORBEXProg &program) {
 void ProgramEditor::showNone() {
     m_hasProgram = false;
     hide();
-    RefreshNextRun();
+    if (m_built)
+        RefreshNextRun();
 }
 
 void ProgramEditor::fill() {
@@ -577,7 +593,8 @@ bool ProgramEditor::eventFilter(QObject *watched, QEvent *event) {
 
 void ProgramEditor::setDateLocale(const QLocale &locale) {
     m_dateLocale = locale;
-    RefreshNextRun();
+    if (m_built)
+        RefreshNextRun();
 }
 
 // The shown program's next run after the clock's now, hidden when its timer is off.
@@ -858,6 +875,12 @@ void ProgramEditor::applyPlayerOptions() {
 
 void ProgramEditor::setLanguage(int language) {
     m_language = language;
+    if (m_built)
+        relabel();
+}
+
+void ProgramEditor::relabel() {
+    const int language = m_language;
     const auto text = [language](TextTable table, int row) { return LanguageText(table, row, language); };
     CheckBox1->setText(LanguageText(EditorRow::Activate, language));
     CheckBox2->setText(LanguageText(EditorRow::Priority, language));

@@ -68,9 +68,12 @@ signals:
     void programEdited(const TORBEXProg &program);
 
 protected:
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void ensureBuilt();
+    void relabel();
     void createFields();
     void createActionRows();
     void nameWidgets();
@@ -132,6 +135,7 @@ private:
     bool m_ethernet = true;
     TORBEXProg m_program;
     bool m_hasProgram = false;
+    bool m_built = false;
     int m_selectedRow = 1; // the row whose kind or value button opened a menu last
     QHash<QString, QIcon> m_icons;
 
