@@ -73,10 +73,8 @@ TForm1::TForm1(Prompter &prompter, const Clock &clock, const SettingsLocation &s
     // The stored port is kept as written until the ports are listed.
     if (const std::optional<Settings> read = m_document->readSettingsAtStart(settings, {}))
         applySettings(*read);
-    // New tiles and the editor's texts take the language read; the window's own texts follow
-    // at the first activation.
-    m_tiles->setLanguage(CurrentLanguage);
-    m_editor->setLanguage(CurrentLanguage);
+    // The first frame shows the language read (the first activation relabels once more).
+    ApplyLanguage();
 }
 
 TForm1::~TForm1() = default;
