@@ -224,13 +224,14 @@ private slots:
         f.trigger("Export1"); // cancelled: nothing happens
         QCOMPARE(f.messages().size(), 2);
     }
-    void import_replacesTheProjectWithTheSlotsInOrder() {
+    void import_replacesTheProjectWithEveryRecordInOrder() {
         Window f;
         f.open(2);
         QByteArray records = emptyRecords(), ninth = sampleFixture(9);
         ninth[13] = char(0x7D); // month 13: corrected on import
+        // Records whose codes are not in slot order, one code twice: every record is a program.
         records.replace(FrameSize * 3, FrameSize, sampleFixture(4)).replace(FrameSize * 8, FrameSize, ninth);
-        records.replace(FrameSize * 199, FrameSize, FrameTwoHundred);
+        records.replace(FrameSize * 1, FrameSize, FrameTwoHundred).replace(FrameSize * 4, FrameSize, sampleFixture(4));
         QVERIFY(writeAll(f.dir.filePath("q.msg"), records + "07/12/2026 14:30:00"));
         QVERIFY(writeAll(f.dir.filePath("short.msg"), records.left(ScheduleRecordsSize - 1)));
         f.trigger("Import1"); // cancelled: nothing happens
@@ -242,13 +243,13 @@ private slots:
         f.answers.push_back(chooseFile(f.dir.filePath("q.msg")));
         f.click("SpeedButton24");
         QCOMPARE(f.dialogs.last(), u"Open fichier d'import Quillon (*.msg)"_s);
-        QCOMPARE(f.list(), u"[004] 009 200"_s);
+        QCOMPARE(f.list(), u"[200] 004 004 009"_s);
         QCOMPARE(f.w.windowTitle(), Caption + u"New Project"_s);
         QCOMPARE(f.messages().mid(1), (QStringList{message(14), u"The date or time of program(s) 009 did not exist "
                                                                 u"and was corrected."_s}));
         QCOMPARE(f.captions.last(), u"Program(s) : 255 to 255 "_s);
         QVERIFY(f.asksToSave()); // imported programs are changes
-        QCOMPARE(hexFrame(f.saved().Programs.value(2)), FrameTwoHundred.toHex());
+        QCOMPARE(hexFrame(f.saved().Programs.value(0)), FrameTwoHundred.toHex());
     }
     void startUp_readsTheSettings_andShutDownWritesThem() {
         QTemporaryDir dir;

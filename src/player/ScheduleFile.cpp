@@ -102,6 +102,7 @@ bool ImportScheduleRecords(const QByteArray &data, const QDateTime &now, Schedul
             if (DecodeProgram(program, frame))
                 out.CorrectedSlots.append(slot);
             out.Programs.append(program);
+            out.Slots.append(slot);
         }
         if (progress.slotDone)
             progress.slotDone(slot, SlotCount);

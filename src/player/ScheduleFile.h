@@ -46,7 +46,8 @@ bool ExportRun(const Project &project, const QString &directory, const Clock &cl
                const QLocale &locale = QLocale::system());
 
 struct ScheduleImport {
-    QList<TORBEXProg> Programs; // the non-empty slots, in ascending slot order
+    QList<TORBEXProg> Programs; // the non-empty slots, in ascending slot order, whatever their codes
+    QList<int> Slots;           // the slot 1..255 each program was read from
     QList<int> CorrectedSlots;  // slots whose date or time did not exist and was corrected
 };
 

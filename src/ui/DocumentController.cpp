@@ -236,29 +236,18 @@ void DocumentController::clearProjectRun() {
     TakeSnapshot();
 }
 
-// Appends each program as a new one and overwrites it. With `bySlot` the caption counts the
-// 255 slots, the programs being in ascending slot order; otherwise it counts the programs.
-void DocumentController::fillPrograms(const QList<TORBEXProg> &programs, bool bySlot, const QString &captionStart,
-                                      int total) {
+// Appends each program as a new one and overwrites it, in the order given, up to 255. With a
+// caption the bar steps once per program ("<caption><n> to <total>"); without one the caller
+// has stepped it already.
+void DocumentController::fillPrograms(const QList<TORBEXProg> &programs, const QString &captionStart, int total) {
     TOKBottomDlg1 &runner = *ProgressWindow;
-    runner.prepareProgress(total);
-    const QString to = LanguageText(bySlot ? MessageRow::ProgressToLastSlot : MessageRow::ProgressTo, language());
-    auto add = [this](const TORBEXProg &program) { m_tiles.appendProgram(program); };
-    if (!bySlot) {
-        for (int i = 0; i < programs.size() && m_tiles.count() < SlotCount; ++i) {
-            add(programs[i]);
+    if (!captionStart.isEmpty())
+        runner.prepareProgress(total);
+    const QString to = LanguageText(MessageRow::ProgressTo, language());
+    for (int i = 0; i < programs.size() && m_tiles.count() < SlotCount; ++i) {
+        m_tiles.appendProgram(programs[i]);
+        if (!captionStart.isEmpty())
             runner.stepProgress(captionStart + QString::number(i + 1) + to + QString::number(total));
-        }
-    } else {
-        qsizetype next = 0;
-        for (int slot = 1; slot <= SlotCount; ++slot) {
-            while (next < programs.size() && programs[next].Inputs == slot) {
-                if (m_tiles.count() < SlotCount)
-                    add(programs[next]);
-                ++next;
-            }
-            runner.stepProgress(captionStart + QString::number(slot) + to);
-        }
     }
     runner.showStatus(LanguageText(MessageRow::Finalization, language()));
     m_tiles.RestackTiles();
@@ -277,7 +266,7 @@ bool DocumentController::readProjectRun(const QString &path) {
     clearProjectRun();
     ProjectGroup = read.Group;
     ProjectPath = path;
-    fillPrograms(read.Programs, false, LanguageText(MessageRow::ProgressOpen, language()), int(read.Programs.size()));
+    fillPrograms(read.Programs, LanguageText(MessageRow::ProgressOpen, language()), int(read.Programs.size()));
     setCaption();
     TakeSnapshot();
     return true;
@@ -446,8 +435,18 @@ bool DocumentController::importRun(const QString &path, QList<int> &correctedSlo
     }
     ResetPropertyDialog();
     clearProjectRun();
-    fillPrograms(imported.Programs, true, LanguageText(MessageRow::ProgressPrograms, language()),
-                 TOKBottomDlg1::SlotRunMaximum);
+    // Every record becomes a program, in record order; the bar counts the 255 slots.
+    TOKBottomDlg1 &runner = *ProgressWindow;
+    runner.prepareProgress(TOKBottomDlg1::SlotRunMaximum);
+    const QString caption = LanguageText(MessageRow::ProgressPrograms, language());
+    const QString to = LanguageText(MessageRow::ProgressToLastSlot, language());
+    QList<TORBEXProg> programs;
+    for (int slot = 1, next = 0; slot <= SlotCount; ++slot) {
+        for (; next < imported.Programs.size() && imported.Slots[next] == slot; ++next)
+            programs.append(imported.Programs[next]);
+        runner.stepProgress(caption + QString::number(slot) + to);
+    }
+    fillPrograms(programs, {}, 0);
     correctedSlots = imported.CorrectedSlots;
     m_view.showSelectedProgram();
     return true;

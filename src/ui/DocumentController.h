@@ -106,7 +106,7 @@ private:
     bool readProjectRun(const QString &path);
     void clearProjectRun();
     void RemoveCurrentProgram();
-    void fillPrograms(const QList<TORBEXProg> &programs, bool bySlot, const QString &captionStart, int total);
+    void fillPrograms(const QList<TORBEXProg> &programs, const QString &captionStart, int total);
     bool exportRun();
     bool importRun(const QString &path, QList<int> &correctedSlots);
     void DeleteCurrentProgram();
