@@ -135,7 +135,11 @@ inline DialogAnswer chooseFolder(const QString &path, QString *startedAt, const 
         d.show();
         auto *tree = d.findChild<QTreeView *>(u"DirectoryTree"_s);
         auto *model = qobject_cast<QFileSystemModel *>(tree->model());
-        *startedAt = model->filePath(tree->currentIndex());
+        const auto inView = [tree] {
+            return tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex()));
+        };
+        (void)QTest::qWaitFor(inView, 2000);
+        *startedAt = (inView() ? QString() : u"(out of view) "_s) + model->filePath(tree->currentIndex());
         tree->setCurrentIndex(model->index(path));
         if (beforeOk)
             beforeOk();

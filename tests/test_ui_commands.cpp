@@ -221,8 +221,12 @@ private slots:
         f.click("SpeedButton11");
         QCOMPARE(start, f.dir.filePath("out"));
         QVERIFY2(f.messages().value(1).contains(u"quillon.msg"_s), qPrintable(f.messages().join(u'|')));
+        // The remembered folder is gone: the dialog starts at the nearest folder above it.
+        f.answers.push_back(chooseFolder(f.dir.filePath("out"), &start));
+        f.trigger("Export1");
+        QCOMPARE(start, f.dir.path());
         f.trigger("Export1"); // cancelled: nothing happens
-        QCOMPARE(f.messages().size(), 2);
+        QCOMPARE(f.messages().size(), 3);
     }
     void import_replacesTheProjectWithEveryRecordInOrder() {
         Window f;

@@ -3,12 +3,32 @@
 #include "text/text.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeView>
+
+namespace {
+
+// `path` when it is a folder, else the nearest folder above it, else the home folder.
+QString nearestFolder(const QString &path) {
+    QString folder = QDir::cleanPath(path);
+    while (!folder.isEmpty() && !QFileInfo(folder).isDir()) {
+        const QString parent = QFileInfo(folder).path();
+        if (parent == folder)
+            break;
+        folder = parent;
+    }
+    if (folder.isEmpty() || !QFileInfo(folder).isDir() || folder == QDir::rootPath())
+        return QFileInfo(QDir::cleanPath(path)).isDir() ? QDir::cleanPath(path) : QDir::homePath();
+    return folder;
+}
+
+} // namespace
 
 TOKBottomDlg2::TOKBottomDlg2(QWidget *parent)
     : QDialog(parent) {
@@ -51,21 +71,37 @@ void TOKBottomDlg2::createModel() {
         DirectoryTree->hideColumn(column);
     connect(DirectoryTree->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) {
-                if (current.isValid())
+                if (current.isValid() && m_model->isDir(current))
                     m_directory = m_model->filePath(current);
             });
+    // Until the folder's own level has loaded, each level that loads brings it back into view.
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this](const QString &loaded) {
+        if (!m_settling)
+            return;
+        showDirectory();
+        if (loaded == QFileInfo(m_directory).path() || loaded == m_directory)
+            m_settling = false;
+    });
 }
 
 void TOKBottomDlg2::setDirectory(const QString &path) {
     createModel();
-    m_directory = path;
-    const QModelIndex index = m_model->index(QDir::cleanPath(path));
+    m_directory = nearestFolder(path);
+    m_settling = true;
+    showDirectory();
+}
+
+// Selects the chosen folder and scrolls it into view; again as the tree loads the folders
+// above it, since the model reads them in the background.
+void TOKBottomDlg2::showDirectory() {
+    const QModelIndex index = m_model->index(m_directory);
     if (!index.isValid())
         return;
+    const QString chosen = m_directory;
     DirectoryTree->setCurrentIndex(index);
-    DirectoryTree->scrollTo(index);
+    m_directory = chosen;
     DirectoryTree->expand(index);
-    m_directory = path;
+    DirectoryTree->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
 void TOKBottomDlg2::showEvent(QShowEvent *event) {
@@ -73,4 +109,6 @@ void TOKBottomDlg2::showEvent(QShowEvent *event) {
     setWindowTitle(LanguageText(ExportDirRow::Caption, Language));
     Panel1->setText(LanguageText(ExportDirRow::Prompt, Language));
     QDialog::showEvent(event);
+    // Once laid out, the tree can bring the folder into view.
+    QTimer::singleShot(0, this, &TOKBottomDlg2::showDirectory);
 }

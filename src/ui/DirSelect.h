@@ -18,7 +18,8 @@ public:
 
     void setLanguage(int language) { Language = language; } // before showing
 
-    // Selects `path` and opens the tree at it.
+    // Selects `path`, or the nearest existing folder above it (else the home folder), and opens
+    // the tree at it, scrolled into view.
     void setDirectory(const QString &path);
     // The selected folder.
     QString directory() const { return m_directory; }
@@ -28,9 +29,11 @@ protected:
 
 private:
     void createModel();
+    void showDirectory();
 
     QFileSystemModel *m_model = nullptr;
     QString m_directory;
+    bool m_settling = false; // the tree is still loading the folders down to m_directory
     int Language = 2;
     QLabel *Panel1 = nullptr;
     QTreeView *DirectoryTree = nullptr;
