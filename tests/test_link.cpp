@@ -341,6 +341,9 @@ protected:
                 [this](ComResult c) { events << "failed "_L1 + QString::number(c); });
         connect(remote.get(), &RemoteTrigger::minuteSkipped, this,
                 [this](const QDateTime &at) { events << "skipped "_L1 + at.toString(u"hh:mm"); });
+        connect(remote.get(), &RemoteTrigger::missedWhileAway, this, [this](quint8 program, const QDateTime &at) {
+            events << QStringLiteral("away %1 at %2").arg(program).arg(at.toString(u"hh:mm"));
+        });
         return remote;
     }
 
@@ -409,6 +412,67 @@ private slots:
         QCOMPARE(fake().written, QByteArray::fromHex("0e05"));
     }
 
+    // Each wall-clock minute is examined once: minutes the clock jumps over are reported missed,
+    // not run late; minutes shown again after a step back are not examined again. Each row ticks
+    // at the times given ("a..b": every minute from a to b).
+    void remote_examinesEachWallClockMinuteOnce_data() {
+        QTest::addColumn<QString>("ticks");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList first = {"trigger 5 at 08:30:00"};
+        QTest::newRow("every minute") << u"08:29..08:46"_s << first + QStringList{"trigger 6 at 08:45:00"};
+        QTest::newRow("forward 30 minutes") << u"08:30 09:00 09:01"_s << first + QStringList{"away 6 at 08:45"};
+        QTest::newRow("2-hour suspend") << u"08:30 10:31"_s
+                                        << first + QStringList{"away 6 at 08:45", "away 7 at 09:40", "away 8 at 10:15"};
+        QTest::newRow("back one hour") << u"08:30 08:31 07:31..08:46"_s << first + QStringList{"trigger 6 at 08:45:00"};
+        QTest::newRow("back a day: a corrected clock") << u"08:30 08:31 08:29-1 08:30-1"_s << first + first;
+    }
+    void remote_examinesEachWallClockMinuteOnce() {
+        QFETCH(QString, ticks);
+        QVERIFY(startPlayer({}));
+        const auto trigger = remote(Half.addSecs(-60));
+        const QList<TORBEXProg> programs = {remoteProgram({8, 30}, 5), remoteProgram({8, 45}, 6),
+                                            remoteProgram({9, 40}, 7), remoteProgram({10, 15}, 8)};
+        const auto at = [](const QString &hhmm) {
+            const int dayBack = hhmm.endsWith(u"-1"); // "08:29-1": the day before
+            return QDateTime(Half.date().addDays(-dayBack), QTime::fromString(hhmm.left(5), u"hh:mm"));
+        };
+        for (const QString &tick : ticks.split(u' ')) {
+            const QDateTime from = at(tick.section(u".."_s, 0, 0)), to = at(tick.section(u".."_s, -1));
+            for (QDateTime t = from; t <= to; t = t.addSecs(60)) {
+                clock.set(t);
+                trigger->Timer2Timer(programs);
+            }
+        }
+        QTEST(events, "expected");
+    }
+
+    // A failed trigger leaves the port closed and the trigger ended: the minutes that come while
+    // its failure is shown are examined as usual.
+    void remote_minutesGoOnWhileAFailureIsShown() {
+        QVERIFY(startPlayer({}));
+        fake().refuseOpen = true;
+        const auto trigger = remote(Half.addSecs(-60));
+        const QList<TORBEXProg> programs = {remoteProgram({8, 30}, 5), remoteProgram({8, 31}, 6),
+                                            remoteProgram({8, 32}, 7)};
+        bool shown = false;
+        connect(trigger.get(), &RemoteTrigger::triggerFailed, this,
+                [&](ComResult, quint8 program, const QDateTime &at) {
+                    events << QStringLiteral("(%1 at %2)").arg(program).arg(at.toString(u"hh:mm"));
+                    if (std::exchange(shown, true))
+                        return;
+                    for (int minute = 1; minute <= 2; ++minute) { // the message is open for two minutes
+                        clock.set(Half.addSecs(60 * minute));
+                        trigger->Timer2Timer(programs);
+                    }
+                });
+        clock.set(Half);
+        trigger->Timer2Timer(programs);
+        QCOMPARE(events,
+                 (QStringList{"trigger 5 at 08:30:00", "failed 4", "(5 at 08:30)", "trigger 6 at 08:31:00", "failed 4",
+                              "(6 at 08:31)", "trigger 7 at 08:32:00", "failed 4", "(7 at 08:32)"}));
+        QVERIFY(trigger->skippedMinutes() == 0 && !link->isOpen());
+    }
+
     void remote_failedTrigger_isSignalled_data() {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<int>("code");
@@ -444,6 +508,11 @@ private slots:
         QVERIFY(RemoteReportLine(12, Half, English, uk).startsWith(u"Program : 012 at : 09/03/2026 08:30:00"));
         QVERIFY(RemoteSkippedLine(Half, English, uk)
                     .startsWith(u"Minute skipped (COM port in use) at : 09/03/2026 08:30:00"));
+        QVERIFY(RemoteMissedLine(7, Half, true, English, uk)
+                    .startsWith(u"Program : 007 missed (computer off or asleep) at : 09/03/2026 08:30:00"));
+        QVERIFY(RemoteFailedLine(7, Half, 9, English, uk)
+                    .startsWith(u"Program : 007 not triggered at : 09/03/2026 08:30:00"));
+        QVERIFY(RemoteFailedLine(7, Half, 9, English, uk).endsWith(ComResultText(9, English)));
         QCOMPARE(VerifySlotCaption(12, French), u"Vérification : Programme(s) : 12 sur 255 "_s);
         VerifyResult result{0, {{17, false, false, true, {2, 6}}, {200, true, true, false, {}}}, true, u"Shop"_s};
         QCOMPARE(VerifyReport(result, English),

@@ -107,7 +107,7 @@ private slots:
             return int(QDialog::Accepted);
         });
         f.trigger("PCRemote1");
-        QVERIFY2(report.startsWith(u"Minute skipped (COM port in use) at : 09/03/2026 08:45:00"_s) &&
+        QVERIFY2(report.startsWith(u"Program : 004 missed (COM port in use) at : 09/03/2026 08:45:00"_s) &&
                      !report.contains(u'\n'),
                  qPrintable(report));
         f.answers.push_back(chooseFile(f.dir.filePath("open1.prg"))); // now the player's project file is loaded

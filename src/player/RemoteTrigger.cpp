@@ -7,17 +7,57 @@
 
 Q_LOGGING_CATEGORY(lcRemote, "quillon.remote")
 
+namespace {
+
+// The wall-clock minute of `at`, as the clock reads it (the same reading twice after the clock
+// went back gives the same number).
+qint64 wallMinute(const QDateTime &at) {
+    const QTime time = at.time();
+    return at.date().toJulianDay() * 1440 + time.hour() * 60 + time.minute();
+}
+
+QDateTime minuteAt(qint64 minute) {
+    return QDateTime(QDate::fromJulianDay(minute / 1440), QTime(int(minute % 1440 / 60), int(minute % 60)));
+}
+
+// A step back of the clock longer than this is a corrected clock, not summer time ending.
+constexpr qint64 LongestStepBack = 60;
+// The minutes of a jump that are looked through for missed programs (a longer sleep names
+// the programs of its last day).
+constexpr qint64 LongestMissedSpan = 24 * 60;
+
+} // namespace
+
 RemoteTrigger::RemoteTrigger(ComLink &link, const Clock &clock, QObject *parent)
     : QObject(parent)
     , LastMinuteTick(clock.now())
     , m_link(link)
-    , m_clock(clock) {}
+    , m_clock(clock)
+    , m_lastMinute(wallMinute(LastMinuteTick)) {}
+
+bool RemoteTrigger::isNewMinute() const {
+    const qint64 minute = wallMinute(m_clock.now());
+    return minute > m_lastMinute || m_lastMinute - minute > LongestStepBack;
+}
 
 void RemoteTrigger::Timer2Timer(const QList<TORBEXProg> &programs) {
     const QDateTime now = m_clock.now();
-    if (now.time().minute() == LastMinuteTick.time().minute())
-        return;
+    const qint64 minute = wallMinute(now);
+    if (!isNewMinute())
+        return; // examined already
+    const qint64 previous = m_lastMinute;
+    m_lastMinute = minute;
     LastMinuteTick = now;
+    if (PCRemoteMode && !programs.isEmpty() && minute > previous + 1) {
+        for (qint64 away = qMax(previous + 1, minute - LongestMissedSpan); away < minute; ++away) {
+            const QDateTime at = minuteAt(away);
+            if (const auto due = FirstDueProgram(programs, at)) {
+                qCInfo(lcRemote, "Program due at %s missed: the clock jumped over that minute",
+                       qPrintable(at.toString(Qt::ISODate)));
+                emit missedWhileAway(programs[*due].ActionParam[0], at);
+            }
+        }
+    }
     runMinuteCheck(programs);
 }
 
@@ -25,14 +65,14 @@ void RemoteTrigger::runMinuteCheck(const QList<TORBEXProg> &programs) {
     if (!PCRemoteMode || programs.isEmpty())
         return;
     const QDateTime now = m_clock.now();
+    const auto due = FirstDueProgram(programs, now);
     if (m_triggerRunning || m_link.isOpen()) {
         ++m_skipped;
         qCInfo(lcRemote, "Minute check of %s skipped: the serial port is in use",
                qPrintable(now.toString(Qt::ISODate)));
-        emit minuteSkipped(now);
+        emit minuteSkipped(now, due ? int(programs[*due].ActionParam[0]) : -1);
         return;
     }
-    const auto due = FirstDueProgram(programs, now);
     if (!due)
         return;
     const quint8 target = programs[*due].ActionParam[0];
@@ -41,13 +81,13 @@ void RemoteTrigger::runMinuteCheck(const QList<TORBEXProg> &programs) {
 }
 
 ComResult RemoteTrigger::SendRemoteTrigger(quint8 program) {
+    const QDateTime at = m_clock.now();
     m_triggerRunning = true;
     const PortRun run =
         m_link.runOnPort(m_portName, [&] { return SendCommandPair(m_link, PlayerCommand::RunProgram, program); });
-    // Still marked running: a minute that begins while the failure is shown is skipped.
-    if (run.code != ComCode::Ok)
-        emit triggerFailed(run.code);
     m_triggerRunning = false;
+    if (run.code != ComCode::Ok)
+        emit triggerFailed(run.code, program, at);
     return run.code;
 }
 

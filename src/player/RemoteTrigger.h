@@ -27,13 +27,20 @@ public:
 
     void setPortName(const QString &name) { m_portName = name; }
 
-    // The one-second tick: runs the minute check when the minute field of the clock changed.
+    // Whether the clock shows a wall-clock minute not examined yet (cheap: for every second).
+    bool isNewMinute() const;
+    // The one-second tick: examines each wall-clock minute once. Minutes the clock jumped over
+    // (the computer slept, the clock was put forward) are not run late: the programs due in them
+    // are reported missed (missedWhileAway). Minutes shown again after the clock went back by up
+    // to an hour (summer time ending) were examined already and are not examined again; a longer
+    // step back is a corrected clock, examined from then on.
     void Timer2Timer(const QList<TORBEXProg> &programs);
-    // Triggers the first program due now. Skipped while the port is held by a transfer or by a
-    // trigger still running, so it never re-enters itself.
+    // Triggers the first program due now. Skipped, with the due program reported missed, while
+    // the port is held by a transfer or by a trigger still running, so it never re-enters itself.
     void runMinuteCheck(const QList<TORBEXProg> &programs);
-    // One complete exchange: open, 0x0E and the program number, close. A failure is signalled
-    // before the next minute check can start.
+    // One complete exchange: open, 0x0E and the program number, close. The port is closed and
+    // the trigger no longer running when a failure is signalled, so the minutes that follow are
+    // examined as usual while the failure is shown.
     ComResult SendRemoteTrigger(quint8 program);
 
     // Adds a line to the report, dropping the first one at the limit.
@@ -45,10 +52,13 @@ public:
 signals:
     // A program fell due: `program` is the number sent to the player, before the exchange.
     void triggering(quint8 program, const QDateTime &at);
-    // The trigger's exchange failed with `code` (opening, the command or closing).
-    void triggerFailed(ComResult code);
-    // A minute check was skipped because the port was in use.
-    void minuteSkipped(const QDateTime &at);
+    // The trigger of `program` at `at` failed with `code` (opening, the command or closing).
+    void triggerFailed(ComResult code, quint8 program, const QDateTime &at);
+    // A minute check was skipped because the port was in use; `missed` is the number of the
+    // program that was due then, or -1.
+    void minuteSkipped(const QDateTime &at, int missed);
+    // `program` was due at `at`, a minute the clock jumped over.
+    void missedWhileAway(quint8 program, const QDateTime &at);
     void reportLineAdded(const QString &line);
     void reportFirstLineRemoved();
     void reportCleared();
@@ -60,4 +70,5 @@ private:
     QStringList m_report;
     bool m_triggerRunning = false;
     int m_skipped = 0;
+    qint64 m_lastMinute; // the last wall-clock minute examined, counted from the Julian day 0
 };

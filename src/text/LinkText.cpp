@@ -33,6 +33,17 @@ QString RemoteSkippedLine(const QDateTime &at, int language, const QLocale &loca
     return LanguageText(RemoteMinuteSkipped, language) + moment(at, locale);
 }
 
+QString RemoteMissedLine(int program, const QDateTime &at, bool away, int language, const QLocale &locale) {
+    return LanguageText(RemoteRow::ProgramPrefix, language) + QString::asprintf("%.3d", program) +
+           LanguageText(away ? RemoteMissedAway : RemoteMissedPortBusy, language) + moment(at, locale);
+}
+
+QString RemoteFailedLine(int program, const QDateTime &at, int code, int language, const QLocale &locale) {
+    return LanguageText(RemoteRow::ProgramPrefix, language) + QString::asprintf("%.3d", program) +
+           LanguageText(RemoteNotTriggered, language) + moment(at, locale) + QStringLiteral(" : ") +
+           ComResultText(code, language);
+}
+
 QString VerifyReport(const VerifyResult &result, int language) {
     const auto text = [language](ConfidenceRow row) { return LanguageText(row, language); };
     if (result.differing.isEmpty() && !result.nameDiffers)

@@ -21,6 +21,11 @@ QString VerifySlotCaption(int slot, int language);
 QString RemoteReportLine(int program, const QDateTime &at, int language, const QLocale &locale);
 // The report line of a minute skipped because the port was in use.
 QString RemoteSkippedLine(const QDateTime &at, int language, const QLocale &locale);
+// "Program : 012 missed (COM port in use) at : <moment>", or "... (computer off or asleep) ..."
+// with `away`.
+QString RemoteMissedLine(int program, const QDateTime &at, bool away, int language, const QLocale &locale);
+// "Program : 012 not triggered at : <moment> : <the link's message>".
+QString RemoteFailedLine(int program, const QDateTime &at, int code, int language, const QLocale &locale);
 
 // The one message that tells the outcome of a completed verification.
 QString VerifyReport(const VerifyResult &result, int language);

@@ -1009,6 +1009,9 @@ constexpr QStringView ConfidenceTexts[] = {
     u"Fermer",
     u"Vérification : ",
     u"Minute ignorée (port COM occupé) à : ",
+    u" manqué (port COM occupé) à : ",
+    u" manqué (ordinateur arrêté ou en veille) à : ",
+    u" non déclenché à : ",
     // English
     u"&Verify the Programs",
     u"Check the &Schedule...",
@@ -1031,6 +1034,9 @@ constexpr QStringView ConfidenceTexts[] = {
     u"Close",
     u"Verify : ",
     u"Minute skipped (COM port in use) at : ",
+    u" missed (COM port in use) at : ",
+    u" missed (computer off or asleep) at : ",
+    u" not triggered at : ",
     // Spanish
     u"&Verificar los programas",
     u"Comprobar la &programación...",
@@ -1053,6 +1059,9 @@ constexpr QStringView ConfidenceTexts[] = {
     u"Cerrar",
     u"Verificación : ",
     u"Minuto omitido (puerto COM ocupado) a las : ",
+    u" perdido (puerto COM ocupado) a las : ",
+    u" perdido (ordenador apagado o en reposo) a las : ",
+    u" no activado a las : ",
     // German
     u"Programme &überprüfen",
     u"&Zeitplan prüfen...",
@@ -1075,6 +1084,9 @@ constexpr QStringView ConfidenceTexts[] = {
     u"Schließen",
     u"Überprüfung : ",
     u"Minute übersprungen (COM-Port belegt) um : ",
+    u" verpasst (COM-Port belegt) um : ",
+    u" verpasst (Computer aus oder im Ruhezustand) um : ",
+    u" nicht ausgelöst um : ",
     // Italian
     u"&Verifica i programmi",
     u"Controlla la &programmazione...",
@@ -1097,6 +1109,9 @@ constexpr QStringView ConfidenceTexts[] = {
     u"Chiudi",
     u"Verifica : ",
     u"Minuto saltato (porta COM occupata) alle : ",
+    u" perso (porta COM occupata) alle : ",
+    u" perso (computer spento o in sospensione) alle : ",
+    u" non attivato alle : ",
 };
 static_assert(std::size(ConfidenceTexts) == LanguageCount * ConfidenceRowCount);
 

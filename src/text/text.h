@@ -239,6 +239,9 @@ enum ConfidenceRow : int {
     CheckClose,
     VerifyProgressCaption,
     RemoteMinuteSkipped,
+    RemoteMissedPortBusy, // after "Program : " and the number, before the moment
+    RemoteMissedAway,
+    RemoteNotTriggered, // then the moment, " : " and the link's message
     ConfidenceRowCount
 };
 

@@ -48,11 +48,24 @@ PlayerCommands::PlayerCommands(QWidget &window, CommandWindow &view, DocumentCon
     connect(&remote, &RemoteTrigger::triggering, this, [this, &remote](quint8 program, const QDateTime &at) {
         remote.addReportLine(RemoteReportLine(program, at, language(), m_dateLocale));
     });
-    connect(&remote, &RemoteTrigger::minuteSkipped, this, [this, &remote](const QDateTime &at) {
-        remote.addReportLine(RemoteSkippedLine(at, language(), m_dateLocale));
+    connect(&remote, &RemoteTrigger::minuteSkipped, this, [this, &remote](const QDateTime &at, int missed) {
+        remote.addReportLine(missed < 0 ? RemoteSkippedLine(at, language(), m_dateLocale)
+                                        : RemoteMissedLine(missed, at, false, language(), m_dateLocale));
     });
+    connect(&remote, &RemoteTrigger::missedWhileAway, this, [this, &remote](quint8 program, const QDateTime &at) {
+        remote.addReportLine(RemoteMissedLine(program, at, true, language(), m_dateLocale));
+    });
+    // Every failure goes into the report; one message at a time is shown, the minutes going on
+    // behind it.
     connect(&remote, &RemoteTrigger::triggerFailed, this,
-            [this](ComResult code) { m_prompter.warn(ComResultText(code, language())); });
+            [this, &remote](ComResult code, quint8 program, const QDateTime &at) {
+                remote.addReportLine(RemoteFailedLine(program, at, code, language(), m_dateLocale));
+                if (m_failureShown)
+                    return;
+                m_failureShown = true;
+                m_prompter.warn(ComResultText(code, language()));
+                m_failureShown = false;
+            });
     m_document.runner().setLink(&m_parts->link);
     Timer2 = new QTimer(this);
     Timer2->setObjectName(QStringLiteral("Timer2"));
@@ -104,7 +117,7 @@ void PlayerCommands::SpeedButton28Click() {
 void PlayerCommands::Timer2Timer() {
     RemoteTrigger &remote = m_parts->remote;
     // Most ticks end here, without a copy of the project.
-    if (m_clock.now().time().minute() == remote.LastMinuteTick.time().minute())
+    if (!remote.isNewMinute())
         return;
     takeRemoteSettings(remote, m_remoteMode, m_view.portName());
     remote.Timer2Timer(m_document.currentProject().Programs);

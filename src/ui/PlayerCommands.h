@@ -56,5 +56,6 @@ private:
     std::unique_ptr<Parts> m_parts;
     QTimer *Timer2 = nullptr;
     bool m_remoteMode = false;
+    bool m_failureShown = false; // a failed trigger's message is on screen
     QLocale m_dateLocale = QLocale::system();
 };
