@@ -503,6 +503,18 @@ private slots:
         QVERIFY(trigger->report().isEmpty());
     }
 
+    // The name read from the player ends at its first 0x00; what a project file cannot hold
+    // becomes a space, and says so.
+    void shownProjectName_keepsWhatAProjectFileHolds() {
+        for (const auto &[read, shown, cleaned] : {std::tuple{u"Hall B\0junk"_s, u"Hall B"_s, false},
+                                                   {u"Line\r\nbreak\x1A"_s, u"Line  break "_s, true},
+                                                   {u"Tab\tkept"_s, u"Tab\tkept"_s, false}}) {
+            bool replaced = !cleaned;
+            QCOMPARE(ShownProjectName(read, &replaced), shown);
+            QCOMPARE(replaced, cleaned);
+        }
+    }
+
     void outcomes_readAsTheUserKnowsThem() {
         const QLocale uk(QLocale::English, QLocale::UnitedKingdom);
         QVERIFY(RemoteReportLine(12, Half, English, uk).startsWith(u"Program : 012 at : 09/03/2026 08:30:00"));

@@ -110,9 +110,19 @@ QByteArray ProjectNameBytes(const QString &name) {
     return bytes;
 }
 
-QString ShownProjectName(const QString &name) {
+QString ShownProjectName(const QString &name, bool *cleaned) {
     const qsizetype end = name.indexOf(QChar(0));
-    return end < 0 ? name : name.left(end);
+    QString shown = end < 0 ? name : name.left(end);
+    bool replaced = false;
+    for (QChar &c : shown) {
+        if (c == u'\r' || c == u'\n' || c == QChar(0x1A)) {
+            c = u' ';
+            replaced = true;
+        }
+    }
+    if (cleaned)
+        *cleaned = replaced;
+    return shown;
 }
 
 ComResult WriteProjectName(ComLink &link, const QString &projectName, const TransferContext &context) {

@@ -84,8 +84,9 @@ ReceivedPrograms ReceiveRun(ComLink &link, const TransferContext &context);
 
 // The 64 name bytes: Windows-1252, cut to 64 or padded with 0x00.
 QByteArray ProjectNameBytes(const QString &name);
-// The name as shown: the text before the first 0x00 byte.
-QString ShownProjectName(const QString &name);
+// The name as shown: the text before the first 0x00 byte, with each CR, LF and 0x1A (which a
+// project file cannot hold) replaced by a space; `cleaned` tells whether any was.
+QString ShownProjectName(const QString &name, bool *cleaned = nullptr);
 
 // Writes the project name into the player's memory over an open port: 0 or 10.
 ComResult WriteProjectName(ComLink &link, const QString &projectName, const TransferContext &context);

@@ -1012,6 +1012,8 @@ constexpr QStringView ConfidenceTexts[] = {
     u" manqué (port COM occupé) à : ",
     u" manqué (ordinateur arrêté ou en veille) à : ",
     u" non déclenché à : ",
+    u"Le nom du projet lu dans le lecteur contenait des sauts de ligne ou des caractères de contrôle ; ils ont été "
+    u"remplacés par des espaces.",
     // English
     u"&Verify the Programs",
     u"Check the &Schedule...",
@@ -1037,6 +1039,7 @@ constexpr QStringView ConfidenceTexts[] = {
     u" missed (COM port in use) at : ",
     u" missed (computer off or asleep) at : ",
     u" not triggered at : ",
+    u"The project name read from the player held line breaks or control characters; they were replaced by spaces.",
     // Spanish
     u"&Verificar los programas",
     u"Comprobar la &programación...",
@@ -1062,6 +1065,8 @@ constexpr QStringView ConfidenceTexts[] = {
     u" perdido (puerto COM ocupado) a las : ",
     u" perdido (ordenador apagado o en reposo) a las : ",
     u" no activado a las : ",
+    u"El nombre del proyecto leído del reproductor contenía saltos de línea o caracteres de control; se han sustituido "
+    u"por espacios.",
     // German
     u"Programme &überprüfen",
     u"&Zeitplan prüfen...",
@@ -1087,6 +1092,8 @@ constexpr QStringView ConfidenceTexts[] = {
     u" verpasst (COM-Port belegt) um : ",
     u" verpasst (Computer aus oder im Ruhezustand) um : ",
     u" nicht ausgelöst um : ",
+    u"Der aus dem Player gelesene Projektname enthielt Zeilenumbrüche oder Steuerzeichen; sie wurden durch Leerzeichen "
+    u"ersetzt.",
     // Italian
     u"&Verifica i programmi",
     u"Controlla la &programmazione...",
@@ -1112,6 +1119,8 @@ constexpr QStringView ConfidenceTexts[] = {
     u" perso (porta COM occupata) alle : ",
     u" perso (computer spento o in sospensione) alle : ",
     u" non attivato alle : ",
+    u"Il nome del progetto letto dal lettore conteneva interruzioni di riga o caratteri di controllo; sono stati "
+    u"sostituiti da spazi.",
 };
 static_assert(std::size(ConfidenceTexts) == LanguageCount * ConfidenceRowCount);
 

@@ -242,6 +242,7 @@ enum ConfidenceRow : int {
     RemoteMissedPortBusy, // after "Program : " and the number, before the moment
     RemoteMissedAway,
     RemoteNotTriggered, // then the moment, " : " and the link's message
+    ReceivedNameCleaned,
     ConfidenceRowCount
 };
 

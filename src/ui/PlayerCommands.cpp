@@ -206,8 +206,11 @@ void PlayerCommands::SpeedButton4Click() {
                                     m_prompter.warn(ComResultText(failure.code, language()));
                                 }};
     if (ReadProjectName(port, m_view.portName(), name, shown) == ComCode::Ok) {
-        const QString shownName = ShownProjectName(name);
+        bool cleaned = false;
+        const QString shownName = ShownProjectName(name, &cleaned);
         m_document.setProjectName(shownName);
+        if (cleaned)
+            m_prompter.warn(LanguageText(ReceivedNameCleaned, language()));
         // The file is read and checked before it replaces the received programs.
         if (m_prompter.confirm(LanguageText(MessageRow::LoadProjectQuestion, language()) +
                                LanguageText(MessageRow::AssociatedProjectName, language()) + shownName))

@@ -149,7 +149,11 @@ int receiveCommand(const QStringList &args, QTextStream &out, QTextStream &err) 
         return finish("receive", named, out, err);
 
     Project project;
-    project.Group.ProjectName = ShownProjectName(name);
+    bool cleaned = false;
+    project.Group.ProjectName = ShownProjectName(name, &cleaned);
+    if (cleaned)
+        err << "receive: warning: the project name held line breaks or control characters; they were replaced by "
+               "spaces.\n";
     project.Programs = received.programs;
     QString error;
     if (!WriteProjectFile(parsed.operands[0], project, &error)) {
