@@ -409,21 +409,21 @@ private slots:
         QCOMPARE(fake().written, QByteArray::fromHex("0e05"));
     }
 
-    void remote_failedTrigger_isSignalled_data() {
+    void remote_failedTrigger_isSignalledAndReturned_data() {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<int>("code");
         QTest::newRow("silent player") << u"silent"_s << 9;
         QTest::newRow("port does not open") << u"open"_s << 4;
         QTest::newRow("port does not close") << u"close"_s << 8;
     }
-    void remote_failedTrigger_isSignalled() {
+    void remote_failedTrigger_isSignalledAndReturned() {
         QFETCH(QString, fault);
         QFETCH(int, code);
         QVERIFY(startPlayer(fault == u"silent" ? QStringList{"--silent"} : QStringList()));
         fake().refuseOpen = fault == u"open";
         fake().failClose = fault == u"close";
-        remote(Half)->runMinuteCheck({remoteProgram({8, 30}, 3)});
-        QCOMPARE(events, (QStringList{"trigger 3 at 08:30:00", "failed "_L1 + QString::number(code)}));
+        QCOMPARE(int(remote(Half)->SendRemoteTrigger(3)), code);
+        QCOMPARE(events, QStringList{"failed "_L1 + QString::number(code)});
         QVERIFY(!link->isOpen());
     }
 
