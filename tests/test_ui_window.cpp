@@ -6,6 +6,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QToolTip>
@@ -289,35 +290,32 @@ private slots:
     // Each row: the language's menu item, then what the window shows in that language.
     void language_relabelsTheWindowItsTilesAndItsDialogs_data() {
         QTest::addColumn<QString>("texts");
-        QTest::newRow("French") << "French1|&Français|&Langue|&Fichier|&Quitter|Mode Horodaté|Déclenché à :|"
-                                   "Commande : Play|Sortie Externe : 017|Valeur : 200|Pas d'Action...|"
-                                   "Prochaine exécution : 09/12/2026 08:05|Transmettre les programmes au lecteur|"
-                                   "Mercredi|Tous les : Mercredi - A : 08:05|Contacteur de sortie (I/O Interne)|"
-                                   "Sortie 05|Titre : |...|Commentaires :|...|Propriétés du Projet|Version 2.7|"
-                                   "http://www.example.com|Télécommande PC|&Oui";
-        QTest::newRow("English") << "English1|&English|&Language|&File|E&xit|Timer Mode|Start at :|Command : Play|"
-                                    "Extrenal Output : 017|Value : 200|No Action...|Next run : 09/12/2026 08:05|"
-                                    "Transmit the programs to the player|Wednesday|Every : Wednesday - At : 08:05|"
-                                    "Ouput Contactor (I/O Internal)|Output 05|Title : |...|Comments :|...|"
-                                    "Project Properties|Version 2.7|http://www.example.com|PC Remote|&Yes";
-        QTest::newRow("Spanish") << "Espaol1|E&spañol|&Idioma|&Archivo|&Salir|Modo Temporizador|Comenzar a las:|"
-                                    "Comando : Play|Salida Externa : 017|Valor : 200|Ninguna Acción...|"
-                                    "Próxima ejecución : 09/12/2026 08:05|Transferir programas al reproductor|"
-                                    "Miércoles|Cada: Miércoles - A las: 08:05|Contacto de Salida (I/O Interno)|"
-                                    "Salida 05|Título : |...|Comentarios:|...|Propiedades de Proyecto|Versión 2.7|"
-                                    "http://www.example.com|PC Remote - Report Windows|&Sí";
-        QTest::newRow("German") << "Deutsch1|&Deutsch|&Sprache|&Datei|&Beenden|Timer-Modus|Start um:|Befehl : Play|"
-                                   "Externer Ausgang : 017|Wert : 200|Keine Aktion...|"
-                                   "Nächster Start : 09/12/2026 08:05|Programme auf das Gerät übertragen|Mittwoch|"
-                                   "Jeden: Mittwoch - Um: 08:05|Ausgangscontactor (I/O Intern)|Ausgang05|Titel : |...|"
-                                   "Kommentare:|...|Projekteigenschaften|Version 2.7|http://www.example.com|"
-                                   "PC Remote - Report Windows|&Ja";
-        QTest::newRow("Italian") << "Italian1|&Italiano|&Lingua|File|Esci|Modalità Timer|Parte alle:|Comando? : Play|"
-                                    "Uscita Esterna : 017|Valore : 200|Nessuna Azione...|"
-                                    "Prossima esecuzione : 09/12/2026 08:05|Trasmetti i Programmi al lettore|"
-                                    "Mercoledì|Ogni: Mercoledì - Alle: 08:05|Contatti d'Uscita (I/O Interni)|Uscita05|"
-                                    "Titolo :|...|Commenti :|...|Proprietà del Progetto:|Versione 2.7|"
-                                    "http://www.example.com|PC Remote - Report Windows|&Sì";
+        QTest::newRow("French")
+            << "French1|&Français|Mode Horodaté|Déclenché à :|Commande : Play|Sortie Externe : 017|Valeur : 200|"
+               "Pas d'Action...|Prochaine exécution : 09/12/2026 08:05|Transmettre les programmes au lecteur|"
+               "Mercredi|Tous les : Mercredi - A : 08:05|Contacteur de sortie (I/O Interne)|Sortie 05|Titre : |...|"
+               "Commentaires :|...|Propriétés du Projet|Version 2.7|http://www.example.com|Télécommande PC|&Oui";
+        QTest::newRow("English")
+            << "English1|&English|Timer Mode|Start at :|Command : Play|Extrenal Output : 017|Value : 200|"
+               "No Action...|Next run : 09/12/2026 08:05|Transmit the programs to the player|Wednesday|"
+               "Every : Wednesday - At : 08:05|Ouput Contactor (I/O Internal)|Output 05|Title : |...|Comments :|...|"
+               "Project Properties|Version 2.7|http://www.example.com|PC Remote|&Yes";
+        QTest::newRow("Spanish")
+            << "Espaol1|E&spañol|Modo Temporizador|Comenzar a las:|Comando : Play|Salida Externa : 017|Valor : 200|"
+               "Ninguna Acción...|Próxima ejecución : 09/12/2026 08:05|Transferir programas al reproductor|"
+               "Miércoles|Cada: Miércoles - A las: 08:05|Contacto de Salida (I/O Interno)|Salida 05|Título : |...|"
+               "Comentarios:|...|Propiedades de Proyecto|Versión 2.7|http://www.example.com|"
+               "PC Remote - Report Windows|&Sí";
+        QTest::newRow("German")
+            << "Deutsch1|&Deutsch|Timer-Modus|Start um:|Befehl : Play|Externer Ausgang : 017|Wert : 200|"
+               "Keine Aktion...|Nächster Start : 09/12/2026 08:05|Programme auf das Gerät übertragen|Mittwoch|"
+               "Jeden: Mittwoch - Um: 08:05|Ausgangscontactor (I/O Intern)|Ausgang05|Titel : |...|Kommentare:|...|"
+               "Projekteigenschaften|Version 2.7|http://www.example.com|PC Remote - Report Windows|&Ja";
+        QTest::newRow("Italian")
+            << "Italian1|&Italiano|Modalità Timer|Parte alle:|Comando? : Play|Uscita Esterna : 017|Valore : 200|"
+               "Nessuna Azione...|Prossima esecuzione : 09/12/2026 08:05|Trasmetti i Programmi al lettore|Mercoledì|"
+               "Ogni: Mercoledì - Alle: 08:05|Contatti d'Uscita (I/O Interni)|Uscita05|Titolo :|...|Commenti :|...|"
+               "Proprietà del Progetto:|Versione 2.7|http://www.example.com|PC Remote - Report Windows|&Sì";
     }
     void language_relabelsTheWindowItsTilesAndItsDialogs() {
         QFETCH(QString, texts);
@@ -338,8 +336,8 @@ private slots:
         for (const QAction *a : f.find<QMenu>("Language1")->actions())
             if (a->isChecked())
                 shown << a->text();
-        for (const char *name : {"Language1", "File1", "Exit1", "Label1", "RadioButton4", "SpeedButton12",
-                                 "SpeedButton13", "SpeedButton19", "SpeedButton14", "NextRunLine"})
+        for (const char *name : {"Label1", "RadioButton4", "SpeedButton12", "SpeedButton13", "SpeedButton19",
+                                 "SpeedButton14", "NextRunLine"})
             shown << f.text(QLatin1String(name));
         shown << f.find("SpeedButton3")->toolTip() << f.find<QComboBox>("ComboBox1")->currentText()
               << PaintLog(f.tiles().at(0)).texts.value(2);
@@ -370,6 +368,27 @@ private slots:
         f.act(u"click StaticText1; click Memo1; trigger Property1; trigger About1; trigger PCRemote1"_s);
         shown << QCoreApplication::translate("QPlatformTheme", "&Yes"); // Qt's own buttons follow
         QCOMPARE(shown, texts.split(u'|').mid(1));
+        // Every menu title and item reads as the menu tables in that language (the ports are names).
+        const int language = QStringList{"French1", "English1", "Espaol1", "Deutsch1", "Italian1"}.indexOf(item) + 1;
+        QStringList menus, tables;
+        const std::function<void(const QMenu *)> read = [&](const QMenu *menu) {
+            menus << menu->title();
+            for (const QAction *a : menu->objectName() == u"RS232PortCOM1"_s ? QList<QAction *>() : menu->actions())
+                a->menu() ? read(a->menu()) : void(menus << a->text());
+        };
+        for (const QAction *a : f.w.menuBar()->actions())
+            read(a->menu());
+        for (TextTable t : {TextTable::FileMenuTexts, TextTable::EditMenuTexts, TextTable::SendReceiveMenuTexts,
+                            TextTable::LanguageMenuTexts, TextTable::HelpMenuTexts})
+            for (int row = 0; row < TextRowCount(t); ++row)
+                tables << LanguageText(t, row, language);
+        for (OptionsMenuRow row : {OptionsMenuRow::Options, OptionsMenuRow::ComPort, OptionsMenuRow::PlayerOptions,
+                                   OptionsMenuRow::IOCard, OptionsMenuRow::Ethernet, OptionsMenuRow::PcRemote})
+            tables << LanguageText(row, language);
+        tables << LanguageText(VerifyMenuCaption, language) << LanguageText(CheckMenuCaption, language);
+        menus.removeAll(QString()); // separators and the colour grid
+        menus.sort(), tables.sort();
+        QCOMPARE(menus, tables);
         QVERIFY(f.saved().Programs.value(0).sameContent(weekly)); // no program changed
     }
     void nextRun_followsTheEditsTheClockAndEachTile() {
