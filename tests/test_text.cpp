@@ -1,5 +1,4 @@
 #include "model/ProjectClasses.h"
-#include "model/Windows1252.h"
 #include "text/ScheduleText.h"
 #include "text/text.h"
 
@@ -56,43 +55,13 @@ private slots:
         QTEST(digests.join(u' '), "digests");
     }
 
-    // Every text is printable Windows-1252; a non-breaking space stands only before the colon
-    // or question mark of the thirteen marked texts. The transport command names follow.
-    void everyText_isPrintableWithNonBreakingSpacesOnlyWhereMarked() {
-        using Entry = std::tuple<TextTable, int, int>;
-        const QList<Entry> marked = {
-            {TextTable::ComResultTexts, 9, Spanish}, {TextTable::MessageTexts, 0, Spanish},
-            {TextTable::MessageTexts, 1, Spanish},   {TextTable::MessageTexts, 2, Spanish},
-            {TextTable::MessageTexts, 5, Spanish},   {TextTable::MessageTexts, 6, Spanish},
-            {TextTable::MessageTexts, 7, Spanish},   {TextTable::MessageTexts, 8, English},
-            {TextTable::MessageTexts, 8, Spanish},   {TextTable::ActionTexts, 1, Spanish},
-            {TextTable::ActionTexts, 2, Spanish},    {TextTable::ActionTexts, 11, Spanish},
-            {TextTable::ActionTexts, 12, Spanish},
-        };
-        QList<Entry> found;
-        for (int t = 0; t <= int(TextTable::ConfidenceTexts); ++t) {
-            for (int row = 0; row < TextRowCount(TextTable(t)); ++row) {
-                for (int language = French; language <= Italian; ++language) {
-                    const QString text = LanguageText(TextTable(t), row, language);
-                    QVERIFY2(!text.isEmpty() && Windows1252::canEncode(text), qPrintable(text));
-                    for (QChar c : text)
-                        QVERIFY2(c >= u' ' && (c < QChar(0x7F) || c >= QChar(0xA0)), qPrintable(text));
-                    const qsizetype at = text.indexOf(QChar(0xA0));
-                    if (at >= 0)
-                        found.append({TextTable(t), row, language});
-                    QVERIFY2(at < 0 || (text.count(QChar(0xA0)) == 1 && u":?"_s.contains(text.at(at + 1))),
-                             qPrintable(text));
-                }
-            }
-        }
-        QCOMPARE(found, marked);
-        QStringList transport; // one block for every language
+    // One block of transport command names for every language.
+    void transportCommandNames_areOneBlock() {
+        QStringList transport;
         for (int k = 0; k < TransportCommandNameCount; ++k)
             transport << TransportCommandNames(k);
         QCOMPARE(transport.join(u'|'),
                  u"SONG|Play|Pause|Stop|FWD|RWD|DIR+|DIR-|VOL+|VOL-|USB Mode|FTP |EMail |RESET"_s);
-        QCOMPARE(TransportCommandNames(11) + TransportCommandNames(12) + TransportCommandNames(13),
-                 u"FTP EMail RESET"_s);
     }
 
     // At 9:05 on 1 February 2027, Monday as the weekday: modes 0..3, then the timer off.
