@@ -17,14 +17,6 @@ class ActionListTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void onlyDirectorySleepGoToAndFtp_endTheList() {
-        for (int kind = 0; kind <= 255; ++kind) {
-            const bool ending =
-                kind == KindPlayDirectory || kind == KindSleep || kind == KindGoToProgram || kind == KindFtpClient;
-            QVERIFY2(isEndingKind(quint8(kind)) == ending, qPrintable(QString::number(kind)));
-        }
-    }
-
     void countActions_stopsBeforeTheFirstEndingSlotAfterTheFirst_data() {
         QTest::addColumn<Slots>("kinds");
         QTest::addColumn<int>("count");
@@ -111,11 +103,6 @@ private slots:
         QFETCH(int, language);
         QFETCH(QString, caption);
         QCOMPARE(actionCaption(quint8(kind), quint8(param), language), caption);
-    }
-
-    void valueCaption_showsThreeDigits() {
-        QCOMPARE(valueCaption(7, English), QStringLiteral("Value : 007"));
-        QCOMPARE(valueCaption(255, French), QStringLiteral("Valeur : 255"));
     }
 };
 
