@@ -2,7 +2,6 @@
 #include "TestSupport.h"
 #include "player/ScheduleFile.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -110,27 +109,6 @@ private slots:
         for (int k = 1; k <= 255; ++k)
             expected << QStringLiteral("%1/255").arg(k);
         QCOMPARE(events, expected + QStringList{"final"} + expected + QStringList{"final"});
-    }
-
-    void export_thatCannotWrite_failsNamingTheFile_data() {
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("missing") << QStringLiteral("no-such-folder") << QStringLiteral("does not exist");
-        QTest::newRow("a file") << QStringLiteral("plain-file") << QStringLiteral("is not a folder");
-        QTest::newRow("read-only") << QStringLiteral("read-only") << QString();
-    }
-    void export_thatCannotWrite_failsNamingTheFile() {
-        QFETCH(QString, folder);
-        QFETCH(QString, reason);
-        QVERIFY(writeAll(path(QStringLiteral("plain-file")), "x"));
-        QDir(m_dir.path()).mkdir(QStringLiteral("read-only"));
-        QFile::setPermissions(path(QStringLiteral("read-only")), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        if (QFile probe(path(folder + QStringLiteral("/probe"))); reason.isEmpty() && probe.open(QIODevice::WriteOnly))
-            QSKIP("this user can write into read-only folders");
-        QString error;
-        QVERIFY(!ExportRun(Project(), path(folder), ManualClock(ExportMoment), &error, nullptr, {}, French));
-        QVERIFY2(error.contains(path(folder) + QStringLiteral("/quillon.msg")) && error.contains(reason),
-                 qPrintable(error));
     }
 
     void importOfExport_restoresEveryCarriedFieldInSlotOrder() {
