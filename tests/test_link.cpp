@@ -439,12 +439,8 @@ private slots:
         QVERIFY(trigger->report().isEmpty());
     }
 
-    void outcomes_readAsTheUserKnowsThem() {
-        const QLocale uk(QLocale::English, QLocale::UnitedKingdom);
-        QVERIFY(RemoteReportLine(12, Half, English, uk).startsWith(u"Program : 012 at : 09/03/2026 08:30:00"));
-        QVERIFY(RemoteSkippedLine(Half, English, uk)
-                    .startsWith(u"Minute skipped (COM port in use) at : 09/03/2026 08:30:00"));
-        QCOMPARE(VerifySlotCaption(12, French), u"Vérification : Programme(s) : 12 sur 255 "_s);
+    // What verify reports of the slots that differ and of the project name.
+    void verifyReport_namesEachSlotsFieldsAndTheName() {
         VerifyResult result{0, {{17, false, false, true, {2, 6}}, {200, true, true, false, {}}}, true, u"Shop"_s};
         QCOMPARE(VerifyReport(result, English),
                  u"Slots of the player that differ from the project:\n017: schedule, action 2, "
