@@ -291,6 +291,8 @@ private slots:
             SettingsLocation{v[1] == u"prog.CFG"_s ? kept : dir.filePath(kept.isEmpty() ? "file/a" : "no/prog.CFG"),
                              dir.filePath(kept.isEmpty() ? "file/b" : "config/prog.CFG")});
         QCOMPARE(f.messages().size(), v[2].toInt()); // said once, at start-up
+        QVERIFY(!kept.isEmpty() || (f.messages().value(0).contains(dir.filePath("file/a")) &&
+                                    f.messages().value(0).contains(dir.filePath("file/b"))));
         QVERIFY(f.tiles().isEmpty());
         f.addPrograms(1);
         f.prompter.queueAnswers({Answer::Yes});
@@ -300,6 +302,7 @@ private slots:
         const QString last = v[3].isEmpty() ? QString() : dir.filePath(v[3]);
         if (!kept.isEmpty())
             QCOMPARE(readAll(kept).split('\n').value(6), last.toUtf8() + '\r');
+        QCOMPARE(QFile::exists(dir.filePath("config/prog.CFG")), kept.endsWith(u"config/prog.CFG"_s));
         if (v[0] == u"-"_s && !kept.isEmpty())
             QCOMPARE(readAll(kept),
                      settingsFile("English", "(None)", QString(),
