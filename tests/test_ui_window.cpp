@@ -340,7 +340,7 @@ private slots:
                                  "SpeedButton14", "NextRunLine"})
             shown << f.text(QLatin1String(name));
         shown << f.find("SpeedButton3")->toolTip() << f.find<QComboBox>("ComboBox1")->currentText()
-              << PaintLog(f.tiles().at(0)).texts.value(2);
+              << f.tileTexts(0).section(u'|', 2, 2);
         f.click("SpeedButton12");
         for (const QAction *a : f.find<QMenu>("PopupMenu1")->actions())
             if (a->menu() && a->menu()->actions().size() == 16)
