@@ -1,4 +1,4 @@
-// The player's schedule file quillon.msg: exported against records by hand, and imported back.
+// The player's schedule file quillon.msg: exported against records by hand; the progress of export and import.
 #include "ScheduleFixtures.h"
 
 #include <QTemporaryDir>
@@ -83,36 +83,6 @@ private slots:
         for (int k = 1; k <= 255; ++k)
             expected << QStringLiteral("%1/255").arg(k);
         QCOMPARE(events, expected + QStringList{"final"} + expected + QStringList{"final"});
-    }
-
-    void importOfExport_restoresEveryCarriedFieldInSlotOrder() {
-        TORBEXProg a = sampleProgram(200), b(QDateTime(QDate(2099, 12, 31), QTime(23, 59, 59))), c = sampleProgram(255);
-        a.Title = QStringLiteral("Morning");
-        a.Color = ProgramColors[5];
-        a.Comments = QStringList{QStringLiteral("one"), QStringLiteral("two")};
-        b.Inputs = 3;
-        b.Active = 0;
-        b.TimerMode = TimerHourly;
-        b.ActionCount = 6;
-        b.ActionKind = {12, 11, 10, 9, 5, 4};
-        b.ActionParam = {255, 1, 2, 3, 4, 5};
-        b.ActionValue = {0, 1, 2, 3, 4, 5};
-        c.Date = QDate(2000, 1, 1);
-        c.Time = QTime(0, 0);
-        QVERIFY(ExportRun({{}, {a, b, c}}, m_dir.path(), ManualClock(ExportMoment), nullptr, nullptr, {}, French));
-        const QString file = m_dir.filePath(QStringLiteral("in.msg"));
-        QVERIFY(writeAll(file, readAll(ScheduleFilePath(m_dir.path())) + "and more bytes"));
-        ScheduleImport back;
-        QVERIFY(ImportRun(file, ManualClock(ExportMoment), back, nullptr));
-        QVERIFY(back.CorrectedSlots.isEmpty());
-        QCOMPARE(back.Programs.size(), 3);
-        for (int i = 0; TORBEXProg expected : {b, a, c}) { // as the New program command makes it, then the frame
-            expected.Title = QStringLiteral("...");
-            expected.Color = 0x0080FF;
-            expected.Comments = QStringList{QStringLiteral("...")};
-            QVERIFY2(back.Programs[i].sameContent(expected), qPrintable(QString::number(expected.Inputs)));
-            QCOMPARE(back.Programs[i++].Time.second(), 0);
-        }
     }
 };
 
