@@ -8,7 +8,6 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QSpinBox>
-#include <QToolButton>
 #include <QToolTip>
 
 namespace {
@@ -50,15 +49,10 @@ private slots:
         // The wizard is there but hidden; its button follows the limit of 255 programs.
         QVERIFY(!f.shown("Wizzard1") && !f.shown("WizardSeparator") && !f.shown("SpeedButton27"));
         QCOMPARE(f.enabled({"Wizzard1", "SpeedButton27"}), u"-+"_s);
-        // The tool buttons in the order of their hints, each with a picture of its own.
-        QSet<qint64> icons;
-        int row = 0;
-        for (int k : {3, 4, 1, 2, 7, 6, 5, 10, 8, 9, 11, 24, 25, 26, 27, 28}) {
-            const auto *button = f.find<QToolButton>(QStringLiteral("SpeedButton%1").arg(k));
-            QCOMPARE(button->toolTip(), LanguageText(TextTable::HintTexts, row++, English));
-            icons.insert(button->icon().cacheKey());
-        }
-        QCOMPARE(icons.size(), 16);
+        int row = 0; // the tool buttons in the order of their hints
+        for (int k : {3, 4, 1, 2, 7, 6, 5, 10, 8, 9, 11, 24, 25, 26, 27, 28})
+            QCOMPARE(f.find(QStringLiteral("SpeedButton%1").arg(k))->toolTip(),
+                     LanguageText(TextTable::HintTexts, row++, English));
         QStringList keys;
         for (const char *name : {"New2", "Property1", "Open1", "Save1", "SaveAs1", "Export1", "Import1", "New1",
                                  "Delete1", "Couper1", "Copier1", "Coller1", "MoveProgramUp1", "MoveProgramDown1",
@@ -143,20 +137,6 @@ private slots:
         QCOMPARE(f.selected(), selected < 0 ? QString() : QString::asprintf("%.3d", selected + 1));
         QVERIFY(selected < 0 || (f.inSight(selected) && f.list().contains(u'[' + f.selected() + u']')));
         QVERIFY(v[2] != u"Home"_s || f.rowTop(0) == 0);
-    }
-    void keys_bringATileOutOfSightToTheTopRow() {
-        Window f;
-        f.addPrograms(40);
-        QVERIFY(f.inSight(39)); // a new program is brought into sight
-        f.press(Qt::Key_Home);
-        int i = 0;
-        for (; f.inSight(i + 1); ++i) // down to the last tile in sight, without scrolling
-            f.press(Qt::Key_Down);
-        QCOMPARE(f.rowTop(0), 0);
-        f.press(Qt::Key_Down); // the next tile is below the view: it becomes the top row
-        QCOMPARE(f.rowTop(i + 1), 0);
-        f.press(Qt::Key_Up); // the tile above the view becomes the top row
-        QCOMPARE(f.rowTop(i), 0);
     }
     void aClickAnywhereOnATile_selectsIt_andGivesTheKeysBackToTheList() {
         Window f;
