@@ -93,7 +93,6 @@ private slots:
         QTest::newRow("deactivate") << 10 << 255 << int(English) << "Desactivate Prog 255";
         QTest::newRow("FTP without zeros") << 11 << 3 << int(English) << "FTP Client 3";
         QTest::newRow("e-mail") << 12 << 9 << int(English) << "Send EMail 009";
-        QTest::newRow("kind 13") << 13 << 0 << int(English) << "Unknown Command";
         QTest::newRow("in French") << 4 << 71 << int(French) << "Volume : -71 dB";
         QTest::newRow("in Spanish") << 1 << 0 << int(Spanish) << "Directorio\u00A0: SONG";
     }

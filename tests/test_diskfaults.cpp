@@ -1,11 +1,6 @@
-// Disk faults under the three files the program writes (the project, the settings file and
-// the player's schedule file): a full disk, a folder or file that cannot be written, a folder
-// that is not there. Nothing is lost: the previous file stays as it was, no temporary file is
-// left behind, and the message names the file.
-//
-// A file size limit stands for the full disk: writes fail the same way, for any user.
-// Permission bits do not stop root, so for root the folder or file is made immutable instead;
-// where the system refuses that, the case is skipped with the reason.
+// Disk faults under the project, the settings file and the player's schedule file: the previous
+// file stays, no temporary file is left, the message names the file. A file size limit stands for
+// a full disk; for root, whom permission bits do not stop, the folder or file is made immutable.
 
 #include "TestSupport.h"
 #include "player/ScheduleFile.h"

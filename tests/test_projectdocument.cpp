@@ -1,5 +1,4 @@
-// Rules of the open project without a window: the modified check, the colour groups, the
-// clipboard's record.
+// Rules of the open project without a window: the modified check and the clipboard's record.
 #include "project/ProjectDocument.h"
 
 #include <QTest>
@@ -57,18 +56,6 @@ private slots:
         Project live = threePrograms();
         change(live);
         QTEST(IsProjectModified(live, threePrograms()), "modified");
-    }
-
-    void colourGroup_countsAndFindsTheLastProgram() {
-        Project p = threePrograms();
-        const QList<TORBEXProg> three = p.Programs;
-        p.Programs << three << three[0];
-        for (int i : {1, 4, 5})
-            p.Programs[i].Color = ProgramColors[5];
-        QCOMPARE(CountProgramsOfColor(p.Programs, ProgramColors[5]), quint8(3));
-        QCOMPARE(LastProgramOfColor(p.Programs, ProgramColors[5]), 6);
-        QCOMPARE(CountProgramsOfColor(p.Programs, ProgramColors[9]), quint8(0));
-        QCOMPARE(LastProgramOfColor(p.Programs, ProgramColors[9]), 0);
     }
 
     void clipboardRecord_carriesEveryFieldButTheCode() {
