@@ -73,15 +73,6 @@ private slots:
         QCOMPARE(FirstDueProgram({program}, now).has_value(), due);
     }
 
-    void firstDueProgram_isTheFirstInProjectOrder() {
-        const QList<TORBEXProg> programs = {goTo(1, 1, timer(TimerDaily, {9, 0})),
-                                            goTo(2, 2, timer(TimerDaily, {8, 30})),
-                                            goTo(3, 3, timer(TimerHourly, {0, 30}))};
-        QCOMPARE(FirstDueProgram(programs, at(9, 8, 30)), std::optional<qsizetype>(1));
-        QCOMPARE(FirstDueProgram(programs, at(9, 7, 30)), std::optional<qsizetype>(2));
-        QVERIFY(!FirstDueProgram({}, at(9, 8, 30)));
-    }
-
     void nextRun_data() {
         QTest::addColumn<TORBEXProg>("program");
         QTest::addColumn<QDateTime>("now");
