@@ -130,6 +130,11 @@ inline DialogAnswer chooseFolder(const QString &path, QString *startedAt, const 
     };
 }
 
+// A list whose last() is empty while nothing is in it: a missing entry fails a comparison.
+struct Log : QStringList {
+    QString last() const { return value(size() - 1); }
+};
+
 // The main window, shown and activated, English unless its settings say otherwise, offering
 // `ports` in its port menu, with a scripted prompter and a clock at Monday 7 December 2026, 14:30.
 struct Window {
@@ -138,8 +143,8 @@ struct Window {
     QTemporaryDir dir;
     QStringList ports;
     std::deque<DialogAnswer> answers;               // for the dialogs to come; any other is cancelled
-    QStringList dialogs;                            // each dialog run: its name, or a file dialog's kind
-    QStringList captions;                           // of the progress window, in order
+    Log dialogs;                                    // each dialog run: its name, or a file dialog's kind
+    Log captions;                                   // of the progress window, in order
     std::function<void(const QString &)> onCaption; // at each caption, while an operation runs
     QList<QUrl> urls;
     std::unique_ptr<TForm1> form;
@@ -195,7 +200,7 @@ struct Window {
         return out;
     }
     bool shown(const QString &name) const { return find<QObject>(name)->property("visible").toBool(); }
-    QStringList messages() const { return prompter.texts(); }
+    Log messages() const { return {prompter.texts()}; }
     QString checkedPort() const {
         for (const QAction *a : find<QMenu>(u"RS232PortCOM1"_s)->actions())
             if (a->isChecked())
