@@ -25,7 +25,6 @@ public:
 
     SimulatedPlayer player;
     QByteArray written; // every byte the PC wrote
-    int opens = 0;      // successful openings
     bool refuseOpen = false, failPurge = false, failClose = false;
     int failWriteAt = -1;   // the write with this index (0-based) fails
     int failReadAfter = -1; // after this many bytes read, the device reports a read error
@@ -42,7 +41,6 @@ public:
             return ComCode::OpenError;
         m_open = true;
         m_lost = false;
-        ++opens;
         return ComCode::Ok;
     }
     bool close() override { return !std::exchange(m_open, false) || !failClose; }

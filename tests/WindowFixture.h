@@ -1,14 +1,10 @@
 #pragma once
 
-// The main window as a user meets it, for the window tests. The contract that keeps them valid while the
-// window's insides change: TForm1 is used only through its two constructors and the seams setDialogRunner,
-// setUrlOpener, setDateLocale, setPortLister (the ports the port menu offers: a test owns its port list)
-// and setAckWatchdog (the player's acknowledgement limit). Widgets, menus, actions and timers are found by
-// object name; dialogs are answered through the dialog runner by filling their widgets, found by name;
-// questions and messages go through the scripted prompter; time comes from the settable clock. Of a tile
-// (TFrame1) only program(), its tooltip, what it paints, where it is and a click on it are used. What a
-// user sees is checked in texts, captions, enabled and shown states and messages; what lands in files by
-// saving with File > Save As and reading back with the core reader; what goes on the wire at the player.
+// The main window as a user meets it. TForm1 is used only through its constructors and its seams (dialog
+// runner, URL opener, date locale, port lister, acknowledgement watchdog); widgets, menus, actions and
+// timers are found by object name; questions go through the scripted prompter, time through the settable
+// clock. Of a tile only program(), its tooltip, what it paints, where it is and a click on it are used.
+// Files are checked by saving with File > Save As and reading back with the core reader.
 
 #include "TestSupport.h"
 #include "model/Clock.h"
@@ -43,26 +39,21 @@ using namespace Qt::StringLiterals;
 using Answer = Prompter::Answer;
 using DialogAnswer = std::function<int(QDialog &)>;
 
-// What a widget paints, as a paint engine sees it: its texts and the colours it fills areas with.
-class PaintLog : public QPaintDevice, public QPaintEngine {
+// The texts a widget paints, as a paint engine sees them.
+class PaintedTexts : public QPaintDevice, public QPaintEngine {
 public:
-    explicit PaintLog(QWidget *widget)
+    explicit PaintedTexts(QWidget *widget)
         : QPaintEngine(AllFeatures)
         , m_size(widget->size()) {
         widget->render(static_cast<QPaintDevice *>(this));
     }
     QStringList texts;
-    QList<QColor> fills;
 
-    QPaintEngine *paintEngine() const override { return const_cast<PaintLog *>(this); }
+    QPaintEngine *paintEngine() const override { return const_cast<PaintedTexts *>(this); }
     bool begin(QPaintDevice *) override { return true; }
     bool end() override { return true; }
-    void updateState(const QPaintEngineState &state) override {
-        if (state.state() & DirtyBrush)
-            m_brush = state.brush();
-    }
-    void drawRects(const QRectF *, int) override { fill(); }
-    void drawRects(const QRect *, int) override { fill(); }
+    void updateState(const QPaintEngineState &) override {}
+    void drawPath(const QPainterPath &) override {}
     void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
     void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
     void drawTextItem(const QPointF &, const QTextItem &item) override { texts << item.text(); }
@@ -76,12 +67,7 @@ protected:
     }
 
 private:
-    void fill() {
-        if (m_brush.style() != Qt::NoBrush)
-            fills << m_brush.color();
-    }
     QSize m_size;
-    QBrush m_brush;
 };
 
 inline QString message(int row, int language = English) {
@@ -148,6 +134,11 @@ inline DialogAnswer chooseFolder(const QString &path, QString *startedAt, const 
     };
 }
 
+// A list whose last() is empty while nothing is in it: a missing entry fails a comparison.
+struct Log : QStringList {
+    QString last() const { return value(size() - 1); }
+};
+
 // The main window, shown and activated, English unless its settings say otherwise, offering
 // `ports` in its port menu, with a scripted prompter and a clock at Monday 7 December 2026, 14:30.
 struct Window {
@@ -156,8 +147,8 @@ struct Window {
     QTemporaryDir dir;
     QStringList ports;
     std::deque<DialogAnswer> answers;               // for the dialogs to come; any other is cancelled
-    QStringList dialogs;                            // each dialog run: its name, or a file dialog's kind
-    QStringList captions;                           // of the progress window, in order
+    Log dialogs;                                    // each dialog run: its name, or a file dialog's kind
+    Log captions;                                   // of the progress window, in order
     std::function<void(const QString &)> onCaption; // at each caption, while an operation runs
     QList<QUrl> urls;
     std::unique_ptr<TForm1> form;
@@ -213,7 +204,7 @@ struct Window {
         return out;
     }
     bool shown(const QString &name) const { return find<QObject>(name)->property("visible").toBool(); }
-    QStringList messages() const { return prompter.texts(); }
+    Log messages() const { return {prompter.texts()}; }
     QString checkedPort() const {
         for (const QAction *a : find<QMenu>(u"RS232PortCOM1"_s)->actions())
             if (a->isChecked())
@@ -245,12 +236,12 @@ struct Window {
         for (TFrame1 *t : tiles()) {
             const QString code = QString::asprintf("%.3d", t->program().Inputs);
             const bool edited = code == selected(),
-                       lit = PaintLog(t).fills.value(0) != t->palette().color(QPalette::Button);
+                       lit = t->grab().toImage().pixelColor(0, 0) != t->palette().color(QPalette::Button);
             out << (edited && lit ? u'[' + code + u']' : edited ? u'(' + code + u')' : lit ? u'<' + code + u'>' : code);
         }
         return out.join(u' ');
     }
-    QString tileTexts(int index) const { return PaintLog(tiles().at(index)).texts.join(u'|'); }
+    QString tileTexts(int index) const { return PaintedTexts(tiles().at(index)).texts.join(u'|'); }
     // Where the tile at `index` is in the list's view: 0 for the top row.
     int rowTop(int index) const { return tiles().at(index)->mapTo(view(), QPoint()).y(); }
     bool inSight(int index) const {

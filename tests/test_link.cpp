@@ -473,21 +473,21 @@ private slots:
         QVERIFY(trigger->skippedMinutes() == 0 && !link->isOpen());
     }
 
-    void remote_failedTrigger_isSignalled_data() {
+    void remote_failedTrigger_isSignalledAndReturned_data() {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<int>("code");
         QTest::newRow("silent player") << u"silent"_s << 9;
         QTest::newRow("port does not open") << u"open"_s << 4;
         QTest::newRow("port does not close") << u"close"_s << 8;
     }
-    void remote_failedTrigger_isSignalled() {
+    void remote_failedTrigger_isSignalledAndReturned() {
         QFETCH(QString, fault);
         QFETCH(int, code);
         QVERIFY(startPlayer(fault == u"silent" ? QStringList{"--silent"} : QStringList()));
         fake().refuseOpen = fault == u"open";
         fake().failClose = fault == u"close";
-        remote(Half)->runMinuteCheck({remoteProgram({8, 30}, 3)});
-        QCOMPARE(events, (QStringList{"trigger 3 at 08:30:00", "failed "_L1 + QString::number(code)}));
+        QCOMPARE(int(remote(Half)->SendRemoteTrigger(3)), code);
+        QCOMPARE(events, QStringList{"failed "_L1 + QString::number(code)});
         QVERIFY(!link->isOpen());
     }
 
@@ -515,17 +515,20 @@ private slots:
         }
     }
 
-    void outcomes_readAsTheUserKnowsThem() {
+    // The report lines of a missed and of a failed trigger.
+    void remoteReportLines_nameTheProgramAndWhy() {
         const QLocale uk(QLocale::English, QLocale::UnitedKingdom);
-        QVERIFY(RemoteReportLine(12, Half, English, uk).startsWith(u"Program : 012 at : 09/03/2026 08:30:00"));
-        QVERIFY(RemoteSkippedLine(Half, English, uk)
-                    .startsWith(u"Minute skipped (COM port in use) at : 09/03/2026 08:30:00"));
         QVERIFY(RemoteMissedLine(7, Half, true, English, uk)
                     .startsWith(u"Program : 007 missed (computer off or asleep) at : 09/03/2026 08:30:00"));
-        QVERIFY(RemoteFailedLine(7, Half, 9, English, uk)
-                    .startsWith(u"Program : 007 not triggered at : 09/03/2026 08:30:00"));
-        QVERIFY(RemoteFailedLine(7, Half, 9, English, uk).endsWith(ComResultText(9, English)));
-        QCOMPARE(VerifySlotCaption(12, French), u"Vérification : Programme(s) : 12 sur 255 "_s);
+        QVERIFY(RemoteMissedLine(7, Half, false, English, uk)
+                    .startsWith(u"Program : 007 missed (COM port in use) at : 09/03/2026 08:30:00"));
+        const QString failed = RemoteFailedLine(7, Half, 9, English, uk);
+        QVERIFY(failed.startsWith(u"Program : 007 not triggered at : 09/03/2026 08:30:00") &&
+                failed.endsWith(ComResultText(9, English)));
+    }
+
+    // What verify reports of the slots that differ and of the project name.
+    void verifyReport_namesEachSlotsFieldsAndTheName() {
         VerifyResult result{0, {{17, false, false, true, {2, 6}}, {200, true, true, false, {}}}, true, u"Shop"_s};
         QCOMPARE(VerifyReport(result, English),
                  u"Slots of the player that differ from the project:\n017: schedule, action 2, "

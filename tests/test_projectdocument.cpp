@@ -1,11 +1,6 @@
-// Rules of the open project without a window: the modified check, the colour groups, the
-// clipboard's record, and where the settings file is kept.
-#include "TestSupport.h"
+// Rules of the open project without a window: the modified check and the clipboard's record.
 #include "project/ProjectDocument.h"
-#include "project/SettingsLocation.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
@@ -63,18 +58,6 @@ private slots:
         QTEST(IsProjectModified(live, threePrograms()), "modified");
     }
 
-    void colourGroup_countsAndFindsTheLastProgram() {
-        Project p = threePrograms();
-        const QList<TORBEXProg> three = p.Programs;
-        p.Programs << three << three[0];
-        for (int i : {1, 4, 5})
-            p.Programs[i].Color = ProgramColors[5];
-        QCOMPARE(CountProgramsOfColor(p.Programs, ProgramColors[5]), quint8(3));
-        QCOMPARE(LastProgramOfColor(p.Programs, ProgramColors[5]), 6);
-        QCOMPARE(CountProgramsOfColor(p.Programs, ProgramColors[9]), quint8(0));
-        QCOMPARE(LastProgramOfColor(p.Programs, ProgramColors[9]), 0);
-    }
-
     void clipboardRecord_carriesEveryFieldButTheCode() {
         TORBEXProg source(Now.addDays(-400));
         source.Inputs = 7;
@@ -90,45 +73,6 @@ private slots:
         QCOMPARE(record.Inputs, quint8(1));
         record.Inputs = 7;
         QVERIFY(record.sameContent(source));
-    }
-
-    // Beside the program when its folder can be written, else in the configuration folder,
-    // else nowhere, with a message naming both files; reading and writing alike.
-    void settingsLocation_fallsBackWhenTheProgramFolderCannotBeWritten_data() {
-        QTest::addColumn<QString>("primary");
-        QTest::addColumn<QString>("fallback");
-        QTest::addColumn<QString>("used");
-        QTest::newRow("program folder") << "prog.CFG"
-                                        << "config/prog.CFG"
-                                        << "prog.CFG";
-        QTest::newRow("configuration folder") << "gone/prog.CFG"
-                                              << "config/sub/prog.CFG"
-                                              << "config/sub/prog.CFG";
-        QTest::newRow("nowhere") << "file/prog.CFG"
-                                 << "file/config/prog.CFG"
-                                 << "";
-    }
-    void settingsLocation_fallsBackWhenTheProgramFolderCannotBeWritten() {
-        QFETCH(QString, primary);
-        QFETCH(QString, fallback);
-        QFETCH(QString, used);
-        QTemporaryDir dir;
-        QVERIFY(writeAll(dir.filePath(QStringLiteral("file")), "a plain file"));
-        const SettingsLocation location{dir.filePath(primary), dir.filePath(fallback)};
-        const QString expected = used.isEmpty() ? QString() : dir.filePath(used);
-        Settings s;
-        s.CurrentLanguage = 4;
-        QString error;
-        QCOMPARE(LoadSettings(location, s, {QStringLiteral("(None)")}, &error), expected);
-        QCOMPARE(s.CurrentLanguage, 4);
-        QCOMPARE(SaveSettings(location, location.primary, s, &error), expected);
-        if (used.isEmpty()) {
-            QVERIFY2(error.contains(location.primary) && error.contains(location.fallback), qPrintable(error));
-            return;
-        }
-        QVERIFY(readAll(expected).startsWith("Settings File of ORBEX \"QuillonMessage\" Programmer\r\n"
-                                             "Language :\r\nGerman\r\n"));
-        QCOMPARE(QFile::exists(location.fallback), expected == location.fallback);
     }
 };
 

@@ -220,21 +220,17 @@ private slots:
         const QString date = QStringLiteral("line 21: expected the date (dd/mm/yyyy), found ");
         QTest::newRow("Yes is not yes") << 18 << QByteArray("Yes") << "no";
         QTest::newRow("yes with a blank") << 18 << QByteArray("yes ") << "no";
-        QTest::newRow("any other text") << 16 << QByteArray("true") << "no";
         QTest::newRow("yes") << 16 << QByteArray("yes") << "yes";
         QTest::newRow("300 keeps its low 8 bits") << 15 << QByteArray("300") << "44";
-        QTest::newRow("-1 keeps its low 8 bits") << 22 << QByteArray("-1") << "255";
         QTest::newRow("leading spaces") << 23 << QByteArray("  3") << "3";
         QTest::newRow("plus sign") << 24 << QByteArray("+4") << "4";
         QTest::newRow("leading zeros") << 31 << QByteArray("007") << "7";
         QTest::newRow("lowest colour") << 44 << QByteArray("-2147483648") << "-2147483648";
         QTest::newRow("highest colour") << 44 << QByteArray("2147483647") << "2147483647";
-        QTest::newRow("colour 0x808000") << 44 << QByteArray("8421376") << "8421376";
         QTest::newRow("date, other separators") << 21 << QByteArray("29-02-2000") << "29/02/2000";
         QTest::newRow("date, text after it") << 21 << QByteArray("05/11/2009 12:00") << "05/11/2009";
         QTest::newRow("date, short year") << 21 << QByteArray("05/03/20") << "05/03/0020";
         QTest::newRow("hour 24") << 19 << QByteArray("24") << "line 19: expected the hour (0..23), found \"24\"";
-        QTest::newRow("hour -1") << 19 << QByteArray("-1") << "line 19: expected the hour (0..23), found \"-1\"";
         QTest::newRow("minute 60") << 20 << QByteArray("60") << "line 20: expected the minute (0..59), found \"60\"";
         QTest::newRow("31 February") << 21 << QByteArray("31/02/2009") << date + "\"31/02/2009\"";
         QTest::newRow("date unpadded") << 21 << QByteArray("5/3/2009") << date + "\"5/3/2009\"";
@@ -248,8 +244,6 @@ private slots:
         QTest::newRow("windows-1252 text") << 15 << QByteArray("\x80\xe9") << code + "\"€é\"";
         QTest::newRow("colour beyond 32 bits")
             << 44 << QByteArray("2147483648") << "line 44: expected the colour (a number), found \"2147483648\"";
-        QTest::newRow("1000 programs") << 13 << QByteArray("1000")
-                                       << "line 13: expected the number of programs (0..255), found \"1000\"";
         QTest::newRow("256 programs") << 13 << QByteArray("256")
                                       << "line 13: expected the number of programs (0..255), found \"256\"";
         QTest::newRow("negative comment count")

@@ -4,7 +4,6 @@
 #include "project/ScheduleCheck.h"
 #include "text/text.h"
 
-#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -72,15 +71,6 @@ private slots:
         QFETCH(bool, due);
         QCOMPARE(IsDueAt(program, now), due);
         QCOMPARE(FirstDueProgram({program}, now).has_value(), due);
-    }
-
-    void firstDueProgram_isTheFirstInProjectOrder() {
-        const QList<TORBEXProg> programs = {goTo(1, 1, timer(TimerDaily, {9, 0})),
-                                            goTo(2, 2, timer(TimerDaily, {8, 30})),
-                                            goTo(3, 3, timer(TimerHourly, {0, 30}))};
-        QCOMPARE(FirstDueProgram(programs, at(9, 8, 30)), std::optional<qsizetype>(1));
-        QCOMPARE(FirstDueProgram(programs, at(9, 7, 30)), std::optional<qsizetype>(2));
-        QVERIFY(!FirstDueProgram({}, at(9, 8, 30)));
     }
 
     void nextRun_data() {
@@ -186,23 +176,6 @@ private slots:
                               "003 \"Old\" is set for a date that has passed (1/1/20 09:00): it never runs again.",
                               "Code 003 is used by 003 \"Daily %2 bell\", 003 \"Old\"; only the last, 003 \"Old\", is "
                               "transmitted."}));
-    }
-
-    void findingTexts_keepTheirMarkersInEveryLanguage() {
-        // A translation that lost or added a %N would put the wrong program in the line.
-        static const QRegularExpression marker(QStringLiteral("%\\d"));
-        for (ConfidenceRow row :
-             {CheckSameMinute, CheckMissingTarget, CheckTimerOnInactive, CheckDatePassed, CheckDuplicateCode}) {
-            auto markers = [&](int language) {
-                QStringList found;
-                for (auto it = marker.globalMatch(LanguageText(row, language)); it.hasNext();)
-                    found.append(it.next().captured());
-                found.sort();
-                return found;
-            };
-            for (int language = French; language <= Italian; ++language)
-                QCOMPARE(markers(language), markers(English));
-        }
     }
 };
 
