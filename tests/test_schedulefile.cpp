@@ -186,19 +186,21 @@ private slots:
         QTest::newRow("a folder") << QString() << -1;
         QTest::newRow("empty") << QStringLiteral("short.msg") << 0;
         QTest::newRow("one byte short") << QStringLiteral("short.msg") << 6119;
+        QTest::newRow("one byte past the longest stamp") << QStringLiteral("long.msg") << 7145;
     }
     void fileThatCannotBeImported_importsNothingAndNamesIt() {
         QFETCH(QString, name);
         QFETCH(int, size);
         const QString target = name.isEmpty() ? m_dir.path() : path(name);
         if (size >= 0)
-            QVERIFY(writeAll(target, records({{1, sampleFrame(1)}}).left(size)));
+            QVERIFY(writeAll(target, records({{1, sampleFrame(1)}}).leftJustified(size, 'x', true)));
         ScheduleImport out;
         out.Programs.append(TORBEXProg());
         QString error;
         QVERIFY(!ImportRun(target, ManualClock(ExportMoment), out, &error));
         QVERIFY(out.Programs.isEmpty());
-        QVERIFY2(error.contains(u'\'' + target + u'\'') && (size < 0 || error.contains(u"6120")), qPrintable(error));
+        QVERIFY2(error.contains(u'"' + target + u'"') && (size < 0 || error.contains(u"6120 to 7144")),
+                 qPrintable(error));
     }
 
     void impossibleDates_areCorrectedAndNamedInOneWarning() {
