@@ -27,7 +27,7 @@ bool IsInstalledExecutable(const QString &executablePath) {
     const QString real =
         QFileInfo(folder).canonicalFilePath().isEmpty() ? folder : QFileInfo(folder).canonicalFilePath();
     for (const QString &prefix :
-         {QStringLiteral("/usr"), QStringLiteral("/opt"), QStringLiteral(QUILLON_INSTALL_PREFIX)})
+         {QStringLiteral("/usr"), QStringLiteral("/opt"), QStringLiteral(QUILLON_INSTALL_BINDIR)})
         if (isUnder(real, prefix))
             return true;
     struct stat st {};

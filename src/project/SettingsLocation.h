@@ -21,8 +21,8 @@ struct SettingsLocation {
 };
 
 // True when the program at `executablePath` runs from an installed place: its folder is under
-// /usr, /opt or the build's install prefix, belongs to another user, or is the bin folder of an
-// install tree (the program's desktop entry in ../share/applications).
+// /usr, /opt or the build's install folder for programs, belongs to another user, or is the bin
+// folder of an install tree (the program's desktop entry in ../share/applications).
 bool IsInstalledExecutable(const QString &executablePath);
 
 // Reads the settings at start-up. Beside the program when its folder can be written; else in
