@@ -1,6 +1,8 @@
 // Writes the seed corpus of every fuzz target, made by the project's own writers:
 //   make_seeds OUTPUT_FOLDER
 // creates OUTPUT_FOLDER/<target>/seed-<name> for each target.
+#include "FakePlayerPort.h"
+#include "player/PlayerLink.h"
 #include "player/ScheduleFile.h"
 #include "project/ProjectFile.h"
 #include "project/Settings.h"
@@ -59,8 +61,24 @@ QByteArray settingsBytes(const Settings &settings) {
     return file.readAll();
 }
 
-QByteArray linkSeed(int dialogue, quint8 afterScript, const QByteArray &script = {}) {
-    return QByteArray(1, char(dialogue)) + QByteArray::fromHex("ffffffff") + char(afterScript) + script;
+QByteArray linkSeed(int dialogue, quint8 afterScript, const QByteArray &script = {}, int failingWrite = 0xFFFF) {
+    return QByteArray(1, char(dialogue)) + QByteArray::fromHex("ffff") + char(failingWrite & 0xFF) +
+           char(failingWrite >> 8) + char(afterScript) + script;
+}
+
+// The index of the last byte a whole transmit or receive writes to a player that answers
+// everything: its end command 0x0C.
+int endCommandWriteIndex(bool transmit) {
+    FakePlayerPort port;
+    ComLink link(port, LinkTiming{std::chrono::milliseconds(2), std::chrono::milliseconds(0)});
+    link.OpenComPort(QStringLiteral("fake"));
+    const ManualClock clock(Now);
+    const TransferContext context{clock, {}, {}, {}};
+    if (transmit)
+        TransmitRun(link, Project(), context);
+    else
+        ReceiveRun(link, context);
+    return int(port.written.size()) - 1;
 }
 
 } // namespace
@@ -83,6 +101,8 @@ int main(int argc, char *argv[]) {
     const Project sample = sampleProject();
     seed("fuzz_projectfile", "empty", projectFileBytes(Project()));
     seed("fuzz_projectfile", "two-programs", projectFileBytes(sample));
+    seed("fuzz_projectfile", "marked-header",
+         "\xEF\xBB\xBF" + projectFileBytes(sample).replace("ORBEX\r\n", "ORBEX \r\n"));
 
     const TORBEXProg emptySlot = EmptySlotProgram(Now);
     seed("fuzz_frame", "empty-slot-1", frameBytes(BuildSlotFrame(Project(), 1, emptySlot)));
@@ -113,5 +133,9 @@ int main(int argc, char *argv[]) {
         seed("fuzz_link", ("silent-" + n).constData(), linkSeed(d, 1, QByteArray(2, '\0')));
         seed("fuzz_link", ("garbage-" + n).constData(), linkSeed(d, 0, QByteArray::fromHex("42ff0000c2010200")));
     }
+    // Regressions: a transmit (6) or receive (7) whose end command alone cannot be sent still
+    // succeeds, since the end command's result is not looked at.
+    seed("fuzz_link", "end-command-unsent-6", linkSeed(6, 0, {}, endCommandWriteIndex(true)));
+    seed("fuzz_link", "end-command-unsent-7", linkSeed(7, 0, {}, endCommandWriteIndex(false)));
     return ok ? 0 : 1;
 }

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <initializer_list>
 
 // The bytes of `values`, one byte each (0..255).
@@ -58,11 +59,15 @@ struct CliRun {
     QString err;
 };
 
-// Runs quillon-cli with `args` in `workingDirectory` (the test's own when empty).
+// Runs quillon-cli with `args` in `workingDirectory` (the test's own when empty);
+// `childSetup` runs in the child before quillon-cli starts.
 inline CliRun runCli(const QStringList &args, const QString &workingDirectory = {},
-                     const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment()) {
+                     const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
+                     const std::function<void()> &childSetup = {}) {
     QProcess process;
     process.setProcessEnvironment(environment);
+    if (childSetup)
+        process.setChildProcessModifier(childSetup);
     if (!workingDirectory.isEmpty())
         process.setWorkingDirectory(workingDirectory);
     process.start(QStringLiteral(QUILLON_CLI_PATH), args);

@@ -1,9 +1,15 @@
 #include "ScheduleFixtures.h"
 #include "TestSupport.h"
+#include "model/FileAccess.h"
 #include "project/ProjectFile.h"
 
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -26,6 +32,9 @@ private slots:
         QVERIFY(WriteProjectFile(path(QStringLiteral("small.prg")), project));
         QVERIFY(writeAll(path(QStringLiteral("short.msg")), emptyRecords().chopped(1)));
         QVERIFY(writeAll(path(QStringLiteral("broken.prg")), "Group Of Program File of ORBEX\r\n*****\r\n"));
+        QVERIFY(writeAll(path(QStringLiteral("long.msg")), emptyRecords().leftJustified(7145, '0')));
+        QVERIFY(::mkfifo(QFile::encodeName(path(QStringLiteral("fifo"))).constData(), 0600) == 0);
+        QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("full")) && QDir(m_dir.path()).mkdir(QStringLiteral("names")));
     }
 
     // Export writes each code's last program into its slot; import gives back, in slot order,
@@ -74,56 +83,121 @@ private slots:
         QVERIFY(ReadProjectFile(path(QStringLiteral("odd.prg")), back) && back.Programs.size() == 2);
     }
 
-    void failure_exitsNonZeroNamingWhatFailed_data() {
+    // Every command against missing, special, oversized and wrong-kind files: the exit status
+    // tells the kind of failure (66 input, 73 output, 74 part way, 64 usage), the message names
+    // the file and what it is, nothing waits on a FIFO, and a FIFO named as output stays one.
+    void failure_exitsWithItsStatusNamingWhatFailed_data() {
         QTest::addColumn<QString>("args");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("notCreated");
-        QTest::newRow("export, missing project") << u"export absent.prg out"_s << 1 << u"absent.prg"_s << u""_s;
-        QTest::newRow("export, missing folder")
-            << u"export small.prg nowhere"_s << 1 << u"nowhere/quillon.msg"_s << u"nowhere"_s;
-        QTest::newRow("export, file as folder")
-            << u"export small.prg short.msg"_s << 1 << u"short.msg/quillon.msg"_s << u""_s;
-        QTest::newRow("export, schedule file as project") << u"export short.msg out"_s << 1 << u"short.msg"_s << u""_s;
-        QTest::newRow("import, missing file") << u"import absent.msg a.prg"_s << 1 << u"absent.msg"_s << u"a.prg"_s;
-        QTest::newRow("import, one byte short") << u"import short.msg b.prg"_s << 1 << u"short.msg"_s << u"b.prg"_s;
-        QTest::newRow("import, output folder missing")
-            << u"import out/quillon.msg nowhere/c.prg"_s << 1 << u"nowhere/c.prg"_s << u""_s;
-        QTest::newRow("show, no file") << u"show"_s << 64 << u"expected a project file or a player file"_s << u""_s;
-        QTest::newRow("show, unknown language")
-            << u"show small.prg --language pt"_s << 64 << u"unknown language \"pt\""_s << u""_s;
-        QTest::newRow("show, language missing")
-            << u"show small.prg --language"_s << 64 << u"--language needs one of"_s << u""_s;
-        QTest::newRow("show, missing file") << u"show absent.prg"_s << 1 << u"cannot open absent.prg"_s << u""_s;
-        QTest::newRow("show, short file") << u"show short.msg"_s << 1 << u"is neither a project file"_s << u""_s;
-        QTest::newRow("show, broken project")
-            << u"show broken.prg"_s << 1 << u"\"broken.prg\", line 3: expected"_s << u""_s;
-        QTest::newRow("no command") << u""_s << 64 << u"Usage: quillon-cli COMMAND"_s << u""_s;
-        QTest::newRow("unknown command") << u"exprot"_s << 64 << u"unknown command 'exprot'"_s << u""_s;
-        QTest::newRow("export, one argument")
-            << u"export small.prg"_s << 64 << u"Usage: quillon-cli export PROJECT.prg DIR"_s << u""_s;
-        QTest::newRow("import, three arguments")
-            << u"import a b c"_s << 64 << u"Usage: quillon-cli import FILE.msg OUT.prg"_s << u""_s;
-        QTest::newRow("import, unknown option")
-            << u"import --force out/quillon.msg d.prg"_s << 64 << u"unknown option '--force'"_s << u"d.prg"_s;
+        QTest::addColumn<bool>("diskFull");
+        const auto row = [](const char *name, const QString &args, int exitCode, const QString &message,
+                            const QString &notCreated = {}, bool diskFull = false) {
+            QTest::newRow(name) << args << exitCode << message << notCreated << diskFull;
+        };
+        const QString noPort = u" --port /dev/quillon-no-such-port"_s;
+        row("export, missing project", u"export absent.prg out"_s, 66, u"\"absent.prg\" could not be opened"_s);
+        row("export, missing folder", u"export small.prg nowhere"_s, 73, u"nowhere/quillon.msg"_s, u"nowhere"_s);
+        row("export, file as folder", u"export small.prg short.msg"_s, 73, u"\"short.msg\" is not a folder"_s);
+        row("export, player file", u"export out/quillon.msg out"_s, 66, u"is a player file, not a project"_s);
+        row("export, short file", u"export short.msg out"_s, 66, u"is not a project file: its first line"_s);
+        row("export, FIFO", u"export fifo out"_s, 66, u"\"fifo\" could not be opened: it is a FIFO"_s);
+        row("export, disk full", u"export small.prg full"_s, 74, u"only 4096 of 61"_s, u"full/quillon.msg"_s, true);
+        row("import, missing file", u"import absent.msg a.prg"_s, 66, u"absent.msg"_s, u"a.prg"_s);
+        row("import, one byte short", u"import short.msg b.prg"_s, 66, u"6119 bytes, where"_s, u"b.prg"_s);
+        row("import, past the longest stamp", u"import long.msg b.prg"_s, 66, u"more than 7144 bytes"_s, u"b.prg"_s);
+        row("import, project file", u"import small.prg b.prg"_s, 66, u"is a project file, not a player"_s, u"b.prg"_s);
+        row("import, FIFO", u"import fifo b.prg"_s, 66, u"it is a FIFO"_s, u"b.prg"_s);
+        row("import, output folder missing", u"import out/quillon.msg nowhere/c.prg"_s, 73, u"nowhere/c.prg"_s);
+        row("import, FIFO as output", u"import out/quillon.msg fifo"_s, 73,
+            u"\"fifo\" could not be created: it is a FIFO"_s);
+        row("show, missing file", u"show absent.prg"_s, 66, u"\"absent.prg\" could not be opened"_s);
+        row("show, short file", u"show short.msg"_s, 66, u"is neither a project file"_s);
+        row("show, past the longest stamp", u"show long.msg"_s, 66, u"more than 7144 bytes"_s);
+        row("show, broken project", u"show broken.prg"_s, 66, u"\"broken.prg\", line 3: expected"_s);
+        row("show, FIFO", u"show fifo"_s, 66, u"it is a FIFO"_s);
+        row("show, endless device", u"show /dev/zero"_s, 66, u"it is a character device"_s);
+        row("check, FIFO", u"check fifo"_s, 66, u"it is a FIFO"_s);
+        row("check, random device", u"check /dev/urandom"_s, 66, u"it is a character device"_s);
+        row("check, folder", u"check out"_s, 66, u"it is a folder"_s);
+        row("transmit, FIFO", u"transmit fifo"_s + noPort, 66, u"it is a FIFO"_s);
+        row("transmit, player file", u"transmit out/quillon.msg"_s + noPort, 66, u"is a player file"_s);
+        row("verify, FIFO", u"verify fifo"_s + noPort, 66, u"it is a FIFO"_s);
+        row("receive, FIFO as output, before the port", u"receive fifo"_s + noPort, 73, u"it is a FIFO"_s);
+        row("receive, output folder missing", u"receive nowhere/r.prg"_s + noPort, 73, u"nowhere/r.prg"_s);
+        row("show, no file", u"show"_s, 64, u"expected a project file or a player file"_s);
+        row("show, unknown language", u"show small.prg --language pt"_s, 64, u"unknown language \"pt\""_s);
+        row("show, language missing", u"show small.prg --language"_s, 64, u"--language needs one of"_s);
+        row("no command", u""_s, 64, u"Usage: quillon-cli COMMAND"_s);
+        row("unknown command", u"exprot"_s, 64, u"unknown command 'exprot'"_s);
+        row("export, one argument", u"export small.prg"_s, 64, u"Usage: quillon-cli export PROJECT.prg DIR"_s);
+        row("import, three arguments", u"import a b c"_s, 64, u"Usage: quillon-cli import FILE.msg OUT.prg"_s);
+        row("import, unknown option", u"import --force out/quillon.msg d.prg"_s, 64, u"unknown option '--force'"_s,
+            u"d.prg"_s);
     }
-    void failure_exitsNonZeroNamingWhatFailed() {
+    void failure_exitsWithItsStatusNamingWhatFailed() {
         QFETCH(QString, args);
         QFETCH(QString, message);
         QFETCH(QString, notCreated);
+        QFETCH(bool, diskFull);
         if (!QFile::exists(path(QStringLiteral("out/quillon.msg"))))
             QCOMPARE(cli({QStringLiteral("export"), QStringLiteral("small.prg"), QStringLiteral("out")}).exitCode, 0);
-        const CliRun run = cli(args.split(u' ', Qt::SkipEmptyParts));
+        // No file may grow past 4 KiB: the records are written short.
+        const auto fullDisk = [] {
+            ::signal(SIGXFSZ, SIG_IGN);
+            const rlimit small{4096, 4096};
+            ::setrlimit(RLIMIT_FSIZE, &small);
+        };
+        const CliRun run =
+            runCli(args.split(u' ', Qt::SkipEmptyParts), m_dir.path(), QProcessEnvironment::systemEnvironment(),
+                   diskFull ? fullDisk : std::function<void()>());
         QTEST(run.exitCode, "exitCode");
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QVERIFY2(run.out.isEmpty(), qPrintable(run.out));
         QVERIFY(notCreated.isEmpty() || !QFile::exists(path(notCreated)));
+        QVERIFY(nonRegularKind(path(QStringLiteral("fifo"))).contains(u"FIFO"));
+    }
+
+    // Names that are not valid UTF-8 are read and written under their own bytes; such names,
+    // and the control characters of a title, are printed as visible escapes.
+    void hostileNames_areKeptAsBytesAndPrintedSafely() {
+        Project project;
+        project.Programs = {sampleProgram(1)};
+        project.Programs[0].Title = QString::fromLatin1("A\x1B[2J\0B\tC", 9);
+        QVERIFY(WriteProjectFile(path(fileNameFromBytes("\xFF\x1B.prg")), project));
+        // The names reach quillon-cli as bytes through the shell: QProcess would pass them as UTF-8.
+        const auto shell = [this](const char *script) {
+            QProcess sh;
+            sh.setWorkingDirectory(m_dir.path());
+            sh.start(u"/bin/sh"_s, {u"-c"_s, QString::fromLatin1(script), QStringLiteral(QUILLON_CLI_PATH)});
+            CliRun run;
+            if (sh.waitForFinished(60000) && sh.exitStatus() == QProcess::NormalExit)
+                run = {sh.exitCode(), QString::fromUtf8(sh.readAllStandardOutput()),
+                       QString::fromUtf8(sh.readAllStandardError())};
+            return run;
+        };
+        const CliRun shown = shell("exec \"$0\" show \"$(printf '\\377\\033.prg')\"");
+        QCOMPARE(shown.exitCode, 0);
+        QVERIFY2(shown.out.startsWith(u"001\tA\\x1B[2J\\x00B\\x09C\t"_s), qPrintable(shown.out));
+        const CliRun exported = shell("exec \"$0\" export \"$(printf '\\377\\033.prg')\" names");
+        QCOMPARE(exported.exitCode, 0);
+        const CliRun imported = shell("exec \"$0\" import names/quillon.msg \"$(printf 'back\\376.prg')\"");
+        QCOMPARE(imported.exitCode, 0);
+        QVERIFY2(imported.out.endsWith(u"into back\\xFE.prg.\n"_s), qPrintable(imported.out));
+        const QByteArray folder = QFile::encodeName(m_dir.path());
+        QVERIFY(::unlink(folder + "/back\xFE.prg") == 0); // also for QTemporaryDir, which cannot name it
+        QVERIFY(::unlink(folder + "/\xFF\x1B.prg") == 0);
+        const CliRun missing = shell("exec \"$0\" check \"$(printf 'gone\\377')\"");
+        QCOMPARE(missing.exitCode, 66);
+        QVERIFY2(missing.err.contains(u"\"gone\\xFF\" could not be opened"_s), qPrintable(missing.err));
     }
 
     void help_explainsTheCommands_data() {
         QTest::addColumn<QString>("args");
         QTest::addColumn<QString>("expected");
         QTest::newRow("-h") << u"-h"_s << u"export|import|help"_s;
+        QTest::newRow("--help") << u"--help"_s << u"export|import|help|  66 |  73 |  74 "_s;
         QTest::newRow("help export") << u"help export"_s << u"Usage: quillon-cli export PROJECT.prg DIR|quillon.msg"_s;
         QTest::newRow("import a --help") << u"import a --help"_s
                                          << u"Usage: quillon-cli import FILE.msg OUT.prg|6120"_s;

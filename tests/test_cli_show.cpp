@@ -100,6 +100,22 @@ private slots:
                           "200\t...\tOgni: Lunedì - Alle: 14:30\tSONG\n"_s);
     }
 
+    // A byte-order mark before the header and a blank after it, in a file as long as a player
+    // file: every command still reads a project.
+    void headerWithByteOrderMarkAndBlank_isAProjectForEveryCommand() {
+        QByteArray file = "\xEF\xBB\xBF" + ProjectFixture;
+        file.replace("ORBEX\r\n", "ORBEX \r\n")
+            .replace("1\r\n...\r\n*****", "1\r\n" + QByteArray(7000, 'x') + "\r\n*****");
+        const QString path = m_dir.filePath(u"marked.prg"_s);
+        QVERIFY(writeAll(path, file));
+        const CliRun shown = runCli({u"show"_s, path});
+        QCOMPARE(shown.exitCode, 0);
+        QCOMPARE(shown.out.count(u'\n'), 5);
+        QVERIFY2(shown.out.startsWith(u"010\tMorning news\t"_s), qPrintable(shown.out));
+        QCOMPARE(runCli({u"check"_s, path}).out.count(u'\n'), 4);
+        QCOMPARE(runCli({u"export"_s, path, m_dir.path()}).exitCode, 0);
+    }
+
     void check_namesEachFindingAndExits65() {
         const CliRun run = runCli({u"check"_s, m_projectPath});
         QCOMPARE(run.exitCode, 65);

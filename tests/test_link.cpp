@@ -586,7 +586,8 @@ private slots:
         QCOMPARE(changed.out, u"Slots of the player that differ from the project:\n017: flags\n"_s);
     }
 
-    // The run's own message first, then the final status with the code as exit status.
+    // The run's own message first, then the final status with the code as exit status; a port
+    // that does not open says why.
     void cli_failures_exitWithTheirCode_data() {
         QTest::addColumn<QString>("port");
         QTest::addColumn<int>("status");
@@ -594,17 +595,29 @@ private slots:
         QTest::newRow("silent player") << QString() << 9
                                        << u"\rtransmit: Transmission Error : MP3 player not ready\n\rProgram(s) : "
                                           u"1 to 255 transmit: Transmission Error : MP3 player not ready (code 9)\n"_s;
-        QTest::newRow("absent port") << u"/dev/quillon-no-such-port"_s << 4
-                                     << u"transmit: Opening Error of COM port (code 4)\n"_s;
+        QTest::newRow("absent port")
+            << u"/dev/quillon-no-such-port"_s << 4
+            << u"transmit: Opening Error of COM port: /dev/quillon-no-such-port does not exist (code 4)\n"_s;
+        QTest::newRow("port held by another process")
+            << u"held"_s << 4
+            << u"transmit: Opening Error of COM port: %1 is in use by process %2 (test_link), which holds the "
+               "lock file "_s;
     }
     void cli_failures_exitWithTheirCode() {
         QFETCH(QString, port);
         QFETCH(int, status);
         QFETCH(QString, err);
         QVERIFY(startPlayer({"--silent"}) && WriteProjectFile(path("empty.prg"), Project()));
-        const CliRun transmit = runCli(
-            {"transmit", path("empty.prg"), "--port", port.isEmpty() ? player->portName() : port, "--watchdog", "200"});
+        const bool held = port == u"held";
+        QVERIFY(!held || openPort());
+        const CliRun transmit = runCli({"transmit", path("empty.prg"), "--port",
+                                        port.isEmpty() || held ? player->portName() : port, "--watchdog", "200"});
         QCOMPARE(transmit.exitCode, status);
+        if (held) {
+            const QString start = err.arg(player->portName()).arg(QCoreApplication::applicationPid());
+            QVERIFY2(transmit.err.startsWith(start) && transmit.err.endsWith(u" (code 4)\n"), qPrintable(transmit.err));
+            return;
+        }
         QVERIFY2(transmit.err.endsWith(err) && (status == 9 || transmit.err == err), qPrintable(transmit.err));
     }
 

@@ -52,19 +52,23 @@ Project newProgramProject() {
 }
 
 // The lines of `bytes` joined by "|" ("<long>" for one over `limit`), then "<end>" twice for
-// the two lines asked for past the end; "out of sequence" when a line number is wrong.
-QString readLines(const QByteArray &bytes, qsizetype limit) {
+// the two lines asked for past the end ("<large>" past the file limit); "out of sequence" when a line number is wrong.
+QString readLines(const QByteArray &bytes, qsizetype limit, qint64 fileLimit) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    LineReader reader(buffer, limit);
+    LineReader reader(buffer, limit, fileLimit);
     QStringList out;
-    for (int n = 1; out.count(QStringLiteral("<end>")) < 2; ++n) {
+    for (int n = 1; out.count(QStringLiteral("<end>")) + out.count(QStringLiteral("<large>")) < 2; ++n) {
         const LineReader::Line l = reader.next();
         if (l.number != n)
             return QStringLiteral("out of sequence");
         const bool tooLong = l.status == LineReader::Status::TooLong;
-        out << (l.status == LineReader::Status::Ok ? QString::fromLatin1(l.bytes) : tooLong ? "<long>" : "<end>");
+        const bool tooLarge = l.status == LineReader::Status::TooLarge;
+        out << (l.status == LineReader::Status::Ok ? QString::fromLatin1(l.bytes)
+                : tooLong                          ? "<long>"
+                : tooLarge                         ? "<large>"
+                                                   : "<end>");
     }
     return out.join(u'|');
 }
@@ -78,33 +82,42 @@ private slots:
     void lineReader_splitsLines_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("limit");
+        QTest::addColumn<int>("fileLimit");
         QTest::addColumn<QString>("lines");
         const int mb = int(LineReader::DefaultMaxLineBytes);
-        QTest::newRow("empty file") << QByteArray() << mb << "<end>|<end>";
-        QTest::newRow("crlf") << QByteArray("a\r\nbc\r\n") << mb << "a|bc|<end>|<end>";
-        QTest::newRow("no final line end") << QByteArray("a\r\nbc") << mb << "a|bc|<end>|<end>";
-        QTest::newRow("empty lines") << QByteArray("\r\n\r\nx\r\n") << mb << "||x|<end>|<end>";
-        QTest::newRow("lone lf") << QByteArray("a\nb\r\nc\n") << mb << "a|b|c|<end>|<end>";
-        QTest::newRow("lone cr") << QByteArray("a\rb\r\r\nc") << mb << "a|b||c|<end>|<end>";
-        QTest::newRow("lf then cr") << QByteArray("a\n\rb") << mb << "a||b|<end>|<end>";
-        QTest::newRow("0x1a ends the file") << QByteArray("a\r\n\032b\r\n") << mb << "a|<end>|<end>";
-        QTest::newRow("0x1a inside a line") << QByteArray("ab\032cd\r\n") << mb << "ab|<end>|<end>";
-        QTest::newRow("0x1a first") << QByteArray("\032a\r\n") << mb << "<end>|<end>";
-        QTest::newRow("0x1a after cr") << QByteArray("a\r\032\n") << mb << "a|<end>|<end>";
-        QTest::newRow("nul kept") << QByteArray("a\0b\r\n", 5) << mb << QString::fromLatin1("a\0b|<end>|<end>", 15);
+        const int all = int(LineReader::DefaultMaxFileBytes);
+        QTest::newRow("empty file") << QByteArray() << mb << all << "<end>|<end>";
+        QTest::newRow("crlf") << QByteArray("a\r\nbc\r\n") << mb << all << "a|bc|<end>|<end>";
+        QTest::newRow("no final line end") << QByteArray("a\r\nbc") << mb << all << "a|bc|<end>|<end>";
+        QTest::newRow("empty lines") << QByteArray("\r\n\r\nx\r\n") << mb << all << "||x|<end>|<end>";
+        QTest::newRow("lone lf") << QByteArray("a\nb\r\nc\n") << mb << all << "a|b|c|<end>|<end>";
+        QTest::newRow("lone cr") << QByteArray("a\rb\r\r\nc") << mb << all << "a|b||c|<end>|<end>";
+        QTest::newRow("lf then cr") << QByteArray("a\n\rb") << mb << all << "a||b|<end>|<end>";
+        QTest::newRow("0x1a ends the file") << QByteArray("a\r\n\032b\r\n") << mb << all << "a|<end>|<end>";
+        QTest::newRow("0x1a inside a line") << QByteArray("ab\032cd\r\n") << mb << all << "ab|<end>|<end>";
+        QTest::newRow("0x1a first") << QByteArray("\032a\r\n") << mb << all << "<end>|<end>";
+        QTest::newRow("0x1a after cr") << QByteArray("a\r\032\n") << mb << all << "a|<end>|<end>";
+        QTest::newRow("nul kept") << QByteArray("a\0b\r\n", 5) << mb << all
+                                  << QString::fromLatin1("a\0b|<end>|<end>", 15);
         QTest::newRow("cr lf across chunks")
-            << QByteArray(65535, 'x') + "\r\nz" << mb << QString(65535, u'x') + "|z|<end>|<end>";
-        QTest::newRow("at the limit") << QByteArray("12345678\r\nab") << 8 << "12345678|ab|<end>|<end>";
-        QTest::newRow("over the limit") << QByteArray("123456789\r\nab") << 8 << "<long>|ab|<end>|<end>";
-        QTest::newRow("over, lf") << QByteArray("123456789\nab") << 8 << "<long>|ab|<end>|<end>";
-        QTest::newRow("over, to the end") << QByteArray("123456789") << 8 << "<long>|<end>|<end>";
-        QTest::newRow("over, then 0x1a") << QByteArray("123456789\032ab") << 8 << "<long>|<end>|<end>";
-        QTest::newRow("over, across chunks") << QByteArray(200 * 1024, 'y') + "\r\nz" << 1024 << "<long>|z|<end>|<end>";
+            << QByteArray(65535, 'x') + "\r\nz" << mb << all << QString(65535, u'x') + "|z|<end>|<end>";
+        QTest::newRow("at the limit") << QByteArray("12345678\r\nab") << 8 << all << "12345678|ab|<end>|<end>";
+        QTest::newRow("over the limit") << QByteArray("123456789\r\nab") << 8 << all << "<long>|ab|<end>|<end>";
+        QTest::newRow("over, lf") << QByteArray("123456789\nab") << 8 << all << "<long>|ab|<end>|<end>";
+        QTest::newRow("over, to the end") << QByteArray("123456789") << 8 << all << "<long>|<end>|<end>";
+        QTest::newRow("over, then 0x1a") << QByteArray("123456789\032ab") << 8 << all << "<long>|<end>|<end>";
+        QTest::newRow("over, across chunks")
+            << QByteArray(200 * 1024, 'y') + "\r\nz" << 1024 << all << "<long>|z|<end>|<end>";
+        QTest::newRow("file at its limit") << QByteArray("ab\r\ncd") << mb << 6 << "ab|cd|<end>|<end>";
+        QTest::newRow("file past its limit") << QByteArray("ab\r\ncde") << mb << 6 << "ab|<large>|<large>";
+        QTest::newRow("file past its limit in a line end") << QByteArray("ab\r\n") << mb << 3 << "ab|<large>|<large>";
+        QTest::newRow("endless file") << QByteArray(300 * 1024, '\0') << mb << 70000 << "<large>|<large>";
     }
     void lineReader_splitsLines() {
         QFETCH(QByteArray, bytes);
         QFETCH(int, limit);
-        QTEST(readLines(bytes, limit), "lines");
+        QFETCH(int, fileLimit);
+        QTEST(readLines(bytes, limit, fileLimit), "lines");
     }
 
     void newProject_isWrittenAsTheGoldenFiles() {

@@ -1,8 +1,12 @@
 #include "TestSupport.h"
 #include "project/Settings.h"
+#include "project/SettingsLocation.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 namespace {
 
@@ -145,6 +149,31 @@ private slots:
         for (const auto &[name, language] :
              {std::pair{"fr_CA", 1}, {"en_GB", 2}, {"es_MX", 3}, {"de_CH", 4}, {"it_IT", 5}, {"ja_JP", 2}, {"C", 2}})
             QCOMPARE(DefaultLanguage(QLocale(QString::fromLatin1(name))), language);
+    }
+
+    // A copy run from its build or unpacked folder keeps its settings beside it; an installed one
+    // only in the user's configuration folder.
+    void settingsLocation_isBesideTheProgramOnlyOutsideAnInstall_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("beside");
+        QTest::newRow("build folder") << "build/app" << true;
+        QTest::newRow("install tree") << "tree/bin" << false;
+        QTest::newRow("bin folder of no install tree") << "unpacked/bin" << true;
+        QTest::newRow("another user's folder") << "other" << false;
+        QTest::newRow("system folder") << "/usr/bin" << false;
+    }
+    void settingsLocation_isBesideTheProgramOnlyOutsideAnInstall() {
+        QFETCH(QString, folder);
+        QFETCH(bool, beside);
+        QTemporaryDir dir;
+        const QString path = QDir(dir.path()).filePath(folder);
+        QVERIFY(QDir().mkpath(path) && QDir().mkpath(dir.filePath("tree/share/applications")));
+        QVERIFY(writeAll(dir.filePath("tree/share/applications/quillon-programmer.desktop"), "[Desktop Entry]\n"));
+        if (folder == u"other" && ::chown(QFile::encodeName(path).constData(), 65534, 65534) != 0)
+            QSKIP("this user cannot give a folder to another user");
+        const SettingsLocation location = SettingsLocation::forExecutable(path + "/quillon-programmer");
+        QCOMPARE(location.primary, beside ? path + "/quillon-programmer.CFG" : QString());
+        QVERIFY(location.fallback.endsWith(u"/quillon-programmer.CFG"));
     }
 
     void settingsFilePath_replacesTheExtension() {

@@ -127,6 +127,7 @@ private slots:
         QTest::newRow("transmit, player vanishing in slot 100")
             << "--disconnect-at-byte 2488 | SpeedButton3 | Q,3,3 | [017] 003 | -";
         QTest::newRow("transmit, no port") << "(None) | Transmit1 | Q,4,4 | [017] 003 | ";
+        QTest::newRow("receive, no port") << "(None) | Receive1 | R,4 | [017] 003 | ";
         QTest::newRow("receive, player vanishing at slot 5")
             << "--set-slot 2=" + hexFrame(weekly(40)) + " --set-slot 5=" + hexFrame(weekly(41)) +
                    " --disconnect-at-byte 9 | SpeedButton4 | R,3,3,4 | [040] | -";
@@ -160,6 +161,9 @@ private slots:
         f.prompter.queueAnswers({Answer::Yes, Answer::No});
         v[1].startsWith(u"Speed"_s) ? f.click(v[1]) : f.trigger(v[1]);
         QVERIFY2(f.messages() == messages, qPrintable(f.messages().join(u" | ")));
+        if (noPort) // the port that does not open says why
+            QVERIFY(std::any_of(f.prompter.shown.cbegin(), f.prompter.shown.cend(),
+                                [](const auto &shown) { return shown.text == com(4) && !shown.detail.isEmpty(); }));
         QCOMPARE(f.list(), v[3]);
         QVERIFY(!f.asksToSave());
         f.prompter.script.clear();

@@ -1,7 +1,7 @@
 #include "Prompter.h"
 
-Prompter::Answer ScriptedPrompter::ask(Kind kind, const QString &text) {
-    shown.append({kind, text});
+Prompter::Answer ScriptedPrompter::ask(Kind kind, const QString &text, const QString &detail) {
+    shown.append({kind, text, detail});
     if (kind == Kind::Warning)
         return Answer::Ok;
     return script.isEmpty() ? Answer::No : script.takeFirst();

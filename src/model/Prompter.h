@@ -14,10 +14,11 @@ public:
     enum class Answer { Ok, Yes, No };
 
     virtual ~Prompter() = default;
-    virtual Answer ask(Kind kind, const QString &text) = 0;
+    // `detail`, when not empty, says more under the text (why a port did not open, ...).
+    virtual Answer ask(Kind kind, const QString &text, const QString &detail) = 0;
 
-    void warn(const QString &text) { ask(Kind::Warning, text); }
-    bool confirm(const QString &text) { return ask(Kind::Question, text) == Answer::Yes; }
+    void warn(const QString &text, const QString &detail = {}) { ask(Kind::Warning, text, detail); }
+    bool confirm(const QString &text) { return ask(Kind::Question, text, {}) == Answer::Yes; }
 };
 
 // Answers from a script and records every text shown; questions past the script get No.
@@ -26,9 +27,10 @@ public:
     struct Shown {
         Kind kind;
         QString text;
+        QString detail;
     };
 
-    Answer ask(Kind kind, const QString &text) override;
+    Answer ask(Kind kind, const QString &text, const QString &detail) override;
 
     void queueAnswers(std::initializer_list<Answer> answers);
     QList<Shown> shown;

@@ -1,12 +1,19 @@
 #include "ComPort.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QSerialPortInfo>
 #include <QTimer>
 
 #include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <unistd.h>
 
 #ifdef Q_OS_LINUX
 #include <linux/serial.h>
@@ -30,6 +37,7 @@ ComResult QtSerialPortIo::open(const QString &name) {
     m_lost = false;
     m_lowLatency = false;
     m_errorText.clear();
+    m_openFailure.clear();
     m_port.setPortName(name);
     m_configuring = true;
     const auto done = [this](ComResult code) {
@@ -41,6 +49,7 @@ ComResult QtSerialPortIo::open(const QString &name) {
     };
     if (!m_port.open(QIODevice::ReadWrite)) {
         m_errorText = m_port.errorString();
+        m_openFailure = describePortOpenFailure(name, m_port.error(), m_errorText);
         return done(ComCode::OpenError);
     }
 #ifdef Q_OS_LINUX
@@ -174,18 +183,21 @@ ComLink::ComLink(SerialPortIo &io, LinkTiming timing)
 
 PortRun ComLink::runOnPort(const QString &name, const std::function<ComResult()> &work) {
     if (const ComResult opened = OpenComPort(name); opened != ComCode::Ok)
-        return {opened, PortRun::Opening};
+        return {opened, PortRun::Opening, m_openFailure};
     const ComResult worked = work();
     const ComResult closed = CloseComPort();
     if (worked != ComCode::Ok)
-        return {worked, PortRun::Work};
-    return {closed, closed == ComCode::Ok ? PortRun::Work : PortRun::Closing};
+        return {worked, PortRun::Work, {}};
+    return {closed, closed == ComCode::Ok ? PortRun::Work : PortRun::Closing, {}};
 }
 
 ComResult ComLink::OpenComPort(const QString &name) {
+    m_openFailure.clear();
     const ComResult opened = m_io.open(name);
-    if (opened != ComCode::Ok)
+    if (opened != ComCode::Ok) {
+        m_openFailure = m_io.openFailureReason();
         return opened;
+    }
     if (PurgeComPort()) {
         m_io.close();
         return ComCode::PurgeError;
@@ -299,6 +311,51 @@ ComResult ComLink::readClosingByte() {
     if (r == SerialPortIo::Read::Failed)
         return ComCode::ReadError;
     return ComCode::NotReady;
+}
+
+namespace {
+
+// The lock file QSerialPort keeps for `location` while it has the port open, when one exists.
+QString existingLockFile(const QString &location) {
+    QString name = location.startsWith(QLatin1String("/dev/")) ? location.mid(5) : location;
+    name.replace(QLatin1Char('/'), QLatin1Char('_'));
+    const QString dirs[] = {
+        QStringLiteral("/var/lock"),         QStringLiteral("/etc/locks"), QStringLiteral("/var/spool/locks"),
+        QStringLiteral("/var/spool/uucp"),   QStringLiteral("/tmp"),       QStringLiteral("/var/tmp"),
+        QStringLiteral("/var/lock/lockdev"), QStringLiteral("/run/lock"),  QDir::tempPath()};
+    for (const QString &dir : dirs) {
+        const QString file = dir + QStringLiteral("/LCK..") + name;
+        if (QFileInfo::exists(file))
+            return file;
+    }
+    return {};
+}
+
+} // namespace
+
+QString describePortOpenFailure(const QString &name, QSerialPort::SerialPortError error, const QString &portText) {
+    // As QSerialPort names the device: a bare name is under /dev.
+    const QString location = name.startsWith(QLatin1Char('/')) ? name : QStringLiteral("/dev/") + name;
+    const QByteArray path = QFile::encodeName(location);
+    if (error == QSerialPort::DeviceNotFoundError || !QFileInfo::exists(location))
+        return QStringLiteral("%1 does not exist").arg(location);
+    if (const QString lock = existingLockFile(location); !lock.isEmpty()) {
+        qint64 pid = 0;
+        QString host, application;
+        // A lock whose process is gone is stale: the port takes it over and it explains nothing.
+        if (QLockFile(lock).getLockInfo(&pid, &host, &application) && pid > 0 &&
+            (::kill(pid_t(pid), 0) == 0 || errno == EPERM))
+            return QStringLiteral("%1 is in use by process %2 (%3), which holds the lock file %4")
+                .arg(location, QString::number(pid), application.isEmpty() ? QStringLiteral("?") : application, lock);
+    }
+    if (::access(path.constData(), R_OK | W_OK) != 0 && errno == EACCES) {
+        const QFileInfo info(location);
+        return QStringLiteral("this user may not open %1 (owner %2, group %3; a member of group %3 may)")
+            .arg(location, info.owner(), info.group());
+    }
+    if (error == QSerialPort::PermissionError && portText.isEmpty())
+        return QStringLiteral("%1 is busy or not permitted").arg(location);
+    return QStringLiteral("%1: %2").arg(location, portText);
 }
 
 void ListComPorts(QStringList &ports) {

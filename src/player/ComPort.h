@@ -52,6 +52,9 @@ public:
     virtual Read readByte(quint8 &byte, int timeoutMs) = 0;
     // True once the device has reported a read, write or resource error (it has been closed).
     virtual bool lost() const = 0;
+    // Why the last open failed, in words (the device is missing, in use and by whom, not
+    // permitted, ...); empty when the port does not know.
+    virtual QString openFailureReason() const { return {}; }
 };
 
 // A serial port on QSerialPort. Waits run a local event loop, never a blocking wait, so the
@@ -70,6 +73,7 @@ public:
     bool writeByte(quint8 byte) override;
     Read readByte(quint8 &byte, int timeoutMs) override;
     bool lost() const override { return m_lost; }
+    QString openFailureReason() const override { return m_openFailure; }
 
     // True when the driver accepted low-latency mode for the open port.
     bool lowLatency() const { return m_lowLatency; }
@@ -85,13 +89,21 @@ private:
     bool m_lost = false;
     bool m_lowLatency = false;
     QString m_errorText;
+    QString m_openFailure;
 };
 
-// How a run on the port ended: its code, and the step that gave it.
+// Why the port `name` did not open, given what the serial port reported: the device does not
+// exist, another process holds its lock file (naming the process and the file), this user may
+// not open it (naming its owner and group), or else the port's own text.
+QString describePortOpenFailure(const QString &name, QSerialPort::SerialPortError error, const QString &portText);
+
+// How a run on the port ended: its code, the step that gave it, and for a failed opening why
+// the port did not open (empty when the port does not know).
 struct PortRun {
     enum Step { Opening, Work, Closing };
     ComResult code = ComCode::Ok;
     Step step = Work;
+    QString reason;
 };
 
 struct LinkTiming {
@@ -116,6 +128,8 @@ public:
     // The device vanished or failed since the port was opened.
     bool lost() const { return m_io.lost(); }
     QString portName() const { return m_portName; }
+    // Why the last OpenComPort failed, in words; empty when it did not or the port does not know.
+    QString openFailureReason() const { return m_openFailure; }
 
     // Opens `name`, runs `work` on the open port and closes it; the first non-zero code of the
     // three wins. When the opening fails, `work` does not run and nothing is closed, since the
@@ -145,6 +159,7 @@ private:
     LinkTiming m_timing;
     std::function<qint64()> m_watchdogClock;
     QString m_portName;
+    QString m_openFailure;
 };
 
 // Adds the ports that can be opened with the player's settings: those the system lists, then

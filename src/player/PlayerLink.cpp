@@ -62,7 +62,7 @@ ComResult TransmitRun(ComLink &link, const Project &project, const TransferConte
     for (int n = 1; n <= SlotCount; ++n) {
         const ComResult code = SendProgram(link, BuildSlotFrame(project, n, emptySlot));
         if (code != ComCode::Ok)
-            context.reportFailure({LinkFailure::Slot, code, n});
+            context.reportFailure({LinkFailure::Slot, code, n, {}});
         context.reportSlot(n);
         if (code != ComCode::Ok)
             return code;
@@ -81,7 +81,7 @@ ReceivedPrograms ReceiveRun(ComLink &link, const TransferContext &context) {
         Frame frame = ReceiveBuffer(n, emptySlot);
         const ComResult code = ReceiveProgram(link, quint8(n), frame);
         if (code != ComCode::Ok)
-            context.reportFailure({LinkFailure::Slot, code, n});
+            context.reportFailure({LinkFailure::Slot, code, n, {}});
         if (code == ComCode::Ok && !IsEmptySlot(frame)) {
             TORBEXProg program(context.clock.now());
             if (DecodeProgram(program, frame))
@@ -129,7 +129,7 @@ ComResult WriteProjectName(ComLink &link, const QString &projectName, const Tran
     const QByteArray bytes = ProjectNameBytes(projectName);
     for (int i = 0; i < NameLength; ++i) {
         if (WriteEepromByte(link, NameMemoryBank, quint8(NameFirstAddress + i), quint8(bytes[i])) != ComCode::Ok) {
-            context.reportFailure({LinkFailure::NameWrite, ComCode::EepromWriteError, i + 1});
+            context.reportFailure({LinkFailure::NameWrite, ComCode::EepromWriteError, i + 1, {}});
             return ComCode::EepromWriteError;
         }
     }
@@ -154,7 +154,7 @@ ComResult ReadProjectName(ComLink &link, const QString &portName, QString &name,
         const LinkFailure::Step step = run.step == PortRun::Opening   ? LinkFailure::Opening
                                        : run.step == PortRun::Closing ? LinkFailure::Closing
                                                                       : LinkFailure::NameRead;
-        context.reportFailure({step, run.code, failedByte});
+        context.reportFailure({step, run.code, failedByte, run.reason});
         return run.code;
     }
     name = Windows1252::decode(bytes);

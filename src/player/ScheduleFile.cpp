@@ -2,10 +2,9 @@
 
 #include "model/AtomicWrite.h"
 #include "model/Windows1252.h"
+#include "project/ProgramsFile.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 namespace {
 
@@ -72,13 +71,9 @@ bool ExportRun(const Project &project, const QString &directory, const Clock &cl
     const QString path = ScheduleFilePath(directory);
     const QDateTime now = clock.now();
 
-    const QFileInfo folder(directory);
-    if (!folder.isDir()) {
-        setError(error, QStringLiteral("Cannot create '%1': %2")
-                            .arg(path, folder.exists() ? QStringLiteral("'%1' is not a folder.").arg(directory)
-                                                       : QStringLiteral("the folder does not exist.")));
+    // A folder that is missing or is not one is refused before the records are built.
+    if (!checkCanCreate(path, error))
         return false;
-    }
     const QByteArray records = BuildScheduleRecords(project, now, verificationLog, progress);
     if (progress.finalizing)
         progress.finalizing();
@@ -115,32 +110,12 @@ bool ImportScheduleRecords(const QByteArray &data, const QDateTime &now, Schedul
 bool ImportRun(const QString &path, const Clock &clock, ScheduleImport &out, QString *error,
                const ScheduleProgress &progress) {
     out = {};
-    if (QFileInfo(path).isDir()) {
-        setError(error, QStringLiteral("Cannot open '%1': it is a folder.").arg(path));
+    ProgramsFile read;
+    if (ReadProgramsFile(path, ProgramsFileAccepts::Player, clock.now(), read, error, progress) != FileFailure::None)
         return false;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, QStringLiteral("Cannot open '%1': %2").arg(path, file.errorString()));
-        return false;
-    }
-    // Read no further than the records, so that a device or endless file cannot hold us.
-    QByteArray data;
-    while (data.size() < ScheduleRecordsSize) {
-        const QByteArray chunk = file.read(ScheduleRecordsSize - data.size());
-        if (chunk.isEmpty())
-            break;
-        data += chunk;
-    }
-    if (file.error() != QFileDevice::NoError) {
-        setError(error, QStringLiteral("Cannot read '%1': %2").arg(path, file.errorString()));
-        return false;
-    }
-    QString reason;
-    if (!ImportScheduleRecords(data, clock.now(), out, &reason, progress)) {
-        setError(error, QStringLiteral("'%1' is too short: %2").arg(path, reason));
-        return false;
-    }
+    out.Programs = read.project.Programs;
+    out.CorrectedSlots = read.correctedSlots;
+    out.Slots = read.recordSlots;
     return true;
 }
 

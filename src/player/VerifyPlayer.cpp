@@ -29,7 +29,7 @@ bool differs(const SlotDifference &d) {
 VerifyResult VerifyRun(ComLink &link, const Project &project, const TransferContext &context) {
     VerifyResult result;
     auto fail = [&](LinkFailure::Step step, ComResult code, int index) {
-        context.reportFailure({step, code, index});
+        context.reportFailure({step, code, index, {}});
         result.result = code;
         return result;
     };

@@ -19,9 +19,10 @@ const char *findStop(const char *from, const char *end) {
 
 } // namespace
 
-LineReader::LineReader(QIODevice &device, qsizetype maxLineBytes)
+LineReader::LineReader(QIODevice &device, qsizetype maxLineBytes, qint64 maxFileBytes)
     : m_device(device)
-    , m_maxLineBytes(maxLineBytes) {}
+    , m_maxLineBytes(maxLineBytes)
+    , m_maxFileBytes(maxFileBytes) {}
 
 // True when at least one unread byte is in the chunk; reads the next chunk when needed.
 bool LineReader::ensureData() {
@@ -29,9 +30,18 @@ bool LineReader::ensureData() {
         return true;
     if (m_ended)
         return false;
-    m_chunk.resize(ChunkBytes);
-    const qint64 got = m_device.read(m_chunk.data(), ChunkBytes);
     m_pos = 0;
+    if (m_readBytes >= m_maxFileBytes) {
+        // One byte past the limit tells a file of exactly the limit from a larger one.
+        char probe = 0;
+        if (m_device.read(&probe, 1) == 1)
+            m_tooLarge = true;
+        m_chunk.clear();
+        m_ended = true;
+        return false;
+    }
+    m_chunk.resize(qMin<qint64>(ChunkBytes, m_maxFileBytes - m_readBytes));
+    const qint64 got = m_device.read(m_chunk.data(), m_chunk.size());
     if (got <= 0) {
         m_chunk.clear();
         m_ended = true;
@@ -42,6 +52,7 @@ bool LineReader::ensureData() {
         return false;
     }
     m_chunk.resize(got);
+    m_readBytes += got;
     return true;
 }
 
@@ -92,15 +103,15 @@ LineReader::Line LineReader::next() {
     Line line;
     line.number = ++m_number;
     if (atEnd()) {
-        line.status = m_readError ? Status::ReadError : Status::PastEnd;
+        line.status = m_readError ? Status::ReadError : m_tooLarge ? Status::TooLarge : Status::PastEnd;
         return line;
     }
     for (;;) {
         if (!ensureData()) {
             // The last line of the file, without a line end.
-            if (m_readError) {
+            if (m_readError || m_tooLarge) {
                 line.bytes.clear();
-                line.status = Status::ReadError;
+                line.status = m_readError ? Status::ReadError : Status::TooLarge;
             }
             return line;
         }

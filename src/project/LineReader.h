@@ -19,11 +19,14 @@ class QIODevice;
 // - A line longer than the limit is not kept: it is reported TooLong and its remaining bytes
 //   are skipped only if another line is asked for, so garbage without line ends costs no
 //   more than the limit.
+// - Past the file limit nothing more is read: the line being read and every later one are
+//   TooLarge, so an endless or enormous file costs no more than that limit.
 class LineReader {
 public:
     static constexpr qsizetype DefaultMaxLineBytes = qsizetype(1) << 20;
+    static constexpr qint64 DefaultMaxFileBytes = qint64(64) << 20;
 
-    enum class Status { Ok, PastEnd, TooLong, ReadError };
+    enum class Status { Ok, PastEnd, TooLong, TooLarge, ReadError };
 
     struct Line {
         QByteArray bytes; // without the line end; empty unless status is Ok
@@ -32,7 +35,8 @@ public:
     };
 
     // The device must be open for reading and outlive the reader.
-    explicit LineReader(QIODevice &device, qsizetype maxLineBytes = DefaultMaxLineBytes);
+    explicit LineReader(QIODevice &device, qsizetype maxLineBytes = DefaultMaxLineBytes,
+                        qint64 maxFileBytes = DefaultMaxFileBytes);
 
     Line next();
 
@@ -40,6 +44,7 @@ public:
     bool atEnd();
 
     qsizetype maxLineBytes() const { return m_maxLineBytes; }
+    qint64 maxFileBytes() const { return m_maxFileBytes; }
     // The device's error text after a ReadError.
     QString errorString() const { return m_errorString; }
 
@@ -49,6 +54,9 @@ private:
 
     QIODevice &m_device;
     qsizetype m_maxLineBytes;
+    qint64 m_maxFileBytes;
+    qint64 m_readBytes = 0;
+    bool m_tooLarge = false; // the end came from the file limit
     QByteArray m_chunk;
     qsizetype m_pos = 0;
     int m_number = 0;

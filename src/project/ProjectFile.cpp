@@ -2,6 +2,7 @@
 
 #include "model/AtomicWrite.h"
 #include "model/Clock.h"
+#include "model/FileAccess.h"
 #include "model/Windows1252.h"
 #include "project/LineReader.h"
 
@@ -281,6 +282,9 @@ private:
             return fail(
                 l.number,
                 QStringLiteral("expected %1, found a line longer than %2 bytes").arg(what).arg(m_lines.maxLineBytes()));
+        case LineReader::Status::TooLarge:
+            return fail(l.number, QStringLiteral("the file goes on past %1 MiB, which no project file reaches")
+                                      .arg(m_lines.maxFileBytes() >> 20));
         case LineReader::Status::ReadError:
             return fail(l.number, QStringLiteral("the file could not be read: %1").arg(m_lines.errorString()));
         }
@@ -401,10 +405,8 @@ bool ReadProjectData(const QByteArray &bytes, const QString &displayName, Projec
 }
 
 bool ReadProjectFile(const QString &path, Project &out, QString *error, const ProjectReadProgress &progress) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, QStringLiteral("\"%1\" could not be opened: %2").arg(path, file.errorString()));
+    QFile file;
+    if (!openRegularFile(file, path, error))
         return false;
-    }
     return ReadProjectDevice(file, path, out, error, progress);
 }

@@ -28,7 +28,10 @@ class QIODevice;
 // - An hour above 23, a minute above 59 or a date that does not exist is refused.
 // - The program count must be 0..255; a comment count 0..MaxReadCommentLines (more than 255
 //   read back, so that a hand-edited file opens, but such a list cannot be saved again).
-// - A line longer than LineReader::DefaultMaxLineBytes is refused.
+// - A line longer than LineReader::DefaultMaxLineBytes is refused, and so is a file that goes
+//   on past LineReader::DefaultMaxFileBytes.
+// - Only a regular file is read: a FIFO, a device or a folder is refused before anything
+//   waits on it.
 
 inline constexpr int MaxStoredCommentLines = 255;
 inline constexpr int MaxReadCommentLines = 65535;

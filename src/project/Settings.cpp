@@ -1,6 +1,7 @@
 #include "Settings.h"
 
 #include "model/AtomicWrite.h"
+#include "model/FileAccess.h"
 #include "model/Windows1252.h"
 #include "project/LineReader.h"
 
@@ -113,11 +114,9 @@ bool ReadSettings(const QString &path, Settings &settings, const QStringList &po
     if (!QFile::exists(path) && !WriteSettings(path, settings, error))
         return false;
 
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, QStringLiteral("\"%1\" could not be opened: %2").arg(path, file.errorString()));
+    QFile file;
+    if (!openRegularFile(file, path, error))
         return false;
-    }
     LineReader reader(file);
     bool readFailed = false;
     int failedLine = 0;

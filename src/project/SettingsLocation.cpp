@@ -5,6 +5,9 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 bool folderWritable(const QString &file) {
@@ -12,14 +15,36 @@ bool folderWritable(const QString &file) {
     return folder.isDir() && folder.isWritable();
 }
 
+bool isUnder(const QString &path, const QString &folder) {
+    const QString root = QDir::cleanPath(folder);
+    return path == root || path.startsWith(root == u"/" ? root : root + QLatin1Char('/'));
+}
+
 } // namespace
+
+bool IsInstalledExecutable(const QString &executablePath) {
+    const QString folder = QFileInfo(executablePath).absolutePath();
+    const QString real =
+        QFileInfo(folder).canonicalFilePath().isEmpty() ? folder : QFileInfo(folder).canonicalFilePath();
+    for (const QString &prefix :
+         {QStringLiteral("/usr"), QStringLiteral("/opt"), QStringLiteral(QUILLON_INSTALL_BINDIR)})
+        if (isUnder(real, prefix))
+            return true;
+    struct stat st {};
+    if (::stat(QFile::encodeName(real).constData(), &st) == 0 && st.st_uid != ::geteuid())
+        return true;
+    return QFileInfo(real).fileName() == u"bin" &&
+           QFileInfo::exists(real + QStringLiteral("/../share/applications/quillon-programmer.desktop"));
+}
 
 SettingsLocation SettingsLocation::forExecutable(const QString &executablePath) {
     SettingsLocation location;
-    location.primary = settingsFilePath(executablePath);
+    const QString beside = settingsFilePath(executablePath);
+    if (!IsInstalledExecutable(executablePath))
+        location.primary = beside;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     if (!folder.isEmpty())
-        location.fallback = folder + QLatin1Char('/') + QFileInfo(location.primary).fileName();
+        location.fallback = folder + QLatin1Char('/') + QFileInfo(beside).fileName();
     return location;
 }
 
@@ -49,8 +74,8 @@ QString LoadSettings(const SettingsLocation &location, Settings &settings, const
         fallbackError = QStringLiteral("there is no user configuration folder");
     }
     if (error)
-        *error = QStringLiteral("The settings cannot be kept: %1; %2. The program goes on with its defaults.")
-                     .arg(primaryError, fallbackError);
+        *error = QStringLiteral("The settings cannot be kept: %1. The program goes on with its defaults.")
+                     .arg(primaryError.isEmpty() ? fallbackError : primaryError + QStringLiteral("; ") + fallbackError);
     return {};
 }
 

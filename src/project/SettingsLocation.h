@@ -5,10 +5,12 @@
 #include <QString>
 #include <QStringList>
 
-// Where the settings file lives: beside the program when its folder can be written, otherwise
-// in the user's configuration folder.
+// Where the settings file lives: beside a program run from its build or unpacked folder when
+// that folder can be written, otherwise in the user's configuration folder. An installed
+// program never writes beside itself, so that one run as root cannot leave a file that every
+// user then reads.
 struct SettingsLocation {
-    QString primary;  // the program's path with ".CFG"
+    QString primary;  // the program's path with ".CFG"; empty for an installed program
     QString fallback; // the same file name in the user's configuration folder
 
     bool isEmpty() const { return primary.isEmpty() && fallback.isEmpty(); }
@@ -17,6 +19,11 @@ struct SettingsLocation {
     // QStandardPaths::AppConfigLocation.
     static SettingsLocation forExecutable(const QString &executablePath);
 };
+
+// True when the program at `executablePath` runs from an installed place: its folder is under
+// /usr, /opt or the build's install folder for programs, belongs to another user, or is the bin
+// folder of an install tree (the program's desktop entry in ../share/applications).
+bool IsInstalledExecutable(const QString &executablePath);
 
 // Reads the settings at start-up. Beside the program when its folder can be written; else in
 // the fallback folder (created when missing), whose file starts from the one beside the

@@ -442,7 +442,7 @@ bool DocumentController::importRun(const QString &path, QList<int> &correctedSlo
     const QString to = LanguageText(MessageRow::ProgressToLastSlot, language());
     QList<TORBEXProg> programs;
     for (int slot = 1, next = 0; slot <= SlotCount; ++slot) {
-        for (; next < imported.Programs.size() && imported.Slots[next] == slot; ++next)
+        for (; next < imported.Programs.size() && imported.Slots.value(next, SlotCount) == slot; ++next)
             programs.append(imported.Programs[next]);
         runner.stepProgress(caption + QString::number(slot) + to);
     }

@@ -9,7 +9,7 @@ class MessageBoxPrompter : public Prompter {
 public:
     explicit MessageBoxPrompter(QWidget *parent = nullptr)
         : m_parent(parent) {}
-    Answer ask(Kind kind, const QString &text) override;
+    Answer ask(Kind kind, const QString &text, const QString &detail) override;
 
 private:
     QWidget *m_parent;

@@ -63,7 +63,8 @@ PlayerCommands::PlayerCommands(QWidget &window, CommandWindow &view, DocumentCon
                 if (m_failureShown)
                     return;
                 m_failureShown = true;
-                m_prompter.warn(ComResultText(code, language()));
+                m_prompter.warn(ComResultText(code, language()),
+                                code == ComCode::OpenError ? m_parts->link.openFailureReason() : QString());
                 m_failureShown = false;
             });
     m_document.runner().setLink(&m_parts->link);
@@ -184,7 +185,7 @@ void PlayerCommands::SpeedButton4Click() {
     ComLink &port = m_parts->link;
     if (const PortRun probe = port.runOnPort(m_view.portName(), [] { return ComCode::Ok; });
         probe.code != ComCode::Ok) {
-        m_prompter.warn(ComResultText(probe.code, language()));
+        m_prompter.warn(ComResultText(probe.code, language()), probe.reason);
         return;
     }
 
@@ -203,7 +204,7 @@ void PlayerCommands::SpeedButton4Click() {
 
     QString name;
     const TransferContext shown{m_clock, {}, {}, [this](const LinkFailure &failure) {
-                                    m_prompter.warn(ComResultText(failure.code, language()));
+                                    m_prompter.warn(ComResultText(failure.code, language()), failure.reason);
                                 }};
     if (ReadProjectName(port, m_view.portName(), name, shown) == ComCode::Ok) {
         bool cleaned = false;

@@ -106,11 +106,11 @@ void TOKBottomDlg1::FormActivate() {
     const bool serial = m_mode == TransmitMode || m_mode == ReceiveMode || m_mode == VerifyMode;
     if (serial) {
         const PortRun run = m_link ? m_link->runOnPort(m_portName, [this] { return runWork(); })
-                                   : PortRun{ComCode::OpenError, PortRun::Opening};
+                                   : PortRun{ComCode::OpenError, PortRun::Opening, {}};
         m_result = run.code;
         // Transmit and receive tell their result afterwards; verify only tells a success.
         if (run.step == PortRun::Opening || (run.step == PortRun::Closing && m_mode == VerifyMode))
-            m_prompter.warn(ComResultText(run.code, m_language));
+            m_prompter.warn(ComResultText(run.code, m_language), run.reason);
     } else if (m_mode >= 0 && m_mode < ModeCount) {
         const ComResult result = runWork();
         if (m_mode <= ImportMode)
@@ -145,13 +145,15 @@ ComResult TOKBottomDlg1::runWork() {
 TransferContext TOKBottomDlg1::transferContext() {
     const int language = m_language;
     const bool verifying = m_mode == VerifyMode;
-    return TransferContext{
-        m_clock,
-        [this, language, verifying](int slot) {
-            stepProgress(verifying ? VerifySlotCaption(slot, language) : SlotCaption(slot, language));
-        },
-        [this, language] { showStatus(LanguageText(MessageRow::Finalization, language)); },
-        [this, language](const LinkFailure &failure) { m_prompter.warn(ComResultText(failure.code, language)); }};
+    return TransferContext{m_clock,
+                           [this, language, verifying](int slot) {
+                               stepProgress(verifying ? VerifySlotCaption(slot, language)
+                                                      : SlotCaption(slot, language));
+                           },
+                           [this, language] { showStatus(LanguageText(MessageRow::Finalization, language)); },
+                           [this, language](const LinkFailure &failure) {
+                               m_prompter.warn(ComResultText(failure.code, language), failure.reason);
+                           }};
 }
 
 void TOKBottomDlg1::prepareProgress(int maximum) {

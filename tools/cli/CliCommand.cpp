@@ -9,10 +9,29 @@ bool takeOperands(const char *command, const QStringList &args, QStringList &ope
             continue;
         }
         if (!optionsEnded && arg.size() > 1 && arg.startsWith(QLatin1Char('-'))) {
-            err << command << ": unknown option '" << arg << "'.\n";
+            err << command << ": unknown option '" << printable(arg) << "'.\n";
             return false;
         }
         operands.append(arg);
     }
     return true;
+}
+
+int fileExitStatus(FileFailure failure) {
+    switch (failure) {
+    case FileFailure::None:
+        return ExitSuccess;
+    case FileFailure::NoInput:
+        return ExitNoInput;
+    case FileFailure::CannotCreate:
+        return ExitCannotCreate;
+    case FileFailure::IoError:
+        return ExitIoError;
+    }
+    return ExitIoError;
+}
+
+int report(QTextStream &err, const char *command, const QString &message, int status) {
+    err << command << ": " << printable(message) << '\n';
+    return status;
 }

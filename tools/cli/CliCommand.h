@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/FileAccess.h"
+
 #include <QStringList>
 #include <QTextStream>
 
@@ -15,13 +17,25 @@ struct CliCommand {
     CliCommandFunction run;
 };
 
-// Exit statuses shared by every command. On UsageError the dispatcher prints the
-// command's usage after the command's own message.
+// Exit statuses shared by every command; a failed link exits with its result code 1..11. On
+// UsageError the dispatcher prints the command's usage after the command's own message.
 inline constexpr int ExitSuccess = 0;
-inline constexpr int ExitFailure = 1;
 inline constexpr int ExitUsageError = 64;
-// verify and check: the comparison found differences. A failed link exits with its result code 1..11.
+// verify and check: the comparison found differences.
 inline constexpr int ExitDiffers = 65;
+// An input file is missing, not a regular file, unreadable, of the wrong kind or malformed.
+inline constexpr int ExitNoInput = 66;
+// An output file cannot be created.
+inline constexpr int ExitCannotCreate = 73;
+// Reading or writing a file failed part way.
+inline constexpr int ExitIoError = 74;
+
+// The exit status of a file failure.
+int fileExitStatus(FileFailure failure);
+
+// Prints "COMMAND: MESSAGE" on `err`, control characters and undecodable name bytes made
+// visible; returns `status`.
+int report(QTextStream &err, const char *command, const QString &message, int status);
 
 // The operands of a command that takes no options: every argument, except that "--" ends
 // option parsing and is dropped. An argument starting with '-' before it (other than "-")

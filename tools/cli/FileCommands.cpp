@@ -1,7 +1,9 @@
 #include "FileCommands.h"
 
+#include "model/AtomicWrite.h"
 #include "model/Clock.h"
 #include "player/ScheduleFile.h"
+#include "project/ProgramsFile.h"
 #include "project/ProjectFile.h"
 
 int exportCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
@@ -15,18 +17,19 @@ int exportCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
     const QString &projectPath = operands[0];
     const QString &folder = operands[1];
 
-    Project project;
+    ProgramsFile read;
     QString error;
-    if (!ReadProjectFile(projectPath, project, &error)) {
-        err << "export: " << error << '\n';
-        return ExitFailure;
-    }
-    if (!ExportRun(project, folder, Clock::system(), &error)) {
-        err << "export: " << error << '\n';
-        return ExitFailure;
-    }
-    out << "Wrote " << ScheduleFilePath(folder) << " (" << project.Programs.size() << " program(s), " << SlotCount
-        << " slots).\n";
+    if (const FileFailure failed =
+            ReadProgramsFile(projectPath, ProgramsFileAccepts::Project, Clock::system().now(), read, &error);
+        failed != FileFailure::None)
+        return report(err, "export", error, fileExitStatus(failed));
+    const Project &project = read.project;
+    if (!checkCanCreate(ScheduleFilePath(folder), &error))
+        return report(err, "export", error, ExitCannotCreate);
+    if (!ExportRun(project, folder, Clock::system(), &error))
+        return report(err, "export", error, ExitIoError);
+    out << "Wrote " << printable(ScheduleFilePath(folder)) << " (" << project.Programs.size() << " program(s), "
+        << SlotCount << " slots).\n";
     return ExitSuccess;
 }
 
@@ -42,25 +45,25 @@ int importCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
     const QString &schedulePath = operands[0];
     const QString &projectPath = operands[1];
 
-    ScheduleImport imported;
+    ProgramsFile imported;
     QString error;
-    if (!ImportRun(schedulePath, Clock::system(), imported, &error)) {
-        err << "import: " << error << '\n';
-        return ExitFailure;
-    }
-    if (!imported.CorrectedSlots.isEmpty())
-        err << "import: warning: " << CorrectedSlotsWarning(imported.CorrectedSlots) << '\n';
+    if (const FileFailure failed =
+            ReadProgramsFile(schedulePath, ProgramsFileAccepts::Player, Clock::system().now(), imported, &error);
+        failed != FileFailure::None)
+        return report(err, "import", error, fileExitStatus(failed));
+    if (!checkCanCreate(projectPath, &error))
+        return report(err, "import", error, ExitCannotCreate);
+    if (!imported.correctedSlots.isEmpty())
+        report(err, "import", QStringLiteral("warning: ") + CorrectedSlotsWarning(imported.correctedSlots), 0);
 
     // The properties of a cleared project, then the programs in slot order.
     Project project;
     project.Group.ProjectName = QStringLiteral("New Project");
-    project.Programs = imported.Programs;
-    if (!WriteProjectFile(projectPath, project, &error)) {
-        err << "import: " << error << '\n';
-        return ExitFailure;
-    }
-    out << "Imported " << project.Programs.size() << " program(s) from " << schedulePath << " into " << projectPath
-        << ".\n";
+    project.Programs = imported.project.Programs;
+    if (!WriteProjectFile(projectPath, project, &error))
+        return report(err, "import", error, ExitIoError);
+    out << "Imported " << project.Programs.size() << " program(s) from " << printable(schedulePath) << " into "
+        << printable(projectPath) << ".\n";
     return ExitSuccess;
 }
 
@@ -72,7 +75,8 @@ const CliCommand ExportCliCommand = {
     "its schedule from: 255 records of 24 bytes, one per slot, then the date and time of the\n"
     "export. Slot k holds the last program of the project whose code is k; slots without a\n"
     "program are written as empty slots. An existing quillon.msg is replaced only once the\n"
-    "new one is complete.\n",
+    "new one is complete. PROJECT.prg must be a project file (its first line is the project\n"
+    "header); a player file is refused.\n",
     exportCommand,
 };
 
@@ -83,8 +87,10 @@ const CliCommand ImportCliCommand = {
     "Reads the 255 slot records of the schedule file FILE.msg and writes OUT.prg, a new\n"
     "project (named \"New Project\") holding one program per non-empty slot, in slot order.\n"
     "The records carry no title, colour or comment: every program gets the title \"...\",\n"
-    "the first program colour and the comment \"...\". A file shorter than 6120 bytes is\n"
-    "refused; bytes after the records are ignored. A slot whose date or time does not exist\n"
-    "is corrected to the nearest valid one and named in a warning on standard error.\n",
+    "the first program colour and the comment \"...\". FILE.msg must hold 6120 to 7144 bytes\n"
+    "(the records, then a date stamp that is ignored); a project file is refused. A slot whose\n"
+    "date or time does not exist is corrected to the nearest valid one and named in a warning\n"
+    "on standard error. OUT.prg is checked before FILE.msg is turned into programs and written\n"
+    "in one piece.\n",
     importCommand,
 };

@@ -1,8 +1,10 @@
 #include "LinkCommands.h"
 
+#include "model/AtomicWrite.h"
 #include "player/PlayerLink.h"
 #include "player/ScheduleFile.h"
 #include "player/VerifyPlayer.h"
+#include "project/ProgramsFile.h"
 #include "project/ProjectFile.h"
 #include "text/LinkText.h"
 #include "text/text.h"
@@ -45,11 +47,11 @@ bool parseLinkArguments(const char *command, const QStringList &args, LinkArgume
             bool ok = false;
             parsed.watchdogMs = value.toInt(&ok);
             if (!ok || parsed.watchdogMs <= 0) {
-                err << command << ": --watchdog needs a number of milliseconds, not '" << value << "'.\n";
+                err << command << ": --watchdog needs a number of milliseconds, not '" << printable(value) << "'.\n";
                 return false;
             }
         } else {
-            err << command << ": unknown option '" << arg << "'.\n";
+            err << command << ": unknown option '" << printable(arg) << "'.\n";
             return false;
         }
     }
@@ -64,14 +66,31 @@ bool parseLinkArguments(const char *command, const QStringList &args, LinkArgume
     return true;
 }
 
-// The final status: the text of the code, and the code as exit status.
-int finish(const char *command, ComResult code, QTextStream &out, QTextStream &err) {
+// The final status: the text of the code, why the port did not open when that is known, and the
+// code as exit status.
+int finish(const char *command, ComResult code, QTextStream &out, QTextStream &err, const QString &reason = {}) {
     if (code == ComCode::Ok) {
         out << ComResultText(code, English) << '\n';
         return ExitSuccess;
     }
-    err << command << ": " << ComResultText(code, English) << " (code " << code << ")\n";
+    err << command << ": " << ComResultText(code, English);
+    if (!reason.isEmpty())
+        err << ": " << printable(reason);
+    err << " (code " << code << ")\n";
     return code;
+}
+
+// Reads the project a link command sends or compares with; the exit status of a failure, or
+// ExitSuccess.
+int readProject(const char *command, const QString &path, Project &project, QTextStream &err) {
+    ProgramsFile read;
+    QString error;
+    if (const FileFailure failed =
+            ReadProgramsFile(path, ProgramsFileAccepts::Project, Clock::system().now(), read, &error);
+        failed != FileFailure::None)
+        return report(err, command, error, fileExitStatus(failed));
+    project = std::move(read.project);
+    return ExitSuccess;
 }
 
 // The progress on standard error, and each failure a run reports on a line of its own, prefixed
@@ -115,22 +134,23 @@ int transmitCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     if (!parseLinkArguments("transmit", args, parsed, err))
         return ExitUsageError;
     Project project;
-    QString error;
-    if (!ReadProjectFile(parsed.operands[0], project, &error)) {
-        err << "transmit: " << error << '\n';
-        return ExitFailure;
-    }
+    if (const int status = readProject("transmit", parsed.operands[0], project, err); status != ExitSuccess)
+        return status;
     QtSerialPortIo io;
     ComLink link(io, {std::chrono::milliseconds(parsed.watchdogMs)});
     const TransferContext context = cliContext("transmit", err);
     const PortRun run = link.runOnPort(parsed.port, [&] { return TransmitRun(link, project, context); });
-    return finish("transmit", run.code, out, err);
+    return finish("transmit", run.code, out, err, run.reason);
 }
 
 int receiveCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
     LinkArguments parsed;
     if (!parseLinkArguments("receive", args, parsed, err))
         return ExitUsageError;
+    // Known before the transfer, not after it.
+    QString error;
+    if (!checkCanCreate(parsed.operands[0], &error))
+        return report(err, "receive", error, ExitCannotCreate);
     QtSerialPortIo io;
     ComLink link(io, {std::chrono::milliseconds(parsed.watchdogMs)});
     const TransferContext context = cliContext("receive", err);
@@ -140,13 +160,13 @@ int receiveCommand(const QStringList &args, QTextStream &out, QTextStream &err) 
         return received.result;
     });
     if (run.code != ComCode::Ok)
-        return finish("receive", run.code, out, err);
+        return finish("receive", run.code, out, err, run.reason);
     if (!received.correctedSlots.isEmpty())
         err << "receive: warning: " << CorrectedSlotsWarning(received.correctedSlots) << '\n';
 
     QString name;
     if (const ComResult named = ReadProjectName(link, parsed.port, name, context); named != ComCode::Ok)
-        return finish("receive", named, out, err);
+        return finish("receive", named, out, err, link.openFailureReason());
 
     Project project;
     bool cleaned = false;
@@ -155,13 +175,10 @@ int receiveCommand(const QStringList &args, QTextStream &out, QTextStream &err) 
         err << "receive: warning: the project name held line breaks or control characters; they were replaced by "
                "spaces.\n";
     project.Programs = received.programs;
-    QString error;
-    if (!WriteProjectFile(parsed.operands[0], project, &error)) {
-        err << "receive: " << error << '\n';
-        return ExitFailure;
-    }
-    err << "receive: " << received.programs.size() << " program(s), project name '" << project.Group.ProjectName
-        << "', written to " << parsed.operands[0] << ".\n";
+    if (!WriteProjectFile(parsed.operands[0], project, &error))
+        return report(err, "receive", error, ExitIoError);
+    err << "receive: " << received.programs.size() << " program(s), project name '"
+        << printable(project.Group.ProjectName) << "', written to " << printable(parsed.operands[0]) << ".\n";
     return finish("receive", ComCode::Ok, out, err);
 }
 
@@ -170,11 +187,8 @@ int verifyCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
     if (!parseLinkArguments("verify", args, parsed, err))
         return ExitUsageError;
     Project project;
-    QString error;
-    if (!ReadProjectFile(parsed.operands[0], project, &error)) {
-        err << "verify: " << error << '\n';
-        return ExitFailure;
-    }
+    if (const int status = readProject("verify", parsed.operands[0], project, err); status != ExitSuccess)
+        return status;
     QtSerialPortIo io;
     ComLink link(io, {std::chrono::milliseconds(parsed.watchdogMs)});
     const TransferContext context = cliContext("verify", err);
@@ -184,8 +198,9 @@ int verifyCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
         return result.result;
     });
     if (run.code != ComCode::Ok)
-        return finish("verify", run.code, out, err);
-    out << VerifyReport(result, English) << '\n';
+        return finish("verify", run.code, out, err, run.reason);
+    for (const QString &line : VerifyReport(result, English).split(QLatin1Char('\n')))
+        out << printable(line) << '\n';
     return result.differing.isEmpty() && !result.nameDiffers ? ExitSuccess : ExitDiffers;
 }
 
@@ -209,7 +224,9 @@ const CliCommand TransmitCliCommand = {
     "standard error. --watchdog sets how long each acknowledgement is awaited (10000 ms).\n"
     "On failure the player-link message and its code are printed, and the exit status is that\n"
     "code (1 initialization, 2 writing, 3 reading, 4 opening, 8 closing, 9 player not ready,\n"
-    "10 writing the name); a project file that cannot be read gives 1.\n",
+    "10 writing the name); when the port does not open, the message says why (missing, in use\n"
+    "and by which process, not permitted). A project file that cannot be used gives 66, one\n"
+    "whose reading failed 74.\n",
     transmitCommand,
 };
 
@@ -219,9 +236,10 @@ const CliCommand ReceiveCliCommand = {
     "read the player's programs and project name into a project file",
     "Reads the 255 slots from the player, then the project name from its memory, and writes\n"
     "the programs (in slot order) with that name to OUT.prg. Slots whose date or time did not\n"
-    "exist are corrected and named in one warning. The exit status on failure is the\n"
-    "player-link code, as for transmit (11 reading the name); a file that cannot be written\n"
-    "gives 1.\n",
+    "exist are corrected and named in one warning. OUT.prg is checked before the transfer\n"
+    "(exit status 73 when it cannot be created) and written in one piece after it (74 when that\n"
+    "fails). The exit status on failure is the player-link code, as for transmit (11 reading\n"
+    "the name).\n",
     receiveCommand,
 };
 

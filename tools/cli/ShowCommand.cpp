@@ -1,19 +1,16 @@
 #include "ShowCommand.h"
 
 #include "player/ScheduleFile.h"
-#include "project/ProjectFile.h"
+#include "project/ProgramsFile.h"
 #include "project/ScheduleCheck.h"
 #include "text/ScheduleText.h"
 #include "text/text.h"
 
 #include <QDateTime>
-#include <QFile>
 
 #include <optional>
 
 namespace {
-
-constexpr char ProjectHeader[] = "Group Of Program File of ORBEX";
 
 std::optional<int> languageFromCode(const QString &code) {
     static constexpr std::pair<const char *, int> codes[] = {
@@ -24,18 +21,11 @@ std::optional<int> languageFromCode(const QString &code) {
     return std::nullopt;
 }
 
-// A project file is recognised by its first line, whatever the file is called; any other
-// file of at least 6120 bytes is taken for a player file.
-bool isProjectFile(const QByteArray &bytes) {
-    const QByteArray header(ProjectHeader);
-    if (!bytes.startsWith(header))
-        return false;
-    return bytes.size() == header.size() || bytes.at(header.size()) == '\r' || bytes.at(header.size()) == '\n';
-}
-
-// The tile's texts, left to right, separated by tabs.
+// The tile's texts, left to right, separated by tabs; a title's control characters (tabs
+// included) are shown as escapes.
 QString tileLine(const TORBEXProg &program, int language) {
-    QStringList fields = {QString::asprintf("%.3d", program.Inputs), program.Title, ScheduleText(program, language)};
+    QStringList fields = {QString::asprintf("%.3d", program.Inputs), printable(program.Title),
+                          ScheduleText(program, language)};
     const int shown = qMin(int(program.ActionCount), MaxActions);
     for (int k = 0; k < shown; ++k)
         fields.append(ActionShortText(program.ActionKind[std::size_t(k)], program.ActionParam[std::size_t(k)]));
@@ -71,12 +61,12 @@ bool parseFileAndLanguage(const char *command, const QStringList &args, QString 
         } else if (arg.startsWith(u"--language=")) {
             code = arg.mid(qsizetype(sizeof("--language=") - 1));
         } else {
-            err << command << ": unknown option '" << arg << "'.\n";
+            err << command << ": unknown option '" << printable(arg) << "'.\n";
             return false;
         }
         const std::optional<int> chosen = languageFromCode(code);
         if (!chosen) {
-            err << command << ": unknown language \"" << code << "\"; use fr, en, es, de or it.\n";
+            err << command << ": unknown language \"" << printable(code) << "\"; use fr, en, es, de or it.\n";
             return false;
         }
         language = *chosen;
@@ -89,44 +79,19 @@ bool parseFileAndLanguage(const char *command, const QStringList &args, QString 
     return true;
 }
 
-// Loads a project file or a player file, recognised by its content.
-bool loadProgramsFile(const char *command, const QString &path, Project &project, QTextStream &err) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        err << command << ": cannot open " << path << ": " << file.errorString() << '\n';
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        err << command << ": cannot read " << path << ": " << file.errorString() << '\n';
-        return false;
-    }
-    file.close();
-
+// Loads a project file or a player file, recognised by its content; the exit status of a
+// failure, or ExitSuccess.
+int loadProgramsFile(const char *command, const QString &path, Project &project, QTextStream &err) {
+    ProgramsFile read;
     QString error;
-    if (isProjectFile(bytes)) {
-        if (!ReadProjectData(bytes, path, project, &error)) {
-            err << command << ": " << error << '\n';
-            return false;
-        }
-    } else if (bytes.size() >= ScheduleRecordsSize) {
-        ScheduleImport imported;
-        if (!ImportScheduleRecords(bytes, QDateTime::currentDateTime(), imported, &error)) {
-            err << command << ": " << path << ": " << error << '\n';
-            return false;
-        }
-        const QString warning = CorrectedSlotsWarning(imported.CorrectedSlots);
-        if (!warning.isEmpty())
-            err << command << ": " << path << ": " << warning << '\n';
-        project = Project{};
-        project.Programs = imported.Programs;
-    } else {
-        err << command << ": " << path << " is neither a project file (first line \"" << ProjectHeader
-            << "\") nor a player file (at least " << ScheduleRecordsSize << " bytes)\n";
-        return false;
-    }
-
-    return true;
+    if (const FileFailure failed =
+            ReadProgramsFile(path, ProgramsFileAccepts::Either, QDateTime::currentDateTime(), read, &error);
+        failed != FileFailure::None)
+        return report(err, command, error, fileExitStatus(failed));
+    if (const QString warning = CorrectedSlotsWarning(read.correctedSlots); !warning.isEmpty())
+        report(err, command, QLatin1Char('"') + path + QStringLiteral("\": ") + warning, ExitSuccess);
+    project = std::move(read.project);
+    return ExitSuccess;
 }
 
 } // namespace
@@ -137,8 +102,8 @@ int showCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
     Project project;
     if (!parseFileAndLanguage("show", args, path, language, err))
         return ExitUsageError;
-    if (!loadProgramsFile("show", path, project, err))
-        return ExitFailure;
+    if (const int status = loadProgramsFile("show", path, project, err); status != ExitSuccess)
+        return status;
     for (const TORBEXProg &program : std::as_const(project.Programs))
         out << tileLine(program, language) << '\n';
     return ExitSuccess;
@@ -150,11 +115,11 @@ int checkCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
     Project project;
     if (!parseFileAndLanguage("check", args, path, language, err))
         return ExitUsageError;
-    if (!loadProgramsFile("check", path, project, err))
-        return ExitFailure;
+    if (const int status = loadProgramsFile("check", path, project, err); status != ExitSuccess)
+        return status;
     const QList<ScheduleFinding> findings = CheckSchedule(project, QDateTime::currentDateTime());
     for (const QString &line : ScheduleReport(findings, project, language))
-        out << line << '\n';
+        out << printable(line) << '\n';
     return findings.isEmpty() ? ExitSuccess : ExitDiffers;
 }
 
@@ -167,10 +132,12 @@ const CliCommand ShowCliCommand = {
     "the counted actions, separated by tabs. The schedule line is in the language given by\n"
     "--language (fr, en, es, de or it; English when not given).\n"
     "\n"
-    "FILE is recognised by its content, not its name: a file whose first line is\n"
-    "\"Group Of Program File of ORBEX\" is read as a project file; any other file of at least\n"
-    "6120 bytes is read as a player schedule file (such as quillon.msg), whose programs come in\n"
-    "slot order and carry no titles.\n",
+    "FILE is recognised by its content, not its name, as every command recognises it: a file\n"
+    "whose first line is \"Group Of Program File of ORBEX\" (after an optional UTF-8 byte-order\n"
+    "mark, blanks after it allowed) is read as a project file; any other file of 6120 to 7144\n"
+    "bytes is read as a player schedule file (such as quillon.msg), whose programs come in slot\n"
+    "order and carry no titles; anything else is refused. Control characters in titles and\n"
+    "names are printed as visible escapes (\\x1B).\n",
     showCommand,
 };
 

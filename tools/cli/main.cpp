@@ -43,8 +43,14 @@ void printUsage(QTextStream &stream) {
     for (const CliCommand *command : Commands)
         stream << "  " << QString::fromLatin1(command->name).leftJustified(10) << command->summary << '\n';
     stream << "  " << QStringLiteral("help").leftJustified(10) << "show this help, or the help of one command\n";
-    stream << "\nExit status: 0 on success, 1 when a file failed, the link's result code (1..11) when the player\n"
-              "or the port failed, 64 on wrong usage.\n";
+    stream << "\nExit status:\n"
+              "  0      success\n"
+              "  1..11  the player or the port failed: the link's result code (4: the port did not open)\n"
+              "  64     wrong usage\n"
+              "  65     check or verify found something\n"
+              "  66     an input file is missing, not a regular file, unreadable, of the wrong kind or malformed\n"
+              "  73     an output file cannot be created\n"
+              "  74     reading or writing a file failed part way\n";
 }
 
 void printCommandUsage(QTextStream &stream, const CliCommand &command) {
@@ -75,7 +81,7 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err) {
             printCommandHelp(out, *command);
             return ExitSuccess;
         }
-        err << "help: unknown command '" << args.mid(1).join(QLatin1Char(' ')) << "'.\n";
+        err << "help: unknown command '" << printable(args.mid(1).join(QLatin1Char(' '))) << "'.\n";
         printUsage(err);
         return ExitUsageError;
     }
@@ -86,7 +92,7 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err) {
 
     const CliCommand *command = findCommand(name);
     if (!command) {
-        err << "quillon-cli: unknown command '" << name << "'.\n";
+        err << "quillon-cli: unknown command '" << printable(name) << "'.\n";
         printUsage(err);
         return ExitUsageError;
     }
@@ -112,9 +118,14 @@ int main(int argc, char *argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("quillon-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
 
+    // The arguments as the bytes they are: a file name that is not valid in the locale's encoding
+    // still names its file.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args.append(fileNameFromBytes(QByteArray(argv[i])));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const int status = run(app.arguments().mid(1), out, err);
+    const int status = run(args, out, err);
     out.flush();
     err.flush();
     return status;
