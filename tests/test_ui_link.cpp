@@ -199,6 +199,34 @@ private slots:
         QVERIFY(f.messages().isEmpty());
         QCOMPARE(f.player.pcBytes().toHex(), QByteArray("0e0c"));
     }
+    // PC remote mode unattended: the first failure shows its message; while it is on screen the
+    // minutes go on, and their failures go into the report only.
+    void pcRemote_showsOneFailureAtATime_andReportsEveryFailure() {
+        Link f;
+        QVERIFY(f.start({u"--silent"_s}));
+        f.open({remote(1, QTime(8, 45), 5), remote(2, QTime(8, 46), 6), remote(3, QTime(8, 47), 7)});
+        const auto at = [&f](int minute) { f.clock.set(QDateTime(QDate(2026, 3, 9), QTime(8, minute))); };
+        bool first = true;
+        f.prompter.whileShown = [&](const ScriptedPrompter::Shown &) { // the first message is open
+            if (!std::exchange(first, false))
+                return;
+            for (int minute : {46, 47}) {
+                at(minute);
+                f.tick("Timer2");
+            }
+        };
+        QString report;
+        f.answers.push_back([&](QDialog &d) {
+            at(45);
+            f.tick("Timer2");
+            report = d.findChild<QPlainTextEdit *>(u"Memo1"_s)->toPlainText();
+            return int(QDialog::Accepted);
+        });
+        f.click("SpeedButton28");
+        QCOMPARE(f.messages(), QStringList{com(9)});
+        QCOMPARE(report.count(u"not triggered at : "_s), 3);
+        QCOMPARE(f.player.pcBytes().toHex(), QByteArray("0e0e0e")); // three triggers, none acknowledged
+    }
     void portMenu_offersThePortsThatOpen_eachTimeItOpens() {
         Link f;
         PtyBackend second, third;

@@ -2,6 +2,8 @@
 
 Prompter::Answer ScriptedPrompter::ask(Kind kind, const QString &text, const QString &detail) {
     shown.append({kind, text, detail});
+    if (whileShown)
+        whileShown(shown.last());
     if (kind == Kind::Warning)
         return Answer::Ok;
     return script.isEmpty() ? Answer::No : script.takeFirst();

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // Every message box and question of the program goes through a Prompter: the program shows
 // real message boxes, tests script the answers and read what was shown.
 class Prompter {
@@ -36,4 +38,6 @@ public:
     QList<Shown> shown;
     QStringList texts() const;
     QList<Answer> script;
+    // Runs while a text is shown, as the event loop of a message box would run meanwhile.
+    std::function<void(const Shown &)> whileShown;
 };
