@@ -29,6 +29,12 @@ const QByteArray FrameThree =
 const QByteArray FrameTwoHundred =
     QByteArray::fromHex("00 c8 21 01 31 11 11 05 00 00 00 00 00 6c 05 1a 0e 1e ff ff ff ff ff ff");
 
+// `frame` as the player keeps it in slot `slot`: with that code.
+QByteArray inSlot(int slot, QByteArray frame) {
+    frame[1] = char(slot);
+    return frame;
+}
+
 TORBEXProg decoded(const QByteArray &frame) {
     TORBEXProg p(Now);
     DecodeProgram(p, frameFromBytes(frame));
@@ -184,13 +190,32 @@ private slots:
 
     void receive_correctsImpossibleDatesAndNamesTheirSlots() {
         const QByteArray month13 = QByteArray(FrameTwoHundred).replace(13, 5, QByteArray::fromHex("6d0f1a083d"));
-        QVERIFY(startPlayer(withSlot(9, month13) + withSlot(40, FrameThree)) && openPort());
+        QVERIFY(startPlayer(withSlot(9, inSlot(9, month13)) + withSlot(40, inSlot(40, FrameThree))) && openPort());
         const ReceivedPrograms received = ReceiveRun(*link, context());
         QCOMPARE(received.result, ComCode::Ok);
         QCOMPARE(received.correctedSlots, QList<int>{9});
         QCOMPARE(received.programs.size(), 2);
         QCOMPARE(QDateTime(received.programs[0].Date, received.programs[0].Time), QDateTime({2026, 12, 15}, {8, 59}));
-        QCOMPARE(received.programs[1].Inputs, quint8(3)); // byte 1 of the frame, not slot 40
+    }
+
+    // A frame whose code is not the slot asked for means a lost step: the run ends there with 3.
+    void receive_endsAtALostStep_data() {
+        QTest::addColumn<QStringList>("player");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<int>("kept");
+        QTest::newRow("program 3 in slot 40")
+            << withSlot(2, inSlot(2, FrameThree)) + withSlot(40, FrameThree) << 40 << 1;
+        QTest::newRow("one acknowledgement too many") << option(u"garbage"_s, u"01"_s) << 2 << 1;
+    }
+    void receive_endsAtALostStep() {
+        QFETCH(QStringList, player);
+        QFETCH(int, slot);
+        QVERIFY(startPlayer(player) && openPort());
+        const ReceivedPrograms received = ReceiveRun(*link, context());
+        QCOMPARE(received.result, ComCode::ReadError);
+        QCOMPARE(failures, QStringList{QStringLiteral("slot %1: 3").arg(slot)});
+        QFETCH(int, kept); // the programs before it, which the window and the command line drop
+        QCOMPARE(received.programs.size(), qsizetype(kept));
     }
 
     // Where each run ends when the player or the port fails at a given point: its code, the
@@ -205,7 +230,10 @@ private slots:
         QTest::newRow("transmit: write 5 fails") << u"write 4 | 2 | 1 | slot 1: 2 | 4"_s;
         QTest::newRow("transmit: read fails") << u"read 0 | 3 | 1 | slot 1: 3 | 1"_s;
         QTest::newRow("transmit: gone at slot 1") << u"disconnect-at-byte 0 | 3 | 1 | slot 1: 3 | 1"_s;
-        QTest::newRow("transmit: gone in frame 2") << u"disconnect-at-byte 38 | 3 | 2 | slot 2: 3 | 39"_s;
+        // The in-memory port fails the write; a pseudo-terminal may take the rest of the frame into
+        // its buffer, and then the loss shows at the acknowledgement ("2/2,3": in memory /
+        // pseudo-terminal, "?" the code given).
+        QTest::newRow("transmit: gone in frame 2") << u"disconnect-at-byte 38 | 2/2,3 | 2 | slot 2: ? | 39"_s;
         QTest::newRow("transmit: gone after 5 slots") << u"disconnect-after 5 | 3 | 6 | slot 6: 3 | 126"_s;
         QTest::newRow("transmit: gone at slot 255") << u"disconnect-at-byte 6350 | 3 | 255 | slot 255: 3 | 6351"_s;
         QTest::newRow("transmit: gone at its last byte") << u"disconnect-at-byte 6374 | 3 | 255 | slot 255: 3 | 6375"_s;
@@ -237,7 +265,7 @@ private slots:
         const QStringList f = row.split(u'|'), fault = f[0].trimmed().split(u' ');
         const QString run = QString::fromLatin1(QTest::currentDataTag()).section(u':', 0, 0);
         const bool portFault = QStringList{"purge", "write", "read", "mute"}.contains(fault[0]);
-        QVERIFY(startPlayer(withSlot(2, FrameThree) + withSlot(5, FrameTwoHundred) +
+        QVERIFY(startPlayer(withSlot(2, inSlot(2, FrameThree)) + withSlot(5, inSlot(5, FrameTwoHundred)) +
                             (portFault ? QStringList() : option(fault[0], fault.value(1)).first(fault.size()))));
         if (portFault && virtualMs() < 0)
             QSKIP("a fault of the in-memory port");
@@ -255,12 +283,13 @@ private slots:
                                       : (received = ReceiveRun(*link, context())).result;
         }
         const int lastSlot = f[2].toInt();
-        QCOMPARE(int(code), f[1].toInt());
+        const QString expected = f[1].trimmed().section(u'/', virtualMs() < 0 ? -1 : 0, virtualMs() < 0 ? -1 : 0);
+        QVERIFY2(expected.split(u',').contains(QString::number(code)), qPrintable(QString::number(code)));
         QCOMPARE(slotsDone.isEmpty() ? 0 : slotsDone.last(), lastSlot);
         QCOMPARE(finalized, lastSlot == 255 && !f[3].contains(u"slot") ? 1 : 0);
-        QCOMPARE(failures.join(u""), f[3].trimmed());
+        QCOMPARE(failures.join(u""), f[3].trimmed().replace(u'?', QString::number(code)));
         QCOMPARE(framesOf(received.programs),
-                 QList<QByteArray>({FrameThree, FrameTwoHundred}).first(f.value(5).toInt()));
+                 QList<QByteArray>({inSlot(2, FrameThree), inSlot(5, FrameTwoHundred)}).first(f.value(5).toInt()));
         QCOMPARE(name, u"unchanged"_s);
         QVERIFY(link->isOpen() == (run != u"name" && !fault[0].startsWith(u"disconnect") && fault[0] != u"read"));
         QCOMPARE(player->pcBytes().size(), f[4].toInt()); // nothing after the point of failure
@@ -548,7 +577,8 @@ protected:
     QString path(const char *name) const { return dir.filePath(QLatin1String(name)); }
 
 private slots:
-    void stoppedPlayer_failsWithReadErrorAtOnce() {
+    // A player that is gone fails the next command at once, at the purge before it.
+    void stoppedPlayer_failsAtOnce() {
         QVERIFY(startPlayer({}, LinkTiming{5000ms, 60ms}) && openPort());
         QtSerialPortIo io;
         QCOMPARE(ComLink(io).OpenComPort(player->portName()), ComCode::OpenError); // in use
@@ -557,7 +587,7 @@ private slots:
         static_cast<PtyBackend &>(*player).process().waitForFinished(5000);
         QElapsedTimer elapsed;
         elapsed.start();
-        QCOMPARE(SendCommandPair(*link, 0x0E, 2), ComCode::ReadError);
+        QCOMPARE(SendCommandPair(*link, 0x0E, 2), ComCode::PurgeError);
         QVERIFY(elapsed.elapsed() < 2500 && !link->isOpen());
     }
 

@@ -124,13 +124,14 @@ private slots:
         leap.Date = QDate(2026, 2, 28);
         const QString leapFrame = hexFrame(leap).replace(28, 2, u"1e"_s); // the 30th of February
         QTest::newRow("transmit, silent player") << "--silent | SpeedButton3 | Q,9,9 | [017] 003 | 0a";
-        QTest::newRow("transmit, player vanishing in slot 100")
-            << "--disconnect-at-byte 2488 | SpeedButton3 | Q,3,3 | [017] 003 | -";
+        QTest::newRow("transmit, player vanishing at slot 100")
+            << "--disconnect-at-byte 2475 | SpeedButton3 | Q,3,3 | [017] 003 | -";
         QTest::newRow("transmit, no port") << "(None) | Transmit1 | Q,4,4 | [017] 003 | ";
         QTest::newRow("receive, no port") << "(None) | Receive1 | R,4 | [017] 003 | ";
-        QTest::newRow("receive, player vanishing at slot 5")
-            << "--set-slot 2=" + hexFrame(weekly(40)) + " --set-slot 5=" + hexFrame(weekly(41)) +
-                   " --disconnect-at-byte 9 | SpeedButton4 | R,3,3,4 | [040] | -";
+        QTest::newRow("receive, player vanishing at slot 5") // the open project stays
+            << "--set-slot 2=" + hexFrame(weekly(2)) + " --set-slot 5=" + hexFrame(weekly(5)) +
+                   " --disconnect-at-byte 9 | SpeedButton4 | R,3,3 | [017] 003 | -";
+        QTest::newRow("receive, one acknowledgement too many") << "--garbage 01 | SpeedButton4 | R,3,3 | [017] 003 | -";
         QTest::newRow("receive, dates that do not exist")
             << "--set-slot 7=" + leapFrame + " --set-slot 9=" + QString(leapFrame).replace(2, 2, u"09"_s) +
                    " | SpeedButton4 | R,0,The date or time of program(s) 007; 009 did not exist and was corrected.,L | "

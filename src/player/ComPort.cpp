@@ -214,11 +214,10 @@ bool ComLink::PurgeComPort() {
     return !m_io.purge();
 }
 
+// The code names the step that failed: a purge that fails, on a device that is gone or not, is 1.
 ComResult ComLink::purgeForCommand() {
-    if (m_io.lost())
-        return ComCode::ReadError;
-    if (PurgeComPort())
-        return m_io.lost() ? ComCode::ReadError : ComCode::PurgeError;
+    if (m_io.lost() || PurgeComPort())
+        return ComCode::PurgeError;
     return ComCode::Ok;
 }
 
@@ -255,8 +254,8 @@ ComResult ComLink::ReceiveFrame(Frame &frame) {
 ComResult ComLink::WriteRawByte(quint8 byte) {
     if (m_io.writeByte(byte))
         return ComCode::Ok;
-    // A port that vanished is reported the same way during writes and during waits.
-    return m_io.lost() ? ComCode::ReadError : ComCode::WriteError;
+    // A write that fails is 2, whether the device is gone or not.
+    return ComCode::WriteError;
 }
 
 ComResult ComLink::ReadAnswerByte(quint8 &answer) {

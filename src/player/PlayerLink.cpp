@@ -79,7 +79,11 @@ ReceivedPrograms ReceiveRun(ComLink &link, const TransferContext &context) {
     const TORBEXProg emptySlot = EmptySlotProgram(context.clock.now());
     for (int n = 1; n <= SlotCount; ++n) {
         Frame frame = ReceiveBuffer(n, emptySlot);
-        const ComResult code = ReceiveProgram(link, quint8(n), frame);
+        ComResult code = ReceiveProgram(link, quint8(n), frame);
+        // The player keeps a program in the slot of its code: a program of another code means
+        // that the dialogue lost a step, and the bytes read are not that slot's.
+        if (code == ComCode::Ok && !IsEmptySlot(frame) && FrameValue(frame, FrameByte::Inputs) != n)
+            code = ComCode::ReadError;
         if (code != ComCode::Ok)
             context.reportFailure({LinkFailure::Slot, code, n, {}});
         if (code == ComCode::Ok && !IsEmptySlot(frame)) {

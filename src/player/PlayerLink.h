@@ -80,7 +80,8 @@ struct ReceivedPrograms {
     QList<int> correctedSlots;
 };
 
-// Reads the 255 slots over an open port and ends the transfer.
+// Reads the 255 slots over an open port and ends the transfer. A program whose code is not the
+// slot it was read from ends the run with the read error (3): the dialogue lost a step.
 ReceivedPrograms ReceiveRun(ComLink &link, const TransferContext &context);
 
 // The 64 name bytes: Windows-1252, cut to 64 or padded with 0x00.

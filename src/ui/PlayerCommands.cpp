@@ -189,16 +189,20 @@ void PlayerCommands::SpeedButton4Click() {
         return;
     }
 
-    m_document.ResetPropertyDialog();
-    m_document.ClearProject();
     ReceivedPrograms received;
     const ComResult result = m_document.runOperation(TOKBottomDlg1::ReceiveMode, [&] {
         received = ReceiveRun(port, m_document.runner().transferContext());
         return received.result;
     });
-    if (!received.programs.isEmpty())
-        m_document.loadPrograms(received.programs);
     m_prompter.warn(ComResultText(result, language()));
+    // A receive that did not end well changes nothing: the open project stays as it was.
+    if (result != ComCode::Ok) {
+        m_view.updateCommandState();
+        return;
+    }
+    m_document.ResetPropertyDialog();
+    m_document.ClearProject();
+    m_document.loadPrograms(received.programs);
     if (const QString corrected = CorrectedSlotsWarning(received.correctedSlots); !corrected.isEmpty())
         m_prompter.warn(corrected);
 
