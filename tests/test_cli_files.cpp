@@ -83,6 +83,25 @@ private slots:
         QVERIFY(ReadProjectFile(path(QStringLiteral("odd.prg")), back) && back.Programs.size() == 2);
     }
 
+    // Import keeps records of a shared code or code 000 and names them; export warns of code 000.
+    void codeConflicts_areKeptAndNamed() {
+        QByteArray file = emptyRecords(), zero = sampleFixture(5);
+        zero[1] = 0;
+        file.replace(0, 24, sampleFixture(9)).replace(24 * 4, 24, zero).replace(24 * 8, 24, sampleFixture(9));
+        QVERIFY(writeAll(path(QStringLiteral("codes.msg")), file));
+        const CliRun imported =
+            cli({QStringLiteral("import"), QStringLiteral("codes.msg"), QStringLiteral("codes.prg")});
+        const QString zeroLine = u"warning: 1 program(s) have code 000, which is no slot of the player: a transmit or "
+                                 "an export leaves them out.\n"_s;
+        QCOMPARE(imported.err, u"import: warning: Codes carried by more than one program: 009. A transmit or an export "
+                               "sends only the last program of each.\nimport: "_s +
+                                   zeroLine);
+        Project back;
+        QVERIFY(ReadProjectFile(path(QStringLiteral("codes.prg")), back) && back.Programs.size() == 3);
+        const CliRun exported = cli({QStringLiteral("export"), QStringLiteral("codes.prg"), QStringLiteral("out")});
+        QVERIFY2(exported.exitCode == 0 && exported.err == u"export: "_s + zeroLine, qPrintable(exported.err));
+    }
+
     // Every command against missing, special, oversized and wrong-kind files: the exit status
     // tells the kind of failure (66 input, 73 output, 74 part way, 64 usage), the message names
     // the file and what it is, nothing waits on a FIFO, and a FIFO named as output stays one.

@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // 9 March 2026 is a Monday, 8 March a Sunday, 5 December a Saturday.
@@ -159,13 +161,17 @@ private slots:
         d.ActionKind[1] = KindDeactivateProgram;
         d.ActionParam[1] = 4; // exists
         d.ActionKind[2] = KindActivateProgram;
-        d.ActionParam[2] = 77; // beyond the action count: not counted
-        project.Programs = {a, b, c, d};
+        d.ActionParam[2] = 77;           // beyond the action count: not counted
+        TORBEXProg zero(at(1, 0, 0, 1)); // code 000, twice: no slot, and not a shared code
+        zero.Inputs = 0;
+        zero.Title = QStringLiteral("Zero");
+        project.Programs = {a, b, c, d, zero, zero};
         const QList<ScheduleFinding> findings = CheckSchedule(project, at(5, 14, 30, 12));
         const QList<ScheduleFinding> expected = {
             {ScheduleFinding::SameMinute, 0, {1}, 0, 0},     {ScheduleFinding::MissingTarget, 0, {}, 1, 12},
             {ScheduleFinding::TimerOnInactive, 2, {}, 0, 0}, {ScheduleFinding::DatePassed, 2, {}, 0, 0},
-            {ScheduleFinding::DuplicateCode, 0, {2}, 0, 3},
+            {ScheduleFinding::DuplicateCode, 0, {2}, 0, 3},  {ScheduleFinding::CodeZero, 4, {}, 0, 0},
+            {ScheduleFinding::CodeZero, 5, {}, 0, 0},
         };
         QVERIFY(findings == expected);
         QCOMPARE(ScheduleReport(findings, project, English, QLocale(QLocale::English)),
@@ -175,7 +181,23 @@ private slots:
                               "003 \"Old\" has its timer on but is inactive: it never runs.",
                               "003 \"Old\" is set for a date that has passed (1/1/20 09:00): it never runs again.",
                               "Code 003 is used by 003 \"Daily %2 bell\", 003 \"Old\"; only the last, 003 \"Old\", is "
-                              "transmitted."}));
+                              "transmitted.",
+                              "000 \"Zero\" has code 000: a transmit or an export leaves it out.",
+                              "000 \"Zero\" has code 000: a transmit or an export leaves it out."}));
+        // The one warning after open, import and receive, and the one before transmit and export.
+        QCOMPARE(CodeConflictWarning(project.Programs, English),
+                 u"Codes carried by more than one program: 003. A transmit or an export sends only the last program "
+                 "of each.\n2 program(s) have code 000, which is no slot of the player: a transmit or an export "
+                 "leaves them out."_s);
+        QCOMPARE(CodeZeroWarning(project.Programs, English),
+                 CodeConflictWarning(project.Programs, English).section(u'\n', 1));
+        project.Programs.append(a); // 003 a third time, and 004 twice
+        project.Programs.append(b);
+        QVERIFY(CodeConflictWarning(project.Programs, English)
+                    .startsWith(u"Codes carried by more than one program: 003, 004."_s));
+        project.Programs = {a, b};
+        QVERIFY(CodeConflictWarning(project.Programs, English).isEmpty() &&
+                CodeZeroWarning(project.Programs, English).isEmpty());
     }
 };
 

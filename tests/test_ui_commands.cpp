@@ -177,22 +177,24 @@ private slots:
         Window f;
         Project hall;
         hall.Group.ProjectName = u"Hall"_s;
-        hall.Programs = {f.program(12, u"First"_s), sampleProgram(3), f.program(40, u"Third"_s)};
+        hall.Programs = {f.program(12, u"First"_s), sampleProgram(3), f.program(0, u"Third"_s)};
         f.open(hall);
         QCOMPARE(f.dialogs.last(), u"Open Program (*.prg)"_s);
-        QCOMPARE(f.list(), u"[012] 003 040"_s);
+        QCOMPARE(f.list(), u"[012] 003 000"_s);
         QCOMPARE(f.captions.last() + u'|' + f.w.windowTitle(), u"Open : 3 to 3|"_s + Caption + u"Hall"_s);
-        QVERIFY(f.messages().isEmpty() && !f.asksToSave());
+        QCOMPARE(f.messages(), QStringList{u"1 program(s) have code 000, which is no slot of the player: a transmit "
+                                           "or an export leaves them out."_s});
+        QVERIFY(!f.asksToSave());
         f.clickTile(2);
         f.addPrograms(1);
         const QString bad = f.dir.filePath("bad.prg");
         QVERIFY(writeAll(bad, bytes));
         f.answers.push_back(chooseFile(bad));
         f.trigger("Open1");
-        QCOMPARE(f.messages().size(), 2);
-        QCOMPARE(f.messages().value(0), message(5));
-        QVERIFY2(f.messages().value(1).contains(bad), qPrintable(f.messages().value(1)));
-        QCOMPARE(f.list(), u"012 003 040 [001]"_s);
+        QCOMPARE(f.messages().size(), 3);
+        QCOMPARE(f.messages().value(1), message(5));
+        QVERIFY2(f.messages().value(2).contains(bad), qPrintable(f.messages().value(2)));
+        QCOMPARE(f.list(), u"012 003 000 [001]"_s);
         QCOMPARE(f.w.windowTitle(), Caption + u"Hall"_s);
         QVERIFY(f.find("TileBox")->isVisible() && f.asksToSave());
         QVERIFY(f.saved().Programs.value(1).sameContent(sampleProgram(3)));
@@ -233,6 +235,7 @@ private slots:
         // Records whose codes are not in slot order, one code twice: every record is a program.
         records.replace(FrameSize * 3, FrameSize, sampleFixture(4)).replace(FrameSize * 8, FrameSize, ninth);
         records.replace(FrameSize * 1, FrameSize, FrameTwoHundred).replace(FrameSize * 4, FrameSize, sampleFixture(4));
+        records.replace(FrameSize * 6, FrameSize, sampleFixture(7).replace(1, 1, QByteArray(1, '\0'))); // code 000
         QVERIFY(writeAll(f.dir.filePath("q.msg"), records + "07/12/2026 14:30:00"));
         QVERIFY(writeAll(f.dir.filePath("short.msg"), records.left(ScheduleRecordsSize - 1)));
         f.trigger("Import1"); // cancelled: nothing happens
@@ -244,13 +247,22 @@ private slots:
         f.answers.push_back(chooseFile(f.dir.filePath("q.msg")));
         f.click("SpeedButton24");
         QCOMPARE(f.dialogs.last(), u"Open fichier d'import Quillon (*.msg)"_s);
-        QCOMPARE(f.list(), u"[200] 004 004 009"_s);
+        QCOMPARE(f.list(), u"[200] 004 004 000 009"_s);
         QCOMPARE(f.w.windowTitle(), Caption + u"New Project"_s);
-        QCOMPARE(f.messages().mid(1), (QStringList{message(14), u"The date or time of program(s) 009 did not exist "
-                                                                u"and was corrected."_s}));
+        const QString zero = u"1 program(s) have code 000, which is no slot of the player: a transmit or an export "
+                             "leaves them out."_s;
+        QCOMPARE(f.messages().mid(1),
+                 (QStringList{message(14), u"The date or time of program(s) 009 did not exist and was corrected."_s,
+                              u"Codes carried by more than one program: 004. A transmit or an export sends only the "
+                              "last program of each.\n"_s +
+                                  zero}));
         QCOMPARE(f.captions.last(), u"Program(s) : 255 to 255 "_s);
-        QVERIFY(f.asksToSave()); // imported programs are changes
+        QVERIFY(f.asksToSave()); // imported programs are changes (the 5th message)
         QCOMPARE(hexFrame(f.saved().Programs.value(0)), FrameTwoHundred.toHex());
+        f.prompter.queueAnswers({Answer::No});
+        f.trigger("Transmit1"); // code 000 is named before the question
+        f.trigger("Export1");   // and before the folder is chosen (cancelled)
+        QVERIFY2(f.messages().mid(5) == (QStringList{zero, message(1), zero}), qPrintable(f.messages().join(u"|")));
     }
     void startUp_readsTheSettings_andShutDownWritesThem() {
         QTemporaryDir dir;

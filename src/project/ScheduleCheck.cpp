@@ -5,6 +5,8 @@
 
 #include <QHash>
 
+#include <array>
+
 namespace {
 
 bool isTargetKind(quint8 kind) {
@@ -83,18 +85,46 @@ QList<ScheduleFinding> CheckSchedule(const Project &project, const QDateTime &no
         if (programs[i].TimerOn == 1 && programs[i].TimerMode == TimerOnDate && !NextRun(programs[i], now))
             findings.append({ScheduleFinding::DatePassed, i, {}, 0, 0});
 
-    QList<int> codes = users.keys();
-    std::sort(codes.begin(), codes.end());
     QList<ScheduleFinding> duplicates;
-    for (int code : codes) {
+    for (int code : FindCodeConflicts(programs).shared) {
         const QList<int> &list = users[code];
-        if (list.size() > 1)
-            duplicates.append({ScheduleFinding::DuplicateCode, list.first(), list.mid(1), 0, code});
+        duplicates.append({ScheduleFinding::DuplicateCode, list.first(), list.mid(1), 0, code});
     }
     std::sort(duplicates.begin(), duplicates.end(),
               [](const ScheduleFinding &x, const ScheduleFinding &y) { return x.program < y.program; });
     findings += duplicates;
+    for (int i : users.value(0))
+        findings.append({ScheduleFinding::CodeZero, i, {}, 0, 0});
     return findings;
+}
+
+CodeConflicts FindCodeConflicts(const QList<TORBEXProg> &programs) {
+    std::array<int, SlotCount + 1> carriers{};
+    for (const TORBEXProg &p : programs)
+        ++carriers[p.Inputs];
+    CodeConflicts conflicts;
+    conflicts.zero = carriers[0];
+    for (int code = 1; code <= SlotCount; ++code)
+        if (carriers[code] > 1)
+            conflicts.shared.append(code);
+    return conflicts;
+}
+
+QString CodeZeroWarning(const QList<TORBEXProg> &programs, int language) {
+    const int zero = FindCodeConflicts(programs).zero;
+    return zero ? text(CodeZeroHeld, language).arg(zero) : QString();
+}
+
+QString CodeConflictWarning(const QList<TORBEXProg> &programs, int language) {
+    const CodeConflicts conflicts = FindCodeConflicts(programs);
+    QStringList lines, codes;
+    for (int code : conflicts.shared)
+        codes.append(QStringLiteral("%1").arg(code, 3, 10, QLatin1Char('0')));
+    if (!codes.isEmpty())
+        lines.append(text(CodesShared, language).arg(codes.join(QStringLiteral(", "))));
+    if (conflicts.zero)
+        lines.append(text(CodeZeroHeld, language).arg(conflicts.zero));
+    return lines.join(QLatin1Char('\n'));
 }
 
 QString ProgramLabel(const TORBEXProg &program) {
@@ -118,6 +148,8 @@ QString FindingText(const ScheduleFinding &f, const Project &project, int langua
         const TORBEXProg &p = programs.at(f.program);
         return text(CheckDatePassed, language).arg(first, ScheduleMoment(p.Date, p.Time, locale));
     }
+    case ScheduleFinding::CodeZero:
+        return text(CheckCodeZero, language).arg(first);
     case ScheduleFinding::DuplicateCode: {
         QStringList labels{first};
         for (int i : f.others)

@@ -13,7 +13,8 @@ struct ScheduleFinding {
         MissingTarget, // a go-to, activate or deactivate action names a code no program has
         TimerOnInactive,
         DatePassed,    // a date-mode program whose date and time have passed
-        DuplicateCode, // several programs share a code; only the last is transmitted
+        DuplicateCode, // several programs share a code 1..255; only the last is transmitted
+        CodeZero,      // code 000 is no slot: transmit and export leave the program out
     };
     Kind kind;
     int program = 0;   // the position (0-based) of the program a click selects
@@ -23,6 +24,20 @@ struct ScheduleFinding {
 
     bool operator==(const ScheduleFinding &) const = default;
 };
+
+// The codes that break the rule of one program per code 1..255: the codes (1..255, ascending)
+// that several programs carry, and how many programs carry code 000.
+struct CodeConflicts {
+    QList<int> shared;
+    int zero = 0;
+};
+CodeConflicts FindCodeConflicts(const QList<TORBEXProg> &programs);
+
+// The warning a project read or imported with such codes gets: a line for the shared codes and
+// one for code 000, saying what a transmit and an export do with them; empty when there is none.
+QString CodeConflictWarning(const QList<TORBEXProg> &programs, int language);
+// The warning before a transmit or an export of a project holding code 000; empty when none.
+QString CodeZeroWarning(const QList<TORBEXProg> &programs, int language);
 
 // The findings, in the order of the kinds above, each kind in project order. `now` decides
 // which dates have passed.

@@ -1014,6 +1014,11 @@ constexpr QStringView ConfidenceTexts[] = {
     u" non déclenché à : ",
     u"Le nom du projet lu dans le lecteur contenait des sauts de ligne ou des caractères de contrôle ; ils ont été "
     u"remplacés par des espaces.",
+    u"Codes portés par plusieurs programmes : %1. Une transmission ou un export n'envoie que le dernier programme de "
+    u"chacun.",
+    u"%1 programme(s) ont le code 000, qui ne désigne aucun emplacement du lecteur : une transmission ou un export "
+    u"les laisse de côté.",
+    u"%1 a le code 000 : une transmission ou un export le laisse de côté.",
     // English
     u"&Verify the Programs",
     u"Check the &Schedule...",
@@ -1040,6 +1045,9 @@ constexpr QStringView ConfidenceTexts[] = {
     u" missed (computer off or asleep) at : ",
     u" not triggered at : ",
     u"The project name read from the player held line breaks or control characters; they were replaced by spaces.",
+    u"Codes carried by more than one program: %1. A transmit or an export sends only the last program of each.",
+    u"%1 program(s) have code 000, which is no slot of the player: a transmit or an export leaves them out.",
+    u"%1 has code 000: a transmit or an export leaves it out.",
     // Spanish
     u"&Verificar los programas",
     u"Comprobar la &programación...",
@@ -1067,6 +1075,11 @@ constexpr QStringView ConfidenceTexts[] = {
     u" no activado a las : ",
     u"El nombre del proyecto leído del reproductor contenía saltos de línea o caracteres de control; se han sustituido "
     u"por espacios.",
+    u"Códigos que llevan varios programas: %1. Una transmisión o una exportación solo envía el último programa de "
+    u"cada uno.",
+    u"%1 programa(s) tienen el código 000, que no es ninguna posición del reproductor: una transmisión o una "
+    u"exportación los omite.",
+    u"%1 tiene el código 000: una transmisión o una exportación lo omite.",
     // German
     u"Programme &überprüfen",
     u"&Zeitplan prüfen...",
@@ -1094,6 +1107,11 @@ constexpr QStringView ConfidenceTexts[] = {
     u" nicht ausgelöst um : ",
     u"Der aus dem Player gelesene Projektname enthielt Zeilenumbrüche oder Steuerzeichen; sie wurden durch Leerzeichen "
     u"ersetzt.",
+    u"Codes, die mehrere Programme tragen: %1. Eine Übertragung oder ein Export sendet nur das letzte Programm jedes "
+    u"Codes.",
+    u"%1 Programm(e) haben den Code 000, der keinem Speicherplatz des Players entspricht: eine Übertragung oder ein "
+    u"Export lässt sie aus.",
+    u"%1 hat den Code 000: eine Übertragung oder ein Export lässt es aus.",
     // Italian
     u"&Verifica i programmi",
     u"Controlla la &programmazione...",
@@ -1121,6 +1139,11 @@ constexpr QStringView ConfidenceTexts[] = {
     u" non attivato alle : ",
     u"Il nome del progetto letto dal lettore conteneva interruzioni di riga o caratteri di controllo; sono stati "
     u"sostituiti da spazi.",
+    u"Codici usati da più programmi: %1. Una trasmissione o un'esportazione invia solo l'ultimo programma di "
+    u"ciascuno.",
+    u"%1 programma/i hanno il codice 000, che non è nessuna posizione del lettore: una trasmissione o "
+    u"un'esportazione li tralascia.",
+    u"%1 ha il codice 000: una trasmissione o un'esportazione lo tralascia.",
 };
 static_assert(std::size(ConfidenceTexts) == LanguageCount * ConfidenceRowCount);
 

@@ -243,6 +243,9 @@ enum ConfidenceRow : int {
     RemoteMissedAway,
     RemoteNotTriggered, // then the moment, " : " and the link's message
     ReceivedNameCleaned,
+    CodesShared,  // %1: the codes, "003, 017"
+    CodeZeroHeld, // %1: how many programs
+    CheckCodeZero,
     ConfidenceRowCount
 };
 

@@ -10,6 +10,7 @@
 #include "player/ScheduleFile.h"
 #include "project/ProjectDocument.h"
 #include "project/ProjectFile.h"
+#include "project/ScheduleCheck.h"
 #include "text/text.h"
 #include "ui/DirSelect.h"
 #include "ui/Help.h"
@@ -279,9 +280,16 @@ bool DocumentController::openProjectFile(const QString &path) {
         read = readProjectRun(file);
         return quint8(0);
     });
-    if (read)
+    if (read) {
         m_tiles.SelectFirstProgram();
+        warnOfCodeConflicts();
+    }
     return read;
+}
+
+void DocumentController::warnOfCodeConflicts() {
+    if (const QString warning = CodeConflictWarning(currentProject().Programs, language()); !warning.isEmpty())
+        m_prompter.warn(warning);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -368,6 +376,8 @@ void DocumentController::Property1Click() {
 }
 
 void DocumentController::Export1Click() {
+    if (const QString warning = CodeZeroWarning(currentProject().Programs, language()); !warning.isEmpty())
+        m_prompter.warn(warning);
     lazyDialog(ExportDirDialog).setLanguage(language());
     lazyDialog(ExportDirDialog).setDirectory(ExportPath);
     if (m_view.runDialog(lazyDialog(ExportDirDialog)) != QDialog::Accepted)
@@ -420,6 +430,7 @@ void DocumentController::Import1Click() {
         const QString corrected = CorrectedSlotsWarning(correctedSlots);
         if (!corrected.isEmpty())
             m_prompter.warn(corrected);
+        warnOfCodeConflicts();
         m_tiles.SelectFirstProgram();
     }
     m_view.updateCommandState();

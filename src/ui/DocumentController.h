@@ -59,6 +59,8 @@ public:
     // leaves the project, its path and the caption as they were; the message names the file and
     // the line.
     bool openProjectFile(const QString &path);
+    // Shows the one warning on codes shared by several programs and on code 000, if any.
+    void warnOfCodeConflicts();
 
     // ---- Program commands.
     void SpeedButton2Click(); // Delete, after the question

@@ -12,6 +12,7 @@
 #include "player/RemoteTrigger.h"
 #include "player/ScheduleFile.h"
 #include "player/VerifyPlayer.h"
+#include "project/ScheduleCheck.h"
 #include "text/LinkText.h"
 #include "text/text.h"
 #include "ui/PCRemote.h"
@@ -150,6 +151,8 @@ void PlayerCommands::SpeedButton3Click() {
     if (m_parts->transferRunning)
         return;
     const RunningTransfer running(m_parts->transferRunning);
+    if (const QString warning = CodeZeroWarning(m_document.currentProject().Programs, language()); !warning.isEmpty())
+        m_prompter.warn(warning);
     if (!m_prompter.confirm(LanguageText(MessageRow::TransmitQuestion, language())))
         return;
     const Project project = m_document.currentProject();
@@ -205,6 +208,7 @@ void PlayerCommands::SpeedButton4Click() {
     m_document.loadPrograms(received.programs);
     if (const QString corrected = CorrectedSlotsWarning(received.correctedSlots); !corrected.isEmpty())
         m_prompter.warn(corrected);
+    m_document.warnOfCodeConflicts();
 
     QString name;
     const TransferContext shown{m_clock, {}, {}, [this](const LinkFailure &failure) {

@@ -35,3 +35,9 @@ int report(QTextStream &err, const char *command, const QString &message, int st
     err << command << ": " << printable(message) << '\n';
     return status;
 }
+
+void warn(QTextStream &err, const char *command, const QString &warning) {
+    if (!warning.isEmpty())
+        for (const QString &line : warning.split(QLatin1Char('\n')))
+            report(err, command, QStringLiteral("warning: ") + line, 0);
+}

@@ -36,6 +36,8 @@ int fileExitStatus(FileFailure failure);
 // Prints "COMMAND: MESSAGE" on `err`, control characters and undecodable name bytes made
 // visible; returns `status`.
 int report(QTextStream &err, const char *command, const QString &message, int status);
+// Prints each line of `warning` as "COMMAND: warning: LINE"; nothing for an empty warning.
+void warn(QTextStream &err, const char *command, const QString &warning);
 
 // The operands of a command that takes no options: every argument, except that "--" ends
 // option parsing and is dropped. An argument starting with '-' before it (other than "-")

@@ -5,6 +5,8 @@
 #include "player/ScheduleFile.h"
 #include "project/ProgramsFile.h"
 #include "project/ProjectFile.h"
+#include "project/ScheduleCheck.h"
+#include "text/text.h"
 
 int exportCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
     QStringList operands;
@@ -26,6 +28,7 @@ int exportCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
     const Project &project = read.project;
     if (!checkCanCreate(ScheduleFilePath(folder), &error))
         return report(err, "export", error, ExitCannotCreate);
+    warn(err, "export", CodeZeroWarning(project.Programs, English));
     if (!ExportRun(project, folder, Clock::system(), &error))
         return report(err, "export", error, ExitIoError);
     out << "Wrote " << printable(ScheduleFilePath(folder)) << " (" << project.Programs.size() << " program(s), "
@@ -55,6 +58,7 @@ int importCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
         return report(err, "import", error, ExitCannotCreate);
     if (!imported.correctedSlots.isEmpty())
         report(err, "import", QStringLiteral("warning: ") + CorrectedSlotsWarning(imported.correctedSlots), 0);
+    warn(err, "import", CodeConflictWarning(imported.project.Programs, English));
 
     // The properties of a cleared project, then the programs in slot order.
     Project project;

@@ -6,6 +6,7 @@
 #include "player/VerifyPlayer.h"
 #include "project/ProgramsFile.h"
 #include "project/ProjectFile.h"
+#include "project/ScheduleCheck.h"
 #include "text/LinkText.h"
 #include "text/text.h"
 
@@ -136,6 +137,7 @@ int transmitCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     Project project;
     if (const int status = readProject("transmit", parsed.operands[0], project, err); status != ExitSuccess)
         return status;
+    warn(err, "transmit", CodeZeroWarning(project.Programs, English));
     QtSerialPortIo io;
     ComLink link(io, {std::chrono::milliseconds(parsed.watchdogMs)});
     const TransferContext context = cliContext("transmit", err);
