@@ -102,6 +102,28 @@ private slots:
         QVERIFY2(exported.exitCode == 0 && exported.err == u"export: "_s + zeroLine, qPrintable(exported.err));
     }
 
+    // A table written and read back into the project gives the same file; a wrong cell writes nothing.
+    void csvRoundTrip_givesTheSameProjectFile() {
+        Project project;
+        project.Group.ProjectName = QStringLiteral("Boutique");
+        project.Programs = {sampleProgram(17), sampleProgram(3)};
+        project.Programs[0].Title = QStringLiteral("Soldes, « hiver »");
+        QVERIFY(WriteProjectFile(path(QStringLiteral("shop.prg")), project));
+        const QByteArray before = readAll(path(QStringLiteral("shop.prg")));
+        QCOMPARE(cli({"csv-export", "shop.prg", "shop.csv"}).exitCode, 0);
+        QCOMPARE(cli({"csv-import", "shop.csv", "shop.prg"}).exitCode, 0);
+        QCOMPARE(readAll(path(QStringLiteral("shop.prg"))), before);
+        QCOMPARE(cli({"csv-import", "shop.csv", "new.prg"}).exitCode, 0);
+        Project fresh;
+        QVERIFY(ReadProjectFile(path(QStringLiteral("new.prg")), fresh) && fresh.Group.ProjectName == u"New Project"_s);
+        QVERIFY(writeAll(path(QStringLiteral("bad.csv")),
+                         readAll(path(QStringLiteral("shop.csv"))).replace(",yes,", ",maybe,")));
+        const CliRun bad = cli({"csv-import", "bad.csv", "shop.prg"});
+        QVERIFY2(bad.exitCode == 66 && bad.err.contains(u"row 2, column active: yes or no was expected"_s),
+                 qPrintable(bad.err));
+        QCOMPARE(readAll(path(QStringLiteral("shop.prg"))), before);
+    }
+
     // Every command against missing, special, oversized and wrong-kind files: the exit status
     // tells the kind of failure (66 input, 73 output, 74 part way, 64 usage), the message names
     // the file and what it is, nothing waits on a FIFO, and a FIFO named as output stays one.

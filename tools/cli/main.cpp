@@ -6,6 +6,7 @@
 #include "FileCommands.h"
 #include "LinkCommands.h"
 #include "ShowCommand.h"
+#include "TableCommands.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -26,6 +27,8 @@ const CliCommand *const Commands[] = {
     &ReceiveCliCommand,
     &VerifyCliCommand,
     &CheckCliCommand,
+    &CsvExportCliCommand,
+    &CsvImportCliCommand,
 };
 // clang-format on
 
@@ -41,8 +44,8 @@ void printUsage(QTextStream &stream) {
               "       quillon-cli COMMAND --help\n\n"
               "Commands:\n";
     for (const CliCommand *command : Commands)
-        stream << "  " << QString::fromLatin1(command->name).leftJustified(10) << command->summary << '\n';
-    stream << "  " << QStringLiteral("help").leftJustified(10) << "show this help, or the help of one command\n";
+        stream << "  " << QString::fromLatin1(command->name).leftJustified(12) << command->summary << '\n';
+    stream << "  " << QStringLiteral("help").leftJustified(12) << "show this help, or the help of one command\n";
     stream << "\nExit status:\n"
               "  0      success\n"
               "  1..11  the player or the port failed: the link's result code (4: the port did not open)\n"
