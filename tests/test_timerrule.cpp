@@ -2,6 +2,7 @@
 // check built on it.
 #include "model/TimerRule.h"
 #include "project/ScheduleCheck.h"
+#include "project/WeekPlan.h"
 #include "text/text.h"
 
 #include <QTest>
@@ -198,6 +199,62 @@ private slots:
         project.Programs = {a, b};
         QVERIFY(CodeConflictWarning(project.Programs, English).isEmpty() &&
                 CodeZeroWarning(project.Programs, English).isEmpty());
+    }
+
+    // From Saturday 26 February 2028, 10:30, to the end of Friday 3 March: a leap day and a month
+    // end. Each row: the program, then "marks: first day:minute, last day:minute" and the greyed
+    // marks shown on request.
+    void weekPlan_marksEveryMomentOfTheSevenDays_data() {
+        QTest::addColumn<TORBEXProg>("program");
+        QTest::addColumn<QString>("marks");
+        const QDate leap(2028, 2, 29);
+        TORBEXProg inactive = timer(TimerDaily, {9, 0}), off = inactive;
+        inactive.Active = 0;
+        off.TimerOn = 0;
+        QTest::newRow("on the leap day") << timer(TimerOnDate, {8, 0}, leap) << u"1: 3:480 3:480 | 1"_s;
+        QTest::newRow("on a date passed a minute ago") << timer(TimerOnDate, {10, 29}, leap.addDays(-3)) << u"0 | 0"_s;
+        QTest::newRow("on the minute of now")
+            << timer(TimerOnDate, {10, 30}, leap.addDays(-3)) << u"1: 0:630 0:630 | 1"_s;
+        QTest::newRow("after the seventh day") << timer(TimerOnDate, {0, 0}, leap.addDays(4)) << u"0 | 0"_s;
+        QTest::newRow("daily, passed today") << timer(TimerDaily, {9, 0}) << u"6: 1:540 6:540 | 6"_s;
+        QTest::newRow("weekly on Tuesday") << timer(TimerWeekly, {7, 15}, leap, 2) << u"1: 3:435 3:435 | 1"_s;
+        QTest::newRow("hourly at :45") << timer(TimerHourly, {3, 45}) << u"158: 0:645 6:1425 | 158"_s;
+        QTest::newRow("inactive") << inactive << u"0 | 6"_s;
+        QTest::newRow("timer off") << off << u"0 | 6"_s;
+        QTest::newRow("unknown mode") << timer(9, {9, 0}) << u"0 | 0"_s;
+    }
+    void weekPlan_marksEveryMomentOfTheSevenDays() {
+        QFETCH(TORBEXProg, program);
+        const QDateTime now(QDate(2028, 2, 26), QTime(10, 30, 40));
+        const WeekPlan plan = BuildWeekPlan({program}, now, false);
+        QString marks = QString::number(plan.marks.size());
+        if (!plan.marks.isEmpty())
+            marks += u": %1:%2 %3:%4"_s.arg(plan.marks.first().day)
+                         .arg(plan.marks.first().minuteOfDay)
+                         .arg(plan.marks.last().day)
+                         .arg(plan.marks.last().minuteOfDay);
+        marks += u" | "_s + QString::number(BuildWeekPlan({program}, now, true).marks.size());
+        QTEST(marks, "marks");
+        for (const PlanMark &m : plan.marks) // the rule PC remote mode and the next run use
+            QVERIFY(TimerFallsOn(program, m.at) && m.at >= plan.now && plan.firstDay.addDays(m.day) == m.at.date());
+    }
+
+    // Two go-to programs due in one minute conflict; a third program due then shares the column.
+    void weekPlan_marksConflicts_andPlacesEachMark() {
+        const TORBEXProg noon = timer(TimerOnDate, {12, 0}, QDate(2028, 2, 29));
+        TORBEXProg inactive = goTo(3, 1, noon);
+        inactive.Active = 0;
+        const WeekPlan plan = BuildWeekPlan({goTo(1, 9, noon), noon, goTo(2, 8, noon), inactive},
+                                            QDateTime({2028, 2, 26}, {10, 30}), true);
+        QString shown;
+        for (const PlanMark &m : plan.marks)
+            shown += u"%1%2%3/%4 "_s.arg(m.program).arg(m.conflict ? u"!"_s : u""_s).arg(m.lane).arg(m.lanes);
+        QCOMPARE(shown, u"0!0/4 11/4 2!2/4 33/4 "_s);
+        const PlanLayout layout{QRectF(0, 0, 750, 500), 50, 20};
+        const QRectF third = layout.markRect(plan.marks[2], 3);
+        QCOMPARE(third, QRectF(50 + 300 + 1 + 2 * 24.5, 20 + 240, 24.5, 3));
+        QCOMPARE(layout.markAt(plan, third.center(), 3), 2);
+        QCOMPARE(layout.markAt(plan, QPointF(60, 100), 3), -1);
     }
 };
 

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "model/ProjectClasses.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QRectF>
+
+// The week plan: every moment a program falls due in the seven days from now, by the same rule
+// as the next run and PC remote mode's minute check (TimerFallsOn), and where each lies in a
+// drawing of seven day columns and 24 hour bands.
+
+inline constexpr int PlanDays = 7;
+
+struct PlanMark {
+    int program = 0;       // the position in the project
+    QDateTime at;          // the minute it falls due
+    int day = 0;           // 0..6: the column, counted from the plan's first day
+    int minuteOfDay = 0;   // 0..1439
+    bool greyed = false;   // inactive, or its timer is off: shown only when asked for
+    bool conflict = false; // a go-to program due in the same minute as another go-to program
+    int lane = 0;          // 0..lanes-1 among the marks of the same day and minute
+    int lanes = 1;
+};
+
+struct WeekPlan {
+    QDate firstDay;        // the day of the first column: the day of `now`
+    QDateTime now;         // the minute the plan starts at
+    QList<PlanMark> marks; // by day, then minute, then project order
+};
+
+// The marks from the minute of `now` to the end of the seventh day. Programs that are inactive
+// or whose timer is off are left out, or marked greyed when `withGreyed` is set.
+WeekPlan BuildWeekPlan(const QList<TORBEXProg> &programs, const QDateTime &now, bool withGreyed);
+
+// The drawing's geometry in `area`: a margin on the left for the hours and on the top for the
+// days, then seven equal columns and 24 equal hour bands.
+struct PlanLayout {
+    QRectF area;
+    qreal hourLabelWidth = 0;
+    qreal dayLabelHeight = 0;
+
+    QRectF grid() const;
+    QRectF dayColumn(int day) const;
+    QRectF hourBand(int hour) const; // across the seven columns
+    qreal yOf(int minuteOfDay) const;
+    // The mark's rectangle: its share of the column (by lane) at its minute, at least
+    // `minHeight` tall.
+    QRectF markRect(const PlanMark &mark, qreal minHeight) const;
+    // The mark under `point` (the last drawn wins), or -1.
+    int markAt(const WeekPlan &plan, const QPointF &point, qreal minHeight) const;
+};
