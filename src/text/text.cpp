@@ -1147,6 +1147,100 @@ constexpr QStringView ConfidenceTexts[] = {
 };
 static_assert(std::size(ConfidenceTexts) == LanguageCount * ConfidenceRowCount);
 
+constexpr QStringView PlanTexts[] = {
+    // French
+    u"Planning de la semaine...",
+    u"Planning de la semaine",
+    u"Afficher aussi les programmes inactifs ou sans horloge",
+    u"Cadre rouge : deux programmes « Saut au Programme » à la même minute",
+    u"Imprimer la programmation...",
+    u"Exporter en CSV...",
+    u"Importer un CSV...",
+    u"Code",
+    u"Titre",
+    u"Actif",
+    u"Horloge",
+    u"Actions",
+    u"Prochaine exécution",
+    u"Page %1 sur %2",
+    u"oui",
+    u"non",
+    u"Import du fichier CSV OK",
+    // English
+    u"Week Plan...",
+    u"Week Plan",
+    u"Also show inactive programs and programs with the timer off",
+    u"Red frame: two \"Go To Prog\" programs due in the same minute",
+    u"Print the Schedule...",
+    u"Export as CSV...",
+    u"Import CSV...",
+    u"Code",
+    u"Title",
+    u"Active",
+    u"Timer",
+    u"Actions",
+    u"Next run",
+    u"Page %1 of %2",
+    u"yes",
+    u"no",
+    u"Import from CSV file OK",
+    // Spanish
+    u"Plan semanal...",
+    u"Plan semanal",
+    u"Mostrar también los programas inactivos o sin temporizador",
+    u"Marco rojo: dos programas «Ir al Programa» en el mismo minuto",
+    u"Imprimir la programación...",
+    u"Exportar como CSV...",
+    u"Importar CSV...",
+    u"Código",
+    u"Título",
+    u"Activo",
+    u"Temporizador",
+    u"Acciones",
+    u"Próxima ejecución",
+    u"Página %1 de %2",
+    u"sí",
+    u"no",
+    u"Importación del archivo CSV OK",
+    // German
+    u"Wochenplan...",
+    u"Wochenplan",
+    u"Auch inaktive Programme und Programme ohne Timer zeigen",
+    u"Roter Rahmen: zwei Programme „Geh auf Programm“ in derselben Minute",
+    u"Zeitplan drucken...",
+    u"Als CSV exportieren...",
+    u"CSV importieren...",
+    u"Code",
+    u"Titel",
+    u"Aktiv",
+    u"Timer",
+    u"Aktionen",
+    u"Nächster Start",
+    u"Seite %1 von %2",
+    u"ja",
+    u"nein",
+    u"Import der CSV-Datei OK",
+    // Italian
+    u"Piano settimanale...",
+    u"Piano settimanale",
+    u"Mostra anche i programmi inattivi o senza timer",
+    u"Cornice rossa: due programmi «Va al Prog» nello stesso minuto",
+    u"Stampa la programmazione...",
+    u"Esporta come CSV...",
+    u"Importa CSV...",
+    u"Codice",
+    u"Titolo",
+    u"Attivo",
+    u"Timer",
+    u"Azioni",
+    u"Prossima esecuzione",
+    u"Pagina %1 di %2",
+    u"sì",
+    u"no",
+    u"Importazione del file CSV OK",
+};
+static_assert(std::size(PlanTexts) == LanguageCount * int(PlanRow::Count));
+
 constexpr QStringView TransportCommandNameTexts[] = {
     u"SONG", u"Play", u"Pause", u"Stop",     u"FWD",  u"RWD",    u"DIR+",
     u"DIR-", u"VOL+", u"VOL-",  u"USB Mode", u"FTP ", u"EMail ", u"RESET",
@@ -1163,7 +1257,7 @@ template <std::size_t N> constexpr TableView view(const QStringView (&texts)[N])
 }
 
 // Indexed by TextTable.
-constexpr std::array<TableView, 19> Tables = {
+constexpr std::array<TableView, 20> Tables = {
     view(HintTexts),
     view(PropertyTexts),
     view(FileMenuTexts),
@@ -1183,8 +1277,9 @@ constexpr std::array<TableView, 19> Tables = {
     view(ExportDirTexts),
     view(RemoteTexts),
     view(ConfidenceTexts),
+    view(PlanTexts),
 };
-static_assert(std::size_t(TextTable::ConfidenceTexts) + 1 == Tables.size());
+static_assert(std::size_t(TextTable::PlanTexts) + 1 == Tables.size());
 
 // The tables are static data: the returned string refers to them without copying.
 QString wrap(QStringView text) {

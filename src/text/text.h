@@ -29,6 +29,8 @@ enum class TextTable {
     RemoteTexts,
     // Verifying the player, the next run of a program and the schedule check.
     ConfidenceTexts,
+    // The week plan, the printed schedule and the spreadsheet table.
+    PlanTexts,
 };
 
 // The rows of each table, in table order; Count is the number of rows per language.
@@ -249,6 +251,28 @@ enum ConfidenceRow : int {
     ConfidenceRowCount
 };
 
+// Rows of PlanTexts.
+enum class PlanRow : int {
+    WeekPlanMenu,
+    WeekPlanCaption,
+    ShowGreyed,
+    ConflictLegend,
+    PrintMenu,
+    CsvExportMenu,
+    CsvImportMenu,
+    Code,
+    Title,
+    Active,
+    Timer,
+    Actions,
+    NextRun,
+    Page, // %1 of %2
+    Yes,
+    No,
+    CsvImportDone,
+    Count
+};
+
 // The table each row enum indexes.
 constexpr TextTable tableOf(HintRow) {
     return TextTable::HintTexts;
@@ -306,6 +330,9 @@ constexpr TextTable tableOf(RemoteRow) {
 }
 constexpr TextTable tableOf(ConfidenceRow) {
     return TextTable::ConfidenceTexts;
+}
+constexpr TextTable tableOf(PlanRow) {
+    return TextTable::PlanTexts;
 }
 
 // The text of `row` in `language` (1..5); the table follows from the row's type.

@@ -5,14 +5,18 @@
 #include "CliCommand.h"
 #include "FileCommands.h"
 #include "LinkCommands.h"
+#include "PrintCommand.h"
 #include "ShowCommand.h"
 #include "TableCommands.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QStringList>
 #include <QTextStream>
 
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -29,6 +33,7 @@ const CliCommand *const Commands[] = {
     &CheckCliCommand,
     &CsvExportCliCommand,
     &CsvImportCliCommand,
+    &PrintCliCommand,
 };
 // clang-format on
 
@@ -117,7 +122,12 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err) {
 } // namespace
 
 int main(int argc, char *argv[]) {
-    QCoreApplication app(argc, argv);
+    // Printing draws with fonts, on the offscreen platform: the same pages with or without a display.
+    const bool draws = argc > 1 && std::strcmp(argv[1], "print") == 0;
+    if (draws)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app =
+        draws ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quillon-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
 

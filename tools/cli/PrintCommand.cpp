@@ -1,0 +1,81 @@
+#include "PrintCommand.h"
+
+#include "model/AtomicWrite.h"
+#include "model/Clock.h"
+#include "project/ProgramsFile.h"
+#include "text/text.h"
+#include "ui/SchedulePrint.h"
+
+#include <QBuffer>
+#include <QPdfWriter>
+
+#include <array>
+#include <utility>
+
+namespace {
+
+constexpr std::array<std::pair<const char *, QLocale::Language>, 5> Languages = {{{"fr", QLocale::French},
+                                                                                  {"en", QLocale::English},
+                                                                                  {"es", QLocale::Spanish},
+                                                                                  {"de", QLocale::German},
+                                                                                  {"it", QLocale::Italian}}};
+constexpr std::array<int, 5> LanguageNumbers = {French, English, Spanish, German, Italian};
+
+} // namespace
+
+int printCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
+    QStringList operands;
+    int chosen = 1; // English
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args[i] != u"--language") {
+            operands << args[i];
+            continue;
+        }
+        const QString code = args.value(++i);
+        chosen = -1;
+        for (std::size_t k = 0; k < Languages.size(); ++k)
+            if (code == QLatin1String(Languages[k].first))
+                chosen = int(k);
+        if (chosen < 0) {
+            err << "print: unknown language \"" << printable(code) << "\"; use fr, en, es, de or it.\n";
+            return ExitUsageError;
+        }
+    }
+    if (operands.size() != 2) {
+        err << "print: expected a project file and a PDF file to write, got " << operands.size() << " argument(s).\n";
+        return ExitUsageError;
+    }
+    ProgramsFile read;
+    QString error;
+    if (const FileFailure failed =
+            ReadProgramsFile(operands[0], ProgramsFileAccepts::Project, Clock::system().now(), read, &error);
+        failed != FileFailure::None)
+        return report(err, "print", error, fileExitStatus(failed));
+    if (!checkCanCreate(operands[1], &error))
+        return report(err, "print", error, ExitCannotCreate);
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    int pages = 0;
+    {
+        QPdfWriter writer(&pdf);
+        writer.setResolution(300);
+        writer.setTitle(read.project.Group.ProjectName);
+        pages = printSchedule(writer, read.project, Clock::system().now(), LanguageNumbers[chosen],
+                              QLocale(Languages[chosen].second));
+    }
+    if (pages == 0 || !writeFileAtomically(operands[1], pdf.data(), &error))
+        return report(err, "print", pages == 0 ? QStringLiteral("the PDF could not be drawn") : error, ExitIoError);
+    out << "Wrote " << printable(operands[1]) << " (" << pages << " page(s)).\n";
+    return ExitSuccess;
+}
+
+const CliCommand PrintCliCommand = {
+    "print",
+    "PROJECT.prg OUT.pdf [--language fr|en|es|de|it]",
+    "write the printed schedule of a project as a PDF file",
+    "Writes OUT.pdf, the schedule as File > Print the Schedule prints it: the project's\n"
+    "properties, a table of the programs (code, title, active, the timer and the actions in\n"
+    "words, the next run), then the week plan of the seven days from now. A4 pages, in the\n"
+    "chosen language (English by default). No display is needed.\n",
+    printCommand,
+};
