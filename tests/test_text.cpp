@@ -42,6 +42,7 @@ private slots:
         QTest::newRow("export folder") << T::ExportDirTexts << u"3652d38d 931d4904 03ca4444 506991b9 6027dd10"_s;
         QTest::newRow("remote") << T::RemoteTexts << u"5b024720 9e81a4b2 30f91925 30f91925 30f91925"_s;
         QTest::newRow("confidence") << T::ConfidenceTexts << u"a6e7c6db 36563bc3 9366578d f2cfbf59 1b1813d9"_s;
+        QTest::newRow("plan") << T::PlanTexts << u"767f3f7c ee4d4c9e 7d797292 8df5d0e8 13e8967b"_s;
     }
     void everyTable_readsAsWrittenInEachLanguage() {
         QFETCH(TextTable, table);

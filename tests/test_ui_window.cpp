@@ -366,6 +366,8 @@ private slots:
                                    OptionsMenuRow::IOCard, OptionsMenuRow::Ethernet, OptionsMenuRow::PcRemote})
             tables << LanguageText(row, language);
         tables << LanguageText(VerifyMenuCaption, language) << LanguageText(CheckMenuCaption, language);
+        for (PlanRow row : {PlanRow::WeekPlanMenu, PlanRow::PrintMenu, PlanRow::CsvExportMenu, PlanRow::CsvImportMenu})
+            tables << LanguageText(row, language);
         menus.removeAll(QString()); // separators and the colour grid
         menus.sort(), tables.sort();
         QCOMPARE(menus, tables);

@@ -8,6 +8,7 @@
 #include "model/Clock.h"
 #include "model/Prompter.h"
 #include "player/ScheduleFile.h"
+#include "project/CsvFile.h"
 #include "project/ProjectDocument.h"
 #include "project/ProjectFile.h"
 #include "project/ScheduleCheck.h"
@@ -31,6 +32,7 @@ namespace {
 const QString NewProjectName = QStringLiteral("New Project");
 const QString ProjectFilter = QStringLiteral("Program (*.prg)");
 const QString ImportFilter = QStringLiteral("fichier d'import Quillon (*.msg)");
+const QString CsvFilter = QStringLiteral("CSV (*.csv)");
 
 // Runs FormActivate at the window's first activation and FormClose when it closes, without
 // taking the window's own event handlers.
@@ -433,6 +435,55 @@ void DocumentController::Import1Click() {
         warnOfCodeConflicts();
         m_tiles.SelectFirstProgram();
     }
+    m_view.updateCommandState();
+}
+
+void DocumentController::ExportCsv1Click() {
+    QFileDialog dialog(&m_window);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(CsvFilter);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    if (!ProjectPath.isEmpty())
+        dialog.selectFile(QFileInfo(ProjectPath).path() + QLatin1Char('/') + QFileInfo(ProjectPath).completeBaseName() +
+                          QStringLiteral(".csv"));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (m_view.runDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    QString error;
+    if (!WriteCsvFile(dialog.selectedFiles().constFirst(), currentProject().Programs, &error))
+        m_prompter.warn(error);
+}
+
+void DocumentController::ImportCsv1Click() {
+    QFileDialog dialog(&m_window);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(CsvFilter);
+    const QString path = runFileDialog(dialog);
+    if (path.isEmpty())
+        return;
+    QList<TORBEXProg> programs;
+    QString error;
+    if (!ReadCsvFile(path, programs, &error)) {
+        m_prompter.warn(error);
+        return;
+    }
+    // The programs are replaced; the properties, the file and the save point stay.
+    const TORBEXGroup group = ProjectGroup;
+    const QString file = ProjectPath;
+    const Project saved = SavedProject;
+    runOperation(TOKBottomDlg1::ImportMode, [&] {
+        clearProjectRun();
+        ProjectGroup = group;
+        ProjectPath = file;
+        SavedProject = saved;
+        setCaption();
+        fillPrograms(programs, LanguageText(MessageRow::ProgressOpen, language()), int(programs.size()));
+        return quint8(0);
+    });
+    m_prompter.warn(LanguageText(PlanRow::CsvImportDone, language()));
+    warnOfCodeConflicts();
+    m_tiles.SelectFirstProgram();
     m_view.updateCommandState();
 }
 

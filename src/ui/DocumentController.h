@@ -52,6 +52,10 @@ public:
     void Property1Click();
     void Export1Click();
     void Import1Click();
+    // The programs as a spreadsheet table; importing one replaces the programs and keeps the
+    // properties, and a table with a wrong cell changes nothing.
+    void ExportCsv1Click();
+    void ImportCsv1Click();
     // Offers the open dialog and opens the file chosen (openProjectFile).
     void openChosenProject();
     // Reads and checks the whole file, and only then replaces the project with it (runner mode

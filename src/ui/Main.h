@@ -142,6 +142,9 @@ private:
     // Edit > Check the Schedule: the findings in a window; choosing a line selects its program.
     void createScheduleCheck();
     void CheckSchedule1Click();
+    void WeekPlan1Click();
+    void PrintSchedule1Click();
+    void refreshWeekPlan();
 
     Prompter &m_prompter;
     const Clock &m_clock;
@@ -177,6 +180,8 @@ private:
     QMenu *DeleteGroupOfColor1 = nullptr;
     QList<QAction *> ColorGroupItems; // tags 1..26
     QAction *Transmit1 = nullptr, *Receive1 = nullptr, *VerifyPrograms1 = nullptr, *CheckSchedule1 = nullptr;
+    QAction *WeekPlan1 = nullptr, *PrintSchedule1 = nullptr, *ExportCsv1 = nullptr, *ImportCsv1 = nullptr;
+    class TWeekPlanDlg *m_weekPlan = nullptr; // made when first shown
     QMenu *Language1 = nullptr, *RS232PortCOM1 = nullptr, *PlayerOptions1 = nullptr, *Web1 = nullptr;
     QAction *French1 = nullptr, *English1 = nullptr, *Espaol1 = nullptr, *Deutsch1 = nullptr, *Italian1 = nullptr;
     QAction *IOOption1 = nullptr, *Ethernet1 = nullptr, *PCRemote1 = nullptr;

@@ -1,26 +1,57 @@
-// The schedule check command of the main window, and the date format of the next-run lines
-// (the editor panel's and the tiles' tooltips).
+// The schedule commands of the main window: the check, the week plan, the printed schedule and
+// the spreadsheet table; and the date format of the next-run lines (the editor panel's and the
+// tiles' tooltips).
+#include "DocumentController.h"
 #include "Main.h"
 #include "PlayerCommands.h"
 #include "ProgramEditor.h"
 #include "ScheduleCheckDialog.h"
+#include "SchedulePrint.h"
 #include "TileList.h"
+#include "WeekPlanView.h"
 #include "model/Clock.h"
 #include "project/ScheduleCheck.h"
 #include "text/text.h"
 
 #include <QAction>
 #include <QMenu>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 
 void TForm1::createScheduleCheck() {
     Edit1->addSeparator();
     CheckSchedule1 = Edit1->addAction(LanguageText(TextTable::ConfidenceTexts, CheckMenuCaption, CurrentLanguage));
     CheckSchedule1->setObjectName(QStringLiteral("CheckSchedule1"));
     connect(CheckSchedule1, &QAction::triggered, this, &TForm1::CheckSchedule1Click);
+    WeekPlan1 = Edit1->addAction(QString());
+    connect(WeekPlan1, &QAction::triggered, this, &TForm1::WeekPlan1Click);
+    // File: print and the table, before Exit.
+    QAction *beforeExit = File1->actions().value(File1->actions().indexOf(Exit1) - 1);
+    PrintSchedule1 = new QAction(File1);
+    ExportCsv1 = new QAction(File1);
+    ImportCsv1 = new QAction(File1);
+    File1->insertActions(beforeExit, {PrintSchedule1, ExportCsv1, ImportCsv1});
+    File1->insertSeparator(PrintSchedule1);
+    PrintSchedule1->setShortcut(QKeySequence::Print);
+    connect(PrintSchedule1, &QAction::triggered, this, &TForm1::PrintSchedule1Click);
+    connect(ExportCsv1, &QAction::triggered, m_document, &DocumentController::ExportCsv1Click);
+    connect(ImportCsv1, &QAction::triggered, m_document, &DocumentController::ImportCsv1Click);
+    WeekPlan1->setObjectName(QStringLiteral("WeekPlan1"));
+    PrintSchedule1->setObjectName(QStringLiteral("PrintSchedule1"));
+    ExportCsv1->setObjectName(QStringLiteral("ExportCsv1"));
+    ImportCsv1->setObjectName(QStringLiteral("ImportCsv1"));
 
-    connect(this, &TForm1::languageApplied, this, [this] {
+    const auto relabel = [this] {
         CheckSchedule1->setText(LanguageText(TextTable::ConfidenceTexts, CheckMenuCaption, CurrentLanguage));
-    });
+        WeekPlan1->setText(LanguageText(PlanRow::WeekPlanMenu, CurrentLanguage));
+        PrintSchedule1->setText(LanguageText(PlanRow::PrintMenu, CurrentLanguage));
+        ExportCsv1->setText(LanguageText(PlanRow::CsvExportMenu, CurrentLanguage));
+        ImportCsv1->setText(LanguageText(PlanRow::CsvImportMenu, CurrentLanguage));
+        if (m_weekPlan)
+            m_weekPlan->setLanguage(CurrentLanguage);
+    };
+    relabel();
+    connect(this, &TForm1::languageApplied, this, relabel);
 }
 
 void TForm1::setDateLocale(const QLocale &locale) {
@@ -28,6 +59,8 @@ void TForm1::setDateLocale(const QLocale &locale) {
     m_tiles->setDateLocale(locale);
     m_editor->setDateLocale(locale);
     m_player->setDateLocale(locale);
+    if (m_weekPlan)
+        m_weekPlan->setDateLocale(locale);
 }
 
 void TForm1::CheckSchedule1Click() {
@@ -39,4 +72,36 @@ void TForm1::CheckSchedule1Click() {
         m_tiles->ensureCurrentVisible();
     });
     runDialog(dialog);
+}
+
+void TForm1::WeekPlan1Click() {
+    if (!m_weekPlan) {
+        m_weekPlan = new TWeekPlanDlg(
+            m_clock, [this] { return currentProject().Programs; }, this);
+        m_weekPlan->setLanguage(CurrentLanguage);
+        m_weekPlan->setDateLocale(m_dateLocale);
+        connect(m_weekPlan, &TWeekPlanDlg::programClicked, this, [this](int index) {
+            SelectProgramAt(index);
+            m_tiles->ensureCurrentVisible();
+        });
+    }
+    m_weekPlan->refresh();
+    m_weekPlan->show();
+    m_weekPlan->raise();
+}
+
+void TForm1::refreshWeekPlan() {
+    if (m_weekPlan && m_weekPlan->isVisible())
+        m_weekPlan->refresh();
+}
+
+void TForm1::PrintSchedule1Click() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(currentProject().Group.ProjectName);
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setWindowTitle(LanguageText(PlanRow::PrintMenu, CurrentLanguage).remove(QStringLiteral("...")));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *target) {
+        printSchedule(*target, currentProject(), m_clock.now(), CurrentLanguage, m_dateLocale);
+    });
+    runDialog(preview);
 }

@@ -15,6 +15,7 @@
 #include <QToolButton>
 
 void TForm1::UpdateCommandState() {
+    refreshWeekPlan(); // every command that changes the project ends here
     const int n = m_tiles->count();
     const bool canAdd = n < SlotCount;
     New1->setEnabled(canAdd);
