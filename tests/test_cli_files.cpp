@@ -3,6 +3,7 @@
 #include "model/FileAccess.h"
 #include "project/ProjectFile.h"
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -122,6 +123,27 @@ private slots:
         QVERIFY2(bad.exitCode == 66 && bad.err.contains(u"row 2, column active: yes or no was expected"_s),
                  qPrintable(bad.err));
         QCOMPARE(readAll(path(QStringLiteral("shop.prg"))), before);
+    }
+
+    // The printed schedule without a display: the table's pages, then the week plan's.
+    void print_writesThePdfWithoutADisplay_data() {
+        QTest::addColumn<int>("programs");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("two programs") << 2 << 2;
+        QTest::newRow("one past the first page") << 24 << 3;
+        QTest::newRow("255 programs") << 255 << 11;
+    }
+    void print_writesThePdfWithoutADisplay() {
+        QFETCH(int, programs);
+        Project project;
+        for (int code = 1; code <= programs; ++code)
+            project.Programs << sampleProgram(code);
+        QVERIFY(WriteProjectFile(path(QStringLiteral("print.prg")), project));
+        const CliRun run = cli({"print", "print.prg", "print.pdf", "--language", "de"});
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        const QString pdf = QString::fromLatin1(readAll(path(QStringLiteral("print.pdf"))));
+        QVERIFY(pdf.startsWith(u"%PDF-"_s) && pdf.trimmed().endsWith(u"%%EOF"_s));
+        QTEST(int(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]")))), "pages");
     }
 
     // Every command against missing, special, oversized and wrong-kind files: the exit status

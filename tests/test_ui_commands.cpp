@@ -2,7 +2,10 @@
 // commands (New, Open, Save, Save as, Properties, Export, Import) and its settings, driven as a user does.
 #include "ScheduleFixtures.h"
 #include "WindowFixture.h"
+#include "project/CsvFile.h"
+#include "ui/WeekPlanView.h"
 
+#include <QCheckBox>
 #include <QDir>
 
 namespace {
@@ -263,6 +266,62 @@ private slots:
         f.trigger("Transmit1"); // code 000 is named before the question
         f.trigger("Export1");   // and before the folder is chosen (cancelled)
         QVERIFY2(f.messages().mid(5) == (QStringList{zero, message(1), zero}), qPrintable(f.messages().join(u"|")));
+    }
+    // The plan of the open project, kept up to date; clicking a mark selects its program.
+    void weekPlan_followsTheProjectAndTheClock_andAClickSelects() {
+        Window f;
+        TORBEXProg daily = f.program(4), off = f.program(7);
+        daily.TimerOn = 1, daily.TimerMode = off.TimerMode = TimerDaily;
+        daily.Time = QTime(16, 0), off.Time = QTime(15, 0);
+        f.open({f.program(1), daily, off});
+        f.trigger("WeekPlan1");
+        auto *dialog = f.w.findChild<TWeekPlanDlg *>();
+        const WeekPlanWidget *plan = dialog->planWidget();
+        const auto marks = [plan] {
+            QString out;
+            for (const PlanMark &m : plan->plan().marks)
+                out += QString::number(m.program) + (m.greyed ? u"g"_s : u""_s);
+            return out;
+        };
+        QCOMPARE(marks(), u"1111111"_s); // 16:00 today (it is 14:30) and the next six days
+        QCOMPARE(plan->markToolTip(0), u"004 \"...\" 07/12/2026 16:00"_s);
+        const QRectF first = weekPlanLayout(plan->rect(), plan->font()).markRect(plan->plan().marks[0], 3);
+        QTest::mouseClick(dialog->planWidget(), Qt::LeftButton, {}, first.center().toPoint());
+        QCOMPARE(f.list(), u"001 [004] 007"_s);
+        f.clock.set(QDateTime(QDate(2026, 12, 7), QTime(16, 1))); // the next minute drops what passed
+        QMetaObject::invokeMethod(dialog->findChild<QTimer *>(u"MinuteTimer"_s), "timeout");
+        dialog->findChild<QCheckBox *>(u"ShowGreyed"_s)->setChecked(true);
+        QCOMPARE(marks(), u"2g12g12g12g12g12g1"_s);
+        f.prompter.queueAnswers({Answer::Yes});
+        f.click("SpeedButton2"); // deleting 004 takes its marks away at once
+        QCOMPARE(marks(), u"1g1g1g1g1g1g"_s);
+    }
+    // The programs as a table: written as the core writes them; a table with a wrong cell changes
+    // nothing, a good one replaces the programs and keeps the properties.
+    void csv_exportAndImport_replaceTheProgramsKeepingTheProperties() {
+        Window f;
+        Project hall;
+        hall.Group.ProjectName = u"Hall"_s;
+        hall.Programs = {f.program(3), f.program(9, u"Doors, open"_s)};
+        f.open(hall);
+        const QString csv = f.dir.filePath("hall.csv"), bad = f.dir.filePath("bad.csv"),
+                      good = f.dir.filePath("good.csv");
+        f.answers.push_back(chooseFile(csv));
+        f.trigger("ExportCsv1");
+        QCOMPARE(readAll(csv), ProgramsToCsv(hall.Programs));
+        QVERIFY(writeAll(bad, readAll(csv).replace(",yes,", ",oui,")));
+        QVERIFY(writeAll(good, ProgramsToCsv({f.program(40), f.program(2)})));
+        f.answers.push_back(chooseFile(bad));
+        f.trigger("ImportCsv1");
+        QVERIFY2(f.messages().last().contains(u"row 2, column active: yes or no was expected, not \"oui\""_s),
+                 qPrintable(f.messages().last()));
+        QCOMPARE(f.list(), u"[003] 009"_s);
+        QVERIFY(!f.asksToSave());
+        f.answers.push_back(chooseFile(good));
+        f.trigger("ImportCsv1");
+        QCOMPARE(f.messages().last(), u"Import from CSV file OK"_s);
+        QCOMPARE(f.list() + u'|' + f.w.windowTitle(), u"[040] 002|"_s + Caption + u"Hall"_s);
+        QVERIFY(f.asksToSave());
     }
     void startUp_readsTheSettings_andShutDownWritesThem() {
         QTemporaryDir dir;
