@@ -236,7 +236,7 @@ private slots:
         marks += u" | "_s + QString::number(BuildWeekPlan({program}, now, true).marks.size());
         QTEST(marks, "marks");
         for (const PlanMark &m : plan.marks) // the rule PC remote mode and the next run use
-            QVERIFY(TimerFallsOn(program, m.at) && m.at >= plan.now && plan.firstDay.addDays(m.day) == m.at.date());
+            QVERIFY(TimerFallsOn(program, plan.moment(m)) && plan.moment(m) >= plan.now);
     }
 
     // Two go-to programs due in one minute conflict; a third program due then shares the column.

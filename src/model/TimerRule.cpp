@@ -9,8 +9,10 @@ QDateTime minuteStart(const QDateTime &t) {
 } // namespace
 
 bool TimerFallsOn(const TORBEXProg &p, const QDateTime &at) {
-    const QDate date = at.date();
-    const QTime time = at.time();
+    return TimerFallsOn(p, at.date(), at.time());
+}
+
+bool TimerFallsOn(const TORBEXProg &p, QDate date, QTime time) {
     const bool sameClock = p.GetHour() == time.hour() && p.GetMinute() == time.minute();
     switch (p.TimerMode) {
     case TimerOnDate:

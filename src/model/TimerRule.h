@@ -14,6 +14,8 @@
 // mode 0 on its date at its time, 1 every day at its time, 2 every DayOftheWeek (1 Monday ..
 // 7 Sunday) at its time, 3 every hour at its minute; any other mode never.
 bool TimerFallsOn(const TORBEXProg &program, const QDateTime &at);
+// The same for the minute `time` of `date`, without a time zone.
+bool TimerFallsOn(const TORBEXProg &program, QDate date, QTime time);
 
 // The first minute after the minute of `now` on which the timer falls, for a program whose
 // timer is on; nullopt when the timer is off or will never fall again (a date in the past,

@@ -6,27 +6,28 @@
 
 namespace {
 
-// The minutes of the plan on which the timer of `p` can fall, whatever its flags; each is
-// confirmed by TimerFallsOn, the rule the rest of the program uses.
-void addMoments(const TORBEXProg &p, const QDateTime &from, const QDateTime &end, QList<QDateTime> &out) {
-    const QTime at(p.GetHour(), p.GetMinute());
-    const auto add = [&](const QDateTime &when) {
-        if (when >= from && when < end && TimerFallsOn(p, when))
-            out.append(when);
+// The minutes of the plan (day, minute of the day) on which the timer of `p` can fall, whatever
+// its flags; each is confirmed by TimerFallsOn, the rule the rest of the program uses.
+void addMoments(const TORBEXProg &p, QDate firstDay, int firstMinute, QList<std::pair<int, int>> &out) {
+    const auto add = [&](int day, int hour, int minute) {
+        const int minuteOfDay = hour * 60 + minute;
+        if (day >= 0 && day < PlanDays && (day > 0 || minuteOfDay >= firstMinute) &&
+            TimerFallsOn(p, firstDay.addDays(day), QTime(hour, minute)))
+            out.append({day, minuteOfDay});
     };
     switch (p.TimerMode) {
     case TimerOnDate:
-        add(QDateTime(p.Date, at, from.timeSpec()));
+        add(int(firstDay.daysTo(p.Date)), p.GetHour(), p.GetMinute());
         break;
     case TimerDaily:
     case TimerWeekly:
         for (int d = 0; d < PlanDays; ++d)
-            add(QDateTime(from.date().addDays(d), at, from.timeSpec()));
+            add(d, p.GetHour(), p.GetMinute());
         break;
     case TimerHourly:
         for (int d = 0; d < PlanDays; ++d)
             for (int h = 0; h < 24; ++h)
-                add(QDateTime(from.date().addDays(d), QTime(h, p.GetMinute()), from.timeSpec()));
+                add(d, h, p.GetMinute());
         break;
     default:
         break;
@@ -35,22 +36,25 @@ void addMoments(const TORBEXProg &p, const QDateTime &from, const QDateTime &end
 
 } // namespace
 
+QDateTime WeekPlan::moment(const PlanMark &mark) const {
+    return QDateTime(firstDay.addDays(mark.day), QTime(mark.minuteOfDay / 60, mark.minuteOfDay % 60), now.timeSpec());
+}
+
 WeekPlan BuildWeekPlan(const QList<TORBEXProg> &programs, const QDateTime &now, bool withGreyed) {
     WeekPlan plan;
     plan.firstDay = now.date();
     plan.now = QDateTime(now.date(), QTime(now.time().hour(), now.time().minute()), now.timeSpec());
-    const QDateTime end(plan.firstDay.addDays(PlanDays), QTime(0, 0), now.timeSpec());
-    QList<QDateTime> moments;
+    const int firstMinute = now.time().hour() * 60 + now.time().minute();
+    QList<std::pair<int, int>> moments;
     for (int i = 0; i < programs.size(); ++i) {
         const TORBEXProg &p = programs[i];
         const bool greyed = p.Active != 1 || p.TimerOn != 1;
         if (greyed && !withGreyed)
             continue;
         moments.clear();
-        addMoments(p, plan.now, end, moments);
-        for (const QDateTime &at : std::as_const(moments))
-            plan.marks.append({i, at, int(plan.firstDay.daysTo(at.date())), at.time().hour() * 60 + at.time().minute(),
-                               greyed, false, 0, 1});
+        addMoments(p, plan.firstDay, firstMinute, moments);
+        for (const auto &[day, minute] : std::as_const(moments))
+            plan.marks.append({i, day, minute, greyed, false, 0, 1});
     }
     std::stable_sort(plan.marks.begin(), plan.marks.end(), [](const PlanMark &a, const PlanMark &b) {
         return std::pair(a.day, a.minuteOfDay) < std::pair(b.day, b.minuteOfDay);

@@ -14,7 +14,6 @@ inline constexpr int PlanDays = 7;
 
 struct PlanMark {
     int program = 0;       // the position in the project
-    QDateTime at;          // the minute it falls due
     int day = 0;           // 0..6: the column, counted from the plan's first day
     int minuteOfDay = 0;   // 0..1439
     bool greyed = false;   // inactive, or its timer is off: shown only when asked for
@@ -27,6 +26,9 @@ struct WeekPlan {
     QDate firstDay;        // the day of the first column: the day of `now`
     QDateTime now;         // the minute the plan starts at
     QList<PlanMark> marks; // by day, then minute, then project order
+
+    // The minute `mark` falls due.
+    QDateTime moment(const PlanMark &mark) const;
 };
 
 // The marks from the minute of `now` to the end of the seventh day. Programs that are inactive

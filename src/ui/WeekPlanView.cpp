@@ -99,9 +99,10 @@ int WeekPlanWidget::markAt(const QPointF &point) const {
 QString WeekPlanWidget::markToolTip(int mark) const {
     const PlanMark &m = m_plan.marks.at(mark);
     const TORBEXProg &p = m_programs.at(m.program);
+    const QDateTime at = m_plan.moment(m);
     return code(p) + QStringLiteral(" \"") + p.Title + QStringLiteral("\" ") +
-           m_locale.toString(m.at.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-           m.at.time().toString(QStringLiteral("HH:mm"));
+           m_locale.toString(at.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+           at.time().toString(QStringLiteral("HH:mm"));
 }
 
 bool WeekPlanWidget::event(QEvent *event) {
