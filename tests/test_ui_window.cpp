@@ -172,6 +172,8 @@ private slots:
         QTest::newRow("minute shown") << "set SpinEdit1.value 7 | Time=14:07:00 | MinuteDisplay:07";
         QTest::newRow("clock") << "click CheckBox3; set DateTimePicker1.time 09:05:00 | Time=09:05:00 | "
                                   "Date : 07/12/2026 - At : 09:05";
+        QTest::newRow("clock in hours and minutes") << "set DateTimePicker1.time 09:05:07 | Time=09:05:00 | "
+                                                       "DateTimePicker1:09:05";
         QTest::newRow("date") << "click CheckBox3; click RadioButton2; click RadioButton1; set DateTimePicker2.date "
                                  "2027-02-28 | TimerMode=0,Date=2027-02-28 | Date : 28/02/2027 - At : 14:30";
         QTest::newRow("colour") << "click Shape8; pick PopupMenu4 10 | Color=ff | (changed)";
@@ -205,6 +207,70 @@ private slots:
             QVERIFY2(program.contains(u'|' + pair + u'|'), qPrintable(program));
         if (row.startsWith(u"type Memo1"_s)) // the editor shows the lines as saved
             QVERIFY(program.contains(f.find<QPlainTextEdit>("Memo1")->toPlainText().replace(u'\n', u'/') + u'|'));
+    }
+    // Each row: the control that opens a grid (on a press or a click), its grid, the entry clicked, the
+    // field saved then.
+    void popupGrids_chooseOnlyWhatIsClicked_data() {
+        QTest::addColumn<QString>("row");
+        QTest::newRow("colour, opened on a press") << "Shape8 PopupMenu4 10 Color=ff";
+        QTest::newRow("inputs") << "Panel2 PopupMenu3 009 Inputs=9";
+        QTest::newRow("value") << "SpeedButton18 PopupMenu2 017 Value1=17";
+    }
+    void popupGrids_chooseOnlyWhatIsClicked() {
+        QFETCH(QString, row);
+        const QStringList v = row.split(u' ');
+        Window f;
+        f.addPrograms(1);
+        f.chooseAction(1, u"Ouput Contactor (I/O External)"_s, u"Output 017"_s);
+        const QString before = fields(f.saved().Programs.value(0));
+        QWidget *opener = f.find(v[0]);
+        auto *menu = f.find<QMenu>(v[1]);
+        const auto open = [&] {
+            QTest::mousePress(opener, Qt::LeftButton, {}, {6, 6});
+            if (!menu->isVisible())
+                QTest::mouseRelease(opener, Qt::LeftButton, {}, {6, 6});
+            QVERIFY(menu->isVisible());
+        };
+        open(); // the opening press's release, over the first entry
+        ChoiceGrid *grid = gridOf(menu);
+        QTest::mouseRelease(grid, Qt::LeftButton, {}, grid->entryRect(0).center());
+        QVERIFY(menu->isVisible());
+        QTest::keyClick(grid, Qt::Key_Escape);
+        open();
+        QTest::mouseClick(f.w.windowHandle(), Qt::LeftButton, {}, {4, 4}); // outside the grid
+        QVERIFY(!menu->isVisible());
+        QCOMPARE(fields(f.saved().Programs.value(0)), before);
+        open();
+        for (int i = 0; i < grid->entries().size(); ++i)
+            if (grid->entries()[i]->text() == v[2])
+                QTest::mouseClick(grid, Qt::LeftButton, {}, grid->entryRect(i).center());
+        QVERIFY(!menu->isVisible());
+        QVERIFY2(fields(f.saved().Programs.value(0)).contains(u'|' + v[3] + u'|'), qPrintable(v[3]));
+    }
+    // A wheel step over a field the user has not entered moves the selection; an entered field takes it.
+    void wheel_editsOnlyAFieldTheUserEntered_data() {
+        QTest::addColumn<QString>("field");
+        for (const char *name : {"DateTimePicker1", "DateTimePicker2", "ComboBox1", "SpinEdit1"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void wheel_editsOnlyAFieldTheUserEntered() {
+        QFETCH(QString, field);
+        Window f;
+        f.addPrograms(3);
+        f.clickTile(0);
+        const QString before = fields(f.saved().Programs.value(0));
+        QWidget *w = f.find(field);
+        const auto wheelDown = [w] {
+            QWheelEvent down({4, 4}, w->mapToGlobal(QPointF(4, 4)), {}, {0, -120}, {}, {}, {}, false);
+            QApplication::sendEvent(w, &down);
+        };
+        wheelDown();
+        QCOMPARE(f.selected() + fields(f.saved().Programs.value(0)), u"002"_s + before);
+        f.clickTile(0);
+        w->setFocus();
+        wheelDown();
+        QCOMPARE(f.selected(), u"001"_s);
+        QVERIFY(fields(f.saved().Programs.value(0)) != before);
     }
     void actionRows_growWithContinuingActions_endWithEndingOnes_andClear() {
         Window f;

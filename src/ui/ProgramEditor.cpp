@@ -13,6 +13,7 @@
 #include "ui/HeaderString.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -232,7 +233,7 @@ void ProgramEditor::createFields() {
     Label17->setGeometry(440, 86, 54, 18);
     DateTimePicker1 = new QTimeEdit(this);
     DateTimePicker1->setGeometry(496, 84, 100, 22);
-    DateTimePicker1->setDisplayFormat(QStringLiteral("HH:mm:ss"));
+    DateTimePicker1->setDisplayFormat(QStringLiteral("HH:mm")); // what the project file keeps
     connect(DateTimePicker1, &QTimeEdit::timeChanged, this, &ProgramEditor::clockChange);
     auto *modes = new QButtonGroup(this);
     const std::array<std::pair<QString, int>, 4> radios = {
@@ -271,6 +272,12 @@ void ProgramEditor::createFields() {
     SpinEdit1->findChild<QLineEdit *>()->setReadOnly(true);
     SpinEdit1->findChild<QLineEdit *>()->setMaxLength(2);
     connect(SpinEdit1, &QSpinBox::valueChanged, this, &ProgramEditor::minuteChange);
+    // A field takes the wheel only once the user has entered it; until then a wheel step over
+    // it moves through the list (eventFilter).
+    for (QWidget *field : std::initializer_list<QWidget *>{DateTimePicker1, DateTimePicker2, ComboBox1, SpinEdit1}) {
+        field->setFocusPolicy(Qt::StrongFocus);
+        field->installEventFilter(this);
+    }
 
     // The next run of the program, under the last timer mode, across the timer area.
     NextRunLine = new QLabel(this);
@@ -469,7 +476,8 @@ void ProgramEditor::timerModeClick(int tag) {
 void ProgramEditor::clockChange() {
     if (!m_hasProgram)
         return;
-    m_program.Time = DateTimePicker1->time();
+    const QTime clock = DateTimePicker1->time();
+    m_program.Time = QTime(clock.hour(), clock.minute());
     edited();
 }
 
@@ -580,6 +588,14 @@ void ProgramEditor::Image19Click() {
 }
 
 bool ProgramEditor::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::Wheel && watched != Memo1->viewport()) {
+        const auto *field = static_cast<QWidget *>(watched);
+        const QWidget *focused = QApplication::focusWidget();
+        if (focused && (focused == field || field->isAncestorOf(focused)))
+            return false;
+        QCoreApplication::sendEvent(window(), event); // the list's wheel step
+        return true;
+    }
     if (watched == Memo1->viewport() && event->type() == QEvent::MouseButtonRelease) {
         if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
             Memo1Click();
