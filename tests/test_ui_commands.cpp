@@ -4,6 +4,8 @@
 #include "WindowFixture.h"
 
 #include <QDir>
+#include <QLabel>
+#include <QProgressBar>
 
 namespace {
 
@@ -112,7 +114,8 @@ private slots:
         QCOMPARE(f.messages(), QStringList{message(15)});
         QCOMPARE(f.list(), row.section(u' ', 2));
         if (f.tiles().size() == 4)
-            QCOMPARE(f.captions.join(u','), u"Delete Program1 to 3,Delete Program2 to 3,Delete Program3 to 3"_s);
+            QCOMPARE(f.captions.join(u','),
+                     u"Delete a Group of same Color,Delete Program1 to 3,Delete Program2 to 3,Delete Program3 to 3"_s);
         QCOMPARE(f.text(item), item.mid(10).rightJustified(3, u'0')); // "002", "020"
     }
     void newProjectAndProperties_confirmedTakeTheEnteredProperties_cancelledChangeNothing() {
@@ -196,6 +199,23 @@ private slots:
         QCOMPARE(f.w.windowTitle(), Caption + u"Hall"_s);
         QVERIFY(f.find("TileBox")->isVisible() && f.asksToSave());
         QVERIFY(f.saved().Programs.value(1).sameContent(sampleProgram(3)));
+    }
+    // After an Open, a Transmit whose port does not open: its window shows an empty bar and its own text.
+    void progressWindow_startsEachRunClean() {
+        Window f;
+        f.open(3);
+        QString seen;
+        f.prompter.whileShown = [&](const ScriptedPrompter::Shown &shown) {
+            auto *runner = f.w.findChild<QDialog *>(u"TOKBottomDlg1"_s);
+            auto *bar = runner->findChild<QProgressBar *>();
+            auto *step = runner->findChild<QLabel *>(u"StepLabel"_s);
+            if (seen.isEmpty() && shown.text == com(4)) // the runner's, not the caller's after it
+                seen = runner->windowTitle() + u'|' + (step ? step->text() : QString()) + u'|' +
+                       QString::number(bar->isVisible() ? bar->value() : -1);
+        };
+        f.prompter.queueAnswers({Answer::Yes});
+        f.trigger("Transmit1");
+        QCOMPARE(seen, u"Transmit the Programs|Transmit the Programs|0"_s);
     }
     void export_writesThePlayersFile_andTellsWhereItFails() {
         Window f;
