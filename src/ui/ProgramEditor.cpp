@@ -299,6 +299,9 @@ void ProgramEditor::createActionRows() {
         back->setAutoFillBackground(true);
         back->setBackgroundRole(QPalette::Light);
         back->setFrameStyle(QFrame::NoFrame);
+        QPalette pal = back->palette(); // a row not offered is greyed: the list ends above it
+        pal.setColor(QPalette::Disabled, QPalette::Light, pal.color(QPalette::Mid));
+        back->setPalette(pal);
         ActionRowBacks[k - 1] = back;
         auto *rowImage = new QLabel(this);
         rowImage->setGeometry(623, y + 11, 17, 17);
@@ -358,6 +361,7 @@ void ProgramEditor::nameWidgets() {
     for (int k = 0; k < MaxActions; ++k) {
         KindButtons[k]->setObjectName(QStringLiteral("SpeedButton%1").arg(12 + k));
         ValueButtons[k]->setObjectName(QStringLiteral("SpeedButton%1").arg(18 + k));
+        ActionRowBacks[k]->setObjectName(QStringLiteral("RowBack%1").arg(1 + k));
     }
     for (int k = 0; k < int(RadioButtons.size()); ++k)
         RadioButtons[k]->setObjectName(QStringLiteral("RadioButton%1").arg(k + 1));
