@@ -446,6 +446,73 @@ private slots:
         QCOMPARE(menus, tables);
         QVERIFY(f.saved().Programs.value(0).sameContent(weekly)); // no program changed
     }
+    // In every language (at the scale factor the test runs at): each tile text, label, button, field
+    // and menu title of a project with every action kind and timer mode is whole and clear of its
+    // neighbours. Each finding: what, then the language.
+    void texts_fitTheirPlaceInEveryLanguage() {
+        Window f;
+        QList<TORBEXProg> programs;
+        const QList<std::array<quint8, 6>> kinds = {{0, 3, 4, 5, 6, 3},
+                                                    {9, 10, 12, 3, 3, 11},
+                                                    {3, 3, 3, 3, 2, 1},
+                                                    {3, 3, 3, 8, 1, 1},
+                                                    {0, 1, 1, 1, 1, 1}},
+                                           params = {{255, 12, 71, 15, 255, 1},
+                                                     {255, 255, 255, 2, 9, 8},
+                                                     {4, 5, 6, 7, 0, 0},
+                                                     {3, 8, 10, 255, 0, 0},
+                                                     {0, 0, 0, 0, 0, 0}};
+        for (int i = 0; i < kinds.size(); ++i) {
+            TORBEXProg p = f.program(i + 1, QStringLiteral("P%1").arg(i + 1));
+            p.TimerOn = i < 4, p.TimerMode = quint8(i), p.DayOftheWeek = 3, p.Time = QTime(18, 45);
+            p.ActionKind = kinds[i], p.ActionParam = params[i], p.ActionCount = kinds[i][5] == 1 ? 5 : 6;
+            programs << p;
+        }
+        programs[0].ActionValue[4] = 128;
+        f.open(programs);
+        QStringList findings;
+        const auto find = [&findings](bool bad, const QString &what) {
+            if (bad)
+                findings << what;
+        };
+        for (const char *item : {"French1", "English1", "Espaol1", "Deutsch1", "Italian1"}) {
+            f.trigger(QLatin1String(item));
+            const QString language = u' ' + QLatin1String(item);
+            find(f.w.menuBar()->sizeHint().width() > f.w.menuBar()->width(), u"menu bar"_s + language);
+            for (int i = 0; i < f.tiles().size(); ++i) {
+                TFrame1 *tile = f.tiles().at(i);
+                const PaintedTexts painted(tile);
+                for (int t = 0; t < painted.texts.size(); ++t) {
+                    const QRectF box = painted.boxes[t].adjusted(-2, 0, 2, 0);
+                    bool clear = box.left() >= 0 && box.right() <= tile->width();
+                    for (const QRectF &other : painted.shapes + painted.boxes.mid(t + 1))
+                        clear = clear && !box.intersects(other);
+                    find(!clear, u"tile "_s + painted.texts[t] + language);
+                }
+                f.clickTile(i);
+                // The editor's texts and fields: each whole, none over another.
+                QList<QWidget *> shown;
+                for (QWidget *w : f.find("EditorPanel")->findChildren<QWidget *>()) {
+                    const QString text = w->property("text").toString();
+                    if (!w->isVisibleTo(f.find("EditorPanel")) || w->parentWidget() != f.find("EditorPanel") ||
+                        (text.isEmpty() && !w->inherits("QAbstractSpinBox") && !w->inherits("QComboBox")))
+                        continue;
+                    const auto *label = qobject_cast<QLabel *>(w);
+                    const int needs = label ? label->fontMetrics().horizontalAdvance(text) + 2 * label->margin() +
+                                                  label->indent() + 2 * label->frameWidth()
+                                            : w->sizeHint().width();
+                    // (The minute's spin box shows its arrows only, the minute display beside it the value.)
+                    find(needs > w->width() && !w->inherits("QSpinBox"), w->objectName() + u' ' + text + language);
+                    for (QWidget *other : std::as_const(shown))
+                        find(other->geometry().intersects(w->geometry()),
+                             other->objectName() + u" over "_s + w->objectName() + language);
+                    shown << w;
+                }
+            }
+        }
+        findings.removeDuplicates();
+        QVERIFY2(findings.isEmpty(), qPrintable(findings.join(u'\n')));
+    }
     void nextRun_followsTheEditsTheClockAndEachTile() {
         Window f;
         f.addPrograms(1);
