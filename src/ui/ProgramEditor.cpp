@@ -989,9 +989,9 @@ void ProgramEditor::fitTexts() {
     NextRunLine->setGeometry(315, 231, timerRight - 321, 16);
 
     QStringList kinds, values;
-    for (quint8 kind = 0; kind <= KindSendEmail + 1; ++kind)
-        for (int param : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 255})
-            kinds << actionCaption(kind, quint8(param), m_language);
+    for (quint8 kind = 0; kind <= KindSendEmail + 1; ++kind) // every command name, else the widest numbers
+        for (int param = 0; param <= (kind == KindTransport ? 12 : 1); ++param)
+            kinds << actionCaption(kind, quint8(param == 1 && kind != KindTransport ? 255 : param), m_language);
     for (int value : {0, 188, 255})
         values << valueCaption(quint8(value), m_language);
     const int kindWidth = qMax(156, widestOn(KindButtons[0], kinds));
