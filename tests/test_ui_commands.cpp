@@ -271,6 +271,11 @@ private slots:
         QCOMPARE(f.captions.last(), u"Program(s) : 255 to 255 "_s);
         QVERIFY(f.asksToSave()); // imported programs are changes
         QCOMPARE(hexFrame(f.saved().Programs.value(0)), FrameTwoHundred.toHex());
+        f.act(u"trigger French1"_s); // the messages follow the language
+        f.answers.push_back(chooseFile(f.dir.filePath("q.msg")));
+        f.trigger("Import1");
+        QCOMPARE(f.messages().last(),
+                 u"La date ou l'heure du ou des programme(s) 009 n'existait pas et a été corrigée."_s);
     }
     void startUp_readsTheSettings_andShutDownWritesThem() {
         QTemporaryDir dir;

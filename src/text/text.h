@@ -29,6 +29,8 @@ enum class TextTable {
     RemoteTexts,
     // Verifying the player, the next run of a program and the schedule check.
     ConfidenceTexts,
+    // What the file, settings and port routines say when something fails.
+    NoticeTexts,
 };
 
 // The rows of each table, in table order; Count is the number of rows per language.
@@ -246,6 +248,96 @@ enum ConfidenceRow : int {
     ConfidenceRowCount
 };
 
+// Rows of NoticeTexts: whole messages and the parts they are made of ("%1" ... stand for file
+// names, numbers, system error texts and other rows).
+enum class NoticeRow : int {
+    DateCorrected,
+    ScheduleTooShort,
+    PlayerFileSizes,
+    IsPlayerFile,
+    IsProjectFile,
+    MoreThanBytes,
+    Bytes,
+    FirstLineNot,
+    NotProjectFile,
+    NotPlayerFile,
+    NeitherFile,
+    CouldNotBeRead,
+    CouldNotBeOpened,
+    CouldNotBeCreated,
+    CouldNotBeWritten,
+    NotSaved,
+    ReadOnly,
+    AFolder,
+    AFifo,
+    ACharDevice,
+    ABlockDevice,
+    ASocket,
+    NotRegular,
+    ItIsNotRegular,
+    NotReplaced,
+    NoFolder,
+    NotAFolder,
+    NothingTaken,
+    OnlyWritten,
+    SettingsFolderMissing,
+    NoConfigFolder,
+    SettingsNotKept,
+    SettingsNotSaved,
+    AtLine,
+    FileNotRead,
+    PortMissing,
+    PortLocked,
+    PortForbidden,
+    PortBusy,
+    HoldsLineBreak,
+    HoldsCharacter,
+    TooManyCommentLines,
+    CommentLine,
+    ProjectProperties,
+    ProgramLabel,
+    ProjectNameField,
+    SubjectField,
+    AuthorField,
+    RightsNoticeField,
+    CustomerField,
+    CreationDateField,
+    DiffusionDateField,
+    TitleField,
+    TooManyPrograms,
+    HeaderLine,
+    SeparatorLine,
+    ProjectCommentCount,
+    ProjectCommentLineOf,
+    ProgramCount,
+    ProgramCode,
+    PriorityFlag,
+    TimerFlag,
+    ActiveFlag,
+    HourField,
+    MinuteField,
+    DayOfWeekField,
+    TimerModeField,
+    ActionCountField,
+    ActionKindField,
+    ActionParamField,
+    ActionValueField,
+    ColourField,
+    DateField,
+    CommentCount,
+    CommentLineOf,
+    ExpectedEnd,
+    ExpectedLong,
+    TooLarge,
+    ExpectedFound,
+    Count
+};
+
+// The language of the messages the file, settings and port routines make (1..5): English until
+// the window sets it to its own language; the command line keeps English.
+void SetMessageLanguage(int language);
+int MessageLanguage();
+
 // The table each row enum indexes.
 constexpr TextTable tableOf(HintRow) {
     return TextTable::HintTexts;
@@ -304,6 +396,9 @@ constexpr TextTable tableOf(RemoteRow) {
 constexpr TextTable tableOf(ConfidenceRow) {
     return TextTable::ConfidenceTexts;
 }
+constexpr TextTable tableOf(NoticeRow) {
+    return TextTable::NoticeTexts;
+}
 
 // The text of `row` in `language` (1..5); the table follows from the row's type.
 template <typename Row>
@@ -312,4 +407,9 @@ requires requires(Row row) {
 }
 QString LanguageText(Row row, int language) {
     return LanguageText(tableOf(row), int(row), language);
+}
+
+// A row of NoticeTexts in the message language.
+inline QString NoticeText(NoticeRow row) {
+    return LanguageText(row, MessageLanguage());
 }
