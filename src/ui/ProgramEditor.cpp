@@ -162,6 +162,13 @@ void ProgramEditor::showEvent(QShowEvent *event) {
     QFrame::showEvent(event);
 }
 
+// The title line runs across the panel, however wide the window has grown.
+void ProgramEditor::resizeEvent(QResizeEvent *event) {
+    QFrame::resizeEvent(event);
+    if (m_built)
+        StaticText1->resize(width() - 69, StaticText1->height());
+}
+
 ProgramEditor::~ProgramEditor() = default;
 
 const QIcon &ProgramEditor::icon(const QString &name) {
@@ -1008,5 +1015,5 @@ void ProgramEditor::fitTexts() {
     ActionsBox->setGeometry(x, 32, right - x, 217);
     Label2->setGeometry(x + 1, 33, right - x - 2, 15);
     setMinimumWidth(right + 18);
-    StaticText1->setGeometry(50, 9, right - 51, 14);
+    StaticText1->setGeometry(50, 9, qMax(width(), right + 18) - 69, 14);
 }
