@@ -479,6 +479,13 @@ private slots:
             f.trigger(QLatin1String(item));
             const QString language = u' ' + QLatin1String(item);
             find(f.w.menuBar()->sizeHint().width() > f.w.menuBar()->width(), u"menu bar"_s + language);
+            f.click("SpeedButton12"); // the action menu's grids: each caption within its cell
+            for (const ChoiceGrid *grid : f.find<QMenu>("PopupMenu1")->findChildren<ChoiceGrid *>())
+                for (int e = 0; e < grid->entries().size(); ++e)
+                    find(grid->fontMetrics().horizontalAdvance(grid->entries()[e]->text()) + 28 >
+                             grid->entryRect(e).width(),
+                         grid->entries()[e]->text() + language);
+            Window::closePopups();
             for (int i = 0; i < f.tiles().size(); ++i) {
                 TFrame1 *tile = f.tiles().at(i);
                 const PaintedTexts painted(tile);
