@@ -48,6 +48,8 @@ public:
         widget->render(static_cast<QPaintDevice *>(this));
     }
     QStringList texts;
+    QList<QRectF> boxes;  // of the texts, in order
+    QList<QRectF> shapes; // images and round marks
 
     QPaintEngine *paintEngine() const override { return const_cast<PaintedTexts *>(this); }
     bool begin(QPaintDevice *) override { return true; }
@@ -55,8 +57,13 @@ public:
     void updateState(const QPaintEngineState &) override {}
     void drawPath(const QPainterPath &) override {}
     void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
-    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
-    void drawTextItem(const QPointF &, const QTextItem &item) override { texts << item.text(); }
+    void drawEllipse(const QRectF &r) override { shapes << r; }
+    void drawPixmap(const QRectF &r, const QPixmap &, const QRectF &) override { shapes << r; }
+    void drawTextItem(const QPointF &p, const QTextItem &item) override {
+        const QFontMetricsF fm(item.font());
+        texts << item.text();
+        boxes << QRectF(p.x(), p.y() - fm.ascent(), item.width(), fm.height());
+    }
     Type type() const override { return User; }
 
 protected:

@@ -3,6 +3,7 @@
 #include "text/text.h"
 
 #include <QCryptographicHash>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <tuple>
@@ -43,6 +44,7 @@ private slots:
         QTest::newRow("remote") << T::RemoteTexts << u"5b024720 9e81a4b2 30f91925 30f91925 30f91925"_s;
         QTest::newRow("confidence") << T::ConfidenceTexts << u"a6e7c6db 36563bc3 9366578d f2cfbf59 1b1813d9"_s;
         QTest::newRow("plan") << T::PlanTexts << u"767f3f7c ee4d4c9e 7d797292 8df5d0e8 13e8967b"_s;
+        QTest::newRow("notices") << T::NoticeTexts << u"cb27c8e6 a0784359 9faf8026 8fd86ded 81b96f3f"_s;
     }
     void everyTable_readsAsWrittenInEachLanguage() {
         QFETCH(TextTable, table);
@@ -54,6 +56,22 @@ private slots:
             digests << QString::fromLatin1(sha1.result().toHex().left(8));
         }
         QTEST(digests.join(u' '), "digests");
+    }
+
+    // A message in any language names everything its English text names ("%1", "%2" ...).
+    void noticeTexts_keepThePlaceholdersOfTheEnglish() {
+        const QRegularExpression placeholder(u"%\\d"_s);
+        const auto placeholders = [&](const QString &text) {
+            QStringList found;
+            for (const auto &m : placeholder.globalMatch(text))
+                found << m.captured();
+            found.sort();
+            return found;
+        };
+        for (int row = 0; row < int(NoticeRow::Count); ++row)
+            for (int language = French; language <= Italian; ++language)
+                QCOMPARE(placeholders(LanguageText(NoticeRow(row), language)),
+                         placeholders(LanguageText(NoticeRow(row), English)));
     }
 
     // One block of transport command names for every language.

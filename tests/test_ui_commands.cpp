@@ -7,6 +7,8 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QLabel>
+#include <QProgressBar>
 
 namespace {
 
@@ -115,7 +117,8 @@ private slots:
         QCOMPARE(f.messages(), QStringList{message(15)});
         QCOMPARE(f.list(), row.section(u' ', 2));
         if (f.tiles().size() == 4)
-            QCOMPARE(f.captions.join(u','), u"Delete Program1 to 3,Delete Program2 to 3,Delete Program3 to 3"_s);
+            QCOMPARE(f.captions.join(u','),
+                     u"Delete a Group of same Color,Delete Program1 to 3,Delete Program2 to 3,Delete Program3 to 3"_s);
         QCOMPARE(f.text(item), item.mid(10).rightJustified(3, u'0')); // "002", "020"
     }
     void newProjectAndProperties_confirmedTakeTheEnteredProperties_cancelledChangeNothing() {
@@ -202,6 +205,23 @@ private slots:
         QVERIFY(f.find("TileBox")->isVisible() && f.asksToSave());
         QVERIFY(f.saved().Programs.value(1).sameContent(sampleProgram(3)));
     }
+    // After an Open, a Transmit whose port does not open: its window shows an empty bar and its own text.
+    void progressWindow_startsEachRunClean() {
+        Window f;
+        f.open(3);
+        QString seen;
+        f.prompter.whileShown = [&](const ScriptedPrompter::Shown &shown) {
+            auto *runner = f.w.findChild<QDialog *>(u"TOKBottomDlg1"_s);
+            auto *bar = runner->findChild<QProgressBar *>();
+            auto *step = runner->findChild<QLabel *>(u"StepLabel"_s);
+            if (seen.isEmpty() && shown.text == com(4)) // the runner's, not the caller's after it
+                seen = runner->windowTitle() + u'|' + (step ? step->text() : QString()) + u'|' +
+                       QString::number(bar->isVisible() ? bar->value() : -1);
+        };
+        f.prompter.queueAnswers({Answer::Yes});
+        f.trigger("Transmit1");
+        QCOMPARE(seen, u"Transmit the Programs|Transmit the Programs|0"_s);
+    }
     void export_writesThePlayersFile_andTellsWhereItFails() {
         Window f;
         TORBEXProg twoHundred;
@@ -266,6 +286,11 @@ private slots:
         f.trigger("Transmit1"); // code 000 is named before the question
         f.trigger("Export1");   // and before the folder is chosen (cancelled)
         QVERIFY2(f.messages().mid(5) == (QStringList{zero, message(1), zero}), qPrintable(f.messages().join(u"|")));
+        f.act(u"trigger French1"_s); // the messages follow the language
+        f.answers.push_back(chooseFile(f.dir.filePath("q.msg")));
+        f.trigger("Import1");
+        QVERIFY(f.messages().contains(
+            u"La date ou l'heure du ou des programme(s) 009 n'existait pas et a été corrigée."_s));
     }
     // The plan of the open project, kept up to date; clicking a mark selects its program.
     void weekPlan_followsTheProjectAndTheClock_andAClickSelects() {

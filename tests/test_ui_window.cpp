@@ -172,6 +172,8 @@ private slots:
         QTest::newRow("minute shown") << "set SpinEdit1.value 7 | Time=14:07:00 | MinuteDisplay:07";
         QTest::newRow("clock") << "click CheckBox3; set DateTimePicker1.time 09:05:00 | Time=09:05:00 | "
                                   "Date : 07/12/2026 - At : 09:05";
+        QTest::newRow("clock in hours and minutes") << "set DateTimePicker1.time 09:05:07 | Time=09:05:00 | "
+                                                       "DateTimePicker1:09:05";
         QTest::newRow("date") << "click CheckBox3; click RadioButton2; click RadioButton1; set DateTimePicker2.date "
                                  "2027-02-28 | TimerMode=0,Date=2027-02-28 | Date : 28/02/2027 - At : 14:30";
         QTest::newRow("colour") << "click Shape8; pick PopupMenu4 10 | Color=ff | (changed)";
@@ -206,12 +208,85 @@ private slots:
         if (row.startsWith(u"type Memo1"_s)) // the editor shows the lines as saved
             QVERIFY(program.contains(f.find<QPlainTextEdit>("Memo1")->toPlainText().replace(u'\n', u'/') + u'|'));
     }
+    // Each row: the control that opens a grid (on a press or a click), its grid, the entry clicked, the
+    // field saved then.
+    void popupGrids_chooseOnlyWhatIsClicked_data() {
+        QTest::addColumn<QString>("row");
+        QTest::newRow("colour, opened on a press") << "Shape8 PopupMenu4 10 Color=ff";
+        QTest::newRow("inputs") << "Panel2 PopupMenu3 009 Inputs=9";
+        QTest::newRow("value") << "SpeedButton18 PopupMenu2 017 Value1=17";
+    }
+    void popupGrids_chooseOnlyWhatIsClicked() {
+        QFETCH(QString, row);
+        const QStringList v = row.split(u' ');
+        Window f;
+        f.addPrograms(1);
+        f.chooseAction(1, u"Ouput Contactor (I/O External)"_s, u"Output 017"_s);
+        const QString before = fields(f.saved().Programs.value(0));
+        QWidget *opener = f.find(v[0]);
+        auto *menu = f.find<QMenu>(v[1]);
+        const auto open = [&] {
+            QTest::mousePress(opener, Qt::LeftButton, {}, {6, 6});
+            if (!menu->isVisible())
+                QTest::mouseRelease(opener, Qt::LeftButton, {}, {6, 6});
+            QVERIFY(menu->isVisible());
+        };
+        open(); // the opening press's release, over the first entry
+        ChoiceGrid *grid = gridOf(menu);
+        QTest::mouseRelease(grid, Qt::LeftButton, {}, grid->entryRect(0).center());
+        QVERIFY(menu->isVisible());
+        QTest::keyClick(grid, Qt::Key_Escape);
+        open();
+        QTest::mouseClick(f.w.windowHandle(), Qt::LeftButton, {}, {4, 4}); // outside the grid
+        QVERIFY(!menu->isVisible());
+        QCOMPARE(fields(f.saved().Programs.value(0)), before);
+        open();
+        for (int i = 0; i < grid->entries().size(); ++i)
+            if (grid->entries()[i]->text() == v[2])
+                QTest::mouseClick(grid, Qt::LeftButton, {}, grid->entryRect(i).center());
+        QVERIFY(!menu->isVisible());
+        QVERIFY2(fields(f.saved().Programs.value(0)).contains(u'|' + v[3] + u'|'), qPrintable(v[3]));
+    }
+    // A wheel step over a field the user has not entered moves the selection; an entered field takes it.
+    void wheel_editsOnlyAFieldTheUserEntered_data() {
+        QTest::addColumn<QString>("field");
+        for (const char *name : {"DateTimePicker1", "DateTimePicker2", "ComboBox1", "SpinEdit1"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void wheel_editsOnlyAFieldTheUserEntered() {
+        QFETCH(QString, field);
+        Window f;
+        f.addPrograms(3);
+        f.clickTile(0);
+        const QString before = fields(f.saved().Programs.value(0));
+        QWidget *w = f.find(field);
+        const auto wheelDown = [w] {
+            QWheelEvent down({4, 4}, w->mapToGlobal(QPointF(4, 4)), {}, {0, -120}, {}, {}, {}, false);
+            QApplication::sendEvent(w, &down);
+        };
+        wheelDown();
+        QCOMPARE(f.selected() + fields(f.saved().Programs.value(0)), u"002"_s + before);
+        f.clickTile(0);
+        w->setFocus();
+        wheelDown();
+        QCOMPARE(f.selected(), u"001"_s);
+        QVERIFY(fields(f.saved().Programs.value(0)) != before);
+    }
     void actionRows_growWithContinuingActions_endWithEndingOnes_andClear() {
         Window f;
         f.addPrograms(1);
-        QCOMPARE(f.rows(), u"Directory : SONG"_s); // an ending action: no row 2
+        const auto offered = [&f] { // "+" for a row that looks offered, "-" for a greyed one
+            QString out;
+            for (int k = 1; k <= 6; ++k)
+                out += f.find(QStringLiteral("RowBack%1").arg(k))->grab().toImage().pixelColor(4, 4) ==
+                               f.find("RowBack1")->grab().toImage().pixelColor(4, 4)
+                           ? u'+'
+                           : u'-';
+            return out;
+        };
+        QCOMPARE(f.rows() + offered(), u"Directory : SONG+-----"_s); // an ending action: no row 2
         f.chooseAction(1, u"Timer File : Txxx.mp3"_s, u"T005"_s);
-        QCOMPARE(f.rows(), u"Timer File : T005|No Action..."_s);
+        QCOMPARE(f.rows() + offered(), u"Timer File : T005|No Action...++----"_s);
         f.chooseAction(2, u"Transport Command"_s, u"Stop"_s);
         f.chooseAction(3, u"Sleep mode"_s);
         QCOMPARE(f.rows(), u"Timer File : T005|Command : Stop|Sleep mode"_s);
@@ -372,6 +447,80 @@ private slots:
         menus.sort(), tables.sort();
         QCOMPARE(menus, tables);
         QVERIFY(f.saved().Programs.value(0).sameContent(weekly)); // no program changed
+    }
+    // In every language (at the scale factor the test runs at): each tile text, label, button, field
+    // and menu title of a project with every action kind and timer mode is whole and clear of its
+    // neighbours. Each finding: what, then the language.
+    void texts_fitTheirPlaceInEveryLanguage() {
+        Window f;
+        QList<TORBEXProg> programs;
+        const QList<std::array<quint8, 6>> kinds = {{0, 3, 4, 5, 6, 3},
+                                                    {9, 10, 12, 3, 3, 11},
+                                                    {3, 3, 3, 3, 2, 1},
+                                                    {3, 3, 3, 8, 1, 1},
+                                                    {0, 1, 1, 1, 1, 1}},
+                                           params = {{255, 12, 71, 15, 255, 1},
+                                                     {255, 255, 255, 2, 9, 8},
+                                                     {4, 5, 6, 7, 0, 0},
+                                                     {3, 8, 10, 255, 0, 0},
+                                                     {0, 0, 0, 0, 0, 0}};
+        for (int i = 0; i < kinds.size(); ++i) {
+            TORBEXProg p = f.program(i + 1, QStringLiteral("P%1").arg(i + 1));
+            p.TimerOn = i < 4, p.TimerMode = quint8(i), p.DayOftheWeek = 3, p.Time = QTime(18, 45);
+            p.ActionKind = kinds[i], p.ActionParam = params[i], p.ActionCount = kinds[i][5] == 1 ? 5 : 6;
+            programs << p;
+        }
+        programs[0].ActionValue[4] = 128;
+        f.open(programs);
+        QStringList findings;
+        const auto find = [&findings](bool bad, const QString &what) {
+            if (bad)
+                findings << what;
+        };
+        for (const char *item : {"French1", "English1", "Espaol1", "Deutsch1", "Italian1"}) {
+            f.trigger(QLatin1String(item));
+            const QString language = u' ' + QLatin1String(item);
+            find(f.w.menuBar()->sizeHint().width() > f.w.menuBar()->width(), u"menu bar"_s + language);
+            f.click("SpeedButton12"); // the action menu's grids: each caption within its cell
+            for (const ChoiceGrid *grid : f.find<QMenu>("PopupMenu1")->findChildren<ChoiceGrid *>())
+                for (int e = 0; e < grid->entries().size(); ++e)
+                    find(grid->fontMetrics().horizontalAdvance(grid->entries()[e]->text()) + 28 >
+                             grid->entryRect(e).width(),
+                         grid->entries()[e]->text() + language);
+            Window::closePopups();
+            for (int i = 0; i < f.tiles().size(); ++i) {
+                TFrame1 *tile = f.tiles().at(i);
+                const PaintedTexts painted(tile);
+                for (int t = 0; t < painted.texts.size(); ++t) {
+                    const QRectF box = painted.boxes[t].adjusted(-2, 0, 2, 0);
+                    bool clear = box.left() >= 0 && box.right() <= tile->width();
+                    for (const QRectF &other : painted.shapes + painted.boxes.mid(t + 1))
+                        clear = clear && !box.intersects(other);
+                    find(!clear, u"tile "_s + painted.texts[t] + language);
+                }
+                f.clickTile(i);
+                // The editor's texts and fields: each whole, none over another.
+                QList<QWidget *> shown;
+                for (QWidget *w : f.find("EditorPanel")->findChildren<QWidget *>()) {
+                    const QString text = w->property("text").toString();
+                    if (!w->isVisibleTo(f.find("EditorPanel")) || w->parentWidget() != f.find("EditorPanel") ||
+                        (text.isEmpty() && !w->inherits("QAbstractSpinBox") && !w->inherits("QComboBox")))
+                        continue;
+                    const auto *label = qobject_cast<QLabel *>(w);
+                    const int needs = label ? label->fontMetrics().horizontalAdvance(text) + 2 * label->margin() +
+                                                  label->indent() + 2 * label->frameWidth()
+                                            : w->sizeHint().width();
+                    // (The minute's spin box shows its arrows only, the minute display beside it the value.)
+                    find(needs > w->width() && !w->inherits("QSpinBox"), w->objectName() + u' ' + text + language);
+                    for (QWidget *other : std::as_const(shown))
+                        find(other->geometry().intersects(w->geometry()),
+                             other->objectName() + u" over "_s + w->objectName() + language);
+                    shown << w;
+                }
+            }
+        }
+        findings.removeDuplicates();
+        QVERIFY2(findings.isEmpty(), qPrintable(findings.join(u'\n')));
     }
     void nextRun_followsTheEditsTheClockAndEachTile() {
         Window f;

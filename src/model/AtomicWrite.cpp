@@ -1,6 +1,7 @@
 #include "AtomicWrite.h"
 
 #include "model/FileAccess.h"
+#include "text/text.h"
 
 #include <cerrno>
 #include <climits>
@@ -18,9 +19,10 @@ struct Target {
     mode_t mode = 0;
 };
 
-bool fail(QString *error, const QString &path, const char *what, const QString &why) {
+// `what` is CouldNotBeCreated or CouldNotBeWritten.
+bool fail(QString *error, const QString &path, NoticeRow what, const QString &why) {
     if (error)
-        *error = QStringLiteral("\"%1\" %2: %3").arg(path, QLatin1String(what), why);
+        *error = NoticeText(what).arg(path, why);
     return false;
 }
 
@@ -34,22 +36,21 @@ bool prepare(const QString &path, Target &target, QString *error) {
         target.path = resolved;
     if (::stat(target.path.constData(), &st) == 0) {
         if (!S_ISREG(st.st_mode))
-            return fail(error, path, "could not be created",
-                        QStringLiteral("it is %1, not a regular file, and is not replaced")
-                            .arg(nonRegularKind(fileNameFromBytes(target.path))));
+            return fail(error, path, NoticeRow::CouldNotBeCreated,
+                        NoticeText(NoticeRow::NotReplaced).arg(nonRegularKind(fileNameFromBytes(target.path))));
         if (::access(target.path.constData(), W_OK) != 0)
-            return fail(error, path, "could not be created", qt_error_string(errno));
+            return fail(error, path, NoticeRow::CouldNotBeCreated, qt_error_string(errno));
         target.exists = true;
         target.mode = st.st_mode & 07777;
     }
     const qsizetype slash = target.path.lastIndexOf('/');
     const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : target.path.left(slash);
     if (::stat(folder.constData(), &st) != 0)
-        return fail(error, path, "could not be created",
-                    errno == ENOENT ? QStringLiteral("the folder does not exist") : qt_error_string(errno));
+        return fail(error, path, NoticeRow::CouldNotBeCreated,
+                    errno == ENOENT ? NoticeText(NoticeRow::NoFolder) : qt_error_string(errno));
     if (!S_ISDIR(st.st_mode))
-        return fail(error, path, "could not be created",
-                    QStringLiteral("\"%1\" is not a folder").arg(fileNameFromBytes(folder)));
+        return fail(error, path, NoticeRow::CouldNotBeCreated,
+                    NoticeText(NoticeRow::NotAFolder).arg(fileNameFromBytes(folder)));
     return true;
 }
 
@@ -58,7 +59,7 @@ int createTemporary(const QString &path, const Target &target, QByteArray &name,
     name = target.path + ".XXXXXX";
     const int fd = ::mkostemp(name.data(), O_CLOEXEC);
     if (fd < 0)
-        fail(error, path, "could not be created", qt_error_string(errno));
+        fail(error, path, NoticeRow::CouldNotBeCreated, qt_error_string(errno));
     return fd;
 }
 
@@ -88,7 +89,7 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *
     auto abandon = [&](const QString &why) {
         ::close(fd);
         ::unlink(name.constData());
-        return fail(error, path, "could not be written", why);
+        return fail(error, path, NoticeRow::CouldNotBeWritten, why);
     };
     // A replaced file keeps its permissions; a new one gets those any new file gets here.
     mode_t mode = target.mode;
@@ -106,11 +107,8 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *
             continue;
         if (n <= 0) {
             // A full disk or a file size limit: the first write is short, the next one fails.
-            const QString why = n < 0 ? qt_error_string(errno) : QStringLiteral("nothing more was taken");
-            return abandon(QStringLiteral("only %1 of %2 bytes could be written (%3; is the disk full?)")
-                               .arg(written)
-                               .arg(bytes.size())
-                               .arg(why));
+            const QString why = n < 0 ? qt_error_string(errno) : NoticeText(NoticeRow::NothingTaken);
+            return abandon(NoticeText(NoticeRow::OnlyWritten).arg(written).arg(bytes.size()).arg(why));
         }
         written += n;
     }
@@ -119,12 +117,12 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *
     if (::close(fd) != 0) {
         const QString why = qt_error_string(errno);
         ::unlink(name.constData());
-        return fail(error, path, "could not be written", why);
+        return fail(error, path, NoticeRow::CouldNotBeWritten, why);
     }
     if (::rename(name.constData(), target.path.constData()) != 0) {
         const QString why = qt_error_string(errno);
         ::unlink(name.constData());
-        return fail(error, path, "could not be written", why);
+        return fail(error, path, NoticeRow::CouldNotBeWritten, why);
     }
     return true;
 }

@@ -1,5 +1,7 @@
 #include "FileAccess.h"
 
+#include "text/text.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -11,22 +13,22 @@ namespace {
 
 bool fail(QString *error, const QString &path, const QString &why) {
     if (error)
-        *error = QStringLiteral("\"%1\" could not be opened: %2").arg(path, why);
+        *error = NoticeText(NoticeRow::CouldNotBeOpened).arg(path, why);
     return false;
 }
 
 QString kindOfMode(mode_t mode) {
     if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
+        return NoticeText(NoticeRow::AFolder);
     if (S_ISFIFO(mode))
-        return QStringLiteral("a FIFO (named pipe)");
+        return NoticeText(NoticeRow::AFifo);
     if (S_ISCHR(mode))
-        return QStringLiteral("a character device");
+        return NoticeText(NoticeRow::ACharDevice);
     if (S_ISBLK(mode))
-        return QStringLiteral("a block device");
+        return NoticeText(NoticeRow::ABlockDevice);
     if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
-    return QStringLiteral("not a regular file");
+        return NoticeText(NoticeRow::ASocket);
+    return NoticeText(NoticeRow::NotRegular);
 }
 
 } // namespace
@@ -119,13 +121,13 @@ bool openRegularFile(QFile &file, const QString &path, QString *error) {
     // Looked at before opening, so that nothing waits for a FIFO's writer or wakes a device;
     // looked at again on the open file, which is what is read.
     if (const QString kind = nonRegularKind(path); !kind.isEmpty())
-        return fail(error, path, QStringLiteral("it is %1, not a regular file").arg(kind));
+        return fail(error, path, NoticeText(NoticeRow::ItIsNotRegular).arg(kind));
     const int fd = ::open(fileNameToBytes(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return fail(error, path, qt_error_string(errno));
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        const QString why = QStringLiteral("it is %1, not a regular file").arg(kindOfMode(st.st_mode));
+        const QString why = NoticeText(NoticeRow::ItIsNotRegular).arg(kindOfMode(st.st_mode));
         ::close(fd);
         return fail(error, path, why);
     }

@@ -1,5 +1,7 @@
 #include "ComPort.h"
 
+#include "text/text.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -337,23 +339,22 @@ QString describePortOpenFailure(const QString &name, QSerialPort::SerialPortErro
     const QString location = name.startsWith(QLatin1Char('/')) ? name : QStringLiteral("/dev/") + name;
     const QByteArray path = QFile::encodeName(location);
     if (error == QSerialPort::DeviceNotFoundError || !QFileInfo::exists(location))
-        return QStringLiteral("%1 does not exist").arg(location);
+        return NoticeText(NoticeRow::PortMissing).arg(location);
     if (const QString lock = existingLockFile(location); !lock.isEmpty()) {
         qint64 pid = 0;
         QString host, application;
         // A lock whose process is gone is stale: the port takes it over and it explains nothing.
         if (QLockFile(lock).getLockInfo(&pid, &host, &application) && pid > 0 &&
             (::kill(pid_t(pid), 0) == 0 || errno == EPERM))
-            return QStringLiteral("%1 is in use by process %2 (%3), which holds the lock file %4")
+            return NoticeText(NoticeRow::PortLocked)
                 .arg(location, QString::number(pid), application.isEmpty() ? QStringLiteral("?") : application, lock);
     }
     if (::access(path.constData(), R_OK | W_OK) != 0 && errno == EACCES) {
         const QFileInfo info(location);
-        return QStringLiteral("this user may not open %1 (owner %2, group %3; a member of group %3 may)")
-            .arg(location, info.owner(), info.group());
+        return NoticeText(NoticeRow::PortForbidden).arg(location, info.owner(), info.group());
     }
     if (error == QSerialPort::PermissionError && portText.isEmpty())
-        return QStringLiteral("%1 is busy or not permitted").arg(location);
+        return NoticeText(NoticeRow::PortBusy).arg(location);
     return QStringLiteral("%1: %2").arg(location, portText);
 }
 

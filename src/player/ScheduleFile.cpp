@@ -3,6 +3,7 @@
 #include "model/AtomicWrite.h"
 #include "model/Windows1252.h"
 #include "project/ProgramsFile.h"
+#include "text/text.h"
 
 #include <QDir>
 
@@ -84,9 +85,7 @@ bool ImportScheduleRecords(const QByteArray &data, const QDateTime &now, Schedul
                            const ScheduleProgress &progress) {
     out = {};
     if (data.size() < ScheduleRecordsSize) {
-        setError(error, QStringLiteral("%1 bytes where a schedule file holds at least %2 (255 slots of 24 bytes).")
-                            .arg(data.size())
-                            .arg(ScheduleRecordsSize));
+        setError(error, NoticeText(NoticeRow::ScheduleTooShort).arg(data.size()).arg(ScheduleRecordsSize));
         return false;
     }
 
@@ -125,6 +124,5 @@ QString CorrectedSlotsWarning(const QList<int> &correctedSlots) {
     QStringList codes;
     for (int slot : correctedSlots)
         codes.append(QStringLiteral("%1").arg(slot, 3, 10, QLatin1Char('0')));
-    return QStringLiteral("The date or time of program(s) %1 did not exist and was corrected.")
-        .arg(codes.join(QStringLiteral(", ")));
+    return NoticeText(NoticeRow::DateCorrected).arg(codes.join(QStringLiteral(", ")));
 }

@@ -1,6 +1,7 @@
 #include "ProgramsFile.h"
 
 #include "project/ProjectFile.h"
+#include "text/text.h"
 
 #include <QFile>
 
@@ -27,32 +28,27 @@ bool startsWithProjectHeader(const QByteArray &start) {
 }
 
 QString playerFileSizes() {
-    return QStringLiteral("%1 to %2 bytes (255 slots of 24 bytes and a date stamp)")
-        .arg(ScheduleRecordsSize)
-        .arg(MaxScheduleFileBytes);
+    return NoticeText(NoticeRow::PlayerFileSizes).arg(ScheduleRecordsSize).arg(MaxScheduleFileBytes);
 }
 
 QString wrongKind(const QString &path, ProgramsFileKind kind, ProgramsFileAccepts accepts, qsizetype size) {
     const QString name = QLatin1Char('"') + path + QLatin1Char('"');
     if (kind == ProgramsFileKind::Player)
-        return name + QStringLiteral(" is a player file, not a project file");
+        return NoticeText(NoticeRow::IsPlayerFile).arg(name);
     if (kind == ProgramsFileKind::Project)
-        return name + QStringLiteral(" is a project file, not a player file");
-    const QString bytes = size > MaxScheduleFileBytes ? QStringLiteral("more than %1 bytes").arg(MaxScheduleFileBytes)
-                                                      : QStringLiteral("%1 bytes").arg(size);
-    const QString header = QStringLiteral("its first line is not \"%1\"").arg(QLatin1String(ProjectFileHeader));
+        return NoticeText(NoticeRow::IsProjectFile).arg(name);
+    const QString bytes = size > MaxScheduleFileBytes ? NoticeText(NoticeRow::MoreThanBytes).arg(MaxScheduleFileBytes)
+                                                      : NoticeText(NoticeRow::Bytes).arg(size);
+    const QString header = NoticeText(NoticeRow::FirstLineNot).arg(QLatin1String(ProjectFileHeader));
     switch (accepts) {
     case ProgramsFileAccepts::Project:
-        return name + QStringLiteral(" is not a project file: ") + header;
+        return NoticeText(NoticeRow::NotProjectFile).arg(name, header);
     case ProgramsFileAccepts::Player:
-        return name + QStringLiteral(" is not a player file: it holds %1, where a player file holds %2")
-                          .arg(bytes, playerFileSizes());
+        return NoticeText(NoticeRow::NotPlayerFile).arg(name, bytes, playerFileSizes());
     case ProgramsFileAccepts::Either:
         break;
     }
-    return name + QStringLiteral(" is neither a project file (%1) nor a player file (it holds %2, where a player file "
-                                 "holds %3)")
-                      .arg(header, bytes, playerFileSizes());
+    return NoticeText(NoticeRow::NeitherFile).arg(name, header, bytes, playerFileSizes());
 }
 
 } // namespace
@@ -73,7 +69,7 @@ FileFailure ReadProgramsFile(const QString &path, ProgramsFileAccepts accepts, c
     QByteArray start;
     QString why;
     if (!readAtMost(file, MaxScheduleFileBytes + 1, start, &why)) {
-        setError(error, QStringLiteral("\"%1\" could not be read: %2").arg(path, why));
+        setError(error, NoticeText(NoticeRow::CouldNotBeRead).arg(path, why));
         return FileFailure::IoError;
     }
     const ProgramsFileKind kind = programsFileKind(start);

@@ -5,6 +5,7 @@
 #include "model/FileAccess.h"
 #include "model/Windows1252.h"
 #include "project/LineReader.h"
+#include "text/text.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -21,7 +22,8 @@ const QByteArray Separator = QByteArrayLiteral("*****");
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
 
 QString programLabel(const TORBEXProg &p) {
-    return QStringLiteral("program %1 \"%2\"").arg(int(p.Inputs), 3, 10, QLatin1Char('0')).arg(p.Title);
+    return NoticeText(NoticeRow::ProgramLabel)
+        .arg(QStringLiteral("%1").arg(int(p.Inputs), 3, 10, QLatin1Char('0')), p.Title);
 }
 
 // Builds the file in memory; the first refusal stops it.
@@ -40,16 +42,14 @@ public:
     bool text(const QString &value, const QString &owner, const QString &field) {
         for (QChar c : value) {
             if (c == u'\r' || c == u'\n' || c == QChar(0x1A)) {
-                error = QStringLiteral("%1: %2 holds a line break or control character that a project file cannot "
-                                       "store")
-                            .arg(owner, field);
+                error = NoticeText(NoticeRow::HoldsLineBreak).arg(owner, field);
                 return false;
             }
         }
         qsizetype bad = 0;
         const auto bytes = Windows1252::encode(value, &bad);
         if (!bytes) {
-            error = QStringLiteral("%1: %2 holds the character \"%3\", which cannot be written in Windows-1252")
+            error = NoticeText(NoticeRow::HoldsCharacter)
                         .arg(owner, field, value.mid(bad, value.at(bad).isHighSurrogate() ? 2 : 1));
             return false;
         }
@@ -59,28 +59,28 @@ public:
 
     bool comments(const QStringList &lines, const QString &owner) {
         if (lines.size() > MaxStoredCommentLines) {
-            error = QStringLiteral("%1: %2 comment lines; a project file holds at most %3")
+            error = NoticeText(NoticeRow::TooManyCommentLines)
                         .arg(owner, QString::number(lines.size()), QString::number(MaxStoredCommentLines));
             return false;
         }
         number(lines.size());
         for (qsizetype i = 0; i < lines.size(); ++i)
-            if (!text(lines[i], owner, QStringLiteral("comment line %1").arg(i + 1)))
+            if (!text(lines[i], owner, NoticeText(NoticeRow::CommentLine).arg(i + 1)))
                 return false;
         return true;
     }
 
     bool group(const TORBEXGroup &g) {
-        const QString owner = QStringLiteral("the project properties");
+        const QString owner = NoticeText(NoticeRow::ProjectProperties);
         raw(Header);
         raw(Separator);
-        return text(g.ProjectName, owner, QStringLiteral("the project name")) &&
-               text(g.Subject, owner, QStringLiteral("the subject")) &&
-               text(g.Author, owner, QStringLiteral("the author")) &&
-               text(g.RightsNotice, owner, QStringLiteral("the rights notice")) &&
-               text(g.Customer, owner, QStringLiteral("the customer")) &&
-               text(g.CreationDate, owner, QStringLiteral("the creation date")) &&
-               text(g.DiffusionDate, owner, QStringLiteral("the diffusion date")) && comments(g.Comments, owner);
+        return text(g.ProjectName, owner, NoticeText(NoticeRow::ProjectNameField)) &&
+               text(g.Subject, owner, NoticeText(NoticeRow::SubjectField)) &&
+               text(g.Author, owner, NoticeText(NoticeRow::AuthorField)) &&
+               text(g.RightsNotice, owner, NoticeText(NoticeRow::RightsNoticeField)) &&
+               text(g.Customer, owner, NoticeText(NoticeRow::CustomerField)) &&
+               text(g.CreationDate, owner, NoticeText(NoticeRow::CreationDateField)) &&
+               text(g.DiffusionDate, owner, NoticeText(NoticeRow::DiffusionDateField)) && comments(g.Comments, owner);
     }
 
     bool program(const TORBEXProg &p) {
@@ -105,7 +105,7 @@ public:
             number(v);
         for (quint8 v : p.ActionValue)
             number(v);
-        if (!text(p.Title, owner, QStringLiteral("the title")))
+        if (!text(p.Title, owner, NoticeText(NoticeRow::TitleField)))
             return false;
         number(qint32(p.Color));
         if (!comments(p.Comments, owner))
@@ -162,15 +162,16 @@ public:
 
     bool read(Project &project, const ProjectReadProgress &progress) {
         TORBEXGroup &g = project.Group;
-        if (!skip("the header line") || !skip("the separator line") || !text("the project name", g.ProjectName) ||
-            !text("the subject", g.Subject) || !text("the author", g.Author) ||
-            !text("the rights notice", g.RightsNotice) || !text("the customer", g.Customer) ||
-            !text("the creation date", g.CreationDate) || !text("the diffusion date", g.DiffusionDate) ||
-            !comments("project comment", g.Comments) || !skip("the separator line"))
+        using N = NoticeRow;
+        if (!skip(N::HeaderLine) || !skip(N::SeparatorLine) || !text(N::ProjectNameField, g.ProjectName) ||
+            !text(N::SubjectField, g.Subject) || !text(N::AuthorField, g.Author) ||
+            !text(N::RightsNoticeField, g.RightsNotice) || !text(N::CustomerField, g.Customer) ||
+            !text(N::CreationDateField, g.CreationDate) || !text(N::DiffusionDateField, g.DiffusionDate) ||
+            !comments(N::ProjectCommentCount, N::ProjectCommentLineOf, g.Comments) || !skip(N::SeparatorLine))
             return false;
 
         qint32 count = 0;
-        if (!number("the number of programs (0..255)", count, 0, SlotCount) || !skip("the separator line"))
+        if (!number(N::ProgramCount, count, 0, SlotCount) || !skip(N::SeparatorLine))
             return false;
         if (progress)
             progress(0, count);
@@ -200,50 +201,50 @@ private:
 
     bool program(TORBEXProg &p) {
         qint32 v = 0;
-        if (!number("the program code (a number)", v))
+        using N = NoticeRow;
+        if (!number(N::ProgramCode, v))
             return false;
         p.Inputs = quint8(v);
-        if (!flag("the priority flag", p.Priority) || !flag("the timer flag", p.TimerOn) ||
-            !flag("the active flag", p.Active))
+        if (!flag(N::PriorityFlag, p.Priority) || !flag(N::TimerFlag, p.TimerOn) || !flag(N::ActiveFlag, p.Active))
             return false;
-        if (!number("the hour (0..23)", v, 0, 23))
+        if (!number(N::HourField, v, 0, 23))
             return false;
         p.SetHour(v);
-        if (!number("the minute (0..59)", v, 0, 59))
+        if (!number(N::MinuteField, v, 0, 59))
             return false;
         p.SetMinute(v);
         if (!date(p))
             return false;
-        const std::pair<const char *, quint8 *> bytes[] = {
-            {"the day of the week (a number)", &p.DayOftheWeek},
-            {"the timer mode (a number)", &p.TimerMode},
-            {"the action count (a number)", &p.ActionCount},
+        const std::pair<NoticeRow, quint8 *> bytes[] = {
+            {N::DayOfWeekField, &p.DayOftheWeek},
+            {N::TimerModeField, &p.TimerMode},
+            {N::ActionCountField, &p.ActionCount},
         };
         for (const auto &[what, field] : bytes) {
             if (!number(what, v))
                 return false;
             *field = quint8(v);
         }
-        const std::pair<const char *, std::array<quint8, MaxActions> *> arrays[] = {
-            {"the kind of action %1 (a number)", &p.ActionKind},
-            {"the parameter of action %1 (a number)", &p.ActionParam},
-            {"the value of action %1 (a number)", &p.ActionValue},
+        const std::pair<NoticeRow, std::array<quint8, MaxActions> *> arrays[] = {
+            {N::ActionKindField, &p.ActionKind},
+            {N::ActionParamField, &p.ActionParam},
+            {N::ActionValueField, &p.ActionValue},
         };
         for (const auto &[what, field] : arrays) {
             for (int k = 0; k < MaxActions; ++k) {
-                if (!number(QString::fromLatin1(what).arg(k + 1), v))
+                if (!number(NoticeText(what).arg(k + 1), v))
                     return false;
                 (*field)[k] = quint8(v);
             }
         }
-        if (!text("the title", p.Title) || !number("the colour (a number)", v))
+        if (!text(N::TitleField, p.Title) || !number(N::ColourField, v))
             return false;
         p.Color = quint32(v);
-        return comments("comment", p.Comments) && skip("the separator line");
+        return comments(N::CommentCount, N::CommentLineOf, p.Comments) && skip(N::SeparatorLine);
     }
 
     bool date(TORBEXProg &p) {
-        const char *what = "the date (dd/mm/yyyy)";
+        const QString what = NoticeText(NoticeRow::DateField);
         LineReader::Line l;
         if (!line(what, l))
             return false;
@@ -251,20 +252,20 @@ private:
         const auto month = parseNumber(l.bytes.mid(3, 2));
         const auto year = parseNumber(l.bytes.mid(6, 4));
         if (!day || !month || !year || *year < 1 || *year > 9999 || !p.SetDate(*year, *month, *day))
-            return failFound(l, QString::fromLatin1(what));
+            return failFound(l, what);
         return true;
     }
 
-    bool comments(const char *what, QStringList &out) {
+    // `count` and `line` name the count of comment lines and one of them.
+    bool comments(NoticeRow count, NoticeRow line, QStringList &out) {
         qint32 n = 0;
-        if (!number(QStringLiteral("the number of %1 lines (0..%2)").arg(QLatin1String(what)).arg(MaxReadCommentLines),
-                    n, 0, MaxReadCommentLines))
+        if (!number(NoticeText(count).arg(MaxReadCommentLines), n, 0, MaxReadCommentLines))
             return false;
         out.clear();
         out.reserve(std::min(n, 256));
         for (int i = 1; i <= n; ++i) {
             QString s;
-            if (!text(QStringLiteral("%1 line %2 of %3").arg(QLatin1String(what)).arg(i).arg(n), s))
+            if (!text(NoticeText(line).arg(i).arg(n), s))
                 return false;
             out.append(s);
         }
@@ -277,24 +278,19 @@ private:
         case LineReader::Status::Ok:
             return true;
         case LineReader::Status::PastEnd:
-            return fail(l.number, QStringLiteral("expected %1, found the end of the file").arg(what));
+            return fail(l.number, NoticeText(NoticeRow::ExpectedEnd).arg(what));
         case LineReader::Status::TooLong:
-            return fail(
-                l.number,
-                QStringLiteral("expected %1, found a line longer than %2 bytes").arg(what).arg(m_lines.maxLineBytes()));
+            return fail(l.number, NoticeText(NoticeRow::ExpectedLong).arg(what).arg(m_lines.maxLineBytes()));
         case LineReader::Status::TooLarge:
-            return fail(l.number, QStringLiteral("the file goes on past %1 MiB, which no project file reaches")
-                                      .arg(m_lines.maxFileBytes() >> 20));
+            return fail(l.number, NoticeText(NoticeRow::TooLarge).arg(m_lines.maxFileBytes() >> 20));
         case LineReader::Status::ReadError:
-            return fail(l.number, QStringLiteral("the file could not be read: %1").arg(m_lines.errorString()));
+            return fail(l.number, NoticeText(NoticeRow::FileNotRead).arg(m_lines.errorString()));
         }
         return false;
     }
-    bool line(const char *what, LineReader::Line &l) { return line(QString::fromLatin1(what), l); }
-
-    bool skip(const char *what) {
+    bool skip(NoticeRow what) {
         LineReader::Line l;
-        return line(what, l);
+        return line(NoticeText(what), l);
     }
 
     bool text(const QString &what, QString &out) {
@@ -304,11 +300,11 @@ private:
         out = Windows1252::decode(l.bytes);
         return true;
     }
-    bool text(const char *what, QString &out) { return text(QString::fromLatin1(what), out); }
+    bool text(NoticeRow what, QString &out) { return text(NoticeText(what), out); }
 
-    bool flag(const char *what, quint8 &out) {
+    bool flag(NoticeRow what, quint8 &out) {
         LineReader::Line l;
-        if (!line(what, l))
+        if (!line(NoticeText(what), l))
             return false;
         out = l.bytes == "yes" ? 1 : 0;
         return true;
@@ -325,17 +321,17 @@ private:
         out = *v;
         return true;
     }
-    bool number(const char *what, qint32 &out, qint64 min = std::numeric_limits<qint32>::min(),
+    bool number(NoticeRow what, qint32 &out, qint64 min = std::numeric_limits<qint32>::min(),
                 qint64 max = std::numeric_limits<qint32>::max()) {
-        return number(QString::fromLatin1(what), out, min, max);
+        return number(NoticeText(what), out, min, max);
     }
 
     bool failFound(const LineReader::Line &l, const QString &what) {
-        return fail(l.number, QStringLiteral("expected %1, found %2").arg(what, quoteFound(l.bytes)));
+        return fail(l.number, NoticeText(NoticeRow::ExpectedFound).arg(what, quoteFound(l.bytes)));
     }
 
     bool fail(int lineNumber, const QString &message) {
-        error = QStringLiteral("\"%1\", line %2: %3").arg(m_name, QString::number(lineNumber), message);
+        error = NoticeText(NoticeRow::AtLine).arg(m_name, QString::number(lineNumber), message);
         return false;
     }
 
@@ -353,9 +349,7 @@ void setError(QString *error, const QString &text) {
 QByteArray projectFileBytes(const Project &project, QString *error) {
     Writer w;
     if (project.Programs.size() > SlotCount) {
-        setError(error, QStringLiteral("the project holds %1 programs; a project file holds at most %2")
-                            .arg(project.Programs.size())
-                            .arg(SlotCount));
+        setError(error, NoticeText(NoticeRow::TooManyPrograms).arg(project.Programs.size()).arg(SlotCount));
         return {};
     }
     if (!w.group(project.Group)) {
@@ -378,7 +372,7 @@ bool WriteProjectFile(const QString &path, const Project &project, QString *erro
     QString reason;
     const QByteArray bytes = projectFileBytes(project, &reason);
     if (bytes.isEmpty()) {
-        setError(error, QStringLiteral("\"%1\" was not saved: %2").arg(path, reason));
+        setError(error, NoticeText(NoticeRow::NotSaved).arg(path, reason));
         return false;
     }
     return writeFileAtomically(path, bytes, error);

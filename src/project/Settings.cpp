@@ -4,6 +4,7 @@
 #include "model/FileAccess.h"
 #include "model/Windows1252.h"
 #include "project/LineReader.h"
+#include "text/text.h"
 
 #include <QFile>
 
@@ -168,8 +169,9 @@ bool ReadSettings(const QString &path, Settings &settings, const QStringList &po
         s.PCRemoteMode = next() == u"TRUE";
 
     if (readFailed) {
-        setError(error, QStringLiteral("\"%1\", line %2: the file could not be read: %3")
-                            .arg(path, QString::number(failedLine), reader.errorString()));
+        setError(error, NoticeText(NoticeRow::AtLine)
+                            .arg(path, QString::number(failedLine),
+                                 NoticeText(NoticeRow::FileNotRead).arg(reader.errorString())));
         return false;
     }
     settings = s;

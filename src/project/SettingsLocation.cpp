@@ -1,5 +1,7 @@
 #include "SettingsLocation.h"
 
+#include "text/text.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -55,8 +57,7 @@ QString LoadSettings(const SettingsLocation &location, Settings &settings, const
         if (ReadSettings(location.primary, settings, portCaptions, &primaryError))
             return location.primary;
     } else if (!location.primary.isEmpty()) {
-        primaryError = QStringLiteral("\"%1\" cannot be written: its folder is missing or read-only")
-                           .arg(QDir::toNativeSeparators(location.primary));
+        primaryError = NoticeText(NoticeRow::SettingsFolderMissing).arg(QDir::toNativeSeparators(location.primary));
     }
 
     QString fallbackError;
@@ -71,10 +72,10 @@ QString LoadSettings(const SettingsLocation &location, Settings &settings, const
             return location.fallback;
         }
     } else {
-        fallbackError = QStringLiteral("there is no user configuration folder");
+        fallbackError = NoticeText(NoticeRow::NoConfigFolder);
     }
     if (error)
-        *error = QStringLiteral("The settings cannot be kept: %1. The program goes on with its defaults.")
+        *error = NoticeText(NoticeRow::SettingsNotKept)
                      .arg(primaryError.isEmpty() ? fallbackError : primaryError + QStringLiteral("; ") + fallbackError);
     return {};
 }
@@ -90,7 +91,7 @@ QString SaveSettings(const SettingsLocation &location, const QString &path, cons
             return location.fallback;
     }
     if (error)
-        *error = second.isEmpty() ? QStringLiteral("The settings were not saved: %1").arg(first)
-                                  : QStringLiteral("The settings were not saved: %1; %2").arg(first, second);
+        *error = NoticeText(NoticeRow::SettingsNotSaved)
+                     .arg(second.isEmpty() ? first : first + QStringLiteral("; ") + second);
     return {};
 }

@@ -31,6 +31,8 @@ enum class TextTable {
     ConfidenceTexts,
     // The week plan, the printed schedule and the spreadsheet table.
     PlanTexts,
+    // What the file, settings and port routines say when something fails.
+    NoticeTexts,
 };
 
 // The rows of each table, in table order; Count is the number of rows per language.
@@ -273,6 +275,96 @@ enum class PlanRow : int {
     Count
 };
 
+// Rows of NoticeTexts: whole messages and the parts they are made of ("%1" ... stand for file
+// names, numbers, system error texts and other rows).
+enum class NoticeRow : int {
+    DateCorrected,
+    ScheduleTooShort,
+    PlayerFileSizes,
+    IsPlayerFile,
+    IsProjectFile,
+    MoreThanBytes,
+    Bytes,
+    FirstLineNot,
+    NotProjectFile,
+    NotPlayerFile,
+    NeitherFile,
+    CouldNotBeRead,
+    CouldNotBeOpened,
+    CouldNotBeCreated,
+    CouldNotBeWritten,
+    NotSaved,
+    ReadOnly,
+    AFolder,
+    AFifo,
+    ACharDevice,
+    ABlockDevice,
+    ASocket,
+    NotRegular,
+    ItIsNotRegular,
+    NotReplaced,
+    NoFolder,
+    NotAFolder,
+    NothingTaken,
+    OnlyWritten,
+    SettingsFolderMissing,
+    NoConfigFolder,
+    SettingsNotKept,
+    SettingsNotSaved,
+    AtLine,
+    FileNotRead,
+    PortMissing,
+    PortLocked,
+    PortForbidden,
+    PortBusy,
+    HoldsLineBreak,
+    HoldsCharacter,
+    TooManyCommentLines,
+    CommentLine,
+    ProjectProperties,
+    ProgramLabel,
+    ProjectNameField,
+    SubjectField,
+    AuthorField,
+    RightsNoticeField,
+    CustomerField,
+    CreationDateField,
+    DiffusionDateField,
+    TitleField,
+    TooManyPrograms,
+    HeaderLine,
+    SeparatorLine,
+    ProjectCommentCount,
+    ProjectCommentLineOf,
+    ProgramCount,
+    ProgramCode,
+    PriorityFlag,
+    TimerFlag,
+    ActiveFlag,
+    HourField,
+    MinuteField,
+    DayOfWeekField,
+    TimerModeField,
+    ActionCountField,
+    ActionKindField,
+    ActionParamField,
+    ActionValueField,
+    ColourField,
+    DateField,
+    CommentCount,
+    CommentLineOf,
+    ExpectedEnd,
+    ExpectedLong,
+    TooLarge,
+    ExpectedFound,
+    Count
+};
+
+// The language of the messages the file, settings and port routines make (1..5): English until
+// the window sets it to its own language; the command line keeps English.
+void SetMessageLanguage(int language);
+int MessageLanguage();
+
 // The table each row enum indexes.
 constexpr TextTable tableOf(HintRow) {
     return TextTable::HintTexts;
@@ -334,6 +426,9 @@ constexpr TextTable tableOf(ConfidenceRow) {
 constexpr TextTable tableOf(PlanRow) {
     return TextTable::PlanTexts;
 }
+constexpr TextTable tableOf(NoticeRow) {
+    return TextTable::NoticeTexts;
+}
 
 // The text of `row` in `language` (1..5); the table follows from the row's type.
 template <typename Row>
@@ -342,4 +437,9 @@ requires requires(Row row) {
 }
 QString LanguageText(Row row, int language) {
     return LanguageText(tableOf(row), int(row), language);
+}
+
+// A row of NoticeTexts in the message language.
+inline QString NoticeText(NoticeRow row) {
+    return LanguageText(row, MessageLanguage());
 }

@@ -97,8 +97,16 @@ void ChoiceGrid::mouseMoveEvent(QMouseEvent *event) {
     setCurrentIndex(index >= 0 && m_entries[index]->isEnabled() ? index : -1);
 }
 
+void ChoiceGrid::mousePressEvent(QMouseEvent *event) {
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+// A grid opened on a press gets that press's release: only a press on the grid makes a click.
 void ChoiceGrid::mouseReleaseEvent(QMouseEvent *event) {
-    if (event->button() == Qt::LeftButton)
+    const bool click = m_pressed && event->button() == Qt::LeftButton;
+    m_pressed = false;
+    if (click)
         choose(indexAt(event->position().toPoint()));
 }
 
@@ -107,6 +115,7 @@ void ChoiceGrid::leaveEvent(QEvent *) {
 }
 
 void ChoiceGrid::showEvent(QShowEvent *) {
+    m_pressed = false;
     setFocus(Qt::PopupFocusReason);
 }
 

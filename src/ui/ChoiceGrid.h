@@ -7,10 +7,11 @@ class QAction;
 class QMenu;
 
 // A long choice list shown as a menu that breaks into columns: entry i sits in column
-// i / rowsPerColumn. It behaves like a menu: hover highlights, a click or Return chooses,
-// the arrow keys move (Left and Right by a column), Escape closes, disabled entries are
-// greyed and cannot be chosen. Choosing closes every open pop-up and triggers the entry's
-// action. The actions belong to the caller; the grid only shows them.
+// i / rowsPerColumn. It behaves like a menu: hover highlights, a click or Return chooses (the
+// release of the press that opened it chooses nothing), the arrow keys move (Left and Right by
+// a column), Escape or a click outside closes, disabled entries are greyed and cannot be chosen.
+// Choosing closes every open pop-up and triggers the entry's action. The actions belong to the
+// caller; the grid only shows them.
 class ChoiceGrid : public QWidget {
     Q_OBJECT
 
@@ -35,6 +36,7 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void leaveEvent(QEvent *event) override;
@@ -47,6 +49,7 @@ private:
     QList<QAction *> m_entries;
     int m_rows;
     int m_current = -1;
+    bool m_pressed = false; // a press on the grid since it was shown
     QSize m_cell;
 };
 

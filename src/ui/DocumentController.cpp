@@ -359,7 +359,7 @@ void DocumentController::SaveAs1Click() {
     const QFileInfo info(path);
     QString error;
     if (info.exists() && !info.isWritable())
-        error = QStringLiteral("\"%1\" was not saved: the file is read-only").arg(path);
+        error = NoticeText(NoticeRow::NotSaved).arg(path, NoticeText(NoticeRow::ReadOnly));
     else if (WriteProjectFile(path, currentProject(), &error)) {
         ProjectPath = path;
         TakeSnapshot();

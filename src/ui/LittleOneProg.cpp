@@ -5,6 +5,7 @@
 #include "project/ScheduleCheck.h"
 #include "text/ScheduleText.h"
 
+#include <QHash>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -17,18 +18,13 @@ const QRect NumberText(59, 6, 30, 15);
 const QRect TitleFrame(98, 5, 200, 17);
 const QRect TitleText(99, 6, 198, 15);
 const QPoint ScheduleTextAt(450, 7);
-// The schedule text may run on under the first action text's margin, as a label does.
-constexpr int ScheduleTextWidth = 626 - 450;
-constexpr int ActionX0 = 613;
-constexpr int ActionStep = 57;
+// The widths at the default font, which the columns never go below.
+constexpr int ScheduleWidth = 613 - 450;
 constexpr int ActionWidth = 52;
+constexpr int DotSize = 5;
 constexpr int TextY = 7;
 constexpr int TextHeight = 15;
-
-QRect actionRect(int k) // k = 1..6
-{
-    return QRect(ActionX0 + ActionStep * (k - 1), TextY, ActionWidth, TextHeight);
-}
+constexpr int TextMargin = 4; // between a text and what is beside it
 
 } // namespace
 
@@ -39,12 +35,64 @@ QColor colorOfRecord(quint32 bgr) {
 TFrame1::TFrame1(const TileArt &art, QWidget *parent)
     : QWidget(parent)
     , m_art(art) {
-    setFixedSize(TileWidth, TileHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
     QFont strip = font();
     strip.setPixelSize(11);
     setFont(strip);
+    fitColumns();
+}
+
+TFrame1::Columns TFrame1::columnsFor(int language, const QFont &font) {
+    static QHash<QString, Columns> known;
+    const QString key = QString::number(language) + font.key();
+    if (const auto it = known.constFind(key); it != known.cend())
+        return *it;
+    const QFontMetrics fm(font);
+    // Every schedule line with the widest of each kind of value: each mode, each day name.
+    TORBEXProg p(QDateTime(QDate(2088, 8, 28), QTime(18, 48)));
+    p.TimerOn = 1;
+    int schedule = 0;
+    for (quint8 mode = 0; mode <= 3; ++mode)
+        for (quint8 day = 1; day <= 7; ++day) {
+            p.TimerMode = mode, p.DayOftheWeek = day;
+            schedule = qMax(schedule, fm.horizontalAdvance(ScheduleText(p, language)));
+        }
+    int action = 0;
+    for (quint8 kind = 0; kind <= KindSendEmail; ++kind)
+        for (int param : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 88, 255})
+            action = qMax(action, fm.horizontalAdvance(ActionShortText(kind, quint8(param))));
+    Columns c;
+    c.schedule = qMax(ScheduleWidth, schedule + 2 * TextMargin);
+    c.action = qMax(ActionWidth, action + 2 * TextMargin);
+    c.width = qMax(int(TileWidth), ScheduleTextAt.x() + c.schedule + 6 * c.action + 5 * DotSize + 3);
+    known.insert(key, c);
+    return c;
+}
+
+void TFrame1::setLanguage(int language) {
+    m_language = language;
+    fitColumns();
+}
+
+void TFrame1::fitColumns() {
+    m_columns = columnsFor(m_language, font());
+    setFixedSize(m_columns.width, TileHeight);
+}
+
+void TFrame1::changeEvent(QEvent *event) {
+    if (event->type() == QEvent::FontChange)
+        fitColumns();
+    QWidget::changeEvent(event);
+}
+
+QRect TFrame1::actionRect(int k) const {
+    const int x0 = ScheduleTextAt.x() + m_columns.schedule;
+    return QRect(x0 + (m_columns.action + DotSize) * (k - 1), TextY, m_columns.action, TextHeight);
+}
+
+int TFrame1::dotX(int k) const {
+    return actionRect(k).right() + 1;
 }
 
 void TFrame1::RefreshTile() {
@@ -111,16 +159,16 @@ QColor TFrame1::backgroundColor() const {
     return palette().color(m_highlighted ? QPalette::Light : QPalette::Button);
 }
 
-QRect TFrame1::partRect(Part part) {
+QRect TFrame1::partRect(Part part) const {
     switch (part) {
     case Part::Background:
-        return QRect(0, 0, TileWidth, TileHeight);
+        return rect();
     case Part::Number:
         return NumberText;
     case Part::Title:
         return TitleText;
     case Part::Schedule:
-        return QRect(ScheduleTextAt, QSize(ScheduleTextWidth, TextHeight));
+        return QRect(ScheduleTextAt, QSize(m_columns.schedule, TextHeight));
     default:
         return actionRect(int(part) - int(Part::Action1) + 1);
     }
@@ -172,8 +220,7 @@ void TFrame1::paintEvent(QPaintEvent *) {
     if (m_timerOn)
         p.drawPixmap(428, 10, m_art.timerOn);
     p.setPen(text);
-    p.drawText(QRect(ScheduleTextAt, QSize(ScheduleTextWidth, TextHeight)), Qt::AlignVCenter | Qt::AlignLeft,
-               m_schedule);
+    p.drawText(partRect(Part::Schedule), Qt::AlignVCenter | Qt::AlignLeft, m_schedule);
 
     for (int k = 1; k <= MaxActions; ++k)
         if (!m_actions[k - 1].isEmpty())
@@ -182,7 +229,7 @@ void TFrame1::paintEvent(QPaintEvent *) {
     p.setBrush(shadow);
     p.setRenderHint(QPainter::Antialiasing);
     for (int k = 1; k <= 5; ++k)
-        p.drawEllipse(QRect(665 + ActionStep * (k - 1), 11, 5, 5));
+        p.drawEllipse(QRect(dotX(k), 11, DotSize, DotSize));
 }
 
 void TFrame1::mousePressEvent(QMouseEvent *event) {

@@ -10,11 +10,12 @@ class Clock;
 class QLocale;
 struct TileArt;
 
-// One program of the list as a 958 x 28 strip: colour bar, active and priority marks, the
-// code as a number and as eight input dots, the title, the schedule and six short action
-// texts. The tile paints every element itself (one widget per tile, however many elements),
-// owns its program and keeps its own copy of the language. Its tooltip is the program's next
-// run, worked out when the tooltip is asked for.
+// One program of the list as a strip 28 high and at least 958 wide: colour bar, active and
+// priority marks, the code as a number and as eight input dots, the title, the schedule and six
+// short action texts. The schedule column and the action columns are as wide as their longest
+// texts need in the tile's language and font, so the strip grows rather than cut a text. The tile paints every element
+// itself (one widget per tile, however many elements), owns its program and keeps its own copy of the language. Its
+// tooltip is the program's next run, worked out when the tooltip is asked for.
 class TFrame1 : public QWidget {
     Q_OBJECT
 
@@ -34,7 +35,8 @@ public:
     void setProgram(const TORBEXProg &program) { m_program = program; }
     // The tile's own copy of the language, 1..5, which chooses the schedule line's words.
     int language() const { return m_language; }
-    void setLanguage(int language) { m_language = language; }
+    // Also sets the columns' widths for the language.
+    void setLanguage(int language);
 
     // Takes every element anew from the program and the language copy, then repaints.
     void RefreshTile();
@@ -49,7 +51,7 @@ public:
     bool isHighlighted() const { return m_highlighted; }
 
     Part partAt(const QPoint &pos) const;
-    static QRect partRect(Part part);
+    QRect partRect(Part part) const;
 
     // What the tile shows, as of the last RefreshTile.
     QString numberText() const { return m_number; }
@@ -64,7 +66,15 @@ public:
     QColor barColor() const { return m_color; }
     QColor backgroundColor() const;
 
-    QSize sizeHint() const override { return {TileWidth, TileHeight}; }
+    QSize sizeHint() const override { return {m_columns.width, TileHeight}; }
+
+    // The widths that fit every schedule and action text of `language` in `font`.
+    struct Columns {
+        int schedule = 0; // from the schedule text's left edge to the first action column
+        int action = 0;   // one action text's column; a separator dot follows it
+        int width = TileWidth;
+    };
+    static Columns columnsFor(int language, const QFont &font);
 
 signals:
     void clicked(TFrame1 *tile, TFrame1::Part part);
@@ -72,13 +82,19 @@ signals:
 protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    QRect actionRect(int k) const; // k = 1..6
+    int dotX(int k) const;         // the dot after action k = 1..5
+    void fitColumns();
+
     const TileArt &m_art;
     TORBEXProg m_program;
     int m_language = 2;
+    Columns m_columns;
     const Clock *m_clock = nullptr;
     const QLocale *m_locale = nullptr;
     bool m_highlighted = false;

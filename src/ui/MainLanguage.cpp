@@ -36,8 +36,10 @@ void TForm1::ApplyLanguage() {
     const int lang = CurrentLanguage;
     const auto text = [lang](auto row) { return LanguageText(row, lang); };
     const auto rowText = [lang](TextTable table, int row) { return LanguageText(table, row, lang); };
-    // Qt's own texts (standard buttons, file dialogs, calendar) follow the same language.
+    // Qt's own texts (standard buttons, file dialogs, calendar) and the file and port messages
+    // follow the same language.
     m_qtLanguage.setLanguage(lang);
+    SetMessageLanguage(lang);
 
     // Menus, in the order of the tables' rows.
     File1->setTitle(text(FileMenuRow::File));

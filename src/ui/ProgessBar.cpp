@@ -18,6 +18,38 @@ namespace {
 
 // How often a running operation lets the window repaint.
 constexpr qint64 PaintIntervalMs = 30;
+constexpr int Margin = 16;
+
+// What a run shows before its first step: the name of what it does.
+QString firstText(int mode, int language) {
+    QString text;
+    switch (mode) {
+    case TOKBottomDlg1::TransmitMode:
+        text = LanguageText(SendReceiveMenuRow::Transmit, language);
+        break;
+    case TOKBottomDlg1::ReceiveMode:
+        text = LanguageText(SendReceiveMenuRow::Receive, language);
+        break;
+    case TOKBottomDlg1::ExportMode:
+        text = LanguageText(FileMenuRow::Export, language);
+        break;
+    case TOKBottomDlg1::ImportMode:
+        text = LanguageText(FileMenuRow::Import, language);
+        break;
+    case TOKBottomDlg1::ReadProjectMode:
+        text = LanguageText(FileMenuRow::Open, language);
+        break;
+    case TOKBottomDlg1::DeleteColorGroupMode:
+        text = LanguageText(EditMenuRow::DeleteColorGroup, language);
+        break;
+    case TOKBottomDlg1::VerifyMode:
+        text = LanguageText(VerifyMenuCaption, language);
+        break;
+    default: // clearing the project
+        text = LanguageText(MessageRow::ProgressDelete, language);
+    }
+    return text.remove(u'&').remove(QStringLiteral("...")).trimmed();
+}
 
 } // namespace
 
@@ -27,14 +59,12 @@ TOKBottomDlg1::TOKBottomDlg1(Prompter &prompter, const Clock &clock, QWidget *pa
     , m_clock(clock) {
     setObjectName(QStringLiteral("TOKBottomDlg1"));
     setModal(true);
-    setFixedSize(315, 57);
     setWindowTitle(QStringLiteral("Progress"));
 
     Bevel1 = new QFrame(this);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
     Bevel1->setFrameShape(QFrame::Box);
     Bevel1->setFrameShadow(QFrame::Sunken);
-    Bevel1->setGeometry(8, 8, 299, 41);
 
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
@@ -49,6 +79,12 @@ TOKBottomDlg1::TOKBottomDlg1(Prompter &prompter, const Clock &clock, QWidget *pa
     Label1->setAlignment(Qt::AlignCenter);
     Label1->hide();
 
+    // The step the run is at, also in the window: a title bar may not show it.
+    StepLabel = new QLabel(this);
+    StepLabel->setObjectName(QStringLiteral("StepLabel"));
+    StepLabel->setAlignment(Qt::AlignCenter);
+    fitWidth(0);
+
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(CloseDelayMs);
@@ -61,6 +97,10 @@ TOKBottomDlg1::~TOKBottomDlg1() = default;
 ComResult TOKBottomDlg1::run(int mode, const Work &work) {
     m_mode = mode;
     m_work = work;
+    // Nothing of the run before stays: an empty bar and this run's own first text.
+    m_width = 0;
+    prepareProgress(mode <= ImportMode || mode == VerifyMode ? SlotRunMaximum : 1);
+    showStep(firstText(mode, m_language));
     exec();
     m_work = nullptr;
     return m_result;
@@ -165,8 +205,28 @@ void TOKBottomDlg1::prepareProgress(int maximum) {
 
 void TOKBottomDlg1::stepProgress(const QString &caption) {
     ProgressBar1->setValue(qMin(ProgressBar1->value() + 1, ProgressBar1->maximum()));
-    setWindowTitle(caption);
+    showStep(caption);
     keepPainted();
+}
+
+void TOKBottomDlg1::showStep(const QString &text) {
+    setWindowTitle(text);
+    StepLabel->setText(text);
+    fitWidth(StepLabel->fontMetrics().horizontalAdvance(text) + 4 * Margin);
+}
+
+// The window grows to the widest text of the run, from its 315 pixels.
+void TOKBottomDlg1::fitWidth(int wanted) {
+    const int width = qMax(qMax(315, m_width), wanted);
+    if (width == m_width)
+        return;
+    m_width = width;
+    const int lineHeight = qMax(21, StepLabel->sizeHint().height());
+    setFixedSize(width, 57 + lineHeight);
+    Bevel1->setGeometry(8, 8, width - 16, 41 + lineHeight);
+    ProgressBar1->setGeometry(Margin, 18, width - 2 * Margin, 21);
+    Label1->setGeometry(ProgressBar1->geometry());
+    StepLabel->setGeometry(Margin, 18 + 21 + 4, width - 2 * Margin, lineHeight);
 }
 
 void TOKBottomDlg1::showStatus(const QString &text) {

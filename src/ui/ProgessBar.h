@@ -73,7 +73,8 @@ public:
     TransferContext transferContext();
     // Bar at 0 and shown, status label hidden, maximum `maximum`.
     void prepareProgress(int maximum);
-    // Advances the bar by one (it stays full at its maximum) and sets the window caption.
+    // Advances the bar by one (it stays full at its maximum) and shows `caption` in the window and
+    // as its caption.
     void stepProgress(const QString &caption);
     // The status label with `text` in place of the bar.
     void showStatus(const QString &text);
@@ -94,6 +95,8 @@ private:
     void FormActivate();
     void Timer1Timer();
     ComResult runWork();
+    void showStep(const QString &text);
+    void fitWidth(int wanted);
 
     Prompter &m_prompter;
     const Clock &m_clock;
@@ -110,5 +113,7 @@ private:
     QFrame *Bevel1 = nullptr;
     QProgressBar *ProgressBar1 = nullptr;
     QLabel *Label1 = nullptr;
+    QLabel *StepLabel = nullptr;
+    int m_width = 0; // as wide as the run's widest text needs
     QTimer *Timer1 = nullptr;
 };

@@ -13,6 +13,7 @@
 #include "ui/HeaderString.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -96,8 +97,11 @@ QDateTime minuteOf(const QDateTime &t) {
 }
 
 // A group of the panel: a framed area with its title on a dark strip.
-QLabel *addGroup(QWidget *panel, const QRect &frame, const QString &title, bool lightContents) {
+QLabel *addGroup(QWidget *panel, const QRect &frame, const QString &title, bool lightContents,
+                 QFrame **made = nullptr) {
     auto *box = new QFrame(panel);
+    if (made)
+        *made = box;
     box->setFrameStyle(QFrame::Box | QFrame::Sunken);
     box->setGeometry(frame);
     if (lightContents) {
@@ -156,6 +160,13 @@ void ProgramEditor::ensureBuilt() {
 void ProgramEditor::showEvent(QShowEvent *event) {
     ensureBuilt();
     QFrame::showEvent(event);
+}
+
+// The title line runs across the panel, however wide the window has grown.
+void ProgramEditor::resizeEvent(QResizeEvent *event) {
+    QFrame::resizeEvent(event);
+    if (m_built)
+        StaticText1->resize(width() - 69, StaticText1->height());
 }
 
 ProgramEditor::~ProgramEditor() = default;
@@ -224,7 +235,7 @@ void ProgramEditor::createFields() {
     connect(Panel2, &ClickLabel::clicked, this, &ProgramEditor::Panel2Click);
 
     // Timer Mode group.
-    Label1 = addGroup(this, QRect(306, 32, 303, 217), QStringLiteral("Timer Mode"), true);
+    Label1 = addGroup(this, QRect(306, 32, 303, 217), QStringLiteral("Timer Mode"), true, &TimerBox);
     CheckBox3 = new QCheckBox(QStringLiteral("On/Off"), this);
     CheckBox3->move(315, 61);
     connect(CheckBox3, &QCheckBox::clicked, this, &ProgramEditor::timerOnClick);
@@ -232,7 +243,7 @@ void ProgramEditor::createFields() {
     Label17->setGeometry(440, 86, 54, 18);
     DateTimePicker1 = new QTimeEdit(this);
     DateTimePicker1->setGeometry(496, 84, 100, 22);
-    DateTimePicker1->setDisplayFormat(QStringLiteral("HH:mm:ss"));
+    DateTimePicker1->setDisplayFormat(QStringLiteral("HH:mm")); // what the project file keeps
     connect(DateTimePicker1, &QTimeEdit::timeChanged, this, &ProgramEditor::clockChange);
     auto *modes = new QButtonGroup(this);
     const std::array<std::pair<QString, int>, 4> radios = {
@@ -255,8 +266,8 @@ void ProgramEditor::createFields() {
     for (int d = 0; d < 7; ++d)
         ComboBox1->addItem(LanguageText(TextTable::DayNames, d, m_language));
     connect(ComboBox1, &QComboBox::currentIndexChanged, this, &ProgramEditor::dayChange);
-    auto *xx = new QLabel(QStringLiteral("XX :"), this);
-    xx->move(520, 213);
+    LabelXX = new QLabel(QStringLiteral("XX :"), this);
+    LabelXX->move(520, 213);
     MinuteDisplay = new QLabel(QStringLiteral("00"), this);
     MinuteDisplay->setGeometry(548, 207, 25, 22);
     MinuteDisplay->setAlignment(Qt::AlignCenter);
@@ -271,6 +282,12 @@ void ProgramEditor::createFields() {
     SpinEdit1->findChild<QLineEdit *>()->setReadOnly(true);
     SpinEdit1->findChild<QLineEdit *>()->setMaxLength(2);
     connect(SpinEdit1, &QSpinBox::valueChanged, this, &ProgramEditor::minuteChange);
+    // A field takes the wheel only once the user has entered it; until then a wheel step over
+    // it moves through the list (eventFilter).
+    for (QWidget *field : std::initializer_list<QWidget *>{DateTimePicker1, DateTimePicker2, ComboBox1, SpinEdit1}) {
+        field->setFocusPolicy(Qt::StrongFocus);
+        field->installEventFilter(this);
+    }
 
     // The next run of the program, under the last timer mode, across the timer area.
     NextRunLine = new QLabel(this);
@@ -283,7 +300,7 @@ void ProgramEditor::createFields() {
 }
 
 void ProgramEditor::createActionRows() {
-    Label2 = addGroup(this, QRect(617, 32, 344, 217), QStringLiteral("Actions :"), true);
+    Label2 = addGroup(this, QRect(617, 32, 344, 217), QStringLiteral("Actions :"), true, &ActionsBox);
     const QPixmap rowIcon = Icons::pixmap(QStringLiteral("action-row"), 16);
     for (int k = 1; k <= MaxActions; ++k) {
         const int y = 56 + 32 * (k - 1);
@@ -292,10 +309,14 @@ void ProgramEditor::createActionRows() {
         back->setAutoFillBackground(true);
         back->setBackgroundRole(QPalette::Light);
         back->setFrameStyle(QFrame::NoFrame);
+        QPalette pal = back->palette(); // a row not offered is greyed: the list ends above it
+        pal.setColor(QPalette::Disabled, QPalette::Light, pal.color(QPalette::Mid));
+        back->setPalette(pal);
         ActionRowBacks[k - 1] = back;
         auto *rowImage = new QLabel(this);
         rowImage->setGeometry(623, y + 11, 17, 17);
         rowImage->setPixmap(rowIcon);
+        RowImages[k - 1] = rowImage;
         auto *kind = new QToolButton(this);
         kind->setGeometry(645, y, 156, 22);
         kind->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -310,6 +331,7 @@ void ProgramEditor::createActionRows() {
         value->setIconSize(QSize(16, 16));
         value->setFocusPolicy(Qt::NoFocus);
         value->setProperty("tag", k);
+        value->setIcon(icon(QStringLiteral("value")));
         connect(value, &QToolButton::clicked, this, [this, k] { SpeedButton18Click(k); });
         ValueButtons[k - 1] = value;
     }
@@ -351,6 +373,7 @@ void ProgramEditor::nameWidgets() {
     for (int k = 0; k < MaxActions; ++k) {
         KindButtons[k]->setObjectName(QStringLiteral("SpeedButton%1").arg(12 + k));
         ValueButtons[k]->setObjectName(QStringLiteral("SpeedButton%1").arg(18 + k));
+        ActionRowBacks[k]->setObjectName(QStringLiteral("RowBack%1").arg(1 + k));
     }
     for (int k = 0; k < int(RadioButtons.size()); ++k)
         RadioButtons[k]->setObjectName(QStringLiteral("RadioButton%1").arg(k + 1));
@@ -469,7 +492,8 @@ void ProgramEditor::timerModeClick(int tag) {
 void ProgramEditor::clockChange() {
     if (!m_hasProgram)
         return;
-    m_program.Time = DateTimePicker1->time();
+    const QTime clock = DateTimePicker1->time();
+    m_program.Time = QTime(clock.hour(), clock.minute());
     edited();
 }
 
@@ -580,6 +604,14 @@ void ProgramEditor::Image19Click() {
 }
 
 bool ProgramEditor::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::Wheel && watched != Memo1->viewport()) {
+        const auto *field = static_cast<QWidget *>(watched);
+        const QWidget *focused = QApplication::focusWidget();
+        if (focused && (focused == field || field->isAncestorOf(focused)))
+            return false;
+        QCoreApplication::sendEvent(window(), event); // the list's wheel step
+        return true;
+    }
     if (watched == Memo1->viewport() && event->type() == QEvent::MouseButtonRelease) {
         if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
             Memo1Click();
@@ -924,5 +956,64 @@ void ProgramEditor::relabel() {
         if (count >= 1 && count < MaxActions && !isEndingKind(prog.ActionKind[count - 1]))
             KindButtons[count]->setText(LanguageText(ActionRow::NoAction, language));
     }
+    fitTexts();
     RefreshNextRun();
+}
+
+// The widest of `captions` on `probe`, which keeps its own caption.
+static int widestOn(QToolButton *probe, const QStringList &captions) {
+    const QString own = probe->text();
+    int widest = 0;
+    for (const QString &caption : captions) {
+        probe->setText(caption);
+        widest = qMax(widest, probe->sizeHint().width());
+    }
+    probe->setText(own);
+    return widest;
+}
+
+// The layout is the panel's at the default font. Where a text of the language needs more room,
+// the timer fields and the action buttons widen, what follows them moves right and the panel
+// widens; labels before a field end where the field begins.
+void ProgramEditor::fitTexts() {
+    int fieldX = 496;
+    for (QRadioButton *radio : RadioButtons)
+        fieldX = qMax(fieldX, radio->x() + radio->sizeHint().width() + 8);
+    fieldX = qMax(fieldX, 315 + Label17->sizeHint().width() + 6);
+    int fieldWidth = 100;
+    for (QWidget *field : std::initializer_list<QWidget *>{DateTimePicker1, DateTimePicker2, ComboBox1})
+        fieldWidth = qMax(fieldWidth, field->sizeHint().width());
+    DateTimePicker1->setGeometry(fieldX, 84, fieldWidth, 22);
+    DateTimePicker2->setGeometry(fieldX, 112, fieldWidth, 22);
+    ComboBox1->setGeometry(fieldX, 175, fieldWidth, 22);
+    Label17->setGeometry(fieldX - 2 - Label17->sizeHint().width(), 86, Label17->sizeHint().width(), 18);
+    LabelXX->move(fieldX + 24, 213);
+    MinuteDisplay->move(fieldX + 52, 207);
+    SpinEdit1->move(fieldX + 78, 207);
+    const int timerRight = qMax(609, fieldX + fieldWidth + 13);
+    TimerBox->setGeometry(306, 32, timerRight - 306, 217);
+    Label1->setGeometry(307, 33, timerRight - 308, 15);
+    NextRunLine->setGeometry(315, 231, timerRight - 321, 16);
+
+    QStringList kinds, values;
+    for (quint8 kind = 0; kind <= KindSendEmail + 1; ++kind) // every command name, else the widest numbers
+        for (int param = 0; param <= (kind == KindTransport ? 12 : 1); ++param)
+            kinds << actionCaption(kind, quint8(param == 1 && kind != KindTransport ? 255 : param), m_language);
+    for (int value : {0, 188, 255})
+        values << valueCaption(quint8(value), m_language);
+    const int kindWidth = qMax(156, widestOn(KindButtons[0], kinds));
+    const int valueWidth = qMax(132, widestOn(ValueButtons[0], values));
+    const int x = timerRight + 8; // the Actions group
+    for (int k = 0; k < MaxActions; ++k) {
+        const int y = 56 + 32 * k;
+        KindButtons[k]->setGeometry(x + 28, y, kindWidth, 22);
+        ValueButtons[k]->setGeometry(x + 40 + kindWidth, y, valueWidth, 22);
+        ActionRowBacks[k]->setGeometry(x + 7, y + 11, kindWidth + valueWidth + 41, 15);
+        RowImages[k]->move(x + 6, y + 11);
+    }
+    const int right = x + kindWidth + valueWidth + 56;
+    ActionsBox->setGeometry(x, 32, right - x, 217);
+    Label2->setGeometry(x + 1, 33, right - x - 2, 15);
+    setMinimumWidth(right + 18);
+    StaticText1->setGeometry(50, 9, qMax(width(), right + 18) - 69, 14);
 }

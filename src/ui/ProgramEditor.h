@@ -69,11 +69,13 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void ensureBuilt();
     void relabel();
+    void fitTexts();
     void createFields();
     void createActionRows();
     void nameWidgets();
@@ -151,6 +153,9 @@ private:
     QComboBox *ComboBox1 = nullptr;               // day of the week
     QSpinBox *SpinEdit1 = nullptr;                // minute
     QTimer *NextRunTimer = nullptr;
+    QFrame *TimerBox = nullptr, *ActionsBox = nullptr; // the groups' frames
+    QLabel *LabelXX = nullptr;
+    std::array<QLabel *, MaxActions> RowImages{};
     std::array<QFrame *, MaxActions> ActionRowBacks{};
     std::array<QToolButton *, MaxActions> KindButtons{};  // SpeedButton12..17
     std::array<QToolButton *, MaxActions> ValueButtons{}; // SpeedButton18..23

@@ -282,7 +282,11 @@ void TileList::setScrollPosition(int y) {
 // The scrolled area holds the tiles and no more: scrolling a tile to the top row stops at the
 // end of the list, so the earlier tiles stay in sight while the list is shorter than the view.
 void TileList::resizeTileBox() {
-    m_tileBox->resize(TFrame1::TileWidth, int(m_tiles.size()) * TFrame1::TileHeight);
+    const int width = m_tiles.isEmpty() ? int(TFrame1::TileWidth) : m_tiles.first()->width();
+    m_tileBox->resize(width, int(m_tiles.size()) * TFrame1::TileHeight);
+    // The list is as wide as a tile: the window grows rather than hide the end of the tiles.
+    m_scrollBox->setMinimumWidth(width + m_scrollBox->verticalScrollBar()->sizeHint().width() +
+                                 2 * m_scrollBox->frameWidth());
 }
 
 bool TileList::eventFilter(QObject *watched, QEvent *event) {
@@ -311,4 +315,5 @@ void TileList::setLanguage(int language) {
         tile->setLanguage(language);
         tile->RefreshTile();
     }
+    resizeTileBox();
 }
