@@ -4,6 +4,7 @@
 #include "model/Windows1252.h"
 #include "project/LineReader.h"
 #include "project/ProjectFile.h"
+#include "text/text.h"
 
 #include <QFile>
 #include <QHash>
@@ -144,17 +145,15 @@ public:
     QString cell(int column) const { return m_cells.value(m_index[column]); }
 
     void fail(int column, const QString &expected) {
-        m_errors << QStringLiteral("row %1, column %2: %3 was expected, not \"%4\"")
-                        .arg(m_row)
-                        .arg(columnName(column), expected, cell(column));
+        m_errors << NoticeText(NoticeRow::CsvCell).arg(m_row).arg(columnName(column), expected, cell(column));
     }
 
-    std::optional<quint8> byte(int column, int low = 0, int high = 255, const char *what = nullptr) {
+    std::optional<quint8> byte(int column, int low = 0, int high = 255, std::optional<NoticeRow> what = {}) {
         bool ok = false;
         const int value = cell(column).trimmed().toInt(&ok);
         if (ok && value >= low && value <= high)
             return quint8(value);
-        fail(column, what ? QString::fromLatin1(what) : QStringLiteral("a number %1 to %2").arg(low).arg(high));
+        fail(column, what ? NoticeText(*what) : NoticeText(NoticeRow::CsvNumber).arg(low).arg(high));
         return std::nullopt;
     }
 
@@ -162,11 +161,11 @@ public:
         const QString v = cell(column).trimmed().toLower();
         if (v == u"yes" || v == u"no")
             return v == u"yes" ? 1 : 0;
-        fail(column, QStringLiteral("yes or no"));
+        fail(column, NoticeText(NoticeRow::CsvYesNo));
         return 0;
     }
 
-    template <std::size_t N> quint8 name(int column, const std::array<const char *, N> &names, const char *what) {
+    template <std::size_t N> quint8 name(int column, const std::array<const char *, N> &names, NoticeRow what) {
         const QString v = cell(column).trimmed();
         for (std::size_t i = 0; i < N; ++i)
             if (v.compare(QLatin1String(names[i]), Qt::CaseInsensitive) == 0)
@@ -177,7 +176,7 @@ public:
     QString text(int column, const QString &value) {
         qsizetype bad = 0;
         if (value.contains(QLatin1Char('\r')) || value.contains(QChar(0x1A)) || !Windows1252::encode(value, &bad))
-            fail(column, QStringLiteral("text of Windows-1252 characters"));
+            fail(column, NoticeText(NoticeRow::CsvText));
         return value;
     }
 
@@ -193,7 +192,7 @@ TORBEXProg readRow(RowReader &r) {
     p.Inputs = r.byte(Code).value_or(0);
     p.Title = r.text(Title, r.cell(Title));
     if (p.Title.contains(QLatin1Char('\n')))
-        r.fail(Title, QStringLiteral("a title on one line"));
+        r.fail(Title, NoticeText(NoticeRow::CsvOneLine));
     const QString colour = r.cell(Colour).trimmed();
     bool ok = false;
     if (const int group = colour.toInt(&ok); ok && group >= 1 && group <= ProgramColorCount) {
@@ -202,25 +201,25 @@ TORBEXProg readRow(RowReader &r) {
                ok && colour.startsWith(QLatin1Char('#')) && (colour.size() == 7 || colour.size() == 9)) {
         p.Color = (rgb & 0xFF000000) | (rgb & 0xFF) << 16 | (rgb & 0xFF00) | (rgb >> 16 & 0xFF);
     } else {
-        r.fail(Colour, QStringLiteral("a colour group 1 to 26 or #RRGGBB"));
+        r.fail(Colour, NoticeText(NoticeRow::CsvColour));
     }
     p.Active = r.flag(Active);
     p.Priority = r.flag(Priority);
     p.TimerOn = r.flag(TimerOnColumn);
-    p.TimerMode = r.name(Mode, ModeNames, "date, daily, weekly, hourly or a number 0 to 255");
+    p.TimerMode = r.name(Mode, ModeNames, NoticeRow::CsvMode);
     const QDate date = QDate::fromString(r.cell(Date).trimmed(), QStringLiteral("yyyy-MM-dd"));
     if (!date.isValid() || !p.SetDate(date))
-        r.fail(Date, QStringLiteral("a date yyyy-mm-dd"));
+        r.fail(Date, NoticeText(NoticeRow::CsvDate));
     const QTime time = QTime::fromString(r.cell(Time).trimmed(), QStringLiteral("hh:mm"));
     if (time.isValid())
         p.Time = time;
     else
-        r.fail(Time, QStringLiteral("a time hh:mm"));
+        r.fail(Time, NoticeText(NoticeRow::CsvTime));
     p.DayOftheWeek = r.byte(Weekday).value_or(0);
     p.ActionCount = r.byte(ActionCount).value_or(0);
     for (int k = 0; k < MaxActions; ++k) {
         const int column = FixedColumns + 3 * k;
-        p.ActionKind[k] = r.name(column, KindNames, "an action kind name or a number 0 to 255");
+        p.ActionKind[k] = r.name(column, KindNames, NoticeRow::CsvKind);
         p.ActionParam[k] = r.byte(column + 1).value_or(0);
         p.ActionValue[k] = r.byte(column + 2).value_or(0);
     }
@@ -229,7 +228,7 @@ TORBEXProg readRow(RowReader &r) {
                      ? QStringList()
                      : (comments.endsWith(QLatin1Char('\n')) ? comments.chopped(1) : comments).split(QLatin1Char('\n'));
     if (p.Comments.size() > MaxStoredCommentLines)
-        r.fail(CommentsColumn, QStringLiteral("at most %1 comment lines").arg(MaxStoredCommentLines));
+        r.fail(CommentsColumn, NoticeText(NoticeRow::CsvCommentLines).arg(MaxStoredCommentLines));
     return p;
 }
 
@@ -259,7 +258,7 @@ bool ProgramsFromCsv(const QByteArray &bytes, QList<TORBEXProg> &programs, QStri
         if (errors)
             *errors = found.size() > MaxShownErrors
                           ? found.first(MaxShownErrors)
-                                << QStringLiteral("and %1 more").arg(found.size() - MaxShownErrors)
+                                << NoticeText(NoticeRow::CsvMore).arg(found.size() - MaxShownErrors)
                           : found;
         return ok;
     };
@@ -270,7 +269,7 @@ bool ProgramsFromCsv(const QByteArray &bytes, QList<TORBEXProg> &programs, QStri
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (utf8.hasError())
-        return refuse(QStringLiteral("the file is not UTF-8 text"));
+        return refuse(NoticeText(NoticeRow::CsvNotUtf8));
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
     const QString firstLine = text.section(QLatin1Char('\n'), 0, 0);
@@ -279,9 +278,9 @@ bool ProgramsFromCsv(const QByteArray &bytes, QList<TORBEXProg> &programs, QStri
                                 : QLatin1Char(';');
     QList<QStringList> records;
     if (int badRow = 0; !splitRecords(text, separator, records, &badRow))
-        return refuse(QStringLiteral("row %1: a quoted field does not end").arg(badRow));
+        return refuse(NoticeText(NoticeRow::CsvQuote).arg(badRow));
     if (records.isEmpty())
-        return refuse(QStringLiteral("row 1: the header row is missing"));
+        return refuse(NoticeText(NoticeRow::CsvNoHeader));
 
     std::array<int, ColumnCount> index;
     index.fill(-1);
@@ -289,27 +288,24 @@ bool ProgramsFromCsv(const QByteArray &bytes, QList<TORBEXProg> &programs, QStri
     for (qsizetype i = 0; i < header.size(); ++i) {
         const int column = int(names.indexOf(header[i].trimmed()));
         if (column < 0)
-            found << QStringLiteral("row 1: unknown column \"%1\"").arg(header[i]);
+            found << NoticeText(NoticeRow::CsvUnknownColumn).arg(header[i]);
         else if (index[column] >= 0)
-            found << QStringLiteral("row 1: column %1 appears twice").arg(names[column]);
+            found << NoticeText(NoticeRow::CsvColumnTwice).arg(names[column]);
         else
             index[column] = int(i);
     }
     for (int column = 0; column < ColumnCount; ++column)
         if (index[column] < 0)
-            found << QStringLiteral("row 1: column %1 is missing").arg(names[column]);
+            found << NoticeText(NoticeRow::CsvColumnMissing).arg(names[column]);
     if (!found.isEmpty())
         return done(false);
     if (records.size() - 1 > SlotCount)
-        return refuse(QStringLiteral("row %1: a project holds at most %2 programs").arg(SlotCount + 2).arg(SlotCount));
+        return refuse(NoticeText(NoticeRow::CsvTooMany).arg(SlotCount + 2).arg(SlotCount));
 
     QList<TORBEXProg> read;
     for (qsizetype row = 1; row < records.size(); ++row) {
         if (records[row].size() != header.size()) {
-            found << QStringLiteral("row %1: %2 cells, where the header row has %3")
-                         .arg(row + 1)
-                         .arg(records[row].size())
-                         .arg(header.size());
+            found << NoticeText(NoticeRow::CsvRowWidth).arg(row + 1).arg(records[row].size()).arg(header.size());
             continue;
         }
         RowReader reader(records[row], index, int(row + 1), found);
@@ -338,12 +334,11 @@ bool ReadCsvFile(const QString &path, QList<TORBEXProg> &programs, QString *erro
     if (!readAtMost(file, LineReader::DefaultMaxFileBytes + 1, bytes, &why))
         return fail(FileFailure::IoError, why);
     if (bytes.size() > LineReader::DefaultMaxFileBytes)
-        return fail(FileFailure::NoInput, QStringLiteral("\"%1\" is larger than a table of programs can be (%2 bytes)")
-                                              .arg(path)
-                                              .arg(LineReader::DefaultMaxFileBytes));
+        return fail(FileFailure::NoInput,
+                    NoticeText(NoticeRow::CsvTooLarge).arg(path).arg(LineReader::DefaultMaxFileBytes));
     QStringList wrong;
     if (!ProgramsFromCsv(bytes, programs, &wrong)) {
-        const QString sentence = QStringLiteral("\"%1\" is not a table of programs:").arg(path);
+        const QString sentence = NoticeText(NoticeRow::CsvNotTable).arg(path);
         if (wrongCells)
             *wrongCells = wrong;
         return fail(FileFailure::NoInput,
