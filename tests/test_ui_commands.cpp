@@ -310,7 +310,8 @@ private slots:
         };
         QCOMPARE(marks(), u"1111111"_s); // 16:00 today (it is 14:30) and the next six days
         QCOMPARE(plan->markToolTip(0), u"004 \"...\" 07/12/2026 16:00"_s);
-        const QRectF first = weekPlanLayout(plan->rect(), plan->font()).markRect(plan->plan().marks[0], 3);
+        const PlanLayout layout = weekPlanLayout(plan->rect(), plan->font());
+        const QRectF first = layout.markRect(plan->plan().marks[0], weekPlanMarkHeight(layout, plan->font(), 3));
         QTest::mouseClick(dialog->planWidget(), Qt::LeftButton, {}, first.center().toPoint());
         QCOMPARE(f.list(), u"001 [004] 007"_s);
         f.clock.set(QDateTime(QDate(2026, 12, 7), QTime(16, 1))); // the next minute drops what passed

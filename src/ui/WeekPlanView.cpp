@@ -19,7 +19,19 @@ QString code(const TORBEXProg &p) {
     return QStringLiteral("%1").arg(p.Inputs, 3, 10, QLatin1Char('0'));
 }
 
+// The font of the codes inside the marks: a little smaller than the labels'.
+QFont codeFont(const QFont &font) {
+    QFont small = font;
+    small.setPointSizeF(font.pointSizeF() * 0.8);
+    return small;
+}
+
 } // namespace
+
+qreal weekPlanMarkHeight(const PlanLayout &layout, const QFont &font, qreal minMark) {
+    // As tall as a code where two marks of one hour (at :00 and :30) still stay apart.
+    return std::max(minMark, std::min(layout.hourBand(0).height() * 0.48, QFontMetricsF(codeFont(font)).height()));
+}
 
 PlanLayout weekPlanLayout(const QRectF &area, const QFont &font) {
     const QFontMetricsF fm(font);
@@ -30,6 +42,7 @@ void paintWeekPlan(QPainter &painter, const QRectF &area, const WeekPlan &plan, 
                    const QLocale &locale, qreal minMark) {
     const PlanLayout layout = weekPlanLayout(area, painter.font());
     const QFontMetricsF fm(painter.font());
+    const qreal markHeight = weekPlanMarkHeight(layout, painter.font(), minMark);
     painter.save();
     painter.fillRect(area, Qt::white);
     const QPen grid(QColor(0xC8, 0xC8, 0xC8), 0);
@@ -55,9 +68,11 @@ void paintWeekPlan(QPainter &painter, const QRectF &area, const WeekPlan &plan, 
     }
     painter.setPen(grid);
     painter.drawRect(layout.grid());
+    painter.setFont(codeFont(painter.font()));
+    const QFontMetricsF codeMetrics(painter.font());
     for (const PlanMark &m : plan.marks) {
         const TORBEXProg &p = programs.at(m.program);
-        const QRectF r = layout.markRect(m, minMark);
+        const QRectF r = layout.markRect(m, markHeight);
         const QColor fill = m.greyed ? QColor(0xD0, 0xD0, 0xD0) : colorOfRecord(p.Color);
         painter.fillRect(r, fill);
         if (m.conflict) {
@@ -65,8 +80,9 @@ void paintWeekPlan(QPainter &painter, const QRectF &area, const WeekPlan &plan, 
             painter.drawRect(r);
         }
         const QString text = code(p);
-        if (r.height() >= fm.height() * 0.9 && r.width() >= fm.horizontalAdvance(text)) {
-            painter.setPen(m.greyed || fill.lightness() > 128 ? Qt::black : Qt::white);
+        if (r.height() >= codeMetrics.capHeight() + 2 && r.width() >= codeMetrics.horizontalAdvance(text) + 2) {
+            const bool light = 299 * fill.red() + 587 * fill.green() + 114 * fill.blue() > 128000;
+            painter.setPen(m.greyed || light ? Qt::black : Qt::white);
             painter.drawText(r, Qt::AlignCenter, text);
         }
     }
@@ -93,7 +109,8 @@ void WeekPlanWidget::setPlan(const WeekPlan &plan, const QList<TORBEXProg> &prog
 }
 
 int WeekPlanWidget::markAt(const QPointF &point) const {
-    return weekPlanLayout(rect(), font()).markAt(m_plan, point, 3);
+    const PlanLayout layout = weekPlanLayout(rect(), font());
+    return layout.markAt(m_plan, point, weekPlanMarkHeight(layout, font(), 3));
 }
 
 QString WeekPlanWidget::markToolTip(int mark) const {

@@ -21,8 +21,9 @@ class QTimer;
 // `minMark` is the least height of a mark in the device's units.
 void paintWeekPlan(QPainter &painter, const QRectF &area, const WeekPlan &plan, const QList<TORBEXProg> &programs,
                    const QLocale &locale, qreal minMark);
-// The geometry paintWeekPlan uses with the painter's font.
+// The geometry paintWeekPlan uses with the painter's font, and the height of its marks.
 PlanLayout weekPlanLayout(const QRectF &area, const QFont &font);
+qreal weekPlanMarkHeight(const PlanLayout &layout, const QFont &font, qreal minMark);
 
 // The plan of a list of programs, scaled to the widget; hovering a mark tells its program's
 // title and time, clicking it chooses the program.
