@@ -4,6 +4,7 @@
 #include "FakePlayerPort.h"
 #include "player/PlayerLink.h"
 #include "player/ScheduleFile.h"
+#include "project/CsvFile.h"
 #include "project/ProjectFile.h"
 #include "project/Settings.h"
 
@@ -103,6 +104,10 @@ int main(int argc, char *argv[]) {
     seed("fuzz_projectfile", "two-programs", projectFileBytes(sample));
     seed("fuzz_projectfile", "marked-header",
          "\xEF\xBB\xBF" + projectFileBytes(sample).replace("ORBEX\r\n", "ORBEX \r\n"));
+
+    seed("fuzz_csv", "empty", ProgramsToCsv({}));
+    seed("fuzz_csv", "two-programs", ProgramsToCsv(sample.Programs));
+    seed("fuzz_csv", "semicolons", ProgramsToCsv(sample.Programs).replace(',', ';'));
 
     const TORBEXProg emptySlot = EmptySlotProgram(Now);
     seed("fuzz_frame", "empty-slot-1", frameBytes(BuildSlotFrame(Project(), 1, emptySlot)));

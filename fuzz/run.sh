@@ -1,7 +1,7 @@
 #!/bin/sh
 # Builds the fuzz targets, writes their seed corpus and runs one target.
 #   fuzz/run.sh TARGET [SECONDS] [extra libFuzzer options]
-# TARGET is one of fuzz_frame, fuzz_projectfile, fuzz_settings, fuzz_schedulefile, fuzz_link.
+# TARGET is one of fuzz_frame, fuzz_projectfile, fuzz_settings, fuzz_schedulefile, fuzz_csv, fuzz_link.
 # SECONDS defaults to 600. The corpus grows in build/fuzz/corpus/TARGET; crashes, hangs and
 # leaks are written to build/fuzz/findings/TARGET/.
 set -eu

@@ -22,7 +22,7 @@ constexpr qreal PageWidth = 180, PageHeight = 267;
 constexpr qreal HeaderHeight = 45, RowHeight = 9, TableHeadHeight = 7, FooterHeight = 8;
 constexpr int FirstPageRows = int((PageHeight - HeaderHeight - TableHeadHeight - FooterHeight) / RowHeight);
 constexpr int PageRows = int((PageHeight - TableHeadHeight - FooterHeight) / RowHeight);
-constexpr std::array<qreal, 6> ColumnWidths = {10, 34, 10, 34, 66, 26};
+constexpr std::array<qreal, 6> ColumnWidths = {10, 32, 13, 34, 65, 26};
 
 QPageLayout a4(QPageLayout::Orientation orientation) {
     return QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
