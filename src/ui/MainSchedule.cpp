@@ -32,7 +32,6 @@ void TForm1::createScheduleCheck() {
     ImportCsv1 = new QAction(File1);
     File1->insertActions(beforeExit, {PrintSchedule1, ExportCsv1, ImportCsv1});
     File1->insertSeparator(PrintSchedule1);
-    PrintSchedule1->setShortcut(QKeySequence::Print);
     connect(PrintSchedule1, &QAction::triggered, this, &TForm1::PrintSchedule1Click);
     connect(ExportCsv1, &QAction::triggered, m_document, &DocumentController::ExportCsv1Click);
     connect(ImportCsv1, &QAction::triggered, m_document, &DocumentController::ImportCsv1Click);
