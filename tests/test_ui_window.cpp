@@ -522,6 +522,25 @@ private slots:
         findings.removeDuplicates();
         QVERIFY2(findings.isEmpty(), qPrintable(findings.join(u'\n')));
     }
+    // A shortcut starts one command: no two menu items share one.
+    void shortcuts_areEachTheirOwn() {
+        Window f;
+        QHash<QKeySequence, QString> owners;
+        const std::function<void(const QMenu *)> read = [&](const QMenu *menu) {
+            for (const QAction *a : menu->actions()) {
+                if (a->menu())
+                    read(a->menu());
+                for (const QKeySequence &key : a->shortcuts())
+                    QVERIFY2(!owners.contains(key),
+                             qPrintable(key.toString() + u": "_s + owners.value(key) + u", "_s + a->text()));
+                for (const QKeySequence &key : a->shortcuts())
+                    owners.insert(key, a->text());
+            }
+        };
+        for (const QAction *a : f.w.menuBar()->actions())
+            read(a->menu());
+        QVERIFY(owners.size() > 10);
+    }
     void nextRun_followsTheEditsTheClockAndEachTile() {
         Window f;
         f.addPrograms(1);
