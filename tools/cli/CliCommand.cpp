@@ -1,5 +1,8 @@
 #include "CliCommand.h"
 
+#include "model/Clock.h"
+#include "project/ProgramsFile.h"
+
 bool takeOperands(const char *command, const QStringList &args, QStringList &operands, QTextStream &err) {
     operands.clear();
     bool optionsEnded = false;
@@ -40,4 +43,15 @@ void warn(QTextStream &err, const char *command, const QString &warning) {
     if (!warning.isEmpty())
         for (const QString &line : warning.split(QLatin1Char('\n')))
             report(err, command, QStringLiteral("warning: ") + line, 0);
+}
+
+int readProject(const char *command, const QString &path, Project &project, QTextStream &err) {
+    ProgramsFile read;
+    QString error;
+    if (const FileFailure failed =
+            ReadProgramsFile(path, ProgramsFileAccepts::Project, Clock::system().now(), read, &error);
+        failed != FileFailure::None)
+        return report(err, command, error, fileExitStatus(failed));
+    project = std::move(read.project);
+    return ExitSuccess;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/FileAccess.h"
+#include "model/Project.h"
 
 #include <QStringList>
 #include <QTextStream>
@@ -36,6 +37,10 @@ int fileExitStatus(FileFailure failure);
 // Prints "COMMAND: MESSAGE" on `err`, control characters and undecodable name bytes made
 // visible; returns `status`.
 int report(QTextStream &err, const char *command, const QString &message, int status);
+// Reads the project file `path` that a command works on; ExitSuccess, or the exit status of the
+// failure after its message.
+int readProject(const char *command, const QString &path, Project &project, QTextStream &err);
+
 // Prints each line of `warning` as "COMMAND: warning: LINE"; nothing for an empty warning.
 void warn(QTextStream &err, const char *command, const QString &warning);
 

@@ -81,19 +81,6 @@ int finish(const char *command, ComResult code, QTextStream &out, QTextStream &e
     return code;
 }
 
-// Reads the project a link command sends or compares with; the exit status of a failure, or
-// ExitSuccess.
-int readProject(const char *command, const QString &path, Project &project, QTextStream &err) {
-    ProgramsFile read;
-    QString error;
-    if (const FileFailure failed =
-            ReadProgramsFile(path, ProgramsFileAccepts::Project, Clock::system().now(), read, &error);
-        failed != FileFailure::None)
-        return report(err, command, error, fileExitStatus(failed));
-    project = std::move(read.project);
-    return ExitSuccess;
-}
-
 // The progress on standard error, and each failure a run reports on a line of its own, prefixed
 // with the command.
 TransferContext cliContext(const char *command, QTextStream &err) {

@@ -46,11 +46,9 @@ int printCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
         return ExitUsageError;
     }
     ProgramsFile read;
+    if (const int status = readProject("print", operands[0], read.project, err); status != ExitSuccess)
+        return status;
     QString error;
-    if (const FileFailure failed =
-            ReadProgramsFile(operands[0], ProgramsFileAccepts::Project, Clock::system().now(), read, &error);
-        failed != FileFailure::None)
-        return report(err, "print", error, fileExitStatus(failed));
     if (!checkCanCreate(operands[1], &error))
         return report(err, "print", error, ExitCannotCreate);
     QBuffer pdf;

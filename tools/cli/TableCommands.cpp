@@ -27,11 +27,9 @@ int csvExportCommand(const QStringList &args, QTextStream &out, QTextStream &err
     if (!twoOperands("csv-export", "a project file and a table file to write", args, operands, err))
         return ExitUsageError;
     ProgramsFile read;
+    if (const int status = readProject("csv-export", operands[0], read.project, err); status != ExitSuccess)
+        return status;
     QString error;
-    if (const FileFailure failed =
-            ReadProgramsFile(operands[0], ProgramsFileAccepts::Project, Clock::system().now(), read, &error);
-        failed != FileFailure::None)
-        return report(err, "csv-export", error, fileExitStatus(failed));
     if (!checkCanCreate(operands[1], &error))
         return report(err, "csv-export", error, ExitCannotCreate);
     if (!WriteCsvFile(operands[1], read.project.Programs, &error))
