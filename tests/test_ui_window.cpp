@@ -365,7 +365,8 @@ private slots:
         for (OptionsMenuRow row : {OptionsMenuRow::Options, OptionsMenuRow::ComPort, OptionsMenuRow::PlayerOptions,
                                    OptionsMenuRow::IOCard, OptionsMenuRow::Ethernet, OptionsMenuRow::PcRemote})
             tables << LanguageText(row, language);
-        tables << LanguageText(VerifyMenuCaption, language) << LanguageText(CheckMenuCaption, language);
+        tables << LanguageText(VerifyMenuCaption, language) << LanguageText(CheckMenuCaption, language)
+               << LanguageText(UndoCaption, language) << LanguageText(RedoCaption, language); // nothing to undo
         menus.removeAll(QString()); // separators and the colour grid
         menus.sort(), tables.sort();
         QCOMPARE(menus, tables);

@@ -1014,6 +1014,11 @@ constexpr QStringView ConfidenceTexts[] = {
     u" non déclenché à : ",
     u"Le nom du projet lu dans le lecteur contenait des sauts de ligne ou des caractères de contrôle ; ils ont été "
     u"remplacés par des espaces.",
+    u"&Annuler",
+    u"&Rétablir",
+    u"&Annuler %1",
+    u"&Rétablir %1",
+    u"Modifier le programme",
     // English
     u"&Verify the Programs",
     u"Check the &Schedule...",
@@ -1040,6 +1045,11 @@ constexpr QStringView ConfidenceTexts[] = {
     u" missed (computer off or asleep) at : ",
     u" not triggered at : ",
     u"The project name read from the player held line breaks or control characters; they were replaced by spaces.",
+    u"&Undo",
+    u"&Redo",
+    u"&Undo %1",
+    u"&Redo %1",
+    u"Edit Program",
     // Spanish
     u"&Verificar los programas",
     u"Comprobar la &programación...",
@@ -1067,6 +1077,11 @@ constexpr QStringView ConfidenceTexts[] = {
     u" no activado a las : ",
     u"El nombre del proyecto leído del reproductor contenía saltos de línea o caracteres de control; se han sustituido "
     u"por espacios.",
+    u"&Deshacer",
+    u"&Rehacer",
+    u"&Deshacer %1",
+    u"&Rehacer %1",
+    u"Modificar el programa",
     // German
     u"Programme &überprüfen",
     u"&Zeitplan prüfen...",
@@ -1094,6 +1109,11 @@ constexpr QStringView ConfidenceTexts[] = {
     u" nicht ausgelöst um : ",
     u"Der aus dem Player gelesene Projektname enthielt Zeilenumbrüche oder Steuerzeichen; sie wurden durch Leerzeichen "
     u"ersetzt.",
+    u"&Rückgängig",
+    u"&Wiederholen",
+    u"&Rückgängig: %1",
+    u"&Wiederholen: %1",
+    u"Programm bearbeiten",
     // Italian
     u"&Verifica i programmi",
     u"Controlla la &programmazione...",
@@ -1121,6 +1141,11 @@ constexpr QStringView ConfidenceTexts[] = {
     u" non attivato alle : ",
     u"Il nome del progetto letto dal lettore conteneva interruzioni di riga o caratteri di controllo; sono stati "
     u"sostituiti da spazi.",
+    u"&Annulla",
+    u"&Ripeti",
+    u"&Annulla %1",
+    u"&Ripeti %1",
+    u"Modifica il programma",
 };
 static_assert(std::size(ConfidenceTexts) == LanguageCount * ConfidenceRowCount);
 
@@ -1193,4 +1218,30 @@ QString TransportCommandNames(int row) {
     if (row < 0 || row >= TransportCommandNameCount)
         return {};
     return wrap(TransportCommandNameTexts[row]);
+}
+
+QString HistoryCaption(bool redo, std::optional<HistoryStep> step, int language) {
+    if (!step)
+        return LanguageText(redo ? RedoCaption : UndoCaption, language);
+    QString name;
+    switch (*step) {
+    case HistoryStep::Properties:
+        name = LanguageText(FileMenuRow::Properties, language);
+        break;
+    case HistoryStep::Import:
+        name = LanguageText(FileMenuRow::Import, language);
+        break;
+    case HistoryStep::Receive:
+        name = LanguageText(SendReceiveMenuRow::Receive, language);
+        break;
+    case HistoryStep::EditProgram:
+        name = LanguageText(EditProgramStep, language);
+        break;
+    default: // the Edit menu's commands, in the order of its rows
+        name = LanguageText(TextTable::EditMenuTexts, int(*step) + int(EditMenuRow::NewProgram), language);
+    }
+    name.remove(u'&');
+    if (name.endsWith(u"..."))
+        name.chop(3);
+    return LanguageText(redo ? RedoStepCaption : UndoStepCaption, language).arg(name.trimmed());
 }

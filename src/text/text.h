@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <optional>
+
 // The language tables. Each table holds one block of rows per language, in the order of
 // the languages below; the transport command names are one block for all languages.
 enum Language : int { French = 1, English = 2, Spanish = 3, German = 4, Italian = 5 };
@@ -27,7 +29,7 @@ enum class TextTable {
     EditorTexts,
     ExportDirTexts,
     RemoteTexts,
-    // Verifying the player, the next run of a program and the schedule check.
+    // Verifying the player, the next run of a program, the schedule check and the undo history.
     ConfidenceTexts,
 };
 
@@ -243,8 +245,33 @@ enum ConfidenceRow : int {
     RemoteMissedAway,
     RemoteNotTriggered, // then the moment, " : " and the link's message
     ReceivedNameCleaned,
+    UndoCaption, // Edit > Undo and Redo with nothing to undo or redo
+    RedoCaption,
+    UndoStepCaption, // the same naming the step (%1)
+    RedoStepCaption,
+    EditProgramStep, // a change made in the editor panel
     ConfidenceRowCount
 };
+
+// The steps of the undo history; those of the Edit menu in the order of its rows.
+enum class HistoryStep : int {
+    NewProgram,
+    DeleteProgram,
+    Cut,
+    Paste = Cut + 2,
+    DeleteColorGroup,
+    MoveUp,
+    MoveDown,
+    Wizard,
+    Properties,
+    Import,
+    Receive,
+    EditProgram,
+};
+
+// The caption of Edit > Undo or Redo in `language`: the step's command named ("Undo Delete
+// Program"), or the bare command when there is no step.
+QString HistoryCaption(bool redo, std::optional<HistoryStep> step, int language);
 
 // The table each row enum indexes.
 constexpr TextTable tableOf(HintRow) {

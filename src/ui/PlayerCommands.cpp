@@ -4,6 +4,7 @@
 
 #include "CommandWindow.h"
 #include "DocumentController.h"
+#include "ProjectHistory.h"
 #include "TileList.h"
 #include "model/Clock.h"
 #include "model/Prompter.h"
@@ -189,6 +190,12 @@ void PlayerCommands::SpeedButton4Click() {
         return;
     }
 
+    m_document.history().record(HistoryStep::Receive, [&] { receiveInto(port); });
+    m_view.updateCommandState();
+}
+
+// Replaces the project with the programs of the player, and offers to open its project file.
+void PlayerCommands::receiveInto(ComLink &port) {
     m_document.ResetPropertyDialog();
     m_document.ClearProject();
     ReceivedPrograms received;
@@ -219,5 +226,4 @@ void PlayerCommands::SpeedButton4Click() {
     }
     m_tiles.SelectFirstProgram();
     m_document.TakeSnapshot();
-    m_view.updateCommandState();
 }

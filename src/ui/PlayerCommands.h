@@ -45,6 +45,7 @@ public:
 
 private:
     int language() const;
+    void receiveInto(ComLink &port);
 
     QWidget &m_window;
     CommandWindow &m_view;

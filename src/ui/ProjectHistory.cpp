@@ -1,0 +1,169 @@
+#include "ProjectHistory.h"
+
+#include "CommandWindow.h"
+#include "DocumentController.h"
+#include "TileList.h"
+#include "project/ProjectDocument.h"
+#include "project/ProjectStep.h"
+
+#include <array>
+
+namespace {
+
+struct View {
+    int selected = -1;
+    int scroll = 0;
+};
+
+bool sameFile(const DocumentController::FileState &a, const DocumentController::FileState &b) {
+    return a.path == b.path && a.caption == b.caption && !IsProjectModified(a.saved, b.saved);
+}
+
+} // namespace
+
+struct ProjectHistory::State {
+    Project project;
+    View view;
+    DocumentController::FileState file;
+};
+
+class ProjectHistory::Step : public QUndoCommand {
+public:
+    Step(ProjectHistory &history, HistoryStep kind, int mergeKey, const State &before, const State &after)
+        : m_history(history)
+        , kind(kind)
+        , mergeKey(mergeKey)
+        , change(before.project, after.project)
+        , view{before.view, after.view} {
+        if (!sameFile(before.file, after.file))
+            file = {before.file, after.file};
+    }
+
+    int id() const override { return mergeKey < 0 ? -1 : 1; }
+    bool mergeWith(const QUndoCommand *other) override {
+        const auto *next = static_cast<const Step *>(other);
+        if (next->mergeKey != mergeKey || file || next->file || !change.absorb(next->change))
+            return false;
+        view[1] = next->view[1];
+        setObsolete(change.isEmpty());
+        return true;
+    }
+    void undo() override { m_history.replay(*this, false); }
+    void redo() override {
+        if (m_done) // pushed once it was done
+            m_history.replay(*this, true);
+        m_done = true;
+    }
+
+    ProjectHistory &m_history;
+    const HistoryStep kind;
+    const int mergeKey;
+    ProjectStep change;
+    std::array<View, 2> view;                                         // before, after
+    std::optional<std::array<DocumentController::FileState, 2>> file; // when the step changed it
+
+private:
+    bool m_done = false;
+};
+
+ProjectHistory::ProjectHistory(DocumentController &document, TileList &tiles, CommandWindow &view, QObject *parent)
+    : QObject(parent)
+    , m_document(document)
+    , m_tiles(tiles)
+    , m_view(view) {
+    m_stack.setUndoLimit(1000);
+    connect(&m_stack, &QUndoStack::indexChanged, this, &ProjectHistory::changed);
+}
+
+ProjectHistory::~ProjectHistory() = default;
+
+ProjectHistory::Busy::Busy(ProjectHistory &history)
+    : m_history(history) {
+    if (m_history.m_busy++ == 0)
+        emit m_history.changed();
+}
+
+ProjectHistory::Busy::~Busy() {
+    if (--m_history.m_busy == 0)
+        emit m_history.changed();
+}
+
+ProjectHistory::State ProjectHistory::capture() const {
+    return {m_document.currentProject(), {m_tiles.currentIndex(), m_tiles.scrollPosition()}, m_document.fileState()};
+}
+
+void ProjectHistory::record(HistoryStep step, const std::function<void()> &change, int typedKey) {
+    if (m_recording) {
+        change();
+        return;
+    }
+    const Busy busy(*this);
+    const State before = capture();
+    m_recording = true;
+    change();
+    m_recording = false;
+    auto *made = new Step(*this, step, typedKey < 0 ? -1 : typedKey + (m_typingRun << 12), before, capture());
+    if (made->change.isEmpty() && !made->file) {
+        delete made;
+        return;
+    }
+    m_stack.push(made);
+    if (typedKey < 0)
+        closeTyping();
+}
+
+void ProjectHistory::replay(const Step &step, bool forwards) {
+    const ProjectStep &change = step.change;
+    if (change.count(false) > 0 || change.count(true) > 0)
+        m_tiles.replacePrograms(change.first(), change.count(!forwards), change.programs(forwards));
+    if (const std::optional<TORBEXGroup> group = change.group(forwards))
+        m_document.setGroup(*group);
+    if (step.file)
+        m_document.setFileState((*step.file)[forwards]);
+    const View &view = step.view[forwards];
+    m_tiles.SetCurrentTile(view.selected);
+    m_view.showSelectedProgram();
+    m_view.updateCommandState();
+    m_tiles.setScrollPosition(view.scroll);
+    closeTyping();
+}
+
+void ProjectHistory::undo() {
+    if (canUndo())
+        m_stack.undo();
+}
+
+void ProjectHistory::redo() {
+    if (canRedo())
+        m_stack.redo();
+}
+
+std::optional<HistoryStep> ProjectHistory::stepAt(int index) const {
+    if (index < 0 || index >= m_stack.count())
+        return std::nullopt;
+    return static_cast<const Step *>(m_stack.command(index))->kind;
+}
+
+void ProjectHistory::clear() {
+    if (m_recording)
+        return;
+    m_stack.clear();
+    emit changed();
+}
+
+void ProjectHistory::saved() {
+    if (m_recording)
+        return;
+    const DocumentController::FileState now = m_document.fileState();
+    for (int i = m_stack.index() - 1; i >= 0; --i)
+        if (auto *step = static_cast<Step *>(const_cast<QUndoCommand *>(m_stack.command(i))); step->file) {
+            (*step->file)[1] = now;
+            break;
+        }
+    for (int i = m_stack.index(); i < m_stack.count(); ++i)
+        if (auto *step = static_cast<Step *>(const_cast<QUndoCommand *>(m_stack.command(i))); step->file) {
+            (*step->file)[0] = now;
+            break;
+        }
+    m_stack.setClean();
+}
