@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QScrollBar>
+#include <QTimeEdit>
 
 namespace {
 
@@ -194,6 +195,50 @@ private slots:
         QCOMPARE(f.text("Redo1"), u"&Redo "_s + row.section(u" | "_s, 1));
         f.trigger("Redo1");
         QCOMPARE(state(), after);
+    }
+    // Typing in one field of one program is one step until another field or program is touched.
+    void typing_mergesIntoOneStepPerFieldAndProgram() {
+        Window f;
+        f.addPrograms(2);
+        f.act(u"click CheckBox3; set DateTimePicker1.time 09:05:00; set DateTimePicker1.time 09:06:00; "
+              u"set DateTimePicker2.date 2027-01-02; set DateTimePicker1.time 10:00:00"_s);
+        f.clickTile(0), f.clickTile(1);
+        f.act(u"set DateTimePicker1.time 11:00:00"_s);
+        QStringList clocks; // after each Undo
+        while (f.action("Undo1")->isEnabled()) {
+            f.trigger("Undo1");
+            clocks << (f.selected().isEmpty() ? u"-"_s : f.find<QTimeEdit>("DateTimePicker1")->time().toString());
+        }
+        QCOMPARE(clocks.join(u' '), u"10:00:00 09:06:00 09:06:00 14:30:00 14:30:00 14:30:00 -"_s);
+        f.trigger("French1"); // the captions follow the language
+        QCOMPARE(f.text("Undo1") + u'|' + f.text("Redo1"), u"&Annuler|&Rétablir Nouveau Program"_s);
+    }
+    // The project is modified exactly when it differs from its file, also when Undo and Redo cross
+    // a save or an Import; no Undo or Redo while an operation runs; Open empties the history.
+    void modifiedState_followsTheHistory_andOperationsDisableIt() {
+        Window f;
+        f.open(3);
+        const QString caption = f.w.windowTitle();
+        f.click("SpeedButton1");
+        f.saved();
+        f.trigger("Undo1");
+        QVERIFY(f.asksToSave());
+        f.trigger("Redo1");
+        QVERIFY(!f.asksToSave());
+        QStringList during;
+        f.onCaption = [&](const QString &) { during << f.enabled({"Undo1", "Redo1"}); };
+        takeStep(f, u"import"_s);
+        f.onCaption = {};
+        QVERIFY(!during.isEmpty() && during.filter(u"+"_s).isEmpty());
+        QCOMPARE(f.enabled({"Undo1", "Redo1"}) + f.list(), u"+-[004]"_s);
+        QVERIFY(f.asksToSave());
+        f.trigger("Undo1"); // back in the saved file
+        QCOMPARE(f.list() + f.w.windowTitle(), u"001 002 003 [004]"_s + caption);
+        QVERIFY(!f.asksToSave());
+        f.trigger("Redo1");
+        QVERIFY(f.asksToSave());
+        f.open(2);
+        QCOMPARE(f.enabled({"Undo1", "Redo1"}) + f.text("Undo1"), u"--&Undo"_s);
     }
     void newProjectAndProperties_confirmedTakeTheEnteredProperties_cancelledChangeNothing() {
         Window f;
