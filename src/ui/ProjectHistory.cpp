@@ -19,6 +19,18 @@ bool sameFile(const DocumentController::FileState &a, const DocumentController::
     return a.path == b.path && a.caption == b.caption && !IsProjectModified(a.saved, b.saved);
 }
 
+// The file, the caption and the save point of one side of a step; the save point is kept as
+// its difference from the project of that side, which is nothing right after a save or a read.
+struct FileSide {
+    QString path;
+    QString caption;
+    ProjectStep toSaved;
+};
+
+FileSide fileSide(const Project &project, const DocumentController::FileState &file) {
+    return {file.path, file.caption, ProjectStep(project, file.saved)};
+}
+
 } // namespace
 
 struct ProjectHistory::State {
@@ -36,7 +48,7 @@ public:
         , change(before.project, after.project)
         , view{before.view, after.view} {
         if (!sameFile(before.file, after.file))
-            file = {before.file, after.file};
+            file = {fileSide(before.project, before.file), fileSide(after.project, after.file)};
     }
 
     int id() const override { return mergeKey < 0 ? -1 : 1; }
@@ -59,8 +71,8 @@ public:
     const HistoryStep kind;
     const int mergeKey;
     ProjectStep change;
-    std::array<View, 2> view;                                         // before, after
-    std::optional<std::array<DocumentController::FileState, 2>> file; // when the step changed it
+    std::array<View, 2> view;                    // before, after
+    std::optional<std::array<FileSide, 2>> file; // when the step changed it
 
 private:
     bool m_done = false;
@@ -118,8 +130,12 @@ void ProjectHistory::replay(const Step &step, bool forwards) {
         m_tiles.replacePrograms(change.first(), change.count(!forwards), change.programs(forwards));
     if (const std::optional<TORBEXGroup> group = change.group(forwards))
         m_document.setGroup(*group);
-    if (step.file)
-        m_document.setFileState((*step.file)[forwards]);
+    if (step.file) {
+        const FileSide &side = (*step.file)[forwards];
+        Project saved = m_document.currentProject();
+        side.toSaved.apply(saved, true);
+        m_document.setFileState({side.path, saved, side.caption});
+    }
     const View &view = step.view[forwards];
     m_tiles.SetCurrentTile(view.selected);
     m_view.showSelectedProgram();
@@ -154,7 +170,7 @@ void ProjectHistory::clear() {
 void ProjectHistory::saved() {
     if (m_recording)
         return;
-    const DocumentController::FileState now = m_document.fileState();
+    const FileSide now = fileSide(m_document.currentProject(), m_document.fileState());
     for (int i = m_stack.index() - 1; i >= 0; --i)
         if (auto *step = static_cast<Step *>(const_cast<QUndoCommand *>(m_stack.command(i))); step->file) {
             (*step->file)[1] = now;
