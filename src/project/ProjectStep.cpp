@@ -22,7 +22,9 @@ QByteArray pack(const QList<TORBEXProg> &programs, qsizetype from, qsizetype cou
             out << p.ActionKind[k] << p.ActionParam[k] << p.ActionValue[k];
         out << p.Title << p.Color << p.Comments;
     }
-    return qCompress(bytes);
+    QByteArray packed = qCompress(bytes);
+    packed.squeeze(); // qCompress leaves room for the uncompressed size
+    return packed;
 }
 
 QList<TORBEXProg> unpack(const QByteArray &packed, int count) {

@@ -16,19 +16,18 @@ struct View {
 };
 
 bool sameFile(const DocumentController::FileState &a, const DocumentController::FileState &b) {
-    return a.path == b.path && a.caption == b.caption && !IsProjectModified(a.saved, b.saved);
+    return a.path == b.path && !IsProjectModified(a.saved, b.saved);
 }
 
-// The file, the caption and the save point of one side of a step; the save point is kept as
-// its difference from the project of that side, which is nothing right after a save or a read.
+// The file and the save point of one side of a step; the save point is kept as its difference
+// from the project of that side, which is nothing right after a save or a read.
 struct FileSide {
     QString path;
-    QString caption;
     ProjectStep toSaved;
 };
 
 FileSide fileSide(const Project &project, const DocumentController::FileState &file) {
-    return {file.path, file.caption, ProjectStep(project, file.saved)};
+    return {file.path, ProjectStep(project, file.saved)};
 }
 
 } // namespace
@@ -49,12 +48,15 @@ public:
         , view{before.view, after.view} {
         if (!sameFile(before.file, after.file))
             file = {fileSide(before.project, before.file), fileSide(after.project, after.file)};
+        if (before.file.caption != after.file.caption)
+            caption = {before.file.caption, after.file.caption};
     }
 
     int id() const override { return mergeKey < 0 ? -1 : 1; }
     bool mergeWith(const QUndoCommand *other) override {
         const auto *next = static_cast<const Step *>(other);
-        if (next->mergeKey != mergeKey || file || next->file || !change.absorb(next->change))
+        if (next->mergeKey != mergeKey || file || next->file || caption || next->caption ||
+            !change.absorb(next->change))
             return false;
         view[1] = next->view[1];
         setObsolete(change.isEmpty());
@@ -71,8 +73,9 @@ public:
     const HistoryStep kind;
     const int mergeKey;
     ProjectStep change;
-    std::array<View, 2> view;                    // before, after
-    std::optional<std::array<FileSide, 2>> file; // when the step changed it
+    std::array<View, 2> view;                      // before, after
+    std::optional<std::array<FileSide, 2>> file;   // when the step changed it
+    std::optional<std::array<QString, 2>> caption; // the same
 
 private:
     bool m_done = false;
@@ -82,7 +85,8 @@ ProjectHistory::ProjectHistory(DocumentController &document, TileList &tiles, Co
     : QObject(parent)
     , m_document(document)
     , m_tiles(tiles)
-    , m_view(view) {
+    , m_view(view)
+    , m_stack(this) {
     m_stack.setUndoLimit(1000);
     connect(&m_stack, &QUndoStack::indexChanged, this, &ProjectHistory::changed);
 }
@@ -115,7 +119,7 @@ void ProjectHistory::record(HistoryStep step, const std::function<void()> &chang
     change();
     m_recording = false;
     auto *made = new Step(*this, step, typedKey < 0 ? -1 : typedKey + (m_typingRun << 12), before, capture());
-    if (made->change.isEmpty() && !made->file) {
+    if (made->change.isEmpty() && !made->file && !made->caption) {
         delete made;
         return;
     }
@@ -130,12 +134,16 @@ void ProjectHistory::replay(const Step &step, bool forwards) {
         m_tiles.replacePrograms(change.first(), change.count(!forwards), change.programs(forwards));
     if (const std::optional<TORBEXGroup> group = change.group(forwards))
         m_document.setGroup(*group);
+    DocumentController::FileState file = m_document.fileState();
     if (step.file) {
-        const FileSide &side = (*step.file)[forwards];
-        Project saved = m_document.currentProject();
-        side.toSaved.apply(saved, true);
-        m_document.setFileState({side.path, saved, side.caption});
+        file.path = (*step.file)[forwards].path;
+        file.saved = m_document.currentProject();
+        (*step.file)[forwards].toSaved.apply(file.saved, true);
     }
+    if (step.caption)
+        file.caption = (*step.caption)[forwards];
+    if (step.file || step.caption)
+        m_document.setFileState(file);
     const View &view = step.view[forwards];
     m_tiles.SetCurrentTile(view.selected);
     m_view.showSelectedProgram();

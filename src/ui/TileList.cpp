@@ -126,7 +126,8 @@ void TileList::replacePrograms(int first, int count, const QList<TORBEXProg> &pr
         m_tiles.insert(first + i, tile);
         tile->show();
     }
-    RestackTiles();
+    if (count != programs.size())
+        RestackTiles();
 }
 
 void TileList::DeleteCurrentProgram() {
