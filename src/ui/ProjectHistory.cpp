@@ -91,7 +91,10 @@ ProjectHistory::ProjectHistory(DocumentController &document, TileList &tiles, Co
     connect(&m_stack, &QUndoStack::indexChanged, this, &ProjectHistory::changed);
 }
 
-ProjectHistory::~ProjectHistory() = default;
+// The stack clears itself when it goes, which would tell a window that is going too.
+ProjectHistory::~ProjectHistory() {
+    m_stack.blockSignals(true);
+}
 
 ProjectHistory::Busy::Busy(ProjectHistory &history)
     : m_history(history) {
