@@ -366,7 +366,7 @@ private slots:
                                    OptionsMenuRow::IOCard, OptionsMenuRow::Ethernet, OptionsMenuRow::PcRemote})
             tables << LanguageText(row, language);
         tables << LanguageText(VerifyMenuCaption, language) << LanguageText(CheckMenuCaption, language)
-               << LanguageText(UndoCaption, language) << LanguageText(RedoCaption, language); // nothing to undo
+               << LanguageText(HistoryRow::Undo, language) << LanguageText(HistoryRow::Redo, language); // none yet
         menus.removeAll(QString()); // separators and the colour grid
         menus.sort(), tables.sort();
         QCOMPARE(menus, tables);

@@ -986,6 +986,40 @@ constexpr QStringView RemoteTexts[] = {
 };
 static_assert(std::size(RemoteTexts) == LanguageCount * int(RemoteRow::Count));
 
+constexpr QStringView HistoryTexts[] = {
+    // French
+    u"&Annuler",
+    u"&Rétablir",
+    u"&Annuler %1",
+    u"&Rétablir %1",
+    u"Modifier le programme",
+    // English
+    u"&Undo",
+    u"&Redo",
+    u"&Undo %1",
+    u"&Redo %1",
+    u"Edit Program",
+    // Spanish
+    u"&Deshacer",
+    u"&Rehacer",
+    u"&Deshacer %1",
+    u"&Rehacer %1",
+    u"Modificar el programa",
+    // German
+    u"&Rückgängig",
+    u"&Wiederholen",
+    u"&Rückgängig: %1",
+    u"&Wiederholen: %1",
+    u"Programm bearbeiten",
+    // Italian
+    u"&Annulla",
+    u"&Ripeti",
+    u"&Annulla %1",
+    u"&Ripeti %1",
+    u"Modifica il programma",
+};
+static_assert(std::size(HistoryTexts) == LanguageCount * int(HistoryRow::Count));
+
 constexpr QStringView ConfidenceTexts[] = {
     // French
     u"&Vérifier les programmes",
@@ -1014,11 +1048,6 @@ constexpr QStringView ConfidenceTexts[] = {
     u" non déclenché à : ",
     u"Le nom du projet lu dans le lecteur contenait des sauts de ligne ou des caractères de contrôle ; ils ont été "
     u"remplacés par des espaces.",
-    u"&Annuler",
-    u"&Rétablir",
-    u"&Annuler %1",
-    u"&Rétablir %1",
-    u"Modifier le programme",
     // English
     u"&Verify the Programs",
     u"Check the &Schedule...",
@@ -1045,11 +1074,6 @@ constexpr QStringView ConfidenceTexts[] = {
     u" missed (computer off or asleep) at : ",
     u" not triggered at : ",
     u"The project name read from the player held line breaks or control characters; they were replaced by spaces.",
-    u"&Undo",
-    u"&Redo",
-    u"&Undo %1",
-    u"&Redo %1",
-    u"Edit Program",
     // Spanish
     u"&Verificar los programas",
     u"Comprobar la &programación...",
@@ -1077,11 +1101,6 @@ constexpr QStringView ConfidenceTexts[] = {
     u" no activado a las : ",
     u"El nombre del proyecto leído del reproductor contenía saltos de línea o caracteres de control; se han sustituido "
     u"por espacios.",
-    u"&Deshacer",
-    u"&Rehacer",
-    u"&Deshacer %1",
-    u"&Rehacer %1",
-    u"Modificar el programa",
     // German
     u"Programme &überprüfen",
     u"&Zeitplan prüfen...",
@@ -1109,11 +1128,6 @@ constexpr QStringView ConfidenceTexts[] = {
     u" nicht ausgelöst um : ",
     u"Der aus dem Player gelesene Projektname enthielt Zeilenumbrüche oder Steuerzeichen; sie wurden durch Leerzeichen "
     u"ersetzt.",
-    u"&Rückgängig",
-    u"&Wiederholen",
-    u"&Rückgängig: %1",
-    u"&Wiederholen: %1",
-    u"Programm bearbeiten",
     // Italian
     u"&Verifica i programmi",
     u"Controlla la &programmazione...",
@@ -1141,11 +1155,6 @@ constexpr QStringView ConfidenceTexts[] = {
     u" non attivato alle : ",
     u"Il nome del progetto letto dal lettore conteneva interruzioni di riga o caratteri di controllo; sono stati "
     u"sostituiti da spazi.",
-    u"&Annulla",
-    u"&Ripeti",
-    u"&Annulla %1",
-    u"&Ripeti %1",
-    u"Modifica il programma",
 };
 static_assert(std::size(ConfidenceTexts) == LanguageCount * ConfidenceRowCount);
 
@@ -1165,7 +1174,7 @@ template <std::size_t N> constexpr TableView view(const QStringView (&texts)[N])
 }
 
 // Indexed by TextTable.
-constexpr std::array<TableView, 19> Tables = {
+constexpr std::array<TableView, 20> Tables = {
     view(HintTexts),
     view(PropertyTexts),
     view(FileMenuTexts),
@@ -1185,8 +1194,9 @@ constexpr std::array<TableView, 19> Tables = {
     view(ExportDirTexts),
     view(RemoteTexts),
     view(ConfidenceTexts),
+    view(HistoryTexts),
 };
-static_assert(std::size_t(TextTable::ConfidenceTexts) + 1 == Tables.size());
+static_assert(std::size_t(TextTable::HistoryTexts) + 1 == Tables.size());
 
 // The tables are static data: the returned string refers to them without copying.
 QString wrap(QStringView text) {
@@ -1222,7 +1232,7 @@ QString TransportCommandNames(int row) {
 
 QString HistoryCaption(bool redo, std::optional<HistoryStep> step, int language) {
     if (!step)
-        return LanguageText(redo ? RedoCaption : UndoCaption, language);
+        return LanguageText(redo ? HistoryRow::Redo : HistoryRow::Undo, language);
     QString name;
     switch (*step) {
     case HistoryStep::Properties:
@@ -1235,7 +1245,7 @@ QString HistoryCaption(bool redo, std::optional<HistoryStep> step, int language)
         name = LanguageText(SendReceiveMenuRow::Receive, language);
         break;
     case HistoryStep::EditProgram:
-        name = LanguageText(EditProgramStep, language);
+        name = LanguageText(HistoryRow::EditProgram, language);
         break;
     default: // the Edit menu's commands, in the order of its rows
         name = LanguageText(TextTable::EditMenuTexts, int(*step) + int(EditMenuRow::NewProgram), language);
@@ -1243,5 +1253,5 @@ QString HistoryCaption(bool redo, std::optional<HistoryStep> step, int language)
     name.remove(u'&');
     if (name.endsWith(u"..."))
         name.chop(3);
-    return LanguageText(redo ? RedoStepCaption : UndoStepCaption, language).arg(name.trimmed());
+    return LanguageText(redo ? HistoryRow::RedoStep : HistoryRow::UndoStep, language).arg(name.trimmed());
 }

@@ -29,8 +29,10 @@ enum class TextTable {
     EditorTexts,
     ExportDirTexts,
     RemoteTexts,
-    // Verifying the player, the next run of a program, the schedule check and the undo history.
+    // Verifying the player, the next run of a program and the schedule check.
     ConfidenceTexts,
+    // Edit > Undo and Redo.
+    HistoryTexts,
 };
 
 // The rows of each table, in table order; Count is the number of rows per language.
@@ -245,33 +247,8 @@ enum ConfidenceRow : int {
     RemoteMissedAway,
     RemoteNotTriggered, // then the moment, " : " and the link's message
     ReceivedNameCleaned,
-    UndoCaption, // Edit > Undo and Redo with nothing to undo or redo
-    RedoCaption,
-    UndoStepCaption, // the same naming the step (%1)
-    RedoStepCaption,
-    EditProgramStep, // a change made in the editor panel
     ConfidenceRowCount
 };
-
-// The steps of the undo history; those of the Edit menu in the order of its rows.
-enum class HistoryStep : int {
-    NewProgram,
-    DeleteProgram,
-    Cut,
-    Paste = Cut + 2,
-    DeleteColorGroup,
-    MoveUp,
-    MoveDown,
-    Wizard,
-    Properties,
-    Import,
-    Receive,
-    EditProgram,
-};
-
-// The caption of Edit > Undo or Redo in `language`: the step's command named ("Undo Delete
-// Program"), or the bare command when there is no step.
-QString HistoryCaption(bool redo, std::optional<HistoryStep> step, int language);
 
 // The table each row enum indexes.
 constexpr TextTable tableOf(HintRow) {
@@ -331,6 +308,17 @@ constexpr TextTable tableOf(RemoteRow) {
 constexpr TextTable tableOf(ConfidenceRow) {
     return TextTable::ConfidenceTexts;
 }
+enum class HistoryRow : int {
+    Undo, // with nothing to undo or redo
+    Redo,
+    UndoStep, // the same naming the step (%1)
+    RedoStep,
+    EditProgram, // a change made in the editor panel
+    Count
+};
+constexpr TextTable tableOf(HistoryRow) {
+    return TextTable::HistoryTexts;
+}
 
 // The text of `row` in `language` (1..5); the table follows from the row's type.
 template <typename Row>
@@ -340,3 +328,23 @@ requires requires(Row row) {
 QString LanguageText(Row row, int language) {
     return LanguageText(tableOf(row), int(row), language);
 }
+
+// The steps of the undo history; those of the Edit menu in the order of its rows.
+enum class HistoryStep : int {
+    NewProgram,
+    DeleteProgram,
+    Cut,
+    Paste = Cut + 2,
+    DeleteColorGroup,
+    MoveUp,
+    MoveDown,
+    Wizard,
+    Properties,
+    Import,
+    Receive,
+    EditProgram,
+};
+
+// The caption of Edit > Undo or Redo in `language`: the step's command named ("Undo Delete
+// Program"), or the bare command when there is no step.
+QString HistoryCaption(bool redo, std::optional<HistoryStep> step, int language);

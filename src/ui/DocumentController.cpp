@@ -284,6 +284,7 @@ bool DocumentController::readProjectRun(const QString &path) {
     fillPrograms(read.Programs, LanguageText(MessageRow::ProgressOpen, language()), int(read.Programs.size()));
     setCaption();
     TakeSnapshot();
+    m_history->clear(); // a project opened starts its own history
     return true;
 }
 
@@ -294,10 +295,8 @@ bool DocumentController::openProjectFile(const QString &path) {
         read = readProjectRun(file);
         return quint8(0);
     });
-    if (read) {
+    if (read)
         m_tiles.SelectFirstProgram();
-        m_history->clear();
-    }
     return read;
 }
 
@@ -431,21 +430,20 @@ void DocumentController::Import1Click() {
     const QString path = runFileDialog(dialog);
     if (path.isEmpty())
         return;
-    m_history->record(HistoryStep::Import, [&] {
-        bool imported = false;
-        QList<int> correctedSlots;
-        runOperation(TOKBottomDlg1::ImportMode, [&] {
-            imported = importRun(path, correctedSlots);
-            return quint8(0);
-        });
-        if (imported) {
-            m_prompter.warn(LanguageText(MessageRow::ImportDone, language()));
-            const QString corrected = CorrectedSlotsWarning(correctedSlots);
-            if (!corrected.isEmpty())
-                m_prompter.warn(corrected);
-            m_tiles.SelectFirstProgram();
-        }
+    const ProjectHistory::Recording step(*m_history, HistoryStep::Import);
+    bool imported = false;
+    QList<int> correctedSlots;
+    runOperation(TOKBottomDlg1::ImportMode, [&] {
+        imported = importRun(path, correctedSlots);
+        return quint8(0);
     });
+    if (imported) {
+        m_prompter.warn(LanguageText(MessageRow::ImportDone, language()));
+        const QString corrected = CorrectedSlotsWarning(correctedSlots);
+        if (!corrected.isEmpty())
+            m_prompter.warn(corrected);
+        m_tiles.SelectFirstProgram();
+    }
     m_view.updateCommandState();
 }
 

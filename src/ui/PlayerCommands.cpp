@@ -190,12 +190,7 @@ void PlayerCommands::SpeedButton4Click() {
         return;
     }
 
-    m_document.history().record(HistoryStep::Receive, [&] { receiveInto(port); });
-    m_view.updateCommandState();
-}
-
-// Replaces the project with the programs of the player, and offers to open its project file.
-void PlayerCommands::receiveInto(ComLink &port) {
+    const ProjectHistory::Recording step(m_document.history(), HistoryStep::Receive);
     m_document.ResetPropertyDialog();
     m_document.ClearProject();
     ReceivedPrograms received;
@@ -226,4 +221,5 @@ void PlayerCommands::receiveInto(ComLink &port) {
     }
     m_tiles.SelectFirstProgram();
     m_document.TakeSnapshot();
+    m_view.updateCommandState();
 }

@@ -45,7 +45,6 @@ public:
 
 private:
     int language() const;
-    void receiveInto(ComLink &port);
 
     QWidget &m_window;
     CommandWindow &m_view;

@@ -112,15 +112,29 @@ ProjectHistory::State ProjectHistory::capture() const {
 }
 
 void ProjectHistory::record(HistoryStep step, const std::function<void()> &change, int typedKey) {
-    if (m_recording) {
-        change();
-        return;
-    }
-    const Busy busy(*this);
-    const State before = capture();
-    m_recording = true;
+    const Recording recording(*this, step, typedKey);
     change();
-    m_recording = false;
+}
+
+ProjectHistory::Recording::Recording(ProjectHistory &history, HistoryStep step, int typedKey)
+    : m_history(history)
+    , m_busy(history)
+    , m_step(step)
+    , m_typedKey(typedKey) {
+    if (m_history.m_recording)
+        return;
+    m_before = std::make_unique<State>(m_history.capture());
+    m_history.m_recording = true;
+}
+
+ProjectHistory::Recording::~Recording() {
+    if (!m_before)
+        return;
+    m_history.m_recording = false;
+    m_history.push(m_step, m_typedKey, *m_before);
+}
+
+void ProjectHistory::push(HistoryStep step, int typedKey, const State &before) {
     auto *made = new Step(*this, step, typedKey < 0 ? -1 : typedKey + (m_typingRun << 12), before, capture());
     if (made->change.isEmpty() && !made->file && !made->caption) {
         delete made;

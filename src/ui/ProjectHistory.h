@@ -6,6 +6,7 @@
 #include <QUndoStack>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class CommandWindow;
@@ -56,14 +57,31 @@ public:
         ProjectHistory &m_history;
     };
 
+    struct State;
+    // What changes while it lives is one step, as record() makes of a function.
+    class Recording {
+    public:
+        Recording(ProjectHistory &history, HistoryStep step, int typedKey = -1);
+        ~Recording();
+        Recording(const Recording &) = delete;
+        Recording &operator=(const Recording &) = delete;
+
+    private:
+        ProjectHistory &m_history;
+        const Busy m_busy;
+        const HistoryStep m_step;
+        const int m_typedKey;
+        std::unique_ptr<State> m_before; // none inside another recording
+    };
+
 signals:
     // Whether undo or redo is possible, or the steps they name, may have changed.
     void changed();
 
 private:
     class Step;
-    struct State;
     State capture() const;
+    void push(HistoryStep step, int typedKey, const State &before);
     void replay(const Step &step, bool forwards);
     std::optional<HistoryStep> stepAt(int index) const;
 
