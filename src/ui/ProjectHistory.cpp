@@ -41,11 +41,11 @@ struct ProjectHistory::State {
 class ProjectHistory::Step : public QUndoCommand {
 public:
     Step(ProjectHistory &history, HistoryStep kind, int mergeKey, const State &before, const State &after)
-        : m_history(history)
-        , kind(kind)
+        : kind(kind)
         , mergeKey(mergeKey)
         , change(before.project, after.project)
-        , view{before.view, after.view} {
+        , view{before.view, after.view}
+        , m_history(history) {
         if (!sameFile(before.file, after.file))
             file = {fileSide(before.project, before.file), fileSide(after.project, after.file)};
         if (before.file.caption != after.file.caption)
@@ -69,7 +69,6 @@ public:
         m_done = true;
     }
 
-    ProjectHistory &m_history;
     const HistoryStep kind;
     const int mergeKey;
     ProjectStep change;
@@ -78,6 +77,7 @@ public:
     std::optional<std::array<QString, 2>> caption; // the same
 
 private:
+    ProjectHistory &m_history;
     bool m_done = false;
 };
 

@@ -14,9 +14,10 @@ class DocumentController;
 class TileList;
 
 // The undo history of the project. Every change is recorded as one step, which undo and redo
-// replay: the programs, their order and codes, the properties, the selection, the list's scroll
-// position and the program the editor shows, and for a step that replaced the project (Import,
-// Receive) its file, save point and caption too. It holds the last 1,000 steps.
+// replay: the programs, their order and codes, the properties and the window's caption, the
+// selection, the list's scroll position and the program the editor shows, and for a step that
+// replaced the project (Import, Receive) its file and save point too. It holds the last 1,000
+// steps.
 class ProjectHistory : public QObject {
     Q_OBJECT
 
