@@ -40,9 +40,10 @@ public:
     // The project as the files hold it: the properties and every program in list order.
     Project currentProject() const;
     void setProjectName(const QString &name);
+    // The properties as an undone or redone step leaves them; the caption is set apart.
     void setGroup(const TORBEXGroup &group) { ProjectGroup = group; }
-    // The file, the save point and the caption: what a step that replaced the project restores
-    // besides the programs and the properties.
+    // The file, the save point and the caption, which undo and redo restore besides the programs
+    // and the properties (the file and the save point for a step that replaced the project).
     struct FileState {
         QString path;
         Project saved;
