@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QLabel>
 #include <QProgressBar>
+#include <QScrollBar>
+#include <QTimeEdit>
 
 namespace {
 
@@ -24,6 +26,33 @@ QByteArray settingsFile(const char *language, const char *port, const QString &p
     return crlf({"Settings File of ORBEX \"QuillonMessage\" Programmer", "Language :", language,
                  "Com Port selected :", port, "Last projet used", project.toUtf8(), "Last export path", v[0].toUtf8(),
                  "I/O Option", v[1].toUtf8(), "Ethernet Option", v[2].toUtf8(), "PC Remote Mode", v[3].toUtf8()});
+}
+
+// Takes a step as a user does, its parts separated by "; ": "yes" answers the next question Yes,
+// "action R entry/sub" picks an action of row R, "import" a player file of one program, "wizard"
+// goes through the wizard to its Finish; anything else is a Window::act script.
+void takeStep(Window &f, const QString &script) {
+    for (const QString &part : script.split(u"; "_s)) {
+        if (part == u"yes"_s)
+            f.prompter.queueAnswers({Answer::Yes});
+        else if (part.startsWith(u"action "_s))
+            f.chooseAction(part.mid(7, 1).toInt(), part.mid(9).section(u'/', 0, 0), part.section(u'/', 1));
+        else if (part == u"import"_s) {
+            QVERIFY(writeAll(f.dir.filePath("one.msg"),
+                             QByteArray(emptyRecords()).replace(0, FrameSize, sampleFixture(4))));
+            f.answers.push_back(chooseFile(f.dir.filePath("one.msg")));
+            f.trigger("Import1");
+        } else if (part == u"wizard"_s) {
+            f.answers.push_back([](QDialog &d) {
+                d.show();
+                for (int i = 0; i < 10 && d.isVisible(); ++i)
+                    QTest::mouseClick(d.findChild<QAbstractButton *>(u"NextBtn"_s), Qt::LeftButton, {}, {6, 8});
+                return d.result();
+            });
+            f.find<QAbstractButton>("SpeedButton27")->click();
+        } else
+            f.act(part);
+    }
 }
 
 } // namespace
@@ -120,6 +149,102 @@ private slots:
             QCOMPARE(f.captions.join(u','),
                      u"Delete a Group of same Color,Delete Program1 to 3,Delete Program2 to 3,Delete Program3 to 3"_s);
         QCOMPARE(f.text(item), item.mid(10).rightJustified(3, u'0')); // "002", "020"
+    }
+    // Each row: a step | the caption of Edit > Undo then.
+    void everyStep_isUndoneAndRedoneExactly_data() {
+        QTest::addColumn<QString>("row");
+        QTest::newRow("new program") << "click SpeedButton1 | New Program";
+        QTest::newRow("delete program") << "yes; trigger Delete1 | Delete Program";
+        QTest::newRow("cut") << "click SpeedButton7 | Cut";
+        QTest::newRow("paste") << "click SpeedButton6; click SpeedButton5 | Paste";
+        QTest::newRow("move up") << "click SpeedButton25 | Move Program to Up";
+        QTest::newRow("move down") << "trigger MoveProgramDown1 | Move Program to Down";
+        QTest::newRow("delete colour group") << "yes; trigger ColorGroup2 | Delete a Group of same Color";
+        QTest::newRow("properties") << "type Edit1 Hall; trigger Property1 | Project Properties";
+        QTest::newRow("wizard") << "wizard | Timer Mode Program Assistant";
+        QTest::newRow("import") << "import | Import";
+        QTest::newRow("title") << "type Edit1 Bell; click StaticText1 | Edit Program";
+        QTest::newRow("comments") << "type Memo1 a\\nb; click Memo1 | Edit Program";
+        QTest::newRow("colour") << "click Shape8; pick PopupMenu4 10 | Edit Program";
+        QTest::newRow("code") << "click Panel2; pick PopupMenu3 200 | Edit Program";
+        QTest::newRow("timer on") << "click CheckBox3 | Edit Program";
+        QTest::newRow("clock") << "set DateTimePicker1.time 09:05:00 | Edit Program";
+        QTest::newRow("action") << "action 2 Transport Command/Stop | Edit Program";
+    }
+    // The file saved, the list with its selection and scroll position, the title in the editor and
+    // the caption before the step, after it, after Undo and after Redo.
+    void everyStep_isUndoneAndRedoneExactly() {
+        QFETCH(QString, row);
+        Window f;
+        Project project;
+        for (int code = 1; code <= 20; ++code)
+            project.Programs << f.program(code, u"P%1"_s.arg(code));
+        for (int i : {2, 9, 16})
+            project.Programs[i].Color = ProgramColors[2];
+        f.open(project);
+        f.act(u"key End; key Up; key Up; key Up"_s); // the list scrolled, program 017 selected
+        const auto state = [&f] {
+            const QString path = f.dir.filePath(u"%1.prg"_s.arg(f.dialogs.size()));
+            f.answers.push_front(chooseFile(path));
+            f.trigger("SaveAs1");
+            return QString::fromLatin1(readAll(path).toHex()) + u'|' + f.list() + u'|' +
+                   QString::number(f.find<QScrollArea>("ScrollBox1")->verticalScrollBar()->value()) + u'|' +
+                   f.text("StaticText1") + u'|' + f.w.windowTitle();
+        };
+        const QString before = state();
+        takeStep(f, row.section(u" | "_s, 0, 0));
+        const QString after = state();
+        QVERIFY(after != before);
+        QCOMPARE(f.text("Undo1"), u"&Undo "_s + row.section(u" | "_s, 1));
+        f.trigger("Undo1");
+        QCOMPARE(state(), before);
+        QCOMPARE(f.text("Redo1"), u"&Redo "_s + row.section(u" | "_s, 1));
+        f.trigger("Redo1");
+        QCOMPARE(state(), after);
+    }
+    // Typing in one field of one program is one step until another field or program is touched.
+    void typing_mergesIntoOneStepPerFieldAndProgram() {
+        Window f;
+        f.addPrograms(2);
+        f.act(u"click CheckBox3; set DateTimePicker1.time 09:05:00; set DateTimePicker1.time 09:06:00; "
+              u"set DateTimePicker2.date 2027-01-02; set DateTimePicker1.time 10:00:00"_s);
+        f.clickTile(0), f.clickTile(1);
+        f.act(u"set DateTimePicker1.time 11:00:00"_s);
+        QStringList clocks; // after each Undo
+        while (f.action("Undo1")->isEnabled()) {
+            f.trigger("Undo1");
+            clocks << (f.selected().isEmpty() ? u"-"_s : f.find<QTimeEdit>("DateTimePicker1")->time().toString());
+        }
+        QCOMPARE(clocks.join(u' '), u"10:00:00 09:06:00 09:06:00 14:30:00 14:30:00 14:30:00 -"_s);
+        f.trigger("French1"); // the captions follow the language
+        QCOMPARE(f.text("Undo1") + u'|' + f.text("Redo1"), u"&Annuler|&Rétablir Nouveau Program"_s);
+    }
+    // The project is modified exactly when it differs from its file, also when Undo and Redo cross
+    // a save or an Import; no Undo or Redo while an operation runs; Open empties the history.
+    void modifiedState_followsTheHistory_andOperationsDisableIt() {
+        Window f;
+        f.open(3);
+        const QString caption = f.w.windowTitle();
+        f.click("SpeedButton1");
+        f.saved();
+        f.trigger("Undo1");
+        QVERIFY(f.asksToSave());
+        f.trigger("Redo1");
+        QVERIFY(!f.asksToSave());
+        QStringList during;
+        f.onCaption = [&](const QString &) { during << f.enabled({"Undo1", "Redo1"}); };
+        takeStep(f, u"import"_s);
+        f.onCaption = {};
+        QVERIFY(!during.isEmpty() && during.filter(u"+"_s).isEmpty());
+        QCOMPARE(f.enabled({"Undo1", "Redo1"}) + f.list(), u"+-[004]"_s);
+        QVERIFY(f.asksToSave());
+        f.trigger("Undo1"); // back in the saved file
+        QCOMPARE(f.list() + f.w.windowTitle(), u"001 002 003 [004]"_s + caption);
+        QVERIFY(!f.asksToSave());
+        f.trigger("Redo1");
+        QVERIFY(f.asksToSave());
+        f.open(2);
+        QCOMPARE(f.enabled({"Undo1", "Redo1"}) + f.text("Undo1"), u"--&Undo"_s);
     }
     void newProjectAndProperties_confirmedTakeTheEnteredProperties_cancelledChangeNothing() {
         Window f;

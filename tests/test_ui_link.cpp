@@ -84,16 +84,22 @@ private slots:
             f.clock.set(QDateTime(QDate(2026, 3, 9), QTime(8, 45)));
             f.tick("Timer2");
             f.find<QMenu>("RS232PortCOM1")->popup(QPoint(20, 20));
-            checkedDuringRun = f.checkedPort();
+            checkedDuringRun = f.enabled({"Undo1"}) + f.checkedPort(); // no Undo meanwhile
             Window::closePopups();
         };
         f.prompter.queueAnswers({Answer::Yes, Answer::No, Answer::Yes, Answer::No});
         f.click("SpeedButton3");
         f.onCaption = {};
-        QCOMPARE(f.captions.last() + checkedDuringRun, u"Program(s) : 255 to 255 "_s + f.port);
+        QCOMPARE(f.captions.last() + checkedDuringRun, u"Program(s) : 255 to 255 -"_s + f.port);
+        const QString caption = f.w.windowTitle();
         f.click("SpeedButton4"); // the project is not saved, the player's project file not loaded
         QCOMPARE(f.messages(), (QStringList{message(1), com(0), message(5), message(6), com(0),
                                             message(7) + message(8) + u"Hall B"_s}));
+        QCOMPARE(f.text("Undo1"), u"&Undo Receive the Programs"_s);
+        f.trigger("Undo1"); // the project before, its properties still unsaved
+        QCOMPARE(f.list() + f.w.windowTitle(), u"[200] 003 017"_s + caption);
+        QVERIFY(f.asksToSave());
+        f.trigger("Redo1");
         QCOMPARE(f.list(), u"[003] 017 200"_s); // in slot order
         QCOMPARE(f.frames(), (QStringList{sent[1], sent[2], sent[0]}));
         QVERIFY(!f.asksToSave());

@@ -440,9 +440,10 @@ private slots:
         for (OptionsMenuRow row : {OptionsMenuRow::Options, OptionsMenuRow::ComPort, OptionsMenuRow::PlayerOptions,
                                    OptionsMenuRow::IOCard, OptionsMenuRow::Ethernet, OptionsMenuRow::PcRemote})
             tables << LanguageText(row, language);
-        tables << LanguageText(VerifyMenuCaption, language) << LanguageText(CheckMenuCaption, language);
         for (PlanRow row : {PlanRow::WeekPlanMenu, PlanRow::PrintMenu, PlanRow::CsvExportMenu, PlanRow::CsvImportMenu})
             tables << LanguageText(row, language);
+        tables << LanguageText(VerifyMenuCaption, language) << LanguageText(CheckMenuCaption, language)
+               << LanguageText(HistoryRow::Undo, language) << LanguageText(HistoryRow::Redo, language); // none yet
         menus.removeAll(QString()); // separators and the colour grid
         menus.sort(), tables.sort();
         QCOMPARE(menus, tables);

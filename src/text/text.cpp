@@ -986,6 +986,40 @@ constexpr QStringView RemoteTexts[] = {
 };
 static_assert(std::size(RemoteTexts) == LanguageCount * int(RemoteRow::Count));
 
+constexpr QStringView HistoryTexts[] = {
+    // French
+    u"&Annuler",
+    u"&Rétablir",
+    u"&Annuler %1",
+    u"&Rétablir %1",
+    u"Modifier le programme",
+    // English
+    u"&Undo",
+    u"&Redo",
+    u"&Undo %1",
+    u"&Redo %1",
+    u"Edit Program",
+    // Spanish
+    u"&Deshacer",
+    u"&Rehacer",
+    u"&Deshacer %1",
+    u"&Rehacer %1",
+    u"Modificar el programa",
+    // German
+    u"&Rückgängig",
+    u"&Wiederholen",
+    u"&Rückgängig: %1",
+    u"&Wiederholen: %1",
+    u"Programm bearbeiten",
+    // Italian
+    u"&Annulla",
+    u"&Ripeti",
+    u"&Annulla %1",
+    u"&Ripeti %1",
+    u"Modifica il programma",
+};
+static_assert(std::size(HistoryTexts) == LanguageCount * int(HistoryRow::Count));
+
 constexpr QStringView ConfidenceTexts[] = {
     // French
     u"&Vérifier les programmes",
@@ -1774,7 +1808,7 @@ template <std::size_t N> constexpr TableView view(const QStringView (&texts)[N])
 }
 
 // Indexed by TextTable.
-constexpr std::array<TableView, 21> Tables = {
+constexpr std::array<TableView, 22> Tables = {
     view(HintTexts),
     view(PropertyTexts),
     view(FileMenuTexts),
@@ -1796,8 +1830,9 @@ constexpr std::array<TableView, 21> Tables = {
     view(ConfidenceTexts),
     view(PlanTexts),
     view(NoticeTexts),
+    view(HistoryTexts),
 };
-static_assert(std::size_t(TextTable::NoticeTexts) + 1 == Tables.size());
+static_assert(std::size_t(TextTable::HistoryTexts) + 1 == Tables.size());
 
 int messageLanguage = English;
 
@@ -1840,4 +1875,30 @@ QString TransportCommandNames(int row) {
     if (row < 0 || row >= TransportCommandNameCount)
         return {};
     return wrap(TransportCommandNameTexts[row]);
+}
+
+QString HistoryCaption(bool redo, std::optional<HistoryStep> step, int language) {
+    if (!step)
+        return LanguageText(redo ? HistoryRow::Redo : HistoryRow::Undo, language);
+    QString name;
+    switch (*step) {
+    case HistoryStep::Properties:
+        name = LanguageText(FileMenuRow::Properties, language);
+        break;
+    case HistoryStep::Import:
+        name = LanguageText(FileMenuRow::Import, language);
+        break;
+    case HistoryStep::Receive:
+        name = LanguageText(SendReceiveMenuRow::Receive, language);
+        break;
+    case HistoryStep::EditProgram:
+        name = LanguageText(HistoryRow::EditProgram, language);
+        break;
+    default: // the Edit menu's commands, in the order of its rows
+        name = LanguageText(TextTable::EditMenuTexts, int(*step) + int(EditMenuRow::NewProgram), language);
+    }
+    name.remove(u'&');
+    if (name.endsWith(u"..."))
+        name.chop(3);
+    return LanguageText(redo ? HistoryRow::RedoStep : HistoryRow::UndoStep, language).arg(name.trimmed());
 }

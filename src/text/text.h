@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <optional>
+
 // The language tables. Each table holds one block of rows per language, in the order of
 // the languages below; the transport command names are one block for all languages.
 enum Language : int { French = 1, English = 2, Spanish = 3, German = 4, Italian = 5 };
@@ -33,6 +35,8 @@ enum class TextTable {
     PlanTexts,
     // What the file, settings and port routines say when something fails.
     NoticeTexts,
+    // Edit > Undo and Redo.
+    HistoryTexts,
 };
 
 // The rows of each table, in table order; Count is the number of rows per language.
@@ -451,6 +455,17 @@ constexpr TextTable tableOf(PlanRow) {
 constexpr TextTable tableOf(NoticeRow) {
     return TextTable::NoticeTexts;
 }
+enum class HistoryRow : int {
+    Undo, // with nothing to undo or redo
+    Redo,
+    UndoStep, // the same naming the step (%1)
+    RedoStep,
+    EditProgram, // a change made in the editor panel
+    Count
+};
+constexpr TextTable tableOf(HistoryRow) {
+    return TextTable::HistoryTexts;
+}
 
 // The text of `row` in `language` (1..5); the table follows from the row's type.
 template <typename Row>
@@ -465,3 +480,22 @@ QString LanguageText(Row row, int language) {
 inline QString NoticeText(NoticeRow row) {
     return LanguageText(row, MessageLanguage());
 }
+// The steps of the undo history; those of the Edit menu in the order of its rows.
+enum class HistoryStep : int {
+    NewProgram,
+    DeleteProgram,
+    Cut,
+    Paste = Cut + 2,
+    DeleteColorGroup,
+    MoveUp,
+    MoveDown,
+    Wizard,
+    Properties,
+    Import,
+    Receive,
+    EditProgram,
+};
+
+// The caption of Edit > Undo or Redo in `language`: the step's command named ("Undo Delete
+// Program"), or the bare command when there is no step.
+QString HistoryCaption(bool redo, std::optional<HistoryStep> step, int language);

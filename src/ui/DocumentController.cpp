@@ -4,6 +4,7 @@
 #include "DocumentController.h"
 
 #include "CommandWindow.h"
+#include "ProjectHistory.h"
 #include "TileList.h"
 #include "model/Clock.h"
 #include "model/Prompter.h"
@@ -78,6 +79,7 @@ DocumentController::DocumentController(QWidget &window, CommandWindow &view, Til
     ProgressWindow = new TOKBottomDlg1(m_prompter, m_clock, &window);
     ProgressWindow->setListWidget(&m_tiles);
     window.installEventFilter(new DocumentEvents(window, *this));
+    m_history = new ProjectHistory(*this, tiles, view, this);
     setCaption();
     TakeSnapshot(); // the empty project, until the first activation takes its own
 }
@@ -167,13 +169,25 @@ void DocumentController::setProjectName(const QString &name) {
 }
 
 void DocumentController::loadPrograms(const QList<TORBEXProg> &programs) {
-    for (const TORBEXProg &program : programs) {
-        if (m_tiles.count() >= SlotCount)
-            break;
-        m_view.newProgram();
-        m_tiles.setProgram(m_tiles.currentIndex(), program);
-    }
-    m_view.showSelectedProgram();
+    m_history->record(HistoryStep::NewProgram, [&] {
+        for (const TORBEXProg &program : programs) {
+            if (m_tiles.count() >= SlotCount)
+                break;
+            m_view.newProgram();
+            m_tiles.setProgram(m_tiles.currentIndex(), program);
+        }
+        m_view.showSelectedProgram();
+    });
+}
+
+DocumentController::FileState DocumentController::fileState() const {
+    return {ProjectPath, SavedProject, m_window.windowTitle()};
+}
+
+void DocumentController::setFileState(const FileState &state) {
+    ProjectPath = state.path;
+    SavedProject = state.saved;
+    m_window.setWindowTitle(state.caption);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -201,6 +215,7 @@ void DocumentController::setCaption() {
 quint8 DocumentController::runOperation(int mode, const std::function<quint8()> &work) {
     ProgressWindow->setLanguage(language());
     ProgressWindow->setPortName(m_view.portName());
+    const ProjectHistory::Busy busy(*m_history);
     return ProgressWindow->run(mode, work);
 }
 
@@ -272,6 +287,7 @@ bool DocumentController::readProjectRun(const QString &path) {
     fillPrograms(read.Programs, LanguageText(MessageRow::ProgressOpen, language()), int(read.Programs.size()));
     setCaption();
     TakeSnapshot();
+    m_history->clear(); // a project opened starts its own history
     return true;
 }
 
@@ -317,6 +333,7 @@ void DocumentController::New2Click() {
         ProjectGroup = lazyDialog(PropertyDialog).group();
         setCaption();
         TakeSnapshot();
+        m_history->clear();
     }
     m_view.updateCommandState();
 }
@@ -339,9 +356,10 @@ void DocumentController::openChosenProject() {
 void DocumentController::Save1Click() {
     if (!ProjectPath.isEmpty() && QFile::exists(ProjectPath)) {
         QString error;
-        if (WriteProjectFile(ProjectPath, currentProject(), &error))
+        if (WriteProjectFile(ProjectPath, currentProject(), &error)) {
             TakeSnapshot();
-        else
+            m_history->saved();
+        } else
             m_prompter.warn(error);
         return;
     }
@@ -363,6 +381,7 @@ void DocumentController::SaveAs1Click() {
     else if (WriteProjectFile(path, currentProject(), &error)) {
         ProjectPath = path;
         TakeSnapshot();
+        m_history->saved();
         return;
     }
     m_prompter.warn(error);
@@ -373,8 +392,10 @@ void DocumentController::Property1Click() {
     lazyDialog(PropertyDialog).setLanguage(language());
     if (m_view.runDialog(lazyDialog(PropertyDialog)) != QDialog::Accepted)
         return;
-    ProjectGroup = lazyDialog(PropertyDialog).group();
-    setCaption();
+    m_history->record(HistoryStep::Properties, [this] {
+        ProjectGroup = lazyDialog(PropertyDialog).group();
+        setCaption();
+    });
 }
 
 void DocumentController::Export1Click() {
@@ -421,6 +442,7 @@ void DocumentController::Import1Click() {
     const QString path = runFileDialog(dialog);
     if (path.isEmpty())
         return;
+    const ProjectHistory::Recording step(*m_history, HistoryStep::Import);
     bool imported = false;
     QList<int> correctedSlots;
     runOperation(TOKBottomDlg1::ImportMode, [&] {
@@ -523,13 +545,15 @@ void DocumentController::DeleteCurrentProgram() {
 
 void DocumentController::SpeedButton2Click() {
     if (m_tiles.hasCurrent() && m_prompter.confirm(LanguageText(MessageRow::DeleteProgramQuestion, language()))) {
-        DeleteCurrentProgram();
-        if (m_tiles.hasCurrent()) {
-            m_tiles.SelectProgramAt(m_tiles.currentIndex());
-            m_tiles.refreshCurrent();
-            m_tiles.scrollToCurrent();
-        }
-        m_view.showSelectedProgram();
+        m_history->record(HistoryStep::DeleteProgram, [this] {
+            DeleteCurrentProgram();
+            if (m_tiles.hasCurrent()) {
+                m_tiles.SelectProgramAt(m_tiles.currentIndex());
+                m_tiles.refreshCurrent();
+                m_tiles.scrollToCurrent();
+            }
+            m_view.showSelectedProgram();
+        });
     }
     m_view.updateCommandState();
 }
@@ -558,7 +582,7 @@ void DocumentController::DeleteSelectedProgram() {
 
 void DocumentController::Couper1Click() {
     CopySelectedProgram();
-    DeleteSelectedProgram();
+    m_history->record(HistoryStep::Cut, [this] { DeleteSelectedProgram(); });
 }
 
 void DocumentController::PasteClipboard() {
@@ -576,25 +600,27 @@ void DocumentController::PasteClipboard() {
 }
 
 void DocumentController::Coller1Click() {
-    PasteClipboard();
+    m_history->record(HistoryStep::Paste, [this] { PasteClipboard(); });
 }
 
 void DocumentController::MoveProgramUp1Click() {
-    m_tiles.moveCurrentUp();
+    m_history->record(HistoryStep::MoveUp, [this] { m_tiles.moveCurrentUp(); });
     m_view.updateCommandState();
 }
 
 void DocumentController::MoveProgramDown1Click() {
-    m_tiles.moveCurrentDown();
+    m_history->record(HistoryStep::MoveDown, [this] { m_tiles.moveCurrentDown(); });
     m_view.updateCommandState();
 }
 
 void DocumentController::ColorGroup27Click(int k) {
     if (m_tiles.hasCurrent() && m_prompter.confirm(LanguageText(MessageRow::DeleteColorGroupQuestion, language()))) {
         ColorGroupToDelete = k;
-        runOperation(TOKBottomDlg1::DeleteColorGroupMode, [this] {
-            DeleteColorGroup();
-            return quint8(0);
+        m_history->record(HistoryStep::DeleteColorGroup, [this] {
+            runOperation(TOKBottomDlg1::DeleteColorGroupMode, [this] {
+                DeleteColorGroup();
+                return quint8(0);
+            });
         });
     }
     m_view.updateCommandState();

@@ -11,6 +11,7 @@
 
 class Clock;
 class CommandWindow;
+class ProjectHistory;
 class Prompter;
 class QFileDialog;
 class QUrl;
@@ -39,6 +40,19 @@ public:
     // The project as the files hold it: the properties and every program in list order.
     Project currentProject() const;
     void setProjectName(const QString &name);
+    // The properties as an undone or redone step leaves them; the caption is set apart.
+    void setGroup(const TORBEXGroup &group) { ProjectGroup = group; }
+    // The file, the save point and the caption, which undo and redo restore besides the programs
+    // and the properties (the file and the save point for a step that replaced the project).
+    struct FileState {
+        QString path;
+        Project saved;
+        QString caption;
+    };
+    FileState fileState() const;
+    void setFileState(const FileState &state);
+    // The undo history: every change of the project is a step of it.
+    ProjectHistory &history() const { return *m_history; }
     bool hasClipboard() const { return !ProgramClipboard.isEmpty(); }
     // Appends each program as a new one and then overwrites all its fields, as every program
     // that enters the list does; stops at the limit of 255.
@@ -145,5 +159,6 @@ private:
     SettingsLocation m_settingsLocation;
     QString m_settingsPath; // the file written at shut-down
     UrlOpener m_urlOpener;
+    ProjectHistory *m_history = nullptr;
     bool m_firstActivation = true;
 };

@@ -6,10 +6,12 @@
 #include "LittleOneProg.h"
 #include "PlayerCommands.h"
 #include "ProgramEditor.h"
+#include "ProjectHistory.h"
 #include "TileList.h"
 #include "model/ActionList.h"
 #include "model/Clock.h"
 #include "model/Prompter.h"
+#include "project/ProjectStep.h"
 #include "text/text.h"
 
 #include <QAction>
@@ -46,6 +48,7 @@ TForm1::TForm1(Prompter &prompter, const Clock &clock, QWidget *parent)
           CurrentLanguage)) {
     // A selection shows its program; an edit goes into the list.
     connect(m_tiles, &TileList::selectionChanged, this, [this] {
+        m_document->history().closeTyping();
         ShowSelectedProgram();
         leaveNoFocus();
         UpdateCommandState();
@@ -55,6 +58,8 @@ TForm1::TForm1(Prompter &prompter, const Clock &clock, QWidget *parent)
     m_player = new PlayerCommands(*this, *this, *m_document, *m_tiles, prompter, clock);
     createToolBar();
     createMenus();
+    connect(&m_document->history(), &ProjectHistory::changed, this, &TForm1::updateHistoryCommands);
+    updateHistoryCommands();
     createCentralArea();
     // Listing the ports takes longer than drawing the window: "(None)" until the first frame.
     setPortNames({});
@@ -258,6 +263,13 @@ void TForm1::createMenus() {
     Exit1 = item(File1, QStringLiteral("Exit"), {}, &TForm1::Exit1Click, QStringLiteral("exit"));
 
     Edit1 = bar->addMenu(QStringLiteral("&Edit"));
+    Undo1 = Edit1->addAction(icon(QStringLiteral("undo")), QString());
+    Undo1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    connect(Undo1, &QAction::triggered, this, [this] { m_document->history().undo(); });
+    Redo1 = Edit1->addAction(icon(QStringLiteral("redo")), QString());
+    Redo1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(Redo1, &QAction::triggered, this, [this] { m_document->history().redo(); });
+    Edit1->addSeparator();
     New1 = item(Edit1, QStringLiteral("New Program"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_N),
                 &TForm1::SpeedButton1Click, QStringLiteral("new-program"));
     Delete1 = item(Edit1, QStringLiteral("Delete Program"), QKeySequence(Qt::Key_Delete),
@@ -396,11 +408,13 @@ void TForm1::SpeedButton1Click() {
         UpdateCommandState();
         return;
     }
-    TORBEXProg program(m_clock.now());
-    program.Inputs = m_tiles->FirstFreeInputs();
-    m_tiles->appendProgram(program);
-    m_tiles->scrollToCurrent();
-    ShowSelectedProgram();
+    m_document->history().record(HistoryStep::NewProgram, [this] {
+        TORBEXProg program(m_clock.now());
+        program.Inputs = m_tiles->FirstFreeInputs();
+        m_tiles->appendProgram(program);
+        m_tiles->scrollToCurrent();
+        ShowSelectedProgram();
+    });
     UpdateCommandState();
 }
 
@@ -428,9 +442,24 @@ void TForm1::ShowSelectedProgram() {
 }
 
 // The user changed the selected program in the editor panel.
+// Typing in the clock, the date or the day merges into one step per field and program.
 void TForm1::programEdited(const TORBEXProg &program) {
-    m_tiles->setProgram(m_tiles->currentIndex(), program);
+    const int i = m_tiles->currentIndex();
+    if (i < 0)
+        return;
+    const TypedField field = typedFieldChanged(m_tiles->program(i), program);
+    m_document->history().record(
+        HistoryStep::EditProgram, [&] { m_tiles->setProgram(i, program); },
+        field == TypedField::None ? -1 : i * 4 + int(field));
     UpdateCommandState();
+}
+
+void TForm1::updateHistoryCommands() {
+    const ProjectHistory &history = m_document->history();
+    Undo1->setText(HistoryCaption(false, history.canUndo() ? history.undoStep() : std::nullopt, CurrentLanguage));
+    Redo1->setText(HistoryCaption(true, history.canRedo() ? history.redoStep() : std::nullopt, CurrentLanguage));
+    Undo1->setEnabled(history.canUndo());
+    Redo1->setEnabled(history.canRedo());
 }
 
 void TForm1::leaveNoFocus() {
@@ -496,6 +525,8 @@ void TForm1::nameWidgets() {
         {Export1, "Export1"},
         {Import1, "Import1"},
         {Exit1, "Exit1"},
+        {Undo1, "Undo1"},
+        {Redo1, "Redo1"},
         {New1, "New1"},
         {Delete1, "Delete1"},
         {Couper1, "Couper1"},

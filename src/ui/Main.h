@@ -126,6 +126,8 @@ private:
     QToolButton *addToolButton(const QString &iconName);
     void leaveNoFocus();
     void programEdited(const TORBEXProg &program);
+    // Edit > Undo and Redo: enabled and captioned from the history.
+    void updateHistoryCommands();
     QAction *languageItem(int language) const;
     void IOOption1Click();
     void Ethernet1Click();
@@ -175,6 +177,7 @@ private:
     QMenu *File1 = nullptr, *Edit1 = nullptr, *Functions1 = nullptr, *Options1 = nullptr, *Help1 = nullptr;
     QAction *New2 = nullptr, *Property1 = nullptr, *Open1 = nullptr, *Save1 = nullptr, *SaveAs1 = nullptr,
             *Export1 = nullptr, *Import1 = nullptr, *Exit1 = nullptr;
+    QAction *Undo1 = nullptr, *Redo1 = nullptr;
     QAction *New1 = nullptr, *Delete1 = nullptr, *Couper1 = nullptr, *Copier1 = nullptr, *Coller1 = nullptr,
             *MoveProgramUp1 = nullptr, *MoveProgramDown1 = nullptr, *Wizzard1 = nullptr, *WizardSeparator = nullptr;
     QMenu *DeleteGroupOfColor1 = nullptr;

@@ -83,6 +83,7 @@ void TForm1::ApplyLanguage() {
     SendEmailToSupport1->setText(text(HelpMenuRow::SendEmail));
 
     applyHints();
+    updateHistoryCommands();
 
     // Every tile, in list order, with its own copy of the language; the editor panel.
     m_tiles->setLanguage(lang);

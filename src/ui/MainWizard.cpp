@@ -1,5 +1,7 @@
 // The timer-mode wizard command of the main window.
+#include "DocumentController.h"
 #include "Main.h"
+#include "ProjectHistory.h"
 #include "TileList.h"
 #include "model/Clock.h"
 #include "wizard/WizardStep1.h"
@@ -30,5 +32,6 @@ void TForm1::Wizzard1Click() {
         if (m_tiles->currentIndex() == madeAt)
             ShowSelectedProgram();
     });
-    runDialog(dialog);
+    // The generated programs are one step.
+    m_document->history().record(HistoryStep::Wizard, [&] { runDialog(dialog); });
 }

@@ -4,6 +4,7 @@
 
 #include "CommandWindow.h"
 #include "DocumentController.h"
+#include "ProjectHistory.h"
 #include "TileList.h"
 #include "model/Clock.h"
 #include "model/Prompter.h"
@@ -203,6 +204,7 @@ void PlayerCommands::SpeedButton4Click() {
         m_view.updateCommandState();
         return;
     }
+    const ProjectHistory::Recording step(m_document.history(), HistoryStep::Receive);
     m_document.ResetPropertyDialog();
     m_document.ClearProject();
     m_document.loadPrograms(received.programs);

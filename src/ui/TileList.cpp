@@ -84,7 +84,7 @@ quint8 TileList::FirstFreeInputs() const {
 // ---------------------------------------------------------------------------------------
 // Changing the list
 
-void TileList::appendProgram(const TORBEXProg &program) {
+TFrame1 *TileList::makeTile(const TORBEXProg &program) {
     if (!m_artLoaded) { // drawn for the first tile rather than at start-up
         m_art = TileArt::load();
         m_artLoaded = true;
@@ -94,8 +94,13 @@ void TileList::appendProgram(const TORBEXProg &program) {
     tile->setLanguage(m_language);
     tile->setNextRunSource(&m_clock, &m_dateLocale);
     connect(tile, &TFrame1::clicked, this, [this](TFrame1 *clicked) { ActiveSelected(int(m_tiles.indexOf(clicked))); });
-    m_tiles.append(tile);
     tile->RefreshTile();
+    return tile;
+}
+
+void TileList::appendProgram(const TORBEXProg &program) {
+    TFrame1 *tile = makeTile(program);
+    m_tiles.append(tile);
     resizeTileBox();
     tile->move(0, (int(m_tiles.size()) - 1) * TFrame1::TileHeight);
     tile->show();
@@ -108,6 +113,21 @@ void TileList::setProgram(int index, const TORBEXProg &program) {
         return;
     m_tiles[index]->setProgram(program);
     m_tiles[index]->RefreshTile();
+}
+
+void TileList::replacePrograms(int first, int count, const QList<TORBEXProg> &programs) {
+    const int kept = qMin(count, int(programs.size()));
+    for (int i = 0; i < kept; ++i)
+        setProgram(first + i, programs[i]);
+    for (int i = kept; i < count; ++i)
+        removeAt(first + kept);
+    for (int i = kept; i < programs.size(); ++i) {
+        TFrame1 *tile = makeTile(programs[i]);
+        m_tiles.insert(first + i, tile);
+        tile->show();
+    }
+    if (count != programs.size())
+        RestackTiles();
 }
 
 void TileList::DeleteCurrentProgram() {
@@ -167,8 +187,11 @@ void TileList::HighlightTile(TFrame1 *tile) {
 }
 
 void TileList::SetCurrentTile(int index) {
-    if (index < 0 || index >= m_tiles.size())
+    if (index < 0 || index >= m_tiles.size()) {
+        if (m_tiles.isEmpty())
+            m_current = nullptr;
         return;
+    }
     m_current = m_tiles.at(index);
     HighlightTile(m_current);
     m_current->RefreshTile();

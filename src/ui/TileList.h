@@ -46,12 +46,16 @@ public:
     void DeleteCurrentProgram();
     // Removes the program at `index`; when it was selected, none is.
     void removeAt(int index);
+    // Replaces the `count` programs from `first` by `programs`, without telling; the tiles are
+    // stacked anew. A selected tile that is removed leaves none selected.
+    void replacePrograms(int first, int count, const QList<TORBEXProg> &programs);
     // Exchanges the selected program with the one above (below) it and scrolls to it.
     void moveCurrentUp();
     void moveCurrentDown();
 
     // ---- Selection and view.
-    // Makes the tile at `index` the selected one (highlighted) and redraws it, without telling.
+    // Makes the tile at `index` the selected one (highlighted) and redraws it, without telling;
+    // an empty list has none.
     void SetCurrentTile(int index);
     // Selects as a click on the tile does, and tells (selectionChanged).
     void ActiveSelected(int index);
@@ -92,6 +96,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    TFrame1 *makeTile(const TORBEXProg &program);
     void HighlightTile(TFrame1 *tile);
     void resizeTileBox();
     void swapWithCurrent(int other);
