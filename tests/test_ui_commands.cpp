@@ -473,6 +473,10 @@ private slots:
         QCOMPARE(f.messages().last(), u"Import from CSV file OK"_s);
         QCOMPARE(f.list() + u'|' + f.w.windowTitle(), u"[040] 002|"_s + Caption + u"Hall"_s);
         QVERIFY(f.asksToSave());
+        QCOMPARE(f.text("Undo1"), u"&Undo Import CSV"_s); // one step, back to the file as it was
+        f.trigger("Undo1");
+        QCOMPARE(f.list(), u"[003] 009"_s);
+        QVERIFY(!f.asksToSave());
     }
     void startUp_readsTheSettings_andShutDownWritesThem() {
         QTemporaryDir dir;

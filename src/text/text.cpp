@@ -1894,6 +1894,9 @@ QString HistoryCaption(bool redo, std::optional<HistoryStep> step, int language)
     case HistoryStep::EditProgram:
         name = LanguageText(HistoryRow::EditProgram, language);
         break;
+    case HistoryStep::ImportCsv:
+        name = LanguageText(PlanRow::CsvImportMenu, language);
+        break;
     default: // the Edit menu's commands, in the order of its rows
         name = LanguageText(TextTable::EditMenuTexts, int(*step) + int(EditMenuRow::NewProgram), language);
     }

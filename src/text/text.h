@@ -494,6 +494,7 @@ enum class HistoryStep : int {
     Import,
     Receive,
     EditProgram,
+    ImportCsv,
 };
 
 // The caption of Edit > Undo or Redo in `language`: the step's command named ("Undo Delete

@@ -490,7 +490,8 @@ void DocumentController::ImportCsv1Click() {
         m_prompter.warn(error);
         return;
     }
-    // The programs are replaced; the properties, the file and the save point stay.
+    // The programs are replaced, as one step; the properties, the file and the save point stay.
+    const ProjectHistory::Recording step(*m_history, HistoryStep::ImportCsv);
     const TORBEXGroup group = ProjectGroup;
     const QString file = ProjectPath;
     const Project saved = SavedProject;
