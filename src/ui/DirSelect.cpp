@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -100,25 +101,32 @@ void TOKBottomDlg2::createModel() {
                     PathEdit->setText(QDir::toNativeSeparators(m_directory));
                 }
             });
-    // Until the folder's own level has loaded, each level that loads brings it back into view.
-    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this](const QString &loaded) {
-        if (!m_settling)
-            return;
-        showDirectory();
-        if (loaded == QFileInfo(m_directory).path() || loaded == m_directory)
-            m_settling = false;
-    });
+    // The model reads the folders in the background and sorts them later, moving the rows: until
+    // the user scrolls or clicks the tree, each change brings the selected folder back into view.
+    m_follow = new QTimer(this);
+    m_follow->setSingleShot(true);
+    connect(m_follow, &QTimer::timeout, this, &TOKBottomDlg2::showDirectory);
+    const auto follow = [this] {
+        if (m_following)
+            m_follow->start(0);
+    };
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, follow);
+    connect(m_model, &QAbstractItemModel::layoutChanged, this, follow);
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, follow);
+    connect(DirectoryTree->verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
+            [this] { m_following = false; });
+    DirectoryTree->viewport()->installEventFilter(this);
 }
 
 void TOKBottomDlg2::setDirectory(const QString &path) {
     createModel();
     m_directory = nearestFolder(path);
-    m_settling = true;
+    m_following = true;
+    PathEdit->setText(QDir::toNativeSeparators(m_directory));
     showDirectory();
 }
 
-// Selects the chosen folder and scrolls it into view; again as the tree loads the folders
-// above it, since the model reads them in the background.
+// Selects the chosen folder and scrolls it into view.
 void TOKBottomDlg2::showDirectory() {
     const QModelIndex index = m_model->index(m_directory);
     if (!index.isValid())
@@ -126,7 +134,6 @@ void TOKBottomDlg2::showDirectory() {
     const QString chosen = m_directory;
     DirectoryTree->setCurrentIndex(index);
     m_directory = chosen;
-    PathEdit->setText(QDir::toNativeSeparators(m_directory));
     DirectoryTree->expand(index);
     DirectoryTree->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
@@ -158,8 +165,11 @@ QString TOKBottomDlg2::typedFolder() {
     return {};
 }
 
-// Enter in the path field goes to the folder typed, rather than closing the dialog.
+// Enter in the path field goes to the folder typed, rather than closing the dialog; a click in
+// the tree ends the following of the selected folder.
 bool TOKBottomDlg2::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == DirectoryTree->viewport() && event->type() == QEvent::MouseButtonPress)
+        m_following = false;
     if (watched == PathEdit && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -7,6 +7,7 @@ class QFileSystemModel;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTimer;
 class QTreeView;
 
 // The export directory dialog: a header text, a tree of the folders (hidden and system ones
@@ -45,7 +46,8 @@ private:
 
     QFileSystemModel *m_model = nullptr;
     QString m_directory;
-    bool m_settling = false; // the tree is still loading the folders down to m_directory
+    bool m_following = false; // the selected folder is kept in view as the tree loads
+    QTimer *m_follow = nullptr;
     int Language = 2;
     Prompter *m_prompter = nullptr;
     QLabel *Panel1 = nullptr;
