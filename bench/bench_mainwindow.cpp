@@ -123,6 +123,9 @@ int main(int argc, char *argv[]) {
     // The editor's pop-up menus are filled when they first open: what that first opening costs.
     {
         TForm1 fresh(prompter, clock);
+        // The editor makes its fields and menus when it first shows a program.
+        fresh.loadPrograms({TORBEXProg(clock.now())});
+        fresh.SelectProgramAt(0);
         std::printf("Filling the editor's menus at their first opening\n");
         for (const char *name : {"PopupMenu1", "PopupMenu2", "PopupMenu3", "PopupMenu4"}) {
             QMenu *menu = fresh.findChild<QMenu *>(QString::fromLatin1(name));

@@ -122,7 +122,8 @@ inline DialogAnswer chooseFile(const QString &path) {
     };
 }
 
-// Picks `path` in the export folder's tree; `startedAt` gets the folder it opened at.
+// Picks `path` in the export folder's tree; `startedAt` gets the folder it opened at, marked when
+// it is out of view.
 inline DialogAnswer chooseFolder(const QString &path, QString *startedAt, const std::function<void()> &beforeOk = {}) {
     return [=](QDialog &d) {
         d.show();
@@ -131,7 +132,15 @@ inline DialogAnswer chooseFolder(const QString &path, QString *startedAt, const 
         const auto inView = [tree] {
             return tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex()));
         };
-        (void)QTest::qWaitFor(inView, 2000);
+        // In view once the model has read and sorted the folders around it, which moves the rows.
+        const auto loaded = [tree, model] {
+            const QModelIndex above = tree->currentIndex().parent();
+            return model->rowCount(above) ==
+                   QDir(model->filePath(above)).entryList(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden).size();
+        };
+        (void)QTest::qWaitFor(loaded, 2000);
+        for (int round = 0; round < 3; ++round)
+            QCoreApplication::processEvents();
         *startedAt = (inView() ? QString() : u"(out of view) "_s) + model->filePath(tree->currentIndex());
         tree->setCurrentIndex(model->index(path));
         if (beforeOk)

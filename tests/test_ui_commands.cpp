@@ -7,7 +7,9 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFileSystemModel>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QScrollBar>
 #include <QTimeEdit>
@@ -353,6 +355,8 @@ private slots:
         DecodeProgram(twoHundred, frameFromBytes(FrameTwoHundred));
         f.open({f.program(1), twoHundred});
         QDir(f.dir.path()).mkdir("out");
+        for (int i = 0; i < 100; ++i) // sorted above it: its row moves as they load
+            QDir(f.dir.path()).mkdir(u"a%1"_s.arg(i, 3, 10, QLatin1Char('0')));
         QString start;
         f.answers.push_back(chooseFolder(f.dir.filePath("out"), &start));
         f.trigger("Export1");
@@ -362,6 +366,12 @@ private slots:
         QCOMPARE(bytes.mid(FrameSize * 199, FrameSize), FrameTwoHundred);
         QCOMPARE(f.messages(), QStringList{message(10)});
         QCOMPARE(f.captions.last(), u"Program(s) : 255 to 255 "_s);
+        f.answers.push_back([&](QDialog &d) { // Import looks in the export folder
+            start = static_cast<QFileDialog &>(d).directory().absolutePath();
+            return int(QDialog::Rejected);
+        });
+        f.trigger("Import1");
+        QCOMPARE(start, f.dir.filePath("out"));
         // The next export starts in the folder chosen last; one that vanishes is named.
         QDir(f.dir.path()).mkdir("gone");
         f.answers.push_back(chooseFolder(f.dir.filePath("gone"), &start, [&] { QDir(f.dir.path()).rmdir("gone"); }));
@@ -374,6 +384,53 @@ private slots:
         QCOMPARE(start, f.dir.path());
         f.trigger("Export1"); // cancelled: nothing happens
         QCOMPARE(f.messages().size(), 3);
+    }
+    // In the export folder dialog a folder is typed (Enter goes there, OK takes it) or made.
+    void exportFolder_isTypedOrMadeInTheDialog() {
+        Window f;
+        f.open(1);
+        QDir(f.dir.path()).mkdir("typed");
+        QStringList seen; // the folder selected in the tree after each step
+        const auto inDialog = [&](const std::function<void(QDialog &, QLineEdit &)> &act) {
+            f.answers.push_back([&, act](QDialog &d) {
+                d.show();
+                act(d, *d.findChild<QLineEdit *>(u"PathEdit"_s));
+                QTest::mouseClick(buttonOf(d, "OKBtn"), Qt::LeftButton);
+                seen << (d.isVisible() ? u"open"_s : u"closed"_s);
+                d.hide();
+                return seen.last() == u"open" ? int(QDialog::Rejected) : d.result();
+            });
+            f.trigger("Export1");
+        };
+        const auto selected = [&](QDialog &d) {
+            auto *tree = d.findChild<QTreeView *>(u"DirectoryTree"_s);
+            seen << qobject_cast<QFileSystemModel *>(tree->model())->filePath(tree->currentIndex());
+        };
+        const QString typed = f.dir.filePath("typed"), made = typed + u"/made"_s;
+        inDialog([&](QDialog &d, QLineEdit &path) {
+            path.setText(typed);
+            QTest::keyClick(&path, Qt::Key_Return);
+            selected(d);
+            path.setText(f.dir.filePath("nowhere"));
+        });
+        f.prompter.textAnswers = {u"made"_s, u"made"_s};
+        inDialog([&](QDialog &d, QLineEdit &path) {
+            path.setText(typed);
+            QTest::keyClick(&path, Qt::Key_Return);
+            QTest::mouseClick(buttonOf(d, "NewFolderBtn"), Qt::LeftButton);
+            selected(d);
+            path.setText(typed);
+            QTest::keyClick(&path, Qt::Key_Return);
+            QTest::mouseClick(buttonOf(d, "NewFolderBtn"), Qt::LeftButton); // exists already
+        });
+        QCOMPARE(seen, (QStringList{typed, u"open"_s, made, u"closed"_s}));
+        QVERIFY(QFileInfo(made).isDir() && QFileInfo::exists(typed + u"/quillon.msg"_s));
+        QCOMPARE(
+            f.messages().mid(0, 4),
+            (QStringList{u"\""_s + f.dir.filePath("nowhere") + u"\" could not be opened: the folder does not exist"_s,
+                         u"Name of the new folder in \""_s + typed + u"\":"_s,
+                         u"Name of the new folder in \""_s + typed + u"\":"_s,
+                         u"\""_s + made + u"\" could not be created: "_s + qt_error_string(EEXIST)}));
     }
     void import_replacesTheProjectWithEveryRecordInOrder() {
         Window f;

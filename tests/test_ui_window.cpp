@@ -542,6 +542,38 @@ private slots:
             read(a->menu());
         QVERIFY(owners.size() > 10);
     }
+    // Images are drawn at the screen's pixel ratio; on a dark palette every caption keeps its contrast.
+    void imagesAndCaptions_stayReadableAndSharp() {
+        Window f;
+        QPalette dark;
+        for (const auto &[role, grey] : {std::pair{QPalette::Window, 53},
+                                         {QPalette::WindowText, 230},
+                                         {QPalette::Base, 35},
+                                         {QPalette::Text, 230},
+                                         {QPalette::Button, 53},
+                                         {QPalette::ButtonText, 230},
+                                         {QPalette::Light, 80},
+                                         {QPalette::Midlight, 66},
+                                         {QPalette::Mid, 40},
+                                         {QPalette::Dark, 25}})
+            dark.setColor(role, QColor(grey, grey, grey));
+        f.w.setPalette(dark);
+        f.open(2);
+        const auto luminance = [](const QColor &c) {
+            return 0.2126 * c.redF() + 0.7152 * c.greenF() + 0.0722 * c.blueF();
+        };
+        for (const QLabel *label : f.w.findChildren<QLabel *>()) {
+            if (!label->isVisible())
+                continue;
+            if (!label->pixmap().isNull())
+                QVERIFY2(label->pixmap().devicePixelRatio() >= f.w.devicePixelRatio(), qPrintable(label->objectName()));
+            if (label->autoFillBackground() && !label->text().isEmpty()) {
+                const double a = luminance(label->palette().color(label->foregroundRole()));
+                const double b = luminance(label->palette().color(label->backgroundRole()));
+                QVERIFY2((qMax(a, b) + 0.05) / (qMin(a, b) + 0.05) >= 3, qPrintable(label->text()));
+            }
+        }
+    }
     void nextRun_followsTheEditsTheClockAndEachTile() {
         Window f;
         f.addPrograms(1);

@@ -9,6 +9,13 @@ Prompter::Answer ScriptedPrompter::ask(Kind kind, const QString &text, const QSt
     return script.isEmpty() ? Answer::No : script.takeFirst();
 }
 
+std::optional<QString> ScriptedPrompter::askText(const QString &text, const QString &) {
+    shown.append({Kind::Question, text, {}});
+    if (textAnswers.isEmpty())
+        return std::nullopt;
+    return textAnswers.takeFirst();
+}
+
 void ScriptedPrompter::queueAnswers(std::initializer_list<Answer> answers) {
     for (Answer a : answers)
         script.append(a);

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 // Every message box and question of the program goes through a Prompter: the program shows
 // real message boxes, tests script the answers and read what was shown.
@@ -21,6 +22,8 @@ public:
 
     void warn(const QString &text, const QString &detail = {}) { ask(Kind::Warning, text, detail); }
     bool confirm(const QString &text) { return ask(Kind::Question, text, {}) == Answer::Yes; }
+    // Asks for one line of text with `initial` offered; nothing when cancelled.
+    virtual std::optional<QString> askText(const QString &text, const QString &initial) = 0;
 };
 
 // Answers from a script and records every text shown; questions past the script get No.
@@ -33,11 +36,14 @@ public:
     };
 
     Answer ask(Kind kind, const QString &text, const QString &detail) override;
+    // Shown as a question; takes the next of `textAnswers`, or is cancelled when none is left.
+    std::optional<QString> askText(const QString &text, const QString &initial) override;
 
     void queueAnswers(std::initializer_list<Answer> answers);
     QList<Shown> shown;
     QStringList texts() const;
     QList<Answer> script;
+    QStringList textAnswers;
     // Runs while a text is shown, as the event loop of a message box would run meanwhile.
     std::function<void(const Shown &)> whileShown;
 };

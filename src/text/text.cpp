@@ -927,18 +927,28 @@ constexpr QStringView ExportDirTexts[] = {
     // French
     u"Sélectionnez le répertoire dans lequel le fichier 'quillon.msg' sera exporté.",
     u"Sélection du répertoire d'exportation",
+    u"Nouveau dossier",
+    u"Nom du nouveau dossier dans \"%1\" :",
     // English
     u"Select the location directory where 'quillon.msg' file is going to be exported.",
     u"Selection of location directory",
+    u"New folder",
+    u"Name of the new folder in \"%1\":",
     // Spanish
     u"Seleccionar el directorio de destino donde se exportará el fichero 'quillon.msg' ",
     u"Seleccionar el directorio de destino",
+    u"Nueva carpeta",
+    u"Nombre de la nueva carpeta en \"%1\":",
     // German
     u"Wählen Sie den Speicherort, wohin die Datei quillon.msg exportiert werden  soll.",
     u"Wahl des Speicherorts",
+    u"Neuer Ordner",
+    u"Name des neuen Ordners in \"%1\":",
     // Italian
     u"Seleziona la cartella dove esportare il file quillon.msg",
     u"Seleziona la cartella",
+    u"Nuova cartella",
+    u"Nome della nuova cartella in \"%1\":",
 };
 static_assert(std::size(ExportDirTexts) == LanguageCount * int(ExportDirRow::Count));
 

@@ -186,7 +186,13 @@ enum class EditorRow : int {
     Title,
     Count
 };
-enum class ExportDirRow : int { Prompt, Caption, Count };
+enum class ExportDirRow : int {
+    Prompt,
+    Caption,
+    NewFolder,     // the button, and the name it offers
+    NewFolderName, // %1: the folder it is made in
+    Count
+};
 enum class RemoteRow : int { Caption, Clear, ProgramPrefix, At, Exit, Header, ReportList, Count };
 
 // Rows per language of `table`.

@@ -1,16 +1,25 @@
 #include "DirSelect.h"
 
+#include "model/Prompter.h"
 #include "text/text.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QTreeView>
+#include <QVBoxLayout>
+
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace {
 
@@ -33,29 +42,45 @@ QString nearestFolder(const QString &path) {
 TOKBottomDlg2::TOKBottomDlg2(QWidget *parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("TOKBottomDlg2"));
-    setFixedSize(384, 352);
+    resize(384, 384);
     Panel1 = new QLabel(this);
-    Panel1->setGeometry(8, 8, 368, 41);
+    Panel1->setMinimumHeight(41);
     Panel1->setWordWrap(true);
     Panel1->setFrameShape(QFrame::Panel);
     Panel1->setFrameShadow(QFrame::Raised);
     Panel1->setAlignment(Qt::AlignCenter);
 
     DirectoryTree = new QTreeView(this);
-    DirectoryTree->setGeometry(8, 56, 368, 255);
     DirectoryTree->header()->hide();
+    PathEdit = new QLineEdit(this);
+    PathEdit->installEventFilter(this);
 
+    NewFolderBtn = new QPushButton(this);
+    NewFolderBtn->setAutoDefault(false);
     OKBtn = new QPushButton(QStringLiteral("OK"), this);
-    OKBtn->setGeometry(214, 319, 75, 25);
     OKBtn->setDefault(true);
     CancelBtn = new QPushButton(QStringLiteral("Annuler"), this);
-    CancelBtn->setGeometry(301, 319, 75, 25);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(NewFolderBtn);
+    buttons->addStretch();
+    buttons->addWidget(OKBtn);
+    buttons->addWidget(CancelBtn);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->addWidget(Panel1);
+    layout->addWidget(DirectoryTree, 1);
+    layout->addWidget(PathEdit);
+    layout->addLayout(buttons);
+
     Panel1->setObjectName(QStringLiteral("Panel1"));
     DirectoryTree->setObjectName(QStringLiteral("DirectoryTree"));
+    PathEdit->setObjectName(QStringLiteral("PathEdit"));
+    NewFolderBtn->setObjectName(QStringLiteral("NewFolderBtn"));
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(NewFolderBtn, &QPushButton::clicked, this, &TOKBottomDlg2::NewFolderBtnClick);
 }
 
 // The file system is only watched once the dialog is used.
@@ -71,28 +96,37 @@ void TOKBottomDlg2::createModel() {
         DirectoryTree->hideColumn(column);
     connect(DirectoryTree->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) {
-                if (current.isValid() && m_model->isDir(current))
+                if (current.isValid() && m_model->isDir(current)) {
                     m_directory = m_model->filePath(current);
+                    PathEdit->setText(QDir::toNativeSeparators(m_directory));
+                }
             });
-    // Until the folder's own level has loaded, each level that loads brings it back into view.
-    connect(m_model, &QFileSystemModel::directoryLoaded, this, [this](const QString &loaded) {
-        if (!m_settling)
-            return;
-        showDirectory();
-        if (loaded == QFileInfo(m_directory).path() || loaded == m_directory)
-            m_settling = false;
-    });
+    // The model reads the folders in the background and sorts them later, moving the rows: until
+    // the user scrolls or clicks the tree, each change brings the selected folder back into view.
+    m_follow = new QTimer(this);
+    m_follow->setSingleShot(true);
+    connect(m_follow, &QTimer::timeout, this, &TOKBottomDlg2::showDirectory);
+    const auto follow = [this] {
+        if (m_following)
+            m_follow->start(0);
+    };
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, follow);
+    connect(m_model, &QAbstractItemModel::layoutChanged, this, follow);
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, follow);
+    connect(DirectoryTree->verticalScrollBar(), &QAbstractSlider::actionTriggered, this,
+            [this] { m_following = false; });
+    DirectoryTree->viewport()->installEventFilter(this);
 }
 
 void TOKBottomDlg2::setDirectory(const QString &path) {
     createModel();
     m_directory = nearestFolder(path);
-    m_settling = true;
+    m_following = true;
+    PathEdit->setText(QDir::toNativeSeparators(m_directory));
     showDirectory();
 }
 
-// Selects the chosen folder and scrolls it into view; again as the tree loads the folders
-// above it, since the model reads them in the background.
+// Selects the chosen folder and scrolls it into view.
 void TOKBottomDlg2::showDirectory() {
     const QModelIndex index = m_model->index(m_directory);
     if (!index.isValid())
@@ -108,7 +142,69 @@ void TOKBottomDlg2::showEvent(QShowEvent *event) {
     createModel();
     setWindowTitle(LanguageText(ExportDirRow::Caption, Language));
     Panel1->setText(LanguageText(ExportDirRow::Prompt, Language));
+    NewFolderBtn->setText(LanguageText(ExportDirRow::NewFolder, Language));
     QDialog::showEvent(event);
     // Once laid out, the tree can bring the folder into view.
     QTimer::singleShot(0, this, &TOKBottomDlg2::showDirectory);
+}
+
+QString TOKBottomDlg2::typedFolder() {
+    QString typed = QDir::fromNativeSeparators(PathEdit->text().trimmed());
+    if (typed == u'~' || typed.startsWith(QStringLiteral("~/")))
+        typed = QDir::homePath() + typed.mid(1);
+    const QString folder = QDir::cleanPath(QDir(m_directory).absoluteFilePath(typed));
+    const QFileInfo info(folder);
+    if (info.isDir())
+        return folder;
+    const QString text = info.exists()
+                             ? LanguageText(NoticeRow::NotAFolder, Language).arg(QDir::toNativeSeparators(folder))
+                             : LanguageText(NoticeRow::CouldNotBeOpened, Language)
+                                   .arg(QDir::toNativeSeparators(folder), LanguageText(NoticeRow::NoFolder, Language));
+    if (m_prompter)
+        m_prompter->warn(text);
+    return {};
+}
+
+// Enter in the path field goes to the folder typed, rather than closing the dialog; a click in
+// the tree ends the following of the selected folder.
+bool TOKBottomDlg2::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == DirectoryTree->viewport() && event->type() == QEvent::MouseButtonPress)
+        m_following = false;
+    if (watched == PathEdit && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (const QString folder = typedFolder(); !folder.isEmpty())
+                setDirectory(folder);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// OK chooses the folder in the field: the one selected in the tree, or one the user typed.
+void TOKBottomDlg2::accept() {
+    if (QDir::cleanPath(QDir::fromNativeSeparators(PathEdit->text().trimmed())) == m_directory)
+        return QDialog::accept();
+    const QString folder = typedFolder();
+    if (folder.isEmpty())
+        return;
+    m_directory = folder;
+    QDialog::accept();
+}
+
+void TOKBottomDlg2::NewFolderBtnClick() {
+    if (!m_prompter)
+        return;
+    const std::optional<QString> name = m_prompter->askText(
+        LanguageText(ExportDirRow::NewFolderName, Language).arg(QDir::toNativeSeparators(m_directory)),
+        LanguageText(ExportDirRow::NewFolder, Language));
+    if (!name || name->trimmed().isEmpty())
+        return;
+    const QString folder = QDir::cleanPath(QDir(m_directory).absoluteFilePath(name->trimmed()));
+    if (::mkdir(QFile::encodeName(folder).constData(), 0777) != 0) {
+        m_prompter->warn(LanguageText(NoticeRow::CouldNotBeCreated, Language)
+                             .arg(QDir::toNativeSeparators(folder), qt_error_string(errno)));
+        return;
+    }
+    setDirectory(folder);
 }

@@ -2,14 +2,18 @@
 
 #include <QDialog>
 
+class Prompter;
 class QFileSystemModel;
 class QLabel;
+class QLineEdit;
 class QPushButton;
+class QTimer;
 class QTreeView;
 
 // The export directory dialog: a header text, a tree of the folders (hidden and system ones
-// included) and the buttons OK and Annuler. Takes its texts from the language tables each
-// time it is shown.
+// included), a field holding the selected folder's path where the user may type another, and
+// the buttons New folder, OK and Annuler. Enter in the field goes to the folder typed; OK
+// chooses it. Takes its texts from the language tables each time it is shown.
 class TOKBottomDlg2 : public QDialog {
     Q_OBJECT
 
@@ -17,6 +21,8 @@ public:
     explicit TOKBottomDlg2(QWidget *parent = nullptr);
 
     void setLanguage(int language) { Language = language; } // before showing
+    // Asks the new folder's name and says why a folder could not be made or gone to.
+    void setPrompter(Prompter &prompter) { m_prompter = &prompter; }
 
     // Selects `path`, or the nearest existing folder above it (else the home folder), and opens
     // the tree at it, scrolled into view.
@@ -24,19 +30,30 @@ public:
     // The selected folder.
     QString directory() const { return m_directory; }
 
+    void accept() override;
+
 protected:
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createModel();
     void showDirectory();
+    // The folder typed in the field, made absolute from the selected one; empty, after saying
+    // why, when it is not a folder.
+    QString typedFolder();
+    void NewFolderBtnClick();
 
     QFileSystemModel *m_model = nullptr;
     QString m_directory;
-    bool m_settling = false; // the tree is still loading the folders down to m_directory
+    bool m_following = false; // the selected folder is kept in view as the tree loads
+    QTimer *m_follow = nullptr;
     int Language = 2;
+    Prompter *m_prompter = nullptr;
     QLabel *Panel1 = nullptr;
     QTreeView *DirectoryTree = nullptr;
+    QLineEdit *PathEdit = nullptr;
+    QPushButton *NewFolderBtn = nullptr;
     QPushButton *OKBtn = nullptr;
     QPushButton *CancelBtn = nullptr;
 };

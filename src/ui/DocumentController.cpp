@@ -402,6 +402,7 @@ void DocumentController::Export1Click() {
     if (const QString warning = CodeZeroWarning(currentProject().Programs, language()); !warning.isEmpty())
         m_prompter.warn(warning);
     lazyDialog(ExportDirDialog).setLanguage(language());
+    lazyDialog(ExportDirDialog).setPrompter(m_prompter);
     lazyDialog(ExportDirDialog).setDirectory(ExportPath);
     if (m_view.runDialog(lazyDialog(ExportDirDialog)) != QDialog::Accepted)
         return;
@@ -439,6 +440,7 @@ void DocumentController::Import1Click() {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(ImportFilter);
+    dialog.setDirectory(ExportPath); // where the player's file was last written
     const QString path = runFileDialog(dialog);
     if (path.isEmpty())
         return;

@@ -15,7 +15,7 @@ QIcon icon(const QString &name);
 // The image of "<name>.svg" rendered at size x size pixels.
 QPixmap pixmap(const QString &name, int size);
 
-// A square swatch filled with `color` and outlined in grey, at 16 and 24 pixels.
+// A square swatch filled with `color` and outlined in grey, at 16 and 24 pixels (and twice that).
 QIcon colorSwatch(const QColor &color);
 
 // Every image of the resource, by name (for tests and the benchmark).

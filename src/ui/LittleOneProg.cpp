@@ -212,7 +212,7 @@ void TFrame1::paintEvent(QPaintEvent *) {
         p.setPen(shadow);
         p.drawRect(box.adjusted(0, 0, -1, -1));
         if (inputDotShown(8 - j))
-            p.fillRect(304 + 14 * j, 11, 5, 5, shadow);
+            p.fillRect(304 + 14 * j, 11, 5, 5, text); // the text's colour stands out in any palette
     }
 
     if (m_scheduleIcon >= 1 && m_scheduleIcon <= 4)

@@ -10,6 +10,7 @@ public:
     explicit MessageBoxPrompter(QWidget *parent = nullptr)
         : m_parent(parent) {}
     Answer ask(Kind kind, const QString &text, const QString &detail) override;
+    std::optional<QString> askText(const QString &text, const QString &initial) override;
 
 private:
     QWidget *m_parent;

@@ -112,7 +112,10 @@ QLabel *addGroup(QWidget *panel, const QRect &frame, const QString &title, bool 
     label->setGeometry(frame.x() + 1, frame.y() + 1, frame.width() - 2, 15);
     label->setAutoFillBackground(true);
     label->setBackgroundRole(QPalette::Dark);
-    label->setForegroundRole(QPalette::Light);
+    // Light text on the dark bar; in a dark palette Light is dark too, and the window's text is light.
+    const QPalette &pal = panel->palette();
+    const bool darkPalette = pal.color(QPalette::WindowText).lightness() > pal.color(QPalette::Window).lightness();
+    label->setForegroundRole(darkPalette ? QPalette::WindowText : QPalette::Light);
     label->setIndent(4);
     return label;
 }

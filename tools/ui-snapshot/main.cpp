@@ -1,14 +1,23 @@
-// Renders the main window with a few varied programs to a PNG, on the offscreen platform:
-//   quillon-ui-snapshot docs/main-window.png
+// Draws the main window of a project that uses every action kind and every timer mode, and
+// its week plan, to PNG files on the offscreen platform:
+//   quillon-ui-snapshot [--language fr|en|es|de|it] [--dark] [--week-plan] OUT.png
+//   quillon-ui-snapshot --all docs   (every picture of the README, each in a process of its own:
+//                                     five languages, scale factor 2, a dark palette, the week plan)
 #include "ui/Main.h"
 
 #include "model/Clock.h"
 #include "model/Prompter.h"
 #include "text/text.h"
 #include "ui/TileList.h"
+#include "ui/WeekPlanView.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QPalette>
 #include <QPixmap>
+#include <QProcess>
+#include <QStyleFactory>
 
 #include <cstdio>
 
@@ -80,18 +89,98 @@ QList<TORBEXProg> samplePrograms(const QDateTime &now) {
     return list;
 }
 
+// Fusion with the dark colours a dark desktop gives.
+void useDarkPalette() {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QPalette p;
+    const QColor window(53, 53, 53), base(35, 35, 35), text(230, 230, 230), disabled(127, 127, 127);
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::AlternateBase, window);
+    p.setColor(QPalette::ToolTipBase, base);
+    p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::PlaceholderText, disabled);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, window);
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::BrightText, Qt::red);
+    p.setColor(QPalette::Light, QColor(80, 80, 80));
+    p.setColor(QPalette::Midlight, QColor(66, 66, 66));
+    p.setColor(QPalette::Mid, QColor(40, 40, 40));
+    p.setColor(QPalette::Dark, QColor(25, 25, 25));
+    p.setColor(QPalette::Shadow, Qt::black);
+    p.setColor(QPalette::Link, QColor(42, 130, 218));
+    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, role, disabled);
+    QApplication::setPalette(p);
+}
+
+// Runs this tool once per picture of the README, each in its own process since the scale factor
+// is read at start-up.
+int drawAll(const QString &program, const QString &folder) {
+    struct Picture {
+        const char *file;
+        QStringList arguments;
+        const char *scale;
+    };
+    const QList<Picture> pictures = {
+        {"window-en.png", {"--language", "en"}, "1"},
+        {"window-fr.png", {"--language", "fr"}, "1"},
+        {"window-es.png", {"--language", "es"}, "1"},
+        {"window-de.png", {"--language", "de"}, "1"},
+        {"window-it.png", {"--language", "it"}, "1"},
+        {"window-en-scale2.png", {"--language", "en"}, "2"},
+        {"window-en-dark.png", {"--language", "en", "--dark"}, "1"},
+        {"week-plan.png", {"--week-plan"}, "1"},
+    };
+    for (const Picture &picture : pictures) {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(picture.scale));
+        process.setProcessEnvironment(environment);
+        process.setProcessChannelMode(QProcess::ForwardedChannels);
+        process.start(program, QStringList(picture.arguments)
+                                   << QDir(folder).filePath(QString::fromLatin1(picture.file)));
+        if (!process.waitForFinished(60000) || process.exitCode() != 0)
+            return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("main-window.png");
+    QStringList arguments = app.arguments().mid(1);
+    if (arguments.size() == 2 && arguments.first() == u"--all")
+        return drawAll(app.applicationFilePath(), arguments.last());
+    int language = English;
+    bool weekPlan = false;
+    const QStringList codes = {"fr", "en", "es", "de", "it"}; // in the order of the languages
+    while (arguments.size() > 1) {
+        const QString option = arguments.takeFirst();
+        if (option == u"--language" && codes.contains(arguments.first()))
+            language = int(codes.indexOf(arguments.takeFirst())) + 1;
+        else if (option == u"--dark")
+            useDarkPalette();
+        else if (option == u"--week-plan")
+            weekPlan = true;
+        else {
+            std::fprintf(stderr, "quillon-ui-snapshot: unknown option %s\n", qPrintable(option));
+            return 2;
+        }
+    }
+    const QString out = arguments.value(0, QStringLiteral("window-en.png"));
 
     ScriptedPrompter prompter;
     ManualClock clock(QDateTime(QDate(2026, 12, 5), QTime(14, 30)));
     TForm1 window(prompter, clock);
-    window.LanguageClick(English);
+    window.LanguageClick(language);
     window.setPortNames({QStringLiteral("ttyS0"), QStringLiteral("ttyUSB0")});
     window.loadPrograms(samplePrograms(clock.now()));
     window.SelectProgramAt(2);
@@ -100,7 +189,14 @@ int main(int argc, char *argv[]) {
     window.show();
     QApplication::processEvents();
 
-    const QPixmap picture = window.grab();
+    QWidget *shown = &window;
+    if (weekPlan) {
+        window.findChild<QAction *>(QStringLiteral("WeekPlan1"))->trigger();
+        shown = window.findChild<TWeekPlanDlg *>();
+        shown->resize(shown->sizeHint()); // the offscreen screen is smaller than a desktop's
+        QApplication::processEvents();
+    }
+    const QPixmap picture = shown->grab();
     if (!picture.save(out)) {
         std::fprintf(stderr, "quillon-ui-snapshot: cannot write %s\n", qPrintable(out));
         return 1;
