@@ -489,6 +489,15 @@ private slots:
                              grid->entryRect(e).width(),
                          grid->entries()[e]->text() + language);
             Window::closePopups();
+            f.answers.push_back([&](QDialog &d) { // the properties dialog's labels, whole
+                d.show();
+                for (const QLabel *label : d.findChildren<QLabel *>())
+                    find(label->fontMetrics().horizontalAdvance(label->text()) > label->width(),
+                         u"properties "_s + label->text() + language);
+                d.hide();
+                return int(QDialog::Rejected);
+            });
+            f.trigger("Property1");
             for (int i = 0; i < f.tiles().size(); ++i) {
                 TFrame1 *tile = f.tiles().at(i);
                 const PaintedTexts painted(tile);

@@ -8,6 +8,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 TForm3::TForm3(QWidget *parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("TForm3"));
@@ -84,6 +86,20 @@ void TForm3::showEvent(QShowEvent *event) {
         Labels[std::size_t(row)]->setText(LanguageText(TextTable::PropertyTexts, row + 1, Language));
     OKBtn->setText(LanguageText(PropertyRow::Ok, Language));
     CancelBtn->setText(LanguageText(PropertyRow::Cancel, Language));
+    // The labels' column takes its longest label, and the dialog grows by as much.
+    int labelWidth = 112;
+    for (const QLabel *label : Labels)
+        labelWidth = std::max(labelWidth, label->fontMetrics().horizontalAdvance(label->text()) + 4);
+    for (QLabel *label : Labels)
+        label->resize(labelWidth, label->height());
+    const int grow = labelWidth - 112;
+    for (QWidget *strip :
+         {Edits[0]->parentWidget(), Edits[1]->parentWidget(), Edits[2]->parentWidget(), Edits[3]->parentWidget(),
+          Edits[4]->parentWidget(), Edits[5]->parentWidget(), Edits[6]->parentWidget(), Memo1->parentWidget()})
+        strip->move(124 + grow, strip->y());
+    OKBtn->move(192 + grow, OKBtn->y());
+    CancelBtn->move(279 + grow, CancelBtn->y());
+    setFixedSize(362 + grow, 421);
     QDialog::showEvent(event);
     Edits[0]->setFocus();
 }
