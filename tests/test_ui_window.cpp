@@ -489,15 +489,26 @@ private slots:
                              grid->entryRect(e).width(),
                          grid->entries()[e]->text() + language);
             Window::closePopups();
-            f.answers.push_back([&](QDialog &d) { // the properties dialog's labels, whole
+            const auto whole = [&](QDialog &d) { // a dialog's labels and buttons, whole
                 d.show();
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
                 for (const QLabel *label : d.findChildren<QLabel *>())
-                    find(label->fontMetrics().horizontalAdvance(label->text()) > label->width(),
-                         u"properties "_s + label->text() + language);
+                    find(label->isVisible() && !label->wordWrap() &&
+                             label->fontMetrics().horizontalAdvance(label->text()) > label->contentsRect().width(),
+                         d.objectName() + u' ' + label->text() + language);
+                for (const QAbstractButton *button : d.findChildren<QAbstractButton *>())
+                    find(button->isVisible() &&
+                             button->fontMetrics().horizontalAdvance(QString(button->text()).remove(u'&')) + 8 +
+                                     (button->icon().isNull() ? 0 : button->iconSize().width() + 4) >
+                                 button->width(),
+                         d.objectName() + u' ' + button->text() + language);
                 d.hide();
                 return int(QDialog::Rejected);
-            });
-            f.trigger("Property1");
+            };
+            for (const char *command : {"Property1", "About1", "PCRemote1", "CheckSchedule1", "Export1"}) {
+                f.answers.push_back(whole);
+                f.trigger(QLatin1String(command));
+            }
             for (int i = 0; i < f.tiles().size(); ++i) {
                 TFrame1 *tile = f.tiles().at(i);
                 const PaintedTexts painted(tile);
