@@ -1910,8 +1910,12 @@ QString HistoryCaption(bool redo, std::optional<HistoryStep> step, int language)
     default: // the Edit menu's commands, in the order of its rows
         name = LanguageText(TextTable::EditMenuTexts, int(*step) + int(EditMenuRow::NewProgram), language);
     }
-    name.remove(u'&');
-    if (name.endsWith(u"..."))
-        name.chop(3);
-    return LanguageText(redo ? HistoryRow::RedoStep : HistoryRow::UndoStep, language).arg(name.trimmed());
+    return LanguageText(redo ? HistoryRow::RedoStep : HistoryRow::UndoStep, language).arg(CommandName(name));
+}
+
+QString CommandName(QString caption) {
+    caption.remove(u'&');
+    if (caption.endsWith(u"..."))
+        caption.chop(3);
+    return caption.trimmed();
 }

@@ -506,3 +506,7 @@ enum class HistoryStep : int {
 // The caption of Edit > Undo or Redo in `language`: the step's command named ("Undo Delete
 // Program"), or the bare command when there is no step.
 QString HistoryCaption(bool redo, std::optional<HistoryStep> step, int language);
+
+// A menu caption as the name of its command: without the mnemonic marker "&" and a trailing
+// "..." ("&Project Properties..." gives "Project Properties").
+QString CommandName(QString caption);

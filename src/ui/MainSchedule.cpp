@@ -98,7 +98,7 @@ void TForm1::PrintSchedule1Click() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(currentProject().Group.ProjectName);
     QPrintPreviewDialog preview(&printer, this);
-    preview.setWindowTitle(LanguageText(PlanRow::PrintMenu, CurrentLanguage).remove(QStringLiteral("...")));
+    preview.setWindowTitle(CommandName(LanguageText(PlanRow::PrintMenu, CurrentLanguage)));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *target) {
         printSchedule(*target, currentProject(), m_clock.now(), CurrentLanguage, m_dateLocale);
     });

@@ -48,7 +48,7 @@ QString firstText(int mode, int language) {
     default: // clearing the project
         text = LanguageText(MessageRow::ProgressDelete, language);
     }
-    return text.remove(u'&').remove(QStringLiteral("...")).trimmed();
+    return CommandName(text);
 }
 
 } // namespace

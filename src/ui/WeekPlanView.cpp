@@ -198,6 +198,8 @@ TWeekPlanDlg::TWeekPlanDlg(const Clock &clock, std::function<QList<TORBEXProg>()
     m_minuteTimer->setObjectName(QStringLiteral("MinuteTimer"));
     m_minuteTimer->setInterval(1000);
     connect(m_minuteTimer, &QTimer::timeout, this, [this] {
+        if (!isVisible()) // shown again, it is refreshed then
+            return;
         const QDateTime now = m_clock.now();
         if (QDateTime(now.date(), QTime(now.time().hour(), now.time().minute())) != m_shownMinute)
             refresh();
