@@ -35,6 +35,7 @@ private slots:
         QVERIFY(writeAll(path(QStringLiteral("broken.prg")), "Group Of Program File of ORBEX\r\n*****\r\n"));
         QVERIFY(writeAll(path(QStringLiteral("long.msg")), emptyRecords().leftJustified(7145, '0')));
         QVERIFY(::mkfifo(QFile::encodeName(path(QStringLiteral("fifo"))).constData(), 0600) == 0);
+        QVERIFY(QFile::link(QStringLiteral("loop"), path(QStringLiteral("loop"))));
         QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("full")) && QDir(m_dir.path()).mkdir(QStringLiteral("names")));
     }
 
@@ -175,6 +176,10 @@ private slots:
         row("import, output folder missing", u"import out/quillon.msg nowhere/c.prg"_s, 73, u"nowhere/c.prg"_s);
         row("import, FIFO as output", u"import out/quillon.msg fifo"_s, 73,
             u"\"fifo\" could not be created: it is a FIFO"_s);
+        row("import, link loop as output", u"import out/quillon.msg loop"_s, 73,
+            u"\"loop\" could not be created: it is a symbolic link that leads back to itself"_s);
+        row("csv-import, folder as output", u"csv-import absent.csv out"_s, 73,
+            u"\"out\" could not be created: it is a folder"_s);
         row("show, missing file", u"show absent.prg"_s, 66, u"\"absent.prg\" could not be opened"_s);
         row("show, short file", u"show short.msg"_s, 66, u"is neither a project file"_s);
         row("show, past the longest stamp", u"show long.msg"_s, 66, u"more than 7144 bytes"_s);

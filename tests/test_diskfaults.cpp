@@ -16,6 +16,7 @@
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -127,6 +128,61 @@ private slots:
         QVERIFY2(error.contains(message) && (fault == Fault::NotAFolder || error.contains(path)), qPrintable(error));
         QCOMPARE(readAll(path), previous);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(path).fileName()});
+    }
+
+    // A save by root gives the new file the old one's owner and group; a user who may not give
+    // files away is told so, and the file keeps its mode at least.
+    void replacement_keepsTheOwnerWhereItMay_data() {
+        QTest::addColumn<int>("saver");
+        QTest::newRow("by root") << 0;
+        QTest::newRow("by another user") << 65534;
+    }
+    void replacement_keepsTheOwnerWhereItMay() {
+        QFETCH(int, saver);
+        if (geteuid() != 0)
+            QSKIP("giving a file to another user takes root");
+        QTemporaryDir dir;
+        const QString path = dir.filePath("hall.prg");
+        const QByteArray name = QFile::encodeName(path);
+        QVERIFY(writeAll(path, "old") && ::chown(name, 4321, 4322) == 0 && ::chmod(name, 0646) == 0 &&
+                ::chmod(QFile::encodeName(dir.path()), 0777) == 0);
+        QString error, warning;
+        QVERIFY(::seteuid(uid_t(saver)) == 0);
+        const bool written = WriteProjectFile(path, Project(), &error, &warning);
+        QVERIFY(::seteuid(0) == 0);
+        QVERIFY2(written, qPrintable(error));
+        struct stat st {};
+        QVERIFY(::stat(name, &st) == 0 && readAll(path) == projectFileBytes(Project()));
+        QCOMPARE(st.st_mode & 07777, 0646u);
+        QCOMPARE(st.st_uid, saver ? uid_t(saver) : 4321u);
+        QCOMPARE(st.st_gid, saver ? getegid() : 4322u);
+        QCOMPARE(warning, saver ? u'"' + path +
+                                      "\" was saved, but it now belongs to nobody (group root) instead of "
+                                      "4321 (group 4322): " +
+                                      qt_error_string(EPERM)
+                                : QString());
+    }
+
+    // A symbolic link is followed, also to a file it names that does not exist yet, and a loop
+    // of links is refused; a hard link's other name keeps what it held.
+    void replacement_followsLinksAndRefusesALoop() {
+        QTemporaryDir dir;
+        const auto at = [&](const char *name) { return QFile::encodeName(dir.filePath(name)); };
+        QVERIFY(QDir(dir.path()).mkdir("sub") && ::symlink("../made.prg", at("sub/hall.prg")) == 0 &&
+                ::symlink("loop-b", at("loop-a")) == 0 && ::symlink("loop-a", at("loop-b")) == 0 &&
+                writeAll(dir.filePath("kept.prg"), "old") && ::link(at("kept.prg"), at("other.prg")) == 0);
+        QString error;
+        QVERIFY2(WriteProjectFile(dir.filePath("sub/hall.prg"), Project(), &error), qPrintable(error));
+        QVERIFY2(WriteProjectFile(dir.filePath("kept.prg"), Project(), &error), qPrintable(error));
+        QVERIFY(!WriteProjectFile(dir.filePath("loop-a"), Project(), &error));
+        QCOMPARE(error, u'"' + dir.filePath("loop-a") +
+                            "\" could not be created: it is a symbolic link that leads back to itself (a link loop)");
+        QVERIFY(QFileInfo(dir.filePath("sub/hall.prg")).isSymLink() && QFileInfo(dir.filePath("loop-a")).isSymLink());
+        QVERIFY(readAll(dir.filePath("made.prg")) == projectFileBytes(Project()) &&
+                readAll(dir.filePath("kept.prg")) == projectFileBytes(Project()) &&
+                readAll(dir.filePath("other.prg")) == "old");
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::System),
+                 QStringList({"kept.prg", "loop-a", "loop-b", "made.prg", "other.prg"}));
     }
 };
 

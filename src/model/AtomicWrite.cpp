@@ -7,6 +7,8 @@
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,6 +19,8 @@ struct Target {
     QByteArray path;
     bool exists = false;
     mode_t mode = 0;
+    uid_t owner = 0;
+    gid_t group = 0;
 };
 
 // `what` is CouldNotBeCreated or CouldNotBeWritten.
@@ -26,14 +30,42 @@ bool fail(QString *error, const QString &path, NoticeRow what, const QString &wh
     return false;
 }
 
-// Resolves a symbolic link and refuses what cannot be replaced.
+// Follows symbolic links from `path` to the name to replace, also past a last link that leads
+// nowhere yet (the file is then made where it points). False after as many links as the
+// system itself follows: a loop.
+bool followLinks(QByteArray &path) {
+    for (int links = 0; links <= 40; ++links) {
+        struct stat st {};
+        if (::lstat(path.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return true;
+        QByteArray to(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(path.constData(), to.data(), size_t(to.size()));
+        if (n <= 0)
+            return true;
+        to.truncate(n);
+        if (!to.startsWith('/') && path.contains('/'))
+            to.prepend(path.left(path.lastIndexOf('/') + 1));
+        path = to;
+    }
+    return false;
+}
+
+QString userName(uid_t uid) {
+    const passwd *user = ::getpwuid(uid);
+    return user ? QString::fromLocal8Bit(user->pw_name) : QString::number(uid);
+}
+
+QString groupName(gid_t gid) {
+    const group *entry = ::getgrgid(gid);
+    return entry ? QString::fromLocal8Bit(entry->gr_name) : QString::number(gid);
+}
+
+// Resolves symbolic links and refuses what cannot be replaced.
 bool prepare(const QString &path, Target &target, QString *error) {
     target.path = fileNameToBytes(path);
-    char resolved[PATH_MAX];
+    if (!followLinks(target.path))
+        return fail(error, path, NoticeRow::CouldNotBeCreated, NoticeText(NoticeRow::LinkLoop));
     struct stat st {};
-    if (::lstat(target.path.constData(), &st) == 0 && S_ISLNK(st.st_mode) &&
-        ::realpath(target.path.constData(), resolved))
-        target.path = resolved;
     if (::stat(target.path.constData(), &st) == 0) {
         if (!S_ISREG(st.st_mode))
             return fail(error, path, NoticeRow::CouldNotBeCreated,
@@ -42,6 +74,8 @@ bool prepare(const QString &path, Target &target, QString *error) {
             return fail(error, path, NoticeRow::CouldNotBeCreated, qt_error_string(errno));
         target.exists = true;
         target.mode = st.st_mode & 07777;
+        target.owner = st.st_uid;
+        target.group = st.st_gid;
     }
     const qsizetype slash = target.path.lastIndexOf('/');
     const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : target.path.left(slash);
@@ -52,6 +86,23 @@ bool prepare(const QString &path, Target &target, QString *error) {
         return fail(error, path, NoticeRow::CouldNotBeCreated,
                     NoticeText(NoticeRow::NotAFolder).arg(fileNameFromBytes(folder)));
     return true;
+}
+
+// Gives the temporary file the replaced file's owner and group, as far as this process may; a
+// user may give a file a group of their own but not away. The warning names what was lost.
+void keepOwner(int fd, const QString &path, const Target &target, QString *warning) {
+    struct stat st {};
+    if (!target.exists || ::fstat(fd, &st) != 0 || (st.st_uid == target.owner && st.st_gid == target.group))
+        return;
+    if (::fchown(fd, target.owner, target.group) == 0)
+        return;
+    const QString why = qt_error_string(errno);
+    if (st.st_gid != target.group && ::fchown(fd, uid_t(-1), target.group) == 0)
+        st.st_gid = target.group;
+    if (warning)
+        *warning = NoticeText(NoticeRow::OwnerNotKept)
+                       .arg(path, userName(st.st_uid), groupName(st.st_gid), userName(target.owner),
+                            groupName(target.group), why);
 }
 
 // A new temporary file beside the target; -1 with `error` set when none can be made.
@@ -78,7 +129,9 @@ bool checkCanCreate(const QString &path, QString *error) {
     return true;
 }
 
-bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error) {
+bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error, QString *warning) {
+    if (warning)
+        warning->clear();
     Target target;
     if (!prepare(path, target, error))
         return false;
@@ -91,7 +144,9 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *
         ::unlink(name.constData());
         return fail(error, path, NoticeRow::CouldNotBeWritten, why);
     };
-    // A replaced file keeps its permissions; a new one gets those any new file gets here.
+    // A replaced file keeps its owner where it may and its permissions; a new one gets those
+    // any new file gets here. The mode comes last, since a change of owner clears set-id bits.
+    keepOwner(fd, path, target, warning);
     mode_t mode = target.mode;
     if (!target.exists) {
         const mode_t mask = ::umask(0);

@@ -368,14 +368,14 @@ QByteArray projectFileBytes(const Project &project, QString *error) {
     return w.out;
 }
 
-bool WriteProjectFile(const QString &path, const Project &project, QString *error) {
+bool WriteProjectFile(const QString &path, const Project &project, QString *error, QString *warning) {
     QString reason;
     const QByteArray bytes = projectFileBytes(project, &reason);
     if (bytes.isEmpty()) {
         setError(error, NoticeText(NoticeRow::NotSaved).arg(path, reason));
         return false;
     }
-    return writeFileAtomically(path, bytes, error);
+    return writeFileAtomically(path, bytes, error, warning);
 }
 
 bool ReadProjectDevice(QIODevice &device, const QString &displayName, Project &out, QString *error,

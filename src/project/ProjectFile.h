@@ -41,7 +41,9 @@ using ProjectReadProgress = std::function<void(int done, int total)>;
 // The bytes of the file for `project`; empty (and `error` set) when the project is refused.
 QByteArray projectFileBytes(const Project &project, QString *error = nullptr);
 
-bool WriteProjectFile(const QString &path, const Project &project, QString *error = nullptr);
+// Replaces or makes the file as writeFileAtomically does; `warning` as there.
+bool WriteProjectFile(const QString &path, const Project &project, QString *error = nullptr,
+                      QString *warning = nullptr);
 
 bool ReadProjectFile(const QString &path, Project &out, QString *error = nullptr,
                      const ProjectReadProgress &progress = {});

@@ -315,6 +315,8 @@ enum class NoticeRow : int {
     NotReplaced,
     NoFolder,
     NotAFolder,
+    LinkLoop,
+    OwnerNotKept,
     NothingTaken,
     OnlyWritten,
     SettingsFolderMissing,

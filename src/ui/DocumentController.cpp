@@ -355,10 +355,12 @@ void DocumentController::openChosenProject() {
 
 void DocumentController::Save1Click() {
     if (!ProjectPath.isEmpty() && QFile::exists(ProjectPath)) {
-        QString error;
-        if (WriteProjectFile(ProjectPath, currentProject(), &error)) {
+        QString error, warning;
+        if (WriteProjectFile(ProjectPath, currentProject(), &error, &warning)) {
             TakeSnapshot();
             m_history->saved();
+            if (!warning.isEmpty())
+                m_prompter.warn(warning);
         } else
             m_prompter.warn(error);
         return;
@@ -375,14 +377,16 @@ void DocumentController::SaveAs1Click() {
     if (path.isEmpty())
         return;
     const QFileInfo info(path);
-    QString error;
+    QString error, warning;
     if (info.exists() && !info.isWritable())
         error = NoticeText(NoticeRow::NotSaved).arg(path, NoticeText(NoticeRow::ReadOnly));
-    else if (WriteProjectFile(path, currentProject(), &error)) {
+    else if (WriteProjectFile(path, currentProject(), &error, &warning)) {
         ProjectPath = path;
         TakeSnapshot();
         m_history->saved();
-        return;
+        if (warning.isEmpty())
+            return;
+        error = warning;
     }
     m_prompter.warn(error);
 }

@@ -64,8 +64,10 @@ int importCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
     Project project;
     project.Group.ProjectName = QStringLiteral("New Project");
     project.Programs = imported.project.Programs;
-    if (!WriteProjectFile(projectPath, project, &error))
+    QString warning;
+    if (!WriteProjectFile(projectPath, project, &error, &warning))
         return report(err, "import", error, ExitIoError);
+    warn(err, "import", warning);
     out << "Imported " << project.Programs.size() << " program(s) from " << printable(schedulePath) << " into "
         << printable(projectPath) << ".\n";
     return ExitSuccess;

@@ -164,8 +164,10 @@ int receiveCommand(const QStringList &args, QTextStream &out, QTextStream &err) 
         err << "receive: warning: the project name held line breaks or control characters; they were replaced by "
                "spaces.\n";
     project.Programs = received.programs;
-    if (!WriteProjectFile(parsed.operands[0], project, &error))
+    QString warning;
+    if (!WriteProjectFile(parsed.operands[0], project, &error, &warning))
         return report(err, "receive", error, ExitIoError);
+    warn(err, "receive", warning);
     err << "receive: " << received.programs.size() << " program(s), project name '"
         << printable(project.Group.ProjectName) << "', written to " << printable(parsed.operands[0]) << ".\n";
     return finish("receive", ComCode::Ok, out, err);

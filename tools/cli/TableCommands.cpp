@@ -47,6 +47,8 @@ int csvImportCommand(const QStringList &args, QTextStream &out, QTextStream &err
     Project project;
     project.Group.ProjectName = QStringLiteral("New Project");
     QString error;
+    if (!checkCanCreate(projectPath, &error))
+        return report(err, "csv-import", error, ExitCannotCreate);
     if (QFileInfo::exists(projectPath)) {
         ProgramsFile existing;
         if (const FileFailure failed =
@@ -55,8 +57,6 @@ int csvImportCommand(const QStringList &args, QTextStream &out, QTextStream &err
             return report(err, "csv-import", error, fileExitStatus(failed));
         project.Group = existing.project.Group;
     }
-    if (!checkCanCreate(projectPath, &error))
-        return report(err, "csv-import", error, ExitCannotCreate);
     FileFailure failed = FileFailure::None;
     QStringList wrongCells;
     if (!ReadCsvFile(tablePath, project.Programs, &error, &failed, &wrongCells)) {
@@ -65,8 +65,10 @@ int csvImportCommand(const QStringList &args, QTextStream &out, QTextStream &err
             report(err, "csv-import", line, 0);
         return fileExitStatus(failed);
     }
-    if (!WriteProjectFile(projectPath, project, &error))
+    QString warning;
+    if (!WriteProjectFile(projectPath, project, &error, &warning))
         return report(err, "csv-import", error, ExitIoError);
+    warn(err, "csv-import", warning);
     out << "Imported " << project.Programs.size() << " program(s) from " << printable(tablePath) << " into "
         << printable(projectPath) << ".\n";
     return ExitSuccess;
