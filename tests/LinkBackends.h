@@ -48,8 +48,8 @@ private:
 class PtyBackend : public PlayerBackend {
 public:
     ~PtyBackend() override { stop(); }
-    // The port is reached through a link of its own: QSerialPort's lock file is named after the
-    // path, and another process may still hold the lock of a reused /dev/pts number.
+    // The port is reached through a link of its own, as an adapter is through its name under
+    // /dev/serial/by-id.
     bool start(const QStringList &playerOptions) override {
         const qsizetype link = playerOptions.indexOf(u"--link"_qs);
         m_path = link >= 0 ? playerOptions.value(link + 1) : m_dir.filePath("port");

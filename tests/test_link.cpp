@@ -14,7 +14,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include <fcntl.h>
 #include <optional>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace std::chrono_literals;
 using namespace Qt::StringLiterals;
@@ -591,6 +595,31 @@ private slots:
         QVERIFY(elapsed.elapsed() < 2500 && !link->isOpen());
     }
 
+    // Why a port did not open: its device is missing (a link an unplugged adapter left behind),
+    // or this user may not open it (root gives up its rights for the opening).
+    void openingFails_sayingWhy_data() {
+        QTest::addColumn<bool>("forbidden");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << false << u"%1 does not exist"_s;
+        QTest::newRow("not permitted") << true
+                                       << u"this user may not open %1 (owner %2, group %3; a member of group %3 may)"_s;
+    }
+    void openingFails_sayingWhy() {
+        QFETCH(bool, forbidden);
+        QFETCH(QString, reason);
+        QVERIFY(startPlayer({}));
+        const QString name = forbidden ? QFileInfo(player->portName()).canonicalFilePath() : path("unplugged");
+        const QByteArray device = QFile::encodeName(name);
+        const bool root = geteuid() == 0;
+        QVERIFY(forbidden ? (root ? ::seteuid(65534) : ::chmod(device, 0)) == 0
+                          : QFile::link(u"/dev/quillon-unplugged"_s, name));
+        const PortRun run = link->runOnPort(name, [] { return ComCode::Ok; });
+        QVERIFY(!forbidden || (root ? ::seteuid(0) : ::chmod(device, 0620)) == 0);
+        QVERIFY(run.code == ComCode::OpenError && run.step == PortRun::Opening);
+        QCOMPARE(run.reason,
+                 forbidden ? reason.arg(name, QFileInfo(name).owner(), QFileInfo(name).group()) : reason.arg(name));
+    }
+
     // quillon-cli: the same runs from the command line, their texts and exit statuses.
     void cli_transmitReceiveVerify_giveBackTheProjectAndCompareIt() {
         QVERIFY(startPlayer({}));
@@ -617,7 +646,8 @@ private slots:
     }
 
     // The run's own message first, then the final status with the code as exit status; a port
-    // that does not open says why.
+    // that does not open says why. A port held through one of its names is held through all:
+    // "held A B" holds it here through A (its link or its device) and asks through B.
     void cli_failures_exitWithTheirCode_data() {
         QTest::addColumn<QString>("port");
         QTest::addColumn<int>("status");
@@ -628,24 +658,36 @@ private slots:
         QTest::newRow("absent port")
             << u"/dev/quillon-no-such-port"_s << 4
             << u"transmit: Opening Error of COM port: /dev/quillon-no-such-port does not exist (code 4)\n"_s;
-        QTest::newRow("port held by another process")
-            << u"held"_s << 4
-            << u"transmit: Opening Error of COM port: %1 is in use by process %2 (test_link), which holds the "
-               "lock file "_s;
+        const QString held =
+            u"transmit: Opening Error of COM port: %1 is in use by process %2 (test_link), which holds "
+            "the lock file "_s;
+        QTest::newRow("held through its link, asked through its device") << u"held link device"_s << 4 << held;
+        QTest::newRow("held through its device, asked through its link") << u"held device link"_s << 4 << held;
     }
     void cli_failures_exitWithTheirCode() {
         QFETCH(QString, port);
         QFETCH(int, status);
         QFETCH(QString, err);
         QVERIFY(startPlayer({"--silent"}) && WriteProjectFile(path("empty.prg"), Project()));
-        const bool held = port == u"held";
-        QVERIFY(!held || openPort());
-        const CliRun transmit = runCli({"transmit", path("empty.prg"), "--port",
-                                        port.isEmpty() || held ? player->portName() : port, "--watchdog", "200"});
+        const QStringList held = port.split(u' ');
+        const QString device = QFileInfo(player->portName()).canonicalFilePath();
+        const auto named = [&](const QString &which) { return which == u"device" ? device : player->portName(); };
+        if (held.size() == 3) {
+            QVERIFY(link->OpenComPort(named(held[1])) == ComCode::Ok);
+            // Exclusive for every other opening too (root's excepted).
+            const int fd = ::open(QFile::encodeName(device).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+            int exclusive = 0;
+            QVERIFY(fd >= 0 && ::ioctl(fd, TIOCGEXCL, &exclusive) == 0 && ::close(fd) == 0 && exclusive == 1);
+            port = named(held[2]);
+        }
+        const CliRun transmit = runCli(
+            {"transmit", path("empty.prg"), "--port", port.isEmpty() ? player->portName() : port, "--watchdog", "200"});
         QCOMPARE(transmit.exitCode, status);
-        if (held) {
-            const QString start = err.arg(player->portName()).arg(QCoreApplication::applicationPid());
-            QVERIFY2(transmit.err.startsWith(start) && transmit.err.endsWith(u" (code 4)\n"), qPrintable(transmit.err));
+        if (held.size() == 3) {
+            const QString start = err.arg(port == device ? device : port + u" ("_s + device + u')')
+                                      .arg(QCoreApplication::applicationPid());
+            const QString end = u"/LCK.."_s + device.mid(5).replace(u'/', u'_') + u" (code 4)\n"_s;
+            QVERIFY2(transmit.err.startsWith(start) && transmit.err.endsWith(end), qPrintable(transmit.err));
             return;
         }
         QVERIFY2(transmit.err.endsWith(err) && (status == 9 || transmit.err == err), qPrintable(transmit.err));

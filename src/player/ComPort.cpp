@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <unistd.h>
 
 #ifdef Q_OS_LINUX
@@ -40,7 +41,9 @@ ComResult QtSerialPortIo::open(const QString &name) {
     m_lowLatency = false;
     m_errorText.clear();
     m_openFailure.clear();
-    m_port.setPortName(name);
+    // Locked by the device the name leads to, so that two names of one device (a link under
+    // /dev/serial/by-id and the device itself) never let two clients in.
+    m_port.setPortName(portDevice(name));
     m_configuring = true;
     const auto done = [this](ComResult code) {
         if (code != ComCode::Ok && m_port.isOpen())
@@ -58,6 +61,9 @@ ComResult QtSerialPortIo::open(const QString &name) {
     termios current{};
     if (::tcgetattr(int(m_port.handle()), &current) != 0)
         return done(ComCode::GetStateError);
+    // No other opening of the device while we hold it, whoever asks and by which name (root
+    // excepted, whom the lock file above stops).
+    ::ioctl(int(m_port.handle()), TIOCEXCL);
 #endif
     const bool set = m_port.setBaudRate(57600) && m_port.setDataBits(QSerialPort::Data8) &&
                      m_port.setParity(QSerialPort::NoParity) && m_port.setStopBits(QSerialPort::OneStop) &&
@@ -314,6 +320,13 @@ ComResult ComLink::readClosingByte() {
     return ComCode::NotReady;
 }
 
+QString portDevice(const QString &name) {
+    // As QSerialPort names the device: a bare name is under /dev.
+    const QString location = name.startsWith(QLatin1Char('/')) ? name : QStringLiteral("/dev/") + name;
+    const QString device = QFileInfo(location).canonicalFilePath();
+    return device.isEmpty() ? location : device;
+}
+
 namespace {
 
 // The lock file QSerialPort keeps for `location` while it has the port open, when one exists.
@@ -335,27 +348,30 @@ QString existingLockFile(const QString &location) {
 } // namespace
 
 QString describePortOpenFailure(const QString &name, QSerialPort::SerialPortError error, const QString &portText) {
-    // As QSerialPort names the device: a bare name is under /dev.
     const QString location = name.startsWith(QLatin1Char('/')) ? name : QStringLiteral("/dev/") + name;
-    const QByteArray path = QFile::encodeName(location);
     if (error == QSerialPort::DeviceNotFoundError || !QFileInfo::exists(location))
         return NoticeText(NoticeRow::PortMissing).arg(location);
-    if (const QString lock = existingLockFile(location); !lock.isEmpty()) {
+    // The name the user gave, and the device when the name is another one's.
+    const QString device = portDevice(name);
+    const QByteArray path = QFile::encodeName(device);
+    const QString shown = device == location ? location : QStringLiteral("%1 (%2)").arg(location, device);
+    if (const QString lock = existingLockFile(device); !lock.isEmpty()) {
         qint64 pid = 0;
         QString host, application;
         // A lock whose process is gone is stale: the port takes it over and it explains nothing.
         if (QLockFile(lock).getLockInfo(&pid, &host, &application) && pid > 0 &&
             (::kill(pid_t(pid), 0) == 0 || errno == EPERM))
             return NoticeText(NoticeRow::PortLocked)
-                .arg(location, QString::number(pid), application.isEmpty() ? QStringLiteral("?") : application, lock);
+                .arg(shown, QString::number(pid), application.isEmpty() ? QStringLiteral("?") : application, lock);
     }
-    if (::access(path.constData(), R_OK | W_OK) != 0 && errno == EACCES) {
-        const QFileInfo info(location);
-        return NoticeText(NoticeRow::PortForbidden).arg(location, info.owner(), info.group());
+    // The effective user is the one the opening was refused to.
+    if (::faccessat(AT_FDCWD, path.constData(), R_OK | W_OK, AT_EACCESS) != 0 && errno == EACCES) {
+        const QFileInfo info(device);
+        return NoticeText(NoticeRow::PortForbidden).arg(shown, info.owner(), info.group());
     }
     if (error == QSerialPort::PermissionError && portText.isEmpty())
-        return NoticeText(NoticeRow::PortBusy).arg(location);
-    return QStringLiteral("%1: %2").arg(location, portText);
+        return NoticeText(NoticeRow::PortBusy).arg(shown);
+    return QStringLiteral("%1: %2").arg(shown, portText);
 }
 
 void ListComPorts(QStringList &ports) {

@@ -92,6 +92,10 @@ private:
     QString m_openFailure;
 };
 
+// The device the port `name` leads to: its canonical path, or the path itself when it does not
+// exist. The port is locked by this path, whatever name was used.
+QString portDevice(const QString &name);
+
 // Why the port `name` did not open, given what the serial port reported: the device does not
 // exist, another process holds its lock file (naming the process and the file), this user may
 // not open it (naming its owner and group), or else the port's own text.
