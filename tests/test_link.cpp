@@ -407,6 +407,16 @@ private slots:
         QVERIFY(run.code == result && run.step == step && runs == !held && link->isOpen() == held);
     }
 
+    // What a slow player or a USB adapter gets unless told otherwise, on the window's link and
+    // quillon-cli's: 10 seconds.
+    void acknowledgementLimit_isTenSecondsByDefault() {
+        QVERIFY(startPlayer({"--silent"}) && openPort());
+        ComLink byDefault(fake());
+        byDefault.setWatchdogClock(fake().virtualClock());
+        QCOMPARE(byDefault.SendByteWithAck(0x0C), ComCode::NotReady);
+        QCOMPARE(fake().nowMs(), 10000);
+    }
+
     void missingClosingByte_stillGivesTheFrameWithoutTheWatchdog() {
         QVERIFY(startPlayer(withSlot(3, FrameThree)) && openPort());
         fake().rewriteAnswer = [](const QByteArray &a) { return a.size() == 26 ? a.left(25) : a; };

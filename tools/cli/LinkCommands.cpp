@@ -15,7 +15,7 @@ namespace {
 struct LinkArguments {
     QString port;
     QStringList operands;
-    int watchdogMs = 10000;
+    int watchdogMs = int(LinkTiming{}.watchdog.count());
 };
 
 // Reads --port PORT (or --port=PORT), --watchdog MS and the operands.
