@@ -41,8 +41,9 @@ ComResult QtSerialPortIo::open(const QString &name) {
     m_lowLatency = false;
     m_errorText.clear();
     m_openFailure.clear();
-    // Locked by the device the name leads to, so that two names of one device (a link under
-    // /dev/serial/by-id and the device itself) never let two clients in.
+    // QSerialPort takes a lock file named after the path it opens and sets the device exclusive
+    // (TIOCEXCL, which root may pass). Opening the device the name leads to gives two names of
+    // one device (a link under /dev/serial/by-id and the device itself) one lock file.
     m_port.setPortName(portDevice(name));
     m_configuring = true;
     const auto done = [this](ComResult code) {
@@ -61,9 +62,6 @@ ComResult QtSerialPortIo::open(const QString &name) {
     termios current{};
     if (::tcgetattr(int(m_port.handle()), &current) != 0)
         return done(ComCode::GetStateError);
-    // No other opening of the device while we hold it, whoever asks and by which name (root
-    // excepted, whom the lock file above stops).
-    ::ioctl(int(m_port.handle()), TIOCEXCL);
 #endif
     const bool set = m_port.setBaudRate(57600) && m_port.setDataBits(QSerialPort::Data8) &&
                      m_port.setParity(QSerialPort::NoParity) && m_port.setStopBits(QSerialPort::OneStop) &&
