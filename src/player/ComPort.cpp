@@ -20,6 +20,7 @@
 #ifdef Q_OS_LINUX
 #include <linux/serial.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #endif
 
@@ -351,11 +352,21 @@ QString describePortOpenFailure(const QString &name, QSerialPort::SerialPortErro
     }
     if (::access(path.constData(), R_OK | W_OK) != 0 && errno == EACCES) {
         const QFileInfo info(location);
-        return NoticeText(NoticeRow::PortForbidden).arg(location, info.owner(), info.group());
+        struct stat st {};
+        if (::stat(path.constData(), &st) != 0)
+            st.st_mode = S_IRGRP | S_IWGRP;
+        return describeForbiddenPort(location, st.st_mode, st.st_gid, info.owner(), info.group());
     }
     if (error == QSerialPort::PermissionError && portText.isEmpty())
         return NoticeText(NoticeRow::PortBusy).arg(location);
     return QStringLiteral("%1: %2").arg(location, portText);
+}
+
+QString describeForbiddenPort(const QString &location, unsigned mode, unsigned groupId, const QString &owner,
+                              const QString &group) {
+    if ((mode & (S_IRGRP | S_IWGRP)) != (S_IRGRP | S_IWGRP))
+        return NoticeText(NoticeRow::PortOwnerOnly).arg(location, owner);
+    return NoticeText(groupId != 0 ? NoticeRow::PortJoinGroup : NoticeRow::PortForbidden).arg(location, owner, group);
 }
 
 void ListComPorts(QStringList &ports) {

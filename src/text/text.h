@@ -326,6 +326,8 @@ enum class NoticeRow : int {
     PortMissing,
     PortLocked,
     PortForbidden,
+    PortOwnerOnly,
+    PortJoinGroup,
     PortBusy,
     HoldsLineBreak,
     HoldsCharacter,
