@@ -34,8 +34,12 @@ for size in 16 24 32 48 64 128 256; do
         [ "$dims" = "${size}x${size}" ] || { echo "$png is $dims"; fail=1; }
     fi
 done
-expect share/man/man1/quillon-cli.1
-expect share/man/man1/quillon-player-sim.1
+for page in quillon-programmer quillon-cli quillon-player-sim; do
+    expect "share/man/man1/$page.1.gz"
+done
+expect share/doc/quillon-programmer/copyright
+expect share/doc/quillon-programmer/changelog.gz
+expect share/metainfo/com.example.quillon_programmer.metainfo.xml
 
 desktop="$prefix/share/applications/quillon-programmer.desktop"
 grep -qx 'Exec=quillon-programmer' "$desktop" || { echo "desktop entry: wrong Exec"; fail=1; }

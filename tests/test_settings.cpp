@@ -58,8 +58,25 @@ private slots:
                        "Last projet used", "", "Last export path", dir.path().toLatin1() + '/', "I/O Option", "TRUE",
                        "Ethernet Option", "TRUE", "PC Remote Mode", "FALSE"}));
         QVERIFY(s == defaults);
-        QCOMPARE(summary(Settings::defaults("/usr/bin/quillon", {}, QLocale(QLocale::German))),
-                 "4|(None)||/usr/bin/|110");
+    }
+
+    // An installed copy offers the user's documents (or home) folder for the first export,
+    // never /usr/bin; a build or unpacked copy the folder it was put in.
+    void firstRun_exportFolder_isTheUsersForAnInstalledCopy() {
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qunsetenv("XDG_CONFIG_HOME");
+        const auto exportFolder = [](const QString &exe) {
+            return Settings::defaults(exe, {}, QLocale(QLocale::German)).ExportPath;
+        };
+        QCOMPARE(exportFolder("/usr/bin/quillon-programmer"), home.path() + '/');
+        QVERIFY(QDir(home.path()).mkdir("Documents"));
+        QCOMPARE(exportFolder("/usr/bin/quillon-programmer"), home.path() + "/Documents/");
+        QCOMPARE(exportFolder(home.filePath("unpacked/quillon-programmer")), home.filePath("unpacked/"));
+        qputenv("HOME", oldHome);
+        if (!oldConfig.isNull())
+            qputenv("XDG_CONFIG_HOME", oldConfig);
     }
 
     void readFile_givesItsValuesOrTheDefaults_data() {

@@ -1,4 +1,5 @@
 #include "model/ProjectClasses.h"
+#include "player/ComPort.h"
 #include "text/ScheduleText.h"
 #include "text/text.h"
 
@@ -45,7 +46,7 @@ private slots:
         QTest::newRow("remote") << T::RemoteTexts << u"5b024720 9e81a4b2 30f91925 30f91925 30f91925"_s;
         QTest::newRow("confidence") << T::ConfidenceTexts << u"a6e7c6db 36563bc3 9366578d f2cfbf59 1b1813d9"_s;
         QTest::newRow("plan") << T::PlanTexts << u"767f3f7c ee4d4c9e 7d797292 8df5d0e8 13e8967b"_s;
-        QTest::newRow("notices") << T::NoticeTexts << u"4c651b36 f32241ca 9e6f5db8 83c230f6 da1a2279"_s;
+        QTest::newRow("notices") << T::NoticeTexts << u"ea638f11 06302474 1e6799f3 b7ed86fb ff653841"_s;
     }
     void everyTable_readsAsWrittenInEachLanguage() {
         QFETCH(TextTable, table);
@@ -76,6 +77,30 @@ private slots:
     }
 
     // One block of transport command names for every language.
+    // Read from the device's mode: who may open it, and the advice to join the serial group.
+    void forbiddenPort_saysWhoMayOpenIt_data() {
+        QTest::addColumn<unsigned>("mode");
+        QTest::addColumn<unsigned>("groupId");
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QString>("expected");
+        const QString start = u"this user may not open /dev/ttyS0 (owner root"_s;
+        QTest::newRow("crw-------") << 020600u << 0u << u"root"_s << start + u"; only its owner may)"_s;
+        QTest::newRow("crw-r-----") << 020640u << 20u << u"dialout"_s << start + u"; only its owner may)"_s;
+        QTest::newRow("crw-rw---- root") << 020660u << 0u << u"root"_s
+                                         << start + u", group root; a member of group root may)"_s;
+        QTest::newRow("crw-rw---- dialout")
+            << 020660u << 20u << u"dialout"_s
+            << start + u", group dialout; a member of group dialout may): add your account to the group dialout and "
+                       u"log in again"_s;
+    }
+    void forbiddenPort_saysWhoMayOpenIt() {
+        QFETCH(unsigned, mode);
+        QFETCH(unsigned, groupId);
+        QFETCH(QString, group);
+        SetMessageLanguage(2);
+        QTEST(describeForbiddenPort(u"/dev/ttyS0"_s, mode, groupId, u"root"_s, group), "expected");
+    }
+
     void transportCommandNames_areOneBlock() {
         QStringList transport;
         for (int k = 0; k < TransportCommandNameCount; ++k)

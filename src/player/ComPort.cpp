@@ -21,6 +21,7 @@
 #ifdef Q_OS_LINUX
 #include <linux/serial.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #endif
 
@@ -365,11 +366,21 @@ QString describePortOpenFailure(const QString &name, QSerialPort::SerialPortErro
     // The effective user is the one the opening was refused to.
     if (::faccessat(AT_FDCWD, path.constData(), R_OK | W_OK, AT_EACCESS) != 0 && errno == EACCES) {
         const QFileInfo info(device);
-        return NoticeText(NoticeRow::PortForbidden).arg(shown, info.owner(), info.group());
+        struct stat st {};
+        if (::stat(path.constData(), &st) != 0)
+            st.st_mode = S_IRGRP | S_IWGRP;
+        return describeForbiddenPort(shown, st.st_mode, st.st_gid, info.owner(), info.group());
     }
     if (error == QSerialPort::PermissionError && portText.isEmpty())
         return NoticeText(NoticeRow::PortBusy).arg(shown);
     return QStringLiteral("%1: %2").arg(shown, portText);
+}
+
+QString describeForbiddenPort(const QString &location, unsigned mode, unsigned groupId, const QString &owner,
+                              const QString &group) {
+    if ((mode & (S_IRGRP | S_IWGRP)) != (S_IRGRP | S_IWGRP))
+        return NoticeText(NoticeRow::PortOwnerOnly).arg(location, owner);
+    return NoticeText(groupId != 0 ? NoticeRow::PortJoinGroup : NoticeRow::PortForbidden).arg(location, owner, group);
 }
 
 void ListComPorts(QStringList &ports) {

@@ -101,6 +101,12 @@ QString portDevice(const QString &name);
 // not open it (naming its owner and group), or else the port's own text.
 QString describePortOpenFailure(const QString &name, QSerialPort::SerialPortError error, const QString &portText);
 
+// Why this user may not open the device at `location`, read from its mode: only its owner may;
+// the members of its group may, with the advice to join that group when it is not root's (the
+// serial group, dialout on Debian); or its group may, which is root's.
+QString describeForbiddenPort(const QString &location, unsigned mode, unsigned groupId, const QString &owner,
+                              const QString &group);
+
 // How a run on the port ended: its code, the step that gave it, and for a failed opening why
 // the port did not open (empty when the port does not know).
 struct PortRun {

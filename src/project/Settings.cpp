@@ -4,6 +4,7 @@
 #include "model/FileAccess.h"
 #include "model/Windows1252.h"
 #include "project/LineReader.h"
+#include "project/SettingsLocation.h"
 #include "text/text.h"
 
 #include <QFile>
@@ -48,7 +49,7 @@ Settings Settings::defaults(const QString &executablePath, const QStringList &po
     Settings s;
     s.CurrentLanguage = DefaultLanguage(locale);
     s.SelectedPortName = portNames.isEmpty() ? NoPort : portNames.first();
-    s.ExportPath = executableDirectory(executablePath);
+    s.ExportPath = DefaultExportFolder(executablePath);
     return s;
 }
 

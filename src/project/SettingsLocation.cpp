@@ -39,6 +39,15 @@ bool IsInstalledExecutable(const QString &executablePath) {
            QFileInfo::exists(real + QStringLiteral("/../share/applications/quillon-programmer.desktop"));
 }
 
+QString DefaultExportFolder(const QString &executablePath) {
+    if (!IsInstalledExecutable(executablePath))
+        return executableDirectory(executablePath);
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    return folder.endsWith(u'/') ? folder : folder + u'/';
+}
+
 SettingsLocation SettingsLocation::forExecutable(const QString &executablePath) {
     SettingsLocation location;
     const QString beside = settingsFilePath(executablePath);

@@ -25,6 +25,11 @@ struct SettingsLocation {
 // folder of an install tree (the program's desktop entry in ../share/applications).
 bool IsInstalledExecutable(const QString &executablePath);
 
+// The export folder of a first run, ending in '/': the executable's folder for a build or
+// unpacked copy (where the user put it), the user's documents folder for an installed one (or
+// the home folder when there is none), never a system folder.
+QString DefaultExportFolder(const QString &executablePath);
+
 // Reads the settings at start-up. Beside the program when its folder can be written; else in
 // the fallback folder (created when missing), whose file starts from the one beside the
 // program when only that exists. A missing file is written from `settings` first. Returns the

@@ -1327,6 +1327,9 @@ constexpr QStringView NoticeTexts[] = {
     u"%1 n'existe pas",
     u"%1 est utilisé par le processus %2 (%3), qui détient le fichier de verrou %4",
     u"cet utilisateur n'a pas le droit d'ouvrir %1 (propriétaire %2, groupe %3 ; un membre du groupe %3 le peut)",
+    u"cet utilisateur n'a pas le droit d'ouvrir %1 (propriétaire %2 ; seul son propriétaire le peut)",
+    u"cet utilisateur n'a pas le droit d'ouvrir %1 (propriétaire %2, groupe %3 ; un membre du groupe %3 le peut) : "
+    u"ajoutez votre compte au groupe %3 et reconnectez-vous",
     u"%1 est occupé ou non autorisé",
     u"%1 : %2 contient un saut de ligne ou un caractère de contrôle qu'un fichier projet ne peut pas enregistrer",
     u"%1 : %2 contient le caractère \"%3\", qui ne peut pas être écrit en Windows-1252",
@@ -1431,6 +1434,9 @@ constexpr QStringView NoticeTexts[] = {
     u"%1 does not exist",
     u"%1 is in use by process %2 (%3), which holds the lock file %4",
     u"this user may not open %1 (owner %2, group %3; a member of group %3 may)",
+    u"this user may not open %1 (owner %2; only its owner may)",
+    u"this user may not open %1 (owner %2, group %3; a member of group %3 may): add your account to the group %3 "
+    u"and log in again",
     u"%1 is busy or not permitted",
     u"%1: %2 holds a line break or control character that a project file cannot store",
     u"%1: %2 holds the character \"%3\", which cannot be written in Windows-1252",
@@ -1536,6 +1542,9 @@ constexpr QStringView NoticeTexts[] = {
     u"%1 no existe",
     u"%1 está en uso por el proceso %2 (%3), que tiene el archivo de bloqueo %4",
     u"este usuario no puede abrir %1 (propietario %2, grupo %3; un miembro del grupo %3 sí puede)",
+    u"este usuario no puede abrir %1 (propietario %2; solo su propietario puede)",
+    u"este usuario no puede abrir %1 (propietario %2, grupo %3; un miembro del grupo %3 sí puede): añada su cuenta al "
+    u"grupo %3 y vuelva a iniciar sesión",
     u"%1 está ocupado o no está permitido",
     u"%1: %2 contiene un salto de línea o un carácter de control que un archivo de proyecto no puede guardar",
     u"%1: %2 contiene el carácter \"%3\", que no se puede escribir en Windows-1252",
@@ -1641,6 +1650,9 @@ constexpr QStringView NoticeTexts[] = {
     u"%1 existiert nicht",
     u"%1 wird vom Prozess %2 (%3) benutzt, der die Sperrdatei %4 hält",
     u"dieser Benutzer darf %1 nicht öffnen (Besitzer %2, Gruppe %3; ein Mitglied der Gruppe %3 darf es)",
+    u"dieser Benutzer darf %1 nicht öffnen (Besitzer %2; nur sein Besitzer darf es)",
+    u"dieser Benutzer darf %1 nicht öffnen (Besitzer %2, Gruppe %3; ein Mitglied der Gruppe %3 darf es): fügen Sie "
+    u"Ihr Konto der Gruppe %3 hinzu und melden Sie sich neu an",
     u"%1 ist belegt oder nicht erlaubt",
     u"%1: %2 enthält einen Zeilenumbruch oder ein Steuerzeichen, das eine Projektdatei nicht speichern kann",
     u"%1: %2 enthält das Zeichen \"%3\", das in Windows-1252 nicht geschrieben werden kann",
@@ -1746,6 +1758,9 @@ constexpr QStringView NoticeTexts[] = {
     u"%1 non esiste",
     u"%1 è in uso dal processo %2 (%3), che detiene il file di blocco %4",
     u"questo utente non può aprire %1 (proprietario %2, gruppo %3; un membro del gruppo %3 può farlo)",
+    u"questo utente non può aprire %1 (proprietario %2; solo il suo proprietario può farlo)",
+    u"questo utente non può aprire %1 (proprietario %2, gruppo %3; un membro del gruppo %3 può farlo): aggiungi il tuo "
+    u"account al gruppo %3 e accedi di nuovo",
     u"%1 è occupato o non consentito",
     u"%1: %2 contiene un a capo o un carattere di controllo che un file di progetto non può memorizzare",
     u"%1: %2 contiene il carattere \"%3\", che non può essere scritto in Windows-1252",

@@ -328,6 +328,8 @@ enum class NoticeRow : int {
     PortMissing,
     PortLocked,
     PortForbidden,
+    PortOwnerOnly,
+    PortJoinGroup,
     PortBusy,
     HoldsLineBreak,
     HoldsCharacter,

@@ -74,7 +74,7 @@ DocumentController::DocumentController(QWidget &window, CommandWindow &view, Til
     , m_prompter(prompter)
     , m_clock(clock) {
     ProjectGroup.ProjectName = NewProjectName;
-    ExportPath = executableDirectory(QCoreApplication::applicationFilePath());
+    ExportPath = DefaultExportFolder(QCoreApplication::applicationFilePath());
     m_urlOpener = [](const QUrl &url) { QDesktopServices::openUrl(url); };
     ProgressWindow = new TOKBottomDlg1(m_prompter, m_clock, &window);
     ProgressWindow->setListWidget(&m_tiles);
