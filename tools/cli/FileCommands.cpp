@@ -91,10 +91,10 @@ const CliCommand ImportCliCommand = {
     "Reads the 255 slot records of the schedule file FILE.msg and writes OUT.prg, a new\n"
     "project (named \"New Project\") holding one program per non-empty slot, in slot order.\n"
     "The records carry no title, colour or comment: every program gets the title \"...\",\n"
-    "the first program colour and the comment \"...\". FILE.msg must hold 6120 to 7144 bytes\n"
-    "(the records, then a date stamp that is ignored); a project file is refused. A slot whose\n"
-    "date or time does not exist is corrected to the nearest valid one and named in a warning\n"
-    "on standard error. OUT.prg is checked before FILE.msg is turned into programs and written\n"
-    "in one piece.\n",
+    "the first program colour and the comment \"...\". FILE.msg must hold at least the 6120\n"
+    "bytes of the records; what follows them (the date stamp) is never read. A project file is\n"
+    "refused. A slot whose date or time does not exist is corrected to the nearest valid one\n"
+    "and named in a warning on standard error. OUT.prg is checked before FILE.msg is turned\n"
+    "into programs and written in one piece.\n",
     importCommand,
 };
