@@ -554,6 +554,38 @@ private slots:
         QVERIFY(readAll(project).contains("\r\nEdited\r\n"));
         QCOMPARE(readAll(settings), settingsFile("German", "(None)", project, u"/exports/ FALSE TRUE TRUE"_s));
     }
+    // The port line written at close, from the one read (a name; empty; "cut": the file ends
+    // before it; "-": no file) with ttyS0 and ttyUSB1 listed, or closed before they were listed.
+    void startPort_isWrittenAtCloseAsChosen_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("listed");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("a port listed") << "ttyUSB1" << true << "ttyUSB1";
+        QTest::newRow("an empty port line") << "" << true << "(None)";
+        QTest::newRow("no port line") << "cut" << true << "(None)";
+        QTest::newRow("no settings file") << "-" << true << "ttyS0";
+        QTest::newRow("a port, closed before the listing") << "COM7" << false << "COM7";
+        QTest::newRow("an empty port line, closed before the listing") << "" << false << "(None)";
+        QTest::newRow("no settings file, closed before the listing") << "-" << false << "(None)";
+    }
+    void startPort_isWrittenAtCloseAsChosen() {
+        QFETCH(QString, stored);
+        QFETCH(bool, listed);
+        QTemporaryDir dir;
+        const QString settings = dir.filePath("prog.CFG");
+        const QByteArray file = settingsFile("English", qPrintable(stored), {}, u"/exports/ TRUE TRUE FALSE"_s);
+        if (stored != u"-"_s)
+            QVERIFY(writeAll(settings, stored == u"cut"_s ? crlf(crlfLines(file).mid(0, 4)) : file));
+        const SettingsLocation location{settings, dir.filePath("config/prog.CFG")};
+        if (listed) {
+            Window(location, {u"ttyS0"_s, u"ttyUSB1"_s}).trigger("Exit1");
+        } else {
+            ScriptedPrompter prompter;
+            ManualClock clock;
+            TForm1(prompter, clock, location).close();
+        }
+        QTEST(QString::fromLatin1(crlfLines(readAll(settings)).value(4)), "written");
+    }
     // Each row: the settings file (lines, "-" for none) | where it is written (its path in the test's
     // folder, or nowhere) | the messages at start-up | the last project line written at shut-down.
     void settings_areKeptWhereTheyCanBe_andForgetABrokenLastProject_data() {

@@ -102,13 +102,13 @@ int DocumentController::language() const {
 }
 
 std::optional<Settings> DocumentController::readSettingsAtStart(const SettingsLocation &location,
-                                                                const QStringList &portCaptions) {
+                                                                const QStringList &portCaptions, bool *created) {
     m_settingsLocation = location;
     Settings s = m_view.windowSettings();
     s.ProjectPath = ProjectPath;
     s.ExportPath = ExportPath;
     QString error;
-    m_settingsPath = LoadSettings(m_settingsLocation, s, portCaptions, &error);
+    m_settingsPath = LoadSettings(m_settingsLocation, s, portCaptions, &error, created);
     if (m_settingsPath.isEmpty()) {
         m_prompter.warn(error);
         return std::nullopt;
