@@ -538,14 +538,16 @@ private slots:
     void startUp_readsTheSettings_andShutDownWritesThem() {
         QTemporaryDir dir;
         const QString project = dir.filePath("last.prg"), settings = dir.filePath("prog.CFG");
-        QVERIFY(WriteProjectFile(project, Project{TORBEXGroup(), {sampleProgram(2), sampleProgram(1)}}));
+        TORBEXGroup lobby;
+        lobby.ProjectName = u"Lobby"_s;
+        QVERIFY(WriteProjectFile(project, Project{lobby, {sampleProgram(2), sampleProgram(1)}}));
         QVERIFY(writeAll(settings, settingsFile("German", "COM7", project, u"/exports/ FALSE TRUE TRUE"_s)));
         Window f(SettingsLocation{settings, dir.filePath("config/prog.CFG")});
         QCOMPARE(f.find("SpeedButton1")->toolTip(), LanguageText(TextTable::HintTexts, 2, German));
         QCOMPARE(f.checkedPort(), u"(None)"_s); // COM7 is not there
         QVERIFY(f.action("Deutsch1")->isChecked() && !f.action("IOOption1")->isChecked() &&
                 f.action("Ethernet1")->isChecked());
-        QCOMPARE(f.list(), u"[002] 001"_s);
+        QCOMPARE(f.list() + f.w.windowTitle(), u"[002] 001"_s + Caption + u"Lobby"_s); // the project read
         QVERIFY(!f.asksToSave());
         f.act(u"type Edit1 Edited; click StaticText1"_s);
         f.prompter.queueAnswers({Answer::Yes});

@@ -285,7 +285,7 @@ bool DocumentController::readProjectRun(const QString &path) {
     ProjectGroup = read.Group;
     ProjectPath = path;
     fillPrograms(read.Programs, LanguageText(MessageRow::ProgressOpen, language()), int(read.Programs.size()));
-    setCaption();
+    setCaption(); // the name of the project read, not the cleared project's "New Project"
     TakeSnapshot();
     m_history->clear(); // a project opened starts its own history
     return true;
