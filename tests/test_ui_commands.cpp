@@ -248,6 +248,44 @@ private slots:
         f.open(2);
         QCOMPARE(f.enabled({"Undo1", "Redo1"}) + f.text("Undo1"), u"--&Undo"_s);
     }
+    // Of 1,001 steps the history keeps the last 1,000: the first (a new program) is dropped.
+    void history_keepsTheLast1000Steps() {
+        Window f;
+        f.addPrograms(1);
+        const bool timerOn = f.find<QCheckBox>("CheckBox3")->isChecked();
+        for (int step = 0; step < 1000; ++step)
+            f.click("CheckBox3");
+        int undone = 0;
+        for (; f.action("Undo1")->isEnabled(); ++undone)
+            f.trigger("Undo1");
+        QCOMPARE(undone, 1000);
+        QCOMPARE(f.list() + u'|' + QString::number(f.find<QCheckBox>("CheckBox3")->isChecked()),
+                 u"[001]|"_s + QString::number(timerOn));
+    }
+    // While an operation runs, its window takes neither Escape nor its close button, and the
+    // program list is out of sight during Open, the clearing of New and Delete a Group of same
+    // Color, and back after each.
+    void runningOperation_keepsItsWindow_andHidesTheListWhileItChangesIt() {
+        Window f;
+        auto *runner = f.w.findChild<QDialog *>(u"TOKBottomDlg1"_s);
+        QString seen; // per caption while the window shows: it stays, and whether the list shows
+        f.onCaption = [&](const QString &) {
+            if (!runner->isVisible())
+                return;
+            QTest::keyClick(runner, Qt::Key_Escape);
+            runner->close();
+            seen += runner->isVisible() ? u'+' : u'!';
+            seen += f.find("ScrollBox1")->isVisible() ? u"L "_s : u"- "_s;
+        };
+        Project project;
+        for (int code = 1; code <= 3; ++code)
+            project.Programs << f.program(code);
+        project.Programs[1].Color = project.Programs[2].Color = ProgramColors[2];
+        f.open(project);
+        takeStep(f, u"yes; trigger ColorGroup2; type Edit1 Hall; trigger New2"_s);
+        QCOMPARE(seen, u"+- +- +- +- +- +- "_s);
+        QVERIFY(f.find("ScrollBox1")->isVisible() && f.tiles().isEmpty());
+    }
     void newProjectAndProperties_confirmedTakeTheEnteredProperties_cancelledChangeNothing() {
         Window f;
         f.open(3);
