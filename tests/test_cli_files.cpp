@@ -85,7 +85,8 @@ private slots:
         QVERIFY(ReadProjectFile(path(QStringLiteral("odd.prg")), back) && back.Programs.size() == 2);
     }
 
-    // Import keeps records of a shared code or code 000 and names them; export warns of code 000.
+    // Import keeps records of a shared code or code 000 and names them; export warns of code 000
+    // and counts the programs it writes.
     void codeConflicts_areKeptAndNamed() {
         QByteArray file = emptyRecords(), zero = sampleFixture(5);
         zero[1] = 0;
@@ -102,6 +103,7 @@ private slots:
         QVERIFY(ReadProjectFile(path(QStringLiteral("codes.prg")), back) && back.Programs.size() == 3);
         const CliRun exported = cli({QStringLiteral("export"), QStringLiteral("codes.prg"), QStringLiteral("out")});
         QVERIFY2(exported.exitCode == 0 && exported.err == u"export: "_s + zeroLine, qPrintable(exported.err));
+        QVERIFY2(exported.out.endsWith(u" (1 program(s), 255 slots).\n"_s), qPrintable(exported.out));
     }
 
     // A player file is read up to the end of its records, whatever follows them and however

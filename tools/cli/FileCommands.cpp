@@ -8,6 +8,22 @@
 #include "project/ScheduleCheck.h"
 #include "text/text.h"
 
+#include <bitset>
+
+namespace {
+
+// The programs a schedule file holds: one per code 001..255 (the last of a shared code), none
+// of code 000.
+std::size_t programsHeld(const Project &project) {
+    std::bitset<256> codes;
+    for (const TORBEXProg &program : project.Programs)
+        codes.set(program.Inputs);
+    codes.reset(0);
+    return codes.count();
+}
+
+} // namespace
+
 int exportCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
     QStringList operands;
     if (!takeOperands("export", args, operands, err))
@@ -31,7 +47,7 @@ int exportCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
     warn(err, "export", CodeZeroWarning(project.Programs, English));
     if (!ExportRun(project, folder, Clock::system(), &error))
         return report(err, "export", error, ExitIoError);
-    out << "Wrote " << printable(ScheduleFilePath(folder)) << " (" << project.Programs.size() << " program(s), "
+    out << "Wrote " << printable(ScheduleFilePath(folder)) << " (" << programsHeld(project) << " program(s), "
         << SlotCount << " slots).\n";
     return ExitSuccess;
 }
