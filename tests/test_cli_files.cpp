@@ -289,7 +289,8 @@ private slots:
         QTest::addColumn<QString>("args");
         QTest::addColumn<QString>("expected");
         QTest::newRow("-h") << u"-h"_s << u"export|import|help"_s;
-        QTest::newRow("--help") << u"--help"_s << u"export|import|help|  66 |  73 |  74 "_s;
+        QTest::newRow("--help") << u"--help"_s << u"export|import|help|  66 |too large|  73 |  74 "_s;
+        QTest::newRow("help --help") << u"help --help"_s << u"export|import|help"_s;
         QTest::newRow("help export") << u"help export"_s << u"Usage: quillon-cli export PROJECT.prg DIR|quillon.msg"_s;
         QTest::newRow("import a --help") << u"import a --help"_s
                                          << u"Usage: quillon-cli import FILE.msg OUT.prg|6120"_s;
@@ -302,6 +303,66 @@ private slots:
         QVERIFY(run.err.isEmpty());
         for (const QString &text : expected.split(u'|'))
             QVERIFY2(run.out.contains(text), qPrintable(run.out));
+    }
+
+    // The manual page has every command of the help in its NAME, SYNOPSIS and DESCRIPTION, each
+    // with the options of its usage, and under OPTIONS each option naming its commands; the
+    // simulated player's page has the options of its help.
+    void manualPages_holdEveryCommandAndOptionOfTheHelp() {
+        const auto page = [](const char *name) {
+            return QString::fromUtf8(readAll(QStringLiteral(QUILLON_MAN_DIR "/") + QLatin1String(name)))
+                .replace(u"\\-"_s, u"-"_s);
+        };
+        const auto section = [](const QString &text, const char *title) {
+            return text.section(u".SH "_s + QLatin1String(title) + u'\n', 1).section(u"\n.SH "_s, 0, 0);
+        };
+        const auto options = [](const QString &text) {
+            QStringList found;
+            for (const QRegularExpressionMatch &m : QRegularExpression(u"--[a-z-]+"_s).globalMatch(text))
+                found << m.captured();
+            found.removeDuplicates();
+            found.sort();
+            return found;
+        };
+        const QString manual = page("quillon-cli.1"), optionsPart = section(manual, "OPTIONS");
+        QStringList commands, synopsis;
+        for (const QString &line :
+             cli({u"--help"_s}).out.section(u"Commands:\n"_s, 1).section(u"\n\n"_s, 0, 0).split(u'\n'))
+            commands << line.simplified().section(u' ', 0, 0);
+        for (const QString &block : section(manual, "SYNOPSIS").split(u"\n.br\n"_s))
+            if (const QString command = QRegularExpression(u"^\\.B quillon-cli ([a-z-]+)"_s).match(block).captured(1);
+                !command.isEmpty()) {
+                synopsis << command;
+                if (command == u"help")
+                    continue;
+                const QString usage = cli({command, u"--help"_s}).out.section(u'\n', 0, 0);
+                QCOMPARE(options(block), options(usage));
+                QVERIFY2(!usage.endsWith(u' '), qPrintable(usage));
+                QVERIFY2(section(manual, "NAME").contains(command + u',') || section(manual, "NAME").endsWith(command),
+                         qPrintable(command));
+                QVERIFY2(section(manual, "DESCRIPTION").contains(u".TP\n.B "_s + command + u'\n'), qPrintable(command));
+                for (const QString &option : options(usage))
+                    QVERIFY2(
+                        optionsPart.section(option + u' ', 1).section(u".TP"_s, 0, 0).contains(u"\\fB"_s + command),
+                        qPrintable(command + u' ' + option));
+            }
+        synopsis.sort();
+        commands.sort();
+        QCOMPARE(synopsis, commands);
+        QProcess sim;
+        sim.start(QStringLiteral(PLAYER_SIM_PATH), {u"--help"_s});
+        QVERIFY(sim.waitForFinished(60000) && sim.exitCode() == 0);
+        QCOMPARE(options(section(page("quillon-player-sim.1"), "OPTIONS")),
+                 options(QString::fromUtf8(sim.readAllStandardOutput()).section(u"Options:"_s, 1)));
+    }
+
+    void snapshotHelp_printsTheUsageAndDrawsNothing() {
+        QProcess snapshot;
+        snapshot.setWorkingDirectory(path(QStringLiteral("out")));
+        snapshot.start(QStringLiteral(SNAPSHOT_PATH), {u"--help"_s});
+        QVERIFY(snapshot.waitForFinished(60000) && snapshot.exitCode() == 0);
+        QVERIFY(snapshot.readAllStandardOutput().startsWith("Usage: quillon-ui-snapshot "));
+        QVERIFY(!QFile::exists(path(QStringLiteral("out/--help"))));
     }
 };
 
