@@ -13,7 +13,8 @@ cd "$root"
 if [ $# -gt 0 ]; then
     benchmarks=$*
 else
-    benchmarks=$(for f in bench/bench_*.cpp; do basename "$f" .cpp; done)
+    # One line of names separated by blanks, as the arguments give them.
+    benchmarks=$(for f in bench/bench_*.cpp; do printf '%s ' "$(basename "$f" .cpp)"; done)
 fi
 
 cmake --preset default >/dev/null

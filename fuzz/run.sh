@@ -16,6 +16,8 @@ seconds=${2:-600}
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+# clang and its libFuzzer runtime, which clang's packages only recommend.
+scripts/install-deps.sh clang libclang-rt-14-dev
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "${FUZZ_BUILD_JOBS:-2}"
 

@@ -170,8 +170,9 @@ struct Window {
     std::unique_ptr<TForm1> form;
     TForm1 &w;
 
-    explicit Window(const std::optional<SettingsLocation> &settings = std::nullopt)
-        : form(settings ? std::make_unique<TForm1>(prompter, clock, *settings)
+    explicit Window(const std::optional<SettingsLocation> &settings = std::nullopt, const QStringList &listed = {})
+        : ports(listed)
+        , form(settings ? std::make_unique<TForm1>(prompter, clock, *settings)
                         : std::make_unique<TForm1>(prompter, clock))
         , w(*form) {
         qApp->installEventFilter(&m_captionWatch);

@@ -33,7 +33,8 @@ private slots:
         QVERIFY(WriteProjectFile(path(QStringLiteral("small.prg")), project));
         QVERIFY(writeAll(path(QStringLiteral("short.msg")), emptyRecords().chopped(1)));
         QVERIFY(writeAll(path(QStringLiteral("broken.prg")), "Group Of Program File of ORBEX\r\n*****\r\n"));
-        QVERIFY(writeAll(path(QStringLiteral("long.msg")), emptyRecords().leftJustified(7145, '0')));
+        QVERIFY(writeAll(path(QStringLiteral("big.prg")),
+                         QByteArray("Group Of Program File of ORBEX\r\n").leftJustified(64 * 1024, '0')));
         QVERIFY(::mkfifo(QFile::encodeName(path(QStringLiteral("fifo"))).constData(), 0600) == 0);
         QVERIFY(QFile::link(QStringLiteral("loop"), path(QStringLiteral("loop"))));
         QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("full")) && QDir(m_dir.path()).mkdir(QStringLiteral("names")));
@@ -85,7 +86,8 @@ private slots:
         QVERIFY(ReadProjectFile(path(QStringLiteral("odd.prg")), back) && back.Programs.size() == 2);
     }
 
-    // Import keeps records of a shared code or code 000 and names them; export warns of code 000.
+    // Import keeps records of a shared code or code 000 and names them; export warns of code 000
+    // and counts the programs it writes.
     void codeConflicts_areKeptAndNamed() {
         QByteArray file = emptyRecords(), zero = sampleFixture(5);
         zero[1] = 0;
@@ -102,6 +104,34 @@ private slots:
         QVERIFY(ReadProjectFile(path(QStringLiteral("codes.prg")), back) && back.Programs.size() == 3);
         const CliRun exported = cli({QStringLiteral("export"), QStringLiteral("codes.prg"), QStringLiteral("out")});
         QVERIFY2(exported.exitCode == 0 && exported.err == u"export: "_s + zeroLine, qPrintable(exported.err));
+        QVERIFY2(exported.out.endsWith(u" (1 program(s), 255 slots).\n"_s), qPrintable(exported.out));
+    }
+
+    // A player file is read up to the end of its records, whatever follows them and however
+    // long it is (one byte short is refused: see the failures).
+    void playerFile_isReadUpToTheEndOfItsRecords_data() {
+        QTest::addColumn<qint64>("size");
+        for (const qint64 size : {6120LL, 7145LL, 64LL * 1024, 4LL << 30}) // the last one sparse
+            QTest::addRow("%lld bytes", size) << size;
+    }
+    void playerFile_isReadUpToTheEndOfItsRecords() {
+        QFETCH(qint64, size);
+        QFile file(path(QStringLiteral("sized.msg")));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(emptyRecords().replace(24 * 4, 24, sampleFixture(5)));
+        file.write(sampleFixture(9).repeated(64 * 1024 / 24).left(qMin<qint64>(size, 64 * 1024) - 6120));
+        QVERIFY(file.resize(size));
+        file.close();
+        const CliRun imported =
+            cli({QStringLiteral("import"), QStringLiteral("sized.msg"), QStringLiteral("sized.prg")});
+        QVERIFY2(imported.exitCode == 0, qPrintable(imported.err));
+        Project back;
+        QVERIFY(ReadProjectFile(path(QStringLiteral("sized.prg")), back));
+        QCOMPARE(back.Programs.size(), 1);
+        QCOMPARE(back.Programs[0].Inputs, 5);
+        const CliRun shown = cli({QStringLiteral("show"), QStringLiteral("sized.msg")});
+        QVERIFY2(shown.exitCode == 0 && shown.out.startsWith(u"005\t"_s) && shown.out.count(u'\n') == 1,
+                 qPrintable(shown.err));
     }
 
     // A table written and read back into the project gives the same file; a wrong cell writes nothing.
@@ -170,8 +200,8 @@ private slots:
         row("export, disk full", u"export small.prg full"_s, 74, u"only 4096 of 61"_s, u"full/quillon.msg"_s, true);
         row("import, missing file", u"import absent.msg a.prg"_s, 66, u"absent.msg"_s, u"a.prg"_s);
         row("import, one byte short", u"import short.msg b.prg"_s, 66, u"6119 bytes, where"_s, u"b.prg"_s);
-        row("import, past the longest stamp", u"import long.msg b.prg"_s, 66, u"more than 7144 bytes"_s, u"b.prg"_s);
         row("import, project file", u"import small.prg b.prg"_s, 66, u"is a project file, not a player"_s, u"b.prg"_s);
+        row("import, project file of 64 KiB", u"import big.prg b.prg"_s, 66, u"is a project file, not a"_s, u"b.prg"_s);
         row("import, FIFO", u"import fifo b.prg"_s, 66, u"it is a FIFO"_s, u"b.prg"_s);
         row("import, output folder missing", u"import out/quillon.msg nowhere/c.prg"_s, 73, u"nowhere/c.prg"_s);
         row("import, FIFO as output", u"import out/quillon.msg fifo"_s, 73,
@@ -182,7 +212,6 @@ private slots:
             u"\"out\" could not be created: it is a folder"_s);
         row("show, missing file", u"show absent.prg"_s, 66, u"\"absent.prg\" could not be opened"_s);
         row("show, short file", u"show short.msg"_s, 66, u"is neither a project file"_s);
-        row("show, past the longest stamp", u"show long.msg"_s, 66, u"more than 7144 bytes"_s);
         row("show, broken project", u"show broken.prg"_s, 66, u"\"broken.prg\", line 3: expected"_s);
         row("show, FIFO", u"show fifo"_s, 66, u"it is a FIFO"_s);
         row("show, endless device", u"show /dev/zero"_s, 66, u"it is a character device"_s);
@@ -265,7 +294,8 @@ private slots:
         QTest::addColumn<QString>("args");
         QTest::addColumn<QString>("expected");
         QTest::newRow("-h") << u"-h"_s << u"export|import|help"_s;
-        QTest::newRow("--help") << u"--help"_s << u"export|import|help|  66 |  73 |  74 "_s;
+        QTest::newRow("--help") << u"--help"_s << u"export|import|help|  66 |too large|  73 |  74 "_s;
+        QTest::newRow("help --help") << u"help --help"_s << u"export|import|help"_s;
         QTest::newRow("help export") << u"help export"_s << u"Usage: quillon-cli export PROJECT.prg DIR|quillon.msg"_s;
         QTest::newRow("import a --help") << u"import a --help"_s
                                          << u"Usage: quillon-cli import FILE.msg OUT.prg|6120"_s;
@@ -278,6 +308,66 @@ private slots:
         QVERIFY(run.err.isEmpty());
         for (const QString &text : expected.split(u'|'))
             QVERIFY2(run.out.contains(text), qPrintable(run.out));
+    }
+
+    // The manual page has every command of the help in its NAME, SYNOPSIS and DESCRIPTION, each
+    // with the options of its usage, and under OPTIONS each option naming its commands; the
+    // simulated player's page has the options of its help.
+    void manualPages_holdEveryCommandAndOptionOfTheHelp() {
+        const auto page = [](const char *name) {
+            return QString::fromUtf8(readAll(QStringLiteral(QUILLON_MAN_DIR "/") + QLatin1String(name)))
+                .replace(u"\\-"_s, u"-"_s);
+        };
+        const auto section = [](const QString &text, const char *title) {
+            return text.section(u".SH "_s + QLatin1String(title) + u'\n', 1).section(u"\n.SH "_s, 0, 0);
+        };
+        const auto options = [](const QString &text) {
+            QStringList found;
+            for (const QRegularExpressionMatch &m : QRegularExpression(u"--[a-z-]+"_s).globalMatch(text))
+                found << m.captured();
+            found.removeDuplicates();
+            found.sort();
+            return found;
+        };
+        const QString manual = page("quillon-cli.1"), optionsPart = section(manual, "OPTIONS");
+        QStringList commands, synopsis;
+        for (const QString &line :
+             cli({u"--help"_s}).out.section(u"Commands:\n"_s, 1).section(u"\n\n"_s, 0, 0).split(u'\n'))
+            commands << line.simplified().section(u' ', 0, 0);
+        for (const QString &block : section(manual, "SYNOPSIS").split(u"\n.br\n"_s))
+            if (const QString command = QRegularExpression(u"^\\.B quillon-cli ([a-z-]+)"_s).match(block).captured(1);
+                !command.isEmpty()) {
+                synopsis << command;
+                if (command == u"help")
+                    continue;
+                const QString usage = cli({command, u"--help"_s}).out.section(u'\n', 0, 0);
+                QCOMPARE(options(block), options(usage));
+                QVERIFY2(!usage.endsWith(u' '), qPrintable(usage));
+                QVERIFY2(section(manual, "NAME").contains(command + u',') || section(manual, "NAME").endsWith(command),
+                         qPrintable(command));
+                QVERIFY2(section(manual, "DESCRIPTION").contains(u".TP\n.B "_s + command + u'\n'), qPrintable(command));
+                for (const QString &option : options(usage))
+                    QVERIFY2(
+                        optionsPart.section(option + u' ', 1).section(u".TP"_s, 0, 0).contains(u"\\fB"_s + command),
+                        qPrintable(command + u' ' + option));
+            }
+        synopsis.sort();
+        commands.sort();
+        QCOMPARE(synopsis, commands);
+        QProcess sim;
+        sim.start(QStringLiteral(PLAYER_SIM_PATH), {u"--help"_s});
+        QVERIFY(sim.waitForFinished(60000) && sim.exitCode() == 0);
+        QCOMPARE(options(section(page("quillon-player-sim.1"), "OPTIONS")),
+                 options(QString::fromUtf8(sim.readAllStandardOutput()).section(u"Options:"_s, 1)));
+    }
+
+    void snapshotHelp_printsTheUsageAndDrawsNothing() {
+        QProcess snapshot;
+        snapshot.setWorkingDirectory(path(QStringLiteral("out")));
+        snapshot.start(QStringLiteral(SNAPSHOT_PATH), {u"--help"_s});
+        QVERIFY(snapshot.waitForFinished(60000) && snapshot.exitCode() == 0);
+        QVERIFY(snapshot.readAllStandardOutput().startsWith("Usage: quillon-ui-snapshot "));
+        QVERIFY(!QFile::exists(path(QStringLiteral("out/--help"))));
     }
 };
 

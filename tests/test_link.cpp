@@ -654,16 +654,17 @@ private slots:
         QCOMPARE(changed.out, u"Slots of the player that differ from the project:\n017: flags\n"_s);
     }
 
-    // The run's own message first, then the final status with the code as exit status; a port
-    // that does not open says why. A port held through one of its names is held through all:
-    // "held A B" holds it here through A (its link or its device) and asks through B.
+    // The run's own message first, then the final status with the code as exit status, each on
+    // a line of its own after the progress line; a port that does not open says why. A port held
+    // through one of its names is held through all: "held A B" holds it here through A (its link
+    // or its device) and asks through B.
     void cli_failures_exitWithTheirCode_data() {
         QTest::addColumn<QString>("port");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("err");
         QTest::newRow("silent player") << QString() << 9
-                                       << u"\rtransmit: Transmission Error : MP3 player not ready\n\rProgram(s) : "
-                                          u"1 to 255 transmit: Transmission Error : MP3 player not ready (code 9)\n"_s;
+                                       << u"transmit: Transmission Error : MP3 player not ready\n\rProgram(s) : 1 to "
+                                          u"255 \ntransmit: Transmission Error : MP3 player not ready (code 9)\n"_s;
         QTest::newRow("absent port")
             << u"/dev/quillon-no-such-port"_s << 4
             << u"transmit: Opening Error of COM port: /dev/quillon-no-such-port does not exist (code 4)\n"_s;

@@ -121,22 +121,6 @@ private slots:
         }
     }
 
-    // Read before the ports are listed, the stored port is kept as written; once they are
-    // listed, the stored one is checked when it is there, the first when none was stored.
-    void startPort_isChosenOnceThePortsAreListed() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("q.CFG"));
-        QVERIFY(writeAll(path, storedWith(5, "ttyUSB7")));
-        Settings s = testDefaults();
-        QVERIFY(ReadSettings(path, s, {}));
-        QCOMPARE(s.SelectedPortName, QStringLiteral("ttyUSB7"));
-        const QStringList ports = {QStringLiteral("ttyS0"), QStringLiteral("ttyUSB7")};
-        for (const auto &[stored, chosen] :
-             {std::pair{"ttyUSB7", "ttyUSB7"}, {"COM7", "(None)"}, {"(None)", "(None)"}, {"", "ttyS0"}})
-            QCOMPARE(ChooseStartPort(QString::fromLatin1(stored), ports), QString::fromLatin1(chosen));
-        QCOMPARE(ChooseStartPort({}, {}), QStringLiteral("(None)"));
-    }
-
     // A path or port the file cannot hold is not written as another one: the port, project and
     // export path given, then lines 5, 7 and 9 written.
     void unstorableText_isNotWrittenAsAnotherPath_data() {

@@ -248,6 +248,44 @@ private slots:
         f.open(2);
         QCOMPARE(f.enabled({"Undo1", "Redo1"}) + f.text("Undo1"), u"--&Undo"_s);
     }
+    // Of 1,001 steps the history keeps the last 1,000: the first (a new program) is dropped.
+    void history_keepsTheLast1000Steps() {
+        Window f;
+        f.addPrograms(1);
+        const bool timerOn = f.find<QCheckBox>("CheckBox3")->isChecked();
+        for (int step = 0; step < 1000; ++step)
+            f.click("CheckBox3");
+        int undone = 0;
+        for (; f.action("Undo1")->isEnabled(); ++undone)
+            f.trigger("Undo1");
+        QCOMPARE(undone, 1000);
+        QCOMPARE(f.list() + u'|' + QString::number(f.find<QCheckBox>("CheckBox3")->isChecked()),
+                 u"[001]|"_s + QString::number(timerOn));
+    }
+    // While an operation runs, its window takes neither Escape nor its close button, and the
+    // program list is out of sight during Open, the clearing of New and Delete a Group of same
+    // Color, and back after each.
+    void runningOperation_keepsItsWindow_andHidesTheListWhileItChangesIt() {
+        Window f;
+        auto *runner = f.w.findChild<QDialog *>(u"TOKBottomDlg1"_s);
+        QString seen; // per caption while the window shows: it stays, and whether the list shows
+        f.onCaption = [&](const QString &) {
+            if (!runner->isVisible())
+                return;
+            QTest::keyClick(runner, Qt::Key_Escape);
+            runner->close();
+            seen += runner->isVisible() ? u'+' : u'!';
+            seen += f.find("ScrollBox1")->isVisible() ? u"L "_s : u"- "_s;
+        };
+        Project project;
+        for (int code = 1; code <= 3; ++code)
+            project.Programs << f.program(code);
+        project.Programs[1].Color = project.Programs[2].Color = ProgramColors[2];
+        f.open(project);
+        takeStep(f, u"yes; trigger ColorGroup2; type Edit1 Hall; trigger New2"_s);
+        QCOMPARE(seen, u"+- +- +- +- +- +- "_s);
+        QVERIFY(f.find("ScrollBox1")->isVisible() && f.tiles().isEmpty());
+    }
     void newProjectAndProperties_confirmedTakeTheEnteredProperties_cancelledChangeNothing() {
         Window f;
         f.open(3);
@@ -538,14 +576,16 @@ private slots:
     void startUp_readsTheSettings_andShutDownWritesThem() {
         QTemporaryDir dir;
         const QString project = dir.filePath("last.prg"), settings = dir.filePath("prog.CFG");
-        QVERIFY(WriteProjectFile(project, Project{TORBEXGroup(), {sampleProgram(2), sampleProgram(1)}}));
+        TORBEXGroup lobby;
+        lobby.ProjectName = u"Lobby"_s;
+        QVERIFY(WriteProjectFile(project, Project{lobby, {sampleProgram(2), sampleProgram(1)}}));
         QVERIFY(writeAll(settings, settingsFile("German", "COM7", project, u"/exports/ FALSE TRUE TRUE"_s)));
         Window f(SettingsLocation{settings, dir.filePath("config/prog.CFG")});
         QCOMPARE(f.find("SpeedButton1")->toolTip(), LanguageText(TextTable::HintTexts, 2, German));
         QCOMPARE(f.checkedPort(), u"(None)"_s); // COM7 is not there
         QVERIFY(f.action("Deutsch1")->isChecked() && !f.action("IOOption1")->isChecked() &&
                 f.action("Ethernet1")->isChecked());
-        QCOMPARE(f.list(), u"[002] 001"_s);
+        QCOMPARE(f.list() + f.w.windowTitle(), u"[002] 001"_s + Caption + u"Lobby"_s); // the project read
         QVERIFY(!f.asksToSave());
         f.act(u"type Edit1 Edited; click StaticText1"_s);
         f.prompter.queueAnswers({Answer::Yes});
@@ -553,6 +593,38 @@ private slots:
         QCOMPARE(f.messages().last(), message(5, German));
         QVERIFY(readAll(project).contains("\r\nEdited\r\n"));
         QCOMPARE(readAll(settings), settingsFile("German", "(None)", project, u"/exports/ FALSE TRUE TRUE"_s));
+    }
+    // The port line written at close, from the one read (a name; empty; "cut": the file ends
+    // before it; "-": no file) with ttyS0 and ttyUSB1 listed, or closed before they were listed.
+    void startPort_isWrittenAtCloseAsChosen_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("listed");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("a port listed") << "ttyUSB1" << true << "ttyUSB1";
+        QTest::newRow("an empty port line") << "" << true << "(None)";
+        QTest::newRow("no port line") << "cut" << true << "(None)";
+        QTest::newRow("no settings file") << "-" << true << "ttyS0";
+        QTest::newRow("a port, closed before the listing") << "COM7" << false << "COM7";
+        QTest::newRow("an empty port line, closed before the listing") << "" << false << "(None)";
+        QTest::newRow("no settings file, closed before the listing") << "-" << false << "(None)";
+    }
+    void startPort_isWrittenAtCloseAsChosen() {
+        QFETCH(QString, stored);
+        QFETCH(bool, listed);
+        QTemporaryDir dir;
+        const QString settings = dir.filePath("prog.CFG");
+        const QByteArray file = settingsFile("English", qPrintable(stored), {}, u"/exports/ TRUE TRUE FALSE"_s);
+        if (stored != u"-"_s)
+            QVERIFY(writeAll(settings, stored == u"cut"_s ? crlf(crlfLines(file).mid(0, 4)) : file));
+        const SettingsLocation location{settings, dir.filePath("config/prog.CFG")};
+        if (listed) {
+            Window(location, {u"ttyS0"_s, u"ttyUSB1"_s}).trigger("Exit1");
+        } else {
+            ScriptedPrompter prompter;
+            ManualClock clock;
+            TForm1(prompter, clock, location).close();
+        }
+        QTEST(QString::fromLatin1(crlfLines(readAll(settings)).value(4)), "written");
     }
     // Each row: the settings file (lines, "-" for none) | where it is written (its path in the test's
     // folder, or nowhere) | the messages at start-up | the last project line written at shut-down.

@@ -15,9 +15,6 @@
 // The player's schedule file: 255 frames of 24 bytes, record k at offset 24 × (k − 1) holding
 // slot k, followed by an informative date stamp that is never read back.
 inline constexpr int ScheduleRecordsSize = SlotCount * FrameSize; // 6120
-// The records and the longest date stamp a locale could give, with room to spare: no player
-// file is larger.
-inline constexpr int MaxScheduleFileBytes = ScheduleRecordsSize + 1024;
 inline constexpr char ScheduleFileName[] = "quillon.msg";
 
 // What an export or import tells its window while it runs.
@@ -60,9 +57,9 @@ struct ScheduleImport {
 bool ImportScheduleRecords(const QByteArray &data, const QDateTime &now, ScheduleImport &out, QString *error,
                            const ScheduleProgress &progress = {});
 
-// Reads the schedule file `path`. A file that is not a regular file, cannot be read, is a
-// project file or is not 6120..MaxScheduleFileBytes bytes long imports nothing; the message in
-// `error` names the file.
+// Reads the records of the schedule file `path`, never more than their 6120 bytes. A file that is
+// not a regular file, cannot be read, is a project file or is shorter than 6120 bytes imports
+// nothing; the message in `error` names the file.
 bool ImportRun(const QString &path, const Clock &clock, ScheduleImport &out, QString *error,
                const ScheduleProgress &progress = {});
 

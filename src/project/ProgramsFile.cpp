@@ -28,7 +28,7 @@ bool startsWithProjectHeader(const QByteArray &start) {
 }
 
 QString playerFileSizes() {
-    return NoticeText(NoticeRow::PlayerFileSizes).arg(ScheduleRecordsSize).arg(MaxScheduleFileBytes);
+    return NoticeText(NoticeRow::PlayerFileSizes).arg(ScheduleRecordsSize);
 }
 
 QString wrongKind(const QString &path, ProgramsFileKind kind, ProgramsFileAccepts accepts, qsizetype size) {
@@ -37,8 +37,7 @@ QString wrongKind(const QString &path, ProgramsFileKind kind, ProgramsFileAccept
         return NoticeText(NoticeRow::IsPlayerFile).arg(name);
     if (kind == ProgramsFileKind::Project)
         return NoticeText(NoticeRow::IsProjectFile).arg(name);
-    const QString bytes = size > MaxScheduleFileBytes ? NoticeText(NoticeRow::MoreThanBytes).arg(MaxScheduleFileBytes)
-                                                      : NoticeText(NoticeRow::Bytes).arg(size);
+    const QString bytes = NoticeText(NoticeRow::Bytes).arg(size);
     const QString header = NoticeText(NoticeRow::FirstLineNot).arg(QLatin1String(ProjectFileHeader));
     switch (accepts) {
     case ProgramsFileAccepts::Project:
@@ -56,7 +55,7 @@ QString wrongKind(const QString &path, ProgramsFileKind kind, ProgramsFileAccept
 ProgramsFileKind programsFileKind(const QByteArray &start) {
     if (startsWithProjectHeader(start))
         return ProgramsFileKind::Project;
-    if (start.size() >= ScheduleRecordsSize && start.size() <= MaxScheduleFileBytes)
+    if (start.size() >= ScheduleRecordsSize)
         return ProgramsFileKind::Player;
     return ProgramsFileKind::Neither;
 }
@@ -66,9 +65,10 @@ FileFailure ReadProgramsFile(const QString &path, ProgramsFileAccepts accepts, c
     QFile file;
     if (!openRegularFile(file, path, error))
         return FileFailure::NoInput;
+    // The records are all a player file has to give; what follows them is never read.
     QByteArray start;
     QString why;
-    if (!readAtMost(file, MaxScheduleFileBytes + 1, start, &why)) {
+    if (!readAtMost(file, ScheduleRecordsSize, start, &why)) {
         setError(error, NoticeText(NoticeRow::CouldNotBeRead).arg(path, why));
         return FileFailure::IoError;
     }

@@ -18,11 +18,10 @@ inline constexpr char ProjectFileHeader[] = "Group Of Program File of ORBEX";
 // What a reader asks for.
 enum class ProgramsFileAccepts { Project, Player, Either };
 
-// `start` is the whole file, or its first MaxScheduleFileBytes + 1 bytes when it is longer. A
-// project file when its first line is the header, after an optional UTF-8 byte-order mark and
-// with blanks after it allowed, whatever the size; otherwise a player file when it holds the
-// records and no more than a date stamp (ScheduleRecordsSize..MaxScheduleFileBytes bytes);
-// otherwise neither.
+// `start` is the whole file, or its first ScheduleRecordsSize bytes when it is longer. A project
+// file when its first line is the header, after an optional UTF-8 byte-order mark and with
+// blanks after it allowed, whatever the size; otherwise a player file when it holds the records
+// (whatever follows them, a date stamp or anything else, is never read); otherwise neither.
 ProgramsFileKind programsFileKind(const QByteArray &start);
 
 struct ProgramsFile {

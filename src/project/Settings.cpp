@@ -144,7 +144,7 @@ bool ReadSettings(const QString &path, Settings &settings, const QStringList &po
     next();
     const QString port = next();
     if (portCaptions.isEmpty()) {
-        s.SelectedPortName = port;
+        s.SelectedPortName = port.isEmpty() ? NoPort : port;
     } else {
         s.SelectedPortName = portCaptions.first();
         for (qsizetype i = 1; i < portCaptions.size(); ++i)
@@ -179,8 +179,8 @@ bool ReadSettings(const QString &path, Settings &settings, const QStringList &po
     return true;
 }
 
-QString ChooseStartPort(const QString &stored, const QStringList &ports) {
-    if (stored.isEmpty())
+QString ChooseStartPort(const std::optional<QString> &stored, const QStringList &ports) {
+    if (!stored)
         return ports.isEmpty() ? NoPort : ports.first();
-    return ports.contains(stored) ? stored : NoPort;
+    return ports.contains(*stored) ? *stored : NoPort;
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // The settings file beside the executable: fifteen lines, CR LF, Windows-1252.
 struct Settings {
     int CurrentLanguage = 2; // 1 French, 2 English, 3 Spanish, 4 German, 5 Italian
@@ -42,13 +44,14 @@ bool WriteSettings(const QString &path, const Settings &settings, QString *error
 
 // Reads the file into `settings`, which holds the defaults on entry: values missing from the
 // file keep them. `portCaptions` are the captions of the port menu: "(None)" first, then the
-// ports found; a stored port not among them gives the first caption. Without captions (a caller
-// that lists the ports later) the stored port is kept as written. A missing file is first
-// written from `settings`, then read back. On failure (the file cannot be written, opened or
+// ports found; a stored port not among them, or an empty or missing port line, gives the first
+// caption. Without captions (a caller that lists the ports later) the stored port is kept as
+// written, an empty or missing one as "(None)". A missing file is first written from
+// `settings`, then read back. On failure (the file cannot be written, opened or
 // read) `settings` is untouched and `error` names the file.
 bool ReadSettings(const QString &path, Settings &settings, const QStringList &portCaptions, QString *error = nullptr);
 
 // The port checked once the ports are listed, for a stored port read without captions: the
-// stored one when it is among `ports`; the first port (else "(None)") when none is stored (an
-// empty name: the file was new); "(None)" otherwise.
-QString ChooseStartPort(const QString &stored, const QStringList &ports);
+// stored one when it is among `ports`, "(None)" otherwise; with no settings file read (none), the
+// first port, or "(None)" when there is none.
+QString ChooseStartPort(const std::optional<QString> &stored, const QStringList &ports);

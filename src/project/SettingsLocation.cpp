@@ -60,11 +60,17 @@ SettingsLocation SettingsLocation::forExecutable(const QString &executablePath) 
 }
 
 QString LoadSettings(const SettingsLocation &location, Settings &settings, const QStringList &portCaptions,
-                     QString *error) {
+                     QString *error, bool *created) {
+    const bool primaryFound = !location.primary.isEmpty() && QFile::exists(location.primary);
+    const auto read = [created](const QString &path, bool found) {
+        if (created)
+            *created = !found;
+        return path;
+    };
     QString primaryError;
     if (!location.primary.isEmpty() && folderWritable(location.primary)) {
         if (ReadSettings(location.primary, settings, portCaptions, &primaryError))
-            return location.primary;
+            return read(location.primary, primaryFound);
     } else if (!location.primary.isEmpty()) {
         primaryError = NoticeText(NoticeRow::SettingsFolderMissing).arg(QDir::toNativeSeparators(location.primary));
     }
@@ -73,12 +79,13 @@ QString LoadSettings(const SettingsLocation &location, Settings &settings, const
     if (!location.fallback.isEmpty()) {
         Settings start = settings;
         // The file beside the program is still read when only it exists.
-        if (!QFile::exists(location.fallback) && QFile::exists(location.primary))
+        const bool fallbackFound = QFile::exists(location.fallback);
+        if (!fallbackFound && primaryFound)
             ReadSettings(location.primary, start, portCaptions);
         QDir().mkpath(QFileInfo(location.fallback).absolutePath());
         if (ReadSettings(location.fallback, start, portCaptions, &fallbackError)) {
             settings = start;
-            return location.fallback;
+            return read(location.fallback, fallbackFound || primaryFound);
         }
     } else {
         fallbackError = NoticeText(NoticeRow::NoConfigFolder);

@@ -32,11 +32,11 @@ QString DefaultExportFolder(const QString &executablePath);
 
 // Reads the settings at start-up. Beside the program when its folder can be written; else in
 // the fallback folder (created when missing), whose file starts from the one beside the
-// program when only that exists. A missing file is written from `settings` first. Returns the
-// file that was read (and is to be written at shut-down) or, when neither place can be
-// written, an empty string, with `settings` untouched and `error` naming both files.
+// program when only that exists. A missing file is written from `settings` first, and `created`
+// then set. Returns the file that was read (and is to be written at shut-down) or, when neither
+// place can be written, an empty string, with `settings` untouched and `error` naming both files.
 QString LoadSettings(const SettingsLocation &location, Settings &settings, const QStringList &portCaptions,
-                     QString *error = nullptr);
+                     QString *error = nullptr, bool *created = nullptr);
 
 // Writes the settings at shut-down to `path` (the file LoadSettings gave), or, when that
 // fails, to the fallback file. Returns the file written, or an empty string with `error`

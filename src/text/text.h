@@ -293,7 +293,6 @@ enum class NoticeRow : int {
     PlayerFileSizes,
     IsPlayerFile,
     IsProjectFile,
-    MoreThanBytes,
     Bytes,
     FirstLineNot,
     NotProjectFile,

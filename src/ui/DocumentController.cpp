@@ -102,13 +102,13 @@ int DocumentController::language() const {
 }
 
 std::optional<Settings> DocumentController::readSettingsAtStart(const SettingsLocation &location,
-                                                                const QStringList &portCaptions) {
+                                                                const QStringList &portCaptions, bool *created) {
     m_settingsLocation = location;
     Settings s = m_view.windowSettings();
     s.ProjectPath = ProjectPath;
     s.ExportPath = ExportPath;
     QString error;
-    m_settingsPath = LoadSettings(m_settingsLocation, s, portCaptions, &error);
+    m_settingsPath = LoadSettings(m_settingsLocation, s, portCaptions, &error, created);
     if (m_settingsPath.isEmpty()) {
         m_prompter.warn(error);
         return std::nullopt;
@@ -285,7 +285,7 @@ bool DocumentController::readProjectRun(const QString &path) {
     ProjectGroup = read.Group;
     ProjectPath = path;
     fillPrograms(read.Programs, LanguageText(MessageRow::ProgressOpen, language()), int(read.Programs.size()));
-    setCaption();
+    setCaption(); // the name of the project read, not the cleared project's "New Project"
     TakeSnapshot();
     m_history->clear(); // a project opened starts its own history
     return true;

@@ -113,7 +113,9 @@ public:
     // ---- Start-up and shut-down.
     // Reads the settings file: the project and export paths are taken here, the rest is
     // returned for the window; nothing when the file cannot be read (the message is shown).
-    std::optional<Settings> readSettingsAtStart(const SettingsLocation &location, const QStringList &portCaptions);
+    // `created` tells that there was no file: it was written from the window's settings.
+    std::optional<Settings> readSettingsAtStart(const SettingsLocation &location, const QStringList &portCaptions,
+                                                bool *created = nullptr);
     bool firstActivationPending() const { return m_firstActivation; }
     void FormActivate(); // the first activation: last project, texts, command state, save point
     void FormClose();    // the save question and the settings file

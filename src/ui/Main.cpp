@@ -75,9 +75,14 @@ TForm1::TForm1(Prompter &prompter, const Clock &clock, QWidget *parent)
 
 TForm1::TForm1(Prompter &prompter, const Clock &clock, const SettingsLocation &settings, QWidget *parent)
     : TForm1(prompter, clock, parent) {
-    // The stored port is kept as written until the ports are listed.
-    if (const std::optional<Settings> read = m_document->readSettingsAtStart(settings, {}))
+    // The stored port is kept as written until the ports are listed; a new settings file holds
+    // "(None)" until then, and the first port is checked once they are.
+    bool created = false;
+    if (const std::optional<Settings> read = m_document->readSettingsAtStart(settings, {}, &created)) {
         applySettings(*read);
+        if (created)
+            m_startPort.reset();
+    }
     // The first frame shows the language read (the first activation relabels once more).
     ApplyLanguage();
 }
@@ -87,7 +92,7 @@ TForm1::~TForm1() = default;
 Settings TForm1::windowSettings() const {
     Settings s;
     s.CurrentLanguage = CurrentLanguage;
-    s.SelectedPortName = m_portsListed ? SelectedPortName : m_startPort;
+    s.SelectedPortName = m_portsListed ? SelectedPortName : m_startPort.value_or(QStringLiteral("(None)"));
     s.IOOptionEnabled = IOOptionEnabled;
     s.EthernetOptionEnabled = EthernetOptionEnabled;
     s.PCRemoteMode = m_player->PCRemoteMode();

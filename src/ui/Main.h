@@ -15,6 +15,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class Clock;
 class CommandWindow;
@@ -194,5 +195,7 @@ private:
     QActionGroup *m_portGroup = nullptr;
     bool m_portsListed = false;
     bool m_firstPaintSeen = false;
-    QString m_startPort; // the stored port, checked when listed; empty: the first port
+    // The stored port, checked when the ports are listed; none without a settings file read,
+    // which checks the first port.
+    std::optional<QString> m_startPort;
 };

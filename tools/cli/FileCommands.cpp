@@ -8,6 +8,22 @@
 #include "project/ScheduleCheck.h"
 #include "text/text.h"
 
+#include <bitset>
+
+namespace {
+
+// The programs a schedule file holds: one per code 001..255 (the last of a shared code), none
+// of code 000.
+std::size_t programsHeld(const Project &project) {
+    std::bitset<256> codes;
+    for (const TORBEXProg &program : project.Programs)
+        codes.set(program.Inputs);
+    codes.reset(0);
+    return codes.count();
+}
+
+} // namespace
+
 int exportCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
     QStringList operands;
     if (!takeOperands("export", args, operands, err))
@@ -31,7 +47,7 @@ int exportCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
     warn(err, "export", CodeZeroWarning(project.Programs, English));
     if (!ExportRun(project, folder, Clock::system(), &error))
         return report(err, "export", error, ExitIoError);
-    out << "Wrote " << printable(ScheduleFilePath(folder)) << " (" << project.Programs.size() << " program(s), "
+    out << "Wrote " << printable(ScheduleFilePath(folder)) << " (" << programsHeld(project) << " program(s), "
         << SlotCount << " slots).\n";
     return ExitSuccess;
 }
@@ -93,10 +109,10 @@ const CliCommand ImportCliCommand = {
     "Reads the 255 slot records of the schedule file FILE.msg and writes OUT.prg, a new\n"
     "project (named \"New Project\") holding one program per non-empty slot, in slot order.\n"
     "The records carry no title, colour or comment: every program gets the title \"...\",\n"
-    "the first program colour and the comment \"...\". FILE.msg must hold 6120 to 7144 bytes\n"
-    "(the records, then a date stamp that is ignored); a project file is refused. A slot whose\n"
-    "date or time does not exist is corrected to the nearest valid one and named in a warning\n"
-    "on standard error. OUT.prg is checked before FILE.msg is turned into programs and written\n"
-    "in one piece.\n",
+    "the first program colour and the comment \"...\". FILE.msg must hold at least the 6120\n"
+    "bytes of the records; what follows them (the date stamp) is never read. A project file is\n"
+    "refused. A slot whose date or time does not exist is corrected to the nearest valid one\n"
+    "and named in a warning on standard error. OUT.prg is checked before FILE.msg is turned\n"
+    "into programs and written in one piece.\n",
     importCommand,
 };

@@ -67,36 +67,59 @@ bool parseLinkArguments(const char *command, const QStringList &args, LinkArgume
     return true;
 }
 
+// Standard error of a transfer: the progress is one line rewritten after each slot, ended before
+// anything else is written there, so that every message starts a line of its own.
+class ErrorLines {
+public:
+    explicit ErrorLines(QTextStream &err)
+        : m_err(err) {}
+    void progress(const QString &text) {
+        m_err << '\r' << text;
+        m_err.flush();
+        m_open = true;
+    }
+    // The stream, at the start of a line.
+    QTextStream &line() {
+        if (m_open)
+            m_err << '\n';
+        m_open = false;
+        return m_err;
+    }
+
+private:
+    QTextStream &m_err;
+    bool m_open = false;
+};
+
 // The final status: the text of the code, why the port did not open when that is known, and the
 // code as exit status.
-int finish(const char *command, ComResult code, QTextStream &out, QTextStream &err, const QString &reason = {}) {
+int finish(const char *command, ComResult code, QTextStream &out, ErrorLines &err, const QString &reason = {}) {
     if (code == ComCode::Ok) {
+        err.line();
         out << ComResultText(code, English) << '\n';
         return ExitSuccess;
     }
-    err << command << ": " << ComResultText(code, English);
+    QTextStream &line = err.line();
+    line << command << ": " << ComResultText(code, English);
     if (!reason.isEmpty())
-        err << ": " << printable(reason);
-    err << " (code " << code << ")\n";
+        line << ": " << printable(reason);
+    line << " (code " << code << ")\n";
     return code;
 }
 
 // The progress on standard error, and each failure a run reports on a line of its own, prefixed
 // with the command.
-TransferContext cliContext(const char *command, QTextStream &err) {
-    return TransferContext{Clock::system(),
-                           [&err](int slot) {
-                               err << '\r' << SlotCaption(slot, English);
-                               err.flush();
-                           },
+TransferContext cliContext(const char *command, ErrorLines &err) {
+    return TransferContext{Clock::system(), [&err](int slot) { err.progress(SlotCaption(slot, English)); },
                            [&err] {
-                               err << '\r' << LanguageText(MessageRow::Finalization, English)
-                                   << QString(20, QLatin1Char(' ')) << '\n';
-                               err.flush();
+                               err.progress(LanguageText(MessageRow::Finalization, English) +
+                                            QString(20, QLatin1Char(' ')));
+                               err.line();
                            },
                            [command, &err](const LinkFailure &failure) {
-                               err << '\r' << command << ": " << ComResultText(failure.code, English) << '\n';
-                               err.flush();
+                               QTextStream &line = err.line();
+                               line << command << ": " << ComResultText(failure.code, English) << '\n';
+                               line.flush();
                            }};
 }
 
@@ -127,9 +150,10 @@ int transmitCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     warn(err, "transmit", CodeZeroWarning(project.Programs, English));
     QtSerialPortIo io;
     ComLink link(io, {std::chrono::milliseconds(parsed.watchdogMs)});
-    const TransferContext context = cliContext("transmit", err);
+    ErrorLines lines(err);
+    const TransferContext context = cliContext("transmit", lines);
     const PortRun run = link.runOnPort(parsed.port, [&] { return TransmitRun(link, project, context); });
-    return finish("transmit", run.code, out, err, run.reason);
+    return finish("transmit", run.code, out, lines, run.reason);
 }
 
 int receiveCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
@@ -142,20 +166,22 @@ int receiveCommand(const QStringList &args, QTextStream &out, QTextStream &err) 
         return report(err, "receive", error, ExitCannotCreate);
     QtSerialPortIo io;
     ComLink link(io, {std::chrono::milliseconds(parsed.watchdogMs)});
-    const TransferContext context = cliContext("receive", err);
+    ErrorLines lines(err);
+    const TransferContext context = cliContext("receive", lines);
     ReceivedPrograms received;
     const PortRun run = link.runOnPort(parsed.port, [&] {
         received = ReceiveRun(link, context);
         return received.result;
     });
     if (run.code != ComCode::Ok)
-        return finish("receive", run.code, out, err, run.reason);
+        return finish("receive", run.code, out, lines, run.reason);
     if (!received.correctedSlots.isEmpty())
-        err << "receive: warning: " << CorrectedSlotsWarning(received.correctedSlots) << '\n';
+        lines.line() << "receive: warning: " << CorrectedSlotsWarning(received.correctedSlots) << '\n';
 
     QString name;
     if (const ComResult named = ReadProjectName(link, parsed.port, name, context); named != ComCode::Ok)
-        return finish("receive", named, out, err, link.openFailureReason());
+        return finish("receive", named, out, lines, link.openFailureReason());
+    lines.line();
 
     Project project;
     bool cleaned = false;
@@ -170,7 +196,7 @@ int receiveCommand(const QStringList &args, QTextStream &out, QTextStream &err) 
     warn(err, "receive", warning);
     err << "receive: " << received.programs.size() << " program(s), project name '"
         << printable(project.Group.ProjectName) << "', written to " << printable(parsed.operands[0]) << ".\n";
-    return finish("receive", ComCode::Ok, out, err);
+    return finish("receive", ComCode::Ok, out, lines);
 }
 
 int verifyCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
@@ -182,14 +208,16 @@ int verifyCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
         return status;
     QtSerialPortIo io;
     ComLink link(io, {std::chrono::milliseconds(parsed.watchdogMs)});
-    const TransferContext context = cliContext("verify", err);
+    ErrorLines lines(err);
+    const TransferContext context = cliContext("verify", lines);
     VerifyResult result;
     const PortRun run = link.runOnPort(parsed.port, [&] {
         result = VerifyRun(link, project, context);
         return result.result;
     });
     if (run.code != ComCode::Ok)
-        return finish("verify", run.code, out, err, run.reason);
+        return finish("verify", run.code, out, lines, run.reason);
+    lines.line();
     for (const QString &line : VerifyReport(result, English).split(QLatin1Char('\n')))
         out << printable(line) << '\n';
     return result.differing.isEmpty() && !result.nameDiffers ? ExitSuccess : ExitDiffers;

@@ -134,10 +134,10 @@ const CliCommand ShowCliCommand = {
     "\n"
     "FILE is recognised by its content, not its name, as every command recognises it: a file\n"
     "whose first line is \"Group Of Program File of ORBEX\" (after an optional UTF-8 byte-order\n"
-    "mark, blanks after it allowed) is read as a project file; any other file of 6120 to 7144\n"
-    "bytes is read as a player schedule file (such as quillon.msg), whose programs come in slot\n"
-    "order and carry no titles; anything else is refused. Control characters in titles and\n"
-    "names are printed as visible escapes (\\x1B).\n",
+    "mark, blanks after it allowed) is read as a project file; any other file of at least 6120\n"
+    "bytes is read as a player schedule file (such as quillon.msg; only its 6120 bytes of\n"
+    "records are read), whose programs come in slot order and carry no titles; anything else is\n"
+    "refused. Control characters in titles and names are printed as visible escapes (\\x1B).\n",
     showCommand,
 };
 

@@ -56,13 +56,17 @@ void printUsage(QTextStream &stream) {
               "  1..11  the player or the port failed: the link's result code (4: the port did not open)\n"
               "  64     wrong usage\n"
               "  65     check or verify found something\n"
-              "  66     an input file is missing, not a regular file, unreadable, of the wrong kind or malformed\n"
+              "  66     an input file is missing, not a regular file, unreadable, of the wrong kind, malformed or\n"
+              "         too large\n"
               "  73     an output file cannot be created\n"
               "  74     reading or writing a file failed part way\n";
 }
 
 void printCommandUsage(QTextStream &stream, const CliCommand &command) {
-    stream << "Usage: quillon-cli " << command.name << ' ' << command.synopsis << '\n';
+    stream << "Usage: quillon-cli " << command.name;
+    if (*command.synopsis)
+        stream << ' ' << command.synopsis;
+    stream << '\n';
 }
 
 void printCommandHelp(QTextStream &stream, const CliCommand &command) {
@@ -81,7 +85,8 @@ int run(const QStringList &args, QTextStream &out, QTextStream &err) {
     }
     const QString &name = args.first();
     if (isHelpOption(name) || name == QLatin1String("help")) {
-        if (args.size() == 1) {
+        // "help --help" asks for the same list.
+        if (args.size() == 1 || (args.size() == 2 && (isHelpOption(args[1]) || args[1] == QLatin1String("help")))) {
             printUsage(out);
             return ExitSuccess;
         }

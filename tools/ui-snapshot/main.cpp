@@ -23,6 +23,16 @@
 
 namespace {
 
+constexpr char Usage[] =
+    "Usage: quillon-ui-snapshot [--language fr|en|es|de|it] [--dark] [--week-plan] [OUT.png]\n"
+    "       quillon-ui-snapshot --all FOLDER\n"
+    "\n"
+    "Draws the main window of a sample project that uses every action kind and every timer mode\n"
+    "(or, with --week-plan, its week plan) on the offscreen platform, into OUT.png (window-en.png\n"
+    "when not given). --dark uses a dark palette. --all draws the eight window and week plan\n"
+    "pictures of the README into FOLDER, each in a process of its own; the printed schedule and\n"
+    "the installed package's picture are made as the README says.\n";
+
 TORBEXProg program(const QDateTime &now, quint8 inputs, const QString &title, int color) {
     TORBEXProg p(now);
     p.Inputs = inputs;
@@ -157,6 +167,10 @@ int main(int argc, char *argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QStringList arguments = app.arguments().mid(1);
+    if (arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"))) {
+        std::fputs(Usage, stdout);
+        return 0;
+    }
     if (arguments.size() == 2 && arguments.first() == u"--all")
         return drawAll(app.applicationFilePath(), arguments.last());
     int language = English;
@@ -176,6 +190,10 @@ int main(int argc, char *argv[]) {
         }
     }
     const QString out = arguments.value(0, QStringLiteral("window-en.png"));
+    if (out.startsWith(u'-')) {
+        std::fprintf(stderr, "quillon-ui-snapshot: unknown option %s\n%s", qPrintable(out), Usage);
+        return 2;
+    }
 
     ScriptedPrompter prompter;
     ManualClock clock(QDateTime(QDate(2026, 12, 5), QTime(14, 30)));
