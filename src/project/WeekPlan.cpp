@@ -114,9 +114,10 @@ QList<PlanSpot> PlanLayout::spots(const WeekPlan &plan, qreal lane) const {
         const int fit = std::max(1, int((right - left + gap) / (std::max<qreal>(lane, 1) + gap)));
         const int lanes = std::min(marks, fit);
         const int drawn = marks <= fit ? marks : fit - 1;
+        // Side by side from the left, none wider than three codes: a lone mark stays a mark.
+        const qreal step = std::min((right - left + gap) / lanes, 3 * (std::max<qreal>(lane, 1) + gap));
         for (int k = 0; k < lanes; ++k) {
-            const qreal x0 = left + std::round(k * (right - left + gap) / lanes);
-            const qreal x1 = left + std::round((k + 1) * (right - left + gap) / lanes) - gap;
+            const qreal x0 = left + std::round(k * step), x1 = left + std::round((k + 1) * step) - gap;
             out.append({QRectF(x0, top, std::max<qreal>(1, x1 - x0), bottom - top), int(first) + k,
                         k < drawn ? 0 : marks - drawn});
         }

@@ -53,8 +53,8 @@ struct PlanLayout {
     qreal yOf(int minuteOfDay) const;
     // The rectangles of `plan`, on whole units of the device so that none covers another:
     // the marks of one hour of one day side by side in the hour's band, in the order of their
-    // minutes, each at least `lane` wide (room for a code); where more fall than fit, as many
-    // as fit but one, then the count of the rest.
+    // minutes, each at least `lane` wide (room for a code) and at most three lanes; where more
+    // fall than fit, as many as fit but one, then the count of the rest.
     QList<PlanSpot> spots(const WeekPlan &plan, qreal lane) const;
 };
 
