@@ -261,8 +261,8 @@ private slots:
     }
     void weekPlan_spotsNeverCoverEachOther() {
         QFETCH(int, mode);
-        const PlanLayout layout{QRectF(0, 0, 900, 620), 45, 25};
-        const qreal lane = 19;
+        const PlanLayout layout{QRectF(0, 0, 1080, 640), 62, 25}; // the window's default size
+        const qreal lane = 22;
         for (int count : {6, 255}) {
             QList<TORBEXProg> programs;
             for (int i = 0; i < count; ++i) // 08:00, 08:10 .. 08:50, then on through the day

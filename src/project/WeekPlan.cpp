@@ -100,6 +100,11 @@ qreal PlanLayout::yOf(int minuteOfDay) const {
 QList<PlanSpot> PlanLayout::spots(const WeekPlan &plan, qreal lane) const {
     QList<PlanSpot> out;
     const qreal gap = 1;
+    lane = std::max<qreal>(lane, 1);
+    // Every cell is at least this wide once on whole units, so every hour of every day offers
+    // the same places.
+    const qreal width = std::max<qreal>(1, std::floor(dayColumn(0).width()) - 4 * gap);
+    const int fit = std::max(1, int((width + gap) / (lane + gap)));
     for (qsizetype first = 0; first < plan.marks.size();) {
         const PlanMark &m = plan.marks[first];
         const int hour = m.minuteOfDay / 60;
@@ -107,15 +112,14 @@ QList<PlanSpot> PlanLayout::spots(const WeekPlan &plan, qreal lane) const {
         while (last < plan.marks.size() && plan.marks[last].day == m.day && plan.marks[last].minuteOfDay / 60 == hour)
             ++last;
         // The hour's cell, one unit inside the grid's lines, on whole units.
-        const QRectF column = dayColumn(m.day), band = hourBand(hour);
-        const qreal left = std::ceil(column.left() + gap), right = std::max(left + 1, std::floor(column.right() - gap));
+        const QRectF band = hourBand(hour);
+        const qreal left = std::ceil(dayColumn(m.day).left() + gap);
         const qreal top = std::ceil(band.top() + gap), bottom = std::max(top + 1, std::floor(band.bottom() - gap));
         const int marks = int(last - first);
-        const int fit = std::max(1, int((right - left + gap) / (std::max<qreal>(lane, 1) + gap)));
         const int lanes = std::min(marks, fit);
         const int drawn = marks <= fit ? marks : fit - 1;
         // Side by side from the left, none wider than three codes: a lone mark stays a mark.
-        const qreal step = std::min((right - left + gap) / lanes, 3 * (std::max<qreal>(lane, 1) + gap));
+        const qreal step = std::min((width + gap) / lanes, 3 * (lane + gap));
         for (int k = 0; k < lanes; ++k) {
             const qreal x0 = left + std::round(k * step), x1 = left + std::round((k + 1) * step) - gap;
             out.append({QRectF(x0, top, std::max<qreal>(1, x1 - x0), bottom - top), int(first) + k,

@@ -46,7 +46,7 @@ PlanLayout weekPlanLayout(const QRectF &area, const QFont &font, const QLocale &
 
 qreal weekPlanLane(const QFont &font) {
     const QFontMetricsF fm(codeFont(font));
-    return fm.horizontalAdvance(u"000"_s) + 4;
+    return fm.horizontalAdvance(u"000"_s) + 2;
 }
 
 QList<PlanSpot> weekPlanSpots(const QRectF &area, const QFont &font, const QLocale &locale, const WeekPlan &plan) {
@@ -87,7 +87,7 @@ void paintWeekPlan(QPainter &painter, const QRectF &area, const WeekPlan &plan, 
     const qreal codeHeight = QFontMetricsF(painter.font()).capHeight() + 2;
     QHash<QRgb, QList<QRect>> fills; // whole device pixels: the painter's fast path
     QList<QRectF> frames;
-    const qreal frameWidth = std::max<qreal>(1, minMark / 3);
+    const qreal frameWidth = std::max<qreal>(2, minMark / 3);
     struct Code {
         QRectF rect;
         QString text;

@@ -51,7 +51,7 @@ protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
-    QSize sizeHint() const override { return {900, 620}; }
+    QSize sizeHint() const override { return {1080, 640}; } // six marks an hour
 
 private:
     WeekPlan m_plan;
