@@ -162,13 +162,17 @@ int WeekPlanWidget::spotAt(const QPointF &point) const {
 QString WeekPlanWidget::spotToolTip(int spot) const {
     const PlanSpot s = spots().at(spot);
     QStringList lines;
-    for (int k = s.mark; k < s.mark + std::max(1, s.count); ++k) {
+    // A count of many marks lists the first ones, as many as a screen holds.
+    constexpr int MostLines = 30;
+    for (int k = s.mark; k < s.mark + std::min(std::max(1, s.count), MostLines); ++k) {
         const PlanMark &m = m_plan.marks.at(k);
         const TORBEXProg &p = m_programs.at(m.program);
         const QDateTime at = m_plan.moment(m);
         lines << code(p) + QStringLiteral(" \"") + p.Title + QStringLiteral("\" ") +
                      ScheduleMoment(at.date(), at.time(), m_locale);
     }
+    if (s.count > MostLines)
+        lines << QStringLiteral("…");
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -41,7 +41,8 @@ public:
     // The rectangles drawn, and the one under `point` (or -1).
     QList<PlanSpot> spots() const;
     int spotAt(const QPointF &point) const;
-    // One line for a mark, one for each mark a count stands for: its code, title and moment.
+    // One line for a mark, one for each mark a count stands for (the first 30, then "…"):
+    // its code, title and moment.
     QString spotToolTip(int spot) const;
 
 signals:
