@@ -7,6 +7,7 @@ packages=(
     build-essential cmake ninja-build pkgconf
     qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-translations-l10n
     libgl-dev qt6-qpa-plugins
+    poppler-utils
     "$@"
 )
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // The main window as a user meets it. TForm1 is used only through its constructors and its seams (dialog
-// runner, URL opener, date locale, port lister, acknowledgement watchdog); widgets, menus, actions and
+// runner, URL opener, system locale, port lister, acknowledgement watchdog); widgets, menus, actions and
 // timers are found by object name; questions go through the scripted prompter, time through the settable
 // clock. Of a tile only program(), its tooltip, what it paints, where it is and a click on it are used.
 // Files are checked by saving with File > Save As and reading back with the core reader.
@@ -180,7 +180,7 @@ struct Window {
             trigger("English1");
         w.setDialogRunner([this](QDialog &d) { return runDialog(d); });
         w.setUrlOpener([this](const QUrl &url) { urls << url; });
-        w.setDateLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        w.setSystemLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
         w.setPortLister([this] { return ports; });
         w.show();
         // The first activation may run a modal operation (reading the last project); the

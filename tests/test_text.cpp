@@ -44,7 +44,7 @@ private slots:
         QTest::newRow("undo and redo") << T::HistoryTexts << u"64e5f334 2f2448e8 5b1487b9 4216cb2e c949d8d7"_s;
         QTest::newRow("export folder") << T::ExportDirTexts << u"dc1d29e9 d6ba377b bf76704b a4814eb1 614102b1"_s;
         QTest::newRow("remote") << T::RemoteTexts << u"5b024720 9e81a4b2 30f91925 30f91925 30f91925"_s;
-        QTest::newRow("confidence") << T::ConfidenceTexts << u"a6e7c6db 36563bc3 9366578d f2cfbf59 1b1813d9"_s;
+        QTest::newRow("confidence") << T::ConfidenceTexts << u"c5e29cdb b2dcc0c1 6ddb2309 36238b87 cd9d3ea4"_s;
         QTest::newRow("plan") << T::PlanTexts << u"767f3f7c ee4d4c9e 7d797292 8df5d0e8 13e8967b"_s;
         QTest::newRow("notices") << T::NoticeTexts << u"06dbf5f0 1a92cf1c 4885776a 82565acc 69331f9b"_s;
     }

@@ -101,6 +101,9 @@ private slots:
         QTest::newRow("hourly next hour") << timer(TimerHourly, {0, 30}) << sat << at(5, 15, 30, 12);
         QTest::newRow("mode 4 never") << timer(4, {8, 0}) << sat << QDateTime();
         QTest::newRow("timer off never") << off << sat << QDateTime();
+        TORBEXProg inactive = timer(TimerDaily, {18, 0});
+        inactive.Active = 0;
+        QTest::newRow("inactive never") << inactive << sat << QDateTime();
     }
     void nextRun() {
         QFETCH(TORBEXProg, program);
@@ -110,6 +113,15 @@ private slots:
         QCOMPARE(next.value_or(QDateTime()), expected);
         if (next)
             QVERIFY(TimerFallsOn(program, *next)); // the rule of the minute check
+        // The line of the editor and the tooltip, in the language's locale.
+        const QString line = NextRunText(program, now, German, LanguageLocale(German));
+        if (program.TimerOn != 1)
+            QCOMPARE(line, QString());
+        else
+            QCOMPARE(line,
+                     u"Nächster Start : "_s + (program.Active != 1 ? u"nie (inaktiv)"_s
+                                               : next ? QLocale(QLocale::German).toString(*next, u"dd.MM.yy HH:mm")
+                                                      : u"nie"_s));
     }
 
     void canFallDueTogether_data() {
@@ -175,12 +187,12 @@ private slots:
             {ScheduleFinding::CodeZero, 5, {}, 0, 0},
         };
         QVERIFY(findings == expected);
-        QCOMPARE(ScheduleReport(findings, project, English, QLocale(QLocale::English)),
+        QCOMPARE(ScheduleReport(findings, project, English, QLocale(QLocale::English, QLocale::UnitedKingdom)),
                  (QStringList{"003 \"Daily %2 bell\" and 004 \"Hourly\" can fall due in the same minute; PC remote "
                               "mode fires only 003 \"Daily %2 bell\".",
                               "003 \"Daily %2 bell\": action 1 names program 012, which no program of the project has.",
                               "003 \"Old\" has its timer on but is inactive: it never runs.",
-                              "003 \"Old\" is set for a date that has passed (1/1/20 09:00): it never runs again.",
+                              "003 \"Old\" is set for a date that has passed (01/01/2020 09:00): it never runs again.",
                               "Code 003 is used by 003 \"Daily %2 bell\", 003 \"Old\"; only the last, 003 \"Old\", is "
                               "transmitted.",
                               "000 \"Zero\" has code 000: a transmit or an export leaves it out.",
@@ -239,22 +251,45 @@ private slots:
             QVERIFY(TimerFallsOn(program, plan.moment(m)) && plan.moment(m) >= plan.now);
     }
 
-    // Two go-to programs due in one minute conflict; a third program due then shares the column.
-    void weekPlan_marksConflicts_andPlacesEachMark() {
-        const TORBEXProg noon = timer(TimerOnDate, {12, 0}, QDate(2028, 2, 29));
-        TORBEXProg inactive = goTo(3, 1, noon);
-        inactive.Active = 0;
-        const WeekPlan plan = BuildWeekPlan({goTo(1, 9, noon), noon, goTo(2, 8, noon), inactive},
-                                            QDateTime({2028, 2, 26}, {10, 30}), true);
-        QString shown;
-        for (const PlanMark &m : plan.marks)
-            shown += u"%1%2%3/%4 "_s.arg(m.program).arg(m.conflict ? u"!"_s : u""_s).arg(m.lane).arg(m.lanes);
-        QCOMPARE(shown, u"0!0/4 11/4 2!2/4 33/4 "_s);
-        const PlanLayout layout{QRectF(0, 0, 750, 500), 50, 20};
-        const QRectF third = layout.markRect(plan.marks[2], 3);
-        QCOMPARE(third, QRectF(50 + 300 + 1 + 2 * 24.5, 20 + 240, 24.5, 3));
-        QCOMPARE(layout.markAt(plan, third.center(), 3), 2);
-        QCOMPARE(layout.markAt(plan, QPointF(60, 100), 3), -1);
+    // Marks never cover each other, in any timer mode: six programs of one hour each get a lane
+    // that holds a code at the window's size; of 255 programs due in one hour as many as fit are
+    // drawn and the rest counted. Two go-to programs due in one minute conflict.
+    void weekPlan_spotsNeverCoverEachOther_data() {
+        QTest::addColumn<int>("mode");
+        for (int mode : {TimerOnDate, TimerDaily, TimerWeekly, TimerHourly})
+            QTest::newRow(qPrintable(u"mode %1"_s.arg(mode))) << mode;
+    }
+    void weekPlan_spotsNeverCoverEachOther() {
+        QFETCH(int, mode);
+        const PlanLayout layout{QRectF(0, 0, 1080, 640), 62, 25}; // the window's default size
+        const qreal lane = 22;
+        for (int count : {6, 255}) {
+            QList<TORBEXProg> programs;
+            for (int i = 0; i < count; ++i) // 08:00, 08:10 .. 08:50, then on through the day
+                programs << goTo(quint8(i + 1), 9, timer(quint8(mode), {8 + i / 6 % 16, i % 6 * 10}, {2028, 2, 29}, 2));
+            programs[1].Time = programs[0].Time; // two go-to programs in one minute: a conflict
+            const WeekPlan plan = BuildWeekPlan(programs, QDateTime({2028, 2, 26}, {0, 0}), false);
+            const QList<PlanSpot> spots = layout.spots(plan, lane);
+            qsizetype counted = 0;
+            for (qsizetype a = 0; a < spots.size(); ++a) {
+                counted += std::max(1, spots[a].count);
+                QVERIFY(spots[a].count > 0 || spots[a].rect.width() >= lane);
+                QVERIFY(layout.grid().contains(spots[a].rect));
+                for (qsizetype b = a + 1; b < spots.size(); ++b)
+                    QVERIFY2(!spots[a].rect.intersects(spots[b].rect), qPrintable(u"%1 %2"_s.arg(a).arg(b)));
+            }
+            QCOMPARE(counted, plan.marks.size()); // each mark drawn or counted, once
+            QVERIFY(plan.marks[0].conflict && plan.marks[1].conflict && (count > 6 || !plan.marks[2].conflict));
+            const auto countsIn = [&](int marks) { // the spots of the first hour holding marks
+                return std::count_if(spots.begin(), spots.end(),
+                                     [&](const PlanSpot &s) { return s.count == marks && s.mark < 6; });
+            };
+            if (count == 6)
+                QCOMPARE(countsIn(0), 6); // six marks, no count
+            else if (mode == TimerHourly)
+                QCOMPARE(countsIn(255 - 5), 1);
+            QCOMPARE(PlanSpotAt(spots, spots.last().rect.center()), spots.size() - 1);
+        }
     }
 };
 

@@ -10,6 +10,9 @@
 #include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QProgressBar>
 #include <QScrollBar>
 #include <QTimeEdit>
@@ -529,10 +532,8 @@ private slots:
             return out;
         };
         QCOMPARE(marks(), u"1111111"_s); // 16:00 today (it is 14:30) and the next six days
-        QCOMPARE(plan->markToolTip(0), u"004 \"...\" 07/12/2026 16:00"_s);
-        const PlanLayout layout = weekPlanLayout(plan->rect(), plan->font());
-        const QRectF first = layout.markRect(plan->plan().marks[0], weekPlanMarkHeight(layout, plan->font(), 3));
-        QTest::mouseClick(dialog->planWidget(), Qt::LeftButton, {}, first.center().toPoint());
+        QCOMPARE(plan->spotToolTip(0), u"004 \"...\" 07/12/2026 16:00"_s);
+        QTest::mouseClick(dialog->planWidget(), Qt::LeftButton, {}, plan->spots().at(0).rect.center().toPoint());
         QCOMPARE(f.list(), u"001 [004] 007"_s);
         f.clock.set(QDateTime(QDate(2026, 12, 7), QTime(16, 1))); // the next minute drops what passed
         QMetaObject::invokeMethod(dialog->findChild<QTimer *>(u"MinuteTimer"_s), "timeout");
@@ -541,6 +542,47 @@ private slots:
         f.prompter.queueAnswers({Answer::Yes});
         f.click("SpeedButton2"); // deleting 004 takes its marks away at once
         QCOMPARE(marks(), u"1g1g1g1g1g1g"_s);
+    }
+    // File > Print the Schedule prints, page for page, the text `quillon-cli print` writes of the
+    // same project at the same minute, dates in the language's locale.
+    void printSchedule_givesTheCommandLinesPages() {
+        Window f;
+        TORBEXProg daily = f.program(4, u"Doors"_s), inactive = f.program(7, u"Closed"_s);
+        daily.TimerOn = inactive.TimerOn = 1, daily.TimerMode = inactive.TimerMode = TimerDaily;
+        inactive.Active = 0;
+        f.open({f.program(1, u"Hall"_s), daily, inactive});
+        f.act(u"trigger Deutsch1"_s);
+        const QString project = f.dir.filePath(u"open1.prg"_s), window = f.dir.filePath(u"window.pdf"_s);
+        const auto pages = [](const QString &pdf) {
+            QProcess text;
+            text.start(u"pdftotext"_s, {u"-raw"_s, pdf, u"-"_s});
+            QStringList out =
+                text.waitForFinished() ? QString::fromUtf8(text.readAllStandardOutput()).split(u'\f') : QStringList();
+            for (QString &page : out)
+                page = page.simplified();
+            return out;
+        };
+        QStringList printed, written;
+        for (int attempt = 0; attempt < 3 && (printed.isEmpty() || printed != written); ++attempt) {
+            const QDateTime now = QDateTime::currentDateTime();
+            f.clock.set(QDateTime(now.date(), QTime(now.time().hour(), now.time().minute())));
+            f.answers.push_back([&](QDialog &d) {
+                auto *preview = d.findChild<QPrintPreviewWidget *>();
+                qobject_cast<QPrintPreviewDialog *>(&d)->printer()->setOutputFileName(window);
+                preview->print(); // as the dialog's Print button does
+                return int(QDialog::Accepted);
+            });
+            f.trigger("PrintSchedule1");
+            const CliRun run = runCli({u"print"_s, project, f.dir.filePath(u"cli.pdf"_s), u"--language"_s, u"de"_s});
+            QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+            printed = pages(window), written = pages(f.dir.filePath(u"cli.pdf"_s));
+        }
+        QCOMPARE(printed.size(), 3); // the table, the week plan and the end of the text
+        QCOMPARE(printed, written);
+        const QLocale german(QLocale::German);
+        QVERIFY2(printed[0].contains(german.toString(f.clock.now(), QLocale::ShortFormat)) &&
+                     printed[0].contains(u"nie (inaktiv)"_s),
+                 qPrintable(printed[0]));
     }
     // The programs as a table: written as the core writes them; a table with a wrong cell changes
     // nothing, a good one replaces the programs and keeps the properties.

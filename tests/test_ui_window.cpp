@@ -124,6 +124,11 @@ private slots:
         QTest::newRow("wheel down") << "6 2 -120 3";
         QTest::newRow("a small wheel step") << "6 2 -15 3";
         QTest::newRow("wheel up") << "6 2 120 1";
+        // The window lost the keyboard to another window and got it back.
+        QTest::newRow("Down after switching") << "10 3 ~Down 4";
+        QTest::newRow("Up after switching") << "10 3 ~Up 2";
+        QTest::newRow("End after switching") << "10 3 ~End 9";
+        QTest::newRow("Home after switching") << "10 3 ~Home 0";
     }
     void keysAndWheel_moveTheSelectionOneTileAtATime() {
         QFETCH(QString, row);
@@ -133,7 +138,15 @@ private slots:
         f.addPrograms(v[0].toInt());
         if (v[1].toInt() >= 0)
             f.clickTile(v[1].toInt());
-        f.act((v[2].toInt() ? u"wheel "_s : u"key "_s) + v[2]);
+        if (v[2].startsWith(u'~')) {
+            QWidget other;
+            other.show();
+            other.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&other));
+            f.w.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&f.w));
+        }
+        f.act((v[2].toInt() ? u"wheel "_s : u"key "_s) + v[2].mid(v[2].startsWith(u'~')));
         QCOMPARE(f.selected(), selected < 0 ? QString() : QString::asprintf("%.3d", selected + 1));
         QVERIFY(selected < 0 || (f.inSight(selected) && f.list().contains(u'[' + f.selected() + u']')));
         QVERIFY(v[2] != u"Home"_s || f.rowTop(0) == 0);
@@ -342,33 +355,36 @@ private slots:
         f.act(u"trigger IOOption1; trigger Ethernet1"_s);
         QCOMPARE(offered(), all);
     }
-    // Each row: the language's menu item, then what the window shows in that language.
+    // Each row: the language's menu item, then what the window shows in that language (dates in its
+    // locale, the system's own, British, for English).
     void language_relabelsTheWindowItsTilesAndItsDialogs_data() {
         QTest::addColumn<QString>("texts");
         QTest::newRow("French")
             << "French1|&Français|Mode Horodaté|Déclenché à :|Commande : Play|Sortie Externe : 017|Valeur : 200|"
-               "Pas d'Action...|Prochaine exécution : 09/12/2026 08:05|Transmettre les programmes au lecteur|"
+               "Pas d'Action...|Prochaine exécution : 09/12/2026 08:05|07/12/2026|Transmettre les programmes au "
+               "lecteur|"
                "Mercredi|Tous les : Mercredi - A : 08:05|Contacteur de sortie (I/O Interne)|Sortie 05|Titre : |...|"
                "Commentaires :|...|Propriétés du Projet|Version 2.7|http://www.example.com|Télécommande PC|&Oui";
         QTest::newRow("English")
             << "English1|&English|Timer Mode|Start at :|Command : Play|Extrenal Output : 017|Value : 200|"
-               "No Action...|Next run : 09/12/2026 08:05|Transmit the programs to the player|Wednesday|"
+               "No Action...|Next run : 09/12/2026 08:05|07/12/2026|Transmit the programs to the player|Wednesday|"
                "Every : Wednesday - At : 08:05|Ouput Contactor (I/O Internal)|Output 05|Title : |...|Comments :|...|"
                "Project Properties|Version 2.7|http://www.example.com|PC Remote|&Yes";
         QTest::newRow("Spanish")
             << "Espaol1|E&spañol|Modo Temporizador|Comenzar a las:|Comando : Play|Salida Externa : 017|Valor : 200|"
-               "Ninguna Acción...|Próxima ejecución : 09/12/2026 08:05|Transferir programas al reproductor|"
+               "Ninguna Acción...|Próxima ejecución : 9/12/26 8:05|7/12/26|Transferir programas al reproductor|"
                "Miércoles|Cada: Miércoles - A las: 08:05|Contacto de Salida (I/O Interno)|Salida 05|Título : |...|"
                "Comentarios:|...|Propiedades de Proyecto|Versión 2.7|http://www.example.com|"
                "PC Remote - Report Windows|&Sí";
         QTest::newRow("German")
             << "Deutsch1|&Deutsch|Timer-Modus|Start um:|Befehl : Play|Externer Ausgang : 017|Wert : 200|"
-               "Keine Aktion...|Nächster Start : 09/12/2026 08:05|Programme auf das Gerät übertragen|Mittwoch|"
+               "Keine Aktion...|Nächster Start : 09.12.26 08:05|07.12.26|Programme auf das Gerät übertragen|Mittwoch|"
                "Jeden: Mittwoch - Um: 08:05|Ausgangscontactor (I/O Intern)|Ausgang05|Titel : |...|Kommentare:|...|"
                "Projekteigenschaften|Version 2.7|http://www.example.com|PC Remote - Report Windows|&Ja";
         QTest::newRow("Italian")
             << "Italian1|&Italiano|Modalità Timer|Parte alle:|Comando? : Play|Uscita Esterna : 017|Valore : 200|"
-               "Nessuna Azione...|Prossima esecuzione : 09/12/2026 08:05|Trasmetti i Programmi al lettore|Mercoledì|"
+               "Nessuna Azione...|Prossima esecuzione : 09/12/26 08:05|07/12/26|Trasmetti i Programmi al "
+               "lettore|Mercoledì|"
                "Ogni: Mercoledì - Alle: 08:05|Contatti d'Uscita (I/O Interni)|Uscita05|Titolo :|...|Commenti :|...|"
                "Proprietà del Progetto:|Versione 2.7|http://www.example.com|PC Remote - Report Windows|&Sì";
     }
@@ -392,7 +408,7 @@ private slots:
             if (a->isChecked())
                 shown << a->text();
         for (const char *name : {"Label1", "RadioButton4", "SpeedButton12", "SpeedButton13", "SpeedButton19",
-                                 "SpeedButton14", "NextRunLine"})
+                                 "SpeedButton14", "NextRunLine", "DateTimePicker2"})
             shown << f.text(QLatin1String(name));
         shown << f.find("SpeedButton3")->toolTip() << f.find<QComboBox>("ComboBox1")->currentText()
               << f.tileTexts(0).section(u'|', 2, 2);
@@ -579,6 +595,14 @@ private slots:
             dark.setColor(role, QColor(grey, grey, grey));
         f.w.setPalette(dark);
         f.open(2);
+        // The input dots of program 001: the text's colour on a dark palette, the button shadow's
+        // on a light one.
+        const auto dots = [&f] {
+            const QImage tile = f.tiles().at(0)->grab().toImage(), editor = f.find("EditorPanel")->grab().toImage();
+            return QString::number(tile.pixel(QPoint(404, 13) * tile.devicePixelRatio()), 16) + u' ' +
+                   QString::number(editor.pixel(QPoint(259, 216) * editor.devicePixelRatio()), 16);
+        };
+        QCOMPARE(dots(), u"ffe6e6e6 ffe6e6e6"_s);
         const auto luminance = [](const QColor &c) {
             return 0.2126 * c.redF() + 0.7152 * c.greenF() + 0.0722 * c.blueF();
         };
@@ -593,6 +617,9 @@ private slots:
                 QVERIFY2((qMax(a, b) + 0.05) / (qMin(a, b) + 0.05) >= 3, qPrintable(label->text()));
             }
         }
+        f.w.setPalette(QApplication::palette());
+        const QString shadow = QString::number(QApplication::palette().color(QPalette::Dark).rgb(), 16);
+        QCOMPARE(dots(), shadow + u' ' + shadow);
     }
     void nextRun_followsTheEditsTheClockAndEachTile() {
         Window f;
@@ -616,6 +643,8 @@ private slots:
         QCOMPARE(toolTipOf(first), u"Next run : 07/12/2026 16:20"_s); // worked out when asked
         f.tick("NextRunTimer");
         QCOMPARE(line(), u"Next run : 07/12/2026 16:20"_s);
+        f.click("CheckBox1"); // inactive: it never runs, whatever its timer says
+        QCOMPARE(line() + u'|' + toolTipOf(first), u"Next run : never (inactive)|Next run : never (inactive)"_s);
         f.click("CheckBox3");
         QCOMPARE(line(), QString());
     }

@@ -29,6 +29,10 @@ bool TimerFallsOn(const TORBEXProg &p, QDate date, QTime time) {
 }
 
 std::optional<QDateTime> NextRun(const TORBEXProg &p, const QDateTime &now) {
+    return p.Active == 1 ? NextTimerRun(p, now) : std::nullopt;
+}
+
+std::optional<QDateTime> NextTimerRun(const TORBEXProg &p, const QDateTime &now) {
     if (p.TimerOn != 1 || !now.isValid())
         return std::nullopt;
     const QDateTime after = minuteStart(now); // candidates are strictly later than this minute

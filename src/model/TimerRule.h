@@ -18,8 +18,11 @@ bool TimerFallsOn(const TORBEXProg &program, const QDateTime &at);
 bool TimerFallsOn(const TORBEXProg &program, QDate date, QTime time);
 
 // The first minute after the minute of `now` on which the timer falls, for a program whose
-// timer is on; nullopt when the timer is off or will never fall again (a date in the past,
-// a mode or weekday out of range).
+// timer is on (whether the program is active or not); nullopt when the timer is off or will
+// never fall again (a date in the past, a mode or weekday out of range).
+std::optional<QDateTime> NextTimerRun(const TORBEXProg &program, const QDateTime &now);
+
+// The program's next run: NextTimerRun for an active program; an inactive one never runs.
 std::optional<QDateTime> NextRun(const TORBEXProg &program, const QDateTime &now);
 
 // A program that PC remote mode may trigger: timer on, active, first action "go to program".

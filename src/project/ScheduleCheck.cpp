@@ -40,7 +40,7 @@ QString text(ConfidenceRow row, int language) {
 
 bool CanFallDueTogether(const TORBEXProg &a, const TORBEXProg &b, const QDateTime &now) {
     // A timer that never falls again (a passed date, a mode or weekday out of range) meets nothing.
-    if (!NextRun(a, now) || !NextRun(b, now))
+    if (!NextTimerRun(a, now) || !NextTimerRun(b, now))
         return false;
     if (a.TimerMode == TimerHourly || b.TimerMode == TimerHourly)
         return a.GetMinute() == b.GetMinute();
@@ -82,7 +82,7 @@ QList<ScheduleFinding> CheckSchedule(const Project &project, const QDateTime &no
         if (programs[i].TimerOn == 1 && programs[i].Active != 1)
             findings.append({ScheduleFinding::TimerOnInactive, i, {}, 0, 0});
     for (int i = 0; i < programs.size(); ++i)
-        if (programs[i].TimerOn == 1 && programs[i].TimerMode == TimerOnDate && !NextRun(programs[i], now))
+        if (programs[i].TimerOn == 1 && programs[i].TimerMode == TimerOnDate && !NextTimerRun(programs[i], now))
             findings.append({ScheduleFinding::DatePassed, i, {}, 0, 0});
 
     QList<ScheduleFinding> duplicates;
@@ -162,17 +162,21 @@ QString FindingText(const ScheduleFinding &f, const Project &project, int langua
 
 QString ScheduleMoment(const QDate &date, const QTime &time, const QLocale &locale) {
     return locale.toString(date, QLocale::ShortFormat) + QLatin1Char(' ') +
-           QStringLiteral("%1:%2")
-               .arg(time.hour(), 2, 10, QLatin1Char('0'))
-               .arg(time.minute(), 2, 10, QLatin1Char('0'));
+           locale.toString(QTime(time.hour(), time.minute()), QLocale::ShortFormat);
+}
+
+QString NextRunMoment(const TORBEXProg &program, const QDateTime &now, int language, const QLocale &locale) {
+    if (program.TimerOn != 1)
+        return {};
+    if (program.Active != 1)
+        return text(NextRunInactive, language);
+    const std::optional<QDateTime> next = NextRun(program, now);
+    return next ? ScheduleMoment(next->date(), next->time(), locale) : text(NextRunNever, language);
 }
 
 QString NextRunText(const TORBEXProg &program, const QDateTime &now, int language, const QLocale &locale) {
-    if (program.TimerOn != 1)
-        return {};
-    const std::optional<QDateTime> next = NextRun(program, now);
-    return text(NextRunLabel, language) +
-           (next ? ScheduleMoment(next->date(), next->time(), locale) : text(NextRunNever, language));
+    const QString moment = NextRunMoment(program, now, language, locale);
+    return moment.isEmpty() ? moment : text(NextRunLabel, language) + moment;
 }
 
 QStringList ScheduleReport(const QList<ScheduleFinding> &findings, const Project &project, int language,

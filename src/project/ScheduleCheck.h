@@ -53,11 +53,17 @@ QString ProgramLabel(const TORBEXProg &program);
 QString FindingText(const ScheduleFinding &finding, const Project &project, int language,
                     const QLocale &locale = QLocale::system());
 
-// A moment as the check and the next-run line show it: `locale`'s short date, then HH:mm.
+// A moment as the check, the next-run line and the printed table show it: `locale`'s short
+// date, then its short time.
 QString ScheduleMoment(const QDate &date, const QTime &time, const QLocale &locale = QLocale::system());
 
-// The next-run line of a program whose timer is on: "Next run : " and the moment NextRun gives
-// after `now`, or "never" when there is none. Empty when the timer is off.
+// The next run of a program whose timer is on, as the next-run line and the printed table
+// show it: the moment NextRun gives after `now`, "never" when there is none, "never
+// (inactive)" for an inactive program. Empty when the timer is off.
+QString NextRunMoment(const TORBEXProg &program, const QDateTime &now, int language,
+                      const QLocale &locale = QLocale::system());
+// The next-run line of the editor and the tiles' tooltips: "Next run : " and NextRunMoment;
+// empty when the timer is off.
 QString NextRunText(const TORBEXProg &program, const QDateTime &now, int language,
                     const QLocale &locale = QLocale::system());
 

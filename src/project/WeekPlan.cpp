@@ -3,6 +3,7 @@
 #include "model/TimerRule.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -54,12 +55,12 @@ WeekPlan BuildWeekPlan(const QList<TORBEXProg> &programs, const QDateTime &now, 
         moments.clear();
         addMoments(p, plan.firstDay, firstMinute, moments);
         for (const auto &[day, minute] : std::as_const(moments))
-            plan.marks.append({i, day, minute, greyed, false, 0, 1});
+            plan.marks.append({i, day, minute, greyed, false});
     }
     std::stable_sort(plan.marks.begin(), plan.marks.end(), [](const PlanMark &a, const PlanMark &b) {
         return std::pair(a.day, a.minuteOfDay) < std::pair(b.day, b.minuteOfDay);
     });
-    // Lanes and conflicts among the marks of one minute.
+    // Conflicts among the marks of one minute.
     for (qsizetype first = 0; first < plan.marks.size();) {
         qsizetype last = first;
         while (last < plan.marks.size() && plan.marks[last].day == plan.marks[first].day &&
@@ -68,12 +69,8 @@ WeekPlan BuildWeekPlan(const QList<TORBEXProg> &programs, const QDateTime &now, 
         int goTos = 0;
         for (qsizetype k = first; k < last; ++k)
             goTos += QualifiesForRemote(programs[plan.marks[k].program]);
-        for (qsizetype k = first; k < last; ++k) {
-            PlanMark &m = plan.marks[k];
-            m.lane = int(k - first);
-            m.lanes = int(last - first);
-            m.conflict = goTos > 1 && QualifiesForRemote(programs[m.program]);
-        }
+        for (qsizetype k = first; k < last; ++k)
+            plan.marks[k].conflict = goTos > 1 && QualifiesForRemote(programs[plan.marks[k].program]);
         first = last;
     }
     return plan;
@@ -100,17 +97,42 @@ qreal PlanLayout::yOf(int minuteOfDay) const {
     return g.top() + g.height() * minuteOfDay / (24 * 60);
 }
 
-QRectF PlanLayout::markRect(const PlanMark &mark, qreal minHeight) const {
-    const QRectF column = dayColumn(mark.day).adjusted(1, 0, -1, 0);
-    const qreal w = column.width() / mark.lanes;
-    const qreal height = std::max(minHeight, grid().height() / (24 * 60));
-    const qreal top = std::min(yOf(mark.minuteOfDay), grid().bottom() - height);
-    return QRectF(column.left() + mark.lane * w, top, w, height);
+QList<PlanSpot> PlanLayout::spots(const WeekPlan &plan, qreal lane) const {
+    QList<PlanSpot> out;
+    const qreal gap = 1;
+    lane = std::max<qreal>(lane, 1);
+    // Every cell is at least this wide once on whole units, so every hour of every day offers
+    // the same places.
+    const qreal width = std::max<qreal>(1, std::floor(dayColumn(0).width()) - 4 * gap);
+    const int fit = std::max(1, int((width + gap) / (lane + gap)));
+    for (qsizetype first = 0; first < plan.marks.size();) {
+        const PlanMark &m = plan.marks[first];
+        const int hour = m.minuteOfDay / 60;
+        qsizetype last = first;
+        while (last < plan.marks.size() && plan.marks[last].day == m.day && plan.marks[last].minuteOfDay / 60 == hour)
+            ++last;
+        // The hour's cell, one unit inside the grid's lines, on whole units.
+        const QRectF band = hourBand(hour);
+        const qreal left = std::ceil(dayColumn(m.day).left() + gap);
+        const qreal top = std::ceil(band.top() + gap), bottom = std::max(top + 1, std::floor(band.bottom() - gap));
+        const int marks = int(last - first);
+        const int lanes = std::min(marks, fit);
+        const int drawn = marks <= fit ? marks : fit - 1;
+        // Side by side from the left, none wider than three codes: a lone mark stays a mark.
+        const qreal step = std::min((width + gap) / lanes, 3 * (lane + gap));
+        for (int k = 0; k < lanes; ++k) {
+            const qreal x0 = left + std::round(k * step), x1 = left + std::round((k + 1) * step) - gap;
+            out.append({QRectF(x0, top, std::max<qreal>(1, x1 - x0), bottom - top), int(first) + k,
+                        k < drawn ? 0 : marks - drawn});
+        }
+        first = last;
+    }
+    return out;
 }
 
-int PlanLayout::markAt(const WeekPlan &plan, const QPointF &point, qreal minHeight) const {
-    for (qsizetype k = plan.marks.size() - 1; k >= 0; --k)
-        if (markRect(plan.marks[k], minHeight).contains(point))
+int PlanSpotAt(const QList<PlanSpot> &spots, const QPointF &point) {
+    for (qsizetype k = 0; k < spots.size(); ++k)
+        if (spots[k].rect.contains(point))
             return int(k);
     return -1;
 }

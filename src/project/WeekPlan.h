@@ -18,8 +18,13 @@ struct PlanMark {
     int minuteOfDay = 0;   // 0..1439
     bool greyed = false;   // inactive, or its timer is off: shown only when asked for
     bool conflict = false; // a go-to program due in the same minute as another go-to program
-    int lane = 0;          // 0..lanes-1 among the marks of the same day and minute
-    int lanes = 1;
+};
+
+// One rectangle of the drawing: a mark, or the count of the marks of one hour that did not fit.
+struct PlanSpot {
+    QRectF rect;
+    int mark = 0;  // the mark drawn, or the first of those counted
+    int count = 0; // 0 for a mark; n > 0: the count of the n marks from `mark` on, drawn "+n"
 };
 
 struct WeekPlan {
@@ -46,9 +51,12 @@ struct PlanLayout {
     QRectF dayColumn(int day) const;
     QRectF hourBand(int hour) const; // across the seven columns
     qreal yOf(int minuteOfDay) const;
-    // The mark's rectangle: its share of the column (by lane) at its minute, at least
-    // `minHeight` tall.
-    QRectF markRect(const PlanMark &mark, qreal minHeight) const;
-    // The mark under `point` (the last drawn wins), or -1.
-    int markAt(const WeekPlan &plan, const QPointF &point, qreal minHeight) const;
+    // The rectangles of `plan`, on whole units of the device so that none covers another:
+    // the marks of one hour of one day side by side in the hour's band, in the order of their
+    // minutes, each at least `lane` wide (room for a code) and at most three lanes; where more
+    // fall than fit, as many as fit but one, then the count of the rest.
+    QList<PlanSpot> spots(const WeekPlan &plan, qreal lane) const;
 };
+
+// The spot under `point`, or -1.
+int PlanSpotAt(const QList<PlanSpot> &spots, const QPointF &point);

@@ -1043,6 +1043,7 @@ constexpr QStringView ConfidenceTexts[] = {
     u"code",
     u"Prochaine exécution : ",
     u"jamais",
+    u"jamais (inactif)",
     u"Vérification de la programmation",
     u"Aucune remarque : la programmation se déroulera comme prévu.",
     u"%1 et %2 peuvent se déclencher à la même minute ; le mode Télécommande PC ne lance que %1.",
@@ -1075,6 +1076,7 @@ constexpr QStringView ConfidenceTexts[] = {
     u"code",
     u"Next run : ",
     u"never",
+    u"never (inactive)",
     u"Schedule check",
     u"No finding: the schedule will behave as written.",
     u"%1 and %2 can fall due in the same minute; PC remote mode fires only %1.",
@@ -1104,6 +1106,7 @@ constexpr QStringView ConfidenceTexts[] = {
     u"código",
     u"Próxima ejecución : ",
     u"nunca",
+    u"nunca (inactivo)",
     u"Comprobación de la programación",
     u"Ninguna observación: la programación se comportará como está escrita.",
     u"%1 y %2 pueden activarse en el mismo minuto; el modo PC Remote solo lanza %1.",
@@ -1136,6 +1139,7 @@ constexpr QStringView ConfidenceTexts[] = {
     u"Code",
     u"Nächster Start : ",
     u"nie",
+    u"nie (inaktiv)",
     u"Zeitplanprüfung",
     u"Keine Auffälligkeit: der Zeitplan verhält sich wie eingegeben.",
     u"%1 und %2 können in derselben Minute fällig werden; der PC-Remote-Modus startet nur %1.",
@@ -1168,6 +1172,7 @@ constexpr QStringView ConfidenceTexts[] = {
     u"codice",
     u"Prossima esecuzione : ",
     u"mai",
+    u"mai (inattivo)",
     u"Controllo della programmazione",
     u"Nessuna osservazione: la programmazione si comporterà come scritta.",
     u"%1 e %2 possono scattare nello stesso minuto; il modo PC Remote avvia solo %1.",
@@ -1938,4 +1943,25 @@ QString CommandName(QString caption) {
     if (caption.endsWith(u"..."))
         caption.chop(3);
     return caption.trimmed();
+}
+
+QLocale LanguageLocale(int language, const QLocale &system) {
+    QLocale::Language qtLanguage = QLocale::English;
+    switch (language) {
+    case French:
+        qtLanguage = QLocale::French;
+        break;
+    case Spanish:
+        qtLanguage = QLocale::Spanish;
+        break;
+    case German:
+        qtLanguage = QLocale::German;
+        break;
+    case Italian:
+        qtLanguage = QLocale::Italian;
+        break;
+    default:
+        break;
+    }
+    return system.language() == qtLanguage ? system : QLocale(qtLanguage);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringView>
 
@@ -243,6 +244,7 @@ enum ConfidenceRow : int {
     VerifyFieldCode,
     NextRunLabel,
     NextRunNever,
+    NextRunInactive, // in place of the moment: an inactive program never runs
     CheckCaption,
     CheckNoFinding,
     CheckSameMinute,
@@ -398,6 +400,10 @@ enum class NoticeRow : int {
 // The language of the messages the file, settings and port routines make (1..5): English until
 // the window sets it to its own language; the command line keeps English.
 void SetMessageLanguage(int language);
+
+// The locale of every date and time shown or printed in `language` (1..5): `system` when it
+// speaks that language, so its country's conventions stay, else the language's main country.
+QLocale LanguageLocale(int language, const QLocale &system = QLocale::system());
 int MessageLanguage();
 
 // The table each row enum indexes.

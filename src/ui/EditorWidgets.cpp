@@ -1,5 +1,7 @@
 #include "EditorWidgets.h"
 
+#include "LittleOneProg.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -58,7 +60,7 @@ void InputsView::paintEvent(QPaintEvent *) {
         p.setPen(pal.color(QPalette::Dark));
         p.drawRect(x, 210, 12, 12);
         if ((m_dots >> (input - 1)) & 1)
-            p.fillRect(x + 3, 213, 7, 7, pal.color(QPalette::WindowText)); // stands out in any palette
+            p.fillRect(x + 3, 213, 7, 7, inputDotColor(pal));
         p.setPen(pal.color(QPalette::WindowText));
         p.drawText(QRect(x - 6, 225, 25, 14), Qt::AlignCenter, QString::number(1 << (input - 1)));
     }

@@ -32,6 +32,11 @@ QColor colorOfRecord(quint32 bgr) {
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
 
+QColor inputDotColor(const QPalette &palette) {
+    const bool dark = palette.color(QPalette::WindowText).lightness() > palette.color(QPalette::Window).lightness();
+    return palette.color(dark ? QPalette::WindowText : QPalette::Dark);
+}
+
 TFrame1::TFrame1(const TileArt &art, QWidget *parent)
     : QWidget(parent)
     , m_art(art) {
@@ -212,7 +217,7 @@ void TFrame1::paintEvent(QPaintEvent *) {
         p.setPen(shadow);
         p.drawRect(box.adjusted(0, 0, -1, -1));
         if (inputDotShown(8 - j))
-            p.fillRect(304 + 14 * j, 11, 5, 5, text); // the text's colour stands out in any palette
+            p.fillRect(304 + 14 * j, 11, 5, 5, inputDotColor(pal));
     }
 
     if (m_scheduleIcon >= 1 && m_scheduleIcon <= 4)

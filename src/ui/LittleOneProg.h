@@ -113,3 +113,7 @@ private:
 
 // A colour value of the records (0x00BBGGRR) as a screen colour.
 QColor colorOfRecord(quint32 bgr);
+
+// The colour of the input dots of the tile and the editor: the button shadow's on a light
+// palette; the text's on a dark one, where the shadow would vanish into the box.
+QColor inputDotColor(const QPalette &palette);

@@ -467,9 +467,11 @@ void TForm1::updateHistoryCommands() {
     Redo1->setEnabled(history.canRedo());
 }
 
+// The window itself takes the focus, so that no control has it: the list keys work at once, and
+// still after the window was left and activated again (Qt would otherwise give the first
+// control of the tab chain the focus), until the user clicks or tabs into a field.
 void TForm1::leaveNoFocus() {
-    if (QWidget *focused = focusWidget())
-        focused->clearFocus();
+    setFocus(Qt::OtherFocusReason);
 }
 
 bool TForm1::event(QEvent *event) {

@@ -71,9 +71,9 @@ public:
     void setAckWatchdog(std::chrono::milliseconds limit);
     // Web links go through this seam; the default is QDesktopServices::openUrl.
     void setUrlOpener(std::function<void(const QUrl &)> opener);
-    // Dates of the next-run lines, of the check and of the PC remote report in this locale;
-    // the system's by default.
-    void setDateLocale(const QLocale &locale);
+    // The system's locale, QLocale::system() unless set: every date and time the window shows
+    // or prints is in LanguageLocale of the chosen language and this locale.
+    void setSystemLocale(const QLocale &locale);
 
     // ---- The list and the editor panel.
     // New program: appends a program with the first free code and selects it; at 255 the
@@ -148,12 +148,16 @@ private:
     void WeekPlan1Click();
     void PrintSchedule1Click();
     void refreshWeekPlan();
+    // The date and time locale of the next-run lines, the date field, the check, the week plan,
+    // the printed schedule and the PC remote report.
+    void setDateLocale(const QLocale &locale);
 
     Prompter &m_prompter;
     const Clock &m_clock;
     DialogRunner m_dialogRunner;
     PortLister m_portLister;
     QtLanguage m_qtLanguage;
+    QLocale m_systemLocale = QLocale::system();
     QLocale m_dateLocale = QLocale::system();
     QHash<QString, QIcon> m_icons;
 

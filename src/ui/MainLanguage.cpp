@@ -32,14 +32,20 @@ void TForm1::LanguageClick(int language) {
     ApplyLanguage();
 }
 
+void TForm1::setSystemLocale(const QLocale &locale) {
+    m_systemLocale = locale;
+    ApplyLanguage();
+}
+
 void TForm1::ApplyLanguage() {
     const int lang = CurrentLanguage;
     const auto text = [lang](auto row) { return LanguageText(row, lang); };
     const auto rowText = [lang](TextTable table, int row) { return LanguageText(table, row, lang); };
     // Qt's own texts (standard buttons, file dialogs, calendar) and the file and port messages
     // follow the same language.
-    m_qtLanguage.setLanguage(lang);
+    m_qtLanguage.setLanguage(lang, m_systemLocale);
     SetMessageLanguage(lang);
+    setDateLocale(LanguageLocale(lang, m_systemLocale));
 
     // Menus, in the order of the tables' rows.
     File1->setTitle(text(FileMenuRow::File));

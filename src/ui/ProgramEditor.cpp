@@ -262,7 +262,8 @@ void ProgramEditor::createFields() {
     DateTimePicker2 = new QDateEdit(this);
     DateTimePicker2->setGeometry(496, 112, 100, 22);
     DateTimePicker2->setCalendarPopup(true);
-    DateTimePicker2->setDisplayFormat(QLocale::system().dateFormat(QLocale::ShortFormat));
+    DateTimePicker2->setLocale(m_dateLocale);
+    DateTimePicker2->setDisplayFormat(m_dateLocale.dateFormat(QLocale::ShortFormat));
     connect(DateTimePicker2, &QDateEdit::dateChanged, this, &ProgramEditor::dateChange);
     ComboBox1 = new QComboBox(this);
     ComboBox1->setGeometry(496, 175, 100, 22);
@@ -382,9 +383,9 @@ void ProgramEditor::nameWidgets() {
         RadioButtons[k]->setObjectName(QStringLiteral("RadioButton%1").arg(k + 1));
 }
 
+// The window itself keeps the focus (see TForm1::leaveNoFocus).
 void ProgramEditor::leaveNoFocus() {
-    if (QWidget *focused = window()->focusWidget())
-        focused->clearFocus();
+    window()->setFocus(Qt::OtherFocusReason);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -628,8 +629,12 @@ bool ProgramEditor::eventFilter(QObject *watched, QEvent *event) {
 
 void ProgramEditor::setDateLocale(const QLocale &locale) {
     m_dateLocale = locale;
-    if (m_built)
-        RefreshNextRun();
+    if (!m_built)
+        return;
+    DateTimePicker2->setLocale(locale);
+    DateTimePicker2->setDisplayFormat(locale.dateFormat(QLocale::ShortFormat));
+    fitTexts();
+    RefreshNextRun();
 }
 
 // The shown program's next run after the clock's now, hidden when its timer is off.

@@ -60,7 +60,7 @@ public:
     void setLanguage(int language);
     // The action menu offers the outputs with the I/O card, FTP and e-mail with Ethernet.
     void setPlayerOptions(bool ioCard, bool ethernet);
-    // The date format of the next-run line.
+    // The locale of the date field and of the next-run line.
     void setDateLocale(const QLocale &locale);
 
 signals:

@@ -18,34 +18,12 @@ QtLanguage::~QtLanguage() {
         QLocale::setDefault(m_previousDefault);
 }
 
-QLocale QtLanguage::localeFor(int language) {
-    QLocale::Language qtLanguage = QLocale::English;
-    switch (language) {
-    case French:
-        qtLanguage = QLocale::French;
-        break;
-    case Spanish:
-        qtLanguage = QLocale::Spanish;
-        break;
-    case German:
-        qtLanguage = QLocale::German;
-        break;
-    case Italian:
-        qtLanguage = QLocale::Italian;
-        break;
-    default:
-        break;
-    }
-    const QLocale system = QLocale::system();
-    return system.language() == qtLanguage ? system : QLocale(qtLanguage);
-}
-
 QString QtLanguage::translationsDirectory() {
     return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
 }
 
-bool QtLanguage::setLanguage(int language) {
-    const QLocale locale = localeFor(language);
+bool QtLanguage::setLanguage(int language, const QLocale &system) {
+    const QLocale locale = LanguageLocale(language, system);
     if (m_translator) {
         QCoreApplication::removeTranslator(m_translator.get());
         m_translator.reset();

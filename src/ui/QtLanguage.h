@@ -18,15 +18,12 @@ public:
     QtLanguage(const QtLanguage &) = delete;
     QtLanguage &operator=(const QtLanguage &) = delete;
 
-    // Switches to `language` (French 1, English 2, Spanish 3, German 4, Italian 5). False
-    // when Qt's translation for it is not installed: Qt's texts then stay in English,
-    // which needs none.
-    bool setLanguage(int language);
+    // Switches to `language` (French 1, English 2, Spanish 3, German 4, Italian 5), whose
+    // locale is LanguageLocale(language, system). False when Qt's translation for it is not
+    // installed: Qt's texts then stay in English, which needs none.
+    bool setLanguage(int language, const QLocale &system = QLocale::system());
     int language() const { return m_language; }
 
-    // The locale of a language: the system's own when it speaks that language (so its
-    // country's conventions stay), else the language's main country.
-    static QLocale localeFor(int language);
     // Where Qt's translations are installed.
     static QString translationsDirectory();
 

@@ -152,12 +152,11 @@ private:
         QStringList actions;
         for (int k = 0; k < std::min<int>(p.ActionCount, MaxActions); ++k)
             actions << actionCaption(p.ActionKind[k], p.ActionParam[k], m_language);
-        const std::optional<QDateTime> next = NextRun(p, now);
+        const QString next = NextRunMoment(p, now, m_language, m_locale);
         cells(y, RowHeight,
               {QStringLiteral("%1").arg(p.Inputs, 3, 10, QLatin1Char('0')), p.Title,
                LanguageText(p.Active == 1 ? PlanRow::Yes : PlanRow::No, m_language), ScheduleText(p, m_language),
-               actions.join(QStringLiteral("; ")),
-               next ? ScheduleMoment(next->date(), next->time(), m_locale) : QStringLiteral("—")},
+               actions.join(QStringLiteral("; ")), next.isEmpty() ? QStringLiteral("—") : next},
               {1, 3, 4});
     }
 

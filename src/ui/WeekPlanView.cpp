@@ -2,6 +2,7 @@
 
 #include "LittleOneProg.h"
 #include "model/Clock.h"
+#include "project/ScheduleCheck.h"
 #include "text/text.h"
 
 #include <QCheckBox>
@@ -31,21 +32,32 @@ QFont codeFont(const QFont &font) {
 
 } // namespace
 
-qreal weekPlanMarkHeight(const PlanLayout &layout, const QFont &font, qreal minMark) {
-    // As tall as a code where two marks of one hour (at :00 and :30) still stay apart.
-    return std::max(minMark, std::min(layout.hourBand(0).height() * 0.48, QFontMetricsF(codeFont(font)).height()));
+static QString hourLabel(int hour, const QLocale &locale) {
+    return locale.toString(QTime(hour, 0), QLocale::ShortFormat);
 }
 
-PlanLayout weekPlanLayout(const QRectF &area, const QFont &font) {
+PlanLayout weekPlanLayout(const QRectF &area, const QFont &font, const QLocale &locale) {
     const QFontMetricsF fm(font);
-    return PlanLayout{area, fm.horizontalAdvance(QStringLiteral("00:00")) + fm.averageCharWidth(), fm.height() * 1.6};
+    qreal hours = 0;
+    for (int hour = 0; hour < 24; ++hour)
+        hours = std::max(hours, fm.horizontalAdvance(hourLabel(hour, locale)));
+    return PlanLayout{area, hours + fm.averageCharWidth(), fm.height() * 1.6};
+}
+
+qreal weekPlanLane(const QFont &font) {
+    const QFontMetricsF fm(codeFont(font));
+    return fm.horizontalAdvance(u"000"_s) + 2;
+}
+
+QList<PlanSpot> weekPlanSpots(const QRectF &area, const QFont &font, const QLocale &locale, const WeekPlan &plan) {
+    return weekPlanLayout(area, font, locale).spots(plan, weekPlanLane(font));
 }
 
 void paintWeekPlan(QPainter &painter, const QRectF &area, const WeekPlan &plan, const QList<TORBEXProg> &programs,
                    const QLocale &locale, qreal minMark) {
-    const PlanLayout layout = weekPlanLayout(area, painter.font());
+    const PlanLayout layout = weekPlanLayout(area, painter.font(), locale);
     const QFontMetricsF fm(painter.font());
-    const qreal markHeight = weekPlanMarkHeight(layout, painter.font(), minMark);
+    const QList<PlanSpot> spots = layout.spots(plan, weekPlanLane(painter.font()));
     painter.save();
     painter.fillRect(area, Qt::white);
     const QPen grid(QColor(0xC8, 0xC8, 0xC8), 0);
@@ -55,7 +67,7 @@ void paintWeekPlan(QPainter &painter, const QRectF &area, const WeekPlan &plan, 
             painter.fillRect(band, QColor(0xF4, 0xF4, 0xF4));
         painter.setPen(Qt::black);
         painter.drawText(QRectF(area.left(), band.top(), layout.hourLabelWidth, band.height()),
-                         Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("%1:00").arg(hour, 2, 10, QLatin1Char('0')));
+                         Qt::AlignVCenter | Qt::AlignLeft, hourLabel(hour, locale));
     }
     for (int day = 0; day < PlanDays; ++day) {
         const QRectF column = layout.dayColumn(day);
@@ -72,58 +84,56 @@ void paintWeekPlan(QPainter &painter, const QRectF &area, const WeekPlan &plan, 
     painter.setPen(grid);
     painter.drawRect(layout.grid());
     painter.setFont(codeFont(painter.font()));
-    const QFontMetricsF codeMetrics(painter.font());
-    const qreal codeHeight = codeMetrics.capHeight() + 2, codeWidth = codeMetrics.horizontalAdvance(u"000"_s) + 2;
-    // A code is written only where the next minute's marks leave it room.
+    const qreal codeHeight = QFontMetricsF(painter.font()).capHeight() + 2;
     QHash<QRgb, QList<QRect>> fills; // whole device pixels: the painter's fast path
     QList<QRectF> frames;
+    const qreal frameWidth = std::max<qreal>(2, minMark / 3);
     struct Code {
         QRectF rect;
         QString text;
         bool dark;
     };
     QList<Code> codes;
-    qsizetype nextMinute = 0;
-    for (qsizetype k = 0; k < plan.marks.size(); ++k) {
-        const PlanMark &m = plan.marks[k];
-        if (k == nextMinute)
-            for (nextMinute = k + m.lanes - m.lane;
-                 nextMinute < plan.marks.size() && plan.marks[nextMinute].day == m.day &&
-                 layout.yOf(plan.marks[nextMinute].minuteOfDay) - layout.yOf(m.minuteOfDay) < codeHeight;)
-                nextMinute += plan.marks[nextMinute].lanes;
-        const bool roomBelow =
-            k < nextMinute &&
-            (nextMinute >= plan.marks.size() || plan.marks[nextMinute].day != m.day ||
-             layout.yOf(plan.marks[nextMinute].minuteOfDay) - layout.yOf(m.minuteOfDay) >= codeHeight);
+    for (const PlanSpot &spot : spots) {
+        const PlanMark &m = plan.marks.at(spot.mark);
         const TORBEXProg &p = programs.at(m.program);
-        const QRectF r = layout.markRect(m, markHeight);
-        const QColor fill = m.greyed ? QColor(0xD0, 0xD0, 0xD0) : colorOfRecord(p.Color);
-        fills[fill.rgb()].append(r.toRect());
-        if (m.conflict)
-            frames.append(r);
-        if (roomBelow && r.height() >= codeHeight && r.width() >= codeWidth) {
+        const QColor fill = spot.count ? QColor(0xE8, 0xE8, 0xE8)
+                            : m.greyed ? QColor(0xD0, 0xD0, 0xD0)
+                                       : colorOfRecord(p.Color);
+        fills[fill.rgb()].append(spot.rect.toRect());
+        if (!spot.count && m.conflict) // inside the mark, as it never covers a neighbour
+            frames.append(spot.rect.adjusted(frameWidth / 2, frameWidth / 2, -frameWidth / 2, -frameWidth / 2));
+        if (spot.rect.height() >= codeHeight) {
             const bool light = 299 * fill.red() + 587 * fill.green() + 114 * fill.blue() > 128000;
-            codes.append({r, code(p), m.greyed || light});
+            codes.append({spot.rect, spot.count ? u'+' + QString::number(spot.count) : code(p),
+                          spot.count || m.greyed || light});
         }
     }
-    // One call a colour: a plan of 255 hourly programs holds 42,840 marks.
+    if (plan.now.isValid()) { // the current minute, under the marks, with a tick beside the hours
+        const qreal y = layout.yOf(plan.now.time().hour() * 60 + plan.now.time().minute());
+        painter.setPen(QPen(Qt::red, std::max<qreal>(1, minMark / 2)));
+        painter.drawLine(QPointF(layout.grid().left() - layout.hourLabelWidth * 0.12, y),
+                         QPointF(layout.dayColumn(0).right(), y));
+    }
+    // One call a colour.
     painter.setPen(Qt::NoPen);
     for (auto it = fills.cbegin(); it != fills.cend(); ++it) {
         painter.setBrush(QColor::fromRgb(it.key()));
         painter.drawRects(it.value());
     }
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Qt::red, std::max<qreal>(1, minMark / 3)));
+    painter.setPen(QPen(Qt::red, frameWidth));
     painter.drawRects(frames);
+    const QFont written = painter.font();
     for (const auto &[r, text, dark] : std::as_const(codes)) {
         painter.setPen(dark ? Qt::black : Qt::white);
+        // A count wider than a code ("+250") is written smaller rather than cut.
+        const qreal advance = QFontMetricsF(written).horizontalAdvance(text);
+        QFont font = written;
+        if (advance > r.width() - 2)
+            font.setPointSizeF(written.pointSizeF() * (r.width() - 2) / advance);
+        painter.setFont(font);
         painter.drawText(r, Qt::AlignCenter, text);
-    }
-    if (plan.now.isValid()) { // the current minute, in the first column
-        const qreal y = layout.yOf(plan.now.time().hour() * 60 + plan.now.time().minute());
-        const QRectF first = layout.dayColumn(0);
-        painter.setPen(QPen(Qt::red, std::max<qreal>(1, minMark / 2)));
-        painter.drawLine(QPointF(first.left(), y), QPointF(first.right(), y));
     }
     painter.restore();
 }
@@ -141,25 +151,36 @@ void WeekPlanWidget::setPlan(const WeekPlan &plan, const QList<TORBEXProg> &prog
     update();
 }
 
-int WeekPlanWidget::markAt(const QPointF &point) const {
-    const PlanLayout layout = weekPlanLayout(rect(), font());
-    return layout.markAt(m_plan, point, weekPlanMarkHeight(layout, font(), 3));
+QList<PlanSpot> WeekPlanWidget::spots() const {
+    return weekPlanSpots(rect(), font(), m_locale, m_plan);
 }
 
-QString WeekPlanWidget::markToolTip(int mark) const {
-    const PlanMark &m = m_plan.marks.at(mark);
-    const TORBEXProg &p = m_programs.at(m.program);
-    const QDateTime at = m_plan.moment(m);
-    return code(p) + QStringLiteral(" \"") + p.Title + QStringLiteral("\" ") +
-           m_locale.toString(at.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-           at.time().toString(QStringLiteral("HH:mm"));
+int WeekPlanWidget::spotAt(const QPointF &point) const {
+    return PlanSpotAt(spots(), point);
+}
+
+QString WeekPlanWidget::spotToolTip(int spot) const {
+    const PlanSpot s = spots().at(spot);
+    QStringList lines;
+    // A count of many marks lists the first ones, as many as a screen holds.
+    constexpr int MostLines = 30;
+    for (int k = s.mark; k < s.mark + std::min(std::max(1, s.count), MostLines); ++k) {
+        const PlanMark &m = m_plan.marks.at(k);
+        const TORBEXProg &p = m_programs.at(m.program);
+        const QDateTime at = m_plan.moment(m);
+        lines << code(p) + QStringLiteral(" \"") + p.Title + QStringLiteral("\" ") +
+                     ScheduleMoment(at.date(), at.time(), m_locale);
+    }
+    if (s.count > MostLines)
+        lines << QStringLiteral("…");
+    return lines.join(QLatin1Char('\n'));
 }
 
 bool WeekPlanWidget::event(QEvent *event) {
     if (event->type() == QEvent::ToolTip) {
         const auto *help = static_cast<QHelpEvent *>(event);
-        if (const int mark = markAt(help->pos()); mark >= 0)
-            QToolTip::showText(help->globalPos(), markToolTip(mark), this);
+        if (const int spot = spotAt(help->pos()); spot >= 0)
+            QToolTip::showText(help->globalPos(), spotToolTip(spot), this);
         else
             QToolTip::hideText();
         return true;
@@ -173,8 +194,9 @@ void WeekPlanWidget::paintEvent(QPaintEvent *) {
 }
 
 void WeekPlanWidget::mousePressEvent(QMouseEvent *event) {
-    if (const int mark = markAt(event->position()); mark >= 0 && event->button() == Qt::LeftButton)
-        emit programClicked(m_plan.marks.at(mark).program);
+    const int spot = spotAt(event->position());
+    if (spot >= 0 && event->button() == Qt::LeftButton && spots().at(spot).count == 0)
+        emit programClicked(m_plan.marks.at(spots().at(spot).mark).program);
 }
 
 TWeekPlanDlg::TWeekPlanDlg(const Clock &clock, std::function<QList<TORBEXProg>()> programs, QWidget *parent)

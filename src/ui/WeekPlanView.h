@@ -15,27 +15,35 @@ class QLabel;
 class QPainter;
 class QTimer;
 
-// Draws a week plan into `area` of any paint device: the days across, the hours down, a mark in
-// its program's colour with its code where it fits, a red frame for a conflict, grey for a
+// Draws a week plan into `area` of any paint device: the days across, the hours down (in
+// `locale`), in each hour's band its marks side by side in their programs' colours with their
+// codes, or as many as fit and the count of the rest; a red frame for a conflict, grey for a
 // program shown only on request, and the current minute as a line in the first column.
-// `minMark` is the least height of a mark in the device's units.
+// `minMark` scales the lines, in the device's units.
 void paintWeekPlan(QPainter &painter, const QRectF &area, const WeekPlan &plan, const QList<TORBEXProg> &programs,
                    const QLocale &locale, qreal minMark);
-// The geometry paintWeekPlan uses with the painter's font, and the height of its marks.
-PlanLayout weekPlanLayout(const QRectF &area, const QFont &font);
-qreal weekPlanMarkHeight(const PlanLayout &layout, const QFont &font, qreal minMark);
+// The geometry paintWeekPlan uses with the painter's font, and the least width of a mark that
+// holds a code.
+PlanLayout weekPlanLayout(const QRectF &area, const QFont &font, const QLocale &locale);
+qreal weekPlanLane(const QFont &font);
+// The rectangles paintWeekPlan draws.
+QList<PlanSpot> weekPlanSpots(const QRectF &area, const QFont &font, const QLocale &locale, const WeekPlan &plan);
 
 // The plan of a list of programs, scaled to the widget; hovering a mark tells its program's
-// title and time, clicking it chooses the program.
+// title and time, hovering a count lists the marks it counts, clicking a mark chooses its
+// program.
 class WeekPlanWidget : public QWidget {
     Q_OBJECT
 public:
     explicit WeekPlanWidget(QWidget *parent = nullptr);
     void setPlan(const WeekPlan &plan, const QList<TORBEXProg> &programs, const QLocale &locale);
     const WeekPlan &plan() const { return m_plan; }
-    // The mark under `point`, or -1.
-    int markAt(const QPointF &point) const;
-    QString markToolTip(int mark) const;
+    // The rectangles drawn, and the one under `point` (or -1).
+    QList<PlanSpot> spots() const;
+    int spotAt(const QPointF &point) const;
+    // One line for a mark, one for each mark a count stands for (the first 30, then "…"):
+    // its code, title and moment.
+    QString spotToolTip(int spot) const;
 
 signals:
     void programClicked(int index);
@@ -44,7 +52,7 @@ protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
-    QSize sizeHint() const override { return {900, 620}; }
+    QSize sizeHint() const override { return {1080, 640}; } // six marks an hour
 
 private:
     WeekPlan m_plan;

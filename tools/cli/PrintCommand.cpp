@@ -14,12 +14,8 @@
 
 namespace {
 
-constexpr std::array<std::pair<const char *, QLocale::Language>, 5> Languages = {{{"fr", QLocale::French},
-                                                                                  {"en", QLocale::English},
-                                                                                  {"es", QLocale::Spanish},
-                                                                                  {"de", QLocale::German},
-                                                                                  {"it", QLocale::Italian}}};
-constexpr std::array<int, 5> LanguageNumbers = {French, English, Spanish, German, Italian};
+constexpr std::array<std::pair<const char *, int>, 5> Languages = {
+    {{"fr", French}, {"en", English}, {"es", Spanish}, {"de", German}, {"it", Italian}}};
 
 } // namespace
 
@@ -58,8 +54,9 @@ int printCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
         QPdfWriter writer(&pdf);
         writer.setResolution(300);
         writer.setTitle(read.project.Group.ProjectName);
-        pages = printSchedule(writer, read.project, Clock::system().now(), LanguageNumbers[chosen],
-                              QLocale(Languages[chosen].second));
+        // The window's dates: the language's locale, or the system's own when it speaks it.
+        const int language = Languages[chosen].second;
+        pages = printSchedule(writer, read.project, Clock::system().now(), language, LanguageLocale(language));
     }
     if (pages == 0 || !writeFileAtomically(operands[1], pdf.data(), &error))
         return report(err, "print", pages == 0 ? QStringLiteral("the PDF could not be drawn") : error, ExitIoError);

@@ -118,7 +118,7 @@ int checkCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
     if (const int status = loadProgramsFile("check", path, project, err); status != ExitSuccess)
         return status;
     const QList<ScheduleFinding> findings = CheckSchedule(project, QDateTime::currentDateTime());
-    for (const QString &line : ScheduleReport(findings, project, language))
+    for (const QString &line : ScheduleReport(findings, project, language, LanguageLocale(language)))
         out << printable(line) << '\n';
     return findings.isEmpty() ? ExitSuccess : ExitDiffers;
 }
