@@ -1,6 +1,6 @@
 // Reads arbitrary bytes as a spreadsheet table of programs. A table that reads gives programs
-// that write back to the same table and read back to the same programs; one that does not
-// read names at least one wrong cell.
+// that write back to the same table and read back to the same programs, and a project file that
+// the project file reader opens again; one that does not read names at least one wrong cell.
 #include "project/CsvFile.h"
 #include "project/ProjectFile.h"
 
@@ -34,7 +34,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     project.Programs = programs;
     Project again = project;
     again.Programs = back;
-    if (projectFileBytes(project) != projectFileBytes(again))
+    const QByteArray file = projectFileBytes(project);
+    if (file != projectFileBytes(again))
         fail("the programs read back give another project file");
+    Project opened;
+    if (file.isEmpty() || !ReadProjectData(file, QStringLiteral("fuzz.prg"), opened) ||
+        projectFileBytes(opened) != file)
+        fail("a table read gives a project file that does not open again as written");
     return 0;
 }

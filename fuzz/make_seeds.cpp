@@ -108,6 +108,8 @@ int main(int argc, char *argv[]) {
     seed("fuzz_csv", "empty", ProgramsToCsv({}));
     seed("fuzz_csv", "two-programs", ProgramsToCsv(sample.Programs));
     seed("fuzz_csv", "semicolons", ProgramsToCsv(sample.Programs).replace(',', ';'));
+    seed("fuzz_csv", "spreadsheet-forms",
+         ProgramsToCsv(sample.Programs).replace("07:05", "7:05:00 AM").replace("yes", "TRUE"));
 
     const TORBEXProg emptySlot = EmptySlotProgram(Now);
     seed("fuzz_frame", "empty-slot-1", frameBytes(BuildSlotFrame(Project(), 1, emptySlot)));

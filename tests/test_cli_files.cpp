@@ -1,6 +1,7 @@
 #include "ScheduleFixtures.h"
 #include "TestSupport.h"
 #include "model/FileAccess.h"
+#include "project/CsvFile.h"
 #include "project/ProjectFile.h"
 
 #include <QRegularExpression>
@@ -134,16 +135,25 @@ private slots:
                  qPrintable(shown.err));
     }
 
-    // A table written and read back into the project gives the same file; a wrong cell writes nothing.
+    // A table written and read back into the project gives the same file; a wrong cell writes nothing;
+    // shared codes and code 000 are warned of.
     void csvRoundTrip_givesTheSameProjectFile() {
         Project project;
         project.Group.ProjectName = QStringLiteral("Boutique");
-        project.Programs = {sampleProgram(17), sampleProgram(3)};
+        project.Programs = {sampleProgram(17), sampleProgram(3), sampleProgram(0), sampleProgram(3)};
+        for (TORBEXProg &p : project.Programs)
+            p.ActionCount = 3; // the go-to in slot 3 ends the list
         project.Programs[0].Title = QStringLiteral("Soldes, « hiver »");
         QVERIFY(WriteProjectFile(path(QStringLiteral("shop.prg")), project));
         const QByteArray before = readAll(path(QStringLiteral("shop.prg")));
         QCOMPARE(cli({"csv-export", "shop.prg", "shop.csv"}).exitCode, 0);
-        QCOMPARE(cli({"csv-import", "shop.csv", "shop.prg"}).exitCode, 0);
+        const CliRun imported = cli({"csv-import", "shop.csv", "shop.prg"});
+        QVERIFY2(imported.exitCode == 0 &&
+                     imported.err == u"csv-import: warning: Codes carried by more than one program: 003. A transmit "
+                                     "or an export sends only the last program of each.\ncsv-import: warning: 1 "
+                                     "program(s) have code 000, which is no slot of the player: a transmit or an "
+                                     "export leaves them out.\n"_s,
+                 qPrintable(imported.err));
         QCOMPARE(readAll(path(QStringLiteral("shop.prg"))), before);
         QCOMPARE(cli({"csv-import", "shop.csv", "new.prg"}).exitCode, 0);
         Project fresh;
@@ -154,6 +164,53 @@ private slots:
         QVERIFY2(bad.exitCode == 66 && bad.err.contains(u"row 2, column active: yes or no was expected"_s),
                  qPrintable(bad.err));
         QCOMPARE(readAll(path(QStringLiteral("shop.prg"))), before);
+    }
+
+    // Every limit of a table at its edge imports into a project that opens, and imports, again;
+    // one past it is refused and the project stays as it was.
+    void csvImport_limitsAtTheirEdgeAndOnePast_data() {
+        QTest::addColumn<int>("programs");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("comments");
+        QTest::addColumn<QString>("error"); // empty when the table imports
+        const QString longest(MaxTitleChars, u'x'), note(MaxCommentChars, u'c');
+        const QStringList lines(MaxStoredCommentLines, u"l"_s);
+        QTest::newRow("longest title") << 1 << longest << QStringList() << QString();
+        QTest::newRow("title one longer")
+            << 1 << longest + u'x' << QStringList() << u"row 2, column title: at most 32767 characters"_s;
+        QTest::newRow("longest comments") << 1 << u"t"_s << QStringList{note} << QString();
+        QTest::newRow("comments one longer")
+            << 1 << u"t"_s << QStringList{note + u'c'} << u"row 2, column comments: at most 512 characters"_s;
+        QTest::newRow("most comment lines") << 1 << u"t"_s << lines << QString();
+        QTest::newRow("one comment line more")
+            << 1 << u"t"_s << lines + QStringList{u"l"_s} << u"row 2, column comments: at most 255 comment lines"_s;
+        QTest::newRow("255 programs") << 255 << longest << QStringList{note} << QString();
+        QTest::newRow("256 programs") << 256 << u"t"_s << QStringList()
+                                      << u"row 257: a project holds at most 255 programs"_s;
+    }
+    void csvImport_limitsAtTheirEdgeAndOnePast() {
+        QFETCH(int, programs);
+        QFETCH(QString, title);
+        QFETCH(QStringList, comments);
+        QFETCH(QString, error);
+        QList<TORBEXProg> table;
+        for (int code = 1; code <= programs; ++code) {
+            table << TORBEXProg(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
+            table.last().Inputs = quint8(code), table.last().Title = title, table.last().Comments = comments;
+        }
+        QVERIFY(writeAll(path(u"limits.csv"_s), ProgramsToCsv(table)));
+        QVERIFY(WriteProjectFile(path(u"limits.prg"_s), Project{TORBEXGroup(), {sampleProgram(9)}}));
+        const QByteArray before = readAll(path(u"limits.prg"_s));
+        const CliRun run = cli({"csv-import", "limits.csv", "limits.prg"});
+        if (!error.isEmpty()) {
+            QVERIFY2(run.exitCode == 66 && run.err.contains(error), qPrintable(run.err));
+            QCOMPARE(readAll(path(u"limits.prg"_s)), before);
+            return;
+        }
+        QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+        Project back;
+        QVERIFY(ReadProjectFile(path(u"limits.prg"_s), back) && back.Programs.size() == programs);
+        QCOMPARE(cli({"csv-import", "limits.csv", "limits.prg"}).exitCode, 0);
     }
 
     // The printed schedule without a display: the table's pages, then the week plan's.

@@ -12,12 +12,13 @@ namespace {
 
 const QDateTime Now(QDate(2026, 12, 7), QTime(10, 30));
 
-// Every action kind, every timer mode (and numbers without a name), texts of five languages that
-// need quoting, comments over several lines, a colour outside the groups.
+// Every action kind, every timer mode, a kind without a name after the count, texts of five
+// languages that need quoting or look like formulas, comments over several lines, a colour
+// outside the groups.
 QList<TORBEXProg> everyField() {
     QList<TORBEXProg> programs;
     const QStringList titles = {u"Fermé, « Soldes » à 18 h"_s, u"Closing \"now\""_s, u"Ñandú; oferta"_s,
-                                u"Größe ändern"_s, u" Già pronto "_s};
+                                u"=Größe+ändern"_s, u" Già pronto "_s};
     for (int i = 0; i < 5; ++i) {
         TORBEXProg p(Now.addDays(i * 40));
         p.Inputs = quint8(i == 4 ? 0 : 3 + 50 * i);
@@ -26,10 +27,10 @@ QList<TORBEXProg> everyField() {
         p.Active = quint8(i % 2);
         p.Priority = quint8(i == 2);
         p.TimerOn = quint8(i != 1);
-        p.TimerMode = quint8(i == 4 ? 9 : i);
-        p.DayOftheWeek = quint8(i == 4 ? 0 : 7 - i);
+        p.TimerMode = quint8(i % 4);
+        p.DayOftheWeek = quint8(7 - i);
         p.Time = QTime(23 - i, 59 - 7 * i);
-        p.ActionCount = quint8(i == 4 ? 6 : i + 1);
+        p.ActionCount = quint8(i == 4 ? 0 : i + 1);
         for (int k = 0; k < MaxActions; ++k) {
             p.ActionKind[k] = quint8(i == 4 && k == 5 ? 200 : (i * MaxActions + k) % 13);
             p.ActionParam[k] = quint8(i * 40 + k);
@@ -37,7 +38,7 @@ QList<TORBEXProg> everyField() {
         }
         p.Comments = i == 0   ? QStringList{u"Line one, with a comma"_s, u"«deux»"_s, QString()}
                      : i == 1 ? QStringList()
-                              : QStringList{u"Nota %1"_s.arg(i)};
+                              : QStringList{u"@Nota %1"_s.arg(i)};
         programs << p;
     }
     return programs;
@@ -58,8 +59,9 @@ private slots:
             "action3_value,action4_kind,action4_param,action4_value,action5_kind,action5_param,action5_value,"
             "action6_kind,action6_param,action6_value,comments\r\n";
         QCOMPARE(ProgramsToCsv({p}),
-                 header + "1,\"Doors, \"\"open\"\"\",1,yes,no,no,date,2026-12-07,10:30,1,1,directory,0,255,directory,0,"
-                          "255,directory,0,255,directory,0,255,directory,0,255,directory,0,255,...\r\n");
+                 "\xEF\xBB\xBF" + header +
+                     "1,\"Doors, \"\"open\"\"\",1,yes,no,no,date,2026-12-07,10:30,1,1,directory,0,255,directory,0,"
+                     "255,directory,0,255,directory,0,255,directory,0,255,directory,0,255,...\r\n");
     }
 
     // Written and read back, the programs give the same project file, byte for byte.
@@ -86,18 +88,50 @@ private slots:
                 back[0].Date == QDate(2026, 2, 28));
     }
 
+    // What a spreadsheet writes back reads as the table it saved: the same project file.
+    void spreadsheetForms_readAsTheTableTheyStandFor_data() {
+        QTest::addColumn<QString>("column"); // "" quotes every field and separates them by semicolons
+        QTest::addColumn<QString>("cell");
+        QTest::newRow("seconds of zero") << u"time"_s << u"22:32:00"_s;
+        QTest::newRow("PM") << u"time"_s << u"10:32 PM"_s;
+        QTest::newRow("seconds and pm") << u"time"_s << u" 10:32:00 pm"_s;
+        QTest::newRow("TRUE") << u"active"_s << u"TRUE"_s;
+        QTest::newRow("False") << u"priority"_s << u"False"_s;
+        QTest::newRow("CR LF in a comment") << u"comments"_s << u"\"Nota\r\nbis\""_s;
+        QTest::newRow("every field quoted, semicolons") << QString() << QString();
+    }
+    void spreadsheetForms_readAsTheTableTheyStandFor() {
+        QFETCH(QString, column);
+        QFETCH(QString, cell);
+        TORBEXProg p(Now);
+        p.Time = QTime(22, 32), p.Active = 1, p.Priority = 0, p.Comments = {u"Nota"_s, u"bis"_s};
+        QStringList rows = QString::fromUtf8(ProgramsToCsv({p})).split(u"\r\n"_s);
+        QStringList cells = rows[1].split(u',');
+        if (column.isEmpty()) {
+            for (QString &row : rows) {
+                QStringList quoted = row.split(u',');
+                for (QString &c : quoted)
+                    c = c.startsWith(u'"') || row.isEmpty() ? c : u'"' + c + u'"';
+                row = quoted.join(u';');
+            }
+        } else {
+            cells[CsvColumnNames().indexOf(column)] = cell;
+            rows[1] = cells.join(u',');
+        }
+        QList<TORBEXProg> back;
+        QStringList errors;
+        QVERIFY2(ProgramsFromCsv(rows.join(u"\r\n"_s).toUtf8(), back, &errors), qPrintable(errors.join(u'\n')));
+        QCOMPARE(projectFileBytes({TORBEXGroup(), back}), projectFileBytes({TORBEXGroup(), {p}}));
+    }
+
     // One wrong cell, or a wrong shape: nothing is read, and the line names the row and column.
     void wrongTable_isRefusedNamingRowAndColumn_data() {
         QTest::addColumn<QString>("column"); // a column to spoil, or "" for the whole table
         QTest::addColumn<QString>("cell");   // its new text, or the table's text
         QTest::addColumn<QString>("error");
-        const QStringList bad = {u"256"_s,     u"Bell\u20AC\u0101"_s,
-                                 u"27"_s,      u"oui"_s,
-                                 u"1"_s,       u"y"_s,
-                                 u"weekly2"_s, u"2026-02-29"_s,
-                                 u"24:00"_s,   u"-1"_s,
-                                 u"7.5"_s,     u"play"_s,
-                                 u"x"_s,       u"300"_s};
+        const QStringList bad = {
+            u"256"_s,        u"Bell\u20AC\u0101"_s, u"27"_s, u"oui"_s, u"1"_s,    u"y"_s, u"99"_s,
+            u"03/04/2026"_s, u"22:32:15"_s,         u"0"_s,  u"7"_s,   u"play"_s, u"x"_s, u"300"_s};
         const QStringList names = CsvColumnNames();
         for (int column = 0; column < names.size(); ++column) {
             const QString cell = column < 14                  ? bad[column]
@@ -106,12 +140,39 @@ private slots:
             QTest::addRow("%s", qPrintable(names[column]))
                 << names[column] << cell << u"row 3, column %1: "_s.arg(names[column]);
         }
+        const QString title = u"row 3, column title: "_s;
+        QTest::newRow("weekday 8") << u"weekday"_s << u"8"_s << u"row 3, column weekday"_s;
+        QTest::newRow("kind 13 counted") << u"action2_kind"_s << u"13"_s << u"row 3, column action2_kind"_s;
+        QTest::newRow("action after an ending one")
+            << u"action1_kind"_s << u"directory,1,3,volume,20,0"_s
+            << u"row 3, column action2_kind: no action after a directory, sleep, go-to or ftp action"_s;
+        QTest::newRow("transport 11") << u"action1_kind"_s << u"transport,11"_s
+                                      << u"row 3, column action1_param: a transport command 1 to 10 or 12"_s;
+        QTest::newRow("title too long") << u"title"_s << QString(MaxTitleChars + 1, u'x')
+                                        << title + u"at most 32767 characters"_s;
+        QTest::newRow("comments too long") << u"comments"_s << QString(MaxCommentChars + 1, u'x')
+                                           << u"row 3, column comments: at most 512 characters"_s;
+        QTest::newRow("256 comment lines") << u"comments"_s << u'"' + QStringList(256, u"x"_s).join(u'\n') + u'"'
+                                           << u"row 3, column comments: at most 255 comment lines"_s;
+        const QString quote = u"a quote inside a cell that does not begin with one, or text after the closing"_s;
+        QTest::newRow("quote inside") << u"title"_s << u"Mor\"ning"_s << title + quote;
+        QTest::newRow("text after a closing quote") << u"title"_s << u"\"Mor\"ning"_s << title + quote;
+        QTest::newRow("blank before a quote") << u"title"_s << u" \"Morning\""_s << title + quote;
+        QTest::newRow("line break in an unquoted cell")
+            << u"title"_s << u"Mor\nning"_s << title + u"a line break ends the row before its last column"_s;
+        QTest::newRow("cell too long for its column")
+            << u"code"_s << QString(1000, u'1') << u"row 3, column code: at most 64 characters"_s;
+        QTest::newRow("wide header") << QString() << QString(30, u';') << u"row 1: more than 30 cells"_s;
+        QTest::newRow("wide row") << QString() << CsvColumnNames().join(u',') + u"\n"_s + QString(31, u',')
+                                  << u"row 2: more than 30 cells"_s;
         QTest::newRow("unknown column") << QString() << u"code,colour,extra\r\n"_s
                                         << u"row 1: unknown column \"extra\""_s;
         QTest::newRow("missing column") << QString() << u"code\r\n"_s << u"row 1: column title is missing"_s;
-        QTest::newRow("quote not closed") << QString() << u"code\r\n\"1"_s << u"row 2: a quoted field does not end"_s;
+        QTest::newRow("quote not closed")
+            << QString() << CsvColumnNames().join(u',') + u"\r\n\"1"_s << u"row 2: a quoted field does not end"_s;
         QTest::newRow("not UTF-8") << QString() << u"\xff"_s << u"the file is not UTF-8 text"_s;
-        QTest::newRow("short row") << u"code"_s << QString() << u"row 3: 29 cells, where the header row has 30"_s;
+        QTest::newRow("short row") << u"code"_s << QString()
+                                   << u"row 3, column action6_value: a line break ends the row"_s;
         QTest::newRow("256 programs") << u"256"_s << QString() << u"row 257: a project holds at most 255 programs"_s;
     }
     void wrongTable_isRefusedNamingRowAndColumn() {
@@ -130,10 +191,11 @@ private slots:
             QStringList rows = QString::fromUtf8(table).split(u"\r\n"_s);
             QStringList cells = rows[2].split(u',');
             const int at = int(CsvColumnNames().indexOf(column));
+            const QStringList parts = cell.split(u',');
             if (cell.isNull())
                 cells.removeAt(at);
-            else
-                cells[at] = cell;
+            for (int i = 0; i < parts.size() && !cell.isNull(); ++i)
+                cells[at + i] = parts[i];
             rows[2] = cells.join(u',');
             table = rows.join(u"\r\n"_s).toUtf8();
         }

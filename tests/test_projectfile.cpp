@@ -203,6 +203,23 @@ private slots:
         }) << "program 042 \"50%2 off\": 256 comment lines" + most;
         QTest::newRow("256 programs") << Change([](Project &p) { p.Programs = QList<TORBEXProg>(256, p.Programs[0]); })
                                       << "the project holds 256 programs" + most;
+        QTest::newRow("a line longer than the reader takes")
+            << Change([](Project &p) { p.Group.Subject = QString(MaxLineBytes + 1, u'x'); })
+            << "the project properties: the subject is longer than 1048576 bytes, the longest line a project file "
+               "can hold";
+        QTest::newRow("a file larger than the reader takes") << Change([](Project &p) {
+            p.Programs[0].Title = QString(MaxLineBytes, u'x');
+            p.Programs = QList<TORBEXProg>(64, p.Programs[0]);
+        }) << "the project takes more than 64 MiB, more than a project file can hold";
+    }
+    // Lines as long as the reader takes are written and read back.
+    void longestLines_areWrittenAndReadBack() {
+        Project project = newProgramProject();
+        project.Group.Subject = project.Programs[0].Title = QString(MaxLineBytes, u'x');
+        const QByteArray bytes = projectFileBytes(project);
+        Project back;
+        QVERIFY(!bytes.isEmpty() && ReadProjectData(bytes, QStringLiteral("long.prg"), back));
+        QCOMPARE(projectFileBytes(back), bytes);
     }
     void unstorableProject_isRefusedAndTheOldFileKept() {
         QFETCH(Change, change);

@@ -46,7 +46,7 @@ private slots:
         QTest::newRow("remote") << T::RemoteTexts << u"5b024720 9e81a4b2 30f91925 30f91925 30f91925"_s;
         QTest::newRow("confidence") << T::ConfidenceTexts << u"c5e29cdb b2dcc0c1 6ddb2309 36238b87 cd9d3ea4"_s;
         QTest::newRow("plan") << T::PlanTexts << u"767f3f7c ee4d4c9e 7d797292 8df5d0e8 13e8967b"_s;
-        QTest::newRow("notices") << T::NoticeTexts << u"06dbf5f0 1a92cf1c 4885776a 82565acc 69331f9b"_s;
+        QTest::newRow("notices") << T::NoticeTexts << u"de423d8e 4746ce28 92a7696e 93c02965 708d0d19"_s;
     }
     void everyTable_readsAsWrittenInEachLanguage() {
         QFETCH(TextTable, table);

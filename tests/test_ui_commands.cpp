@@ -584,8 +584,9 @@ private slots:
                      printed[0].contains(u"nie (inaktiv)"_s),
                  qPrintable(printed[0]));
     }
-    // The programs as a table: written as the core writes them; a table with a wrong cell changes
-    // nothing, a good one replaces the programs and keeps the properties.
+    // The programs as a table: written as the core writes them; a table with a wrong cell (a title
+    // one past the longest) changes nothing, a good one (the longest title) replaces the programs,
+    // keeps the properties and saves a file that opens again.
     void csv_exportAndImport_replaceTheProgramsKeepingTheProperties() {
         Window f;
         Project hall;
@@ -597,11 +598,13 @@ private slots:
         f.answers.push_back(chooseFile(csv));
         f.trigger("ExportCsv1");
         QCOMPARE(readAll(csv), ProgramsToCsv(hall.Programs));
-        QVERIFY(writeAll(bad, readAll(csv).replace(",yes,", ",oui,")));
-        QVERIFY(writeAll(good, ProgramsToCsv({f.program(40), f.program(2)})));
+        QVERIFY(
+            writeAll(bad, ProgramsToCsv({f.program(3, QString(MaxTitleChars + 1, u'x'))}).replace(",yes,", ",oui,")));
+        QVERIFY(writeAll(good, ProgramsToCsv({f.program(40, QString(MaxTitleChars, u'x')), f.program(2)})));
         f.answers.push_back(chooseFile(bad));
         f.trigger("ImportCsv1");
-        QVERIFY2(f.messages().last().contains(u"row 2, column active: yes or no was expected, not \"oui\""_s),
+        QVERIFY2(f.messages().last().contains(u"row 2, column title: at most 32767 characters was expected"_s) &&
+                     f.messages().last().contains(u"row 2, column active: yes or no was expected, not \"oui\""_s),
                  qPrintable(f.messages().last()));
         QCOMPARE(f.list(), u"[003] 009"_s);
         QVERIFY(!f.asksToSave());
@@ -614,6 +617,8 @@ private slots:
         f.trigger("Undo1");
         QCOMPARE(f.list(), u"[003] 009"_s);
         QVERIFY(!f.asksToSave());
+        f.trigger("Redo1");
+        QCOMPARE(f.saved().Programs.value(0).Title, QString(MaxTitleChars, u'x'));
     }
     void startUp_readsTheSettings_andShutDownWritesThem() {
         QTemporaryDir dir;

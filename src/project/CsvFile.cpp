@@ -1,13 +1,15 @@
 #include "CsvFile.h"
 
+#include "model/ActionList.h"
 #include "model/AtomicWrite.h"
 #include "model/Windows1252.h"
 #include "project/LineReader.h"
 #include "project/ProjectFile.h"
 #include "text/text.h"
 
+#include <QBuffer>
 #include <QFile>
-#include <QHash>
+#include <QRegularExpression>
 #include <QStringDecoder>
 
 #include <array>
@@ -82,56 +84,108 @@ QStringList rowOf(const TORBEXProg &p) {
     return row;
 }
 
-// RFC 4180 records; a quoted field may hold separators, quotes ("") and line breaks. Returns
-// false (and the row) when a quoted field does not end.
-bool splitRecords(const QString &text, QChar separator, QList<QStringList> &records, int *badRow) {
-    QStringList record;
-    QString field;
-    bool quotedField = false, inQuotes = false, any = false;
-    const auto endField = [&] {
-        record << field;
-        field.clear();
-        quotedField = false;
-    };
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (inQuotes) {
-            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"') {
-                field += c;
-                ++i;
-            } else if (c == u'"') {
-                inQuotes = false;
-            } else {
-                field += c;
-            }
-            continue;
-        }
-        any = true;
-        if (c == u'"' && field.isEmpty() && !quotedField) {
-            inQuotes = quotedField = true;
-        } else if (c == separator) {
-            endField();
-        } else if (c == u'\r' || c == u'\n') {
-            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-                ++i;
-            endField();
-            records << record;
-            record.clear();
-            any = false;
-        } else {
-            field += c;
-        }
-    }
-    if (inQuotes) {
-        *badRow = int(records.size()) + 1;
-        return false;
-    }
-    if (any) {
-        endField();
-        records << record;
-    }
-    return true;
+// The longest cell a column may hold, in UTF-8 bytes (three a character at most for the
+// characters a project file can store): the title and the comments as the editor keeps them (the
+// comments with the line break of an empty last line), 64 for every other cell and for the
+// header's names.
+constexpr qsizetype OtherCellChars = 64;
+qsizetype maxCellChars(int column) {
+    return column == Title ? MaxTitleChars : column == CommentsColumn ? MaxCommentChars + 1 : OtherCellChars;
 }
+
+// The found text of a message: at most 40 characters.
+QString shown(const QString &cell) {
+    constexpr qsizetype Shown = 40;
+    return cell.size() > Shown ? cell.left(Shown) + QStringLiteral("...") : cell;
+}
+
+// Splits the table record by record, straight from the device: RFC 4180 fields, quoted ones
+// holding separators, quotes ("") and line breaks. A quote may only open a cell and close it.
+// Nothing is kept beyond the record being read, and a record stops at the limits it is given.
+class RecordSplitter {
+public:
+    enum class Result { Record, End, TooWide, TooLong, StrayQuote, QuoteNotEnded };
+
+    explicit RecordSplitter(QIODevice &device)
+        : m_device(device) {
+        if (peek() == 0xEF && fill(3) && m_buffer.sliced(m_pos, 3) == "\xEF\xBB\xBF")
+            m_pos += 3;
+        // The header row decides the separator: a semicolon when it holds one and no comma.
+        bool comma = false, semicolon = false;
+        for (qsizetype i = m_pos; i < m_buffer.size() && m_buffer[i] != '\r' && m_buffer[i] != '\n'; ++i) {
+            comma = comma || m_buffer[i] == ',';
+            semicolon = semicolon || m_buffer[i] == ';';
+        }
+        m_separator = semicolon && !comma ? ';' : ',';
+    }
+
+    // The next record's cells (UTF-8), at most `maxCells` of them, cell i at most maxBytes(i)
+    // bytes. On TooWide, TooLong and StrayQuote `cells` ends with the cell at fault.
+    template <typename MaxBytes> Result next(QList<QByteArray> &cells, qsizetype maxCells, MaxBytes maxBytes) {
+        cells.clear();
+        if (peek() < 0)
+            return Result::End;
+        QByteArray cell;
+        bool quoted = false, closed = false;
+        for (;;) {
+            const int c = get();
+            if (quoted && !closed) {
+                if (c < 0)
+                    return Result::QuoteNotEnded;
+                if (c == '"' && peek() != '"') {
+                    closed = true;
+                    continue;
+                }
+                if (c == '"')
+                    get();
+            } else if (c < 0 || c == m_separator || c == '\r' || c == '\n') {
+                cells << cell;
+                if (c < 0 || c == '\r' || c == '\n') {
+                    if (c == '\r' && peek() == '\n')
+                        get();
+                    return Result::Record;
+                }
+                if (cells.size() >= maxCells)
+                    return Result::TooWide;
+                cell.clear();
+                quoted = closed = false;
+                continue;
+            } else if (c == '"' && cell.isEmpty() && !quoted) {
+                quoted = true;
+                continue;
+            } else if (c == '"' || closed) {
+                cells << cell;
+                return Result::StrayQuote;
+            }
+            cell += char(c);
+            if (cell.size() > maxBytes(cells.size())) {
+                cells << cell;
+                return Result::TooLong;
+            }
+        }
+    }
+
+private:
+    bool fill(qsizetype wanted) {
+        if (m_buffer.size() - m_pos >= wanted)
+            return true;
+        constexpr qsizetype Chunk = 64 * 1024;
+        m_buffer.remove(0, m_pos);
+        m_pos = 0;
+        const qsizetype kept = m_buffer.size();
+        m_buffer.resize(kept + Chunk);
+        const qint64 got = m_device.read(m_buffer.data() + kept, Chunk);
+        m_buffer.resize(kept + qMax<qint64>(got, 0));
+        return m_buffer.size() >= wanted;
+    }
+    int peek() { return fill(1) ? uchar(m_buffer[m_pos]) : -1; }
+    int get() { return fill(1) ? uchar(m_buffer[m_pos++]) : -1; }
+
+    QIODevice &m_device;
+    QByteArray m_buffer;
+    qsizetype m_pos = 0;
+    char m_separator = ',';
+};
 
 // One row's cells, checked one by one; each wrong cell adds a line.
 class RowReader {
@@ -143,40 +197,49 @@ public:
         , m_errors(errors) {}
 
     QString cell(int column) const { return m_cells.value(m_index[column]); }
+    int row() const { return m_row; }
 
     void fail(int column, const QString &expected) {
-        m_errors << NoticeText(NoticeRow::CsvCell).arg(m_row).arg(columnName(column), expected, cell(column));
+        m_errors << NoticeText(NoticeRow::CsvCell).arg(m_row).arg(columnName(column), expected, shown(cell(column)));
     }
 
-    std::optional<quint8> byte(int column, int low = 0, int high = 255, std::optional<NoticeRow> what = {}) {
+    std::optional<quint8> byte(int column, int low = 0, int high = 255, std::optional<QString> what = {}) {
         bool ok = false;
         const int value = cell(column).trimmed().toInt(&ok);
         if (ok && value >= low && value <= high)
             return quint8(value);
-        fail(column, what ? NoticeText(*what) : NoticeText(NoticeRow::CsvNumber).arg(low).arg(high));
+        fail(column, what ? *what : NoticeText(NoticeRow::CsvNumber).arg(low).arg(high));
         return std::nullopt;
     }
 
+    // yes or no, or the TRUE and FALSE a spreadsheet may turn them into.
     quint8 flag(int column) {
         const QString v = cell(column).trimmed().toLower();
-        if (v == u"yes" || v == u"no")
-            return v == u"yes" ? 1 : 0;
+        if (v == u"yes" || v == u"no" || v == u"true" || v == u"false")
+            return v == u"yes" || v == u"true" ? 1 : 0;
         fail(column, NoticeText(NoticeRow::CsvYesNo));
         return 0;
     }
 
-    template <std::size_t N> quint8 name(int column, const std::array<const char *, N> &names, NoticeRow what) {
+    // A name of `names`, or a number 0..high.
+    template <std::size_t N>
+    quint8 name(int column, const std::array<const char *, N> &names, int high, const QString &what) {
         const QString v = cell(column).trimmed();
         for (std::size_t i = 0; i < N; ++i)
             if (v.compare(QLatin1String(names[i]), Qt::CaseInsensitive) == 0)
                 return quint8(i);
-        return byte(column, 0, 255, what).value_or(0);
+        return byte(column, 0, high, what).value_or(0);
     }
 
-    QString text(int column, const QString &value) {
+    // A line break written by a spreadsheet as CR LF (or CR) reads as one LF.
+    QString text(int column, qsizetype maxChars) {
+        QString value = cell(column);
+        value.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
         qsizetype bad = 0;
-        if (value.contains(QLatin1Char('\r')) || value.contains(QChar(0x1A)) || !Windows1252::encode(value, &bad))
+        if (value.contains(QChar(0x1A)) || !Windows1252::encode(value, &bad))
             fail(column, NoticeText(NoticeRow::CsvText));
+        else if (value.size() > maxChars)
+            fail(column, NoticeText(NoticeRow::CsvLength).arg(maxChars));
         return value;
     }
 
@@ -187,10 +250,27 @@ private:
     QStringList &m_errors;
 };
 
+// hh:mm, and what spreadsheets write back: seconds of zero, AM and PM.
+std::optional<QTime> timeCell(const QString &cell) {
+    static const QRegularExpression form(QStringLiteral("^(\\d{1,2}):(\\d{2})(?::00)?(?:\\s*([AaPp])[Mm])?$"));
+    const QRegularExpressionMatch m = form.match(cell.trimmed());
+    if (!m.hasMatch())
+        return std::nullopt;
+    int hour = m.captured(1).toInt();
+    const int minute = m.captured(2).toInt();
+    if (const QString half = m.captured(3).toUpper(); !half.isEmpty()) {
+        if (hour < 1 || hour > 12)
+            return std::nullopt;
+        hour = hour % 12 + (half == u"P" ? 12 : 0);
+    }
+    const QTime time(hour, minute);
+    return time.isValid() ? std::optional(time) : std::nullopt;
+}
+
 TORBEXProg readRow(RowReader &r) {
     TORBEXProg p(QDateTime(QDate(2000, 1, 1), QTime(0, 0)));
     p.Inputs = r.byte(Code).value_or(0);
-    p.Title = r.text(Title, r.cell(Title));
+    p.Title = r.text(Title, MaxTitleChars);
     if (p.Title.contains(QLatin1Char('\n')))
         r.fail(Title, NoticeText(NoticeRow::CsvOneLine));
     const QString colour = r.cell(Colour).trimmed();
@@ -206,30 +286,146 @@ TORBEXProg readRow(RowReader &r) {
     p.Active = r.flag(Active);
     p.Priority = r.flag(Priority);
     p.TimerOn = r.flag(TimerOnColumn);
-    p.TimerMode = r.name(Mode, ModeNames, NoticeRow::CsvMode);
+    // What the editor shows must be what the row says: a timer mode it has a button for, a
+    // weekday of its list, a count of its six rows.
+    p.TimerMode = r.name(Mode, ModeNames, TimerHourly, NoticeText(NoticeRow::CsvMode));
     const QDate date = QDate::fromString(r.cell(Date).trimmed(), QStringLiteral("yyyy-MM-dd"));
     if (!date.isValid() || !p.SetDate(date))
         r.fail(Date, NoticeText(NoticeRow::CsvDate));
-    const QTime time = QTime::fromString(r.cell(Time).trimmed(), QStringLiteral("hh:mm"));
-    if (time.isValid())
-        p.Time = time;
+    if (const auto time = timeCell(r.cell(Time)))
+        p.Time = *time;
     else
         r.fail(Time, NoticeText(NoticeRow::CsvTime));
-    p.DayOftheWeek = r.byte(Weekday).value_or(0);
-    p.ActionCount = r.byte(ActionCount).value_or(0);
+    p.DayOftheWeek = r.byte(Weekday, 1, 7).value_or(1);
+    p.ActionCount = r.byte(ActionCount, 0, MaxActions).value_or(0);
+    // The counted actions are the editor's rows: a kind it names, a transport command it has,
+    // and none after an action that ends the list. The other slots and values are kept as they
+    // are, as the project file keeps them.
     for (int k = 0; k < MaxActions; ++k) {
         const int column = FixedColumns + 3 * k;
-        p.ActionKind[k] = r.name(column, KindNames, NoticeRow::CsvKind);
+        const bool counted = k < p.ActionCount;
+        const int highestKind = counted ? KindSendEmail : 255;
+        p.ActionKind[k] = r.name(column, KindNames, highestKind, NoticeText(NoticeRow::CsvKind).arg(highestKind));
         p.ActionParam[k] = r.byte(column + 1).value_or(0);
         p.ActionValue[k] = r.byte(column + 2).value_or(0);
+        if (!counted)
+            continue;
+        if (k > 0 && isEndingKind(p.ActionKind[k - 1]))
+            r.fail(column, NoticeText(NoticeRow::CsvAfterEnding));
+        const quint8 command = p.ActionParam[k];
+        if (p.ActionKind[k] == KindTransport && (command < 1 || command > 12 || command == 11))
+            r.fail(column + 1, NoticeText(NoticeRow::CsvTransport));
     }
-    const QString comments = r.text(CommentsColumn, r.cell(CommentsColumn));
+    const QString comments = r.text(CommentsColumn, MaxCommentChars + 1);
     p.Comments = comments.isEmpty()
                      ? QStringList()
                      : (comments.endsWith(QLatin1Char('\n')) ? comments.chopped(1) : comments).split(QLatin1Char('\n'));
     if (p.Comments.size() > MaxStoredCommentLines)
         r.fail(CommentsColumn, NoticeText(NoticeRow::CsvCommentLines).arg(MaxStoredCommentLines));
+    else if (p.Comments.join(QLatin1Char('\n')).size() > MaxCommentChars)
+        r.fail(CommentsColumn, NoticeText(NoticeRow::CsvLength).arg(MaxCommentChars));
     return p;
+}
+
+bool decodeCells(const QList<QByteArray> &cells, QStringList &out) {
+    out.clear();
+    for (const QByteArray &cell : cells) {
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        out << utf8.decode(cell);
+        if (utf8.hasError())
+            return false;
+    }
+    return true;
+}
+
+// Reads the table from `device` into `programs`; every wrong cell or shape adds a line to
+// `found`. A limit or a break in the table's shape stops the reading.
+void readTable(QIODevice &device, QList<TORBEXProg> &programs, QStringList &found) {
+    RecordSplitter splitter(device);
+    QList<QByteArray> raw;
+    QStringList cells;
+    const QStringList names = CsvColumnNames();
+    std::array<int, ColumnCount> index;
+    index.fill(-1);
+    std::array<int, ColumnCount> columnAt; // the column of each cell position
+    columnAt.fill(-1);
+    // A stop: the reason, and false.
+    const auto stopped = [&](RecordSplitter::Result result, int row, qsizetype width) {
+        const int at = int(raw.size()) - 1;
+        const int column = row == 1 || at < 0 ? -1 : columnAt[at];
+        const QString columnText = column < 0 ? QString::number(at + 1) : names[column];
+        switch (result) {
+        case RecordSplitter::Result::TooWide:
+            found << NoticeText(NoticeRow::CsvTooWide).arg(row).arg(width);
+            break;
+        case RecordSplitter::Result::TooLong:
+            found << NoticeText(NoticeRow::CsvCell)
+                         .arg(row)
+                         .arg(columnText,
+                              NoticeText(NoticeRow::CsvLength).arg(column < 0 ? OtherCellChars : maxCellChars(column)),
+                              shown(QString::fromUtf8(raw.last())));
+            break;
+        case RecordSplitter::Result::StrayQuote:
+            found << NoticeText(NoticeRow::CsvStrayQuote).arg(row).arg(columnText);
+            break;
+        case RecordSplitter::Result::QuoteNotEnded:
+            found << NoticeText(NoticeRow::CsvQuote).arg(row);
+            break;
+        default:
+            return true;
+        }
+        return false;
+    };
+
+    auto result = splitter.next(raw, ColumnCount, [](qsizetype) { return OtherCellChars; });
+    if (result == RecordSplitter::Result::End) {
+        found << NoticeText(NoticeRow::CsvNoHeader);
+        return;
+    }
+    if (!stopped(result, 1, ColumnCount))
+        return;
+    if (!decodeCells(raw, cells)) {
+        found << NoticeText(NoticeRow::CsvNotUtf8);
+        return;
+    }
+    const qsizetype width = cells.size();
+    for (qsizetype i = 0; i < width; ++i) {
+        const int column = int(names.indexOf(cells[i].trimmed()));
+        if (column < 0)
+            found << NoticeText(NoticeRow::CsvUnknownColumn).arg(shown(cells[i]));
+        else if (index[column] >= 0)
+            found << NoticeText(NoticeRow::CsvColumnTwice).arg(names[column]);
+        else
+            index[column] = int(i), columnAt[i] = column;
+    }
+    for (int column = 0; column < ColumnCount; ++column)
+        if (index[column] < 0)
+            found << NoticeText(NoticeRow::CsvColumnMissing).arg(names[column]);
+    if (!found.isEmpty())
+        return;
+
+    const auto cellBytes = [&](qsizetype i) { return 3 * maxCellChars(columnAt[i]); };
+    for (int row = 2;; ++row) {
+        result = splitter.next(raw, width, cellBytes);
+        if (result == RecordSplitter::Result::End)
+            return;
+        if (row > SlotCount + 1) {
+            found << NoticeText(NoticeRow::CsvTooMany).arg(row).arg(SlotCount);
+            return;
+        }
+        if (!stopped(result, row, width))
+            return;
+        if (!decodeCells(raw, cells)) {
+            found << NoticeText(NoticeRow::CsvNotUtf8);
+            return;
+        }
+        if (cells.size() < width) {
+            found << NoticeText(NoticeRow::CsvLineBreak).arg(row).arg(names[columnAt[cells.size() - 1]]);
+            return;
+        }
+        RowReader reader(cells, index, row, found);
+        programs << readRow(reader);
+    }
 }
 
 } // namespace
@@ -249,72 +445,28 @@ QByteArray ProgramsToCsv(const QList<TORBEXProg> &programs) {
             field = quoted(field);
         out += row.join(QLatin1Char(',')) + QStringLiteral("\r\n");
     }
-    return out.toUtf8();
+    return "\xEF\xBB\xBF" + out.toUtf8();
+}
+
+bool ProgramsFromCsvDevice(QIODevice &device, QList<TORBEXProg> &programs, QStringList *errors) {
+    QStringList found;
+    QList<TORBEXProg> read;
+    readTable(device, read, found);
+    if (errors)
+        *errors = found.size() > MaxShownErrors
+                      ? found.first(MaxShownErrors) << NoticeText(NoticeRow::CsvMore).arg(found.size() - MaxShownErrors)
+                      : found;
+    if (!found.isEmpty())
+        return false;
+    programs = std::move(read);
+    return true;
 }
 
 bool ProgramsFromCsv(const QByteArray &bytes, QList<TORBEXProg> &programs, QStringList *errors) {
-    QStringList found;
-    const auto done = [&](bool ok) {
-        if (errors)
-            *errors = found.size() > MaxShownErrors
-                          ? found.first(MaxShownErrors)
-                                << NoticeText(NoticeRow::CsvMore).arg(found.size() - MaxShownErrors)
-                          : found;
-        return ok;
-    };
-    const auto refuse = [&](const QString &why) {
-        found << why;
-        return done(false);
-    };
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        return refuse(NoticeText(NoticeRow::CsvNotUtf8));
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    const QString firstLine = text.section(QLatin1Char('\n'), 0, 0);
-    const QChar separator = firstLine.contains(QLatin1Char(',')) || !firstLine.contains(QLatin1Char(';'))
-                                ? QLatin1Char(',')
-                                : QLatin1Char(';');
-    QList<QStringList> records;
-    if (int badRow = 0; !splitRecords(text, separator, records, &badRow))
-        return refuse(NoticeText(NoticeRow::CsvQuote).arg(badRow));
-    if (records.isEmpty())
-        return refuse(NoticeText(NoticeRow::CsvNoHeader));
-
-    std::array<int, ColumnCount> index;
-    index.fill(-1);
-    const QStringList header = records.first(), names = CsvColumnNames();
-    for (qsizetype i = 0; i < header.size(); ++i) {
-        const int column = int(names.indexOf(header[i].trimmed()));
-        if (column < 0)
-            found << NoticeText(NoticeRow::CsvUnknownColumn).arg(header[i]);
-        else if (index[column] >= 0)
-            found << NoticeText(NoticeRow::CsvColumnTwice).arg(names[column]);
-        else
-            index[column] = int(i);
-    }
-    for (int column = 0; column < ColumnCount; ++column)
-        if (index[column] < 0)
-            found << NoticeText(NoticeRow::CsvColumnMissing).arg(names[column]);
-    if (!found.isEmpty())
-        return done(false);
-    if (records.size() - 1 > SlotCount)
-        return refuse(NoticeText(NoticeRow::CsvTooMany).arg(SlotCount + 2).arg(SlotCount));
-
-    QList<TORBEXProg> read;
-    for (qsizetype row = 1; row < records.size(); ++row) {
-        if (records[row].size() != header.size()) {
-            found << NoticeText(NoticeRow::CsvRowWidth).arg(row + 1).arg(records[row].size()).arg(header.size());
-            continue;
-        }
-        RowReader reader(records[row], index, int(row + 1), found);
-        read << readRow(reader);
-    }
-    if (!found.isEmpty())
-        return done(false);
-    programs = read;
-    return done(true);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return ProgramsFromCsvDevice(buffer, programs, errors);
 }
 
 bool ReadCsvFile(const QString &path, QList<TORBEXProg> &programs, QString *error, FileFailure *failure,
@@ -330,14 +482,13 @@ bool ReadCsvFile(const QString &path, QList<TORBEXProg> &programs, QString *erro
     QString why;
     if (!openRegularFile(file, path, &why))
         return fail(FileFailure::NoInput, why);
-    QByteArray bytes;
-    if (!readAtMost(file, LineReader::DefaultMaxFileBytes + 1, bytes, &why))
-        return fail(FileFailure::IoError, why);
-    if (bytes.size() > LineReader::DefaultMaxFileBytes)
-        return fail(FileFailure::NoInput,
-                    NoticeText(NoticeRow::CsvTooLarge).arg(path).arg(LineReader::DefaultMaxFileBytes));
+    if (file.size() > MaxFileBytes)
+        return fail(FileFailure::NoInput, NoticeText(NoticeRow::CsvTooLarge).arg(path).arg(MaxFileBytes));
     QStringList wrong;
-    if (!ProgramsFromCsv(bytes, programs, &wrong)) {
+    const bool read = ProgramsFromCsvDevice(file, programs, &wrong);
+    if (file.error() != QFileDevice::NoError)
+        return fail(FileFailure::IoError, NoticeText(NoticeRow::CouldNotBeRead).arg(path, file.errorString()));
+    if (!read) {
         const QString sentence = NoticeText(NoticeRow::CsvNotTable).arg(path);
         if (wrongCells)
             *wrongCells = wrong;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "project/FileLimits.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -23,8 +25,8 @@ class QIODevice;
 //   TooLarge, so an endless or enormous file costs no more than that limit.
 class LineReader {
 public:
-    static constexpr qsizetype DefaultMaxLineBytes = qsizetype(1) << 20;
-    static constexpr qint64 DefaultMaxFileBytes = qint64(64) << 20;
+    static constexpr qsizetype DefaultMaxLineBytes = MaxLineBytes;
+    static constexpr qint64 DefaultMaxFileBytes = MaxFileBytes;
 
     enum class Status { Ok, PastEnd, TooLong, TooLarge, ReadError };
 

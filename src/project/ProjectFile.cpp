@@ -53,8 +53,19 @@ public:
                         .arg(owner, field, value.mid(bad, value.at(bad).isHighSurrogate() ? 2 : 1));
             return false;
         }
+        if (bytes->size() > MaxLineBytes) {
+            error = NoticeText(NoticeRow::HoldsLongLine).arg(owner, field).arg(MaxLineBytes);
+            return false;
+        }
         raw(*bytes);
         return true;
+    }
+
+    bool withinFileLimit() {
+        if (out.size() <= MaxFileBytes)
+            return true;
+        error = NoticeText(NoticeRow::TooLargeToStore).arg(MaxFileBytes >> 20);
+        return false;
     }
 
     bool comments(const QStringList &lines, const QString &owner) {
@@ -80,7 +91,8 @@ public:
                text(g.RightsNotice, owner, NoticeText(NoticeRow::RightsNoticeField)) &&
                text(g.Customer, owner, NoticeText(NoticeRow::CustomerField)) &&
                text(g.CreationDate, owner, NoticeText(NoticeRow::CreationDateField)) &&
-               text(g.DiffusionDate, owner, NoticeText(NoticeRow::DiffusionDateField)) && comments(g.Comments, owner);
+               text(g.DiffusionDate, owner, NoticeText(NoticeRow::DiffusionDateField)) && comments(g.Comments, owner) &&
+               withinFileLimit();
     }
 
     bool program(const TORBEXProg &p) {
@@ -111,7 +123,7 @@ public:
         if (!comments(p.Comments, owner))
             return false;
         raw(Separator);
-        return true;
+        return withinFileLimit();
     }
 };
 

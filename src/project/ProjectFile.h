@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Project.h"
+#include "project/FileLimits.h"
 
 #include <QByteArray>
 #include <QString>
@@ -14,8 +15,9 @@ class QIODevice;
 // Writing is all or nothing: the file is written through a temporary file in the same folder
 // that replaces the old file only once it is complete, so a failed save leaves the old file
 // as it was. A project that the format cannot hold is refused before anything is written: a
-// comment list of more than 255 lines, a text with a character outside Windows-1252, or a
-// text holding a line break or the end-of-file byte 0x1A.
+// comment list of more than 255 lines, a text with a character outside Windows-1252, a text
+// holding a line break or the end-of-file byte 0x1A, a line longer than the reader takes, or a
+// file larger than it takes.
 //
 // Reading gives the whole project or an error naming the file, the line and what that line
 // should have held; the project passed in is untouched on error. Reading rules:
@@ -28,13 +30,10 @@ class QIODevice;
 // - An hour above 23, a minute above 59 or a date that does not exist is refused.
 // - The program count must be 0..255; a comment count 0..MaxReadCommentLines (more than 255
 //   read back, so that a hand-edited file opens, but such a list cannot be saved again).
-// - A line longer than LineReader::DefaultMaxLineBytes is refused, and so is a file that goes
-//   on past LineReader::DefaultMaxFileBytes.
+// - A line longer than MaxLineBytes is refused, and so is a file that goes on past
+//   MaxFileBytes (FileLimits.h). The writer refuses the same, so a saved file always opens.
 // - Only a regular file is read: a FIFO, a device or a folder is refused before anything
 //   waits on it.
-
-inline constexpr int MaxStoredCommentLines = 255;
-inline constexpr int MaxReadCommentLines = 65535;
 
 using ProjectReadProgress = std::function<void(int done, int total)>;
 

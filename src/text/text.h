@@ -390,10 +390,17 @@ enum class NoticeRow : int {
     CsvColumnTwice,
     CsvColumnMissing,
     CsvTooMany,
-    CsvRowWidth,
+    CsvLineBreak,
     CsvMore,
     CsvNotTable,
     CsvTooLarge,
+    HoldsLongLine,
+    TooLargeToStore,
+    CsvLength,
+    CsvStrayQuote,
+    CsvTooWide,
+    CsvAfterEnding,
+    CsvTransport,
     Count
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "project/FileLimits.h"
+
 #include <QDialog>
 
 class QPlainTextEdit;
@@ -11,7 +13,7 @@ class TOKBottomDlg3 : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int MaxLength = 512;
+    static constexpr int MaxLength = MaxCommentChars;
     explicit TOKBottomDlg3(QWidget *parent = nullptr);
 
     void setLanguage(int language) { Language = language; } // before showing

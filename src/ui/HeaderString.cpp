@@ -1,5 +1,6 @@
 #include "HeaderString.h"
 
+#include "project/FileLimits.h"
 #include "text/text.h"
 
 #include <QLineEdit>
@@ -11,6 +12,7 @@ TOKBottomDlg4::TOKBottomDlg4(QWidget *parent)
     setFixedSize(632, 59);
     Edit1 = new QLineEdit(this);
     Edit1->setGeometry(8, 6, 616, 21);
+    Edit1->setMaxLength(MaxTitleChars);
     OKBtn = new QPushButton(QStringLiteral("Ok"), this);
     OKBtn->setGeometry(462, 31, 75, 25);
     OKBtn->setDefault(true);
