@@ -1,6 +1,5 @@
-#include "ui/Main.h"
-
 #include "model/Clock.h"
+#include "ui/MainWindow.h"
 #include "ui/MessageBoxPrompter.h"
 
 #include <QApplication>
@@ -49,7 +48,8 @@ int main(int argc, char *argv[]) {
     MessageBoxPrompter prompter;
     // The settings file beside the program, or in the user's configuration folder when the
     // program's folder cannot be written.
-    TForm1 window(prompter, Clock::system(), SettingsLocation::forExecutable(QCoreApplication::applicationFilePath()));
+    MainWindow window(prompter, Clock::system(),
+                      SettingsLocation::forExecutable(QCoreApplication::applicationFilePath()));
     FirstFrameMark mark;
     if (qEnvironmentVariableIsSet("QUILLON_QUIT_AT_FIRST_FRAME"))
         window.installEventFilter(&mark);

@@ -6,8 +6,8 @@
 #include "model/Prompter.h"
 #include "project/ProjectFile.h"
 #include "ui/LittleOneProg.h"
-#include "ui/Main.h"
-#include "ui/ProgessBar.h"
+#include "ui/MainWindow.h"
+#include "ui/ProgressDialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,12 +35,12 @@ struct Stats {
 // Times the work of `mode` each time the window runs it.
 class Timed {
 public:
-    Timed(TOKBottomDlg1 &runner, int mode) {
-        QObject::connect(&runner, &TOKBottomDlg1::workStarted, &m_context, [this, &runner, mode] {
+    Timed(ProgressDialog &runner, int mode) {
+        QObject::connect(&runner, &ProgressDialog::workStarted, &m_context, [this, &runner, mode] {
             if (runner.operationMode() == mode)
                 m_timer.start();
         });
-        QObject::connect(&runner, &TOKBottomDlg1::workFinished, &m_context, [this, &runner, mode] {
+        QObject::connect(&runner, &ProgressDialog::workFinished, &m_context, [this, &runner, mode] {
             if (runner.operationMode() == mode)
                 stats.samples.push_back(double(m_timer.nsecsElapsed()) / 1e6);
         });
@@ -62,7 +62,7 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     ScriptedPrompter prompter;
     ManualClock clock;
-    TForm1 w(prompter, clock);
+    MainWindow w(prompter, clock);
     w.show();
 
     QTemporaryDir dir;
@@ -82,16 +82,16 @@ int main(int argc, char *argv[]) {
         return 1;
     }
 
-    TOKBottomDlg1 &runner = *w.findChild<TOKBottomDlg1 *>();
+    ProgressDialog &runner = *w.findChild<ProgressDialog *>();
     // The commands as a user gives them: New project with the properties accepted, Delete Group
     // Of Color with its question answered Yes.
     w.setDialogRunner([](QDialog &) { return int(QDialog::Accepted); });
     const auto trigger = [&w](const char *name) { w.findChild<QAction *>(QLatin1String(name))->trigger(); };
     Stats openCommand;
     {
-        Timed open(runner, TOKBottomDlg1::ReadProjectMode);
-        Timed clear(runner, TOKBottomDlg1::ClearProjectMode);
-        Timed group(runner, TOKBottomDlg1::DeleteColorGroupMode);
+        Timed open(runner, ProgressDialog::ReadProjectMode);
+        Timed clear(runner, ProgressDialog::ClearProjectMode);
+        Timed group(runner, ProgressDialog::DeleteColorGroupMode);
         for (int round = 0; round < Rounds; ++round) {
             QElapsedTimer t;
             t.start();

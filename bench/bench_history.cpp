@@ -6,7 +6,7 @@
 #include "player/ScheduleFile.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectStep.h"
-#include "ui/Main.h"
+#include "ui/MainWindow.h"
 #include "ui/ProjectHistory.h"
 #include "ui/TileList.h"
 
@@ -83,7 +83,7 @@ int main(int argc, char *argv[]) {
         return 1;
     }
 
-    TForm1 w(prompter, clock);
+    MainWindow w(prompter, clock);
     w.setPortNames({});
     // Every dialog is accepted: a file dialog with the player file, a text field with a new text.
     int texts = 0;

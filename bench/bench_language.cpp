@@ -6,7 +6,7 @@
 #include "model/Prompter.h"
 #include "text/text.h"
 #include "ui/LittleOneProg.h"
-#include "ui/Main.h"
+#include "ui/MainWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -69,7 +69,7 @@ int main(int argc, char *argv[]) {
     ManualClock clock;
     std::printf("Language switch benchmark (offscreen), %d cores\n", QThread::idealThreadCount());
 
-    TForm1 w(prompter, clock);
+    MainWindow w(prompter, clock);
     w.setPortNames({});
     w.show();
     w.loadPrograms(programs(clock.now()));

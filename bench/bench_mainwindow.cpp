@@ -3,7 +3,7 @@
 //   QT_QPA_PLATFORM=offscreen build/default/bench/bench_mainwindow
 #include "model/Clock.h"
 #include "model/Prompter.h"
-#include "ui/Main.h"
+#include "ui/MainWindow.h"
 #include "ui/TileList.h"
 
 #include <QAction>
@@ -108,7 +108,7 @@ int main(int argc, char *argv[]) {
         auto b = bareWindow();
         bare.add(ms(t));
         t.restart();
-        auto w = std::make_unique<TForm1>(prompter, clock);
+        auto w = std::make_unique<MainWindow>(prompter, clock);
         const double elapsed = ms(t);
         if (i == 0)
             firstFull = elapsed;
@@ -122,7 +122,7 @@ int main(int argc, char *argv[]) {
 
     // The editor's pop-up menus are filled when they first open: what that first opening costs.
     {
-        TForm1 fresh(prompter, clock);
+        MainWindow fresh(prompter, clock);
         // The editor makes its fields and menus when it first shows a program.
         fresh.loadPrograms({TORBEXProg(clock.now())});
         fresh.SelectProgramAt(0);
@@ -137,7 +137,7 @@ int main(int argc, char *argv[]) {
     }
 
     const long rssBefore = statusKb("VmRSS");
-    TForm1 w(prompter, clock);
+    MainWindow w(prompter, clock);
     w.setPortNames({});
     w.show();
     QApplication::processEvents();

@@ -1,6 +1,6 @@
 #pragma once
 
-// The main window as a user meets it. TForm1 is used only through its constructors and its seams (dialog
+// The main window as a user meets it. MainWindow is used only through its constructors and its seams (dialog
 // runner, URL opener, system locale, port lister, acknowledgement watchdog); widgets, menus, actions and
 // timers are found by object name; questions go through the scripted prompter, time through the settable
 // clock. Of a tile only program(), its tooltip, what it paints, where it is and a click on it are used.
@@ -15,7 +15,7 @@
 #include "text/text.h"
 #include "ui/ChoiceGrid.h"
 #include "ui/LittleOneProg.h"
-#include "ui/Main.h"
+#include "ui/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -167,13 +167,13 @@ struct Window {
     Log captions;                                   // of the progress window, in order
     std::function<void(const QString &)> onCaption; // at each caption, while an operation runs
     QList<QUrl> urls;
-    std::unique_ptr<TForm1> form;
-    TForm1 &w;
+    std::unique_ptr<MainWindow> form;
+    MainWindow &w;
 
     explicit Window(const std::optional<SettingsLocation> &settings = std::nullopt, const QStringList &listed = {})
         : ports(listed)
-        , form(settings ? std::make_unique<TForm1>(prompter, clock, *settings)
-                        : std::make_unique<TForm1>(prompter, clock))
+        , form(settings ? std::make_unique<MainWindow>(prompter, clock, *settings)
+                        : std::make_unique<MainWindow>(prompter, clock))
         , w(*form) {
         qApp->installEventFilter(&m_captionWatch);
         if (!settings)
@@ -400,7 +400,7 @@ private:
         explicit CaptionWatch(Window &window)
             : m_window(window) {}
         bool eventFilter(QObject *watched, QEvent *event) override {
-            if (event->type() == QEvent::WindowTitleChange && watched->objectName() == u"TOKBottomDlg1"_s) {
+            if (event->type() == QEvent::WindowTitleChange && watched->objectName() == u"ProgressDialog"_s) {
                 m_window.captions << static_cast<QWidget *>(watched)->windowTitle();
                 if (m_window.onCaption)
                     m_window.onCaption(m_window.captions.last());

@@ -270,7 +270,7 @@ private slots:
     // Color, and back after each.
     void runningOperation_keepsItsWindow_andHidesTheListWhileItChangesIt() {
         Window f;
-        auto *runner = f.w.findChild<QDialog *>(u"TOKBottomDlg1"_s);
+        auto *runner = f.w.findChild<QDialog *>(u"ProgressDialog"_s);
         QString seen; // per caption while the window shows: it stays, and whether the list shows
         f.onCaption = [&](const QString &) {
             if (!runner->isVisible())
@@ -379,7 +379,7 @@ private slots:
         f.open(3);
         QString seen;
         f.prompter.whileShown = [&](const ScriptedPrompter::Shown &shown) {
-            auto *runner = f.w.findChild<QDialog *>(u"TOKBottomDlg1"_s);
+            auto *runner = f.w.findChild<QDialog *>(u"ProgressDialog"_s);
             auto *bar = runner->findChild<QProgressBar *>();
             auto *step = runner->findChild<QLabel *>(u"StepLabel"_s);
             if (seen.isEmpty() && shown.text == com(4)) // the runner's, not the caller's after it
@@ -669,7 +669,7 @@ private slots:
         } else {
             ScriptedPrompter prompter;
             ManualClock clock;
-            TForm1(prompter, clock, location).close();
+            MainWindow(prompter, clock, location).close();
         }
         QTEST(QString::fromLatin1(crlfLines(readAll(settings)).value(4)), "written");
     }

@@ -198,7 +198,7 @@ private slots:
             return d.result();
         });
         f.click("SpeedButton28");
-        QCOMPARE(f.dialogs.last(), u"TOKBottomDlg6"_s);
+        QCOMPARE(f.dialogs.last(), u"PcRemoteWindow"_s);
         QCOMPARE(shown.join(u'|'), u"minimized|Program : 012 at : 09/03/2026 08:45:00"_s);
         QVERIFY(!f.w.isMinimized());
         f.clock.set(QDateTime(QDate(2026, 3, 9), QTime(8, 46))); // the mode ended with its window

@@ -697,7 +697,7 @@ private slots:
             return d.result();
         });
         f.find<QAbstractButton>("SpeedButton27")->click();
-        QCOMPARE(f.dialogs.last() + u' ' + seen.join(u','), u"TOKBottomDlg5 2026,2,2,2,2,3,4,5,6,7,Finish,7"_s);
+        QCOMPARE(f.dialogs.last() + u' ' + seen.join(u','), u"TimerWizardDialog 2026,2,2,2,2,3,4,5,6,7,Finish,7"_s);
         QCOMPARE(f.messages(), QStringList{u"Vous devez sélectionnez au moins un mois dans la liste!"_s});
         QCOMPARE(f.list(), u"001 002 003 [004]"_s);
         const TORBEXProg p = f.saved().Programs.value(3);

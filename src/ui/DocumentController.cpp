@@ -14,11 +14,11 @@
 #include "project/ProjectFile.h"
 #include "project/ScheduleCheck.h"
 #include "text/text.h"
-#include "ui/DirSelect.h"
-#include "ui/Help.h"
-#include "ui/ProgessBar.h"
-#include "ui/ProjetProperty.h"
-#include "ui/VerifTrame.h"
+#include "ui/ExportFolderDialog.h"
+#include "ui/ExportLogDialog.h"
+#include "ui/AboutDialog.h"
+#include "ui/ProgressDialog.h"
+#include "ui/ProjectPropertiesDialog.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -76,7 +76,7 @@ DocumentController::DocumentController(QWidget &window, CommandWindow &view, Til
     ProjectGroup.ProjectName = NewProjectName;
     ExportPath = DefaultExportFolder(QCoreApplication::applicationFilePath());
     m_urlOpener = [](const QUrl &url) { QDesktopServices::openUrl(url); };
-    ProgressWindow = new TOKBottomDlg1(m_prompter, m_clock, &window);
+    ProgressWindow = new ProgressDialog(m_prompter, m_clock, &window);
     ProgressWindow->setListWidget(&m_tiles);
     window.installEventFilter(new DocumentEvents(window, *this));
     m_history = new ProjectHistory(*this, tiles, view, this);
@@ -223,7 +223,7 @@ quint8 DocumentController::runOperation(int mode, const std::function<quint8()> 
 // Clearing and filling
 
 void DocumentController::ClearProject() {
-    runOperation(TOKBottomDlg1::ClearProjectMode, [this] {
+    runOperation(ProgressDialog::ClearProjectMode, [this] {
         clearProjectRun();
         return quint8(0);
     });
@@ -237,7 +237,7 @@ void DocumentController::RemoveCurrentProgram() {
 }
 
 void DocumentController::clearProjectRun() {
-    TOKBottomDlg1 &runner = *ProgressWindow;
+    ProgressDialog &runner = *ProgressWindow;
     const int total = m_tiles.count();
     runner.prepareProgress(total);
     const QString step = LanguageText(MessageRow::ProgressDelete, language());
@@ -258,7 +258,7 @@ void DocumentController::clearProjectRun() {
 // caption the bar steps once per program ("<caption><n> to <total>"); without one the caller
 // has stepped it already.
 void DocumentController::fillPrograms(const QList<TORBEXProg> &programs, const QString &captionStart, int total) {
-    TOKBottomDlg1 &runner = *ProgressWindow;
+    ProgressDialog &runner = *ProgressWindow;
     if (!captionStart.isEmpty())
         runner.prepareProgress(total);
     const QString to = LanguageText(MessageRow::ProgressTo, language());
@@ -294,7 +294,7 @@ bool DocumentController::readProjectRun(const QString &path) {
 bool DocumentController::openProjectFile(const QString &path) {
     bool read = false;
     // A copy: `path` may be ProjectPath itself, which clearing the project empties.
-    runOperation(TOKBottomDlg1::ReadProjectMode, [&, file = path] {
+    runOperation(ProgressDialog::ReadProjectMode, [&, file = path] {
         read = readProjectRun(file);
         return quint8(0);
     });
@@ -412,7 +412,7 @@ void DocumentController::Export1Click() {
         return;
     ExportPath = lazyDialog(ExportDirDialog).directory();
     bool written = false;
-    runOperation(TOKBottomDlg1::ExportMode, [&] {
+    runOperation(ProgressDialog::ExportMode, [&] {
         written = exportRun();
         return quint8(0);
     });
@@ -421,9 +421,9 @@ void DocumentController::Export1Click() {
 }
 
 bool DocumentController::exportRun() {
-    TOKBottomDlg1 &runner = *ProgressWindow;
+    ProgressDialog &runner = *ProgressWindow;
     lazyDialog(VerificationWindow).setLines({});
-    runner.prepareProgress(TOKBottomDlg1::SlotRunMaximum);
+    runner.prepareProgress(ProgressDialog::SlotRunMaximum);
     const QString programs = LanguageText(MessageRow::ProgressPrograms, language());
     const QString to = LanguageText(MessageRow::ProgressToLastSlot, language());
     ScheduleProgress progress;
@@ -451,7 +451,7 @@ void DocumentController::Import1Click() {
     const ProjectHistory::Recording step(*m_history, HistoryStep::Import);
     bool imported = false;
     QList<int> correctedSlots;
-    runOperation(TOKBottomDlg1::ImportMode, [&] {
+    runOperation(ProgressDialog::ImportMode, [&] {
         imported = importRun(path, correctedSlots);
         return quint8(0);
     });
@@ -501,7 +501,7 @@ void DocumentController::ImportCsv1Click() {
     const TORBEXGroup group = ProjectGroup;
     const QString file = ProjectPath;
     const Project saved = SavedProject;
-    runOperation(TOKBottomDlg1::ImportMode, [&] {
+    runOperation(ProgressDialog::ImportMode, [&] {
         clearProjectRun();
         ProjectGroup = group;
         ProjectPath = file;
@@ -527,8 +527,8 @@ bool DocumentController::importRun(const QString &path, QList<int> &correctedSlo
     ResetPropertyDialog();
     clearProjectRun();
     // Every record becomes a program, in record order; the bar counts the 255 slots.
-    TOKBottomDlg1 &runner = *ProgressWindow;
-    runner.prepareProgress(TOKBottomDlg1::SlotRunMaximum);
+    ProgressDialog &runner = *ProgressWindow;
+    runner.prepareProgress(ProgressDialog::SlotRunMaximum);
     const QString caption = LanguageText(MessageRow::ProgressPrograms, language());
     const QString to = LanguageText(MessageRow::ProgressToLastSlot, language());
     QList<TORBEXProg> programs;
@@ -624,7 +624,7 @@ void DocumentController::ColorGroup27Click(int k) {
     if (m_tiles.hasCurrent() && m_prompter.confirm(LanguageText(MessageRow::DeleteColorGroupQuestion, language()))) {
         ColorGroupToDelete = k;
         m_history->record(HistoryStep::DeleteColorGroup, [this] {
-            runOperation(TOKBottomDlg1::DeleteColorGroupMode, [this] {
+            runOperation(ProgressDialog::DeleteColorGroupMode, [this] {
                 DeleteColorGroup();
                 return quint8(0);
             });
@@ -634,7 +634,7 @@ void DocumentController::ColorGroup27Click(int k) {
 }
 
 void DocumentController::DeleteColorGroup() {
-    TOKBottomDlg1 &runner = *ProgressWindow;
+    ProgressDialog &runner = *ProgressWindow;
     const quint32 color = ProgramColors[std::size_t(qBound(1, ColorGroupToDelete, ProgramColorCount))];
     QList<TORBEXProg> programs = currentProject().Programs;
     const int count = CountProgramsOfColor(programs, color);

@@ -16,12 +16,12 @@ class Prompter;
 class QFileDialog;
 class QUrl;
 class QWidget;
-class TForm2;
-class TForm3;
+class AboutDialog;
+class ProjectPropertiesDialog;
 class TileList;
-class TOKBottomDlg;
-class TOKBottomDlg1;
-class TOKBottomDlg2;
+class ExportLogDialog;
+class ProgressDialog;
+class ExportFolderDialog;
 
 // The project document of the main window: its properties, the save point and the modified
 // check, the file commands (New, Open, Save, Save as, Properties, Export, Import), the program
@@ -108,7 +108,7 @@ public:
     // Runs `work` in `mode` on the runner, with the window's language and port, and returns
     // the runner's result.
     quint8 runOperation(int mode, const std::function<quint8()> &work);
-    TOKBottomDlg1 &runner() const { return *ProgressWindow; }
+    ProgressDialog &runner() const { return *ProgressWindow; }
 
     // ---- Start-up and shut-down.
     // Reads the settings file: the project and export paths are taken here, the rest is
@@ -152,11 +152,11 @@ private:
     Project SavedProject;
     int ColorGroupToDelete = 0;
 
-    TOKBottomDlg *VerificationWindow = nullptr;
-    TOKBottomDlg1 *ProgressWindow = nullptr;
-    TForm2 *AboutWindow = nullptr;
-    TForm3 *PropertyDialog = nullptr;
-    TOKBottomDlg2 *ExportDirDialog = nullptr;
+    ExportLogDialog *VerificationWindow = nullptr;
+    ProgressDialog *ProgressWindow = nullptr;
+    AboutDialog *AboutWindow = nullptr;
+    ProjectPropertiesDialog *PropertyDialog = nullptr;
+    ExportFolderDialog *ExportDirDialog = nullptr;
 
     SettingsLocation m_settingsLocation;
     QString m_settingsPath; // the file written at shut-down

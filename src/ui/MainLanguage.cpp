@@ -1,7 +1,7 @@
 // Language switching of the main window: the five Language menu commands and the relabelling
 // of the window in the chosen language. Secondary windows take their texts from the tables
 // each time they are shown.
-#include "Main.h"
+#include "MainWindow.h"
 #include "ProgramEditor.h"
 #include "TileList.h"
 #include "text/text.h"
@@ -9,7 +9,7 @@
 #include <QAction>
 #include <QMenu>
 
-QAction *TForm1::languageItem(int language) const {
+QAction *MainWindow::languageItem(int language) const {
     switch (language) {
     case French:
         return French1;
@@ -24,7 +24,7 @@ QAction *TForm1::languageItem(int language) const {
     }
 }
 
-void TForm1::LanguageClick(int language) {
+void MainWindow::LanguageClick(int language) {
     if (language < French || language > Italian)
         return;
     languageItem(language)->setChecked(true); // the items are one exclusive group
@@ -32,12 +32,12 @@ void TForm1::LanguageClick(int language) {
     ApplyLanguage();
 }
 
-void TForm1::setSystemLocale(const QLocale &locale) {
+void MainWindow::setSystemLocale(const QLocale &locale) {
     m_systemLocale = locale;
     ApplyLanguage();
 }
 
-void TForm1::ApplyLanguage() {
+void MainWindow::ApplyLanguage() {
     const int lang = CurrentLanguage;
     const auto text = [lang](auto row) { return LanguageText(row, lang); };
     const auto rowText = [lang](TextTable table, int row) { return LanguageText(table, row, lang); };

@@ -1,7 +1,7 @@
 // Commands of the main window that other parts of the program implement; until then they
 // are present in the tool bar and the menus and do nothing.
-#include "Main.h"
+#include "MainWindow.h"
 
-void TForm1::Exit1Click() {
+void MainWindow::Exit1Click() {
     close();
 }

@@ -2,7 +2,7 @@
 // the spreadsheet table; and the date format of the next-run lines (the editor panel's and the
 // tiles' tooltips).
 #include "DocumentController.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "PlayerCommands.h"
 #include "ProgramEditor.h"
 #include "ScheduleCheckDialog.h"
@@ -18,13 +18,13 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-void TForm1::createScheduleCheck() {
+void MainWindow::createScheduleCheck() {
     Edit1->addSeparator();
     CheckSchedule1 = Edit1->addAction(LanguageText(TextTable::ConfidenceTexts, CheckMenuCaption, CurrentLanguage));
     CheckSchedule1->setObjectName(QStringLiteral("CheckSchedule1"));
-    connect(CheckSchedule1, &QAction::triggered, this, &TForm1::CheckSchedule1Click);
+    connect(CheckSchedule1, &QAction::triggered, this, &MainWindow::CheckSchedule1Click);
     WeekPlan1 = Edit1->addAction(QString());
-    connect(WeekPlan1, &QAction::triggered, this, &TForm1::WeekPlan1Click);
+    connect(WeekPlan1, &QAction::triggered, this, &MainWindow::WeekPlan1Click);
     // File: print and the table, before Exit.
     QAction *beforeExit = File1->actions().value(File1->actions().indexOf(Exit1) - 1);
     PrintSchedule1 = new QAction(File1);
@@ -32,7 +32,7 @@ void TForm1::createScheduleCheck() {
     ImportCsv1 = new QAction(File1);
     File1->insertActions(beforeExit, {PrintSchedule1, ExportCsv1, ImportCsv1});
     File1->insertSeparator(PrintSchedule1);
-    connect(PrintSchedule1, &QAction::triggered, this, &TForm1::PrintSchedule1Click);
+    connect(PrintSchedule1, &QAction::triggered, this, &MainWindow::PrintSchedule1Click);
     connect(ExportCsv1, &QAction::triggered, m_document, &DocumentController::ExportCsv1Click);
     connect(ImportCsv1, &QAction::triggered, m_document, &DocumentController::ImportCsv1Click);
     WeekPlan1->setObjectName(QStringLiteral("WeekPlan1"));
@@ -50,10 +50,10 @@ void TForm1::createScheduleCheck() {
             m_weekPlan->setLanguage(CurrentLanguage);
     };
     relabel();
-    connect(this, &TForm1::languageApplied, this, relabel);
+    connect(this, &MainWindow::languageApplied, this, relabel);
 }
 
-void TForm1::setDateLocale(const QLocale &locale) {
+void MainWindow::setDateLocale(const QLocale &locale) {
     m_dateLocale = locale;
     m_tiles->setDateLocale(locale);
     m_editor->setDateLocale(locale);
@@ -62,7 +62,7 @@ void TForm1::setDateLocale(const QLocale &locale) {
         m_weekPlan->setDateLocale(locale);
 }
 
-void TForm1::CheckSchedule1Click() {
+void MainWindow::CheckSchedule1Click() {
     const Project project = currentProject();
     TScheduleCheckDlg dialog(this);
     dialog.setFindings(CheckSchedule(project, m_clock.now()), project, CurrentLanguage, m_dateLocale);
@@ -73,7 +73,7 @@ void TForm1::CheckSchedule1Click() {
     runDialog(dialog);
 }
 
-void TForm1::WeekPlan1Click() {
+void MainWindow::WeekPlan1Click() {
     if (!m_weekPlan) {
         m_weekPlan = new TWeekPlanDlg(
             m_clock, [this] { return currentProject().Programs; }, this);
@@ -89,12 +89,12 @@ void TForm1::WeekPlan1Click() {
     m_weekPlan->raise();
 }
 
-void TForm1::refreshWeekPlan() {
+void MainWindow::refreshWeekPlan() {
     if (m_weekPlan && m_weekPlan->isVisible())
         m_weekPlan->refresh();
 }
 
-void TForm1::PrintSchedule1Click() {
+void MainWindow::PrintSchedule1Click() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(currentProject().Group.ProjectName);
     QPrintPreviewDialog preview(&printer, this);

@@ -1,7 +1,7 @@
 // Command state of the main window: what is enabled, shown or hidden, from the list, the
 // clipboard, the player options and the chosen serial port.
 #include "DocumentController.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "PlayerCommands.h"
 #include "ProgramEditor.h"
 #include "TileList.h"
@@ -14,7 +14,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
-void TForm1::UpdateCommandState() {
+void MainWindow::UpdateCommandState() {
     refreshWeekPlan(); // every command that changes the project ends here
     const int n = m_tiles->count();
     const bool canAdd = n < SlotCount;
@@ -56,18 +56,18 @@ void TForm1::UpdateCommandState() {
     VerifyPrograms1->setEnabled(port);
 }
 
-void TForm1::IOOption1Click() {
+void MainWindow::IOOption1Click() {
     // The item's check has already toggled when this runs; the flag follows it.
     IOOptionEnabled = IOOption1->isChecked();
     UpdateCommandState();
 }
 
-void TForm1::Ethernet1Click() {
+void MainWindow::Ethernet1Click() {
     EthernetOptionEnabled = Ethernet1->isChecked();
     UpdateCommandState();
 }
 
-void TForm1::NONE1Click(QAction *item) {
+void MainWindow::NONE1Click(QAction *item) {
     if (!item)
         return;
     item->setChecked(true);
@@ -75,13 +75,13 @@ void TForm1::NONE1Click(QAction *item) {
     UpdateCommandState();
 }
 
-QStringList TForm1::availablePortNames() {
+QStringList MainWindow::availablePortNames() {
     QStringList ports;
     ListComPorts(ports);
     return ports;
 }
 
-void TForm1::setPortNames(const QStringList &ports) {
+void MainWindow::setPortNames(const QStringList &ports) {
     for (QAction *a : std::as_const(PortItems)) {
         RS232PortCOM1->removeAction(a);
         delete a;
@@ -110,7 +110,7 @@ void TForm1::setPortNames(const QStringList &ports) {
     m_portsListed = true;
 }
 
-void TForm1::listPortsAtStart() {
+void MainWindow::listPortsAtStart() {
     if (m_portsListed)
         return;
     const QStringList ports = m_portLister ? m_portLister() : availablePortNames();
@@ -123,12 +123,12 @@ void TForm1::listPortsAtStart() {
     UpdateCommandState();
 }
 
-void TForm1::setPortLister(PortLister lister) {
+void MainWindow::setPortLister(PortLister lister) {
     m_portLister = std::move(lister);
     RefreshPortMenu();
 }
 
-void TForm1::RefreshPortMenu() {
+void MainWindow::RefreshPortMenu() {
     if (!m_portsListed) {
         listPortsAtStart();
         return;

@@ -1,16 +1,16 @@
 // The timer-mode wizard command of the main window.
 #include "DocumentController.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "ProjectHistory.h"
 #include "TileList.h"
 #include "model/Clock.h"
-#include "wizard/WizardStep1.h"
+#include "wizard/TimerWizardDialog.h"
 
 // Every run starts from fresh choices and a fresh dialog; both end with the command, so
 // Cancel discards everything and nothing of one run shows in the next.
-void TForm1::Wizzard1Click() {
+void MainWindow::Wizzard1Click() {
     TWizardProg wizard(m_clock.now().date());
-    TOKBottomDlg5 dialog(m_prompter, this);
+    TimerWizardDialog dialog(m_prompter, this);
     dialog.setWizard(&wizard);
     // The wizard writes its fields into a copy of the new program, which then replaces it.
     TORBEXProg made;
@@ -24,7 +24,7 @@ void TForm1::Wizzard1Click() {
         made = *m_tiles->currentProgram();
         return &made;
     });
-    connect(&dialog, &TOKBottomDlg5::programGenerated, this, [this, &made, &madeAt](TORBEXProg *program) {
+    connect(&dialog, &TimerWizardDialog::programGenerated, this, [this, &made, &madeAt](TORBEXProg *program) {
         if (program != &made || madeAt < 0)
             return;
         m_tiles->setProgram(madeAt, made);

@@ -16,8 +16,8 @@
 #include "project/ScheduleCheck.h"
 #include "text/LinkText.h"
 #include "text/text.h"
-#include "ui/PCRemote.h"
-#include "ui/ProgessBar.h"
+#include "ui/PcRemoteWindow.h"
+#include "ui/ProgressDialog.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -32,7 +32,7 @@ struct PlayerCommands::Parts {
     RemoteTrigger remote;
     // Made when PC remote mode first starts. No parent: the window stays on screen while the
     // main window is minimized.
-    std::unique_ptr<TOKBottomDlg6> window;
+    std::unique_ptr<PcRemoteWindow> window;
     bool transferRunning = false;
 };
 
@@ -107,8 +107,8 @@ void takeRemoteSettings(RemoteTrigger &remote, bool mode, const QString &port) {
 
 void PlayerCommands::SpeedButton28Click() {
     if (!m_parts->window)
-        m_parts->window = std::make_unique<TOKBottomDlg6>(m_parts->remote);
-    TOKBottomDlg6 &window = *m_parts->window;
+        m_parts->window = std::make_unique<PcRemoteWindow>(m_parts->remote);
+    PcRemoteWindow &window = *m_parts->window;
     m_remoteMode = true;
     m_window.showMinimized();
     window.setLanguage(language());
@@ -157,7 +157,7 @@ void PlayerCommands::SpeedButton3Click() {
     if (!m_prompter.confirm(LanguageText(MessageRow::TransmitQuestion, language())))
         return;
     const Project project = m_document.currentProject();
-    const ComResult result = m_document.runOperation(TOKBottomDlg1::TransmitMode, [&] {
+    const ComResult result = m_document.runOperation(ProgressDialog::TransmitMode, [&] {
         return TransmitRun(m_parts->link, project, m_document.runner().transferContext());
     });
     m_prompter.warn(ComResultText(result, language()));
@@ -169,7 +169,7 @@ void PlayerCommands::VerifyPrograms1Click() {
     const RunningTransfer running(m_parts->transferRunning);
     const Project project = m_document.currentProject();
     VerifyResult verified;
-    const ComResult result = m_document.runOperation(TOKBottomDlg1::VerifyMode, [&] {
+    const ComResult result = m_document.runOperation(ProgressDialog::VerifyMode, [&] {
         verified = VerifyRun(m_parts->link, project, m_document.runner().transferContext());
         return verified.result;
     });
@@ -194,7 +194,7 @@ void PlayerCommands::SpeedButton4Click() {
     }
 
     ReceivedPrograms received;
-    const ComResult result = m_document.runOperation(TOKBottomDlg1::ReceiveMode, [&] {
+    const ComResult result = m_document.runOperation(ProgressDialog::ReceiveMode, [&] {
         received = ReceiveRun(port, m_document.runner().transferContext());
         return received.result;
     });

@@ -15,7 +15,7 @@ class QTimer;
 class QWidget;
 class RemoteTrigger;
 class TileList;
-class TOKBottomDlg6;
+class PcRemoteWindow;
 
 // The player commands of the main window: Transmit, Receive, Verify, and PC remote mode with
 // its window and the one-second clock of the minute check. It owns the serial link; the

@@ -9,8 +9,8 @@
 #include "project/ScheduleCheck.h"
 #include "text/ScheduleText.h"
 #include "text/text.h"
-#include "ui/Comments.h"
-#include "ui/HeaderString.h"
+#include "ui/CommentsDialog.h"
+#include "ui/TitleDialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -383,7 +383,7 @@ void ProgramEditor::nameWidgets() {
         RadioButtons[k]->setObjectName(QStringLiteral("RadioButton%1").arg(k + 1));
 }
 
-// The window itself keeps the focus (see TForm1::leaveNoFocus).
+// The window itself keeps the focus (see MainWindow::leaveNoFocus).
 void ProgramEditor::leaveNoFocus() {
     window()->setFocus(Qt::OtherFocusReason);
 }
@@ -540,13 +540,13 @@ void ProgramEditor::minuteChange() {
 void ProgramEditor::Memo1Click() {
     if (!m_hasProgram)
         return;
-    if (!CommentsDialog)
-        CommentsDialog = new TOKBottomDlg3(this);
-    CommentsDialog->setLanguage(m_language);
-    CommentsDialog->setLines(Memo1->toPlainText().split(QLatin1Char('\n')));
-    if (m_runDialog(*CommentsDialog) != QDialog::Accepted)
+    if (!m_commentsDialog)
+        m_commentsDialog = new CommentsDialog(this);
+    m_commentsDialog->setLanguage(m_language);
+    m_commentsDialog->setLines(Memo1->toPlainText().split(QLatin1Char('\n')));
+    if (m_runDialog(*m_commentsDialog) != QDialog::Accepted)
         return;
-    const QStringList lines = CommentsDialog->lines();
+    const QStringList lines = m_commentsDialog->lines();
     Memo1->setPlainText(lines.join(QLatin1Char('\n')));
     m_program.Comments = lines;
     edited();
@@ -557,14 +557,14 @@ void ProgramEditor::Memo1Click() {
 void ProgramEditor::StaticText1Click() {
     if (!m_hasProgram)
         return;
-    if (!TitleDialog)
-        TitleDialog = new TOKBottomDlg4(this);
-    TitleDialog->setLanguage(m_language);
-    TitleDialog->setTitle(StaticText1->text());
-    if (m_runDialog(*TitleDialog) != QDialog::Accepted)
+    if (!m_titleDialog)
+        m_titleDialog = new TitleDialog(this);
+    m_titleDialog->setLanguage(m_language);
+    m_titleDialog->setTitle(StaticText1->text());
+    if (m_runDialog(*m_titleDialog) != QDialog::Accepted)
         return;
-    StaticText1->setText(TitleDialog->title());
-    m_program.Title = TitleDialog->title();
+    StaticText1->setText(m_titleDialog->title());
+    m_program.Title = m_titleDialog->title();
     edited();
     window()->activateWindow();
     leaveNoFocus();

@@ -28,8 +28,8 @@ class QSpinBox;
 class QTimeEdit;
 class QTimer;
 class QToolButton;
-class TOKBottomDlg3;
-class TOKBottomDlg4;
+class CommentsDialog;
+class TitleDialog;
 
 // The editor panel at the bottom of the main window: every field of one program, the six
 // action rows, and the pop-up menus from which it picks inputs, colours, actions and values.
@@ -167,6 +167,6 @@ private:
     std::array<QAction *, 13> ActionMenuEntries{};
     std::array<QList<QAction *>, 13> ActionSubEntries;
     QList<QAction *> InputsEntries; // tags 1..255
-    TOKBottomDlg3 *CommentsDialog = nullptr;
-    TOKBottomDlg4 *TitleDialog = nullptr;
+    CommentsDialog *m_commentsDialog = nullptr;
+    TitleDialog *m_titleDialog = nullptr;
 };

@@ -3,11 +3,10 @@
 //   quillon-ui-snapshot [--language fr|en|es|de|it] [--dark] [--week-plan] OUT.png
 //   quillon-ui-snapshot --all docs   (every picture of the README, each in a process of its own:
 //                                     five languages, scale factor 2, a dark palette, the week plan)
-#include "ui/Main.h"
-
 #include "model/Clock.h"
 #include "model/Prompter.h"
 #include "text/text.h"
+#include "ui/MainWindow.h"
 #include "ui/TileList.h"
 #include "ui/WeekPlanView.h"
 
@@ -197,7 +196,7 @@ int main(int argc, char *argv[]) {
 
     ScriptedPrompter prompter;
     ManualClock clock(QDateTime(QDate(2026, 12, 5), QTime(14, 30)));
-    TForm1 window(prompter, clock);
+    MainWindow window(prompter, clock);
     window.LanguageClick(language);
     window.setPortNames({QStringLiteral("ttyS0"), QStringLiteral("ttyUSB0")});
     window.loadPrograms(samplePrograms(clock.now()));

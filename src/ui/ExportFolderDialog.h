@@ -14,11 +14,11 @@ class QTreeView;
 // included), a field holding the selected folder's path where the user may type another, and
 // the buttons New folder, OK and Annuler. Enter in the field goes to the folder typed; OK
 // chooses it. Takes its texts from the language tables each time it is shown.
-class TOKBottomDlg2 : public QDialog {
+class ExportFolderDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TOKBottomDlg2(QWidget *parent = nullptr);
+    explicit ExportFolderDialog(QWidget *parent = nullptr);
 
     void setLanguage(int language) { Language = language; } // before showing
     // Asks the new folder's name and says why a folder could not be made or gone to.

@@ -14,13 +14,13 @@ class QPushButton;
 // The project properties dialog: the seven property strings and the comment lines of a
 // project. Its callers fill it before showing it and read it back on OK; it takes its
 // captions from the language tables each time it is shown.
-class TForm3 : public QDialog {
+class ProjectPropertiesDialog : public QDialog {
     Q_OBJECT
 
 public:
     static constexpr int NameMaxLength = 64;
 
-    explicit TForm3(QWidget *parent = nullptr);
+    explicit ProjectPropertiesDialog(QWidget *parent = nullptr);
 
     void setLanguage(int language) { Language = language; } // before showing
 

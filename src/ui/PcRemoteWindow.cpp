@@ -1,4 +1,4 @@
-#include "PCRemote.h"
+#include "PcRemoteWindow.h"
 
 #include "player/RemoteTrigger.h"
 #include "text/text.h"
@@ -13,10 +13,10 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-TOKBottomDlg6::TOKBottomDlg6(RemoteTrigger &remote, QWidget *parent)
+PcRemoteWindow::PcRemoteWindow(RemoteTrigger &remote, QWidget *parent)
     : QDialog(parent)
     , m_remote(remote) {
-    setObjectName(QStringLiteral("TOKBottomDlg6"));
+    setObjectName(QStringLiteral("PcRemoteWindow"));
     setFixedSize(256, 319);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -69,7 +69,7 @@ TOKBottomDlg6::TOKBottomDlg6(RemoteTrigger &remote, QWidget *parent)
     Memo1->setObjectName(QStringLiteral("Memo1"));
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    connect(BitBtn1, &QPushButton::clicked, this, &TOKBottomDlg6::BitBtn1Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &PcRemoteWindow::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
 
     for (const QString &line : m_remote.report())
@@ -79,12 +79,12 @@ TOKBottomDlg6::TOKBottomDlg6(RemoteTrigger &remote, QWidget *parent)
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(500);
-    connect(Timer1, &QTimer::timeout, this, &TOKBottomDlg6::Timer1Timer);
+    connect(Timer1, &QTimer::timeout, this, &PcRemoteWindow::Timer1Timer);
     Timer1->start();
     setHeaderColor(palette().color(QPalette::Button));
 }
 
-void TOKBottomDlg6::FormActivate() {
+void PcRemoteWindow::FormActivate() {
     setWindowTitle(LanguageText(RemoteRow::Caption, Language));
     BitBtn1->setText(LanguageText(RemoteRow::Clear, Language));
     BitBtn2->setText(LanguageText(RemoteRow::Exit, Language));
@@ -92,18 +92,18 @@ void TOKBottomDlg6::FormActivate() {
     Label1->setText(LanguageText(RemoteRow::ReportList, Language));
 }
 
-void TOKBottomDlg6::showEvent(QShowEvent *event) {
+void PcRemoteWindow::showEvent(QShowEvent *event) {
     FormActivate();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     QDialog::showEvent(event);
 }
 
-void TOKBottomDlg6::BitBtn1Click() {
+void PcRemoteWindow::BitBtn1Click() {
     m_remote.ClearReport();
 }
 
-void TOKBottomDlg6::Timer1Timer() {
+void PcRemoteWindow::Timer1Timer() {
     if (Timer1Tag == 1) {
         setHeaderColor(palette().color(QPalette::Button));
         Timer1Tag = 0;
@@ -113,11 +113,11 @@ void TOKBottomDlg6::Timer1Timer() {
     }
 }
 
-QColor TOKBottomDlg6::headerColor() const {
+QColor PcRemoteWindow::headerColor() const {
     return Panel2->palette().color(QPalette::Window);
 }
 
-void TOKBottomDlg6::setHeaderColor(const QColor &color) {
+void PcRemoteWindow::setHeaderColor(const QColor &color) {
     QPalette pal = Panel2->palette();
     pal.setColor(QPalette::Window, color);
     Panel2->setPalette(pal);

@@ -7,11 +7,11 @@ class QPushButton;
 
 // The title dialog: edits the one-line title of the selected program. Takes its captions
 // from the language tables each time it is shown.
-class TOKBottomDlg4 : public QDialog {
+class TitleDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TOKBottomDlg4(QWidget *parent = nullptr);
+    explicit TitleDialog(QWidget *parent = nullptr);
 
     void setLanguage(int language) { Language = language; } // before showing
     // The title being edited.

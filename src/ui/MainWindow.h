@@ -37,15 +37,15 @@ class TileList;
 // own: the tile list, the editor panel, the document commands (the project, its files and the
 // program commands) and the player commands (the serial link); it holds the settings of the
 // run (language, port, player options) and tells each part what to show.
-class TForm1 : public QMainWindow, private CommandWindow {
+class MainWindow : public QMainWindow, private CommandWindow {
     Q_OBJECT
 
 public:
-    explicit TForm1(Prompter &prompter, const Clock &clock, QWidget *parent = nullptr);
+    explicit MainWindow(Prompter &prompter, const Clock &clock, QWidget *parent = nullptr);
     // A window that reads its settings from `settings` at creation and writes them when it
     // closes; the constructor without it keeps no settings file.
-    TForm1(Prompter &prompter, const Clock &clock, const SettingsLocation &settings, QWidget *parent = nullptr);
-    ~TForm1() override;
+    MainWindow(Prompter &prompter, const Clock &clock, const SettingsLocation &settings, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // The language of the user's system: French 1, English 2, Spanish 3, German 4,
     // Italian 5; English for any other.

@@ -1,4 +1,4 @@
-#include "WizardStep1.h"
+#include "TimerWizardDialog.h"
 
 #include "model/ProjectClasses.h"
 #include "model/Prompter.h"
@@ -45,7 +45,7 @@ StepOnlySpinBox::StepOnlySpinBox(int minimum, int maximum, QWidget *parent)
     setContextMenuPolicy(Qt::NoContextMenu);
 }
 
-TOKBottomDlg5::TOKBottomDlg5(Prompter &prompter, QWidget *parent)
+TimerWizardDialog::TimerWizardDialog(Prompter &prompter, QWidget *parent)
     : QDialog(parent)
     , m_prompter(prompter) {
     setWindowTitle(QStringLiteral("Wizard-Assistant Step 1"));
@@ -66,9 +66,9 @@ TOKBottomDlg5::TOKBottomDlg5(Prompter &prompter, QWidget *parent)
     NextBtn = new QPushButton(QStringLiteral("Next >"), this);
     NextBtn->setGeometry(304, 309, 75, 25);
     NextBtn->setDefault(true);
-    connect(PreviousBtn, &QPushButton::clicked, this, &TOKBottomDlg5::previousClick);
+    connect(PreviousBtn, &QPushButton::clicked, this, &TimerWizardDialog::previousClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(NextBtn, &QPushButton::clicked, this, &TOKBottomDlg5::nextClick);
+    connect(NextBtn, &QPushButton::clicked, this, &TimerWizardDialog::nextClick);
 
     for (QFrame *&panel : StepPanels)
         panel = makePanel();
@@ -81,7 +81,7 @@ TOKBottomDlg5::TOKBottomDlg5(Prompter &prompter, QWidget *parent)
     YearDisplay->setText(QStringLiteral("2000"));
     YearSpin = new StepOnlySpinBox(2000, 2099, year);
     YearSpin->setGeometry(224, 46, 20, 21);
-    connect(YearSpin, &QSpinBox::valueChanged, this, &TOKBottomDlg5::yearChange);
+    connect(YearSpin, &QSpinBox::valueChanged, this, &TimerWizardDialog::yearChange);
 
     // Step 2: the months.
     QFrame *months = StepPanels[1];
@@ -203,7 +203,7 @@ TOKBottomDlg5::TOKBottomDlg5(Prompter &prompter, QWidget *parent)
         QStringLiteral("background-color: %1;").arg(QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF).name()));
 
     // The names by which users' tools and the tests find the widgets.
-    setObjectName(QStringLiteral("TOKBottomDlg5"));
+    setObjectName(QStringLiteral("TimerWizardDialog"));
     const std::pair<QObject *, const char *> named[] = {
         {Heading, "Heading"},
         {PreviousBtn, "PreviousBtn"},
@@ -242,16 +242,16 @@ TOKBottomDlg5::TOKBottomDlg5(Prompter &prompter, QWidget *parent)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-QFrame *TOKBottomDlg5::makePanel() {
+QFrame *TimerWizardDialog::makePanel() {
     auto *panel = new QFrame(this);
     panel->setGeometry(17, 38, 361, 249);
     panel->hide();
     return panel;
 }
 
-QButtonGroup *TOKBottomDlg5::makeRadioPair(QFrame *panel, QRadioButton *&first, const QString &firstCaption,
-                                           QRadioButton *&second, const QString &secondCaption, int top2,
-                                           std::function<void(int)> onTag) {
+QButtonGroup *TimerWizardDialog::makeRadioPair(QFrame *panel, QRadioButton *&first, const QString &firstCaption,
+                                               QRadioButton *&second, const QString &secondCaption, int top2,
+                                               std::function<void(int)> onTag) {
     first = new QRadioButton(firstCaption, panel);
     first->setGeometry(16, 16, 220, 17);
     second = new QRadioButton(secondCaption, panel);
@@ -268,8 +268,8 @@ QButtonGroup *TOKBottomDlg5::makeRadioPair(QFrame *panel, QRadioButton *&first, 
     return pair;
 }
 
-QListWidget *TOKBottomDlg5::makeCheckList(QFrame *panel, const QStringList &items, const QRect &geometry,
-                                          std::function<void()> onCheck) {
+QListWidget *TimerWizardDialog::makeCheckList(QFrame *panel, const QStringList &items, const QRect &geometry,
+                                              std::function<void()> onCheck) {
     auto *list = new QListWidget(panel);
     list->setGeometry(geometry);
     for (const QString &text : items) {
@@ -281,13 +281,13 @@ QListWidget *TOKBottomDlg5::makeCheckList(QFrame *panel, const QStringList &item
     return list;
 }
 
-void TOKBottomDlg5::showEvent(QShowEvent *event) {
+void TimerWizardDialog::showEvent(QShowEvent *event) {
     WizardStep = 1;
     showStep();
     QDialog::showEvent(event);
 }
 
-void TOKBottomDlg5::nextClick() {
+void TimerWizardDialog::nextClick() {
     if (WizardStep == 7) {
         if (TORBEXProg *made = Wizard->GenerateWizardPrograms(NewProgram))
             emit programGenerated(made);
@@ -311,13 +311,13 @@ void TOKBottomDlg5::nextClick() {
     showStep();
 }
 
-void TOKBottomDlg5::previousClick() {
+void TimerWizardDialog::previousClick() {
     if (WizardStep > 1)
         --WizardStep;
     showStep();
 }
 
-void TOKBottomDlg5::showStep() {
+void TimerWizardDialog::showStep() {
     setWindowTitle(QStringLiteral("Wizard-Assistant Step %1").arg(WizardStep));
     for (QFrame *panel : StepPanels)
         panel->hide();
@@ -363,25 +363,25 @@ void TOKBottomDlg5::showStep() {
     }
 }
 
-void TOKBottomDlg5::selectRadio(QRadioButton *first, QRadioButton *second, quint8 mode) {
+void TimerWizardDialog::selectRadio(QRadioButton *first, QRadioButton *second, quint8 mode) {
     (mode == 2 ? second : first)->setChecked(true);
 }
 
 // Marks set from the model are not a change by the user: the list's handler stays quiet.
-void TOKBottomDlg5::setChecks(QListWidget *list, const std::function<quint8(int)> &mark) {
+void TimerWizardDialog::setChecks(QListWidget *list, const std::function<quint8(int)> &mark) {
     const QSignalBlocker quiet(list);
     for (int i = 1; i <= list->count(); ++i)
         list->item(i - 1)->setCheckState(mark(i) ? Qt::Checked : Qt::Unchecked);
 }
 
-bool TOKBottomDlg5::anyChecked(const QListWidget *list) {
+bool TimerWizardDialog::anyChecked(const QListWidget *list) {
     for (int i = 0; i < list->count(); ++i)
         if (list->item(i)->checkState() == Qt::Checked)
             return true;
     return false;
 }
 
-void TOKBottomDlg5::yearChange(int value) {
+void TimerWizardDialog::yearChange(int value) {
     if (value > 2000) {
         Wizard->Year = quint16(value);
     } else {
@@ -391,7 +391,7 @@ void TOKBottomDlg5::yearChange(int value) {
     YearDisplay->setText(fourDigits(Wizard->Year));
 }
 
-void TOKBottomDlg5::minuteChange(StepOnlySpinBox *spin, quint16 &field, QLabel *display, int value) {
+void TimerWizardDialog::minuteChange(StepOnlySpinBox *spin, quint16 &field, QLabel *display, int value) {
     if (value > 0) {
         field = quint16(value);
     } else {
@@ -401,6 +401,6 @@ void TOKBottomDlg5::minuteChange(StepOnlySpinBox *spin, quint16 &field, QLabel *
     display->setText(twoDigits(field));
 }
 
-void TOKBottomDlg5::methodClick(int tag) {
+void TimerWizardDialog::methodClick(int tag) {
     MethodButtons[std::size_t(tag - 1)]->setText(QString::number(Wizard->HourSelectionCount(tag)));
 }

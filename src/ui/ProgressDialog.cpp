@@ -1,4 +1,4 @@
-#include "ProgessBar.h"
+#include "ProgressDialog.h"
 
 #include "model/Prompter.h"
 #include "text/LinkText.h"
@@ -24,25 +24,25 @@ constexpr int Margin = 16;
 QString firstText(int mode, int language) {
     QString text;
     switch (mode) {
-    case TOKBottomDlg1::TransmitMode:
+    case ProgressDialog::TransmitMode:
         text = LanguageText(SendReceiveMenuRow::Transmit, language);
         break;
-    case TOKBottomDlg1::ReceiveMode:
+    case ProgressDialog::ReceiveMode:
         text = LanguageText(SendReceiveMenuRow::Receive, language);
         break;
-    case TOKBottomDlg1::ExportMode:
+    case ProgressDialog::ExportMode:
         text = LanguageText(FileMenuRow::Export, language);
         break;
-    case TOKBottomDlg1::ImportMode:
+    case ProgressDialog::ImportMode:
         text = LanguageText(FileMenuRow::Import, language);
         break;
-    case TOKBottomDlg1::ReadProjectMode:
+    case ProgressDialog::ReadProjectMode:
         text = LanguageText(FileMenuRow::Open, language);
         break;
-    case TOKBottomDlg1::DeleteColorGroupMode:
+    case ProgressDialog::DeleteColorGroupMode:
         text = LanguageText(EditMenuRow::DeleteColorGroup, language);
         break;
-    case TOKBottomDlg1::VerifyMode:
+    case ProgressDialog::VerifyMode:
         text = LanguageText(VerifyMenuCaption, language);
         break;
     default: // clearing the project
@@ -53,11 +53,11 @@ QString firstText(int mode, int language) {
 
 } // namespace
 
-TOKBottomDlg1::TOKBottomDlg1(Prompter &prompter, const Clock &clock, QWidget *parent)
+ProgressDialog::ProgressDialog(Prompter &prompter, const Clock &clock, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , m_prompter(prompter)
     , m_clock(clock) {
-    setObjectName(QStringLiteral("TOKBottomDlg1"));
+    setObjectName(QStringLiteral("ProgressDialog"));
     setModal(true);
     setWindowTitle(QStringLiteral("Progress"));
 
@@ -89,12 +89,12 @@ TOKBottomDlg1::TOKBottomDlg1(Prompter &prompter, const Clock &clock, QWidget *pa
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(CloseDelayMs);
     Timer1->setTimerType(Qt::PreciseTimer); // a coarse timer may fire 5 % early
-    connect(Timer1, &QTimer::timeout, this, &TOKBottomDlg1::Timer1Timer);
+    connect(Timer1, &QTimer::timeout, this, &ProgressDialog::Timer1Timer);
 }
 
-TOKBottomDlg1::~TOKBottomDlg1() = default;
+ProgressDialog::~ProgressDialog() = default;
 
-ComResult TOKBottomDlg1::run(int mode, const Work &work) {
+ComResult ProgressDialog::run(int mode, const Work &work) {
     m_mode = mode;
     m_work = work;
     // Nothing of the run before stays: an empty bar and this run's own first text.
@@ -106,7 +106,7 @@ ComResult TOKBottomDlg1::run(int mode, const Work &work) {
     return m_result;
 }
 
-void TOKBottomDlg1::showEvent(QShowEvent *event) {
+void ProgressDialog::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -121,14 +121,14 @@ void TOKBottomDlg1::showEvent(QShowEvent *event) {
     });
 }
 
-void TOKBottomDlg1::closeEvent(QCloseEvent *event) {
+void ProgressDialog::closeEvent(QCloseEvent *event) {
     if (m_running || Timer1->isActive())
         event->ignore();
     else
         QDialog::closeEvent(event);
 }
 
-void TOKBottomDlg1::keyPressEvent(QKeyEvent *event) {
+void ProgressDialog::keyPressEvent(QKeyEvent *event) {
     // Escape would end the showing; the window closes itself.
     if (event->key() == Qt::Key_Escape) {
         event->accept();
@@ -137,7 +137,7 @@ void TOKBottomDlg1::keyPressEvent(QKeyEvent *event) {
     QDialog::keyPressEvent(event);
 }
 
-void TOKBottomDlg1::FormActivate() {
+void ProgressDialog::FormActivate() {
     m_running = true;
     m_result = ComCode::Ok;
     m_sincePaint.invalidate();
@@ -160,12 +160,12 @@ void TOKBottomDlg1::FormActivate() {
     Timer1->start();
 }
 
-void TOKBottomDlg1::Timer1Timer() {
+void ProgressDialog::Timer1Timer() {
     Timer1->stop();
     done(QDialog::Accepted);
 }
 
-ComResult TOKBottomDlg1::runWork() {
+ComResult ProgressDialog::runWork() {
     const bool transfer = m_mode == TransmitMode || m_mode == ReceiveMode || m_mode == VerifyMode;
     ProgressBar1->setMaximum(m_mode <= ImportMode || m_mode == VerifyMode ? SlotRunMaximum : 1);
     const bool hideList = m_mode >= ReadProjectMode && m_list;
@@ -182,7 +182,7 @@ ComResult TOKBottomDlg1::runWork() {
     return result;
 }
 
-TransferContext TOKBottomDlg1::transferContext() {
+TransferContext ProgressDialog::transferContext() {
     const int language = m_language;
     const bool verifying = m_mode == VerifyMode;
     return TransferContext{m_clock,
@@ -196,27 +196,27 @@ TransferContext TOKBottomDlg1::transferContext() {
                            }};
 }
 
-void TOKBottomDlg1::prepareProgress(int maximum) {
+void ProgressDialog::prepareProgress(int maximum) {
     ProgressBar1->setMaximum(qMax(0, maximum));
     ProgressBar1->setValue(0);
     Label1->hide();
     ProgressBar1->show();
 }
 
-void TOKBottomDlg1::stepProgress(const QString &caption) {
+void ProgressDialog::stepProgress(const QString &caption) {
     ProgressBar1->setValue(qMin(ProgressBar1->value() + 1, ProgressBar1->maximum()));
     showStep(caption);
     keepPainted();
 }
 
-void TOKBottomDlg1::showStep(const QString &text) {
+void ProgressDialog::showStep(const QString &text) {
     setWindowTitle(text);
     StepLabel->setText(text);
     fitWidth(StepLabel->fontMetrics().horizontalAdvance(text) + 4 * Margin);
 }
 
 // The window grows to the widest text of the run, from its 315 pixels.
-void TOKBottomDlg1::fitWidth(int wanted) {
+void ProgressDialog::fitWidth(int wanted) {
     const int width = qMax(qMax(315, m_width), wanted);
     if (width == m_width)
         return;
@@ -229,14 +229,14 @@ void TOKBottomDlg1::fitWidth(int wanted) {
     StepLabel->setGeometry(Margin, 18 + 21 + 4, width - 2 * Margin, lineHeight);
 }
 
-void TOKBottomDlg1::showStatus(const QString &text) {
+void ProgressDialog::showStatus(const QString &text) {
     Label1->setText(text);
     ProgressBar1->hide();
     Label1->show();
     keepPainted();
 }
 
-void TOKBottomDlg1::keepPainted() {
+void ProgressDialog::keepPainted() {
     if (m_sincePaint.isValid() && m_sincePaint.elapsed() < PaintIntervalMs)
         return;
     m_sincePaint.start();

@@ -1,4 +1,4 @@
-#include "Main.h"
+#include "MainWindow.h"
 
 #include "ChoiceGrid.h"
 #include "DocumentController.h"
@@ -30,7 +30,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-TForm1::TForm1(Prompter &prompter, const Clock &clock, QWidget *parent)
+MainWindow::MainWindow(Prompter &prompter, const Clock &clock, QWidget *parent)
     : QMainWindow(parent)
     , m_prompter(prompter)
     , m_clock(clock)
@@ -53,12 +53,12 @@ TForm1::TForm1(Prompter &prompter, const Clock &clock, QWidget *parent)
         leaveNoFocus();
         UpdateCommandState();
     });
-    connect(m_editor, &ProgramEditor::programEdited, this, &TForm1::programEdited);
+    connect(m_editor, &ProgramEditor::programEdited, this, &MainWindow::programEdited);
     m_document = new DocumentController(*this, *this, *m_tiles, prompter, clock);
     m_player = new PlayerCommands(*this, *this, *m_document, *m_tiles, prompter, clock);
     createToolBar();
     createMenus();
-    connect(&m_document->history(), &ProjectHistory::changed, this, &TForm1::updateHistoryCommands);
+    connect(&m_document->history(), &ProjectHistory::changed, this, &MainWindow::updateHistoryCommands);
     updateHistoryCommands();
     createCentralArea();
     // Listing the ports takes longer than drawing the window: "(None)" until the first frame.
@@ -73,8 +73,8 @@ TForm1::TForm1(Prompter &prompter, const Clock &clock, QWidget *parent)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-TForm1::TForm1(Prompter &prompter, const Clock &clock, const SettingsLocation &settings, QWidget *parent)
-    : TForm1(prompter, clock, parent) {
+MainWindow::MainWindow(Prompter &prompter, const Clock &clock, const SettingsLocation &settings, QWidget *parent)
+    : MainWindow(prompter, clock, parent) {
     // The stored port is kept as written until the ports are listed; a new settings file holds
     // "(None)" until then, and the first port is checked once they are.
     bool created = false;
@@ -87,9 +87,9 @@ TForm1::TForm1(Prompter &prompter, const Clock &clock, const SettingsLocation &s
     ApplyLanguage();
 }
 
-TForm1::~TForm1() = default;
+MainWindow::~MainWindow() = default;
 
-Settings TForm1::windowSettings() const {
+Settings MainWindow::windowSettings() const {
     Settings s;
     s.CurrentLanguage = CurrentLanguage;
     s.SelectedPortName = m_portsListed ? SelectedPortName : m_startPort.value_or(QStringLiteral("(None)"));
@@ -99,7 +99,7 @@ Settings TForm1::windowSettings() const {
     return s;
 }
 
-void TForm1::applySettings(const Settings &s) {
+void MainWindow::applySettings(const Settings &s) {
     CurrentLanguage = s.CurrentLanguage;
     languageItem(CurrentLanguage)->setChecked(true); // the items are one exclusive group
     m_startPort = s.SelectedPortName;
@@ -110,7 +110,7 @@ void TForm1::applySettings(const Settings &s) {
     m_player->setPCRemoteMode(s.PCRemoteMode);
 }
 
-int TForm1::DefaultLanguage() {
+int MainWindow::DefaultLanguage() {
     switch (QLocale::system().language()) {
     case QLocale::French:
         return French;
@@ -125,25 +125,25 @@ int TForm1::DefaultLanguage() {
     }
 }
 
-const QIcon &TForm1::icon(const QString &name) {
+const QIcon &MainWindow::icon(const QString &name) {
     auto it = m_icons.find(name);
     if (it == m_icons.end())
         it = m_icons.insert(name, Icons::icon(name));
     return *it;
 }
 
-void TForm1::setDialogRunner(DialogRunner runner) {
+void MainWindow::setDialogRunner(DialogRunner runner) {
     m_dialogRunner = std::move(runner);
 }
 
-int TForm1::runDialog(QDialog &dialog) {
+int MainWindow::runDialog(QDialog &dialog) {
     return m_dialogRunner(dialog);
 }
 
 // ---------------------------------------------------------------------------------------
 // Layout
 
-QToolButton *TForm1::addToolButton(const QString &iconName) {
+QToolButton *MainWindow::addToolButton(const QString &iconName) {
     auto *button = new QToolButton(ToolBar1);
     button->setAutoRaise(true);
     button->setFixedSize(40, 34);
@@ -154,7 +154,7 @@ QToolButton *TForm1::addToolButton(const QString &iconName) {
     return button;
 }
 
-void TForm1::createToolBar() {
+void MainWindow::createToolBar() {
     ToolBar1 = addToolBar(QStringLiteral("Tools"));
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setMovable(false);
@@ -203,14 +203,14 @@ void TForm1::createToolBar() {
     connect(SpeedButton10, &QToolButton::clicked, m_document, &DocumentController::New2Click);
     connect(SpeedButton8, &QToolButton::clicked, m_document, &DocumentController::Open1Click);
     connect(SpeedButton9, &QToolButton::clicked, m_document, &DocumentController::Save1Click);
-    connect(SpeedButton1, &QToolButton::clicked, this, &TForm1::SpeedButton1Click);
+    connect(SpeedButton1, &QToolButton::clicked, this, &MainWindow::SpeedButton1Click);
     connect(SpeedButton2, &QToolButton::clicked, m_document, &DocumentController::SpeedButton2Click);
     connect(SpeedButton7, &QToolButton::clicked, m_document, &DocumentController::Couper1Click);
     connect(SpeedButton6, &QToolButton::clicked, m_document, &DocumentController::Copier1Click);
     connect(SpeedButton5, &QToolButton::clicked, m_document, &DocumentController::Coller1Click);
     connect(SpeedButton25, &QToolButton::clicked, m_document, &DocumentController::MoveProgramUp1Click);
     connect(SpeedButton26, &QToolButton::clicked, m_document, &DocumentController::MoveProgramDown1Click);
-    connect(SpeedButton27, &QToolButton::clicked, this, &TForm1::Wizzard1Click);
+    connect(SpeedButton27, &QToolButton::clicked, this, &MainWindow::Wizzard1Click);
     connect(SpeedButton3, &QToolButton::clicked, m_player, &PlayerCommands::SpeedButton3Click);
     connect(SpeedButton4, &QToolButton::clicked, m_player, &PlayerCommands::SpeedButton4Click);
     connect(SpeedButton11, &QToolButton::clicked, m_document, &DocumentController::Export1Click);
@@ -218,7 +218,7 @@ void TForm1::createToolBar() {
     connect(SpeedButton28, &QToolButton::clicked, m_player, &PlayerCommands::SpeedButton28Click);
 }
 
-void TForm1::applyHints() {
+void MainWindow::applyHints() {
     const std::array<QToolButton *, 16> targets = {SpeedButton3,  SpeedButton4,  SpeedButton1,  SpeedButton2,
                                                    SpeedButton7,  SpeedButton6,  SpeedButton5,  SpeedButton10,
                                                    SpeedButton8,  SpeedButton9,  SpeedButton11, SpeedButton24,
@@ -227,7 +227,7 @@ void TForm1::applyHints() {
         targets[row]->setToolTip(LanguageText(TextTable::HintTexts, row, CurrentLanguage));
 }
 
-void TForm1::createMenus() {
+void MainWindow::createMenus() {
     // A menu item whose handler is the window's or one of its command parts'.
     auto item = [this](QMenu *menu, const QString &caption, const QKeySequence &shortcut, auto handler,
                        const QString &iconName = {}) {
@@ -265,7 +265,7 @@ void TForm1::createMenus() {
     Import1 = item(File1, QStringLiteral("Import"), QKeySequence(Qt::Key_F12), &DocumentController::Import1Click,
                    QStringLiteral("import"));
     File1->addSeparator();
-    Exit1 = item(File1, QStringLiteral("Exit"), {}, &TForm1::Exit1Click, QStringLiteral("exit"));
+    Exit1 = item(File1, QStringLiteral("Exit"), {}, &MainWindow::Exit1Click, QStringLiteral("exit"));
 
     Edit1 = bar->addMenu(QStringLiteral("&Edit"));
     Undo1 = Edit1->addAction(icon(QStringLiteral("undo")), QString());
@@ -276,7 +276,7 @@ void TForm1::createMenus() {
     connect(Redo1, &QAction::triggered, this, [this] { m_document->history().redo(); });
     Edit1->addSeparator();
     New1 = item(Edit1, QStringLiteral("New Program"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_N),
-                &TForm1::SpeedButton1Click, QStringLiteral("new-program"));
+                &MainWindow::SpeedButton1Click, QStringLiteral("new-program"));
     Delete1 = item(Edit1, QStringLiteral("Delete Program"), QKeySequence(Qt::Key_Delete),
                    &DocumentController::SpeedButton2Click, QStringLiteral("delete-program"));
     Edit1->addSeparator();
@@ -310,7 +310,7 @@ void TForm1::createMenus() {
                             &DocumentController::MoveProgramDown1Click, QStringLiteral("move-down"));
     WizardSeparator = Edit1->addSeparator();
     WizardSeparator->setVisible(false);
-    Wizzard1 = item(Edit1, QStringLiteral("Wizard"), QKeySequence(Qt::CTRL | Qt::Key_W), &TForm1::Wizzard1Click,
+    Wizzard1 = item(Edit1, QStringLiteral("Wizard"), QKeySequence(Qt::CTRL | Qt::Key_W), &MainWindow::Wizzard1Click,
                     QStringLiteral("wizard"));
     Wizzard1->setVisible(false);
     for (QAction *a : {Couper1, Copier1, Coller1, MoveProgramUp1, MoveProgramDown1, Wizzard1})
@@ -346,17 +346,17 @@ void TForm1::createMenus() {
     }
     Options1->addSeparator();
     RS232PortCOM1 = Options1->addMenu(QStringLiteral("RS232 - Port COM"));
-    connect(RS232PortCOM1, &QMenu::aboutToShow, this, &TForm1::RefreshPortMenu);
+    connect(RS232PortCOM1, &QMenu::aboutToShow, this, &MainWindow::RefreshPortMenu);
     Options1->addSeparator();
     PlayerOptions1 = Options1->addMenu(QStringLiteral("Player Options"));
     IOOption1 = PlayerOptions1->addAction(QStringLiteral("I/O"));
     IOOption1->setCheckable(true);
     IOOption1->setChecked(IOOptionEnabled);
-    connect(IOOption1, &QAction::triggered, this, &TForm1::IOOption1Click);
+    connect(IOOption1, &QAction::triggered, this, &MainWindow::IOOption1Click);
     Ethernet1 = PlayerOptions1->addAction(QStringLiteral("Ethernet"));
     Ethernet1->setCheckable(true);
     Ethernet1->setChecked(EthernetOptionEnabled);
-    connect(Ethernet1, &QAction::triggered, this, &TForm1::Ethernet1Click);
+    connect(Ethernet1, &QAction::triggered, this, &MainWindow::Ethernet1Click);
     Options1->addSeparator();
     PCRemote1 = item(Options1, QStringLiteral("PC Remote"), {}, &PlayerCommands::SpeedButton28Click,
                      QStringLiteral("pc-remote"));
@@ -371,7 +371,7 @@ void TForm1::createMenus() {
                                &DocumentController::SendEmailToSupport1Click, QStringLiteral("email"));
 }
 
-void TForm1::createCentralArea() {
+void MainWindow::createCentralArea() {
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -384,30 +384,30 @@ void TForm1::createCentralArea() {
 // ---------------------------------------------------------------------------------------
 // The project
 
-Project TForm1::currentProject() const {
+Project MainWindow::currentProject() const {
     return m_document->currentProject();
 }
 
-void TForm1::loadPrograms(const QList<TORBEXProg> &programs) {
+void MainWindow::loadPrograms(const QList<TORBEXProg> &programs) {
     m_document->loadPrograms(programs);
 }
 
-bool TForm1::openProjectFile(const QString &path) {
+bool MainWindow::openProjectFile(const QString &path) {
     return m_document->openProjectFile(path);
 }
 
-void TForm1::setUrlOpener(std::function<void(const QUrl &)> opener) {
+void MainWindow::setUrlOpener(std::function<void(const QUrl &)> opener) {
     m_document->setUrlOpener(std::move(opener));
 }
 
-void TForm1::setAckWatchdog(std::chrono::milliseconds limit) {
+void MainWindow::setAckWatchdog(std::chrono::milliseconds limit) {
     m_player->setAckWatchdog(limit);
 }
 
 // ---------------------------------------------------------------------------------------
 // The list and the editor panel
 
-void TForm1::SpeedButton1Click() {
+void MainWindow::SpeedButton1Click() {
     if (m_tiles->count() >= SlotCount) {
         m_prompter.warn(LanguageText(ProgramLimitRow::Message, CurrentLanguage));
         UpdateCommandState();
@@ -423,17 +423,17 @@ void TForm1::SpeedButton1Click() {
     UpdateCommandState();
 }
 
-void TForm1::SelectFirstProgram() {
+void MainWindow::SelectFirstProgram() {
     m_tiles->SelectFirstProgram();
     leaveNoFocus();
 }
 
-void TForm1::SelectProgramAt(int index) {
+void MainWindow::SelectProgramAt(int index) {
     m_tiles->SelectProgramAt(index);
     leaveNoFocus();
 }
 
-void TForm1::ShowSelectedProgram() {
+void MainWindow::ShowSelectedProgram() {
     const int i = m_tiles->currentIndex();
     if (i < 0) {
         m_editor->showNone();
@@ -448,7 +448,7 @@ void TForm1::ShowSelectedProgram() {
 
 // The user changed the selected program in the editor panel.
 // Typing in the clock, the date or the day merges into one step per field and program.
-void TForm1::programEdited(const TORBEXProg &program) {
+void MainWindow::programEdited(const TORBEXProg &program) {
     const int i = m_tiles->currentIndex();
     if (i < 0)
         return;
@@ -459,7 +459,7 @@ void TForm1::programEdited(const TORBEXProg &program) {
     UpdateCommandState();
 }
 
-void TForm1::updateHistoryCommands() {
+void MainWindow::updateHistoryCommands() {
     const ProjectHistory &history = m_document->history();
     Undo1->setText(HistoryCaption(false, history.canUndo() ? history.undoStep() : std::nullopt, CurrentLanguage));
     Redo1->setText(HistoryCaption(true, history.canRedo() ? history.redoStep() : std::nullopt, CurrentLanguage));
@@ -470,19 +470,19 @@ void TForm1::updateHistoryCommands() {
 // The window itself takes the focus, so that no control has it: the list keys work at once, and
 // still after the window was left and activated again (Qt would otherwise give the first
 // control of the tab chain the focus), until the user clicks or tabs into a field.
-void TForm1::leaveNoFocus() {
+void MainWindow::leaveNoFocus() {
     setFocus(Qt::OtherFocusReason);
 }
 
-bool TForm1::event(QEvent *event) {
+bool MainWindow::event(QEvent *event) {
     if (event->type() == QEvent::Paint && !m_firstPaintSeen) {
         m_firstPaintSeen = true;
-        QMetaObject::invokeMethod(this, &TForm1::listPortsAtStart, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &MainWindow::listPortsAtStart, Qt::QueuedConnection);
     }
     return QMainWindow::event(event);
 }
 
-void TForm1::keyPressEvent(QKeyEvent *event) {
+void MainWindow::keyPressEvent(QKeyEvent *event) {
     // The list keys reach the list only while no control of the window has the focus.
     QWidget *focused = focusWidget();
     if ((focused == nullptr || focused == this) && m_tiles->FormKeyDown(event->key())) {
@@ -492,7 +492,7 @@ void TForm1::keyPressEvent(QKeyEvent *event) {
     QMainWindow::keyPressEvent(event);
 }
 
-void TForm1::wheelEvent(QWheelEvent *event) {
+void MainWindow::wheelEvent(QWheelEvent *event) {
     m_tiles->wheelStep(event->angleDelta().y());
     event->accept();
 }
@@ -500,7 +500,7 @@ void TForm1::wheelEvent(QWheelEvent *event) {
 // Every widget, menu and action a user reaches carries the name the program's handlers use, so
 // that tests and accessibility tools find it whatever part of the window owns it; the list and
 // the editor panel name their own.
-void TForm1::nameWidgets() {
+void MainWindow::nameWidgets() {
     const std::pair<QObject *, const char *> named[] = {
         {ToolBar1, "ToolBar1"},
         {SpeedButton1, "SpeedButton1"},

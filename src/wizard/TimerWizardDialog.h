@@ -29,11 +29,11 @@ public:
 
 // The timer-mode wizard: seven steps (year, months, days, hours, minutes, actions, final)
 // that fill one TWizardProg. Its texts are fixed and do not follow the language setting.
-class TOKBottomDlg5 : public QDialog {
+class TimerWizardDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TOKBottomDlg5(Prompter &prompter, QWidget *parent = nullptr);
+    explicit TimerWizardDialog(Prompter &prompter, QWidget *parent = nullptr);
 
     // The choices being edited; set by the wizard command before the dialog is shown.
     void setWizard(TWizardProg *wizard) { Wizard = wizard; }

@@ -26,7 +26,7 @@ class QTimer;
 // close it after, the first non-zero code winning; a port that does not open shows its message
 // and the work does not run. Their work reports through transferContext(). Other work reports its
 // progress through prepareProgress, stepProgress and showStatus.
-class TOKBottomDlg1 : public QDialog {
+class ProgressDialog : public QDialog {
     Q_OBJECT
 
 public:
@@ -47,8 +47,8 @@ public:
 
     using Work = std::function<ComResult()>;
 
-    TOKBottomDlg1(Prompter &prompter, const Clock &clock, QWidget *parent = nullptr);
-    ~TOKBottomDlg1() override;
+    ProgressDialog(Prompter &prompter, const Clock &clock, QWidget *parent = nullptr);
+    ~ProgressDialog() override;
 
     // The language of the captions and messages, and the port modes 0, 1 and 7 open.
     void setLanguage(int language) { m_language = language; }

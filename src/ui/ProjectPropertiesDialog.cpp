@@ -1,4 +1,4 @@
-#include "ProjetProperty.h"
+#include "ProjectPropertiesDialog.h"
 
 #include "text/text.h"
 
@@ -10,9 +10,9 @@
 
 #include <algorithm>
 
-TForm3::TForm3(QWidget *parent)
+ProjectPropertiesDialog::ProjectPropertiesDialog(QWidget *parent)
     : QDialog(parent) {
-    setObjectName(QStringLiteral("TForm3"));
+    setObjectName(QStringLiteral("ProjectPropertiesDialog"));
     setFixedSize(362, 421);
     constexpr int RowHeight = 29;
     for (int row = 0; row < 8; ++row) {
@@ -52,14 +52,14 @@ TForm3::TForm3(QWidget *parent)
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TForm3::ResetPropertyDialog() {
+void ProjectPropertiesDialog::ResetPropertyDialog() {
     Edits[0]->setText(QStringLiteral("New Project"));
     for (std::size_t i = 1; i < Edits.size(); ++i)
         Edits[i]->clear();
     Memo1->setPlainText(QStringLiteral("..."));
 }
 
-void TForm3::setGroup(const TORBEXGroup &group) {
+void ProjectPropertiesDialog::setGroup(const TORBEXGroup &group) {
     const std::array<const QString *, 7> values = {&group.ProjectName,  &group.Subject,  &group.Author,
                                                    &group.RightsNotice, &group.Customer, &group.CreationDate,
                                                    &group.DiffusionDate};
@@ -68,7 +68,7 @@ void TForm3::setGroup(const TORBEXGroup &group) {
     Memo1->setPlainText(group.Comments.join(QLatin1Char('\n')));
 }
 
-TORBEXGroup TForm3::group() const {
+TORBEXGroup ProjectPropertiesDialog::group() const {
     TORBEXGroup group;
     const std::array<QString *, 7> values = {&group.ProjectName,  &group.Subject,  &group.Author,
                                              &group.RightsNotice, &group.Customer, &group.CreationDate,
@@ -80,7 +80,7 @@ TORBEXGroup TForm3::group() const {
     return group;
 }
 
-void TForm3::showEvent(QShowEvent *event) {
+void ProjectPropertiesDialog::showEvent(QShowEvent *event) {
     setWindowTitle(LanguageText(PropertyRow::Caption, Language));
     for (int row = 0; row < 8; ++row)
         Labels[std::size_t(row)]->setText(LanguageText(TextTable::PropertyTexts, row + 1, Language));

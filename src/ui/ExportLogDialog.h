@@ -6,11 +6,11 @@ class QPlainTextEdit;
 
 // The verification window: the log of the last export, one line per slot with the 24 byte
 // values of its frame. No command opens it.
-class TOKBottomDlg : public QDialog {
+class ExportLogDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TOKBottomDlg(QWidget *parent = nullptr);
+    explicit ExportLogDialog(QWidget *parent = nullptr);
 
     void setLines(const QStringList &lines);
     QStringList lines() const;

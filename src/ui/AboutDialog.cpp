@@ -1,4 +1,4 @@
-#include "Help.h"
+#include "AboutDialog.h"
 
 #include "text/text.h"
 #include "ui/Icons.h"
@@ -8,9 +8,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-TForm2::TForm2(QWidget *parent)
+AboutDialog::AboutDialog(QWidget *parent)
     : QDialog(parent) {
-    setObjectName(QStringLiteral("TForm2"));
+    setObjectName(QStringLiteral("AboutDialog"));
     setFixedSize(431, 124);
     auto *frame = new QFrame(this);
     frame->setFrameShape(QFrame::Panel);
@@ -46,7 +46,7 @@ TForm2::TForm2(QWidget *parent)
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TForm2::showEvent(QShowEvent *event) {
+void AboutDialog::showEvent(QShowEvent *event) {
     setWindowTitle(LanguageText(AboutRow::Caption, Language));
     Label1->setText(LanguageText(AboutRow::Product, Language));
     Label2->setText(LanguageText(AboutRow::Version, Language));

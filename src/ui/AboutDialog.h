@@ -7,11 +7,11 @@ class QPushButton;
 
 // The about window: the product logo, three centred lines and the program icon, with an OK
 // button. Takes its texts from the language tables each time it is shown.
-class TForm2 : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TForm2(QWidget *parent = nullptr);
+    explicit AboutDialog(QWidget *parent = nullptr);
 
     void setLanguage(int language) { Language = language; } // before showing
 

@@ -1,11 +1,11 @@
-#include "VerifTrame.h"
+#include "ExportLogDialog.h"
 
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-TOKBottomDlg::TOKBottomDlg(QWidget *parent)
+ExportLogDialog::ExportLogDialog(QWidget *parent)
     : QDialog(parent) {
-    setObjectName(QStringLiteral("TOKBottomDlg"));
+    setObjectName(QStringLiteral("ExportLogDialog"));
     setWindowTitle(QStringLiteral("Vérif"));
     setFixedSize(464, 436);
     auto *layout = new QVBoxLayout(this);
@@ -16,11 +16,11 @@ TOKBottomDlg::TOKBottomDlg(QWidget *parent)
     layout->addWidget(Memo1);
 }
 
-void TOKBottomDlg::setLines(const QStringList &lines) {
+void ExportLogDialog::setLines(const QStringList &lines) {
     Memo1->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
-QStringList TOKBottomDlg::lines() const {
+QStringList ExportLogDialog::lines() const {
     const QString text = Memo1->toPlainText();
     return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
 }

@@ -13,13 +13,13 @@ class QTimer;
 // the minute check and keeps its lines from one opening to the next, since the window is made
 // once; its header blinks every 500 ms. Takes its texts from the language tables each time it
 // is shown.
-class TOKBottomDlg6 : public QDialog {
+class PcRemoteWindow : public QDialog {
     Q_OBJECT
 
 public:
     static constexpr QColor HeaderGreen = QColor(0x00, 0xFF, 0x00);
 
-    explicit TOKBottomDlg6(RemoteTrigger &remote, QWidget *parent = nullptr);
+    explicit PcRemoteWindow(RemoteTrigger &remote, QWidget *parent = nullptr);
 
     void setLanguage(int language) { Language = language; } // before showing
 

@@ -9,12 +9,12 @@ class QPushButton;
 
 // The comments dialog: edits the comment lines of the selected program (at most 512
 // characters). Takes its captions from the language tables each time it is shown.
-class TOKBottomDlg3 : public QDialog {
+class CommentsDialog : public QDialog {
     Q_OBJECT
 
 public:
     static constexpr int MaxLength = MaxCommentChars;
-    explicit TOKBottomDlg3(QWidget *parent = nullptr);
+    explicit CommentsDialog(QWidget *parent = nullptr);
 
     void setLanguage(int language) { Language = language; } // before showing
 

@@ -1,4 +1,4 @@
-#include "Comments.h"
+#include "CommentsDialog.h"
 
 #include "text/text.h"
 
@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QTextCursor>
 
-TOKBottomDlg3::TOKBottomDlg3(QWidget *parent)
+CommentsDialog::CommentsDialog(QWidget *parent)
     : QDialog(parent) {
-    setObjectName(QStringLiteral("TOKBottomDlg3"));
+    setObjectName(QStringLiteral("CommentsDialog"));
     setFixedSize(305, 214);
     Memo1 = new QPlainTextEdit(this);
     Memo1->setGeometry(8, 8, 289, 162);
@@ -24,19 +24,19 @@ TOKBottomDlg3::TOKBottomDlg3(QWidget *parent)
     Memo1->setObjectName(QStringLiteral("Memo1"));
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    connect(Memo1, &QPlainTextEdit::textChanged, this, &TOKBottomDlg3::limitLength);
+    connect(Memo1, &QPlainTextEdit::textChanged, this, &CommentsDialog::limitLength);
 }
 
-void TOKBottomDlg3::setLines(const QStringList &lines) {
+void CommentsDialog::setLines(const QStringList &lines) {
     Memo1->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
-QStringList TOKBottomDlg3::lines() const {
+QStringList CommentsDialog::lines() const {
     const QString text = Memo1->toPlainText();
     return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
 }
 
-void TOKBottomDlg3::limitLength() {
+void CommentsDialog::limitLength() {
     const QString text = Memo1->toPlainText();
     if (text.size() <= MaxLength)
         return;
@@ -48,7 +48,7 @@ void TOKBottomDlg3::limitLength() {
     Memo1->setTextCursor(cursor);
 }
 
-void TOKBottomDlg3::showEvent(QShowEvent *event) {
+void CommentsDialog::showEvent(QShowEvent *event) {
     setWindowTitle(LanguageText(EditorRow::Comments, Language));
     OKBtn->setText(LanguageText(PropertyRow::Ok, Language));
     CancelBtn->setText(LanguageText(PropertyRow::Cancel, Language));

@@ -1,4 +1,4 @@
-#include "DirSelect.h"
+#include "ExportFolderDialog.h"
 
 #include "model/Prompter.h"
 #include "text/text.h"
@@ -39,9 +39,9 @@ QString nearestFolder(const QString &path) {
 
 } // namespace
 
-TOKBottomDlg2::TOKBottomDlg2(QWidget *parent)
+ExportFolderDialog::ExportFolderDialog(QWidget *parent)
     : QDialog(parent) {
-    setObjectName(QStringLiteral("TOKBottomDlg2"));
+    setObjectName(QStringLiteral("ExportFolderDialog"));
     resize(384, 384);
     Panel1 = new QLabel(this);
     Panel1->setMinimumHeight(41);
@@ -80,11 +80,11 @@ TOKBottomDlg2::TOKBottomDlg2(QWidget *parent)
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(NewFolderBtn, &QPushButton::clicked, this, &TOKBottomDlg2::NewFolderBtnClick);
+    connect(NewFolderBtn, &QPushButton::clicked, this, &ExportFolderDialog::NewFolderBtnClick);
 }
 
 // The file system is only watched once the dialog is used.
-void TOKBottomDlg2::createModel() {
+void ExportFolderDialog::createModel() {
     if (m_model)
         return;
     m_model = new QFileSystemModel(this);
@@ -105,7 +105,7 @@ void TOKBottomDlg2::createModel() {
     // the user scrolls or clicks the tree, each change brings the selected folder back into view.
     m_follow = new QTimer(this);
     m_follow->setSingleShot(true);
-    connect(m_follow, &QTimer::timeout, this, &TOKBottomDlg2::showDirectory);
+    connect(m_follow, &QTimer::timeout, this, &ExportFolderDialog::showDirectory);
     const auto follow = [this] {
         if (m_following)
             m_follow->start(0);
@@ -118,7 +118,7 @@ void TOKBottomDlg2::createModel() {
     DirectoryTree->viewport()->installEventFilter(this);
 }
 
-void TOKBottomDlg2::setDirectory(const QString &path) {
+void ExportFolderDialog::setDirectory(const QString &path) {
     createModel();
     m_directory = nearestFolder(path);
     m_following = true;
@@ -127,7 +127,7 @@ void TOKBottomDlg2::setDirectory(const QString &path) {
 }
 
 // Selects the chosen folder and scrolls it into view.
-void TOKBottomDlg2::showDirectory() {
+void ExportFolderDialog::showDirectory() {
     const QModelIndex index = m_model->index(m_directory);
     if (!index.isValid())
         return;
@@ -138,17 +138,17 @@ void TOKBottomDlg2::showDirectory() {
     DirectoryTree->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
-void TOKBottomDlg2::showEvent(QShowEvent *event) {
+void ExportFolderDialog::showEvent(QShowEvent *event) {
     createModel();
     setWindowTitle(LanguageText(ExportDirRow::Caption, Language));
     Panel1->setText(LanguageText(ExportDirRow::Prompt, Language));
     NewFolderBtn->setText(LanguageText(ExportDirRow::NewFolder, Language));
     QDialog::showEvent(event);
     // Once laid out, the tree can bring the folder into view.
-    QTimer::singleShot(0, this, &TOKBottomDlg2::showDirectory);
+    QTimer::singleShot(0, this, &ExportFolderDialog::showDirectory);
 }
 
-QString TOKBottomDlg2::typedFolder() {
+QString ExportFolderDialog::typedFolder() {
     QString typed = QDir::fromNativeSeparators(PathEdit->text().trimmed());
     if (typed == u'~' || typed.startsWith(QStringLiteral("~/")))
         typed = QDir::homePath() + typed.mid(1);
@@ -167,7 +167,7 @@ QString TOKBottomDlg2::typedFolder() {
 
 // Enter in the path field goes to the folder typed, rather than closing the dialog; a click in
 // the tree ends the following of the selected folder.
-bool TOKBottomDlg2::eventFilter(QObject *watched, QEvent *event) {
+bool ExportFolderDialog::eventFilter(QObject *watched, QEvent *event) {
     if (watched == DirectoryTree->viewport() && event->type() == QEvent::MouseButtonPress)
         m_following = false;
     if (watched == PathEdit && event->type() == QEvent::KeyPress) {
@@ -182,7 +182,7 @@ bool TOKBottomDlg2::eventFilter(QObject *watched, QEvent *event) {
 }
 
 // OK chooses the folder in the field: the one selected in the tree, or one the user typed.
-void TOKBottomDlg2::accept() {
+void ExportFolderDialog::accept() {
     if (QDir::cleanPath(QDir::fromNativeSeparators(PathEdit->text().trimmed())) == m_directory)
         return QDialog::accept();
     const QString folder = typedFolder();
@@ -192,7 +192,7 @@ void TOKBottomDlg2::accept() {
     QDialog::accept();
 }
 
-void TOKBottomDlg2::NewFolderBtnClick() {
+void ExportFolderDialog::NewFolderBtnClick() {
     if (!m_prompter)
         return;
     const std::optional<QString> name = m_prompter->askText(

@@ -1,4 +1,4 @@
-#include "HeaderString.h"
+#include "TitleDialog.h"
 
 #include "project/FileLimits.h"
 #include "text/text.h"
@@ -6,9 +6,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-TOKBottomDlg4::TOKBottomDlg4(QWidget *parent)
+TitleDialog::TitleDialog(QWidget *parent)
     : QDialog(parent) {
-    setObjectName(QStringLiteral("TOKBottomDlg4"));
+    setObjectName(QStringLiteral("TitleDialog"));
     setFixedSize(632, 59);
     Edit1 = new QLineEdit(this);
     Edit1->setGeometry(8, 6, 616, 21);
@@ -25,7 +25,7 @@ TOKBottomDlg4::TOKBottomDlg4(QWidget *parent)
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TOKBottomDlg4::showEvent(QShowEvent *event) {
+void TitleDialog::showEvent(QShowEvent *event) {
     setWindowTitle(LanguageText(EditorRow::Title, Language));
     OKBtn->setText(LanguageText(PropertyRow::Ok, Language));
     CancelBtn->setText(LanguageText(PropertyRow::Cancel, Language));
@@ -34,10 +34,10 @@ void TOKBottomDlg4::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
 }
 
-void TOKBottomDlg4::setTitle(const QString &title) {
+void TitleDialog::setTitle(const QString &title) {
     Edit1->setText(title);
 }
 
-QString TOKBottomDlg4::title() const {
+QString TitleDialog::title() const {
     return Edit1->text();
 }
