@@ -14,9 +14,9 @@
 #include "project/ProjectFile.h"
 #include "project/ScheduleCheck.h"
 #include "text/text.h"
+#include "ui/AboutDialog.h"
 #include "ui/ExportFolderDialog.h"
 #include "ui/ExportLogDialog.h"
-#include "ui/AboutDialog.h"
 #include "ui/ProgressDialog.h"
 #include "ui/ProjectPropertiesDialog.h"
 
