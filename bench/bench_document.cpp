@@ -5,8 +5,8 @@
 #include "model/Clock.h"
 #include "model/Prompter.h"
 #include "project/ProjectFile.h"
-#include "ui/LittleOneProg.h"
 #include "ui/MainWindow.h"
+#include "ui/ProgramTile.h"
 #include "ui/ProgressDialog.h"
 
 #include <QAction>

@@ -5,8 +5,8 @@
 #include "model/Clock.h"
 #include "model/Prompter.h"
 #include "text/text.h"
-#include "ui/LittleOneProg.h"
 #include "ui/MainWindow.h"
+#include "ui/ProgramTile.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -83,7 +83,7 @@ int main(int argc, char *argv[]) {
     for (int language : order) {
         QElapsedTimer t;
         t.start();
-        w.LanguageClick(language);
+        w.chooseLanguage(language);
         first.add(ms(t));
         QApplication::processEvents();
     }
@@ -91,7 +91,7 @@ int main(int argc, char *argv[]) {
         for (int language : order) {
             QElapsedTimer t;
             t.start();
-            w.LanguageClick(language);
+            w.chooseLanguage(language);
             command.add(ms(t));
             QApplication::processEvents();
             painted.add(ms(t));

@@ -152,7 +152,7 @@ int main(int argc, char *argv[]) {
     for (int i = 0; i < SlotCount; ++i) {
         QElapsedTimer t;
         t.start();
-        w.SpeedButton1Click();
+        w.addProgram();
         QApplication::processEvents();
         add.add(ms(t));
     }

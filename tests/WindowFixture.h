@@ -14,8 +14,8 @@
 #include "project/SettingsLocation.h"
 #include "text/text.h"
 #include "ui/ChoiceGrid.h"
-#include "ui/LittleOneProg.h"
 #include "ui/MainWindow.h"
+#include "ui/ProgramTile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -235,11 +235,11 @@ struct Window {
         return prompter.shown.size() > before;
     }
     // The tiles from top to bottom.
-    QList<TFrame1 *> tiles() const {
+    QList<ProgramTile *> tiles() const {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QList<TFrame1 *> list = w.findChildren<TFrame1 *>();
-        list.removeIf([](const TFrame1 *t) { return t->isHidden(); });
-        std::stable_sort(list.begin(), list.end(), [this](const TFrame1 *a, const TFrame1 *b) {
+        QList<ProgramTile *> list = w.findChildren<ProgramTile *>();
+        list.removeIf([](const ProgramTile *t) { return t->isHidden(); });
+        std::stable_sort(list.begin(), list.end(), [this](const ProgramTile *a, const ProgramTile *b) {
             return a->mapTo(&w, QPoint()).y() < b->mapTo(&w, QPoint()).y();
         });
         return list;
@@ -250,7 +250,7 @@ struct Window {
     // highlighted, in brackets ("(c)" when only shown in the editor, "<c>" when only highlighted).
     QString list() const {
         QStringList out;
-        for (TFrame1 *t : tiles()) {
+        for (ProgramTile *t : tiles()) {
             const QString code = QString::asprintf("%.3d", t->program().Inputs);
             const bool edited = code == selected(),
                        lit = t->grab().toImage().pixelColor(0, 0) != t->palette().color(QPalette::Button);

@@ -50,7 +50,7 @@ struct Link : Window {
     }
     QStringList frames() const {
         QStringList out;
-        for (const TFrame1 *t : tiles())
+        for (const ProgramTile *t : tiles())
             out << hexFrame(t->program());
         return out;
     }

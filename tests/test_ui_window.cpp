@@ -28,7 +28,7 @@ QString fields(const TORBEXProg &p) {
 }
 
 // The tooltip the platform asks a tile for, and what it shows.
-QString toolTipOf(TFrame1 *tile) {
+QString toolTipOf(ProgramTile *tile) {
     QToolTip::hideText();
     QHelpEvent event(QEvent::ToolTip, QPoint(500, 10), tile->mapToGlobal(QPoint(500, 10)));
     QCoreApplication::sendEvent(tile, &event);
@@ -526,7 +526,7 @@ private slots:
                 f.trigger(QLatin1String(command));
             }
             for (int i = 0; i < f.tiles().size(); ++i) {
-                TFrame1 *tile = f.tiles().at(i);
+                ProgramTile *tile = f.tiles().at(i);
                 const PaintedTexts painted(tile);
                 for (int t = 0; t < painted.texts.size(); ++t) {
                     const QRectF box = painted.boxes[t].adjusted(-2, 0, 2, 0);
@@ -624,7 +624,7 @@ private slots:
     void nextRun_followsTheEditsTheClockAndEachTile() {
         Window f;
         f.addPrograms(1);
-        TFrame1 *first = f.tiles().at(0);
+        ProgramTile *first = f.tiles().at(0);
         const auto line = [&f] { return f.shown("NextRunLine") ? f.text("NextRunLine") : QString(); };
         QCOMPARE(line() + toolTipOf(first), QString()); // a new program's timer is off
         f.click("CheckBox3");                           // on, on a date: this very minute, which has begun

@@ -205,7 +205,7 @@ void DocumentController::AskSaveIfModified() {
     if (!IsProjectModified())
         return;
     if (m_prompter.confirm(LanguageText(MessageRow::SaveQuestion, language())))
-        Save1Click();
+        saveProject();
 }
 
 void DocumentController::setCaption() {
@@ -324,7 +324,7 @@ void DocumentController::ResetPropertyDialog() {
     lazyDialog(PropertyDialog).ResetPropertyDialog();
 }
 
-void DocumentController::New2Click() {
+void DocumentController::newProject() {
     AskSaveIfModified();
     ResetPropertyDialog();
     lazyDialog(PropertyDialog).setLanguage(language());
@@ -338,7 +338,7 @@ void DocumentController::New2Click() {
     m_view.updateCommandState();
 }
 
-void DocumentController::Open1Click() {
+void DocumentController::openProject() {
     AskSaveIfModified();
     openChosenProject();
     m_view.updateCommandState();
@@ -353,7 +353,7 @@ void DocumentController::openChosenProject() {
         openProjectFile(path);
 }
 
-void DocumentController::Save1Click() {
+void DocumentController::saveProject() {
     if (!ProjectPath.isEmpty() && QFile::exists(ProjectPath)) {
         QString error, warning;
         if (WriteProjectFile(ProjectPath, currentProject(), &error, &warning)) {
@@ -365,10 +365,10 @@ void DocumentController::Save1Click() {
             m_prompter.warn(error);
         return;
     }
-    SaveAs1Click();
+    saveProjectAs();
 }
 
-void DocumentController::SaveAs1Click() {
+void DocumentController::saveProjectAs() {
     QFileDialog dialog(&m_window);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(ProjectFilter);
@@ -391,7 +391,7 @@ void DocumentController::SaveAs1Click() {
     m_prompter.warn(error);
 }
 
-void DocumentController::Property1Click() {
+void DocumentController::editProperties() {
     lazyDialog(PropertyDialog).setGroup(ProjectGroup);
     lazyDialog(PropertyDialog).setLanguage(language());
     if (m_view.runDialog(lazyDialog(PropertyDialog)) != QDialog::Accepted)
@@ -402,7 +402,7 @@ void DocumentController::Property1Click() {
     });
 }
 
-void DocumentController::Export1Click() {
+void DocumentController::exportPlayerFile() {
     if (const QString warning = CodeZeroWarning(currentProject().Programs, language()); !warning.isEmpty())
         m_prompter.warn(warning);
     lazyDialog(ExportDirDialog).setLanguage(language());
@@ -438,7 +438,7 @@ bool DocumentController::exportRun() {
     return written;
 }
 
-void DocumentController::Import1Click() {
+void DocumentController::importPlayerFile() {
     AskSaveIfModified();
     QFileDialog dialog(&m_window);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -466,7 +466,7 @@ void DocumentController::Import1Click() {
     m_view.updateCommandState();
 }
 
-void DocumentController::ExportCsv1Click() {
+void DocumentController::exportTable() {
     QFileDialog dialog(&m_window);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(CsvFilter);
@@ -482,7 +482,7 @@ void DocumentController::ExportCsv1Click() {
         m_prompter.warn(error);
 }
 
-void DocumentController::ImportCsv1Click() {
+void DocumentController::importTable() {
     QFileDialog dialog(&m_window);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
@@ -550,7 +550,7 @@ void DocumentController::DeleteCurrentProgram() {
     m_tiles.DeleteCurrentProgram();
 }
 
-void DocumentController::SpeedButton2Click() {
+void DocumentController::deleteSelectedProgram() {
     if (m_tiles.hasCurrent() && m_prompter.confirm(LanguageText(MessageRow::DeleteProgramQuestion, language()))) {
         m_history->record(HistoryStep::DeleteProgram, [this] {
             DeleteCurrentProgram();
@@ -573,7 +573,7 @@ void DocumentController::CopySelectedProgram() {
     m_view.updateCommandState();
 }
 
-void DocumentController::Copier1Click() {
+void DocumentController::copyProgram() {
     CopySelectedProgram();
 }
 
@@ -587,7 +587,7 @@ void DocumentController::DeleteSelectedProgram() {
     m_view.updateCommandState();
 }
 
-void DocumentController::Couper1Click() {
+void DocumentController::cutProgram() {
     CopySelectedProgram();
     m_history->record(HistoryStep::Cut, [this] { DeleteSelectedProgram(); });
 }
@@ -606,21 +606,21 @@ void DocumentController::PasteClipboard() {
     }
 }
 
-void DocumentController::Coller1Click() {
+void DocumentController::pastePrograms() {
     m_history->record(HistoryStep::Paste, [this] { PasteClipboard(); });
 }
 
-void DocumentController::MoveProgramUp1Click() {
+void DocumentController::moveProgramUp() {
     m_history->record(HistoryStep::MoveUp, [this] { m_tiles.moveCurrentUp(); });
     m_view.updateCommandState();
 }
 
-void DocumentController::MoveProgramDown1Click() {
+void DocumentController::moveProgramDown() {
     m_history->record(HistoryStep::MoveDown, [this] { m_tiles.moveCurrentDown(); });
     m_view.updateCommandState();
 }
 
-void DocumentController::ColorGroup27Click(int k) {
+void DocumentController::deleteColourGroup(int k) {
     if (m_tiles.hasCurrent() && m_prompter.confirm(LanguageText(MessageRow::DeleteColorGroupQuestion, language()))) {
         ColorGroupToDelete = k;
         m_history->record(HistoryStep::DeleteColorGroup, [this] {
@@ -662,7 +662,7 @@ void DocumentController::DeleteColorGroup() {
 // ---------------------------------------------------------------------------------------
 // About window and web links
 
-void DocumentController::About1Click() {
+void DocumentController::showAbout() {
     lazyDialog(AboutWindow).setLanguage(language());
     m_view.runDialog(lazyDialog(AboutWindow));
 }
@@ -671,11 +671,11 @@ void DocumentController::setUrlOpener(UrlOpener opener) {
     m_urlOpener = std::move(opener);
 }
 
-void DocumentController::HomePage1Click() {
+void DocumentController::openHomePage() {
     m_urlOpener(QUrl(MakerWebAddress.toString()));
 }
 
-void DocumentController::SendEmailToSupport1Click() {
+void DocumentController::writeToSupport() {
     m_urlOpener(QUrl(QStringLiteral("mailto:%1?subject=%2&body=")
                          .arg(SupportEmailAddress.toString(), QStringLiteral("Subject : ORBEX Support Request"))));
 }

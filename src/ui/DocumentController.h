@@ -59,17 +59,17 @@ public:
     void loadPrograms(const QList<TORBEXProg> &programs);
 
     // ---- File commands.
-    void New2Click();
-    void Open1Click();
-    void Save1Click();
-    void SaveAs1Click();
-    void Property1Click();
-    void Export1Click();
-    void Import1Click();
+    void newProject();
+    void openProject();
+    void saveProject();
+    void saveProjectAs();
+    void editProperties();
+    void exportPlayerFile();
+    void importPlayerFile();
     // The programs as a spreadsheet table; importing one replaces the programs and keeps the
     // properties, and a table with a wrong cell changes nothing.
-    void ExportCsv1Click();
-    void ImportCsv1Click();
+    void exportTable();
+    void importTable();
     // Offers the open dialog and opens the file chosen (openProjectFile).
     void openChosenProject();
     // Reads and checks the whole file, and only then replaces the project with it (runner mode
@@ -81,18 +81,18 @@ public:
     void warnOfCodeConflicts();
 
     // ---- Program commands.
-    void SpeedButton2Click(); // Delete, after the question
-    void Couper1Click();
-    void Copier1Click();
-    void Coller1Click();
-    void MoveProgramUp1Click();
-    void MoveProgramDown1Click();
-    void ColorGroup27Click(int k); // the colour group 1..26, after the question
+    void deleteSelectedProgram(); // Delete, after the question
+    void cutProgram();
+    void copyProgram();
+    void pastePrograms();
+    void moveProgramUp();
+    void moveProgramDown();
+    void deleteColourGroup(int k); // the colour group 1..26, after the question
 
     // ---- Help commands.
-    void About1Click();
-    void HomePage1Click();
-    void SendEmailToSupport1Click();
+    void showAbout();
+    void openHomePage();
+    void writeToSupport();
     // Web links go through this seam; the default is QDesktopServices::openUrl.
     using UrlOpener = std::function<void(const QUrl &)>;
     void setUrlOpener(UrlOpener opener);

@@ -1,6 +1,6 @@
 #include "EditorWidgets.h"
 
-#include "LittleOneProg.h"
+#include "ProgramTile.h"
 
 #include <QMouseEvent>
 #include <QPainter>

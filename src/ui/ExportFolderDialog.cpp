@@ -80,7 +80,7 @@ ExportFolderDialog::ExportFolderDialog(QWidget *parent)
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(NewFolderBtn, &QPushButton::clicked, this, &ExportFolderDialog::NewFolderBtnClick);
+    connect(NewFolderBtn, &QPushButton::clicked, this, &ExportFolderDialog::makeFolder);
 }
 
 // The file system is only watched once the dialog is used.
@@ -192,7 +192,7 @@ void ExportFolderDialog::accept() {
     QDialog::accept();
 }
 
-void ExportFolderDialog::NewFolderBtnClick() {
+void ExportFolderDialog::makeFolder() {
     if (!m_prompter)
         return;
     const std::optional<QString> name = m_prompter->askText(

@@ -42,7 +42,7 @@ private:
     // The folder typed in the field, made absolute from the selected one; empty, after saying
     // why, when it is not a folder.
     QString typedFolder();
-    void NewFolderBtnClick();
+    void makeFolder();
 
     QFileSystemModel *m_model = nullptr;
     QString m_directory;

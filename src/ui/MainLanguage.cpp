@@ -24,7 +24,7 @@ QAction *MainWindow::languageItem(int language) const {
     }
 }
 
-void MainWindow::LanguageClick(int language) {
+void MainWindow::chooseLanguage(int language) {
     if (language < French || language > Italian)
         return;
     languageItem(language)->setChecked(true); // the items are one exclusive group

@@ -2,6 +2,6 @@
 // are present in the tool bar and the menus and do nothing.
 #include "MainWindow.h"
 
-void MainWindow::Exit1Click() {
+void MainWindow::exitProgram() {
     close();
 }

@@ -22,9 +22,9 @@ void MainWindow::createScheduleCheck() {
     Edit1->addSeparator();
     CheckSchedule1 = Edit1->addAction(LanguageText(TextTable::ConfidenceTexts, CheckMenuCaption, CurrentLanguage));
     CheckSchedule1->setObjectName(QStringLiteral("CheckSchedule1"));
-    connect(CheckSchedule1, &QAction::triggered, this, &MainWindow::CheckSchedule1Click);
+    connect(CheckSchedule1, &QAction::triggered, this, &MainWindow::checkSchedule);
     WeekPlan1 = Edit1->addAction(QString());
-    connect(WeekPlan1, &QAction::triggered, this, &MainWindow::WeekPlan1Click);
+    connect(WeekPlan1, &QAction::triggered, this, &MainWindow::showWeekPlan);
     // File: print and the table, before Exit.
     QAction *beforeExit = File1->actions().value(File1->actions().indexOf(Exit1) - 1);
     PrintSchedule1 = new QAction(File1);
@@ -32,9 +32,9 @@ void MainWindow::createScheduleCheck() {
     ImportCsv1 = new QAction(File1);
     File1->insertActions(beforeExit, {PrintSchedule1, ExportCsv1, ImportCsv1});
     File1->insertSeparator(PrintSchedule1);
-    connect(PrintSchedule1, &QAction::triggered, this, &MainWindow::PrintSchedule1Click);
-    connect(ExportCsv1, &QAction::triggered, m_document, &DocumentController::ExportCsv1Click);
-    connect(ImportCsv1, &QAction::triggered, m_document, &DocumentController::ImportCsv1Click);
+    connect(PrintSchedule1, &QAction::triggered, this, &MainWindow::showPrintPreview);
+    connect(ExportCsv1, &QAction::triggered, m_document, &DocumentController::exportTable);
+    connect(ImportCsv1, &QAction::triggered, m_document, &DocumentController::importTable);
     WeekPlan1->setObjectName(QStringLiteral("WeekPlan1"));
     PrintSchedule1->setObjectName(QStringLiteral("PrintSchedule1"));
     ExportCsv1->setObjectName(QStringLiteral("ExportCsv1"));
@@ -62,7 +62,7 @@ void MainWindow::setDateLocale(const QLocale &locale) {
         m_weekPlan->setDateLocale(locale);
 }
 
-void MainWindow::CheckSchedule1Click() {
+void MainWindow::checkSchedule() {
     const Project project = currentProject();
     TScheduleCheckDlg dialog(this);
     dialog.setFindings(CheckSchedule(project, m_clock.now()), project, CurrentLanguage, m_dateLocale);
@@ -73,7 +73,7 @@ void MainWindow::CheckSchedule1Click() {
     runDialog(dialog);
 }
 
-void MainWindow::WeekPlan1Click() {
+void MainWindow::showWeekPlan() {
     if (!m_weekPlan) {
         m_weekPlan = new TWeekPlanDlg(
             m_clock, [this] { return currentProject().Programs; }, this);
@@ -94,7 +94,7 @@ void MainWindow::refreshWeekPlan() {
         m_weekPlan->refresh();
 }
 
-void MainWindow::PrintSchedule1Click() {
+void MainWindow::showPrintPreview() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(currentProject().Group.ProjectName);
     QPrintPreviewDialog preview(&printer, this);

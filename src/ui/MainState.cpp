@@ -56,18 +56,18 @@ void MainWindow::UpdateCommandState() {
     VerifyPrograms1->setEnabled(port);
 }
 
-void MainWindow::IOOption1Click() {
+void MainWindow::toggleIoCard() {
     // The item's check has already toggled when this runs; the flag follows it.
     IOOptionEnabled = IOOption1->isChecked();
     UpdateCommandState();
 }
 
-void MainWindow::Ethernet1Click() {
+void MainWindow::toggleEthernet() {
     EthernetOptionEnabled = Ethernet1->isChecked();
     UpdateCommandState();
 }
 
-void MainWindow::NONE1Click(QAction *item) {
+void MainWindow::choosePort(QAction *item) {
     if (!item)
         return;
     item->setChecked(true);
@@ -96,7 +96,7 @@ void MainWindow::setPortNames(const QStringList &ports) {
         a->setCheckable(true);
         a->setData(tag);
         m_portGroup->addAction(a);
-        connect(a, &QAction::triggered, this, [this, a] { NONE1Click(a); });
+        connect(a, &QAction::triggered, this, [this, a] { choosePort(a); });
         PortItems.append(a);
         return a;
     };

@@ -3,9 +3,9 @@
 #include "ChoiceGrid.h"
 #include "DocumentController.h"
 #include "Icons.h"
-#include "LittleOneProg.h"
 #include "PlayerCommands.h"
 #include "ProgramEditor.h"
+#include "ProgramTile.h"
 #include "ProjectHistory.h"
 #include "TileList.h"
 #include "model/ActionList.h"
@@ -200,22 +200,22 @@ void MainWindow::createToolBar() {
         if (ToolBar1->widgetForAction(a) == SpeedButton27)
             a->setVisible(false);
 
-    connect(SpeedButton10, &QToolButton::clicked, m_document, &DocumentController::New2Click);
-    connect(SpeedButton8, &QToolButton::clicked, m_document, &DocumentController::Open1Click);
-    connect(SpeedButton9, &QToolButton::clicked, m_document, &DocumentController::Save1Click);
-    connect(SpeedButton1, &QToolButton::clicked, this, &MainWindow::SpeedButton1Click);
-    connect(SpeedButton2, &QToolButton::clicked, m_document, &DocumentController::SpeedButton2Click);
-    connect(SpeedButton7, &QToolButton::clicked, m_document, &DocumentController::Couper1Click);
-    connect(SpeedButton6, &QToolButton::clicked, m_document, &DocumentController::Copier1Click);
-    connect(SpeedButton5, &QToolButton::clicked, m_document, &DocumentController::Coller1Click);
-    connect(SpeedButton25, &QToolButton::clicked, m_document, &DocumentController::MoveProgramUp1Click);
-    connect(SpeedButton26, &QToolButton::clicked, m_document, &DocumentController::MoveProgramDown1Click);
-    connect(SpeedButton27, &QToolButton::clicked, this, &MainWindow::Wizzard1Click);
-    connect(SpeedButton3, &QToolButton::clicked, m_player, &PlayerCommands::SpeedButton3Click);
-    connect(SpeedButton4, &QToolButton::clicked, m_player, &PlayerCommands::SpeedButton4Click);
-    connect(SpeedButton11, &QToolButton::clicked, m_document, &DocumentController::Export1Click);
-    connect(SpeedButton24, &QToolButton::clicked, m_document, &DocumentController::Import1Click);
-    connect(SpeedButton28, &QToolButton::clicked, m_player, &PlayerCommands::SpeedButton28Click);
+    connect(SpeedButton10, &QToolButton::clicked, m_document, &DocumentController::newProject);
+    connect(SpeedButton8, &QToolButton::clicked, m_document, &DocumentController::openProject);
+    connect(SpeedButton9, &QToolButton::clicked, m_document, &DocumentController::saveProject);
+    connect(SpeedButton1, &QToolButton::clicked, this, &MainWindow::addProgram);
+    connect(SpeedButton2, &QToolButton::clicked, m_document, &DocumentController::deleteSelectedProgram);
+    connect(SpeedButton7, &QToolButton::clicked, m_document, &DocumentController::cutProgram);
+    connect(SpeedButton6, &QToolButton::clicked, m_document, &DocumentController::copyProgram);
+    connect(SpeedButton5, &QToolButton::clicked, m_document, &DocumentController::pastePrograms);
+    connect(SpeedButton25, &QToolButton::clicked, m_document, &DocumentController::moveProgramUp);
+    connect(SpeedButton26, &QToolButton::clicked, m_document, &DocumentController::moveProgramDown);
+    connect(SpeedButton27, &QToolButton::clicked, this, &MainWindow::runTimerWizard);
+    connect(SpeedButton3, &QToolButton::clicked, m_player, &PlayerCommands::transmitPrograms);
+    connect(SpeedButton4, &QToolButton::clicked, m_player, &PlayerCommands::receivePrograms);
+    connect(SpeedButton11, &QToolButton::clicked, m_document, &DocumentController::exportPlayerFile);
+    connect(SpeedButton24, &QToolButton::clicked, m_document, &DocumentController::importPlayerFile);
+    connect(SpeedButton28, &QToolButton::clicked, m_player, &PlayerCommands::startPcRemote);
 }
 
 void MainWindow::applyHints() {
@@ -249,23 +249,23 @@ void MainWindow::createMenus() {
 
     File1 = bar->addMenu(QStringLiteral("&File"));
     New2 = item(File1, QStringLiteral("New Project"), QKeySequence(Qt::CTRL | Qt::Key_N),
-                &DocumentController::New2Click, QStringLiteral("new-project"));
+                &DocumentController::newProject, QStringLiteral("new-project"));
     Property1 = item(File1, QStringLiteral("Project Properties..."), QKeySequence(Qt::CTRL | Qt::Key_P),
-                     &DocumentController::Property1Click, QStringLiteral("properties"));
+                     &DocumentController::editProperties, QStringLiteral("properties"));
     File1->addSeparator();
-    Open1 = item(File1, QStringLiteral("Open"), QKeySequence(Qt::CTRL | Qt::Key_O), &DocumentController::Open1Click,
+    Open1 = item(File1, QStringLiteral("Open"), QKeySequence(Qt::CTRL | Qt::Key_O), &DocumentController::openProject,
                  QStringLiteral("open-project"));
-    Save1 = item(File1, QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &DocumentController::Save1Click,
+    Save1 = item(File1, QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &DocumentController::saveProject,
                  QStringLiteral("save-project"));
     SaveAs1 = item(File1, QStringLiteral("Save as..."), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S),
-                   &DocumentController::SaveAs1Click);
+                   &DocumentController::saveProjectAs);
     File1->addSeparator();
-    Export1 = item(File1, QStringLiteral("Export"), QKeySequence(Qt::Key_F9), &DocumentController::Export1Click,
+    Export1 = item(File1, QStringLiteral("Export"), QKeySequence(Qt::Key_F9), &DocumentController::exportPlayerFile,
                    QStringLiteral("export"));
-    Import1 = item(File1, QStringLiteral("Import"), QKeySequence(Qt::Key_F12), &DocumentController::Import1Click,
+    Import1 = item(File1, QStringLiteral("Import"), QKeySequence(Qt::Key_F12), &DocumentController::importPlayerFile,
                    QStringLiteral("import"));
     File1->addSeparator();
-    Exit1 = item(File1, QStringLiteral("Exit"), {}, &MainWindow::Exit1Click, QStringLiteral("exit"));
+    Exit1 = item(File1, QStringLiteral("Exit"), {}, &MainWindow::exitProgram, QStringLiteral("exit"));
 
     Edit1 = bar->addMenu(QStringLiteral("&Edit"));
     Undo1 = Edit1->addAction(icon(QStringLiteral("undo")), QString());
@@ -276,23 +276,23 @@ void MainWindow::createMenus() {
     connect(Redo1, &QAction::triggered, this, [this] { m_document->history().redo(); });
     Edit1->addSeparator();
     New1 = item(Edit1, QStringLiteral("New Program"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_N),
-                &MainWindow::SpeedButton1Click, QStringLiteral("new-program"));
+                &MainWindow::addProgram, QStringLiteral("new-program"));
     Delete1 = item(Edit1, QStringLiteral("Delete Program"), QKeySequence(Qt::Key_Delete),
-                   &DocumentController::SpeedButton2Click, QStringLiteral("delete-program"));
+                   &DocumentController::deleteSelectedProgram, QStringLiteral("delete-program"));
     Edit1->addSeparator();
-    Couper1 = item(Edit1, QStringLiteral("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X), &DocumentController::Couper1Click,
+    Couper1 = item(Edit1, QStringLiteral("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X), &DocumentController::cutProgram,
                    QStringLiteral("cut"));
-    Copier1 = item(Edit1, QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C), &DocumentController::Copier1Click,
+    Copier1 = item(Edit1, QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C), &DocumentController::copyProgram,
                    QStringLiteral("copy"));
     Coller1 = item(Edit1, QStringLiteral("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V),
-                   &DocumentController::Coller1Click, QStringLiteral("paste"));
+                   &DocumentController::pastePrograms, QStringLiteral("paste"));
     Edit1->addSeparator();
     // Delete Group Of Color: 26 items "001".."026", a new column at item 14; the colour
     // images are drawn when the sub-menu first opens.
     for (int k = 1; k <= ProgramColorCount; ++k) {
         auto *a = new QAction(QString::number(k).rightJustified(3, u'0'), this);
         a->setData(k);
-        connect(a, &QAction::triggered, m_document, [this, k] { m_document->ColorGroup27Click(k); });
+        connect(a, &QAction::triggered, m_document, [this, k] { m_document->deleteColourGroup(k); });
         ColorGroupItems.append(a);
     }
     DeleteGroupOfColor1 = makeGridMenu(ColorGroupItems, 13, this);
@@ -305,12 +305,12 @@ void MainWindow::createMenus() {
     Edit1->addMenu(DeleteGroupOfColor1);
     Edit1->addSeparator();
     MoveProgramUp1 = item(Edit1, QStringLiteral("Move Program Up"), QKeySequence(Qt::CTRL | Qt::Key_U),
-                          &DocumentController::MoveProgramUp1Click, QStringLiteral("move-up"));
+                          &DocumentController::moveProgramUp, QStringLiteral("move-up"));
     MoveProgramDown1 = item(Edit1, QStringLiteral("Move Program Down"), QKeySequence(Qt::CTRL | Qt::Key_D),
-                            &DocumentController::MoveProgramDown1Click, QStringLiteral("move-down"));
+                            &DocumentController::moveProgramDown, QStringLiteral("move-down"));
     WizardSeparator = Edit1->addSeparator();
     WizardSeparator->setVisible(false);
-    Wizzard1 = item(Edit1, QStringLiteral("Wizard"), QKeySequence(Qt::CTRL | Qt::Key_W), &MainWindow::Wizzard1Click,
+    Wizzard1 = item(Edit1, QStringLiteral("Wizard"), QKeySequence(Qt::CTRL | Qt::Key_W), &MainWindow::runTimerWizard,
                     QStringLiteral("wizard"));
     Wizzard1->setVisible(false);
     for (QAction *a : {Couper1, Copier1, Coller1, MoveProgramUp1, MoveProgramDown1, Wizzard1})
@@ -318,11 +318,10 @@ void MainWindow::createMenus() {
 
     Functions1 = bar->addMenu(QStringLiteral("&Send-Receive"));
     Transmit1 = item(Functions1, QStringLiteral("Transmit Programs"), QKeySequence(Qt::Key_F10),
-                     &PlayerCommands::SpeedButton3Click, QStringLiteral("transmit"));
+                     &PlayerCommands::transmitPrograms, QStringLiteral("transmit"));
     Receive1 = item(Functions1, QStringLiteral("Receive Programs"), QKeySequence(Qt::Key_F11),
-                    &PlayerCommands::SpeedButton4Click, QStringLiteral("receive"));
-    VerifyPrograms1 =
-        item(Functions1, QStringLiteral("&Verify the Programs"), {}, &PlayerCommands::VerifyPrograms1Click);
+                    &PlayerCommands::receivePrograms, QStringLiteral("receive"));
+    VerifyPrograms1 = item(Functions1, QStringLiteral("&Verify the Programs"), {}, &PlayerCommands::verifyPrograms);
 
     Options1 = bar->addMenu(QStringLiteral("&Options"));
     Language1 = Options1->addMenu(QStringLiteral("Language"));
@@ -337,7 +336,7 @@ void MainWindow::createMenus() {
         a->setCheckable(true);
         a->setChecked(language == CurrentLanguage);
         languages->addAction(a);
-        connect(a, &QAction::triggered, this, [this, language] { LanguageClick(language); });
+        connect(a, &QAction::triggered, this, [this, language] { chooseLanguage(language); });
         (language == English   ? English1
          : language == French  ? French1
          : language == Spanish ? Espaol1
@@ -352,23 +351,23 @@ void MainWindow::createMenus() {
     IOOption1 = PlayerOptions1->addAction(QStringLiteral("I/O"));
     IOOption1->setCheckable(true);
     IOOption1->setChecked(IOOptionEnabled);
-    connect(IOOption1, &QAction::triggered, this, &MainWindow::IOOption1Click);
+    connect(IOOption1, &QAction::triggered, this, &MainWindow::toggleIoCard);
     Ethernet1 = PlayerOptions1->addAction(QStringLiteral("Ethernet"));
     Ethernet1->setCheckable(true);
     Ethernet1->setChecked(EthernetOptionEnabled);
-    connect(Ethernet1, &QAction::triggered, this, &MainWindow::Ethernet1Click);
+    connect(Ethernet1, &QAction::triggered, this, &MainWindow::toggleEthernet);
     Options1->addSeparator();
-    PCRemote1 = item(Options1, QStringLiteral("PC Remote"), {}, &PlayerCommands::SpeedButton28Click,
-                     QStringLiteral("pc-remote"));
+    PCRemote1 =
+        item(Options1, QStringLiteral("PC Remote"), {}, &PlayerCommands::startPcRemote, QStringLiteral("pc-remote"));
 
     Help1 = bar->addMenu(QStringLiteral("&Help"));
-    About1 = item(Help1, QStringLiteral("About..."), QKeySequence(Qt::Key_F1), &DocumentController::About1Click,
+    About1 = item(Help1, QStringLiteral("About..."), QKeySequence(Qt::Key_F1), &DocumentController::showAbout,
                   QStringLiteral("about"));
     Help1->addSeparator();
     Web1 = Help1->addMenu(QStringLiteral("Web"));
-    HomePage1 = item(Web1, QStringLiteral("Home Page"), {}, &DocumentController::HomePage1Click);
-    SendEmailToSupport1 = item(Web1, QStringLiteral("Send Email To Support"), {},
-                               &DocumentController::SendEmailToSupport1Click, QStringLiteral("email"));
+    HomePage1 = item(Web1, QStringLiteral("Home Page"), {}, &DocumentController::openHomePage);
+    SendEmailToSupport1 = item(Web1, QStringLiteral("Send Email To Support"), {}, &DocumentController::writeToSupport,
+                               QStringLiteral("email"));
 }
 
 void MainWindow::createCentralArea() {
@@ -407,7 +406,7 @@ void MainWindow::setAckWatchdog(std::chrono::milliseconds limit) {
 // ---------------------------------------------------------------------------------------
 // The list and the editor panel
 
-void MainWindow::SpeedButton1Click() {
+void MainWindow::addProgram() {
     if (m_tiles->count() >= SlotCount) {
         m_prompter.warn(LanguageText(ProgramLimitRow::Message, CurrentLanguage));
         UpdateCommandState();

@@ -78,7 +78,7 @@ public:
     // ---- The list and the editor panel.
     // New program: appends a program with the first free code and selects it; at 255 the
     // limit message instead.
-    void SpeedButton1Click();
+    void addProgram();
     void SelectFirstProgram();
     void SelectProgramAt(int index);
     // Fills the editor panel from the selected program (its action slots made consistent
@@ -92,7 +92,7 @@ public:
     // The serial ports that open now (ListComPorts of the player link).
     static QStringList availablePortNames();
     // Checks the language's menu item, makes it the current language and relabels the window.
-    void LanguageClick(int language);
+    void chooseLanguage(int language);
     // Relabels the window in its language: menus, hints, tiles, editor panel, action menu,
     // day list and the selected program's action rows; Qt's own texts follow.
     void ApplyLanguage();
@@ -111,7 +111,7 @@ private:
     int language() const override { return CurrentLanguage; }
     QString portName() const override { return SelectedPortName; }
     int runDialog(QDialog &dialog) override;
-    void newProgram() override { SpeedButton1Click(); }
+    void newProgram() override { addProgram(); }
     void showSelectedProgram() override { ShowSelectedProgram(); }
     void updateCommandState() override { UpdateCommandState(); }
     void applyLanguage() override { ApplyLanguage(); }
@@ -130,9 +130,9 @@ private:
     // Edit > Undo and Redo: enabled and captioned from the history.
     void updateHistoryCommands();
     QAction *languageItem(int language) const;
-    void IOOption1Click();
-    void Ethernet1Click();
-    void NONE1Click(QAction *item);
+    void toggleIoCard();
+    void toggleEthernet();
+    void choosePort(QAction *item);
     // Rebuilds the port menu from the ports that open now (each time the menu opens), keeping
     // the checked port when it is still there or held open by the player link; "(None)" is
     // checked when it is gone.
@@ -140,13 +140,13 @@ private:
     // Lists the ports once, just after the first frame (or when the port menu first opens) and
     // checks the start port: the stored one when it is there, the first when none was stored.
     void listPortsAtStart();
-    void Exit1Click();
-    void Wizzard1Click();
+    void exitProgram();
+    void runTimerWizard();
     // Edit > Check the Schedule: the findings in a window; choosing a line selects its program.
     void createScheduleCheck();
-    void CheckSchedule1Click();
-    void WeekPlan1Click();
-    void PrintSchedule1Click();
+    void checkSchedule();
+    void showWeekPlan();
+    void showPrintPreview();
     void refreshWeekPlan();
     // The date and time locale of the next-run lines, the date field, the check, the week plan,
     // the printed schedule and the PC remote report.

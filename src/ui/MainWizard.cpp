@@ -8,7 +8,7 @@
 
 // Every run starts from fresh choices and a fresh dialog; both end with the command, so
 // Cancel discards everything and nothing of one run shows in the next.
-void MainWindow::Wizzard1Click() {
+void MainWindow::runTimerWizard() {
     TWizardProg wizard(m_clock.now().date());
     TimerWizardDialog dialog(m_prompter, this);
     dialog.setWizard(&wizard);
@@ -17,7 +17,7 @@ void MainWindow::Wizzard1Click() {
     int madeAt = -1;
     dialog.setNewProgram([this, &made, &madeAt]() -> TORBEXProg * {
         const int before = m_tiles->count();
-        SpeedButton1Click(); // shows the limit message itself when the project is full
+        addProgram(); // shows the limit message itself when the project is full
         if (m_tiles->count() == before)
             return nullptr;
         madeAt = m_tiles->currentIndex();

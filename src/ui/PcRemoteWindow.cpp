@@ -69,7 +69,7 @@ PcRemoteWindow::PcRemoteWindow(RemoteTrigger &remote, QWidget *parent)
     Memo1->setObjectName(QStringLiteral("Memo1"));
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    connect(BitBtn1, &QPushButton::clicked, this, &PcRemoteWindow::BitBtn1Click);
+    connect(BitBtn1, &QPushButton::clicked, this, &PcRemoteWindow::clearReport);
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
 
     for (const QString &line : m_remote.report())
@@ -99,7 +99,7 @@ void PcRemoteWindow::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
 }
 
-void PcRemoteWindow::BitBtn1Click() {
+void PcRemoteWindow::clearReport() {
     m_remote.ClearReport();
 }
 

@@ -24,8 +24,8 @@ public:
     void setLanguage(int language) { Language = language; } // before showing
 
     void FormActivate();
-    void BitBtn1Click(); // Clear
-    void Timer1Timer();  // the header's blink
+    void clearReport(); // Clear
+    void Timer1Timer(); // the header's blink
 
     QColor headerColor() const;
 

@@ -105,7 +105,7 @@ void takeRemoteSettings(RemoteTrigger &remote, bool mode, const QString &port) {
 
 } // namespace
 
-void PlayerCommands::SpeedButton28Click() {
+void PlayerCommands::startPcRemote() {
     if (!m_parts->window)
         m_parts->window = std::make_unique<PcRemoteWindow>(m_parts->remote);
     PcRemoteWindow &window = *m_parts->window;
@@ -148,7 +148,7 @@ private:
 
 } // namespace
 
-void PlayerCommands::SpeedButton3Click() {
+void PlayerCommands::transmitPrograms() {
     if (m_parts->transferRunning)
         return;
     const RunningTransfer running(m_parts->transferRunning);
@@ -163,7 +163,7 @@ void PlayerCommands::SpeedButton3Click() {
     m_prompter.warn(ComResultText(result, language()));
 }
 
-void PlayerCommands::VerifyPrograms1Click() {
+void PlayerCommands::verifyPrograms() {
     if (m_parts->transferRunning)
         return;
     const RunningTransfer running(m_parts->transferRunning);
@@ -178,7 +178,7 @@ void PlayerCommands::VerifyPrograms1Click() {
         m_prompter.warn(VerifyReport(verified, language()));
 }
 
-void PlayerCommands::SpeedButton4Click() {
+void PlayerCommands::receivePrograms() {
     if (m_parts->transferRunning)
         return;
     const RunningTransfer running(m_parts->transferRunning);

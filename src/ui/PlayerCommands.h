@@ -28,11 +28,11 @@ public:
                    Prompter &prompter, const Clock &clock);
     ~PlayerCommands() override;
 
-    void SpeedButton3Click();    // Transmit, after the question
-    void SpeedButton4Click();    // Receive, after the save and receive questions
-    void VerifyPrograms1Click(); // reads the player back and says whether it holds the project
-    void SpeedButton28Click();   // PC remote mode while its window is open
-    void Timer2Timer();          // every second: the minute check once the minute has changed
+    void transmitPrograms(); // Transmit, after the question
+    void receivePrograms();  // Receive, after the save and receive questions
+    void verifyPrograms();   // reads the player back and says whether it holds the project
+    void startPcRemote();    // PC remote mode while its window is open
+    void Timer2Timer();      // every second: the minute check once the minute has changed
 
     bool PCRemoteMode() const { return m_remoteMode; }
     void setPCRemoteMode(bool on) { m_remoteMode = on; }

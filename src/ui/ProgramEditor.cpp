@@ -3,7 +3,7 @@
 #include "ChoiceGrid.h"
 #include "EditorWidgets.h"
 #include "Icons.h"
-#include "LittleOneProg.h"
+#include "ProgramTile.h"
 #include "model/ActionList.h"
 #include "model/Clock.h"
 #include "project/ScheduleCheck.h"
@@ -186,11 +186,11 @@ void ProgramEditor::createFields() {
     Image16 = new ClickLabel(this);
     Image16->setGeometry(8, 8, 16, 16);
     Image16->setPixmap(Icons::pixmap(QStringLiteral("collapse"), 16));
-    connect(Image16, &ClickLabel::clicked, this, &ProgramEditor::Image16Click);
+    connect(Image16, &ClickLabel::clicked, this, &ProgramEditor::collapsePanel);
     Image19 = new ClickLabel(this);
     Image19->setGeometry(24, 8, 16, 16);
     Image19->setPixmap(Icons::pixmap(QStringLiteral("expand"), 16));
-    connect(Image19, &ClickLabel::clicked, this, &ProgramEditor::Image19Click);
+    connect(Image19, &ClickLabel::clicked, this, &ProgramEditor::expandPanel);
     StaticText1 = new ClickLabel(this);
     StaticText1->setGeometry(50, 9, 910, 14);
     StaticText1->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -198,7 +198,7 @@ void ProgramEditor::createFields() {
     StaticText1->setBackgroundRole(QPalette::Base);
     StaticText1->setIndent(2);
     StaticText1->setCursor(Qt::PointingHandCursor);
-    connect(StaticText1, &ClickLabel::clicked, this, &ProgramEditor::StaticText1Click);
+    connect(StaticText1, &ClickLabel::clicked, this, &ProgramEditor::editTitle);
 
     // Left column.
     CheckBox1 = new QCheckBox(QStringLiteral("Activate"), this);
@@ -235,7 +235,7 @@ void ProgramEditor::createFields() {
     big.setBold(true);
     Panel2->setFont(big);
     Panel2->setCursor(Qt::PointingHandCursor);
-    connect(Panel2, &ClickLabel::clicked, this, &ProgramEditor::Panel2Click);
+    connect(Panel2, &ClickLabel::clicked, this, &ProgramEditor::chooseCode);
 
     // Timer Mode group.
     Label1 = addGroup(this, QRect(306, 32, 303, 217), QStringLiteral("Timer Mode"), true, &TimerBox);
@@ -327,7 +327,7 @@ void ProgramEditor::createActionRows() {
         kind->setIconSize(QSize(16, 16));
         kind->setFocusPolicy(Qt::NoFocus);
         kind->setProperty("tag", k);
-        connect(kind, &QToolButton::clicked, this, [this, k] { SpeedButton12Click(k); });
+        connect(kind, &QToolButton::clicked, this, [this, k] { openActionMenu(k); });
         KindButtons[k - 1] = kind;
         auto *value = new QToolButton(this);
         value->setGeometry(813, y, 132, 22);
@@ -336,7 +336,7 @@ void ProgramEditor::createActionRows() {
         value->setFocusPolicy(Qt::NoFocus);
         value->setProperty("tag", k);
         value->setIcon(icon(QStringLiteral("value")));
-        connect(value, &QToolButton::clicked, this, [this, k] { SpeedButton18Click(k); });
+        connect(value, &QToolButton::clicked, this, [this, k] { openValueMenu(k); });
         ValueButtons[k - 1] = value;
     }
 }
@@ -537,7 +537,7 @@ void ProgramEditor::minuteChange() {
     edited();
 }
 
-void ProgramEditor::Memo1Click() {
+void ProgramEditor::editComments() {
     if (!m_hasProgram)
         return;
     if (!m_commentsDialog)
@@ -554,7 +554,7 @@ void ProgramEditor::Memo1Click() {
     leaveNoFocus();
 }
 
-void ProgramEditor::StaticText1Click() {
+void ProgramEditor::editTitle() {
     if (!m_hasProgram)
         return;
     if (!m_titleDialog)
@@ -575,14 +575,14 @@ void ProgramEditor::Shape8MouseDown() {
     PopupMenu4->popup(QCursor::pos());
 }
 
-void ProgramEditor::Color1Click(int k) {
+void ProgramEditor::setColour(int k) {
     if (!m_hasProgram || k < 1 || k > ProgramColorCount)
         return;
     m_program.Color = ProgramColors[k];
     editedByMenu();
 }
 
-void ProgramEditor::Panel2Click() {
+void ProgramEditor::chooseCode() {
     buildInputsMenu();
     for (QAction *entry : std::as_const(InputsEntries))
         entry->setEnabled(true);
@@ -592,18 +592,18 @@ void ProgramEditor::Panel2Click() {
     PopupMenu3->popup(QCursor::pos());
 }
 
-void ProgramEditor::SetInputsClick(int k) {
+void ProgramEditor::setCode(int k) {
     if (!m_hasProgram || k < 1 || k > 255)
         return;
     m_program.Inputs = quint8(k);
     editedByMenu();
 }
 
-void ProgramEditor::Image16Click() {
+void ProgramEditor::collapsePanel() {
     setFixedHeight(CollapsedHeight);
 }
 
-void ProgramEditor::Image19Click() {
+void ProgramEditor::expandPanel() {
     setFixedHeight(PanelHeight);
 }
 
@@ -618,7 +618,7 @@ bool ProgramEditor::eventFilter(QObject *watched, QEvent *event) {
     }
     if (watched == Memo1->viewport() && event->type() == QEvent::MouseButtonRelease) {
         if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
-            Memo1Click();
+            editComments();
         return true;
     }
     return QFrame::eventFilter(watched, event);
@@ -706,7 +706,7 @@ void ProgramEditor::ActionCaption(int k, quint8 value, quint8 param, quint8 kind
         ValueButtons[k - 1]->setText(valueCaption(value, m_language));
 }
 
-void ProgramEditor::SpeedButton12Click(int row) {
+void ProgramEditor::openActionMenu(int row) {
     if (row < 1 || row > MaxActions)
         return;
     buildActionMenu();
@@ -715,7 +715,7 @@ void ProgramEditor::SpeedButton12Click(int row) {
     PopupMenu1->popup(QCursor::pos());
 }
 
-void ProgramEditor::SpeedButton18Click(int row) {
+void ProgramEditor::openValueMenu(int row) {
     if (row < 1 || row > MaxActions)
         return;
     buildValueMenu();
@@ -723,7 +723,7 @@ void ProgramEditor::SpeedButton18Click(int row) {
     PopupMenu2->popup(QCursor::pos());
 }
 
-void ProgramEditor::ClearActionClick() {
+void ProgramEditor::clearAction() {
     if (!m_hasProgram)
         return;
     const int r = m_selectedRow;
@@ -822,7 +822,7 @@ void ProgramEditor::buildActionMenu() {
         if (subs.isEmpty()) {
             QAction *a = PopupMenu1->addAction(entryIcon, caption);
             if (i == 0)
-                connect(a, &QAction::triggered, this, &ProgramEditor::ClearActionClick);
+                connect(a, &QAction::triggered, this, &ProgramEditor::clearAction);
             else
                 connect(a, &QAction::triggered, this, &ProgramEditor::SetSleepAction);
             ActionMenuEntries[i] = a;
@@ -880,7 +880,7 @@ void ProgramEditor::buildInputsMenu() {
     InputsEntries.reserve(255);
     for (int j = 1; j <= 255; ++j) {
         const bool single = (j & (j - 1)) == 0;
-        InputsEntries.append(entry(d3(j), j, single ? singleIcon : numberIcon, [this, j] { SetInputsClick(j); }));
+        InputsEntries.append(entry(d3(j), j, single ? singleIcon : numberIcon, [this, j] { setCode(j); }));
     }
     fillGridMenu(PopupMenu3, InputsEntries, RowsPerColumn);
 }
@@ -891,7 +891,7 @@ void ProgramEditor::buildColorMenu() {
     QList<QAction *> entries;
     for (int k = 1; k <= ProgramColorCount; ++k)
         entries.append(
-            entry(d2(k), k, Icons::colorSwatch(colorOfRecord(ProgramColors[k])), [this, k] { Color1Click(k); }));
+            entry(d2(k), k, Icons::colorSwatch(colorOfRecord(ProgramColors[k])), [this, k] { setColour(k); }));
     fillGridMenu(PopupMenu4, entries, 13); // a new column at entry 14
 }
 

@@ -96,19 +96,19 @@ private:
     void dateChange();
     void dayChange();
     void minuteChange();
-    void Memo1Click();
-    void StaticText1Click();
+    void editComments();
+    void editTitle();
     void Shape8MouseDown();
-    void Color1Click(int k);
-    void Panel2Click();
-    void SetInputsClick(int k);
-    void Image16Click();
-    void Image19Click();
+    void setColour(int k);
+    void chooseCode();
+    void setCode(int k);
+    void collapsePanel();
+    void expandPanel();
 
     // The action list editor.
-    void SpeedButton12Click(int row);
-    void SpeedButton18Click(int row);
-    void ClearActionClick();
+    void openActionMenu(int row);
+    void openValueMenu(int row);
+    void clearAction();
     void SetContinuingAction(quint8 kind, int tag);
     void SetEndingAction(quint8 kind, int tag);
     void SetSleepAction();

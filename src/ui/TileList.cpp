@@ -1,6 +1,6 @@
 #include "TileList.h"
 
-#include "LittleOneProg.h"
+#include "ProgramTile.h"
 
 #include <QEvent>
 #include <QScrollArea>
@@ -29,7 +29,7 @@ TileList::TileList(const Clock &clock, int language, QWidget *parent)
     m_scrollBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_scrollBox->verticalScrollBar()->setTracking(true);
     m_scrollBox->verticalScrollBar()->setAttribute(Qt::WA_Hover);
-    m_scrollBox->verticalScrollBar()->setSingleStep(TFrame1::TileHeight);
+    m_scrollBox->verticalScrollBar()->setSingleStep(ProgramTile::TileHeight);
     m_scrollBox->setWidgetResizable(false);
     QPalette pal = m_scrollBox->palette();
     pal.setColor(QPalette::Window, pal.color(QPalette::Dark));
@@ -65,14 +65,14 @@ const TORBEXProg *TileList::currentProgram() const {
 QList<TORBEXProg> TileList::programs() const {
     QList<TORBEXProg> list;
     list.reserve(m_tiles.size());
-    for (const TFrame1 *tile : m_tiles)
+    for (const ProgramTile *tile : m_tiles)
         list.append(tile->program());
     return list;
 }
 
 quint8 TileList::FirstFreeInputs() const {
     std::array<bool, 256> used{};
-    for (const TFrame1 *tile : m_tiles)
+    for (const ProgramTile *tile : m_tiles)
         used[tile->program().Inputs] = true;
     quint8 result = 255;
     for (int candidate = 255; candidate >= 1; --candidate)
@@ -84,25 +84,26 @@ quint8 TileList::FirstFreeInputs() const {
 // ---------------------------------------------------------------------------------------
 // Changing the list
 
-TFrame1 *TileList::makeTile(const TORBEXProg &program) {
+ProgramTile *TileList::makeTile(const TORBEXProg &program) {
     if (!m_artLoaded) { // drawn for the first tile rather than at start-up
         m_art = TileArt::load();
         m_artLoaded = true;
     }
-    auto *tile = new TFrame1(m_art, m_tileBox);
+    auto *tile = new ProgramTile(m_art, m_tileBox);
     tile->setProgram(program);
     tile->setLanguage(m_language);
     tile->setNextRunSource(&m_clock, &m_dateLocale);
-    connect(tile, &TFrame1::clicked, this, [this](TFrame1 *clicked) { ActiveSelected(int(m_tiles.indexOf(clicked))); });
+    connect(tile, &ProgramTile::clicked, this,
+            [this](ProgramTile *clicked) { ActiveSelected(int(m_tiles.indexOf(clicked))); });
     tile->RefreshTile();
     return tile;
 }
 
 void TileList::appendProgram(const TORBEXProg &program) {
-    TFrame1 *tile = makeTile(program);
+    ProgramTile *tile = makeTile(program);
     m_tiles.append(tile);
     resizeTileBox();
-    tile->move(0, (int(m_tiles.size()) - 1) * TFrame1::TileHeight);
+    tile->move(0, (int(m_tiles.size()) - 1) * ProgramTile::TileHeight);
     tile->show();
     HighlightTile(tile);
     m_current = tile;
@@ -122,7 +123,7 @@ void TileList::replacePrograms(int first, int count, const QList<TORBEXProg> &pr
     for (int i = kept; i < count; ++i)
         removeAt(first + kept);
     for (int i = kept; i < programs.size(); ++i) {
-        TFrame1 *tile = makeTile(programs[i]);
+        ProgramTile *tile = makeTile(programs[i]);
         m_tiles.insert(first + i, tile);
         tile->show();
     }
@@ -147,7 +148,7 @@ void TileList::DeleteCurrentProgram() {
 void TileList::removeAt(int index) {
     if (index < 0 || index >= m_tiles.size())
         return;
-    TFrame1 *tile = m_tiles.takeAt(index);
+    ProgramTile *tile = m_tiles.takeAt(index);
     if (tile == m_current)
         m_current = nullptr;
     delete tile;
@@ -155,7 +156,7 @@ void TileList::removeAt(int index) {
 }
 
 void TileList::swapWithCurrent(int other) {
-    TFrame1 *tile = m_tiles.at(other);
+    ProgramTile *tile = m_tiles.at(other);
     const QPoint top = tile->pos();
     tile->move(m_current->pos());
     m_current->move(top);
@@ -178,8 +179,8 @@ void TileList::moveCurrentDown() {
 // ---------------------------------------------------------------------------------------
 // Selection and view
 
-void TileList::HighlightTile(TFrame1 *tile) {
-    for (TFrame1 *t : std::as_const(m_tiles))
+void TileList::HighlightTile(ProgramTile *tile) {
+    for (ProgramTile *t : std::as_const(m_tiles))
         if (t != tile && t->isHighlighted())
             t->setHighlighted(false);
     if (tile)
@@ -226,7 +227,7 @@ bool TileList::FormKeyDown(int key) {
         return false;
     const int i = currentIndex();
     const int n = int(m_tiles.size());
-    const int h = TFrame1::TileHeight;
+    const int h = ProgramTile::TileHeight;
     switch (key) {
     case Qt::Key_Home:
         ActiveSelected(0);
@@ -286,7 +287,7 @@ void TileList::RestackTiles() {
     m_scrollBox->setUpdatesEnabled(false);
     setScrollPosition(0);
     int top = 0;
-    for (TFrame1 *tile : std::as_const(m_tiles)) {
+    for (ProgramTile *tile : std::as_const(m_tiles)) {
         tile->move(0, top);
         top += tile->height();
     }
@@ -305,8 +306,8 @@ void TileList::setScrollPosition(int y) {
 // The scrolled area holds the tiles and no more: scrolling a tile to the top row stops at the
 // end of the list, so the earlier tiles stay in sight while the list is shorter than the view.
 void TileList::resizeTileBox() {
-    const int width = m_tiles.isEmpty() ? int(TFrame1::TileWidth) : m_tiles.first()->width();
-    m_tileBox->resize(width, int(m_tiles.size()) * TFrame1::TileHeight);
+    const int width = m_tiles.isEmpty() ? int(ProgramTile::TileWidth) : m_tiles.first()->width();
+    m_tileBox->resize(width, int(m_tiles.size()) * ProgramTile::TileHeight);
     // The list is as wide as a tile: the window grows rather than hide the end of the tiles.
     m_scrollBox->setMinimumWidth(width + m_scrollBox->verticalScrollBar()->sizeHint().width() +
                                  2 * m_scrollBox->frameWidth());
@@ -334,7 +335,7 @@ void TileList::RefreshTile(int index) {
 
 void TileList::setLanguage(int language) {
     m_language = language;
-    for (TFrame1 *tile : std::as_const(m_tiles)) {
+    for (ProgramTile *tile : std::as_const(m_tiles)) {
         tile->setLanguage(language);
         tile->RefreshTile();
     }

@@ -9,7 +9,7 @@
 
 class Clock;
 class QScrollArea;
-class TFrame1;
+class ProgramTile;
 
 // The list of programs: one tile per program, in project order, inside a scroll box. It owns
 // the tiles (each tile owns its program), the selection and the scrolling, and takes the
@@ -96,8 +96,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    TFrame1 *makeTile(const TORBEXProg &program);
-    void HighlightTile(TFrame1 *tile);
+    ProgramTile *makeTile(const TORBEXProg &program);
+    void HighlightTile(ProgramTile *tile);
     void resizeTileBox();
     void swapWithCurrent(int other);
 
@@ -108,6 +108,6 @@ private:
     bool m_artLoaded = false;
     QScrollArea *m_scrollBox = nullptr; // ScrollBox1
     QWidget *m_tileBox = nullptr;       // the scrolled widget holding the tiles
-    QList<TFrame1 *> m_tiles;           // Tiles
-    TFrame1 *m_current = nullptr;       // CurrentTile
+    QList<ProgramTile *> m_tiles;       // Tiles
+    ProgramTile *m_current = nullptr;   // CurrentTile
 };

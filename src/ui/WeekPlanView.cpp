@@ -1,6 +1,6 @@
 #include "WeekPlanView.h"
 
-#include "LittleOneProg.h"
+#include "ProgramTile.h"
 #include "model/Clock.h"
 #include "project/ScheduleCheck.h"
 #include "text/text.h"

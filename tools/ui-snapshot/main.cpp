@@ -197,7 +197,7 @@ int main(int argc, char *argv[]) {
     ScriptedPrompter prompter;
     ManualClock clock(QDateTime(QDate(2026, 12, 5), QTime(14, 30)));
     MainWindow window(prompter, clock);
-    window.LanguageClick(language);
+    window.chooseLanguage(language);
     window.setPortNames({QStringLiteral("ttyS0"), QStringLiteral("ttyUSB0")});
     window.loadPrograms(samplePrograms(clock.now()));
     window.SelectProgramAt(2);

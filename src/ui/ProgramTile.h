@@ -16,7 +16,7 @@ struct TileArt;
 // texts need in the tile's language and font, so the strip grows rather than cut a text. The tile paints every element
 // itself (one widget per tile, however many elements), owns its program and keeps its own copy of the language. Its
 // tooltip is the program's next run, worked out when the tooltip is asked for.
-class TFrame1 : public QWidget {
+class ProgramTile : public QWidget {
     Q_OBJECT
 
 public:
@@ -28,7 +28,7 @@ public:
     Q_ENUM(Part)
     static constexpr int PartCount = 10;
 
-    explicit TFrame1(const TileArt &art, QWidget *parent = nullptr);
+    explicit ProgramTile(const TileArt &art, QWidget *parent = nullptr);
 
     // The tile's program. Setting it does not redraw the tile: RefreshTile does.
     const TORBEXProg &program() const { return m_program; }
@@ -77,7 +77,7 @@ public:
     static Columns columnsFor(int language, const QFont &font);
 
 signals:
-    void clicked(TFrame1 *tile, TFrame1::Part part);
+    void clicked(ProgramTile *tile, ProgramTile::Part part);
 
 protected:
     bool event(QEvent *event) override;

@@ -1,4 +1,4 @@
-#include "LittleOneProg.h"
+#include "ProgramTile.h"
 
 #include "Icons.h"
 #include "model/Clock.h"
@@ -37,7 +37,7 @@ QColor inputDotColor(const QPalette &palette) {
     return palette.color(dark ? QPalette::WindowText : QPalette::Dark);
 }
 
-TFrame1::TFrame1(const TileArt &art, QWidget *parent)
+ProgramTile::ProgramTile(const TileArt &art, QWidget *parent)
     : QWidget(parent)
     , m_art(art) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -48,7 +48,7 @@ TFrame1::TFrame1(const TileArt &art, QWidget *parent)
     fitColumns();
 }
 
-TFrame1::Columns TFrame1::columnsFor(int language, const QFont &font) {
+ProgramTile::Columns ProgramTile::columnsFor(int language, const QFont &font) {
     static QHash<QString, Columns> known;
     const QString key = QString::number(language) + font.key();
     if (const auto it = known.constFind(key); it != known.cend())
@@ -75,32 +75,32 @@ TFrame1::Columns TFrame1::columnsFor(int language, const QFont &font) {
     return c;
 }
 
-void TFrame1::setLanguage(int language) {
+void ProgramTile::setLanguage(int language) {
     m_language = language;
     fitColumns();
 }
 
-void TFrame1::fitColumns() {
+void ProgramTile::fitColumns() {
     m_columns = columnsFor(m_language, font());
     setFixedSize(m_columns.width, TileHeight);
 }
 
-void TFrame1::changeEvent(QEvent *event) {
+void ProgramTile::changeEvent(QEvent *event) {
     if (event->type() == QEvent::FontChange)
         fitColumns();
     QWidget::changeEvent(event);
 }
 
-QRect TFrame1::actionRect(int k) const {
+QRect ProgramTile::actionRect(int k) const {
     const int x0 = ScheduleTextAt.x() + m_columns.schedule;
     return QRect(x0 + (m_columns.action + DotSize) * (k - 1), TextY, m_columns.action, TextHeight);
 }
 
-int TFrame1::dotX(int k) const {
+int ProgramTile::dotX(int k) const {
     return actionRect(k).right() + 1;
 }
 
-void TFrame1::RefreshTile() {
+void ProgramTile::RefreshTile() {
     m_title = m_program.Title;
     m_color = colorOfRecord(m_program.Color);
     m_number = QString::asprintf("%.3d", int(m_program.Inputs));
@@ -128,18 +128,18 @@ void TFrame1::RefreshTile() {
     update();
 }
 
-void TFrame1::setNextRunSource(const Clock *clock, const QLocale *locale) {
+void ProgramTile::setNextRunSource(const Clock *clock, const QLocale *locale) {
     m_clock = clock;
     m_locale = locale;
 }
 
-QString TFrame1::nextRunText() const {
+QString ProgramTile::nextRunText() const {
     if (!m_clock || !m_locale)
         return {};
     return NextRunText(m_program, m_clock->now(), m_language, *m_locale);
 }
 
-bool TFrame1::event(QEvent *event) {
+bool ProgramTile::event(QEvent *event) {
     if (event->type() != QEvent::ToolTip)
         return QWidget::event(event);
     // Worked out now rather than at RefreshTile, so that it stays right as time passes.
@@ -153,18 +153,18 @@ bool TFrame1::event(QEvent *event) {
     return true;
 }
 
-void TFrame1::setHighlighted(bool on) {
+void ProgramTile::setHighlighted(bool on) {
     if (m_highlighted == on)
         return;
     m_highlighted = on;
     update();
 }
 
-QColor TFrame1::backgroundColor() const {
+QColor ProgramTile::backgroundColor() const {
     return palette().color(m_highlighted ? QPalette::Light : QPalette::Button);
 }
 
-QRect TFrame1::partRect(Part part) const {
+QRect ProgramTile::partRect(Part part) const {
     switch (part) {
     case Part::Background:
         return rect();
@@ -179,14 +179,14 @@ QRect TFrame1::partRect(Part part) const {
     }
 }
 
-TFrame1::Part TFrame1::partAt(const QPoint &pos) const {
+ProgramTile::Part ProgramTile::partAt(const QPoint &pos) const {
     for (int i = 1; i < PartCount; ++i)
         if (partRect(Part(i)).contains(pos))
             return Part(i);
     return Part::Background;
 }
 
-void TFrame1::paintEvent(QPaintEvent *) {
+void ProgramTile::paintEvent(QPaintEvent *) {
     QPainter p(this);
     const QPalette &pal = palette();
     const QColor light = pal.color(QPalette::Base);
@@ -237,12 +237,12 @@ void TFrame1::paintEvent(QPaintEvent *) {
         p.drawEllipse(QRect(dotX(k), 11, DotSize, DotSize));
 }
 
-void TFrame1::mousePressEvent(QMouseEvent *event) {
+void ProgramTile::mousePressEvent(QMouseEvent *event) {
     m_pressed = event->button() == Qt::LeftButton;
     event->accept();
 }
 
-void TFrame1::mouseReleaseEvent(QMouseEvent *event) {
+void ProgramTile::mouseReleaseEvent(QMouseEvent *event) {
     const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_pressed = false;
     if (click)
