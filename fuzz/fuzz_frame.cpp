@@ -1,5 +1,5 @@
 // Decodes arbitrary 24-byte frames and checks what every decoded program must satisfy.
-#include "player/Trame.h"
+#include "player/Frame.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -9,7 +9,7 @@
 #include "TestSupport.h"
 #include "model/Clock.h"
 #include "model/Prompter.h"
-#include "player/Trame.h"
+#include "player/Frame.h"
 #include "project/ProjectFile.h"
 #include "project/SettingsLocation.h"
 #include "text/text.h"

@@ -1,7 +1,7 @@
 // The 24-byte frame: programs against frames written out by hand, decoding with its
 // corrections, and how verify compares two frames.
 #include "TestSupport.h"
-#include "player/Trame.h"
+#include "player/Frame.h"
 #include "player/VerifyPlayer.h"
 
 #include <QTest>

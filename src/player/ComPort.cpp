@@ -235,7 +235,7 @@ ComResult ComLink::SendByteWithAck(quint8 byte) {
 }
 
 ComResult ComLink::SendFrame(const Frame &frame) {
-    for (const TTrame &cell : frame)
+    for (const FrameCell &cell : frame)
         for (int i = 0; i < cell.Size; ++i)
             if (const ComResult written = WriteRawByte(cell.Value); written != ComCode::Ok)
                 return written;
@@ -245,7 +245,7 @@ ComResult ComLink::SendFrame(const Frame &frame) {
 ComResult ComLink::ReceiveFrame(Frame &frame) {
     frame.resize(FrameSize);
     const int timeout = int(m_timing.byteTimeout.count());
-    for (TTrame &cell : frame) {
+    for (FrameCell &cell : frame) {
         cell.Size = 1;
         quint8 byte = 0;
         const SerialPortIo::Read r = m_io.readByte(byte, timeout);

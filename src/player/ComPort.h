@@ -1,6 +1,6 @@
 #pragma once
 
-#include "player/Trame.h"
+#include "player/Frame.h"
 
 #include <QObject>
 #include <QSerialPort>

@@ -32,7 +32,7 @@ QByteArray encodeReplacing(const QString &text) {
 QString VerificationLine(const Frame &frame) {
     QString line;
     line.reserve(frame.size() * 4);
-    for (const TTrame &cell : frame) {
+    for (const FrameCell &cell : frame) {
         line += QLatin1Char(' ');
         line += QString::number(cell.Value);
     }

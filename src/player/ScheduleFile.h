@@ -2,7 +2,7 @@
 
 #include "model/Clock.h"
 #include "model/Project.h"
-#include "player/Trame.h"
+#include "player/Frame.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "Trame.h"
+#include "Frame.h"
 
 #include <algorithm>
 
@@ -127,7 +127,7 @@ Frame ReceiveBuffer(int slot, const TORBEXProg &emptySlot) {
 QByteArray frameBytes(const Frame &frame) {
     QByteArray out;
     out.reserve(frame.size());
-    for (const TTrame &cell : frame)
+    for (const FrameCell &cell : frame)
         out.append(char(cell.Value));
     return out;
 }

@@ -8,7 +8,7 @@
 #include <QList>
 
 // One byte of a frame as it goes on the wire.
-class TTrame {
+class FrameCell {
 public:
     quint8 Value = 0;
     quint8 Size = 1;
@@ -17,7 +17,7 @@ public:
 inline constexpr int FrameSize = 24;
 
 // A program as the player stores it: 24 cells, indexed 0..23.
-using Frame = QList<TTrame>;
+using Frame = QList<FrameCell>;
 
 // Where each field lies in a frame.
 namespace FrameByte {
