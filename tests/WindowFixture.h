@@ -275,7 +275,7 @@ struct Window {
     void clickTile(int index, int x = 5) { QTest::mouseClick(tiles().at(index), Qt::LeftButton, {}, QPoint(x, 10)); }
     void addPrograms(int count) {
         for (int i = 0; i < count; ++i)
-            click("SpeedButton1");
+            click("NewProgramButton");
     }
     // Runs `script`, steps separated by "; ": "click Name", "key Name", "wheel delta", "trigger
     // Action", "set Name.property value", "pick Menu caption", "type Field text" (into the next
@@ -332,7 +332,7 @@ struct Window {
     }
     // Opens the action menu from row `row` and chooses `entry`, or `sub` in the entry's menu.
     void chooseAction(int row, const QString &entry, const QString &sub = {}) {
-        click(QStringLiteral("SpeedButton%1").arg(11 + row));
+        click(QStringLiteral("ActionKindButton%1").arg(row));
         QMenu *menu = find<QMenu>(u"PopupMenu1"_s);
         for (QAction *a : menu->actions())
             if (a->text() == entry && sub.size())
@@ -342,9 +342,9 @@ struct Window {
     // The captions of the action rows shown, row 1 first.
     QString rows() const {
         QStringList out;
-        for (int k = 12; k <= 17; ++k)
-            if (shown(QStringLiteral("SpeedButton%1").arg(k)))
-                out << text(QStringLiteral("SpeedButton%1").arg(k));
+        for (int k = 1; k <= 6; ++k)
+            if (shown(QStringLiteral("ActionKindButton%1").arg(k)))
+                out << text(QStringLiteral("ActionKindButton%1").arg(k));
         return out.join(u'|');
     }
 

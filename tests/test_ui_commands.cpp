@@ -54,7 +54,7 @@ void takeStep(Window &f, const QString &script) {
                     QTest::mouseClick(d.findChild<QAbstractButton *>(u"NextBtn"_s), Qt::LeftButton, {}, {6, 8});
                 return d.result();
             });
-            f.find<QAbstractButton>("SpeedButton27")->click();
+            f.find<QAbstractButton>("WizardButton")->click();
         } else
             f.act(part);
     }
@@ -80,7 +80,7 @@ private slots:
         f.addPrograms(3);
         f.clickTile(row.section(u' ', 0, 0).toInt());
         f.prompter.queueAnswers({row.section(u' ', 1, 1) == u"Yes"_s ? Answer::Yes : Answer::No});
-        f.click("SpeedButton2");
+        f.click("DeleteProgramButton");
         QCOMPARE(f.messages(), QStringList{message(0)});
         QCOMPARE(f.list(), row.section(u' ', 2));
         QCOMPARE(f.rowTop(f.tiles().size() - 1), (f.tiles().size() - 1) * f.tiles().at(0)->height()); // no gap
@@ -99,7 +99,7 @@ private slots:
         bell.Comments = QStringList{u"ring"_s, u"twice"_s};
         project.Programs << bell;
         f.open(project);
-        f.act(u"key End; click SpeedButton6; click SpeedButton5; trigger Coller1"_s); // the clipboard keeps its copy
+        f.act(u"key End; click CopyButton; click PasteButton; trigger Coller1"_s); // the clipboard keeps its copy
         QCOMPARE(f.list(), u"001 002 003 004 005 006 007 008 [009]"_s);
         project = f.saved();
         QCOMPARE(project.Programs.value(8).Title, u"Bell"_s);
@@ -108,22 +108,22 @@ private slots:
             copy.Inputs = 7;
             QVERIFY(copy.sameContent(project.Programs.value(6)));
         }
-        f.act(u"key Home; click SpeedButton7"_s);
+        f.act(u"key Home; click CutButton"_s);
         QCOMPARE(f.list(), u"[002] 003 004 005 006 007 008 009"_s);
-        f.click("SpeedButton5"); // back at the end, with the smallest free code
+        f.click("PasteButton"); // back at the end, with the smallest free code
         QCOMPARE(f.list(), u"002 003 004 005 006 007 008 009 [001]"_s);
         QVERIFY(f.messages().isEmpty());
     }
     void move_changesOnlyTheOrder_andKeepsTheSelection() {
         Window f;
         f.open(3);
-        f.act(u"trigger MoveProgramUp1; click SpeedButton26"_s); // the first cannot go up
+        f.act(u"trigger MoveProgramUp1; click MoveDownButton"_s); // the first cannot go up
         QCOMPARE(f.list(), u"002 [001] 003"_s);
         QCOMPARE(f.rowTop(1), f.tiles().at(0)->height());
         QVERIFY(f.asksToSave());
         f.act(u"trigger MoveProgramDown1; trigger MoveProgramDown1"_s); // the last cannot go down
         QCOMPARE(f.list(), u"002 003 [001]"_s);
-        f.act(u"click SpeedButton25; trigger MoveProgramUp1"_s);
+        f.act(u"click MoveUpButton; trigger MoveProgramUp1"_s);
         QCOMPARE(f.list(), u"[001] 002 003"_s);
         QVERIFY(!f.asksToSave()); // back in the saved order
     }
@@ -158,11 +158,11 @@ private slots:
     // Each row: a step | the caption of Edit > Undo then.
     void everyStep_isUndoneAndRedoneExactly_data() {
         QTest::addColumn<QString>("row");
-        QTest::newRow("new program") << "click SpeedButton1 | New Program";
+        QTest::newRow("new program") << "click NewProgramButton | New Program";
         QTest::newRow("delete program") << "yes; trigger Delete1 | Delete Program";
-        QTest::newRow("cut") << "click SpeedButton7 | Cut";
-        QTest::newRow("paste") << "click SpeedButton6; click SpeedButton5 | Paste";
-        QTest::newRow("move up") << "click SpeedButton25 | Move Program to Up";
+        QTest::newRow("cut") << "click CutButton | Cut";
+        QTest::newRow("paste") << "click CopyButton; click PasteButton | Paste";
+        QTest::newRow("move up") << "click MoveUpButton | Move Program to Up";
         QTest::newRow("move down") << "trigger MoveProgramDown1 | Move Program to Down";
         QTest::newRow("delete colour group") << "yes; trigger ColorGroup2 | Delete a Group of same Color";
         QTest::newRow("properties") << "type Edit1 Hall; trigger Property1 | Project Properties";
@@ -230,7 +230,7 @@ private slots:
         Window f;
         f.open(3);
         const QString caption = f.w.windowTitle();
-        f.click("SpeedButton1");
+        f.click("NewProgramButton");
         f.saved();
         f.trigger("Undo1");
         QVERIFY(f.asksToSave());
@@ -416,7 +416,7 @@ private slots:
         // The next export starts in the folder chosen last; one that vanishes is named.
         QDir(f.dir.path()).mkdir("gone");
         f.answers.push_back(chooseFolder(f.dir.filePath("gone"), &start, [&] { QDir(f.dir.path()).rmdir("gone"); }));
-        f.click("SpeedButton11");
+        f.click("ExportButton");
         QCOMPARE(start, f.dir.filePath("out"));
         QVERIFY2(f.messages().value(1).contains(u"quillon.msg"_s), qPrintable(f.messages().join(u'|')));
         // The remembered folder is gone: the dialog starts at the nearest folder above it.
@@ -491,7 +491,7 @@ private slots:
         QVERIFY2(f.messages().value(0).contains(f.dir.filePath("short.msg")), qPrintable(f.messages().join(u'|')));
         QVERIFY(!f.asksToSave());
         f.answers.push_back(chooseFile(f.dir.filePath("q.msg")));
-        f.click("SpeedButton24");
+        f.click("ImportButton");
         QCOMPARE(f.dialogs.last(), u"Open fichier d'import Quillon (*.msg)"_s);
         QCOMPARE(f.list(), u"[200] 004 004 000 009"_s);
         QCOMPARE(f.w.windowTitle(), Caption + u"New Project"_s);
@@ -540,7 +540,7 @@ private slots:
         dialog->findChild<QCheckBox *>(u"ShowGreyed"_s)->setChecked(true);
         QCOMPARE(marks(), u"2g12g12g12g12g12g1"_s);
         f.prompter.queueAnswers({Answer::Yes});
-        f.click("SpeedButton2"); // deleting 004 takes its marks away at once
+        f.click("DeleteProgramButton"); // deleting 004 takes its marks away at once
         QCOMPARE(marks(), u"1g1g1g1g1g1g"_s);
     }
     // File > Print the Schedule prints, page for page, the text `quillon-cli print` writes of the
@@ -628,7 +628,7 @@ private slots:
         QVERIFY(WriteProjectFile(project, Project{lobby, {sampleProgram(2), sampleProgram(1)}}));
         QVERIFY(writeAll(settings, settingsFile("German", "COM7", project, u"/exports/ FALSE TRUE TRUE"_s)));
         Window f(SettingsLocation{settings, dir.filePath("config/prog.CFG")});
-        QCOMPARE(f.find("SpeedButton1")->toolTip(), LanguageText(TextTable::HintTexts, 2, German));
+        QCOMPARE(f.find("NewProgramButton")->toolTip(), LanguageText(TextTable::HintTexts, 2, German));
         QCOMPARE(f.checkedPort(), u"(None)"_s); // COM7 is not there
         QVERIFY(f.action("Deutsch1")->isChecked() && !f.action("IOOption1")->isChecked() &&
                 f.action("Ethernet1")->isChecked());

@@ -79,7 +79,7 @@ private slots:
         f.onCaption = [&](const QString &caption) {
             if (caption != u"Program(s) : 10 to 255 "_s)
                 return;
-            f.act(u"click SpeedButton3; click SpeedButton4"_s); // nothing starts twice
+            f.act(u"click TransmitButton; click ReceiveButton"_s); // nothing starts twice
             QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape);
             f.clock.set(QDateTime(QDate(2026, 3, 9), QTime(8, 45)));
             f.tick("Timer2");
@@ -88,11 +88,11 @@ private slots:
             Window::closePopups();
         };
         f.prompter.queueAnswers({Answer::Yes, Answer::No, Answer::Yes, Answer::No});
-        f.click("SpeedButton3");
+        f.click("TransmitButton");
         f.onCaption = {};
         QCOMPARE(f.captions.last() + checkedDuringRun, u"Program(s) : 255 to 255 -"_s + f.port);
         const QString caption = f.w.windowTitle();
-        f.click("SpeedButton4"); // the project is not saved, the player's project file not loaded
+        f.click("ReceiveButton"); // the project is not saved, the player's project file not loaded
         QCOMPARE(f.messages(), (QStringList{message(1), com(0), message(5), message(6), com(0),
                                             message(7) + message(8) + u"Hall B"_s}));
         QCOMPARE(f.text("Undo1"), u"&Undo Receive the Programs"_s);
@@ -118,7 +118,7 @@ private slots:
                  qPrintable(report));
         f.answers.push_back(chooseFile(f.dir.filePath("open1.prg"))); // now the player's project file is loaded
         f.prompter.queueAnswers({Answer::Yes, Answer::Yes});
-        f.click("SpeedButton4");
+        f.click("ReceiveButton");
         QCOMPARE(f.list() + f.dialogs.last(), u"[200] 003 017Open Program (*.prg)"_s);
     }
     // Each row: the player's options, or "(None)" for no port | the command | the messages: Q and R
@@ -129,18 +129,20 @@ private slots:
         TORBEXProg leap = weekly(7);
         leap.Date = QDate(2026, 2, 28);
         const QString leapFrame = hexFrame(leap).replace(28, 2, u"1e"_s); // the 30th of February
-        QTest::newRow("transmit, silent player") << "--silent | SpeedButton3 | Q,9,9 | [017] 003 | 0a";
+        QTest::newRow("transmit, silent player") << "--silent | TransmitButton | Q,9,9 | [017] 003 | 0a";
         QTest::newRow("transmit, player vanishing at slot 100")
-            << "--disconnect-at-byte 2475 | SpeedButton3 | Q,3,3 | [017] 003 | -";
+            << "--disconnect-at-byte 2475 | TransmitButton | Q,3,3 | [017] 003 | -";
         QTest::newRow("transmit, no port") << "(None) | Transmit1 | Q,4,4 | [017] 003 | ";
         QTest::newRow("receive, no port") << "(None) | Receive1 | R,4 | [017] 003 | ";
         QTest::newRow("receive, player vanishing at slot 5") // the open project stays
             << "--set-slot 2=" + hexFrame(weekly(2)) + " --set-slot 5=" + hexFrame(weekly(5)) +
-                   " --disconnect-at-byte 9 | SpeedButton4 | R,3,3 | [017] 003 | -";
-        QTest::newRow("receive, one acknowledgement too many") << "--garbage 01 | SpeedButton4 | R,3,3 | [017] 003 | -";
+                   " --disconnect-at-byte 9 | ReceiveButton | R,3,3 | [017] 003 | -";
+        QTest::newRow("receive, one acknowledgement too many")
+            << "--garbage 01 | ReceiveButton | R,3,3 | [017] 003 | -";
         QTest::newRow("receive, dates that do not exist")
             << "--set-slot 7=" + leapFrame + " --set-slot 9=" + QString(leapFrame).replace(2, 2, u"09"_s) +
-                   " | SpeedButton4 | R,0,The date or time of program(s) 007; 009 did not exist and was corrected.,L | "
+                   " | ReceiveButton | R,0,The date or time of program(s) 007; 009 did not exist and was corrected.,L "
+                   "| "
                    "[007] 009 | -";
         QTest::newRow("verify, silent player") << "--silent | VerifyPrograms1 | 9 | [017] 003 | 0b";
         QTest::newRow("verify, another program in slot 17") // its minute and the parameter of its action 3
@@ -166,7 +168,7 @@ private slots:
         if (noPort)
             f.choose(f.find<QMenu>("RS232PortCOM1"), u"(None)"_s);
         f.prompter.queueAnswers({Answer::Yes, Answer::No});
-        v[1].startsWith(u"Speed"_s) ? f.click(v[1]) : f.trigger(v[1]);
+        v[1].endsWith(u"Button"_s) ? f.click(v[1]) : f.trigger(v[1]);
         QVERIFY2(f.messages() == messages, qPrintable(f.messages().join(u" | ")));
         if (noPort) // the port that does not open says why
             QVERIFY(std::any_of(f.prompter.shown.cbegin(), f.prompter.shown.cend(),
@@ -176,7 +178,7 @@ private slots:
         f.prompter.script.clear();
         f.trigger("Transmit1"); // usable again: Transmit asks its question anew
         QCOMPARE(f.messages().last(), message(1));
-        QCOMPARE(f.enabled({"SpeedButton3", "New1"}), noPort ? u"-+"_s : u"++"_s);
+        QCOMPARE(f.enabled({"TransmitButton", "New1"}), noPort ? u"-+"_s : u"++"_s);
         if (v[4] != u"-"_s)
             QCOMPARE(f.player.pcBytes().toHex(), v.value(4).toLatin1());
     }
@@ -197,7 +199,7 @@ private slots:
             QTest::mouseClick(buttonOf(d, "BitBtn2"), Qt::LeftButton);
             return d.result();
         });
-        f.click("SpeedButton28");
+        f.click("PcRemoteButton");
         QCOMPARE(f.dialogs.last(), u"PcRemoteWindow"_s);
         QCOMPARE(shown.join(u'|'), u"minimized|Program : 012 at : 09/03/2026 08:45:00"_s);
         QVERIFY(!f.w.isMinimized());
@@ -229,7 +231,7 @@ private slots:
             report = d.findChild<QPlainTextEdit *>(u"Memo1"_s)->toPlainText();
             return int(QDialog::Accepted);
         });
-        f.click("SpeedButton28");
+        f.click("PcRemoteButton");
         QCOMPARE(f.messages(), QStringList{com(9)});
         QCOMPARE(report.count(u"not triggered at : "_s), 3);
         QCOMPARE(f.player.pcBytes().toHex(), QByteArray("0e0e0e")); // three triggers, none acknowledged
@@ -254,7 +256,7 @@ private slots:
         QCOMPARE(offered(), u"(None),player*,third"_s);
         f.player.stop();
         QCOMPARE(offered(), u"(None)*,third"_s);
-        QCOMPARE(f.enabled({"SpeedButton3", "SpeedButton4", "Transmit1"}), u"--+"_s);
+        QCOMPARE(f.enabled({"TransmitButton", "ReceiveButton", "Transmit1"}), u"--+"_s);
     }
 };
 

@@ -12,11 +12,11 @@
 
 namespace {
 
-const QStringList Commands = {"New1",          "SpeedButton1",     "Delete1",       "DeleteGroupOfColor1",
-                              "SpeedButton2",  "Couper1",          "SpeedButton7",  "Copier1",
-                              "SpeedButton6",  "Coller1",          "SpeedButton5",  "MoveProgramUp1",
-                              "SpeedButton25", "MoveProgramDown1", "SpeedButton26", "SpeedButton3",
-                              "SpeedButton4",  "VerifyPrograms1",  "Transmit1",     "Receive1"};
+const QStringList Commands = {
+    "New1",           "NewProgramButton", "Delete1",         "DeleteGroupOfColor1", "DeleteProgramButton",
+    "Couper1",        "CutButton",        "Copier1",         "CopyButton",          "Coller1",
+    "PasteButton",    "MoveProgramUp1",   "MoveUpButton",    "MoveProgramDown1",    "MoveDownButton",
+    "TransmitButton", "ReceiveButton",    "VerifyPrograms1", "Transmit1",           "Receive1"};
 
 // The fields of a program that the editor sets, "|name=value|" each.
 QString fields(const TORBEXProg &p) {
@@ -47,12 +47,14 @@ private slots:
         QVERIFY(f.tiles().isEmpty() && !f.shown("EditorPanel"));
         QCOMPARE(f.enabled(Commands), u"++----------------++"_s);
         // The wizard is there but hidden; its button follows the limit of 255 programs.
-        QVERIFY(!f.shown("Wizzard1") && !f.shown("WizardSeparator") && !f.shown("SpeedButton27"));
-        QCOMPARE(f.enabled({"Wizzard1", "SpeedButton27"}), u"-+"_s);
+        QVERIFY(!f.shown("Wizzard1") && !f.shown("WizardSeparator") && !f.shown("WizardButton"));
+        QCOMPARE(f.enabled({"Wizzard1", "WizardButton"}), u"-+"_s);
         int row = 0; // the tool buttons in the order of their hints
-        for (int k : {3, 4, 1, 2, 7, 6, 5, 10, 8, 9, 11, 24, 25, 26, 27, 28})
-            QCOMPARE(f.find(QStringLiteral("SpeedButton%1").arg(k))->toolTip(),
-                     LanguageText(TextTable::HintTexts, row++, English));
+        for (const char *button :
+             {"TransmitButton", "ReceiveButton", "NewProgramButton", "DeleteProgramButton", "CutButton", "CopyButton",
+              "PasteButton", "NewProjectButton", "OpenProjectButton", "SaveProjectButton", "ExportButton",
+              "ImportButton", "MoveUpButton", "MoveDownButton", "WizardButton", "PcRemoteButton"})
+            QCOMPARE(f.find(QLatin1String(button))->toolTip(), LanguageText(TextTable::HintTexts, row++, English));
         QStringList keys;
         for (const char *name : {"New2", "Property1", "Open1", "Save1", "SaveAs1", "Export1", "Import1", "New1",
                                  "Delete1", "Couper1", "Copier1", "Coller1", "MoveProgramUp1", "MoveProgramDown1",
@@ -72,11 +74,10 @@ private slots:
         QTest::newRow("first of two") << "2 | key Home | +++++++++----++---++";
         QTest::newRow("second of two") << "2 |  | +++++++++--++-----++";
         QTest::newRow("middle of three") << "3 | key Up | +++++++++--++++---++";
-        QTest::newRow("copied, then a new project") << "1 | click SpeedButton6; type Edit1 X; trigger New2 | "
+        QTest::newRow("copied, then a new project") << "1 | click CopyButton; type Edit1 X; trigger New2 | "
                                                        "++-------++-------++";
         QTest::newRow("a port chosen") << "0 | pick RS232PortCOM1 ttyS9 | ++-------------+++++";
-        QTest::newRow("255, one pasted in vain")
-            << "255 | click SpeedButton6; click SpeedButton5 | --+++++++++++-----++";
+        QTest::newRow("255, one pasted in vain") << "255 | click CopyButton; click PasteButton | --+++++++++++-----++";
     }
     void commandState_followsTheListTheClipboardAndThePort() {
         QFETCH(QString, row);
@@ -88,21 +89,21 @@ private slots:
             f.clickTile(programs - 1);
         f.act(row.section(u" | "_s, 1, 1).trimmed());
         QCOMPARE(f.enabled(Commands), row.section(u" | "_s, 2));
-        QCOMPARE(f.enabled({"SpeedButton27"}), programs < SlotCount ? u"+"_s : u"-"_s);
+        QCOMPARE(f.enabled({"WizardButton"}), programs < SlotCount ? u"+"_s : u"-"_s);
         QCOMPARE(f.shown("EditorPanel"), !f.tiles().isEmpty());
         QCOMPARE(f.tiles().size(), row.contains(u"New2"_s) ? 0 : programs);
         QVERIFY(f.messages().isEmpty());
     }
     void newProgram_takesTheSmallestFreeCode_andIsAppendedSelected() {
         Window f;
-        f.click("SpeedButton1");
+        f.click("NewProgramButton");
         QCOMPARE(f.list(), u"[001]"_s);
         QCOMPARE(f.rowTop(0), 0);
         QCOMPARE(f.tileTexts(0), u"001|...|...|SONG"_s); // number, title, schedule, first action
         TORBEXProg four = f.program(4);
         four.TimerMode = 7; // no such mode: shown as a date, and kept
         f.open({f.program(1), f.program(2), four});
-        f.act(u"key End; click SpeedButton1; key Home; trigger New1"_s);
+        f.act(u"key End; click NewProgramButton; key Home; trigger New1"_s);
         QCOMPARE(f.list(), u"001 002 004 003 [005]"_s);
         const Project saved = f.saved();
         QCOMPARE(saved.Programs.last().Date, f.clock.now().date()); // "now" is the window's clock
@@ -227,7 +228,7 @@ private slots:
         QTest::addColumn<QString>("row");
         QTest::newRow("colour, opened on a press") << "Shape8 PopupMenu4 10 Color=ff";
         QTest::newRow("inputs") << "Panel2 PopupMenu3 009 Inputs=9";
-        QTest::newRow("value") << "SpeedButton18 PopupMenu2 017 Value1=17";
+        QTest::newRow("value") << "ActionValueButton1 PopupMenu2 017 Value1=17";
     }
     void popupGrids_chooseOnlyWhatIsClicked() {
         QFETCH(QString, row);
@@ -321,23 +322,23 @@ private slots:
         Window f;
         f.addPrograms(1);
         f.chooseAction(1, u"Ouput Contactor (I/O External)"_s, u"Output 017"_s);
-        QCOMPARE(f.rows() + u'|' + f.text("SpeedButton18"), u"Extrenal Output : 017|No Action...|Value : 255"_s);
-        f.act(u"click SpeedButton18; pick PopupMenu2 017"_s);
-        QCOMPARE(f.text("SpeedButton18"), u"Value : 017"_s);
+        QCOMPARE(f.rows() + u'|' + f.text("ActionValueButton1"), u"Extrenal Output : 017|No Action...|Value : 255"_s);
+        f.act(u"click ActionValueButton1; pick PopupMenu2 017"_s);
+        QCOMPARE(f.text("ActionValueButton1"), u"Value : 017"_s);
         QVERIFY(fields(f.saved().Programs.value(0)).contains(u"|Value1=17|"_s));
-        f.click("SpeedButton18"); // the value grid also answers the keys
+        f.click("ActionValueButton1"); // the value grid also answers the keys
         for (int key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Down, Qt::Key_Return})
             QTest::keyClick(gridOf(f.find<QMenu>("PopupMenu2")), Qt::Key(key));
-        QCOMPARE(f.text("SpeedButton18"), u"Value : 033"_s);
+        QCOMPARE(f.text("ActionValueButton1"), u"Value : 033"_s);
         f.chooseAction(1, u"Ouput Contactor (I/O Internal)"_s, u"Output 02"_s);
-        QVERIFY(!f.shown("SpeedButton18"));
+        QVERIFY(!f.shown("ActionValueButton1"));
         QVERIFY(fields(f.saved().Programs.value(0)).contains(u"|Value1=255|"_s));
     }
     void actionMenu_hidesTheActionsOfMissingPlayerCards() {
         Window f;
         f.addPrograms(1);
         const auto offered = [&f] {
-            f.click("SpeedButton12");
+            f.click("ActionKindButton1");
             QStringList out;
             for (QAction *a : f.find<QMenu>("PopupMenu1")->actions())
                 if (a->isVisible())
@@ -407,12 +408,12 @@ private slots:
         for (const QAction *a : f.find<QMenu>("Language1")->actions())
             if (a->isChecked())
                 shown << a->text();
-        for (const char *name : {"Label1", "RadioButton4", "SpeedButton12", "SpeedButton13", "SpeedButton19",
-                                 "SpeedButton14", "NextRunLine", "DateTimePicker2"})
+        for (const char *name : {"Label1", "RadioButton4", "ActionKindButton1", "ActionKindButton2",
+                                 "ActionValueButton2", "ActionKindButton3", "NextRunLine", "DateTimePicker2"})
             shown << f.text(QLatin1String(name));
-        shown << f.find("SpeedButton3")->toolTip() << f.find<QComboBox>("ComboBox1")->currentText()
+        shown << f.find("TransmitButton")->toolTip() << f.find<QComboBox>("ComboBox1")->currentText()
               << f.tileTexts(0).section(u'|', 2, 2);
-        f.click("SpeedButton12");
+        f.click("ActionKindButton1");
         for (const QAction *a : f.find<QMenu>("PopupMenu1")->actions())
             if (a->menu() && a->menu()->actions().size() == 16)
                 shown << a->text() << a->menu()->actions().value(5)->text();
@@ -498,7 +499,7 @@ private slots:
             f.trigger(QLatin1String(item));
             const QString language = u' ' + QLatin1String(item);
             find(f.w.menuBar()->sizeHint().width() > f.w.menuBar()->width(), u"menu bar"_s + language);
-            f.click("SpeedButton12"); // the action menu's grids: each caption within its cell
+            f.click("ActionKindButton1"); // the action menu's grids: each caption within its cell
             for (const ChoiceGrid *grid : f.find<QMenu>("PopupMenu1")->findChildren<ChoiceGrid *>())
                 for (int e = 0; e < grid->entries().size(); ++e)
                     find(grid->fontMetrics().horizontalAdvance(grid->entries()[e]->text()) + 28 >
@@ -696,7 +697,7 @@ private slots:
             click(u"NextBtn"_s);
             return d.result();
         });
-        f.find<QAbstractButton>("SpeedButton27")->click();
+        f.find<QAbstractButton>("WizardButton")->click();
         QCOMPARE(f.dialogs.last() + u' ' + seen.join(u','), u"TimerWizardDialog 2026,2,2,2,2,3,4,5,6,7,Finish,7"_s);
         QCOMPARE(f.messages(), QStringList{u"Vous devez sélectionnez au moins un mois dans la liste!"_s});
         QCOMPARE(f.list(), u"001 002 003 [004]"_s);

@@ -19,40 +19,40 @@ void MainWindow::UpdateCommandState() {
     const int n = m_tiles->count();
     const bool canAdd = n < SlotCount;
     New1->setEnabled(canAdd);
-    SpeedButton1->setEnabled(canAdd);
-    SpeedButton27->setEnabled(canAdd);
+    NewProgramButton->setEnabled(canAdd);
+    WizardButton->setEnabled(canAdd);
 
     const bool any = n >= 1;
     for (QAction *a : {Delete1, Couper1, Copier1, DeleteGroupOfColor1->menuAction()})
         a->setEnabled(any);
-    for (QToolButton *b : {SpeedButton2, SpeedButton7, SpeedButton6})
+    for (QToolButton *b : {DeleteProgramButton, CutButton, CopyButton})
         b->setEnabled(any);
     if (!any) {
         MoveProgramUp1->setEnabled(false);
         MoveProgramDown1->setEnabled(false);
-        SpeedButton25->setEnabled(false);
-        SpeedButton26->setEnabled(false);
+        MoveUpButton->setEnabled(false);
+        MoveDownButton->setEnabled(false);
         m_editor->hide();
     } else {
         m_editor->show();
         if (m_tiles->hasCurrent()) {
             const int i = m_tiles->currentIndex();
             MoveProgramUp1->setEnabled(i >= 1);
-            SpeedButton25->setEnabled(i >= 1);
+            MoveUpButton->setEnabled(i >= 1);
             MoveProgramDown1->setEnabled(i < n - 1);
-            SpeedButton26->setEnabled(i < n - 1);
+            MoveDownButton->setEnabled(i < n - 1);
         }
     }
 
     const bool canPaste = m_document->hasClipboard();
     Coller1->setEnabled(canPaste);
-    SpeedButton5->setEnabled(canPaste);
+    PasteButton->setEnabled(canPaste);
 
     m_editor->setPlayerOptions(IOOptionEnabled, EthernetOptionEnabled);
 
     const bool port = !NONE1->isChecked();
-    SpeedButton3->setEnabled(port);
-    SpeedButton4->setEnabled(port);
+    TransmitButton->setEnabled(port);
+    ReceiveButton->setEnabled(port);
     VerifyPrograms1->setEnabled(port);
 }
 

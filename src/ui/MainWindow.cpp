@@ -170,59 +170,59 @@ void MainWindow::createToolBar() {
         ToolBar1->addWidget(spacer);
     };
 
-    SpeedButton10 = addToolButton(QStringLiteral("new-project"));
-    SpeedButton8 = addToolButton(QStringLiteral("open-project"));
-    SpeedButton9 = addToolButton(QStringLiteral("save-project"));
+    NewProjectButton = addToolButton(QStringLiteral("new-project"));
+    OpenProjectButton = addToolButton(QStringLiteral("open-project"));
+    SaveProjectButton = addToolButton(QStringLiteral("save-project"));
     gap();
-    SpeedButton1 = addToolButton(QStringLiteral("new-program"));
-    SpeedButton2 = addToolButton(QStringLiteral("delete-program"));
+    NewProgramButton = addToolButton(QStringLiteral("new-program"));
+    DeleteProgramButton = addToolButton(QStringLiteral("delete-program"));
     gap();
-    SpeedButton7 = addToolButton(QStringLiteral("cut"));
-    SpeedButton6 = addToolButton(QStringLiteral("copy"));
-    SpeedButton5 = addToolButton(QStringLiteral("paste"));
-    SpeedButton25 = addToolButton(QStringLiteral("move-up"));
-    SpeedButton26 = addToolButton(QStringLiteral("move-down"));
-    SpeedButton27 = addToolButton(QStringLiteral("wizard"));
+    CutButton = addToolButton(QStringLiteral("cut"));
+    CopyButton = addToolButton(QStringLiteral("copy"));
+    PasteButton = addToolButton(QStringLiteral("paste"));
+    MoveUpButton = addToolButton(QStringLiteral("move-up"));
+    MoveDownButton = addToolButton(QStringLiteral("move-down"));
+    WizardButton = addToolButton(QStringLiteral("wizard"));
     gap();
-    SpeedButton3 = addToolButton(QStringLiteral("transmit"));
-    SpeedButton4 = addToolButton(QStringLiteral("receive"));
+    TransmitButton = addToolButton(QStringLiteral("transmit"));
+    ReceiveButton = addToolButton(QStringLiteral("receive"));
     gap();
-    SpeedButton11 = addToolButton(QStringLiteral("export"));
-    SpeedButton24 = addToolButton(QStringLiteral("import"));
+    ExportButton = addToolButton(QStringLiteral("export"));
+    ImportButton = addToolButton(QStringLiteral("import"));
     gap();
-    SpeedButton28 = addToolButton(QStringLiteral("pc-remote"));
+    PcRemoteButton = addToolButton(QStringLiteral("pc-remote"));
 
-    for (QToolButton *b : {SpeedButton7, SpeedButton6, SpeedButton5, SpeedButton25, SpeedButton26, SpeedButton27,
-                           SpeedButton3, SpeedButton4})
+    for (QToolButton *b : {CutButton, CopyButton, PasteButton, MoveUpButton, MoveDownButton, WizardButton,
+                           TransmitButton, ReceiveButton})
         b->setEnabled(false);
     // The wizard's button is hidden: a QToolBar hides a widget through its action.
     for (QAction *a : ToolBar1->actions())
-        if (ToolBar1->widgetForAction(a) == SpeedButton27)
+        if (ToolBar1->widgetForAction(a) == WizardButton)
             a->setVisible(false);
 
-    connect(SpeedButton10, &QToolButton::clicked, m_document, &DocumentController::newProject);
-    connect(SpeedButton8, &QToolButton::clicked, m_document, &DocumentController::openProject);
-    connect(SpeedButton9, &QToolButton::clicked, m_document, &DocumentController::saveProject);
-    connect(SpeedButton1, &QToolButton::clicked, this, &MainWindow::addProgram);
-    connect(SpeedButton2, &QToolButton::clicked, m_document, &DocumentController::deleteSelectedProgram);
-    connect(SpeedButton7, &QToolButton::clicked, m_document, &DocumentController::cutProgram);
-    connect(SpeedButton6, &QToolButton::clicked, m_document, &DocumentController::copyProgram);
-    connect(SpeedButton5, &QToolButton::clicked, m_document, &DocumentController::pastePrograms);
-    connect(SpeedButton25, &QToolButton::clicked, m_document, &DocumentController::moveProgramUp);
-    connect(SpeedButton26, &QToolButton::clicked, m_document, &DocumentController::moveProgramDown);
-    connect(SpeedButton27, &QToolButton::clicked, this, &MainWindow::runTimerWizard);
-    connect(SpeedButton3, &QToolButton::clicked, m_player, &PlayerCommands::transmitPrograms);
-    connect(SpeedButton4, &QToolButton::clicked, m_player, &PlayerCommands::receivePrograms);
-    connect(SpeedButton11, &QToolButton::clicked, m_document, &DocumentController::exportPlayerFile);
-    connect(SpeedButton24, &QToolButton::clicked, m_document, &DocumentController::importPlayerFile);
-    connect(SpeedButton28, &QToolButton::clicked, m_player, &PlayerCommands::startPcRemote);
+    connect(NewProjectButton, &QToolButton::clicked, m_document, &DocumentController::newProject);
+    connect(OpenProjectButton, &QToolButton::clicked, m_document, &DocumentController::openProject);
+    connect(SaveProjectButton, &QToolButton::clicked, m_document, &DocumentController::saveProject);
+    connect(NewProgramButton, &QToolButton::clicked, this, &MainWindow::addProgram);
+    connect(DeleteProgramButton, &QToolButton::clicked, m_document, &DocumentController::deleteSelectedProgram);
+    connect(CutButton, &QToolButton::clicked, m_document, &DocumentController::cutProgram);
+    connect(CopyButton, &QToolButton::clicked, m_document, &DocumentController::copyProgram);
+    connect(PasteButton, &QToolButton::clicked, m_document, &DocumentController::pastePrograms);
+    connect(MoveUpButton, &QToolButton::clicked, m_document, &DocumentController::moveProgramUp);
+    connect(MoveDownButton, &QToolButton::clicked, m_document, &DocumentController::moveProgramDown);
+    connect(WizardButton, &QToolButton::clicked, this, &MainWindow::runTimerWizard);
+    connect(TransmitButton, &QToolButton::clicked, m_player, &PlayerCommands::transmitPrograms);
+    connect(ReceiveButton, &QToolButton::clicked, m_player, &PlayerCommands::receivePrograms);
+    connect(ExportButton, &QToolButton::clicked, m_document, &DocumentController::exportPlayerFile);
+    connect(ImportButton, &QToolButton::clicked, m_document, &DocumentController::importPlayerFile);
+    connect(PcRemoteButton, &QToolButton::clicked, m_player, &PlayerCommands::startPcRemote);
 }
 
 void MainWindow::applyHints() {
-    const std::array<QToolButton *, 16> targets = {SpeedButton3,  SpeedButton4,  SpeedButton1,  SpeedButton2,
-                                                   SpeedButton7,  SpeedButton6,  SpeedButton5,  SpeedButton10,
-                                                   SpeedButton8,  SpeedButton9,  SpeedButton11, SpeedButton24,
-                                                   SpeedButton25, SpeedButton26, SpeedButton27, SpeedButton28};
+    const std::array<QToolButton *, 16> targets = {
+        TransmitButton, ReceiveButton,    NewProgramButton,  DeleteProgramButton, CutButton,    CopyButton,
+        PasteButton,    NewProjectButton, OpenProjectButton, SaveProjectButton,   ExportButton, ImportButton,
+        MoveUpButton,   MoveDownButton,   WizardButton,      PcRemoteButton};
     for (int row = 0; row < int(targets.size()); ++row)
         targets[row]->setToolTip(LanguageText(TextTable::HintTexts, row, CurrentLanguage));
 }
@@ -502,22 +502,22 @@ void MainWindow::wheelEvent(QWheelEvent *event) {
 void MainWindow::nameWidgets() {
     const std::pair<QObject *, const char *> named[] = {
         {ToolBar1, "ToolBar1"},
-        {SpeedButton1, "SpeedButton1"},
-        {SpeedButton2, "SpeedButton2"},
-        {SpeedButton3, "SpeedButton3"},
-        {SpeedButton4, "SpeedButton4"},
-        {SpeedButton5, "SpeedButton5"},
-        {SpeedButton6, "SpeedButton6"},
-        {SpeedButton7, "SpeedButton7"},
-        {SpeedButton8, "SpeedButton8"},
-        {SpeedButton9, "SpeedButton9"},
-        {SpeedButton10, "SpeedButton10"},
-        {SpeedButton11, "SpeedButton11"},
-        {SpeedButton24, "SpeedButton24"},
-        {SpeedButton25, "SpeedButton25"},
-        {SpeedButton26, "SpeedButton26"},
-        {SpeedButton27, "SpeedButton27"},
-        {SpeedButton28, "SpeedButton28"},
+        {NewProgramButton, "NewProgramButton"},
+        {DeleteProgramButton, "DeleteProgramButton"},
+        {TransmitButton, "TransmitButton"},
+        {ReceiveButton, "ReceiveButton"},
+        {PasteButton, "PasteButton"},
+        {CopyButton, "CopyButton"},
+        {CutButton, "CutButton"},
+        {OpenProjectButton, "OpenProjectButton"},
+        {SaveProjectButton, "SaveProjectButton"},
+        {NewProjectButton, "NewProjectButton"},
+        {ExportButton, "ExportButton"},
+        {ImportButton, "ImportButton"},
+        {MoveUpButton, "MoveUpButton"},
+        {MoveDownButton, "MoveDownButton"},
+        {WizardButton, "WizardButton"},
+        {PcRemoteButton, "PcRemoteButton"},
         {File1, "File1"},
         {Edit1, "Edit1"},
         {Functions1, "Functions1"},

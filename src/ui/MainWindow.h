@@ -175,10 +175,11 @@ private:
 
     // Widgets, by the names the program's handlers use.
     QToolBar *ToolBar1 = nullptr;
-    QToolButton *SpeedButton1 = nullptr, *SpeedButton2 = nullptr, *SpeedButton3 = nullptr, *SpeedButton4 = nullptr,
-                *SpeedButton5 = nullptr, *SpeedButton6 = nullptr, *SpeedButton7 = nullptr, *SpeedButton8 = nullptr,
-                *SpeedButton9 = nullptr, *SpeedButton10 = nullptr, *SpeedButton11 = nullptr, *SpeedButton24 = nullptr,
-                *SpeedButton25 = nullptr, *SpeedButton26 = nullptr, *SpeedButton27 = nullptr, *SpeedButton28 = nullptr;
+    QToolButton *NewProgramButton = nullptr, *DeleteProgramButton = nullptr, *TransmitButton = nullptr,
+                *ReceiveButton = nullptr, *PasteButton = nullptr, *CopyButton = nullptr, *CutButton = nullptr,
+                *OpenProjectButton = nullptr, *SaveProjectButton = nullptr, *NewProjectButton = nullptr,
+                *ExportButton = nullptr, *ImportButton = nullptr, *MoveUpButton = nullptr, *MoveDownButton = nullptr,
+                *WizardButton = nullptr, *PcRemoteButton = nullptr;
     QMenu *File1 = nullptr, *Edit1 = nullptr, *Functions1 = nullptr, *Options1 = nullptr, *Help1 = nullptr;
     QAction *New2 = nullptr, *Property1 = nullptr, *Open1 = nullptr, *Save1 = nullptr, *SaveAs1 = nullptr,
             *Export1 = nullptr, *Import1 = nullptr, *Exit1 = nullptr;

@@ -375,8 +375,8 @@ void ProgramEditor::nameWidgets() {
     for (const auto &[object, name] : named)
         object->setObjectName(QLatin1String(name));
     for (int k = 0; k < MaxActions; ++k) {
-        KindButtons[k]->setObjectName(QStringLiteral("SpeedButton%1").arg(12 + k));
-        ValueButtons[k]->setObjectName(QStringLiteral("SpeedButton%1").arg(18 + k));
+        KindButtons[k]->setObjectName(QStringLiteral("ActionKindButton%1").arg(k + 1));
+        ValueButtons[k]->setObjectName(QStringLiteral("ActionValueButton%1").arg(k + 1));
         ActionRowBacks[k]->setObjectName(QStringLiteral("RowBack%1").arg(1 + k));
     }
     for (int k = 0; k < int(RadioButtons.size()); ++k)

@@ -157,8 +157,8 @@ private:
     QLabel *LabelXX = nullptr;
     std::array<QLabel *, MaxActions> RowImages{};
     std::array<QFrame *, MaxActions> ActionRowBacks{};
-    std::array<QToolButton *, MaxActions> KindButtons{};  // SpeedButton12..17
-    std::array<QToolButton *, MaxActions> ValueButtons{}; // SpeedButton18..23
+    std::array<QToolButton *, MaxActions> KindButtons{};  // ActionKindButton1..6
+    std::array<QToolButton *, MaxActions> ValueButtons{}; // ActionValueButton1..6
 
     QMenu *PopupMenu1 = nullptr; // actions
     QMenu *PopupMenu2 = nullptr; // values
