@@ -68,8 +68,8 @@ int main(int argc, char *argv[]) {
     QTemporaryDir dir;
     Project project;
     for (int code = 1; code <= SlotCount; ++code) {
-        TORBEXProg p(clock.now());
-        p.Inputs = quint8(code);
+        Program p(clock.now());
+        p.Code = quint8(code);
         p.Title = QStringLiteral("Program %1").arg(code);
         p.Color = ProgramColors[std::size_t(3 - code % 2)]; // groups 2 (odd codes, 128) and 3 (even, 127)
         p.Comments = {QStringLiteral("first line"), QStringLiteral("second line")};

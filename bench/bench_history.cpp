@@ -52,8 +52,8 @@ double heapMb() {
 Project fullProject(const QDateTime &now, int round = 0) {
     Project project;
     for (int code = 1; code <= SlotCount; ++code) {
-        TORBEXProg p(now);
-        p.Inputs = quint8(code);
+        Program p(now);
+        p.Code = quint8(code);
         p.Title = QStringLiteral("Program %1 of round %2").arg(code).arg(round);
         p.Color = ProgramColors[std::size_t(3 - code % 2)]; // groups 2 (odd codes, 128) and 3 (even, 127)
         p.Comments = {QStringLiteral("first line %1").arg(round), QStringLiteral("second line")};

@@ -4,7 +4,7 @@
 //   QT_QPA_PLATFORM=offscreen build/default/bench/bench_language
 #include "model/Clock.h"
 #include "model/Prompter.h"
-#include "text/text.h"
+#include "text/LanguageTables.h"
 #include "ui/MainWindow.h"
 #include "ui/ProgramTile.h"
 
@@ -41,11 +41,11 @@ void row(const char *what, double value, const char *target = "") {
 
 // 255 programs of every timer mode, with actions in several rows, so every tile has a
 // schedule line in words and the selected program has several captions to relabel.
-QList<TORBEXProg> programs(const QDateTime &now) {
-    QList<TORBEXProg> list;
+QList<Program> programs(const QDateTime &now) {
+    QList<Program> list;
     for (int i = 1; i <= SlotCount; ++i) {
-        TORBEXProg p(now);
-        p.Inputs = quint8(i);
+        Program p(now);
+        p.Code = quint8(i);
         p.TimerOn = 1;
         p.TimerMode = quint8(i % 4);
         p.DayOftheWeek = quint8(1 + i % 7);

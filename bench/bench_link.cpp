@@ -107,10 +107,10 @@ void printIdleTime(const QString &logPath) {
 
 Project sampleProject() {
     Project project;
-    project.Group.ProjectName = QStringLiteral("Benchmark project");
+    project.Properties.ProjectName = QStringLiteral("Benchmark project");
     for (int i = 1; i <= 40; ++i) {
-        TORBEXProg p;
-        p.Inputs = quint8(i * 6);
+        Program p;
+        p.Code = quint8(i * 6);
         p.TimerOn = 1;
         p.TimerMode = quint8(i % 4);
         project.Programs.append(p);

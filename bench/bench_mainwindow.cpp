@@ -124,7 +124,7 @@ int main(int argc, char *argv[]) {
     {
         MainWindow fresh(prompter, clock);
         // The editor makes its fields and menus when it first shows a program.
-        fresh.loadPrograms({TORBEXProg(clock.now())});
+        fresh.loadPrograms({Program(clock.now())});
         fresh.SelectProgramAt(0);
         std::printf("Filling the editor's menus at their first opening\n");
         for (const char *name : {"PopupMenu1", "PopupMenu2", "PopupMenu3", "PopupMenu4"}) {

@@ -39,10 +39,10 @@ double medianMs(const std::function<void()> &work, double *worst) {
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     const QDateTime now(QDate(2026, 12, 7), QTime(0, 0));
-    QList<TORBEXProg> programs;
+    QList<Program> programs;
     for (int code = 1; code <= SlotCount; ++code) {
-        TORBEXProg p(now);
-        p.Inputs = quint8(code);
+        Program p(now);
+        p.Code = quint8(code);
         p.TimerOn = 1;
         p.TimerMode = TimerHourly;
         p.Time = QTime(0, code % 60);
@@ -74,7 +74,7 @@ int main(int argc, char *argv[]) {
     const double written = medianMs([&] { (void)ProgramsToCsv(programs); }, &worst);
     std::printf("CSV of 255 programs (%lld bytes) written:             median %6.2f ms  worst %6.2f ms\n",
                 qlonglong(table.size()), written, worst);
-    QList<TORBEXProg> back;
+    QList<Program> back;
     const double read = medianMs([&] { ok = ProgramsFromCsv(table, back) && ok; }, &worst);
     std::printf("CSV of 255 programs read and checked (import):         median %6.2f ms  worst %6.2f ms  (target 50)\n",
                 read, worst);

@@ -17,11 +17,11 @@ namespace {
 
 Project fullProject() {
     Project project;
-    project.Group.ProjectName = QStringLiteral("Benchmark – été");
-    project.Group.Comments = QStringList(255, QStringLiteral("Une ligne de commentaire du projet, assez longue."));
+    project.Properties.ProjectName = QStringLiteral("Benchmark – été");
+    project.Properties.Comments = QStringList(255, QStringLiteral("Une ligne de commentaire du projet, assez longue."));
     for (int code = 1; code <= 255; ++code) {
-        TORBEXProg p(QDateTime(QDate(2009, 3, 5), QTime(7, 5)));
-        p.Inputs = quint8(code);
+        Program p(QDateTime(QDate(2009, 3, 5), QTime(7, 5)));
+        p.Code = quint8(code);
         p.Title = QStringLiteral("Programme %1 – annonce").arg(code);
         p.Comments = QStringList(10, QStringLiteral("Commentaire du programme"));
         project.Programs.append(p);

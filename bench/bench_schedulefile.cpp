@@ -16,8 +16,8 @@ int main(int argc, char *argv[]) {
 
     Project project;
     for (int code = 255; code >= 1; --code) { // worst order for the slot search
-        TORBEXProg p(clock.now());
-        p.Inputs = quint8(code);
+        Program p(clock.now());
+        p.Code = quint8(code);
         project.Programs.append(p);
     }
 

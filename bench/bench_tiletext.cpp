@@ -3,8 +3,8 @@
 //
 //   build/default/bench/bench_tiletext [rounds]
 
-#include "text/ScheduleText.h"
-#include "text/text.h"
+#include "text/LanguageTables.h"
+#include "text/ProgramText.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -17,10 +17,10 @@ int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
     const int rounds = argc > 1 ? qMax(1, atoi(argv[1])) : 2000;
 
-    QList<TORBEXProg> programs;
+    QList<Program> programs;
     for (int code = 1; code <= SlotCount; ++code) {
-        TORBEXProg p(QDateTime(QDate(2026, 12, 5), QTime(14, 30)));
-        p.Inputs = quint8(code);
+        Program p(QDateTime(QDate(2026, 12, 5), QTime(14, 30)));
+        p.Code = quint8(code);
         p.TimerOn = 1;
         p.TimerMode = quint8(code % 4);
         p.DayOftheWeek = quint8(1 + code % 7);
@@ -38,13 +38,13 @@ int main(int argc, char *argv[]) {
 
     timer.start();
     for (int i = 0; i < rounds; ++i)
-        for (const TORBEXProg &p : std::as_const(programs))
+        for (const Program &p : std::as_const(programs))
             sink += ScheduleText(p, 1 + i % LanguageCount).size();
     const double scheduleUs = timer.nsecsElapsed() / 1000.0 / rounds;
 
     timer.restart();
     for (int i = 0; i < rounds; ++i)
-        for (const TORBEXProg &p : std::as_const(programs))
+        for (const Program &p : std::as_const(programs))
             for (int k = 0; k < MaxActions; ++k)
                 sink += ActionShortText(p.ActionKind[std::size_t(k)], p.ActionParam[std::size_t(k)]).size();
     const double actionsUs = timer.nsecsElapsed() / 1000.0 / rounds;

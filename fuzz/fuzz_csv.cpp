@@ -19,7 +19,7 @@ namespace {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    QList<TORBEXProg> programs;
+    QList<Program> programs;
     QStringList errors;
     if (!ProgramsFromCsv(bytes, programs, &errors)) {
         if (errors.isEmpty() || !programs.isEmpty())
@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     }
     const QByteArray written = ProgramsToCsv(programs);
-    QList<TORBEXProg> back;
+    QList<Program> back;
     if (!ProgramsFromCsv(written, back) || ProgramsToCsv(back) != written)
         fail("a table read did not write and read back the same");
     Project project;

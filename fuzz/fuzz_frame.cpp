@@ -8,7 +8,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     if (size < FrameSize)
         return 0;
     const Frame frame = frameFromBytes(reinterpret_cast<const char *>(data));
-    TORBEXProg program;
+    Program program;
     DecodeProgram(program, frame);
     if (!program.Date.isValid() || !program.Time.isValid())
         std::abort();

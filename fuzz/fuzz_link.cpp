@@ -117,8 +117,8 @@ struct Outcome {
 };
 
 Frame programFrame() {
-    TORBEXProg p(Now);
-    p.Inputs = 3;
+    Program p(Now);
+    p.Code = 3;
     p.ActionCount = 3;
     p.ActionKind = {4, 0, 8, 0, 0, 0};
     Frame frame;
@@ -128,9 +128,9 @@ Frame programFrame() {
 
 Project sampleProject() {
     Project project;
-    project.Group.ProjectName = QStringLiteral("Hall B");
-    TORBEXProg p(Now);
-    p.Inputs = 200;
+    project.Properties.ProjectName = QStringLiteral("Hall B");
+    Program p(Now);
+    p.Code = 200;
     project.Programs.append(p);
     return project;
 }
@@ -153,7 +153,7 @@ ComResult runDialogue(Dialogue dialogue, ComLink &link, Observed &observed, Rece
         return SendProgram(link, programFrame());
     case Receive: {
         Frame frame;
-        EncodeProgram(TORBEXProg(Now), frame, false);
+        EncodeProgram(Program(Now), frame, false);
         const ComResult code = ReceiveProgram(link, 3, frame);
         if (frame.size() != FrameSize)
             fail("a received frame is not 24 cells long");
@@ -288,7 +288,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     if (dialogue == ReceiveAll) {
         if (code != ComCode::Ok && received.programs.size() >= lastSlot)
             fail("a failed receive kept a program of the failing slot");
-        for (const TORBEXProg &p : received.programs)
+        for (const Program &p : received.programs)
             if (!p.Date.isValid() || !p.Time.isValid())
                 fail("a received program holds an invalid date or time");
     }

@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     if (again.isEmpty())
         return 0; // a comment list of more than 255 lines: readable, not savable
     Project back;
-    if (!ReadProjectData(again, QStringLiteral("again"), back, &error) || !(back.Group == project.Group) ||
+    if (!ReadProjectData(again, QStringLiteral("again"), back, &error) || !(back.Properties == project.Properties) ||
         back.Programs.size() != project.Programs.size())
         std::abort();
     for (qsizetype i = 0; i < back.Programs.size(); ++i)

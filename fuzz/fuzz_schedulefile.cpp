@@ -44,15 +44,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
             fail("corrected slots out of order");
         slot = corrected;
     }
-    QMap<int, TORBEXProg> lastOfCode;
-    for (const TORBEXProg &p : imported.Programs) {
+    QMap<int, Program> lastOfCode;
+    for (const Program &p : imported.Programs) {
         if (!p.Date.isValid() || !p.Time.isValid())
             fail("an imported program holds an invalid date or time");
         // The frame holds a two-digit year: 2100..2255 (from bytes 100..255) come back as 20yy.
-        TORBEXProg expected = p;
+        Program expected = p;
         expected.Date = QDate(2000 + p.Date.year() % 100, p.Date.month(), p.Date.day());
-        if (p.Inputs != 0)
-            lastOfCode.insert(p.Inputs, expected);
+        if (p.Code != 0)
+            lastOfCode.insert(p.Code, expected);
     }
 
     Project project;
@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     ScheduleImport again;
     if (!ImportScheduleRecords(exported, Now, again, &error) || !again.CorrectedSlots.isEmpty())
         fail("an export did not import cleanly");
-    const QList<TORBEXProg> expected = lastOfCode.values();
+    const QList<Program> expected = lastOfCode.values();
     if (again.Programs.size() != expected.size())
         fail("export and import lost or added programs");
     for (qsizetype i = 0; i < expected.size(); ++i) {

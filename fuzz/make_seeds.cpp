@@ -29,11 +29,11 @@ bool writeSeed(const QString &folder, const QString &target, const QString &name
 
 Project sampleProject() {
     Project project;
-    project.Group.ProjectName = QStringLiteral("Hall B");
-    project.Group.Author = QStringLiteral("Zoë Müller");
-    project.Group.Comments = QStringList{QStringLiteral("first line"), QString()};
-    TORBEXProg weekly(Now);
-    weekly.Inputs = 3;
+    project.Properties.ProjectName = QStringLiteral("Hall B");
+    project.Properties.Author = QStringLiteral("Zoë Müller");
+    project.Properties.Comments = QStringList{QStringLiteral("first line"), QString()};
+    Program weekly(Now);
+    weekly.Code = 3;
     weekly.TimerOn = 1;
     weekly.Priority = 1;
     weekly.TimerMode = TimerWeekly;
@@ -44,8 +44,8 @@ Project sampleProject() {
     weekly.Time = QTime(7, 5);
     weekly.Title = QStringLiteral("Ouverture à 7 h");
     weekly.Comments = QStringList{QStringLiteral("déjà"), QStringLiteral("vu")};
-    TORBEXProg daily(Now);
-    daily.Inputs = 200;
+    Program daily(Now);
+    daily.Code = 200;
     daily.TimerMode = TimerDaily;
     daily.Color = ProgramColors[26];
     daily.Comments.clear();
@@ -111,7 +111,7 @@ int main(int argc, char *argv[]) {
     seed("fuzz_csv", "spreadsheet-forms",
          ProgramsToCsv(sample.Programs).replace("07:05", "7:05:00 AM").replace("yes", "TRUE"));
 
-    const TORBEXProg emptySlot = EmptySlotProgram(Now);
+    const Program emptySlot = EmptySlotProgram(Now);
     seed("fuzz_frame", "empty-slot-1", frameBytes(BuildSlotFrame(Project(), 1, emptySlot)));
     seed("fuzz_frame", "program-3", frameBytes(BuildSlotFrame(sample, 3, emptySlot)));
     seed("fuzz_frame", "program-200", frameBytes(BuildSlotFrame(sample, 200, emptySlot)));

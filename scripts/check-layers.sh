@@ -5,7 +5,7 @@
 #   2 player    frame codec, schedule file records, serial link and dialogues
 #   3 project   project, settings and table files, schedule check, week plan, history steps
 #   4 text      the words of everything below
-#   5 ui        every window (wizard: the timer wizard's window, to join ui)
+#   5 ui        every window
 # app/, tools/, tests/, bench/ and fuzz/ stand on top and may include any of them.
 # scripts/layers-allowed.txt lists the includes that still point the wrong way, each to be
 # removed; an entry that no longer points the wrong way fails too, so the list only shrinks.
@@ -18,7 +18,7 @@ rank() {
     player) echo 2 ;;
     project) echo 3 ;;
     text) echo 4 ;;
-    ui | wizard) echo 5 ;;
+    ui) echo 5 ;;
     *) echo 0 ;;
     esac
 }

@@ -4,13 +4,13 @@
 // for the tests of the schedule file and of quillon-cli's export and import.
 
 #include "TestSupport.h"
-#include "model/ProjectClasses.h"
+#include "model/Program.h"
 #include "player/ScheduleFile.h"
 
 // Weekly on Sunday, priority, four actions; made on 9 March 2025 at 06:45.
-inline TORBEXProg sampleProgram(int code) {
-    TORBEXProg p(QDateTime(QDate(2025, 3, 9), QTime(6, 45)));
-    p.Inputs = quint8(code);
+inline Program sampleProgram(int code) {
+    Program p(QDateTime(QDate(2025, 3, 9), QTime(6, 45)));
+    p.Code = quint8(code);
     p.Priority = 1;
     p.TimerOn = 1;
     p.TimerMode = 2;

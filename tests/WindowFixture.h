@@ -12,7 +12,7 @@
 #include "player/Frame.h"
 #include "project/ProjectFile.h"
 #include "project/SettingsLocation.h"
-#include "text/text.h"
+#include "text/LanguageTables.h"
 #include "ui/ChoiceGrid.h"
 #include "ui/MainWindow.h"
 #include "ui/ProgramTile.h"
@@ -84,7 +84,7 @@ inline QString com(int code) {
     return LanguageText(TextTable::ComResultTexts, code, English);
 }
 
-inline QString hexFrame(const TORBEXProg &p) {
+inline QString hexFrame(const Program &p) {
     Frame frame;
     EncodeProgram(p, frame, false);
     return QString::fromLatin1(frameBytes(frame).toHex());
@@ -251,7 +251,7 @@ struct Window {
     QString list() const {
         QStringList out;
         for (ProgramTile *t : tiles()) {
-            const QString code = QString::asprintf("%.3d", t->program().Inputs);
+            const QString code = QString::asprintf("%.3d", t->program().Code);
             const bool edited = code == selected(),
                        lit = t->grab().toImage().pixelColor(0, 0) != t->palette().color(QPalette::Button);
             out << (edited && lit ? u'[' + code + u']' : edited ? u'(' + code + u')' : lit ? u'<' + code + u'>' : code);
@@ -348,9 +348,9 @@ struct Window {
         return out.join(u'|');
     }
 
-    TORBEXProg program(int code, const QString &title = u"..."_s) const {
-        TORBEXProg p(clock.now());
-        p.Inputs = quint8(code), p.Title = title;
+    Program program(int code, const QString &title = u"..."_s) const {
+        Program p(clock.now());
+        p.Code = quint8(code), p.Title = title;
         return p;
     }
     // Opens `project`, written by the core writer, with File > Open.
@@ -360,7 +360,7 @@ struct Window {
         answers.push_front(chooseFile(path));
         trigger("Open1");
     }
-    void open(const QList<TORBEXProg> &programs) { open(Project{TORBEXGroup(), programs}); }
+    void open(const QList<Program> &programs) { open(Project{ProjectProperties(), programs}); }
     // Opens a project of new programs with codes 1 to `count`.
     void open(int count) {
         Project project;

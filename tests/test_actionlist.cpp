@@ -1,7 +1,7 @@
 // The rules of a program's action slots and the captions of the editor's action rows.
 #include "model/ActionList.h"
-#include "text/ScheduleText.h"
-#include "text/text.h"
+#include "text/LanguageTables.h"
+#include "text/ProgramText.h"
 
 #include <QTest>
 
@@ -30,7 +30,7 @@ private slots:
     void countActions_stopsBeforeTheFirstEndingSlotAfterTheFirst() {
         QFETCH(Slots, kinds);
         QFETCH(int, count);
-        TORBEXProg program(QDateTime(QDate(2026, 12, 7), QTime(14, 30)));
+        Program program(QDateTime(QDate(2026, 12, 7), QTime(14, 30)));
         program.ActionKind = kinds;
         QCOMPARE(int(CountActions(program)), count);
     }
@@ -64,7 +64,7 @@ private slots:
         QFETCH(Slots, wantParams);
         QFETCH(Slots, wantValues);
         QFETCH(bool, changed);
-        TORBEXProg program(QDateTime(QDate(2026, 12, 7), QTime(14, 30)));
+        Program program(QDateTime(QDate(2026, 12, 7), QTime(14, 30)));
         program.ActionKind = kinds;
         program.ActionParam = params;
         program.ActionValue = values;

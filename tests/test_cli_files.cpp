@@ -45,8 +45,8 @@ private slots:
     // every field a slot carries, in a new project.
     void exportThenImport_givesBackEveryCarriedField() {
         Project project;
-        project.Group.ProjectName = QStringLiteral("Shop announcements");
-        TORBEXProg late = sampleProgram(200), last = sampleProgram(17);
+        project.Properties.ProjectName = QStringLiteral("Shop announcements");
+        Program late = sampleProgram(200), last = sampleProgram(17);
         late.Title = QStringLiteral("Closing time");
         last.Active = 0;
         last.TimerMode = 3;
@@ -65,10 +65,10 @@ private slots:
         QVERIFY2(imported.err.isEmpty(), qPrintable(imported.err));
         Project back;
         QVERIFY(ReadProjectFile(path(QStringLiteral("imported.prg")), back));
-        TORBEXGroup cleared;
+        ProjectProperties cleared;
         cleared.ProjectName = QStringLiteral("New Project");
         late.Title = QStringLiteral("..."); // a slot carries no title
-        QVERIFY(back.Group == cleared && back.Programs.size() == 2);
+        QVERIFY(back.Properties == cleared && back.Programs.size() == 2);
         QVERIFY(back.Programs[0].sameContent(last) && back.Programs[1].sameContent(late));
     }
 
@@ -129,7 +129,7 @@ private slots:
         Project back;
         QVERIFY(ReadProjectFile(path(QStringLiteral("sized.prg")), back));
         QCOMPARE(back.Programs.size(), 1);
-        QCOMPARE(back.Programs[0].Inputs, 5);
+        QCOMPARE(back.Programs[0].Code, 5);
         const CliRun shown = cli({QStringLiteral("show"), QStringLiteral("sized.msg")});
         QVERIFY2(shown.exitCode == 0 && shown.out.startsWith(u"005\t"_s) && shown.out.count(u'\n') == 1,
                  qPrintable(shown.err));
@@ -139,9 +139,9 @@ private slots:
     // shared codes and code 000 are warned of.
     void csvRoundTrip_givesTheSameProjectFile() {
         Project project;
-        project.Group.ProjectName = QStringLiteral("Boutique");
+        project.Properties.ProjectName = QStringLiteral("Boutique");
         project.Programs = {sampleProgram(17), sampleProgram(3), sampleProgram(0), sampleProgram(3)};
-        for (TORBEXProg &p : project.Programs)
+        for (Program &p : project.Programs)
             p.ActionCount = 3; // the go-to in slot 3 ends the list
         project.Programs[0].Title = QStringLiteral("Soldes, « hiver »");
         QVERIFY(WriteProjectFile(path(QStringLiteral("shop.prg")), project));
@@ -157,7 +157,8 @@ private slots:
         QCOMPARE(readAll(path(QStringLiteral("shop.prg"))), before);
         QCOMPARE(cli({"csv-import", "shop.csv", "new.prg"}).exitCode, 0);
         Project fresh;
-        QVERIFY(ReadProjectFile(path(QStringLiteral("new.prg")), fresh) && fresh.Group.ProjectName == u"New Project"_s);
+        QVERIFY(ReadProjectFile(path(QStringLiteral("new.prg")), fresh) &&
+                fresh.Properties.ProjectName == u"New Project"_s);
         QVERIFY(writeAll(path(QStringLiteral("bad.csv")),
                          readAll(path(QStringLiteral("shop.csv"))).replace(",yes,", ",maybe,")));
         const CliRun bad = cli({"csv-import", "bad.csv", "shop.prg"});
@@ -193,13 +194,13 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QStringList, comments);
         QFETCH(QString, error);
-        QList<TORBEXProg> table;
+        QList<Program> table;
         for (int code = 1; code <= programs; ++code) {
-            table << TORBEXProg(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
-            table.last().Inputs = quint8(code), table.last().Title = title, table.last().Comments = comments;
+            table << Program(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
+            table.last().Code = quint8(code), table.last().Title = title, table.last().Comments = comments;
         }
         QVERIFY(writeAll(path(u"limits.csv"_s), ProgramsToCsv(table)));
-        QVERIFY(WriteProjectFile(path(u"limits.prg"_s), Project{TORBEXGroup(), {sampleProgram(9)}}));
+        QVERIFY(WriteProjectFile(path(u"limits.prg"_s), Project{ProjectProperties(), {sampleProgram(9)}}));
         const QByteArray before = readAll(path(u"limits.prg"_s));
         const CliRun run = cli({"csv-import", "limits.csv", "limits.prg"});
         if (!error.isEmpty()) {

@@ -80,8 +80,8 @@ private slots:
     void playerFile_printsItsSlotsInSlotOrder() {
         Project project;
         for (const auto &[code, mode, timerOn] : {std::tuple{200, 2, 1}, {7, 3, 1}, {1, 0, 0}}) {
-            TORBEXProg p(QDateTime(QDate(2026, 12, 5), QTime(14, 30)));
-            p.Inputs = quint8(code);
+            Program p(QDateTime(QDate(2026, 12, 5), QTime(14, 30)));
+            p.Code = quint8(code);
             p.TimerOn = quint8(timerOn);
             p.TimerMode = quint8(mode);
             p.Title = u"not in the player"_s;

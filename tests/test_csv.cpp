@@ -15,13 +15,13 @@ const QDateTime Now(QDate(2026, 12, 7), QTime(10, 30));
 // Every action kind, every timer mode, a kind without a name after the count, texts of five
 // languages that need quoting or look like formulas, comments over several lines, a colour
 // outside the groups.
-QList<TORBEXProg> everyField() {
-    QList<TORBEXProg> programs;
+QList<Program> everyField() {
+    QList<Program> programs;
     const QStringList titles = {u"Fermé, « Soldes » à 18 h"_s, u"Closing \"now\""_s, u"Ñandú; oferta"_s,
                                 u"=Größe+ändern"_s, u" Già pronto "_s};
     for (int i = 0; i < 5; ++i) {
-        TORBEXProg p(Now.addDays(i * 40));
-        p.Inputs = quint8(i == 4 ? 0 : 3 + 50 * i);
+        Program p(Now.addDays(i * 40));
+        p.Code = quint8(i == 4 ? 0 : 3 + 50 * i);
         p.Title = titles[i];
         p.Color = i == 3 ? 0x00123456 : ProgramColors[1 + 5 * i];
         p.Active = quint8(i % 2);
@@ -50,7 +50,7 @@ class TestCsv : public QObject {
     Q_OBJECT
 private slots:
     void writtenBytes_areTheHeaderThenOneRowAProgram() {
-        TORBEXProg p(Now);
+        Program p(Now);
         p.Title = u"Doors, \"open\""_s;
         p.Comments = {u"..."_s};
         const QByteArray header =
@@ -67,9 +67,9 @@ private slots:
     // Written and read back, the programs give the same project file, byte for byte.
     void roundTrip_keepsEveryField() {
         Project project;
-        project.Group.ProjectName = u"Boutique"_s;
+        project.Properties.ProjectName = u"Boutique"_s;
         project.Programs = everyField();
-        QList<TORBEXProg> back;
+        QList<Program> back;
         QStringList errors;
         QVERIFY2(ProgramsFromCsv(ProgramsToCsv(project.Programs), back, &errors), qPrintable(errors.join(u'\n')));
         const QByteArray before = projectFileBytes(project);
@@ -82,10 +82,9 @@ private slots:
         reordered += u"...;0;1;Timer-File;0;0;none;0;0;none;0;0;none;0;0;none;0;17;go-to;1;1;12:05;2026-02-28;Hourly;"
                      "Yes;yes;no;#FF0000;\"Tom; «x»\";42\n"_s.toUtf8();
         QVERIFY2(ProgramsFromCsv(reordered, back, &errors), qPrintable(errors.join(u'\n')));
-        QVERIFY(back.size() == 1 && back[0].Inputs == 42 && back[0].Title == u"Tom; «x»"_s &&
-                back[0].Color == 0x0000FF && back[0].TimerMode == TimerHourly &&
-                back[0].ActionKind[0] == KindGoToProgram && back[0].ActionParam[0] == 17 && back[0].Active == 0 &&
-                back[0].Date == QDate(2026, 2, 28));
+        QVERIFY(back.size() == 1 && back[0].Code == 42 && back[0].Title == u"Tom; «x»"_s && back[0].Color == 0x0000FF &&
+                back[0].TimerMode == TimerHourly && back[0].ActionKind[0] == KindGoToProgram &&
+                back[0].ActionParam[0] == 17 && back[0].Active == 0 && back[0].Date == QDate(2026, 2, 28));
     }
 
     // What a spreadsheet writes back reads as the table it saved: the same project file.
@@ -103,7 +102,7 @@ private slots:
     void spreadsheetForms_readAsTheTableTheyStandFor() {
         QFETCH(QString, column);
         QFETCH(QString, cell);
-        TORBEXProg p(Now);
+        Program p(Now);
         p.Time = QTime(22, 32), p.Active = 1, p.Priority = 0, p.Comments = {u"Nota"_s, u"bis"_s};
         QStringList rows = QString::fromUtf8(ProgramsToCsv({p})).split(u"\r\n"_s);
         QStringList cells = rows[1].split(u',');
@@ -118,10 +117,10 @@ private slots:
             cells[CsvColumnNames().indexOf(column)] = cell;
             rows[1] = cells.join(u',');
         }
-        QList<TORBEXProg> back;
+        QList<Program> back;
         QStringList errors;
         QVERIFY2(ProgramsFromCsv(rows.join(u"\r\n"_s).toUtf8(), back, &errors), qPrintable(errors.join(u'\n')));
-        QCOMPARE(projectFileBytes({TORBEXGroup(), back}), projectFileBytes({TORBEXGroup(), {p}}));
+        QCOMPARE(projectFileBytes({ProjectProperties(), back}), projectFileBytes({ProjectProperties(), {p}}));
     }
 
     // One wrong cell, or a wrong shape: nothing is read, and the line names the row and column.
@@ -179,7 +178,7 @@ private slots:
         QFETCH(QString, column);
         QFETCH(QString, cell);
         QFETCH(QString, error);
-        QList<TORBEXProg> programs = everyField().first(2);
+        QList<Program> programs = everyField().first(2);
         QByteArray table = ProgramsToCsv(programs);
         if (column == u"256"_s) {
             const QByteArray row = QString::fromUtf8(table).section(u"\r\n"_s, 2, 2).toUtf8() + "\r\n";
@@ -199,7 +198,7 @@ private slots:
             rows[2] = cells.join(u',');
             table = rows.join(u"\r\n"_s).toUtf8();
         }
-        const QList<TORBEXProg> before = programs;
+        const QList<Program> before = programs;
         QStringList errors;
         QVERIFY(!ProgramsFromCsv(table, programs, &errors));
         QVERIFY2((errors.size() == 1 || column.isEmpty()) && errors.value(0).startsWith(error),

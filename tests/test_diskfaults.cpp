@@ -36,7 +36,7 @@ bool write(Writer writer, const QString &folder, bool bigger, QString *error) {
     Settings settings;
     settings.ProjectPath = QStringLiteral("/project/").repeated(bigger ? 1000 : 1);
     Project project;
-    project.Programs = QList<TORBEXProg>(bigger ? 60 : 1, TORBEXProg());
+    project.Programs = QList<Program>(bigger ? 60 : 1, Program());
     const ManualClock clock(QDateTime(QDate(2026, 12, bigger ? 6 : 5), QTime(14, 30)));
     return writer == Writer::Settings  ? WriteSettings(path, settings, error)
            : writer == Writer::Project ? WriteProjectFile(path, project, error)

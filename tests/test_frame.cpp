@@ -12,15 +12,15 @@ namespace {
 
 const QDateTime Made(QDate(2026, 12, 5), QTime(14, 30));
 
-QByteArray encode(const TORBEXProg &p, bool empty = false) {
+QByteArray encode(const Program &p, bool empty = false) {
     Frame f;
     EncodeProgram(p, f, empty);
     return frameBytes(f);
 }
 
-TORBEXProg program(quint8 inputs, std::array<quint8, 6> kinds, std::array<quint8, 6> params = {}) {
-    TORBEXProg p(Made);
-    p.Inputs = inputs;
+Program program(quint8 inputs, std::array<quint8, 6> kinds, std::array<quint8, 6> params = {}) {
+    Program p(Made);
+    p.Code = inputs;
     p.ActionKind = kinds;
     p.ActionParam = params;
     return p;
@@ -33,22 +33,22 @@ class TestFrame : public QObject {
 
 private slots:
     void encode_matchesTheFrameByHand_data() {
-        QTest::addColumn<TORBEXProg>("program");
+        QTest::addColumn<Program>("program");
         QTest::addColumn<bool>("empty");
         QTest::addColumn<QString>("frame");
-        TORBEXProg flags = program(3, {4, 0, 8, 0, 0, 0}, {10, 0, 12, 0, 0, 0});
+        Program flags = program(3, {4, 0, 8, 0, 0, 0}, {10, 0, 12, 0, 0, 0});
         flags.TimerOn = flags.Priority = 1;
         flags.ActionCount = 3;
         flags.TimerMode = TimerWeekly;
         flags.ActionValue[5] = 7;
-        TORBEXProg full = program(200, {6, 3, 1, 1, 1, 1}, {12, 8, 0, 0, 0, 0});
+        Program full = program(200, {6, 3, 1, 1, 1, 1}, {12, 8, 0, 0, 0, 0});
         full.DayOftheWeek = 6;
         full.ActionCount = 2;
         full.ActionValue[0] = 77;
-        TORBEXProg leap = program(1, {1, 1, 1, 1, 1, 1});
+        Program leap = program(1, {1, 1, 1, 1, 1, 1});
         leap.Date = QDate(2024, 2, 29);
         leap.Time = QTime(7, 5, 59);
-        TORBEXProg spill = program(1, {16, 17, 1, 1, 1, 1});
+        Program spill = program(1, {16, 17, 1, 1, 1, 1});
         spill.ActionCount = 0x20; // into the active bit
         spill.Active = 0;
         QTest::newRow("flags; 0x80 in byte 5 is no empty flag")
@@ -63,7 +63,7 @@ private slots:
             << spill << false << u"00 01 20 00 11 11 11 00 00 00 00 00 00 1c 05 1a 0e 1e ff ff ff ff ff ff"_s;
     }
     void encode_matchesTheFrameByHand() {
-        QFETCH(TORBEXProg, program);
+        QFETCH(Program, program);
         QFETCH(bool, empty);
         QFETCH(QString, frame);
         QCOMPARE(encode(program, empty), QByteArray::fromHex(frame.toLatin1()));
@@ -71,8 +71,8 @@ private slots:
     }
 
     void decode_givesBackEveryCarriedFieldAndLeavesTheRest() {
-        TORBEXProg src(QDateTime(QDate(2032, 2, 29), QTime(23, 59, 58)));
-        src.Inputs = 255;
+        Program src(QDateTime(QDate(2032, 2, 29), QTime(23, 59, 58)));
+        src.Code = 255;
         src.Priority = src.TimerOn = 1;
         src.Active = 0;
         src.DayOftheWeek = 7;
@@ -81,13 +81,13 @@ private slots:
         src.ActionKind = {0, 12, 11, 10, 9, 8};
         src.ActionParam = {1, 2, 3, 250, 254, 255};
         src.ActionValue = {0, 1, 2, 3, 4, 5};
-        TORBEXProg dst;
+        Program dst;
         QVERIFY(dst.SetDate(2023, 1, 31)); // 31 February never forms on the way
         dst.Title = QStringLiteral("kept");
         dst.Color = 0x123456;
         dst.Comments = {QStringLiteral("a")};
         QVERIFY(!DecodeProgram(dst, frameFromBytes(encode(src))));
-        TORBEXProg expected = src;
+        Program expected = src;
         expected.Title = dst.Title;
         expected.Color = dst.Color;
         expected.Comments = dst.Comments;
@@ -116,7 +116,7 @@ private slots:
     void impossibleDateOrTime_isClampedAndReported() {
         QFETCH(QString, tail);
         QFETCH(QDateTime, when);
-        TORBEXProg p;
+        Program p;
         QVERIFY(DecodeProgram(p, frameFromBytes(QByteArray(13, 0) + QByteArray::fromHex(tail.toLatin1()))));
         QCOMPARE(QDateTime(p.Date, p.Time), when);
     }

@@ -7,8 +7,8 @@
 #include "player/RemoteTrigger.h"
 #include "player/VerifyPlayer.h"
 #include "project/ProjectFile.h"
+#include "text/LanguageTables.h"
 #include "text/LinkText.h"
-#include "text/text.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -26,10 +26,10 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QDateTime Now(QDate(2026, 3, 9), QTime(10, 45)), Half(Now.date(), QTime(8, 30));
-// Inputs 3, active, timer on, priority, 3 actions, weekly; kinds 4 0 8 0 0 0; 29 Feb 2024 07:05.
+// Code 3, active, timer on, priority, 3 actions, weekly; kinds 4 0 8 0 0 0; 29 Feb 2024 07:05.
 const QByteArray FrameThree =
     QByteArray::fromHex("00 03 33 12 40 80 00 0a 00 0c 00 00 00 12 1d 18 07 05 14 00 00 00 00 00");
-// Inputs 200, active, timer off, daily; kinds 3 1 1 1 1 1; Saturday 5 Dec 2026 14:30.
+// Code 200, active, timer off, daily; kinds 3 1 1 1 1 1; Saturday 5 Dec 2026 14:30.
 const QByteArray FrameTwoHundred =
     QByteArray::fromHex("00 c8 21 01 31 11 11 05 00 00 00 00 00 6c 05 1a 0e 1e ff ff ff ff ff ff");
 
@@ -39,22 +39,22 @@ QByteArray inSlot(int slot, QByteArray frame) {
     return frame;
 }
 
-TORBEXProg decoded(const QByteArray &frame) {
-    TORBEXProg p(Now);
+Program decoded(const QByteArray &frame) {
+    Program p(Now);
     DecodeProgram(p, frameFromBytes(frame));
     return p;
 }
 
-QList<QByteArray> framesOf(const QList<TORBEXProg> &programs) {
+QList<QByteArray> framesOf(const QList<Program> &programs) {
     QList<QByteArray> frames;
-    for (const TORBEXProg &p : programs)
-        frames.append(frameBytes(BuildSlotFrame({{}, {p}}, p.Inputs, p)));
+    for (const Program &p : programs)
+        frames.append(frameBytes(BuildSlotFrame({{}, {p}}, p.Code, p)));
     return frames;
 }
 
 Project hallB() {
     Project project{{}, {decoded(FrameTwoHundred), decoded(FrameThree)}};
-    project.Group.ProjectName = QStringLiteral("Hall B");
+    project.Properties.ProjectName = QStringLiteral("Hall B");
     return project;
 }
 
@@ -67,8 +67,8 @@ QStringList withSlot(int slot, const QByteArray &frame) {
 }
 
 // Daily at `time`, first action "go to" `target`: a program PC remote mode triggers.
-TORBEXProg remoteProgram(QTime time, quint8 target) {
-    TORBEXProg p = decoded(FrameTwoHundred);
+Program remoteProgram(QTime time, quint8 target) {
+    Program p = decoded(FrameTwoHundred);
     p.TimerOn = 1;
     p.Time = time;
     p.ActionKind[0] = KindGoToProgram;
@@ -130,7 +130,7 @@ private slots:
         QFETCH(QString, name);
         QVERIFY(startPlayer({}) && openPort());
         Project project = hallB();
-        project.Group.ProjectName = name;
+        project.Properties.ProjectName = name;
         QCOMPARE(TransmitRun(*link, project, context()), ComCode::Ok);
         QByteArray expected;
         for (int n = 1; n <= 255; ++n) { // empty slots are dated at the run's start
@@ -169,7 +169,7 @@ private slots:
         const VerifyResult same = VerifyRun(*link, hallB(), context());
         QVERIFY(same.result == ComCode::Ok && same.differing.isEmpty() && !same.nameDiffers);
         Project changed = hallB();
-        changed.Group.ProjectName = u"Hall C"_s;
+        changed.Properties.ProjectName = u"Hall C"_s;
         changed.Programs[1].Time = QTime(7, 6); // program 3: its minute and the parameter of action 2
         changed.Programs[1].ActionParam[1] = 99;
         const VerifyResult result = VerifyRun(*link, changed, context());
@@ -432,8 +432,8 @@ private slots:
     void remote_triggersTheDueProgramOncePerMinute() {
         QVERIFY(startPlayer(option(u"delay"_s, u"80"_s)));
         const auto trigger = remote(Half.addSecs(-62));
-        const QList<TORBEXProg> programs = {remoteProgram({8, 30}, 5), remoteProgram({8, 31}, 6),
-                                            remoteProgram({8, 33}, 7), remoteProgram({8, 29}, 4)};
+        const QList<Program> programs = {remoteProgram({8, 30}, 5), remoteProgram({8, 31}, 6),
+                                         remoteProgram({8, 33}, 7), remoteProgram({8, 29}, 4)};
         trigger->PCRemoteMode = false;
         for (int second = 0; second < 4; ++second, clock.advance(1000)) // 08:28:58 .. 08:29:01
             trigger->Timer2Timer(programs);
@@ -473,8 +473,8 @@ private slots:
         QFETCH(QString, ticks);
         QVERIFY(startPlayer({}));
         const auto trigger = remote(Half.addSecs(-60));
-        const QList<TORBEXProg> programs = {remoteProgram({8, 30}, 5), remoteProgram({8, 45}, 6),
-                                            remoteProgram({9, 40}, 7), remoteProgram({10, 15}, 8)};
+        const QList<Program> programs = {remoteProgram({8, 30}, 5), remoteProgram({8, 45}, 6),
+                                         remoteProgram({9, 40}, 7), remoteProgram({10, 15}, 8)};
         const auto at = [](const QString &hhmm) {
             const int dayBack = hhmm.endsWith(u"-1"); // "08:29-1": the day before
             return QDateTime(Half.date().addDays(-dayBack), QTime::fromString(hhmm.left(5), u"hh:mm"));
@@ -495,8 +495,8 @@ private slots:
         QVERIFY(startPlayer({}));
         fake().refuseOpen = true;
         const auto trigger = remote(Half.addSecs(-60));
-        const QList<TORBEXProg> programs = {remoteProgram({8, 30}, 5), remoteProgram({8, 31}, 6),
-                                            remoteProgram({8, 32}, 7)};
+        const QList<Program> programs = {remoteProgram({8, 30}, 5), remoteProgram({8, 31}, 6),
+                                         remoteProgram({8, 32}, 7)};
         bool shown = false;
         connect(trigger.get(), &RemoteTrigger::triggerFailed, this,
                 [&](ComResult, quint8 program, const QDateTime &at) {
@@ -633,7 +633,7 @@ private slots:
     void cli_transmitReceiveVerify_giveBackTheProjectAndCompareIt() {
         QVERIFY(startPlayer({}));
         Project project = hallB();
-        project.Programs[1].Inputs = 17;
+        project.Programs[1].Code = 17;
         QVERIFY(WriteProjectFile(path("sent.prg"), project));
         const CliRun transmit = runCli({"transmit", path("sent.prg"), "--port", player->portName()});
         QCOMPARE(transmit.exitCode, 0);
@@ -642,7 +642,7 @@ private slots:
         QCOMPARE(runCli({"receive", "--port=" + player->portName(), path("back.prg")}).exitCode, 0);
         Project back;
         QVERIFY(ReadProjectFile(path("back.prg"), back));
-        QCOMPARE(back.Group.ProjectName, u"Hall B"_s);
+        QCOMPARE(back.Properties.ProjectName, u"Hall B"_s);
         QCOMPARE(framesOf(back.Programs), framesOf({project.Programs[1], project.Programs[0]})); // slot order
         const CliRun same = runCli({"verify", path("sent.prg"), "--port", player->portName()});
         QVERIFY(same.exitCode == 0 &&

@@ -41,13 +41,13 @@ const QByteArray OddFile = Head + "No\xebl \x96 \xab\x80\xbb\r\nSe\xf1ora\r\n\r\
 
 Project emptyProject() {
     Project p;
-    p.Group.ProjectName = QStringLiteral("New Project");
+    p.Properties.ProjectName = QStringLiteral("New Project");
     return p;
 }
 
 Project newProgramProject() {
     Project p = emptyProject();
-    p.Programs.append(TORBEXProg(March5));
+    p.Programs.append(Program(March5));
     return p;
 }
 
@@ -144,10 +144,10 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QByteArray, tail);
         Project back;
-        back.Programs.append(TORBEXProg()); // replaced, not added to
+        back.Programs.append(Program()); // replaced, not added to
         QString error;
         QVERIFY2(ReadProjectData(file + tail, QStringLiteral("g.prg"), back, &error), qPrintable(error));
-        QTEST(back.Group.ProjectName, "name");
+        QTEST(back.Properties.ProjectName, "name");
         QCOMPARE(projectFileBytes(back, &error), file);
     }
 
@@ -181,7 +181,7 @@ private slots:
             << Change([](Project &p) { p.Programs[0].Comments = QStringList(256, QStringLiteral("x")); })
             << "program 042 \"Morning\": 256 comment lines" + most;
         QTest::newRow("256 project comment lines")
-            << Change([](Project &p) { p.Group.Comments = QStringList(256, QStringLiteral("x")); })
+            << Change([](Project &p) { p.Properties.Comments = QStringList(256, QStringLiteral("x")); })
             << "the project properties: 256 comment lines" + most;
         QTest::newRow("title outside the code page") << Change([](Project &p) { p.Programs[0].Title += u'\u4e2d'; })
                                                      << "program 042 \"Morning\u4e2d\": the title holds the "
@@ -191,7 +191,7 @@ private slots:
             p.Programs[0].Comments = {QStringLiteral("ok"), QStringLiteral("\U0001F600")};
         }) << "program 042 \"Morning\": comment line 2 holds the character \"\U0001F600" + page;
         QTest::newRow("author outside the code page")
-            << Change([](Project &p) { p.Group.Author = QStringLiteral("\u0416"); })
+            << Change([](Project &p) { p.Properties.Author = QStringLiteral("\u0416"); })
             << "the project properties: the author holds the character \"\u0416" + page;
         QTest::newRow("line break in a title")
             << Change([](Project &p) { p.Programs[0].Title = QStringLiteral("a\nb"); })
@@ -201,21 +201,21 @@ private slots:
             p.Programs[0].Title = QStringLiteral("50%2 off");
             p.Programs[0].Comments = QStringList(256, QStringLiteral("x"));
         }) << "program 042 \"50%2 off\": 256 comment lines" + most;
-        QTest::newRow("256 programs") << Change([](Project &p) { p.Programs = QList<TORBEXProg>(256, p.Programs[0]); })
+        QTest::newRow("256 programs") << Change([](Project &p) { p.Programs = QList<Program>(256, p.Programs[0]); })
                                       << "the project holds 256 programs" + most;
         QTest::newRow("a line longer than the reader takes")
-            << Change([](Project &p) { p.Group.Subject = QString(MaxLineBytes + 1, u'x'); })
+            << Change([](Project &p) { p.Properties.Subject = QString(MaxLineBytes + 1, u'x'); })
             << "the project properties: the subject is longer than 1048576 bytes, the longest line a project file "
                "can hold";
         QTest::newRow("a file larger than the reader takes") << Change([](Project &p) {
             p.Programs[0].Title = QString(MaxLineBytes, u'x');
-            p.Programs = QList<TORBEXProg>(64, p.Programs[0]);
+            p.Programs = QList<Program>(64, p.Programs[0]);
         }) << "the project takes more than 64 MiB, more than a project file can hold";
     }
     // Lines as long as the reader takes are written and read back.
     void longestLines_areWrittenAndReadBack() {
         Project project = newProgramProject();
-        project.Group.Subject = project.Programs[0].Title = QString(MaxLineBytes, u'x');
+        project.Properties.Subject = project.Programs[0].Title = QString(MaxLineBytes, u'x');
         const QByteArray bytes = projectFileBytes(project);
         Project back;
         QVERIFY(!bytes.isEmpty() && ReadProjectData(bytes, QStringLiteral("long.prg"), back));
@@ -225,7 +225,7 @@ private slots:
         QFETCH(Change, change);
         QFETCH(QString, message);
         Project project = newProgramProject();
-        project.Programs[0].Inputs = 42;
+        project.Programs[0].Code = 42;
         project.Programs[0].Title = QStringLiteral("Morning");
         change(project);
         QString error;
@@ -293,7 +293,7 @@ private slots:
         QList<QByteArray> lines = crlfLines(NewProgramFile);
         lines[line - 1] = text;
         Project out;
-        out.Group.ProjectName = QStringLiteral("untouched");
+        out.Properties.ProjectName = QStringLiteral("untouched");
         QString error;
         // A placeholder in the file name is shown as it is.
         const bool read = ReadProjectData(crlf(lines), QStringLiteral("/x/%2a.prg"), out, &error);
@@ -304,7 +304,7 @@ private slots:
         }
         QVERIFY(!read);
         QCOMPARE(error, "\"/x/%2a.prg\", " + result);
-        QVERIFY(out.Group.ProjectName == QStringLiteral("untouched") && out.Programs.isEmpty());
+        QVERIFY(out.Properties.ProjectName == QStringLiteral("untouched") && out.Programs.isEmpty());
     }
 
     // A file cut anywhere before its last line fails; cut at a line end, it names the missing line.

@@ -1,4 +1,4 @@
-#include "model/ProjectClasses.h"
+#include "model/Program.h"
 #include "model/Windows1252.h"
 
 #include <QTest>
@@ -10,12 +10,12 @@ class TestRecords : public QObject {
 
 private slots:
     void defaultInActive_keepsCommentsAndSwitchesOff() {
-        TORBEXProg p;
+        Program p;
         p.Comments = {QStringLiteral("first"), QStringLiteral("second")};
         p.Active = p.TimerOn = 1;
         p.ActionCount = 4;
-        p.DefaultInActiveProg(QDateTime(QDate(2026, 12, 5), QTime(14, 30)));
-        TORBEXProg expected(QDateTime(QDate(2026, 12, 5), QTime(14, 30)));
+        p.makeInactiveDefault(QDateTime(QDate(2026, 12, 5), QTime(14, 30)));
+        Program expected(QDateTime(QDate(2026, 12, 5), QTime(14, 30)));
         expected.Active = 0;
         expected.Color = 0x808000;
         expected.Comments = p.Comments;
@@ -26,7 +26,7 @@ private slots:
     // Each setter changes one part and drops the seconds; a combination that does not exist
     // is refused and the record keeps its value. The frame carries the year in two digits.
     void setters_changeOnePartOrRefuse() {
-        TORBEXProg p;
+        Program p;
         p.Time = QTime(14, 7, 45);
         QVERIFY(p.SetMinute(30) && p.Time == QTime(14, 30, 0));
         QVERIFY(p.SetHour(9) && !p.SetHour(24) && !p.SetHour(-1) && !p.SetMinute(60));

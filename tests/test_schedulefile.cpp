@@ -47,8 +47,8 @@ private slots:
         Project project;
         QMap<int, QByteArray> expected;
         for (int other : {40, 30, 20, 10}) {
-            project.Programs.append(TORBEXProg(ExportMoment));
-            project.Programs.last().Inputs = quint8(other);
+            project.Programs.append(Program(ExportMoment));
+            project.Programs.last().Code = quint8(other);
             expected[other] = emptyFrame(other, 0x21);
         }
         if (code) {

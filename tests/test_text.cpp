@@ -1,7 +1,7 @@
-#include "model/ProjectClasses.h"
+#include "model/Program.h"
 #include "player/ComPort.h"
-#include "text/ScheduleText.h"
-#include "text/text.h"
+#include "text/LanguageTables.h"
+#include "text/ProgramText.h"
 
 #include <QCryptographicHash>
 #include <QRegularExpression>
@@ -144,7 +144,7 @@ private slots:
         QFETCH(int, mode);
         QFETCH(int, day);
         QFETCH(QString, expected);
-        TORBEXProg p(QDateTime(QDate(2027, 2, 1), QTime(9, 5)));
+        Program p(QDateTime(QDate(2027, 2, 1), QTime(9, 5)));
         p.TimerOn = quint8(timerOn);
         p.TimerMode = quint8(mode);
         p.DayOftheWeek = quint8(day);

@@ -3,7 +3,7 @@
 #include "model/TimerRule.h"
 #include "project/ScheduleCheck.h"
 #include "project/WeekPlan.h"
-#include "text/text.h"
+#include "text/LanguageTables.h"
 
 #include <QTest>
 
@@ -16,8 +16,8 @@ QDateTime at(int day, int hour, int minute, int month = 3, int year = 2026) {
     return QDateTime(QDate(year, month, day), QTime(hour, minute));
 }
 
-TORBEXProg timer(quint8 mode, QTime time, QDate date = QDate(2026, 12, 5), quint8 weekday = 1) {
-    TORBEXProg p(at(1, 0, 0, 1));
+Program timer(quint8 mode, QTime time, QDate date = QDate(2026, 12, 5), quint8 weekday = 1) {
+    Program p(at(1, 0, 0, 1));
     p.TimerOn = 1;
     p.TimerMode = mode;
     p.Time = time;
@@ -26,8 +26,8 @@ TORBEXProg timer(quint8 mode, QTime time, QDate date = QDate(2026, 12, 5), quint
     return p;
 }
 
-TORBEXProg goTo(quint8 code, quint8 target, TORBEXProg p) {
-    p.Inputs = code;
+Program goTo(quint8 code, quint8 target, Program p) {
+    p.Code = code;
     p.ActionKind[0] = KindGoToProgram;
     p.ActionParam[0] = target;
     return p;
@@ -40,14 +40,14 @@ class TestTimerRule : public QObject {
 
 private slots:
     void dueRule_data() {
-        QTest::addColumn<TORBEXProg>("program");
+        QTest::addColumn<Program>("program");
         QTest::addColumn<QDateTime>("now");
         QTest::addColumn<bool>("due");
         const QTime half(8, 30);
         const auto remote = [](quint8 mode, QTime time, QDate date = {2026, 3, 9}, quint8 weekday = 1) {
             return goTo(1, 12, timer(mode, time, date, weekday));
         };
-        const TORBEXProg daily = remote(TimerDaily, half);
+        const Program daily = remote(TimerDaily, half);
         QTest::newRow("date: its minute") << remote(TimerOnDate, half) << at(9, 8, 30) << true;
         QTest::newRow("date: next day") << remote(TimerOnDate, half) << at(10, 8, 30) << false;
         QTest::newRow("date: next year") << remote(TimerOnDate, half, {2025, 3, 9}) << at(9, 8, 30) << false;
@@ -58,7 +58,7 @@ private slots:
         QTest::newRow("hourly :00 at 23:00") << remote(TimerHourly, {14, 0}) << at(12, 23, 0) << true;
         QTest::newRow("hourly :00 at 23:01") << remote(TimerHourly, {14, 0}) << at(12, 23, 1) << false;
         QTest::newRow("mode 4 never") << remote(4, half) << at(9, 8, 30) << false;
-        TORBEXProg inactive = daily, timerOff = daily, secondAction = daily, activates = daily;
+        Program inactive = daily, timerOff = daily, secondAction = daily, activates = daily;
         inactive.Active = 0;
         timerOff.TimerOn = 0;
         secondAction.ActionKind = {KindPlayDirectory, KindGoToProgram, 1, 1, 1, 1};
@@ -69,7 +69,7 @@ private slots:
         QTest::newRow("activate program never") << activates << at(9, 8, 30) << false;
     }
     void dueRule() {
-        QFETCH(TORBEXProg, program);
+        QFETCH(Program, program);
         QFETCH(QDateTime, now);
         QFETCH(bool, due);
         QCOMPARE(IsDueAt(program, now), due);
@@ -77,11 +77,11 @@ private slots:
     }
 
     void nextRun_data() {
-        QTest::addColumn<TORBEXProg>("program");
+        QTest::addColumn<Program>("program");
         QTest::addColumn<QDateTime>("now");
         QTest::addColumn<QDateTime>("expected"); // invalid: never
         const QDateTime sat(QDate(2026, 12, 5), QTime(14, 30, 20));
-        TORBEXProg off = timer(TimerDaily, {18, 0});
+        Program off = timer(TimerDaily, {18, 0});
         off.TimerOn = 0;
         QTest::newRow("date ahead") << timer(TimerOnDate, {9, 0}, {2027, 1, 2}) << sat << at(2, 9, 0, 1, 2027);
         QTest::newRow("date this minute is past") << timer(TimerOnDate, {14, 30}) << sat << QDateTime();
@@ -101,12 +101,12 @@ private slots:
         QTest::newRow("hourly next hour") << timer(TimerHourly, {0, 30}) << sat << at(5, 15, 30, 12);
         QTest::newRow("mode 4 never") << timer(4, {8, 0}) << sat << QDateTime();
         QTest::newRow("timer off never") << off << sat << QDateTime();
-        TORBEXProg inactive = timer(TimerDaily, {18, 0});
+        Program inactive = timer(TimerDaily, {18, 0});
         inactive.Active = 0;
         QTest::newRow("inactive never") << inactive << sat << QDateTime();
     }
     void nextRun() {
-        QFETCH(TORBEXProg, program);
+        QFETCH(Program, program);
         QFETCH(QDateTime, now);
         QFETCH(QDateTime, expected);
         const auto next = NextRun(program, now);
@@ -125,8 +125,8 @@ private slots:
     }
 
     void canFallDueTogether_data() {
-        QTest::addColumn<TORBEXProg>("a");
-        QTest::addColumn<TORBEXProg>("b");
+        QTest::addColumn<Program>("a");
+        QTest::addColumn<Program>("b");
         QTest::addColumn<bool>("together");
         const QDate monday(2027, 3, 1);
         const auto daily = [](int h, int m) { return timer(TimerDaily, {h, m}); };
@@ -147,8 +147,8 @@ private slots:
         QTest::newRow("passed date, daily") << timer(TimerOnDate, {8, 0}, {2020, 1, 1}) << daily(8, 0) << false;
     }
     void canFallDueTogether() {
-        QFETCH(TORBEXProg, a);
-        QFETCH(TORBEXProg, b);
+        QFETCH(Program, a);
+        QFETCH(Program, b);
         QFETCH(bool, together);
         QCOMPARE(CanFallDueTogether(a, b, at(5, 14, 30, 12)), together);
         QCOMPARE(CanFallDueTogether(b, a, at(5, 14, 30, 12)), together);
@@ -160,23 +160,23 @@ private slots:
         QVERIFY(CheckSchedule(project, at(5, 14, 30, 12)).isEmpty());
         QCOMPARE(ScheduleReport({}, project, English), QStringList{"No finding: the schedule will behave as written."});
 
-        TORBEXProg a = goTo(3, 12, timer(TimerDaily, {8, 30}));
+        Program a = goTo(3, 12, timer(TimerDaily, {8, 30}));
         a.Title = QStringLiteral("Daily %2 bell"); // a marker in a title stays as written
-        TORBEXProg b = goTo(4, 3, timer(TimerHourly, {0, 30}));
+        Program b = goTo(4, 3, timer(TimerHourly, {0, 30}));
         b.Title = QStringLiteral("Hourly");
-        TORBEXProg c = timer(TimerOnDate, {9, 0}, {2020, 1, 1});
-        c.Inputs = 3;
+        Program c = timer(TimerOnDate, {9, 0}, {2020, 1, 1});
+        c.Code = 3;
         c.Active = 0;
         c.Title = QStringLiteral("Old");
-        TORBEXProg d(at(1, 0, 0, 1)); // timer off, active: nothing to say
-        d.Inputs = 9;
+        Program d(at(1, 0, 0, 1)); // timer off, active: nothing to say
+        d.Code = 9;
         d.ActionCount = 2;
         d.ActionKind[1] = KindDeactivateProgram;
         d.ActionParam[1] = 4; // exists
         d.ActionKind[2] = KindActivateProgram;
-        d.ActionParam[2] = 77;           // beyond the action count: not counted
-        TORBEXProg zero(at(1, 0, 0, 1)); // code 000, twice: no slot, and not a shared code
-        zero.Inputs = 0;
+        d.ActionParam[2] = 77;        // beyond the action count: not counted
+        Program zero(at(1, 0, 0, 1)); // code 000, twice: no slot, and not a shared code
+        zero.Code = 0;
         zero.Title = QStringLiteral("Zero");
         project.Programs = {a, b, c, d, zero, zero};
         const QList<ScheduleFinding> findings = CheckSchedule(project, at(5, 14, 30, 12));
@@ -217,10 +217,10 @@ private slots:
     // end. Each row: the program, then "marks: first day:minute, last day:minute" and the greyed
     // marks shown on request.
     void weekPlan_marksEveryMomentOfTheSevenDays_data() {
-        QTest::addColumn<TORBEXProg>("program");
+        QTest::addColumn<Program>("program");
         QTest::addColumn<QString>("marks");
         const QDate leap(2028, 2, 29);
-        TORBEXProg inactive = timer(TimerDaily, {9, 0}), off = inactive;
+        Program inactive = timer(TimerDaily, {9, 0}), off = inactive;
         inactive.Active = 0;
         off.TimerOn = 0;
         QTest::newRow("on the leap day") << timer(TimerOnDate, {8, 0}, leap) << u"1: 3:480 3:480 | 1"_s;
@@ -236,7 +236,7 @@ private slots:
         QTest::newRow("unknown mode") << timer(9, {9, 0}) << u"0 | 0"_s;
     }
     void weekPlan_marksEveryMomentOfTheSevenDays() {
-        QFETCH(TORBEXProg, program);
+        QFETCH(Program, program);
         const QDateTime now(QDate(2028, 2, 26), QTime(10, 30, 40));
         const WeekPlan plan = BuildWeekPlan({program}, now, false);
         QString marks = QString::number(plan.marks.size());
@@ -264,7 +264,7 @@ private slots:
         const PlanLayout layout{QRectF(0, 0, 1080, 640), 62, 25}; // the window's default size
         const qreal lane = 22;
         for (int count : {6, 255}) {
-            QList<TORBEXProg> programs;
+            QList<Program> programs;
             for (int i = 0; i < count; ++i) // 08:00, 08:10 .. 08:50, then on through the day
                 programs << goTo(quint8(i + 1), 9, timer(quint8(mode), {8 + i / 6 % 16, i % 6 * 10}, {2028, 2, 29}, 2));
             programs[1].Time = programs[0].Time; // two go-to programs in one minute: a conflict

@@ -93,7 +93,7 @@ private slots:
         Project project;
         for (int code = 1; code <= 6; ++code)
             project.Programs << f.program(code);
-        TORBEXProg bell = sampleProgram(7);
+        Program bell = sampleProgram(7);
         bell.Title = u"Bell"_s;
         bell.Color = ProgramColors[14];
         bell.Comments = QStringList{u"ring"_s, u"twice"_s};
@@ -104,8 +104,8 @@ private slots:
         project = f.saved();
         QCOMPARE(project.Programs.value(8).Title, u"Bell"_s);
         for (int i : {7, 8}) {
-            TORBEXProg copy = project.Programs.value(i);
-            copy.Inputs = 7;
+            Program copy = project.Programs.value(i);
+            copy.Code = 7;
             QVERIFY(copy.sameContent(project.Programs.value(6)));
         }
         f.act(u"key Home; click CutButton"_s);
@@ -314,7 +314,7 @@ private slots:
         f.trigger("Property1");
         QCOMPARE(f.w.windowTitle(), Caption + QString(64, u'n')); // the name takes 64 characters
         QVERIFY(f.asksToSave());
-        const TORBEXGroup group = f.saved().Group;
+        const ProjectProperties group = f.saved().Properties;
         QCOMPARE(group.Customer + group.Comments.join(u'/'), u"Shopone/two"_s);
     }
     void save_writesTheProjectFile_andAsksForANameOnlyWhenItHasNone() {
@@ -342,7 +342,7 @@ private slots:
     }
     void open_readsTheFile_andABadFileLeavesTheOpenProjectAsItWas_data() {
         QTest::addColumn<QByteArray>("bytes");
-        const QByteArray two = projectFileBytes(Project{TORBEXGroup(), {sampleProgram(1), sampleProgram(2)}});
+        const QByteArray two = projectFileBytes(Project{ProjectProperties(), {sampleProgram(1), sampleProgram(2)}});
         QTest::newRow("cut short in the second program") << two.left(two.size() - 40);
         QTest::newRow("not a project") << QByteArray("hello\r\n");
     }
@@ -350,7 +350,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         Window f;
         Project hall;
-        hall.Group.ProjectName = u"Hall"_s;
+        hall.Properties.ProjectName = u"Hall"_s;
         hall.Programs = {f.program(12, u"First"_s), sampleProgram(3), f.program(0, u"Third"_s)};
         f.open(hall);
         QCOMPARE(f.dialogs.last(), u"Open Program (*.prg)"_s);
@@ -392,7 +392,7 @@ private slots:
     }
     void export_writesThePlayersFile_andTellsWhereItFails() {
         Window f;
-        TORBEXProg twoHundred;
+        Program twoHundred;
         DecodeProgram(twoHundred, frameFromBytes(FrameTwoHundred));
         f.open({f.program(1), twoHundred});
         QDir(f.dir.path()).mkdir("out");
@@ -518,7 +518,7 @@ private slots:
     // The plan of the open project, kept up to date; clicking a mark selects its program.
     void weekPlan_followsTheProjectAndTheClock_andAClickSelects() {
         Window f;
-        TORBEXProg daily = f.program(4), off = f.program(7);
+        Program daily = f.program(4), off = f.program(7);
         daily.TimerOn = 1, daily.TimerMode = off.TimerMode = TimerDaily;
         daily.Time = QTime(16, 0), off.Time = QTime(15, 0);
         f.open({f.program(1), daily, off});
@@ -547,7 +547,7 @@ private slots:
     // same project at the same minute, dates in the language's locale.
     void printSchedule_givesTheCommandLinesPages() {
         Window f;
-        TORBEXProg daily = f.program(4, u"Doors"_s), inactive = f.program(7, u"Closed"_s);
+        Program daily = f.program(4, u"Doors"_s), inactive = f.program(7, u"Closed"_s);
         daily.TimerOn = inactive.TimerOn = 1, daily.TimerMode = inactive.TimerMode = TimerDaily;
         inactive.Active = 0;
         f.open({f.program(1, u"Hall"_s), daily, inactive});
@@ -590,7 +590,7 @@ private slots:
     void csv_exportAndImport_replaceTheProgramsKeepingTheProperties() {
         Window f;
         Project hall;
-        hall.Group.ProjectName = u"Hall"_s;
+        hall.Properties.ProjectName = u"Hall"_s;
         hall.Programs = {f.program(3), f.program(9, u"Doors, open"_s)};
         f.open(hall);
         const QString csv = f.dir.filePath("hall.csv"), bad = f.dir.filePath("bad.csv"),
@@ -623,7 +623,7 @@ private slots:
     void startUp_readsTheSettings_andShutDownWritesThem() {
         QTemporaryDir dir;
         const QString project = dir.filePath("last.prg"), settings = dir.filePath("prog.CFG");
-        TORBEXGroup lobby;
+        ProjectProperties lobby;
         lobby.ProjectName = u"Lobby"_s;
         QVERIFY(WriteProjectFile(project, Project{lobby, {sampleProgram(2), sampleProgram(1)}}));
         QVERIFY(writeAll(settings, settingsFile("German", "COM7", project, u"/exports/ FALSE TRUE TRUE"_s)));

@@ -8,18 +8,18 @@
 namespace {
 
 // Active, timer on, weekly on Monday at 07:05, three actions; code `inputs`.
-TORBEXProg weekly(int inputs) {
-    TORBEXProg p(QDateTime(QDate(2026, 2, 27), QTime(7, 5)));
-    p.Inputs = quint8(inputs), p.TimerOn = p.Priority = 1, p.TimerMode = 2, p.ActionCount = 3;
+Program weekly(int inputs) {
+    Program p(QDateTime(QDate(2026, 2, 27), QTime(7, 5)));
+    p.Code = quint8(inputs), p.TimerOn = p.Priority = 1, p.TimerMode = 2, p.ActionCount = 3;
     p.ActionKind = {KindVolume, KindPlayTimerFile, KindGoToProgram, 1, 1, 1};
     p.ActionParam = {10, 0, 12, 0, 0, 0};
     return p;
 }
 
 // Timer on, active, daily at `time`, its first action "go to program `target`".
-TORBEXProg remote(int inputs, QTime time, int target) {
-    TORBEXProg p(QDateTime(QDate(2026, 3, 9), time));
-    p.Inputs = quint8(inputs), p.TimerOn = p.TimerMode = 1;
+Program remote(int inputs, QTime time, int target) {
+    Program p(QDateTime(QDate(2026, 3, 9), time));
+    p.Code = quint8(inputs), p.TimerOn = p.TimerMode = 1;
     p.ActionKind = {KindGoToProgram, 1, 1, 1, 1, 1};
     p.ActionParam = {quint8(target), 0, 0, 0, 0, 0};
     return p;
@@ -106,7 +106,7 @@ private slots:
         f.trigger("VerifyPrograms1");
         QCOMPARE(f.messages().last(), u"All 255 slots and the project name of the player match the project."_s);
         QVERIFY(f.captions.contains(u"Verify : Program(s) : 17 to 255 "_s));
-        QCOMPARE(f.saved().Group.ProjectName, u"Hall B"_s);
+        QCOMPARE(f.saved().Properties.ProjectName, u"Hall B"_s);
         QString report; // in the PC Remote window, opened from the Options menu
         f.answers.push_back([&report](QDialog &d) {
             report = d.findChild<QPlainTextEdit *>(u"Memo1"_s)->toPlainText();
@@ -126,7 +126,7 @@ private slots:
     // of that code, else the text | the list then | what the player received ("-" unchecked).
     void transfer_thatFails_showsItsMessage_andLeavesTheWindowUsable_data() {
         QTest::addColumn<QString>("row");
-        TORBEXProg leap = weekly(7);
+        Program leap = weekly(7);
         leap.Date = QDate(2026, 2, 28);
         const QString leapFrame = hexFrame(leap).replace(28, 2, u"1e"_s); // the 30th of February
         QTest::newRow("transmit, silent player") << "--silent | TransmitButton | Q,9,9 | [017] 003 | 0a";

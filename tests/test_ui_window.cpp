@@ -19,10 +19,10 @@ const QStringList Commands = {
     "TransmitButton", "ReceiveButton",    "VerifyPrograms1", "Transmit1",           "Receive1"};
 
 // The fields of a program that the editor sets, "|name=value|" each.
-QString fields(const TORBEXProg &p) {
+QString fields(const Program &p) {
     const auto n = [](int v) { return QString::number(v); };
-    return u"|Active=%1|Priority=%2|TimerOn=%3|TimerMode=%4|Day=%5|Inputs=%6|Value1=%7|Time=%8|Date=%9|"_s.arg(
-               n(p.Active), n(p.Priority), n(p.TimerOn), n(p.TimerMode), n(p.DayOftheWeek), n(p.Inputs),
+    return u"|Active=%1|Priority=%2|TimerOn=%3|TimerMode=%4|Day=%5|Code=%6|Value1=%7|Time=%8|Date=%9|"_s.arg(
+               n(p.Active), n(p.Priority), n(p.TimerOn), n(p.TimerMode), n(p.DayOftheWeek), n(p.Code),
                n(p.ActionValue[0]), p.Time.toString(), p.Date.toString(Qt::ISODate)) +
            u"Color=%1|Title=%2|Comments=%3|"_s.arg(QString::number(p.Color, 16), p.Title, p.Comments.join(u'/'));
 }
@@ -100,7 +100,7 @@ private slots:
         QCOMPARE(f.list(), u"[001]"_s);
         QCOMPARE(f.rowTop(0), 0);
         QCOMPARE(f.tileTexts(0), u"001|...|...|SONG"_s); // number, title, schedule, first action
-        TORBEXProg four = f.program(4);
+        Program four = f.program(4);
         four.TimerMode = 7; // no such mode: shown as a date, and kept
         f.open({f.program(1), f.program(2), four});
         f.act(u"key End; click NewProgramButton; key Home; trigger New1"_s);
@@ -193,7 +193,7 @@ private slots:
         QTest::newRow("colour") << "click Shape8; pick PopupMenu4 10 | Color=ff | (changed)";
         QTest::newRow("inputs, used codes refused")
             << "click Panel2; pick PopupMenu3 001; click Panel2; pick "
-               "PopupMenu3 002; click Panel2; pick PopupMenu3 004 | Inputs=4 | 004";
+               "PopupMenu3 002; click Panel2; pick PopupMenu3 004 | Code=4 | 004";
         QTest::newRow("title") << "type Edit1 Morning news; click StaticText1 | Title=Morning news | Morning news";
         QTest::newRow("title cancelled") << "cancel Edit1 Morning; click StaticText1 | Title=... | (same)";
         QTest::newRow("comments") << "type Memo1 first\\nsecond; click Memo1 | Comments=first/second | (same)";
@@ -214,9 +214,9 @@ private slots:
             QCOMPARE(f.text(shown.section(u':', 0, 0)), shown.section(u':', 1));
         else
             QVERIFY2(f.tileTexts(1).contains(shown), qPrintable(f.tileTexts(1)));
-        const TORBEXProg saved = f.saved().Programs.value(1);
+        const Program saved = f.saved().Programs.value(1);
         const QString program = fields(saved);
-        QCOMPARE(f.selected(), QString::asprintf("%.3d", int(saved.Inputs))); // the editor shows it
+        QCOMPARE(f.selected(), QString::asprintf("%.3d", int(saved.Code))); // the editor shows it
         for (const QString &pair : fieldsSaved.split(u','))
             QVERIFY2(program.contains(u'|' + pair + u'|'), qPrintable(program));
         if (row.startsWith(u"type Memo1"_s)) // the editor shows the lines as saved
@@ -227,7 +227,7 @@ private slots:
     void popupGrids_chooseOnlyWhatIsClicked_data() {
         QTest::addColumn<QString>("row");
         QTest::newRow("colour, opened on a press") << "Shape8 PopupMenu4 10 Color=ff";
-        QTest::newRow("inputs") << "Panel2 PopupMenu3 009 Inputs=9";
+        QTest::newRow("inputs") << "Panel2 PopupMenu3 009 Code=9";
         QTest::newRow("value") << "ActionValueButton1 PopupMenu2 017 Value1=17";
     }
     void popupGrids_chooseOnlyWhatIsClicked() {
@@ -307,7 +307,7 @@ private slots:
         QCOMPARE(f.tileTexts(0), u"001|...|...|T005|STOP|SLEEP"_s);
         f.chooseAction(2, u"Go To Prog : "_s, u"010"_s); // ends the list at row 2
         QCOMPARE(f.rows(), u"Timer File : T005|Go To Prog :  010"_s);
-        TORBEXProg p = f.saved().Programs.value(0);
+        Program p = f.saved().Programs.value(0);
         QCOMPARE(p.ActionCount, quint8(2));
         QCOMPARE(p.ActionKind, (std::array<quint8, 6>{0, 8, 1, 1, 1, 1}));
         QCOMPARE(p.ActionParam, (std::array<quint8, 6>{5, 10, 0, 0, 0, 0}));
@@ -395,7 +395,7 @@ private slots:
         // The window before took its language for Qt's own texts away with it.
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), u"&Yes"_s);
         Window f;
-        TORBEXProg weekly = f.program(1); // every Wednesday at 08:05: an unlisted transport command, an output
+        Program weekly = f.program(1); // every Wednesday at 08:05: an unlisted transport command, an output
         weekly.TimerOn = 1, weekly.TimerMode = 2, weekly.DayOftheWeek = 3, weekly.ActionCount = 2;
         weekly.Time = QTime(8, 5);
         weekly.ActionKind = {KindTransport, KindExternalOutput, 1, 1, 1, 1};
@@ -471,7 +471,7 @@ private slots:
     // neighbours. Each finding: what, then the language.
     void texts_fitTheirPlaceInEveryLanguage() {
         Window f;
-        QList<TORBEXProg> programs;
+        QList<Program> programs;
         const QList<std::array<quint8, 6>> kinds = {{0, 3, 4, 5, 6, 3},
                                                     {9, 10, 12, 3, 3, 11},
                                                     {3, 3, 3, 3, 2, 1},
@@ -483,7 +483,7 @@ private slots:
                                                      {3, 8, 10, 255, 0, 0},
                                                      {0, 0, 0, 0, 0, 0}};
         for (int i = 0; i < kinds.size(); ++i) {
-            TORBEXProg p = f.program(i + 1, QStringLiteral("P%1").arg(i + 1));
+            Program p = f.program(i + 1, QStringLiteral("P%1").arg(i + 1));
             p.TimerOn = i < 4, p.TimerMode = quint8(i), p.DayOftheWeek = 3, p.Time = QTime(18, 45);
             p.ActionKind = kinds[i], p.ActionParam = params[i], p.ActionCount = kinds[i][5] == 1 ? 5 : 6;
             programs << p;
@@ -651,7 +651,7 @@ private slots:
     }
     void scheduleCheck_namesTheFindings_andChoosingOneSelectsItsProgram() {
         Window f;
-        QList<TORBEXProg> programs;
+        QList<Program> programs;
         for (int code = 1; code <= 40; ++code)
             programs << f.program(code, QStringLiteral("P%1").arg(code));
         for (int i : {3, 35}) // timer on every day, but inactive
@@ -701,7 +701,7 @@ private slots:
         QCOMPARE(f.dialogs.last() + u' ' + seen.join(u','), u"TimerWizardDialog 2026,2,2,2,2,3,4,5,6,7,Finish,7"_s);
         QCOMPARE(f.messages(), QStringList{u"Vous devez sélectionnez au moins un mois dans la liste!"_s});
         QCOMPARE(f.list(), u"001 002 003 [004]"_s);
-        const TORBEXProg p = f.saved().Programs.value(3);
+        const Program p = f.saved().Programs.value(3);
         QCOMPARE(u"%1 %2 %3 "_s.arg(p.Active).arg(p.TimerOn).arg(p.TimerMode) + p.Time.toString(), u"1 1 3 14:07:00"_s);
         QVERIFY(f.tileTexts(3).contains(u"Start at : XX:07"_s));
     }

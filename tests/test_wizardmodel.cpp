@@ -1,4 +1,4 @@
-#include "model/ProjectClasses.h"
+#include "model/TimerWizardChoices.h"
 
 #include <QTest>
 
@@ -23,7 +23,7 @@ private slots:
     }
     void hourSelectionCounts() {
         QFETCH(QList<int>, hours);
-        TWizardProg w;
+        TimerWizardChoices w;
         w.HourMode = 2; // counts look at the marks whatever the mode
         for (int h : hours)
             w.SetHourOftheDay(h + 1, 1);
@@ -47,7 +47,7 @@ private slots:
         QFETCH(int, mode);
         QFETCH(bool, projectFull);
         const QDateTime now(QDate(2026, 12, 6), QTime(16, 12, 33));
-        TWizardProg w(now.date());
+        TimerWizardChoices w(now.date());
         QVERIFY(w.Year == 2026 && w.Color == ProgramColors[1] && w.Title.isEmpty());
         w.AtMinute = 59;
         w.Priority = true;
@@ -56,8 +56,8 @@ private slots:
         quint8 *modes[] = {&w.YearMode, &w.MonthMode, &w.DayMode, &w.HourMode, &w.MinuteMode};
         if (mode >= 0)
             *modes[mode] = 2;
-        std::list<TORBEXProg> asked; // each a new program, here made inactive
-        TORBEXProg *p = w.GenerateWizardPrograms([&]() -> TORBEXProg * {
+        std::list<Program> asked; // each a new program, here made inactive
+        Program *p = w.generateProgram([&]() -> Program * {
             asked.emplace_back(now).Active = 0;
             return projectFull ? nullptr : &asked.back();
         });
@@ -65,7 +65,7 @@ private slots:
         QCOMPARE(p != nullptr, mode < 0 && !projectFull);
         if (!p)
             return;
-        TORBEXProg expected(now);
+        Program expected(now);
         expected.TimerOn = 1;
         expected.TimerMode = 3;
         expected.Time = QTime(16, 59);

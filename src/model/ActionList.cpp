@@ -4,14 +4,14 @@ bool isEndingKind(quint8 kind) {
     return kind == KindPlayDirectory || kind == KindSleep || kind == KindGoToProgram || kind == KindFtpClient;
 }
 
-quint8 CountActions(const TORBEXProg &program) {
+quint8 CountActions(const Program &program) {
     for (int slot = 2; slot <= MaxActions; ++slot)
         if (isEndingKind(program.ActionKind[slot - 1]))
             return quint8(slot - 1);
     return MaxActions;
 }
 
-bool NormalizeActions(TORBEXProg &program) {
+bool NormalizeActions(Program &program) {
     bool changed = false;
     const auto set = [&changed](quint8 &field, quint8 value) {
         changed = changed || field != value;

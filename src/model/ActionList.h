@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ProjectClasses.h"
+#include "model/Program.h"
 
 // The rules that keep a program's six action slots consistent.
 
@@ -10,8 +10,8 @@ bool isEndingKind(quint8 kind);
 
 // The number of actions from slot 1: slots 2..6 are looked at in order, and the first of an
 // ending kind ends the list before it; 6 when none is.
-quint8 CountActions(const TORBEXProg &program);
+quint8 CountActions(const Program &program);
 
 // Every slot after an ending one becomes the empty-slot mark, and every slot that is not an
 // external output keeps 255 as its value. True when a field changed.
-bool NormalizeActions(TORBEXProg &program);
+bool NormalizeActions(Program &program);

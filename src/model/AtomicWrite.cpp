@@ -1,7 +1,7 @@
 #include "AtomicWrite.h"
 
 #include "model/FileAccess.h"
-#include "text/text.h"
+#include "text/LanguageTables.h"
 
 #include <cerrno>
 #include <climits>

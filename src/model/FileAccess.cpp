@@ -1,6 +1,6 @@
 #include "FileAccess.h"
 
-#include "text/text.h"
+#include "text/LanguageTables.h"
 
 #include <QFile>
 

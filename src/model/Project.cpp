@@ -1,8 +1,8 @@
 #include "Project.h"
 
-int Project::FindTileForSlot(int slot) const {
+int Project::positionOfCode(int slot) const {
     for (qsizetype i = Programs.size(); i > 0; --i)
-        if (Programs[i - 1].Inputs == slot)
+        if (Programs[i - 1].Code == slot)
             return int(i);
     return 0;
 }

@@ -8,11 +8,11 @@ QDateTime minuteStart(const QDateTime &t) {
 
 } // namespace
 
-bool TimerFallsOn(const TORBEXProg &p, const QDateTime &at) {
+bool TimerFallsOn(const Program &p, const QDateTime &at) {
     return TimerFallsOn(p, at.date(), at.time());
 }
 
-bool TimerFallsOn(const TORBEXProg &p, QDate date, QTime time) {
+bool TimerFallsOn(const Program &p, QDate date, QTime time) {
     const bool sameClock = p.GetHour() == time.hour() && p.GetMinute() == time.minute();
     switch (p.TimerMode) {
     case TimerOnDate:
@@ -28,11 +28,11 @@ bool TimerFallsOn(const TORBEXProg &p, QDate date, QTime time) {
     }
 }
 
-std::optional<QDateTime> NextRun(const TORBEXProg &p, const QDateTime &now) {
+std::optional<QDateTime> NextRun(const Program &p, const QDateTime &now) {
     return p.Active == 1 ? NextTimerRun(p, now) : std::nullopt;
 }
 
-std::optional<QDateTime> NextTimerRun(const TORBEXProg &p, const QDateTime &now) {
+std::optional<QDateTime> NextTimerRun(const Program &p, const QDateTime &now) {
     if (p.TimerOn != 1 || !now.isValid())
         return std::nullopt;
     const QDateTime after = minuteStart(now); // candidates are strictly later than this minute
@@ -70,15 +70,15 @@ std::optional<QDateTime> NextTimerRun(const TORBEXProg &p, const QDateTime &now)
     }
 }
 
-bool QualifiesForRemote(const TORBEXProg &program) {
+bool QualifiesForRemote(const Program &program) {
     return program.TimerOn == 1 && program.Active == 1 && program.ActionKind[0] == KindGoToProgram;
 }
 
-bool IsDueAt(const TORBEXProg &program, const QDateTime &now) {
+bool IsDueAt(const Program &program, const QDateTime &now) {
     return QualifiesForRemote(program) && TimerFallsOn(program, now);
 }
 
-std::optional<qsizetype> FirstDueProgram(const QList<TORBEXProg> &programs, const QDateTime &now) {
+std::optional<qsizetype> FirstDueProgram(const QList<Program> &programs, const QDateTime &now) {
     for (qsizetype i = 0; i < programs.size(); ++i)
         if (IsDueAt(programs[i], now))
             return i;

@@ -1,6 +1,6 @@
 #include "ComPort.h"
 
-#include "text/text.h"
+#include "text/LanguageTables.h"
 
 #include <QCoreApplication>
 #include <QDir>

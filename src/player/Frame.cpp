@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-void EncodeProgram(const TORBEXProg &p, Frame &frame, bool emptySlot) {
+void EncodeProgram(const Program &p, Frame &frame, bool emptySlot) {
     const qsizetype base = frame.size();
     frame.resize(base + FrameSize);
     auto set = [&](int i, unsigned v) { frame[base + i].Value = quint8(v & 0xFF); };
 
     set(FrameByte::Zero, 0);
-    set(FrameByte::Inputs, p.Inputs);
+    set(FrameByte::Code, p.Code);
     set(FrameByte::Flags, p.ActionCount + (p.TimerOn == 1 ? FrameFlag::TimerOn : 0) +
                               (p.Active == 1 ? FrameFlag::Active : 0) + (emptySlot ? FrameFlag::EmptySlot : 0));
     set(FrameByte::Mode, p.TimerMode + (p.Priority == 1 ? FrameFlag::Priority : 0));
@@ -25,10 +25,10 @@ void EncodeProgram(const TORBEXProg &p, Frame &frame, bool emptySlot) {
         set(FrameByte::Values + i, p.ActionValue[i]);
 }
 
-bool DecodeProgram(TORBEXProg &p, const Frame &frame) {
+bool DecodeProgram(Program &p, const Frame &frame) {
     auto byte = [&](int i) { return FrameValue(frame, i); };
 
-    p.Inputs = byte(FrameByte::Inputs);
+    p.Code = byte(FrameByte::Code);
     quint8 flags = byte(FrameByte::Flags);
     if (flags >= FrameFlag::EmptySlot)
         flags -= FrameFlag::EmptySlot;
@@ -98,27 +98,27 @@ quint8 FrameActionKind(const Frame &frame, int action) {
     return action % 2 == 0 ? quint8(pair >> 4) : quint8(pair & 0x0F);
 }
 
-TORBEXProg EmptySlotProgram(const QDateTime &now) {
-    TORBEXProg empty(now);
-    empty.DefaultInActiveProg(now);
+Program EmptySlotProgram(const QDateTime &now) {
+    Program empty(now);
+    empty.makeInactiveDefault(now);
     return empty;
 }
 
-Frame BuildSlotFrame(const Project &project, int slot, const TORBEXProg &emptySlot) {
+Frame BuildSlotFrame(const Project &project, int slot, const Program &emptySlot) {
     Frame frame;
-    if (const int position = project.FindTileForSlot(slot)) {
+    if (const int position = project.positionOfCode(slot)) {
         EncodeProgram(project.Programs[position - 1], frame, false);
     } else {
-        TORBEXProg empty = emptySlot;
-        empty.Inputs = quint8(slot);
+        Program empty = emptySlot;
+        empty.Code = quint8(slot);
         EncodeProgram(empty, frame, true);
     }
     return frame;
 }
 
-Frame ReceiveBuffer(int slot, const TORBEXProg &emptySlot) {
-    TORBEXProg empty = emptySlot;
-    empty.Inputs = quint8(slot);
+Frame ReceiveBuffer(int slot, const Program &emptySlot) {
+    Program empty = emptySlot;
+    empty.Code = quint8(slot);
     Frame frame;
     EncodeProgram(empty, frame, false);
     return frame;

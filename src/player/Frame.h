@@ -1,7 +1,7 @@
 #pragma once
 
+#include "model/Program.h"
 #include "model/Project.h"
-#include "model/ProjectClasses.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -22,7 +22,7 @@ using Frame = QList<FrameCell>;
 // Where each field lies in a frame.
 namespace FrameByte {
 inline constexpr int Zero = 0;      // always 0
-inline constexpr int Inputs = 1;    // the slot
+inline constexpr int Code = 1;      // the slot
 inline constexpr int Flags = 2;     // action count, FrameFlag bits
 inline constexpr int Mode = 3;      // timer mode, FrameFlag::Priority
 inline constexpr int Kinds = 4;     // 4..6: two action kinds each, the first in the high nibble
@@ -44,12 +44,12 @@ inline constexpr quint8 Priority = 0x10;  // in byte Mode
 
 // Appends 24 cells for `program` to `frame` (which the caller passes empty). Nibble fields
 // are not range-checked: values above 15 spill over into the neighbouring bits.
-void EncodeProgram(const TORBEXProg &program, Frame &frame, bool emptySlot);
+void EncodeProgram(const Program &program, Frame &frame, bool emptySlot);
 
 // Writes the fields that a frame carries into `program`; Title, Color and Comments keep
 // their values. A date or time that does not exist (month 0 or 13, 31 April, hour 24) is
 // clamped field by field to the nearest valid value; the result is then true.
-bool DecodeProgram(TORBEXProg &program, const Frame &frame);
+bool DecodeProgram(Program &program, const Frame &frame);
 
 // True when byte Flags carries the empty-slot flag.
 bool IsEmptySlot(const Frame &frame);
@@ -60,16 +60,16 @@ quint8 FrameActionKind(const Frame &frame, int action);
 
 // The record a run makes once for every slot without a program: the inactive default dated
 // `now`.
-TORBEXProg EmptySlotProgram(const QDateTime &now);
+Program EmptySlotProgram(const QDateTime &now);
 
 // The frame of slot 1..SlotCount, as transmit sends it, export writes it and verify expects it:
-// the last program in project order whose Inputs is `slot`, encoded as a program; otherwise
-// `emptySlot` with Inputs := slot, encoded as an empty slot.
-Frame BuildSlotFrame(const Project &project, int slot, const TORBEXProg &emptySlot);
+// the last program in project order whose code is `slot`, encoded as a program; otherwise
+// `emptySlot` with code := slot, encoded as an empty slot.
+Frame BuildSlotFrame(const Project &project, int slot, const Program &emptySlot);
 
-// The frame a receive reads slot `slot` into: `emptySlot` with Inputs := slot, encoded as a
+// The frame a receive reads slot `slot` into: `emptySlot` with code := slot, encoded as a
 // program, so that a byte the player does not send keeps that value.
-Frame ReceiveBuffer(int slot, const TORBEXProg &emptySlot);
+Frame ReceiveBuffer(int slot, const Program &emptySlot);
 
 // Conversions between a frame and its 24 wire bytes.
 QByteArray frameBytes(const Frame &frame);

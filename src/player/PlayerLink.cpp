@@ -58,7 +58,7 @@ ComResult SendCommandPair(ComLink &link, quint8 command, quint8 value) {
 }
 
 ComResult TransmitRun(ComLink &link, const Project &project, const TransferContext &context) {
-    const TORBEXProg emptySlot = EmptySlotProgram(context.clock.now());
+    const Program emptySlot = EmptySlotProgram(context.clock.now());
     for (int n = 1; n <= SlotCount; ++n) {
         const ComResult code = SendProgram(link, BuildSlotFrame(project, n, emptySlot));
         if (code != ComCode::Ok)
@@ -68,7 +68,7 @@ ComResult TransmitRun(ComLink &link, const Project &project, const TransferConte
             return code;
     }
     context.reportFinalizing();
-    const ComResult named = WriteProjectName(link, project.Group.ProjectName, context);
+    const ComResult named = WriteProjectName(link, project.Properties.ProjectName, context);
     if (named == ComCode::Ok)
         EndTransfer(link);
     return named;
@@ -76,18 +76,18 @@ ComResult TransmitRun(ComLink &link, const Project &project, const TransferConte
 
 ReceivedPrograms ReceiveRun(ComLink &link, const TransferContext &context) {
     ReceivedPrograms received;
-    const TORBEXProg emptySlot = EmptySlotProgram(context.clock.now());
+    const Program emptySlot = EmptySlotProgram(context.clock.now());
     for (int n = 1; n <= SlotCount; ++n) {
         Frame frame = ReceiveBuffer(n, emptySlot);
         ComResult code = ReceiveProgram(link, quint8(n), frame);
         // The player keeps a program in the slot of its code: a program of another code means
         // that the dialogue lost a step, and the bytes read are not that slot's.
-        if (code == ComCode::Ok && !IsEmptySlot(frame) && FrameValue(frame, FrameByte::Inputs) != n)
+        if (code == ComCode::Ok && !IsEmptySlot(frame) && FrameValue(frame, FrameByte::Code) != n)
             code = ComCode::ReadError;
         if (code != ComCode::Ok)
             context.reportFailure({LinkFailure::Slot, code, n, {}});
         if (code == ComCode::Ok && !IsEmptySlot(frame)) {
-            TORBEXProg program(context.clock.now());
+            Program program(context.clock.now());
             if (DecodeProgram(program, frame))
                 received.correctedSlots.append(n);
             received.programs.append(program);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/Clock.h"
+#include "model/Program.h"
 #include "model/Project.h"
-#include "model/ProjectClasses.h"
 #include "player/ComPort.h"
 
 #include <QByteArray>
@@ -75,7 +75,7 @@ ComResult TransmitRun(ComLink &link, const Project &project, const TransferConte
 struct ReceivedPrograms {
     ComResult result = ComCode::Ok;
     // The programs of the non-empty slots, in slot order.
-    QList<TORBEXProg> programs;
+    QList<Program> programs;
     // Slots whose date or time did not exist and was corrected.
     QList<int> correctedSlots;
 };

@@ -40,7 +40,7 @@ bool RemoteTrigger::isNewMinute() const {
     return minute > m_lastMinute || m_lastMinute - minute > LongestStepBack;
 }
 
-void RemoteTrigger::Timer2Timer(const QList<TORBEXProg> &programs) {
+void RemoteTrigger::Timer2Timer(const QList<Program> &programs) {
     const QDateTime now = m_clock.now();
     const qint64 minute = wallMinute(now);
     if (!isNewMinute())
@@ -61,7 +61,7 @@ void RemoteTrigger::Timer2Timer(const QList<TORBEXProg> &programs) {
     runMinuteCheck(programs);
 }
 
-void RemoteTrigger::runMinuteCheck(const QList<TORBEXProg> &programs) {
+void RemoteTrigger::runMinuteCheck(const QList<Program> &programs) {
     if (!PCRemoteMode || programs.isEmpty())
         return;
     const QDateTime now = m_clock.now();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/Clock.h"
-#include "model/ProjectClasses.h"
+#include "model/Program.h"
 #include "player/ComPort.h"
 
 #include <QDateTime>
@@ -34,10 +34,10 @@ public:
     // are reported missed (missedWhileAway). Minutes shown again after the clock went back by up
     // to an hour (summer time ending) were examined already and are not examined again; a longer
     // step back is a corrected clock, examined from then on.
-    void Timer2Timer(const QList<TORBEXProg> &programs);
+    void Timer2Timer(const QList<Program> &programs);
     // Triggers the first program due now. Skipped, with the due program reported missed, while
     // the port is held by a transfer or by a trigger still running, so it never re-enters itself.
-    void runMinuteCheck(const QList<TORBEXProg> &programs);
+    void runMinuteCheck(const QList<Program> &programs);
     // One complete exchange: open, 0x0E and the program number, close. The port is closed and
     // the trigger no longer running when a failure is signalled, so the minutes that follow are
     // examined as usual while the failure is shown.

@@ -3,7 +3,7 @@
 #include "model/AtomicWrite.h"
 #include "model/Windows1252.h"
 #include "project/ProgramsFile.h"
-#include "text/text.h"
+#include "text/LanguageTables.h"
 
 #include <QDir>
 
@@ -41,7 +41,7 @@ QString VerificationLine(const Frame &frame) {
 
 QByteArray BuildScheduleRecords(const Project &project, const QDateTime &now, QStringList *verificationLog,
                                 const ScheduleProgress &progress) {
-    const TORBEXProg emptySlot = EmptySlotProgram(now);
+    const Program emptySlot = EmptySlotProgram(now);
 
     if (verificationLog)
         verificationLog->clear();
@@ -92,7 +92,7 @@ bool ImportScheduleRecords(const QByteArray &data, const QDateTime &now, Schedul
     for (int slot = 1; slot <= SlotCount; ++slot) {
         const Frame frame = frameFromBytes(data.constData() + FrameSize * (slot - 1));
         if (!IsEmptySlot(frame)) {
-            TORBEXProg program(now); // as the New program command makes it
+            Program program(now); // as the New program command makes it
             if (DecodeProgram(program, frame))
                 out.CorrectedSlots.append(slot);
             out.Programs.append(program);

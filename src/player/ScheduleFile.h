@@ -46,9 +46,9 @@ bool ExportRun(const Project &project, const QString &directory, const Clock &cl
                const QLocale &locale = QLocale::system());
 
 struct ScheduleImport {
-    QList<TORBEXProg> Programs; // the non-empty slots, in ascending slot order, whatever their codes
-    QList<int> Slots;           // the slot 1..255 each program was read from
-    QList<int> CorrectedSlots;  // slots whose date or time did not exist and was corrected
+    QList<Program> Programs;   // the non-empty slots, in ascending slot order, whatever their codes
+    QList<int> Slots;          // the slot 1..255 each program was read from
+    QList<int> CorrectedSlots; // slots whose date or time did not exist and was corrected
 };
 
 // Turns the first 6120 bytes of `data` into programs, each made as a new program (dated

@@ -10,7 +10,7 @@ SlotDifference CompareFrames(int slot, const Frame &expected, const Frame &actua
     const auto differ = [&](int offset) { return FrameValue(expected, offset) != FrameValue(actual, offset); };
     // The timer mode is the low nibble of its byte, the priority flag lies in the high one.
     const auto modeByte = [](const Frame &f) { return FrameValue(f, FrameByte::Mode); };
-    d.code = differ(FrameByte::Inputs);
+    d.code = differ(FrameByte::Code);
     d.flags = differ(FrameByte::Flags) || (modeByte(expected) >> 4) != (modeByte(actual) >> 4);
     d.schedule = (modeByte(expected) & 0x0F) != (modeByte(actual) & 0x0F);
     for (int offset = FrameByte::DayMonth; offset <= FrameByte::Minute; ++offset)
@@ -34,7 +34,7 @@ VerifyResult VerifyRun(ComLink &link, const Project &project, const TransferCont
         return result;
     };
 
-    const TORBEXProg emptySlot = EmptySlotProgram(context.clock.now());
+    const Program emptySlot = EmptySlotProgram(context.clock.now());
     for (int n = 1; n <= SlotCount; ++n) {
         Frame actual = ReceiveBuffer(n, emptySlot);
         const ComResult code = ReceiveProgram(link, quint8(n), actual);
@@ -56,7 +56,7 @@ VerifyResult VerifyRun(ComLink &link, const Project &project, const TransferCont
             return fail(LinkFailure::NameRead, code, i + 1);
         name.append(char(answer));
     }
-    result.nameDiffers = name != ProjectNameBytes(project.Group.ProjectName);
+    result.nameDiffers = name != ProjectNameBytes(project.Properties.ProjectName);
     const qsizetype end = name.indexOf('\0');
     result.playerName = Windows1252::decode(end < 0 ? name : name.left(end));
     return result;

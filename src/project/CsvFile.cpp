@@ -5,7 +5,7 @@
 #include "model/Windows1252.h"
 #include "project/LineReader.h"
 #include "project/ProjectFile.h"
-#include "text/text.h"
+#include "text/LanguageTables.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -61,10 +61,10 @@ QString quoted(const QString &field) {
     return QLatin1Char('"') + QString(field).replace(QLatin1Char('"'), QStringLiteral("\"\"")) + QLatin1Char('"');
 }
 
-QStringList rowOf(const TORBEXProg &p) {
+QStringList rowOf(const Program &p) {
     const auto yesNo = [](quint8 flag) { return flag == 1 ? QStringLiteral("yes") : QStringLiteral("no"); };
     QStringList row{
-        QString::number(p.Inputs),
+        QString::number(p.Code),
         p.Title,
         colourCell(p.Color),
         yesNo(p.Active),
@@ -267,9 +267,9 @@ std::optional<QTime> timeCell(const QString &cell) {
     return time.isValid() ? std::optional(time) : std::nullopt;
 }
 
-TORBEXProg readRow(RowReader &r) {
-    TORBEXProg p(QDateTime(QDate(2000, 1, 1), QTime(0, 0)));
-    p.Inputs = r.byte(Code).value_or(0);
+Program readRow(RowReader &r) {
+    Program p(QDateTime(QDate(2000, 1, 1), QTime(0, 0)));
+    p.Code = r.byte(Code).value_or(0);
     p.Title = r.text(Title, MaxTitleChars);
     if (p.Title.contains(QLatin1Char('\n')))
         r.fail(Title, NoticeText(NoticeRow::CsvOneLine));
@@ -340,7 +340,7 @@ bool decodeCells(const QList<QByteArray> &cells, QStringList &out) {
 
 // Reads the table from `device` into `programs`; every wrong cell or shape adds a line to
 // `found`. A limit or a break in the table's shape stops the reading.
-void readTable(QIODevice &device, QList<TORBEXProg> &programs, QStringList &found) {
+void readTable(QIODevice &device, QList<Program> &programs, QStringList &found) {
     RecordSplitter splitter(device);
     QList<QByteArray> raw;
     QStringList cells;
@@ -437,9 +437,9 @@ QStringList CsvColumnNames() {
     return names;
 }
 
-QByteArray ProgramsToCsv(const QList<TORBEXProg> &programs) {
+QByteArray ProgramsToCsv(const QList<Program> &programs) {
     QString out = CsvColumnNames().join(QLatin1Char(',')) + QStringLiteral("\r\n");
-    for (const TORBEXProg &p : programs) {
+    for (const Program &p : programs) {
         QStringList row = rowOf(p);
         for (QString &field : row)
             field = quoted(field);
@@ -448,9 +448,9 @@ QByteArray ProgramsToCsv(const QList<TORBEXProg> &programs) {
     return "\xEF\xBB\xBF" + out.toUtf8();
 }
 
-bool ProgramsFromCsvDevice(QIODevice &device, QList<TORBEXProg> &programs, QStringList *errors) {
+bool ProgramsFromCsvDevice(QIODevice &device, QList<Program> &programs, QStringList *errors) {
     QStringList found;
-    QList<TORBEXProg> read;
+    QList<Program> read;
     readTable(device, read, found);
     if (errors)
         *errors = found.size() > MaxShownErrors
@@ -462,14 +462,14 @@ bool ProgramsFromCsvDevice(QIODevice &device, QList<TORBEXProg> &programs, QStri
     return true;
 }
 
-bool ProgramsFromCsv(const QByteArray &bytes, QList<TORBEXProg> &programs, QStringList *errors) {
+bool ProgramsFromCsv(const QByteArray &bytes, QList<Program> &programs, QStringList *errors) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     return ProgramsFromCsvDevice(buffer, programs, errors);
 }
 
-bool ReadCsvFile(const QString &path, QList<TORBEXProg> &programs, QString *error, FileFailure *failure,
+bool ReadCsvFile(const QString &path, QList<Program> &programs, QString *error, FileFailure *failure,
                  QStringList *wrongCells) {
     const auto fail = [&](FileFailure kind, const QString &message) {
         if (error)
@@ -500,6 +500,6 @@ bool ReadCsvFile(const QString &path, QList<TORBEXProg> &programs, QString *erro
     return true;
 }
 
-bool WriteCsvFile(const QString &path, const QList<TORBEXProg> &programs, QString *error) {
+bool WriteCsvFile(const QString &path, const QList<Program> &programs, QString *error) {
     return writeFileAtomically(path, ProgramsToCsv(programs), error);
 }

@@ -1,7 +1,7 @@
 #include "ProgramsFile.h"
 
 #include "project/ProjectFile.h"
-#include "text/text.h"
+#include "text/LanguageTables.h"
 
 #include <QFile>
 

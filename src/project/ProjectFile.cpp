@@ -5,7 +5,7 @@
 #include "model/FileAccess.h"
 #include "model/Windows1252.h"
 #include "project/LineReader.h"
-#include "text/text.h"
+#include "text/LanguageTables.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -21,9 +21,9 @@ const QByteArray Header = QByteArrayLiteral("Group Of Program File of ORBEX");
 const QByteArray Separator = QByteArrayLiteral("*****");
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
 
-QString programLabel(const TORBEXProg &p) {
+QString programLabel(const Program &p) {
     return NoticeText(NoticeRow::ProgramLabel)
-        .arg(QStringLiteral("%1").arg(int(p.Inputs), 3, 10, QLatin1Char('0')), p.Title);
+        .arg(QStringLiteral("%1").arg(int(p.Code), 3, 10, QLatin1Char('0')), p.Title);
 }
 
 // Builds the file in memory; the first refusal stops it.
@@ -81,7 +81,7 @@ public:
         return true;
     }
 
-    bool group(const TORBEXGroup &g) {
+    bool group(const ProjectProperties &g) {
         const QString owner = NoticeText(NoticeRow::ProjectProperties);
         raw(Header);
         raw(Separator);
@@ -95,9 +95,9 @@ public:
                withinFileLimit();
     }
 
-    bool program(const TORBEXProg &p) {
+    bool program(const Program &p) {
         const QString owner = programLabel(p);
-        number(p.Inputs);
+        number(p.Code);
         flag(p.Priority);
         flag(p.TimerOn);
         flag(p.Active);
@@ -173,7 +173,7 @@ public:
     QString error;
 
     bool read(Project &project, const ProjectReadProgress &progress) {
-        TORBEXGroup &g = project.Group;
+        ProjectProperties &g = project.Properties;
         using N = NoticeRow;
         if (!skip(N::HeaderLine) || !skip(N::SeparatorLine) || !text(N::ProjectNameField, g.ProjectName) ||
             !text(N::SubjectField, g.Subject) || !text(N::AuthorField, g.Author) ||
@@ -191,11 +191,11 @@ public:
         std::bitset<256> used;
         project.Programs.reserve(count);
         for (int i = 1; i <= count; ++i) {
-            TORBEXProg p(now);
-            p.Inputs = firstFree(used);
+            Program p(now);
+            p.Code = firstFree(used);
             if (!program(p))
                 return false;
-            used.set(p.Inputs);
+            used.set(p.Code);
             project.Programs.append(std::move(p));
             if (progress)
                 progress(i, count);
@@ -211,12 +211,12 @@ private:
         return SlotCount;
     }
 
-    bool program(TORBEXProg &p) {
+    bool program(Program &p) {
         qint32 v = 0;
         using N = NoticeRow;
         if (!number(N::ProgramCode, v))
             return false;
-        p.Inputs = quint8(v);
+        p.Code = quint8(v);
         if (!flag(N::PriorityFlag, p.Priority) || !flag(N::TimerFlag, p.TimerOn) || !flag(N::ActiveFlag, p.Active))
             return false;
         if (!number(N::HourField, v, 0, 23))
@@ -255,7 +255,7 @@ private:
         return comments(N::CommentCount, N::CommentLineOf, p.Comments) && skip(N::SeparatorLine);
     }
 
-    bool date(TORBEXProg &p) {
+    bool date(Program &p) {
         const QString what = NoticeText(NoticeRow::DateField);
         LineReader::Line l;
         if (!line(what, l))
@@ -364,14 +364,14 @@ QByteArray projectFileBytes(const Project &project, QString *error) {
         setError(error, NoticeText(NoticeRow::TooManyPrograms).arg(project.Programs.size()).arg(SlotCount));
         return {};
     }
-    if (!w.group(project.Group)) {
+    if (!w.group(project.Properties)) {
         setError(error, w.error);
         return {};
     }
     w.raw(Separator);
     w.number(project.Programs.size());
     w.raw(Separator);
-    for (const TORBEXProg &p : project.Programs) {
+    for (const Program &p : project.Programs) {
         if (!w.program(p)) {
             setError(error, w.error);
             return {};

@@ -5,18 +5,18 @@
 
 namespace {
 
-bool same(const TORBEXProg &a, const TORBEXProg &b) {
+bool same(const Program &a, const Program &b) {
     return a.sameContent(b) && a.Time == b.Time;
 }
 
-QByteArray pack(const QList<TORBEXProg> &programs, qsizetype from, qsizetype count) {
+QByteArray pack(const QList<Program> &programs, qsizetype from, qsizetype count) {
     if (count == 0)
         return {};
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     for (qsizetype i = from; i < from + count; ++i) {
-        const TORBEXProg &p = programs[i];
-        out << p.Inputs << p.Priority << p.TimerOn << p.Active << p.Time << p.Date << p.DayOftheWeek << p.TimerMode
+        const Program &p = programs[i];
+        out << p.Code << p.Priority << p.TimerOn << p.Active << p.Time << p.Date << p.DayOftheWeek << p.TimerMode
             << p.ActionCount;
         for (int k = 0; k < MaxActions; ++k)
             out << p.ActionKind[k] << p.ActionParam[k] << p.ActionValue[k];
@@ -27,13 +27,13 @@ QByteArray pack(const QList<TORBEXProg> &programs, qsizetype from, qsizetype cou
     return packed;
 }
 
-QList<TORBEXProg> unpack(const QByteArray &packed, int count) {
-    QList<TORBEXProg> programs(count, TORBEXProg(QDateTime()));
+QList<Program> unpack(const QByteArray &packed, int count) {
+    QList<Program> programs(count, Program(QDateTime()));
     if (count == 0)
         return programs;
     QDataStream in(qUncompress(packed));
-    for (TORBEXProg &p : programs) {
-        in >> p.Inputs >> p.Priority >> p.TimerOn >> p.Active >> p.Time >> p.Date >> p.DayOftheWeek >> p.TimerMode >>
+    for (Program &p : programs) {
+        in >> p.Code >> p.Priority >> p.TimerOn >> p.Active >> p.Time >> p.Date >> p.DayOftheWeek >> p.TimerMode >>
             p.ActionCount;
         for (int k = 0; k < MaxActions; ++k)
             in >> p.ActionKind[k] >> p.ActionParam[k] >> p.ActionValue[k];
@@ -45,9 +45,9 @@ QList<TORBEXProg> unpack(const QByteArray &packed, int count) {
 } // namespace
 
 ProjectStep::ProjectStep(const Project &before, const Project &after) {
-    if (!(before.Group == after.Group))
-        m_group.emplace(before.Group, after.Group);
-    const QList<TORBEXProg> &b = before.Programs, &a = after.Programs;
+    if (!(before.Properties == after.Properties))
+        m_group.emplace(before.Properties, after.Properties);
+    const QList<Program> &b = before.Programs, &a = after.Programs;
     qsizetype head = 0, tail = 0;
     while (head < b.size() && head < a.size() && same(b[head], a[head]))
         ++head;
@@ -60,11 +60,11 @@ ProjectStep::ProjectStep(const Project &before, const Project &after) {
     m_after = pack(a, head, m_countAfter);
 }
 
-QList<TORBEXProg> ProjectStep::programs(bool after) const {
+QList<Program> ProjectStep::programs(bool after) const {
     return after ? unpack(m_after, m_countAfter) : unpack(m_before, m_countBefore);
 }
 
-std::optional<TORBEXGroup> ProjectStep::group(bool after) const {
+std::optional<ProjectProperties> ProjectStep::group(bool after) const {
     if (!m_group)
         return std::nullopt;
     return after ? m_group->second : m_group->first;
@@ -72,9 +72,9 @@ std::optional<TORBEXGroup> ProjectStep::group(bool after) const {
 
 void ProjectStep::apply(Project &project, bool forwards) const {
     if (m_group)
-        project.Group = forwards ? m_group->second : m_group->first;
+        project.Properties = forwards ? m_group->second : m_group->first;
     project.Programs.remove(m_first, count(!forwards));
-    const QList<TORBEXProg> programs = this->programs(forwards);
+    const QList<Program> programs = this->programs(forwards);
     for (qsizetype i = 0; i < programs.size(); ++i)
         project.Programs.insert(m_first + i, programs[i]);
 }
@@ -89,8 +89,8 @@ bool ProjectStep::absorb(const ProjectStep &next) {
     return true;
 }
 
-TypedField typedFieldChanged(const TORBEXProg &before, const TORBEXProg &after) {
-    TORBEXProg other = after;
+TypedField typedFieldChanged(const Program &before, const Program &after) {
+    Program other = after;
     other.Time = before.Time;
     other.Date = before.Date;
     other.DayOftheWeek = before.DayOftheWeek;

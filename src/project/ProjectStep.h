@@ -22,9 +22,9 @@ public:
     // after it.
     int first() const { return m_first; }
     int count(bool after) const { return after ? m_countAfter : m_countBefore; }
-    QList<TORBEXProg> programs(bool after) const;
+    QList<Program> programs(bool after) const;
     // The properties before or after the step; nothing when they did not change.
-    std::optional<TORBEXGroup> group(bool after) const;
+    std::optional<ProjectProperties> group(bool after) const;
 
     void apply(Project &project, bool forwards) const;
 
@@ -38,7 +38,7 @@ private:
     int m_countAfter = 0;
     QByteArray m_before;
     QByteArray m_after;
-    std::optional<std::pair<TORBEXGroup, TORBEXGroup>> m_group;
+    std::optional<std::pair<ProjectProperties, ProjectProperties>> m_group;
 };
 
 // Fields of a program that change by typing, so that their edits merge into one step.
@@ -46,4 +46,4 @@ enum class TypedField { None, Time, Date, DayOftheWeek };
 
 // The one typed field that differs between `before` and `after`; None when another field
 // differs too, or none.
-TypedField typedFieldChanged(const TORBEXProg &before, const TORBEXProg &after);
+TypedField typedFieldChanged(const Program &before, const Program &after);

@@ -1,7 +1,7 @@
 #include "ScheduleCheck.h"
 
 #include "model/TimerRule.h"
-#include "text/text.h"
+#include "text/LanguageTables.h"
 
 #include <QHash>
 
@@ -13,13 +13,13 @@ bool isTargetKind(quint8 kind) {
     return kind == KindGoToProgram || kind == KindActivateProgram || kind == KindDeactivateProgram;
 }
 
-bool sameClock(const TORBEXProg &a, const TORBEXProg &b) {
+bool sameClock(const Program &a, const Program &b) {
     return a.GetHour() == b.GetHour() && a.GetMinute() == b.GetMinute();
 }
 
 // Whether a date-mode program `d` can meet a program of another non-hourly mode at the same
 // clock time.
-bool dateMeets(const TORBEXProg &d, const TORBEXProg &other) {
+bool dateMeets(const Program &d, const Program &other) {
     switch (other.TimerMode) {
     case TimerOnDate:
         return d.Date == other.Date;
@@ -38,7 +38,7 @@ QString text(ConfidenceRow row, int language) {
 
 } // namespace
 
-bool CanFallDueTogether(const TORBEXProg &a, const TORBEXProg &b, const QDateTime &now) {
+bool CanFallDueTogether(const Program &a, const Program &b, const QDateTime &now) {
     // A timer that never falls again (a passed date, a mode or weekday out of range) meets nothing.
     if (!NextTimerRun(a, now) || !NextTimerRun(b, now))
         return false;
@@ -56,7 +56,7 @@ bool CanFallDueTogether(const TORBEXProg &a, const TORBEXProg &b, const QDateTim
 }
 
 QList<ScheduleFinding> CheckSchedule(const Project &project, const QDateTime &now) {
-    const QList<TORBEXProg> &programs = project.Programs;
+    const QList<Program> &programs = project.Programs;
     QList<ScheduleFinding> findings;
 
     for (int i = 0; i < programs.size(); ++i) {
@@ -69,10 +69,10 @@ QList<ScheduleFinding> CheckSchedule(const Project &project, const QDateTime &no
 
     QHash<int, QList<int>> users;
     for (int i = 0; i < programs.size(); ++i)
-        users[programs[i].Inputs].append(i);
+        users[programs[i].Code].append(i);
 
     for (int i = 0; i < programs.size(); ++i) {
-        const TORBEXProg &p = programs[i];
+        const Program &p = programs[i];
         const int count = std::min<int>(p.ActionCount, MaxActions);
         for (int k = 0; k < count; ++k)
             if (isTargetKind(p.ActionKind[k]) && !users.contains(p.ActionParam[k]))
@@ -98,10 +98,10 @@ QList<ScheduleFinding> CheckSchedule(const Project &project, const QDateTime &no
     return findings;
 }
 
-CodeConflicts FindCodeConflicts(const QList<TORBEXProg> &programs) {
+CodeConflicts FindCodeConflicts(const QList<Program> &programs) {
     std::array<int, SlotCount + 1> carriers{};
-    for (const TORBEXProg &p : programs)
-        ++carriers[p.Inputs];
+    for (const Program &p : programs)
+        ++carriers[p.Code];
     CodeConflicts conflicts;
     conflicts.zero = carriers[0];
     for (int code = 1; code <= SlotCount; ++code)
@@ -110,12 +110,12 @@ CodeConflicts FindCodeConflicts(const QList<TORBEXProg> &programs) {
     return conflicts;
 }
 
-QString CodeZeroWarning(const QList<TORBEXProg> &programs, int language) {
+QString CodeZeroWarning(const QList<Program> &programs, int language) {
     const int zero = FindCodeConflicts(programs).zero;
     return zero ? text(CodeZeroHeld, language).arg(zero) : QString();
 }
 
-QString CodeConflictWarning(const QList<TORBEXProg> &programs, int language) {
+QString CodeConflictWarning(const QList<Program> &programs, int language) {
     const CodeConflicts conflicts = FindCodeConflicts(programs);
     QStringList lines, codes;
     for (int code : conflicts.shared)
@@ -127,12 +127,12 @@ QString CodeConflictWarning(const QList<TORBEXProg> &programs, int language) {
     return lines.join(QLatin1Char('\n'));
 }
 
-QString ProgramLabel(const TORBEXProg &program) {
-    return QStringLiteral("%1 \"%2\"").arg(program.Inputs, 3, 10, QLatin1Char('0')).arg(program.Title);
+QString ProgramLabel(const Program &program) {
+    return QStringLiteral("%1 \"%2\"").arg(program.Code, 3, 10, QLatin1Char('0')).arg(program.Title);
 }
 
 QString FindingText(const ScheduleFinding &f, const Project &project, int language, const QLocale &locale) {
-    const QList<TORBEXProg> &programs = project.Programs;
+    const QList<Program> &programs = project.Programs;
     const QString first = ProgramLabel(programs.at(f.program));
     const QString code = QStringLiteral("%1").arg(f.code, 3, 10, QLatin1Char('0'));
     // One arg() call with several strings replaces the markers at once, so a title holding
@@ -145,7 +145,7 @@ QString FindingText(const ScheduleFinding &f, const Project &project, int langua
     case ScheduleFinding::TimerOnInactive:
         return text(CheckTimerOnInactive, language).arg(first);
     case ScheduleFinding::DatePassed: {
-        const TORBEXProg &p = programs.at(f.program);
+        const Program &p = programs.at(f.program);
         return text(CheckDatePassed, language).arg(first, ScheduleMoment(p.Date, p.Time, locale));
     }
     case ScheduleFinding::CodeZero:
@@ -165,7 +165,7 @@ QString ScheduleMoment(const QDate &date, const QTime &time, const QLocale &loca
            locale.toString(QTime(time.hour(), time.minute()), QLocale::ShortFormat);
 }
 
-QString NextRunMoment(const TORBEXProg &program, const QDateTime &now, int language, const QLocale &locale) {
+QString NextRunMoment(const Program &program, const QDateTime &now, int language, const QLocale &locale) {
     if (program.TimerOn != 1)
         return {};
     if (program.Active != 1)
@@ -174,7 +174,7 @@ QString NextRunMoment(const TORBEXProg &program, const QDateTime &now, int langu
     return next ? ScheduleMoment(next->date(), next->time(), locale) : text(NextRunNever, language);
 }
 
-QString NextRunText(const TORBEXProg &program, const QDateTime &now, int language, const QLocale &locale) {
+QString NextRunText(const Program &program, const QDateTime &now, int language, const QLocale &locale) {
     const QString moment = NextRunMoment(program, now, language, locale);
     return moment.isEmpty() ? moment : text(NextRunLabel, language) + moment;
 }

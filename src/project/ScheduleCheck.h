@@ -31,23 +31,23 @@ struct CodeConflicts {
     QList<int> shared;
     int zero = 0;
 };
-CodeConflicts FindCodeConflicts(const QList<TORBEXProg> &programs);
+CodeConflicts FindCodeConflicts(const QList<Program> &programs);
 
 // The warning a project read or imported with such codes gets: a line for the shared codes and
 // one for code 000, saying what a transmit and an export do with them; empty when there is none.
-QString CodeConflictWarning(const QList<TORBEXProg> &programs, int language);
+QString CodeConflictWarning(const QList<Program> &programs, int language);
 // The warning before a transmit or an export of a project holding code 000; empty when none.
-QString CodeZeroWarning(const QList<TORBEXProg> &programs, int language);
+QString CodeZeroWarning(const QList<Program> &programs, int language);
 
 // The findings, in the order of the kinds above, each kind in project order. `now` decides
 // which dates have passed.
 QList<ScheduleFinding> CheckSchedule(const Project &project, const QDateTime &now);
 
 // True when the timers of `a` and `b` can fall on the same minute after `now`.
-bool CanFallDueTogether(const TORBEXProg &a, const TORBEXProg &b, const QDateTime &now);
+bool CanFallDueTogether(const Program &a, const Program &b, const QDateTime &now);
 
 // A program as findings name it: its code and its title, e.g. 003 "Morning bell".
-QString ProgramLabel(const TORBEXProg &program);
+QString ProgramLabel(const Program &program);
 
 // The line of a finding in `language`; dates in `locale`'s short format.
 QString FindingText(const ScheduleFinding &finding, const Project &project, int language,
@@ -60,11 +60,11 @@ QString ScheduleMoment(const QDate &date, const QTime &time, const QLocale &loca
 // The next run of a program whose timer is on, as the next-run line and the printed table
 // show it: the moment NextRun gives after `now`, "never" when there is none, "never
 // (inactive)" for an inactive program. Empty when the timer is off.
-QString NextRunMoment(const TORBEXProg &program, const QDateTime &now, int language,
+QString NextRunMoment(const Program &program, const QDateTime &now, int language,
                       const QLocale &locale = QLocale::system());
 // The next-run line of the editor and the tiles' tooltips: "Next run : " and NextRunMoment;
 // empty when the timer is off.
-QString NextRunText(const TORBEXProg &program, const QDateTime &now, int language,
+QString NextRunText(const Program &program, const QDateTime &now, int language,
                     const QLocale &locale = QLocale::system());
 
 // The whole report: one line per finding, or the one line saying there is none.

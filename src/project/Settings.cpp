@@ -5,7 +5,7 @@
 #include "model/Windows1252.h"
 #include "project/LineReader.h"
 #include "project/SettingsLocation.h"
-#include "text/text.h"
+#include "text/LanguageTables.h"
 
 #include <QFile>
 

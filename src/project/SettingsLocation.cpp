@@ -1,6 +1,6 @@
 #include "SettingsLocation.h"
 
-#include "text/text.h"
+#include "text/LanguageTables.h"
 
 #include <QDir>
 #include <QFile>

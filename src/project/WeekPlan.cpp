@@ -9,7 +9,7 @@ namespace {
 
 // The minutes of the plan (day, minute of the day) on which the timer of `p` can fall, whatever
 // its flags; each is confirmed by TimerFallsOn, the rule the rest of the program uses.
-void addMoments(const TORBEXProg &p, QDate firstDay, int firstMinute, QList<std::pair<int, int>> &out) {
+void addMoments(const Program &p, QDate firstDay, int firstMinute, QList<std::pair<int, int>> &out) {
     const auto add = [&](int day, int hour, int minute) {
         const int minuteOfDay = hour * 60 + minute;
         if (day >= 0 && day < PlanDays && (day > 0 || minuteOfDay >= firstMinute) &&
@@ -41,14 +41,14 @@ QDateTime WeekPlan::moment(const PlanMark &mark) const {
     return QDateTime(firstDay.addDays(mark.day), QTime(mark.minuteOfDay / 60, mark.minuteOfDay % 60), now.timeSpec());
 }
 
-WeekPlan BuildWeekPlan(const QList<TORBEXProg> &programs, const QDateTime &now, bool withGreyed) {
+WeekPlan BuildWeekPlan(const QList<Program> &programs, const QDateTime &now, bool withGreyed) {
     WeekPlan plan;
     plan.firstDay = now.date();
     plan.now = QDateTime(now.date(), QTime(now.time().hour(), now.time().minute()), now.timeSpec());
     const int firstMinute = now.time().hour() * 60 + now.time().minute();
     QList<std::pair<int, int>> moments;
     for (int i = 0; i < programs.size(); ++i) {
-        const TORBEXProg &p = programs[i];
+        const Program &p = programs[i];
         const bool greyed = p.Active != 1 || p.TimerOn != 1;
         if (greyed && !withGreyed)
             continue;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ProjectClasses.h"
+#include "model/Program.h"
 
 #include <QDateTime>
 #include <QList>
@@ -38,7 +38,7 @@ struct WeekPlan {
 
 // The marks from the minute of `now` to the end of the seventh day. Programs that are inactive
 // or whose timer is off are left out, or marked greyed when `withGreyed` is set.
-WeekPlan BuildWeekPlan(const QList<TORBEXProg> &programs, const QDateTime &now, bool withGreyed);
+WeekPlan BuildWeekPlan(const QList<Program> &programs, const QDateTime &now, bool withGreyed);
 
 // The drawing's geometry in `area`: a margin on the left for the hours and on the top for the
 // days, then seven equal columns and 24 equal hour bands.

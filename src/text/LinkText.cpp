@@ -1,6 +1,6 @@
 #include "LinkText.h"
 
-#include "text/text.h"
+#include "text/LanguageTables.h"
 
 namespace {
 

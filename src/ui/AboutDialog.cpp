@@ -1,6 +1,6 @@
 #include "AboutDialog.h"
 
-#include "text/text.h"
+#include "text/LanguageTables.h"
 #include "ui/Icons.h"
 
 #include <QApplication>

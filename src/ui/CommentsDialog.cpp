@@ -1,6 +1,6 @@
 #include "CommentsDialog.h"
 
-#include "text/text.h"
+#include "text/LanguageTables.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

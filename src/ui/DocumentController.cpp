@@ -10,10 +10,10 @@
 #include "model/Prompter.h"
 #include "player/ScheduleFile.h"
 #include "project/CsvFile.h"
-#include "project/ProjectDocument.h"
 #include "project/ProjectFile.h"
+#include "project/ProjectRules.h"
 #include "project/ScheduleCheck.h"
-#include "text/text.h"
+#include "text/LanguageTables.h"
 #include "ui/AboutDialog.h"
 #include "ui/ExportFolderDialog.h"
 #include "ui/ExportLogDialog.h"
@@ -159,7 +159,7 @@ void DocumentController::FormClose() {
 
 Project DocumentController::currentProject() const {
     Project project;
-    project.Group = ProjectGroup;
+    project.Properties = ProjectGroup;
     project.Programs = m_tiles.programs();
     return project;
 }
@@ -168,9 +168,9 @@ void DocumentController::setProjectName(const QString &name) {
     ProjectGroup.ProjectName = name;
 }
 
-void DocumentController::loadPrograms(const QList<TORBEXProg> &programs) {
+void DocumentController::loadPrograms(const QList<Program> &programs) {
     m_history->record(HistoryStep::NewProgram, [&] {
-        for (const TORBEXProg &program : programs) {
+        for (const Program &program : programs) {
             if (m_tiles.count() >= SlotCount)
                 break;
             m_view.newProgram();
@@ -247,7 +247,7 @@ void DocumentController::clearProjectRun() {
         runner.stepProgress(step + QString::number(m_tiles.count()) + to);
     }
     m_tiles.RestackTiles();
-    ProjectGroup = TORBEXGroup();
+    ProjectGroup = ProjectProperties();
     ProjectGroup.ProjectName = NewProjectName;
     ProjectPath.clear();
     setCaption();
@@ -257,7 +257,7 @@ void DocumentController::clearProjectRun() {
 // Appends each program as a new one and overwrites it, in the order given, up to 255. With a
 // caption the bar steps once per program ("<caption><n> to <total>"); without one the caller
 // has stepped it already.
-void DocumentController::fillPrograms(const QList<TORBEXProg> &programs, const QString &captionStart, int total) {
+void DocumentController::fillPrograms(const QList<Program> &programs, const QString &captionStart, int total) {
     ProgressDialog &runner = *ProgressWindow;
     if (!captionStart.isEmpty())
         runner.prepareProgress(total);
@@ -282,7 +282,7 @@ bool DocumentController::readProjectRun(const QString &path) {
         return false;
     }
     clearProjectRun();
-    ProjectGroup = read.Group;
+    ProjectGroup = read.Properties;
     ProjectPath = path;
     fillPrograms(read.Programs, LanguageText(MessageRow::ProgressOpen, language()), int(read.Programs.size()));
     setCaption(); // the name of the project read, not the cleared project's "New Project"
@@ -490,7 +490,7 @@ void DocumentController::importTable() {
     const QString path = runFileDialog(dialog);
     if (path.isEmpty())
         return;
-    QList<TORBEXProg> programs;
+    QList<Program> programs;
     QString error;
     if (!ReadCsvFile(path, programs, &error)) {
         m_prompter.warn(error);
@@ -498,7 +498,7 @@ void DocumentController::importTable() {
     }
     // The programs are replaced, as one step; the properties, the file and the save point stay.
     const ProjectHistory::Recording step(*m_history, HistoryStep::ImportCsv);
-    const TORBEXGroup group = ProjectGroup;
+    const ProjectProperties group = ProjectGroup;
     const QString file = ProjectPath;
     const Project saved = SavedProject;
     runOperation(ProgressDialog::ImportMode, [&] {
@@ -531,7 +531,7 @@ bool DocumentController::importRun(const QString &path, QList<int> &correctedSlo
     runner.prepareProgress(ProgressDialog::SlotRunMaximum);
     const QString caption = LanguageText(MessageRow::ProgressPrograms, language());
     const QString to = LanguageText(MessageRow::ProgressToLastSlot, language());
-    QList<TORBEXProg> programs;
+    QList<Program> programs;
     for (int slot = 1, next = 0; slot <= SlotCount; ++slot) {
         for (; next < imported.Programs.size() && imported.Slots.value(next, SlotCount) == slot; ++next)
             programs.append(imported.Programs[next]);
@@ -566,7 +566,7 @@ void DocumentController::deleteSelectedProgram() {
 }
 
 void DocumentController::CopySelectedProgram() {
-    const TORBEXProg *selected = m_tiles.currentProgram(); // the highlighted one
+    const Program *selected = m_tiles.currentProgram(); // the highlighted one
     if (!selected)
         return;
     ProgramClipboard = {ClipboardRecord(*selected, m_clock.now())};
@@ -593,11 +593,11 @@ void DocumentController::cutProgram() {
 }
 
 void DocumentController::PasteClipboard() {
-    for (const TORBEXProg &record : std::as_const(ProgramClipboard)) {
+    for (const Program &record : std::as_const(ProgramClipboard)) {
         if (m_tiles.count() >= SlotCount)
             continue;
         m_view.newProgram();
-        TORBEXProg pasted = *m_tiles.currentProgram();
+        Program pasted = *m_tiles.currentProgram();
         CopyProgramContent(record, pasted);
         m_tiles.setProgram(m_tiles.currentIndex(), pasted);
         m_tiles.scrollToCurrent();
@@ -636,7 +636,7 @@ void DocumentController::deleteColourGroup(int k) {
 void DocumentController::DeleteColorGroup() {
     ProgressDialog &runner = *ProgressWindow;
     const quint32 color = ProgramColors[std::size_t(qBound(1, ColorGroupToDelete, ProgramColorCount))];
-    QList<TORBEXProg> programs = currentProject().Programs;
+    QList<Program> programs = currentProject().Programs;
     const int count = CountProgramsOfColor(programs, color);
     runner.prepareProgress(count);
     const QString step = LanguageText(MessageRow::ProgressDelete, language());

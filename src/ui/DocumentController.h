@@ -1,7 +1,7 @@
 #pragma once
 
+#include "model/Program.h"
 #include "model/Project.h"
-#include "model/ProjectClasses.h"
 #include "project/SettingsLocation.h"
 
 #include <QObject>
@@ -27,7 +27,7 @@ class ExportFolderDialog;
 // check, the file commands (New, Open, Save, Save as, Properties, Export, Import), the program
 // commands (delete, cut, copy, paste, move, delete a colour group), the operation runner they
 // run in, start-up and shut-down. The programs themselves are the tile list's; the rules about
-// them are the core's (project/ProjectDocument).
+// them are the core's (project/ProjectRules).
 class DocumentController : public QObject {
     Q_OBJECT
 
@@ -41,7 +41,7 @@ public:
     Project currentProject() const;
     void setProjectName(const QString &name);
     // The properties as an undone or redone step leaves them; the caption is set apart.
-    void setGroup(const TORBEXGroup &group) { ProjectGroup = group; }
+    void setGroup(const ProjectProperties &group) { ProjectGroup = group; }
     // The file, the save point and the caption, which undo and redo restore besides the programs
     // and the properties (the file and the save point for a step that replaced the project).
     struct FileState {
@@ -56,7 +56,7 @@ public:
     bool hasClipboard() const { return !ProgramClipboard.isEmpty(); }
     // Appends each program as a new one and then overwrites all its fields, as every program
     // that enters the list does; stops at the limit of 255.
-    void loadPrograms(const QList<TORBEXProg> &programs);
+    void loadPrograms(const QList<Program> &programs);
 
     // ---- File commands.
     void newProject();
@@ -128,7 +128,7 @@ private:
     bool readProjectRun(const QString &path);
     void clearProjectRun();
     void RemoveCurrentProgram();
-    void fillPrograms(const QList<TORBEXProg> &programs, const QString &captionStart, int total);
+    void fillPrograms(const QList<Program> &programs, const QString &captionStart, int total);
     bool exportRun();
     bool importRun(const QString &path, QList<int> &correctedSlots);
     void DeleteCurrentProgram();
@@ -143,8 +143,8 @@ private:
     Prompter &m_prompter;
     const Clock &m_clock;
 
-    TORBEXGroup ProjectGroup;
-    QList<TORBEXProg> ProgramClipboard;
+    ProjectProperties ProjectGroup;
+    QList<Program> ProgramClipboard;
     // The file the project was last opened from or saved to, the folder of the last export,
     // the save point, the colour 1..26 of DeleteColorGroup.
     QString ProjectPath;

@@ -31,20 +31,20 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event) {
     event->accept();
 }
 
-InputsView::InputsView(QWidget *parent)
+CodeView::CodeView(QWidget *parent)
     : QWidget(parent) {
     setGeometry(QRect(Origin, QSize(260 - Origin.x() + 22, 56)));
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void InputsView::setDots(quint8 mask) {
+void CodeView::setDots(quint8 mask) {
     if (mask == m_dots)
         return;
     m_dots = mask;
     update();
 }
 
-void InputsView::paintEvent(QPaintEvent *) {
+void CodeView::paintEvent(QPaintEvent *) {
     QPainter p(this);
     p.translate(-Origin);
     const QPalette &pal = palette();

@@ -29,12 +29,12 @@ private:
 
 // The eight inputs of the editor: numbers 8..1 over eight boxes, a dot in each input that is
 // set, and the weights 128..1 under them. Painted in the panel's coordinates.
-class InputsView : public QWidget {
+class CodeView : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr QPoint Origin{76, 190};
-    explicit InputsView(QWidget *parent = nullptr);
+    explicit CodeView(QWidget *parent = nullptr);
 
     void setDots(quint8 mask); // bit k-1 for input k
     quint8 dots() const { return m_dots; }

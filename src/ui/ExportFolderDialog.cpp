@@ -1,7 +1,7 @@
 #include "ExportFolderDialog.h"
 
 #include "model/Prompter.h"
-#include "text/text.h"
+#include "text/LanguageTables.h"
 
 #include <QDir>
 #include <QFileInfo>

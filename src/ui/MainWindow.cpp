@@ -12,7 +12,7 @@
 #include "model/Clock.h"
 #include "model/Prompter.h"
 #include "project/ProjectStep.h"
-#include "text/text.h"
+#include "text/LanguageTables.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -42,7 +42,7 @@ MainWindow::MainWindow(Prompter &prompter, const Clock &clock, QWidget *parent)
           [tiles = m_tiles] {
               QList<quint8> codes;
               for (int i = 0; i < tiles->count(); ++i)
-                  codes.append(tiles->program(i).Inputs);
+                  codes.append(tiles->program(i).Code);
               return codes;
           },
           CurrentLanguage)) {
@@ -387,7 +387,7 @@ Project MainWindow::currentProject() const {
     return m_document->currentProject();
 }
 
-void MainWindow::loadPrograms(const QList<TORBEXProg> &programs) {
+void MainWindow::loadPrograms(const QList<Program> &programs) {
     m_document->loadPrograms(programs);
 }
 
@@ -413,8 +413,8 @@ void MainWindow::addProgram() {
         return;
     }
     m_document->history().record(HistoryStep::NewProgram, [this] {
-        TORBEXProg program(m_clock.now());
-        program.Inputs = m_tiles->FirstFreeInputs();
+        Program program(m_clock.now());
+        program.Code = m_tiles->firstFreeCode();
         m_tiles->appendProgram(program);
         m_tiles->scrollToCurrent();
         ShowSelectedProgram();
@@ -439,7 +439,7 @@ void MainWindow::ShowSelectedProgram() {
         return;
     }
     // The record keeps its action slots consistent from the moment it is shown.
-    TORBEXProg program = m_tiles->program(i);
+    Program program = m_tiles->program(i);
     if (NormalizeActions(program))
         m_tiles->setProgram(i, program);
     m_editor->showProgram(program);
@@ -447,7 +447,7 @@ void MainWindow::ShowSelectedProgram() {
 
 // The user changed the selected program in the editor panel.
 // Typing in the clock, the date or the day merges into one step per field and program.
-void MainWindow::programEdited(const TORBEXProg &program) {
+void MainWindow::programEdited(const Program &program) {
     const int i = m_tiles->currentIndex();
     if (i < 0)
         return;

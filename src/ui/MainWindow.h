@@ -2,8 +2,8 @@
 
 #include "CommandWindow.h"
 #include "QtLanguage.h"
+#include "model/Program.h"
 #include "model/Project.h"
-#include "model/ProjectClasses.h"
 #include "project/SettingsLocation.h"
 
 #include <QHash>
@@ -55,7 +55,7 @@ public:
     Project currentProject() const;
     // Appends each program as a new one and then overwrites all its fields, as every program
     // that enters the list does; stops at the limit of 255.
-    void loadPrograms(const QList<TORBEXProg> &programs);
+    void loadPrograms(const QList<Program> &programs);
     // Opens a project file as File > Open does once the file is chosen.
     bool openProjectFile(const QString &path);
 
@@ -126,7 +126,7 @@ private:
     const QIcon &icon(const QString &name);
     QToolButton *addToolButton(const QString &iconName);
     void leaveNoFocus();
-    void programEdited(const TORBEXProg &program);
+    void programEdited(const Program &program);
     // Edit > Undo and Redo: enabled and captioned from the history.
     void updateHistoryCommands();
     QAction *languageItem(int language) const;

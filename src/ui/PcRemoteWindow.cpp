@@ -1,7 +1,7 @@
 #include "PcRemoteWindow.h"
 
 #include "player/RemoteTrigger.h"
-#include "text/text.h"
+#include "text/LanguageTables.h"
 
 #include <QFrame>
 #include <QGuiApplication>

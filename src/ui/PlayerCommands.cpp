@@ -14,8 +14,8 @@
 #include "player/ScheduleFile.h"
 #include "player/VerifyPlayer.h"
 #include "project/ScheduleCheck.h"
+#include "text/LanguageTables.h"
 #include "text/LinkText.h"
-#include "text/text.h"
 #include "ui/PcRemoteWindow.h"
 #include "ui/ProgressDialog.h"
 

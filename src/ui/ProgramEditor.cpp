@@ -7,8 +7,8 @@
 #include "model/ActionList.h"
 #include "model/Clock.h"
 #include "project/ScheduleCheck.h"
-#include "text/ScheduleText.h"
-#include "text/text.h"
+#include "text/LanguageTables.h"
+#include "text/ProgramText.h"
 #include "ui/CommentsDialog.h"
 #include "ui/TitleDialog.h"
 
@@ -153,7 +153,7 @@ void ProgramEditor::ensureBuilt() {
     PopupMenu4 = new QMenu(this);
     connect(PopupMenu1, &QMenu::aboutToShow, this, &ProgramEditor::buildActionMenu);
     connect(PopupMenu2, &QMenu::aboutToShow, this, &ProgramEditor::buildValueMenu);
-    connect(PopupMenu3, &QMenu::aboutToShow, this, &ProgramEditor::buildInputsMenu);
+    connect(PopupMenu3, &QMenu::aboutToShow, this, &ProgramEditor::buildCodeMenu);
     connect(PopupMenu4, &QMenu::aboutToShow, this, &ProgramEditor::buildColorMenu);
     nameWidgets();
     ResetActionRows();
@@ -225,7 +225,7 @@ void ProgramEditor::createFields() {
     Memo1->viewport()->installEventFilter(this);
 
     Label5 = addGroup(this, QRect(9, 169, 288, 80), QStringLiteral("Inputs :"), false);
-    InputsBoxes = new InputsView(this);
+    CodeBoxes = new CodeView(this);
     Panel2 = new ClickLabel(this);
     Panel2->setGeometry(20, 193, 49, 47);
     Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -360,7 +360,7 @@ void ProgramEditor::nameWidgets() {
         {Label17, "Label17"},
         {MinuteDisplay, "MinuteDisplay"},
         {Memo1, "Memo1"},
-        {InputsBoxes, "InputsBoxes"},
+        {CodeBoxes, "CodeBoxes"},
         {DateTimePicker1, "DateTimePicker1"},
         {DateTimePicker2, "DateTimePicker2"},
         {ComboBox1, "ComboBox1"},
@@ -391,7 +391,7 @@ void ProgramEditor::leaveNoFocus() {
 // ---------------------------------------------------------------------------------------
 // Showing a program
 
-void ProgramEditor::showProgram(const TORBEXProg &program) {
+void ProgramEditor::showProgram(const Program &program) {
     ensureBuilt();
     m_program = program;
     m_hasProgram = true;
@@ -407,7 +407,7 @@ void ProgramEditor::showNone() {
 }
 
 void ProgramEditor::fill() {
-    const TORBEXProg &prog = m_program;
+    const Program &prog = m_program;
     const QList<QObject *> fields = {CheckBox1,       CheckBox2,       CheckBox3,      DateTimePicker1,
                                      ComboBox1,       DateTimePicker2, SpinEdit1,      RadioButtons[0],
                                      RadioButtons[1], RadioButtons[2], RadioButtons[3]};
@@ -415,7 +415,7 @@ void ProgramEditor::fill() {
     for (QObject *o : fields)
         blockers.push_back(std::make_unique<QSignalBlocker>(o));
 
-    Panel2->setText(d3(prog.Inputs));
+    Panel2->setText(d3(prog.Code));
     StaticText1->setText(prog.Title);
     Shape8->setFillColor(colorOfRecord(prog.Color));
     Memo1->clear();
@@ -441,9 +441,9 @@ void ProgramEditor::fill() {
 
     quint8 dots = 0;
     for (int k = 8; k >= 1; --k)
-        if (InputBit(k, prog.Inputs))
+        if (InputBit(k, prog.Code))
             dots |= quint8(1u << (k - 1));
-    InputsBoxes->setDots(dots);
+    CodeBoxes->setDots(dots);
     RefreshNextRun();
     leaveNoFocus();
 }
@@ -583,19 +583,19 @@ void ProgramEditor::setColour(int k) {
 }
 
 void ProgramEditor::chooseCode() {
-    buildInputsMenu();
-    for (QAction *entry : std::as_const(InputsEntries))
+    buildCodeMenu();
+    for (QAction *entry : std::as_const(CodeEntries))
         entry->setEnabled(true);
     for (const quint8 code : m_codesInUse())
         if (code >= 1)
-            InputsEntries[code - 1]->setEnabled(false);
+            CodeEntries[code - 1]->setEnabled(false);
     PopupMenu3->popup(QCursor::pos());
 }
 
 void ProgramEditor::setCode(int k) {
     if (!m_hasProgram || k < 1 || k > 255)
         return;
-    m_program.Inputs = quint8(k);
+    m_program.Code = quint8(k);
     editedByMenu();
 }
 
@@ -871,18 +871,18 @@ void ProgramEditor::buildValueMenu() {
     fillGridMenu(PopupMenu2, entries, RowsPerColumn);
 }
 
-void ProgramEditor::buildInputsMenu() {
+void ProgramEditor::buildCodeMenu() {
     if (!PopupMenu3->isEmpty())
         return;
     // Codes with a single input have their own icon.
     const QIcon &numberIcon = icon(QStringLiteral("program-number"));
     const QIcon &singleIcon = icon(QStringLiteral("single-input"));
-    InputsEntries.reserve(255);
+    CodeEntries.reserve(255);
     for (int j = 1; j <= 255; ++j) {
         const bool single = (j & (j - 1)) == 0;
-        InputsEntries.append(entry(d3(j), j, single ? singleIcon : numberIcon, [this, j] { setCode(j); }));
+        CodeEntries.append(entry(d3(j), j, single ? singleIcon : numberIcon, [this, j] { setCode(j); }));
     }
-    fillGridMenu(PopupMenu3, InputsEntries, RowsPerColumn);
+    fillGridMenu(PopupMenu3, CodeEntries, RowsPerColumn);
 }
 
 void ProgramEditor::buildColorMenu() {
@@ -929,7 +929,7 @@ void ProgramEditor::relabel() {
     Label1->setText(LanguageText(EditorRow::TimerMode, language));
     Label2->setText(LanguageText(EditorRow::Actions, language));
     Label3->setText(LanguageText(EditorRow::Comments, language));
-    Label5->setText(LanguageText(EditorRow::Inputs, language));
+    Label5->setText(LanguageText(EditorRow::Code, language));
     Label17->setText(LanguageText(EditorRow::Clock, language));
     const std::array<int, 4> modeRows = {7, 8, 9, 11};
     for (int tag = 1; tag <= 4; ++tag)
@@ -957,7 +957,7 @@ void ProgramEditor::relabel() {
     // The rows that show one of the program's actions; the row offered after a continuing
     // action reads "No Action..." as showing the program wrote it.
     if (m_hasProgram) {
-        const TORBEXProg &prog = m_program;
+        const Program &prog = m_program;
         const int count = qBound(0, int(prog.ActionCount), int(MaxActions));
         for (int k = 1; k <= count; ++k)
             ActionCaption(k, prog.ActionValue[k - 1], prog.ActionParam[k - 1], prog.ActionKind[k - 1]);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ProjectClasses.h"
+#include "model/Program.h"
 
 #include <QDateTime>
 #include <QFrame>
@@ -14,7 +14,7 @@
 
 class Clock;
 class ClickLabel;
-class InputsView;
+class CodeView;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -51,7 +51,7 @@ public:
     ~ProgramEditor() override;
 
     // Fills the panel from `program` and shows it; the window keeps no focused control.
-    void showProgram(const TORBEXProg &program);
+    void showProgram(const Program &program);
     // Hides the panel: no program is selected.
     void showNone();
     bool hasProgram() const { return m_hasProgram; }
@@ -65,7 +65,7 @@ public:
 
 signals:
     // The user changed the shown program; `program` is the program as it now is.
-    void programEdited(const TORBEXProg &program);
+    void programEdited(const Program &program);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -121,7 +121,7 @@ private:
     // The pop-up menus, each filled when first opened.
     void buildActionMenu();
     void buildValueMenu();
-    void buildInputsMenu();
+    void buildCodeMenu();
     void buildColorMenu();
     void relabelActionMenu();
     void applyPlayerOptions();
@@ -135,7 +135,7 @@ private:
     QDateTime m_nextRunMinute; // the minute the next-run line was worked out for
     bool m_ioCard = true;
     bool m_ethernet = true;
-    TORBEXProg m_program;
+    Program m_program;
     bool m_hasProgram = false;
     bool m_built = false;
     int m_selectedRow = 1; // the row whose kind or value button opened a menu last
@@ -146,7 +146,7 @@ private:
     QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label5 = nullptr, *Label7 = nullptr,
            *Label17 = nullptr, *MinuteDisplay = nullptr, *NextRunLine = nullptr;
     QPlainTextEdit *Memo1 = nullptr;
-    InputsView *InputsBoxes = nullptr;
+    CodeView *CodeBoxes = nullptr;
     std::array<QRadioButton *, 4> RadioButtons{}; // tags 1..4
     QTimeEdit *DateTimePicker1 = nullptr;         // clock
     QDateEdit *DateTimePicker2 = nullptr;         // date
@@ -166,7 +166,7 @@ private:
     QMenu *PopupMenu4 = nullptr; // colours
     std::array<QAction *, 13> ActionMenuEntries{};
     std::array<QList<QAction *>, 13> ActionSubEntries;
-    QList<QAction *> InputsEntries; // tags 1..255
+    QList<QAction *> CodeEntries; // tags 1..255
     CommentsDialog *m_commentsDialog = nullptr;
     TitleDialog *m_titleDialog = nullptr;
 };

@@ -3,7 +3,7 @@
 #include "Icons.h"
 #include "model/Clock.h"
 #include "project/ScheduleCheck.h"
-#include "text/ScheduleText.h"
+#include "text/ProgramText.h"
 
 #include <QHash>
 #include <QHelpEvent>
@@ -55,7 +55,7 @@ ProgramTile::Columns ProgramTile::columnsFor(int language, const QFont &font) {
         return *it;
     const QFontMetrics fm(font);
     // Every schedule line with the widest of each kind of value: each mode, each day name.
-    TORBEXProg p(QDateTime(QDate(2088, 8, 28), QTime(18, 48)));
+    Program p(QDateTime(QDate(2088, 8, 28), QTime(18, 48)));
     p.TimerOn = 1;
     int schedule = 0;
     for (quint8 mode = 0; mode <= 3; ++mode)
@@ -103,12 +103,12 @@ int ProgramTile::dotX(int k) const {
 void ProgramTile::RefreshTile() {
     m_title = m_program.Title;
     m_color = colorOfRecord(m_program.Color);
-    m_number = QString::asprintf("%.3d", int(m_program.Inputs));
+    m_number = QString::asprintf("%.3d", int(m_program.Code));
     m_active = m_program.Active == 1;
     m_priority = m_program.Priority == 1;
     m_dots = 0;
     for (int k = 8; k >= 1; --k)
-        if (InputBit(k, m_program.Inputs))
+        if (InputBit(k, m_program.Code))
             m_dots |= quint8(1u << (k - 1));
     m_scheduleIcon = 0;
     if (m_program.TimerOn != 1) {

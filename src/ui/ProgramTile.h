@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ProjectClasses.h"
+#include "model/Program.h"
 
 #include <QWidget>
 
@@ -31,8 +31,8 @@ public:
     explicit ProgramTile(const TileArt &art, QWidget *parent = nullptr);
 
     // The tile's program. Setting it does not redraw the tile: RefreshTile does.
-    const TORBEXProg &program() const { return m_program; }
-    void setProgram(const TORBEXProg &program) { m_program = program; }
+    const Program &program() const { return m_program; }
+    void setProgram(const Program &program) { m_program = program; }
     // The tile's own copy of the language, 1..5, which chooses the schedule line's words.
     int language() const { return m_language; }
     // Also sets the columns' widths for the language.
@@ -92,7 +92,7 @@ private:
     void fitColumns();
 
     const TileArt &m_art;
-    TORBEXProg m_program;
+    Program m_program;
     int m_language = 2;
     Columns m_columns;
     const Clock *m_clock = nullptr;

@@ -1,8 +1,8 @@
 #include "ProgressDialog.h"
 
 #include "model/Prompter.h"
+#include "text/LanguageTables.h"
 #include "text/LinkText.h"
-#include "text/text.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -3,7 +3,7 @@
 #include "CommandWindow.h"
 #include "DocumentController.h"
 #include "TileList.h"
-#include "project/ProjectDocument.h"
+#include "project/ProjectRules.h"
 #include "project/ProjectStep.h"
 
 #include <array>
@@ -149,7 +149,7 @@ void ProjectHistory::replay(const Step &step, bool forwards) {
     const ProjectStep &change = step.change;
     if (change.count(false) > 0 || change.count(true) > 0)
         m_tiles.replacePrograms(change.first(), change.count(!forwards), change.programs(forwards));
-    if (const std::optional<TORBEXGroup> group = change.group(forwards))
+    if (const std::optional<ProjectProperties> group = change.group(forwards))
         m_document.setGroup(*group);
     DocumentController::FileState file = m_document.fileState();
     if (step.file) {

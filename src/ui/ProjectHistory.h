@@ -1,6 +1,6 @@
 #pragma once
 
-#include "text/text.h"
+#include "text/LanguageTables.h"
 
 #include <QObject>
 #include <QUndoStack>

@@ -1,6 +1,6 @@
 #include "ProjectPropertiesDialog.h"
 
-#include "text/text.h"
+#include "text/LanguageTables.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -59,7 +59,7 @@ void ProjectPropertiesDialog::ResetPropertyDialog() {
     Memo1->setPlainText(QStringLiteral("..."));
 }
 
-void ProjectPropertiesDialog::setGroup(const TORBEXGroup &group) {
+void ProjectPropertiesDialog::setGroup(const ProjectProperties &group) {
     const std::array<const QString *, 7> values = {&group.ProjectName,  &group.Subject,  &group.Author,
                                                    &group.RightsNotice, &group.Customer, &group.CreationDate,
                                                    &group.DiffusionDate};
@@ -68,8 +68,8 @@ void ProjectPropertiesDialog::setGroup(const TORBEXGroup &group) {
     Memo1->setPlainText(group.Comments.join(QLatin1Char('\n')));
 }
 
-TORBEXGroup ProjectPropertiesDialog::group() const {
-    TORBEXGroup group;
+ProjectProperties ProjectPropertiesDialog::group() const {
+    ProjectProperties group;
     const std::array<QString *, 7> values = {&group.ProjectName,  &group.Subject,  &group.Author,
                                              &group.RightsNotice, &group.Customer, &group.CreationDate,
                                              &group.DiffusionDate};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ProjectClasses.h"
+#include "model/ProjectProperties.h"
 
 #include <QDialog>
 
@@ -26,9 +26,9 @@ public:
 
     // The new-project state: name "New Project", the six other fields empty, comments "...".
     void ResetPropertyDialog();
-    void setGroup(const TORBEXGroup &group);
+    void setGroup(const ProjectProperties &group);
     // The fields as project properties.
-    TORBEXGroup group() const;
+    ProjectProperties group() const;
 
     // Name, subject, author, rights notice, customer, creation date, diffusion date.
 

@@ -1,6 +1,6 @@
 #include "QtLanguage.h"
 
-#include "text/text.h"
+#include "text/LanguageTables.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

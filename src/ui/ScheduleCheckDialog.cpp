@@ -1,6 +1,6 @@
 #include "ScheduleCheckDialog.h"
 
-#include "text/text.h"
+#include "text/LanguageTables.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>

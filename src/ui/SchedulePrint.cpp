@@ -4,8 +4,8 @@
 #include "model/TimerRule.h"
 #include "project/ScheduleCheck.h"
 #include "project/WeekPlan.h"
-#include "text/ScheduleText.h"
-#include "text/text.h"
+#include "text/LanguageTables.h"
+#include "text/ProgramText.h"
 
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -67,7 +67,7 @@ public:
         setFont(12, true);
         painter.drawText(mm(QRectF(0, 0, width, 8)), Qt::AlignLeft | Qt::AlignVCenter,
                          LanguageText(PlanRow::WeekPlanCaption, m_language) + QStringLiteral(" — ") +
-                             project.Group.ProjectName);
+                             project.Properties.ProjectName);
         setFont(7, false);
         paintWeekPlan(painter, mm(QRectF(0, 10, width, height - 10 - FooterHeight)),
                       BuildWeekPlan(project.Programs, now, false), project.Programs, m_locale, mmToPx(0.6));
@@ -94,9 +94,9 @@ private:
         m_painter->drawText(mm(QRectF(0, 0, PageWidth, 10)), Qt::AlignRight | Qt::AlignVCenter, printed);
         setFont(16, true);
         m_painter->drawText(mm(QRectF(0, 0, PageWidth - printedWidth - 5, 10)), Qt::AlignLeft | Qt::AlignVCenter,
-                            elided(project.Group.ProjectName, PageWidth - printedWidth - 5));
+                            elided(project.Properties.ProjectName, PageWidth - printedWidth - 5));
         setFont(9, false);
-        const TORBEXGroup &g = project.Group;
+        const ProjectProperties &g = project.Properties;
         const std::array<std::pair<PropertyRow, QString>, 6> lines = {{{PropertyRow::Subject, g.Subject},
                                                                        {PropertyRow::Author, g.Author},
                                                                        {PropertyRow::RightsNotice, g.RightsNotice},
@@ -144,7 +144,7 @@ private:
                             mm(QRectF(0, y + TableHeadHeight, PageWidth, 0)).topRight());
     }
 
-    void row(const TORBEXProg &p, const QDateTime &now, qreal y, bool shaded) {
+    void row(const Program &p, const QDateTime &now, qreal y, bool shaded) {
         y += TableHeadHeight;
         if (shaded)
             m_painter->fillRect(mm(QRectF(0, y, PageWidth, RowHeight)), QColor(0xF0, 0xF0, 0xF0));
@@ -154,7 +154,7 @@ private:
             actions << actionCaption(p.ActionKind[k], p.ActionParam[k], m_language);
         const QString next = NextRunMoment(p, now, m_language, m_locale);
         cells(y, RowHeight,
-              {QStringLiteral("%1").arg(p.Inputs, 3, 10, QLatin1Char('0')), p.Title,
+              {QStringLiteral("%1").arg(p.Code, 3, 10, QLatin1Char('0')), p.Title,
                LanguageText(p.Active == 1 ? PlanRow::Yes : PlanRow::No, m_language), ScheduleText(p, m_language),
                actions.join(QStringLiteral("; ")), next.isEmpty() ? QStringLiteral("—") : next},
               {1, 3, 4});

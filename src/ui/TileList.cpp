@@ -54,26 +54,26 @@ int TileList::currentIndex() const {
     return m_current ? int(m_tiles.indexOf(m_current)) : -1;
 }
 
-const TORBEXProg &TileList::program(int index) const {
+const Program &TileList::program(int index) const {
     return m_tiles.at(index)->program();
 }
 
-const TORBEXProg *TileList::currentProgram() const {
+const Program *TileList::currentProgram() const {
     return m_current ? &m_current->program() : nullptr;
 }
 
-QList<TORBEXProg> TileList::programs() const {
-    QList<TORBEXProg> list;
+QList<Program> TileList::programs() const {
+    QList<Program> list;
     list.reserve(m_tiles.size());
     for (const ProgramTile *tile : m_tiles)
         list.append(tile->program());
     return list;
 }
 
-quint8 TileList::FirstFreeInputs() const {
+quint8 TileList::firstFreeCode() const {
     std::array<bool, 256> used{};
     for (const ProgramTile *tile : m_tiles)
-        used[tile->program().Inputs] = true;
+        used[tile->program().Code] = true;
     quint8 result = 255;
     for (int candidate = 255; candidate >= 1; --candidate)
         if (!used[candidate])
@@ -84,7 +84,7 @@ quint8 TileList::FirstFreeInputs() const {
 // ---------------------------------------------------------------------------------------
 // Changing the list
 
-ProgramTile *TileList::makeTile(const TORBEXProg &program) {
+ProgramTile *TileList::makeTile(const Program &program) {
     if (!m_artLoaded) { // drawn for the first tile rather than at start-up
         m_art = TileArt::load();
         m_artLoaded = true;
@@ -99,7 +99,7 @@ ProgramTile *TileList::makeTile(const TORBEXProg &program) {
     return tile;
 }
 
-void TileList::appendProgram(const TORBEXProg &program) {
+void TileList::appendProgram(const Program &program) {
     ProgramTile *tile = makeTile(program);
     m_tiles.append(tile);
     resizeTileBox();
@@ -109,14 +109,14 @@ void TileList::appendProgram(const TORBEXProg &program) {
     m_current = tile;
 }
 
-void TileList::setProgram(int index, const TORBEXProg &program) {
+void TileList::setProgram(int index, const Program &program) {
     if (index < 0 || index >= m_tiles.size())
         return;
     m_tiles[index]->setProgram(program);
     m_tiles[index]->RefreshTile();
 }
 
-void TileList::replacePrograms(int first, int count, const QList<TORBEXProg> &programs) {
+void TileList::replacePrograms(int first, int count, const QList<Program> &programs) {
     const int kept = qMin(count, int(programs.size()));
     for (int i = 0; i < kept; ++i)
         setProgram(first + i, programs[i]);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Icons.h"
-#include "model/ProjectClasses.h"
+#include "model/Program.h"
 
 #include <QList>
 #include <QLocale>
@@ -29,18 +29,18 @@ public:
     bool isEmpty() const { return m_tiles.isEmpty(); }
     int currentIndex() const; // -1 with no selection
     bool hasCurrent() const { return m_current != nullptr; }
-    const TORBEXProg &program(int index) const;
-    const TORBEXProg *currentProgram() const; // null with no selection
-    QList<TORBEXProg> programs() const;
+    const Program &program(int index) const;
+    const Program *currentProgram() const; // null with no selection
+    QList<Program> programs() const;
     // The smallest code 1..255 that no program uses; 255 when all are used.
-    quint8 FirstFreeInputs() const;
+    quint8 firstFreeCode() const;
 
     // ---- Changing the list.
     // Appends a tile for `program` at the end of the list and selects it, without telling
     // (the caller shows it once it has finished).
-    void appendProgram(const TORBEXProg &program);
+    void appendProgram(const Program &program);
     // Replaces the program at `index` and redraws its tile.
-    void setProgram(int index, const TORBEXProg &program);
+    void setProgram(int index, const Program &program);
     // Removes the selected program; the one that followed it is selected, or the one before
     // it when it was the last. The tiles are stacked anew.
     void DeleteCurrentProgram();
@@ -48,7 +48,7 @@ public:
     void removeAt(int index);
     // Replaces the `count` programs from `first` by `programs`, without telling; the tiles are
     // stacked anew. A selected tile that is removed leaves none selected.
-    void replacePrograms(int first, int count, const QList<TORBEXProg> &programs);
+    void replacePrograms(int first, int count, const QList<Program> &programs);
     // Exchanges the selected program with the one above (below) it and scrolls to it.
     void moveCurrentUp();
     void moveCurrentDown();
@@ -96,7 +96,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    ProgramTile *makeTile(const TORBEXProg &program);
+    ProgramTile *makeTile(const Program &program);
     void HighlightTile(ProgramTile *tile);
     void resizeTileBox();
     void swapWithCurrent(int other);

@@ -1,7 +1,7 @@
 #include "TitleDialog.h"
 
 #include "project/FileLimits.h"
-#include "text/text.h"
+#include "text/LanguageTables.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -3,7 +3,7 @@
 #include "ProgramTile.h"
 #include "model/Clock.h"
 #include "project/ScheduleCheck.h"
-#include "text/text.h"
+#include "text/LanguageTables.h"
 
 #include <QCheckBox>
 #include <QHash>
@@ -19,8 +19,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString code(const TORBEXProg &p) {
-    return QStringLiteral("%1").arg(p.Inputs, 3, 10, QLatin1Char('0'));
+QString code(const Program &p) {
+    return QStringLiteral("%1").arg(p.Code, 3, 10, QLatin1Char('0'));
 }
 
 // The font of the codes inside the marks: a little smaller than the labels'.
@@ -53,7 +53,7 @@ QList<PlanSpot> weekPlanSpots(const QRectF &area, const QFont &font, const QLoca
     return weekPlanLayout(area, font, locale).spots(plan, weekPlanLane(font));
 }
 
-void paintWeekPlan(QPainter &painter, const QRectF &area, const WeekPlan &plan, const QList<TORBEXProg> &programs,
+void paintWeekPlan(QPainter &painter, const QRectF &area, const WeekPlan &plan, const QList<Program> &programs,
                    const QLocale &locale, qreal minMark) {
     const PlanLayout layout = weekPlanLayout(area, painter.font(), locale);
     const QFontMetricsF fm(painter.font());
@@ -96,7 +96,7 @@ void paintWeekPlan(QPainter &painter, const QRectF &area, const WeekPlan &plan, 
     QList<Code> codes;
     for (const PlanSpot &spot : spots) {
         const PlanMark &m = plan.marks.at(spot.mark);
-        const TORBEXProg &p = programs.at(m.program);
+        const Program &p = programs.at(m.program);
         const QColor fill = spot.count ? QColor(0xE8, 0xE8, 0xE8)
                             : m.greyed ? QColor(0xD0, 0xD0, 0xD0)
                                        : colorOfRecord(p.Color);
@@ -144,7 +144,7 @@ WeekPlanWidget::WeekPlanWidget(QWidget *parent)
     setMinimumSize(420, 320);
 }
 
-void WeekPlanWidget::setPlan(const WeekPlan &plan, const QList<TORBEXProg> &programs, const QLocale &locale) {
+void WeekPlanWidget::setPlan(const WeekPlan &plan, const QList<Program> &programs, const QLocale &locale) {
     m_plan = plan;
     m_programs = programs;
     m_locale = locale;
@@ -166,7 +166,7 @@ QString WeekPlanWidget::spotToolTip(int spot) const {
     constexpr int MostLines = 30;
     for (int k = s.mark; k < s.mark + std::min(std::max(1, s.count), MostLines); ++k) {
         const PlanMark &m = m_plan.marks.at(k);
-        const TORBEXProg &p = m_programs.at(m.program);
+        const Program &p = m_programs.at(m.program);
         const QDateTime at = m_plan.moment(m);
         lines << code(p) + QStringLiteral(" \"") + p.Title + QStringLiteral("\" ") +
                      ScheduleMoment(at.date(), at.time(), m_locale);
@@ -199,7 +199,7 @@ void WeekPlanWidget::mousePressEvent(QMouseEvent *event) {
         emit programClicked(m_plan.marks.at(spots().at(spot).mark).program);
 }
 
-TWeekPlanDlg::TWeekPlanDlg(const Clock &clock, std::function<QList<TORBEXProg>()> programs, QWidget *parent)
+TWeekPlanDlg::TWeekPlanDlg(const Clock &clock, std::function<QList<Program>()> programs, QWidget *parent)
     : QDialog(parent)
     , m_clock(clock)
     , m_programs(std::move(programs))
@@ -242,7 +242,7 @@ void TWeekPlanDlg::setDateLocale(const QLocale &locale) {
 }
 
 void TWeekPlanDlg::refresh() {
-    const QList<TORBEXProg> programs = m_programs();
+    const QList<Program> programs = m_programs();
     const WeekPlan plan = BuildWeekPlan(programs, m_clock.now(), m_showGreyed->isChecked());
     m_shownMinute = plan.now;
     m_widget->setPlan(plan, programs, m_locale);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ProjectClasses.h"
+#include "model/Program.h"
 #include "project/WeekPlan.h"
 
 #include <QDialog>
@@ -20,7 +20,7 @@ class QTimer;
 // codes, or as many as fit and the count of the rest; a red frame for a conflict, grey for a
 // program shown only on request, and the current minute as a line in the first column.
 // `minMark` scales the lines, in the device's units.
-void paintWeekPlan(QPainter &painter, const QRectF &area, const WeekPlan &plan, const QList<TORBEXProg> &programs,
+void paintWeekPlan(QPainter &painter, const QRectF &area, const WeekPlan &plan, const QList<Program> &programs,
                    const QLocale &locale, qreal minMark);
 // The geometry paintWeekPlan uses with the painter's font, and the least width of a mark that
 // holds a code.
@@ -36,7 +36,7 @@ class WeekPlanWidget : public QWidget {
     Q_OBJECT
 public:
     explicit WeekPlanWidget(QWidget *parent = nullptr);
-    void setPlan(const WeekPlan &plan, const QList<TORBEXProg> &programs, const QLocale &locale);
+    void setPlan(const WeekPlan &plan, const QList<Program> &programs, const QLocale &locale);
     const WeekPlan &plan() const { return m_plan; }
     // The rectangles drawn, and the one under `point` (or -1).
     QList<PlanSpot> spots() const;
@@ -56,7 +56,7 @@ protected:
 
 private:
     WeekPlan m_plan;
-    QList<TORBEXProg> m_programs;
+    QList<Program> m_programs;
     QLocale m_locale;
 };
 
@@ -66,7 +66,7 @@ private:
 class TWeekPlanDlg : public QDialog {
     Q_OBJECT
 public:
-    TWeekPlanDlg(const Clock &clock, std::function<QList<TORBEXProg>()> programs, QWidget *parent = nullptr);
+    TWeekPlanDlg(const Clock &clock, std::function<QList<Program>()> programs, QWidget *parent = nullptr);
     void setLanguage(int language);
     void setDateLocale(const QLocale &locale);
     void refresh();
@@ -77,7 +77,7 @@ signals:
 
 private:
     const Clock &m_clock;
-    std::function<QList<TORBEXProg>()> m_programs;
+    std::function<QList<Program>()> m_programs;
     QLocale m_locale;
     QCheckBox *m_showGreyed;
     QLabel *m_legend;

@@ -6,7 +6,7 @@
 #include "project/ProgramsFile.h"
 #include "project/ProjectFile.h"
 #include "project/ScheduleCheck.h"
-#include "text/text.h"
+#include "text/LanguageTables.h"
 
 #include <bitset>
 
@@ -16,8 +16,8 @@ namespace {
 // of code 000.
 std::size_t programsHeld(const Project &project) {
     std::bitset<256> codes;
-    for (const TORBEXProg &program : project.Programs)
-        codes.set(program.Inputs);
+    for (const Program &program : project.Programs)
+        codes.set(program.Code);
     codes.reset(0);
     return codes.count();
 }
@@ -78,7 +78,7 @@ int importCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
 
     // The properties of a cleared project, then the programs in slot order.
     Project project;
-    project.Group.ProjectName = QStringLiteral("New Project");
+    project.Properties.ProjectName = QStringLiteral("New Project");
     project.Programs = imported.project.Programs;
     QString warning;
     if (!WriteProjectFile(projectPath, project, &error, &warning))

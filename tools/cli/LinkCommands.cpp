@@ -7,8 +7,8 @@
 #include "project/ProgramsFile.h"
 #include "project/ProjectFile.h"
 #include "project/ScheduleCheck.h"
+#include "text/LanguageTables.h"
 #include "text/LinkText.h"
-#include "text/text.h"
 
 namespace {
 
@@ -185,7 +185,7 @@ int receiveCommand(const QStringList &args, QTextStream &out, QTextStream &err) 
 
     Project project;
     bool cleaned = false;
-    project.Group.ProjectName = ShownProjectName(name, &cleaned);
+    project.Properties.ProjectName = ShownProjectName(name, &cleaned);
     if (cleaned)
         err << "receive: warning: the project name held line breaks or control characters; they were replaced by "
                "spaces.\n";
@@ -195,7 +195,7 @@ int receiveCommand(const QStringList &args, QTextStream &out, QTextStream &err) 
         return report(err, "receive", error, ExitIoError);
     warn(err, "receive", warning);
     err << "receive: " << received.programs.size() << " program(s), project name '"
-        << printable(project.Group.ProjectName) << "', written to " << printable(parsed.operands[0]) << ".\n";
+        << printable(project.Properties.ProjectName) << "', written to " << printable(parsed.operands[0]) << ".\n";
     return finish("receive", ComCode::Ok, out, lines);
 }
 

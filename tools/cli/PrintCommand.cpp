@@ -3,7 +3,7 @@
 #include "model/AtomicWrite.h"
 #include "model/Clock.h"
 #include "project/ProgramsFile.h"
-#include "text/text.h"
+#include "text/LanguageTables.h"
 #include "ui/SchedulePrint.h"
 
 #include <QBuffer>
@@ -53,7 +53,7 @@ int printCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
     {
         QPdfWriter writer(&pdf);
         writer.setResolution(300);
-        writer.setTitle(read.project.Group.ProjectName);
+        writer.setTitle(read.project.Properties.ProjectName);
         // The window's dates: the language's locale, or the system's own when it speaks it.
         const int language = Languages[chosen].second;
         pages = printSchedule(writer, read.project, Clock::system().now(), language, LanguageLocale(language));

@@ -3,8 +3,8 @@
 #include "player/ScheduleFile.h"
 #include "project/ProgramsFile.h"
 #include "project/ScheduleCheck.h"
-#include "text/ScheduleText.h"
-#include "text/text.h"
+#include "text/LanguageTables.h"
+#include "text/ProgramText.h"
 
 #include <QDateTime>
 
@@ -23,8 +23,8 @@ std::optional<int> languageFromCode(const QString &code) {
 
 // The tile's texts, left to right, separated by tabs; a title's control characters (tabs
 // included) are shown as escapes.
-QString tileLine(const TORBEXProg &program, int language) {
-    QStringList fields = {QString::asprintf("%.3d", program.Inputs), printable(program.Title),
+QString tileLine(const Program &program, int language) {
+    QStringList fields = {QString::asprintf("%.3d", program.Code), printable(program.Title),
                           ScheduleText(program, language)};
     const int shown = qMin(int(program.ActionCount), MaxActions);
     for (int k = 0; k < shown; ++k)
@@ -104,7 +104,7 @@ int showCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
         return ExitUsageError;
     if (const int status = loadProgramsFile("show", path, project, err); status != ExitSuccess)
         return status;
-    for (const TORBEXProg &program : std::as_const(project.Programs))
+    for (const Program &program : std::as_const(project.Programs))
         out << tileLine(program, language) << '\n';
     return ExitSuccess;
 }

@@ -6,7 +6,7 @@
 #include "project/ProgramsFile.h"
 #include "project/ProjectFile.h"
 #include "project/ScheduleCheck.h"
-#include "text/text.h"
+#include "text/LanguageTables.h"
 
 #include <QFileInfo>
 
@@ -47,7 +47,7 @@ int csvImportCommand(const QStringList &args, QTextStream &out, QTextStream &err
     const QString &tablePath = operands[0], &projectPath = operands[1];
     // An existing project keeps its properties; anything else is never replaced.
     Project project;
-    project.Group.ProjectName = QStringLiteral("New Project");
+    project.Properties.ProjectName = QStringLiteral("New Project");
     QString error;
     if (!checkCanCreate(projectPath, &error))
         return report(err, "csv-import", error, ExitCannotCreate);
@@ -57,7 +57,7 @@ int csvImportCommand(const QStringList &args, QTextStream &out, QTextStream &err
                 ReadProgramsFile(projectPath, ProgramsFileAccepts::Project, Clock::system().now(), existing, &error);
             failed != FileFailure::None)
             return report(err, "csv-import", error, fileExitStatus(failed));
-        project.Group = existing.project.Group;
+        project.Properties = existing.project.Properties;
     }
     FileFailure failed = FileFailure::None;
     QStringList wrongCells;

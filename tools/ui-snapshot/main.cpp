@@ -5,7 +5,7 @@
 //                                     five languages, scale factor 2, a dark palette, the week plan)
 #include "model/Clock.h"
 #include "model/Prompter.h"
-#include "text/text.h"
+#include "text/LanguageTables.h"
 #include "ui/MainWindow.h"
 #include "ui/TileList.h"
 #include "ui/WeekPlanView.h"
@@ -32,17 +32,17 @@ constexpr char Usage[] =
     "pictures of the README into FOLDER, each in a process of its own; the printed schedule and\n"
     "the installed package's picture are made as the README says.\n";
 
-TORBEXProg program(const QDateTime &now, quint8 inputs, const QString &title, int color) {
-    TORBEXProg p(now);
-    p.Inputs = inputs;
+Program program(const QDateTime &now, quint8 inputs, const QString &title, int color) {
+    Program p(now);
+    p.Code = inputs;
     p.Title = title;
     p.Color = ProgramColors[color];
     return p;
 }
 
-QList<TORBEXProg> samplePrograms(const QDateTime &now) {
-    QList<TORBEXProg> list;
-    TORBEXProg opening = program(now, 1, QStringLiteral("Shop opening announcement"), 1);
+QList<Program> samplePrograms(const QDateTime &now) {
+    QList<Program> list;
+    Program opening = program(now, 1, QStringLiteral("Shop opening announcement"), 1);
     opening.TimerOn = 1;
     opening.TimerMode = TimerDaily;
     opening.Time = QTime(8, 55);
@@ -51,7 +51,7 @@ QList<TORBEXProg> samplePrograms(const QDateTime &now) {
     opening.ActionParam = {6, 12, 4, 0, 0, 0};
     list << opening;
 
-    TORBEXProg sale = program(now, 2, QStringLiteral("Winter sale"), 10);
+    Program sale = program(now, 2, QStringLiteral("Winter sale"), 10);
     sale.TimerOn = 1;
     sale.TimerMode = TimerOnDate;
     sale.Date = QDate(2026, 12, 5);
@@ -62,7 +62,7 @@ QList<TORBEXProg> samplePrograms(const QDateTime &now) {
     sale.ActionParam = {5, 0, 0, 0, 0, 0};
     list << sale;
 
-    TORBEXProg weekly = program(now, 3, QStringLiteral("Monday delivery reminder"), 16);
+    Program weekly = program(now, 3, QStringLiteral("Monday delivery reminder"), 16);
     weekly.TimerOn = 1;
     weekly.TimerMode = TimerWeekly;
     weekly.DayOftheWeek = 1;
@@ -73,7 +73,7 @@ QList<TORBEXProg> samplePrograms(const QDateTime &now) {
     weekly.ActionValue = {255, 128, 255, 255, 255, 255};
     list << weekly;
 
-    TORBEXProg hourly = program(now, 4, QStringLiteral("Hourly chime"), 13);
+    Program hourly = program(now, 4, QStringLiteral("Hourly chime"), 13);
     hourly.TimerOn = 1;
     hourly.TimerMode = TimerHourly;
     hourly.Time = QTime(0, 30);
@@ -82,7 +82,7 @@ QList<TORBEXProg> samplePrograms(const QDateTime &now) {
     hourly.ActionParam = {0, 0, 0, 0, 0, 0};
     list << hourly;
 
-    TORBEXProg off = program(now, 16, QStringLiteral("Staff message (inactive)"), 7);
+    Program off = program(now, 16, QStringLiteral("Staff message (inactive)"), 7);
     off.Active = 0;
     off.ActionCount = 6;
     off.ActionKind = {KindActivateProgram, KindDeactivateProgram, KindSendEmail,
@@ -90,7 +90,7 @@ QList<TORBEXProg> samplePrograms(const QDateTime &now) {
     off.ActionParam = {2, 3, 7, 1, 12, 2};
     list << off;
 
-    TORBEXProg closing = program(now, 255, QStringLiteral("Closing time"), 22);
+    Program closing = program(now, 255, QStringLiteral("Closing time"), 22);
     closing.TimerOn = 1;
     closing.TimerMode = TimerDaily;
     closing.Time = QTime(19, 0);

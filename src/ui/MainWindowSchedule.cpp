@@ -11,7 +11,7 @@
 #include "WeekPlanView.h"
 #include "model/Clock.h"
 #include "project/ScheduleCheck.h"
-#include "text/text.h"
+#include "text/LanguageTables.h"
 
 #include <QAction>
 #include <QMenu>
@@ -96,7 +96,7 @@ void MainWindow::refreshWeekPlan() {
 
 void MainWindow::showPrintPreview() {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(currentProject().Group.ProjectName);
+    printer.setDocName(currentProject().Properties.ProjectName);
     QPrintPreviewDialog preview(&printer, this);
     preview.setWindowTitle(CommandName(LanguageText(PlanRow::PrintMenu, CurrentLanguage)));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *target) {

@@ -174,7 +174,7 @@ enum class EditorRow : int {
     Activate,
     Priority,
     Comments,
-    Inputs,
+    Code,
     TimerMode,
     TimerOn,
     Clock,

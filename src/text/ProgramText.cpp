@@ -1,6 +1,6 @@
-#include "ScheduleText.h"
+#include "ProgramText.h"
 
-#include "text.h"
+#include "LanguageTables.h"
 
 namespace {
 
@@ -9,7 +9,7 @@ QString digits(int value, int width) {
     return QString::number(value).rightJustified(width, u'0');
 }
 
-QString atTime(const TORBEXProg &program, int language) {
+QString atTime(const Program &program, int language) {
     return LanguageText(TileRow::At, language) + digits(program.GetHour(), 2) + u':' + digits(program.GetMinute(), 2);
 }
 
@@ -19,7 +19,7 @@ QString actionWords(int row, int language) {
 
 } // namespace
 
-QString ScheduleText(const TORBEXProg &program, int language) {
+QString ScheduleText(const Program &program, int language) {
     if (program.TimerOn != 1)
         return QStringLiteral("...");
     switch (program.TimerMode) {

@@ -1,7 +1,7 @@
-#include "ProjectDocument.h"
+#include "ProjectRules.h"
 
 bool IsProjectModified(const Project &live, const Project &saved) {
-    if (!(live.Group == saved.Group))
+    if (!(live.Properties == saved.Properties))
         return true;
     if (live.Programs.size() != saved.Programs.size())
         return true;
@@ -11,29 +11,29 @@ bool IsProjectModified(const Project &live, const Project &saved) {
     return false;
 }
 
-quint8 CountProgramsOfColor(const QList<TORBEXProg> &programs, quint32 color) {
+quint8 CountProgramsOfColor(const QList<Program> &programs, quint32 color) {
     int count = 0;
-    for (const TORBEXProg &p : programs)
+    for (const Program &p : programs)
         if (p.Color == color)
             ++count;
     return quint8(count);
 }
 
-int LastProgramOfColor(const QList<TORBEXProg> &programs, quint32 color) {
+int LastProgramOfColor(const QList<Program> &programs, quint32 color) {
     for (qsizetype i = programs.size(); i > 0; --i)
         if (programs[i - 1].Color == color)
             return int(i);
     return 0;
 }
 
-void CopyProgramContent(const TORBEXProg &from, TORBEXProg &to) {
-    const quint8 inputs = to.Inputs;
+void CopyProgramContent(const Program &from, Program &to) {
+    const quint8 inputs = to.Code;
     to = from;
-    to.Inputs = inputs;
+    to.Code = inputs;
 }
 
-TORBEXProg ClipboardRecord(const TORBEXProg &source, const QDateTime &now) {
-    TORBEXProg record(now);
+Program ClipboardRecord(const Program &source, const QDateTime &now) {
+    Program record(now);
     CopyProgramContent(source, record);
     return record;
 }

@@ -1,8 +1,8 @@
 #include "TimerWizardDialog.h"
 
-#include "model/ProjectClasses.h"
+#include "Icons.h"
 #include "model/Prompter.h"
-#include "ui/Icons.h"
+#include "model/TimerWizardChoices.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -289,7 +289,7 @@ void TimerWizardDialog::showEvent(QShowEvent *event) {
 
 void TimerWizardDialog::nextClick() {
     if (WizardStep == 7) {
-        if (TORBEXProg *made = Wizard->GenerateWizardPrograms(NewProgram))
+        if (Program *made = Wizard->generateProgram(NewProgram))
             emit programGenerated(made);
         accept();
         return;

@@ -1,4 +1,4 @@
-#include "text.h"
+#include "LanguageTables.h"
 
 #include <array>
 #include <iterator>

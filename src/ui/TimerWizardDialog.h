@@ -7,8 +7,8 @@
 #include <functional>
 
 class Prompter;
-class TORBEXProg;
-class TWizardProg;
+class Program;
+class TimerWizardChoices;
 class QButtonGroup;
 class QCheckBox;
 class QFrame;
@@ -28,7 +28,7 @@ public:
 };
 
 // The timer-mode wizard: seven steps (year, months, days, hours, minutes, actions, final)
-// that fill one TWizardProg. Its texts are fixed and do not follow the language setting.
+// that fill one TimerWizardChoices. Its texts are fixed and do not follow the language setting.
 class TimerWizardDialog : public QDialog {
     Q_OBJECT
 
@@ -36,9 +36,9 @@ public:
     explicit TimerWizardDialog(Prompter &prompter, QWidget *parent = nullptr);
 
     // The choices being edited; set by the wizard command before the dialog is shown.
-    void setWizard(TWizardProg *wizard) { Wizard = wizard; }
+    void setWizard(TimerWizardChoices *wizard) { Wizard = wizard; }
     // Finish asks this for each program it creates (nullptr when the project is full).
-    void setNewProgram(std::function<TORBEXProg *()> newProgram) { NewProgram = std::move(newProgram); }
+    void setNewProgram(std::function<Program *()> newProgram) { NewProgram = std::move(newProgram); }
 
     // The buttons of the bottom row.
     void nextClick();     // "Next >" / "Finish"
@@ -47,7 +47,7 @@ public:
 
 signals:
     // Finish made `program` an hourly timer; its tile needs redrawing.
-    void programGenerated(TORBEXProg *program);
+    void programGenerated(Program *program);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -66,8 +66,8 @@ private:
     void methodClick(int tag);
 
     Prompter &m_prompter;
-    TWizardProg *Wizard = nullptr;
-    std::function<TORBEXProg *()> NewProgram;
+    TimerWizardChoices *Wizard = nullptr;
+    std::function<Program *()> NewProgram;
     quint8 WizardStep = 1; // the step shown, 1..7
     // Fixed parts, then the widgets of steps 1 (year) to 7 (title, priority, colour).
     QFrame *StepFrame = nullptr;

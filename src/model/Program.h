@@ -45,17 +45,17 @@ enum TimerMode : quint8 {
 };
 
 inline constexpr int MaxActions = 6;
-// The player's slots, numbered 1..255 by Inputs; a project holds at most this many programs.
+// The player's slots, numbered 1..255 by their code; a project holds at most this many programs.
 inline constexpr int SlotCount = 255;
 
 // One program of the player's schedule. Plain data: copying is deep (the comment list is a
 // value). The action arrays are indexed 0..5 for actions 1..6.
-class TORBEXProg {
+class Program {
 public:
     // A new program: active, timer off, one action "play the SONG directory", dated `now`.
-    explicit TORBEXProg(const QDateTime &now = QDateTime::currentDateTime());
+    explicit Program(const QDateTime &now = QDateTime::currentDateTime());
 
-    quint8 Inputs = 1;
+    quint8 Code = 1; // the slot the player keeps it in, 1..255 (0: none)
     quint8 Priority = 0;
     quint8 TimerOn = 0;
     quint8 Active = 1;
@@ -90,70 +90,12 @@ public:
     bool SetMinute(int m);
 
     // Resets to the inactive default (the record of an empty slot); keeps the comments.
-    void DefaultInActiveProg(const QDateTime &now = QDateTime::currentDateTime());
+    void makeInactiveDefault(const QDateTime &now = QDateTime::currentDateTime());
 
     // Equality over every field that makes a project modified: seconds of Time are ignored.
-    bool sameContent(const TORBEXProg &other) const;
-};
-
-// The properties of a project.
-class TORBEXGroup {
-public:
-    TORBEXGroup();
-
-    QString ProjectName;
-    QString Subject;
-    QString Author;
-    QString RightsNotice;
-    QString Customer;
-    QString CreationDate;
-    QString DiffusionDate;
-    QStringList Comments;
-
-    bool operator==(const TORBEXGroup &) const = default;
+    bool sameContent(const Program &other) const;
 };
 
 // Text of a refused date or time, for messages ("31/02/2009", "24:00").
 QString describeDate(int y, int m, int d);
 QString describeTime(int h, int m);
-
-// The choices of the timer-mode wizard. Index arguments are 1-based as in the dialog:
-// months 1..12, days 1..7 (Monday first), hours 1..24 (hour h-1 of the day).
-class TWizardProg {
-public:
-    explicit TWizardProg(const QDate &today = QDate::currentDate());
-
-    quint8 YearMode = 1; // 1 every year, 2 only Year
-    quint16 Year = 2000;
-    quint8 MonthMode = 1; // 1 every month, 2 only the marked months
-    std::array<quint8, 12> Month{};
-    quint8 DayMode = 1; // 1 every day, 2 only the marked days
-    std::array<quint8, 7> DayOftheWeek{};
-    quint8 HourMode = 1; // 1 every hour, 2 only the marked hours
-    std::array<quint8, 24> HourOftheDay{};
-    quint8 MinuteMode = 1; // 1 at AtMinute, 2 every EveryMinutes minutes
-    quint16 AtMinute = 0;
-    quint16 EveryMinutes = 0;
-    bool Priority = false;
-    quint32 Color = ProgramColors[1];
-    QString Title;
-
-    quint8 GetMonth(int index) const { return Month[std::size_t(index - 1)]; }
-    void SetMonth(int index, quint8 value) { Month[std::size_t(index - 1)] = value; }
-    quint8 GetDayOftheWeek(int index) const { return DayOftheWeek[std::size_t(index - 1)]; }
-    void SetDayOftheWeek(int index, quint8 value) { DayOftheWeek[std::size_t(index - 1)] = value; }
-    quint8 GetHourOftheDay(int index) const { return HourOftheDay[std::size_t(index - 1)]; }
-    void SetHourOftheDay(int index, quint8 value) { HourOftheDay[std::size_t(index - 1)] = value; }
-
-    // The counts of the minute step's three buttons (method 1..3), from the marked hours alone.
-    quint8 HourSelectionCount(int method) const;
-
-    // True for the one combination that Finish turns into a program: every year, month, day
-    // and hour, at a fixed minute.
-    bool GeneratesProgram() const;
-
-    // On Finish: asks `newProgram` for a fresh program of the project (nullptr when the
-    // project is full) and makes it an hourly timer at AtMinute. Returns that program, or
-    // nullptr when nothing was generated.
-    TORBEXProg *GenerateWizardPrograms(const std::function<TORBEXProg *()> &newProgram) const;
-};

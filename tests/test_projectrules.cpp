@@ -1,5 +1,5 @@
 // Rules of the open project without a window: the modified check and the clipboard's record.
-#include "project/ProjectDocument.h"
+#include "project/ProjectRules.h"
 #include "project/ProjectStep.h"
 
 #include <QTest>
@@ -19,8 +19,8 @@ const QDateTime Now(QDate(2026, 12, 7), QTime(14, 30, 10));
 Project threePrograms() {
     Project p;
     for (int code : {1, 1, 3}) {
-        TORBEXProg prog(Now);
-        prog.Inputs = quint8(code);
+        Program prog(Now);
+        prog.Code = quint8(code);
         prog.Title = QStringLiteral("P%1").arg(code);
         p.Programs << prog;
     }
@@ -29,7 +29,7 @@ Project threePrograms() {
 
 } // namespace
 
-class ProjectDocumentTest : public QObject {
+class ProjectRulesTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -37,11 +37,12 @@ private slots:
         QTest::addColumn<Change>("change");
         QTest::addColumn<bool>("modified");
         QTest::newRow("nothing") << Change([](Project &) {}) << false;
-        QTest::newRow("project name") << Change([](Project &p) { p.Group.ProjectName += u'x'; }) << true;
-        QTest::newRow("customer") << Change([](Project &p) { p.Group.Customer = QStringLiteral("A"); }) << true;
+        QTest::newRow("project name") << Change([](Project &p) { p.Properties.ProjectName += u'x'; }) << true;
+        QTest::newRow("customer") << Change([](Project &p) { p.Properties.Customer = QStringLiteral("A"); }) << true;
         QTest::newRow("property comment line")
-            << Change([](Project &p) { p.Group.Comments = {QStringLiteral("..")}; }) << true;
-        QTest::newRow("property comment added") << Change([](Project &p) { p.Group.Comments << QString(); }) << true;
+            << Change([](Project &p) { p.Properties.Comments = {QStringLiteral("..")}; }) << true;
+        QTest::newRow("property comment added")
+            << Change([](Project &p) { p.Properties.Comments << QString(); }) << true;
         QTest::newRow("one program fewer") << Change([](Project &p) { p.Programs.removeLast(); }) << true;
         QTest::newRow("program comment") << Change([](Project &p) { p.Programs[2].Comments = {QStringLiteral("x")}; })
                                          << true;
@@ -67,7 +68,7 @@ private slots:
         QTest::addColumn<Change>("change");
         QTest::addColumn<QString>("run");
         QTest::newRow("nothing") << Change([](Project &) {}) << "3 0 0";
-        QTest::newRow("a property") << Change([](Project &p) { p.Group.Author = QStringLiteral("A"); }) << "3 0 0";
+        QTest::newRow("a property") << Change([](Project &p) { p.Properties.Author = QStringLiteral("A"); }) << "3 0 0";
         QTest::newRow("seconds of the time")
             << Change([](Project &p) { p.Programs[2].Time = p.Programs[2].Time.addSecs(20); }) << "2 1 1";
         QTest::newRow("a comment line") << Change([](Project &p) { p.Programs[1].Comments << QString(); }) << "1 1 1";
@@ -108,8 +109,8 @@ private slots:
     }
 
     void clipboardRecord_carriesEveryFieldButTheCode() {
-        TORBEXProg source(Now.addDays(-400));
-        source.Inputs = 7;
+        Program source(Now.addDays(-400));
+        source.Code = 7;
         source.Priority = source.TimerOn = 1;
         source.Active = 0;
         source.TimerMode = 2;
@@ -118,12 +119,12 @@ private slots:
         source.Title = QStringLiteral("Title");
         source.Color = ProgramColors[12];
         source.Comments = {QStringLiteral("a"), QStringLiteral("b")};
-        TORBEXProg record = ClipboardRecord(source, Now);
-        QCOMPARE(record.Inputs, quint8(1));
-        record.Inputs = 7;
+        Program record = ClipboardRecord(source, Now);
+        QCOMPARE(record.Code, quint8(1));
+        record.Code = 7;
         QVERIFY(record.sameContent(source));
     }
 };
 
-QTEST_GUILESS_MAIN(ProjectDocumentTest)
-#include "test_projectdocument.moc"
+QTEST_GUILESS_MAIN(ProjectRulesTest)
+#include "test_projectrules.moc"

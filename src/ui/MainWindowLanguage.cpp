@@ -4,7 +4,7 @@
 #include "MainWindow.h"
 #include "ProgramEditor.h"
 #include "TileList.h"
-#include "text/text.h"
+#include "text/LanguageTables.h"
 
 #include <QAction>
 #include <QMenu>

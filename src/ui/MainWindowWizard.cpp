@@ -3,19 +3,20 @@
 #include "MainWindow.h"
 #include "ProjectHistory.h"
 #include "TileList.h"
+#include "TimerWizardDialog.h"
 #include "model/Clock.h"
-#include "wizard/TimerWizardDialog.h"
+#include "model/TimerWizardChoices.h"
 
 // Every run starts from fresh choices and a fresh dialog; both end with the command, so
 // Cancel discards everything and nothing of one run shows in the next.
 void MainWindow::runTimerWizard() {
-    TWizardProg wizard(m_clock.now().date());
+    TimerWizardChoices wizard(m_clock.now().date());
     TimerWizardDialog dialog(m_prompter, this);
     dialog.setWizard(&wizard);
     // The wizard writes its fields into a copy of the new program, which then replaces it.
-    TORBEXProg made;
+    Program made;
     int madeAt = -1;
-    dialog.setNewProgram([this, &made, &madeAt]() -> TORBEXProg * {
+    dialog.setNewProgram([this, &made, &madeAt]() -> Program * {
         const int before = m_tiles->count();
         addProgram(); // shows the limit message itself when the project is full
         if (m_tiles->count() == before)
@@ -24,7 +25,7 @@ void MainWindow::runTimerWizard() {
         made = *m_tiles->currentProgram();
         return &made;
     });
-    connect(&dialog, &TimerWizardDialog::programGenerated, this, [this, &made, &madeAt](TORBEXProg *program) {
+    connect(&dialog, &TimerWizardDialog::programGenerated, this, [this, &made, &madeAt](Program *program) {
         if (program != &made || madeAt < 0)
             return;
         m_tiles->setProgram(madeAt, made);

@@ -1,0 +1,4 @@
+#include "ProjectProperties.h"
+
+ProjectProperties::ProjectProperties()
+    : Comments{QStringLiteral("...")} {}
