@@ -5,6 +5,7 @@
 #include "model/Clock.h"
 #include "model/Prompter.h"
 #include "project/ProjectFile.h"
+#include "text/LanguageTables.h"
 #include "ui/MainWindow.h"
 #include "ui/ProgramTile.h"
 #include "ui/ProgressDialog.h"
@@ -76,9 +77,9 @@ int main(int argc, char *argv[]) {
         project.Programs << p;
     }
     const QString path = dir.filePath(QStringLiteral("full.prg"));
-    QString error;
+    Notice error;
     if (!WriteProjectFile(path, project, &error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
+        std::fprintf(stderr, "%s\n", qPrintable(noticeText(error, Language::English)));
         return 1;
     }
 

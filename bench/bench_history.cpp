@@ -76,10 +76,10 @@ int main(int argc, char *argv[]) {
     ManualClock clock;
     QTemporaryDir dir;
     const QString projectPath = dir.filePath(QStringLiteral("full.prg"));
-    QString error;
+    Notice error;
     if (!WriteProjectFile(projectPath, fullProject(clock.now()), &error) ||
         !ExportRun(fullProject(clock.now()), dir.path(), clock, &error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
+        std::fprintf(stderr, "%s\n", qPrintable(noticeText(error, Language::English)));
         return 1;
     }
 

@@ -374,9 +374,9 @@ struct Window {
         answers.push_front(chooseFile(path));
         trigger("SaveAs1");
         Project project;
-        QString error;
+        Notice error;
         if (!ReadProjectFile(path, project, &error))
-            QTest::qVerify(false, "saved", qPrintable(error), __FILE__, __LINE__);
+            QTest::qVerify(false, "saved", qPrintable(english(error)), __FILE__, __LINE__);
         return project;
     }
 

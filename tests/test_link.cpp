@@ -626,7 +626,8 @@ private slots:
         const PortRun run = link->runOnPort(name, [] { return ComCode::Ok; });
         QVERIFY(!forbidden || (root ? ::seteuid(0) : ::chmod(device, 0620)) == 0);
         QVERIFY(run.code == ComCode::OpenError && run.step == PortRun::Opening);
-        QCOMPARE(run.reason, forbidden ? reason.arg(name, QFileInfo(name).owner()) : reason.arg(name));
+        QCOMPARE(noticeText(run.reason, Language::English),
+                 forbidden ? reason.arg(name, QFileInfo(name).owner()) : reason.arg(name));
     }
 
     // quillon-cli: the same runs from the command line, their texts and exit statuses.

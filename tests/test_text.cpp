@@ -97,8 +97,8 @@ private slots:
         QFETCH(unsigned, mode);
         QFETCH(unsigned, groupId);
         QFETCH(QString, group);
-        SetMessageLanguage(Language::English);
-        QTEST(describeForbiddenPort(u"/dev/ttyS0"_s, mode, groupId, u"root"_s, group), "expected");
+        QTEST(noticeText(describeForbiddenPort(u"/dev/ttyS0"_s, mode, groupId, u"root"_s, group), Language::English),
+              "expected");
     }
 
     void transportCommandNames_areOneBlock() {

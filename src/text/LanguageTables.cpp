@@ -1912,8 +1912,6 @@ constexpr std::array<TableView, 22> Tables = {
 };
 static_assert(std::size_t(TextTable::HistoryTexts) + 1 == Tables.size());
 
-Language messageLanguage = Language::English;
-
 // The tables are static data: the returned string refers to them without copying.
 QString wrap(QStringView text) {
     return QString::fromRawData(text.data(), text.size());
@@ -1940,13 +1938,66 @@ QString LanguageText(TextTable table, int row, Language language) {
     return wrap(t.texts[block * t.rows + row]);
 }
 
-void SetMessageLanguage(Language language) {
-    if (languageFromNumber(int(language)))
-        messageLanguage = language;
+namespace {
+
+QString valueText(const Notice::Value &value, Language language) {
+    if (const auto *text = std::get_if<QString>(&value.value()))
+        return *text;
+    if (const auto *notice = std::get_if<std::shared_ptr<const Notice>>(&value.value()))
+        return noticeText(**notice, language);
+    const auto &n = std::get<Notice::Value::Number>(value.value());
+    return QString::number(n.value, n.base);
 }
 
-Language MessageLanguage() {
-    return messageLanguage;
+} // namespace
+
+QString noticeText(const Notice &notice, Language language) {
+    if (!notice.parts().isEmpty()) {
+        QStringList parts;
+        for (const Notice &part : notice.parts())
+            parts << noticeText(part, language);
+        return parts.join(notice.separator());
+    }
+    if (!notice.row())
+        return notice.verbatimText();
+    QString text = LanguageText(*notice.row(), language);
+    for (const QList<Notice::Value> &group : notice.groups()) {
+        if (group.size() == 1) {
+            const auto *n = std::get_if<Notice::Value::Number>(&group[0].value());
+            text = n ? text.arg(n->value, n->fieldWidth, n->base, n->fill) : text.arg(valueText(group[0], language));
+        } else {
+            QStringList v;
+            for (const Notice::Value &value : group)
+                v << valueText(value, language);
+            v.resize(9);
+            switch (group.size()) { // QString::arg of several texts replaces them in one pass
+            case 2:
+                text = text.arg(v[0], v[1]);
+                break;
+            case 3:
+                text = text.arg(v[0], v[1], v[2]);
+                break;
+            case 4:
+                text = text.arg(v[0], v[1], v[2], v[3]);
+                break;
+            case 5:
+                text = text.arg(v[0], v[1], v[2], v[3], v[4]);
+                break;
+            case 6:
+                text = text.arg(v[0], v[1], v[2], v[3], v[4], v[5]);
+                break;
+            case 7:
+                text = text.arg(v[0], v[1], v[2], v[3], v[4], v[5], v[6]);
+                break;
+            case 8:
+                text = text.arg(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]);
+                break;
+            default:
+                text = text.arg(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]);
+            }
+        }
+    }
+    return text;
 }
 
 QString TransportCommandNames(int row) {

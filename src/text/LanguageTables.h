@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Language.h"
+#include "model/Notice.h"
 
 #include <QLocale>
 #include <QString>
@@ -287,129 +288,6 @@ enum class PlanRow : int {
     Count
 };
 
-// Rows of NoticeTexts: whole messages and the parts they are made of ("%1" ... stand for file
-// names, numbers, system error texts and other rows).
-enum class NoticeRow : int {
-    DateCorrected,
-    ScheduleTooShort,
-    PlayerFileSizes,
-    IsPlayerFile,
-    IsProjectFile,
-    Bytes,
-    FirstLineNot,
-    NotProjectFile,
-    NotPlayerFile,
-    NeitherFile,
-    CouldNotBeRead,
-    CouldNotBeOpened,
-    CouldNotBeCreated,
-    CouldNotBeWritten,
-    NotSaved,
-    ReadOnly,
-    AFolder,
-    AFifo,
-    ACharDevice,
-    ABlockDevice,
-    ASocket,
-    NotRegular,
-    ItIsNotRegular,
-    NotReplaced,
-    NoFolder,
-    NotAFolder,
-    LinkLoop,
-    OwnerNotKept,
-    NothingTaken,
-    OnlyWritten,
-    SettingsFolderMissing,
-    NoConfigFolder,
-    SettingsNotKept,
-    SettingsNotSaved,
-    AtLine,
-    FileNotRead,
-    PortMissing,
-    PortLocked,
-    PortForbidden,
-    PortOwnerOnly,
-    PortJoinGroup,
-    PortBusy,
-    HoldsLineBreak,
-    HoldsCharacter,
-    TooManyCommentLines,
-    CommentLine,
-    ProjectProperties,
-    ProgramLabel,
-    ProjectNameField,
-    SubjectField,
-    AuthorField,
-    RightsNoticeField,
-    CustomerField,
-    CreationDateField,
-    DiffusionDateField,
-    TitleField,
-    TooManyPrograms,
-    HeaderLine,
-    SeparatorLine,
-    ProjectCommentCount,
-    ProjectCommentLineOf,
-    ProgramCount,
-    ProgramCode,
-    PriorityFlag,
-    TimerFlag,
-    ActiveFlag,
-    HourField,
-    MinuteField,
-    DayOfWeekField,
-    TimerModeField,
-    ActionCountField,
-    ActionKindField,
-    ActionParamField,
-    ActionValueField,
-    ColourField,
-    DateField,
-    CommentCount,
-    CommentLineOf,
-    ExpectedEnd,
-    ExpectedLong,
-    TooLarge,
-    ExpectedFound,
-    CsvCell,
-    CsvNumber,
-    CsvYesNo,
-    CsvColour,
-    CsvMode,
-    CsvKind,
-    CsvDate,
-    CsvTime,
-    CsvText,
-    CsvOneLine,
-    CsvCommentLines,
-    CsvNotUtf8,
-    CsvQuote,
-    CsvNoHeader,
-    CsvUnknownColumn,
-    CsvColumnTwice,
-    CsvColumnMissing,
-    CsvTooMany,
-    CsvLineBreak,
-    CsvMore,
-    CsvNotTable,
-    CsvTooLarge,
-    HoldsLongLine,
-    TooLargeToStore,
-    CsvLength,
-    CsvStrayQuote,
-    CsvTooWide,
-    CsvAfterEnding,
-    CsvTransport,
-    Count
-};
-
-// The language of the messages the file, settings and port routines make: English until
-// the window sets it to its own language; the command line keeps English.
-void SetMessageLanguage(Language language);
-
-Language MessageLanguage();
-
 // The table each row enum indexes.
 constexpr TextTable tableOf(HintRow) {
     return TextTable::HintTexts;
@@ -495,10 +373,8 @@ QString LanguageText(Row row, Language language) {
     return LanguageText(tableOf(row), int(row), language);
 }
 
-// A row of NoticeTexts in the message language.
-inline QString NoticeText(NoticeRow row) {
-    return LanguageText(row, MessageLanguage());
-}
+// A notice of the core in `language`: its row's text, then the same arg calls as it records.
+QString noticeText(const Notice &notice, Language language);
 // The steps of the undo history; those of the Edit menu in the order of its rows.
 enum class HistoryStep : int {
     NewProgram,

@@ -10,10 +10,12 @@
 #include "model/Prompter.h"
 #include "player/ScheduleFile.h"
 #include "project/CsvFile.h"
+#include "project/ProgramsFile.h"
 #include "project/ProjectFile.h"
 #include "project/ProjectRules.h"
 #include "project/ScheduleCheck.h"
 #include "text/LanguageTables.h"
+#include "text/ScheduleCheckText.h"
 #include "ui/AboutDialog.h"
 #include "ui/ExportFolderDialog.h"
 #include "ui/ExportLogDialog.h"
@@ -107,10 +109,10 @@ std::optional<Settings> DocumentController::readSettingsAtStart(const SettingsLo
     Settings s = m_view.windowSettings();
     s.ProjectPath = ProjectPath;
     s.ExportPath = ExportPath;
-    QString error;
+    Notice error;
     m_settingsPath = LoadSettings(m_settingsLocation, s, portCaptions, &error, created);
     if (m_settingsPath.isEmpty()) {
-        m_prompter.warn(error);
+        m_prompter.warn(noticeText(error, language()));
         return std::nullopt;
     }
     ProjectPath = s.ProjectPath;
@@ -146,10 +148,10 @@ void DocumentController::FormClose() {
     Settings s = m_view.windowSettings();
     s.ProjectPath = ProjectPath;
     s.ExportPath = ExportPath;
-    QString error;
+    Notice error;
     const QString written = SaveSettings(m_settingsLocation, m_settingsPath, s, &error);
     if (written.isEmpty())
-        m_prompter.warn(error);
+        m_prompter.warn(noticeText(error, language()));
     else
         m_settingsPath = written;
 }
@@ -276,9 +278,9 @@ void DocumentController::fillPrograms(const QList<Program> &programs, const QStr
 
 bool DocumentController::readProjectRun(const QString &path) {
     Project read;
-    QString error;
+    Notice error;
     if (!ReadProjectFile(path, read, &error)) {
-        m_prompter.warn(error);
+        m_prompter.warn(noticeText(error, language()));
         return false;
     }
     clearProjectRun();
@@ -355,14 +357,14 @@ void DocumentController::openChosenProject() {
 
 void DocumentController::saveProject() {
     if (!ProjectPath.isEmpty() && QFile::exists(ProjectPath)) {
-        QString error, warning;
+        Notice error, warning;
         if (WriteProjectFile(ProjectPath, currentProject(), &error, &warning)) {
             TakeSnapshot();
             m_history->saved();
-            if (!warning.isEmpty())
-                m_prompter.warn(warning);
+            if (!warning.isNull())
+                m_prompter.warn(noticeText(warning, language()));
         } else
-            m_prompter.warn(error);
+            m_prompter.warn(noticeText(error, language()));
         return;
     }
     saveProjectAs();
@@ -377,18 +379,18 @@ void DocumentController::saveProjectAs() {
     if (path.isEmpty())
         return;
     const QFileInfo info(path);
-    QString error, warning;
+    Notice error, warning;
     if (info.exists() && !info.isWritable())
-        error = NoticeText(NoticeRow::NotSaved).arg(path, NoticeText(NoticeRow::ReadOnly));
+        error = Notice(NoticeRow::NotSaved).arg(path, Notice(NoticeRow::ReadOnly));
     else if (WriteProjectFile(path, currentProject(), &error, &warning)) {
         ProjectPath = path;
         TakeSnapshot();
         m_history->saved();
-        if (warning.isEmpty())
+        if (warning.isNull())
             return;
         error = warning;
     }
-    m_prompter.warn(error);
+    m_prompter.warn(noticeText(error, language()));
 }
 
 void DocumentController::editProperties() {
@@ -430,11 +432,11 @@ bool DocumentController::exportRun() {
     progress.slotDone = [&](int slot, int) { runner.stepProgress(programs + QString::number(slot) + to); };
     progress.finalizing = [&] { runner.showStatus(LanguageText(MessageRow::Finalization, language())); };
     QStringList log;
-    QString error;
+    Notice error;
     const bool written = ExportRun(currentProject(), ExportPath, m_clock, &error, &log, progress);
     lazyDialog(VerificationWindow).setLines(log);
     if (!written)
-        m_prompter.warn(error);
+        m_prompter.warn(noticeText(error, language()));
     return written;
 }
 
@@ -457,9 +459,9 @@ void DocumentController::importPlayerFile() {
     });
     if (imported) {
         m_prompter.warn(LanguageText(MessageRow::ImportDone, language()));
-        const QString corrected = CorrectedSlotsWarning(correctedSlots);
-        if (!corrected.isEmpty())
-            m_prompter.warn(corrected);
+        const Notice corrected = CorrectedSlotsWarning(correctedSlots);
+        if (!corrected.isNull())
+            m_prompter.warn(noticeText(corrected, language()));
         warnOfCodeConflicts();
         m_tiles.SelectFirstProgram();
     }
@@ -477,9 +479,9 @@ void DocumentController::exportTable() {
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     if (m_view.runDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    QString error;
+    Notice error;
     if (!WriteCsvFile(dialog.selectedFiles().constFirst(), currentProject().Programs, &error))
-        m_prompter.warn(error);
+        m_prompter.warn(noticeText(error, language()));
 }
 
 void DocumentController::importTable() {
@@ -491,9 +493,9 @@ void DocumentController::importTable() {
     if (path.isEmpty())
         return;
     QList<Program> programs;
-    QString error;
+    Notice error;
     if (!ReadCsvFile(path, programs, &error)) {
-        m_prompter.warn(error);
+        m_prompter.warn(noticeText(error, language()));
         return;
     }
     // The programs are replaced, as one step; the properties, the file and the save point stay.
@@ -519,9 +521,9 @@ void DocumentController::importTable() {
 bool DocumentController::importRun(const QString &path, QList<int> &correctedSlots) {
     lazyDialog(VerificationWindow).setLines({});
     ScheduleImport imported;
-    QString error;
+    Notice error;
     if (!ImportRun(path, m_clock, imported, &error)) {
-        m_prompter.warn(error);
+        m_prompter.warn(noticeText(error, language()));
         return false;
     }
     ResetPropertyDialog();

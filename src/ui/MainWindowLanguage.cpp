@@ -44,7 +44,6 @@ void MainWindow::ApplyLanguage() {
     // Qt's own texts (standard buttons, file dialogs, calendar) and the file and port messages
     // follow the same language.
     m_qtLanguage.setLanguage(lang, m_systemLocale);
-    SetMessageLanguage(lang);
     setDateLocale(LanguageLocale(lang, m_systemLocale));
 
     // Menus, in the order of the tables' rows.

@@ -16,6 +16,7 @@
 #include "project/ScheduleCheck.h"
 #include "text/LanguageTables.h"
 #include "text/LinkText.h"
+#include "text/ScheduleCheckText.h"
 #include "ui/PcRemoteWindow.h"
 #include "ui/ProgressDialog.h"
 
@@ -66,7 +67,8 @@ PlayerCommands::PlayerCommands(QWidget &window, CommandWindow &view, DocumentCon
                     return;
                 m_failureShown = true;
                 m_prompter.warn(ComResultText(code, language()),
-                                code == ComCode::OpenError ? m_parts->link.openFailureReason() : QString());
+                                code == ComCode::OpenError ? noticeText(m_parts->link.openFailureReason(), language())
+                                                           : QString());
                 m_failureShown = false;
             });
     m_document.runner().setLink(&m_parts->link);
@@ -189,7 +191,7 @@ void PlayerCommands::receivePrograms() {
     ComLink &port = m_parts->link;
     if (const PortRun probe = port.runOnPort(m_view.portName(), [] { return ComCode::Ok; });
         probe.code != ComCode::Ok) {
-        m_prompter.warn(ComResultText(probe.code, language()), probe.reason);
+        m_prompter.warn(ComResultText(probe.code, language()), noticeText(probe.reason, language()));
         return;
     }
 
@@ -208,13 +210,14 @@ void PlayerCommands::receivePrograms() {
     m_document.ResetPropertyDialog();
     m_document.ClearProject();
     m_document.loadPrograms(received.programs);
-    if (const QString corrected = CorrectedSlotsWarning(received.correctedSlots); !corrected.isEmpty())
-        m_prompter.warn(corrected);
+    if (const Notice corrected = CorrectedSlotsWarning(received.correctedSlots); !corrected.isNull())
+        m_prompter.warn(noticeText(corrected, language()));
     m_document.warnOfCodeConflicts();
 
     QString name;
     const TransferContext shown{m_clock, {}, {}, [this](const LinkFailure &failure) {
-                                    m_prompter.warn(ComResultText(failure.code, language()), failure.reason);
+                                    m_prompter.warn(ComResultText(failure.code, language()),
+                                                    noticeText(failure.reason, language()));
                                 }};
     if (ReadProjectName(port, m_view.portName(), name, shown) == ComCode::Ok) {
         bool cleaned = false;

@@ -9,6 +9,7 @@
 #include "project/ScheduleCheck.h"
 #include "text/LanguageTables.h"
 #include "text/ProgramText.h"
+#include "text/ScheduleCheckText.h"
 #include "ui/CommentsDialog.h"
 #include "ui/TitleDialog.h"
 

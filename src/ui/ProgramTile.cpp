@@ -4,6 +4,7 @@
 #include "model/Clock.h"
 #include "project/ScheduleCheck.h"
 #include "text/ProgramText.h"
+#include "text/ScheduleCheckText.h"
 
 #include <QHash>
 #include <QHelpEvent>

@@ -150,7 +150,7 @@ void ProgressDialog::FormActivate() {
         m_result = run.code;
         // Transmit and receive tell their result afterwards; verify only tells a success.
         if (run.step == PortRun::Opening || (run.step == PortRun::Closing && m_mode == VerifyMode))
-            m_prompter.warn(ComResultText(run.code, m_language), run.reason);
+            m_prompter.warn(ComResultText(run.code, m_language), noticeText(run.reason, m_language));
     } else if (m_mode >= 0 && m_mode < ModeCount) {
         const ComResult result = runWork();
         if (m_mode <= ImportMode)
@@ -185,15 +185,15 @@ ComResult ProgressDialog::runWork() {
 TransferContext ProgressDialog::transferContext() {
     const Language language = m_language;
     const bool verifying = m_mode == VerifyMode;
-    return TransferContext{m_clock,
-                           [this, language, verifying](int slot) {
-                               stepProgress(verifying ? VerifySlotCaption(slot, language)
-                                                      : SlotCaption(slot, language));
-                           },
-                           [this, language] { showStatus(LanguageText(MessageRow::Finalization, language)); },
-                           [this, language](const LinkFailure &failure) {
-                               m_prompter.warn(ComResultText(failure.code, language), failure.reason);
-                           }};
+    return TransferContext{
+        m_clock,
+        [this, language, verifying](int slot) {
+            stepProgress(verifying ? VerifySlotCaption(slot, language) : SlotCaption(slot, language));
+        },
+        [this, language] { showStatus(LanguageText(MessageRow::Finalization, language)); },
+        [this, language](const LinkFailure &failure) {
+            m_prompter.warn(ComResultText(failure.code, language), noticeText(failure.reason, language));
+        }};
 }
 
 void ProgressDialog::prepareProgress(int maximum) {
