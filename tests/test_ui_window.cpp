@@ -56,6 +56,12 @@ private slots:
               "MoveProgramUp", "MoveProgramDown", "TimerWizardButton", "PcRemote"})
             QCOMPARE(f.toolButton(QLatin1String(button))->toolTip(),
                      LanguageText(TextTable::HintTexts, row++, English));
+        QStringList order; // the tool bar from left to right, "|" for a gap
+        for (const QAction *a : f.find<QToolBar>(u"ToolBar"_s)->actions())
+            order << (a->objectName().isEmpty() ? u"|"_s : a->objectName());
+        QCOMPARE(order.join(u' '), u"NewProject OpenProject SaveProject | NewProgram DeleteProgram | CutProgram "
+                                   u"CopyProgram PastePrograms MoveProgramUp MoveProgramDown TimerWizardButton | "
+                                   u"TransmitButton ReceiveButton | ExportPlayerFile ImportPlayerFile | PcRemote"_s);
         QStringList keys;
         for (const char *name :
              {"NewProject", "ProjectProperties", "OpenProject", "SaveProject", "SaveProjectAs", "ExportPlayerFile",
@@ -562,20 +568,19 @@ private slots:
     // A shortcut starts one command: no two menu items share one.
     void shortcuts_areEachTheirOwn() {
         Window f;
-        QHash<QKeySequence, QString> owners;
-        const std::function<void(const QMenu *)> read = [&](const QMenu *menu) {
-            for (const QAction *a : menu->actions()) {
+        QHash<QKeySequence, const QAction *> owners; // a key that two actions hold works for neither
+        const std::function<void(const QList<QAction *> &)> read = [&](const QList<QAction *> &actions) {
+            for (const QAction *a : actions) {
                 if (a->menu())
-                    read(a->menu());
+                    read(a->menu()->actions());
                 for (const QKeySequence &key : a->shortcuts())
-                    QVERIFY2(!owners.contains(key),
-                             qPrintable(key.toString() + u": "_s + owners.value(key) + u", "_s + a->text()));
+                    QVERIFY2(owners.value(key, a) == a, qPrintable(key.toString() + u": "_s + a->objectName()));
                 for (const QKeySequence &key : a->shortcuts())
-                    owners.insert(key, a->text());
+                    owners.insert(key, a);
             }
         };
-        for (const QAction *a : f.w.menuBar()->actions())
-            read(a->menu());
+        read(f.w.menuBar()->actions());
+        read(f.find<QToolBar>(u"ToolBar"_s)->actions()); // its own buttons too
         QVERIFY(owners.size() > 10);
     }
     // Images are drawn at the screen's pixel ratio; on a dark palette every caption keeps its contrast.
