@@ -55,7 +55,7 @@ private slots:
               "PastePrograms", "NewProject", "OpenProject", "SaveProject", "ExportPlayerFile", "ImportPlayerFile",
               "MoveProgramUp", "MoveProgramDown", "TimerWizardButton", "PcRemote"})
             QCOMPARE(f.toolButton(QLatin1String(button))->toolTip(),
-                     LanguageText(TextTable::HintTexts, row++, English));
+                     LanguageText(TextTable::HintTexts, row++, Language::English));
         QStringList order; // the tool bar from left to right, "|" for a gap
         for (const QAction *a : f.find<QToolBar>(u"ToolBar"_s)->actions())
             order << (a->objectName().isEmpty() ? u"|"_s : a->objectName());
@@ -445,7 +445,8 @@ private slots:
         shown << QCoreApplication::translate("QPlatformTheme", "&Yes"); // Qt's own buttons follow
         QCOMPARE(shown, texts.split(u'|').mid(1));
         // Every menu title and item reads as the menu tables in that language (the ports are names).
-        const int language = QStringList{"French", "English", "Spanish", "German", "Italian"}.indexOf(item) + 1;
+        const Language language =
+            Languages[std::size_t(QStringList{"French", "English", "Spanish", "German", "Italian"}.indexOf(item))];
         QStringList menus, tables;
         const std::function<void(const QMenu *)> read = [&](const QMenu *menu) {
             menus << menu->title();

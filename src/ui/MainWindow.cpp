@@ -37,7 +37,7 @@ MainWindow::MainWindow(Prompter &prompter, const Clock &clock, QWidget *parent)
     , m_prompter(prompter)
     , m_clock(clock)
     , m_dialogRunner([](QDialog &dialog) { return dialog.exec(); })
-    , CurrentLanguage(DefaultLanguage())
+    , CurrentLanguage(::DefaultLanguage(QLocale::system()))
     , m_tiles(new TileList(clock, CurrentLanguage))
     , m_editor(new ProgramEditor(
           clock, [this](QDialog &dialog) { return runDialog(dialog); },
@@ -110,21 +110,6 @@ void MainWindow::applySettings(const Settings &s) {
     EthernetOptionEnabled = s.EthernetOptionEnabled;
     action(Command::Ethernet)->setChecked(EthernetOptionEnabled);
     m_player->setPCRemoteMode(s.PCRemoteMode);
-}
-
-int MainWindow::DefaultLanguage() {
-    switch (QLocale::system().language()) {
-    case QLocale::French:
-        return French;
-    case QLocale::Spanish:
-        return Spanish;
-    case QLocale::German:
-        return German;
-    case QLocale::Italian:
-        return Italian;
-    default:
-        return English;
-    }
 }
 
 const QIcon &MainWindow::icon(const QString &name) {
@@ -229,15 +214,15 @@ void MainWindow::connectCommand(QAction *a, Command command) {
     case Command::VerifyPrograms:
         return to(player, &PlayerCommands::verifyPrograms);
     case Command::English:
-        return to(this, [this] { chooseLanguage(English); });
+        return to(this, [this] { chooseLanguage(Language::English); });
     case Command::French:
-        return to(this, [this] { chooseLanguage(French); });
+        return to(this, [this] { chooseLanguage(Language::French); });
     case Command::Spanish:
-        return to(this, [this] { chooseLanguage(Spanish); });
+        return to(this, [this] { chooseLanguage(Language::Spanish); });
     case Command::German:
-        return to(this, [this] { chooseLanguage(German); });
+        return to(this, [this] { chooseLanguage(Language::German); });
     case Command::Italian:
-        return to(this, [this] { chooseLanguage(Italian); });
+        return to(this, [this] { chooseLanguage(Language::Italian); });
     case Command::IoCard:
         return to(this, &MainWindow::toggleIoCard);
     case Command::Ethernet:

@@ -10,23 +10,23 @@
 #include <QAction>
 #include <QMenu>
 
-QAction *MainWindow::languageItem(int language) const {
+QAction *MainWindow::languageItem(Language language) const {
     switch (language) {
-    case French:
+    case Language::French:
         return action(Command::French);
-    case Spanish:
+    case Language::Spanish:
         return action(Command::Spanish);
-    case German:
+    case Language::German:
         return action(Command::German);
-    case Italian:
+    case Language::Italian:
         return action(Command::Italian);
     default:
         return action(Command::English);
     }
 }
 
-void MainWindow::chooseLanguage(int language) {
-    if (language < French || language > Italian)
+void MainWindow::chooseLanguage(Language language) {
+    if (language < Language::French || language > Language::Italian)
         return;
     languageItem(language)->setChecked(true); // the items are one exclusive group
     CurrentLanguage = language;
@@ -41,7 +41,7 @@ void MainWindow::setSystemLocale(const QLocale &locale) {
 // Every command and menu from its own row of the tables; the undo and redo captions follow
 // the history.
 void MainWindow::captionCommands() {
-    const int lang = CurrentLanguage;
+    const Language lang = CurrentLanguage;
     for (const CommandSpec &spec : CommandTable) {
         QAction *a = action(spec.id);
         if (spec.caption)
@@ -55,7 +55,7 @@ void MainWindow::captionCommands() {
 }
 
 void MainWindow::relabel() {
-    const int lang = CurrentLanguage;
+    const Language lang = CurrentLanguage;
     // Qt's own texts (standard buttons, file dialogs, calendar) and the file and port messages
     // follow the same language.
     m_qtLanguage.setLanguage(lang, m_systemLocale);
