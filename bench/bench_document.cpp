@@ -98,12 +98,12 @@ int main(int argc, char *argv[]) {
             t.start();
             w.openProjectFile(path); // the first round opens into an empty project
             openCommand.samples.push_back(double(t.nsecsElapsed()) / 1e6);
-            trigger("New2"); // the project is as saved: no save question, then cleared
+            trigger("NewProject"); // the project is as saved: no save question, then cleared
             w.openProjectFile(path);
             prompter.queueAnswers({Prompter::Answer::Yes});
-            trigger("ColorGroup2"); // 128 of the 255 programs
+            trigger("DeleteColourGroup2"); // 128 of the 255 programs
             prompter.queueAnswers({Prompter::Answer::Yes});
-            trigger("ColorGroup3"); // the other 127
+            trigger("DeleteColourGroup3"); // the other 127
         }
         std::printf("255-program project, %d rounds\n", Rounds);
         print("open (read, clear 255 when open, fill 255)", open.stats);

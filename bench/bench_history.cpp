@@ -100,8 +100,8 @@ int main(int argc, char *argv[]) {
     TileList &list = *w.findChild<TileList *>();
     ProjectHistory &history = *w.findChild<ProjectHistory *>();
     const QUndoStack &stack = *w.findChild<QUndoStack *>();
-    QAction &undo = *w.findChild<QAction *>(QStringLiteral("Undo1"));
-    QAction &redo = *w.findChild<QAction *>(QStringLiteral("Redo1"));
+    QAction &undo = *w.findChild<QAction *>(QStringLiteral("Undo"));
+    QAction &redo = *w.findChild<QAction *>(QStringLiteral("Redo"));
     const auto trigger = [&w](const char *name) { w.findChild<QAction *>(QLatin1String(name))->trigger(); };
     const auto button = [&w](const char *name) { w.findChild<QAbstractButton *>(QLatin1String(name))->click(); };
     std::printf("Undo history benchmark (offscreen), 255 programs\n");
@@ -125,17 +125,17 @@ int main(int argc, char *argv[]) {
             QMetaObject::invokeMethod(w.findChild<QLabel *>(QStringLiteral("StaticText1")), "clicked");
             break;
         case 4:
-            trigger("MoveProgramDown1");
+            trigger("MoveProgramDown");
             break;
         case 5:
-            trigger("MoveProgramUp1");
+            trigger("MoveProgramUp");
             break;
         case 6:
-            trigger("Couper1");
-            trigger("Coller1");
+            trigger("CutProgram");
+            trigger("PastePrograms");
             break;
         default:
-            trigger("Property1");
+            trigger("ProjectProperties");
         }
     }
     QApplication::processEvents();
@@ -174,7 +174,7 @@ int main(int argc, char *argv[]) {
     // (255 programs replaced by 255), each undone and redone five times.
     bool ok = heapFull - heapCleared < 20 && undos.max() < FrameMs && redos.max() < FrameMs;
     std::printf("Undo and Redo of the largest steps, 5 each\n");
-    for (const char *command : {"ColorGroup2", "Import1"}) {
+    for (const char *command : {"DeleteColourGroup2", "ImportPlayerFile"}) {
         prompter.queueAnswers({Prompter::Answer::Yes});
         const double heapStep = heapMb();
         trigger(command);

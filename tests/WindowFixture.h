@@ -30,6 +30,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <QTreeView>
 
 #include <deque>
@@ -177,7 +178,7 @@ struct Window {
         , w(*form) {
         qApp->installEventFilter(&m_captionWatch);
         if (!settings)
-            trigger("English1");
+            trigger("English");
         w.setDialogRunner([this](QDialog &d) { return runDialog(d); });
         w.setUrlOpener([this](const QUrl &url) { urls << url; });
         w.setSystemLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
@@ -210,20 +211,27 @@ struct Window {
         const QObject *o = find<QObject>(name);
         return o->property(o->property("text").isValid() ? "text" : "title").toString();
     }
-    // "+" for each named command that is enabled, "-" for each that is not.
+    // "+" for each named command that is enabled, "-" for each that is not. A hidden action reads
+    // as disabled: it is shown for a moment to read the state it keeps.
     QString enabled(const QStringList &names) const {
         QString out;
         for (const QString &name : names) {
-            const QObject *o = find<QObject>(name);
+            QObject *o = find<QObject>(name);
+            auto *a = qobject_cast<QAction *>(o);
+            const bool hidden = a && !a->isVisible();
+            if (hidden)
+                a->setVisible(true);
             const auto *menu = qobject_cast<const QMenu *>(o);
             out += (menu ? menu->menuAction()->isEnabled() : o->property("enabled").toBool()) ? u'+' : u'-';
+            if (hidden)
+                a->setVisible(false);
         }
         return out;
     }
     bool shown(const QString &name) const { return find<QObject>(name)->property("visible").toBool(); }
     Log messages() const { return {prompter.texts()}; }
     QString checkedPort() const {
-        for (const QAction *a : find<QMenu>(u"RS232PortCOM1"_s)->actions())
+        for (const QAction *a : find<QMenu>(u"PortMenu"_s)->actions())
             if (a->isChecked())
                 return a->text();
         return {};
@@ -231,7 +239,7 @@ struct Window {
     // Whether the project counts as modified: New asks to save it first (and is then cancelled).
     bool asksToSave() {
         const qsizetype before = prompter.shown.size();
-        trigger("New2");
+        trigger("NewProject");
         return prompter.shown.size() > before;
     }
     // The tiles from top to bottom.
@@ -266,8 +274,15 @@ struct Window {
     }
 
     void trigger(const QString &name) { action(name)->trigger(); }
+    // The tool bar's button of the command `name`, or null when the tool bar has none.
+    QWidget *toolButton(const QString &name) const {
+        const QAction *a = w.findChild<QAction *>(name);
+        return a ? find<QToolBar>(u"ToolBar"_s)->widgetForAction(const_cast<QAction *>(a)) : nullptr;
+    }
     void click(const QString &name) {
-        QWidget *widget = find(name);
+        QWidget *widget = toolButton(name);
+        if (!widget)
+            widget = find(name);
         if (auto *area = qobject_cast<QAbstractScrollArea *>(widget))
             widget = area->viewport();
         QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
@@ -275,7 +290,7 @@ struct Window {
     void clickTile(int index, int x = 5) { QTest::mouseClick(tiles().at(index), Qt::LeftButton, {}, QPoint(x, 10)); }
     void addPrograms(int count) {
         for (int i = 0; i < count; ++i)
-            click("NewProgramButton");
+            click("NewProgram");
     }
     // Runs `script`, steps separated by "; ": "click Name", "key Name", "wheel delta", "trigger
     // Action", "set Name.property value", "pick Menu caption", "type Field text" (into the next
@@ -358,7 +373,7 @@ struct Window {
         const QString path = dir.filePath(QStringLiteral("open%1.prg").arg(++m_files));
         QVERIFY(WriteProjectFile(path, project));
         answers.push_front(chooseFile(path));
-        trigger("Open1");
+        trigger("OpenProject");
     }
     void open(const QList<Program> &programs) { open(Project{ProjectProperties(), programs}); }
     // Opens a project of new programs with codes 1 to `count`.
@@ -372,7 +387,7 @@ struct Window {
     Project saved() {
         const QString path = dir.filePath(QStringLiteral("saved%1.prg").arg(++m_files));
         answers.push_front(chooseFile(path));
-        trigger("SaveAs1");
+        trigger("SaveProjectAs");
         Project project;
         Notice error;
         if (!ReadProjectFile(path, project, &error))

@@ -12,11 +12,11 @@
 
 namespace {
 
-const QStringList Commands = {
-    "New1",           "NewProgramButton", "Delete1",         "DeleteGroupOfColor1", "DeleteProgramButton",
-    "Couper1",        "CutButton",        "Copier1",         "CopyButton",          "Coller1",
-    "PasteButton",    "MoveProgramUp1",   "MoveUpButton",    "MoveProgramDown1",    "MoveDownButton",
-    "TransmitButton", "ReceiveButton",    "VerifyPrograms1", "Transmit1",           "Receive1"};
+// The menu items and tool buttons of the program commands; the tool bar's own transmit, receive and wizard buttons.
+const QStringList Commands = {"NewProgram",     "DeleteProgram",    "DeleteColourGroupMenu", "CutProgram",
+                              "CopyProgram",    "PastePrograms",    "MoveProgramUp",         "MoveProgramDown",
+                              "VerifyPrograms", "TransmitPrograms", "ReceivePrograms",       "TransmitButton",
+                              "ReceiveButton",  "TimerWizardButton"};
 
 // The fields of a program that the editor sets, "|name=value|" each.
 QString fields(const Program &p) {
@@ -45,25 +45,32 @@ private slots:
         Window f;
         QCOMPARE(f.w.windowTitle(), u"ORBEX Quillon Programmer : New Project"_s);
         QVERIFY(f.tiles().isEmpty() && !f.shown("EditorPanel"));
-        QCOMPARE(f.enabled(Commands), u"++----------------++"_s);
+        QCOMPARE(f.enabled(Commands), u"+--------++--+"_s);
         // The wizard is there but hidden; its button follows the limit of 255 programs.
-        QVERIFY(!f.shown("Wizzard1") && !f.shown("WizardSeparator") && !f.shown("WizardButton"));
-        QCOMPARE(f.enabled({"Wizzard1", "WizardButton"}), u"-+"_s);
+        QVERIFY(!f.shown("TimerWizard") && !f.shown("WizardSeparator") && !f.shown("TimerWizardButton"));
+        QCOMPARE(f.enabled({"TimerWizard", "TimerWizardButton"}), u"-+"_s);
         int row = 0; // the tool buttons in the order of their hints
         for (const char *button :
-             {"TransmitButton", "ReceiveButton", "NewProgramButton", "DeleteProgramButton", "CutButton", "CopyButton",
-              "PasteButton", "NewProjectButton", "OpenProjectButton", "SaveProjectButton", "ExportButton",
-              "ImportButton", "MoveUpButton", "MoveDownButton", "WizardButton", "PcRemoteButton"})
-            QCOMPARE(f.find(QLatin1String(button))->toolTip(),
+             {"TransmitButton", "ReceiveButton", "NewProgram", "DeleteProgram", "CutProgram", "CopyProgram",
+              "PastePrograms", "NewProject", "OpenProject", "SaveProject", "ExportPlayerFile", "ImportPlayerFile",
+              "MoveProgramUp", "MoveProgramDown", "TimerWizardButton", "PcRemote"})
+            QCOMPARE(f.toolButton(QLatin1String(button))->toolTip(),
                      LanguageText(TextTable::HintTexts, row++, Language::English));
+        QStringList order; // the tool bar from left to right, "|" for a gap
+        for (const QAction *a : f.find<QToolBar>(u"ToolBar"_s)->actions())
+            order << (a->objectName().isEmpty() ? u"|"_s : a->objectName());
+        QCOMPARE(order.join(u' '), u"NewProject OpenProject SaveProject | NewProgram DeleteProgram | CutProgram "
+                                   u"CopyProgram PastePrograms MoveProgramUp MoveProgramDown TimerWizardButton | "
+                                   u"TransmitButton ReceiveButton | ExportPlayerFile ImportPlayerFile | PcRemote"_s);
         QStringList keys;
-        for (const char *name : {"New2", "Property1", "Open1", "Save1", "SaveAs1", "Export1", "Import1", "New1",
-                                 "Delete1", "Couper1", "Copier1", "Coller1", "MoveProgramUp1", "MoveProgramDown1",
-                                 "Wizzard1", "Transmit1", "Receive1", "About1"})
+        for (const char *name :
+             {"NewProject", "ProjectProperties", "OpenProject", "SaveProject", "SaveProjectAs", "ExportPlayerFile",
+              "ImportPlayerFile", "NewProgram", "DeleteProgram", "CutProgram", "CopyProgram", "PastePrograms",
+              "MoveProgramUp", "MoveProgramDown", "TimerWizard", "TransmitPrograms", "ReceivePrograms", "About"})
             keys << f.action(QLatin1String(name))->shortcut().toString();
         QCOMPARE(keys.join(u' '), u"Ctrl+N Ctrl+P Ctrl+O Ctrl+S Ctrl+Alt+S F9 F12 Ctrl+Alt+N Del Ctrl+X Ctrl+C "
                                   u"Ctrl+V Ctrl+U Ctrl+D Ctrl+W F10 F11 F1"_s);
-        f.act(u"trigger HomePage1; trigger SendEmailToSupport1"_s); // the web links
+        f.act(u"trigger HomePage; trigger WriteToSupport"_s); // the web links
         QCOMPARE(f.urls, (QList<QUrl>{QUrl(MakerWebAddress.toString()),
                                       QUrl(u"mailto:"_s + SupportEmailAddress.toString() +
                                            u"?subject=Subject : ORBEX Support Request&body="_s)}));
@@ -71,14 +78,11 @@ private slots:
     // Each row: how many programs (the last selected) | what the user does then | the commands enabled.
     void commandState_followsTheListTheClipboardAndThePort_data() {
         QTest::addColumn<QString>("row");
-        QTest::newRow("one") << "1 |  | +++++++++---------++";
-        QTest::newRow("first of two") << "2 | key Home | +++++++++----++---++";
-        QTest::newRow("second of two") << "2 |  | +++++++++--++-----++";
-        QTest::newRow("middle of three") << "3 | key Up | +++++++++--++++---++";
-        QTest::newRow("copied, then a new project") << "1 | click CopyButton; type Edit1 X; trigger New2 | "
-                                                       "++-------++-------++";
-        QTest::newRow("a port chosen") << "0 | pick RS232PortCOM1 ttyS9 | ++-------------+++++";
-        QTest::newRow("255, one pasted in vain") << "255 | click CopyButton; click PasteButton | --+++++++++++-----++";
+        QTest::newRow("first of two") << "2 | key Home | +++++--+-++--+";
+        QTest::newRow("copied, then a new project")
+            << "1 | click CopyProgram; type Edit1 X; trigger NewProject | +----+---++--+";
+        QTest::newRow("a port chosen") << "0 | pick PortMenu ttyS9 | +-------++++++";
+        QTest::newRow("255, one pasted in vain") << "255 | click CopyProgram; click PastePrograms | -++++++--++---";
     }
     void commandState_followsTheListTheClipboardAndThePort() {
         QFETCH(QString, row);
@@ -90,21 +94,20 @@ private slots:
             f.clickTile(programs - 1);
         f.act(row.section(u" | "_s, 1, 1).trimmed());
         QCOMPARE(f.enabled(Commands), row.section(u" | "_s, 2));
-        QCOMPARE(f.enabled({"WizardButton"}), programs < SlotCount ? u"+"_s : u"-"_s);
         QCOMPARE(f.shown("EditorPanel"), !f.tiles().isEmpty());
-        QCOMPARE(f.tiles().size(), row.contains(u"New2"_s) ? 0 : programs);
+        QCOMPARE(f.tiles().size(), row.contains(u"NewProject"_s) ? 0 : programs);
         QVERIFY(f.messages().isEmpty());
     }
     void newProgram_takesTheSmallestFreeCode_andIsAppendedSelected() {
         Window f;
-        f.click("NewProgramButton");
+        f.click("NewProgram");
         QCOMPARE(f.list(), u"[001]"_s);
         QCOMPARE(f.rowTop(0), 0);
         QCOMPARE(f.tileTexts(0), u"001|...|...|SONG"_s); // number, title, schedule, first action
         Program four = f.program(4);
         four.TimerMode = 7; // no such mode: shown as a date, and kept
         f.open({f.program(1), f.program(2), four});
-        f.act(u"key End; click NewProgramButton; key Home; trigger New1"_s);
+        f.act(u"key End; click NewProgram; key Home; trigger NewProgram"_s);
         QCOMPARE(f.list(), u"001 002 004 003 [005]"_s);
         const Project saved = f.saved();
         QCOMPARE(saved.Programs.last().Date, f.clock.now().date()); // "now" is the window's clock
@@ -349,12 +352,12 @@ private slots:
         };
         const QString all = u"No A,Time,Dire,Slee,Tran,Volu,Oupu,Oupu,Go T,Acti,Desa,FTP ,Send"_s;
         QCOMPARE(offered(), all);
-        f.trigger("IOOption1");
-        QVERIFY(!f.action("IOOption1")->isChecked());
+        f.trigger("IoCard");
+        QVERIFY(!f.action("IoCard")->isChecked());
         QCOMPARE(offered(), u"No A,Time,Dire,Slee,Tran,Volu,Go T,Acti,Desa,FTP ,Send"_s);
-        f.trigger("Ethernet1");
+        f.trigger("Ethernet");
         QCOMPARE(offered(), u"No A,Time,Dire,Slee,Tran,Volu,Go T,Acti,Desa"_s);
-        f.act(u"trigger IOOption1; trigger Ethernet1"_s);
+        f.act(u"trigger IoCard; trigger Ethernet"_s);
         QCOMPARE(offered(), all);
     }
     // Each row: the language's menu item, then what the window shows in that language (dates in its
@@ -362,29 +365,29 @@ private slots:
     void language_relabelsTheWindowItsTilesAndItsDialogs_data() {
         QTest::addColumn<QString>("texts");
         QTest::newRow("French")
-            << "French1|&Français|Mode Horodaté|Déclenché à :|Commande : Play|Sortie Externe : 017|Valeur : 200|"
+            << "French|&Français|Mode Horodaté|Déclenché à :|Commande : Play|Sortie Externe : 017|Valeur : 200|"
                "Pas d'Action...|Prochaine exécution : 09/12/2026 08:05|07/12/2026|Transmettre les programmes au "
                "lecteur|"
                "Mercredi|Tous les : Mercredi - A : 08:05|Contacteur de sortie (I/O Interne)|Sortie 05|Titre : |...|"
                "Commentaires :|...|Propriétés du Projet|Version 2.7|http://www.example.com|Télécommande PC|&Oui";
         QTest::newRow("English")
-            << "English1|&English|Timer Mode|Start at :|Command : Play|Extrenal Output : 017|Value : 200|"
+            << "English|&English|Timer Mode|Start at :|Command : Play|Extrenal Output : 017|Value : 200|"
                "No Action...|Next run : 09/12/2026 08:05|07/12/2026|Transmit the programs to the player|Wednesday|"
                "Every : Wednesday - At : 08:05|Ouput Contactor (I/O Internal)|Output 05|Title : |...|Comments :|...|"
                "Project Properties|Version 2.7|http://www.example.com|PC Remote|&Yes";
         QTest::newRow("Spanish")
-            << "Espaol1|E&spañol|Modo Temporizador|Comenzar a las:|Comando : Play|Salida Externa : 017|Valor : 200|"
+            << "Spanish|E&spañol|Modo Temporizador|Comenzar a las:|Comando : Play|Salida Externa : 017|Valor : 200|"
                "Ninguna Acción...|Próxima ejecución : 9/12/26 8:05|7/12/26|Transferir programas al reproductor|"
                "Miércoles|Cada: Miércoles - A las: 08:05|Contacto de Salida (I/O Interno)|Salida 05|Título : |...|"
                "Comentarios:|...|Propiedades de Proyecto|Versión 2.7|http://www.example.com|"
                "PC Remote - Report Windows|&Sí";
         QTest::newRow("German")
-            << "Deutsch1|&Deutsch|Timer-Modus|Start um:|Befehl : Play|Externer Ausgang : 017|Wert : 200|"
+            << "German|&Deutsch|Timer-Modus|Start um:|Befehl : Play|Externer Ausgang : 017|Wert : 200|"
                "Keine Aktion...|Nächster Start : 09.12.26 08:05|07.12.26|Programme auf das Gerät übertragen|Mittwoch|"
                "Jeden: Mittwoch - Um: 08:05|Ausgangscontactor (I/O Intern)|Ausgang05|Titel : |...|Kommentare:|...|"
                "Projekteigenschaften|Version 2.7|http://www.example.com|PC Remote - Report Windows|&Ja";
         QTest::newRow("Italian")
-            << "Italian1|&Italiano|Modalità Timer|Parte alle:|Comando? : Play|Uscita Esterna : 017|Valore : 200|"
+            << "Italian|&Italiano|Modalità Timer|Parte alle:|Comando? : Play|Uscita Esterna : 017|Valore : 200|"
                "Nessuna Azione...|Prossima esecuzione : 09/12/26 08:05|07/12/26|Trasmetti i Programmi al "
                "lettore|Mercoledì|"
                "Ogni: Mercoledì - Alle: 08:05|Contatti d'Uscita (I/O Interni)|Uscita05|Titolo :|...|Commenti :|...|"
@@ -403,16 +406,16 @@ private slots:
         weekly.ActionParam = {11, 17, 0, 0, 0, 0};
         weekly.ActionValue = {255, 200, 255, 255, 255, 255};
         f.open({weekly});
-        f.trigger(item == u"French1"_s ? u"Deutsch1"_s : u"French1"_s); // from another language
+        f.trigger(item == u"French"_s ? u"German"_s : u"French"_s); // from another language
         f.trigger(item);
         QStringList shown;
-        for (const QAction *a : f.find<QMenu>("Language1")->actions())
+        for (const QAction *a : f.find<QMenu>("LanguageMenu")->actions())
             if (a->isChecked())
                 shown << a->text();
         for (const char *name : {"Label1", "RadioButton4", "ActionKindButton1", "ActionKindButton2",
                                  "ActionValueButton2", "ActionKindButton3", "NextRunLine", "DateTimePicker2"})
             shown << f.text(QLatin1String(name));
-        shown << f.find("TransmitButton")->toolTip() << f.find<QComboBox>("ComboBox1")->currentText()
+        shown << f.toolButton("TransmitButton")->toolTip() << f.find<QComboBox>("ComboBox1")->currentText()
               << f.tileTexts(0).section(u'|', 2, 2);
         f.click("ActionKindButton1");
         for (const QAction *a : f.find<QMenu>("PopupMenu1")->actions())
@@ -438,16 +441,16 @@ private slots:
         };
         f.answers = {look({u"Edit1"_s}), look({u"Memo1"_s}), look({}), look({u"Label2"_s, u"Label3"_s}, false),
                      look({})};
-        f.act(u"click StaticText1; click Memo1; trigger Property1; trigger About1; trigger PCRemote1"_s);
+        f.act(u"click StaticText1; click Memo1; trigger ProjectProperties; trigger About; trigger PcRemote"_s);
         shown << QCoreApplication::translate("QPlatformTheme", "&Yes"); // Qt's own buttons follow
         QCOMPARE(shown, texts.split(u'|').mid(1));
         // Every menu title and item reads as the menu tables in that language (the ports are names).
         const Language language =
-            Languages[std::size_t(QStringList{"French1", "English1", "Espaol1", "Deutsch1", "Italian1"}.indexOf(item))];
+            Languages[std::size_t(QStringList{"French", "English", "Spanish", "German", "Italian"}.indexOf(item))];
         QStringList menus, tables;
         const std::function<void(const QMenu *)> read = [&](const QMenu *menu) {
             menus << menu->title();
-            for (const QAction *a : menu->objectName() == u"RS232PortCOM1"_s ? QList<QAction *>() : menu->actions())
+            for (const QAction *a : menu->objectName() == u"PortMenu"_s ? QList<QAction *>() : menu->actions())
                 a->menu() ? read(a->menu()) : void(menus << a->text());
         };
         for (const QAction *a : f.w.menuBar()->actions())
@@ -497,7 +500,7 @@ private slots:
             if (bad)
                 findings << what;
         };
-        for (const char *item : {"French1", "English1", "Espaol1", "Deutsch1", "Italian1"}) {
+        for (const char *item : {"French", "English", "Spanish", "German", "Italian"}) {
             f.trigger(QLatin1String(item));
             const QString language = u' ' + QLatin1String(item);
             find(f.w.menuBar()->sizeHint().width() > f.w.menuBar()->width(), u"menu bar"_s + language);
@@ -524,7 +527,8 @@ private slots:
                 d.hide();
                 return int(QDialog::Rejected);
             };
-            for (const char *command : {"Property1", "About1", "PCRemote1", "CheckSchedule1", "Export1"}) {
+            for (const char *command :
+                 {"ProjectProperties", "About", "PcRemote", "CheckSchedule", "ExportPlayerFile"}) {
                 f.answers.push_back(whole);
                 f.trigger(QLatin1String(command));
             }
@@ -565,20 +569,19 @@ private slots:
     // A shortcut starts one command: no two menu items share one.
     void shortcuts_areEachTheirOwn() {
         Window f;
-        QHash<QKeySequence, QString> owners;
-        const std::function<void(const QMenu *)> read = [&](const QMenu *menu) {
-            for (const QAction *a : menu->actions()) {
+        QHash<QKeySequence, const QAction *> owners; // a key that two actions hold works for neither
+        const std::function<void(const QList<QAction *> &)> read = [&](const QList<QAction *> &actions) {
+            for (const QAction *a : actions) {
                 if (a->menu())
-                    read(a->menu());
+                    read(a->menu()->actions());
                 for (const QKeySequence &key : a->shortcuts())
-                    QVERIFY2(!owners.contains(key),
-                             qPrintable(key.toString() + u": "_s + owners.value(key) + u", "_s + a->text()));
+                    QVERIFY2(owners.value(key, a) == a, qPrintable(key.toString() + u": "_s + a->objectName()));
                 for (const QKeySequence &key : a->shortcuts())
-                    owners.insert(key, a->text());
+                    owners.insert(key, a);
             }
         };
-        for (const QAction *a : f.w.menuBar()->actions())
-            read(a->menu());
+        read(f.w.menuBar()->actions());
+        read(f.find<QToolBar>(u"ToolBar"_s)->actions()); // its own buttons too
         QVERIFY(owners.size() > 10);
     }
     // Images are drawn at the screen's pixel ratio; on a dark palette every caption keeps its contrast.
@@ -673,7 +676,7 @@ private slots:
             }
             return int(QDialog::Accepted);
         });
-        f.trigger("CheckSchedule1");
+        f.trigger("CheckSchedule");
         QCOMPARE(shown.join(u'|'), u"Schedule check|Close|004 \"P4\" has its timer on but is inactive|036 \"P36\" has "
                                    u"its timer on but is inactive|036|004"_s);
     }
@@ -699,7 +702,7 @@ private slots:
             click(u"NextBtn"_s);
             return d.result();
         });
-        f.find<QAbstractButton>("WizardButton")->click();
+        f.trigger("TimerWizardButton");
         QCOMPARE(f.dialogs.last() + u' ' + seen.join(u','), u"TimerWizardDialog 2026,2,2,2,2,3,4,5,6,7,Finish,7"_s);
         QCOMPARE(f.messages(), QStringList{u"Vous devez sélectionnez au moins un mois dans la liste!"_s});
         QCOMPARE(f.list(), u"001 002 003 [004]"_s);

@@ -66,9 +66,9 @@ TimerWizardDialog::TimerWizardDialog(Prompter &prompter, QWidget *parent)
     NextBtn = new QPushButton(QStringLiteral("Next >"), this);
     NextBtn->setGeometry(304, 309, 75, 25);
     NextBtn->setDefault(true);
-    connect(PreviousBtn, &QPushButton::clicked, this, &TimerWizardDialog::previousClick);
+    connect(PreviousBtn, &QPushButton::clicked, this, &TimerWizardDialog::goToPreviousStep);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(NextBtn, &QPushButton::clicked, this, &TimerWizardDialog::nextClick);
+    connect(NextBtn, &QPushButton::clicked, this, &TimerWizardDialog::goToNextStep);
 
     for (QFrame *&panel : StepPanels)
         panel = makePanel();
@@ -287,7 +287,7 @@ void TimerWizardDialog::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
 }
 
-void TimerWizardDialog::nextClick() {
+void TimerWizardDialog::goToNextStep() {
     if (WizardStep == 7) {
         if (Program *made = Wizard->generateProgram(NewProgram))
             emit programGenerated(made);
@@ -311,7 +311,7 @@ void TimerWizardDialog::nextClick() {
     showStep();
 }
 
-void TimerWizardDialog::previousClick() {
+void TimerWizardDialog::goToPreviousStep() {
     if (WizardStep > 1)
         --WizardStep;
     showStep();

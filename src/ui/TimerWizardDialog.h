@@ -41,8 +41,8 @@ public:
     void setNewProgram(std::function<Program *()> newProgram) { NewProgram = std::move(newProgram); }
 
     // The buttons of the bottom row.
-    void nextClick();     // "Next >" / "Finish"
-    void previousClick(); // "< Previous"
+    void goToNextStep();     // "Next >" / "Finish"
+    void goToPreviousStep(); // "< Previous"
     void showStep();
 
 signals:

@@ -202,13 +202,13 @@ int main(int argc, char *argv[]) {
     window.loadPrograms(samplePrograms(clock.now()));
     window.SelectProgramAt(2);
     window.findChild<TileList *>()->setScrollPosition(0);
-    window.UpdateCommandState();
+    window.updateCommandState();
     window.show();
     QApplication::processEvents();
 
     QWidget *shown = &window;
     if (weekPlan) {
-        window.findChild<QAction *>(QStringLiteral("WeekPlan1"))->trigger();
+        window.findChild<QAction *>(QStringLiteral("WeekPlan"))->trigger();
         shown = window.findChild<TWeekPlanDlg *>();
         shown->resize(shown->sizeHint()); // the offscreen screen is smaller than a desktop's
         QApplication::processEvents();
