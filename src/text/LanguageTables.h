@@ -1,5 +1,7 @@
 #pragma once
 
+#include "project/EditKind.h"
+
 #include <QLocale>
 #include <QString>
 #include <QStringView>
@@ -502,26 +504,9 @@ QString LanguageText(Row row, int language) {
 inline QString NoticeText(NoticeRow row) {
     return LanguageText(row, MessageLanguage());
 }
-// The steps of the undo history; those of the Edit menu in the order of its rows.
-enum class HistoryStep : int {
-    NewProgram,
-    DeleteProgram,
-    Cut,
-    Paste = Cut + 2,
-    DeleteColorGroup,
-    MoveUp,
-    MoveDown,
-    Wizard,
-    Properties,
-    Import,
-    Receive,
-    EditProgram,
-    ImportCsv,
-};
-
 // The caption of Edit > Undo or Redo in `language`: the step's command named ("Undo Delete
 // Program"), or the bare command when there is no step.
-QString HistoryCaption(bool redo, std::optional<HistoryStep> step, int language);
+QString HistoryCaption(bool redo, std::optional<EditKind> step, int language);
 
 // A menu caption as the name of its command: without the mnemonic marker "&" and a trailing
 // "..." ("&Project Properties..." gives "Project Properties").

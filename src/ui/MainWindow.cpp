@@ -5,13 +5,12 @@
 #include "Icons.h"
 #include "PlayerCommands.h"
 #include "ProgramEditor.h"
+#include "ProgramListView.h"
 #include "ProgramTile.h"
-#include "ProjectHistory.h"
-#include "TileList.h"
 #include "model/ActionList.h"
 #include "model/Clock.h"
 #include "model/Prompter.h"
-#include "project/ProjectStep.h"
+#include "project/ProjectModel.h"
 #include "text/LanguageTables.h"
 
 #include <QAction>
@@ -36,29 +35,32 @@ MainWindow::MainWindow(Prompter &prompter, const Clock &clock, QWidget *parent)
     , m_clock(clock)
     , m_dialogRunner([](QDialog &dialog) { return dialog.exec(); })
     , CurrentLanguage(DefaultLanguage())
-    , m_tiles(new TileList(clock, CurrentLanguage))
+    , m_model(new ProjectModel(clock, this))
+    , m_tiles(new ProgramListView(*m_model, clock, CurrentLanguage))
     , m_editor(new ProgramEditor(
           clock, [this](QDialog &dialog) { return runDialog(dialog); },
-          [tiles = m_tiles] {
-              QList<quint8> codes;
-              for (int i = 0; i < tiles->count(); ++i)
-                  codes.append(tiles->program(i).Code);
-              return codes;
-          },
-          CurrentLanguage)) {
-    // A selection shows its program; an edit goes into the list.
-    connect(m_tiles, &TileList::selectionChanged, this, [this] {
-        m_document->history().closeTyping();
+          [model = m_model] { return model->codesInUse(); }, CurrentLanguage)) {
+    m_model->setViewAnchor(m_tiles);
+    // A selection shows its program; an edit goes into the model.
+    connect(m_model, &ProjectModel::selectionChanged, this, [this] {
         ShowSelectedProgram();
         leaveNoFocus();
         UpdateCommandState();
     });
+    connect(m_model, &ProjectModel::clipboardChanged, this, &MainWindow::UpdateCommandState);
+    connect(m_model, &ProjectModel::captionChanged, this,
+            [this](const QString &name) { setWindowTitle(DocumentController::captionFor(name)); });
+    setWindowTitle(DocumentController::captionFor(m_model->captionName()));
     connect(m_editor, &ProgramEditor::programEdited, this, &MainWindow::programEdited);
-    m_document = new DocumentController(*this, *this, *m_tiles, prompter, clock);
-    m_player = new PlayerCommands(*this, *this, *m_document, *m_tiles, prompter, clock);
+    m_document = new DocumentController(*this, *this, *m_model, *m_tiles, prompter, clock);
+    m_player = new PlayerCommands(*this, *this, *m_document, *m_model, prompter, clock);
     createToolBar();
     createMenus();
-    connect(&m_document->history(), &ProjectHistory::changed, this, &MainWindow::updateHistoryCommands);
+    connect(m_model, &ProjectModel::historyChanged, this, [this] {
+        updateHistoryCommands();
+        UpdateCommandState();
+    });
+    connect(m_document, &DocumentController::operationRunningChanged, this, &MainWindow::updateHistoryCommands);
     updateHistoryCommands();
     createCentralArea();
     // Listing the ports takes longer than drawing the window: "(None)" until the first frame.
@@ -270,10 +272,10 @@ void MainWindow::createMenus() {
     Edit1 = bar->addMenu(QStringLiteral("&Edit"));
     Undo1 = Edit1->addAction(icon(QStringLiteral("undo")), QString());
     Undo1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    connect(Undo1, &QAction::triggered, this, [this] { m_document->history().undo(); });
+    connect(Undo1, &QAction::triggered, m_model, &ProjectModel::undo);
     Redo1 = Edit1->addAction(icon(QStringLiteral("redo")), QString());
     Redo1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    connect(Redo1, &QAction::triggered, this, [this] { m_document->history().redo(); });
+    connect(Redo1, &QAction::triggered, m_model, &ProjectModel::redo);
     Edit1->addSeparator();
     New1 = item(Edit1, QStringLiteral("New Program"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_N),
                 &MainWindow::addProgram, QStringLiteral("new-program"));
@@ -384,11 +386,11 @@ void MainWindow::createCentralArea() {
 // The project
 
 Project MainWindow::currentProject() const {
-    return m_document->currentProject();
+    return m_model->project();
 }
 
 void MainWindow::loadPrograms(const QList<Program> &programs) {
-    m_document->loadPrograms(programs);
+    m_model->appendPrograms(programs);
 }
 
 bool MainWindow::openProjectFile(const QString &path) {
@@ -407,63 +409,42 @@ void MainWindow::setAckWatchdog(std::chrono::milliseconds limit) {
 // The list and the editor panel
 
 void MainWindow::addProgram() {
-    if (m_tiles->count() >= SlotCount) {
+    if (!m_model->addProgram())
         m_prompter.warn(LanguageText(ProgramLimitRow::Message, CurrentLanguage));
-        UpdateCommandState();
-        return;
-    }
-    m_document->history().record(HistoryStep::NewProgram, [this] {
-        Program program(m_clock.now());
-        program.Code = m_tiles->firstFreeCode();
-        m_tiles->appendProgram(program);
-        m_tiles->scrollToCurrent();
-        ShowSelectedProgram();
-    });
     UpdateCommandState();
 }
 
 void MainWindow::SelectFirstProgram() {
-    m_tiles->SelectFirstProgram();
+    m_model->selectFirst();
     leaveNoFocus();
 }
 
 void MainWindow::SelectProgramAt(int index) {
-    m_tiles->SelectProgramAt(index);
+    if (m_model->count() > 0)
+        m_model->select(index % 256);
     leaveNoFocus();
 }
 
 void MainWindow::ShowSelectedProgram() {
-    const int i = m_tiles->currentIndex();
-    if (i < 0) {
+    if (const Program *program = m_model->selectedProgram())
+        m_editor->showProgram(*program);
+    else
         m_editor->showNone();
-        return;
-    }
-    // The record keeps its action slots consistent from the moment it is shown.
-    Program program = m_tiles->program(i);
-    if (NormalizeActions(program))
-        m_tiles->setProgram(i, program);
-    m_editor->showProgram(program);
 }
 
 // The user changed the selected program in the editor panel.
-// Typing in the clock, the date or the day merges into one step per field and program.
 void MainWindow::programEdited(const Program &program) {
-    const int i = m_tiles->currentIndex();
-    if (i < 0)
-        return;
-    const TypedField field = typedFieldChanged(m_tiles->program(i), program);
-    m_document->history().record(
-        HistoryStep::EditProgram, [&] { m_tiles->setProgram(i, program); },
-        field == TypedField::None ? -1 : i * 4 + int(field));
-    UpdateCommandState();
+    m_model->editProgram(m_model->selected(), program);
 }
 
 void MainWindow::updateHistoryCommands() {
-    const ProjectHistory &history = m_document->history();
-    Undo1->setText(HistoryCaption(false, history.canUndo() ? history.undoStep() : std::nullopt, CurrentLanguage));
-    Redo1->setText(HistoryCaption(true, history.canRedo() ? history.redoStep() : std::nullopt, CurrentLanguage));
-    Undo1->setEnabled(history.canUndo());
-    Redo1->setEnabled(history.canRedo());
+    // No Undo or Redo while an operation runs.
+    const bool free = !m_document->isOperationRunning();
+    const bool undo = free && m_model->canUndo(), redo = free && m_model->canRedo();
+    Undo1->setText(HistoryCaption(false, undo ? m_model->undoKind() : std::nullopt, CurrentLanguage));
+    Redo1->setText(HistoryCaption(true, redo ? m_model->redoKind() : std::nullopt, CurrentLanguage));
+    Undo1->setEnabled(undo);
+    Redo1->setEnabled(redo);
 }
 
 // The window itself takes the focus, so that no control has it: the list keys work at once, and
@@ -484,7 +465,7 @@ bool MainWindow::event(QEvent *event) {
 void MainWindow::keyPressEvent(QKeyEvent *event) {
     // The list keys reach the list only while no control of the window has the focus.
     QWidget *focused = focusWidget();
-    if ((focused == nullptr || focused == this) && m_tiles->FormKeyDown(event->key())) {
+    if ((focused == nullptr || focused == this) && m_tiles->handleListKey(event->key())) {
         event->accept();
         return;
     }

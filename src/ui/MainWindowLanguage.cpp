@@ -3,7 +3,7 @@
 // each time they are shown.
 #include "MainWindow.h"
 #include "ProgramEditor.h"
-#include "TileList.h"
+#include "ProgramListView.h"
 #include "text/LanguageTables.h"
 
 #include <QAction>

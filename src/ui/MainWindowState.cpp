@@ -4,8 +4,8 @@
 #include "MainWindow.h"
 #include "PlayerCommands.h"
 #include "ProgramEditor.h"
-#include "TileList.h"
 #include "player/ComPort.h"
+#include "project/ProjectModel.h"
 #include "project/Settings.h"
 
 #include <QAction>
@@ -16,7 +16,7 @@
 
 void MainWindow::UpdateCommandState() {
     refreshWeekPlan(); // every command that changes the project ends here
-    const int n = m_tiles->count();
+    const int n = m_model->count();
     const bool canAdd = n < SlotCount;
     New1->setEnabled(canAdd);
     NewProgramButton->setEnabled(canAdd);
@@ -35,8 +35,8 @@ void MainWindow::UpdateCommandState() {
         m_editor->hide();
     } else {
         m_editor->show();
-        if (m_tiles->hasCurrent()) {
-            const int i = m_tiles->currentIndex();
+        if (m_model->selected() >= 0) {
+            const int i = m_model->selected();
             MoveProgramUp1->setEnabled(i >= 1);
             MoveUpButton->setEnabled(i >= 1);
             MoveProgramDown1->setEnabled(i < n - 1);
@@ -44,7 +44,7 @@ void MainWindow::UpdateCommandState() {
         }
     }
 
-    const bool canPaste = m_document->hasClipboard();
+    const bool canPaste = m_model->hasClipboard();
     Coller1->setEnabled(canPaste);
     PasteButton->setEnabled(canPaste);
 
