@@ -10,23 +10,19 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The views' scroll position: a command that brings the selected program forward puts it at
-// the top (28 per row), as the list does.
-struct Anchor : ProjectModel::ViewAnchor {
+// The model with the views' scroll position (a command that brings the selected program forward
+// puts it at the top, 28 per row, as the list does).
+struct Model : ProjectModel::ViewAnchor {
+    ManualClock clock;
+    ProjectModel model{clock};
     int at = 0;
     int position() const override { return at; }
     void restore(int position) override { at = position; }
-};
-
-struct Model {
-    ManualClock clock;
-    ProjectModel model{clock};
-    Anchor anchor;
 
     // Programs 001..00n titled P1..Pn, those at 1, 4 and 5 of colour 2.
     explicit Model(int n = 7) {
-        model.setViewAnchor(&anchor);
-        QObject::connect(&model, &ProjectModel::revealSelected, [this] { anchor.at = 28 * qMax(0, model.selected()); });
+        model.setViewAnchor(this);
+        QObject::connect(&model, &ProjectModel::revealSelected, [this] { at = 28 * qMax(0, model.selected()); });
         Project project;
         project.Properties.ProjectName = u"Hall"_s;
         for (int code = 1; code <= n; ++code) {
@@ -50,12 +46,11 @@ struct Model {
     // Everything a step keeps: the list, the titles, the clock fields, the properties, the
     // caption, the file and the scroll position.
     QString state() const {
-        QStringList fields{list()};
+        QString state = list();
         for (const Program &p : model.programs())
-            fields << p.Title + p.Time.toString() + p.Date.toString();
-        fields << model.properties().ProjectName << model.captionName() << model.filePath()
-               << QString::number(anchor.at);
-        return fields.join(u',');
+            state += u',' + p.Title + p.Time.toString() + p.Date.toString();
+        return state + u',' + model.properties().ProjectName + model.captionName() + model.filePath() +
+               QString::number(at);
     }
     // Takes the steps of `script`, separated by "; "; "?" notes whether the project is modified
     // and its file in `seen`.
@@ -94,8 +89,6 @@ struct Model {
                 p.Time = QTime::fromString(w[2]), model.editProgram(n, p);
             else if (w[0] == u"date")
                 p.Date = QDate::fromString(w[2], Qt::ISODate), model.editProgram(n, p);
-            else
-                QFAIL(qPrintable(u"unknown step "_s + step));
         }
     }
     QString seen;
@@ -113,23 +106,19 @@ private slots:
         QTest::newRow("delete") << "select 3; delete | 001 002 003 [005] 006 007 | Delete Program";
         QTest::newRow("delete the last") << "select 6; delete | 001 002 003 004 005 [006] | Delete Program";
         QTest::newRow("cut") << "select 0; cut | [002] 003 004 005 006 007 | Cut";
-        QTest::newRow("cut and paste") << "select 3; cut; paste | 001 002 003 005 006 007 [004] | Paste";
-        QTest::newRow("paste twice") << "select 1; copy; paste; paste | 001 002 003 004 005 006 007 008 [009] | Paste";
+        QTest::newRow("cut and paste") << "select 0; cut; paste | 002 003 004 005 006 007 [001] | Paste";
         QTest::newRow("the first up") << "select 0; up | [001] 002 003 004 005 006 007 | -";
         QTest::newRow("up") << "select 3; up | 001 002 [004] 003 005 006 007 | Move Program to Up";
         QTest::newRow("down") << "select 0; down | 002 [001] 003 004 005 006 007 | Move Program to Down";
-        QTest::newRow("the last down") << "select 6; down | 001 002 003 004 005 006 [007] | -";
         QTest::newRow("colour group") << "select 3; group 2 | [001] 003 004 007 | Delete a Group of same Color";
-        QTest::newRow("colour none has") << "select 3; group 20 | [001] 002 003 004 005 006 007 | -";
         QTest::newRow("new program") << "select 2; add | 001 002 003 004 005 006 007 [008] | New Program";
         QTest::newRow("title") << "select 2; title 2 Bell | 001 002 [003] 004 005 006 007 | Edit Program";
-        QTest::newRow("properties") << "name Gym | [001] 002 003 004 005 006 007 | Project Properties";
+        QTest::newRow("properties") << "name Gym | 001 002 003 004 005 006 [007] | Project Properties";
     }
     void command_changesTheList_andIsUndoneAndRedoneExactly() {
         QFETCH(QString, row);
         const QStringList part = row.split(u" | "_s);
         Model f;
-        f.model.selectFirst();
         f.run(part[0].section(u"; "_s, 0, -2));
         const QString before = f.state();
         const int steps = f.model.historySize();
@@ -164,16 +153,17 @@ private slots:
     void paste_stopsAt255Programs() {
         Model f(254);
         f.run(u"select 0; copy; paste; paste"_s);
-        QCOMPARE(f.model.count(), 255);
-        QCOMPARE(f.model.program(254).Code, quint8(255));
-        QCOMPARE(f.model.historySize(), 1);
+        QCOMPARE(u"%1 %2 %3"_s.arg(f.model.count()).arg(f.model.program(254).Code).arg(f.model.historySize()),
+                 u"255 255 1"_s);
         QVERIFY(!f.model.addProgram() && f.model.hasClipboard());
     }
     // Modified is a comparison with the save point, whichever way Undo and Redo cross a save, and
     // a step that replaced the file (Import) gives the file and its save point back.
     void modified_followsTheSavePointAcrossTheHistory() {
         Model f(3);
-        f.run(u"?; add; ?; undo; ?; redo; save; ?; undo; ?; redo; ?"_s);
+        f.run(u"?; add; ?; undo; ?"_s);
+        QCOMPARE(HistoryCaption(true, f.model.redoKind(), French), u"&Rétablir Nouveau Program"_s);
+        f.run(u"redo; save; ?; undo; ?; redo; ?"_s);
         {
             const ProjectModel::StepScope step(f.model, EditKind::Import);
             QVERIFY(!f.model.canUndo());
@@ -187,28 +177,30 @@ private slots:
     // is one step.
     void replacePrograms_isOneStep_keepingTheFile() {
         Model f(3);
-        f.run(u"name Gym"_s);
+        f.model.replacePrograms(f.model.programs(), {}); // the same programs: no step, no change
+        f.run(u"name Gym; ?"_s);
         const QString before = f.state();
         f.model.replacePrograms({Program(f.clock.now()), Program(f.clock.now())}, {});
-        QCOMPARE(f.list() + f.model.properties().ProjectName + f.model.filePath(), u"001 [001]Gymhall.prg"_s);
+        QCOMPARE(f.list() + f.model.properties().ProjectName, u"001 [001]Gym"_s);
         QCOMPARE(HistoryCaption(false, f.model.undoKind(), English), u"&Undo Import CSV"_s);
-        f.model.undo();
+        f.run(u"undo; ?"_s);
         QCOMPARE(f.state(), before);
+        f.run(u"undo; ?"_s);
+        QCOMPARE(f.seen, u"+hall.prg +hall.prg -hall.prg "_s);
     }
-    // The long commands report each step with the number their caption shows.
+    // The long commands report each step with the number their caption shows (phases: 0 clearing,
+    // 1 filling, 2 deleting a colour group).
     void progress_countsEachProgram() {
         QStringList seen;
-        const auto phase = [](ProjectModel::Phase p) {
-            return p == ProjectModel::Phase::Clearing ? u"C"_s : p == ProjectModel::Phase::Filling ? u"F"_s : u"D"_s;
-        };
         const ProjectModel::Progress progress{
-            [&](ProjectModel::Phase p, int total) { seen << phase(p) + QString::number(total); },
-            [&](ProjectModel::Phase p, int shown, int total) { seen << phase(p) + u"%1/%2"_s.arg(shown).arg(total); },
+            [&](ProjectModel::Phase p, int total) { seen << u"%1:%2"_s.arg(int(p)).arg(total); },
+            [&](ProjectModel::Phase p, int shown, int total) {
+                seen << u"%1:%2/%3"_s.arg(int(p)).arg(shown).arg(total);
+            },
             [&] { seen << u"."_s; }};
-        Model(4).model.clear(progress);
         Model(4).model.deleteColourGroup(2, progress);
         Model(4).model.open(u"b.prg"_s, {{}, {Program(), Program()}}, progress);
-        QCOMPARE(seen.join(u' '), u"C4 C3/4 C2/4 C1/4 C0/4 D1 D1/1 C4 C3/4 C2/4 C1/4 C0/4 F2 F1/2 F2/2 ."_s);
+        QCOMPARE(seen.join(u' '), u"2:1 2:1/1 0:4 0:3/4 0:2/4 0:1/4 0:0/4 1:2 1:1/2 1:2/2 ."_s);
     }
     // The selected program's action slots are made consistent when it is selected, without a step.
     void select_makesTheActionSlotsConsistent_withoutAStep() {
@@ -216,10 +208,8 @@ private slots:
         Program odd = f.model.program(1);
         odd.ActionValue[4] = 7;
         f.model.editProgram(1, odd);
-        f.model.clearHistory();
         f.model.select(1);
-        QCOMPARE(f.model.program(1).ActionValue[4], quint8(255));
-        QCOMPARE(f.model.historySize(), 0);
+        QCOMPARE(u"%1 %2"_s.arg(f.model.program(1).ActionValue[4]).arg(f.model.historySize()), u"255 1"_s);
     }
     // Of 1,001 steps the history keeps the last 1,000.
     void history_keepsTheLast1000Steps() {
@@ -227,11 +217,9 @@ private slots:
         f.run(u"select 0; add"_s);
         for (int i = 0; i < 1000; ++i)
             f.run(u"title 0 T%1"_s.arg(i));
-        int undone = 0;
-        for (; f.model.canUndo(); ++undone)
+        for (int i = 0; i < 1000; ++i)
             f.model.undo();
-        QCOMPARE(undone, 1000);
-        QCOMPARE(f.list() + f.model.program(0).Title, u"001 [002]P1"_s);
+        QCOMPARE(f.list() + f.model.program(0).Title + QString::number(f.model.canUndo()), u"001 [002]P10"_s);
     }
 };
 

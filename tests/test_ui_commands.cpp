@@ -15,7 +15,6 @@
 #include <QPrinter>
 #include <QProgressBar>
 #include <QScrollBar>
-#include <QTimeEdit>
 
 namespace {
 
@@ -86,19 +85,23 @@ private slots:
         f.act(u"trigger Delete1; trigger Delete1; trigger Delete1"_s);
         QVERIFY(f.tiles().isEmpty() && f.selected().isEmpty());
     }
-    // A paste appends a copy of the program copied, every field but the code, with the next free code.
+    // A paste appends a copy of the program copied, every field but the code, with the next free
+    // code, and scrolls it to the top row.
     void copyAndPaste_appendCopiesWithTheNextFreeCodes() {
         Window f;
-        Program bell = sampleProgram(7);
+        Program bell = sampleProgram(40);
         bell.Title = u"Bell"_s;
         bell.Comments = QStringList{u"ring"_s, u"twice"_s};
-        f.open({f.program(1), bell});
-        f.act(u"key End; click CopyButton; click PasteButton; trigger Coller1"_s); // the clipboard keeps its copy
-        QCOMPARE(f.list(), u"001 007 002 [003]"_s);
-        Program copy = f.saved().Programs.value(3);
-        copy.Code = 7;
-        QVERIFY(copy.sameContent(bell));
-        QVERIFY(f.messages().isEmpty());
+        Project project{{}, {bell}};
+        for (int code = 1; code <= 30; ++code)
+            project.Programs << f.program(code);
+        f.open(project);
+        f.act(u"click CopyButton; click PasteButton; trigger Coller1"_s); // the clipboard keeps its copy
+        QVERIFY(f.selected() == u"032"_s && f.inSight(32) && !f.inSight(0));
+        const Project saved = f.saved();
+        Program copy = saved.Programs.value(32);
+        copy.Code = 40;
+        QVERIFY(copy.sameContent(saved.Programs.value(0)) && f.messages().isEmpty());
     }
     // Each row: the item, the answer, the list then.
     void deleteColourGroup_removesItsPrograms_andSelectsTheFirst_data() {
@@ -178,23 +181,6 @@ private slots:
         QCOMPARE(f.text("Redo1"), u"&Redo "_s + row.section(u" | "_s, 1));
         f.trigger("Redo1");
         QCOMPARE(state(), after);
-    }
-    // Typing in one field of one program is one step until another field or program is touched.
-    void typing_mergesIntoOneStepPerFieldAndProgram() {
-        Window f;
-        f.addPrograms(2);
-        f.act(u"click CheckBox3; set DateTimePicker1.time 09:05:00; set DateTimePicker1.time 09:06:00; "
-              u"set DateTimePicker2.date 2027-01-02; set DateTimePicker1.time 10:00:00"_s);
-        f.clickTile(0), f.clickTile(1);
-        f.act(u"set DateTimePicker1.time 11:00:00"_s);
-        QStringList clocks; // after each Undo
-        while (f.action("Undo1")->isEnabled()) {
-            f.trigger("Undo1");
-            clocks << (f.selected().isEmpty() ? u"-"_s : f.find<QTimeEdit>("DateTimePicker1")->time().toString());
-        }
-        QCOMPARE(clocks.join(u' '), u"10:00:00 09:06:00 09:06:00 14:30:00 14:30:00 14:30:00 -"_s);
-        f.trigger("French1"); // the captions follow the language
-        QCOMPARE(f.text("Undo1") + u'|' + f.text("Redo1"), u"&Annuler|&Rétablir Nouveau Program"_s);
     }
     // The project is modified exactly when it differs from its file, also when Undo and Redo cross
     // a save or an Import; no Undo or Redo while an operation runs; Open empties the history.

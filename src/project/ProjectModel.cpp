@@ -210,12 +210,12 @@ void ProjectModel::setProjectName(const QString &name) {
     emit propertiesChanged();
 }
 
-void ProjectModel::appendPrograms(const QList<Program> &programs) {
+void ProjectModel::appendPrograms(QList<Program> programs) {
     const StepScope step(*this, EditKind::NewProgram);
-    fill(programs);
+    fill(std::move(programs));
 }
 
-void ProjectModel::replacePrograms(const QList<Program> &programs, const Progress &progress) {
+void ProjectModel::replacePrograms(QList<Program> programs, const Progress &progress) {
     const StepScope step(*this, EditKind::ImportCsv);
     const ProjectProperties properties = m_properties;
     const QString path = m_path;
@@ -226,7 +226,7 @@ void ProjectModel::replacePrograms(const QList<Program> &programs, const Progres
     m_saved = saved;
     emit propertiesChanged();
     setCaptionName(properties.ProjectName);
-    fill(programs, progress);
+    fill(std::move(programs), progress);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -251,7 +251,7 @@ void ProjectModel::clear(const Progress &progress) {
     m_saved = project();
 }
 
-void ProjectModel::fill(const QList<Program> &programs, const Progress &progress) {
+void ProjectModel::fill(QList<Program> programs, const Progress &progress) {
     const int total = int(programs.size());
     if (progress.begin)
         progress.begin(Phase::Filling, total);

@@ -92,19 +92,20 @@ public:
     void setProperties(const ProjectProperties &properties);
     // The properties' name alone; the caption keeps its name (a received project's name).
     void setProjectName(const QString &name);
+    // Each takes its own copy of `programs`, which may be the model's own list.
     // Appends each program as a new one with every field of it, up to 255, as one step; the
     // last is selected.
-    void appendPrograms(const QList<Program> &programs);
+    void appendPrograms(QList<Program> programs);
     // Replaces the programs (Import of a table): the properties, the file and the save point
     // stay; the last program is selected.
-    void replacePrograms(const QList<Program> &programs, const Progress &progress);
+    void replacePrograms(QList<Program> programs, const Progress &progress);
 
     // ---- The file.
     // Empties the project: no program, a new project's properties, no file, saved as it is.
     void clear(const Progress &progress = {});
     // Appends each program with every field of it, up to 255, and selects the last: the filling
     // of Open and Import, inside their own step or none.
-    void fill(const QList<Program> &programs, const Progress &progress = {});
+    void fill(QList<Program> programs, const Progress &progress = {});
     // New, after clear(): the properties entered, saved as it is, an empty history.
     void startNewProject(const ProjectProperties &properties);
     // Open: `project` read from `path` replaces the open one, saved as it is, with an empty
