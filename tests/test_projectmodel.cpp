@@ -128,10 +128,10 @@ private slots:
         if (part[2] == u"-")
             return;
         const QString after = f.state();
-        QCOMPARE(HistoryCaption(false, f.model.undoKind(), English), u"&Undo "_s + part[2]);
+        QCOMPARE(HistoryCaption(false, f.model.undoKind(), Language::English), u"&Undo "_s + part[2]);
         f.model.undo();
         QCOMPARE(f.state(), before);
-        QCOMPARE(HistoryCaption(true, f.model.redoKind(), English), u"&Redo "_s + part[2]);
+        QCOMPARE(HistoryCaption(true, f.model.redoKind(), Language::English), u"&Redo "_s + part[2]);
         f.model.redo();
         QCOMPARE(f.state(), after);
     }
@@ -162,7 +162,7 @@ private slots:
     void modified_followsTheSavePointAcrossTheHistory() {
         Model f(3);
         f.run(u"?; add; ?; undo; ?"_s);
-        QCOMPARE(HistoryCaption(true, f.model.redoKind(), French), u"&Rétablir Nouveau Program"_s);
+        QCOMPARE(HistoryCaption(true, f.model.redoKind(), Language::French), u"&Rétablir Nouveau Program"_s);
         f.run(u"redo; save; ?; undo; ?; redo; ?"_s);
         {
             const ProjectModel::StepScope step(f.model, EditKind::Import);
@@ -182,7 +182,7 @@ private slots:
         const QString before = f.state();
         f.model.replacePrograms({Program(f.clock.now()), Program(f.clock.now())}, {});
         QCOMPARE(f.list() + f.model.properties().ProjectName, u"001 [001]Gym"_s);
-        QCOMPARE(HistoryCaption(false, f.model.undoKind(), English), u"&Undo Import CSV"_s);
+        QCOMPARE(HistoryCaption(false, f.model.undoKind(), Language::English), u"&Undo Import CSV"_s);
         f.run(u"undo; ?"_s);
         QCOMPARE(f.state(), before);
         f.run(u"undo; ?"_s);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Language.h"
 #include "model/Program.h"
 #include "model/Project.h"
 #include "project/ProjectModel.h"
@@ -108,7 +109,7 @@ signals:
     void operationRunningChanged();
 
 private:
-    int language() const;
+    Language language() const;
     template <typename Dialog> Dialog &lazyDialog(Dialog *&made);
     QString runFileDialog(QFileDialog &dialog);
     // The runner's bar and captions for the model's long commands: "Delete n to m" while it

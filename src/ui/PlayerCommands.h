@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Language.h"
+
 #include <QLocale>
 #include <QObject>
 
@@ -44,7 +46,7 @@ public:
     void setDateLocale(const QLocale &locale) { m_dateLocale = locale; }
 
 private:
-    int language() const;
+    Language language() const;
 
     QWidget &m_window;
     CommandWindow &m_view;

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
-ProgramListView::ProgramListView(ProjectModel &model, const Clock &clock, int language, QWidget *parent)
+ProgramListView::ProgramListView(ProjectModel &model, const Clock &clock, Language language, QWidget *parent)
     : QWidget(parent)
     , m_model(model)
     , m_clock(clock)
@@ -218,7 +218,7 @@ bool ProgramListView::eventFilter(QObject *watched, QEvent *event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void ProgramListView::setLanguage(int language) {
+void ProgramListView::setLanguage(Language language) {
     m_language = language;
     for (ProgramTile *tile : std::as_const(m_tiles)) {
         tile->setLanguage(language);

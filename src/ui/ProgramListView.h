@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Icons.h"
+#include "model/Language.h"
 #include "project/ProjectModel.h"
 
 #include <QList>
@@ -21,7 +22,7 @@ class ProgramListView : public QWidget, public ProjectModel::ViewAnchor {
 public:
     // `clock` and the date locale give the tiles' next-run tooltips; `language` is the
     // language a new tile takes.
-    ProgramListView(ProjectModel &model, const Clock &clock, int language, QWidget *parent = nullptr);
+    ProgramListView(ProjectModel &model, const Clock &clock, Language language, QWidget *parent = nullptr);
     ~ProgramListView() override;
 
     int count() const { return int(m_tiles.size()); }
@@ -46,8 +47,8 @@ public:
     // Takes the tile's program anew from the model and redraws it.
     void refresh(int index);
     // Every tile takes `language` and is redrawn; new tiles take it too.
-    void setLanguage(int language);
-    int language() const { return m_language; }
+    void setLanguage(Language language);
+    Language language() const { return m_language; }
     // The date format of the tiles' next-run tooltips.
     void setDateLocale(const QLocale &locale) { m_dateLocale = locale; }
 
@@ -68,7 +69,7 @@ private:
     ProjectModel &m_model;
     const Clock &m_clock;
     QLocale m_dateLocale = QLocale::system();
-    int m_language;
+    Language m_language;
     TileArt m_art; // shared by the tiles
     bool m_artLoaded = false;
     QScrollArea *m_scrollBox = nullptr; // ScrollBox1

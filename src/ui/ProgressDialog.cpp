@@ -21,7 +21,7 @@ constexpr qint64 PaintIntervalMs = 30;
 constexpr int Margin = 16;
 
 // What a run shows before its first step: the name of what it does.
-QString firstText(int mode, int language) {
+QString firstText(int mode, Language language) {
     QString text;
     switch (mode) {
     case ProgressDialog::TransmitMode:
@@ -183,7 +183,7 @@ ComResult ProgressDialog::runWork() {
 }
 
 TransferContext ProgressDialog::transferContext() {
-    const int language = m_language;
+    const Language language = m_language;
     const bool verifying = m_mode == VerifyMode;
     return TransferContext{m_clock,
                            [this, language, verifying](int slot) {
