@@ -446,7 +446,7 @@ void ProjectModel::redo() {
 void ProjectModel::clearHistory() {
     if (m_openSteps > 0)
         return;
-    m_steps.clear();
+    m_steps = {};
     m_index = 0;
     m_clean = 0;
     emit historyChanged();

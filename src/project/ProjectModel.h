@@ -7,10 +7,10 @@
 #include <QObject>
 
 #include <array>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
-#include <vector>
 
 class Clock;
 
@@ -210,9 +210,9 @@ private:
     QString m_captionName;
     QList<Program> m_clipboard;
 
-    std::vector<Step> m_steps;
-    int m_index = 0; // the steps before it are done
-    int m_clean = 0; // the index of the last save, -1 when it was dropped; no merge there
+    std::deque<Step> m_steps; // dropped from the front at the limit, freed when cleared
+    int m_index = 0;          // the steps before it are done
+    int m_clean = 0;          // the index of the last save, -1 when it was dropped; no merge there
     int m_openSteps = 0;
     int m_typingRun = 0; // a new run of typing makes new merge keys
     ViewAnchor *m_anchor = nullptr;

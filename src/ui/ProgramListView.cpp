@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
+#include <utility>
+
 ProgramListView::ProgramListView(ProjectModel &model, const Clock &clock, Language language, QWidget *parent)
     : QWidget(parent)
     , m_model(model)
@@ -72,6 +74,7 @@ ProgramTile *ProgramListView::makeTile(const Program &program) {
 }
 
 void ProgramListView::insertTiles(int first, int count) {
+    restackRemoved();
     for (int i = first; i < first + count; ++i)
         m_tiles.insert(i, makeTile(m_model.program(i)));
     resizeTileBox();
@@ -87,11 +90,17 @@ void ProgramListView::removeTiles(int first, int count) {
             m_highlighted = nullptr;
         delete tile;
     }
-    restack(first);
+    m_unstackedFrom = m_unstackedFrom < 0 ? first : qMin(m_unstackedFrom, first);
     resizeTileBox();
 }
 
+void ProgramListView::restackRemoved() {
+    if (m_unstackedFrom >= 0)
+        restack(std::exchange(m_unstackedFrom, -1));
+}
+
 void ProgramListView::moveTile(int from, int to) {
+    restackRemoved();
     ProgramTile *tile = m_tiles.at(from), *other = m_tiles.at(to);
     const QPoint top = other->pos();
     other->move(tile->pos());
@@ -100,6 +109,7 @@ void ProgramListView::moveTile(int from, int to) {
 }
 
 void ProgramListView::highlight(int index) {
+    restackRemoved();
     ProgramTile *tile = m_tiles.value(index);
     if (m_highlighted && m_highlighted != tile)
         m_highlighted->setHighlighted(false);
@@ -109,6 +119,7 @@ void ProgramListView::highlight(int index) {
 }
 
 void ProgramListView::revealSelected() {
+    restackRemoved();
     if (m_model.selected() < 0)
         setScrollPosition(0);
     else

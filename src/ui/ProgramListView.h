@@ -64,6 +64,9 @@ private:
     void revealSelected();
     // Places every tile from `first` below the one before it.
     void restack(int first);
+    // Removals restack once, when the command that made them selects (clearing 255 tiles one by
+    // one would otherwise move the tiles after each of them).
+    void restackRemoved();
     void resizeTileBox();
 
     ProjectModel &m_model;
@@ -76,4 +79,5 @@ private:
     QWidget *m_tileBox = nullptr;       // the scrolled widget holding the tiles
     QList<ProgramTile *> m_tiles;
     ProgramTile *m_highlighted = nullptr;
+    int m_unstackedFrom = -1; // the first tile out of place after removals, -1 for none
 };
