@@ -5,10 +5,10 @@
 #include "model/Prompter.h"
 #include "player/ScheduleFile.h"
 #include "project/ProjectFile.h"
+#include "project/ProjectModel.h"
 #include "project/ProjectStep.h"
+#include "text/LanguageTables.h"
 #include "ui/MainWindow.h"
-#include "ui/ProjectHistory.h"
-#include "ui/TileList.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -97,9 +97,7 @@ int main(int argc, char *argv[]) {
     w.show();
     w.openProjectFile(projectPath);
     QApplication::processEvents();
-    TileList &list = *w.findChild<TileList *>();
-    ProjectHistory &history = *w.findChild<ProjectHistory *>();
-    const QUndoStack &stack = *w.findChild<QUndoStack *>();
+    ProjectModel &model = *w.findChild<ProjectModel *>();
     QAction &undo = *w.findChild<QAction *>(QStringLiteral("Undo"));
     QAction &redo = *w.findChild<QAction *>(QStringLiteral("Redo"));
     const auto trigger = [&w](const char *name) { w.findChild<QAction *>(QLatin1String(name))->trigger(); };
@@ -109,8 +107,8 @@ int main(int argc, char *argv[]) {
     // 1,000 steps as a user takes them, each on another program: editor fields (activate,
     // priority, clock, title), moves, cut and paste, the properties.
     const double heapBefore = heapMb();
-    for (int k = 0; stack.count() < Steps; ++k) {
-        list.ActiveSelected(k * 37 % list.count());
+    for (int k = 0; model.historySize() < Steps; ++k) {
+        model.select(k * 37 % model.count());
         switch (k % 8) {
         case 0:
             button("CheckBox1");
@@ -146,7 +144,7 @@ int main(int argc, char *argv[]) {
     std::map<int, double> worstOfKind; // Undo or Redo, by the step's kind
     for (Stats *stats : {&undos, &redos})
         for (int i = 0; i < Steps; ++i) {
-            const int kind = int(*(stats == &undos ? history.undoStep() : history.redoStep()));
+            const int kind = int(*(stats == &undos ? model.undoKind() : model.redoKind()));
             QElapsedTimer t;
             t.start();
             (stats == &undos ? undo : redo).trigger();
@@ -154,7 +152,7 @@ int main(int argc, char *argv[]) {
             stats->samples.push_back(double(t.nsecsElapsed()) / 1e6);
             worstOfKind[kind] = std::max(worstOfKind[kind], stats->samples.back());
         }
-    history.clear();
+    model.clearHistory();
     const double heapCleared = heapMb();
     std::printf("1,000 mixed steps (editor fields, moves, cut and paste, properties)\n");
     row("history held", heapFull - heapCleared, "MB", "(target < 20 MB)");
@@ -167,7 +165,7 @@ int main(int argc, char *argv[]) {
     row("one Redo, worst", redos.max(), "ms", "(target < 16.7 ms)");
     for (const auto &[kind, worst] : worstOfKind)
         row(qPrintable(QStringLiteral("  worst of: ") +
-                       HistoryCaption(false, HistoryStep(kind), Language::English).mid(6).remove(u'&')),
+                       HistoryCaption(false, EditKind(kind), Language::English).mid(6).remove(u'&')),
             worst, "ms");
 
     // The steps that change the most: Delete Group Of Color (128 of the 255 programs) and Import

@@ -106,14 +106,12 @@ private slots:
         QCOMPARE(f.tileTexts(0), u"001|...|...|SONG"_s); // number, title, schedule, first action
         Program four = f.program(4);
         four.TimerMode = 7; // no such mode: shown as a date, and kept
-        f.open({f.program(1), f.program(2), four});
-        f.act(u"key End; click NewProgram; key Home; trigger NewProgram"_s);
-        QCOMPARE(f.list(), u"001 002 004 003 [005]"_s);
+        f.open({four});
+        f.act(u"trigger NewProgram; key Home"_s);
         const Project saved = f.saved();
+        QVERIFY(f.list() == u"[004] 001"_s && f.find<QAbstractButton>("RadioButton1")->isChecked());
         QCOMPARE(saved.Programs.last().Date, f.clock.now().date()); // "now" is the window's clock
-        QCOMPARE(saved.Programs.value(2).TimerMode, quint8(7));
-        f.act(u"key Home; key Down; key Down"_s);
-        QVERIFY(f.find<QAbstractButton>("RadioButton1")->isChecked());
+        QCOMPARE(saved.Programs.value(0).TimerMode, quint8(7));
     }
     // Each row: the count of programs, the one selected, a key or a wheel step, the one selected then.
     void keysAndWheel_moveTheSelectionOneTileAtATime_data() {
@@ -132,7 +130,6 @@ private slots:
         // The window lost the keyboard to another window and got it back.
         QTest::newRow("Down after switching") << "10 3 ~Down 4";
         QTest::newRow("Up after switching") << "10 3 ~Up 2";
-        QTest::newRow("End after switching") << "10 3 ~End 9";
         QTest::newRow("Home after switching") << "10 3 ~Home 0";
     }
     void keysAndWheel_moveTheSelectionOneTileAtATime() {

@@ -2007,29 +2007,40 @@ QString TransportCommandNames(int row) {
     return wrap(TransportCommandNameTexts[row]);
 }
 
-QString HistoryCaption(bool redo, std::optional<HistoryStep> step, Language language) {
+QString HistoryCaption(bool redo, std::optional<EditKind> step, Language language) {
     if (!step)
         return LanguageText(redo ? HistoryRow::Redo : HistoryRow::Undo, language);
-    QString name;
-    switch (*step) {
-    case HistoryStep::Properties:
-        name = LanguageText(FileMenuRow::Properties, language);
-        break;
-    case HistoryStep::Import:
-        name = LanguageText(FileMenuRow::Import, language);
-        break;
-    case HistoryStep::Receive:
-        name = LanguageText(SendReceiveMenuRow::Receive, language);
-        break;
-    case HistoryStep::EditProgram:
-        name = LanguageText(HistoryRow::EditProgram, language);
-        break;
-    case HistoryStep::ImportCsv:
-        name = LanguageText(PlanRow::CsvImportMenu, language);
-        break;
-    default: // the Edit menu's commands, in the order of its rows
-        name = LanguageText(TextTable::EditMenuTexts, int(*step) + int(EditMenuRow::NewProgram), language);
-    }
+    const QString name = [&] {
+        switch (*step) {
+        case EditKind::NewProgram:
+            return LanguageText(EditMenuRow::NewProgram, language);
+        case EditKind::DeleteProgram:
+            return LanguageText(EditMenuRow::DeleteProgram, language);
+        case EditKind::Cut:
+            return LanguageText(EditMenuRow::Cut, language);
+        case EditKind::Paste:
+            return LanguageText(EditMenuRow::Paste, language);
+        case EditKind::DeleteColourGroup:
+            return LanguageText(EditMenuRow::DeleteColorGroup, language);
+        case EditKind::MoveUp:
+            return LanguageText(EditMenuRow::MoveUp, language);
+        case EditKind::MoveDown:
+            return LanguageText(EditMenuRow::MoveDown, language);
+        case EditKind::Wizard:
+            return LanguageText(EditMenuRow::Wizard, language);
+        case EditKind::Properties:
+            return LanguageText(FileMenuRow::Properties, language);
+        case EditKind::Import:
+            return LanguageText(FileMenuRow::Import, language);
+        case EditKind::Receive:
+            return LanguageText(SendReceiveMenuRow::Receive, language);
+        case EditKind::EditProgram:
+            return LanguageText(HistoryRow::EditProgram, language);
+        case EditKind::ImportCsv:
+            return LanguageText(PlanRow::CsvImportMenu, language);
+        }
+        return QString();
+    }();
     return LanguageText(redo ? HistoryRow::RedoStep : HistoryRow::UndoStep, language).arg(CommandName(name));
 }
 

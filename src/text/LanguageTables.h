@@ -2,6 +2,7 @@
 
 #include "model/Language.h"
 #include "model/Notice.h"
+#include "project/EditKind.h"
 
 #include <QLocale>
 #include <QString>
@@ -375,26 +376,9 @@ QString LanguageText(Row row, Language language) {
 
 // A notice of the core in `language`: its row's text, then the same arg calls as it records.
 QString noticeText(const Notice &notice, Language language);
-// The steps of the undo history; those of the Edit menu in the order of its rows.
-enum class HistoryStep : int {
-    NewProgram,
-    DeleteProgram,
-    Cut,
-    Paste = Cut + 2,
-    DeleteColorGroup,
-    MoveUp,
-    MoveDown,
-    Wizard,
-    Properties,
-    Import,
-    Receive,
-    EditProgram,
-    ImportCsv,
-};
-
 // The caption of Edit > Undo or Redo in `language`: the step's command named ("Undo Delete
 // Program"), or the bare command when there is no step.
-QString HistoryCaption(bool redo, std::optional<HistoryStep> step, Language language);
+QString HistoryCaption(bool redo, std::optional<EditKind> step, Language language);
 
 // A menu caption as the name of its command: without the mnemonic marker "&" and a trailing
 // "..." ("&Project Properties..." gives "Project Properties").

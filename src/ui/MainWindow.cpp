@@ -5,13 +5,12 @@
 #include "Icons.h"
 #include "PlayerCommands.h"
 #include "ProgramEditor.h"
+#include "ProgramListView.h"
 #include "ProgramTile.h"
-#include "ProjectHistory.h"
-#include "TileList.h"
 #include "model/ActionList.h"
 #include "model/Clock.h"
 #include "model/Prompter.h"
-#include "project/ProjectStep.h"
+#include "project/ProjectModel.h"
 #include "text/LanguageTables.h"
 
 #include <QAction>
@@ -38,31 +37,34 @@ MainWindow::MainWindow(Prompter &prompter, const Clock &clock, QWidget *parent)
     , m_clock(clock)
     , m_dialogRunner([](QDialog &dialog) { return dialog.exec(); })
     , CurrentLanguage(::DefaultLanguage(QLocale::system()))
-    , m_tiles(new TileList(clock, CurrentLanguage))
+    , m_model(new ProjectModel(clock, this))
+    , m_tiles(new ProgramListView(*m_model, clock, CurrentLanguage))
     , m_editor(new ProgramEditor(
           clock, [this](QDialog &dialog) { return runDialog(dialog); },
-          [tiles = m_tiles] {
-              QList<quint8> codes;
-              for (int i = 0; i < tiles->count(); ++i)
-                  codes.append(tiles->program(i).Code);
-              return codes;
-          },
-          CurrentLanguage)) {
-    // A selection shows its program; an edit goes into the list.
-    connect(m_tiles, &TileList::selectionChanged, this, [this] {
-        m_document->history().closeTyping();
+          [model = m_model] { return model->codesInUse(); }, CurrentLanguage)) {
+    m_model->setViewAnchor(m_tiles);
+    // A selection shows its program; an edit goes into the model.
+    connect(m_model, &ProjectModel::selectionChanged, this, [this] {
         ShowSelectedProgram();
         leaveNoFocus();
         updateCommandState();
     });
+    connect(m_model, &ProjectModel::clipboardChanged, this, &MainWindow::updateCommandState);
+    connect(m_model, &ProjectModel::captionChanged, this,
+            [this](const QString &name) { setWindowTitle(DocumentController::captionFor(name)); });
+    setWindowTitle(DocumentController::captionFor(m_model->captionName()));
     connect(m_editor, &ProgramEditor::programEdited, this, &MainWindow::programEdited);
-    m_document = new DocumentController(*this, *this, *m_tiles, prompter, clock);
-    m_player = new PlayerCommands(*this, *this, *m_document, *m_tiles, prompter, clock);
+    m_document = new DocumentController(*this, *this, *m_model, *m_tiles, prompter, clock);
+    m_player = new PlayerCommands(*this, *this, *m_document, *m_model, prompter, clock);
     createActions();
     createToolBar();
     createMenus();
     captionCommands();
-    connect(&m_document->history(), &ProjectHistory::changed, this, &MainWindow::updateHistoryCommands);
+    connect(m_model, &ProjectModel::historyChanged, this, [this] {
+        updateHistoryCommands();
+        updateCommandState();
+    });
+    connect(m_document, &DocumentController::operationRunningChanged, this, &MainWindow::updateHistoryCommands);
     updateHistoryCommands();
     createCentralArea();
     // Listing the ports takes longer than drawing the window: "(None)" until the first frame.
@@ -181,9 +183,9 @@ void MainWindow::connectCommand(QAction *a, Command command) {
     case Command::Exit:
         return to(this, &MainWindow::exitProgram);
     case Command::Undo:
-        return to(this, [this] { m_document->history().undo(); });
+        return to(m_model, [this] { m_model->undo(); });
     case Command::Redo:
-        return to(this, [this] { m_document->history().redo(); });
+        return to(m_model, [this] { m_model->redo(); });
     case Command::NewProgram:
         return to(this, &MainWindow::addProgram);
     case Command::DeleteProgram:
@@ -347,11 +349,11 @@ void MainWindow::createCentralArea() {
 // The project
 
 Project MainWindow::currentProject() const {
-    return m_document->currentProject();
+    return m_model->project();
 }
 
 void MainWindow::loadPrograms(const QList<Program> &programs) {
-    m_document->loadPrograms(programs);
+    m_model->appendPrograms(programs);
 }
 
 bool MainWindow::openProjectFile(const QString &path) {
@@ -370,64 +372,43 @@ void MainWindow::setAckWatchdog(std::chrono::milliseconds limit) {
 // The list and the editor panel
 
 void MainWindow::addProgram() {
-    if (m_tiles->count() >= SlotCount) {
+    if (!m_model->addProgram())
         m_prompter.warn(LanguageText(ProgramLimitRow::Message, CurrentLanguage));
-        updateCommandState();
-        return;
-    }
-    m_document->history().record(HistoryStep::NewProgram, [this] {
-        Program program(m_clock.now());
-        program.Code = m_tiles->firstFreeCode();
-        m_tiles->appendProgram(program);
-        m_tiles->scrollToCurrent();
-        ShowSelectedProgram();
-    });
     updateCommandState();
 }
 
 void MainWindow::SelectFirstProgram() {
-    m_tiles->SelectFirstProgram();
+    m_model->selectFirst();
     leaveNoFocus();
 }
 
 void MainWindow::SelectProgramAt(int index) {
-    m_tiles->SelectProgramAt(index);
+    if (m_model->count() > 0)
+        m_model->select(index % 256);
     leaveNoFocus();
 }
 
 void MainWindow::ShowSelectedProgram() {
-    const int i = m_tiles->currentIndex();
-    if (i < 0) {
+    if (const Program *program = m_model->selectedProgram())
+        m_editor->showProgram(*program);
+    else
         m_editor->showNone();
-        return;
-    }
-    // The record keeps its action slots consistent from the moment it is shown.
-    Program program = m_tiles->program(i);
-    if (NormalizeActions(program))
-        m_tiles->setProgram(i, program);
-    m_editor->showProgram(program);
 }
 
 // The user changed the selected program in the editor panel.
-// Typing in the clock, the date or the day merges into one step per field and program.
 void MainWindow::programEdited(const Program &program) {
-    const int i = m_tiles->currentIndex();
-    if (i < 0)
-        return;
-    const TypedField field = typedFieldChanged(m_tiles->program(i), program);
-    m_document->history().record(
-        HistoryStep::EditProgram, [&] { m_tiles->setProgram(i, program); },
-        field == TypedField::None ? -1 : i * 4 + int(field));
-    updateCommandState();
+    m_model->editProgram(m_model->selected(), program);
 }
 
 void MainWindow::updateHistoryCommands() {
-    const ProjectHistory &history = m_document->history();
+    // No Undo or Redo while an operation runs.
+    const bool free = !m_document->isOperationRunning();
+    const bool canUndo = free && m_model->canUndo(), canRedo = free && m_model->canRedo();
     QAction *undo = action(Command::Undo), *redo = action(Command::Redo);
-    undo->setText(HistoryCaption(false, history.canUndo() ? history.undoStep() : std::nullopt, CurrentLanguage));
-    redo->setText(HistoryCaption(true, history.canRedo() ? history.redoStep() : std::nullopt, CurrentLanguage));
-    undo->setEnabled(history.canUndo());
-    redo->setEnabled(history.canRedo());
+    undo->setText(HistoryCaption(false, canUndo ? m_model->undoKind() : std::nullopt, CurrentLanguage));
+    redo->setText(HistoryCaption(true, canRedo ? m_model->redoKind() : std::nullopt, CurrentLanguage));
+    undo->setEnabled(canUndo);
+    redo->setEnabled(canRedo);
 }
 
 // The window itself takes the focus, so that no control has it: the list keys work at once, and
@@ -448,7 +429,7 @@ bool MainWindow::event(QEvent *event) {
 void MainWindow::keyPressEvent(QKeyEvent *event) {
     // The list keys reach the list only while no control of the window has the focus.
     QWidget *focused = focusWidget();
-    if ((focused == nullptr || focused == this) && m_tiles->FormKeyDown(event->key())) {
+    if ((focused == nullptr || focused == this) && m_tiles->handleListKey(event->key())) {
         event->accept();
         return;
     }

@@ -31,13 +31,15 @@ class QDialog;
 class QMenu;
 class QToolBar;
 class QUrl;
-class TileList;
+class ProgramListView;
+class ProjectModel;
 
 // The main window: shows the list of programs with the editor panel of the selected program
 // below it, and offers the commands in a tool bar and a main menu. It composes parts of its
-// own: the tile list, the editor panel, the document commands (the project, its files and the
-// program commands) and the player commands (the serial link); it holds the settings of the
-// run (language, port, player options) and tells each part what to show.
+// own: the project model, the program list and the editor panel (views of the model), the
+// document commands (the files, and the questions before the program commands) and the player
+// commands (the serial link); it holds the settings of the run (language, port, player
+// options).
 class MainWindow : public QMainWindow, private CommandWindow {
     Q_OBJECT
 
@@ -78,8 +80,7 @@ public:
     void addProgram();
     void SelectFirstProgram();
     void SelectProgramAt(int index);
-    // Fills the editor panel from the selected program (its action slots made consistent
-    // first), or hides it when there is none.
+    // Fills the editor panel from the selected program, or hides it when there is none.
     void ShowSelectedProgram();
     // Enables and shows the commands from the list, the clipboard, the port and the player
     // options, after every command that may change them.
@@ -112,8 +113,6 @@ private:
     Language language() const override { return CurrentLanguage; }
     QString portName() const override { return SelectedPortName; }
     int runDialog(QDialog &dialog) override;
-    void newProgram() override { addProgram(); }
-    void showSelectedProgram() override { ShowSelectedProgram(); }
     void applyLanguage() override { relabel(); }
     Settings windowSettings() const override;
 
@@ -168,8 +167,9 @@ private:
     bool IOOptionEnabled = true;
     bool EthernetOptionEnabled = true;
 
-    // The parts.
-    TileList *m_tiles = nullptr;
+    // The parts: the project model, its views, the commands.
+    ProjectModel *m_model = nullptr;
+    ProgramListView *m_tiles = nullptr;
     ProgramEditor *m_editor = nullptr;
     DocumentController *m_document = nullptr;
     PlayerCommands *m_player = nullptr;

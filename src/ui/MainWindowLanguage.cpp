@@ -3,7 +3,7 @@
 // each time they are shown.
 #include "MainWindow.h"
 #include "ProgramEditor.h"
-#include "TileList.h"
+#include "ProgramListView.h"
 #include "WeekPlanView.h"
 #include "text/LanguageTables.h"
 

@@ -4,9 +4,9 @@
 #include "MainWindow.h"
 #include "PlayerCommands.h"
 #include "ProgramEditor.h"
+#include "ProgramListView.h"
 #include "ScheduleCheckDialog.h"
 #include "SchedulePrint.h"
-#include "TileList.h"
 #include "WeekPlanView.h"
 #include "model/Clock.h"
 #include "project/ScheduleCheck.h"
@@ -30,7 +30,7 @@ void MainWindow::checkSchedule() {
     dialog.setFindings(CheckSchedule(project, m_clock.now()), project, CurrentLanguage, m_dateLocale);
     connect(&dialog, &TScheduleCheckDlg::programChosen, this, [this](int index) {
         SelectProgramAt(index);
-        m_tiles->ensureCurrentVisible();
+        m_tiles->ensureSelectedVisible();
     });
     runDialog(dialog);
 }
@@ -43,7 +43,7 @@ void MainWindow::showWeekPlan() {
         m_weekPlan->setDateLocale(m_dateLocale);
         connect(m_weekPlan, &TWeekPlanDlg::programClicked, this, [this](int index) {
             SelectProgramAt(index);
-            m_tiles->ensureCurrentVisible();
+            m_tiles->ensureSelectedVisible();
         });
     }
     m_weekPlan->refresh();

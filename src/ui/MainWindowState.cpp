@@ -4,8 +4,8 @@
 #include "MainWindow.h"
 #include "PlayerCommands.h"
 #include "ProgramEditor.h"
-#include "TileList.h"
 #include "player/ComPort.h"
+#include "project/ProjectModel.h"
 #include "project/Settings.h"
 
 #include <QAction>
@@ -15,10 +15,10 @@
 void MainWindow::updateCommandState() {
     refreshWeekPlan(); // every command that changes the project ends here
     CommandInputs in;
-    in.programCount = m_tiles->count();
-    if (m_tiles->hasCurrent())
-        in.selected = m_tiles->currentIndex();
-    in.clipboardFilled = m_document->hasClipboard();
+    in.programCount = m_model->count();
+    if (m_model->selected() >= 0)
+        in.selected = m_model->selected();
+    in.clipboardFilled = m_model->hasClipboard();
     in.portChosen = !m_noPort->isChecked();
     in.ioCard = IOOptionEnabled;
     in.ethernet = EthernetOptionEnabled;

@@ -4,8 +4,6 @@
 
 #include "CommandWindow.h"
 #include "DocumentController.h"
-#include "ProjectHistory.h"
-#include "TileList.h"
 #include "model/Clock.h"
 #include "model/Prompter.h"
 #include "player/ComPort.h"
@@ -13,6 +11,7 @@
 #include "player/RemoteTrigger.h"
 #include "player/ScheduleFile.h"
 #include "player/VerifyPlayer.h"
+#include "project/ProjectModel.h"
 #include "project/ScheduleCheck.h"
 #include "text/LanguageTables.h"
 #include "text/LinkText.h"
@@ -37,13 +36,13 @@ struct PlayerCommands::Parts {
     bool transferRunning = false;
 };
 
-PlayerCommands::PlayerCommands(QWidget &window, CommandWindow &view, DocumentController &document, TileList &tiles,
+PlayerCommands::PlayerCommands(QWidget &window, CommandWindow &view, DocumentController &document, ProjectModel &model,
                                Prompter &prompter, const Clock &clock)
     : QObject(&window)
     , m_window(window)
     , m_view(view)
     , m_document(document)
-    , m_tiles(tiles)
+    , m_model(model)
     , m_prompter(prompter)
     , m_clock(clock)
     , m_parts(std::make_unique<Parts>(clock)) {
@@ -125,7 +124,7 @@ void PlayerCommands::Timer2Timer() {
     if (!remote.isNewMinute())
         return;
     takeRemoteSettings(remote, m_remoteMode, m_view.portName());
-    remote.Timer2Timer(m_document.currentProject().Programs);
+    remote.Timer2Timer(m_model.project().Programs);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -154,11 +153,11 @@ void PlayerCommands::transmitPrograms() {
     if (m_parts->transferRunning)
         return;
     const RunningTransfer running(m_parts->transferRunning);
-    if (const QString warning = CodeZeroWarning(m_document.currentProject().Programs, language()); !warning.isEmpty())
+    if (const QString warning = CodeZeroWarning(m_model.project().Programs, language()); !warning.isEmpty())
         m_prompter.warn(warning);
     if (!m_prompter.confirm(LanguageText(MessageRow::TransmitQuestion, language())))
         return;
-    const Project project = m_document.currentProject();
+    const Project project = m_model.project();
     const ComResult result = m_document.runOperation(ProgressDialog::TransmitMode, [&] {
         return TransmitRun(m_parts->link, project, m_document.runner().transferContext());
     });
@@ -169,7 +168,7 @@ void PlayerCommands::verifyPrograms() {
     if (m_parts->transferRunning)
         return;
     const RunningTransfer running(m_parts->transferRunning);
-    const Project project = m_document.currentProject();
+    const Project project = m_model.project();
     VerifyResult verified;
     const ComResult result = m_document.runOperation(ProgressDialog::VerifyMode, [&] {
         verified = VerifyRun(m_parts->link, project, m_document.runner().transferContext());
@@ -206,10 +205,11 @@ void PlayerCommands::receivePrograms() {
         m_view.updateCommandState();
         return;
     }
-    const ProjectHistory::Recording step(m_document.history(), HistoryStep::Receive);
+    // The programs received, their name and a project opened for them are one step.
+    const ProjectModel::StepScope step(m_model, EditKind::Receive);
     m_document.ResetPropertyDialog();
     m_document.ClearProject();
-    m_document.loadPrograms(received.programs);
+    m_model.appendPrograms(received.programs);
     if (const Notice corrected = CorrectedSlotsWarning(received.correctedSlots); !corrected.isNull())
         m_prompter.warn(noticeText(corrected, language()));
     m_document.warnOfCodeConflicts();
@@ -222,7 +222,7 @@ void PlayerCommands::receivePrograms() {
     if (ReadProjectName(port, m_view.portName(), name, shown) == ComCode::Ok) {
         bool cleaned = false;
         const QString shownName = ShownProjectName(name, &cleaned);
-        m_document.setProjectName(shownName);
+        m_model.setProjectName(shownName);
         if (cleaned)
             m_prompter.warn(LanguageText(ReceivedNameCleaned, language()));
         // The file is read and checked before it replaces the received programs.
@@ -230,7 +230,7 @@ void PlayerCommands::receivePrograms() {
                                LanguageText(MessageRow::AssociatedProjectName, language()) + shownName))
             m_document.openChosenProject();
     }
-    m_tiles.SelectFirstProgram();
-    m_document.TakeSnapshot();
+    m_model.selectFirst();
+    m_model.takeSavePoint();
     m_view.updateCommandState();
 }

@@ -16,7 +16,7 @@ class Prompter;
 class QTimer;
 class QWidget;
 class RemoteTrigger;
-class TileList;
+class ProjectModel;
 class PcRemoteWindow;
 
 // The player commands of the main window: Transmit, Receive, Verify, and PC remote mode with
@@ -26,7 +26,7 @@ class PlayerCommands : public QObject {
     Q_OBJECT
 
 public:
-    PlayerCommands(QWidget &window, CommandWindow &view, DocumentController &document, TileList &tiles,
+    PlayerCommands(QWidget &window, CommandWindow &view, DocumentController &document, ProjectModel &model,
                    Prompter &prompter, const Clock &clock);
     ~PlayerCommands() override;
 
@@ -51,7 +51,7 @@ private:
     QWidget &m_window;
     CommandWindow &m_view;
     DocumentController &m_document;
-    TileList &m_tiles;
+    ProjectModel &m_model;
     Prompter &m_prompter;
     const Clock &m_clock;
     struct Parts;

@@ -7,7 +7,7 @@
 #include "model/Prompter.h"
 #include "text/LanguageTables.h"
 #include "ui/MainWindow.h"
-#include "ui/TileList.h"
+#include "ui/ProgramListView.h"
 #include "ui/WeekPlanView.h"
 
 #include <QAction>
@@ -201,7 +201,7 @@ int main(int argc, char *argv[]) {
     window.setPortNames({QStringLiteral("ttyS0"), QStringLiteral("ttyUSB0")});
     window.loadPrograms(samplePrograms(clock.now()));
     window.SelectProgramAt(2);
-    window.findChild<TileList *>()->setScrollPosition(0);
+    window.findChild<ProgramListView *>()->setScrollPosition(0);
     window.updateCommandState();
     window.show();
     QApplication::processEvents();
