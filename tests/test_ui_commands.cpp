@@ -168,12 +168,12 @@ private slots:
         QTest::newRow("properties") << "type Edit1 Hall; trigger Property1 | Project Properties";
         QTest::newRow("wizard") << "wizard | Timer Mode Program Assistant";
         QTest::newRow("import") << "import | Import";
-        QTest::newRow("title") << "type Edit1 Bell; click StaticText1 | Edit Program";
-        QTest::newRow("comments") << "type Memo1 a\\nb; click Memo1 | Edit Program";
-        QTest::newRow("colour") << "click Shape8; pick PopupMenu4 10 | Edit Program";
-        QTest::newRow("code") << "click Panel2; pick PopupMenu3 200 | Edit Program";
-        QTest::newRow("timer on") << "click CheckBox3 | Edit Program";
-        QTest::newRow("clock") << "set DateTimePicker1.time 09:05:00 | Edit Program";
+        QTest::newRow("title") << "type Edit1 Bell; click TitleText | Edit Program";
+        QTest::newRow("comments") << "type Memo1 a\\nb; click CommentsMemo | Edit Program";
+        QTest::newRow("colour") << "click ColourSwatch; pick ColourMenu 10 | Edit Program";
+        QTest::newRow("code") << "click CodePanel; pick CodeMenu 200 | Edit Program";
+        QTest::newRow("timer on") << "click TimerOnBox | Edit Program";
+        QTest::newRow("clock") << "set ClockEdit.time 09:05:00 | Edit Program";
         QTest::newRow("action") << "action 2 Transport Command/Stop | Edit Program";
     }
     // The file saved, the list with its selection and scroll position, the title in the editor and
@@ -194,7 +194,7 @@ private slots:
             f.trigger("SaveAs1");
             return QString::fromLatin1(readAll(path).toHex()) + u'|' + f.list() + u'|' +
                    QString::number(f.find<QScrollArea>("ScrollBox1")->verticalScrollBar()->value()) + u'|' +
-                   f.text("StaticText1") + u'|' + f.w.windowTitle();
+                   f.text("TitleText") + u'|' + f.w.windowTitle();
         };
         const QString before = state();
         takeStep(f, row.section(u" | "_s, 0, 0));
@@ -211,14 +211,14 @@ private slots:
     void typing_mergesIntoOneStepPerFieldAndProgram() {
         Window f;
         f.addPrograms(2);
-        f.act(u"click CheckBox3; set DateTimePicker1.time 09:05:00; set DateTimePicker1.time 09:06:00; "
-              u"set DateTimePicker2.date 2027-01-02; set DateTimePicker1.time 10:00:00"_s);
+        f.act(u"click TimerOnBox; set ClockEdit.time 09:05:00; set ClockEdit.time 09:06:00; "
+              u"set DateEdit.date 2027-01-02; set ClockEdit.time 10:00:00"_s);
         f.clickTile(0), f.clickTile(1);
-        f.act(u"set DateTimePicker1.time 11:00:00"_s);
+        f.act(u"set ClockEdit.time 11:00:00"_s);
         QStringList clocks; // after each Undo
         while (f.action("Undo1")->isEnabled()) {
             f.trigger("Undo1");
-            clocks << (f.selected().isEmpty() ? u"-"_s : f.find<QTimeEdit>("DateTimePicker1")->time().toString());
+            clocks << (f.selected().isEmpty() ? u"-"_s : f.find<QTimeEdit>("ClockEdit")->time().toString());
         }
         QCOMPARE(clocks.join(u' '), u"10:00:00 09:06:00 09:06:00 14:30:00 14:30:00 14:30:00 -"_s);
         f.trigger("French1"); // the captions follow the language
@@ -255,14 +255,14 @@ private slots:
     void history_keepsTheLast1000Steps() {
         Window f;
         f.addPrograms(1);
-        const bool timerOn = f.find<QCheckBox>("CheckBox3")->isChecked();
+        const bool timerOn = f.find<QCheckBox>("TimerOnBox")->isChecked();
         for (int step = 0; step < 1000; ++step)
-            f.click("CheckBox3");
+            f.click("TimerOnBox");
         int undone = 0;
         for (; f.action("Undo1")->isEnabled(); ++undone)
             f.trigger("Undo1");
         QCOMPARE(undone, 1000);
-        QCOMPARE(f.list() + u'|' + QString::number(f.find<QCheckBox>("CheckBox3")->isChecked()),
+        QCOMPARE(f.list() + u'|' + QString::number(f.find<QCheckBox>("TimerOnBox")->isChecked()),
                  u"[001]|"_s + QString::number(timerOn));
     }
     // While an operation runs, its window takes neither Escape nor its close button, and the
@@ -634,7 +634,7 @@ private slots:
                 f.action("Ethernet1")->isChecked());
         QCOMPARE(f.list() + f.w.windowTitle(), u"[002] 001"_s + Caption + u"Lobby"_s); // the project read
         QVERIFY(!f.asksToSave());
-        f.act(u"type Edit1 Edited; click StaticText1"_s);
+        f.act(u"type Edit1 Edited; click TitleText"_s);
         f.prompter.queueAnswers({Answer::Yes});
         f.trigger("Exit1");
         QCOMPARE(f.messages().last(), message(5, Language::German));
