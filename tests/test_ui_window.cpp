@@ -2,6 +2,7 @@
 // action list editor, the five languages, the next run, the schedule check and the hidden wizard.
 #include "WindowFixture.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QHelpEvent>
 #include <QLabel>
@@ -470,6 +471,55 @@ private slots:
         menus.sort(), tables.sort();
         QCOMPARE(menus, tables);
         QVERIFY(f.saved().Programs.value(0).sameContent(weekly)); // no program changed
+    }
+    // Each row: the language's menu item, what a screen reader names the editor's fields, how it reads the tile.
+    void screenReader_namesEveryFieldInTheLanguage_andReadsEachTileAsPainted_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("names");
+        QTest::addColumn<QString>("tile");
+        QTest::newRow("English") << "English1"
+                                 << "Activate|Prioritary|On/Off|Date|Every Day|Every|Start at|Clock|Date|"
+                                    "Start at|Title|Color|Comments|Inputs|Actions 2|Value 2"
+                                 << "007, Bells|Every : Wednesday - At : 08:05; ---, EXT 017";
+        QTest::newRow("French") << "French1"
+                                << "Activer|Prioritaire|Marche/Arrêt|Le|Tous les jours|Tous les|Déclenché à|Horloge|"
+                                   "Le|Déclenché à|Titre|Couleur|Commentaires|Entrées|Actions 2|Valeur 2"
+                                << "007, Bells|Tous les : Mercredi - A : 08:05; ---, EXT 017";
+    }
+    void screenReader_namesEveryFieldInTheLanguage_andReadsEachTileAsPainted() {
+        QFETCH(QString, item);
+        QFETCH(QString, names);
+        QFETCH(QString, tile);
+        Window f;
+        Program weekly = f.program(7, u"Bells"_s);
+        weekly.TimerOn = 1, weekly.TimerMode = 2, weekly.DayOftheWeek = 3, weekly.Time = QTime(8, 5);
+        weekly.ActionCount = 2, weekly.ActionKind = {KindTransport, KindExternalOutput, 1, 1, 1, 1};
+        weekly.ActionParam = {11, 17, 0, 0, 0, 0};
+        f.open({weekly});
+        f.act(u"trigger Deutsch1; trigger "_s + item); // relabelled from another language
+        const auto read = [](QWidget *w, QAccessible::Text text) {
+            return QAccessible::queryAccessibleInterface(w)->text(text);
+        };
+        QStringList named;
+        for (const char *field : {"ActiveBox", "PriorityBox", "TimerOnBox", "OnDateRadio", "DailyRadio", "WeeklyRadio",
+                                  "HourlyRadio", "ClockEdit", "DateEdit", "MinuteSpin", "TitleText", "ColourSwatch",
+                                  "CommentsMemo", "CodePanel", "ActionKindButton2", "ActionValueButton2"})
+            named << read(f.find(QLatin1String(field)), QAccessible::Name);
+        QCOMPARE(named.join(u'|'), names);
+        // Every field the user can reach has a name (on Unix Qt names a combo box by its item).
+        QWidget *panel = f.find("EditorPanel");
+        for (QWidget *w : panel->findChildren<QWidget *>()) {
+            const bool field = w->inherits("QAbstractButton") || w->inherits("QAbstractSpinBox") ||
+                               w->inherits("QComboBox") || w->inherits("QPlainTextEdit") ||
+                               w->cursor().shape() == Qt::PointingHandCursor;
+            if (field && w->isVisibleTo(panel) && !w->parentWidget()->inherits("QAbstractScrollArea"))
+                QVERIFY2(!read(w, QAccessible::Name).isEmpty(), qPrintable(w->objectName()));
+        }
+        const QStringList painted = PaintedTexts(f.tiles().at(0)).texts;
+        const QString heard =
+            read(f.tiles().at(0), QAccessible::Name) + u'|' + read(f.tiles().at(0), QAccessible::Description);
+        QCOMPARE(heard, painted.mid(0, 2).join(u", "_s) + u'|' + painted[2] + u"; "_s + painted.mid(3).join(u", "_s));
+        QCOMPARE(heard, tile);
     }
     // In every language (at the scale factor the test runs at): each tile text, label, button, field
     // and menu title of a project with every action kind and timer mode is whole and clear of its
