@@ -159,7 +159,12 @@ private slots:
         f.addPrograms(5);
         QWidget *panel = f.find("EditorPanel");
         const int expanded = panel->height();
+        const auto titleAt = [&] {
+            return QRect(f.find("TitleText")->mapTo(panel, QPoint()), f.find("TitleText")->size());
+        };
+        const QRect title = titleAt();
         f.click("CollapseImage"); // the editor collapses to its header, whatever program it shows
+        QCOMPARE(titleAt(), title);
         f.clickTile(2);
         f.find("DateEdit")->setFocus();
         f.press(Qt::Key_Down); // the focused date picker takes it

@@ -84,6 +84,7 @@ void ProgramEditor::ensureBuilt() {
     // The contents keep their full height when the panel is collapsed: the panel clips them
     // to the header line.
     m_contents = new QWidget(this);
+    m_contents->setFixedHeight(PanelHeight - 2 * frameWidth());
     auto *panel = new QVBoxLayout(this);
     panel->setContentsMargins(0, 0, 0, 0);
     panel->addWidget(m_contents, 0, Qt::AlignTop);
