@@ -101,12 +101,16 @@ ActionRowWidget::ActionRowWidget(int row, const QPixmap &rowIcon, QWidget *paren
 }
 
 void ActionRowWidget::setKind(const QString &caption, const QIcon &icon) {
+    if (caption == m_kind->text() && icon.cacheKey() == m_kind->icon().cacheKey())
+        return;
     m_kind->setText(caption);
     m_kind->setIcon(icon);
     m_kind->setAccessibleDescription(caption);
 }
 
 void ActionRowWidget::setValue(const QString &caption) {
+    if (caption == m_value->text())
+        return;
     m_value->setText(caption);
     m_value->setAccessibleDescription(caption);
 }
@@ -194,45 +198,34 @@ void ActionRowsEditor::relabel() {
 void ActionRowsEditor::showActions(const Program &program) {
     m_program = program;
     m_hasProgram = true;
-    resetRows();
-    for (int k = 1; k <= MaxActions && program.ActionCount >= k; ++k) {
-        showRow(k, program.ActionKind[k - 1], program.ActionParam[k - 1], program.ActionValue[k - 1]);
-        if (k <= 5)
-            offerRow(k + 1, program.ActionKind[k - 1]);
-    }
+    showRows(qBound(0, int(program.ActionCount), int(MaxActions)));
 }
 
 void ActionRowsEditor::resetRows() {
-    m_rows[0]->setKind(action(11, m_language), icon(QStringLiteral("directory")));
-    for (int k = 2; k <= MaxActions; ++k)
-        row(k)->setKind(action(0, m_language), icon(QStringLiteral("no-action")));
-    for (ActionRowWidget *row : m_rows) {
-        row->setValue(QStringLiteral("..."));
-        row->valueButton()->hide();
-        row->kindButton()->setVisible(row->row() == 1);
-        row->setOffered(row->row() == 1);
-    }
+    showRows(0);
 }
 
-void ActionRowsEditor::showRow(int k, quint8 kind, quint8 param, quint8 value) {
-    ActionRowWidget *shown = row(k);
-    shown->kindButton()->show();
-    shown->setOffered(true);
-    shown->setKind(actionCaption(kind, param, m_language), icon(actionIconName(kind, param)));
-    if (kind == KindExternalOutput) {
-        shown->valueButton()->show();
-        shown->setValue(valueCaption(value, m_language));
+// Rows 1..count show the program's actions; after a continuing action the next row is offered,
+// reading "No Action..."; row 1 is always there, reading "Directory : SONG" when no action is
+// shown. Each widget changes only where it must, so that showing a program costs little.
+void ActionRowsEditor::showRows(int count) {
+    for (int k = 1; k <= MaxActions; ++k) {
+        ActionRowWidget *shown = row(k);
+        const quint8 kind = m_program.ActionKind[k - 1], param = m_program.ActionParam[k - 1];
+        const bool used = k <= count;
+        const bool offered = used || k == 1 || (k == count + 1 && !isEndingKind(m_program.ActionKind[k - 2]));
+        if (used)
+            shown->setKind(actionCaption(kind, param, m_language), icon(actionIconName(kind, param)));
+        else if (k == 1)
+            shown->setKind(action(11, m_language), icon(QStringLiteral("directory")));
+        else
+            shown->setKind(action(0, m_language), icon(QStringLiteral("no-action")));
+        const bool hasValue = used && kind == KindExternalOutput;
+        shown->setValue(hasValue ? valueCaption(m_program.ActionValue[k - 1], m_language) : QStringLiteral("..."));
+        shown->valueButton()->setVisible(hasValue);
+        shown->kindButton()->setVisible(offered);
+        shown->setOffered(offered);
     }
-}
-
-// After a continuing action the next row is offered, reading "No Action...".
-void ActionRowsEditor::offerRow(int k, quint8 previousKind) {
-    if (k < 1 || k > MaxActions || isEndingKind(previousKind))
-        return;
-    ActionRowWidget *offered = row(k);
-    offered->kindButton()->show();
-    offered->setKind(action(0, m_language), icon(QStringLiteral("no-action")));
-    offered->setOffered(true);
 }
 
 void ActionRowsEditor::openActionMenu(int row) {

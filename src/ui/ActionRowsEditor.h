@@ -74,8 +74,7 @@ private:
     const QIcon &icon(const QString &name);
     void relabel();
     void resetRows();
-    void showRow(int k, quint8 kind, quint8 param, quint8 value);
-    void offerRow(int k, quint8 previousKind);
+    void showRows(int count);
     void openActionMenu(int row);
     void openValueMenu(int row);
     void buildActionMenu();

@@ -111,7 +111,7 @@ void EditorGroup::paintEvent(QPaintEvent *) {
 CaptionButton::CaptionButton(int minimumWidth, QWidget *parent)
     : QToolButton(parent)
     , m_minimumWidth(minimumWidth) {
-    setFixedHeight(22);
+    setFixedSize(minimumWidth, 22);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     setIconSize(QSize(16, 16));
@@ -132,7 +132,7 @@ void CaptionButton::measure() {
     }
     setText(own);
     m_width = widest;
-    updateGeometry();
+    setFixedWidth(widest); // a new caption then leaves the layout alone
 }
 
 QSize CaptionButton::sizeHint() const {

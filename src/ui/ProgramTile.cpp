@@ -130,8 +130,12 @@ void ProgramTile::RefreshTile() {
     for (const QString &text : m_actions)
         if (!text.isEmpty())
             shown << text;
-    setAccessibleName(m_number + QStringLiteral(", ") + m_title);
-    setAccessibleDescription(m_schedule + QStringLiteral("; ") + shown.join(QStringLiteral(", ")));
+    const QString name = m_number + QStringLiteral(", ") + m_title;
+    const QString description = m_schedule + QStringLiteral("; ") + shown.join(QStringLiteral(", "));
+    if (name != accessibleName()) // each change is an event for assistive technology
+        setAccessibleName(name);
+    if (description != accessibleDescription())
+        setAccessibleDescription(description);
     update();
 }
 
