@@ -13,7 +13,6 @@
 
 class ChoiceMenu;
 class QAction;
-class QLabel;
 class QMenu;
 
 // One row of the Actions group: a light strip (greyed while the row is not offered), the row's
