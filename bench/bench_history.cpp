@@ -111,16 +111,16 @@ int main(int argc, char *argv[]) {
         model.select(k * 37 % model.count());
         switch (k % 8) {
         case 0:
-            button("CheckBox1");
+            button("ActiveBox");
             break;
         case 1:
-            button("CheckBox2");
+            button("PriorityBox");
             break;
         case 2:
-            w.findChild<QTimeEdit *>(QStringLiteral("DateTimePicker1"))->setTime(QTime(k % 24, k % 60));
+            w.findChild<QTimeEdit *>(QStringLiteral("ClockEdit"))->setTime(QTime(k % 24, k % 60));
             break;
         case 3:
-            QMetaObject::invokeMethod(w.findChild<QLabel *>(QStringLiteral("StaticText1")), "clicked");
+            QMetaObject::invokeMethod(w.findChild<QLabel *>(QStringLiteral("TitleText")), "clicked");
             break;
         case 4:
             trigger("MoveProgramDown");

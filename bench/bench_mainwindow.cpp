@@ -128,7 +128,7 @@ int main(int argc, char *argv[]) {
         fresh.loadPrograms({Program(clock.now())});
         fresh.SelectProgramAt(0);
         std::printf("Filling the editor's menus at their first opening\n");
-        for (const char *name : {"PopupMenu1", "PopupMenu2", "PopupMenu3", "PopupMenu4"}) {
+        for (const char *name : {"ActionMenu", "ValueMenu", "CodeMenu", "ColourMenu"}) {
             QMenu *menu = fresh.findChild<QMenu *>(QString::fromLatin1(name));
             QElapsedTimer t;
             t.start();

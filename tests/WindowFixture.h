@@ -253,7 +253,7 @@ struct Window {
         return list;
     }
     // The code the editor shows: the selected program's.
-    QString selected() const { return shown("EditorPanel") ? text("Panel2") : QString(); }
+    QString selected() const { return shown("EditorPanel") ? text("CodePanel") : QString(); }
     // The tiles' codes from top to bottom; the selected one, shown in the editor and painted
     // highlighted, in brackets ("(c)" when only shown in the editor, "<c>" when only highlighted).
     QString list() const {
@@ -348,7 +348,7 @@ struct Window {
     // Opens the action menu from row `row` and chooses `entry`, or `sub` in the entry's menu.
     void chooseAction(int row, const QString &entry, const QString &sub = {}) {
         click(QStringLiteral("ActionKindButton%1").arg(row));
-        QMenu *menu = find<QMenu>(u"PopupMenu1"_s);
+        QMenu *menu = find<QMenu>(u"ActionMenu"_s);
         for (QAction *a : menu->actions())
             if (a->text() == entry && sub.size())
                 return choose(a->menu(), sub);

@@ -143,12 +143,12 @@ private slots:
         QTest::newRow("properties") << "type Edit1 Hall; trigger ProjectProperties | Project Properties";
         QTest::newRow("wizard") << "wizard | Timer Mode Program Assistant";
         QTest::newRow("import") << "import | Import";
-        QTest::newRow("title") << "type Edit1 Bell; click StaticText1 | Edit Program";
-        QTest::newRow("comments") << "type Memo1 a\\nb; click Memo1 | Edit Program";
-        QTest::newRow("colour") << "click Shape8; pick PopupMenu4 10 | Edit Program";
-        QTest::newRow("code") << "click Panel2; pick PopupMenu3 200 | Edit Program";
-        QTest::newRow("timer on") << "click CheckBox3 | Edit Program";
-        QTest::newRow("clock") << "set DateTimePicker1.time 09:05:00 | Edit Program";
+        QTest::newRow("title") << "type Edit1 Bell; click TitleText | Edit Program";
+        QTest::newRow("comments") << "type Memo1 a\\nb; click CommentsMemo | Edit Program";
+        QTest::newRow("colour") << "click ColourSwatch; pick ColourMenu 10 | Edit Program";
+        QTest::newRow("code") << "click CodePanel; pick CodeMenu 200 | Edit Program";
+        QTest::newRow("timer on") << "click TimerOnBox | Edit Program";
+        QTest::newRow("clock") << "set ClockEdit.time 09:05:00 | Edit Program";
         QTest::newRow("action") << "action 2 Transport Command/Stop | Edit Program";
     }
     // The file saved, the list with its selection and scroll position, the title in the editor and
@@ -169,7 +169,7 @@ private slots:
             f.trigger("SaveProjectAs");
             return QString::fromLatin1(readAll(path).toHex()) + u'|' + f.list() + u'|' +
                    QString::number(f.find<QScrollArea>("ScrollBox1")->verticalScrollBar()->value()) + u'|' +
-                   f.text("StaticText1") + u'|' + f.w.windowTitle();
+                   f.text("TitleText") + u'|' + f.w.windowTitle();
         };
         const QString before = state();
         takeStep(f, row.section(u" | "_s, 0, 0));
@@ -573,7 +573,7 @@ private slots:
                 f.action("Ethernet")->isChecked());
         QCOMPARE(f.list() + f.w.windowTitle(), u"[002] 001"_s + Caption + u"Lobby"_s); // the project read
         QVERIFY(!f.asksToSave());
-        f.act(u"type Edit1 Edited; click StaticText1"_s);
+        f.act(u"type Edit1 Edited; click TitleText"_s);
         f.prompter.queueAnswers({Answer::Yes});
         f.trigger("Exit");
         QCOMPARE(f.messages().last(), message(5, Language::German));

@@ -2,12 +2,14 @@
 // action list editor, the five languages, the next run, the schedule check and the hidden wizard.
 #include "WindowFixture.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QSpinBox>
+#include <QToolButton>
 #include <QToolTip>
 
 namespace {
@@ -109,7 +111,7 @@ private slots:
         f.open({four});
         f.act(u"trigger NewProgram; key Home"_s);
         const Project saved = f.saved();
-        QVERIFY(f.list() == u"[004] 001"_s && f.find<QAbstractButton>("RadioButton1")->isChecked());
+        QVERIFY(f.list() == u"[004] 001"_s && f.find<QAbstractButton>("OnDateRadio")->isChecked());
         QCOMPARE(saved.Programs.last().Date, f.clock.now().date()); // "now" is the window's clock
         QCOMPARE(saved.Programs.value(0).TimerMode, quint8(7));
     }
@@ -158,9 +160,14 @@ private slots:
         f.addPrograms(5);
         QWidget *panel = f.find("EditorPanel");
         const int expanded = panel->height();
-        f.click("Image16"); // the editor collapses to its header, whatever program it shows
+        const auto titleAt = [&] {
+            return QRect(f.find("TitleText")->mapTo(panel, QPoint()), f.find("TitleText")->size());
+        };
+        const QRect title = titleAt();
+        f.click("CollapseImage"); // the editor collapses to its header, whatever program it shows
+        QCOMPARE(titleAt(), title);
         f.clickTile(2);
-        f.find("DateTimePicker2")->setFocus();
+        f.find("DateEdit")->setFocus();
         f.press(Qt::Key_Down); // the focused date picker takes it
         QCOMPARE(f.selected(), u"003"_s);
         for (int x = 5, tile = 3; x < f.tiles().at(0)->width(); x += 47, tile = 7 - tile) {
@@ -168,7 +175,7 @@ private slots:
             QCOMPARE(f.selected(), QString::asprintf("%.3d", tile + 1));
         }
         QVERIFY(panel->height() < expanded);
-        f.act(u"click Image19; key Down"_s);
+        f.act(u"click ExpandImage; key Down"_s);
         QCOMPARE(panel->height(), expanded);
         QCOMPARE(f.list(), u"001 002 003 004 [005]"_s);
     }
@@ -176,31 +183,32 @@ private slots:
     // of a widget, or whether the tile looks (changed) or the (same).
     void editorFields_writeIntoTheProgram_andItsTileShowsThem_data() {
         QTest::addColumn<QString>("row");
-        QTest::newRow("Activate") << "click CheckBox1 | Active=0 | (changed)";
-        QTest::newRow("Prioritary") << "click CheckBox2 | Priority=1 | (changed)";
-        QTest::newRow("On/Off") << "click CheckBox3 | TimerOn=1 | Date : 07/12/2026 - At : 14:30";
-        QTest::newRow("every day") << "click CheckBox3; click RadioButton2 | TimerMode=1 | Every day - At : 14:30";
-        QTest::newRow("every Friday") << "click CheckBox3; click RadioButton3; set ComboBox1.currentIndex 4 | "
+        QTest::newRow("Activate") << "click ActiveBox | Active=0 | (changed)";
+        QTest::newRow("Prioritary") << "click PriorityBox | Priority=1 | (changed)";
+        QTest::newRow("On/Off") << "click TimerOnBox | TimerOn=1 | Date : 07/12/2026 - At : 14:30";
+        QTest::newRow("every day") << "click TimerOnBox; click DailyRadio | TimerMode=1 | Every day - At : 14:30";
+        QTest::newRow("every Friday") << "click TimerOnBox; click WeeklyRadio; set DayBox.currentIndex 4 | "
                                          "TimerMode=2,Day=5 | Every : Friday - At : 14:30";
-        QTest::newRow("minute") << "click CheckBox3; click RadioButton4; set SpinEdit1.value 7 | "
+        QTest::newRow("minute") << "click TimerOnBox; click HourlyRadio; set MinuteSpin.value 7 | "
                                    "TimerMode=3,Time=14:07:00 | Start at : XX:07";
-        QTest::newRow("minute shown") << "set SpinEdit1.value 7 | Time=14:07:00 | MinuteDisplay:07";
-        QTest::newRow("clock") << "click CheckBox3; set DateTimePicker1.time 09:05:00 | Time=09:05:00 | "
+        QTest::newRow("minute shown") << "set MinuteSpin.value 7 | Time=14:07:00 | MinuteDisplay:07";
+        QTest::newRow("clock") << "click TimerOnBox; set ClockEdit.time 09:05:00 | Time=09:05:00 | "
                                   "Date : 07/12/2026 - At : 09:05";
-        QTest::newRow("clock in hours and minutes") << "set DateTimePicker1.time 09:05:07 | Time=09:05:00 | "
-                                                       "DateTimePicker1:09:05";
-        QTest::newRow("date") << "click CheckBox3; click RadioButton2; click RadioButton1; set DateTimePicker2.date "
+        QTest::newRow("clock in hours and minutes") << "set ClockEdit.time 09:05:07 | Time=09:05:00 | "
+                                                       "ClockEdit:09:05";
+        QTest::newRow("date") << "click TimerOnBox; click DailyRadio; click OnDateRadio; set DateEdit.date "
                                  "2027-02-28 | TimerMode=0,Date=2027-02-28 | Date : 28/02/2027 - At : 14:30";
-        QTest::newRow("colour") << "click Shape8; pick PopupMenu4 10 | Color=ff | (changed)";
+        QTest::newRow("colour") << "click ColourSwatch; pick ColourMenu 10 | Color=ff | (changed)";
         QTest::newRow("inputs, used codes refused")
-            << "click Panel2; pick PopupMenu3 001; click Panel2; pick "
-               "PopupMenu3 002; click Panel2; pick PopupMenu3 004 | Code=4 | 004";
-        QTest::newRow("title") << "type Edit1 Morning news; click StaticText1 | Title=Morning news | Morning news";
-        QTest::newRow("title cancelled") << "cancel Edit1 Morning; click StaticText1 | Title=... | (same)";
-        QTest::newRow("comments") << "type Memo1 first\\nsecond; click Memo1 | Comments=first/second | (same)";
-        QTest::newRow("comments cancelled") << "cancel Memo1 first; click Memo1 | Comments=... | (same)";
-        QTest::newRow("comments over 512 characters")
-            << "type Memo1 " + QString(600, u'x') + "; click Memo1 | Comments=" + QString(512, u'x') + " | (same)";
+            << "click CodePanel; pick CodeMenu 001; click CodePanel; pick "
+               "CodeMenu 002; click CodePanel; pick CodeMenu 004 | Code=4 | 004";
+        QTest::newRow("title") << "type Edit1 Morning news; click TitleText | Title=Morning news | Morning news";
+        QTest::newRow("title cancelled") << "cancel Edit1 Morning; click TitleText | Title=... | (same)";
+        QTest::newRow("comments") << "type Memo1 first\\nsecond; click CommentsMemo | Comments=first/second | (same)";
+        QTest::newRow("comments cancelled") << "cancel Memo1 first; click CommentsMemo | Comments=... | (same)";
+        QTest::newRow("comments over 512 characters") << "type Memo1 " + QString(600, u'x') +
+                                                             "; click CommentsMemo | Comments=" + QString(512, u'x') +
+                                                             " | (same)";
     }
     void editorFields_writeIntoTheProgram_andItsTileShowsThem() {
         QFETCH(QString, row);
@@ -221,15 +229,16 @@ private slots:
         for (const QString &pair : fieldsSaved.split(u','))
             QVERIFY2(program.contains(u'|' + pair + u'|'), qPrintable(program));
         if (row.startsWith(u"type Memo1"_s)) // the editor shows the lines as saved
-            QVERIFY(program.contains(f.find<QPlainTextEdit>("Memo1")->toPlainText().replace(u'\n', u'/') + u'|'));
+            QVERIFY(
+                program.contains(f.find<QPlainTextEdit>("CommentsMemo")->toPlainText().replace(u'\n', u'/') + u'|'));
     }
     // Each row: the control that opens a grid (on a press or a click), its grid, the entry clicked, the
     // field saved then.
     void popupGrids_chooseOnlyWhatIsClicked_data() {
         QTest::addColumn<QString>("row");
-        QTest::newRow("colour, opened on a press") << "Shape8 PopupMenu4 10 Color=ff";
-        QTest::newRow("inputs") << "Panel2 PopupMenu3 009 Code=9";
-        QTest::newRow("value") << "ActionValueButton1 PopupMenu2 017 Value1=17";
+        QTest::newRow("colour, opened on a press") << "ColourSwatch ColourMenu 10 Color=ff";
+        QTest::newRow("inputs") << "CodePanel CodeMenu 009 Code=9";
+        QTest::newRow("value") << "ActionValueButton1 ValueMenu 017 Value1=17";
     }
     void popupGrids_chooseOnlyWhatIsClicked() {
         QFETCH(QString, row);
@@ -265,7 +274,7 @@ private slots:
     // A wheel step over a field the user has not entered moves the selection; an entered field takes it.
     void wheel_editsOnlyAFieldTheUserEntered_data() {
         QTest::addColumn<QString>("field");
-        for (const char *name : {"DateTimePicker1", "DateTimePicker2", "ComboBox1", "SpinEdit1"})
+        for (const char *name : {"ClockEdit", "DateEdit", "DayBox", "MinuteSpin"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
     void wheel_editsOnlyAFieldTheUserEntered() {
@@ -290,13 +299,14 @@ private slots:
     void actionRows_growWithContinuingActions_endWithEndingOnes_andClear() {
         Window f;
         f.addPrograms(1);
-        const auto offered = [&f] { // "+" for a row that looks offered, "-" for a greyed one
+        const auto offered = [&f] {          // "+" for a row that looks offered, "-" for a greyed one
+            const auto strip = [&f](int k) { // at the right end of the row's strip
+                const QImage row = f.find(QStringLiteral("ActionRow%1").arg(k))->grab().toImage();
+                return row.pixelColor(row.width() - 3, int(18 * row.devicePixelRatio()));
+            };
             QString out;
             for (int k = 1; k <= 6; ++k)
-                out += f.find(QStringLiteral("RowBack%1").arg(k))->grab().toImage().pixelColor(4, 4) ==
-                               f.find("RowBack1")->grab().toImage().pixelColor(4, 4)
-                           ? u'+'
-                           : u'-';
+                out += strip(k) == strip(1) ? u'+' : u'-';
             return out;
         };
         QCOMPARE(f.rows() + offered(), u"Directory : SONG+-----"_s); // an ending action: no row 2
@@ -324,12 +334,12 @@ private slots:
         f.addPrograms(1);
         f.chooseAction(1, u"Ouput Contactor (I/O External)"_s, u"Output 017"_s);
         QCOMPARE(f.rows() + u'|' + f.text("ActionValueButton1"), u"Extrenal Output : 017|No Action...|Value : 255"_s);
-        f.act(u"click ActionValueButton1; pick PopupMenu2 017"_s);
+        f.act(u"click ActionValueButton1; pick ValueMenu 017"_s);
         QCOMPARE(f.text("ActionValueButton1"), u"Value : 017"_s);
         QVERIFY(fields(f.saved().Programs.value(0)).contains(u"|Value1=17|"_s));
         f.click("ActionValueButton1"); // the value grid also answers the keys
         for (int key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Down, Qt::Key_Return})
-            QTest::keyClick(gridOf(f.find<QMenu>("PopupMenu2")), Qt::Key(key));
+            QTest::keyClick(gridOf(f.find<QMenu>("ValueMenu")), Qt::Key(key));
         QCOMPARE(f.text("ActionValueButton1"), u"Value : 033"_s);
         f.chooseAction(1, u"Ouput Contactor (I/O Internal)"_s, u"Output 02"_s);
         QVERIFY(!f.shown("ActionValueButton1"));
@@ -341,7 +351,7 @@ private slots:
         const auto offered = [&f] {
             f.click("ActionKindButton1");
             QStringList out;
-            for (QAction *a : f.find<QMenu>("PopupMenu1")->actions())
+            for (QAction *a : f.find<QMenu>("ActionMenu")->actions())
                 if (a->isVisible())
                     out << a->text().left(4);
             Window::closePopups();
@@ -409,13 +419,13 @@ private slots:
         for (const QAction *a : f.find<QMenu>("LanguageMenu")->actions())
             if (a->isChecked())
                 shown << a->text();
-        for (const char *name : {"Label1", "RadioButton4", "ActionKindButton1", "ActionKindButton2",
-                                 "ActionValueButton2", "ActionKindButton3", "NextRunLine", "DateTimePicker2"})
+        for (const char *name : {"TimerModeTitle", "HourlyRadio", "ActionKindButton1", "ActionKindButton2",
+                                 "ActionValueButton2", "ActionKindButton3", "NextRunLine", "DateEdit"})
             shown << f.text(QLatin1String(name));
-        shown << f.toolButton("TransmitButton")->toolTip() << f.find<QComboBox>("ComboBox1")->currentText()
+        shown << f.toolButton("TransmitButton")->toolTip() << f.find<QComboBox>("DayBox")->currentText()
               << f.tileTexts(0).section(u'|', 2, 2);
         f.click("ActionKindButton1");
-        for (const QAction *a : f.find<QMenu>("PopupMenu1")->actions())
+        for (const QAction *a : f.find<QMenu>("ActionMenu")->actions())
             if (a->menu() && a->menu()->actions().size() == 16)
                 shown << a->text() << a->menu()->actions().value(5)->text();
         Window::closePopups();
@@ -438,7 +448,7 @@ private slots:
         };
         f.answers = {look({u"Edit1"_s}), look({u"Memo1"_s}), look({}), look({u"Label2"_s, u"Label3"_s}, false),
                      look({})};
-        f.act(u"click StaticText1; click Memo1; trigger ProjectProperties; trigger About; trigger PcRemote"_s);
+        f.act(u"click TitleText; click CommentsMemo; trigger ProjectProperties; trigger About; trigger PcRemote"_s);
         shown << QCoreApplication::translate("QPlatformTheme", "&Yes"); // Qt's own buttons follow
         QCOMPARE(shown, texts.split(u'|').mid(1));
         // Every menu title and item reads as the menu tables in that language (the ports are names).
@@ -467,6 +477,46 @@ private slots:
         menus.sort(), tables.sort();
         QCOMPARE(menus, tables);
         QVERIFY(f.saved().Programs.value(0).sameContent(weekly)); // no program changed
+    }
+    // Each row: the language's menu item, what a screen reader names the editor's fields, how it reads the tile.
+    void screenReader_namesEveryFieldInTheLanguage_andReadsEachTileAsPainted_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("names");
+        QTest::addColumn<QString>("tile");
+        QTest::newRow("English") << "English"
+                                 << "Activate|Prioritary|On/Off|Date|Every Day|Every|Start at|Clock|Date|"
+                                    "Start at|Title|Color|Comments|Inputs|Actions 2|Value 2"
+                                 << "007, Bells|Every : Wednesday - At : 08:05; ---, EXT 017";
+        QTest::newRow("French") << "French"
+                                << "Activer|Prioritaire|Marche/Arrêt|Le|Tous les jours|Tous les|Déclenché à|Horloge|"
+                                   "Le|Déclenché à|Titre|Couleur|Commentaires|Entrées|Actions 2|Valeur 2"
+                                << "007, Bells|Tous les : Mercredi - A : 08:05; ---, EXT 017";
+    }
+    void screenReader_namesEveryFieldInTheLanguage_andReadsEachTileAsPainted() {
+        QFETCH(QString, item);
+        QFETCH(QString, names);
+        QFETCH(QString, tile);
+        Window f;
+        Program weekly = f.program(7, u"Bells"_s);
+        weekly.TimerOn = 1, weekly.TimerMode = 2, weekly.DayOftheWeek = 3, weekly.Time = QTime(8, 5);
+        weekly.ActionCount = 2, weekly.ActionKind = {KindTransport, KindExternalOutput, 1, 1, 1, 1};
+        weekly.ActionParam = {11, 17, 0, 0, 0, 0};
+        f.open({weekly});
+        f.act(u"trigger German; trigger "_s + item); // relabelled from another language
+        const auto read = [](QWidget *w, QAccessible::Text text) {
+            return QAccessible::queryAccessibleInterface(w)->text(text);
+        };
+        QStringList named; // (not the day box: on Unix Qt names a combo box by its current item)
+        for (const char *field : {"ActiveBox", "PriorityBox", "TimerOnBox", "OnDateRadio", "DailyRadio", "WeeklyRadio",
+                                  "HourlyRadio", "ClockEdit", "DateEdit", "MinuteSpin", "TitleText", "ColourSwatch",
+                                  "CommentsMemo", "CodePanel", "ActionKindButton2", "ActionValueButton2"})
+            named << read(f.find(QLatin1String(field)), QAccessible::Name);
+        QCOMPARE(named.join(u'|'), names);
+        const QStringList painted = PaintedTexts(f.tiles().at(0)).texts;
+        const QString heard =
+            read(f.tiles().at(0), QAccessible::Name) + u'|' + read(f.tiles().at(0), QAccessible::Description);
+        QCOMPARE(heard, painted.mid(0, 2).join(u", "_s) + u'|' + painted[2] + u"; "_s + painted.mid(3).join(u", "_s));
+        QCOMPARE(heard, tile);
     }
     // In every language (at the scale factor the test runs at): each tile text, label, button, field
     // and menu title of a project with every action kind and timer mode is whole and clear of its
@@ -502,7 +552,7 @@ private slots:
             const QString language = u' ' + QLatin1String(item);
             find(f.w.menuBar()->sizeHint().width() > f.w.menuBar()->width(), u"menu bar"_s + language);
             f.click("ActionKindButton1"); // the action menu's grids: each caption within its cell
-            for (const ChoiceGrid *grid : f.find<QMenu>("PopupMenu1")->findChildren<ChoiceGrid *>())
+            for (const ChoiceGrid *grid : f.find<QMenu>("ActionMenu")->findChildren<ChoiceGrid *>())
                 for (int e = 0; e < grid->entries().size(); ++e)
                     find(grid->fontMetrics().horizontalAdvance(grid->entries()[e]->text()) + 28 >
                              grid->entryRect(e).width(),
@@ -541,22 +591,29 @@ private slots:
                 }
                 f.clickTile(i);
                 // The editor's texts and fields: each whole, none over another.
-                QList<QWidget *> shown;
-                for (QWidget *w : f.find("EditorPanel")->findChildren<QWidget *>()) {
+                QWidget *panel = f.find("EditorPanel");
+                QList<std::pair<QWidget *, QRect>> shown;
+                for (QWidget *w : panel->findChildren<QWidget *>()) {
                     const QString text = w->property("text").toString();
-                    if (!w->isVisibleTo(f.find("EditorPanel")) || w->parentWidget() != f.find("EditorPanel") ||
+                    const QWidget *in = w->parentWidget(); // not the parts of a field
+                    if (!w->isVisibleTo(panel) || in->inherits("QAbstractSpinBox") || in->inherits("QComboBox") ||
                         (text.isEmpty() && !w->inherits("QAbstractSpinBox") && !w->inherits("QComboBox")))
                         continue;
+                    const QRect place(w->mapTo(panel, QPoint()), w->size());
                     const auto *label = qobject_cast<QLabel *>(w);
+                    const auto *tool = qobject_cast<QToolButton *>(w); // as wide as the widest caption it may show
                     const int needs = label ? label->fontMetrics().horizontalAdvance(text) + 2 * label->margin() +
                                                   label->indent() + 2 * label->frameWidth()
-                                            : w->sizeHint().width();
+                                      : tool
+                                          ? tool->fontMetrics().horizontalAdvance(text) + 8 + tool->iconSize().width()
+                                          : w->sizeHint().width();
                     // (The minute's spin box shows its arrows only, the minute display beside it the value.)
-                    find(needs > w->width() && !w->inherits("QSpinBox"), w->objectName() + u' ' + text + language);
-                    for (QWidget *other : std::as_const(shown))
-                        find(other->geometry().intersects(w->geometry()),
+                    find((needs > w->width() && !w->inherits("QSpinBox")) || !panel->contentsRect().contains(place),
+                         w->objectName() + u' ' + text + language);
+                    for (const auto &[other, otherPlace] : std::as_const(shown))
+                        find(otherPlace.intersects(place),
                              other->objectName() + u" over "_s + w->objectName() + language);
-                    shown << w;
+                    shown << std::pair{w, place};
                 }
             }
         }
@@ -630,13 +687,13 @@ private slots:
         ProgramTile *first = f.tiles().at(0);
         const auto line = [&f] { return f.shown("NextRunLine") ? f.text("NextRunLine") : QString(); };
         QCOMPARE(line() + toolTipOf(first), QString()); // a new program's timer is off
-        f.click("CheckBox3");                           // on, on a date: this very minute, which has begun
+        f.click("TimerOnBox");                          // on, on a date: this very minute, which has begun
         QCOMPARE(line(), u"Next run : never"_s);
-        f.act(u"set DateTimePicker1.time 16:45:00"_s);
+        f.act(u"set ClockEdit.time 16:45:00"_s);
         QCOMPARE(line(), u"Next run : 07/12/2026 16:45"_s);
-        f.act(u"click RadioButton3; set ComboBox1.currentIndex 4"_s); // every Friday
+        f.act(u"click WeeklyRadio; set DayBox.currentIndex 4"_s); // every Friday
         QCOMPARE(line(), u"Next run : 11/12/2026 16:45"_s);
-        f.act(u"click RadioButton4; set SpinEdit1.value 20"_s); // every hour
+        f.act(u"click HourlyRadio; set MinuteSpin.value 20"_s); // every hour
         QCOMPARE(line(), u"Next run : 07/12/2026 15:20"_s);
         f.addPrograms(1);
         QCOMPARE(line(), QString());
@@ -646,9 +703,9 @@ private slots:
         QCOMPARE(toolTipOf(first), u"Next run : 07/12/2026 16:20"_s); // worked out when asked
         f.tick("NextRunTimer");
         QCOMPARE(line(), u"Next run : 07/12/2026 16:20"_s);
-        f.click("CheckBox1"); // inactive: it never runs, whatever its timer says
+        f.click("ActiveBox"); // inactive: it never runs, whatever its timer says
         QCOMPARE(line() + u'|' + toolTipOf(first), u"Next run : never (inactive)|Next run : never (inactive)"_s);
-        f.click("CheckBox3");
+        f.click("TimerOnBox");
         QCOMPARE(line(), QString());
     }
     void scheduleCheck_namesTheFindings_andChoosingOneSelectsItsProgram() {
