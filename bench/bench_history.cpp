@@ -90,7 +90,7 @@ int main(int argc, char *argv[]) {
     w.setDialogRunner([&](QDialog &d) {
         if (auto *file = qobject_cast<QFileDialog *>(&d))
             file->selectFile(ScheduleFilePath(dir.path()));
-        else if (auto *line = d.findChild<QLineEdit *>(QStringLiteral("Edit1")))
+        else if (auto *line = d.findChild<QLineEdit *>(QStringLiteral("TitleEdit")))
             line->setText(QStringLiteral("Text %1").arg(++texts));
         return int(QDialog::Accepted);
     });

@@ -109,7 +109,7 @@ inline DialogAnswer fillIn(const QList<std::pair<QString, QString>> &fields, boo
             else if (auto *memo = d.findChild<QPlainTextEdit *>(name))
                 memo->setPlainText(text);
         }
-        QTest::mouseClick(buttonOf(d, ok ? "OKBtn" : "CancelBtn"), Qt::LeftButton);
+        QTest::mouseClick(buttonOf(d, ok ? "OkButton" : "CancelButton"), Qt::LeftButton);
         return d.result();
     };
 }
@@ -146,7 +146,7 @@ inline DialogAnswer chooseFolder(const QString &path, QString *startedAt, const 
         tree->setCurrentIndex(model->index(path));
         if (beforeOk)
             beforeOk();
-        QTest::mouseClick(buttonOf(d, "OKBtn"), Qt::LeftButton);
+        QTest::mouseClick(buttonOf(d, "OkButton"), Qt::LeftButton);
         return d.result();
     };
 }

@@ -50,7 +50,7 @@ void takeStep(Window &f, const QString &script) {
             f.answers.push_back([](QDialog &d) {
                 d.show();
                 for (int i = 0; i < 10 && d.isVisible(); ++i)
-                    QTest::mouseClick(d.findChild<QAbstractButton *>(u"NextBtn"_s), Qt::LeftButton, {}, {6, 8});
+                    QTest::mouseClick(d.findChild<QAbstractButton *>(u"NextButton"_s), Qt::LeftButton, {}, {6, 8});
                 return d.result();
             });
             f.trigger("TimerWizardButton");
@@ -140,11 +140,11 @@ private slots:
         QTest::newRow("move up") << "click MoveProgramUp | Move Program to Up";
         QTest::newRow("move down") << "trigger MoveProgramDown | Move Program to Down";
         QTest::newRow("delete colour group") << "yes; trigger DeleteColourGroup2 | Delete a Group of same Color";
-        QTest::newRow("properties") << "type Edit1 Hall; trigger ProjectProperties | Project Properties";
+        QTest::newRow("properties") << "type NameEdit Hall; trigger ProjectProperties | Project Properties";
         QTest::newRow("wizard") << "wizard | Timer Mode Program Assistant";
         QTest::newRow("import") << "import | Import";
-        QTest::newRow("title") << "type Edit1 Bell; click TitleText | Edit Program";
-        QTest::newRow("comments") << "type Memo1 a\\nb; click CommentsMemo | Edit Program";
+        QTest::newRow("title") << "type TitleEdit Bell; click TitleText | Edit Program";
+        QTest::newRow("comments") << "type CommentsEdit a\\nb; click CommentsMemo | Edit Program";
         QTest::newRow("colour") << "click ColourSwatch; pick ColourMenu 10 | Edit Program";
         QTest::newRow("code") << "click CodePanel; pick CodeMenu 200 | Edit Program";
         QTest::newRow("timer on") << "click TimerOnBox | Edit Program";
@@ -229,7 +229,7 @@ private slots:
             project.Programs << f.program(code);
         project.Programs[1].Color = project.Programs[2].Color = ProgramColors[2];
         f.open(project);
-        takeStep(f, u"yes; trigger DeleteColourGroup2; type Edit1 Hall; trigger NewProject"_s);
+        takeStep(f, u"yes; trigger DeleteColourGroup2; type NameEdit Hall; trigger NewProject"_s);
         QCOMPARE(seen, u"+- +- +- +- +- +- "_s);
         QVERIFY(f.find("ScrollBox1")->isVisible() && f.tiles().isEmpty());
     }
@@ -239,21 +239,23 @@ private slots:
         f.addPrograms(1);
         const QString before = f.w.windowTitle();
         f.prompter.queueAnswers({Answer::No});
-        f.act(u"cancel Edit1 Other; trigger NewProject"_s);
+        f.act(u"cancel NameEdit Other; trigger NewProject"_s);
         QCOMPARE(f.messages(), QStringList{message(5)}); // the modified project is offered for saving
         QCOMPARE(f.list() + f.w.windowTitle(), u"001 002 003 [004]"_s + before);
         f.answers.push_back(
-            fillIn({{"Edit1", u"Hall"_s}, {"Edit5", u"Shop"_s}, {"Memo1", u"one\ntwo"_s}}, true, [](QDialog &d) {
-                QCOMPARE(d.findChild<QLineEdit *>(u"Edit1"_s)->text() + d.findChild<QLineEdit *>(u"Edit2"_s)->text() +
-                             d.findChild<QPlainTextEdit *>(u"Memo1"_s)->toPlainText(),
-                         u"New Project..."_s);
-            }));
+            fillIn({{"NameEdit", u"Hall"_s}, {"CustomerEdit", u"Shop"_s}, {"CommentsEdit", u"one\ntwo"_s}}, true,
+                   [](QDialog &d) {
+                       QCOMPARE(d.findChild<QLineEdit *>(u"NameEdit"_s)->text() +
+                                    d.findChild<QLineEdit *>(u"SubjectEdit"_s)->text() +
+                                    d.findChild<QPlainTextEdit *>(u"CommentsEdit"_s)->toPlainText(),
+                                u"New Project..."_s);
+                   }));
         f.trigger("NewProject");
         QCOMPARE(f.list() + f.w.windowTitle() + f.captions.last(), Caption + u"Hall"_s + u"Delete Program0 to 4"_s);
-        f.act(u"cancel Edit1 Other; trigger ProjectProperties"_s);
+        f.act(u"cancel NameEdit Other; trigger ProjectProperties"_s);
         QVERIFY(!f.asksToSave());
-        f.answers.push_back(fillIn({{"Edit1", QString(65, u'n')}}, true, [](QDialog &d) {
-            QCOMPARE(d.findChild<QLineEdit *>(u"Edit5"_s)->text(), u"Shop"_s);
+        f.answers.push_back(fillIn({{"NameEdit", QString(65, u'n')}}, true, [](QDialog &d) {
+            QCOMPARE(d.findChild<QLineEdit *>(u"CustomerEdit"_s)->text(), u"Shop"_s);
         }));
         f.trigger("ProjectProperties");
         QCOMPARE(f.w.windowTitle(), Caption + QString(64, u'n')); // the name takes 64 characters
@@ -264,7 +266,7 @@ private slots:
     void save_writesTheProjectFile_andAsksForANameOnlyWhenItHasNone() {
         Window f;
         const QString path = f.dir.filePath("p.prg"), unwritable = f.dir.filePath("missing/p.prg");
-        f.act(u"type Edit2 Subject; trigger ProjectProperties"_s);
+        f.act(u"type SubjectEdit Subject; trigger ProjectProperties"_s);
         f.answers.push_back(chooseFile(f.dir.filePath("p")));
         f.trigger("SaveProject");
         QCOMPARE(f.dialogs.last(), u"Save Program (*.prg)"_s); // no question before overwriting
@@ -380,7 +382,7 @@ private slots:
             f.answers.push_back([&, act](QDialog &d) {
                 d.show();
                 act(d, *d.findChild<QLineEdit *>(u"PathEdit"_s));
-                QTest::mouseClick(buttonOf(d, "OKBtn"), Qt::LeftButton);
+                QTest::mouseClick(buttonOf(d, "OkButton"), Qt::LeftButton);
                 seen << (d.isVisible() ? u"open"_s : u"closed"_s);
                 d.hide();
                 return seen.last() == u"open" ? int(QDialog::Rejected) : d.result();
@@ -402,11 +404,11 @@ private slots:
         inDialog([&](QDialog &d, QLineEdit &path) {
             path.setText(typed);
             QTest::keyClick(&path, Qt::Key_Return);
-            QTest::mouseClick(buttonOf(d, "NewFolderBtn"), Qt::LeftButton);
+            QTest::mouseClick(buttonOf(d, "NewFolderButton"), Qt::LeftButton);
             selected(d);
             path.setText(typed);
             QTest::keyClick(&path, Qt::Key_Return);
-            QTest::mouseClick(buttonOf(d, "NewFolderBtn"), Qt::LeftButton); // exists already
+            QTest::mouseClick(buttonOf(d, "NewFolderButton"), Qt::LeftButton); // exists already
         });
         QCOMPARE(seen, (QStringList{typed, u"open"_s, made, u"closed"_s}));
         QVERIFY(QFileInfo(made).isDir() && QFileInfo::exists(typed + u"/quillon.msg"_s));
@@ -573,7 +575,7 @@ private slots:
                 f.action("Ethernet")->isChecked());
         QCOMPARE(f.list() + f.w.windowTitle(), u"[002] 001"_s + Caption + u"Lobby"_s); // the project read
         QVERIFY(!f.asksToSave());
-        f.act(u"type Edit1 Edited; click TitleText"_s);
+        f.act(u"type TitleEdit Edited; click TitleText"_s);
         f.prompter.queueAnswers({Answer::Yes});
         f.trigger("Exit");
         QCOMPARE(f.messages().last(), message(5, Language::German));

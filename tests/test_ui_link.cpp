@@ -73,7 +73,7 @@ private slots:
         Link f(SettingsLocation{settings.filePath("p.CFG"), settings.filePath("c/p.CFG")});
         QVERIFY(f.start());
         f.open({weekly(200), weekly(3), remote(17, QTime(8, 45), 4)});
-        f.act(u"type Edit1 Hall B; trigger ProjectProperties"_s);
+        f.act(u"type NameEdit Hall B; trigger ProjectProperties"_s);
         const QStringList sent = f.frames();
         QString checkedDuringRun;
         f.onCaption = [&](const QString &caption) {

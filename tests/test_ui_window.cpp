@@ -82,7 +82,7 @@ private slots:
         QTest::addColumn<QString>("row");
         QTest::newRow("first of two") << "2 | key Home | +++++--+-++--+";
         QTest::newRow("copied, then a new project")
-            << "1 | click CopyProgram; type Edit1 X; trigger NewProject | +----+---++--+";
+            << "1 | click CopyProgram; type NameEdit X; trigger NewProject | +----+---++--+";
         QTest::newRow("a port chosen") << "0 | pick PortMenu ttyS9 | +-------++++++";
         QTest::newRow("255, one pasted in vain") << "255 | click CopyProgram; click PastePrograms | -++++++--++---";
     }
@@ -202,11 +202,12 @@ private slots:
         QTest::newRow("inputs, used codes refused")
             << "click CodePanel; pick CodeMenu 001; click CodePanel; pick "
                "CodeMenu 002; click CodePanel; pick CodeMenu 004 | Code=4 | 004";
-        QTest::newRow("title") << "type Edit1 Morning news; click TitleText | Title=Morning news | Morning news";
+        QTest::newRow("title") << "type TitleEdit Morning news; click TitleText | Title=Morning news | Morning news";
         QTest::newRow("title cancelled") << "cancel Edit1 Morning; click TitleText | Title=... | (same)";
-        QTest::newRow("comments") << "type Memo1 first\\nsecond; click CommentsMemo | Comments=first/second | (same)";
+        QTest::newRow("comments")
+            << "type CommentsEdit first\\nsecond; click CommentsMemo | Comments=first/second | (same)";
         QTest::newRow("comments cancelled") << "cancel Memo1 first; click CommentsMemo | Comments=... | (same)";
-        QTest::newRow("comments over 512 characters") << "type Memo1 " + QString(600, u'x') +
+        QTest::newRow("comments over 512 characters") << "type CommentsEdit " + QString(600, u'x') +
                                                              "; click CommentsMemo | Comments=" + QString(512, u'x') +
                                                              " | (same)";
     }
@@ -228,7 +229,7 @@ private slots:
         QCOMPARE(f.selected(), QString::asprintf("%.3d", int(saved.Code))); // the editor shows it
         for (const QString &pair : fieldsSaved.split(u','))
             QVERIFY2(program.contains(u'|' + pair + u'|'), qPrintable(program));
-        if (row.startsWith(u"type Memo1"_s)) // the editor shows the lines as saved
+        if (row.startsWith(u"type CommentsEdit"_s)) // the editor shows the lines as saved
             QVERIFY(
                 program.contains(f.find<QPlainTextEdit>("CommentsMemo")->toPlainText().replace(u'\n', u'/') + u'|'));
     }
@@ -446,8 +447,8 @@ private slots:
                 return int(QDialog::Rejected);
             };
         };
-        f.answers = {look({u"Edit1"_s}), look({u"Memo1"_s}), look({}), look({u"Label2"_s, u"Label3"_s}, false),
-                     look({})};
+        f.answers = {look({u"TitleEdit"_s}), look({u"CommentsEdit"_s}), look({}),
+                     look({u"VersionLabel"_s, u"WebLabel"_s}, false), look({})};
         f.act(u"click TitleText; click CommentsMemo; trigger ProjectProperties; trigger About; trigger PcRemote"_s);
         shown << QCoreApplication::translate("QPlatformTheme", "&Yes"); // Qt's own buttons follow
         QCOMPARE(shown, texts.split(u'|').mid(1));
@@ -747,13 +748,13 @@ private slots:
                 seen << d.windowTitle().right(1);
             };
             seen << d.findChild<QLabel *>(u"YearDisplay"_s)->text(); // the year of the clock
-            for (const char *name :
-                 {"NextBtn", "SomeMonthsRadio", "NextBtn", "EveryMonthRadio", "NextBtn", "NextBtn", "NextBtn"})
+            for (const char *name : {"NextButton", "SomeMonthsRadio", "NextButton", "EveryMonthRadio", "NextButton",
+                                     "NextButton", "NextButton"})
                 click(QLatin1String(name));
             d.findChild<QSpinBox *>(u"AtMinuteSpin"_s)->stepBy(7);
-            click(u"NextBtn"_s), click(u"NextBtn"_s);
-            seen << buttonOf(d, "NextBtn")->text();
-            click(u"NextBtn"_s);
+            click(u"NextButton"_s), click(u"NextButton"_s);
+            seen << buttonOf(d, "NextButton")->text();
+            click(u"NextButton"_s);
             return d.result();
         });
         f.trigger("TimerWizardButton");
