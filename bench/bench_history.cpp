@@ -90,8 +90,10 @@ int main(int argc, char *argv[]) {
     w.setDialogRunner([&](QDialog &d) {
         if (auto *file = qobject_cast<QFileDialog *>(&d))
             file->selectFile(ScheduleFilePath(dir.path()));
-        else if (auto *line = d.findChild<QLineEdit *>(QStringLiteral("TitleEdit")))
-            line->setText(QStringLiteral("Text %1").arg(++texts));
+        else if (auto *name = d.findChild<QLineEdit *>(QStringLiteral("NameEdit")))
+            name->setText(QStringLiteral("Text %1").arg(++texts));
+        else if (auto *title = d.findChild<QLineEdit *>(QStringLiteral("TitleEdit")))
+            title->setText(QStringLiteral("Text %1").arg(++texts));
         return int(QDialog::Accepted);
     });
     w.show();
@@ -186,7 +188,7 @@ int main(int argc, char *argv[]) {
             QApplication::processEvents();
             replays.samples.push_back(double(t.nsecsElapsed()) / 1e6);
         }
-        const bool group = command[0] == 'C';
+        const bool group = command[0] == 'D';
         row(group ? "delete colour group: Undo or Redo, worst" : "import: Undo or Redo, worst", replays.max(), "ms",
             "(target < 16.7 ms)");
         row(group ? "delete colour group: heap after the step" : "import: heap after the step", stepMb, "MB");
