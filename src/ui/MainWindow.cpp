@@ -372,9 +372,9 @@ void MainWindow::setAckWatchdog(std::chrono::milliseconds limit) {
 // The list and the editor panel
 
 void MainWindow::addProgram() {
+    // A program added brings its own updates through the model's signals.
     if (!m_model->addProgram())
         m_prompter.warn(LanguageText(ProgramLimitRow::Message, CurrentLanguage));
-    updateCommandState();
 }
 
 void MainWindow::SelectFirstProgram() {
