@@ -436,20 +436,20 @@ private slots:
                                          remoteProgram({8, 33}, 7), remoteProgram({8, 29}, 4)};
         trigger->PCRemoteMode = false;
         for (int second = 0; second < 4; ++second, clock.advance(1000)) // 08:28:58 .. 08:29:01
-            trigger->Timer2Timer(programs);
+            trigger->checkMinute(programs);
         QCOMPARE(trigger->LastMinuteTick, Half.addSecs(-60)); // the minutes go on with the mode off
         trigger->PCRemoteMode = true;
-        trigger->Timer2Timer(programs);   // the same minute again: no backlog
+        trigger->checkMinute(programs);   // the same minute again: no backlog
         QTimer::singleShot(0, this, [&] { // runs inside the trigger's wait
             clock.set(Half.addSecs(60));
-            trigger->Timer2Timer(programs);
+            trigger->checkMinute(programs);
         });
         clock.set(Half.addSecs(-1));
         for (int second = 0; second < 3; ++second, clock.advance(1000)) // 08:29:59 .. 08:30:01
-            trigger->Timer2Timer(programs);
+            trigger->checkMinute(programs);
         QVERIFY(openPort()); // a transfer holds the port
         clock.set(Half.addSecs(180));
-        trigger->Timer2Timer(programs);
+        trigger->checkMinute(programs);
         QCOMPARE(events, (QStringList{"trigger 5 at 08:30:00", "skipped 08:31", "skipped 08:33"}));
         QCOMPARE(trigger->skippedMinutes(), 2);
         QCOMPARE(fake().written, QByteArray::fromHex("0e05"));
@@ -483,7 +483,7 @@ private slots:
             const QDateTime from = at(tick.section(u".."_s, 0, 0)), to = at(tick.section(u".."_s, -1));
             for (QDateTime t = from; t <= to; t = t.addSecs(60)) {
                 clock.set(t);
-                trigger->Timer2Timer(programs);
+                trigger->checkMinute(programs);
             }
         }
         QTEST(events, "expected");
@@ -505,11 +505,11 @@ private slots:
                         return;
                     for (int minute = 1; minute <= 2; ++minute) { // the message is open for two minutes
                         clock.set(Half.addSecs(60 * minute));
-                        trigger->Timer2Timer(programs);
+                        trigger->checkMinute(programs);
                     }
                 });
         clock.set(Half);
-        trigger->Timer2Timer(programs);
+        trigger->checkMinute(programs);
         QCOMPARE(events,
                  (QStringList{"trigger 5 at 08:30:00", "failed 4", "(5 at 08:30)", "trigger 6 at 08:31:00", "failed 4",
                               "(6 at 08:31)", "trigger 7 at 08:32:00", "failed 4", "(7 at 08:32)"}));

@@ -82,7 +82,7 @@ private slots:
             f.act(u"click TransmitButton; click ReceiveButton"_s); // nothing starts twice
             QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape);
             f.clock.set(QDateTime(QDate(2026, 3, 9), QTime(8, 45)));
-            f.tick("Timer2");
+            f.tick("RemoteMinuteTimer");
             f.find<QMenu>("PortMenu")->popup(QPoint(20, 20));
             checkedDuringRun = f.enabled({"Undo"}) + f.checkedPort(); // no Undo meanwhile
             Window::closePopups();
@@ -109,7 +109,7 @@ private slots:
         QCOMPARE(f.saved().Properties.ProjectName, u"Hall B"_s);
         QString report; // in the PC Remote window, opened from the Options menu
         f.answers.push_back([&report](QDialog &d) {
-            report = d.findChild<QPlainTextEdit *>(u"Memo1"_s)->toPlainText();
+            report = d.findChild<QPlainTextEdit *>(u"ReportEdit"_s)->toPlainText();
             return int(QDialog::Accepted);
         });
         f.trigger("PcRemote");
@@ -192,11 +192,11 @@ private slots:
             d.show();
             shown << (f.w.isMinimized() ? u"minimized"_s : u"shown"_s);
             f.clock.set(QDateTime(QDate(2026, 3, 9), QTime(8, 45)));
-            f.tick("Timer2");
+            f.tick("RemoteMinuteTimer");
             f.clock.advance(1000);
-            f.tick("Timer2"); // the same minute: nothing more
-            shown << d.findChild<QPlainTextEdit *>(u"Memo1"_s)->toPlainText().section(u' ', 0, 6);
-            QTest::mouseClick(buttonOf(d, "BitBtn2"), Qt::LeftButton);
+            f.tick("RemoteMinuteTimer"); // the same minute: nothing more
+            shown << d.findChild<QPlainTextEdit *>(u"ReportEdit"_s)->toPlainText().section(u' ', 0, 6);
+            QTest::mouseClick(buttonOf(d, "ExitButton"), Qt::LeftButton);
             return d.result();
         });
         f.click("PcRemote");
@@ -204,7 +204,7 @@ private slots:
         QCOMPARE(shown.join(u'|'), u"minimized|Program : 012 at : 09/03/2026 08:45:00"_s);
         QVERIFY(!f.w.isMinimized());
         f.clock.set(QDateTime(QDate(2026, 3, 9), QTime(8, 46))); // the mode ended with its window
-        f.tick("Timer2");
+        f.tick("RemoteMinuteTimer");
         QVERIFY(f.messages().isEmpty());
         QCOMPARE(f.player.pcBytes().toHex(), QByteArray("0e0c"));
     }
@@ -221,14 +221,14 @@ private slots:
                 return;
             for (int minute : {46, 47}) {
                 at(minute);
-                f.tick("Timer2");
+                f.tick("RemoteMinuteTimer");
             }
         };
         QString report;
         f.answers.push_back([&](QDialog &d) {
             at(45);
-            f.tick("Timer2");
-            report = d.findChild<QPlainTextEdit *>(u"Memo1"_s)->toPlainText();
+            f.tick("RemoteMinuteTimer");
+            report = d.findChild<QPlainTextEdit *>(u"ReportEdit"_s)->toPlainText();
             return int(QDialog::Accepted);
         });
         f.click("PcRemote");

@@ -206,7 +206,7 @@ private slots:
         QTest::newRow("title cancelled") << "cancel Edit1 Morning; click TitleText | Title=... | (same)";
         QTest::newRow("comments")
             << "type CommentsEdit first\\nsecond; click CommentsMemo | Comments=first/second | (same)";
-        QTest::newRow("comments cancelled") << "cancel Memo1 first; click CommentsMemo | Comments=... | (same)";
+        QTest::newRow("comments cancelled") << "cancel CommentsEdit first; click CommentsMemo | Comments=... | (same)";
         QTest::newRow("comments over 512 characters") << "type CommentsEdit " + QString(600, u'x') +
                                                              "; click CommentsMemo | Comments=" + QString(512, u'x') +
                                                              " | (same)";

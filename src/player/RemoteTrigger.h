@@ -34,7 +34,7 @@ public:
     // are reported missed (missedWhileAway). Minutes shown again after the clock went back by up
     // to an hour (summer time ending) were examined already and are not examined again; a longer
     // step back is a corrected clock, examined from then on.
-    void Timer2Timer(const QList<Program> &programs);
+    void checkMinute(const QList<Program> &programs);
     // Triggers the first program due now. Skipped, with the due program reported missed, while
     // the port is held by a transfer or by a trigger still running, so it never re-enters itself.
     void runMinuteCheck(const QList<Program> &programs);

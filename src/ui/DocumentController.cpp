@@ -33,7 +33,7 @@ const QString ProjectFilter = QStringLiteral("Program (*.prg)");
 const QString ImportFilter = QStringLiteral("fichier d'import Quillon (*.msg)");
 const QString CsvFilter = QStringLiteral("CSV (*.csv)");
 
-// Runs FormActivate at the window's first activation and FormClose when it closes, without
+// Runs startUp at the window's first activation and shutDown when it closes, without
 // taking the window's own event handlers.
 class DocumentEvents : public QObject {
 public:
@@ -46,9 +46,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
         if (watched == &m_window) {
             if (event->type() == QEvent::WindowActivate)
-                m_document.FormActivate();
+                m_document.startUp();
             else if (event->type() == QEvent::Close)
-                m_document.FormClose();
+                m_document.shutDown();
         }
         return false;
     }
@@ -112,13 +112,13 @@ std::optional<Settings> DocumentController::readSettingsAtStart(const SettingsLo
     return s;
 }
 
-void DocumentController::FormActivate() {
+void DocumentController::startUp() {
     if (!m_firstActivation)
         return;
     if (ProgressWindow->isVisible()) {
         // Activated while an operation runs: the start-up steps follow once it has ended.
         connect(
-            ProgressWindow, &QDialog::finished, this, [this] { FormActivate(); },
+            ProgressWindow, &QDialog::finished, this, [this] { startUp(); },
             Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
         return;
     }
@@ -133,7 +133,7 @@ void DocumentController::FormActivate() {
     m_model.takeSavePoint();
 }
 
-void DocumentController::FormClose() {
+void DocumentController::shutDown() {
     AskSaveIfModified();
     if (m_settingsPath.isEmpty())
         return;

@@ -101,8 +101,8 @@ public:
     std::optional<Settings> readSettingsAtStart(const SettingsLocation &location, const QStringList &portCaptions,
                                                 bool *created = nullptr);
     bool firstActivationPending() const { return m_firstActivation; }
-    void FormActivate(); // the first activation: last project, texts, command state, save point
-    void FormClose();    // the save question and the settings file
+    void startUp();  // the first activation: last project, texts, command state, save point
+    void shutDown(); // the save question and the settings file
 
 signals:
     // An operation started or ended (isOperationRunning).

@@ -71,11 +71,11 @@ PlayerCommands::PlayerCommands(QWidget &window, CommandWindow &view, DocumentCon
                 m_failureShown = false;
             });
     m_document.runner().setLink(&m_parts->link);
-    Timer2 = new QTimer(this);
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setInterval(1000);
-    connect(Timer2, &QTimer::timeout, this, &PlayerCommands::Timer2Timer);
-    Timer2->start();
+    RemoteMinuteTimer = new QTimer(this);
+    RemoteMinuteTimer->setObjectName(QStringLiteral("RemoteMinuteTimer"));
+    RemoteMinuteTimer->setInterval(1000);
+    connect(RemoteMinuteTimer, &QTimer::timeout, this, &PlayerCommands::checkRemoteMinute);
+    RemoteMinuteTimer->start();
 }
 
 PlayerCommands::~PlayerCommands() = default;
@@ -118,13 +118,13 @@ void PlayerCommands::startPcRemote() {
     m_remoteMode = false;
 }
 
-void PlayerCommands::Timer2Timer() {
+void PlayerCommands::checkRemoteMinute() {
     RemoteTrigger &remote = m_parts->remote;
     // Most ticks end here, without a copy of the project.
     if (!remote.isNewMinute())
         return;
     takeRemoteSettings(remote, m_remoteMode, m_view.portName());
-    remote.Timer2Timer(m_model.project().Programs);
+    remote.checkMinute(m_model.project().Programs);
 }
 
 // ---------------------------------------------------------------------------------------

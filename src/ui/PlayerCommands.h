@@ -30,11 +30,11 @@ public:
                    Prompter &prompter, const Clock &clock);
     ~PlayerCommands() override;
 
-    void transmitPrograms(); // Transmit, after the question
-    void receivePrograms();  // Receive, after the save and receive questions
-    void verifyPrograms();   // reads the player back and says whether it holds the project
-    void startPcRemote();    // PC remote mode while its window is open
-    void Timer2Timer();      // every second: the minute check once the minute has changed
+    void transmitPrograms();  // Transmit, after the question
+    void receivePrograms();   // Receive, after the save and receive questions
+    void verifyPrograms();    // reads the player back and says whether it holds the project
+    void startPcRemote();     // PC remote mode while its window is open
+    void checkRemoteMinute(); // every second: the minute check once the minute has changed
 
     bool PCRemoteMode() const { return m_remoteMode; }
     void setPCRemoteMode(bool on) { m_remoteMode = on; }
@@ -56,7 +56,7 @@ private:
     const Clock &m_clock;
     struct Parts;
     std::unique_ptr<Parts> m_parts;
-    QTimer *Timer2 = nullptr;
+    QTimer *RemoteMinuteTimer = nullptr;
     bool m_remoteMode = false;
     bool m_failureShown = false; // a failed trigger's message is on screen
     QLocale m_dateLocale = QLocale::system();

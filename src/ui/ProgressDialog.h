@@ -20,7 +20,7 @@ class QTimer;
 //
 // run(mode, work) shows the window modally, runs `work` as soon as the window is on screen and
 // painted (a zero-time timer after it is shown) and returns its result; the rest of the program
-// takes no input meanwhile, and 100 ms after the work ends Timer1 closes the window. The work
+// takes no input meanwhile, and 100 ms after the work ends CloseTimer closes the window. The work
 // captures whatever else it produces.
 //
 // Transmit, receive and verify (modes 0, 1 and 7) open the port on the link before the work and
@@ -93,8 +93,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void FormActivate();
-    void Timer1Timer();
+    void runOperation();
+    void closeAfterRun();
     ComResult runWork();
     void showStep(const QString &text);
     void fitWidth(int wanted);
@@ -111,10 +111,10 @@ private:
     bool m_started = false;
     bool m_running = false;
     QElapsedTimer m_sincePaint;
-    QFrame *Bevel1 = nullptr;
-    QProgressBar *ProgressBar1 = nullptr;
-    QLabel *Label1 = nullptr;
+    QFrame *ProgressFrame = nullptr;
+    QProgressBar *ProgressBar = nullptr;
+    QLabel *StatusLabel = nullptr;
     QLabel *StepLabel = nullptr;
     int m_width = 0; // as wide as the run's widest text needs
-    QTimer *Timer1 = nullptr;
+    QTimer *CloseTimer = nullptr;
 };
