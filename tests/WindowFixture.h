@@ -108,6 +108,8 @@ inline DialogAnswer fillIn(const QList<std::pair<QString, QString>> &fields, boo
                 line->clear(), QTest::keyClicks(line, text);
             else if (auto *memo = d.findChild<QPlainTextEdit *>(name))
                 memo->setPlainText(text);
+            else
+                qFatal("no field %s in %s", qPrintable(name), qPrintable(d.objectName()));
         }
         QTest::mouseClick(buttonOf(d, ok ? "OkButton" : "CancelButton"), Qt::LeftButton);
         return d.result();

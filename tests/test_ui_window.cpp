@@ -203,7 +203,7 @@ private slots:
             << "click CodePanel; pick CodeMenu 001; click CodePanel; pick "
                "CodeMenu 002; click CodePanel; pick CodeMenu 004 | Code=4 | 004";
         QTest::newRow("title") << "type TitleEdit Morning news; click TitleText | Title=Morning news | Morning news";
-        QTest::newRow("title cancelled") << "cancel Edit1 Morning; click TitleText | Title=... | (same)";
+        QTest::newRow("title cancelled") << "cancel TitleEdit Morning; click TitleText | Title=... | (same)";
         QTest::newRow("comments")
             << "type CommentsEdit first\\nsecond; click CommentsMemo | Comments=first/second | (same)";
         QTest::newRow("comments cancelled") << "cancel CommentsEdit first; click CommentsMemo | Comments=... | (same)";
