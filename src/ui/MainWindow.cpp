@@ -156,7 +156,7 @@ void MainWindow::createActions() {
 
 // A full switch over the commands: a new command without a handler does not compile.
 void MainWindow::connectCommand(QAction *a, Command command) {
-    const auto to = [this, a](auto *receiver, auto handler) { connect(a, &QAction::triggered, receiver, handler); };
+    const auto to = [a](auto *receiver, auto handler) { QObject::connect(a, &QAction::triggered, receiver, handler); };
     DocumentController *document = m_document;
     PlayerCommands *player = m_player;
     switch (command) {
