@@ -252,20 +252,21 @@ void ActionRowsEditor::clearAction() {
     emit actionsEdited(m_program);
 }
 
-void ActionRowsEditor::setContinuingAction(quint8 kind, int param) {
+// The selected row takes the action; an ending action ends the program's list at its row.
+void ActionRowsEditor::setAction(quint8 kind, int param, bool ending) {
     const int r = m_selectedRow;
     m_program.ActionKind[r - 1] = kind;
     m_program.ActionParam[r - 1] = quint8(param);
-    m_program.ActionCount = CountActions(m_program);
+    m_program.ActionCount = ending ? quint8(r) : CountActions(m_program);
     emit actionsEdited(m_program);
 }
 
+void ActionRowsEditor::setContinuingAction(quint8 kind, int param) {
+    setAction(kind, param, false);
+}
+
 void ActionRowsEditor::setEndingAction(quint8 kind, int param) {
-    const int r = m_selectedRow;
-    m_program.ActionKind[r - 1] = kind;
-    m_program.ActionParam[r - 1] = quint8(param);
-    m_program.ActionCount = quint8(r);
-    emit actionsEdited(m_program);
+    setAction(kind, param, true);
 }
 
 void ActionRowsEditor::setSleepAction() {

@@ -83,6 +83,7 @@ private:
 
     // The menu handlers, on the row that opened the menu.
     void clearAction();
+    void setAction(quint8 kind, int param, bool ending);
     void setContinuingAction(quint8 kind, int param);
     void setEndingAction(quint8 kind, int param);
     void setSleepAction();

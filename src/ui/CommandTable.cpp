@@ -4,7 +4,7 @@ using C = Command;
 using S = CommandState;
 
 // clang-format off
-constexpr std::array<CommandSpec, CommandCount> CommandTable = {{
+constexpr std::array<CommandRow, CommandCount> CommandTable = {{
     // command                object name          caption                                          hint                       keys                    icon              enabled               shown
     {C::NewProject,        "NewProject",        textRow(FileMenuRow::NewProject),          HintRow::NewProject,    "Ctrl+N",               "new-project",    nullptr,              nullptr},
     {C::ProjectProperties, "ProjectProperties", textRow(FileMenuRow::Properties),          {},                     "Ctrl+P",               "properties",     nullptr,              nullptr},
@@ -48,7 +48,7 @@ constexpr std::array<CommandSpec, CommandCount> CommandTable = {{
     {C::TimerWizardButton, "TimerWizardButton", textRow(EditMenuRow::Wizard),              HintRow::Wizard,        "",                     "wizard",         &S::timerWizardButton, &S::timerWizardShown},
 }};
 
-constexpr std::array<MenuSpec, MenuCount> MenuTable = {{
+constexpr std::array<MenuRow, MenuCount> MenuTable = {{
     {Menu::File,              "FileMenu",              textRow(FileMenuRow::File),               nullptr},
     {Menu::Edit,              "EditMenu",              textRow(EditMenuRow::Edit),               nullptr},
     {Menu::DeleteColourGroup, "DeleteColourGroupMenu", textRow(EditMenuRow::DeleteColorGroup),   &S::deleteColourGroup},

@@ -66,7 +66,7 @@ template <typename Row> constexpr TextRef textRow(Row row) {
     return {tableOf(row), int(row)};
 }
 
-struct CommandSpec {
+struct CommandRow {
     Command id;
     const char *objectName;
     std::optional<TextRef> caption; // none: captioned from the undo history
@@ -76,7 +76,7 @@ struct CommandSpec {
     bool CommandState::*enabled;    // nullptr: always enabled (or enabled from the history)
     bool CommandState::*shown;      // nullptr: always shown
 };
-extern const std::array<CommandSpec, CommandCount> CommandTable;
+extern const std::array<CommandRow, CommandCount> CommandTable;
 
 // The menus of the main window and their sub-menus.
 enum class Menu : int {
@@ -94,10 +94,10 @@ enum class Menu : int {
 };
 inline constexpr int MenuCount = int(Menu::Count);
 
-struct MenuSpec {
+struct MenuRow {
     Menu id;
     const char *objectName;
     TextRef title;
     bool CommandState::*enabled; // nullptr: always enabled
 };
-extern const std::array<MenuSpec, MenuCount> MenuTable;
+extern const std::array<MenuRow, MenuCount> MenuTable;

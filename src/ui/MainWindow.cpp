@@ -133,15 +133,15 @@ int MainWindow::runDialog(QDialog &dialog) {
 // Layout
 
 void MainWindow::createActions() {
-    for (const CommandSpec &spec : CommandTable) {
+    for (const CommandRow &entry : CommandTable) {
         auto *a = new QAction(this);
-        a->setObjectName(QLatin1String(spec.objectName));
-        if (*spec.keys)
-            a->setShortcuts(QKeySequence::listFromString(QLatin1String(spec.keys), QKeySequence::PortableText));
-        if (spec.icon)
-            a->setIcon(icon(QLatin1String(spec.icon)));
-        connectCommand(a, spec.id);
-        m_actions[int(spec.id)] = a;
+        a->setObjectName(QLatin1String(entry.objectName));
+        if (*entry.keys)
+            a->setShortcuts(QKeySequence::listFromString(QLatin1String(entry.keys), QKeySequence::PortableText));
+        if (entry.icon)
+            a->setIcon(icon(QLatin1String(entry.icon)));
+        connectCommand(a, entry.id);
+        m_actions[int(entry.id)] = a;
     }
     for (Command c : {Command::English, Command::French, Command::Spanish, Command::German, Command::Italian,
                       Command::IoCard, Command::Ethernet})
@@ -288,10 +288,10 @@ void MainWindow::createMenus() {
         connect(a, &QAction::triggered, m_document, [this, k] { m_document->deleteColourGroup(k); });
         m_colourGroupItems.append(a);
     }
-    for (const MenuSpec &spec : MenuTable) {
-        QMenu *m = spec.id == Menu::DeleteColourGroup ? makeGridMenu(m_colourGroupItems, 13, this) : new QMenu(this);
-        m->setObjectName(QLatin1String(spec.objectName));
-        m_menus[int(spec.id)] = m;
+    for (const MenuRow &entry : MenuTable) {
+        QMenu *m = entry.id == Menu::DeleteColourGroup ? makeGridMenu(m_colourGroupItems, 13, this) : new QMenu(this);
+        m->setObjectName(QLatin1String(entry.objectName));
+        m_menus[int(entry.id)] = m;
     }
     connect(menu(Menu::DeleteColourGroup), &QMenu::aboutToShow, this, [this] {
         for (int k = 1; k <= ProgramColorCount; ++k)

@@ -42,15 +42,15 @@ void MainWindow::setSystemLocale(const QLocale &locale) {
 // the history.
 void MainWindow::captionCommands() {
     const Language lang = CurrentLanguage;
-    for (const CommandSpec &spec : CommandTable) {
-        QAction *a = action(spec.id);
-        if (spec.caption)
-            a->setText(LanguageText(spec.caption->table, spec.caption->row, lang));
-        if (spec.hint)
-            a->setToolTip(LanguageText(*spec.hint, lang));
+    for (const CommandRow &entry : CommandTable) {
+        QAction *a = action(entry.id);
+        if (entry.caption)
+            a->setText(LanguageText(entry.caption->table, entry.caption->row, lang));
+        if (entry.hint)
+            a->setToolTip(LanguageText(*entry.hint, lang));
     }
-    for (const MenuSpec &spec : MenuTable)
-        menu(spec.id)->setTitle(LanguageText(spec.title.table, spec.title.row, lang));
+    for (const MenuRow &entry : MenuTable)
+        menu(entry.id)->setTitle(LanguageText(entry.title.table, entry.title.row, lang));
     updateHistoryCommands();
 }
 

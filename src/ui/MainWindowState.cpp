@@ -28,15 +28,15 @@ void MainWindow::updateCommandState() {
 // The one place where the state reaches the actions, the menus and the editor panel.
 void MainWindow::applyCommandState(const CommandState &state) {
     m_commandState = state;
-    for (const CommandSpec &spec : CommandTable) {
-        if (spec.enabled)
-            action(spec.id)->setEnabled(state.*spec.enabled);
-        if (spec.shown)
-            action(spec.id)->setVisible(state.*spec.shown);
+    for (const CommandRow &entry : CommandTable) {
+        if (entry.enabled)
+            action(entry.id)->setEnabled(state.*entry.enabled);
+        if (entry.shown)
+            action(entry.id)->setVisible(state.*entry.shown);
     }
-    for (const MenuSpec &spec : MenuTable)
-        if (spec.enabled)
-            menu(spec.id)->menuAction()->setEnabled(state.*spec.enabled);
+    for (const MenuRow &entry : MenuTable)
+        if (entry.enabled)
+            menu(entry.id)->menuAction()->setEnabled(state.*entry.enabled);
     m_wizardSeparator->setVisible(state.timerWizardShown); // it goes with the wizard's item
     m_editor->setVisible(state.editorShown);
     m_editor->setPlayerOptions(state.outputActions, state.networkActions);
