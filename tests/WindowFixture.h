@@ -12,7 +12,8 @@
 #include "player/Frame.h"
 #include "project/ProjectFile.h"
 #include "project/SettingsLocation.h"
-#include "text/LanguageTables.h"
+#include "text/LinkText.h"
+#include "text/Translation.h"
 #include "ui/ChoiceGrid.h"
 #include "ui/MainWindow.h"
 #include "ui/ProgramTile.h"
@@ -78,11 +79,8 @@ private:
     QSize m_size;
 };
 
-inline QString message(int row, Language language = Language::English) {
-    return LanguageText(TextTable::MessageTexts, row, language);
-}
-inline QString com(int code) {
-    return LanguageText(TextTable::ComResultTexts, code, Language::English);
+inline QString words(const Phrase &text, Language language = Language::English) {
+    return translated(text, language);
 }
 
 inline QString hexFrame(const Program &p) {

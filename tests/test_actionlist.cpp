@@ -1,7 +1,7 @@
 // The rules of a program's action slots and the captions of the editor's action rows.
 #include "model/ActionList.h"
-#include "text/LanguageTables.h"
 #include "text/ProgramText.h"
+#include "text/Translation.h"
 
 #include <QTest>
 

@@ -7,8 +7,8 @@
 #include "player/RemoteTrigger.h"
 #include "player/VerifyPlayer.h"
 #include "project/ProjectFile.h"
-#include "text/LanguageTables.h"
 #include "text/LinkText.h"
+#include "text/Translation.h"
 
 #include <QElapsedTimer>
 #include <QTest>

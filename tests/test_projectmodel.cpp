@@ -2,7 +2,7 @@
 // merging of typing, the selection, the save point, and the progress of the long commands.
 #include "model/Clock.h"
 #include "project/ProjectModel.h"
-#include "text/LanguageTables.h"
+#include "text/Translation.h"
 
 #include <QTest>
 

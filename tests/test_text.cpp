@@ -1,67 +1,36 @@
 #include "model/Program.h"
 #include "player/ComPort.h"
-#include "text/LanguageTables.h"
 #include "text/ProgramText.h"
+#include "text/Translation.h"
 
-#include <QCryptographicHash>
+#include <QFile>
 #include <QRegularExpression>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <tuple>
 
 using namespace Qt::StringLiterals;
 
-Q_DECLARE_METATYPE(TextTable)
-
 class TextTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Every text of a table in French, English, Spanish, German and Italian, as the first eight
-    // hexadecimal digits of a SHA-1 over its rows: one wrong character in any text, or a row lost
-    // or added, changes its language's digest. A text changed on purpose: take the new digest.
-    void everyTable_readsAsWrittenInEachLanguage_data() {
-        QTest::addColumn<TextTable>("table");
-        QTest::addColumn<QString>("digests");
-        using T = TextTable;
-        QTest::newRow("hints") << T::HintTexts << u"d58637e4 26b9be28 da6ba6de 9afb37a3 20d8520a"_s;
-        QTest::newRow("properties") << T::PropertyTexts << u"ca847ff8 e4fafeec c85de853 59080c2f 1cfcce15"_s;
-        QTest::newRow("file menu") << T::FileMenuTexts << u"39619d5e 3f038f7e 9e2589fe 8ffaaf99 5ec8e11b"_s;
-        QTest::newRow("edit menu") << T::EditMenuTexts << u"4ba58ce8 230508aa 3ec74366 31ebbf4f d4ce76f9"_s;
-        QTest::newRow("send-receive menu")
-            << T::SendReceiveMenuTexts << u"1d361b70 60ab146d 63b6422d 8164f044 e6b6946a"_s;
-        QTest::newRow("options menu") << T::OptionsMenuTexts << u"e532c132 ecefae8b 2043332e c8491e1e 5b58bb1a"_s;
-        QTest::newRow("language menu") << T::LanguageMenuTexts << u"9039849e e13c905d 0899208e 37a64bb5 e829d4c2"_s;
-        QTest::newRow("help menu") << T::HelpMenuTexts << u"9783af26 40374207 7e5eb72d 9f00d21c b9f392b5"_s;
-        QTest::newRow("about") << T::AboutTexts << u"3b935887 5b8d1f3b bfa352f4 68bc309a 4423828c"_s;
-        QTest::newRow("tile") << T::TileTexts << u"c9d281e0 08a87219 4f29df65 d8e7cf63 7589897b"_s;
-        QTest::newRow("days") << T::DayNames << u"fedca00c 8a508a5a 2c203489 4828cc4d 9647a278"_s;
-        QTest::newRow("com results") << T::ComResultTexts << u"f980c7ea 9690acf4 020092ea 29af3522 7f545809"_s;
-        QTest::newRow("program limit") << T::ProgramLimitText << u"1d9408e7 931a23d7 bdee42f9 1fc54640 4d68b196"_s;
-        QTest::newRow("messages") << T::MessageTexts << u"a5ab6cab d11d6072 10ddc288 b95b1d7a d2cdf2d7"_s;
-        QTest::newRow("actions") << T::ActionTexts << u"b810957a 500e55fe ffbddf36 b556f79b cbac453c"_s;
-        QTest::newRow("editor") << T::EditorTexts << u"f4227e68 a7090fa3 472d78fe c9ef27a9 bdea2c78"_s;
-        QTest::newRow("undo and redo") << T::HistoryTexts << u"64e5f334 2f2448e8 5b1487b9 4216cb2e c949d8d7"_s;
-        QTest::newRow("export folder") << T::ExportDirTexts << u"dc1d29e9 d6ba377b bf76704b a4814eb1 614102b1"_s;
-        QTest::newRow("remote") << T::RemoteTexts << u"5b024720 9e81a4b2 30f91925 30f91925 30f91925"_s;
-        QTest::newRow("confidence") << T::ConfidenceTexts << u"c5e29cdb b2dcc0c1 6ddb2309 36238b87 cd9d3ea4"_s;
-        QTest::newRow("plan") << T::PlanTexts << u"767f3f7c ee4d4c9e 7d797292 8df5d0e8 13e8967b"_s;
-        QTest::newRow("notices") << T::NoticeTexts << u"de423d8e 4746ce28 92a7696e 93c02965 708d0d19"_s;
+    // Every message of each language's translation file, as the program speaks it: the compiled
+    // translation gives the file's text exactly, and that text keeps the English placeholders
+    // ("%1", "%2" ...). A file that lost a message, a translation not compiled in or loaded for
+    // another language, or a translator's slip dropping a "%2" fails here.
+    void everyTranslation_isSpokenAsWritten_andKeepsThePlaceholders_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("file");
+        for (const auto &[language, code] : {std::pair{Language::French, "fr"}, std::pair{Language::Spanish, "es"},
+                                             std::pair{Language::German, "de"}, std::pair{Language::Italian, "it"}})
+            QTest::newRow(code) << int(language)
+                                << QStringLiteral(QUILLON_TRANSLATIONS_DIR "/quillon_%1.ts").arg(QLatin1String(code));
     }
-    void everyTable_readsAsWrittenInEachLanguage() {
-        QFETCH(TextTable, table);
-        QStringList digests;
-        for (Language language : Languages) {
-            QCryptographicHash sha1(QCryptographicHash::Sha1);
-            for (int row = 0; row < TextRowCount(table); ++row)
-                sha1.addData(LanguageText(table, row, language).toUtf8() + '\n');
-            digests << QString::fromLatin1(sha1.result().toHex().left(8));
-        }
-        QTEST(digests.join(u' '), "digests");
-    }
-
-    // A message in any language names everything its English text names ("%1", "%2" ...).
-    void noticeTexts_keepThePlaceholdersOfTheEnglish() {
+    void everyTranslation_isSpokenAsWritten_andKeepsThePlaceholders() {
+        QFETCH(int, language);
+        QFETCH(QString, file);
         const QRegularExpression placeholder(u"%\\d"_s);
         const auto placeholders = [&](const QString &text) {
             QStringList found;
@@ -70,10 +39,47 @@ private slots:
             found.sort();
             return found;
         };
-        for (int row = 0; row < int(NoticeRow::Count); ++row)
-            for (Language language : Languages)
-                QCOMPARE(placeholders(LanguageText(NoticeRow(row), language)),
-                         placeholders(LanguageText(NoticeRow(row), Language::English)));
+        QFile ts(file);
+        QVERIFY2(ts.open(QIODevice::ReadOnly), qPrintable(file));
+        QXmlStreamReader xml(&ts);
+        QByteArray context, source, comment;
+        int messages = 0;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            const auto name = xml.name();
+            if (name == u"message"_s)
+                source.clear(), comment.clear();
+            if (name == u"TS"_s || name == u"context"_s || name == u"message"_s)
+                continue;
+            const QString text = xml.readElementText();
+            if (name == u"name"_s) {
+                context = text.toUtf8();
+            } else if (name == u"source"_s) {
+                source = text.toUtf8();
+            } else if (name == u"comment"_s) {
+                comment = text.toUtf8();
+            } else if (name == u"translation"_s) {
+                ++messages;
+                const Phrase p =
+                    phrase(context.constData(), source.constData(), comment.isEmpty() ? nullptr : comment.constData());
+                QCOMPARE(translated(p, Language(language)), text);
+                QCOMPARE(placeholders(text), placeholders(QString::fromUtf8(source)));
+            }
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QVERIFY(messages > 300);
+    }
+
+    // English is the language of the code: a text is spoken as written there, and a text that
+    // no translation holds is spoken in English in every language.
+    void english_isTheTextAsWritten() {
+        const Phrase file = phrase("FileMenu", "&File");
+        QCOMPARE(translated(file, Language::English), u"&File"_s);
+        QCOMPARE(translated(file, Language::German), u"&Datei"_s);
+        const Phrase unknown = phrase("FileMenu", "Not a menu text");
+        for (Language language : Languages)
+            QCOMPARE(translated(unknown, language), u"Not a menu text"_s);
     }
 
     // One block of transport command names for every language.

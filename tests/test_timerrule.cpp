@@ -3,8 +3,8 @@
 #include "model/TimerRule.h"
 #include "project/ScheduleCheck.h"
 #include "project/WeekPlan.h"
-#include "text/LanguageTables.h"
 #include "text/ScheduleCheckText.h"
+#include "text/Translation.h"
 
 #include <QTest>
 

@@ -51,13 +51,26 @@ private slots:
         // The wizard is there but hidden; its button follows the limit of 255 programs.
         QVERIFY(!f.shown("TimerWizard") && !f.shown("WizardSeparator") && !f.shown("TimerWizardButton"));
         QCOMPARE(f.enabled({"TimerWizard", "TimerWizardButton"}), u"-+"_s);
-        int row = 0; // the tool buttons in the order of their hints
-        for (const char *button :
-             {"TransmitButton", "ReceiveButton", "NewProgram", "DeleteProgram", "CutProgram", "CopyProgram",
-              "PastePrograms", "NewProject", "OpenProject", "SaveProject", "ExportPlayerFile", "ImportPlayerFile",
-              "MoveProgramUp", "MoveProgramDown", "TimerWizardButton", "PcRemote"})
-            QCOMPARE(f.toolButton(QLatin1String(button))->toolTip(),
-                     LanguageText(TextTable::HintTexts, row++, Language::English));
+        const std::pair<const char *, Phrase> hints[] = {
+            {"TransmitButton", phrase("ToolBar", "Transmit the programs to the player")},
+            {"ReceiveButton", phrase("ToolBar", "Receive the programs from the player")},
+            {"NewProgram", phrase("ToolBar", "Create a new program")},
+            {"DeleteProgram", phrase("ToolBar", "Delete a program")},
+            {"CutProgram", phrase("ToolBar", "Cut")},
+            {"CopyProgram", phrase("ToolBar", "Copy")},
+            {"PastePrograms", phrase("ToolBar", "Paste")},
+            {"NewProject", phrase("ToolBar", "Create a new project")},
+            {"OpenProject", phrase("ToolBar", "Open a project file")},
+            {"SaveProject", phrase("ToolBar", "Save current project")},
+            {"ExportPlayerFile", phrase("ToolBar", "Export current project")},
+            {"ImportPlayerFile", phrase("ToolBar", "Import current project")},
+            {"MoveProgramUp", phrase("ToolBar", "Move program to up")},
+            {"MoveProgramDown", phrase("ToolBar", "Move program to down")},
+            {"TimerWizardButton", phrase("ToolBar", "Wizard-Assistant for Timer Mode programs creations")},
+            {"PcRemote", phrase("ToolBar", "PC Remote")},
+        };
+        for (const auto &[button, hint] : hints)
+            QCOMPARE(f.toolButton(QLatin1String(button))->toolTip(), translated(hint, Language::English));
         QStringList order; // the tool bar from left to right, "|" for a gap
         for (const QAction *a : f.find<QToolBar>(u"ToolBar"_s)->actions())
             order << (a->objectName().isEmpty() ? u"|"_s : a->objectName());
@@ -463,18 +476,52 @@ private slots:
         };
         for (const QAction *a : f.w.menuBar()->actions())
             read(a->menu());
-        for (TextTable t : {TextTable::FileMenuTexts, TextTable::EditMenuTexts, TextTable::SendReceiveMenuTexts,
-                            TextTable::LanguageMenuTexts, TextTable::HelpMenuTexts})
-            for (int row = 0; row < TextRowCount(t); ++row)
-                tables << LanguageText(t, row, language);
-        for (OptionsMenuRow row : {OptionsMenuRow::Options, OptionsMenuRow::ComPort, OptionsMenuRow::PlayerOptions,
-                                   OptionsMenuRow::IOCard, OptionsMenuRow::Ethernet, OptionsMenuRow::PcRemote})
-            tables << LanguageText(row, language);
-        for (PlanRow row : {PlanRow::WeekPlanMenu, PlanRow::PrintMenu, PlanRow::CsvExportMenu, PlanRow::CsvImportMenu})
-            tables << LanguageText(row, language);
-        tables << LanguageText(VerifyMenuCaption, language) << LanguageText(CheckMenuCaption, language)
-               << LanguageText(HistoryRow::Undo, language) << LanguageText(HistoryRow::Redo, language); // none yet
-        menus.removeAll(QString()); // separators and the colour grid
+        for (const Phrase &row : {phrase("FileMenu", "&File"),
+                                  phrase("FileMenu", "&New Project"),
+                                  phrase("FileMenu", "&Project Properties..."),
+                                  phrase("FileMenu", "&Open"),
+                                  phrase("FileMenu", "&Save"),
+                                  phrase("FileMenu", "Save &as..."),
+                                  phrase("FileMenu", "&Export"),
+                                  phrase("FileMenu", "E&xit"),
+                                  phrase("FileMenu", "&Import"),
+                                  phrase("EditMenu", "&Edit"),
+                                  phrase("EditMenu", "&New Program"),
+                                  phrase("EditMenu", "&Delete Program"),
+                                  phrase("EditMenu", "&Cut"),
+                                  phrase("EditMenu", "C&opy"),
+                                  phrase("EditMenu", "&Paste"),
+                                  phrase("EditMenu", "Delete a Group of same Color"),
+                                  phrase("EditMenu", "Move Program to Up"),
+                                  phrase("EditMenu", "Move Program to Down"),
+                                  phrase("EditMenu", "Timer Mode Program Assistant"),
+                                  phrase("SendReceiveMenu", "&Send-Receive"),
+                                  phrase("SendReceiveMenu", "&Transmit the Programs"),
+                                  phrase("SendReceiveMenu", "&Receive the Programs"),
+                                  phrase("LanguageMenu", "&Language"),
+                                  phrase("LanguageMenu", "&English"),
+                                  phrase("LanguageMenu", "&Français"),
+                                  phrase("LanguageMenu", "E&spañol"),
+                                  phrase("LanguageMenu", "&Deutsch"),
+                                  phrase("LanguageMenu", "&Italiano"),
+                                  phrase("HelpMenu", "&Help"),
+                                  phrase("HelpMenu", "&About..."),
+                                  phrase("HelpMenu", "ORBEX on the &Web"),
+                                  phrase("HelpMenu", "ORBEX &Home Page"),
+                                  phrase("HelpMenu", "&Send Email to ORBEX's Technical Support")})
+            tables << translated(row, language);
+        for (const Phrase &row : {phrase("OptionsMenu", "&Options"), phrase("OptionsMenu", "&RS232 - COM Port"),
+                                  phrase("OptionsMenu", "Additional Player Options"), phrase("OptionsMenu", "I/O Card"),
+                                  phrase("OptionsMenu", "Ethernet"), phrase("OptionsMenu", "PC Remote")})
+            tables << translated(row, language);
+        for (const Phrase &row : {phrase("Plan", "Week Plan..."), phrase("Plan", "Print the Schedule..."),
+                                  phrase("Plan", "Export as CSV..."), phrase("Plan", "Import CSV...")})
+            tables << translated(row, language);
+        tables << translated(phrase("Confidence", "&Verify the Programs"), language)
+               << translated(phrase("Confidence", "Check the &Schedule..."), language)
+               << translated(phrase("History", "&Undo"), language)
+               << translated(phrase("History", "&Redo"), language); // none yet
+        menus.removeAll(QString());                                 // separators and the colour grid
         menus.sort(), tables.sort();
         QCOMPARE(menus, tables);
         QVERIFY(f.saved().Programs.value(0).sameContent(weekly)); // no program changed

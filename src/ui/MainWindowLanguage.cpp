@@ -5,7 +5,7 @@
 #include "ProgramEditor.h"
 #include "ProgramListView.h"
 #include "WeekPlanView.h"
-#include "text/LanguageTables.h"
+#include "text/Translation.h"
 
 #include <QAction>
 #include <QMenu>
@@ -44,13 +44,13 @@ void MainWindow::captionCommands() {
     const Language lang = CurrentLanguage;
     for (const CommandRow &entry : CommandTable) {
         QAction *a = action(entry.id);
-        if (entry.caption)
-            a->setText(LanguageText(entry.caption->table, entry.caption->row, lang));
-        if (entry.hint)
-            a->setToolTip(LanguageText(*entry.hint, lang));
+        if (!entry.caption.isNull())
+            a->setText(translated(entry.caption, lang));
+        if (!entry.hint.isNull())
+            a->setToolTip(translated(entry.hint, lang));
     }
     for (const MenuRow &entry : MenuTable)
-        menu(entry.id)->setTitle(LanguageText(entry.title.table, entry.title.row, lang));
+        menu(entry.id)->setTitle(translated(entry.title, lang));
     updateHistoryCommands();
 }
 

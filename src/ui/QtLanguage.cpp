@@ -1,6 +1,6 @@
 #include "QtLanguage.h"
 
-#include "text/LanguageTables.h"
+#include "text/Translation.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
