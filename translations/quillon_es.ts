@@ -401,6 +401,7 @@
     </message>
     <message>
         <source>&amp;Redo %1</source>
+        <extracomment>%1 is the name of the step&apos;s command, as in the menus without &quot;&amp;&quot; and &quot;...&quot;</extracomment>
         <translation>&amp;Rehacer %1</translation>
     </message>
     <message>
@@ -523,10 +524,6 @@
     <message>
         <source>Associated Project name&#xa0;: </source>
         <translation>Nombre del Proyecto Asociado&#xa0;: </translation>
-    </message>
-    <message>
-        <source>Do you want to export the programs in &apos;prog.prg&apos; file?</source>
-        <translation>¿Desea exportar los programas al fichero &apos;prog.prg&apos;?</translation>
     </message>
     <message>
         <source>Export in &apos;quillon.msg&apos; file OK</source>
@@ -1011,30 +1008,6 @@
         <translation>&amp;RS232 - Puerto COM</translation>
     </message>
     <message>
-        <source>Com&amp;1</source>
-        <translation>Com&amp;1</translation>
-    </message>
-    <message>
-        <source>Com&amp;2</source>
-        <translation>Com&amp;2</translation>
-    </message>
-    <message>
-        <source>Com&amp;3</source>
-        <translation>Com&amp;3</translation>
-    </message>
-    <message>
-        <source>Com&amp;4</source>
-        <translation>Com&amp;4</translation>
-    </message>
-    <message>
-        <source>Com&amp;5</source>
-        <translation>Com&amp;5</translation>
-    </message>
-    <message>
-        <source>Com&amp;6</source>
-        <translation>Com&amp;6</translation>
-    </message>
-    <message>
         <source>Additional Player Options</source>
         <translation>Opciones adicionales del lector</translation>
     </message>
@@ -1049,10 +1022,6 @@
     <message>
         <source>PC Remote</source>
         <translation>PC Remote</translation>
-    </message>
-    <message>
-        <source>PC Remote - Report Windows</source>
-        <translation>PC Remote - Report Windows</translation>
     </message>
 </context>
 <context>

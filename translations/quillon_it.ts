@@ -401,6 +401,7 @@
     </message>
     <message>
         <source>&amp;Redo %1</source>
+        <extracomment>%1 is the name of the step&apos;s command, as in the menus without &quot;&amp;&quot; and &quot;...&quot;</extracomment>
         <translation>&amp;Ripeti %1</translation>
     </message>
     <message>
@@ -523,10 +524,6 @@
     <message>
         <source>Associated Project name&#xa0;: </source>
         <translation>Nome del Progetto associato : </translation>
-    </message>
-    <message>
-        <source>Do you want to export the programs in &apos;prog.prg&apos; file?</source>
-        <translation>Vuoi esportare i programmi in un file prog.prg?</translation>
     </message>
     <message>
         <source>Export in &apos;quillon.msg&apos; file OK</source>
@@ -1011,30 +1008,6 @@
         <translation>RS232 - Porta COM</translation>
     </message>
     <message>
-        <source>Com&amp;1</source>
-        <translation>Com1</translation>
-    </message>
-    <message>
-        <source>Com&amp;2</source>
-        <translation>Com2</translation>
-    </message>
-    <message>
-        <source>Com&amp;3</source>
-        <translation>Com3</translation>
-    </message>
-    <message>
-        <source>Com&amp;4</source>
-        <translation>Com4</translation>
-    </message>
-    <message>
-        <source>Com&amp;5</source>
-        <translation>Com5</translation>
-    </message>
-    <message>
-        <source>Com&amp;6</source>
-        <translation>Com6</translation>
-    </message>
-    <message>
         <source>Additional Player Options</source>
         <translation>Opzioni supplementari del Lettore</translation>
     </message>
@@ -1049,10 +1022,6 @@
     <message>
         <source>PC Remote</source>
         <translation>PC Remote</translation>
-    </message>
-    <message>
-        <source>PC Remote - Report Windows</source>
-        <translation>PC Remote - Report Windows</translation>
     </message>
 </context>
 <context>
