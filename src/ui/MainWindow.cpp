@@ -88,7 +88,7 @@ MainWindow::MainWindow(Prompter &prompter, const Clock &clock, const SettingsLoc
             m_startPort.reset();
     }
     // The first frame shows the language read (the first activation relabels once more).
-    relabel();
+    speakLanguage();
 }
 
 MainWindow::~MainWindow() = default;

@@ -1,6 +1,5 @@
 // Language switching of the main window: the five Language menu commands and the relabelling
-// of the window in the chosen language. Secondary windows take their texts from the tables
-// each time they are shown.
+// of the window in the chosen language. Dialogs take their texts each time they are shown.
 #include "MainWindow.h"
 #include "ProgramEditor.h"
 #include "ProgramListView.h"
@@ -8,6 +7,7 @@
 #include "text/Translation.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 QAction *MainWindow::languageItem(Language language) const {
@@ -30,12 +30,30 @@ void MainWindow::chooseLanguage(Language language) {
         return;
     languageItem(language)->setChecked(true); // the items are one exclusive group
     CurrentLanguage = language;
-    relabel();
+    speakLanguage();
 }
 
 void MainWindow::setSystemLocale(const QLocale &locale) {
     m_systemLocale = locale;
-    relabel();
+    speakLanguage();
+}
+
+// The translations change on the application, and Qt posts every window a LanguageChange; they
+// are delivered at once rather than at the next turn of the event loop, so that no frame shows
+// two languages. Where no translation changed (English at start, or another system locale) the
+// window relabels itself all the same.
+void MainWindow::speakLanguage() {
+    m_relabelled = false;
+    m_qtLanguage.setLanguage(CurrentLanguage, m_systemLocale);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    if (!m_relabelled)
+        relabel();
+}
+
+void MainWindow::changeEvent(QEvent *event) {
+    if (event->type() == QEvent::LanguageChange)
+        relabel();
+    QMainWindow::changeEvent(event);
 }
 
 // Every command and menu from its own row of the tables; the undo and redo captions follow
@@ -56,9 +74,7 @@ void MainWindow::captionCommands() {
 
 void MainWindow::relabel() {
     const Language lang = CurrentLanguage;
-    // Qt's own texts (standard buttons, file dialogs, calendar) and the file and port messages
-    // follow the same language.
-    m_qtLanguage.setLanguage(lang, m_systemLocale);
+    m_relabelled = true;
     setDateLocale(LanguageLocale(lang, m_systemLocale));
     captionCommands();
 

@@ -11,8 +11,7 @@ QtLanguage::QtLanguage()
     : m_previousDefault(QLocale()) {}
 
 QtLanguage::~QtLanguage() {
-    if (m_translator)
-        QCoreApplication::removeTranslator(m_translator.get());
+    removeTranslators();
     // The windows that outlive this switch are not told: they belong to the one going away.
     if (m_language)
         QLocale::setDefault(m_previousDefault);
@@ -22,11 +21,23 @@ QString QtLanguage::translationsDirectory() {
     return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
 }
 
+void QtLanguage::removeTranslators() {
+    for (std::unique_ptr<QTranslator> *t : {&m_translator, &m_programTranslator})
+        if (*t) {
+            QCoreApplication::removeTranslator(t->get());
+            t->reset();
+        }
+}
+
 bool QtLanguage::setLanguage(Language language, const QLocale &system) {
     const QLocale locale = LanguageLocale(language, system);
-    if (m_translator) {
-        QCoreApplication::removeTranslator(m_translator.get());
-        m_translator.reset();
+    if (m_language == language && m_locale == locale)
+        return m_found;
+    removeTranslators();
+    if (const QString file = translationResource(language); !file.isEmpty()) {
+        auto translator = std::make_unique<QTranslator>();
+        if (translator->load(file) && QCoreApplication::installTranslator(translator.get()))
+            m_programTranslator = std::move(translator);
     }
     bool found = true;
     if (locale.language() != QLocale::English) {
@@ -36,6 +47,8 @@ bool QtLanguage::setLanguage(Language language, const QLocale &system) {
             m_translator = std::move(translator);
     }
     m_language = language;
+    m_locale = locale;
+    m_found = found;
     applyLocale(locale);
     return found;
 }
