@@ -161,7 +161,6 @@ private:
     DialogRunner m_dialogRunner;
     PortLister m_portLister;
     QtLanguage m_qtLanguage;
-    bool m_relabelled = false; // since speakLanguage installed the translations
     QLocale m_systemLocale = QLocale::system();
     QLocale m_dateLocale = QLocale::system();
     QHash<QString, QIcon> m_icons;

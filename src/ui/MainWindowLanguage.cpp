@@ -38,15 +38,14 @@ void MainWindow::setSystemLocale(const QLocale &locale) {
     speakLanguage();
 }
 
-// The translations change on the application, and Qt posts every window a LanguageChange; they
-// are delivered at once rather than at the next turn of the event loop, so that no frame shows
-// two languages. Where no translation changed (English at start, or another system locale) the
-// window relabels itself all the same.
+// The translations change on the application, and Qt posts every window a LanguageChange, on
+// which it relabels itself; they are delivered at once rather than at the next turn of the event
+// loop, so that no frame shows two languages. Where no translation changed (English at start,
+// or another system locale) the window relabels itself directly.
 void MainWindow::speakLanguage() {
-    m_relabelled = false;
-    m_qtLanguage.setLanguage(CurrentLanguage, m_systemLocale);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-    if (!m_relabelled)
+    if (m_qtLanguage.setLanguage(CurrentLanguage, m_systemLocale))
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    else
         relabel();
 }
 
@@ -74,7 +73,6 @@ void MainWindow::captionCommands() {
 
 void MainWindow::relabel() {
     const Language lang = CurrentLanguage;
-    m_relabelled = true;
     setDateLocale(LanguageLocale(lang, m_systemLocale));
     captionCommands();
 

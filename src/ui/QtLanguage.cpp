@@ -21,36 +21,36 @@ QString QtLanguage::translationsDirectory() {
     return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
 }
 
-void QtLanguage::removeTranslators() {
+bool QtLanguage::removeTranslators() {
+    bool removed = false;
     for (std::unique_ptr<QTranslator> *t : {&m_translator, &m_programTranslator})
         if (*t) {
-            QCoreApplication::removeTranslator(t->get());
+            removed = QCoreApplication::removeTranslator(t->get()) || removed;
             t->reset();
         }
+    return removed;
 }
 
 bool QtLanguage::setLanguage(Language language, const QLocale &system) {
     const QLocale locale = LanguageLocale(language, system);
     if (m_language == language && m_locale == locale)
-        return m_found;
-    removeTranslators();
+        return false;
+    bool changed = removeTranslators();
     if (const QString file = translationResource(language); !file.isEmpty()) {
         auto translator = std::make_unique<QTranslator>();
         if (translator->load(file) && QCoreApplication::installTranslator(translator.get()))
-            m_programTranslator = std::move(translator);
+            m_programTranslator = std::move(translator), changed = true;
     }
-    bool found = true;
     if (locale.language() != QLocale::English) {
         auto translator = std::make_unique<QTranslator>();
-        found = translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), translationsDirectory());
-        if (found && QCoreApplication::installTranslator(translator.get()))
-            m_translator = std::move(translator);
+        if (translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), translationsDirectory()) &&
+            QCoreApplication::installTranslator(translator.get()))
+            m_translator = std::move(translator), changed = true;
     }
     m_language = language;
     m_locale = locale;
-    m_found = found;
     applyLocale(locale);
-    return found;
+    return changed;
 }
 
 // A window takes the default locale when it is made; the windows that exist already are

@@ -25,8 +25,8 @@ public:
 
     // Switches to `language` (French 1, English 2, Spanish 3, German 4, Italian 5), whose
     // locale is LanguageLocale(language, system); nothing changes when both are as they were.
-    // False when Qt's translation for it is not installed: Qt's texts then stay in English,
-    // which needs none.
+    // True when the translations on the application changed, so that Qt sent LanguageChange;
+    // Qt's texts stay in English where its translation is not installed.
     bool setLanguage(Language language, const QLocale &system = QLocale::system());
     Language language() const { return m_language.value_or(Language::English); }
 
@@ -35,12 +35,11 @@ public:
 
 private:
     void applyLocale(const QLocale &locale);
-    void removeTranslators();
+    bool removeTranslators();
 
     std::unique_ptr<QTranslator> m_translator; // Qt's
     std::unique_ptr<QTranslator> m_programTranslator;
     QLocale m_locale;
-    bool m_found = true;
     QLocale m_previousDefault;
     std::optional<Language> m_language;
 };
