@@ -207,6 +207,7 @@
     </message>
     <message>
         <source> missed (computer off or asleep) at : </source>
+        <extracomment>After &quot;Program : &quot; and its number in the PC remote report, before the date and time</extracomment>
         <translation> verpasst (Computer aus oder im Ruhezustand) um : </translation>
     </message>
     <message>
@@ -499,10 +500,12 @@
     </message>
     <message>
         <source>Program(s) : </source>
+        <extracomment>The progress line of a transfer: &quot;Program(s) : &quot;, the slot number, then &quot; to 255 &quot;</extracomment>
         <translation>Programm(e): </translation>
     </message>
     <message>
         <source> to 255 </source>
+        <extracomment>Follows &quot;Program(s) : &quot; and the slot number in the progress line of a transfer</extracomment>
         <translation> von 255</translation>
     </message>
     <message>
@@ -1036,6 +1039,7 @@
     </message>
     <message>
         <source>Program : </source>
+        <extracomment>A line of the PC remote report: &quot;Program : 012 at : &quot; and the date and time it was triggered</extracomment>
         <translation>Program : </translation>
     </message>
     <message>
@@ -1111,6 +1115,7 @@
     </message>
     <message>
         <source>Page %1 of %2</source>
+        <extracomment>%1 is the page&apos;s number, %2 the number of pages</extracomment>
         <translation>Seite %1 von %2</translation>
     </message>
     <message>
@@ -1208,6 +1213,7 @@
     </message>
     <message>
         <source> - At : </source>
+        <extracomment>Ends a tile&apos;s schedule line, before the hour and minute: &quot;Every day - At : 08:05&quot;</extracomment>
         <translation> - Um: </translation>
     </message>
     <message>

@@ -32,8 +32,10 @@ QString ComResultText(int code, Language language) {
 }
 
 QString SlotCaption(int slot, Language language) {
-    return translated(phrase("Messages", "Program(s) : "), language) + QString::number(slot) +
-           translated(phrase("Messages", " to 255 "), language);
+    //: The progress line of a transfer: "Program(s) : ", the slot number, then " to 255 "
+    const QString programs = translated(phrase("Messages", "Program(s) : "), language);
+    //: Follows "Program(s) : " and the slot number in the progress line of a transfer
+    return programs + QString::number(slot) + translated(phrase("Messages", " to 255 "), language);
 }
 
 QString VerifySlotCaption(int slot, Language language) {
@@ -41,6 +43,7 @@ QString VerifySlotCaption(int slot, Language language) {
 }
 
 QString RemoteReportLine(int program, const QDateTime &at, Language language, const QLocale &locale) {
+    //: A line of the PC remote report: "Program : 012 at : " and the date and time it was triggered
     return translated(phrase("PcRemoteWindow", "Program : "), language) + QString::asprintf("%.3d", program) +
            translated(phrase("PcRemoteWindow", " at : "), language) + moment(at, locale);
 }
@@ -51,6 +54,7 @@ QString RemoteSkippedLine(const QDateTime &at, Language language, const QLocale 
 
 QString RemoteMissedLine(int program, const QDateTime &at, bool away, Language language, const QLocale &locale) {
     return translated(phrase("PcRemoteWindow", "Program : "), language) + QString::asprintf("%.3d", program) +
+           //: After "Program : " and its number in the PC remote report, before the date and time
            translated(away ? phrase("Confidence", " missed (computer off or asleep) at : ")
                            : phrase("Confidence", " missed (COM port in use) at : "),
                       language) +

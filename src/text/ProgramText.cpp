@@ -10,6 +10,7 @@ QString digits(int value, int width) {
 }
 
 QString atTime(const Program &program, Language language) {
+    //: Ends a tile's schedule line, before the hour and minute: "Every day - At : 08:05"
     return translated(phrase("ProgramTile", " - At : "), language) + digits(program.GetHour(), 2) + u':' +
            digits(program.GetMinute(), 2);
 }

@@ -167,6 +167,7 @@ private:
         setFont(7, false);
         m_painter->drawText(mm(QRectF(0, height - FooterHeight + 2, width, FooterHeight - 2)),
                             Qt::AlignRight | Qt::AlignBottom,
+                            //: %1 is the page's number, %2 the number of pages
                             translated(phrase("Plan", "Page %1 of %2"), m_language).arg(m_page).arg(m_pages));
     }
 
