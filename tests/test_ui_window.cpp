@@ -1,6 +1,7 @@
 // The main window driven as a user drives it: start-up, web links, command state, the list, the editor, the
 // action list editor, the five languages, the next run, the schedule check and the hidden wizard.
 #include "WindowFixture.h"
+#include "ui/CommandTable.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -465,65 +466,17 @@ private slots:
         f.act(u"click TitleText; click CommentsMemo; trigger ProjectProperties; trigger About; trigger PcRemote"_s);
         shown << QCoreApplication::translate("QPlatformTheme", "&Yes"); // Qt's own buttons follow
         QCOMPARE(shown, texts.split(u'|').mid(1));
-        // Every menu title and item reads as the menu tables in that language (the ports are names).
+        // Every menu, menu item and tool button hint reads as the command table says in that language.
         const Language language =
             Languages[std::size_t(QStringList{"French", "English", "Spanish", "German", "Italian"}.indexOf(item))];
-        QStringList menus, tables;
-        const std::function<void(const QMenu *)> read = [&](const QMenu *menu) {
-            menus << menu->title();
-            for (const QAction *a : menu->objectName() == u"PortMenu"_s ? QList<QAction *>() : menu->actions())
-                a->menu() ? read(a->menu()) : void(menus << a->text());
-        };
-        for (const QAction *a : f.w.menuBar()->actions())
-            read(a->menu());
-        for (const Phrase &row : {phrase("FileMenu", "&File"),
-                                  phrase("FileMenu", "&New Project"),
-                                  phrase("FileMenu", "&Project Properties..."),
-                                  phrase("FileMenu", "&Open"),
-                                  phrase("FileMenu", "&Save"),
-                                  phrase("FileMenu", "Save &as..."),
-                                  phrase("FileMenu", "&Export"),
-                                  phrase("FileMenu", "E&xit"),
-                                  phrase("FileMenu", "&Import"),
-                                  phrase("EditMenu", "&Edit"),
-                                  phrase("EditMenu", "&New Program"),
-                                  phrase("EditMenu", "&Delete Program"),
-                                  phrase("EditMenu", "&Cut"),
-                                  phrase("EditMenu", "C&opy"),
-                                  phrase("EditMenu", "&Paste"),
-                                  phrase("EditMenu", "Delete a Group of same Color"),
-                                  phrase("EditMenu", "Move Program to Up"),
-                                  phrase("EditMenu", "Move Program to Down"),
-                                  phrase("EditMenu", "Timer Mode Program Assistant"),
-                                  phrase("SendReceiveMenu", "&Send-Receive"),
-                                  phrase("SendReceiveMenu", "&Transmit the Programs"),
-                                  phrase("SendReceiveMenu", "&Receive the Programs"),
-                                  phrase("LanguageMenu", "&Language"),
-                                  phrase("LanguageMenu", "&English"),
-                                  phrase("LanguageMenu", "&Français"),
-                                  phrase("LanguageMenu", "E&spañol"),
-                                  phrase("LanguageMenu", "&Deutsch"),
-                                  phrase("LanguageMenu", "&Italiano"),
-                                  phrase("HelpMenu", "&Help"),
-                                  phrase("HelpMenu", "&About..."),
-                                  phrase("HelpMenu", "ORBEX on the &Web"),
-                                  phrase("HelpMenu", "ORBEX &Home Page"),
-                                  phrase("HelpMenu", "&Send Email to ORBEX's Technical Support")})
-            tables << translated(row, language);
-        for (const Phrase &row : {phrase("OptionsMenu", "&Options"), phrase("OptionsMenu", "&RS232 - COM Port"),
-                                  phrase("OptionsMenu", "Additional Player Options"), phrase("OptionsMenu", "I/O Card"),
-                                  phrase("OptionsMenu", "Ethernet"), phrase("OptionsMenu", "PC Remote")})
-            tables << translated(row, language);
-        for (const Phrase &row : {phrase("Plan", "Week Plan..."), phrase("Plan", "Print the Schedule..."),
-                                  phrase("Plan", "Export as CSV..."), phrase("Plan", "Import CSV...")})
-            tables << translated(row, language);
-        tables << translated(phrase("Confidence", "&Verify the Programs"), language)
-               << translated(phrase("Confidence", "Check the &Schedule..."), language)
-               << translated(phrase("History", "&Undo"), language)
-               << translated(phrase("History", "&Redo"), language); // none yet
-        menus.removeAll(QString());                                 // separators and the colour grid
-        menus.sort(), tables.sort();
-        QCOMPARE(menus, tables);
+        for (const CommandRow &c : CommandTable) {
+            if (!c.caption.isNull())
+                QCOMPARE(f.action(QLatin1String(c.objectName))->text(), translated(c.caption, language));
+            if (!c.hint.isNull())
+                QCOMPARE(f.action(QLatin1String(c.objectName))->toolTip(), translated(c.hint, language));
+        }
+        for (const MenuRow &m : MenuTable)
+            QCOMPARE(f.find<QMenu>(QLatin1String(m.objectName))->title(), translated(m.title, language));
         QVERIFY(f.saved().Programs.value(0).sameContent(weekly)); // no program changed
     }
     // Each row: the language's menu item, what a screen reader names the editor's fields, how it reads the tile.
