@@ -35,8 +35,7 @@ QString ScheduleText(const Program &program, Language language) {
     case TimerDaily:
         return translated(phrase("ProgramTile", "Every day"), language) + atTime(program, language);
     case TimerWeekly: {
-        // A day outside 1..7 can only come from a damaged file; it shows no name rather than
-        // another table's row.
+        // A day outside 1..7 can only come from a damaged file; it shows no name.
         const int day = program.DayOftheWeek;
         const QString name = (day >= 1 && day <= 7) ? DayName(day, language) : QString();
         return translated(phrase("ProgramTile", "Every : "), language) + name + atTime(program, language);

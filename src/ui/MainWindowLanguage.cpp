@@ -55,7 +55,7 @@ void MainWindow::changeEvent(QEvent *event) {
     QMainWindow::changeEvent(event);
 }
 
-// Every command and menu from its own row of the tables; the undo and redo captions follow
+// Every command and menu from its row of the command table; the undo and redo captions follow
 // the history.
 void MainWindow::captionCommands() {
     const Language lang = CurrentLanguage;
