@@ -79,9 +79,16 @@ private:
     QSize m_size;
 };
 
-inline QString words(const Phrase &text, Language language = Language::English) {
-    return translated(text, language);
+inline QString com(int code) {
+    return ComResultText(code, Language::English);
 }
+// The questions of the save, transmit and receive commands, in English.
+inline const QString SaveQuestion =
+    u"The current programmation has been modified. Do you want to save these changes?"_s;
+inline const QString TransmitQuestion = u"Do you want to transmit the programs to the player?"_s;
+inline const QString ReceiveQuestion = u"Do you want to Receive the programs from the player?"_s;
+inline const QString LoadQuestion = u"Do you want to load the project file associated to the current programmation of "
+                                    u"the player? Associated Project name\u00A0: "_s;
 
 inline QString hexFrame(const Program &p) {
     Frame frame;

@@ -78,7 +78,7 @@ private slots:
         f.clickTile(row.section(u' ', 0, 0).toInt());
         f.prompter.queueAnswers({row.section(u' ', 1, 1) == u"Yes"_s ? Answer::Yes : Answer::No});
         f.click("DeleteProgram");
-        QCOMPARE(f.messages(), QStringList{words(phrase("Messages", "Do you want to delete the selected program?"))});
+        QCOMPARE(f.messages(), QStringList{u"Do you want to delete the selected program?"_s});
         QCOMPARE(f.list(), row.section(u' ', 2));
         QCOMPARE(f.rowTop(f.tiles().size() - 1), (f.tiles().size() - 1) * f.tiles().at(0)->height()); // no gap
         f.prompter.queueAnswers({Answer::Yes, Answer::Yes, Answer::Yes});
@@ -123,8 +123,7 @@ private slots:
         f.captions.clear();
         f.prompter.queueAnswers({row.section(u' ', 1, 1) == u"Yes"_s ? Answer::Yes : Answer::No});
         f.trigger(item);
-        QCOMPARE(f.messages(), QStringList{words(phrase(
-                                   "Messages", "Do you want to delete all programs that have the specified color?"))});
+        QCOMPARE(f.messages(), QStringList{u"Do you want to delete all programs that have the specified color?"_s});
         QCOMPARE(f.list(), row.section(u' ', 2));
         if (f.tiles().size() == 4)
             QCOMPARE(f.captions.join(u','),
@@ -241,10 +240,7 @@ private slots:
         const QString before = f.w.windowTitle();
         f.prompter.queueAnswers({Answer::No});
         f.act(u"cancel NameEdit Other; trigger NewProject"_s);
-        QCOMPARE(
-            f.messages(),
-            QStringList{words(phrase("Messages", "The current programmation has been modified. Do you want to save "
-                                                 "these changes?"))}); // the modified project is offered for saving
+        QCOMPARE(f.messages(), QStringList{SaveQuestion}); // the modified project is offered for saving
         QCOMPARE(f.list() + f.w.windowTitle(), u"001 002 003 [004]"_s + before);
         f.answers.push_back(
             fillIn({{"NameEdit", u"Hall"_s}, {"CustomerEdit", u"Shop"_s}, {"CommentsEdit", u"one\ntwo"_s}}, true,
@@ -316,9 +312,7 @@ private slots:
         f.answers.push_back(chooseFile(bad));
         f.trigger("OpenProject");
         QCOMPARE(f.messages().size(), 3);
-        QCOMPARE(f.messages().value(1),
-                 words(phrase("Messages",
-                              "The current programmation has been modified. Do you want to save these changes?")));
+        QCOMPARE(f.messages().value(1), SaveQuestion);
         QVERIFY2(f.messages().value(2).contains(bad), qPrintable(f.messages().value(2)));
         QCOMPARE(f.list(), u"012 003 000 [001]"_s);
         QCOMPARE(f.w.windowTitle(), Caption + u"Hall"_s);
@@ -334,8 +328,7 @@ private slots:
             auto *runner = f.w.findChild<QDialog *>(u"ProgressDialog"_s);
             auto *bar = runner->findChild<QProgressBar *>();
             auto *step = runner->findChild<QLabel *>(u"StepLabel"_s);
-            if (seen.isEmpty() &&
-                shown.text == ComResultText(4, Language::English)) // the runner's, not the caller's after it
+            if (seen.isEmpty() && shown.text == com(4)) // the runner's, not the caller's after it
                 seen = runner->windowTitle() + u'|' + (step ? step->text() : QString()) + u'|' +
                        QString::number(bar->isVisible() ? bar->value() : -1);
         };
@@ -358,7 +351,7 @@ private slots:
         const QByteArray bytes = readAll(f.dir.filePath("out/quillon.msg"));
         QVERIFY(bytes.size() > ScheduleRecordsSize);
         QCOMPARE(bytes.mid(FrameSize * 199, FrameSize), FrameTwoHundred);
-        QCOMPARE(f.messages(), QStringList{words(phrase("Messages", "Export in 'quillon.msg' file OK"))});
+        QCOMPARE(f.messages(), QStringList{u"Export in 'quillon.msg' file OK"_s});
         QCOMPARE(f.captions.last(), u"Program(s) : 255 to 255 "_s);
         f.answers.push_back([&](QDialog &d) { // Import looks in the export folder
             start = static_cast<QFileDialog &>(d).directory().absolutePath();
@@ -451,7 +444,7 @@ private slots:
         const QString zero = u"1 program(s) have code 000, which is no slot of the player: a transmit or an export "
                              "leaves them out."_s;
         QCOMPARE(f.messages().mid(1),
-                 (QStringList{words(phrase("Messages", "Import from 'quillon.msg' file OK")),
+                 (QStringList{u"Import from 'quillon.msg' file OK"_s,
                               u"The date or time of program(s) 009 did not exist and was corrected."_s,
                               u"Codes carried by more than one program: 004. A transmit or an export sends only the "
                               "last program of each.\n"_s +
@@ -462,9 +455,7 @@ private slots:
         f.prompter.queueAnswers({Answer::No});
         f.trigger("TransmitPrograms"); // code 000 is named before the question
         f.trigger("ExportPlayerFile"); // and before the folder is chosen (cancelled)
-        QVERIFY2(f.messages().mid(5) ==
-                     (QStringList{
-                         zero, words(phrase("Messages", "Do you want to transmit the programs to the player?")), zero}),
+        QVERIFY2(f.messages().mid(5) == (QStringList{zero, TransmitQuestion, zero}),
                  qPrintable(f.messages().join(u"|")));
         f.act(u"trigger French"_s); // the messages follow the language
         f.answers.push_back(chooseFile(f.dir.filePath("q.msg")));
@@ -580,8 +571,7 @@ private slots:
         QVERIFY(WriteProjectFile(project, Project{lobby, {sampleProgram(2), sampleProgram(1)}}));
         QVERIFY(writeAll(settings, settingsFile("German", "COM7", project, u"/exports/ FALSE TRUE TRUE"_s)));
         Window f(SettingsLocation{settings, dir.filePath("config/prog.CFG")});
-        QCOMPARE(f.toolButton("NewProgram")->toolTip(),
-                 translated(phrase("ToolBar", "Create a new program"), Language::German));
+        QCOMPARE(f.toolButton("NewProgram")->toolTip(), u"Neues Programm erzeugen"_s);
         QCOMPARE(f.checkedPort(), u"(None)"_s); // COM7 is not there
         QVERIFY(f.action("German")->isChecked() && !f.action("IoCard")->isChecked() &&
                 f.action("Ethernet")->isChecked());
@@ -590,10 +580,8 @@ private slots:
         f.act(u"type TitleEdit Edited; click TitleText"_s);
         f.prompter.queueAnswers({Answer::Yes});
         f.trigger("Exit");
-        QCOMPARE(
-            f.messages().last(),
-            words(phrase("Messages", "The current programmation has been modified. Do you want to save these changes?"),
-                  Language::German));
+        QCOMPARE(f.messages().last(),
+                 u"Aktuelle Programmierung wurde geändert. Wünschen Sie die Änderungen zu speichern?"_s);
         QVERIFY(readAll(project).contains("\r\nEdited\r\n"));
         QCOMPARE(readAll(settings), settingsFile("German", "(None)", project, u"/exports/ FALSE TRUE TRUE"_s));
     }

@@ -93,19 +93,8 @@ private slots:
         QCOMPARE(f.captions.last() + checkedDuringRun, u"Program(s) : 255 to 255 -"_s + f.port);
         const QString caption = f.w.windowTitle();
         f.click("ReceiveButton"); // the project is not saved, the player's project file not loaded
-        QCOMPARE(
-            f.messages(),
-            (QStringList{
-                words(phrase("Messages", "Do you want to transmit the programs to the player?")),
-                ComResultText(0, Language::English),
-                words(phrase("Messages",
-                             "The current programmation has been modified. Do you want to save these changes?")),
-                words(phrase("Messages", "Do you want to Receive the programs from the player?")),
-                ComResultText(0, Language::English),
-                words(phrase(
-                    "Messages",
-                    "Do you want to load the project file associated to the current programmation of the player? ")) +
-                    words(phrase("Messages", "Associated Project name\u00A0: ")) + u"Hall B"_s}));
+        QCOMPARE(f.messages(), (QStringList{TransmitQuestion, com(0), SaveQuestion, ReceiveQuestion, com(0),
+                                            LoadQuestion + u"Hall B"_s}));
         QCOMPARE(f.text("Undo"), u"&Undo Receive the Programs"_s);
         f.trigger("Undo"); // the project before, its properties still unsaved
         QCOMPARE(f.list() + f.w.windowTitle(), u"[200] 003 017"_s + caption);
@@ -168,13 +157,10 @@ private slots:
         const bool noPort = v[0] == u"(None)"_s;
         QStringList messages;
         for (const QString &m : v[2].split(u','))
-            messages << (m == u"Q"_s ? words(phrase("Messages", "Do you want to transmit the programs to the player?"))
-                         : m == u"R"_s
-                             ? words(phrase("Messages", "Do you want to Receive the programs from the player?"))
-                         : m == u"L"_s ? words(phrase("Messages", "Do you want to load the project file associated to "
-                                                                  "the current programmation of the player? ")) +
-                                             words(phrase("Messages", "Associated Project name\u00A0: "))
-                         : m.size() < 3 ? ComResultText(m.toInt(), Language::English)
+            messages << (m == u"Q"_s    ? TransmitQuestion
+                         : m == u"R"_s  ? ReceiveQuestion
+                         : m == u"L"_s  ? LoadQuestion
+                         : m.size() < 3 ? com(m.toInt())
                                         : QString(m).replace(u';', u','));
         Link f;
         QVERIFY(f.start(noPort ? QStringList() : v[0].split(u' ')));
@@ -185,14 +171,13 @@ private slots:
         v[1].endsWith(u"Button"_s) ? f.click(v[1]) : f.trigger(v[1]);
         QVERIFY2(f.messages() == messages, qPrintable(f.messages().join(u" | ")));
         if (noPort) // the port that does not open says why
-            QVERIFY(std::any_of(f.prompter.shown.cbegin(), f.prompter.shown.cend(), [](const auto &shown) {
-                return shown.text == ComResultText(4, Language::English) && !shown.detail.isEmpty();
-            }));
+            QVERIFY(std::any_of(f.prompter.shown.cbegin(), f.prompter.shown.cend(),
+                                [](const auto &shown) { return shown.text == com(4) && !shown.detail.isEmpty(); }));
         QCOMPARE(f.list(), v[3]);
         QVERIFY(!f.asksToSave());
         f.prompter.script.clear();
         f.trigger("TransmitPrograms"); // usable again: Transmit asks its question anew
-        QCOMPARE(f.messages().last(), words(phrase("Messages", "Do you want to transmit the programs to the player?")));
+        QCOMPARE(f.messages().last(), TransmitQuestion);
         QCOMPARE(f.enabled({"TransmitButton", "NewProgram"}), noPort ? u"-+"_s : u"++"_s);
         if (v[4] != u"-"_s)
             QCOMPARE(f.player.pcBytes().toHex(), v.value(4).toLatin1());
@@ -247,7 +232,7 @@ private slots:
             return int(QDialog::Accepted);
         });
         f.click("PcRemote");
-        QCOMPARE(f.messages(), QStringList{ComResultText(9, Language::English)});
+        QCOMPARE(f.messages(), QStringList{com(9)});
         QCOMPARE(report.count(u"not triggered at : "_s), 3);
         QCOMPARE(f.player.pcBytes().toHex(), QByteArray("0e0e0e")); // three triggers, none acknowledged
     }
