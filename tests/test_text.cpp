@@ -83,6 +83,17 @@ private slots:
     }
 
     // One block of transport command names for every language.
+    // A notice within a notice speaks the caller's language too.
+    void nestedNotice_speaksTheCallersLanguage() {
+        const Notice line = Notice(phrase("Notice", "comment line %1")).arg(2);
+        const Notice n = Notice(phrase("Notice", "%1: %2 holds a line break or control character that a project file "
+                                                 "cannot store"))
+                             .arg(Notice(phrase("Notice", "the project properties")), line);
+        QCOMPARE(noticeText(n, Language::French), u"les propriétés du projet : la ligne de commentaire 2 contient un "
+                                                  u"saut de ligne ou un caractère de contrôle qu'un fichier projet ne "
+                                                  u"peut pas enregistrer"_s);
+    }
+
     // Read from the device's mode: who may open it, and the advice to join the serial group.
     void forbiddenPort_saysWhoMayOpenIt_data() {
         QTest::addColumn<unsigned>("mode");
