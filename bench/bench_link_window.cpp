@@ -109,8 +109,8 @@ int main(int argc, char *argv[]) {
     QAction *transmit = w.findChild<QAction *>(QStringLiteral("Transmit1"));
     QAction *receive = w.findChild<QAction *>(QStringLiteral("Receive1"));
     QTemporaryDir dir;
-    const int runs = qMax(1, qEnvironmentVariableIntValue("BENCH_RUNS") ? qEnvironmentVariableIntValue("BENCH_RUNS")
-                                                                         : 3);
+    const int runs =
+        qMax(1, qEnvironmentVariableIntValue("BENCH_RUNS") ? qEnvironmentVariableIntValue("BENCH_RUNS") : 3);
     for (int run = 1; run <= runs; ++run) {
         const QString transmitLog = dir.filePath(QStringLiteral("t%1.log").arg(run));
         const QString receiveLog = dir.filePath(QStringLiteral("r%1.log").arg(run));

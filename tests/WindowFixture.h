@@ -10,6 +10,7 @@
 #include "model/Clock.h"
 #include "model/Prompter.h"
 #include "player/Frame.h"
+#include "player/LinkThread.h"
 #include "project/ProjectFile.h"
 #include "project/SettingsLocation.h"
 #include "text/LanguageTables.h"
@@ -188,6 +189,7 @@ struct Window {
         for (int attempt = 0; !w.isActiveWindow(); ++attempt) {
             if (attempt == 3)
                 qFatal("The main window did not become active");
+            settle();
             w.activateWindow();
             (void)QTest::qWaitForWindowActive(&w, 2000);
         }
@@ -265,12 +267,24 @@ struct Window {
         return rowTop(index) >= 0 && rowTop(index) + tiles().at(index)->height() <= view()->height();
     }
 
-    void trigger(const QString &name) { action(name)->trigger(); }
+    void trigger(const QString &name) {
+        action(name)->trigger();
+        settle();
+    }
     void click(const QString &name) {
         QWidget *widget = find(name);
         if (auto *area = qobject_cast<QAbstractScrollArea *>(widget))
             widget = area->viewport();
         QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
+        settle();
+    }
+    // Serves the event loop until the player link has nothing to do and the progress window is
+    // closed: a command on the player has ended. At once while a caption is being watched.
+    void settle() {
+        const auto *link = w.findChild<LinkThread *>();
+        const auto *runner = w.findChild<QWidget *>(u"ProgressDialog"_s);
+        if (!m_inCaption && link && runner)
+            QVERIFY(QTest::qWaitFor([&] { return !link->isBusy() && !runner->isVisible(); }, 60000));
     }
     void clickTile(int index, int x = 5) { QTest::mouseClick(tiles().at(index), Qt::LeftButton, {}, QPoint(x, 10)); }
     void addPrograms(int count) {
@@ -307,7 +321,10 @@ struct Window {
         QTest::keyClick(focused ? focused : &w, Qt::Key(key));
     }
     // One tick of the named timer, as if its interval had passed.
-    void tick(const QString &timer) { QMetaObject::invokeMethod(find<QTimer>(timer), "timeout"); }
+    void tick(const QString &timer) {
+        QMetaObject::invokeMethod(find<QTimer>(timer), "timeout");
+        settle();
+    }
     static void closePopups() {
         while (QWidget *popup = QApplication::activePopupWidget())
             popup->close();
@@ -402,13 +419,16 @@ private:
         bool eventFilter(QObject *watched, QEvent *event) override {
             if (event->type() == QEvent::WindowTitleChange && watched->objectName() == u"ProgressDialog"_s) {
                 m_window.captions << static_cast<QWidget *>(watched)->windowTitle();
+                const bool inCaption = std::exchange(m_window.m_inCaption, true);
                 if (m_window.onCaption)
                     m_window.onCaption(m_window.captions.last());
+                m_window.m_inCaption = inCaption;
             }
             return false;
         }
         Window &m_window;
     };
     CaptionWatch m_captionWatch{*this};
+    bool m_inCaption = false;
     int m_files = 0;
 };

@@ -92,6 +92,11 @@ protected:
 
     std::unique_ptr<PlayerBackend> player;
     std::unique_ptr<ComLink> link;
+    std::unique_ptr<LinkThread> thread;
+    // Serves the event loop until the link thread's run has ended.
+    [[nodiscard]] bool idle() {
+        return QTest::qWaitFor([this] { return !thread->isBusy(); }, 20000);
+    }
     ManualClock clock{Now};
     QList<int> slotsDone;
     int finalized = 0;
@@ -116,6 +121,7 @@ protected:
 
 private slots:
     void cleanup() {
+        thread.reset();
         link.reset();
         player.reset();
     }
@@ -322,15 +328,41 @@ private slots:
         QVERIFY(virtualMs() < 0 || virtualMs() == (result ? m_lateWatchdogMs : delay));
     }
 
-    // A zero-time timer runs whenever the wait serves the event loop.
-    void acknowledgementWait_keepsTheEventLoopServed() {
-        QVERIFY(startPlayer({"--silent"}) && openPort());
+    // The link's thread waits for the player; the caller's event loop runs meanwhile and hears
+    // the run's end, its code and why the port did not open.
+    void linkThread_waitsOffTheCallersThread_data() {
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<QString>("ended");
+        QTest::newRow("silent player") << QString() << u"9 work"_s;
+        QTest::newRow("no such port") << u"/dev/quillon-no-such-port"_s
+                                      << u"4 open /dev/quillon-no-such-port does not exist"_s;
+    }
+    void linkThread_waitsOffTheCallersThread() {
+        QFETCH(QString, port);
+        QFETCH(QString, ended);
+        QVERIFY(startPlayer({"--silent"}));
+        if (virtualMs() >= 0 && !port.isEmpty())
+            QSKIP("the in-memory port opens whatever its name");
+        thread = player->thread(clock, m_timing);
         int ticks = 0;
         QTimer timer;
         QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
         timer.start(0);
-        QCOMPARE(link->SendByteWithAck(0x0C), ComCode::NotReady);
-        QVERIFY2(ticks >= 10, qPrintable(QString::number(ticks)));
+        const auto wait = [port = port.isEmpty() ? player->portName() : port](ComLink &l, const TransferContext &) {
+            return l.runOnPort(port, [&l] { return l.SendByteWithAck(0x0C); });
+        };
+        QString heard;
+        QVERIFY(thread->start(player->portName(), wait,
+                              {{}, {}, {}, [&](const PortRun &run) {
+                                   heard = QStringLiteral("%1 %2 %3")
+                                               .arg(run.code)
+                                               .arg(run.step == PortRun::Opening ? "open" : "work", run.reason)
+                                               .trimmed();
+                               }}));
+        QVERIFY(thread->isBusy() && !thread->start(player->portName(), wait, {})); // one run at a time
+        QVERIFY(QTest::qWaitFor([&] { return !thread->isBusy(); }, 20000));
+        QCOMPARE(heard, ended);
+        QVERIFY2(virtualMs() >= 0 || !port.isEmpty() || ticks >= 10, qPrintable(QString::number(ticks)));
     }
 
 private:
@@ -359,12 +391,13 @@ protected:
             };
     }
 
-    // PC remote mode on this player, from `start`; what it signals goes into `events`.
+    // PC remote mode on this player's link thread, from `start`; what it signals goes into `events`.
     QStringList events;
     std::unique_ptr<RemoteTrigger> remote(const QDateTime &start) {
         clock.set(start);
         events.clear();
-        auto remote = std::make_unique<RemoteTrigger>(*link, clock);
+        thread = player->thread(clock, {10000ms, 60ms});
+        auto remote = std::make_unique<RemoteTrigger>(*thread, clock);
         remote->setPortName(u"fake"_s);
         remote->PCRemoteMode = true;
         connect(remote.get(), &RemoteTrigger::triggering, this, [this](quint8 program, const QDateTime &at) {
@@ -439,17 +472,17 @@ private slots:
             trigger->Timer2Timer(programs);
         QCOMPARE(trigger->LastMinuteTick, Half.addSecs(-60)); // the minutes go on with the mode off
         trigger->PCRemoteMode = true;
-        trigger->Timer2Timer(programs);   // the same minute again: no backlog
-        QTimer::singleShot(0, this, [&] { // runs inside the trigger's wait
-            clock.set(Half.addSecs(60));
-            trigger->Timer2Timer(programs);
-        });
+        trigger->Timer2Timer(programs); // the same minute again: no backlog
         clock.set(Half.addSecs(-1));
         for (int second = 0; second < 3; ++second, clock.advance(1000)) // 08:29:59 .. 08:30:01
             trigger->Timer2Timer(programs);
-        QVERIFY(openPort()); // a transfer holds the port
-        clock.set(Half.addSecs(180));
+        clock.set(Half.addSecs(60)); // the trigger still runs
         trigger->Timer2Timer(programs);
+        QVERIFY(idle());
+        QVERIFY(thread->start(u"fake"_s, [](ComLink &, const TransferContext &) { return PortRun{}; }, {}));
+        clock.set(Half.addSecs(180)); // a transfer holds the link
+        trigger->Timer2Timer(programs);
+        QVERIFY(idle());
         QCOMPARE(events, (QStringList{"trigger 5 at 08:30:00", "skipped 08:31", "skipped 08:33"}));
         QCOMPARE(trigger->skippedMinutes(), 2);
         QCOMPARE(fake().written, QByteArray::fromHex("0e05"));
@@ -484,6 +517,7 @@ private slots:
             for (QDateTime t = from; t <= to; t = t.addSecs(60)) {
                 clock.set(t);
                 trigger->Timer2Timer(programs);
+                QVERIFY(idle());
             }
         }
         QTEST(events, "expected");
@@ -506,10 +540,12 @@ private slots:
                     for (int minute = 1; minute <= 2; ++minute) { // the message is open for two minutes
                         clock.set(Half.addSecs(60 * minute));
                         trigger->Timer2Timer(programs);
+                        QVERIFY(idle());
                     }
                 });
         clock.set(Half);
         trigger->Timer2Timer(programs);
+        QVERIFY(idle());
         QCOMPARE(events,
                  (QStringList{"trigger 5 at 08:30:00", "failed 4", "(5 at 08:30)", "trigger 6 at 08:31:00", "failed 4",
                               "(6 at 08:31)", "trigger 7 at 08:32:00", "failed 4", "(7 at 08:32)"}));
@@ -529,7 +565,8 @@ private slots:
         QVERIFY(startPlayer(fault == u"silent" ? QStringList{"--silent"} : QStringList()));
         fake().refuseOpen = fault == u"open";
         fake().failClose = fault == u"close";
-        QCOMPARE(int(remote(Half)->SendRemoteTrigger(3)), code);
+        const auto trigger = remote(Half);
+        QVERIFY(trigger->SendRemoteTrigger(3) && idle());
         QCOMPARE(events, QStringList{"failed "_L1 + QString::number(code)});
         QVERIFY(!link->isOpen());
     }

@@ -9,6 +9,7 @@
 #include "model/Clock.h"
 #include "model/Prompter.h"
 #include "player/ComPort.h"
+#include "player/LinkThread.h"
 #include "player/PlayerLink.h"
 #include "player/RemoteTrigger.h"
 #include "player/ScheduleFile.h"
@@ -22,18 +23,24 @@
 #include <QTimer>
 #include <QWidget>
 
-struct PlayerCommands::Parts {
-    explicit Parts(const Clock &clock)
-        : link(io)
-        , remote(link, clock) {}
+#include <optional>
 
-    QtSerialPortIo io;
-    ComLink link;
+struct PlayerCommands::Parts {
+    Parts(const Clock &clock, QObject *owner)
+        : link(clock, {}, owner)
+        , remote(link, clock) {
+        link.setObjectName(QStringLiteral("PlayerLink"));
+    }
+
+    LinkThread link;
     RemoteTrigger remote;
     // Made when PC remote mode first starts. No parent: the window stays on screen while the
     // main window is minimized.
     std::unique_ptr<PcRemoteWindow> window;
+    // From the question of a transfer until its last message.
     bool transferRunning = false;
+    // No Undo or Redo while a transfer runs.
+    std::unique_ptr<ProjectHistory::Busy> historyBusy;
 };
 
 PlayerCommands::PlayerCommands(QWidget &window, CommandWindow &view, DocumentController &document, TileList &tiles,
@@ -45,7 +52,7 @@ PlayerCommands::PlayerCommands(QWidget &window, CommandWindow &view, DocumentCon
     , m_tiles(tiles)
     , m_prompter(prompter)
     , m_clock(clock)
-    , m_parts(std::make_unique<Parts>(clock)) {
+    , m_parts(std::make_unique<Parts>(clock, this)) {
     RemoteTrigger &remote = m_parts->remote;
     connect(&remote, &RemoteTrigger::triggering, this, [this, &remote](quint8 program, const QDateTime &at) {
         remote.addReportLine(RemoteReportLine(program, at, language(), m_dateLocale));
@@ -60,13 +67,12 @@ PlayerCommands::PlayerCommands(QWidget &window, CommandWindow &view, DocumentCon
     // Every failure goes into the report; one message at a time is shown, the minutes going on
     // behind it.
     connect(&remote, &RemoteTrigger::triggerFailed, this,
-            [this, &remote](ComResult code, quint8 program, const QDateTime &at) {
+            [this, &remote](ComResult code, quint8 program, const QDateTime &at, const QString &reason) {
                 remote.addReportLine(RemoteFailedLine(program, at, code, language(), m_dateLocale));
                 if (m_failureShown)
                     return;
                 m_failureShown = true;
-                m_prompter.warn(ComResultText(code, language()),
-                                code == ComCode::OpenError ? m_parts->link.openFailureReason() : QString());
+                m_prompter.warn(ComResultText(code, language()), reason);
                 m_failureShown = false;
             });
     m_document.runner().setLink(&m_parts->link);
@@ -84,11 +90,11 @@ int PlayerCommands::language() const {
 }
 
 bool PlayerCommands::holdsPort(const QString &port) const {
-    return m_parts->link.isOpen() && m_parts->link.portName() == port;
+    return !port.isEmpty() && m_parts->link.busyPort() == port;
 }
 
 void PlayerCommands::setAckWatchdog(std::chrono::milliseconds limit) {
-    ComLink &link = m_parts->link;
+    LinkThread &link = m_parts->link;
     link.setTiming({limit, link.timing().byteTimeout});
 }
 
@@ -129,96 +135,121 @@ void PlayerCommands::Timer2Timer() {
 // ---------------------------------------------------------------------------------------
 // Transmit and receive
 
-namespace {
-
-// Marks a transfer as running for as long as it lives.
-class RunningTransfer {
-public:
-    explicit RunningTransfer(bool &flag)
-        : m_flag(flag) {
-        m_flag = true;
-    }
-    ~RunningTransfer() { m_flag = false; }
-    RunningTransfer(const RunningTransfer &) = delete;
-    RunningTransfer &operator=(const RunningTransfer &) = delete;
-
-private:
-    bool &m_flag;
-};
-
-} // namespace
+bool PlayerCommands::startTransfer(int mode, ProgressDialog::TransferWork work,
+                                   std::function<void(const PortRun &)> done) {
+    ProgressDialog &runner = m_document.runner();
+    runner.setLanguage(language());
+    runner.setPortName(m_view.portName());
+    m_parts->historyBusy = std::make_unique<ProjectHistory::Busy>(m_document.history());
+    const bool started = runner.startTransfer(mode, std::move(work), [this, done](const PortRun &run) {
+        m_parts->historyBusy.reset();
+        done(run);
+    });
+    if (!started)
+        m_parts->historyBusy.reset();
+    return started;
+}
 
 void PlayerCommands::transmitPrograms() {
     if (m_parts->transferRunning)
         return;
-    const RunningTransfer running(m_parts->transferRunning);
+    m_parts->transferRunning = true;
     if (const QString warning = CodeZeroWarning(m_document.currentProject().Programs, language()); !warning.isEmpty())
         m_prompter.warn(warning);
-    if (!m_prompter.confirm(LanguageText(MessageRow::TransmitQuestion, language())))
+    if (!m_prompter.confirm(LanguageText(MessageRow::TransmitQuestion, language()))) {
+        m_parts->transferRunning = false;
         return;
+    }
     const Project project = m_document.currentProject();
-    const ComResult result = m_document.runOperation(ProgressDialog::TransmitMode, [&] {
-        return TransmitRun(m_parts->link, project, m_document.runner().transferContext());
+    const auto transmit = [project](ComLink &link, const TransferContext &context) {
+        return TransmitRun(link, project, context);
+    };
+    m_parts->transferRunning = startTransfer(ProgressDialog::TransmitMode, transmit, [this](const PortRun &run) {
+        m_prompter.warn(ComResultText(run.code, language()));
+        m_parts->transferRunning = false;
     });
-    m_prompter.warn(ComResultText(result, language()));
 }
 
 void PlayerCommands::verifyPrograms() {
     if (m_parts->transferRunning)
         return;
-    const RunningTransfer running(m_parts->transferRunning);
     const Project project = m_document.currentProject();
-    VerifyResult verified;
-    const ComResult result = m_document.runOperation(ProgressDialog::VerifyMode, [&] {
-        verified = VerifyRun(m_parts->link, project, m_document.runner().transferContext());
-        return verified.result;
+    const auto verified = std::make_shared<VerifyResult>();
+    const auto verify = [project, verified](ComLink &link, const TransferContext &context) {
+        *verified = VerifyRun(link, project, context);
+        return verified->result;
+    };
+    m_parts->transferRunning = startTransfer(ProgressDialog::VerifyMode, verify, [this, verified](const PortRun &run) {
+        // A failed run has already shown the link's message.
+        if (run.code == ComCode::Ok)
+            m_prompter.warn(VerifyReport(*verified, language()));
+        m_parts->transferRunning = false;
     });
-    // A failed run has already shown the link's message.
-    if (result == ComCode::Ok)
-        m_prompter.warn(VerifyReport(verified, language()));
 }
+
+// What a receive brings: the programs, then the project name read on a fresh opening.
+struct PlayerCommands::Reception {
+    ReceivedPrograms programs;
+    ComResult nameCode = ComCode::Ok;
+    QString name;
+    std::optional<LinkFailure> nameFailure;
+};
 
 void PlayerCommands::receivePrograms() {
     if (m_parts->transferRunning)
         return;
-    const RunningTransfer running(m_parts->transferRunning);
+    m_parts->transferRunning = true;
     m_document.AskSaveIfModified();
-    if (!m_prompter.confirm(LanguageText(MessageRow::ReceiveQuestion, language())))
-        return;
-    // The port must open before the project is given up for the programs of the player.
-    ComLink &port = m_parts->link;
-    if (const PortRun probe = port.runOnPort(m_view.portName(), [] { return ComCode::Ok; });
-        probe.code != ComCode::Ok) {
-        m_prompter.warn(ComResultText(probe.code, language()), probe.reason);
+    if (!m_prompter.confirm(LanguageText(MessageRow::ReceiveQuestion, language()))) {
+        m_parts->transferRunning = false;
         return;
     }
+    const auto reception = std::make_shared<Reception>();
+    const auto receive = [reception](ComLink &link, const TransferContext &context) {
+        reception->programs = ReceiveRun(link, context);
+        return reception->programs.result;
+    };
+    const QString port = m_view.portName();
+    m_parts->transferRunning =
+        startTransfer(ProgressDialog::ReceiveMode, receive, [this, reception, port](const PortRun &run) {
+            // A port that did not open has said so; the open project stays as it was.
+            if (run.step != PortRun::Opening)
+                m_prompter.warn(ComResultText(run.code, language()));
+            if (run.code != ComCode::Ok) {
+                m_view.updateCommandState();
+                m_parts->transferRunning = false;
+                return;
+            }
+            const auto readName = [reception, port](ComLink &link, const TransferContext &context) {
+                const TransferContext noted{context.clock, {}, {}, [reception](const LinkFailure &failure) {
+                                                reception->nameFailure = failure;
+                                            }};
+                reception->nameCode = ReadProjectName(link, port, reception->name, noted);
+                return PortRun{};
+            };
+            const bool started = m_parts->link.start(
+                port, readName, {{}, {}, {}, [this, reception](const PortRun &) { takeReceived(*reception); }});
+            if (!started) { // cannot happen: the receive has just left the link
+                reception->nameCode = ComCode::OpenError;
+                reception->nameFailure = LinkFailure{LinkFailure::Opening, ComCode::OpenError, 0, {}};
+                takeReceived(*reception);
+            }
+        });
+}
 
-    ReceivedPrograms received;
-    const ComResult result = m_document.runOperation(ProgressDialog::ReceiveMode, [&] {
-        received = ReceiveRun(port, m_document.runner().transferContext());
-        return received.result;
-    });
-    m_prompter.warn(ComResultText(result, language()));
-    // A receive that did not end well changes nothing: the open project stays as it was.
-    if (result != ComCode::Ok) {
-        m_view.updateCommandState();
-        return;
-    }
+void PlayerCommands::takeReceived(const Reception &received) {
     const ProjectHistory::Recording step(m_document.history(), HistoryStep::Receive);
     m_document.ResetPropertyDialog();
     m_document.ClearProject();
-    m_document.loadPrograms(received.programs);
-    if (const QString corrected = CorrectedSlotsWarning(received.correctedSlots); !corrected.isEmpty())
+    m_document.loadPrograms(received.programs.programs);
+    if (const QString corrected = CorrectedSlotsWarning(received.programs.correctedSlots); !corrected.isEmpty())
         m_prompter.warn(corrected);
     m_document.warnOfCodeConflicts();
-
-    QString name;
-    const TransferContext shown{m_clock, {}, {}, [this](const LinkFailure &failure) {
-                                    m_prompter.warn(ComResultText(failure.code, language()), failure.reason);
-                                }};
-    if (ReadProjectName(port, m_view.portName(), name, shown) == ComCode::Ok) {
+    if (received.nameFailure)
+        m_prompter.warn(ComResultText(received.nameFailure->code, language()), received.nameFailure->reason);
+    if (received.nameCode == ComCode::Ok) {
         bool cleaned = false;
-        const QString shownName = ShownProjectName(name, &cleaned);
+        const QString shownName = ShownProjectName(received.name, &cleaned);
         m_document.setProjectName(shownName);
         if (cleaned)
             m_prompter.warn(LanguageText(ReceivedNameCleaned, language()));
@@ -230,4 +261,5 @@ void PlayerCommands::receivePrograms() {
     m_tiles.SelectFirstProgram();
     m_document.TakeSnapshot();
     m_view.updateCommandState();
+    m_parts->transferRunning = false;
 }

@@ -4,10 +4,13 @@
 #include <QObject>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 
 class Clock;
 class ComLink;
+struct PortRun;
+struct TransferContext;
 class CommandWindow;
 class DocumentController;
 class Prompter;
@@ -18,8 +21,9 @@ class TileList;
 class PcRemoteWindow;
 
 // The player commands of the main window: Transmit, Receive, Verify, and PC remote mode with
-// its window and the one-second clock of the minute check. It owns the serial link; the
-// transfers run in the document's operation runner.
+// its window and the one-second clock of the minute check. It owns the serial link, on its own
+// thread; the transfers run there, shown by the document's operation runner, and each command
+// ends in the runner's report of the run: nothing waits for the player meanwhile.
 class PlayerCommands : public QObject {
     Q_OBJECT
 
@@ -45,6 +49,11 @@ public:
 
 private:
     int language() const;
+    // Runs `work` in the runner on the link; `done` gets the run's end, Undo and Redo allowed again.
+    bool startTransfer(int mode, std::function<quint8(ComLink &, const TransferContext &)> work,
+                       std::function<void(const PortRun &)> done);
+    struct Reception;
+    void takeReceived(const Reception &received);
 
     QWidget &m_window;
     CommandWindow &m_view;
