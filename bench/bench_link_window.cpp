@@ -127,6 +127,7 @@ int main(int argc, char *argv[]) {
         {
             Player player(receiveLog);
             w.setPortNames({player.path});
+            w.loadPrograms(programs); // modified: the save question comes first
             prompter.shown.clear();
             // Not saved; received; the player's project file not loaded.
             prompter.queueAnswers({Prompter::Answer::No, Prompter::Answer::Yes, Prompter::Answer::No});
