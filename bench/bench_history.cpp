@@ -167,7 +167,7 @@ int main(int argc, char *argv[]) {
     row("one Redo, worst", redos.max(), "ms", "(target < 16.7 ms)");
     for (const auto &[kind, worst] : worstOfKind)
         row(qPrintable(QStringLiteral("  worst of: ") +
-                       HistoryCaption(false, HistoryStep(kind), English).mid(6).remove(u'&')),
+                       HistoryCaption(false, HistoryStep(kind), Language::English).mid(6).remove(u'&')),
             worst, "ms");
 
     // The steps that change the most: Delete Group Of Color (128 of the 255 programs) and Import

@@ -77,10 +77,11 @@ int main(int argc, char *argv[]) {
     QApplication::processEvents();
     std::printf("  %lld programs, the first selected\n", static_cast<long long>(w.currentProject().Programs.size()));
 
-    const int order[] = {French, English, Spanish, German, Italian};
+    const Language order[] = {Language::French, Language::English, Language::Spanish, Language::German,
+                              Language::Italian};
     // The first switch into each language loads Qt's translation file once.
     Stats first, command, painted;
-    for (int language : order) {
+    for (Language language : order) {
         QElapsedTimer t;
         t.start();
         w.chooseLanguage(language);
@@ -88,7 +89,7 @@ int main(int argc, char *argv[]) {
         QApplication::processEvents();
     }
     for (int round = 0; round < 10; ++round) {
-        for (int language : order) {
+        for (Language language : order) {
             QElapsedTimer t;
             t.start();
             w.chooseLanguage(language);

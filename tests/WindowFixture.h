@@ -78,11 +78,11 @@ private:
     QSize m_size;
 };
 
-inline QString message(int row, int language = English) {
+inline QString message(int row, Language language = Language::English) {
     return LanguageText(TextTable::MessageTexts, row, language);
 }
 inline QString com(int code) {
-    return LanguageText(TextTable::ComResultTexts, code, English);
+    return LanguageText(TextTable::ComResultTexts, code, Language::English);
 }
 
 inline QString hexFrame(const Program &p) {

@@ -598,19 +598,19 @@ private slots:
     // The report lines of a missed and of a failed trigger.
     void remoteReportLines_nameTheProgramAndWhy() {
         const QLocale uk(QLocale::English, QLocale::UnitedKingdom);
-        QVERIFY(RemoteMissedLine(7, Half, true, English, uk)
+        QVERIFY(RemoteMissedLine(7, Half, true, Language::English, uk)
                     .startsWith(u"Program : 007 missed (computer off or asleep) at : 09/03/2026 08:30:00"));
-        QVERIFY(RemoteMissedLine(7, Half, false, English, uk)
+        QVERIFY(RemoteMissedLine(7, Half, false, Language::English, uk)
                     .startsWith(u"Program : 007 missed (COM port in use) at : 09/03/2026 08:30:00"));
-        const QString failed = RemoteFailedLine(7, Half, 9, English, uk);
+        const QString failed = RemoteFailedLine(7, Half, 9, Language::English, uk);
         QVERIFY(failed.startsWith(u"Program : 007 not triggered at : 09/03/2026 08:30:00") &&
-                failed.endsWith(ComResultText(9, English)));
+                failed.endsWith(ComResultText(9, Language::English)));
     }
 
     // What verify reports of the slots that differ and of the project name.
     void verifyReport_namesEachSlotsFieldsAndTheName() {
         VerifyResult result{0, {{17, false, false, true, {2, 6}}, {200, true, true, false, {}}}, true, u"Shop"_s};
-        QCOMPARE(VerifyReport(result, English),
+        QCOMPARE(VerifyReport(result, Language::English),
                  u"Slots of the player that differ from the project:\n017: schedule, action 2, "
                  u"action 6\n200: code, flags\nThe project name differs; the player holds: \"Shop\""_s);
     }

@@ -20,14 +20,14 @@ const QByteArray StoredFile = "Settings File of ORBEX \"QuillonMessage\" Program
 
 // Language, port, project, export path, then the I/O, Ethernet and PC remote flags.
 QString summary(const Settings &s) {
-    return QString::number(s.CurrentLanguage) + u'|' + s.SelectedPortName + u'|' + s.ProjectPath + u'|' + s.ExportPath +
-           u'|' + QString::number(s.IOOptionEnabled) + QString::number(s.EthernetOptionEnabled) +
+    return QString::number(int(s.CurrentLanguage)) + u'|' + s.SelectedPortName + u'|' + s.ProjectPath + u'|' +
+           s.ExportPath + u'|' + QString::number(s.IOOptionEnabled) + QString::number(s.EthernetOptionEnabled) +
            QString::number(s.PCRemoteMode);
 }
 
 Settings testDefaults() {
     Settings s;
-    s.CurrentLanguage = 1;
+    s.CurrentLanguage = Language::French;
     s.SelectedPortName = QStringLiteral("ttyS0");
     s.ExportPath = QStringLiteral("/opt/quillon/");
     s.EthernetOptionEnabled = false;
@@ -149,7 +149,7 @@ private slots:
     void defaultLanguage_followsTheLocale() {
         for (const auto &[name, language] :
              {std::pair{"fr_CA", 1}, {"en_GB", 2}, {"es_MX", 3}, {"de_CH", 4}, {"it_IT", 5}, {"ja_JP", 2}, {"C", 2}})
-            QCOMPARE(DefaultLanguage(QLocale(QString::fromLatin1(name))), language);
+            QCOMPARE(int(DefaultLanguage(QLocale(QString::fromLatin1(name)))), language);
     }
 
     // A copy run from its build or unpacked folder keeps its settings beside it; an installed one

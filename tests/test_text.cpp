@@ -51,7 +51,7 @@ private slots:
     void everyTable_readsAsWrittenInEachLanguage() {
         QFETCH(TextTable, table);
         QStringList digests;
-        for (int language = French; language <= Italian; ++language) {
+        for (Language language : Languages) {
             QCryptographicHash sha1(QCryptographicHash::Sha1);
             for (int row = 0; row < TextRowCount(table); ++row)
                 sha1.addData(LanguageText(table, row, language).toUtf8() + '\n');
@@ -71,9 +71,9 @@ private slots:
             return found;
         };
         for (int row = 0; row < int(NoticeRow::Count); ++row)
-            for (int language = French; language <= Italian; ++language)
+            for (Language language : Languages)
                 QCOMPARE(placeholders(LanguageText(NoticeRow(row), language)),
-                         placeholders(LanguageText(NoticeRow(row), English)));
+                         placeholders(LanguageText(NoticeRow(row), Language::English)));
     }
 
     // One block of transport command names for every language.
@@ -97,7 +97,7 @@ private slots:
         QFETCH(unsigned, mode);
         QFETCH(unsigned, groupId);
         QFETCH(QString, group);
-        SetMessageLanguage(2);
+        SetMessageLanguage(Language::English);
         QTEST(describeForbiddenPort(u"/dev/ttyS0"_s, mode, groupId, u"root"_s, group), "expected");
     }
 
@@ -123,20 +123,20 @@ private slots:
             u"Datum: 01/02/2027 - Um: 09:05|Jeden Tag - Um: 09:05|Jeden: Montag - Um: 09:05|Start um: XX:05"_s,
             u"Data: 01/02/2027 - Alle: 09:05|Ogni giorno - Alle: 09:05|Ogni: Lunedì - Alle: 09:05|Partenza alle: XX:05"_s,
         };
-        for (int language = French; language <= Italian; ++language) {
+        for (Language language : Languages) {
             for (int mode = 0; mode < 4; ++mode)
-                QTest::addRow("language %d, mode %d", language, mode)
-                    << language << 1 << mode << 1 << lines[language - 1].section(u'|', mode, mode);
-            QTest::addRow("language %d, timer off", language) << language << 0 << 2 << 1 << u"..."_s;
+                QTest::addRow("language %d, mode %d", int(language), mode)
+                    << int(language) << 1 << mode << 1 << lines[languageIndex(language)].section(u'|', mode, mode);
+            QTest::addRow("language %d, timer off", int(language)) << int(language) << 0 << 2 << 1 << u"..."_s;
         }
         const QStringList days = u"Martes|Miércoles|Jueves|Viernes|Sábado|Domingo"_s.split(u'|');
         for (int day = 2; day <= 7; ++day)
             QTest::addRow("Spanish, day %d", day)
-                << int(Spanish) << 1 << 2 << day << u"Cada: "_s + days[day - 2] + u" - A las: 09:05"_s;
-        QTest::newRow("timer value 2") << int(English) << 2 << 1 << 1 << u"..."_s;
-        QTest::newRow("timer off, unknown mode") << int(English) << 0 << 255 << 1 << u"..."_s;
-        QTest::newRow("unknown mode 4") << int(English) << 1 << 4 << 1 << QString();
-        QTest::newRow("unknown mode 200") << int(French) << 1 << 200 << 1 << QString();
+                << int(Language::Spanish) << 1 << 2 << day << u"Cada: "_s + days[day - 2] + u" - A las: 09:05"_s;
+        QTest::newRow("timer value 2") << int(Language::English) << 2 << 1 << 1 << u"..."_s;
+        QTest::newRow("timer off, unknown mode") << int(Language::English) << 0 << 255 << 1 << u"..."_s;
+        QTest::newRow("unknown mode 4") << int(Language::English) << 1 << 4 << 1 << QString();
+        QTest::newRow("unknown mode 200") << int(Language::French) << 1 << 200 << 1 << QString();
     }
     void scheduleText_followsTimerModeAndLanguage() {
         QFETCH(int, language);
@@ -148,8 +148,8 @@ private slots:
         p.TimerOn = quint8(timerOn);
         p.TimerMode = quint8(mode);
         p.DayOftheWeek = quint8(day);
-        QCOMPARE(ScheduleText(p, language), expected);
-        QCOMPARE(ScheduleText(p, language).isNull(), expected.isNull());
+        QCOMPARE(ScheduleText(p, Language(language)), expected);
+        QCOMPARE(ScheduleText(p, Language(language)).isNull(), expected.isNull());
     }
 
     // Every transport command by its parameter 0..13, then every other kind.

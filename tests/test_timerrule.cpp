@@ -114,7 +114,7 @@ private slots:
         if (next)
             QVERIFY(TimerFallsOn(program, *next)); // the rule of the minute check
         // The line of the editor and the tooltip, in the language's locale.
-        const QString line = NextRunText(program, now, German, LanguageLocale(German));
+        const QString line = NextRunText(program, now, Language::German, LanguageLocale(Language::German));
         if (program.TimerOn != 1)
             QCOMPARE(line, QString());
         else
@@ -158,7 +158,8 @@ private slots:
         Project project;
         project.Programs = {goTo(1, 2, timer(TimerDaily, {8, 0})), goTo(2, 1, timer(TimerDaily, {9, 0}))};
         QVERIFY(CheckSchedule(project, at(5, 14, 30, 12)).isEmpty());
-        QCOMPARE(ScheduleReport({}, project, English), QStringList{"No finding: the schedule will behave as written."});
+        QCOMPARE(ScheduleReport({}, project, Language::English),
+                 QStringList{"No finding: the schedule will behave as written."});
 
         Program a = goTo(3, 12, timer(TimerDaily, {8, 30}));
         a.Title = QStringLiteral("Daily %2 bell"); // a marker in a title stays as written
@@ -187,30 +188,31 @@ private slots:
             {ScheduleFinding::CodeZero, 5, {}, 0, 0},
         };
         QVERIFY(findings == expected);
-        QCOMPARE(ScheduleReport(findings, project, English, QLocale(QLocale::English, QLocale::UnitedKingdom)),
-                 (QStringList{"003 \"Daily %2 bell\" and 004 \"Hourly\" can fall due in the same minute; PC remote "
-                              "mode fires only 003 \"Daily %2 bell\".",
-                              "003 \"Daily %2 bell\": action 1 names program 012, which no program of the project has.",
-                              "003 \"Old\" has its timer on but is inactive: it never runs.",
-                              "003 \"Old\" is set for a date that has passed (01/01/2020 09:00): it never runs again.",
-                              "Code 003 is used by 003 \"Daily %2 bell\", 003 \"Old\"; only the last, 003 \"Old\", is "
-                              "transmitted.",
-                              "000 \"Zero\" has code 000: a transmit or an export leaves it out.",
-                              "000 \"Zero\" has code 000: a transmit or an export leaves it out."}));
+        QCOMPARE(
+            ScheduleReport(findings, project, Language::English, QLocale(QLocale::English, QLocale::UnitedKingdom)),
+            (QStringList{"003 \"Daily %2 bell\" and 004 \"Hourly\" can fall due in the same minute; PC remote "
+                         "mode fires only 003 \"Daily %2 bell\".",
+                         "003 \"Daily %2 bell\": action 1 names program 012, which no program of the project has.",
+                         "003 \"Old\" has its timer on but is inactive: it never runs.",
+                         "003 \"Old\" is set for a date that has passed (01/01/2020 09:00): it never runs again.",
+                         "Code 003 is used by 003 \"Daily %2 bell\", 003 \"Old\"; only the last, 003 \"Old\", is "
+                         "transmitted.",
+                         "000 \"Zero\" has code 000: a transmit or an export leaves it out.",
+                         "000 \"Zero\" has code 000: a transmit or an export leaves it out."}));
         // The one warning after open, import and receive, and the one before transmit and export.
-        QCOMPARE(CodeConflictWarning(project.Programs, English),
+        QCOMPARE(CodeConflictWarning(project.Programs, Language::English),
                  u"Codes carried by more than one program: 003. A transmit or an export sends only the last program "
                  "of each.\n2 program(s) have code 000, which is no slot of the player: a transmit or an export "
                  "leaves them out."_s);
-        QCOMPARE(CodeZeroWarning(project.Programs, English),
-                 CodeConflictWarning(project.Programs, English).section(u'\n', 1));
+        QCOMPARE(CodeZeroWarning(project.Programs, Language::English),
+                 CodeConflictWarning(project.Programs, Language::English).section(u'\n', 1));
         project.Programs.append(a); // 003 a third time, and 004 twice
         project.Programs.append(b);
-        QVERIFY(CodeConflictWarning(project.Programs, English)
+        QVERIFY(CodeConflictWarning(project.Programs, Language::English)
                     .startsWith(u"Codes carried by more than one program: 003, 004."_s));
         project.Programs = {a, b};
-        QVERIFY(CodeConflictWarning(project.Programs, English).isEmpty() &&
-                CodeZeroWarning(project.Programs, English).isEmpty());
+        QVERIFY(CodeConflictWarning(project.Programs, Language::English).isEmpty() &&
+                CodeZeroWarning(project.Programs, Language::English).isEmpty());
     }
 
     // From Saturday 26 February 2028, 10:30, to the end of Friday 3 March: a leap day and a month

@@ -628,7 +628,7 @@ private slots:
         QVERIFY(WriteProjectFile(project, Project{lobby, {sampleProgram(2), sampleProgram(1)}}));
         QVERIFY(writeAll(settings, settingsFile("German", "COM7", project, u"/exports/ FALSE TRUE TRUE"_s)));
         Window f(SettingsLocation{settings, dir.filePath("config/prog.CFG")});
-        QCOMPARE(f.find("NewProgramButton")->toolTip(), LanguageText(TextTable::HintTexts, 2, German));
+        QCOMPARE(f.find("NewProgramButton")->toolTip(), LanguageText(TextTable::HintTexts, 2, Language::German));
         QCOMPARE(f.checkedPort(), u"(None)"_s); // COM7 is not there
         QVERIFY(f.action("Deutsch1")->isChecked() && !f.action("IOOption1")->isChecked() &&
                 f.action("Ethernet1")->isChecked());
@@ -637,7 +637,7 @@ private slots:
         f.act(u"type Edit1 Edited; click StaticText1"_s);
         f.prompter.queueAnswers({Answer::Yes});
         f.trigger("Exit1");
-        QCOMPARE(f.messages().last(), message(5, German));
+        QCOMPARE(f.messages().last(), message(5, Language::German));
         QVERIFY(readAll(project).contains("\r\nEdited\r\n"));
         QCOMPARE(readAll(settings), settingsFile("German", "(None)", project, u"/exports/ FALSE TRUE TRUE"_s));
     }
@@ -680,8 +680,9 @@ private slots:
         QTest::newRow("first run, beside the program") << "- | prog.CFG | 0 | ";
         QTest::newRow("first run, in the configuration folder") << "- | config/prog.CFG | 0 | ";
         QTest::newRow("first run, nowhere") << "- | nowhere | 1 | ";
-        QTest::newRow("a deleted last project") << "x,x,English,x,(None),x,%1/last.prg | prog.CFG | 0 | last.prg";
-        QTest::newRow("a broken last project") << "x,x,English,x,(None),x,%1/broken.prg | prog.CFG | 1 | ";
+        QTest::newRow("a deleted last project")
+            << "x,x,Language::English,x,(None),x,%1/last.prg | prog.CFG | 0 | last.prg";
+        QTest::newRow("a broken last project") << "x,x,Language::English,x,(None),x,%1/broken.prg | prog.CFG | 1 | ";
     }
     void settings_areKeptWhereTheyCanBe_andForgetABrokenLastProject() {
         QFETCH(QString, row);

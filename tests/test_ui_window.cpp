@@ -54,7 +54,8 @@ private slots:
              {"TransmitButton", "ReceiveButton", "NewProgramButton", "DeleteProgramButton", "CutButton", "CopyButton",
               "PasteButton", "NewProjectButton", "OpenProjectButton", "SaveProjectButton", "ExportButton",
               "ImportButton", "MoveUpButton", "MoveDownButton", "WizardButton", "PcRemoteButton"})
-            QCOMPARE(f.find(QLatin1String(button))->toolTip(), LanguageText(TextTable::HintTexts, row++, English));
+            QCOMPARE(f.find(QLatin1String(button))->toolTip(),
+                     LanguageText(TextTable::HintTexts, row++, Language::English));
         QStringList keys;
         for (const char *name : {"New2", "Property1", "Open1", "Save1", "SaveAs1", "Export1", "Import1", "New1",
                                  "Delete1", "Couper1", "Copier1", "Coller1", "MoveProgramUp1", "MoveProgramDown1",
@@ -441,7 +442,8 @@ private slots:
         shown << QCoreApplication::translate("QPlatformTheme", "&Yes"); // Qt's own buttons follow
         QCOMPARE(shown, texts.split(u'|').mid(1));
         // Every menu title and item reads as the menu tables in that language (the ports are names).
-        const int language = QStringList{"French1", "English1", "Espaol1", "Deutsch1", "Italian1"}.indexOf(item) + 1;
+        const Language language =
+            Languages[std::size_t(QStringList{"French1", "English1", "Espaol1", "Deutsch1", "Italian1"}.indexOf(item))];
         QStringList menus, tables;
         const std::function<void(const QMenu *)> read = [&](const QMenu *menu) {
             menus << menu->title();

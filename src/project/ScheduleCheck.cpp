@@ -32,7 +32,7 @@ bool dateMeets(const Program &d, const Program &other) {
     }
 }
 
-QString text(ConfidenceRow row, int language) {
+QString text(ConfidenceRow row, Language language) {
     return LanguageText(row, language);
 }
 
@@ -110,12 +110,12 @@ CodeConflicts FindCodeConflicts(const QList<Program> &programs) {
     return conflicts;
 }
 
-QString CodeZeroWarning(const QList<Program> &programs, int language) {
+QString CodeZeroWarning(const QList<Program> &programs, Language language) {
     const int zero = FindCodeConflicts(programs).zero;
     return zero ? text(CodeZeroHeld, language).arg(zero) : QString();
 }
 
-QString CodeConflictWarning(const QList<Program> &programs, int language) {
+QString CodeConflictWarning(const QList<Program> &programs, Language language) {
     const CodeConflicts conflicts = FindCodeConflicts(programs);
     QStringList lines, codes;
     for (int code : conflicts.shared)
@@ -131,7 +131,7 @@ QString ProgramLabel(const Program &program) {
     return QStringLiteral("%1 \"%2\"").arg(program.Code, 3, 10, QLatin1Char('0')).arg(program.Title);
 }
 
-QString FindingText(const ScheduleFinding &f, const Project &project, int language, const QLocale &locale) {
+QString FindingText(const ScheduleFinding &f, const Project &project, Language language, const QLocale &locale) {
     const QList<Program> &programs = project.Programs;
     const QString first = ProgramLabel(programs.at(f.program));
     const QString code = QStringLiteral("%1").arg(f.code, 3, 10, QLatin1Char('0'));
@@ -165,7 +165,7 @@ QString ScheduleMoment(const QDate &date, const QTime &time, const QLocale &loca
            locale.toString(QTime(time.hour(), time.minute()), QLocale::ShortFormat);
 }
 
-QString NextRunMoment(const Program &program, const QDateTime &now, int language, const QLocale &locale) {
+QString NextRunMoment(const Program &program, const QDateTime &now, Language language, const QLocale &locale) {
     if (program.TimerOn != 1)
         return {};
     if (program.Active != 1)
@@ -174,12 +174,12 @@ QString NextRunMoment(const Program &program, const QDateTime &now, int language
     return next ? ScheduleMoment(next->date(), next->time(), locale) : text(NextRunNever, language);
 }
 
-QString NextRunText(const Program &program, const QDateTime &now, int language, const QLocale &locale) {
+QString NextRunText(const Program &program, const QDateTime &now, Language language, const QLocale &locale) {
     const QString moment = NextRunMoment(program, now, language, locale);
     return moment.isEmpty() ? moment : text(NextRunLabel, language) + moment;
 }
 
-QStringList ScheduleReport(const QList<ScheduleFinding> &findings, const Project &project, int language,
+QStringList ScheduleReport(const QList<ScheduleFinding> &findings, const Project &project, Language language,
                            const QLocale &locale) {
     if (findings.isEmpty())
         return {text(CheckNoFinding, language)};

@@ -53,20 +53,18 @@ Settings Settings::defaults(const QString &executablePath, const QStringList &po
     return s;
 }
 
-int DefaultLanguage(const QLocale &locale) {
+Language DefaultLanguage(const QLocale &locale) {
     switch (locale.language()) {
     case QLocale::French:
-        return 1;
-    case QLocale::English:
-        return 2;
+        return Language::French;
     case QLocale::Spanish:
-        return 3;
+        return Language::Spanish;
     case QLocale::German:
-        return 4;
+        return Language::German;
     case QLocale::Italian:
-        return 5;
+        return Language::Italian;
     default:
-        return 2;
+        return Language::English;
     }
 }
 
@@ -82,7 +80,7 @@ QString settingsFilePath(const QString &executablePath) {
 }
 
 bool WriteSettings(const QString &path, const Settings &settings, QString *error) {
-    const int language = settings.CurrentLanguage >= 1 && settings.CurrentLanguage <= 5 ? settings.CurrentLanguage : 2;
+    const Language language = languageFromNumber(int(settings.CurrentLanguage)).value_or(Language::English);
     const QByteArray port = lineBytes(settings.SelectedPortName).value_or(NoPort.toLatin1());
     const QByteArray project = lineBytes(settings.ProjectPath).value_or(QByteArray());
     const QByteArray exportPath =
@@ -91,7 +89,7 @@ bool WriteSettings(const QString &path, const Settings &settings, QString *error
     const QByteArray lines[] = {
         QByteArrayLiteral("Settings File of ORBEX \"QuillonMessage\" Programmer"),
         QByteArrayLiteral("Language :"),
-        LanguageNames[language].toLatin1(),
+        LanguageNames[std::size_t(language)].toLatin1(),
         QByteArrayLiteral("Com Port selected :"),
         port,
         QByteArrayLiteral("Last projet used"),
@@ -136,10 +134,10 @@ bool ReadSettings(const QString &path, Settings &settings, const QStringList &po
     next();
     next();
     const QString language = next();
-    s.CurrentLanguage = 2;
-    for (int i : {1, 3, 4, 5})
-        if (language == LanguageNames[i])
-            s.CurrentLanguage = i;
+    s.CurrentLanguage = Language::English;
+    for (Language l : Languages)
+        if (language == LanguageNames[std::size_t(l)])
+            s.CurrentLanguage = l;
 
     next();
     const QString port = next();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Language.h"
+
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -8,7 +10,7 @@
 
 // The settings file beside the executable: fifteen lines, CR LF, Windows-1252.
 struct Settings {
-    int CurrentLanguage = 2; // 1 French, 2 English, 3 Spanish, 4 German, 5 Italian
+    Language CurrentLanguage = Language::English;
     QString SelectedPortName = QStringLiteral("(None)");
     QString ProjectPath;
     QString ExportPath;
@@ -24,9 +26,8 @@ struct Settings {
     static Settings defaults(const QString &executablePath, const QStringList &portNames, const QLocale &locale);
 };
 
-// The first-run language for a locale: French 1, English 2, Spanish 3, German 4, Italian 5,
-// any other language 2.
-int DefaultLanguage(const QLocale &locale);
+// The first-run language for a locale: its own when it is one of the five, else English.
+Language DefaultLanguage(const QLocale &locale);
 
 // The executable's path with the extension of its file name replaced by ".CFG" (appended when
 // the name has none).

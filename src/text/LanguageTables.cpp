@@ -1912,7 +1912,7 @@ constexpr std::array<TableView, 22> Tables = {
 };
 static_assert(std::size_t(TextTable::HistoryTexts) + 1 == Tables.size());
 
-int messageLanguage = English;
+Language messageLanguage = Language::English;
 
 // The tables are static data: the returned string refers to them without copying.
 QString wrap(QStringView text) {
@@ -1926,25 +1926,26 @@ int TextRowCount(TextTable table) {
     return index < Tables.size() ? Tables[index].rows : 0;
 }
 
-QString LanguageText(TextTable table, int row, int language) {
+QString LanguageText(TextTable table, int row, Language language) {
     const auto index = std::size_t(table);
     Q_ASSERT(index < Tables.size());
-    Q_ASSERT(language >= 1 && language <= LanguageCount);
-    if (index >= Tables.size() || language < 1 || language > LanguageCount)
+    const int block = languageIndex(language);
+    Q_ASSERT(block >= 0 && block < LanguageCount);
+    if (index >= Tables.size() || block < 0 || block >= LanguageCount)
         return {};
     const TableView &t = Tables[index];
     Q_ASSERT(row >= 0 && row < t.rows);
     if (row < 0 || row >= t.rows)
         return {};
-    return wrap(t.texts[(language - 1) * t.rows + row]);
+    return wrap(t.texts[block * t.rows + row]);
 }
 
-void SetMessageLanguage(int language) {
-    if (language >= 1 && language <= LanguageCount)
+void SetMessageLanguage(Language language) {
+    if (languageFromNumber(int(language)))
         messageLanguage = language;
 }
 
-int MessageLanguage() {
+Language MessageLanguage() {
     return messageLanguage;
 }
 
@@ -1955,7 +1956,7 @@ QString TransportCommandNames(int row) {
     return wrap(TransportCommandNameTexts[row]);
 }
 
-QString HistoryCaption(bool redo, std::optional<HistoryStep> step, int language) {
+QString HistoryCaption(bool redo, std::optional<HistoryStep> step, Language language) {
     if (!step)
         return LanguageText(redo ? HistoryRow::Redo : HistoryRow::Undo, language);
     QString name;
@@ -1986,25 +1987,4 @@ QString CommandName(QString caption) {
     if (caption.endsWith(u"..."))
         caption.chop(3);
     return caption.trimmed();
-}
-
-QLocale LanguageLocale(int language, const QLocale &system) {
-    QLocale::Language qtLanguage = QLocale::English;
-    switch (language) {
-    case French:
-        qtLanguage = QLocale::French;
-        break;
-    case Spanish:
-        qtLanguage = QLocale::Spanish;
-        break;
-    case German:
-        qtLanguage = QLocale::German;
-        break;
-    case Italian:
-        qtLanguage = QLocale::Italian;
-        break;
-    default:
-        break;
-    }
-    return system.language() == qtLanguage ? system : QLocale(qtLanguage);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Language.h"
+
 #include <QLocale>
 #include <QString>
 #include <QStringView>
@@ -8,8 +10,6 @@
 
 // The language tables. Each table holds one block of rows per language, in the order of
 // the languages below; the transport command names are one block for all languages.
-enum Language : int { French = 1, English = 2, Spanish = 3, German = 4, Italian = 5 };
-inline constexpr int LanguageCount = 5;
 
 enum class TextTable {
     HintTexts,
@@ -199,8 +199,8 @@ enum class RemoteRow : int { Caption, Clear, ProgramPrefix, At, Exit, Header, Re
 // Rows per language of `table`.
 int TextRowCount(TextTable table);
 
-// The text of `row` (0-based) of `table` in `language` (1..5).
-QString LanguageText(TextTable table, int row, int language);
+// The text of `row` (0-based) of `table` in `language`.
+QString LanguageText(TextTable table, int row, Language language);
 
 // The transport command names, by row (one block for every language): a transport command's
 // parameter p = 1..10 is row p.
@@ -404,14 +404,11 @@ enum class NoticeRow : int {
     Count
 };
 
-// The language of the messages the file, settings and port routines make (1..5): English until
+// The language of the messages the file, settings and port routines make: English until
 // the window sets it to its own language; the command line keeps English.
-void SetMessageLanguage(int language);
+void SetMessageLanguage(Language language);
 
-// The locale of every date and time shown or printed in `language` (1..5): `system` when it
-// speaks that language, so its country's conventions stay, else the language's main country.
-QLocale LanguageLocale(int language, const QLocale &system = QLocale::system());
-int MessageLanguage();
+Language MessageLanguage();
 
 // The table each row enum indexes.
 constexpr TextTable tableOf(HintRow) {
@@ -489,12 +486,12 @@ constexpr TextTable tableOf(HistoryRow) {
     return TextTable::HistoryTexts;
 }
 
-// The text of `row` in `language` (1..5); the table follows from the row's type.
+// The text of `row` in `language`; the table follows from the row's type.
 template <typename Row>
 requires requires(Row row) {
     tableOf(row);
 }
-QString LanguageText(Row row, int language) {
+QString LanguageText(Row row, Language language) {
     return LanguageText(tableOf(row), int(row), language);
 }
 
@@ -521,7 +518,7 @@ enum class HistoryStep : int {
 
 // The caption of Edit > Undo or Redo in `language`: the step's command named ("Undo Delete
 // Program"), or the bare command when there is no step.
-QString HistoryCaption(bool redo, std::optional<HistoryStep> step, int language);
+QString HistoryCaption(bool redo, std::optional<HistoryStep> step, Language language);
 
 // A menu caption as the name of its command: without the mnemonic marker "&" and a trailing
 // "..." ("&Project Properties..." gives "Project Properties").

@@ -11,40 +11,40 @@ QString moment(const QDateTime &at, const QLocale &locale) {
 
 } // namespace
 
-QString ComResultText(int code, int language) {
+QString ComResultText(int code, Language language) {
     return LanguageText(TextTable::ComResultTexts, code, language);
 }
 
-QString SlotCaption(int slot, int language) {
+QString SlotCaption(int slot, Language language) {
     return LanguageText(MessageRow::ProgressPrograms, language) + QString::number(slot) +
            LanguageText(MessageRow::ProgressToLastSlot, language);
 }
 
-QString VerifySlotCaption(int slot, int language) {
+QString VerifySlotCaption(int slot, Language language) {
     return LanguageText(VerifyProgressCaption, language) + SlotCaption(slot, language);
 }
 
-QString RemoteReportLine(int program, const QDateTime &at, int language, const QLocale &locale) {
+QString RemoteReportLine(int program, const QDateTime &at, Language language, const QLocale &locale) {
     return LanguageText(RemoteRow::ProgramPrefix, language) + QString::asprintf("%.3d", program) +
            LanguageText(RemoteRow::At, language) + moment(at, locale);
 }
 
-QString RemoteSkippedLine(const QDateTime &at, int language, const QLocale &locale) {
+QString RemoteSkippedLine(const QDateTime &at, Language language, const QLocale &locale) {
     return LanguageText(RemoteMinuteSkipped, language) + moment(at, locale);
 }
 
-QString RemoteMissedLine(int program, const QDateTime &at, bool away, int language, const QLocale &locale) {
+QString RemoteMissedLine(int program, const QDateTime &at, bool away, Language language, const QLocale &locale) {
     return LanguageText(RemoteRow::ProgramPrefix, language) + QString::asprintf("%.3d", program) +
            LanguageText(away ? RemoteMissedAway : RemoteMissedPortBusy, language) + moment(at, locale);
 }
 
-QString RemoteFailedLine(int program, const QDateTime &at, int code, int language, const QLocale &locale) {
+QString RemoteFailedLine(int program, const QDateTime &at, int code, Language language, const QLocale &locale) {
     return LanguageText(RemoteRow::ProgramPrefix, language) + QString::asprintf("%.3d", program) +
            LanguageText(RemoteNotTriggered, language) + moment(at, locale) + QStringLiteral(" : ") +
            ComResultText(code, language);
 }
 
-QString VerifyReport(const VerifyResult &result, int language) {
+QString VerifyReport(const VerifyResult &result, Language language) {
     const auto text = [language](ConfidenceRow row) { return LanguageText(row, language); };
     if (result.differing.isEmpty() && !result.nameDiffers)
         return text(VerifyAllMatch);

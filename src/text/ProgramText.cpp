@@ -9,17 +9,17 @@ QString digits(int value, int width) {
     return QString::number(value).rightJustified(width, u'0');
 }
 
-QString atTime(const Program &program, int language) {
+QString atTime(const Program &program, Language language) {
     return LanguageText(TileRow::At, language) + digits(program.GetHour(), 2) + u':' + digits(program.GetMinute(), 2);
 }
 
-QString actionWords(int row, int language) {
+QString actionWords(int row, Language language) {
     return LanguageText(TextTable::ActionTexts, row, language);
 }
 
 } // namespace
 
-QString ScheduleText(const Program &program, int language) {
+QString ScheduleText(const Program &program, Language language) {
     if (program.TimerOn != 1)
         return QStringLiteral("...");
     switch (program.TimerMode) {
@@ -103,7 +103,7 @@ bool InputBit(int k, quint8 code) {
     return k >= 1 && k <= 8 && (code >> (k - 1)) & 1;
 }
 
-QString actionCaption(quint8 kind, quint8 param, int language) {
+QString actionCaption(quint8 kind, quint8 param, Language language) {
     switch (kind) {
     case KindPlayTimerFile:
         return actionWords(10, language) + digits(param, 3);
@@ -136,6 +136,6 @@ QString actionCaption(quint8 kind, quint8 param, int language) {
     }
 }
 
-QString valueCaption(quint8 value, int language) {
+QString valueCaption(quint8 value, Language language) {
     return actionWords(16, language) + QStringLiteral(" : ") + digits(value, 3);
 }

@@ -47,9 +47,9 @@ AboutDialog::AboutDialog(QWidget *parent)
 }
 
 void AboutDialog::showEvent(QShowEvent *event) {
-    setWindowTitle(LanguageText(AboutRow::Caption, Language));
-    Label1->setText(LanguageText(AboutRow::Product, Language));
-    Label2->setText(LanguageText(AboutRow::Version, Language));
-    Label3->setText(LanguageText(AboutRow::WebAddress, Language));
+    setWindowTitle(LanguageText(AboutRow::Caption, m_language));
+    Label1->setText(LanguageText(AboutRow::Product, m_language));
+    Label2->setText(LanguageText(AboutRow::Version, m_language));
+    Label3->setText(LanguageText(AboutRow::WebAddress, m_language));
     QDialog::showEvent(event);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Language.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -13,13 +15,13 @@ class AboutDialog : public QDialog {
 public:
     explicit AboutDialog(QWidget *parent = nullptr);
 
-    void setLanguage(int language) { Language = language; } // before showing
+    void setLanguage(Language language) { m_language = language; } // before showing
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    int Language = 2;
+    Language m_language = Language::English;
     QLabel *Image1 = nullptr; // the logo
     QLabel *Image2 = nullptr; // the program icon
     QLabel *Label1 = nullptr; // the product line

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Language.h"
 #include "project/Settings.h"
 
 #include <QString>
@@ -11,7 +12,7 @@ class QDialog;
 // panel and the commands up to date.
 class CommandWindow {
 public:
-    virtual int language() const = 0;
+    virtual Language language() const = 0;
     virtual QString portName() const = 0;
     // Runs a modal dialog through the window's dialog seam.
     virtual int runDialog(QDialog &dialog) = 0;

@@ -49,9 +49,9 @@ void CommentsDialog::limitLength() {
 }
 
 void CommentsDialog::showEvent(QShowEvent *event) {
-    setWindowTitle(LanguageText(EditorRow::Comments, Language));
-    OKBtn->setText(LanguageText(PropertyRow::Ok, Language));
-    CancelBtn->setText(LanguageText(PropertyRow::Cancel, Language));
+    setWindowTitle(LanguageText(EditorRow::Comments, m_language));
+    OKBtn->setText(LanguageText(PropertyRow::Ok, m_language));
+    CancelBtn->setText(LanguageText(PropertyRow::Cancel, m_language));
     Memo1->selectAll();
     Memo1->setFocus();
     QDialog::showEvent(event);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Language.h"
 #include "project/FileLimits.h"
 
 #include <QDialog>
@@ -16,7 +17,7 @@ public:
     static constexpr int MaxLength = MaxCommentChars;
     explicit CommentsDialog(QWidget *parent = nullptr);
 
-    void setLanguage(int language) { Language = language; } // before showing
+    void setLanguage(Language language) { m_language = language; } // before showing
 
     void setLines(const QStringList &lines);
     QStringList lines() const;
@@ -26,7 +27,7 @@ protected:
 
 private:
     void limitLength();
-    int Language = 2;
+    Language m_language = Language::English;
     QPlainTextEdit *Memo1 = nullptr;
     QPushButton *OKBtn = nullptr;
     QPushButton *CancelBtn = nullptr;

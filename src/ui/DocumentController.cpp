@@ -97,7 +97,7 @@ template <typename Dialog> Dialog &DocumentController::lazyDialog(Dialog *&made)
     return *made;
 }
 
-int DocumentController::language() const {
+Language DocumentController::language() const {
     return m_view.language();
 }
 

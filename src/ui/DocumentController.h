@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Language.h"
 #include "model/Program.h"
 #include "model/Project.h"
 #include "project/SettingsLocation.h"
@@ -121,7 +122,7 @@ public:
     void FormClose();    // the save question and the settings file
 
 private:
-    int language() const;
+    Language language() const;
     template <typename Dialog> Dialog &lazyDialog(Dialog *&made);
     QString runFileDialog(QFileDialog &dialog);
     void setCaption();

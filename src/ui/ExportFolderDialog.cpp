@@ -140,9 +140,9 @@ void ExportFolderDialog::showDirectory() {
 
 void ExportFolderDialog::showEvent(QShowEvent *event) {
     createModel();
-    setWindowTitle(LanguageText(ExportDirRow::Caption, Language));
-    Panel1->setText(LanguageText(ExportDirRow::Prompt, Language));
-    NewFolderBtn->setText(LanguageText(ExportDirRow::NewFolder, Language));
+    setWindowTitle(LanguageText(ExportDirRow::Caption, m_language));
+    Panel1->setText(LanguageText(ExportDirRow::Prompt, m_language));
+    NewFolderBtn->setText(LanguageText(ExportDirRow::NewFolder, m_language));
     QDialog::showEvent(event);
     // Once laid out, the tree can bring the folder into view.
     QTimer::singleShot(0, this, &ExportFolderDialog::showDirectory);
@@ -156,10 +156,10 @@ QString ExportFolderDialog::typedFolder() {
     const QFileInfo info(folder);
     if (info.isDir())
         return folder;
-    const QString text = info.exists()
-                             ? LanguageText(NoticeRow::NotAFolder, Language).arg(QDir::toNativeSeparators(folder))
-                             : LanguageText(NoticeRow::CouldNotBeOpened, Language)
-                                   .arg(QDir::toNativeSeparators(folder), LanguageText(NoticeRow::NoFolder, Language));
+    const QString text =
+        info.exists() ? LanguageText(NoticeRow::NotAFolder, m_language).arg(QDir::toNativeSeparators(folder))
+                      : LanguageText(NoticeRow::CouldNotBeOpened, m_language)
+                            .arg(QDir::toNativeSeparators(folder), LanguageText(NoticeRow::NoFolder, m_language));
     if (m_prompter)
         m_prompter->warn(text);
     return {};
@@ -196,13 +196,13 @@ void ExportFolderDialog::makeFolder() {
     if (!m_prompter)
         return;
     const std::optional<QString> name = m_prompter->askText(
-        LanguageText(ExportDirRow::NewFolderName, Language).arg(QDir::toNativeSeparators(m_directory)),
-        LanguageText(ExportDirRow::NewFolder, Language));
+        LanguageText(ExportDirRow::NewFolderName, m_language).arg(QDir::toNativeSeparators(m_directory)),
+        LanguageText(ExportDirRow::NewFolder, m_language));
     if (!name || name->trimmed().isEmpty())
         return;
     const QString folder = QDir::cleanPath(QDir(m_directory).absoluteFilePath(name->trimmed()));
     if (::mkdir(QFile::encodeName(folder).constData(), 0777) != 0) {
-        m_prompter->warn(LanguageText(NoticeRow::CouldNotBeCreated, Language)
+        m_prompter->warn(LanguageText(NoticeRow::CouldNotBeCreated, m_language)
                              .arg(QDir::toNativeSeparators(folder), qt_error_string(errno)));
         return;
     }

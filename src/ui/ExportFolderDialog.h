@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Language.h"
+
 #include <QDialog>
 
 class Prompter;
@@ -20,7 +22,7 @@ class ExportFolderDialog : public QDialog {
 public:
     explicit ExportFolderDialog(QWidget *parent = nullptr);
 
-    void setLanguage(int language) { Language = language; } // before showing
+    void setLanguage(Language language) { m_language = language; } // before showing
     // Asks the new folder's name and says why a folder could not be made or gone to.
     void setPrompter(Prompter &prompter) { m_prompter = &prompter; }
 
@@ -48,7 +50,7 @@ private:
     QString m_directory;
     bool m_following = false; // the selected folder is kept in view as the tree loads
     QTimer *m_follow = nullptr;
-    int Language = 2;
+    Language m_language = Language::English;
     Prompter *m_prompter = nullptr;
     QLabel *Panel1 = nullptr;
     QTreeView *DirectoryTree = nullptr;

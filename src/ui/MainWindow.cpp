@@ -35,7 +35,7 @@ MainWindow::MainWindow(Prompter &prompter, const Clock &clock, QWidget *parent)
     , m_prompter(prompter)
     , m_clock(clock)
     , m_dialogRunner([](QDialog &dialog) { return dialog.exec(); })
-    , CurrentLanguage(DefaultLanguage())
+    , CurrentLanguage(::DefaultLanguage(QLocale::system()))
     , m_tiles(new TileList(clock, CurrentLanguage))
     , m_editor(new ProgramEditor(
           clock, [this](QDialog &dialog) { return runDialog(dialog); },
@@ -108,21 +108,6 @@ void MainWindow::applySettings(const Settings &s) {
     EthernetOptionEnabled = s.EthernetOptionEnabled;
     Ethernet1->setChecked(EthernetOptionEnabled);
     m_player->setPCRemoteMode(s.PCRemoteMode);
-}
-
-int MainWindow::DefaultLanguage() {
-    switch (QLocale::system().language()) {
-    case QLocale::French:
-        return French;
-    case QLocale::Spanish:
-        return Spanish;
-    case QLocale::German:
-        return German;
-    case QLocale::Italian:
-        return Italian;
-    default:
-        return English;
-    }
 }
 
 const QIcon &MainWindow::icon(const QString &name) {
@@ -326,22 +311,24 @@ void MainWindow::createMenus() {
     Options1 = bar->addMenu(QStringLiteral("&Options"));
     Language1 = Options1->addMenu(QStringLiteral("Language"));
     auto *languages = new QActionGroup(this);
-    const std::array<std::pair<QString, int>, 5> languageItems = {
-        std::pair{QStringLiteral("&English"), int(English)}, std::pair{QStringLiteral("&Français"), int(French)},
-        std::pair{QStringLiteral("E&spañol"), int(Spanish)}, std::pair{QStringLiteral("&Deutsch"), int(German)},
-        std::pair{QStringLiteral("&Italiano"), int(Italian)}};
+    const std::array<std::pair<QString, Language>, 5> languageItems = {
+        std::pair{QStringLiteral("&English"), Language::English},
+        std::pair{QStringLiteral("&Français"), Language::French},
+        std::pair{QStringLiteral("E&spañol"), Language::Spanish},
+        std::pair{QStringLiteral("&Deutsch"), Language::German},
+        std::pair{QStringLiteral("&Italiano"), Language::Italian}};
     for (const auto &entry : languageItems) {
-        const int language = entry.second;
+        const Language language = entry.second;
         QAction *a = Language1->addAction(entry.first);
         a->setCheckable(true);
         a->setChecked(language == CurrentLanguage);
         languages->addAction(a);
         connect(a, &QAction::triggered, this, [this, language] { chooseLanguage(language); });
-        (language == English   ? English1
-         : language == French  ? French1
-         : language == Spanish ? Espaol1
-         : language == German  ? Deutsch1
-                               : Italian1) = a;
+        (language == Language::English   ? English1
+         : language == Language::French  ? French1
+         : language == Language::Spanish ? Espaol1
+         : language == Language::German  ? Deutsch1
+                                         : Italian1) = a;
     }
     Options1->addSeparator();
     RS232PortCOM1 = Options1->addMenu(QStringLiteral("RS232 - Port COM"));

@@ -2,6 +2,7 @@
 
 #include "CommandWindow.h"
 #include "QtLanguage.h"
+#include "model/Language.h"
 #include "model/Program.h"
 #include "model/Project.h"
 #include "project/SettingsLocation.h"
@@ -47,10 +48,6 @@ public:
     MainWindow(Prompter &prompter, const Clock &clock, const SettingsLocation &settings, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // The language of the user's system: French 1, English 2, Spanish 3, German 4,
-    // Italian 5; English for any other.
-    static int DefaultLanguage();
-
     // The project as the files hold it: the properties and every tile's program in order.
     Project currentProject() const;
     // Appends each program as a new one and then overwrites all its fields, as every program
@@ -92,7 +89,7 @@ public:
     // The serial ports that open now (ListComPorts of the player link).
     static QStringList availablePortNames();
     // Checks the language's menu item, makes it the current language and relabels the window.
-    void chooseLanguage(int language);
+    void chooseLanguage(Language language);
     // Relabels the window in its language: menus, hints, tiles, editor panel, action menu,
     // day list and the selected program's action rows; Qt's own texts follow.
     void ApplyLanguage();
@@ -108,7 +105,7 @@ protected:
 
 private:
     // CommandWindow: what the document and player commands ask of the window.
-    int language() const override { return CurrentLanguage; }
+    Language language() const override { return CurrentLanguage; }
     QString portName() const override { return SelectedPortName; }
     int runDialog(QDialog &dialog) override;
     void newProgram() override { addProgram(); }
@@ -129,7 +126,7 @@ private:
     void programEdited(const Program &program);
     // Edit > Undo and Redo: enabled and captioned from the history.
     void updateHistoryCommands();
-    QAction *languageItem(int language) const;
+    QAction *languageItem(Language language) const;
     void toggleIoCard();
     void toggleEthernet();
     void choosePort(QAction *item);
@@ -162,7 +159,7 @@ private:
     QHash<QString, QIcon> m_icons;
 
     // The settings of the run.
-    int CurrentLanguage = 2;
+    Language CurrentLanguage = Language::English;
     QString SelectedPortName;
     bool IOOptionEnabled = true;
     bool EthernetOptionEnabled = true;

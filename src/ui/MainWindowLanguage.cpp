@@ -9,23 +9,23 @@
 #include <QAction>
 #include <QMenu>
 
-QAction *MainWindow::languageItem(int language) const {
+QAction *MainWindow::languageItem(Language language) const {
     switch (language) {
-    case French:
+    case Language::French:
         return French1;
-    case Spanish:
+    case Language::Spanish:
         return Espaol1;
-    case German:
+    case Language::German:
         return Deutsch1;
-    case Italian:
+    case Language::Italian:
         return Italian1;
     default:
         return English1;
     }
 }
 
-void MainWindow::chooseLanguage(int language) {
-    if (language < French || language > Italian)
+void MainWindow::chooseLanguage(Language language) {
+    if (language < Language::French || language > Language::Italian)
         return;
     languageItem(language)->setChecked(true); // the items are one exclusive group
     CurrentLanguage = language;
@@ -38,7 +38,7 @@ void MainWindow::setSystemLocale(const QLocale &locale) {
 }
 
 void MainWindow::ApplyLanguage() {
-    const int lang = CurrentLanguage;
+    const Language lang = CurrentLanguage;
     const auto text = [lang](auto row) { return LanguageText(row, lang); };
     const auto rowText = [lang](TextTable table, int row) { return LanguageText(table, row, lang); };
     // Qt's own texts (standard buttons, file dialogs, calendar) and the file and port messages

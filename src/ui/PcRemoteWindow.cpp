@@ -85,11 +85,11 @@ PcRemoteWindow::PcRemoteWindow(RemoteTrigger &remote, QWidget *parent)
 }
 
 void PcRemoteWindow::FormActivate() {
-    setWindowTitle(LanguageText(RemoteRow::Caption, Language));
-    BitBtn1->setText(LanguageText(RemoteRow::Clear, Language));
-    BitBtn2->setText(LanguageText(RemoteRow::Exit, Language));
-    Panel2->setText(LanguageText(RemoteRow::Header, Language));
-    Label1->setText(LanguageText(RemoteRow::ReportList, Language));
+    setWindowTitle(LanguageText(RemoteRow::Caption, m_language));
+    BitBtn1->setText(LanguageText(RemoteRow::Clear, m_language));
+    BitBtn2->setText(LanguageText(RemoteRow::Exit, m_language));
+    Panel2->setText(LanguageText(RemoteRow::Header, m_language));
+    Label1->setText(LanguageText(RemoteRow::ReportList, m_language));
 }
 
 void PcRemoteWindow::showEvent(QShowEvent *event) {

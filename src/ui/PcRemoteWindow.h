@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Language.h"
+
 #include <QColor>
 #include <QDialog>
 
@@ -21,7 +23,7 @@ public:
 
     explicit PcRemoteWindow(RemoteTrigger &remote, QWidget *parent = nullptr);
 
-    void setLanguage(int language) { Language = language; } // before showing
+    void setLanguage(Language language) { m_language = language; } // before showing
 
     void FormActivate();
     void clearReport(); // Clear
@@ -36,7 +38,7 @@ private:
     void setHeaderColor(const QColor &color);
 
     RemoteTrigger &m_remote;
-    int Language = 2;
+    Language m_language = Language::English;
     int Timer1Tag = 0;        // 1 while green is showing
     QLabel *Panel2 = nullptr; // header
     QLabel *Label1 = nullptr;

@@ -85,7 +85,7 @@ PlayerCommands::PlayerCommands(QWidget &window, CommandWindow &view, DocumentCon
 
 PlayerCommands::~PlayerCommands() = default;
 
-int PlayerCommands::language() const {
+Language PlayerCommands::language() const {
     return m_view.language();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Language.h"
+
 #include <QLocale>
 #include <QObject>
 
@@ -48,7 +50,7 @@ public:
     void setDateLocale(const QLocale &locale) { m_dateLocale = locale; }
 
 private:
-    int language() const;
+    Language language() const;
     // Runs `work` in the runner on the link; `done` gets the run's end, Undo and Redo allowed again.
     bool startTransfer(int mode, std::function<quint8(ComLink &, const TransferContext &)> work,
                        std::function<void(const PortRun &)> done);

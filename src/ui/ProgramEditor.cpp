@@ -80,7 +80,7 @@ QString actionIconName(quint8 kind, quint8 param) {
     return QStringLiteral("no-action");
 }
 
-QString action(int row, int language) {
+QString action(int row, Language language) {
     return LanguageText(TextTable::ActionTexts, row, language);
 }
 
@@ -122,7 +122,7 @@ QLabel *addGroup(QWidget *panel, const QRect &frame, const QString &title, bool 
 
 } // namespace
 
-ProgramEditor::ProgramEditor(const Clock &clock, DialogRunner runDialog, CodesInUse codesInUse, int language,
+ProgramEditor::ProgramEditor(const Clock &clock, DialogRunner runDialog, CodesInUse codesInUse, Language language,
                              QWidget *parent)
     : QFrame(parent)
     , m_clock(clock)
@@ -778,7 +778,7 @@ QAction *ProgramEditor::entry(const QString &caption, int tag, const QIcon &entr
 void ProgramEditor::buildActionMenu() {
     if (!PopupMenu1->isEmpty())
         return;
-    const int lang = m_language;
+    const Language lang = m_language;
     // One sub-list of the action menu: `count` entries from `first`, captioned by `caption`.
     const auto subList = [this](int menuIndex, int first, int count, auto caption, auto handler) {
         const QIcon &subIcon = icon(QString::fromLatin1(ActionMenu[menuIndex].icon));
@@ -913,14 +913,14 @@ void ProgramEditor::applyPlayerOptions() {
 // ---------------------------------------------------------------------------------------
 // Language
 
-void ProgramEditor::setLanguage(int language) {
+void ProgramEditor::setLanguage(Language language) {
     m_language = language;
     if (m_built)
         relabel();
 }
 
 void ProgramEditor::relabel() {
-    const int language = m_language;
+    const Language language = m_language;
     const auto text = [language](TextTable table, int row) { return LanguageText(table, row, language); };
     CheckBox1->setText(LanguageText(EditorRow::Activate, language));
     CheckBox2->setText(LanguageText(EditorRow::Priority, language));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Language.h"
 #include "model/Program.h"
 
 #include <QDateTime>
@@ -46,7 +47,7 @@ public:
 
     // `clock` gives the next-run line's "now"; `language` the texts of the menus when they
     // are first filled, until setLanguage.
-    ProgramEditor(const Clock &clock, DialogRunner runDialog, CodesInUse codesInUse, int language,
+    ProgramEditor(const Clock &clock, DialogRunner runDialog, CodesInUse codesInUse, Language language,
                   QWidget *parent = nullptr);
     ~ProgramEditor() override;
 
@@ -57,7 +58,7 @@ public:
     bool hasProgram() const { return m_hasProgram; }
 
     // Relabels the panel, the menus and the shown program's action captions.
-    void setLanguage(int language);
+    void setLanguage(Language language);
     // The action menu offers the outputs with the I/O card, FTP and e-mail with Ethernet.
     void setPlayerOptions(bool ioCard, bool ethernet);
     // The locale of the date field and of the next-run line.
@@ -130,7 +131,7 @@ private:
     const Clock &m_clock;
     DialogRunner m_runDialog;
     CodesInUse m_codesInUse;
-    int m_language;
+    Language m_language;
     QLocale m_dateLocale = QLocale::system();
     QDateTime m_nextRunMinute; // the minute the next-run line was worked out for
     bool m_ioCard = true;

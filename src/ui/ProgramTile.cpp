@@ -48,9 +48,9 @@ ProgramTile::ProgramTile(const TileArt &art, QWidget *parent)
     fitColumns();
 }
 
-ProgramTile::Columns ProgramTile::columnsFor(int language, const QFont &font) {
+ProgramTile::Columns ProgramTile::columnsFor(Language language, const QFont &font) {
     static QHash<QString, Columns> known;
-    const QString key = QString::number(language) + font.key();
+    const QString key = QString::number(int(language)) + font.key();
     if (const auto it = known.constFind(key); it != known.cend())
         return *it;
     const QFontMetrics fm(font);
@@ -75,7 +75,7 @@ ProgramTile::Columns ProgramTile::columnsFor(int language, const QFont &font) {
     return c;
 }
 
-void ProgramTile::setLanguage(int language) {
+void ProgramTile::setLanguage(Language language) {
     m_language = language;
     fitColumns();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Language.h"
 #include "model/Program.h"
 
 #include <QWidget>
@@ -34,9 +35,9 @@ public:
     const Program &program() const { return m_program; }
     void setProgram(const Program &program) { m_program = program; }
     // The tile's own copy of the language, 1..5, which chooses the schedule line's words.
-    int language() const { return m_language; }
+    Language language() const { return m_language; }
     // Also sets the columns' widths for the language.
-    void setLanguage(int language);
+    void setLanguage(Language language);
 
     // Takes every element anew from the program and the language copy, then repaints.
     void RefreshTile();
@@ -74,7 +75,7 @@ public:
         int action = 0;   // one action text's column; a separator dot follows it
         int width = TileWidth;
     };
-    static Columns columnsFor(int language, const QFont &font);
+    static Columns columnsFor(Language language, const QFont &font);
 
 signals:
     void clicked(ProgramTile *tile, ProgramTile::Part part);
@@ -93,7 +94,7 @@ private:
 
     const TileArt &m_art;
     Program m_program;
-    int m_language = 2;
+    Language m_language = Language::English;
     Columns m_columns;
     const Clock *m_clock = nullptr;
     const QLocale *m_locale = nullptr;

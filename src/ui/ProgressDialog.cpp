@@ -18,7 +18,7 @@ namespace {
 constexpr int Margin = 16;
 
 // What a run shows before its first step: the name of what it does.
-QString firstText(int mode, int language) {
+QString firstText(int mode, Language language) {
     QString text;
     switch (mode) {
     case ProgressDialog::TransmitMode:
@@ -135,7 +135,7 @@ void ProgressDialog::startOnLink() {
         transferFinished({ComCode::OpenError, PortRun::Opening, {}});
         return;
     }
-    const int language = m_language;
+    const Language language = m_language;
     const bool verifying = m_mode == VerifyMode;
     const auto work = [port = m_portName, transfer = m_transfer](ComLink &link, const TransferContext &context) {
         return link.runOnPort(port, [&] { return transfer(link, context); });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Clock.h"
+#include "model/Language.h"
 #include "player/ComPort.h"
 #include "player/LinkThread.h"
 #include "player/PlayerLink.h"
@@ -55,7 +56,7 @@ public:
     ~ProgressDialog() override;
 
     // The language of the captions and messages, and the port modes 0, 1 and 7 open.
-    void setLanguage(int language) { m_language = language; }
+    void setLanguage(Language language) { m_language = language; }
     void setPortName(const QString &name) { m_portName = name; }
     // The link of modes 0, 1 and 7 (not owned); without one they fail as a port that does not open.
     void setLink(LinkThread *link) { m_link = link; }
@@ -104,7 +105,7 @@ private:
     const Clock &m_clock;
     LinkThread *m_link = nullptr;
     QWidget *m_list = nullptr;
-    int m_language = 2;
+    Language m_language = Language::English;
     QString m_portName;
     int m_mode = 0;
     ComResult m_result = ComCode::Ok;

@@ -81,11 +81,11 @@ ProjectProperties ProjectPropertiesDialog::group() const {
 }
 
 void ProjectPropertiesDialog::showEvent(QShowEvent *event) {
-    setWindowTitle(LanguageText(PropertyRow::Caption, Language));
+    setWindowTitle(LanguageText(PropertyRow::Caption, m_language));
     for (int row = 0; row < 8; ++row)
-        Labels[std::size_t(row)]->setText(LanguageText(TextTable::PropertyTexts, row + 1, Language));
-    OKBtn->setText(LanguageText(PropertyRow::Ok, Language));
-    CancelBtn->setText(LanguageText(PropertyRow::Cancel, Language));
+        Labels[std::size_t(row)]->setText(LanguageText(TextTable::PropertyTexts, row + 1, m_language));
+    OKBtn->setText(LanguageText(PropertyRow::Ok, m_language));
+    CancelBtn->setText(LanguageText(PropertyRow::Cancel, m_language));
     // The labels' column takes its longest label, and the dialog grows by as much.
     int labelWidth = 112;
     for (const QLabel *label : Labels)

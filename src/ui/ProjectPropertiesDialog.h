@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Language.h"
 #include "model/ProjectProperties.h"
 
 #include <QDialog>
@@ -22,7 +23,7 @@ public:
 
     explicit ProjectPropertiesDialog(QWidget *parent = nullptr);
 
-    void setLanguage(int language) { Language = language; } // before showing
+    void setLanguage(Language language) { m_language = language; } // before showing
 
     // The new-project state: name "New Project", the six other fields empty, comments "...".
     void ResetPropertyDialog();
@@ -36,7 +37,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    int Language = 2;
+    Language m_language = Language::English;
     // Name, subject, author, rights notice, customer, creation date, diffusion date.
     std::array<QLineEdit *, 7> Edits{};
     QPlainTextEdit *Memo1 = nullptr;

@@ -14,7 +14,7 @@ QtLanguage::~QtLanguage() {
     if (m_translator)
         QCoreApplication::removeTranslator(m_translator.get());
     // The windows that outlive this switch are not told: they belong to the one going away.
-    if (m_language != 0)
+    if (m_language)
         QLocale::setDefault(m_previousDefault);
 }
 
@@ -22,7 +22,7 @@ QString QtLanguage::translationsDirectory() {
     return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
 }
 
-bool QtLanguage::setLanguage(int language, const QLocale &system) {
+bool QtLanguage::setLanguage(Language language, const QLocale &system) {
     const QLocale locale = LanguageLocale(language, system);
     if (m_translator) {
         QCoreApplication::removeTranslator(m_translator.get());

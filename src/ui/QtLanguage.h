@@ -1,9 +1,12 @@
 #pragma once
 
+#include "model/Language.h"
+
 #include <QLocale>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class QTranslator;
 
@@ -21,8 +24,8 @@ public:
     // Switches to `language` (French 1, English 2, Spanish 3, German 4, Italian 5), whose
     // locale is LanguageLocale(language, system). False when Qt's translation for it is not
     // installed: Qt's texts then stay in English, which needs none.
-    bool setLanguage(int language, const QLocale &system = QLocale::system());
-    int language() const { return m_language; }
+    bool setLanguage(Language language, const QLocale &system = QLocale::system());
+    Language language() const { return m_language.value_or(Language::English); }
 
     // Where Qt's translations are installed.
     static QString translationsDirectory();
@@ -32,5 +35,5 @@ private:
 
     std::unique_ptr<QTranslator> m_translator;
     QLocale m_previousDefault;
-    int m_language = 0;
+    std::optional<Language> m_language;
 };

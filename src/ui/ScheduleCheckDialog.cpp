@@ -32,7 +32,7 @@ TScheduleCheckDlg::TScheduleCheckDlg(QWidget *parent)
             [this](QListWidgetItem *item) { choose(FindingList->row(item)); });
 }
 
-void TScheduleCheckDlg::setFindings(const QList<ScheduleFinding> &findings, const Project &project, int language,
+void TScheduleCheckDlg::setFindings(const QList<ScheduleFinding> &findings, const Project &project, Language language,
                                     const QLocale &locale) {
     setWindowTitle(LanguageText(TextTable::ConfidenceTexts, CheckCaption, language));
     CloseBtn->setText(LanguageText(TextTable::ConfidenceTexts, CheckClose, language));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Language.h"
 #include "project/ScheduleCheck.h"
 
 #include <QDialog>
@@ -17,7 +18,7 @@ public:
     explicit TScheduleCheckDlg(QWidget *parent = nullptr);
 
     // Shows the report of `findings` on `project` in `language`, dates in `locale`.
-    void setFindings(const QList<ScheduleFinding> &findings, const Project &project, int language,
+    void setFindings(const QList<ScheduleFinding> &findings, const Project &project, Language language,
                      const QLocale &locale);
     // The position of the program line `row` names; -1 for the no-finding line.
     int programOfLine(int row) const;

@@ -30,7 +30,7 @@ QPageLayout a4(QPageLayout::Orientation orientation) {
 
 class Printer {
 public:
-    Printer(QPagedPaintDevice &device, int language, const QLocale &locale)
+    Printer(QPagedPaintDevice &device, Language language, const QLocale &locale)
         : m_device(device)
         , m_language(language)
         , m_locale(locale) {}
@@ -168,7 +168,7 @@ private:
     }
 
     QPagedPaintDevice &m_device;
-    int m_language;
+    Language m_language;
     QLocale m_locale;
     QPainter *m_painter = nullptr;
     int m_page = 1;
@@ -182,7 +182,7 @@ int schedulePageCount(qsizetype programs) {
     return int(1 + (rest + PageRows - 1) / PageRows + 1);
 }
 
-int printSchedule(QPagedPaintDevice &device, const Project &project, const QDateTime &now, int language,
+int printSchedule(QPagedPaintDevice &device, const Project &project, const QDateTime &now, Language language,
                   const QLocale &locale) {
     return Printer(device, language, locale).print(project, now);
 }

@@ -10,7 +10,7 @@
 
 #include <array>
 
-TileList::TileList(const Clock &clock, int language, QWidget *parent)
+TileList::TileList(const Clock &clock, Language language, QWidget *parent)
     : QWidget(parent)
     , m_clock(clock)
     , m_language(language) {
@@ -333,7 +333,7 @@ void TileList::RefreshTile(int index) {
         m_tiles[index]->RefreshTile();
 }
 
-void TileList::setLanguage(int language) {
+void TileList::setLanguage(Language language) {
     m_language = language;
     for (ProgramTile *tile : std::as_const(m_tiles)) {
         tile->setLanguage(language);

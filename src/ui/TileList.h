@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Icons.h"
+#include "model/Language.h"
 #include "model/Program.h"
 
 #include <QList>
@@ -21,7 +22,7 @@ class TileList : public QWidget {
 public:
     // `clock` and the date locale give the tiles' next-run tooltips; `language` is the
     // language a new tile takes.
-    TileList(const Clock &clock, int language, QWidget *parent = nullptr);
+    TileList(const Clock &clock, Language language, QWidget *parent = nullptr);
     ~TileList() override;
 
     // ---- What the list holds.
@@ -83,8 +84,8 @@ public:
     void RefreshTile(int index);
     void refreshCurrent() { RefreshTile(currentIndex()); }
     // Every tile takes `language` and is redrawn; new tiles take it too.
-    void setLanguage(int language);
-    int language() const { return m_language; }
+    void setLanguage(Language language);
+    Language language() const { return m_language; }
     // The date format of the tiles' next-run tooltips.
     void setDateLocale(const QLocale &locale) { m_dateLocale = locale; }
 
@@ -103,7 +104,7 @@ private:
 
     const Clock &m_clock;
     QLocale m_dateLocale = QLocale::system();
-    int m_language;
+    Language m_language;
     TileArt m_art; // shared by the tiles
     bool m_artLoaded = false;
     QScrollArea *m_scrollBox = nullptr; // ScrollBox1

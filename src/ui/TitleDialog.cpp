@@ -26,9 +26,9 @@ TitleDialog::TitleDialog(QWidget *parent)
 }
 
 void TitleDialog::showEvent(QShowEvent *event) {
-    setWindowTitle(LanguageText(EditorRow::Title, Language));
-    OKBtn->setText(LanguageText(PropertyRow::Ok, Language));
-    CancelBtn->setText(LanguageText(PropertyRow::Cancel, Language));
+    setWindowTitle(LanguageText(EditorRow::Title, m_language));
+    OKBtn->setText(LanguageText(PropertyRow::Ok, m_language));
+    CancelBtn->setText(LanguageText(PropertyRow::Cancel, m_language));
     Edit1->selectAll();
     Edit1->setFocus();
     QDialog::showEvent(event);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Language.h"
+
 #include <QDialog>
 
 class QLineEdit;
@@ -13,7 +15,7 @@ class TitleDialog : public QDialog {
 public:
     explicit TitleDialog(QWidget *parent = nullptr);
 
-    void setLanguage(int language) { Language = language; } // before showing
+    void setLanguage(Language language) { m_language = language; } // before showing
     // The title being edited.
     void setTitle(const QString &title);
     QString title() const;
@@ -22,7 +24,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    int Language = 2;
+    Language m_language = Language::English;
     QLineEdit *Edit1 = nullptr;
     QPushButton *OKBtn = nullptr;
     QPushButton *CancelBtn = nullptr;

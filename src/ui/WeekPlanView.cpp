@@ -227,10 +227,10 @@ TWeekPlanDlg::TWeekPlanDlg(const Clock &clock, std::function<QList<Program>()> p
             refresh();
     });
     m_minuteTimer->start();
-    setLanguage(English);
+    setLanguage(Language::English);
 }
 
-void TWeekPlanDlg::setLanguage(int language) {
+void TWeekPlanDlg::setLanguage(Language language) {
     setWindowTitle(LanguageText(PlanRow::WeekPlanCaption, language));
     m_showGreyed->setText(LanguageText(PlanRow::ShowGreyed, language));
     m_legend->setText(LanguageText(PlanRow::ConflictLegend, language));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Language.h"
 #include "model/Program.h"
 #include "project/WeekPlan.h"
 
@@ -67,7 +68,7 @@ class TWeekPlanDlg : public QDialog {
     Q_OBJECT
 public:
     TWeekPlanDlg(const Clock &clock, std::function<QList<Program>()> programs, QWidget *parent = nullptr);
-    void setLanguage(int language);
+    void setLanguage(Language language);
     void setDateLocale(const QLocale &locale);
     void refresh();
     WeekPlanWidget *planWidget() const { return m_widget; }

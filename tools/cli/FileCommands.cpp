@@ -44,7 +44,7 @@ int exportCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
     const Project &project = read.project;
     if (!checkCanCreate(ScheduleFilePath(folder), &error))
         return report(err, "export", error, ExitCannotCreate);
-    warn(err, "export", CodeZeroWarning(project.Programs, English));
+    warn(err, "export", CodeZeroWarning(project.Programs, Language::English));
     if (!ExportRun(project, folder, Clock::system(), &error))
         return report(err, "export", error, ExitIoError);
     out << "Wrote " << printable(ScheduleFilePath(folder)) << " (" << programsHeld(project) << " program(s), "
@@ -74,7 +74,7 @@ int importCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
         return report(err, "import", error, ExitCannotCreate);
     if (!imported.correctedSlots.isEmpty())
         report(err, "import", QStringLiteral("warning: ") + CorrectedSlotsWarning(imported.correctedSlots), 0);
-    warn(err, "import", CodeConflictWarning(imported.project.Programs, English));
+    warn(err, "import", CodeConflictWarning(imported.project.Programs, Language::English));
 
     // The properties of a cleared project, then the programs in slot order.
     Project project;

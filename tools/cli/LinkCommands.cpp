@@ -96,11 +96,11 @@ private:
 int finish(const char *command, ComResult code, QTextStream &out, ErrorLines &err, const QString &reason = {}) {
     if (code == ComCode::Ok) {
         err.line();
-        out << ComResultText(code, English) << '\n';
+        out << ComResultText(code, Language::English) << '\n';
         return ExitSuccess;
     }
     QTextStream &line = err.line();
-    line << command << ": " << ComResultText(code, English);
+    line << command << ": " << ComResultText(code, Language::English);
     if (!reason.isEmpty())
         line << ": " << printable(reason);
     line << " (code " << code << ")\n";
@@ -110,15 +110,15 @@ int finish(const char *command, ComResult code, QTextStream &out, ErrorLines &er
 // The progress on standard error, and each failure a run reports on a line of its own, prefixed
 // with the command.
 TransferContext cliContext(const char *command, ErrorLines &err) {
-    return TransferContext{Clock::system(), [&err](int slot) { err.progress(SlotCaption(slot, English)); },
+    return TransferContext{Clock::system(), [&err](int slot) { err.progress(SlotCaption(slot, Language::English)); },
                            [&err] {
-                               err.progress(LanguageText(MessageRow::Finalization, English) +
+                               err.progress(LanguageText(MessageRow::Finalization, Language::English) +
                                             QString(20, QLatin1Char(' ')));
                                err.line();
                            },
                            [command, &err](const LinkFailure &failure) {
                                QTextStream &line = err.line();
-                               line << command << ": " << ComResultText(failure.code, English) << '\n';
+                               line << command << ": " << ComResultText(failure.code, Language::English) << '\n';
                                line.flush();
                            }};
 }
@@ -147,7 +147,7 @@ int transmitCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     Project project;
     if (const int status = readProject("transmit", parsed.operands[0], project, err); status != ExitSuccess)
         return status;
-    warn(err, "transmit", CodeZeroWarning(project.Programs, English));
+    warn(err, "transmit", CodeZeroWarning(project.Programs, Language::English));
     QtSerialPortIo io;
     ComLink link(io, {std::chrono::milliseconds(parsed.watchdogMs)});
     ErrorLines lines(err);
@@ -218,7 +218,7 @@ int verifyCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
     if (run.code != ComCode::Ok)
         return finish("verify", run.code, out, lines, run.reason);
     lines.line();
-    for (const QString &line : VerifyReport(result, English).split(QLatin1Char('\n')))
+    for (const QString &line : VerifyReport(result, Language::English).split(QLatin1Char('\n')))
         out << printable(line) << '\n';
     return result.differing.isEmpty() && !result.nameDiffers ? ExitSuccess : ExitDiffers;
 }

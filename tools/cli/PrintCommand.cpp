@@ -14,14 +14,17 @@
 
 namespace {
 
-constexpr std::array<std::pair<const char *, int>, 5> Languages = {
-    {{"fr", French}, {"en", English}, {"es", Spanish}, {"de", German}, {"it", Italian}}};
+constexpr std::array<std::pair<const char *, Language>, 5> LanguageCodes = {{{"fr", Language::French},
+                                                                             {"en", Language::English},
+                                                                             {"es", Language::Spanish},
+                                                                             {"de", Language::German},
+                                                                             {"it", Language::Italian}}};
 
 } // namespace
 
 int printCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
     QStringList operands;
-    int chosen = 1; // English
+    int chosen = 1; // en
     for (qsizetype i = 0; i < args.size(); ++i) {
         if (args[i] != u"--language") {
             operands << args[i];
@@ -29,8 +32,8 @@ int printCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
         }
         const QString code = args.value(++i);
         chosen = -1;
-        for (std::size_t k = 0; k < Languages.size(); ++k)
-            if (code == QLatin1String(Languages[k].first))
+        for (std::size_t k = 0; k < LanguageCodes.size(); ++k)
+            if (code == QLatin1String(LanguageCodes[k].first))
                 chosen = int(k);
         if (chosen < 0) {
             err << "print: unknown language \"" << printable(code) << "\"; use fr, en, es, de or it.\n";
@@ -55,7 +58,7 @@ int printCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
         writer.setResolution(300);
         writer.setTitle(read.project.Properties.ProjectName);
         // The window's dates: the language's locale, or the system's own when it speaks it.
-        const int language = Languages[chosen].second;
+        const Language language = LanguageCodes[std::size_t(chosen)].second;
         pages = printSchedule(writer, read.project, Clock::system().now(), language, LanguageLocale(language));
     }
     if (pages == 0 || !writeFileAtomically(operands[1], pdf.data(), &error))
@@ -71,6 +74,6 @@ const CliCommand PrintCliCommand = {
     "Writes OUT.pdf, the schedule as File > Print the Schedule prints it: the project's\n"
     "properties, a table of the programs (code, title, active, the timer and the actions in\n"
     "words, the next run), then the week plan of the seven days from now. A4 pages, in the\n"
-    "chosen language (English by default). No display is needed.\n",
+    "chosen language (Language::English by default). No display is needed.\n",
     printCommand,
 };

@@ -12,9 +12,12 @@
 
 namespace {
 
-std::optional<int> languageFromCode(const QString &code) {
-    static constexpr std::pair<const char *, int> codes[] = {
-        {"fr", French}, {"en", English}, {"es", Spanish}, {"de", German}, {"it", Italian}};
+std::optional<Language> languageFromCode(const QString &code) {
+    static constexpr std::pair<const char *, Language> codes[] = {{"fr", Language::French},
+                                                                  {"en", Language::English},
+                                                                  {"es", Language::Spanish},
+                                                                  {"de", Language::German},
+                                                                  {"it", Language::Italian}};
     for (const auto &[name, language] : codes)
         if (code == QLatin1StringView(name))
             return language;
@@ -23,7 +26,7 @@ std::optional<int> languageFromCode(const QString &code) {
 
 // The tile's texts, left to right, separated by tabs; a title's control characters (tabs
 // included) are shown as escapes.
-QString tileLine(const Program &program, int language) {
+QString tileLine(const Program &program, Language language) {
     QStringList fields = {QString::asprintf("%.3d", program.Code), printable(program.Title),
                           ScheduleText(program, language)};
     const int shown = qMin(int(program.ActionCount), MaxActions);
@@ -33,9 +36,9 @@ QString tileLine(const Program &program, int language) {
 }
 
 // Reads FILE and the --language option of `command`; false (after a message) on wrong usage.
-bool parseFileAndLanguage(const char *command, const QStringList &args, QString &path, int &language,
+bool parseFileAndLanguage(const char *command, const QStringList &args, QString &path, Language &language,
                           QTextStream &err) {
-    language = English;
+    language = Language::English;
     bool optionsEnded = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args.at(i);
@@ -64,7 +67,7 @@ bool parseFileAndLanguage(const char *command, const QStringList &args, QString 
             err << command << ": unknown option '" << printable(arg) << "'.\n";
             return false;
         }
-        const std::optional<int> chosen = languageFromCode(code);
+        const std::optional<Language> chosen = languageFromCode(code);
         if (!chosen) {
             err << command << ": unknown language \"" << printable(code) << "\"; use fr, en, es, de or it.\n";
             return false;
@@ -98,7 +101,7 @@ int loadProgramsFile(const char *command, const QString &path, Project &project,
 
 int showCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
     QString path;
-    int language = English;
+    Language language = Language::English;
     Project project;
     if (!parseFileAndLanguage("show", args, path, language, err))
         return ExitUsageError;
@@ -111,7 +114,7 @@ int showCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
 
 int checkCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
     QString path;
-    int language = English;
+    Language language = Language::English;
     Project project;
     if (!parseFileAndLanguage("check", args, path, language, err))
         return ExitUsageError;
@@ -130,7 +133,7 @@ const CliCommand ShowCliCommand = {
     "Prints one line per program of FILE, in project order, as the program's tile in the main\n"
     "window reads: the code (three digits), the title, the schedule line and the short texts of\n"
     "the counted actions, separated by tabs. The schedule line is in the language given by\n"
-    "--language (fr, en, es, de or it; English when not given).\n"
+    "--language (fr, en, es, de or it; Language::English when not given).\n"
     "\n"
     "FILE is recognised by its content, not its name, as every command recognises it: a file\n"
     "whose first line is \"Group Of Program File of ORBEX\" (after an optional UTF-8 byte-order\n"

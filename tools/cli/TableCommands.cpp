@@ -71,7 +71,7 @@ int csvImportCommand(const QStringList &args, QTextStream &out, QTextStream &err
     if (!WriteProjectFile(projectPath, project, &error, &warning))
         return report(err, "csv-import", error, ExitIoError);
     warn(err, "csv-import", warning);
-    warn(err, "csv-import", CodeConflictWarning(project.Programs, English));
+    warn(err, "csv-import", CodeConflictWarning(project.Programs, Language::English));
     out << "Imported " << project.Programs.size() << " program(s) from " << printable(tablePath) << " into "
         << printable(projectPath) << ".\n";
     return ExitSuccess;

@@ -172,13 +172,13 @@ int main(int argc, char *argv[]) {
     }
     if (arguments.size() == 2 && arguments.first() == u"--all")
         return drawAll(app.applicationFilePath(), arguments.last());
-    int language = English;
+    Language language = Language::English;
     bool weekPlan = false;
     const QStringList codes = {"fr", "en", "es", "de", "it"}; // in the order of the languages
     while (arguments.size() > 1) {
         const QString option = arguments.takeFirst();
         if (option == u"--language" && codes.contains(arguments.first()))
-            language = int(codes.indexOf(arguments.takeFirst())) + 1;
+            language = Languages[std::size_t(codes.indexOf(arguments.takeFirst()))];
         else if (option == u"--dark")
             useDarkPalette();
         else if (option == u"--week-plan")
