@@ -180,6 +180,7 @@ struct Window {
         if (!settings)
             trigger("English1");
         w.setDialogRunner([this](QDialog &d) { return runDialog(d); });
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(u"data"_s))); // its own player backups
         w.setUrlOpener([this](const QUrl &url) { urls << url; });
         w.setSystemLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
         w.setPortLister([this] { return ports; });

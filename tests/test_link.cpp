@@ -6,6 +6,7 @@
 #include "player/PlayerLink.h"
 #include "player/RemoteTrigger.h"
 #include "player/VerifyPlayer.h"
+#include "project/PlayerBackup.h"
 #include "project/ProjectFile.h"
 #include "text/LanguageTables.h"
 #include "text/LinkText.h"
@@ -571,6 +572,51 @@ private slots:
         QVERIFY(!link->isOpen());
     }
 
+    // Before a transmit the player's programs and name are kept as a project file beside the 20
+    // latest, the oldest going; a read that fails keeps nothing and stops nothing.
+    void playerBackup_keepsWhatThePlayerHeld_andTheTransmitFollows_data() {
+        QTest::addColumn<bool>("silentAtFirst");
+        QTest::newRow("read") << false;
+        QTest::newRow("the read's first command unanswered") << true;
+    }
+    void playerBackup_keepsWhatThePlayerHeld_andTheTransmitFollows() {
+        QFETCH(bool, silentAtFirst);
+        QVERIFY(startPlayer({}) && openPort());
+        QCOMPARE(TransmitRun(*link, hallB(), context()), ComCode::Ok); // what the player holds
+        const qsizetype before = fake().written.size();
+        if (silentAtFirst)
+            fake().rewriteAnswer = [this, before](const QByteArray &a) {
+                return fake().written.size() - before < 2 ? QByteArray() : a;
+            };
+        const QTemporaryDir backups;
+        for (int second = 0; second < PlayerBackup::Kept; ++second)
+            QVERIFY(writeAll(
+                backups.filePath(QStringLiteral("2026-01-01 00-00-%1 old.prg").arg(second, 2, 10, QChar(u'0'))), ""));
+        clock.set(Now);
+        const PlayerBackup::Outcome kept = PlayerBackup::readAndKeep(*link, backups.path(), context());
+        Project next = hallB();
+        next.Properties.ProjectName = u"Next"_s;
+        QCOMPARE(TransmitRun(*link, next, context()), ComCode::Ok);
+        const QStringList files = QDir(backups.path()).entryList({"*.prg"}, QDir::Files, QDir::Name);
+        QCOMPARE(files.size(), PlayerBackup::Kept);
+        if (silentAtFirst) {
+            QCOMPARE(BackupNote(kept, Language::English),
+                     u"No copy of the player was kept: reading it failed at slot 1: "_s +
+                         ComResultText(9, Language::English));
+            QVERIFY(files.first().endsWith(u"00-00-00 old.prg"_s));
+        } else {
+            Project back;
+            QVERIFY(ReadProjectFile(kept.path, back));
+            QCOMPARE(files.last() + u'|' + back.Properties.ProjectName, u"2026-03-09 10-45-00 Hall B.prg|Hall B"_s);
+            QCOMPARE(framesOf(back.Programs), framesOf({hallB().Programs[1], hallB().Programs[0]})); // slot order
+            QVERIFY(files.first().endsWith(u"00-00-01 old.prg"_s));
+        }
+        QString name; // the transmit reached the player
+        QVERIFY(link->CloseComPort() == ComCode::Ok &&
+                ReadProjectName(*link, u"fake"_s, name, context()) == ComCode::Ok);
+        QCOMPARE(ShownProjectName(name), u"Next"_s);
+    }
+
     void remote_reportKeepsAtMost65535Lines() {
         QVERIFY(startPlayer({}));
         const auto trigger = remote(Half);
@@ -676,6 +722,7 @@ private slots:
         QCOMPARE(transmit.exitCode, 0);
         QCOMPARE(transmit.out, u"Transmission on COM port OK\n"_s);
         QVERIFY(transmit.err.contains(u"\rProgram(s) : 255 to 255 \rFinalization Step..."));
+        QVERIFY(transmit.err.startsWith(u"transmit: The player's programs before the transmit were kept in "_s));
         QCOMPARE(runCli({"receive", "--port=" + player->portName(), path("back.prg")}).exitCode, 0);
         Project back;
         QVERIFY(ReadProjectFile(path("back.prg"), back));
@@ -754,6 +801,8 @@ private slots:
 
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
+    const QTemporaryDir data; // the player backups of quillon-cli
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
     FakePortLinkTest fake;
     PtyLinkTest pty;
     return QTest::qExec(&fake, argc, argv) | QTest::qExec(&pty, argc, argv);

@@ -38,6 +38,9 @@ QByteArray boolText(bool value) {
     return value ? QByteArrayLiteral("TRUE") : QByteArrayLiteral("FALSE");
 }
 
+// The sixteenth line, before its TRUE or FALSE.
+const QByteArray BackupLabel = QByteArrayLiteral("Backup before transmit: ");
+
 void setError(QString *error, const QString &text) {
     if (error)
         *error = text;
@@ -102,6 +105,7 @@ bool WriteSettings(const QString &path, const Settings &settings, QString *error
         boolText(settings.EthernetOptionEnabled),
         QByteArrayLiteral("PC Remote Mode"),
         boolText(settings.PCRemoteMode),
+        BackupLabel + boolText(settings.BackupBeforeTransmit),
     };
     QByteArray bytes;
     for (const QByteArray &line : lines)
@@ -166,6 +170,8 @@ bool ReadSettings(const QString &path, Settings &settings, const QStringList &po
     more = more && !next().isEmpty();
     if (more)
         s.PCRemoteMode = next() == u"TRUE";
+    // Added after the fifteen lines: on unless it says FALSE.
+    s.BackupBeforeTransmit = !(more && next() == QString::fromLatin1(BackupLabel + boolText(false)));
 
     if (readFailed) {
         setError(error, NoticeText(NoticeRow::AtLine)

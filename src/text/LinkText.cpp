@@ -69,3 +69,15 @@ QString VerifyReport(const VerifyResult &result, Language language) {
         lines.append(text(VerifyNameDiffers) + QLatin1Char('"') + result.playerName + QLatin1Char('"'));
     return lines.join(QLatin1Char('\n'));
 }
+
+QString BackupNote(const PlayerBackup::Outcome &outcome, Language language) {
+    if (!outcome.path.isEmpty())
+        return QStringLiteral("The player's programs before the transmit were kept in %1").arg(outcome.path);
+    if (outcome.readCode == ComCode::Ok)
+        return QStringLiteral("No copy of the player was kept: %1").arg(outcome.writeError);
+    const QString where = outcome.failure.step == LinkFailure::NameRead
+                              ? QStringLiteral("name byte %1").arg(outcome.failure.index)
+                              : QStringLiteral("slot %1").arg(outcome.failure.index);
+    return QStringLiteral("No copy of the player was kept: reading it failed at %1: %2")
+        .arg(where, ComResultText(outcome.readCode, language));
+}

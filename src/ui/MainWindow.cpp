@@ -58,6 +58,7 @@ MainWindow::MainWindow(Prompter &prompter, const Clock &clock, QWidget *parent)
     m_player = new PlayerCommands(*this, *this, *m_document, *m_tiles, prompter, clock);
     createToolBar();
     createMenus();
+    addPlayerBackupItems();
     connect(&m_document->history(), &ProjectHistory::changed, this, &MainWindow::updateHistoryCommands);
     updateHistoryCommands();
     createCentralArea();
@@ -96,7 +97,22 @@ Settings MainWindow::windowSettings() const {
     s.IOOptionEnabled = IOOptionEnabled;
     s.EthernetOptionEnabled = EthernetOptionEnabled;
     s.PCRemoteMode = m_player->PCRemoteMode();
+    s.BackupBeforeTransmit = m_player->backupBeforeTransmit();
     return s;
+}
+
+// File > Open Player Backup... and Options > Backup Before Transmit, after the menus.
+void MainWindow::addPlayerBackupItems() {
+    QAction *open = new QAction(QStringLiteral("Open Player Backup..."), this);
+    open->setObjectName(QStringLiteral("OpenPlayerBackup1"));
+    File1->insertAction(Export1, open);
+    connect(open, &QAction::triggered, m_player, &PlayerCommands::openPlayerBackup);
+    BackupBeforeTransmit1 = new QAction(QStringLiteral("Backup Before Transmit"), this);
+    BackupBeforeTransmit1->setObjectName(QStringLiteral("BackupBeforeTransmit1"));
+    BackupBeforeTransmit1->setCheckable(true);
+    BackupBeforeTransmit1->setChecked(m_player->backupBeforeTransmit());
+    Options1->addAction(BackupBeforeTransmit1);
+    connect(BackupBeforeTransmit1, &QAction::toggled, m_player, &PlayerCommands::setBackupBeforeTransmit);
 }
 
 void MainWindow::applySettings(const Settings &s) {
@@ -108,6 +124,7 @@ void MainWindow::applySettings(const Settings &s) {
     EthernetOptionEnabled = s.EthernetOptionEnabled;
     Ethernet1->setChecked(EthernetOptionEnabled);
     m_player->setPCRemoteMode(s.PCRemoteMode);
+    BackupBeforeTransmit1->setChecked(s.BackupBeforeTransmit);
 }
 
 const QIcon &MainWindow::icon(const QString &name) {

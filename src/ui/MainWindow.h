@@ -116,6 +116,7 @@ private:
 
     void createToolBar();
     void createMenus();
+    void addPlayerBackupItems();
     void createCentralArea();
     void nameWidgets();
     void applyHints();
@@ -177,6 +178,7 @@ private:
                 *OpenProjectButton = nullptr, *SaveProjectButton = nullptr, *NewProjectButton = nullptr,
                 *ExportButton = nullptr, *ImportButton = nullptr, *MoveUpButton = nullptr, *MoveDownButton = nullptr,
                 *WizardButton = nullptr, *PcRemoteButton = nullptr;
+    QAction *BackupBeforeTransmit1 = nullptr;
     QMenu *File1 = nullptr, *Edit1 = nullptr, *Functions1 = nullptr, *Options1 = nullptr, *Help1 = nullptr;
     QAction *New2 = nullptr, *Property1 = nullptr, *Open1 = nullptr, *Save1 = nullptr, *SaveAs1 = nullptr,
             *Export1 = nullptr, *Import1 = nullptr, *Exit1 = nullptr;

@@ -14,12 +14,15 @@
 #include "player/RemoteTrigger.h"
 #include "player/ScheduleFile.h"
 #include "player/VerifyPlayer.h"
+#include "project/PlayerBackup.h"
 #include "project/ScheduleCheck.h"
 #include "text/LanguageTables.h"
 #include "text/LinkText.h"
 #include "ui/PcRemoteWindow.h"
 #include "ui/ProgressDialog.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QTimer>
 #include <QWidget>
 
@@ -161,13 +164,32 @@ void PlayerCommands::transmitPrograms() {
         return;
     }
     const Project project = m_document.currentProject();
-    const auto transmit = [project](ComLink &link, const TransferContext &context) {
+    // The player's programs and name first, kept as a project file; a read that fails stops nothing.
+    const auto backup = std::make_shared<std::optional<PlayerBackup::Outcome>>();
+    const auto transmit = [project, backup, keep = m_backup,
+                           folder = PlayerBackup::folder()](ComLink &link, const TransferContext &context) {
+        if (keep)
+            *backup = PlayerBackup::readAndKeep(link, folder, context);
         return TransmitRun(link, project, context);
     };
-    m_parts->transferRunning = startTransfer(ProgressDialog::TransmitMode, transmit, [this](const PortRun &run) {
-        m_prompter.warn(ComResultText(run.code, language()));
-        m_parts->transferRunning = false;
-    });
+    m_parts->transferRunning =
+        startTransfer(ProgressDialog::TransmitMode, transmit, [this, backup](const PortRun &run) {
+            m_prompter.warn(ComResultText(run.code, language()),
+                            *backup ? BackupNote(**backup, language()) : QString());
+            m_parts->transferRunning = false;
+        });
+}
+
+void PlayerCommands::openPlayerBackup() {
+    m_document.AskSaveIfModified();
+    const QString folder = PlayerBackup::folder();
+    QDir().mkpath(folder);
+    QFileDialog dialog(&m_window, QStringLiteral("Open Player Backup"), folder, QStringLiteral("Project (*.prg)"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (m_view.runDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    m_document.openProjectFile(dialog.selectedFiles().constFirst());
 }
 
 void PlayerCommands::verifyPrograms() {

@@ -40,6 +40,12 @@ public:
     void startPcRemote();    // PC remote mode while its window is open
     void Timer2Timer();      // every second: the minute check once the minute has changed
 
+    // File > Open Player Backup...: the backup folder's file dialog, then the file chosen opened.
+    void openPlayerBackup();
+    // Whether a transmit first keeps a copy of the player (PlayerBackup); on unless set.
+    bool backupBeforeTransmit() const { return m_backup; }
+    void setBackupBeforeTransmit(bool on) { m_backup = on; }
+
     bool PCRemoteMode() const { return m_remoteMode; }
     void setPCRemoteMode(bool on) { m_remoteMode = on; }
     // Whether the link holds `port` open now.
@@ -67,6 +73,7 @@ private:
     std::unique_ptr<Parts> m_parts;
     QTimer *Timer2 = nullptr;
     bool m_remoteMode = false;
+    bool m_backup = true;
     bool m_failureShown = false; // a failed trigger's message is on screen
     QLocale m_dateLocale = QLocale::system();
 };
