@@ -462,8 +462,9 @@ private slots:
         for (PlanRow row : {PlanRow::WeekPlanMenu, PlanRow::PrintMenu, PlanRow::CsvExportMenu, PlanRow::CsvImportMenu})
             tables << LanguageText(row, language);
         tables << LanguageText(VerifyMenuCaption, language) << LanguageText(CheckMenuCaption, language)
-               << LanguageText(HistoryRow::Undo, language) << LanguageText(HistoryRow::Redo, language); // none yet
-        menus.removeAll(QString()); // separators and the colour grid
+               << LanguageText(HistoryRow::Undo, language) << LanguageText(HistoryRow::Redo, language) // none yet
+               << u"Open Player Backup..."_s << u"Backup Before Transmit"_s; // English only, for now
+        menus.removeAll(QString());                                          // separators and the colour grid
         menus.sort(), tables.sort();
         QCOMPARE(menus, tables);
         QVERIFY(f.saved().Programs.value(0).sameContent(weekly)); // no program changed
