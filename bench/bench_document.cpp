@@ -5,6 +5,7 @@
 #include "model/Clock.h"
 #include "model/Prompter.h"
 #include "project/ProjectFile.h"
+#include "text/LanguageTables.h"
 #include "ui/MainWindow.h"
 #include "ui/ProgramTile.h"
 #include "ui/ProgressDialog.h"
@@ -76,9 +77,9 @@ int main(int argc, char *argv[]) {
         project.Programs << p;
     }
     const QString path = dir.filePath(QStringLiteral("full.prg"));
-    QString error;
+    Notice error;
     if (!WriteProjectFile(path, project, &error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
+        std::fprintf(stderr, "%s\n", qPrintable(noticeText(error, Language::English)));
         return 1;
     }
 
@@ -97,12 +98,12 @@ int main(int argc, char *argv[]) {
             t.start();
             w.openProjectFile(path); // the first round opens into an empty project
             openCommand.samples.push_back(double(t.nsecsElapsed()) / 1e6);
-            trigger("New2"); // the project is as saved: no save question, then cleared
+            trigger("NewProject"); // the project is as saved: no save question, then cleared
             w.openProjectFile(path);
             prompter.queueAnswers({Prompter::Answer::Yes});
-            trigger("ColorGroup2"); // 128 of the 255 programs
+            trigger("DeleteColourGroup2"); // 128 of the 255 programs
             prompter.queueAnswers({Prompter::Answer::Yes});
-            trigger("ColorGroup3"); // the other 127
+            trigger("DeleteColourGroup3"); // the other 127
         }
         std::printf("255-program project, %d rounds\n", Rounds);
         print("open (read, clear 255 when open, fill 255)", open.stats);

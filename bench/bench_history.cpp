@@ -5,10 +5,10 @@
 #include "model/Prompter.h"
 #include "player/ScheduleFile.h"
 #include "project/ProjectFile.h"
+#include "project/ProjectModel.h"
 #include "project/ProjectStep.h"
+#include "text/LanguageTables.h"
 #include "ui/MainWindow.h"
-#include "ui/ProjectHistory.h"
-#include "ui/TileList.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -76,10 +76,10 @@ int main(int argc, char *argv[]) {
     ManualClock clock;
     QTemporaryDir dir;
     const QString projectPath = dir.filePath(QStringLiteral("full.prg"));
-    QString error;
+    Notice error;
     if (!WriteProjectFile(projectPath, fullProject(clock.now()), &error) ||
         !ExportRun(fullProject(clock.now()), dir.path(), clock, &error)) {
-        std::fprintf(stderr, "%s\n", qPrintable(error));
+        std::fprintf(stderr, "%s\n", qPrintable(noticeText(error, Language::English)));
         return 1;
     }
 
@@ -90,18 +90,18 @@ int main(int argc, char *argv[]) {
     w.setDialogRunner([&](QDialog &d) {
         if (auto *file = qobject_cast<QFileDialog *>(&d))
             file->selectFile(ScheduleFilePath(dir.path()));
-        else if (auto *line = d.findChild<QLineEdit *>(QStringLiteral("Edit1")))
-            line->setText(QStringLiteral("Text %1").arg(++texts));
+        else if (auto *name = d.findChild<QLineEdit *>(QStringLiteral("NameEdit")))
+            name->setText(QStringLiteral("Text %1").arg(++texts));
+        else if (auto *title = d.findChild<QLineEdit *>(QStringLiteral("TitleEdit")))
+            title->setText(QStringLiteral("Text %1").arg(++texts));
         return int(QDialog::Accepted);
     });
     w.show();
     w.openProjectFile(projectPath);
     QApplication::processEvents();
-    TileList &list = *w.findChild<TileList *>();
-    ProjectHistory &history = *w.findChild<ProjectHistory *>();
-    const QUndoStack &stack = *w.findChild<QUndoStack *>();
-    QAction &undo = *w.findChild<QAction *>(QStringLiteral("Undo1"));
-    QAction &redo = *w.findChild<QAction *>(QStringLiteral("Redo1"));
+    ProjectModel &model = *w.findChild<ProjectModel *>();
+    QAction &undo = *w.findChild<QAction *>(QStringLiteral("Undo"));
+    QAction &redo = *w.findChild<QAction *>(QStringLiteral("Redo"));
     const auto trigger = [&w](const char *name) { w.findChild<QAction *>(QLatin1String(name))->trigger(); };
     const auto button = [&w](const char *name) { w.findChild<QAbstractButton *>(QLatin1String(name))->click(); };
     std::printf("Undo history benchmark (offscreen), 255 programs\n");
@@ -109,33 +109,33 @@ int main(int argc, char *argv[]) {
     // 1,000 steps as a user takes them, each on another program: editor fields (activate,
     // priority, clock, title), moves, cut and paste, the properties.
     const double heapBefore = heapMb();
-    for (int k = 0; stack.count() < Steps; ++k) {
-        list.ActiveSelected(k * 37 % list.count());
+    for (int k = 0; model.historySize() < Steps; ++k) {
+        model.select(k * 37 % model.count());
         switch (k % 8) {
         case 0:
-            button("CheckBox1");
+            button("ActiveBox");
             break;
         case 1:
-            button("CheckBox2");
+            button("PriorityBox");
             break;
         case 2:
-            w.findChild<QTimeEdit *>(QStringLiteral("DateTimePicker1"))->setTime(QTime(k % 24, k % 60));
+            w.findChild<QTimeEdit *>(QStringLiteral("ClockEdit"))->setTime(QTime(k % 24, k % 60));
             break;
         case 3:
-            QMetaObject::invokeMethod(w.findChild<QLabel *>(QStringLiteral("StaticText1")), "clicked");
+            QMetaObject::invokeMethod(w.findChild<QLabel *>(QStringLiteral("TitleText")), "clicked");
             break;
         case 4:
-            trigger("MoveProgramDown1");
+            trigger("MoveProgramDown");
             break;
         case 5:
-            trigger("MoveProgramUp1");
+            trigger("MoveProgramUp");
             break;
         case 6:
-            trigger("Couper1");
-            trigger("Coller1");
+            trigger("CutProgram");
+            trigger("PastePrograms");
             break;
         default:
-            trigger("Property1");
+            trigger("ProjectProperties");
         }
     }
     QApplication::processEvents();
@@ -146,7 +146,7 @@ int main(int argc, char *argv[]) {
     std::map<int, double> worstOfKind; // Undo or Redo, by the step's kind
     for (Stats *stats : {&undos, &redos})
         for (int i = 0; i < Steps; ++i) {
-            const int kind = int(*(stats == &undos ? history.undoStep() : history.redoStep()));
+            const int kind = int(*(stats == &undos ? model.undoKind() : model.redoKind()));
             QElapsedTimer t;
             t.start();
             (stats == &undos ? undo : redo).trigger();
@@ -154,7 +154,7 @@ int main(int argc, char *argv[]) {
             stats->samples.push_back(double(t.nsecsElapsed()) / 1e6);
             worstOfKind[kind] = std::max(worstOfKind[kind], stats->samples.back());
         }
-    history.clear();
+    model.clearHistory();
     const double heapCleared = heapMb();
     std::printf("1,000 mixed steps (editor fields, moves, cut and paste, properties)\n");
     row("history held", heapFull - heapCleared, "MB", "(target < 20 MB)");
@@ -167,14 +167,14 @@ int main(int argc, char *argv[]) {
     row("one Redo, worst", redos.max(), "ms", "(target < 16.7 ms)");
     for (const auto &[kind, worst] : worstOfKind)
         row(qPrintable(QStringLiteral("  worst of: ") +
-                       HistoryCaption(false, HistoryStep(kind), Language::English).mid(6).remove(u'&')),
+                       HistoryCaption(false, EditKind(kind), Language::English).mid(6).remove(u'&')),
             worst, "ms");
 
     // The steps that change the most: Delete Group Of Color (128 of the 255 programs) and Import
     // (255 programs replaced by 255), each undone and redone five times.
     bool ok = heapFull - heapCleared < 20 && undos.max() < FrameMs && redos.max() < FrameMs;
     std::printf("Undo and Redo of the largest steps, 5 each\n");
-    for (const char *command : {"ColorGroup2", "Import1"}) {
+    for (const char *command : {"DeleteColourGroup2", "ImportPlayerFile"}) {
         prompter.queueAnswers({Prompter::Answer::Yes});
         const double heapStep = heapMb();
         trigger(command);
@@ -188,7 +188,7 @@ int main(int argc, char *argv[]) {
             QApplication::processEvents();
             replays.samples.push_back(double(t.nsecsElapsed()) / 1e6);
         }
-        const bool group = command[0] == 'C';
+        const bool group = command[0] == 'D';
         row(group ? "delete colour group: Undo or Redo, worst" : "import: Undo or Redo, worst", replays.max(), "ms",
             "(target < 16.7 ms)");
         row(group ? "delete colour group: heap after the step" : "import: heap after the step", stepMb, "MB");

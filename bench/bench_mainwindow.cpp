@@ -3,8 +3,9 @@
 //   QT_QPA_PLATFORM=offscreen build/default/bench/bench_mainwindow
 #include "model/Clock.h"
 #include "model/Prompter.h"
+#include "project/ProjectModel.h"
 #include "ui/MainWindow.h"
-#include "ui/TileList.h"
+#include "ui/ProgramListView.h"
 
 #include <QAction>
 #include <QApplication>
@@ -127,7 +128,7 @@ int main(int argc, char *argv[]) {
         fresh.loadPrograms({Program(clock.now())});
         fresh.SelectProgramAt(0);
         std::printf("Filling the editor's menus at their first opening\n");
-        for (const char *name : {"PopupMenu1", "PopupMenu2", "PopupMenu3", "PopupMenu4"}) {
+        for (const char *name : {"ActionMenu", "ValueMenu", "CodeMenu", "ColourMenu"}) {
             QMenu *menu = fresh.findChild<QMenu *>(QString::fromLatin1(name));
             QElapsedTimer t;
             t.start();
@@ -141,7 +142,8 @@ int main(int argc, char *argv[]) {
     w.setPortNames({});
     w.show();
     QApplication::processEvents();
-    TileList &list = *w.findChild<TileList *>();
+    ProgramListView &list = *w.findChild<ProgramListView *>();
+    ProjectModel &model = *w.findChild<ProjectModel *>();
     QWidget &tileBox = *w.findChild<QWidget *>(QStringLiteral("TileBox"));
     const long rssEmpty = statusKb("VmRSS");
 
@@ -171,7 +173,7 @@ int main(int argc, char *argv[]) {
         QElapsedTimer t;
         t.start();
         for (int t = 0; t < list.count(); ++t)
-            list.RefreshTile(t);
+            list.refresh(t);
         QPainter p(&canvas);
         tileBox.render(&p);
         p.end();
@@ -185,7 +187,7 @@ int main(int argc, char *argv[]) {
     for (int i = 0; i < list.count(); ++i) {
         QElapsedTimer t;
         t.start();
-        list.ActiveSelected(i);
+        model.select(i);
         QApplication::processEvents();
         select.add(ms(t));
     }
@@ -195,11 +197,11 @@ int main(int argc, char *argv[]) {
 
     // Key presses: Home, then Down through the list.
     Stats keys;
-    list.FormKeyDown(Qt::Key_Home);
+    list.handleListKey(Qt::Key_Home);
     for (int i = 0; i < SlotCount - 1; ++i) {
         QElapsedTimer t;
         t.start();
-        list.FormKeyDown(Qt::Key_Down);
+        list.handleListKey(Qt::Key_Down);
         QApplication::processEvents();
         keys.add(ms(t));
     }

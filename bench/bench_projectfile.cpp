@@ -5,6 +5,7 @@
 
 #include "project/LineReader.h"
 #include "project/ProjectFile.h"
+#include "text/LanguageTables.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -102,11 +103,11 @@ int main(int argc, char *argv[]) {
         const QString big = dir.filePath(QStringLiteral("big.prg"));
         if (!writeHundredMegabytes(big, chunk))
             continue;
-        QString error;
+        Notice error;
         timer.restart();
         ReadProjectFile(big, back, &error);
-        out << "100 MB, " << name << ": refused in " << timer.nsecsElapsed() / 1e6 << " ms (" << error.left(90)
-            << ")\n";
+        out << "100 MB, " << name << ": refused in " << timer.nsecsElapsed() / 1e6 << " ms ("
+            << noticeText(error, Language::English).left(90) << ")\n";
         QFile::remove(big);
     }
     return 0;

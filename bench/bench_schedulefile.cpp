@@ -3,6 +3,7 @@
 //   build/default/bench/bench_schedulefile [rounds]
 
 #include "player/ScheduleFile.h"
+#include "project/ProgramsFile.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -47,7 +48,7 @@ int main(int argc, char *argv[]) {
 
     QTemporaryDir dir;
     const int fileRounds = qMax(1, rounds / 10);
-    QString error;
+    Notice error;
     timer.restart();
     for (int i = 0; i < fileRounds; ++i)
         sink += ExportRun(project, dir.path(), clock, &error) ? 1 : 0;

@@ -8,7 +8,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     Project project;
-    QString error;
+    Notice error;
     if (!ReadProjectData(bytes, QStringLiteral("fuzz.prg"), project, &error)) {
         if (!error.startsWith(QStringLiteral("\"fuzz.prg\", line ")))
             std::abort();

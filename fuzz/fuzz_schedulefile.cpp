@@ -23,7 +23,7 @@ const QDateTime Now(QDate(2026, 3, 9), QTime(10, 45));
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     ScheduleImport imported;
-    QString error;
+    Notice error;
     const bool ok = ImportScheduleRecords(bytes, Now, imported, &error);
     if (ok != (bytes.size() >= ScheduleRecordsSize))
         fail("the import's outcome does not follow the file's length");

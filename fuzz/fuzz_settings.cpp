@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         file.write(reinterpret_cast<const char *>(data), qint64(size));
     }
     Settings read = startValues();
-    QString error;
+    Notice error;
     if (!ReadSettings(path, read, PortCaptions, &error))
         fail(qPrintable(QStringLiteral("a readable file was refused: ") + error));
     if (read.CurrentLanguage < 1 || read.CurrentLanguage > 5)

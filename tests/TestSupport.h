@@ -3,6 +3,9 @@
 // Small helpers the tests share: byte lists, CR LF lines, whole files read and written, and
 // quillon-cli run as a separate process.
 
+#include "model/Notice.h"
+#include "text/LanguageTables.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QList>
@@ -12,6 +15,17 @@
 
 #include <functional>
 #include <initializer_list>
+
+// A notice of the core as the command line and the English window word it.
+inline QString english(const Notice &notice) {
+    return noticeText(notice, Language::English);
+}
+inline QStringList english(const QList<Notice> &notices) {
+    QStringList lines;
+    for (const Notice &notice : notices)
+        lines << english(notice);
+    return lines;
+}
 
 // The bytes of `values`, one byte each (0..255).
 inline QByteArray bytes(std::initializer_list<int> values) {

@@ -31,6 +31,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <QTreeView>
 
 #include <deque>
@@ -108,8 +109,10 @@ inline DialogAnswer fillIn(const QList<std::pair<QString, QString>> &fields, boo
                 line->clear(), QTest::keyClicks(line, text);
             else if (auto *memo = d.findChild<QPlainTextEdit *>(name))
                 memo->setPlainText(text);
+            else
+                qFatal("no field %s in %s", qPrintable(name), qPrintable(d.objectName()));
         }
-        QTest::mouseClick(buttonOf(d, ok ? "OKBtn" : "CancelBtn"), Qt::LeftButton);
+        QTest::mouseClick(buttonOf(d, ok ? "OkButton" : "CancelButton"), Qt::LeftButton);
         return d.result();
     };
 }
@@ -146,7 +149,7 @@ inline DialogAnswer chooseFolder(const QString &path, QString *startedAt, const 
         tree->setCurrentIndex(model->index(path));
         if (beforeOk)
             beforeOk();
-        QTest::mouseClick(buttonOf(d, "OKBtn"), Qt::LeftButton);
+        QTest::mouseClick(buttonOf(d, "OkButton"), Qt::LeftButton);
         return d.result();
     };
 }
@@ -178,7 +181,7 @@ struct Window {
         , w(*form) {
         qApp->installEventFilter(&m_captionWatch);
         if (!settings)
-            trigger("English1");
+            trigger("English");
         w.setDialogRunner([this](QDialog &d) { return runDialog(d); });
         qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(u"data"_s))); // its own player backups
         w.setUrlOpener([this](const QUrl &url) { urls << url; });
@@ -213,20 +216,27 @@ struct Window {
         const QObject *o = find<QObject>(name);
         return o->property(o->property("text").isValid() ? "text" : "title").toString();
     }
-    // "+" for each named command that is enabled, "-" for each that is not.
+    // "+" for each named command that is enabled, "-" for each that is not. A hidden action reads
+    // as disabled: it is shown for a moment to read the state it keeps.
     QString enabled(const QStringList &names) const {
         QString out;
         for (const QString &name : names) {
-            const QObject *o = find<QObject>(name);
+            QObject *o = find<QObject>(name);
+            auto *a = qobject_cast<QAction *>(o);
+            const bool hidden = a && !a->isVisible();
+            if (hidden)
+                a->setVisible(true);
             const auto *menu = qobject_cast<const QMenu *>(o);
             out += (menu ? menu->menuAction()->isEnabled() : o->property("enabled").toBool()) ? u'+' : u'-';
+            if (hidden)
+                a->setVisible(false);
         }
         return out;
     }
     bool shown(const QString &name) const { return find<QObject>(name)->property("visible").toBool(); }
     Log messages() const { return {prompter.texts()}; }
     QString checkedPort() const {
-        for (const QAction *a : find<QMenu>(u"RS232PortCOM1"_s)->actions())
+        for (const QAction *a : find<QMenu>(u"PortMenu"_s)->actions())
             if (a->isChecked())
                 return a->text();
         return {};
@@ -234,7 +244,7 @@ struct Window {
     // Whether the project counts as modified: New asks to save it first (and is then cancelled).
     bool asksToSave() {
         const qsizetype before = prompter.shown.size();
-        trigger("New2");
+        trigger("NewProject");
         return prompter.shown.size() > before;
     }
     // The tiles from top to bottom.
@@ -248,7 +258,7 @@ struct Window {
         return list;
     }
     // The code the editor shows: the selected program's.
-    QString selected() const { return shown("EditorPanel") ? text("Panel2") : QString(); }
+    QString selected() const { return shown("EditorPanel") ? text("CodePanel") : QString(); }
     // The tiles' codes from top to bottom; the selected one, shown in the editor and painted
     // highlighted, in brackets ("(c)" when only shown in the editor, "<c>" when only highlighted).
     QString list() const {
@@ -272,8 +282,15 @@ struct Window {
         action(name)->trigger();
         settle();
     }
+    // The tool bar's button of the command `name`, or null when the tool bar has none.
+    QWidget *toolButton(const QString &name) const {
+        const QAction *a = w.findChild<QAction *>(name);
+        return a ? find<QToolBar>(u"ToolBar"_s)->widgetForAction(const_cast<QAction *>(a)) : nullptr;
+    }
     void click(const QString &name) {
-        QWidget *widget = find(name);
+        QWidget *widget = toolButton(name);
+        if (!widget)
+            widget = find(name);
         if (auto *area = qobject_cast<QAbstractScrollArea *>(widget))
             widget = area->viewport();
         QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
@@ -290,7 +307,7 @@ struct Window {
     void clickTile(int index, int x = 5) { QTest::mouseClick(tiles().at(index), Qt::LeftButton, {}, QPoint(x, 10)); }
     void addPrograms(int count) {
         for (int i = 0; i < count; ++i)
-            click("NewProgramButton");
+            click("NewProgram");
     }
     // Runs `script`, steps separated by "; ": "click Name", "key Name", "wheel delta", "trigger
     // Action", "set Name.property value", "pick Menu caption", "type Field text" (into the next
@@ -351,7 +368,7 @@ struct Window {
     // Opens the action menu from row `row` and chooses `entry`, or `sub` in the entry's menu.
     void chooseAction(int row, const QString &entry, const QString &sub = {}) {
         click(QStringLiteral("ActionKindButton%1").arg(row));
-        QMenu *menu = find<QMenu>(u"PopupMenu1"_s);
+        QMenu *menu = find<QMenu>(u"ActionMenu"_s);
         for (QAction *a : menu->actions())
             if (a->text() == entry && sub.size())
                 return choose(a->menu(), sub);
@@ -376,7 +393,7 @@ struct Window {
         const QString path = dir.filePath(QStringLiteral("open%1.prg").arg(++m_files));
         QVERIFY(WriteProjectFile(path, project));
         answers.push_front(chooseFile(path));
-        trigger("Open1");
+        trigger("OpenProject");
     }
     void open(const QList<Program> &programs) { open(Project{ProjectProperties(), programs}); }
     // Opens a project of new programs with codes 1 to `count`.
@@ -390,11 +407,11 @@ struct Window {
     Project saved() {
         const QString path = dir.filePath(QStringLiteral("saved%1.prg").arg(++m_files));
         answers.push_front(chooseFile(path));
-        trigger("SaveAs1");
+        trigger("SaveProjectAs");
         Project project;
-        QString error;
+        Notice error;
         if (!ReadProjectFile(path, project, &error))
-            QTest::qVerify(false, "saved", qPrintable(error), __FILE__, __LINE__);
+            QTest::qVerify(false, "saved", qPrintable(english(error)), __FILE__, __LINE__);
         return project;
     }
 

@@ -70,8 +70,9 @@ private slots:
         project.Properties.ProjectName = u"Boutique"_s;
         project.Programs = everyField();
         QList<Program> back;
-        QStringList errors;
-        QVERIFY2(ProgramsFromCsv(ProgramsToCsv(project.Programs), back, &errors), qPrintable(errors.join(u'\n')));
+        QList<Notice> errors;
+        QVERIFY2(ProgramsFromCsv(ProgramsToCsv(project.Programs), back, &errors),
+                 qPrintable(english(errors).join(u'\n')));
         const QByteArray before = projectFileBytes(project);
         project.Programs = back;
         QCOMPARE(projectFileBytes(project), before);
@@ -81,7 +82,7 @@ private slots:
         reordered += QStringList(names.crbegin(), names.crend()).join(u';').toUtf8() + "\n";
         reordered += u"...;0;1;Timer-File;0;0;none;0;0;none;0;0;none;0;0;none;0;17;go-to;1;1;12:05;2026-02-28;Hourly;"
                      "Yes;yes;no;#FF0000;\"Tom; «x»\";42\n"_s.toUtf8();
-        QVERIFY2(ProgramsFromCsv(reordered, back, &errors), qPrintable(errors.join(u'\n')));
+        QVERIFY2(ProgramsFromCsv(reordered, back, &errors), qPrintable(english(errors).join(u'\n')));
         QVERIFY(back.size() == 1 && back[0].Code == 42 && back[0].Title == u"Tom; «x»"_s && back[0].Color == 0x0000FF &&
                 back[0].TimerMode == TimerHourly && back[0].ActionKind[0] == KindGoToProgram &&
                 back[0].ActionParam[0] == 17 && back[0].Active == 0 && back[0].Date == QDate(2026, 2, 28));
@@ -118,8 +119,9 @@ private slots:
             rows[1] = cells.join(u',');
         }
         QList<Program> back;
-        QStringList errors;
-        QVERIFY2(ProgramsFromCsv(rows.join(u"\r\n"_s).toUtf8(), back, &errors), qPrintable(errors.join(u'\n')));
+        QList<Notice> errors;
+        QVERIFY2(ProgramsFromCsv(rows.join(u"\r\n"_s).toUtf8(), back, &errors),
+                 qPrintable(english(errors).join(u'\n')));
         QCOMPARE(projectFileBytes({ProjectProperties(), back}), projectFileBytes({ProjectProperties(), {p}}));
     }
 
@@ -199,10 +201,10 @@ private slots:
             table = rows.join(u"\r\n"_s).toUtf8();
         }
         const QList<Program> before = programs;
-        QStringList errors;
+        QList<Notice> errors;
         QVERIFY(!ProgramsFromCsv(table, programs, &errors));
-        QVERIFY2((errors.size() == 1 || column.isEmpty()) && errors.value(0).startsWith(error),
-                 qPrintable(errors.join(u'\n')));
+        QVERIFY2((errors.size() == 1 || column.isEmpty()) && english(errors).value(0).startsWith(error),
+                 qPrintable(english(errors).join(u'\n')));
         QCOMPARE(programs.size(), before.size());
     }
 };

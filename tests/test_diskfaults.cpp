@@ -31,7 +31,7 @@ QString targetPath(Writer writer, const QString &folder) {
 }
 
 // Writes a small file, or a newer one of more than 4 KiB.
-bool write(Writer writer, const QString &folder, bool bigger, QString *error) {
+bool write(Writer writer, const QString &folder, bool bigger, Notice *error) {
     const QString path = targetPath(writer, folder);
     Settings settings;
     settings.ProjectPath = QStringLiteral("/project/").repeated(bigger ? 1000 : 1);
@@ -94,8 +94,8 @@ private slots:
         QFETCH(QString, message);
         QTemporaryDir dir;
         const QString path = targetPath(writer, dir.path());
-        QString error;
-        QVERIFY2(write(writer, dir.path(), false, &error), qPrintable(error));
+        Notice error;
+        QVERIFY2(write(writer, dir.path(), false, &error), qPrintable(english(error)));
         const QByteArray previous = readAll(path);
         bool written = false;
         if (fault == Fault::FullDisk) { // no file may grow beyond 4 KiB
@@ -111,7 +111,7 @@ private slots:
         } else if (fault == Fault::NotAFolder) {
             QVERIFY(writeAll(dir.filePath("plain"), "x"));
             written = write(writer, dir.filePath("plain"), true, &error);
-            QVERIFY2(error.contains(targetPath(writer, dir.filePath("plain"))), qPrintable(error));
+            QVERIFY2(english(error).contains(targetPath(writer, dir.filePath("plain"))), qPrintable(english(error)));
             QVERIFY(QFile::remove(dir.filePath("plain")));
         } else {
             const QString target = fault == Fault::ReadOnlyFolder ? dir.path() : path;
@@ -125,7 +125,8 @@ private slots:
             QVERIFY(readable);
         }
         QVERIFY(!written);
-        QVERIFY2(error.contains(message) && (fault == Fault::NotAFolder || error.contains(path)), qPrintable(error));
+        QVERIFY2(english(error).contains(message) && (fault == Fault::NotAFolder || english(error).contains(path)),
+                 qPrintable(english(error)));
         QCOMPARE(readAll(path), previous);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(path).fileName()});
     }
@@ -146,21 +147,21 @@ private slots:
         const QByteArray name = QFile::encodeName(path);
         QVERIFY(writeAll(path, "old") && ::chown(name, 4321, 4322) == 0 && ::chmod(name, 0646) == 0 &&
                 ::chmod(QFile::encodeName(dir.path()), 0777) == 0);
-        QString error, warning;
+        Notice error, warning;
         QVERIFY(::seteuid(uid_t(saver)) == 0);
         const bool written = WriteProjectFile(path, Project(), &error, &warning);
         QVERIFY(::seteuid(0) == 0);
-        QVERIFY2(written, qPrintable(error));
+        QVERIFY2(written, qPrintable(english(error)));
         struct stat st {};
         QVERIFY(::stat(name, &st) == 0 && readAll(path) == projectFileBytes(Project()));
         QCOMPARE(st.st_mode & 07777, 0646u);
         QCOMPARE(st.st_uid, saver ? uid_t(saver) : 4321u);
         QCOMPARE(st.st_gid, saver ? getegid() : 4322u);
-        QCOMPARE(warning, saver ? u'"' + path +
-                                      "\" was saved, but it now belongs to nobody (group root) instead of "
-                                      "4321 (group 4322): " +
-                                      qt_error_string(EPERM)
-                                : QString());
+        QCOMPARE(english(warning), saver ? u'"' + path +
+                                               "\" was saved, but it now belongs to nobody (group root) instead of "
+                                               "4321 (group 4322): " +
+                                               qt_error_string(EPERM)
+                                         : QString());
     }
 
     // A symbolic link is followed, also to a file it names that does not exist yet, and a loop
@@ -171,12 +172,13 @@ private slots:
         QVERIFY(QDir(dir.path()).mkdir("sub") && ::symlink("../made.prg", at("sub/hall.prg")) == 0 &&
                 ::symlink("loop-b", at("loop-a")) == 0 && ::symlink("loop-a", at("loop-b")) == 0 &&
                 writeAll(dir.filePath("kept.prg"), "old") && ::link(at("kept.prg"), at("other.prg")) == 0);
-        QString error;
-        QVERIFY2(WriteProjectFile(dir.filePath("sub/hall.prg"), Project(), &error), qPrintable(error));
-        QVERIFY2(WriteProjectFile(dir.filePath("kept.prg"), Project(), &error), qPrintable(error));
+        Notice error;
+        QVERIFY2(WriteProjectFile(dir.filePath("sub/hall.prg"), Project(), &error), qPrintable(english(error)));
+        QVERIFY2(WriteProjectFile(dir.filePath("kept.prg"), Project(), &error), qPrintable(english(error)));
         QVERIFY(!WriteProjectFile(dir.filePath("loop-a"), Project(), &error));
-        QCOMPARE(error, u'"' + dir.filePath("loop-a") +
-                            "\" could not be created: it is a symbolic link that leads back to itself (a link loop)");
+        QCOMPARE(english(error),
+                 u'"' + dir.filePath("loop-a") +
+                     "\" could not be created: it is a symbolic link that leads back to itself (a link loop)");
         QVERIFY(QFileInfo(dir.filePath("sub/hall.prg")).isSymLink() && QFileInfo(dir.filePath("loop-a")).isSymLink());
         QVERIFY(readAll(dir.filePath("made.prg")) == projectFileBytes(Project()) &&
                 readAll(dir.filePath("kept.prg")) == projectFileBytes(Project()) &&

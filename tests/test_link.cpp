@@ -357,7 +357,7 @@ private slots:
                               {{}, {}, {}, [&](const PortRun &run) {
                                    heard = QStringLiteral("%1 %2 %3")
                                                .arg(run.code)
-                                               .arg(run.step == PortRun::Opening ? "open" : "work", run.reason)
+                                               .arg(run.step == PortRun::Opening ? "open" : "work", english(run.reason))
                                                .trimmed();
                                }}));
         QVERIFY(thread->isBusy() && !thread->start(player->portName(), wait, {})); // one run at a time
@@ -470,19 +470,19 @@ private slots:
                                          remoteProgram({8, 33}, 7), remoteProgram({8, 29}, 4)};
         trigger->PCRemoteMode = false;
         for (int second = 0; second < 4; ++second, clock.advance(1000)) // 08:28:58 .. 08:29:01
-            trigger->Timer2Timer(programs);
+            trigger->checkMinute(programs);
         QCOMPARE(trigger->LastMinuteTick, Half.addSecs(-60)); // the minutes go on with the mode off
         trigger->PCRemoteMode = true;
-        trigger->Timer2Timer(programs); // the same minute again: no backlog
+        trigger->checkMinute(programs); // the same minute again: no backlog
         clock.set(Half.addSecs(-1));
         for (int second = 0; second < 3; ++second, clock.advance(1000)) // 08:29:59 .. 08:30:01
-            trigger->Timer2Timer(programs);
+            trigger->checkMinute(programs);
         clock.set(Half.addSecs(60)); // the trigger still runs
-        trigger->Timer2Timer(programs);
+        trigger->checkMinute(programs);
         QVERIFY(idle());
         QVERIFY(thread->start(u"fake"_s, [](ComLink &, const TransferContext &) { return PortRun{}; }, {}));
         clock.set(Half.addSecs(180)); // a transfer holds the link
-        trigger->Timer2Timer(programs);
+        trigger->checkMinute(programs);
         QVERIFY(idle());
         QCOMPARE(events, (QStringList{"trigger 5 at 08:30:00", "skipped 08:31", "skipped 08:33"}));
         QCOMPARE(trigger->skippedMinutes(), 2);
@@ -517,7 +517,7 @@ private slots:
             const QDateTime from = at(tick.section(u".."_s, 0, 0)), to = at(tick.section(u".."_s, -1));
             for (QDateTime t = from; t <= to; t = t.addSecs(60)) {
                 clock.set(t);
-                trigger->Timer2Timer(programs);
+                trigger->checkMinute(programs);
                 QVERIFY(idle());
             }
         }
@@ -540,12 +540,12 @@ private slots:
                         return;
                     for (int minute = 1; minute <= 2; ++minute) { // the message is open for two minutes
                         clock.set(Half.addSecs(60 * minute));
-                        trigger->Timer2Timer(programs);
+                        trigger->checkMinute(programs);
                         QVERIFY(idle());
                     }
                 });
         clock.set(Half);
-        trigger->Timer2Timer(programs);
+        trigger->checkMinute(programs);
         QVERIFY(idle());
         QCOMPARE(events,
                  (QStringList{"trigger 5 at 08:30:00", "failed 4", "(5 at 08:30)", "trigger 6 at 08:31:00", "failed 4",
@@ -709,7 +709,8 @@ private slots:
         const PortRun run = link->runOnPort(name, [] { return ComCode::Ok; });
         QVERIFY(!forbidden || (root ? ::seteuid(0) : ::chmod(device, 0620)) == 0);
         QVERIFY(run.code == ComCode::OpenError && run.step == PortRun::Opening);
-        QCOMPARE(run.reason, forbidden ? reason.arg(name, QFileInfo(name).owner()) : reason.arg(name));
+        QCOMPARE(noticeText(run.reason, Language::English),
+                 forbidden ? reason.arg(name, QFileInfo(name).owner()) : reason.arg(name));
     }
 
     // quillon-cli: the same runs from the command line, their texts and exit statuses.

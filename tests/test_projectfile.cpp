@@ -145,8 +145,8 @@ private slots:
         QFETCH(QByteArray, tail);
         Project back;
         back.Programs.append(Program()); // replaced, not added to
-        QString error;
-        QVERIFY2(ReadProjectData(file + tail, QStringLiteral("g.prg"), back, &error), qPrintable(error));
+        Notice error;
+        QVERIFY2(ReadProjectData(file + tail, QStringLiteral("g.prg"), back, &error), qPrintable(english(error)));
         QTEST(back.Properties.ProjectName, "name");
         QCOMPARE(projectFileBytes(back, &error), file);
     }
@@ -158,18 +158,19 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("p.prg"));
         QVERIFY(writeAll(path, QByteArray(10000, 'z')));
-        QString error;
-        QVERIFY2(WriteProjectFile(path, project, &error), qPrintable(error));
+        Notice error;
+        QVERIFY2(WriteProjectFile(path, project, &error), qPrintable(english(error)));
         QCOMPARE(readAll(path), OddFile);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("p.prg")});
         QList<std::pair<int, int>> calls;
         const auto progress = [&](int done, int total) { calls.append({done, total}); };
-        QVERIFY2(ReadProjectFile(path, back, &error, progress), qPrintable(error));
+        QVERIFY2(ReadProjectFile(path, back, &error, progress), qPrintable(english(error)));
         QCOMPARE(projectFileBytes(back), OddFile);
         QCOMPARE(calls, (QList<std::pair<int, int>>{{0, 2}, {1, 2}, {2, 2}}));
         const QString gone = dir.filePath(QStringLiteral("gone.prg"));
         QVERIFY(!ReadProjectFile(gone, back, &error));
-        QVERIFY2(error.startsWith(QStringLiteral("\"%1\" could not be opened: ").arg(gone)), qPrintable(error));
+        QVERIFY2(english(error).startsWith(QStringLiteral("\"%1\" could not be opened: ").arg(gone)),
+                 qPrintable(english(error)));
     }
 
     void unstorableProject_isRefusedAndTheOldFileKept_data() {
@@ -228,14 +229,14 @@ private slots:
         project.Programs[0].Code = 42;
         project.Programs[0].Title = QStringLiteral("Morning");
         change(project);
-        QString error;
+        Notice error;
         QVERIFY(projectFileBytes(project, &error).isEmpty());
-        QCOMPARE(error, message);
+        QCOMPARE(english(error), message);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("old.prg"));
         QVERIFY(writeAll(path, "old contents"));
         QVERIFY(!WriteProjectFile(path, project, &error));
-        QCOMPARE(error, QStringLiteral("\"%1\" was not saved: %2").arg(path, message));
+        QCOMPARE(english(error), QStringLiteral("\"%1\" was not saved: %2").arg(path, message));
         QCOMPARE(readAll(path), QByteArray("old contents"));
     }
 
@@ -294,16 +295,16 @@ private slots:
         lines[line - 1] = text;
         Project out;
         out.Properties.ProjectName = QStringLiteral("untouched");
-        QString error;
+        Notice error;
         // A placeholder in the file name is shown as it is.
         const bool read = ReadProjectData(crlf(lines), QStringLiteral("/x/%2a.prg"), out, &error);
         if (!result.startsWith(QStringLiteral("line "))) {
-            QVERIFY2(read, qPrintable(error));
+            QVERIFY2(read, qPrintable(english(error)));
             QCOMPARE(QString::fromLatin1(crlfLines(projectFileBytes(out)).value(line - 1)), result);
             return;
         }
         QVERIFY(!read);
-        QCOMPARE(error, "\"/x/%2a.prg\", " + result);
+        QCOMPARE(english(error), "\"/x/%2a.prg\", " + result);
         QVERIFY(out.Properties.ProjectName == QStringLiteral("untouched") && out.Programs.isEmpty());
     }
 
@@ -313,12 +314,13 @@ private slots:
         for (qsizetype n = 0; n <= OddFile.size(); ++n) {
             const QByteArray cut = OddFile.left(n);
             Project out;
-            QString error;
+            Notice error;
             QCOMPARE(ReadProjectData(cut, QStringLiteral("t.prg"), out, &error), n > lastLineStart);
             if (n <= lastLineStart && (n == 0 || cut.endsWith('\n'))) {
                 const QString where = QStringLiteral("\"t.prg\", line %1: expected ").arg(cut.count('\n') + 1);
-                QVERIFY2(error.startsWith(where) && error.endsWith(QStringLiteral(", found the end of the file")),
-                         qPrintable(error));
+                QVERIFY2(english(error).startsWith(where) &&
+                             english(error).endsWith(QStringLiteral(", found the end of the file")),
+                         qPrintable(english(error)));
             }
         }
     }
@@ -328,8 +330,8 @@ private slots:
         lines[44] = "300"; // the program's comment count
         lines.insert(45, 299, "c");
         Project out;
-        QString error;
-        QVERIFY2(ReadProjectData(crlf(lines), QStringLiteral("c.prg"), out, &error), qPrintable(error));
+        Notice error;
+        QVERIFY2(ReadProjectData(crlf(lines), QStringLiteral("c.prg"), out, &error), qPrintable(english(error)));
         QCOMPARE(out.Programs[0].Comments.size(), 300);
         out.Programs[0].Comments.resize(255);
         QVERIFY(!projectFileBytes(out).isEmpty());

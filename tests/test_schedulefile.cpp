@@ -62,7 +62,7 @@ private slots:
         }
         QVERIFY(writeAll(ScheduleFilePath(m_dir.path()), QByteArray(9000, 'x')));
         QStringList log;
-        QString error;
+        Notice error;
         QVERIFY(ExportRun(project, m_dir.path() + u'/', ManualClock(ExportMoment), &error, &log, {}, French));
         QCOMPARE(readAll(ScheduleFilePath(m_dir.path())), records(expected) + "05/12/202614:30:07 UTC");
         QCOMPARE(log.size(), 255);

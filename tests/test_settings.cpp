@@ -51,8 +51,9 @@ private slots:
         const QString exe = dir.filePath(QStringLiteral("quillon-programmer"));
         const Settings defaults = Settings::defaults(exe, {"ttyS0", "ttyS2"}, QLocale(QLocale::French));
         Settings s = defaults;
-        QString error;
-        QVERIFY2(ReadSettings(settingsFilePath(exe), s, {"(None)", "ttyS0", "ttyS2"}, &error), qPrintable(error));
+        Notice error;
+        QVERIFY2(ReadSettings(settingsFilePath(exe), s, {"(None)", "ttyS0", "ttyS2"}, &error),
+                 qPrintable(english(error)));
         QCOMPARE(readAll(exe + ".CFG"),
                  crlf({crlfLines(StoredFile)[0], "Language :", "French", "Com Port selected :", "ttyS0",
                        "Last projet used", "", "Last export path", dir.path().toLatin1() + '/', "I/O Option", "TRUE",

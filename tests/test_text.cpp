@@ -44,7 +44,7 @@ private slots:
         QTest::newRow("undo and redo") << T::HistoryTexts << u"64e5f334 2f2448e8 5b1487b9 4216cb2e c949d8d7"_s;
         QTest::newRow("export folder") << T::ExportDirTexts << u"dc1d29e9 d6ba377b bf76704b a4814eb1 614102b1"_s;
         QTest::newRow("remote") << T::RemoteTexts << u"5b024720 9e81a4b2 30f91925 30f91925 30f91925"_s;
-        QTest::newRow("confidence") << T::ConfidenceTexts << u"c5e29cdb b2dcc0c1 6ddb2309 36238b87 cd9d3ea4"_s;
+        QTest::newRow("confidence") << T::ConfidenceTexts << u"f4fb22b0 f840662b 6f05b6dd deecd296 13205ae5"_s;
         QTest::newRow("plan") << T::PlanTexts << u"767f3f7c ee4d4c9e 7d797292 8df5d0e8 13e8967b"_s;
         QTest::newRow("notices") << T::NoticeTexts << u"de423d8e 4746ce28 92a7696e 93c02965 708d0d19"_s;
     }
@@ -97,8 +97,8 @@ private slots:
         QFETCH(unsigned, mode);
         QFETCH(unsigned, groupId);
         QFETCH(QString, group);
-        SetMessageLanguage(Language::English);
-        QTEST(describeForbiddenPort(u"/dev/ttyS0"_s, mode, groupId, u"root"_s, group), "expected");
+        QTEST(noticeText(describeForbiddenPort(u"/dev/ttyS0"_s, mode, groupId, u"root"_s, group), Language::English),
+              "expected");
     }
 
     void transportCommandNames_areOneBlock() {

@@ -4,6 +4,7 @@
 #include "project/ScheduleCheck.h"
 #include "project/WeekPlan.h"
 #include "text/LanguageTables.h"
+#include "text/ScheduleCheckText.h"
 
 #include <QTest>
 

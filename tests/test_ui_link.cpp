@@ -45,7 +45,7 @@ struct Link : Window {
         candidates << port;
         if (!player.start(options + QStringList{u"--link"_s, port}))
             return false;
-        choose(find<QMenu>(u"RS232PortCOM1"_s), port);
+        choose(find<QMenu>(u"PortMenu"_s), port);
         return checkedPort() == port;
     }
     QStringList frames() const {
@@ -74,7 +74,7 @@ private slots:
         Link f(SettingsLocation{settings.filePath("p.CFG"), settings.filePath("c/p.CFG")});
         QVERIFY(f.start());
         f.open({weekly(200), weekly(3), remote(17, QTime(8, 45), 4)});
-        f.act(u"type Edit1 Hall B; trigger Property1"_s);
+        f.act(u"type NameEdit Hall B; trigger ProjectProperties"_s);
         const QStringList sent = f.frames();
         QString checkedDuringRun;
         f.onCaption = [&](const QString &caption) {
@@ -83,9 +83,9 @@ private slots:
             f.act(u"click TransmitButton; click ReceiveButton"_s); // nothing starts twice
             QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape);
             f.clock.set(QDateTime(QDate(2026, 3, 9), QTime(8, 45)));
-            f.tick("Timer2");
-            f.find<QMenu>("RS232PortCOM1")->popup(QPoint(20, 20));
-            checkedDuringRun = f.enabled({"Undo1"}) + f.checkedPort(); // no Undo meanwhile
+            f.tick("RemoteMinuteTimer");
+            f.find<QMenu>("PortMenu")->popup(QPoint(20, 20));
+            checkedDuringRun = f.enabled({"Undo"}) + f.checkedPort(); // no Undo meanwhile
             Window::closePopups();
         };
         f.prompter.queueAnswers({Answer::Yes, Answer::No, Answer::Yes, Answer::No});
@@ -96,24 +96,24 @@ private slots:
         f.click("ReceiveButton"); // the project is not saved, the player's project file not loaded
         QCOMPARE(f.messages(), (QStringList{message(1), com(0), message(5), message(6), com(0),
                                             message(7) + message(8) + u"Hall B"_s}));
-        QCOMPARE(f.text("Undo1"), u"&Undo Receive the Programs"_s);
-        f.trigger("Undo1"); // the project before, its properties still unsaved
+        QCOMPARE(f.text("Undo"), u"&Undo Receive the Programs"_s);
+        f.trigger("Undo"); // the project before, its properties still unsaved
         QCOMPARE(f.list() + f.w.windowTitle(), u"[200] 003 017"_s + caption);
         QVERIFY(f.asksToSave());
-        f.trigger("Redo1");
+        f.trigger("Redo");
         QCOMPARE(f.list(), u"[003] 017 200"_s); // in slot order
         QCOMPARE(f.frames(), (QStringList{sent[1], sent[2], sent[0]}));
         QVERIFY(!f.asksToSave());
-        f.trigger("VerifyPrograms1");
+        f.trigger("VerifyPrograms");
         QCOMPARE(f.messages().last(), u"All 255 slots and the project name of the player match the project."_s);
         QVERIFY(f.captions.contains(u"Verify : Program(s) : 17 to 255 "_s));
         QCOMPARE(f.saved().Properties.ProjectName, u"Hall B"_s);
         QString report; // in the PC Remote window, opened from the Options menu
         f.answers.push_back([&report](QDialog &d) {
-            report = d.findChild<QPlainTextEdit *>(u"Memo1"_s)->toPlainText();
+            report = d.findChild<QPlainTextEdit *>(u"ReportEdit"_s)->toPlainText();
             return int(QDialog::Accepted);
         });
-        f.trigger("PCRemote1");
+        f.trigger("PcRemote");
         QVERIFY2(report.startsWith(u"Program : 004 missed (COM port in use) at : 09/03/2026 08:45:00"_s) &&
                      !report.contains(u'\n'),
                  qPrintable(report));
@@ -122,7 +122,7 @@ private slots:
         f.click("ReceiveButton");
         QCOMPARE(f.list() + f.dialogs.last(), u"[200] 003 017Open Program (*.prg)"_s);
         // The settings turned the copy of the player off: the transmit began with its own command.
-        QVERIFY(!f.action("BackupBeforeTransmit1")->isChecked() && f.player.pcBytes().startsWith('\x0a'));
+        QVERIFY(!f.action("BackupBeforeTransmit")->isChecked() && f.player.pcBytes().startsWith('\x0a'));
     }
     // Each row: the player's options, or "(None)" for no port | the command | the messages: Q and R
     // the transmit and receive questions, L the offer to load the project, a number the result
@@ -136,8 +136,8 @@ private slots:
         QTest::newRow("transmit, silent player") << "--silent | TransmitButton | Q,9,9 | [017] 003 | 0b0a";
         QTest::newRow("transmit, player vanishing at slot 100")
             << "--disconnect-at-byte 3178 | TransmitButton | Q,3,3 | [017] 003 | -";
-        QTest::newRow("transmit, no port") << "(None) | Transmit1 | Q,4,4 | [017] 003 | ";
-        QTest::newRow("receive, no port") << "(None) | Receive1 | R,4 | [017] 003 | ";
+        QTest::newRow("transmit, no port") << "(None) | TransmitPrograms | Q,4,4 | [017] 003 | ";
+        QTest::newRow("receive, no port") << "(None) | ReceivePrograms | R,4 | [017] 003 | ";
         QTest::newRow("receive, player vanishing at slot 5") // the open project stays
             << "--set-slot 2=" + hexFrame(weekly(2)) + " --set-slot 5=" + hexFrame(weekly(5)) +
                    " --disconnect-at-byte 9 | ReceiveButton | R,3,3 | [017] 003 | -";
@@ -148,11 +148,11 @@ private slots:
                    " | ReceiveButton | R,0,The date or time of program(s) 007; 009 did not exist and was corrected.,L "
                    "| "
                    "[007] 009 | -";
-        QTest::newRow("verify, silent player") << "--silent | VerifyPrograms1 | 9 | [017] 003 | 0b";
+        QTest::newRow("verify, silent player") << "--silent | VerifyPrograms | 9 | [017] 003 | 0b";
         QTest::newRow("verify, another program in slot 17") // its minute and the parameter of its action 3
             << "--set-slot 3=" + hexFrame(weekly(3)) +
                    " --set-slot 17=" + hexFrame(weekly(17)).replace(34, 2, u"06"_s).replace(18, 2, u"0b"_s) +
-                   " | VerifyPrograms1 | Slots of the player that differ from the project:\n017: schedule; action 3 | "
+                   " | VerifyPrograms | Slots of the player that differ from the project:\n017: schedule; action 3 | "
                    "[017] 003 | -";
     }
     void transfer_thatFails_showsItsMessage_andLeavesTheWindowUsable() {
@@ -170,7 +170,7 @@ private slots:
         QVERIFY(f.start(noPort ? QStringList() : v[0].split(u' ')));
         f.open({weekly(17), weekly(3)});
         if (noPort)
-            f.choose(f.find<QMenu>("RS232PortCOM1"), u"(None)"_s);
+            f.choose(f.find<QMenu>("PortMenu"), u"(None)"_s);
         f.prompter.queueAnswers({Answer::Yes, Answer::No});
         v[1].endsWith(u"Button"_s) ? f.click(v[1]) : f.trigger(v[1]);
         QVERIFY2(f.messages() == messages, qPrintable(f.messages().join(u" | ")));
@@ -180,9 +180,9 @@ private slots:
         QCOMPARE(f.list(), v[3]);
         QVERIFY(!f.asksToSave());
         f.prompter.script.clear();
-        f.trigger("Transmit1"); // usable again: Transmit asks its question anew
+        f.trigger("TransmitPrograms"); // usable again: Transmit asks its question anew
         QCOMPARE(f.messages().last(), message(1));
-        QCOMPARE(f.enabled({"TransmitButton", "New1"}), noPort ? u"-+"_s : u"++"_s);
+        QCOMPARE(f.enabled({"TransmitButton", "NewProgram"}), noPort ? u"-+"_s : u"++"_s);
         if (v[4] != u"-"_s)
             QCOMPARE(f.player.pcBytes().toHex(), v.value(4).toLatin1());
     }
@@ -196,19 +196,19 @@ private slots:
             d.show();
             shown << (f.w.isMinimized() ? u"minimized"_s : u"shown"_s);
             f.clock.set(QDateTime(QDate(2026, 3, 9), QTime(8, 45)));
-            f.tick("Timer2");
+            f.tick("RemoteMinuteTimer");
             f.clock.advance(1000);
-            f.tick("Timer2"); // the same minute: nothing more
-            shown << d.findChild<QPlainTextEdit *>(u"Memo1"_s)->toPlainText().section(u' ', 0, 6);
-            QTest::mouseClick(buttonOf(d, "BitBtn2"), Qt::LeftButton);
+            f.tick("RemoteMinuteTimer"); // the same minute: nothing more
+            shown << d.findChild<QPlainTextEdit *>(u"ReportEdit"_s)->toPlainText().section(u' ', 0, 6);
+            QTest::mouseClick(buttonOf(d, "ExitButton"), Qt::LeftButton);
             return d.result();
         });
-        f.click("PcRemoteButton");
+        f.click("PcRemote");
         QCOMPARE(f.dialogs.last(), u"PcRemoteWindow"_s);
         QCOMPARE(shown.join(u'|'), u"minimized|Program : 012 at : 09/03/2026 08:45:00"_s);
         QVERIFY(!f.w.isMinimized());
         f.clock.set(QDateTime(QDate(2026, 3, 9), QTime(8, 46))); // the mode ended with its window
-        f.tick("Timer2");
+        f.tick("RemoteMinuteTimer");
         QVERIFY(f.messages().isEmpty());
         QCOMPARE(f.player.pcBytes().toHex(), QByteArray("0e0c"));
     }
@@ -225,17 +225,17 @@ private slots:
                 return;
             for (int minute : {46, 47}) {
                 at(minute);
-                f.tick("Timer2");
+                f.tick("RemoteMinuteTimer");
             }
         };
         QString report;
         f.answers.push_back([&](QDialog &d) {
             at(45);
-            f.tick("Timer2");
-            report = d.findChild<QPlainTextEdit *>(u"Memo1"_s)->toPlainText();
+            f.tick("RemoteMinuteTimer");
+            report = d.findChild<QPlainTextEdit *>(u"ReportEdit"_s)->toPlainText();
             return int(QDialog::Accepted);
         });
-        f.click("PcRemoteButton");
+        f.click("PcRemote");
         QCOMPARE(f.messages(), QStringList{com(9)});
         QCOMPARE(report.count(u"not triggered at : "_s), 3);
         QCOMPARE(f.player.pcBytes().toHex(), QByteArray("0e0e0e")); // three triggers, none acknowledged
@@ -246,7 +246,7 @@ private slots:
         QVERIFY(f.start() && second.start({u"--link"_s, f.dir.filePath(u"second"_s)}));
         f.candidates << f.dir.filePath(u"second"_s) << f.dir.filePath(u"third"_s);
         const auto offered = [&f] {
-            QMenu *menu = f.find<QMenu>("RS232PortCOM1");
+            QMenu *menu = f.find<QMenu>("PortMenu");
             menu->popup(QPoint(20, 20));
             QStringList items;
             for (const QAction *a : menu->actions())
@@ -260,7 +260,7 @@ private slots:
         QCOMPARE(offered(), u"(None),player*,third"_s);
         f.player.stop();
         QCOMPARE(offered(), u"(None)*,third"_s);
-        QCOMPARE(f.enabled({"TransmitButton", "ReceiveButton", "Transmit1"}), u"--+"_s);
+        QCOMPARE(f.enabled({"TransmitButton", "ReceiveButton", "TransmitPrograms"}), u"--+"_s);
     }
 };
 

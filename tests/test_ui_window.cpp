@@ -2,21 +2,23 @@
 // action list editor, the five languages, the next run, the schedule check and the hidden wizard.
 #include "WindowFixture.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QSpinBox>
+#include <QToolButton>
 #include <QToolTip>
 
 namespace {
 
-const QStringList Commands = {
-    "New1",           "NewProgramButton", "Delete1",         "DeleteGroupOfColor1", "DeleteProgramButton",
-    "Couper1",        "CutButton",        "Copier1",         "CopyButton",          "Coller1",
-    "PasteButton",    "MoveProgramUp1",   "MoveUpButton",    "MoveProgramDown1",    "MoveDownButton",
-    "TransmitButton", "ReceiveButton",    "VerifyPrograms1", "Transmit1",           "Receive1"};
+// The menu items and tool buttons of the program commands; the tool bar's own transmit, receive and wizard buttons.
+const QStringList Commands = {"NewProgram",     "DeleteProgram",    "DeleteColourGroupMenu", "CutProgram",
+                              "CopyProgram",    "PastePrograms",    "MoveProgramUp",         "MoveProgramDown",
+                              "VerifyPrograms", "TransmitPrograms", "ReceivePrograms",       "TransmitButton",
+                              "ReceiveButton",  "TimerWizardButton"};
 
 // The fields of a program that the editor sets, "|name=value|" each.
 QString fields(const Program &p) {
@@ -45,25 +47,32 @@ private slots:
         Window f;
         QCOMPARE(f.w.windowTitle(), u"ORBEX Quillon Programmer : New Project"_s);
         QVERIFY(f.tiles().isEmpty() && !f.shown("EditorPanel"));
-        QCOMPARE(f.enabled(Commands), u"++----------------++"_s);
+        QCOMPARE(f.enabled(Commands), u"+--------++--+"_s);
         // The wizard is there but hidden; its button follows the limit of 255 programs.
-        QVERIFY(!f.shown("Wizzard1") && !f.shown("WizardSeparator") && !f.shown("WizardButton"));
-        QCOMPARE(f.enabled({"Wizzard1", "WizardButton"}), u"-+"_s);
+        QVERIFY(!f.shown("TimerWizard") && !f.shown("WizardSeparator") && !f.shown("TimerWizardButton"));
+        QCOMPARE(f.enabled({"TimerWizard", "TimerWizardButton"}), u"-+"_s);
         int row = 0; // the tool buttons in the order of their hints
         for (const char *button :
-             {"TransmitButton", "ReceiveButton", "NewProgramButton", "DeleteProgramButton", "CutButton", "CopyButton",
-              "PasteButton", "NewProjectButton", "OpenProjectButton", "SaveProjectButton", "ExportButton",
-              "ImportButton", "MoveUpButton", "MoveDownButton", "WizardButton", "PcRemoteButton"})
-            QCOMPARE(f.find(QLatin1String(button))->toolTip(),
+             {"TransmitButton", "ReceiveButton", "NewProgram", "DeleteProgram", "CutProgram", "CopyProgram",
+              "PastePrograms", "NewProject", "OpenProject", "SaveProject", "ExportPlayerFile", "ImportPlayerFile",
+              "MoveProgramUp", "MoveProgramDown", "TimerWizardButton", "PcRemote"})
+            QCOMPARE(f.toolButton(QLatin1String(button))->toolTip(),
                      LanguageText(TextTable::HintTexts, row++, Language::English));
+        QStringList order; // the tool bar from left to right, "|" for a gap
+        for (const QAction *a : f.find<QToolBar>(u"ToolBar"_s)->actions())
+            order << (a->objectName().isEmpty() ? u"|"_s : a->objectName());
+        QCOMPARE(order.join(u' '), u"NewProject OpenProject SaveProject | NewProgram DeleteProgram | CutProgram "
+                                   u"CopyProgram PastePrograms MoveProgramUp MoveProgramDown TimerWizardButton | "
+                                   u"TransmitButton ReceiveButton | ExportPlayerFile ImportPlayerFile | PcRemote"_s);
         QStringList keys;
-        for (const char *name : {"New2", "Property1", "Open1", "Save1", "SaveAs1", "Export1", "Import1", "New1",
-                                 "Delete1", "Couper1", "Copier1", "Coller1", "MoveProgramUp1", "MoveProgramDown1",
-                                 "Wizzard1", "Transmit1", "Receive1", "About1"})
+        for (const char *name :
+             {"NewProject", "ProjectProperties", "OpenProject", "SaveProject", "SaveProjectAs", "ExportPlayerFile",
+              "ImportPlayerFile", "NewProgram", "DeleteProgram", "CutProgram", "CopyProgram", "PastePrograms",
+              "MoveProgramUp", "MoveProgramDown", "TimerWizard", "TransmitPrograms", "ReceivePrograms", "About"})
             keys << f.action(QLatin1String(name))->shortcut().toString();
         QCOMPARE(keys.join(u' '), u"Ctrl+N Ctrl+P Ctrl+O Ctrl+S Ctrl+Alt+S F9 F12 Ctrl+Alt+N Del Ctrl+X Ctrl+C "
                                   u"Ctrl+V Ctrl+U Ctrl+D Ctrl+W F10 F11 F1"_s);
-        f.act(u"trigger HomePage1; trigger SendEmailToSupport1"_s); // the web links
+        f.act(u"trigger HomePage; trigger WriteToSupport"_s); // the web links
         QCOMPARE(f.urls, (QList<QUrl>{QUrl(MakerWebAddress.toString()),
                                       QUrl(u"mailto:"_s + SupportEmailAddress.toString() +
                                            u"?subject=Subject : ORBEX Support Request&body="_s)}));
@@ -71,14 +80,11 @@ private slots:
     // Each row: how many programs (the last selected) | what the user does then | the commands enabled.
     void commandState_followsTheListTheClipboardAndThePort_data() {
         QTest::addColumn<QString>("row");
-        QTest::newRow("one") << "1 |  | +++++++++---------++";
-        QTest::newRow("first of two") << "2 | key Home | +++++++++----++---++";
-        QTest::newRow("second of two") << "2 |  | +++++++++--++-----++";
-        QTest::newRow("middle of three") << "3 | key Up | +++++++++--++++---++";
-        QTest::newRow("copied, then a new project") << "1 | click CopyButton; type Edit1 X; trigger New2 | "
-                                                       "++-------++-------++";
-        QTest::newRow("a port chosen") << "0 | pick RS232PortCOM1 ttyS9 | ++-------------+++++";
-        QTest::newRow("255, one pasted in vain") << "255 | click CopyButton; click PasteButton | --+++++++++++-----++";
+        QTest::newRow("first of two") << "2 | key Home | +++++--+-++--+";
+        QTest::newRow("copied, then a new project")
+            << "1 | click CopyProgram; type NameEdit X; trigger NewProject | +----+---++--+";
+        QTest::newRow("a port chosen") << "0 | pick PortMenu ttyS9 | +-------++++++";
+        QTest::newRow("255, one pasted in vain") << "255 | click CopyProgram; click PastePrograms | -++++++--++---";
     }
     void commandState_followsTheListTheClipboardAndThePort() {
         QFETCH(QString, row);
@@ -90,27 +96,24 @@ private slots:
             f.clickTile(programs - 1);
         f.act(row.section(u" | "_s, 1, 1).trimmed());
         QCOMPARE(f.enabled(Commands), row.section(u" | "_s, 2));
-        QCOMPARE(f.enabled({"WizardButton"}), programs < SlotCount ? u"+"_s : u"-"_s);
         QCOMPARE(f.shown("EditorPanel"), !f.tiles().isEmpty());
-        QCOMPARE(f.tiles().size(), row.contains(u"New2"_s) ? 0 : programs);
+        QCOMPARE(f.tiles().size(), row.contains(u"NewProject"_s) ? 0 : programs);
         QVERIFY(f.messages().isEmpty());
     }
     void newProgram_takesTheSmallestFreeCode_andIsAppendedSelected() {
         Window f;
-        f.click("NewProgramButton");
+        f.click("NewProgram");
         QCOMPARE(f.list(), u"[001]"_s);
         QCOMPARE(f.rowTop(0), 0);
         QCOMPARE(f.tileTexts(0), u"001|...|...|SONG"_s); // number, title, schedule, first action
         Program four = f.program(4);
         four.TimerMode = 7; // no such mode: shown as a date, and kept
-        f.open({f.program(1), f.program(2), four});
-        f.act(u"key End; click NewProgramButton; key Home; trigger New1"_s);
-        QCOMPARE(f.list(), u"001 002 004 003 [005]"_s);
+        f.open({four});
+        f.act(u"trigger NewProgram; key Home"_s);
         const Project saved = f.saved();
+        QVERIFY(f.list() == u"[004] 001"_s && f.find<QAbstractButton>("OnDateRadio")->isChecked());
         QCOMPARE(saved.Programs.last().Date, f.clock.now().date()); // "now" is the window's clock
-        QCOMPARE(saved.Programs.value(2).TimerMode, quint8(7));
-        f.act(u"key Home; key Down; key Down"_s);
-        QVERIFY(f.find<QAbstractButton>("RadioButton1")->isChecked());
+        QCOMPARE(saved.Programs.value(0).TimerMode, quint8(7));
     }
     // Each row: the count of programs, the one selected, a key or a wheel step, the one selected then.
     void keysAndWheel_moveTheSelectionOneTileAtATime_data() {
@@ -129,7 +132,6 @@ private slots:
         // The window lost the keyboard to another window and got it back.
         QTest::newRow("Down after switching") << "10 3 ~Down 4";
         QTest::newRow("Up after switching") << "10 3 ~Up 2";
-        QTest::newRow("End after switching") << "10 3 ~End 9";
         QTest::newRow("Home after switching") << "10 3 ~Home 0";
     }
     void keysAndWheel_moveTheSelectionOneTileAtATime() {
@@ -158,9 +160,14 @@ private slots:
         f.addPrograms(5);
         QWidget *panel = f.find("EditorPanel");
         const int expanded = panel->height();
-        f.click("Image16"); // the editor collapses to its header, whatever program it shows
+        const auto titleAt = [&] {
+            return QRect(f.find("TitleText")->mapTo(panel, QPoint()), f.find("TitleText")->size());
+        };
+        const QRect title = titleAt();
+        f.click("CollapseImage"); // the editor collapses to its header, whatever program it shows
+        QCOMPARE(titleAt(), title);
         f.clickTile(2);
-        f.find("DateTimePicker2")->setFocus();
+        f.find("DateEdit")->setFocus();
         f.press(Qt::Key_Down); // the focused date picker takes it
         QCOMPARE(f.selected(), u"003"_s);
         for (int x = 5, tile = 3; x < f.tiles().at(0)->width(); x += 47, tile = 7 - tile) {
@@ -168,7 +175,7 @@ private slots:
             QCOMPARE(f.selected(), QString::asprintf("%.3d", tile + 1));
         }
         QVERIFY(panel->height() < expanded);
-        f.act(u"click Image19; key Down"_s);
+        f.act(u"click ExpandImage; key Down"_s);
         QCOMPARE(panel->height(), expanded);
         QCOMPARE(f.list(), u"001 002 003 004 [005]"_s);
     }
@@ -176,31 +183,33 @@ private slots:
     // of a widget, or whether the tile looks (changed) or the (same).
     void editorFields_writeIntoTheProgram_andItsTileShowsThem_data() {
         QTest::addColumn<QString>("row");
-        QTest::newRow("Activate") << "click CheckBox1 | Active=0 | (changed)";
-        QTest::newRow("Prioritary") << "click CheckBox2 | Priority=1 | (changed)";
-        QTest::newRow("On/Off") << "click CheckBox3 | TimerOn=1 | Date : 07/12/2026 - At : 14:30";
-        QTest::newRow("every day") << "click CheckBox3; click RadioButton2 | TimerMode=1 | Every day - At : 14:30";
-        QTest::newRow("every Friday") << "click CheckBox3; click RadioButton3; set ComboBox1.currentIndex 4 | "
+        QTest::newRow("Activate") << "click ActiveBox | Active=0 | (changed)";
+        QTest::newRow("Prioritary") << "click PriorityBox | Priority=1 | (changed)";
+        QTest::newRow("On/Off") << "click TimerOnBox | TimerOn=1 | Date : 07/12/2026 - At : 14:30";
+        QTest::newRow("every day") << "click TimerOnBox; click DailyRadio | TimerMode=1 | Every day - At : 14:30";
+        QTest::newRow("every Friday") << "click TimerOnBox; click WeeklyRadio; set DayBox.currentIndex 4 | "
                                          "TimerMode=2,Day=5 | Every : Friday - At : 14:30";
-        QTest::newRow("minute") << "click CheckBox3; click RadioButton4; set SpinEdit1.value 7 | "
+        QTest::newRow("minute") << "click TimerOnBox; click HourlyRadio; set MinuteSpin.value 7 | "
                                    "TimerMode=3,Time=14:07:00 | Start at : XX:07";
-        QTest::newRow("minute shown") << "set SpinEdit1.value 7 | Time=14:07:00 | MinuteDisplay:07";
-        QTest::newRow("clock") << "click CheckBox3; set DateTimePicker1.time 09:05:00 | Time=09:05:00 | "
+        QTest::newRow("minute shown") << "set MinuteSpin.value 7 | Time=14:07:00 | MinuteDisplay:07";
+        QTest::newRow("clock") << "click TimerOnBox; set ClockEdit.time 09:05:00 | Time=09:05:00 | "
                                   "Date : 07/12/2026 - At : 09:05";
-        QTest::newRow("clock in hours and minutes") << "set DateTimePicker1.time 09:05:07 | Time=09:05:00 | "
-                                                       "DateTimePicker1:09:05";
-        QTest::newRow("date") << "click CheckBox3; click RadioButton2; click RadioButton1; set DateTimePicker2.date "
+        QTest::newRow("clock in hours and minutes") << "set ClockEdit.time 09:05:07 | Time=09:05:00 | "
+                                                       "ClockEdit:09:05";
+        QTest::newRow("date") << "click TimerOnBox; click DailyRadio; click OnDateRadio; set DateEdit.date "
                                  "2027-02-28 | TimerMode=0,Date=2027-02-28 | Date : 28/02/2027 - At : 14:30";
-        QTest::newRow("colour") << "click Shape8; pick PopupMenu4 10 | Color=ff | (changed)";
+        QTest::newRow("colour") << "click ColourSwatch; pick ColourMenu 10 | Color=ff | (changed)";
         QTest::newRow("inputs, used codes refused")
-            << "click Panel2; pick PopupMenu3 001; click Panel2; pick "
-               "PopupMenu3 002; click Panel2; pick PopupMenu3 004 | Code=4 | 004";
-        QTest::newRow("title") << "type Edit1 Morning news; click StaticText1 | Title=Morning news | Morning news";
-        QTest::newRow("title cancelled") << "cancel Edit1 Morning; click StaticText1 | Title=... | (same)";
-        QTest::newRow("comments") << "type Memo1 first\\nsecond; click Memo1 | Comments=first/second | (same)";
-        QTest::newRow("comments cancelled") << "cancel Memo1 first; click Memo1 | Comments=... | (same)";
-        QTest::newRow("comments over 512 characters")
-            << "type Memo1 " + QString(600, u'x') + "; click Memo1 | Comments=" + QString(512, u'x') + " | (same)";
+            << "click CodePanel; pick CodeMenu 001; click CodePanel; pick "
+               "CodeMenu 002; click CodePanel; pick CodeMenu 004 | Code=4 | 004";
+        QTest::newRow("title") << "type TitleEdit Morning news; click TitleText | Title=Morning news | Morning news";
+        QTest::newRow("title cancelled") << "cancel TitleEdit Morning; click TitleText | Title=... | (same)";
+        QTest::newRow("comments")
+            << "type CommentsEdit first\\nsecond; click CommentsMemo | Comments=first/second | (same)";
+        QTest::newRow("comments cancelled") << "cancel CommentsEdit first; click CommentsMemo | Comments=... | (same)";
+        QTest::newRow("comments over 512 characters") << "type CommentsEdit " + QString(600, u'x') +
+                                                             "; click CommentsMemo | Comments=" + QString(512, u'x') +
+                                                             " | (same)";
     }
     void editorFields_writeIntoTheProgram_andItsTileShowsThem() {
         QFETCH(QString, row);
@@ -220,16 +229,17 @@ private slots:
         QCOMPARE(f.selected(), QString::asprintf("%.3d", int(saved.Code))); // the editor shows it
         for (const QString &pair : fieldsSaved.split(u','))
             QVERIFY2(program.contains(u'|' + pair + u'|'), qPrintable(program));
-        if (row.startsWith(u"type Memo1"_s)) // the editor shows the lines as saved
-            QVERIFY(program.contains(f.find<QPlainTextEdit>("Memo1")->toPlainText().replace(u'\n', u'/') + u'|'));
+        if (row.startsWith(u"type CommentsEdit"_s)) // the editor shows the lines as saved
+            QVERIFY(
+                program.contains(f.find<QPlainTextEdit>("CommentsMemo")->toPlainText().replace(u'\n', u'/') + u'|'));
     }
     // Each row: the control that opens a grid (on a press or a click), its grid, the entry clicked, the
     // field saved then.
     void popupGrids_chooseOnlyWhatIsClicked_data() {
         QTest::addColumn<QString>("row");
-        QTest::newRow("colour, opened on a press") << "Shape8 PopupMenu4 10 Color=ff";
-        QTest::newRow("inputs") << "Panel2 PopupMenu3 009 Code=9";
-        QTest::newRow("value") << "ActionValueButton1 PopupMenu2 017 Value1=17";
+        QTest::newRow("colour, opened on a press") << "ColourSwatch ColourMenu 10 Color=ff";
+        QTest::newRow("inputs") << "CodePanel CodeMenu 009 Code=9";
+        QTest::newRow("value") << "ActionValueButton1 ValueMenu 017 Value1=17";
     }
     void popupGrids_chooseOnlyWhatIsClicked() {
         QFETCH(QString, row);
@@ -265,7 +275,7 @@ private slots:
     // A wheel step over a field the user has not entered moves the selection; an entered field takes it.
     void wheel_editsOnlyAFieldTheUserEntered_data() {
         QTest::addColumn<QString>("field");
-        for (const char *name : {"DateTimePicker1", "DateTimePicker2", "ComboBox1", "SpinEdit1"})
+        for (const char *name : {"ClockEdit", "DateEdit", "DayBox", "MinuteSpin"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
     void wheel_editsOnlyAFieldTheUserEntered() {
@@ -290,13 +300,14 @@ private slots:
     void actionRows_growWithContinuingActions_endWithEndingOnes_andClear() {
         Window f;
         f.addPrograms(1);
-        const auto offered = [&f] { // "+" for a row that looks offered, "-" for a greyed one
+        const auto offered = [&f] {          // "+" for a row that looks offered, "-" for a greyed one
+            const auto strip = [&f](int k) { // at the right end of the row's strip
+                const QImage row = f.find(QStringLiteral("ActionRow%1").arg(k))->grab().toImage();
+                return row.pixelColor(row.width() - 3, int(18 * row.devicePixelRatio()));
+            };
             QString out;
             for (int k = 1; k <= 6; ++k)
-                out += f.find(QStringLiteral("RowBack%1").arg(k))->grab().toImage().pixelColor(4, 4) ==
-                               f.find("RowBack1")->grab().toImage().pixelColor(4, 4)
-                           ? u'+'
-                           : u'-';
+                out += strip(k) == strip(1) ? u'+' : u'-';
             return out;
         };
         QCOMPARE(f.rows() + offered(), u"Directory : SONG+-----"_s); // an ending action: no row 2
@@ -324,12 +335,12 @@ private slots:
         f.addPrograms(1);
         f.chooseAction(1, u"Ouput Contactor (I/O External)"_s, u"Output 017"_s);
         QCOMPARE(f.rows() + u'|' + f.text("ActionValueButton1"), u"Extrenal Output : 017|No Action...|Value : 255"_s);
-        f.act(u"click ActionValueButton1; pick PopupMenu2 017"_s);
+        f.act(u"click ActionValueButton1; pick ValueMenu 017"_s);
         QCOMPARE(f.text("ActionValueButton1"), u"Value : 017"_s);
         QVERIFY(fields(f.saved().Programs.value(0)).contains(u"|Value1=17|"_s));
         f.click("ActionValueButton1"); // the value grid also answers the keys
         for (int key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Down, Qt::Key_Return})
-            QTest::keyClick(gridOf(f.find<QMenu>("PopupMenu2")), Qt::Key(key));
+            QTest::keyClick(gridOf(f.find<QMenu>("ValueMenu")), Qt::Key(key));
         QCOMPARE(f.text("ActionValueButton1"), u"Value : 033"_s);
         f.chooseAction(1, u"Ouput Contactor (I/O Internal)"_s, u"Output 02"_s);
         QVERIFY(!f.shown("ActionValueButton1"));
@@ -341,7 +352,7 @@ private slots:
         const auto offered = [&f] {
             f.click("ActionKindButton1");
             QStringList out;
-            for (QAction *a : f.find<QMenu>("PopupMenu1")->actions())
+            for (QAction *a : f.find<QMenu>("ActionMenu")->actions())
                 if (a->isVisible())
                     out << a->text().left(4);
             Window::closePopups();
@@ -349,12 +360,12 @@ private slots:
         };
         const QString all = u"No A,Time,Dire,Slee,Tran,Volu,Oupu,Oupu,Go T,Acti,Desa,FTP ,Send"_s;
         QCOMPARE(offered(), all);
-        f.trigger("IOOption1");
-        QVERIFY(!f.action("IOOption1")->isChecked());
+        f.trigger("IoCard");
+        QVERIFY(!f.action("IoCard")->isChecked());
         QCOMPARE(offered(), u"No A,Time,Dire,Slee,Tran,Volu,Go T,Acti,Desa,FTP ,Send"_s);
-        f.trigger("Ethernet1");
+        f.trigger("Ethernet");
         QCOMPARE(offered(), u"No A,Time,Dire,Slee,Tran,Volu,Go T,Acti,Desa"_s);
-        f.act(u"trigger IOOption1; trigger Ethernet1"_s);
+        f.act(u"trigger IoCard; trigger Ethernet"_s);
         QCOMPARE(offered(), all);
     }
     // Each row: the language's menu item, then what the window shows in that language (dates in its
@@ -362,29 +373,29 @@ private slots:
     void language_relabelsTheWindowItsTilesAndItsDialogs_data() {
         QTest::addColumn<QString>("texts");
         QTest::newRow("French")
-            << "French1|&Français|Mode Horodaté|Déclenché à :|Commande : Play|Sortie Externe : 017|Valeur : 200|"
+            << "French|&Français|Mode Horodaté|Déclenché à :|Commande : Play|Sortie Externe : 017|Valeur : 200|"
                "Pas d'Action...|Prochaine exécution : 09/12/2026 08:05|07/12/2026|Transmettre les programmes au "
                "lecteur|"
                "Mercredi|Tous les : Mercredi - A : 08:05|Contacteur de sortie (I/O Interne)|Sortie 05|Titre : |...|"
                "Commentaires :|...|Propriétés du Projet|Version 2.7|http://www.example.com|Télécommande PC|&Oui";
         QTest::newRow("English")
-            << "English1|&English|Timer Mode|Start at :|Command : Play|Extrenal Output : 017|Value : 200|"
+            << "English|&English|Timer Mode|Start at :|Command : Play|Extrenal Output : 017|Value : 200|"
                "No Action...|Next run : 09/12/2026 08:05|07/12/2026|Transmit the programs to the player|Wednesday|"
                "Every : Wednesday - At : 08:05|Ouput Contactor (I/O Internal)|Output 05|Title : |...|Comments :|...|"
                "Project Properties|Version 2.7|http://www.example.com|PC Remote|&Yes";
         QTest::newRow("Spanish")
-            << "Espaol1|E&spañol|Modo Temporizador|Comenzar a las:|Comando : Play|Salida Externa : 017|Valor : 200|"
+            << "Spanish|E&spañol|Modo Temporizador|Comenzar a las:|Comando : Play|Salida Externa : 017|Valor : 200|"
                "Ninguna Acción...|Próxima ejecución : 9/12/26 8:05|7/12/26|Transferir programas al reproductor|"
                "Miércoles|Cada: Miércoles - A las: 08:05|Contacto de Salida (I/O Interno)|Salida 05|Título : |...|"
                "Comentarios:|...|Propiedades de Proyecto|Versión 2.7|http://www.example.com|"
                "PC Remote - Report Windows|&Sí";
         QTest::newRow("German")
-            << "Deutsch1|&Deutsch|Timer-Modus|Start um:|Befehl : Play|Externer Ausgang : 017|Wert : 200|"
+            << "German|&Deutsch|Timer-Modus|Start um:|Befehl : Play|Externer Ausgang : 017|Wert : 200|"
                "Keine Aktion...|Nächster Start : 09.12.26 08:05|07.12.26|Programme auf das Gerät übertragen|Mittwoch|"
                "Jeden: Mittwoch - Um: 08:05|Ausgangscontactor (I/O Intern)|Ausgang05|Titel : |...|Kommentare:|...|"
                "Projekteigenschaften|Version 2.7|http://www.example.com|PC Remote - Report Windows|&Ja";
         QTest::newRow("Italian")
-            << "Italian1|&Italiano|Modalità Timer|Parte alle:|Comando? : Play|Uscita Esterna : 017|Valore : 200|"
+            << "Italian|&Italiano|Modalità Timer|Parte alle:|Comando? : Play|Uscita Esterna : 017|Valore : 200|"
                "Nessuna Azione...|Prossima esecuzione : 09/12/26 08:05|07/12/26|Trasmetti i Programmi al "
                "lettore|Mercoledì|"
                "Ogni: Mercoledì - Alle: 08:05|Contatti d'Uscita (I/O Interni)|Uscita05|Titolo :|...|Commenti :|...|"
@@ -403,19 +414,19 @@ private slots:
         weekly.ActionParam = {11, 17, 0, 0, 0, 0};
         weekly.ActionValue = {255, 200, 255, 255, 255, 255};
         f.open({weekly});
-        f.trigger(item == u"French1"_s ? u"Deutsch1"_s : u"French1"_s); // from another language
+        f.trigger(item == u"French"_s ? u"German"_s : u"French"_s); // from another language
         f.trigger(item);
         QStringList shown;
-        for (const QAction *a : f.find<QMenu>("Language1")->actions())
+        for (const QAction *a : f.find<QMenu>("LanguageMenu")->actions())
             if (a->isChecked())
                 shown << a->text();
-        for (const char *name : {"Label1", "RadioButton4", "ActionKindButton1", "ActionKindButton2",
-                                 "ActionValueButton2", "ActionKindButton3", "NextRunLine", "DateTimePicker2"})
+        for (const char *name : {"TimerModeTitle", "HourlyRadio", "ActionKindButton1", "ActionKindButton2",
+                                 "ActionValueButton2", "ActionKindButton3", "NextRunLine", "DateEdit"})
             shown << f.text(QLatin1String(name));
-        shown << f.find("TransmitButton")->toolTip() << f.find<QComboBox>("ComboBox1")->currentText()
+        shown << f.toolButton("TransmitButton")->toolTip() << f.find<QComboBox>("DayBox")->currentText()
               << f.tileTexts(0).section(u'|', 2, 2);
         f.click("ActionKindButton1");
-        for (const QAction *a : f.find<QMenu>("PopupMenu1")->actions())
+        for (const QAction *a : f.find<QMenu>("ActionMenu")->actions())
             if (a->menu() && a->menu()->actions().size() == 16)
                 shown << a->text() << a->menu()->actions().value(5)->text();
         Window::closePopups();
@@ -436,18 +447,18 @@ private slots:
                 return int(QDialog::Rejected);
             };
         };
-        f.answers = {look({u"Edit1"_s}), look({u"Memo1"_s}), look({}), look({u"Label2"_s, u"Label3"_s}, false),
-                     look({})};
-        f.act(u"click StaticText1; click Memo1; trigger Property1; trigger About1; trigger PCRemote1"_s);
+        f.answers = {look({u"TitleEdit"_s}), look({u"CommentsEdit"_s}), look({}),
+                     look({u"VersionLabel"_s, u"WebLabel"_s}, false), look({})};
+        f.act(u"click TitleText; click CommentsMemo; trigger ProjectProperties; trigger About; trigger PcRemote"_s);
         shown << QCoreApplication::translate("QPlatformTheme", "&Yes"); // Qt's own buttons follow
         QCOMPARE(shown, texts.split(u'|').mid(1));
         // Every menu title and item reads as the menu tables in that language (the ports are names).
         const Language language =
-            Languages[std::size_t(QStringList{"French1", "English1", "Espaol1", "Deutsch1", "Italian1"}.indexOf(item))];
+            Languages[std::size_t(QStringList{"French", "English", "Spanish", "German", "Italian"}.indexOf(item))];
         QStringList menus, tables;
         const std::function<void(const QMenu *)> read = [&](const QMenu *menu) {
             menus << menu->title();
-            for (const QAction *a : menu->objectName() == u"RS232PortCOM1"_s ? QList<QAction *>() : menu->actions())
+            for (const QAction *a : menu->objectName() == u"PortMenu"_s ? QList<QAction *>() : menu->actions())
                 a->menu() ? read(a->menu()) : void(menus << a->text());
         };
         for (const QAction *a : f.w.menuBar()->actions())
@@ -463,11 +474,51 @@ private slots:
             tables << LanguageText(row, language);
         tables << LanguageText(VerifyMenuCaption, language) << LanguageText(CheckMenuCaption, language)
                << LanguageText(HistoryRow::Undo, language) << LanguageText(HistoryRow::Redo, language) // none yet
-               << u"Open Player Backup..."_s << u"Backup Before Transmit"_s; // English only, for now
-        menus.removeAll(QString());                                          // separators and the colour grid
+               << LanguageText(BackupMenuCaption, language) << LanguageText(BackupOptionCaption, language);
+        menus.removeAll(QString()); // separators and the colour grid
         menus.sort(), tables.sort();
         QCOMPARE(menus, tables);
         QVERIFY(f.saved().Programs.value(0).sameContent(weekly)); // no program changed
+    }
+    // Each row: the language's menu item, what a screen reader names the editor's fields, how it reads the tile.
+    void screenReader_namesEveryFieldInTheLanguage_andReadsEachTileAsPainted_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("names");
+        QTest::addColumn<QString>("tile");
+        QTest::newRow("English") << "English"
+                                 << "Activate|Prioritary|On/Off|Date|Every Day|Every|Start at|Clock|Date|"
+                                    "Start at|Title|Color|Comments|Inputs|Actions 2|Value 2"
+                                 << "007, Bells|Every : Wednesday - At : 08:05; ---, EXT 017";
+        QTest::newRow("French") << "French"
+                                << "Activer|Prioritaire|Marche/Arrêt|Le|Tous les jours|Tous les|Déclenché à|Horloge|"
+                                   "Le|Déclenché à|Titre|Couleur|Commentaires|Entrées|Actions 2|Valeur 2"
+                                << "007, Bells|Tous les : Mercredi - A : 08:05; ---, EXT 017";
+    }
+    void screenReader_namesEveryFieldInTheLanguage_andReadsEachTileAsPainted() {
+        QFETCH(QString, item);
+        QFETCH(QString, names);
+        QFETCH(QString, tile);
+        Window f;
+        Program weekly = f.program(7, u"Bells"_s);
+        weekly.TimerOn = 1, weekly.TimerMode = 2, weekly.DayOftheWeek = 3, weekly.Time = QTime(8, 5);
+        weekly.ActionCount = 2, weekly.ActionKind = {KindTransport, KindExternalOutput, 1, 1, 1, 1};
+        weekly.ActionParam = {11, 17, 0, 0, 0, 0};
+        f.open({weekly});
+        f.act(u"trigger German; trigger "_s + item); // relabelled from another language
+        const auto read = [](QWidget *w, QAccessible::Text text) {
+            return QAccessible::queryAccessibleInterface(w)->text(text);
+        };
+        QStringList named; // (not the day box: on Unix Qt names a combo box by its current item)
+        for (const char *field : {"ActiveBox", "PriorityBox", "TimerOnBox", "OnDateRadio", "DailyRadio", "WeeklyRadio",
+                                  "HourlyRadio", "ClockEdit", "DateEdit", "MinuteSpin", "TitleText", "ColourSwatch",
+                                  "CommentsMemo", "CodePanel", "ActionKindButton2", "ActionValueButton2"})
+            named << read(f.find(QLatin1String(field)), QAccessible::Name);
+        QCOMPARE(named.join(u'|'), names);
+        const QStringList painted = PaintedTexts(f.tiles().at(0)).texts;
+        const QString heard =
+            read(f.tiles().at(0), QAccessible::Name) + u'|' + read(f.tiles().at(0), QAccessible::Description);
+        QCOMPARE(heard, painted.mid(0, 2).join(u", "_s) + u'|' + painted[2] + u"; "_s + painted.mid(3).join(u", "_s));
+        QCOMPARE(heard, tile);
     }
     // In every language (at the scale factor the test runs at): each tile text, label, button, field
     // and menu title of a project with every action kind and timer mode is whole and clear of its
@@ -498,12 +549,12 @@ private slots:
             if (bad)
                 findings << what;
         };
-        for (const char *item : {"French1", "English1", "Espaol1", "Deutsch1", "Italian1"}) {
+        for (const char *item : {"French", "English", "Spanish", "German", "Italian"}) {
             f.trigger(QLatin1String(item));
             const QString language = u' ' + QLatin1String(item);
             find(f.w.menuBar()->sizeHint().width() > f.w.menuBar()->width(), u"menu bar"_s + language);
             f.click("ActionKindButton1"); // the action menu's grids: each caption within its cell
-            for (const ChoiceGrid *grid : f.find<QMenu>("PopupMenu1")->findChildren<ChoiceGrid *>())
+            for (const ChoiceGrid *grid : f.find<QMenu>("ActionMenu")->findChildren<ChoiceGrid *>())
                 for (int e = 0; e < grid->entries().size(); ++e)
                     find(grid->fontMetrics().horizontalAdvance(grid->entries()[e]->text()) + 28 >
                              grid->entryRect(e).width(),
@@ -525,7 +576,8 @@ private slots:
                 d.hide();
                 return int(QDialog::Rejected);
             };
-            for (const char *command : {"Property1", "About1", "PCRemote1", "CheckSchedule1", "Export1"}) {
+            for (const char *command :
+                 {"ProjectProperties", "About", "PcRemote", "CheckSchedule", "ExportPlayerFile"}) {
                 f.answers.push_back(whole);
                 f.trigger(QLatin1String(command));
             }
@@ -541,22 +593,29 @@ private slots:
                 }
                 f.clickTile(i);
                 // The editor's texts and fields: each whole, none over another.
-                QList<QWidget *> shown;
-                for (QWidget *w : f.find("EditorPanel")->findChildren<QWidget *>()) {
+                QWidget *panel = f.find("EditorPanel");
+                QList<std::pair<QWidget *, QRect>> shown;
+                for (QWidget *w : panel->findChildren<QWidget *>()) {
                     const QString text = w->property("text").toString();
-                    if (!w->isVisibleTo(f.find("EditorPanel")) || w->parentWidget() != f.find("EditorPanel") ||
+                    const QWidget *in = w->parentWidget(); // not the parts of a field
+                    if (!w->isVisibleTo(panel) || in->inherits("QAbstractSpinBox") || in->inherits("QComboBox") ||
                         (text.isEmpty() && !w->inherits("QAbstractSpinBox") && !w->inherits("QComboBox")))
                         continue;
+                    const QRect place(w->mapTo(panel, QPoint()), w->size());
                     const auto *label = qobject_cast<QLabel *>(w);
+                    const auto *tool = qobject_cast<QToolButton *>(w); // as wide as the widest caption it may show
                     const int needs = label ? label->fontMetrics().horizontalAdvance(text) + 2 * label->margin() +
                                                   label->indent() + 2 * label->frameWidth()
-                                            : w->sizeHint().width();
+                                      : tool
+                                          ? tool->fontMetrics().horizontalAdvance(text) + 8 + tool->iconSize().width()
+                                          : w->sizeHint().width();
                     // (The minute's spin box shows its arrows only, the minute display beside it the value.)
-                    find(needs > w->width() && !w->inherits("QSpinBox"), w->objectName() + u' ' + text + language);
-                    for (QWidget *other : std::as_const(shown))
-                        find(other->geometry().intersects(w->geometry()),
+                    find((needs > w->width() && !w->inherits("QSpinBox")) || !panel->contentsRect().contains(place),
+                         w->objectName() + u' ' + text + language);
+                    for (const auto &[other, otherPlace] : std::as_const(shown))
+                        find(otherPlace.intersects(place),
                              other->objectName() + u" over "_s + w->objectName() + language);
-                    shown << w;
+                    shown << std::pair{w, place};
                 }
             }
         }
@@ -566,20 +625,19 @@ private slots:
     // A shortcut starts one command: no two menu items share one.
     void shortcuts_areEachTheirOwn() {
         Window f;
-        QHash<QKeySequence, QString> owners;
-        const std::function<void(const QMenu *)> read = [&](const QMenu *menu) {
-            for (const QAction *a : menu->actions()) {
+        QHash<QKeySequence, const QAction *> owners; // a key that two actions hold works for neither
+        const std::function<void(const QList<QAction *> &)> read = [&](const QList<QAction *> &actions) {
+            for (const QAction *a : actions) {
                 if (a->menu())
-                    read(a->menu());
+                    read(a->menu()->actions());
                 for (const QKeySequence &key : a->shortcuts())
-                    QVERIFY2(!owners.contains(key),
-                             qPrintable(key.toString() + u": "_s + owners.value(key) + u", "_s + a->text()));
+                    QVERIFY2(owners.value(key, a) == a, qPrintable(key.toString() + u": "_s + a->objectName()));
                 for (const QKeySequence &key : a->shortcuts())
-                    owners.insert(key, a->text());
+                    owners.insert(key, a);
             }
         };
-        for (const QAction *a : f.w.menuBar()->actions())
-            read(a->menu());
+        read(f.w.menuBar()->actions());
+        read(f.find<QToolBar>(u"ToolBar"_s)->actions()); // its own buttons too
         QVERIFY(owners.size() > 10);
     }
     // Images are drawn at the screen's pixel ratio; on a dark palette every caption keeps its contrast.
@@ -631,13 +689,13 @@ private slots:
         ProgramTile *first = f.tiles().at(0);
         const auto line = [&f] { return f.shown("NextRunLine") ? f.text("NextRunLine") : QString(); };
         QCOMPARE(line() + toolTipOf(first), QString()); // a new program's timer is off
-        f.click("CheckBox3");                           // on, on a date: this very minute, which has begun
+        f.click("TimerOnBox");                          // on, on a date: this very minute, which has begun
         QCOMPARE(line(), u"Next run : never"_s);
-        f.act(u"set DateTimePicker1.time 16:45:00"_s);
+        f.act(u"set ClockEdit.time 16:45:00"_s);
         QCOMPARE(line(), u"Next run : 07/12/2026 16:45"_s);
-        f.act(u"click RadioButton3; set ComboBox1.currentIndex 4"_s); // every Friday
+        f.act(u"click WeeklyRadio; set DayBox.currentIndex 4"_s); // every Friday
         QCOMPARE(line(), u"Next run : 11/12/2026 16:45"_s);
-        f.act(u"click RadioButton4; set SpinEdit1.value 20"_s); // every hour
+        f.act(u"click HourlyRadio; set MinuteSpin.value 20"_s); // every hour
         QCOMPARE(line(), u"Next run : 07/12/2026 15:20"_s);
         f.addPrograms(1);
         QCOMPARE(line(), QString());
@@ -647,9 +705,9 @@ private slots:
         QCOMPARE(toolTipOf(first), u"Next run : 07/12/2026 16:20"_s); // worked out when asked
         f.tick("NextRunTimer");
         QCOMPARE(line(), u"Next run : 07/12/2026 16:20"_s);
-        f.click("CheckBox1"); // inactive: it never runs, whatever its timer says
+        f.click("ActiveBox"); // inactive: it never runs, whatever its timer says
         QCOMPARE(line() + u'|' + toolTipOf(first), u"Next run : never (inactive)|Next run : never (inactive)"_s);
-        f.click("CheckBox3");
+        f.click("TimerOnBox");
         QCOMPARE(line(), QString());
     }
     void scheduleCheck_namesTheFindings_andChoosingOneSelectsItsProgram() {
@@ -674,7 +732,7 @@ private slots:
             }
             return int(QDialog::Accepted);
         });
-        f.trigger("CheckSchedule1");
+        f.trigger("CheckSchedule");
         QCOMPARE(shown.join(u'|'), u"Schedule check|Close|004 \"P4\" has its timer on but is inactive|036 \"P36\" has "
                                    u"its timer on but is inactive|036|004"_s);
     }
@@ -691,16 +749,16 @@ private slots:
                 seen << d.windowTitle().right(1);
             };
             seen << d.findChild<QLabel *>(u"YearDisplay"_s)->text(); // the year of the clock
-            for (const char *name :
-                 {"NextBtn", "SomeMonthsRadio", "NextBtn", "EveryMonthRadio", "NextBtn", "NextBtn", "NextBtn"})
+            for (const char *name : {"NextButton", "SomeMonthsRadio", "NextButton", "EveryMonthRadio", "NextButton",
+                                     "NextButton", "NextButton"})
                 click(QLatin1String(name));
             d.findChild<QSpinBox *>(u"AtMinuteSpin"_s)->stepBy(7);
-            click(u"NextBtn"_s), click(u"NextBtn"_s);
-            seen << buttonOf(d, "NextBtn")->text();
-            click(u"NextBtn"_s);
+            click(u"NextButton"_s), click(u"NextButton"_s);
+            seen << buttonOf(d, "NextButton")->text();
+            click(u"NextButton"_s);
             return d.result();
         });
-        f.find<QAbstractButton>("WizardButton")->click();
+        f.trigger("TimerWizardButton");
         QCOMPARE(f.dialogs.last() + u' ' + seen.join(u','), u"TimerWizardDialog 2026,2,2,2,2,3,4,5,6,7,Finish,7"_s);
         QCOMPARE(f.messages(), QStringList{u"Vous devez sélectionnez au moins un mois dans la liste!"_s});
         QCOMPARE(f.list(), u"001 002 003 [004]"_s);

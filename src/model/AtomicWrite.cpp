@@ -1,7 +1,7 @@
 #include "AtomicWrite.h"
 
 #include "model/FileAccess.h"
-#include "text/LanguageTables.h"
+#include "model/Notice.h"
 
 #include <cerrno>
 #include <climits>
@@ -24,9 +24,9 @@ struct Target {
 };
 
 // `what` is CouldNotBeCreated or CouldNotBeWritten.
-bool fail(QString *error, const QString &path, NoticeRow what, const QString &why) {
+bool fail(Notice *error, const QString &path, NoticeRow what, const Notice::Value &why) {
     if (error)
-        *error = NoticeText(what).arg(path, why);
+        *error = Notice(what).arg(path, why);
     return false;
 }
 
@@ -61,15 +61,15 @@ QString groupName(gid_t gid) {
 }
 
 // Resolves symbolic links and refuses what cannot be replaced.
-bool prepare(const QString &path, Target &target, QString *error) {
+bool prepare(const QString &path, Target &target, Notice *error) {
     target.path = fileNameToBytes(path);
     if (!followLinks(target.path))
-        return fail(error, path, NoticeRow::CouldNotBeCreated, NoticeText(NoticeRow::LinkLoop));
+        return fail(error, path, NoticeRow::CouldNotBeCreated, Notice(NoticeRow::LinkLoop));
     struct stat st {};
     if (::stat(target.path.constData(), &st) == 0) {
         if (!S_ISREG(st.st_mode))
             return fail(error, path, NoticeRow::CouldNotBeCreated,
-                        NoticeText(NoticeRow::NotReplaced).arg(nonRegularKind(fileNameFromBytes(target.path))));
+                        Notice(NoticeRow::NotReplaced).arg(nonRegularKind(fileNameFromBytes(target.path))));
         if (::access(target.path.constData(), W_OK) != 0)
             return fail(error, path, NoticeRow::CouldNotBeCreated, qt_error_string(errno));
         target.exists = true;
@@ -81,16 +81,16 @@ bool prepare(const QString &path, Target &target, QString *error) {
     const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : target.path.left(slash);
     if (::stat(folder.constData(), &st) != 0)
         return fail(error, path, NoticeRow::CouldNotBeCreated,
-                    errno == ENOENT ? NoticeText(NoticeRow::NoFolder) : qt_error_string(errno));
+                    errno == ENOENT ? Notice(NoticeRow::NoFolder) : Notice::verbatim(qt_error_string(errno)));
     if (!S_ISDIR(st.st_mode))
         return fail(error, path, NoticeRow::CouldNotBeCreated,
-                    NoticeText(NoticeRow::NotAFolder).arg(fileNameFromBytes(folder)));
+                    Notice(NoticeRow::NotAFolder).arg(fileNameFromBytes(folder)));
     return true;
 }
 
 // Gives the temporary file the replaced file's owner and group, as far as this process may; a
 // user may give a file a group of their own but not away. The warning names what was lost.
-void keepOwner(int fd, const QString &path, const Target &target, QString *warning) {
+void keepOwner(int fd, const QString &path, const Target &target, Notice *warning) {
     struct stat st {};
     if (!target.exists || ::fstat(fd, &st) != 0 || (st.st_uid == target.owner && st.st_gid == target.group))
         return;
@@ -100,13 +100,13 @@ void keepOwner(int fd, const QString &path, const Target &target, QString *warni
     if (st.st_gid != target.group && ::fchown(fd, uid_t(-1), target.group) == 0)
         st.st_gid = target.group;
     if (warning)
-        *warning = NoticeText(NoticeRow::OwnerNotKept)
+        *warning = Notice(NoticeRow::OwnerNotKept)
                        .arg(path, userName(st.st_uid), groupName(st.st_gid), userName(target.owner),
                             groupName(target.group), why);
 }
 
 // A new temporary file beside the target; -1 with `error` set when none can be made.
-int createTemporary(const QString &path, const Target &target, QByteArray &name, QString *error) {
+int createTemporary(const QString &path, const Target &target, QByteArray &name, Notice *error) {
     name = target.path + ".XXXXXX";
     const int fd = ::mkostemp(name.data(), O_CLOEXEC);
     if (fd < 0)
@@ -116,7 +116,7 @@ int createTemporary(const QString &path, const Target &target, QByteArray &name,
 
 } // namespace
 
-bool checkCanCreate(const QString &path, QString *error) {
+bool checkCanCreate(const QString &path, Notice *error) {
     Target target;
     if (!prepare(path, target, error))
         return false;
@@ -129,9 +129,9 @@ bool checkCanCreate(const QString &path, QString *error) {
     return true;
 }
 
-bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error, QString *warning) {
+bool writeFileAtomically(const QString &path, const QByteArray &bytes, Notice *error, Notice *warning) {
     if (warning)
-        warning->clear();
+        *warning = {};
     Target target;
     if (!prepare(path, target, error))
         return false;
@@ -139,7 +139,7 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *
     const int fd = createTemporary(path, target, name, error);
     if (fd < 0)
         return false;
-    auto abandon = [&](const QString &why) {
+    auto abandon = [&](const Notice::Value &why) {
         ::close(fd);
         ::unlink(name.constData());
         return fail(error, path, NoticeRow::CouldNotBeWritten, why);
@@ -162,8 +162,8 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *
             continue;
         if (n <= 0) {
             // A full disk or a file size limit: the first write is short, the next one fails.
-            const QString why = n < 0 ? qt_error_string(errno) : NoticeText(NoticeRow::NothingTaken);
-            return abandon(NoticeText(NoticeRow::OnlyWritten).arg(written).arg(bytes.size()).arg(why));
+            const Notice why = n < 0 ? Notice::verbatim(qt_error_string(errno)) : Notice(NoticeRow::NothingTaken);
+            return abandon(Notice(NoticeRow::OnlyWritten).arg(written).arg(bytes.size()).arg(why));
         }
         written += n;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Notice.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -13,10 +15,10 @@
 // owner and group as far as this process may give them: `warning` names what it could not
 // keep, the file being written all the same. A hard link's other names keep the old content.
 // Names are handled as bytes (fileNameToBytes).
-bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error = nullptr,
-                         QString *warning = nullptr);
+bool writeFileAtomically(const QString &path, const QByteArray &bytes, Notice *error = nullptr,
+                         Notice *warning = nullptr);
 
 // Whether writeFileAtomically could write `path` now: the same refusals, found by creating
 // and removing a temporary file in the folder. Nothing is left behind; `error` reads
 // "\"PATH\" could not be created: WHY".
-bool checkCanCreate(const QString &path, QString *error = nullptr);
+bool checkCanCreate(const QString &path, Notice *error = nullptr);

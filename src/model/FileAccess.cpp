@@ -1,6 +1,6 @@
 #include "FileAccess.h"
 
-#include "text/LanguageTables.h"
+#include "model/Notice.h"
 
 #include <QFile>
 
@@ -11,24 +11,24 @@
 
 namespace {
 
-bool fail(QString *error, const QString &path, const QString &why) {
+bool fail(Notice *error, const QString &path, const Notice::Value &why) {
     if (error)
-        *error = NoticeText(NoticeRow::CouldNotBeOpened).arg(path, why);
+        *error = Notice(NoticeRow::CouldNotBeOpened).arg(path, why);
     return false;
 }
 
-QString kindOfMode(mode_t mode) {
+Notice kindOfMode(mode_t mode) {
     if (S_ISDIR(mode))
-        return NoticeText(NoticeRow::AFolder);
+        return Notice(NoticeRow::AFolder);
     if (S_ISFIFO(mode))
-        return NoticeText(NoticeRow::AFifo);
+        return Notice(NoticeRow::AFifo);
     if (S_ISCHR(mode))
-        return NoticeText(NoticeRow::ACharDevice);
+        return Notice(NoticeRow::ACharDevice);
     if (S_ISBLK(mode))
-        return NoticeText(NoticeRow::ABlockDevice);
+        return Notice(NoticeRow::ABlockDevice);
     if (S_ISSOCK(mode))
-        return NoticeText(NoticeRow::ASocket);
-    return NoticeText(NoticeRow::NotRegular);
+        return Notice(NoticeRow::ASocket);
+    return Notice(NoticeRow::NotRegular);
 }
 
 } // namespace
@@ -110,24 +110,24 @@ QString printable(const QString &text) {
     return out;
 }
 
-QString nonRegularKind(const QString &path) {
+Notice nonRegularKind(const QString &path) {
     struct stat st {};
     if (::stat(fileNameToBytes(path).constData(), &st) != 0 || S_ISREG(st.st_mode))
         return {};
     return kindOfMode(st.st_mode);
 }
 
-bool openRegularFile(QFile &file, const QString &path, QString *error) {
+bool openRegularFile(QFile &file, const QString &path, Notice *error) {
     // Looked at before opening, so that nothing waits for a FIFO's writer or wakes a device;
     // looked at again on the open file, which is what is read.
-    if (const QString kind = nonRegularKind(path); !kind.isEmpty())
-        return fail(error, path, NoticeText(NoticeRow::ItIsNotRegular).arg(kind));
+    if (const Notice kind = nonRegularKind(path); !kind.isNull())
+        return fail(error, path, Notice(NoticeRow::ItIsNotRegular).arg(kind));
     const int fd = ::open(fileNameToBytes(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return fail(error, path, qt_error_string(errno));
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        const QString why = NoticeText(NoticeRow::ItIsNotRegular).arg(kindOfMode(st.st_mode));
+        const Notice why = Notice(NoticeRow::ItIsNotRegular).arg(kindOfMode(st.st_mode));
         ::close(fd);
         return fail(error, path, why);
     }
@@ -139,7 +139,7 @@ bool openRegularFile(QFile &file, const QString &path, QString *error) {
     return true;
 }
 
-bool readAtMost(QFile &file, qint64 limit, QByteArray &out, QString *error) {
+bool readAtMost(QFile &file, qint64 limit, QByteArray &out, Notice *error) {
     out.clear();
     while (out.size() < limit) {
         const QByteArray chunk = file.read(qMin<qint64>(limit - out.size(), 64 * 1024));
@@ -149,7 +149,7 @@ bool readAtMost(QFile &file, qint64 limit, QByteArray &out, QString *error) {
     }
     if (file.error() != QFileDevice::NoError) {
         if (error)
-            *error = file.errorString();
+            *error = Notice::verbatim(file.errorString());
         return false;
     }
     return true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Notice.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -25,14 +27,14 @@ enum class FileFailure {
 };
 
 // "a FIFO", "a character device", "a folder", ... for what is at `path` when it exists and is
-// not a regular file (links followed); empty for a regular or missing file.
-QString nonRegularKind(const QString &path);
+// not a regular file (links followed); null for a regular or missing file.
+Notice nonRegularKind(const QString &path);
 
 // Opens `path` for reading when it is a regular file. A FIFO, device, socket or folder is
 // refused without waiting on it, the check and the opening being one step. On failure
 // `error` reads "\"PATH\" could not be opened: WHY".
-bool openRegularFile(QFile &file, const QString &path, QString *error = nullptr);
+bool openRegularFile(QFile &file, const QString &path, Notice *error = nullptr);
 
 // Reads at most `limit` bytes of an open file; `error` is set (and false returned) when a
 // read fails.
-bool readAtMost(QFile &file, qint64 limit, QByteArray &out, QString *error = nullptr);
+bool readAtMost(QFile &file, qint64 limit, QByteArray &out, Notice *error = nullptr);

@@ -1,7 +1,6 @@
 #include "ComPort.h"
 
-#include "text/LanguageTables.h"
-
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -38,7 +37,7 @@ ComResult QtSerialPortIo::open(const QString &name) {
     m_lost = false;
     m_lowLatency = false;
     m_errorText.clear();
-    m_openFailure.clear();
+    m_openFailure = {};
     // QSerialPort takes a lock file named after the path it opens and sets the device exclusive
     // (TIOCEXCL, which root may pass). Opening the device the name leads to gives two names of
     // one device (a link under /dev/serial/by-id and the device itself) one lock file.
@@ -169,7 +168,7 @@ PortRun ComLink::runOnPort(const QString &name, const std::function<ComResult()>
 }
 
 ComResult ComLink::OpenComPort(const QString &name) {
-    m_openFailure.clear();
+    m_openFailure = {};
     const ComResult opened = m_io.open(name);
     if (opened != ComCode::Ok) {
         m_openFailure = m_io.openFailureReason();
@@ -315,10 +314,10 @@ QString existingLockFile(const QString &location) {
 
 } // namespace
 
-QString describePortOpenFailure(const QString &name, QSerialPort::SerialPortError error, const QString &portText) {
+Notice describePortOpenFailure(const QString &name, QSerialPort::SerialPortError error, const QString &portText) {
     const QString location = name.startsWith(QLatin1Char('/')) ? name : QStringLiteral("/dev/") + name;
     if (error == QSerialPort::DeviceNotFoundError || !QFileInfo::exists(location))
-        return NoticeText(NoticeRow::PortMissing).arg(location);
+        return Notice(NoticeRow::PortMissing).arg(location);
     // The name the user gave, and the device when the name is another one's.
     const QString device = portDevice(name);
     const QByteArray path = QFile::encodeName(device);
@@ -329,7 +328,7 @@ QString describePortOpenFailure(const QString &name, QSerialPort::SerialPortErro
         // A lock whose process is gone is stale: the port takes it over and it explains nothing.
         if (QLockFile(lock).getLockInfo(&pid, &host, &application) && pid > 0 &&
             (::kill(pid_t(pid), 0) == 0 || errno == EPERM))
-            return NoticeText(NoticeRow::PortLocked)
+            return Notice(NoticeRow::PortLocked)
                 .arg(shown, QString::number(pid), application.isEmpty() ? QStringLiteral("?") : application, lock);
     }
     // The effective user is the one the opening was refused to.
@@ -341,15 +340,15 @@ QString describePortOpenFailure(const QString &name, QSerialPort::SerialPortErro
         return describeForbiddenPort(shown, st.st_mode, st.st_gid, info.owner(), info.group());
     }
     if (error == QSerialPort::PermissionError && portText.isEmpty())
-        return NoticeText(NoticeRow::PortBusy).arg(shown);
-    return QStringLiteral("%1: %2").arg(shown, portText);
+        return Notice(NoticeRow::PortBusy).arg(shown);
+    return Notice::verbatim(QStringLiteral("%1: %2").arg(shown, portText));
 }
 
-QString describeForbiddenPort(const QString &location, unsigned mode, unsigned groupId, const QString &owner,
-                              const QString &group) {
+Notice describeForbiddenPort(const QString &location, unsigned mode, unsigned groupId, const QString &owner,
+                             const QString &group) {
     if ((mode & (S_IRGRP | S_IWGRP)) != (S_IRGRP | S_IWGRP))
-        return NoticeText(NoticeRow::PortOwnerOnly).arg(location, owner);
-    return NoticeText(groupId != 0 ? NoticeRow::PortJoinGroup : NoticeRow::PortForbidden).arg(location, owner, group);
+        return Notice(NoticeRow::PortOwnerOnly).arg(location, owner);
+    return Notice(groupId != 0 ? NoticeRow::PortJoinGroup : NoticeRow::PortForbidden).arg(location, owner, group);
 }
 
 void ListComPorts(QStringList &ports) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Notice.h"
 #include "player/Frame.h"
 
 #include <QObject>
@@ -52,7 +53,7 @@ public:
     virtual bool lost() const = 0;
     // Why the last open failed, in words (the device is missing, in use and by whom, not
     // permitted, ...); empty when the port does not know.
-    virtual QString openFailureReason() const { return {}; }
+    virtual Notice openFailureReason() const { return {}; }
 };
 
 // A serial port on QSerialPort. Its waits block on the device, without an event loop: the
@@ -72,7 +73,7 @@ public:
     bool writeByte(quint8 byte) override;
     Read readByte(quint8 &byte, int timeoutMs) override;
     bool lost() const override { return m_lost; }
-    QString openFailureReason() const override { return m_openFailure; }
+    Notice openFailureReason() const override { return m_openFailure; }
 
     // True when the driver accepted low-latency mode for the open port.
     bool lowLatency() const { return m_lowLatency; }
@@ -87,7 +88,7 @@ private:
     bool m_lost = false;
     bool m_lowLatency = false;
     QString m_errorText;
-    QString m_openFailure;
+    Notice m_openFailure;
 };
 
 // The device the port `name` leads to: its canonical path, or the path itself when it does not
@@ -97,13 +98,13 @@ QString portDevice(const QString &name);
 // Why the port `name` did not open, given what the serial port reported: the device does not
 // exist, another process holds its lock file (naming the process and the file), this user may
 // not open it (naming its owner and group), or else the port's own text.
-QString describePortOpenFailure(const QString &name, QSerialPort::SerialPortError error, const QString &portText);
+Notice describePortOpenFailure(const QString &name, QSerialPort::SerialPortError error, const QString &portText);
 
 // Why this user may not open the device at `location`, read from its mode: only its owner may;
 // the members of its group may, with the advice to join that group when it is not root's (the
 // serial group, dialout on Debian); or its group may, which is root's.
-QString describeForbiddenPort(const QString &location, unsigned mode, unsigned groupId, const QString &owner,
-                              const QString &group);
+Notice describeForbiddenPort(const QString &location, unsigned mode, unsigned groupId, const QString &owner,
+                             const QString &group);
 
 // How a run on the port ended: its code, the step that gave it, and for a failed opening why
 // the port did not open (empty when the port does not know).
@@ -111,7 +112,7 @@ struct PortRun {
     enum Step { Opening, Work, Closing };
     ComResult code = ComCode::Ok;
     Step step = Work;
-    QString reason;
+    Notice reason;
 };
 
 struct LinkTiming {
@@ -137,7 +138,7 @@ public:
     bool lost() const { return m_io.lost(); }
     QString portName() const { return m_portName; }
     // Why the last OpenComPort failed, in words; empty when it did not or the port does not know.
-    QString openFailureReason() const { return m_openFailure; }
+    Notice openFailureReason() const { return m_openFailure; }
 
     // Opens `name`, runs `work` on the open port and closes it; the first non-zero code of the
     // three wins. When the opening fails, `work` does not run and nothing is closed, since the
@@ -167,7 +168,7 @@ private:
     LinkTiming m_timing;
     std::function<qint64()> m_watchdogClock;
     QString m_portName;
-    QString m_openFailure;
+    Notice m_openFailure;
 };
 
 // Adds the ports that can be opened with the player's settings: those the system lists, then

@@ -41,8 +41,8 @@ struct LinkFailure {
     // The code the run ends with; its ComResultTexts row is the message. A failed name write
     // gives 10 and a failed name read of ReadProjectName 11, whatever the exchange's code.
     ComResult code = ComCode::Ok;
-    int index = 0;  // Slot: the slot 1..255; NameWrite, NameRead: the name byte 1..64
-    QString reason; // Opening: why the port did not open, when the port knows
+    int index = 0; // Slot: the slot 1..255; NameWrite, NameRead: the name byte 1..64
+    Notice reason; // Opening: why the port did not open, when the port knows
 };
 
 // What a run tells while it goes: the slots done, the start of its last steps, a failure.

@@ -40,7 +40,7 @@ bool RemoteTrigger::isNewMinute() const {
     return minute > m_lastMinute || m_lastMinute - minute > LongestStepBack;
 }
 
-void RemoteTrigger::Timer2Timer(const QList<Program> &programs) {
+void RemoteTrigger::checkMinute(const QList<Program> &programs) {
     const QDateTime now = m_clock.now();
     const qint64 minute = wallMinute(now);
     if (!isNewMinute())

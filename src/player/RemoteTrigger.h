@@ -34,7 +34,7 @@ public:
     // are reported missed (missedWhileAway). Minutes shown again after the clock went back by up
     // to an hour (summer time ending) were examined already and are not examined again; a longer
     // step back is a corrected clock, examined from then on.
-    void Timer2Timer(const QList<Program> &programs);
+    void checkMinute(const QList<Program> &programs);
     // Triggers the first program due now. Skipped, with the due program reported missed, while
     // the link runs a transfer or a trigger still running.
     void runMinuteCheck(const QList<Program> &programs);
@@ -54,7 +54,7 @@ signals:
     void triggering(quint8 program, const QDateTime &at);
     // The trigger of `program` at `at` failed with `code` (opening, the command or closing);
     // `reason` says why a port did not open, when the port knows.
-    void triggerFailed(ComResult code, quint8 program, const QDateTime &at, const QString &reason);
+    void triggerFailed(ComResult code, quint8 program, const QDateTime &at, const Notice &reason);
     // A minute check was skipped because the port was in use; `missed` is the number of the
     // program that was due then, or -1.
     void minuteSkipped(const QDateTime &at, int missed);

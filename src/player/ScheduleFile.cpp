@@ -2,14 +2,12 @@
 
 #include "model/AtomicWrite.h"
 #include "model/Windows1252.h"
-#include "project/ProgramsFile.h"
-#include "text/LanguageTables.h"
 
 #include <QDir>
 
 namespace {
 
-void setError(QString *error, const QString &text) {
+void setError(Notice *error, const Notice &text) {
     if (error)
         *error = text;
 }
@@ -67,7 +65,7 @@ QString ScheduleFilePath(const QString &directory) {
     return QDir(directory).filePath(QLatin1String(ScheduleFileName));
 }
 
-bool ExportRun(const Project &project, const QString &directory, const Clock &clock, QString *error,
+bool ExportRun(const Project &project, const QString &directory, const Clock &clock, Notice *error,
                QStringList *verificationLog, const ScheduleProgress &progress, const QLocale &locale) {
     const QString path = ScheduleFilePath(directory);
     const QDateTime now = clock.now();
@@ -81,11 +79,11 @@ bool ExportRun(const Project &project, const QString &directory, const Clock &cl
     return writeFileAtomically(path, records + ScheduleDateStamp(now, locale), error);
 }
 
-bool ImportScheduleRecords(const QByteArray &data, const QDateTime &now, ScheduleImport &out, QString *error,
+bool ImportScheduleRecords(const QByteArray &data, const QDateTime &now, ScheduleImport &out, Notice *error,
                            const ScheduleProgress &progress) {
     out = {};
     if (data.size() < ScheduleRecordsSize) {
-        setError(error, NoticeText(NoticeRow::ScheduleTooShort).arg(data.size()).arg(ScheduleRecordsSize));
+        setError(error, Notice(NoticeRow::ScheduleTooShort).arg(data.size()).arg(ScheduleRecordsSize));
         return false;
     }
 
@@ -106,23 +104,11 @@ bool ImportScheduleRecords(const QByteArray &data, const QDateTime &now, Schedul
     return true;
 }
 
-bool ImportRun(const QString &path, const Clock &clock, ScheduleImport &out, QString *error,
-               const ScheduleProgress &progress) {
-    out = {};
-    ProgramsFile read;
-    if (ReadProgramsFile(path, ProgramsFileAccepts::Player, clock.now(), read, error, progress) != FileFailure::None)
-        return false;
-    out.Programs = read.project.Programs;
-    out.CorrectedSlots = read.correctedSlots;
-    out.Slots = read.recordSlots;
-    return true;
-}
-
-QString CorrectedSlotsWarning(const QList<int> &correctedSlots) {
+Notice CorrectedSlotsWarning(const QList<int> &correctedSlots) {
     if (correctedSlots.isEmpty())
         return {};
     QStringList codes;
     for (int slot : correctedSlots)
         codes.append(QStringLiteral("%1").arg(slot, 3, 10, QLatin1Char('0')));
-    return NoticeText(NoticeRow::DateCorrected).arg(codes.join(QStringLiteral(", ")));
+    return Notice(NoticeRow::DateCorrected).arg(codes.join(QStringLiteral(", ")));
 }

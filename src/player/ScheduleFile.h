@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Clock.h"
+#include "model/Notice.h"
 #include "model/Project.h"
 #include "player/Frame.h"
 
@@ -41,7 +42,7 @@ QString ScheduleFilePath(const QString &directory);
 // Writes <directory>/quillon.msg in one piece: the records, then the stamp. On failure
 // returns false, leaves any previous file as it was and sets `error` to a message naming the
 // file.
-bool ExportRun(const Project &project, const QString &directory, const Clock &clock, QString *error,
+bool ExportRun(const Project &project, const QString &directory, const Clock &clock, Notice *error,
                QStringList *verificationLog = nullptr, const ScheduleProgress &progress = {},
                const QLocale &locale = QLocale::system());
 
@@ -54,14 +55,8 @@ struct ScheduleImport {
 // Turns the first 6120 bytes of `data` into programs, each made as a new program (dated
 // `now`) and then overwritten by its frame. Returns false and imports nothing when `data`
 // is shorter than 6120 bytes; extra bytes are ignored.
-bool ImportScheduleRecords(const QByteArray &data, const QDateTime &now, ScheduleImport &out, QString *error,
+bool ImportScheduleRecords(const QByteArray &data, const QDateTime &now, ScheduleImport &out, Notice *error,
                            const ScheduleProgress &progress = {});
 
-// Reads the records of the schedule file `path`, never more than their 6120 bytes. A file that is
-// not a regular file, cannot be read, is a project file or is shorter than 6120 bytes imports
-// nothing; the message in `error` names the file.
-bool ImportRun(const QString &path, const Clock &clock, ScheduleImport &out, QString *error,
-               const ScheduleProgress &progress = {});
-
-// One warning naming every corrected slot ("%.3d" codes), or an empty string when none.
-QString CorrectedSlotsWarning(const QList<int> &correctedSlots);
+// One warning naming every corrected slot ("%.3d" codes), or a null notice when none.
+Notice CorrectedSlotsWarning(const QList<int> &correctedSlots);

@@ -5,7 +5,6 @@
 #include "model/Windows1252.h"
 #include "project/LineReader.h"
 #include "project/ProjectFile.h"
-#include "text/LanguageTables.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -190,7 +189,7 @@ private:
 // One row's cells, checked one by one; each wrong cell adds a line.
 class RowReader {
 public:
-    RowReader(const QStringList &cells, const std::array<int, ColumnCount> &index, int row, QStringList &errors)
+    RowReader(const QStringList &cells, const std::array<int, ColumnCount> &index, int row, QList<Notice> &errors)
         : m_cells(cells)
         , m_index(index)
         , m_row(row)
@@ -199,16 +198,16 @@ public:
     QString cell(int column) const { return m_cells.value(m_index[column]); }
     int row() const { return m_row; }
 
-    void fail(int column, const QString &expected) {
-        m_errors << NoticeText(NoticeRow::CsvCell).arg(m_row).arg(columnName(column), expected, shown(cell(column)));
+    void fail(int column, const Notice &expected) {
+        m_errors << Notice(NoticeRow::CsvCell).arg(m_row).arg(columnName(column), expected, shown(cell(column)));
     }
 
-    std::optional<quint8> byte(int column, int low = 0, int high = 255, std::optional<QString> what = {}) {
+    std::optional<quint8> byte(int column, int low = 0, int high = 255, std::optional<Notice> what = {}) {
         bool ok = false;
         const int value = cell(column).trimmed().toInt(&ok);
         if (ok && value >= low && value <= high)
             return quint8(value);
-        fail(column, what ? *what : NoticeText(NoticeRow::CsvNumber).arg(low).arg(high));
+        fail(column, what ? *what : Notice(NoticeRow::CsvNumber).arg(low).arg(high));
         return std::nullopt;
     }
 
@@ -217,13 +216,13 @@ public:
         const QString v = cell(column).trimmed().toLower();
         if (v == u"yes" || v == u"no" || v == u"true" || v == u"false")
             return v == u"yes" || v == u"true" ? 1 : 0;
-        fail(column, NoticeText(NoticeRow::CsvYesNo));
+        fail(column, Notice(NoticeRow::CsvYesNo));
         return 0;
     }
 
     // A name of `names`, or a number 0..high.
     template <std::size_t N>
-    quint8 name(int column, const std::array<const char *, N> &names, int high, const QString &what) {
+    quint8 name(int column, const std::array<const char *, N> &names, int high, const Notice &what) {
         const QString v = cell(column).trimmed();
         for (std::size_t i = 0; i < N; ++i)
             if (v.compare(QLatin1String(names[i]), Qt::CaseInsensitive) == 0)
@@ -237,9 +236,9 @@ public:
         value.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
         qsizetype bad = 0;
         if (value.contains(QChar(0x1A)) || !Windows1252::encode(value, &bad))
-            fail(column, NoticeText(NoticeRow::CsvText));
+            fail(column, Notice(NoticeRow::CsvText));
         else if (value.size() > maxChars)
-            fail(column, NoticeText(NoticeRow::CsvLength).arg(maxChars));
+            fail(column, Notice(NoticeRow::CsvLength).arg(maxChars));
         return value;
     }
 
@@ -247,7 +246,7 @@ private:
     const QStringList &m_cells;
     const std::array<int, ColumnCount> &m_index;
     int m_row;
-    QStringList &m_errors;
+    QList<Notice> &m_errors;
 };
 
 // hh:mm, and what spreadsheets write back: seconds of zero, AM and PM.
@@ -272,7 +271,7 @@ Program readRow(RowReader &r) {
     p.Code = r.byte(Code).value_or(0);
     p.Title = r.text(Title, MaxTitleChars);
     if (p.Title.contains(QLatin1Char('\n')))
-        r.fail(Title, NoticeText(NoticeRow::CsvOneLine));
+        r.fail(Title, Notice(NoticeRow::CsvOneLine));
     const QString colour = r.cell(Colour).trimmed();
     bool ok = false;
     if (const int group = colour.toInt(&ok); ok && group >= 1 && group <= ProgramColorCount) {
@@ -281,21 +280,21 @@ Program readRow(RowReader &r) {
                ok && colour.startsWith(QLatin1Char('#')) && (colour.size() == 7 || colour.size() == 9)) {
         p.Color = (rgb & 0xFF000000) | (rgb & 0xFF) << 16 | (rgb & 0xFF00) | (rgb >> 16 & 0xFF);
     } else {
-        r.fail(Colour, NoticeText(NoticeRow::CsvColour));
+        r.fail(Colour, Notice(NoticeRow::CsvColour));
     }
     p.Active = r.flag(Active);
     p.Priority = r.flag(Priority);
     p.TimerOn = r.flag(TimerOnColumn);
     // What the editor shows must be what the row says: a timer mode it has a button for, a
     // weekday of its list, a count of its six rows.
-    p.TimerMode = r.name(Mode, ModeNames, TimerHourly, NoticeText(NoticeRow::CsvMode));
+    p.TimerMode = r.name(Mode, ModeNames, TimerHourly, Notice(NoticeRow::CsvMode));
     const QDate date = QDate::fromString(r.cell(Date).trimmed(), QStringLiteral("yyyy-MM-dd"));
     if (!date.isValid() || !p.SetDate(date))
-        r.fail(Date, NoticeText(NoticeRow::CsvDate));
+        r.fail(Date, Notice(NoticeRow::CsvDate));
     if (const auto time = timeCell(r.cell(Time)))
         p.Time = *time;
     else
-        r.fail(Time, NoticeText(NoticeRow::CsvTime));
+        r.fail(Time, Notice(NoticeRow::CsvTime));
     p.DayOftheWeek = r.byte(Weekday, 1, 7).value_or(1);
     p.ActionCount = r.byte(ActionCount, 0, MaxActions).value_or(0);
     // The counted actions are the editor's rows: a kind it names, a transport command it has,
@@ -305,25 +304,25 @@ Program readRow(RowReader &r) {
         const int column = FixedColumns + 3 * k;
         const bool counted = k < p.ActionCount;
         const int highestKind = counted ? KindSendEmail : 255;
-        p.ActionKind[k] = r.name(column, KindNames, highestKind, NoticeText(NoticeRow::CsvKind).arg(highestKind));
+        p.ActionKind[k] = r.name(column, KindNames, highestKind, Notice(NoticeRow::CsvKind).arg(highestKind));
         p.ActionParam[k] = r.byte(column + 1).value_or(0);
         p.ActionValue[k] = r.byte(column + 2).value_or(0);
         if (!counted)
             continue;
         if (k > 0 && isEndingKind(p.ActionKind[k - 1]))
-            r.fail(column, NoticeText(NoticeRow::CsvAfterEnding));
+            r.fail(column, Notice(NoticeRow::CsvAfterEnding));
         const quint8 command = p.ActionParam[k];
         if (p.ActionKind[k] == KindTransport && (command < 1 || command > 12 || command == 11))
-            r.fail(column + 1, NoticeText(NoticeRow::CsvTransport));
+            r.fail(column + 1, Notice(NoticeRow::CsvTransport));
     }
     const QString comments = r.text(CommentsColumn, MaxCommentChars + 1);
     p.Comments = comments.isEmpty()
                      ? QStringList()
                      : (comments.endsWith(QLatin1Char('\n')) ? comments.chopped(1) : comments).split(QLatin1Char('\n'));
     if (p.Comments.size() > MaxStoredCommentLines)
-        r.fail(CommentsColumn, NoticeText(NoticeRow::CsvCommentLines).arg(MaxStoredCommentLines));
+        r.fail(CommentsColumn, Notice(NoticeRow::CsvCommentLines).arg(MaxStoredCommentLines));
     else if (p.Comments.join(QLatin1Char('\n')).size() > MaxCommentChars)
-        r.fail(CommentsColumn, NoticeText(NoticeRow::CsvLength).arg(MaxCommentChars));
+        r.fail(CommentsColumn, Notice(NoticeRow::CsvLength).arg(MaxCommentChars));
     return p;
 }
 
@@ -340,7 +339,7 @@ bool decodeCells(const QList<QByteArray> &cells, QStringList &out) {
 
 // Reads the table from `device` into `programs`; every wrong cell or shape adds a line to
 // `found`. A limit or a break in the table's shape stops the reading.
-void readTable(QIODevice &device, QList<Program> &programs, QStringList &found) {
+void readTable(QIODevice &device, QList<Program> &programs, QList<Notice> &found) {
     RecordSplitter splitter(device);
     QList<QByteArray> raw;
     QStringList cells;
@@ -356,20 +355,20 @@ void readTable(QIODevice &device, QList<Program> &programs, QStringList &found) 
         const QString columnText = column < 0 ? QString::number(at + 1) : names[column];
         switch (result) {
         case RecordSplitter::Result::TooWide:
-            found << NoticeText(NoticeRow::CsvTooWide).arg(row).arg(width);
+            found << Notice(NoticeRow::CsvTooWide).arg(row).arg(width);
             break;
         case RecordSplitter::Result::TooLong:
-            found << NoticeText(NoticeRow::CsvCell)
+            found << Notice(NoticeRow::CsvCell)
                          .arg(row)
                          .arg(columnText,
-                              NoticeText(NoticeRow::CsvLength).arg(column < 0 ? OtherCellChars : maxCellChars(column)),
+                              Notice(NoticeRow::CsvLength).arg(column < 0 ? OtherCellChars : maxCellChars(column)),
                               shown(QString::fromUtf8(raw.last())));
             break;
         case RecordSplitter::Result::StrayQuote:
-            found << NoticeText(NoticeRow::CsvStrayQuote).arg(row).arg(columnText);
+            found << Notice(NoticeRow::CsvStrayQuote).arg(row).arg(columnText);
             break;
         case RecordSplitter::Result::QuoteNotEnded:
-            found << NoticeText(NoticeRow::CsvQuote).arg(row);
+            found << Notice(NoticeRow::CsvQuote).arg(row);
             break;
         default:
             return true;
@@ -379,28 +378,28 @@ void readTable(QIODevice &device, QList<Program> &programs, QStringList &found) 
 
     auto result = splitter.next(raw, ColumnCount, [](qsizetype) { return OtherCellChars; });
     if (result == RecordSplitter::Result::End) {
-        found << NoticeText(NoticeRow::CsvNoHeader);
+        found << Notice(NoticeRow::CsvNoHeader);
         return;
     }
     if (!stopped(result, 1, ColumnCount))
         return;
     if (!decodeCells(raw, cells)) {
-        found << NoticeText(NoticeRow::CsvNotUtf8);
+        found << Notice(NoticeRow::CsvNotUtf8);
         return;
     }
     const qsizetype width = cells.size();
     for (qsizetype i = 0; i < width; ++i) {
         const int column = int(names.indexOf(cells[i].trimmed()));
         if (column < 0)
-            found << NoticeText(NoticeRow::CsvUnknownColumn).arg(shown(cells[i]));
+            found << Notice(NoticeRow::CsvUnknownColumn).arg(shown(cells[i]));
         else if (index[column] >= 0)
-            found << NoticeText(NoticeRow::CsvColumnTwice).arg(names[column]);
+            found << Notice(NoticeRow::CsvColumnTwice).arg(names[column]);
         else
             index[column] = int(i), columnAt[i] = column;
     }
     for (int column = 0; column < ColumnCount; ++column)
         if (index[column] < 0)
-            found << NoticeText(NoticeRow::CsvColumnMissing).arg(names[column]);
+            found << Notice(NoticeRow::CsvColumnMissing).arg(names[column]);
     if (!found.isEmpty())
         return;
 
@@ -410,17 +409,17 @@ void readTable(QIODevice &device, QList<Program> &programs, QStringList &found) 
         if (result == RecordSplitter::Result::End)
             return;
         if (row > SlotCount + 1) {
-            found << NoticeText(NoticeRow::CsvTooMany).arg(row).arg(SlotCount);
+            found << Notice(NoticeRow::CsvTooMany).arg(row).arg(SlotCount);
             return;
         }
         if (!stopped(result, row, width))
             return;
         if (!decodeCells(raw, cells)) {
-            found << NoticeText(NoticeRow::CsvNotUtf8);
+            found << Notice(NoticeRow::CsvNotUtf8);
             return;
         }
         if (cells.size() < width) {
-            found << NoticeText(NoticeRow::CsvLineBreak).arg(row).arg(names[columnAt[cells.size() - 1]]);
+            found << Notice(NoticeRow::CsvLineBreak).arg(row).arg(names[columnAt[cells.size() - 1]]);
             return;
         }
         RowReader reader(cells, index, row, found);
@@ -448,13 +447,13 @@ QByteArray ProgramsToCsv(const QList<Program> &programs) {
     return "\xEF\xBB\xBF" + out.toUtf8();
 }
 
-bool ProgramsFromCsvDevice(QIODevice &device, QList<Program> &programs, QStringList *errors) {
-    QStringList found;
+bool ProgramsFromCsvDevice(QIODevice &device, QList<Program> &programs, QList<Notice> *errors) {
+    QList<Notice> found;
     QList<Program> read;
     readTable(device, read, found);
     if (errors)
         *errors = found.size() > MaxShownErrors
-                      ? found.first(MaxShownErrors) << NoticeText(NoticeRow::CsvMore).arg(found.size() - MaxShownErrors)
+                      ? found.first(MaxShownErrors) << Notice(NoticeRow::CsvMore).arg(found.size() - MaxShownErrors)
                       : found;
     if (!found.isEmpty())
         return false;
@@ -462,16 +461,16 @@ bool ProgramsFromCsvDevice(QIODevice &device, QList<Program> &programs, QStringL
     return true;
 }
 
-bool ProgramsFromCsv(const QByteArray &bytes, QList<Program> &programs, QStringList *errors) {
+bool ProgramsFromCsv(const QByteArray &bytes, QList<Program> &programs, QList<Notice> *errors) {
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
     return ProgramsFromCsvDevice(buffer, programs, errors);
 }
 
-bool ReadCsvFile(const QString &path, QList<Program> &programs, QString *error, FileFailure *failure,
-                 QStringList *wrongCells) {
-    const auto fail = [&](FileFailure kind, const QString &message) {
+bool ReadCsvFile(const QString &path, QList<Program> &programs, Notice *error, FileFailure *failure,
+                 QList<Notice> *wrongCells) {
+    const auto fail = [&](FileFailure kind, const Notice &message) {
         if (error)
             *error = message;
         if (failure)
@@ -479,27 +478,27 @@ bool ReadCsvFile(const QString &path, QList<Program> &programs, QString *error, 
         return false;
     };
     QFile file;
-    QString why;
+    Notice why;
     if (!openRegularFile(file, path, &why))
         return fail(FileFailure::NoInput, why);
     if (file.size() > MaxFileBytes)
-        return fail(FileFailure::NoInput, NoticeText(NoticeRow::CsvTooLarge).arg(path).arg(MaxFileBytes));
-    QStringList wrong;
+        return fail(FileFailure::NoInput, Notice(NoticeRow::CsvTooLarge).arg(path).arg(MaxFileBytes));
+    QList<Notice> wrong;
     const bool read = ProgramsFromCsvDevice(file, programs, &wrong);
     if (file.error() != QFileDevice::NoError)
-        return fail(FileFailure::IoError, NoticeText(NoticeRow::CouldNotBeRead).arg(path, file.errorString()));
+        return fail(FileFailure::IoError, Notice(NoticeRow::CouldNotBeRead).arg(path, file.errorString()));
     if (!read) {
-        const QString sentence = NoticeText(NoticeRow::CsvNotTable).arg(path);
+        const Notice sentence = Notice(NoticeRow::CsvNotTable).arg(path);
         if (wrongCells)
             *wrongCells = wrong;
         return fail(FileFailure::NoInput,
-                    wrongCells ? sentence : sentence + QLatin1Char('\n') + wrong.join(QLatin1Char('\n')));
+                    wrongCells ? sentence : Notice::joined(QList<Notice>{sentence} + wrong, QStringLiteral("\n")));
     }
     if (failure)
         *failure = FileFailure::None;
     return true;
 }
 
-bool WriteCsvFile(const QString &path, const QList<Program> &programs, QString *error) {
+bool WriteCsvFile(const QString &path, const QList<Program> &programs, Notice *error) {
     return writeFileAtomically(path, ProgramsToCsv(programs), error);
 }

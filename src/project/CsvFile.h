@@ -45,12 +45,12 @@ QByteArray ProgramsToCsv(const QList<Program> &programs);
 // the first limit (more than 255 programs, more cells than the header has or a table has
 // columns, a cell longer than its column can be) or break in the quoting (a quote inside a
 // cell that does not begin with one, text after a closing quote, a quoted cell not ended).
-bool ProgramsFromCsv(const QByteArray &bytes, QList<Program> &programs, QStringList *errors = nullptr);
-bool ProgramsFromCsvDevice(QIODevice &device, QList<Program> &programs, QStringList *errors = nullptr);
+bool ProgramsFromCsv(const QByteArray &bytes, QList<Program> &programs, QList<Notice> *errors = nullptr);
+bool ProgramsFromCsvDevice(QIODevice &device, QList<Program> &programs, QList<Notice> *errors = nullptr);
 
 // A table file: read only when it is a regular file of at most 64 MiB; `error` names the file
 // and, for a wrong table, lists the wrong cells. Writing is all or nothing.
 // With `wrongCells`, the lines naming wrong cells go there and `error` keeps its first sentence.
-bool ReadCsvFile(const QString &path, QList<Program> &programs, QString *error = nullptr,
-                 FileFailure *failure = nullptr, QStringList *wrongCells = nullptr);
-bool WriteCsvFile(const QString &path, const QList<Program> &programs, QString *error = nullptr);
+bool ReadCsvFile(const QString &path, QList<Program> &programs, Notice *error = nullptr, FileFailure *failure = nullptr,
+                 QList<Notice> *wrongCells = nullptr);
+bool WriteCsvFile(const QString &path, const QList<Program> &programs, Notice *error = nullptr);

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QStandardPaths>
 
+#include <cerrno>
+
 namespace PlayerBackup {
 
 QString folder() {
@@ -29,10 +31,11 @@ QString fileName(const QDateTime &readAt, const QString &playerName) {
     return readAt.toString(QStringLiteral("yyyy-MM-dd HH-mm-ss ")) + safe + QStringLiteral(".prg");
 }
 
-QString write(const QString &inFolder, const QDateTime &readAt, const Project &project, QString *error) {
+QString write(const QString &inFolder, const QDateTime &readAt, const Project &project, Notice *error) {
     if (!QDir().mkpath(inFolder)) {
         if (error)
-            *error = QStringLiteral("%1: the folder cannot be made").arg(inFolder);
+            *error = Notice(NoticeRow::CouldNotBeCreated)
+                         .arg(QDir::toNativeSeparators(inFolder), Notice::verbatim(qt_error_string(errno)));
         return {};
     }
     const QString path = QDir(inFolder).filePath(fileName(readAt, project.Properties.ProjectName));

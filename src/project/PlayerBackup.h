@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Notice.h"
 #include "model/Project.h"
 #include "player/PlayerLink.h"
 
@@ -24,7 +25,7 @@ QString fileName(const QDateTime &readAt, const QString &playerName);
 // Writes `project` into `inFolder` (made when missing) as fileName(readAt, its name), then
 // removes the oldest backups beyond the last 20. The path written, or empty with `error` saying
 // what failed.
-QString write(const QString &inFolder, const QDateTime &readAt, const Project &project, QString *error);
+QString write(const QString &inFolder, const QDateTime &readAt, const Project &project, Notice *error);
 
 // How a backup before a transmit went: the file kept, or the code of the read that failed (the
 // slot or name byte in `failure`), or why the file was not written.
@@ -32,7 +33,7 @@ struct Outcome {
     QString path;
     ComResult readCode = ComCode::Ok;
     LinkFailure failure;
-    QString writeError;
+    Notice writeError;
 };
 
 // Over an open port: reads the player's 255 slots and project name, as a receive does, and keeps

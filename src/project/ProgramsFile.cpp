@@ -1,13 +1,12 @@
 #include "ProgramsFile.h"
 
 #include "project/ProjectFile.h"
-#include "text/LanguageTables.h"
 
 #include <QFile>
 
 namespace {
 
-void setError(QString *error, const QString &text) {
+void setError(Notice *error, const Notice &text) {
     if (error)
         *error = text;
 }
@@ -27,27 +26,27 @@ bool startsWithProjectHeader(const QByteArray &start) {
     return line == QByteArrayView(ProjectFileHeader);
 }
 
-QString playerFileSizes() {
-    return NoticeText(NoticeRow::PlayerFileSizes).arg(ScheduleRecordsSize);
+Notice playerFileSizes() {
+    return Notice(NoticeRow::PlayerFileSizes).arg(ScheduleRecordsSize);
 }
 
-QString wrongKind(const QString &path, ProgramsFileKind kind, ProgramsFileAccepts accepts, qsizetype size) {
+Notice wrongKind(const QString &path, ProgramsFileKind kind, ProgramsFileAccepts accepts, qsizetype size) {
     const QString name = QLatin1Char('"') + path + QLatin1Char('"');
     if (kind == ProgramsFileKind::Player)
-        return NoticeText(NoticeRow::IsPlayerFile).arg(name);
+        return Notice(NoticeRow::IsPlayerFile).arg(name);
     if (kind == ProgramsFileKind::Project)
-        return NoticeText(NoticeRow::IsProjectFile).arg(name);
-    const QString bytes = NoticeText(NoticeRow::Bytes).arg(size);
-    const QString header = NoticeText(NoticeRow::FirstLineNot).arg(QLatin1String(ProjectFileHeader));
+        return Notice(NoticeRow::IsProjectFile).arg(name);
+    const Notice bytes = Notice(NoticeRow::Bytes).arg(size);
+    const Notice header = Notice(NoticeRow::FirstLineNot).arg(QString::fromLatin1(ProjectFileHeader));
     switch (accepts) {
     case ProgramsFileAccepts::Project:
-        return NoticeText(NoticeRow::NotProjectFile).arg(name, header);
+        return Notice(NoticeRow::NotProjectFile).arg(name, header);
     case ProgramsFileAccepts::Player:
-        return NoticeText(NoticeRow::NotPlayerFile).arg(name, bytes, playerFileSizes());
+        return Notice(NoticeRow::NotPlayerFile).arg(name, bytes, playerFileSizes());
     case ProgramsFileAccepts::Either:
         break;
     }
-    return NoticeText(NoticeRow::NeitherFile).arg(name, header, bytes, playerFileSizes());
+    return Notice(NoticeRow::NeitherFile).arg(name, header, bytes, playerFileSizes());
 }
 
 } // namespace
@@ -61,15 +60,15 @@ ProgramsFileKind programsFileKind(const QByteArray &start) {
 }
 
 FileFailure ReadProgramsFile(const QString &path, ProgramsFileAccepts accepts, const QDateTime &now, ProgramsFile &out,
-                             QString *error, const ScheduleProgress &progress) {
+                             Notice *error, const ScheduleProgress &progress) {
     QFile file;
     if (!openRegularFile(file, path, error))
         return FileFailure::NoInput;
     // The records are all a player file has to give; what follows them is never read.
     QByteArray start;
-    QString why;
+    Notice why;
     if (!readAtMost(file, ScheduleRecordsSize, start, &why)) {
-        setError(error, NoticeText(NoticeRow::CouldNotBeRead).arg(path, why));
+        setError(error, Notice(NoticeRow::CouldNotBeRead).arg(path, why));
         return FileFailure::IoError;
     }
     const ProgramsFileKind kind = programsFileKind(start);
@@ -95,4 +94,16 @@ FileFailure ReadProgramsFile(const QString &path, ProgramsFileAccepts accepts, c
     }
     out = std::move(read);
     return FileFailure::None;
+}
+
+bool ImportRun(const QString &path, const Clock &clock, ScheduleImport &out, Notice *error,
+               const ScheduleProgress &progress) {
+    out = {};
+    ProgramsFile read;
+    if (ReadProgramsFile(path, ProgramsFileAccepts::Player, clock.now(), read, error, progress) != FileFailure::None)
+        return false;
+    out.Programs = read.project.Programs;
+    out.CorrectedSlots = read.correctedSlots;
+    out.Slots = read.recordSlots;
+    return true;
 }

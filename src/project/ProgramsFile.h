@@ -38,4 +38,10 @@ struct ProgramsFile {
 // is missing, not a regular file, not readable, of the wrong kind, malformed or too large;
 // IoError for a read that failed part way.
 FileFailure ReadProgramsFile(const QString &path, ProgramsFileAccepts accepts, const QDateTime &now, ProgramsFile &out,
-                             QString *error = nullptr, const ScheduleProgress &progress = {});
+                             Notice *error = nullptr, const ScheduleProgress &progress = {});
+
+// Reads the records of the schedule file `path`, never more than their 6120 bytes. A file that is
+// not a regular file, cannot be read, is a project file or is shorter than 6120 bytes imports
+// nothing; the message in `error` names the file.
+bool ImportRun(const QString &path, const Clock &clock, ScheduleImport &out, Notice *error,
+               const ScheduleProgress &progress = {});

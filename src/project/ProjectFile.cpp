@@ -5,7 +5,6 @@
 #include "model/FileAccess.h"
 #include "model/Windows1252.h"
 #include "project/LineReader.h"
-#include "text/LanguageTables.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -21,16 +20,15 @@ const QByteArray Header = QByteArrayLiteral("Group Of Program File of ORBEX");
 const QByteArray Separator = QByteArrayLiteral("*****");
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
 
-QString programLabel(const Program &p) {
-    return NoticeText(NoticeRow::ProgramLabel)
-        .arg(QStringLiteral("%1").arg(int(p.Code), 3, 10, QLatin1Char('0')), p.Title);
+Notice programLabel(const Program &p) {
+    return Notice(NoticeRow::ProgramLabel).arg(QStringLiteral("%1").arg(int(p.Code), 3, 10, QLatin1Char('0')), p.Title);
 }
 
 // Builds the file in memory; the first refusal stops it.
 class Writer {
 public:
     QByteArray out;
-    QString error;
+    Notice error;
 
     void raw(const QByteArray &bytes) {
         out += bytes;
@@ -39,22 +37,22 @@ public:
     void number(qint64 value) { raw(QByteArray::number(value)); }
     void flag(quint8 value) { raw(value == 1 ? QByteArrayLiteral("yes") : QByteArrayLiteral("no")); }
 
-    bool text(const QString &value, const QString &owner, const QString &field) {
+    bool text(const QString &value, const Notice &owner, const Notice &field) {
         for (QChar c : value) {
             if (c == u'\r' || c == u'\n' || c == QChar(0x1A)) {
-                error = NoticeText(NoticeRow::HoldsLineBreak).arg(owner, field);
+                error = Notice(NoticeRow::HoldsLineBreak).arg(owner, field);
                 return false;
             }
         }
         qsizetype bad = 0;
         const auto bytes = Windows1252::encode(value, &bad);
         if (!bytes) {
-            error = NoticeText(NoticeRow::HoldsCharacter)
+            error = Notice(NoticeRow::HoldsCharacter)
                         .arg(owner, field, value.mid(bad, value.at(bad).isHighSurrogate() ? 2 : 1));
             return false;
         }
         if (bytes->size() > MaxLineBytes) {
-            error = NoticeText(NoticeRow::HoldsLongLine).arg(owner, field).arg(MaxLineBytes);
+            error = Notice(NoticeRow::HoldsLongLine).arg(owner, field).arg(MaxLineBytes);
             return false;
         }
         raw(*bytes);
@@ -64,39 +62,39 @@ public:
     bool withinFileLimit() {
         if (out.size() <= MaxFileBytes)
             return true;
-        error = NoticeText(NoticeRow::TooLargeToStore).arg(MaxFileBytes >> 20);
+        error = Notice(NoticeRow::TooLargeToStore).arg(MaxFileBytes >> 20);
         return false;
     }
 
-    bool comments(const QStringList &lines, const QString &owner) {
+    bool comments(const QStringList &lines, const Notice &owner) {
         if (lines.size() > MaxStoredCommentLines) {
-            error = NoticeText(NoticeRow::TooManyCommentLines)
+            error = Notice(NoticeRow::TooManyCommentLines)
                         .arg(owner, QString::number(lines.size()), QString::number(MaxStoredCommentLines));
             return false;
         }
         number(lines.size());
         for (qsizetype i = 0; i < lines.size(); ++i)
-            if (!text(lines[i], owner, NoticeText(NoticeRow::CommentLine).arg(i + 1)))
+            if (!text(lines[i], owner, Notice(NoticeRow::CommentLine).arg(i + 1)))
                 return false;
         return true;
     }
 
     bool group(const ProjectProperties &g) {
-        const QString owner = NoticeText(NoticeRow::ProjectProperties);
+        const Notice owner = Notice(NoticeRow::ProjectProperties);
         raw(Header);
         raw(Separator);
-        return text(g.ProjectName, owner, NoticeText(NoticeRow::ProjectNameField)) &&
-               text(g.Subject, owner, NoticeText(NoticeRow::SubjectField)) &&
-               text(g.Author, owner, NoticeText(NoticeRow::AuthorField)) &&
-               text(g.RightsNotice, owner, NoticeText(NoticeRow::RightsNoticeField)) &&
-               text(g.Customer, owner, NoticeText(NoticeRow::CustomerField)) &&
-               text(g.CreationDate, owner, NoticeText(NoticeRow::CreationDateField)) &&
-               text(g.DiffusionDate, owner, NoticeText(NoticeRow::DiffusionDateField)) && comments(g.Comments, owner) &&
+        return text(g.ProjectName, owner, Notice(NoticeRow::ProjectNameField)) &&
+               text(g.Subject, owner, Notice(NoticeRow::SubjectField)) &&
+               text(g.Author, owner, Notice(NoticeRow::AuthorField)) &&
+               text(g.RightsNotice, owner, Notice(NoticeRow::RightsNoticeField)) &&
+               text(g.Customer, owner, Notice(NoticeRow::CustomerField)) &&
+               text(g.CreationDate, owner, Notice(NoticeRow::CreationDateField)) &&
+               text(g.DiffusionDate, owner, Notice(NoticeRow::DiffusionDateField)) && comments(g.Comments, owner) &&
                withinFileLimit();
     }
 
     bool program(const Program &p) {
-        const QString owner = programLabel(p);
+        const Notice owner = programLabel(p);
         number(p.Code);
         flag(p.Priority);
         flag(p.TimerOn);
@@ -117,7 +115,7 @@ public:
             number(v);
         for (quint8 v : p.ActionValue)
             number(v);
-        if (!text(p.Title, owner, NoticeText(NoticeRow::TitleField)))
+        if (!text(p.Title, owner, Notice(NoticeRow::TitleField)))
             return false;
         number(qint32(p.Color));
         if (!comments(p.Comments, owner))
@@ -170,7 +168,7 @@ public:
         : m_lines(device)
         , m_name(displayName) {}
 
-    QString error;
+    Notice error;
 
     bool read(Project &project, const ProjectReadProgress &progress) {
         ProjectProperties &g = project.Properties;
@@ -244,7 +242,7 @@ private:
         };
         for (const auto &[what, field] : arrays) {
             for (int k = 0; k < MaxActions; ++k) {
-                if (!number(NoticeText(what).arg(k + 1), v))
+                if (!number(Notice(what).arg(k + 1), v))
                     return false;
                 (*field)[k] = quint8(v);
             }
@@ -256,7 +254,7 @@ private:
     }
 
     bool date(Program &p) {
-        const QString what = NoticeText(NoticeRow::DateField);
+        const Notice what = Notice(NoticeRow::DateField);
         LineReader::Line l;
         if (!line(what, l))
             return false;
@@ -271,58 +269,58 @@ private:
     // `count` and `line` name the count of comment lines and one of them.
     bool comments(NoticeRow count, NoticeRow line, QStringList &out) {
         qint32 n = 0;
-        if (!number(NoticeText(count).arg(MaxReadCommentLines), n, 0, MaxReadCommentLines))
+        if (!number(Notice(count).arg(MaxReadCommentLines), n, 0, MaxReadCommentLines))
             return false;
         out.clear();
         out.reserve(std::min(n, 256));
         for (int i = 1; i <= n; ++i) {
             QString s;
-            if (!text(NoticeText(line).arg(i).arg(n), s))
+            if (!text(Notice(line).arg(i).arg(n), s))
                 return false;
             out.append(s);
         }
         return true;
     }
 
-    bool line(const QString &what, LineReader::Line &l) {
+    bool line(const Notice &what, LineReader::Line &l) {
         l = m_lines.next();
         switch (l.status) {
         case LineReader::Status::Ok:
             return true;
         case LineReader::Status::PastEnd:
-            return fail(l.number, NoticeText(NoticeRow::ExpectedEnd).arg(what));
+            return fail(l.number, Notice(NoticeRow::ExpectedEnd).arg(what));
         case LineReader::Status::TooLong:
-            return fail(l.number, NoticeText(NoticeRow::ExpectedLong).arg(what).arg(m_lines.maxLineBytes()));
+            return fail(l.number, Notice(NoticeRow::ExpectedLong).arg(what).arg(m_lines.maxLineBytes()));
         case LineReader::Status::TooLarge:
-            return fail(l.number, NoticeText(NoticeRow::TooLarge).arg(m_lines.maxFileBytes() >> 20));
+            return fail(l.number, Notice(NoticeRow::TooLarge).arg(m_lines.maxFileBytes() >> 20));
         case LineReader::Status::ReadError:
-            return fail(l.number, NoticeText(NoticeRow::FileNotRead).arg(m_lines.errorString()));
+            return fail(l.number, Notice(NoticeRow::FileNotRead).arg(m_lines.errorString()));
         }
         return false;
     }
     bool skip(NoticeRow what) {
         LineReader::Line l;
-        return line(NoticeText(what), l);
+        return line(Notice(what), l);
     }
 
-    bool text(const QString &what, QString &out) {
+    bool text(const Notice &what, QString &out) {
         LineReader::Line l;
         if (!line(what, l))
             return false;
         out = Windows1252::decode(l.bytes);
         return true;
     }
-    bool text(NoticeRow what, QString &out) { return text(NoticeText(what), out); }
+    bool text(NoticeRow what, QString &out) { return text(Notice(what), out); }
 
     bool flag(NoticeRow what, quint8 &out) {
         LineReader::Line l;
-        if (!line(NoticeText(what), l))
+        if (!line(Notice(what), l))
             return false;
         out = l.bytes == "yes" ? 1 : 0;
         return true;
     }
 
-    bool number(const QString &what, qint32 &out, qint64 min = std::numeric_limits<qint32>::min(),
+    bool number(const Notice &what, qint32 &out, qint64 min = std::numeric_limits<qint32>::min(),
                 qint64 max = std::numeric_limits<qint32>::max()) {
         LineReader::Line l;
         if (!line(what, l))
@@ -335,15 +333,15 @@ private:
     }
     bool number(NoticeRow what, qint32 &out, qint64 min = std::numeric_limits<qint32>::min(),
                 qint64 max = std::numeric_limits<qint32>::max()) {
-        return number(NoticeText(what), out, min, max);
+        return number(Notice(what), out, min, max);
     }
 
-    bool failFound(const LineReader::Line &l, const QString &what) {
-        return fail(l.number, NoticeText(NoticeRow::ExpectedFound).arg(what, quoteFound(l.bytes)));
+    bool failFound(const LineReader::Line &l, const Notice &what) {
+        return fail(l.number, Notice(NoticeRow::ExpectedFound).arg(what, quoteFound(l.bytes)));
     }
 
-    bool fail(int lineNumber, const QString &message) {
-        error = NoticeText(NoticeRow::AtLine).arg(m_name, QString::number(lineNumber), message);
+    bool fail(int lineNumber, const Notice &message) {
+        error = Notice(NoticeRow::AtLine).arg(m_name, QString::number(lineNumber), message);
         return false;
     }
 
@@ -351,17 +349,17 @@ private:
     QString m_name;
 };
 
-void setError(QString *error, const QString &text) {
+void setError(Notice *error, const Notice &text) {
     if (error)
         *error = text;
 }
 
 } // namespace
 
-QByteArray projectFileBytes(const Project &project, QString *error) {
+QByteArray projectFileBytes(const Project &project, Notice *error) {
     Writer w;
     if (project.Programs.size() > SlotCount) {
-        setError(error, NoticeText(NoticeRow::TooManyPrograms).arg(project.Programs.size()).arg(SlotCount));
+        setError(error, Notice(NoticeRow::TooManyPrograms).arg(project.Programs.size()).arg(SlotCount));
         return {};
     }
     if (!w.group(project.Properties)) {
@@ -380,17 +378,17 @@ QByteArray projectFileBytes(const Project &project, QString *error) {
     return w.out;
 }
 
-bool WriteProjectFile(const QString &path, const Project &project, QString *error, QString *warning) {
-    QString reason;
+bool WriteProjectFile(const QString &path, const Project &project, Notice *error, Notice *warning) {
+    Notice reason;
     const QByteArray bytes = projectFileBytes(project, &reason);
     if (bytes.isEmpty()) {
-        setError(error, NoticeText(NoticeRow::NotSaved).arg(path, reason));
+        setError(error, Notice(NoticeRow::NotSaved).arg(path, reason));
         return false;
     }
     return writeFileAtomically(path, bytes, error, warning);
 }
 
-bool ReadProjectDevice(QIODevice &device, const QString &displayName, Project &out, QString *error,
+bool ReadProjectDevice(QIODevice &device, const QString &displayName, Project &out, Notice *error,
                        const ProjectReadProgress &progress) {
     Reader reader(device, displayName);
     Project project;
@@ -402,7 +400,7 @@ bool ReadProjectDevice(QIODevice &device, const QString &displayName, Project &o
     return true;
 }
 
-bool ReadProjectData(const QByteArray &bytes, const QString &displayName, Project &out, QString *error,
+bool ReadProjectData(const QByteArray &bytes, const QString &displayName, Project &out, Notice *error,
                      const ProjectReadProgress &progress) {
     QBuffer buffer;
     buffer.setData(bytes);
@@ -410,7 +408,7 @@ bool ReadProjectData(const QByteArray &bytes, const QString &displayName, Projec
     return ReadProjectDevice(buffer, displayName, out, error, progress);
 }
 
-bool ReadProjectFile(const QString &path, Project &out, QString *error, const ProjectReadProgress &progress) {
+bool ReadProjectFile(const QString &path, Project &out, Notice *error, const ProjectReadProgress &progress) {
     QFile file;
     if (!openRegularFile(file, path, error))
         return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Notice.h"
 #include "model/Project.h"
 #include "project/FileLimits.h"
 
@@ -38,19 +39,18 @@ class QIODevice;
 using ProjectReadProgress = std::function<void(int done, int total)>;
 
 // The bytes of the file for `project`; empty (and `error` set) when the project is refused.
-QByteArray projectFileBytes(const Project &project, QString *error = nullptr);
+QByteArray projectFileBytes(const Project &project, Notice *error = nullptr);
 
 // Replaces or makes the file as writeFileAtomically does; `warning` as there.
-bool WriteProjectFile(const QString &path, const Project &project, QString *error = nullptr,
-                      QString *warning = nullptr);
+bool WriteProjectFile(const QString &path, const Project &project, Notice *error = nullptr, Notice *warning = nullptr);
 
-bool ReadProjectFile(const QString &path, Project &out, QString *error = nullptr,
+bool ReadProjectFile(const QString &path, Project &out, Notice *error = nullptr,
                      const ProjectReadProgress &progress = {});
 
 // Reads from memory; `displayName` stands for the file in messages.
-bool ReadProjectData(const QByteArray &bytes, const QString &displayName, Project &out, QString *error = nullptr,
+bool ReadProjectData(const QByteArray &bytes, const QString &displayName, Project &out, Notice *error = nullptr,
                      const ProjectReadProgress &progress = {});
 
 // Reads from an open device.
-bool ReadProjectDevice(QIODevice &device, const QString &displayName, Project &out, QString *error = nullptr,
+bool ReadProjectDevice(QIODevice &device, const QString &displayName, Project &out, Notice *error = nullptr,
                        const ProjectReadProgress &progress = {});

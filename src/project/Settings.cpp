@@ -5,7 +5,6 @@
 #include "model/Windows1252.h"
 #include "project/LineReader.h"
 #include "project/SettingsLocation.h"
-#include "text/LanguageTables.h"
 
 #include <QFile>
 
@@ -41,7 +40,7 @@ QByteArray boolText(bool value) {
 // The sixteenth line, before its TRUE or FALSE.
 const QByteArray BackupLabel = QByteArrayLiteral("Backup before transmit: ");
 
-void setError(QString *error, const QString &text) {
+void setError(Notice *error, const Notice &text) {
     if (error)
         *error = text;
 }
@@ -82,7 +81,7 @@ QString settingsFilePath(const QString &executablePath) {
     return stem + QStringLiteral(".CFG");
 }
 
-bool WriteSettings(const QString &path, const Settings &settings, QString *error) {
+bool WriteSettings(const QString &path, const Settings &settings, Notice *error) {
     const Language language = languageFromNumber(int(settings.CurrentLanguage)).value_or(Language::English);
     const QByteArray port = lineBytes(settings.SelectedPortName).value_or(NoPort.toLatin1());
     const QByteArray project = lineBytes(settings.ProjectPath).value_or(QByteArray());
@@ -114,7 +113,7 @@ bool WriteSettings(const QString &path, const Settings &settings, QString *error
     return writeFileAtomically(path, bytes, error);
 }
 
-bool ReadSettings(const QString &path, Settings &settings, const QStringList &portCaptions, QString *error) {
+bool ReadSettings(const QString &path, Settings &settings, const QStringList &portCaptions, Notice *error) {
     if (!QFile::exists(path) && !WriteSettings(path, settings, error))
         return false;
 
@@ -174,9 +173,9 @@ bool ReadSettings(const QString &path, Settings &settings, const QStringList &po
     s.BackupBeforeTransmit = !(more && next() == QString::fromLatin1(BackupLabel + boolText(false)));
 
     if (readFailed) {
-        setError(error, NoticeText(NoticeRow::AtLine)
-                            .arg(path, QString::number(failedLine),
-                                 NoticeText(NoticeRow::FileNotRead).arg(reader.errorString())));
+        setError(error,
+                 Notice(NoticeRow::AtLine)
+                     .arg(path, QString::number(failedLine), Notice(NoticeRow::FileNotRead).arg(reader.errorString())));
         return false;
     }
     settings = s;

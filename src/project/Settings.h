@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Language.h"
+#include "model/Notice.h"
 
 #include <QLocale>
 #include <QString>
@@ -43,7 +44,7 @@ QString executableDirectory(const QString &executablePath);
 // not written as something else that would later point elsewhere: the project path and the
 // port are written empty and "(None)", the export path falls back to the settings file's own
 // directory (the executable's).
-bool WriteSettings(const QString &path, const Settings &settings, QString *error = nullptr);
+bool WriteSettings(const QString &path, const Settings &settings, Notice *error = nullptr);
 
 // Reads the file into `settings`, which holds the defaults on entry: values missing from the
 // file keep them. `portCaptions` are the captions of the port menu: "(None)" first, then the
@@ -52,7 +53,7 @@ bool WriteSettings(const QString &path, const Settings &settings, QString *error
 // written, an empty or missing one as "(None)". A missing file is first written from
 // `settings`, then read back. On failure (the file cannot be written, opened or
 // read) `settings` is untouched and `error` names the file.
-bool ReadSettings(const QString &path, Settings &settings, const QStringList &portCaptions, QString *error = nullptr);
+bool ReadSettings(const QString &path, Settings &settings, const QStringList &portCaptions, Notice *error = nullptr);
 
 // The port checked once the ports are listed, for a stored port read without captions: the
 // stored one when it is among `ports`, "(None)" otherwise; with no settings file read (none), the

@@ -1,7 +1,5 @@
 #include "SettingsLocation.h"
 
-#include "text/LanguageTables.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -60,22 +58,22 @@ SettingsLocation SettingsLocation::forExecutable(const QString &executablePath) 
 }
 
 QString LoadSettings(const SettingsLocation &location, Settings &settings, const QStringList &portCaptions,
-                     QString *error, bool *created) {
+                     Notice *error, bool *created) {
     const bool primaryFound = !location.primary.isEmpty() && QFile::exists(location.primary);
     const auto read = [created](const QString &path, bool found) {
         if (created)
             *created = !found;
         return path;
     };
-    QString primaryError;
+    Notice primaryError;
     if (!location.primary.isEmpty() && folderWritable(location.primary)) {
         if (ReadSettings(location.primary, settings, portCaptions, &primaryError))
             return read(location.primary, primaryFound);
     } else if (!location.primary.isEmpty()) {
-        primaryError = NoticeText(NoticeRow::SettingsFolderMissing).arg(QDir::toNativeSeparators(location.primary));
+        primaryError = Notice(NoticeRow::SettingsFolderMissing).arg(QDir::toNativeSeparators(location.primary));
     }
 
-    QString fallbackError;
+    Notice fallbackError;
     if (!location.fallback.isEmpty()) {
         Settings start = settings;
         // The file beside the program is still read when only it exists.
@@ -88,26 +86,27 @@ QString LoadSettings(const SettingsLocation &location, Settings &settings, const
             return read(location.fallback, fallbackFound || primaryFound);
         }
     } else {
-        fallbackError = NoticeText(NoticeRow::NoConfigFolder);
+        fallbackError = Notice(NoticeRow::NoConfigFolder);
     }
     if (error)
-        *error = NoticeText(NoticeRow::SettingsNotKept)
-                     .arg(primaryError.isEmpty() ? fallbackError : primaryError + QStringLiteral("; ") + fallbackError);
+        *error = Notice(NoticeRow::SettingsNotKept)
+                     .arg(primaryError.isNull() ? fallbackError
+                                                : Notice::joined({primaryError, fallbackError}, QStringLiteral("; ")));
     return {};
 }
 
-QString SaveSettings(const SettingsLocation &location, const QString &path, const Settings &settings, QString *error) {
-    QString first;
+QString SaveSettings(const SettingsLocation &location, const QString &path, const Settings &settings, Notice *error) {
+    Notice first;
     if (WriteSettings(path, settings, &first))
         return path;
-    QString second;
+    Notice second;
     if (!location.fallback.isEmpty() && path != location.fallback) {
         QDir().mkpath(QFileInfo(location.fallback).absolutePath());
         if (WriteSettings(location.fallback, settings, &second))
             return location.fallback;
     }
     if (error)
-        *error = NoticeText(NoticeRow::SettingsNotSaved)
-                     .arg(second.isEmpty() ? first : first + QStringLiteral("; ") + second);
+        *error = Notice(NoticeRow::SettingsNotSaved)
+                     .arg(second.isNull() ? first : Notice::joined({first, second}, QStringLiteral("; ")));
     return {};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/Notice.h"
 #include "project/Settings.h"
 
 #include <QString>
@@ -36,10 +37,10 @@ QString DefaultExportFolder(const QString &executablePath);
 // then set. Returns the file that was read (and is to be written at shut-down) or, when neither
 // place can be written, an empty string, with `settings` untouched and `error` naming both files.
 QString LoadSettings(const SettingsLocation &location, Settings &settings, const QStringList &portCaptions,
-                     QString *error = nullptr, bool *created = nullptr);
+                     Notice *error = nullptr, bool *created = nullptr);
 
 // Writes the settings at shut-down to `path` (the file LoadSettings gave), or, when that
 // fails, to the fallback file. Returns the file written, or an empty string with `error`
 // naming what failed.
 QString SaveSettings(const SettingsLocation &location, const QString &path, const Settings &settings,
-                     QString *error = nullptr);
+                     Notice *error = nullptr);

@@ -1064,6 +1064,13 @@ constexpr QStringView ConfidenceTexts[] = {
     u"%1 programme(s) ont le code 000, qui ne désigne aucun emplacement du lecteur : une transmission ou un export "
     u"les laisse de côté.",
     u"%1 a le code 000 : une transmission ou un export le laisse de côté.",
+    u"Ouvrir une copie du lecteur...",
+    u"Copier le lecteur avant de transmettre",
+    u"Les programmes du lecteur avant la transmission sont conservés dans %1",
+    u"Aucune copie du lecteur n'a été conservée : %1",
+    u"Aucune copie du lecteur n'a été conservée : sa lecture a échoué à %1 : %2",
+    u"l'octet %1 du nom",
+    u"l'emplacement %1",
     // English
     u"&Verify the Programs",
     u"Check the &Schedule...",
@@ -1094,6 +1101,13 @@ constexpr QStringView ConfidenceTexts[] = {
     u"Codes carried by more than one program: %1. A transmit or an export sends only the last program of each.",
     u"%1 program(s) have code 000, which is no slot of the player: a transmit or an export leaves them out.",
     u"%1 has code 000: a transmit or an export leaves it out.",
+    u"Open Player Backup...",
+    u"Backup Before Transmit",
+    u"The player's programs before the transmit were kept in %1",
+    u"No copy of the player was kept: %1",
+    u"No copy of the player was kept: reading it failed at %1: %2",
+    u"name byte %1",
+    u"slot %1",
     // Spanish
     u"&Verificar los programas",
     u"Comprobar la &programación...",
@@ -1127,6 +1141,13 @@ constexpr QStringView ConfidenceTexts[] = {
     u"%1 programa(s) tienen el código 000, que no es ninguna posición del reproductor: una transmisión o una "
     u"exportación los omite.",
     u"%1 tiene el código 000: una transmisión o una exportación lo omite.",
+    u"Abrir copia del reproductor...",
+    u"Copiar el reproductor antes de transferir",
+    u"Los programas del reproductor antes de la transmisión se guardaron en %1",
+    u"No se guardó ninguna copia del reproductor: %1",
+    u"No se guardó ninguna copia del reproductor: su lectura falló en %1: %2",
+    u"el byte %1 del nombre",
+    u"la posición %1",
     // German
     u"Programme &überprüfen",
     u"&Zeitplan prüfen...",
@@ -1160,6 +1181,13 @@ constexpr QStringView ConfidenceTexts[] = {
     u"%1 Programm(e) haben den Code 000, der keinem Speicherplatz des Players entspricht: eine Übertragung oder ein "
     u"Export lässt sie aus.",
     u"%1 hat den Code 000: eine Übertragung oder ein Export lässt es aus.",
+    u"Kopie des Players öffnen...",
+    u"Player vor dem Übertragen sichern",
+    u"Die Programme des Players vor der Übertragung wurden in %1 gesichert",
+    u"Keine Kopie des Players wurde gesichert: %1",
+    u"Keine Kopie des Players wurde gesichert: das Lesen schlug bei %1 fehl: %2",
+    u"Namensbyte %1",
+    u"Speicherplatz %1",
     // Italian
     u"&Verifica i programmi",
     u"Controlla la &programmazione...",
@@ -1193,6 +1221,13 @@ constexpr QStringView ConfidenceTexts[] = {
     u"%1 programma/i hanno il codice 000, che non è nessuna posizione del lettore: una trasmissione o "
     u"un'esportazione li tralascia.",
     u"%1 ha il codice 000: una trasmissione o un'esportazione lo tralascia.",
+    u"Apri copia del lettore...",
+    u"Copia il lettore prima di trasmettere",
+    u"I programmi del lettore prima della trasmissione sono stati salvati in %1",
+    u"Nessuna copia del lettore è stata salvata: %1",
+    u"Nessuna copia del lettore è stata salvata: la lettura non è riuscita a %1: %2",
+    u"il byte %1 del nome",
+    u"la posizione %1",
 };
 static_assert(std::size(ConfidenceTexts) == LanguageCount * ConfidenceRowCount);
 
@@ -1912,8 +1947,6 @@ constexpr std::array<TableView, 22> Tables = {
 };
 static_assert(std::size_t(TextTable::HistoryTexts) + 1 == Tables.size());
 
-Language messageLanguage = Language::English;
-
 // The tables are static data: the returned string refers to them without copying.
 QString wrap(QStringView text) {
     return QString::fromRawData(text.data(), text.size());
@@ -1940,13 +1973,66 @@ QString LanguageText(TextTable table, int row, Language language) {
     return wrap(t.texts[block * t.rows + row]);
 }
 
-void SetMessageLanguage(Language language) {
-    if (languageFromNumber(int(language)))
-        messageLanguage = language;
+namespace {
+
+QString valueText(const Notice::Value &value, Language language) {
+    if (const auto *text = std::get_if<QString>(&value.value()))
+        return *text;
+    if (const auto *notice = std::get_if<std::shared_ptr<const Notice>>(&value.value()))
+        return noticeText(**notice, language);
+    const auto &n = std::get<Notice::Value::Number>(value.value());
+    return QString::number(n.value, n.base);
 }
 
-Language MessageLanguage() {
-    return messageLanguage;
+} // namespace
+
+QString noticeText(const Notice &notice, Language language) {
+    if (!notice.parts().isEmpty()) {
+        QStringList parts;
+        for (const Notice &part : notice.parts())
+            parts << noticeText(part, language);
+        return parts.join(notice.separator());
+    }
+    if (!notice.row())
+        return notice.verbatimText();
+    QString text = LanguageText(*notice.row(), language);
+    for (const QList<Notice::Value> &group : notice.groups()) {
+        if (group.size() == 1) {
+            const auto *n = std::get_if<Notice::Value::Number>(&group[0].value());
+            text = n ? text.arg(n->value, n->fieldWidth, n->base, n->fill) : text.arg(valueText(group[0], language));
+        } else {
+            QStringList v;
+            for (const Notice::Value &value : group)
+                v << valueText(value, language);
+            v.resize(9);
+            switch (group.size()) { // QString::arg of several texts replaces them in one pass
+            case 2:
+                text = text.arg(v[0], v[1]);
+                break;
+            case 3:
+                text = text.arg(v[0], v[1], v[2]);
+                break;
+            case 4:
+                text = text.arg(v[0], v[1], v[2], v[3]);
+                break;
+            case 5:
+                text = text.arg(v[0], v[1], v[2], v[3], v[4]);
+                break;
+            case 6:
+                text = text.arg(v[0], v[1], v[2], v[3], v[4], v[5]);
+                break;
+            case 7:
+                text = text.arg(v[0], v[1], v[2], v[3], v[4], v[5], v[6]);
+                break;
+            case 8:
+                text = text.arg(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]);
+                break;
+            default:
+                text = text.arg(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]);
+            }
+        }
+    }
+    return text;
 }
 
 QString TransportCommandNames(int row) {
@@ -1956,29 +2042,40 @@ QString TransportCommandNames(int row) {
     return wrap(TransportCommandNameTexts[row]);
 }
 
-QString HistoryCaption(bool redo, std::optional<HistoryStep> step, Language language) {
+QString HistoryCaption(bool redo, std::optional<EditKind> step, Language language) {
     if (!step)
         return LanguageText(redo ? HistoryRow::Redo : HistoryRow::Undo, language);
-    QString name;
-    switch (*step) {
-    case HistoryStep::Properties:
-        name = LanguageText(FileMenuRow::Properties, language);
-        break;
-    case HistoryStep::Import:
-        name = LanguageText(FileMenuRow::Import, language);
-        break;
-    case HistoryStep::Receive:
-        name = LanguageText(SendReceiveMenuRow::Receive, language);
-        break;
-    case HistoryStep::EditProgram:
-        name = LanguageText(HistoryRow::EditProgram, language);
-        break;
-    case HistoryStep::ImportCsv:
-        name = LanguageText(PlanRow::CsvImportMenu, language);
-        break;
-    default: // the Edit menu's commands, in the order of its rows
-        name = LanguageText(TextTable::EditMenuTexts, int(*step) + int(EditMenuRow::NewProgram), language);
-    }
+    const QString name = [&] {
+        switch (*step) {
+        case EditKind::NewProgram:
+            return LanguageText(EditMenuRow::NewProgram, language);
+        case EditKind::DeleteProgram:
+            return LanguageText(EditMenuRow::DeleteProgram, language);
+        case EditKind::Cut:
+            return LanguageText(EditMenuRow::Cut, language);
+        case EditKind::Paste:
+            return LanguageText(EditMenuRow::Paste, language);
+        case EditKind::DeleteColourGroup:
+            return LanguageText(EditMenuRow::DeleteColorGroup, language);
+        case EditKind::MoveUp:
+            return LanguageText(EditMenuRow::MoveUp, language);
+        case EditKind::MoveDown:
+            return LanguageText(EditMenuRow::MoveDown, language);
+        case EditKind::Wizard:
+            return LanguageText(EditMenuRow::Wizard, language);
+        case EditKind::Properties:
+            return LanguageText(FileMenuRow::Properties, language);
+        case EditKind::Import:
+            return LanguageText(FileMenuRow::Import, language);
+        case EditKind::Receive:
+            return LanguageText(SendReceiveMenuRow::Receive, language);
+        case EditKind::EditProgram:
+            return LanguageText(HistoryRow::EditProgram, language);
+        case EditKind::ImportCsv:
+            return LanguageText(PlanRow::CsvImportMenu, language);
+        }
+        return QString();
+    }();
     return LanguageText(redo ? HistoryRow::RedoStep : HistoryRow::UndoStep, language).arg(CommandName(name));
 }
 

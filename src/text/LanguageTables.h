@@ -1,6 +1,8 @@
 #pragma once
 
 #include "model/Language.h"
+#include "model/Notice.h"
+#include "project/EditKind.h"
 
 #include <QLocale>
 #include <QString>
@@ -262,6 +264,14 @@ enum ConfidenceRow : int {
     CodesShared,  // %1: the codes, "003, 017"
     CodeZeroHeld, // %1: how many programs
     CheckCodeZero,
+    // The copy of the player kept before a transmit.
+    BackupMenuCaption,
+    BackupOptionCaption,
+    BackupKept,       // %1: the file
+    BackupNotKept,    // %1: why the file was not written
+    BackupReadFailed, // %1: BackupNameByte or BackupSlot, %2: the link's message
+    BackupNameByte,   // %1: 1..16
+    BackupSlot,       // %1: 1..255
     ConfidenceRowCount
 };
 
@@ -286,129 +296,6 @@ enum class PlanRow : int {
     CsvImportDone,
     Count
 };
-
-// Rows of NoticeTexts: whole messages and the parts they are made of ("%1" ... stand for file
-// names, numbers, system error texts and other rows).
-enum class NoticeRow : int {
-    DateCorrected,
-    ScheduleTooShort,
-    PlayerFileSizes,
-    IsPlayerFile,
-    IsProjectFile,
-    Bytes,
-    FirstLineNot,
-    NotProjectFile,
-    NotPlayerFile,
-    NeitherFile,
-    CouldNotBeRead,
-    CouldNotBeOpened,
-    CouldNotBeCreated,
-    CouldNotBeWritten,
-    NotSaved,
-    ReadOnly,
-    AFolder,
-    AFifo,
-    ACharDevice,
-    ABlockDevice,
-    ASocket,
-    NotRegular,
-    ItIsNotRegular,
-    NotReplaced,
-    NoFolder,
-    NotAFolder,
-    LinkLoop,
-    OwnerNotKept,
-    NothingTaken,
-    OnlyWritten,
-    SettingsFolderMissing,
-    NoConfigFolder,
-    SettingsNotKept,
-    SettingsNotSaved,
-    AtLine,
-    FileNotRead,
-    PortMissing,
-    PortLocked,
-    PortForbidden,
-    PortOwnerOnly,
-    PortJoinGroup,
-    PortBusy,
-    HoldsLineBreak,
-    HoldsCharacter,
-    TooManyCommentLines,
-    CommentLine,
-    ProjectProperties,
-    ProgramLabel,
-    ProjectNameField,
-    SubjectField,
-    AuthorField,
-    RightsNoticeField,
-    CustomerField,
-    CreationDateField,
-    DiffusionDateField,
-    TitleField,
-    TooManyPrograms,
-    HeaderLine,
-    SeparatorLine,
-    ProjectCommentCount,
-    ProjectCommentLineOf,
-    ProgramCount,
-    ProgramCode,
-    PriorityFlag,
-    TimerFlag,
-    ActiveFlag,
-    HourField,
-    MinuteField,
-    DayOfWeekField,
-    TimerModeField,
-    ActionCountField,
-    ActionKindField,
-    ActionParamField,
-    ActionValueField,
-    ColourField,
-    DateField,
-    CommentCount,
-    CommentLineOf,
-    ExpectedEnd,
-    ExpectedLong,
-    TooLarge,
-    ExpectedFound,
-    CsvCell,
-    CsvNumber,
-    CsvYesNo,
-    CsvColour,
-    CsvMode,
-    CsvKind,
-    CsvDate,
-    CsvTime,
-    CsvText,
-    CsvOneLine,
-    CsvCommentLines,
-    CsvNotUtf8,
-    CsvQuote,
-    CsvNoHeader,
-    CsvUnknownColumn,
-    CsvColumnTwice,
-    CsvColumnMissing,
-    CsvTooMany,
-    CsvLineBreak,
-    CsvMore,
-    CsvNotTable,
-    CsvTooLarge,
-    HoldsLongLine,
-    TooLargeToStore,
-    CsvLength,
-    CsvStrayQuote,
-    CsvTooWide,
-    CsvAfterEnding,
-    CsvTransport,
-    Count
-};
-
-// The language of the messages the file, settings and port routines make: English until
-// the window sets it to its own language; the command line keeps English.
-void SetMessageLanguage(Language language);
-
-Language MessageLanguage();
 
 // The table each row enum indexes.
 constexpr TextTable tableOf(HintRow) {
@@ -495,30 +382,11 @@ QString LanguageText(Row row, Language language) {
     return LanguageText(tableOf(row), int(row), language);
 }
 
-// A row of NoticeTexts in the message language.
-inline QString NoticeText(NoticeRow row) {
-    return LanguageText(row, MessageLanguage());
-}
-// The steps of the undo history; those of the Edit menu in the order of its rows.
-enum class HistoryStep : int {
-    NewProgram,
-    DeleteProgram,
-    Cut,
-    Paste = Cut + 2,
-    DeleteColorGroup,
-    MoveUp,
-    MoveDown,
-    Wizard,
-    Properties,
-    Import,
-    Receive,
-    EditProgram,
-    ImportCsv,
-};
-
+// A notice of the core in `language`: its row's text, then the same arg calls as it records.
+QString noticeText(const Notice &notice, Language language);
 // The caption of Edit > Undo or Redo in `language`: the step's command named ("Undo Delete
 // Program"), or the bare command when there is no step.
-QString HistoryCaption(bool redo, std::optional<HistoryStep> step, Language language);
+QString HistoryCaption(bool redo, std::optional<EditKind> step, Language language);
 
 // A menu caption as the name of its command: without the mnemonic marker "&" and a trailing
 // "..." ("&Project Properties..." gives "Project Properties").

@@ -72,12 +72,11 @@ QString VerifyReport(const VerifyResult &result, Language language) {
 
 QString BackupNote(const PlayerBackup::Outcome &outcome, Language language) {
     if (!outcome.path.isEmpty())
-        return QStringLiteral("The player's programs before the transmit were kept in %1").arg(outcome.path);
+        return LanguageText(BackupKept, language).arg(outcome.path);
     if (outcome.readCode == ComCode::Ok)
-        return QStringLiteral("No copy of the player was kept: %1").arg(outcome.writeError);
-    const QString where = outcome.failure.step == LinkFailure::NameRead
-                              ? QStringLiteral("name byte %1").arg(outcome.failure.index)
-                              : QStringLiteral("slot %1").arg(outcome.failure.index);
-    return QStringLiteral("No copy of the player was kept: reading it failed at %1: %2")
-        .arg(where, ComResultText(outcome.readCode, language));
+        return LanguageText(BackupNotKept, language).arg(noticeText(outcome.writeError, language));
+    const QString where =
+        LanguageText(outcome.failure.step == LinkFailure::NameRead ? BackupNameByte : BackupSlot, language)
+            .arg(outcome.failure.index);
+    return LanguageText(BackupReadFailed, language).arg(where, ComResultText(outcome.readCode, language));
 }

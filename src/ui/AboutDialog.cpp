@@ -16,40 +16,40 @@ AboutDialog::AboutDialog(QWidget *parent)
     frame->setFrameShape(QFrame::Panel);
     frame->setFrameShadow(QFrame::Sunken);
     frame->setGeometry(8, 8, 415, 75);
-    Image1 = new QLabel(frame);
-    Image1->setGeometry(8, 13, 48, 48);
-    Image1->setPixmap(Icons::pixmap(QStringLiteral("about"), 48));
-    Image2 = new QLabel(frame);
-    Image2->setGeometry(359, 13, 48, 48);
-    Image2->setPixmap(QApplication::windowIcon().pixmap(48, 48));
+    LogoImage = new QLabel(frame);
+    LogoImage->setGeometry(8, 13, 48, 48);
+    LogoImage->setPixmap(Icons::pixmap(QStringLiteral("about"), 48));
+    ProgramImage = new QLabel(frame);
+    ProgramImage->setGeometry(359, 13, 48, 48);
+    ProgramImage->setPixmap(QApplication::windowIcon().pixmap(48, 48));
     QFont large = font();
     large.setPointSizeF(large.pointSizeF() * 1.25);
     large.setBold(true);
-    Label1 = new QLabel(frame);
-    Label1->setFont(large);
-    Label2 = new QLabel(frame);
-    Label3 = new QLabel(frame);
-    Label3->setFont(large);
+    ProductLabel = new QLabel(frame);
+    ProductLabel->setFont(large);
+    VersionLabel = new QLabel(frame);
+    WebLabel = new QLabel(frame);
+    WebLabel->setFont(large);
     int top = 6;
-    for (QLabel *label : {Label1, Label2, Label3}) {
+    for (QLabel *label : {ProductLabel, VersionLabel, WebLabel}) {
         label->setAlignment(Qt::AlignCenter);
         label->setGeometry(64, top, 287, 21);
         top += 21;
     }
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
-    OKBtn->setGeometry(178, 91, 75, 25);
-    OKBtn->setDefault(true);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label3->setObjectName(QStringLiteral("Label3"));
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+    OkButton = new QPushButton(QStringLiteral("OK"), this);
+    OkButton->setGeometry(178, 91, 75, 25);
+    OkButton->setDefault(true);
+    ProductLabel->setObjectName(QStringLiteral("ProductLabel"));
+    VersionLabel->setObjectName(QStringLiteral("VersionLabel"));
+    WebLabel->setObjectName(QStringLiteral("WebLabel"));
+    OkButton->setObjectName(QStringLiteral("OkButton"));
+    connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void AboutDialog::showEvent(QShowEvent *event) {
     setWindowTitle(LanguageText(AboutRow::Caption, m_language));
-    Label1->setText(LanguageText(AboutRow::Product, m_language));
-    Label2->setText(LanguageText(AboutRow::Version, m_language));
-    Label3->setText(LanguageText(AboutRow::WebAddress, m_language));
+    ProductLabel->setText(LanguageText(AboutRow::Product, m_language));
+    VersionLabel->setText(LanguageText(AboutRow::Version, m_language));
+    WebLabel->setText(LanguageText(AboutRow::WebAddress, m_language));
     QDialog::showEvent(event);
 }

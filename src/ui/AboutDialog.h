@@ -22,10 +22,10 @@ protected:
 
 private:
     Language m_language = Language::English;
-    QLabel *Image1 = nullptr; // the logo
-    QLabel *Image2 = nullptr; // the program icon
-    QLabel *Label1 = nullptr; // the product line
-    QLabel *Label2 = nullptr; // the version
-    QLabel *Label3 = nullptr; // the maker's web address
-    QPushButton *OKBtn = nullptr;
+    QLabel *LogoImage = nullptr;    // the logo
+    QLabel *ProgramImage = nullptr; // the program icon
+    QLabel *ProductLabel = nullptr; // the product line
+    QLabel *VersionLabel = nullptr; // the version
+    QLabel *WebLabel = nullptr;     // the maker's web address
+    QPushButton *OkButton = nullptr;
 };

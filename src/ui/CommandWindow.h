@@ -8,19 +8,14 @@
 class QDialog;
 
 // What the command parts of the main window (the document commands, the player commands) ask
-// of the window around them: its language and port, its dialogs, and that it bring the editor
-// panel and the commands up to date.
+// of the window around them: its language and port, its dialogs, and that it bring the
+// commands up to date.
 class CommandWindow {
 public:
     virtual Language language() const = 0;
     virtual QString portName() const = 0;
     // Runs a modal dialog through the window's dialog seam.
     virtual int runDialog(QDialog &dialog) = 0;
-    // New program: appends a program with the first free code and selects it; at 255 the
-    // limit message instead.
-    virtual void newProgram() = 0;
-    // Fills the editor panel from the selected program, or hides it when there is none.
-    virtual void showSelectedProgram() = 0;
     virtual void updateCommandState() = 0;
     // Relabels the whole window in its language.
     virtual void applyLanguage() = 0;

@@ -10,49 +10,49 @@ CommentsDialog::CommentsDialog(QWidget *parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("CommentsDialog"));
     setFixedSize(305, 214);
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setGeometry(8, 8, 289, 162);
-    OKBtn = new QPushButton(QStringLiteral("Ok"), this);
-    OKBtn->setGeometry(135, 180, 75, 25);
-    OKBtn->setDefault(false);
-    OKBtn->setAutoDefault(false);
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelBtn->setGeometry(222, 180, 75, 25);
-    CancelBtn->setAutoDefault(false);
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    connect(Memo1, &QPlainTextEdit::textChanged, this, &CommentsDialog::limitLength);
+    CommentsEdit = new QPlainTextEdit(this);
+    CommentsEdit->setGeometry(8, 8, 289, 162);
+    OkButton = new QPushButton(QStringLiteral("Ok"), this);
+    OkButton->setGeometry(135, 180, 75, 25);
+    OkButton->setDefault(false);
+    OkButton->setAutoDefault(false);
+    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelButton->setGeometry(222, 180, 75, 25);
+    CancelButton->setAutoDefault(false);
+    connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    CommentsEdit->setObjectName(QStringLiteral("CommentsEdit"));
+    OkButton->setObjectName(QStringLiteral("OkButton"));
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    connect(CommentsEdit, &QPlainTextEdit::textChanged, this, &CommentsDialog::limitLength);
 }
 
 void CommentsDialog::setLines(const QStringList &lines) {
-    Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+    CommentsEdit->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
 QStringList CommentsDialog::lines() const {
-    const QString text = Memo1->toPlainText();
+    const QString text = CommentsEdit->toPlainText();
     return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
 }
 
 void CommentsDialog::limitLength() {
-    const QString text = Memo1->toPlainText();
+    const QString text = CommentsEdit->toPlainText();
     if (text.size() <= MaxLength)
         return;
-    QTextCursor cursor = Memo1->textCursor();
+    QTextCursor cursor = CommentsEdit->textCursor();
     const int position = qMin(cursor.position(), MaxLength);
-    Memo1->setPlainText(text.left(MaxLength));
-    cursor = Memo1->textCursor();
+    CommentsEdit->setPlainText(text.left(MaxLength));
+    cursor = CommentsEdit->textCursor();
     cursor.setPosition(position);
-    Memo1->setTextCursor(cursor);
+    CommentsEdit->setTextCursor(cursor);
 }
 
 void CommentsDialog::showEvent(QShowEvent *event) {
     setWindowTitle(LanguageText(EditorRow::Comments, m_language));
-    OKBtn->setText(LanguageText(PropertyRow::Ok, m_language));
-    CancelBtn->setText(LanguageText(PropertyRow::Cancel, m_language));
-    Memo1->selectAll();
-    Memo1->setFocus();
+    OkButton->setText(LanguageText(PropertyRow::Ok, m_language));
+    CancelButton->setText(LanguageText(PropertyRow::Cancel, m_language));
+    CommentsEdit->selectAll();
+    CommentsEdit->setFocus();
     QDialog::showEvent(event);
 }

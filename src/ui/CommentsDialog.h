@@ -28,7 +28,7 @@ protected:
 private:
     void limitLength();
     Language m_language = Language::English;
-    QPlainTextEdit *Memo1 = nullptr;
-    QPushButton *OKBtn = nullptr;
-    QPushButton *CancelBtn = nullptr;
+    QPlainTextEdit *CommentsEdit = nullptr;
+    QPushButton *OkButton = nullptr;
+    QPushButton *CancelButton = nullptr;
 };

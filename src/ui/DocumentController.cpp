@@ -1,19 +1,19 @@
-// The project document of the main window: save point and modified check, New, Open, Save,
-// Save as, Properties, Export, Import, the program commands (delete, cut, copy, paste, move,
-// delete a colour group), start-up and shut-down, the about window and the web links.
+// The document commands of the main window: New, Open, Save, Save as, Properties, Export,
+// Import, the program commands' questions, start-up and shut-down, the about window and the web
+// links. The project and its history are the model's.
 #include "DocumentController.h"
 
 #include "CommandWindow.h"
-#include "ProjectHistory.h"
-#include "TileList.h"
 #include "model/Clock.h"
 #include "model/Prompter.h"
 #include "player/ScheduleFile.h"
 #include "project/CsvFile.h"
+#include "project/PlayerBackup.h"
+#include "project/ProgramsFile.h"
 #include "project/ProjectFile.h"
-#include "project/ProjectRules.h"
 #include "project/ScheduleCheck.h"
 #include "text/LanguageTables.h"
+#include "text/ScheduleCheckText.h"
 #include "ui/AboutDialog.h"
 #include "ui/ExportFolderDialog.h"
 #include "ui/ExportLogDialog.h"
@@ -22,6 +22,7 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QFileDialog>
@@ -30,12 +31,11 @@
 
 namespace {
 
-const QString NewProjectName = QStringLiteral("New Project");
 const QString ProjectFilter = QStringLiteral("Program (*.prg)");
 const QString ImportFilter = QStringLiteral("fichier d'import Quillon (*.msg)");
 const QString CsvFilter = QStringLiteral("CSV (*.csv)");
 
-// Runs FormActivate at the window's first activation and FormClose when it closes, without
+// Runs startUp at the window's first activation and shutDown when it closes, without
 // taking the window's own event handlers.
 class DocumentEvents : public QObject {
 public:
@@ -48,9 +48,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
         if (watched == &m_window) {
             if (event->type() == QEvent::WindowActivate)
-                m_document.FormActivate();
+                m_document.startUp();
             else if (event->type() == QEvent::Close)
-                m_document.FormClose();
+                m_document.shutDown();
         }
         return false;
     }
@@ -65,23 +65,19 @@ private:
 // ---------------------------------------------------------------------------------------
 // Start-up and shut-down
 
-DocumentController::DocumentController(QWidget &window, CommandWindow &view, TileList &tiles, Prompter &prompter,
-                                       const Clock &clock)
+DocumentController::DocumentController(QWidget &window, CommandWindow &view, ProjectModel &model, QWidget &list,
+                                       Prompter &prompter, const Clock &clock)
     : QObject(&window)
     , m_window(window)
     , m_view(view)
-    , m_tiles(tiles)
+    , m_model(model)
     , m_prompter(prompter)
     , m_clock(clock) {
-    ProjectGroup.ProjectName = NewProjectName;
     ExportPath = DefaultExportFolder(QCoreApplication::applicationFilePath());
     m_urlOpener = [](const QUrl &url) { QDesktopServices::openUrl(url); };
     ProgressWindow = new ProgressDialog(m_prompter, m_clock, &window);
-    ProgressWindow->setListWidget(&m_tiles);
+    ProgressWindow->setListWidget(&list);
     window.installEventFilter(new DocumentEvents(window, *this));
-    m_history = new ProjectHistory(*this, tiles, view, this);
-    setCaption();
-    TakeSnapshot(); // the empty project, until the first activation takes its own
 }
 
 DocumentController::~DocumentController() = default;
@@ -105,51 +101,51 @@ std::optional<Settings> DocumentController::readSettingsAtStart(const SettingsLo
                                                                 const QStringList &portCaptions, bool *created) {
     m_settingsLocation = location;
     Settings s = m_view.windowSettings();
-    s.ProjectPath = ProjectPath;
+    s.ProjectPath = m_model.filePath();
     s.ExportPath = ExportPath;
-    QString error;
+    Notice error;
     m_settingsPath = LoadSettings(m_settingsLocation, s, portCaptions, &error, created);
     if (m_settingsPath.isEmpty()) {
-        m_prompter.warn(error);
+        m_prompter.warn(noticeText(error, language()));
         return std::nullopt;
     }
-    ProjectPath = s.ProjectPath;
+    m_model.setFilePath(s.ProjectPath);
     ExportPath = s.ExportPath;
     return s;
 }
 
-void DocumentController::FormActivate() {
+void DocumentController::startUp() {
     if (!m_firstActivation)
         return;
     if (ProgressWindow->isVisible()) {
         // Activated while an operation runs: the start-up steps follow once it has ended.
         connect(
-            ProgressWindow, &QDialog::finished, this, [this] { FormActivate(); },
+            ProgressWindow, &QDialog::finished, this, [this] { startUp(); },
             Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
         return;
     }
     m_firstActivation = false;
-    if (!ProjectPath.isEmpty() && QFile::exists(ProjectPath)) {
+    if (const QString last = m_model.filePath(); !last.isEmpty() && QFile::exists(last)) {
         // A last project that no longer reads is not the empty project's file.
-        if (!openProjectFile(ProjectPath))
-            ProjectPath.clear();
+        if (!openProjectFile(last))
+            m_model.setFilePath({});
     }
     m_view.applyLanguage();
     m_view.updateCommandState();
-    TakeSnapshot();
+    m_model.takeSavePoint();
 }
 
-void DocumentController::FormClose() {
+void DocumentController::shutDown() {
     AskSaveIfModified();
     if (m_settingsPath.isEmpty())
         return;
     Settings s = m_view.windowSettings();
-    s.ProjectPath = ProjectPath;
+    s.ProjectPath = m_model.filePath();
     s.ExportPath = ExportPath;
-    QString error;
+    Notice error;
     const QString written = SaveSettings(m_settingsLocation, m_settingsPath, s, &error);
     if (written.isEmpty())
-        m_prompter.warn(error);
+        m_prompter.warn(noticeText(error, language()));
     else
         m_settingsPath = written;
 }
@@ -158,65 +154,36 @@ void DocumentController::FormClose() {
 // The project
 
 Project DocumentController::currentProject() const {
-    Project project;
-    project.Properties = ProjectGroup;
-    project.Programs = m_tiles.programs();
-    return project;
-}
-
-void DocumentController::setProjectName(const QString &name) {
-    ProjectGroup.ProjectName = name;
-}
-
-void DocumentController::loadPrograms(const QList<Program> &programs) {
-    m_history->record(HistoryStep::NewProgram, [&] {
-        for (const Program &program : programs) {
-            if (m_tiles.count() >= SlotCount)
-                break;
-            m_view.newProgram();
-            m_tiles.setProgram(m_tiles.currentIndex(), program);
-        }
-        m_view.showSelectedProgram();
-    });
-}
-
-DocumentController::FileState DocumentController::fileState() const {
-    return {ProjectPath, SavedProject, m_window.windowTitle()};
-}
-
-void DocumentController::setFileState(const FileState &state) {
-    ProjectPath = state.path;
-    SavedProject = state.saved;
-    m_window.setWindowTitle(state.caption);
+    return m_model.project();
 }
 
 // ---------------------------------------------------------------------------------------
 // Save point
 
-bool DocumentController::IsProjectModified() const {
-    return ::IsProjectModified(currentProject(), SavedProject);
-}
-
-void DocumentController::TakeSnapshot() {
-    SavedProject = currentProject();
-}
-
 void DocumentController::AskSaveIfModified() {
-    if (!IsProjectModified())
+    if (!m_model.isModified())
         return;
     if (m_prompter.confirm(LanguageText(MessageRow::SaveQuestion, language())))
         saveProject();
 }
 
-void DocumentController::setCaption() {
-    m_window.setWindowTitle(captionFor(ProjectGroup.ProjectName));
-}
-
 quint8 DocumentController::runOperation(int mode, const std::function<quint8()> &work) {
     ProgressWindow->setLanguage(language());
     ProgressWindow->setPortName(m_view.portName());
-    const ProjectHistory::Busy busy(*m_history);
-    return ProgressWindow->run(mode, work);
+    beginOperation();
+    const quint8 result = ProgressWindow->run(mode, work);
+    endOperation();
+    return result;
+}
+
+void DocumentController::beginOperation() {
+    if (m_operations++ == 0)
+        emit operationRunningChanged();
+}
+
+void DocumentController::endOperation() {
+    if (--m_operations == 0)
+        emit operationRunningChanged();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -224,82 +191,51 @@ quint8 DocumentController::runOperation(int mode, const std::function<quint8()> 
 
 void DocumentController::ClearProject() {
     runOperation(ProgressDialog::ClearProjectMode, [this] {
-        clearProjectRun();
+        m_model.clear(runnerProgress());
         return quint8(0);
     });
 }
 
-void DocumentController::RemoveCurrentProgram() {
-    if (m_tiles.isEmpty())
-        return;
-    m_tiles.removeAt(qMax(0, m_tiles.currentIndex()));
-    m_tiles.SetCurrentTile(0);
-}
-
-void DocumentController::clearProjectRun() {
+ProjectModel::Progress DocumentController::runnerProgress(const QString &fillCaption) {
     ProgressDialog &runner = *ProgressWindow;
-    const int total = m_tiles.count();
-    runner.prepareProgress(total);
-    const QString step = LanguageText(MessageRow::ProgressDelete, language());
-    const QString to = LanguageText(MessageRow::ProgressTo, language()) + QString::number(total);
-    while (!m_tiles.isEmpty()) {
-        RemoveCurrentProgram();
-        runner.stepProgress(step + QString::number(m_tiles.count()) + to);
-    }
-    m_tiles.RestackTiles();
-    ProjectGroup = ProjectProperties();
-    ProjectGroup.ProjectName = NewProjectName;
-    ProjectPath.clear();
-    setCaption();
-    TakeSnapshot();
-}
-
-// Appends each program as a new one and overwrites it, in the order given, up to 255. With a
-// caption the bar steps once per program ("<caption><n> to <total>"); without one the caller
-// has stepped it already.
-void DocumentController::fillPrograms(const QList<Program> &programs, const QString &captionStart, int total) {
-    ProgressDialog &runner = *ProgressWindow;
-    if (!captionStart.isEmpty())
-        runner.prepareProgress(total);
     const QString to = LanguageText(MessageRow::ProgressTo, language());
-    for (int i = 0; i < programs.size() && m_tiles.count() < SlotCount; ++i) {
-        m_tiles.appendProgram(programs[i]);
-        if (!captionStart.isEmpty())
-            runner.stepProgress(captionStart + QString::number(i + 1) + to + QString::number(total));
-    }
-    runner.showStatus(LanguageText(MessageRow::Finalization, language()));
-    m_tiles.RestackTiles();
-    m_tiles.scrollToCurrent();
-    m_view.showSelectedProgram();
-    m_view.updateCommandState();
+    const QString deleting = LanguageText(MessageRow::ProgressDelete, language());
+    ProjectModel::Progress progress;
+    progress.begin = [&runner, fillCaption](ProjectModel::Phase phase, int total) {
+        if (phase != ProjectModel::Phase::Filling || !fillCaption.isEmpty())
+            runner.prepareProgress(total);
+    };
+    progress.step = [&runner, fillCaption, to, deleting](ProjectModel::Phase phase, int shown, int total) {
+        if (phase != ProjectModel::Phase::Filling)
+            runner.stepProgress(deleting + QString::number(shown) + to + QString::number(total));
+        else if (!fillCaption.isEmpty())
+            runner.stepProgress(fillCaption + QString::number(shown) + to + QString::number(total));
+    };
+    progress.finishing = [this, &runner] { runner.showStatus(LanguageText(MessageRow::Finalization, language())); };
+    return progress;
 }
 
 bool DocumentController::readProjectRun(const QString &path) {
     Project read;
-    QString error;
+    Notice error;
     if (!ReadProjectFile(path, read, &error)) {
-        m_prompter.warn(error);
+        m_prompter.warn(noticeText(error, language()));
         return false;
     }
-    clearProjectRun();
-    ProjectGroup = read.Properties;
-    ProjectPath = path;
-    fillPrograms(read.Programs, LanguageText(MessageRow::ProgressOpen, language()), int(read.Programs.size()));
-    setCaption(); // the name of the project read, not the cleared project's "New Project"
-    TakeSnapshot();
-    m_history->clear(); // a project opened starts its own history
+    m_model.open(path, read, runnerProgress(LanguageText(MessageRow::ProgressOpen, language())));
+    m_view.updateCommandState();
     return true;
 }
 
 bool DocumentController::openProjectFile(const QString &path) {
     bool read = false;
-    // A copy: `path` may be ProjectPath itself, which clearing the project empties.
+    // A copy: `path` may be the model's own file path, which clearing the project empties.
     runOperation(ProgressDialog::ReadProjectMode, [&, file = path] {
         read = readProjectRun(file);
         return quint8(0);
     });
     if (read) {
-        m_tiles.SelectFirstProgram();
+        m_model.selectFirst();
         warnOfCodeConflicts();
     }
     return read;
@@ -330,10 +266,7 @@ void DocumentController::newProject() {
     lazyDialog(PropertyDialog).setLanguage(language());
     if (m_view.runDialog(lazyDialog(PropertyDialog)) == QDialog::Accepted) {
         ClearProject();
-        ProjectGroup = lazyDialog(PropertyDialog).group();
-        setCaption();
-        TakeSnapshot();
-        m_history->clear();
+        m_model.startNewProject(lazyDialog(PropertyDialog).group());
     }
     m_view.updateCommandState();
 }
@@ -344,8 +277,16 @@ void DocumentController::openProject() {
     m_view.updateCommandState();
 }
 
-void DocumentController::openChosenProject() {
-    QFileDialog dialog(&m_window);
+void DocumentController::openPlayerBackup() {
+    AskSaveIfModified();
+    const QString folder = PlayerBackup::folder();
+    QDir().mkpath(folder);
+    openChosenProject(folder);
+    m_view.updateCommandState();
+}
+
+void DocumentController::openChosenProject(const QString &folder) {
+    QFileDialog dialog(&m_window, QString(), folder);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(ProjectFilter);
@@ -354,15 +295,14 @@ void DocumentController::openChosenProject() {
 }
 
 void DocumentController::saveProject() {
-    if (!ProjectPath.isEmpty() && QFile::exists(ProjectPath)) {
-        QString error, warning;
-        if (WriteProjectFile(ProjectPath, currentProject(), &error, &warning)) {
-            TakeSnapshot();
-            m_history->saved();
-            if (!warning.isEmpty())
-                m_prompter.warn(warning);
+    if (const QString path = m_model.filePath(); !path.isEmpty() && QFile::exists(path)) {
+        Notice error, warning;
+        if (WriteProjectFile(path, currentProject(), &error, &warning)) {
+            m_model.markSaved(path);
+            if (!warning.isNull())
+                m_prompter.warn(noticeText(warning, language()));
         } else
-            m_prompter.warn(error);
+            m_prompter.warn(noticeText(error, language()));
         return;
     }
     saveProjectAs();
@@ -377,29 +317,24 @@ void DocumentController::saveProjectAs() {
     if (path.isEmpty())
         return;
     const QFileInfo info(path);
-    QString error, warning;
+    Notice error, warning;
     if (info.exists() && !info.isWritable())
-        error = NoticeText(NoticeRow::NotSaved).arg(path, NoticeText(NoticeRow::ReadOnly));
+        error = Notice(NoticeRow::NotSaved).arg(path, Notice(NoticeRow::ReadOnly));
     else if (WriteProjectFile(path, currentProject(), &error, &warning)) {
-        ProjectPath = path;
-        TakeSnapshot();
-        m_history->saved();
-        if (warning.isEmpty())
+        m_model.markSaved(path);
+        if (warning.isNull())
             return;
         error = warning;
     }
-    m_prompter.warn(error);
+    m_prompter.warn(noticeText(error, language()));
 }
 
 void DocumentController::editProperties() {
-    lazyDialog(PropertyDialog).setGroup(ProjectGroup);
+    lazyDialog(PropertyDialog).setGroup(m_model.properties());
     lazyDialog(PropertyDialog).setLanguage(language());
     if (m_view.runDialog(lazyDialog(PropertyDialog)) != QDialog::Accepted)
         return;
-    m_history->record(HistoryStep::Properties, [this] {
-        ProjectGroup = lazyDialog(PropertyDialog).group();
-        setCaption();
-    });
+    m_model.setProperties(lazyDialog(PropertyDialog).group());
 }
 
 void DocumentController::exportPlayerFile() {
@@ -430,11 +365,11 @@ bool DocumentController::exportRun() {
     progress.slotDone = [&](int slot, int) { runner.stepProgress(programs + QString::number(slot) + to); };
     progress.finalizing = [&] { runner.showStatus(LanguageText(MessageRow::Finalization, language())); };
     QStringList log;
-    QString error;
+    Notice error;
     const bool written = ExportRun(currentProject(), ExportPath, m_clock, &error, &log, progress);
     lazyDialog(VerificationWindow).setLines(log);
     if (!written)
-        m_prompter.warn(error);
+        m_prompter.warn(noticeText(error, language()));
     return written;
 }
 
@@ -448,7 +383,7 @@ void DocumentController::importPlayerFile() {
     const QString path = runFileDialog(dialog);
     if (path.isEmpty())
         return;
-    const ProjectHistory::Recording step(*m_history, HistoryStep::Import);
+    const ProjectModel::StepScope step(m_model, EditKind::Import);
     bool imported = false;
     QList<int> correctedSlots;
     runOperation(ProgressDialog::ImportMode, [&] {
@@ -457,11 +392,11 @@ void DocumentController::importPlayerFile() {
     });
     if (imported) {
         m_prompter.warn(LanguageText(MessageRow::ImportDone, language()));
-        const QString corrected = CorrectedSlotsWarning(correctedSlots);
-        if (!corrected.isEmpty())
-            m_prompter.warn(corrected);
+        const Notice corrected = CorrectedSlotsWarning(correctedSlots);
+        if (!corrected.isNull())
+            m_prompter.warn(noticeText(corrected, language()));
         warnOfCodeConflicts();
-        m_tiles.SelectFirstProgram();
+        m_model.selectFirst();
     }
     m_view.updateCommandState();
 }
@@ -471,15 +406,14 @@ void DocumentController::exportTable() {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(CsvFilter);
     dialog.setDefaultSuffix(QStringLiteral("csv"));
-    if (!ProjectPath.isEmpty())
-        dialog.selectFile(QFileInfo(ProjectPath).path() + QLatin1Char('/') + QFileInfo(ProjectPath).completeBaseName() +
-                          QStringLiteral(".csv"));
+    if (const QFileInfo project(m_model.filePath()); !m_model.filePath().isEmpty())
+        dialog.selectFile(project.path() + QLatin1Char('/') + project.completeBaseName() + QStringLiteral(".csv"));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     if (m_view.runDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    QString error;
+    Notice error;
     if (!WriteCsvFile(dialog.selectedFiles().constFirst(), currentProject().Programs, &error))
-        m_prompter.warn(error);
+        m_prompter.warn(noticeText(error, language()));
 }
 
 void DocumentController::importTable() {
@@ -491,41 +425,34 @@ void DocumentController::importTable() {
     if (path.isEmpty())
         return;
     QList<Program> programs;
-    QString error;
+    Notice error;
     if (!ReadCsvFile(path, programs, &error)) {
-        m_prompter.warn(error);
+        m_prompter.warn(noticeText(error, language()));
         return;
     }
     // The programs are replaced, as one step; the properties, the file and the save point stay.
-    const ProjectHistory::Recording step(*m_history, HistoryStep::ImportCsv);
-    const ProjectProperties group = ProjectGroup;
-    const QString file = ProjectPath;
-    const Project saved = SavedProject;
+    const ProjectModel::StepScope step(m_model, EditKind::ImportCsv);
     runOperation(ProgressDialog::ImportMode, [&] {
-        clearProjectRun();
-        ProjectGroup = group;
-        ProjectPath = file;
-        SavedProject = saved;
-        setCaption();
-        fillPrograms(programs, LanguageText(MessageRow::ProgressOpen, language()), int(programs.size()));
+        m_model.replacePrograms(programs, runnerProgress(LanguageText(MessageRow::ProgressOpen, language())));
+        m_view.updateCommandState();
         return quint8(0);
     });
     m_prompter.warn(LanguageText(PlanRow::CsvImportDone, language()));
     warnOfCodeConflicts();
-    m_tiles.SelectFirstProgram();
+    m_model.selectFirst();
     m_view.updateCommandState();
 }
 
 bool DocumentController::importRun(const QString &path, QList<int> &correctedSlots) {
     lazyDialog(VerificationWindow).setLines({});
     ScheduleImport imported;
-    QString error;
+    Notice error;
     if (!ImportRun(path, m_clock, imported, &error)) {
-        m_prompter.warn(error);
+        m_prompter.warn(noticeText(error, language()));
         return false;
     }
     ResetPropertyDialog();
-    clearProjectRun();
+    m_model.clear(runnerProgress());
     // Every record becomes a program, in record order; the bar counts the 255 slots.
     ProgressDialog &runner = *ProgressWindow;
     runner.prepareProgress(ProgressDialog::SlotRunMaximum);
@@ -537,126 +464,52 @@ bool DocumentController::importRun(const QString &path, QList<int> &correctedSlo
             programs.append(imported.Programs[next]);
         runner.stepProgress(caption + QString::number(slot) + to);
     }
-    fillPrograms(programs, {}, 0);
+    m_model.fill(programs, runnerProgress());
+    m_view.updateCommandState();
     correctedSlots = imported.CorrectedSlots;
-    m_view.showSelectedProgram();
     return true;
 }
 
 // ---------------------------------------------------------------------------------------
 // Program commands
 
-void DocumentController::DeleteCurrentProgram() {
-    m_tiles.DeleteCurrentProgram();
-}
-
 void DocumentController::deleteSelectedProgram() {
-    if (m_tiles.hasCurrent() && m_prompter.confirm(LanguageText(MessageRow::DeleteProgramQuestion, language()))) {
-        m_history->record(HistoryStep::DeleteProgram, [this] {
-            DeleteCurrentProgram();
-            if (m_tiles.hasCurrent()) {
-                m_tiles.SelectProgramAt(m_tiles.currentIndex());
-                m_tiles.refreshCurrent();
-                m_tiles.scrollToCurrent();
-            }
-            m_view.showSelectedProgram();
-        });
-    }
-    m_view.updateCommandState();
-}
-
-void DocumentController::CopySelectedProgram() {
-    const Program *selected = m_tiles.currentProgram(); // the highlighted one
-    if (!selected)
-        return;
-    ProgramClipboard = {ClipboardRecord(*selected, m_clock.now())};
+    if (m_model.selected() >= 0 && m_prompter.confirm(LanguageText(MessageRow::DeleteProgramQuestion, language())))
+        m_model.deleteSelected();
     m_view.updateCommandState();
 }
 
 void DocumentController::copyProgram() {
-    CopySelectedProgram();
-}
-
-void DocumentController::DeleteSelectedProgram() {
-    if (m_tiles.hasCurrent()) {
-        DeleteCurrentProgram();
-        m_tiles.refreshCurrent();
-        m_tiles.scrollToCurrent();
-        m_view.showSelectedProgram();
-    }
-    m_view.updateCommandState();
+    m_model.copySelected();
 }
 
 void DocumentController::cutProgram() {
-    CopySelectedProgram();
-    m_history->record(HistoryStep::Cut, [this] { DeleteSelectedProgram(); });
-}
-
-void DocumentController::PasteClipboard() {
-    for (const Program &record : std::as_const(ProgramClipboard)) {
-        if (m_tiles.count() >= SlotCount)
-            continue;
-        m_view.newProgram();
-        Program pasted = *m_tiles.currentProgram();
-        CopyProgramContent(record, pasted);
-        m_tiles.setProgram(m_tiles.currentIndex(), pasted);
-        m_tiles.scrollToCurrent();
-        m_view.showSelectedProgram();
-        m_view.updateCommandState();
-    }
+    m_model.cutSelected();
+    m_view.updateCommandState();
 }
 
 void DocumentController::pastePrograms() {
-    m_history->record(HistoryStep::Paste, [this] { PasteClipboard(); });
+    m_model.paste();
 }
 
 void DocumentController::moveProgramUp() {
-    m_history->record(HistoryStep::MoveUp, [this] { m_tiles.moveCurrentUp(); });
+    m_model.moveSelectedUp();
     m_view.updateCommandState();
 }
 
 void DocumentController::moveProgramDown() {
-    m_history->record(HistoryStep::MoveDown, [this] { m_tiles.moveCurrentDown(); });
+    m_model.moveSelectedDown();
     m_view.updateCommandState();
 }
 
 void DocumentController::deleteColourGroup(int k) {
-    if (m_tiles.hasCurrent() && m_prompter.confirm(LanguageText(MessageRow::DeleteColorGroupQuestion, language()))) {
-        ColorGroupToDelete = k;
-        m_history->record(HistoryStep::DeleteColorGroup, [this] {
-            runOperation(ProgressDialog::DeleteColorGroupMode, [this] {
-                DeleteColorGroup();
-                return quint8(0);
-            });
+    if (m_model.selected() >= 0 && m_prompter.confirm(LanguageText(MessageRow::DeleteColorGroupQuestion, language()))) {
+        runOperation(ProgressDialog::DeleteColorGroupMode, [&] {
+            m_model.deleteColourGroup(k, runnerProgress());
+            return quint8(0);
         });
     }
     m_view.updateCommandState();
-}
-
-void DocumentController::DeleteColorGroup() {
-    ProgressDialog &runner = *ProgressWindow;
-    const quint32 color = ProgramColors[std::size_t(qBound(1, ColorGroupToDelete, ProgramColorCount))];
-    QList<Program> programs = currentProject().Programs;
-    const int count = CountProgramsOfColor(programs, color);
-    runner.prepareProgress(count);
-    const QString step = LanguageText(MessageRow::ProgressDelete, language());
-    const QString to = LanguageText(MessageRow::ProgressTo, language()) + QString::number(count);
-    for (int s = 1; s <= count; ++s) {
-        if (!m_tiles.isEmpty()) {
-            const int p = LastProgramOfColor(programs, color);
-            programs.removeAt(p - 1);
-            m_tiles.removeAt(p - 1);
-        }
-        runner.stepProgress(step + QString::number(s) + to);
-    }
-    m_tiles.SetCurrentTile(0);
-    m_tiles.RestackTiles();
-    if (m_tiles.hasCurrent()) {
-        m_tiles.SelectProgramAt(m_tiles.currentIndex());
-        m_tiles.refreshCurrent();
-        m_tiles.scrollToCurrent();
-    }
-    m_view.showSelectedProgram();
 }
 
 // ---------------------------------------------------------------------------------------

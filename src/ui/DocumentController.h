@@ -3,6 +3,7 @@
 #include "model/Language.h"
 #include "model/Program.h"
 #include "model/Project.h"
+#include "project/ProjectModel.h"
 #include "project/SettingsLocation.h"
 
 #include <QObject>
@@ -12,56 +13,40 @@
 
 class Clock;
 class CommandWindow;
-class ProjectHistory;
 class Prompter;
 class QFileDialog;
 class QUrl;
 class QWidget;
 class AboutDialog;
 class ProjectPropertiesDialog;
-class TileList;
 class ExportLogDialog;
 class ProgressDialog;
 class ExportFolderDialog;
 
-// The project document of the main window: its properties, the save point and the modified
-// check, the file commands (New, Open, Save, Save as, Properties, Export, Import), the program
-// commands (delete, cut, copy, paste, move, delete a colour group), the operation runner they
-// run in, start-up and shut-down. The programs themselves are the tile list's; the rules about
-// them are the core's (project/ProjectRules).
+// The document commands of the main window: the file commands (New, Open, Save, Save as,
+// Properties, Export, Import), the program commands with their questions (delete, cut, copy,
+// paste, move, delete a colour group), the operation runner they run in, start-up and
+// shut-down. Each command changes the project through the model (project/ProjectModel), which
+// holds the project, its file and save point, and the undo history.
 class DocumentController : public QObject {
     Q_OBJECT
 
 public:
-    DocumentController(QWidget &window, CommandWindow &view, TileList &tiles, Prompter &prompter, const Clock &clock);
+    // `list` is the view the operation runner hides while it changes the list.
+    DocumentController(QWidget &window, CommandWindow &view, ProjectModel &model, QWidget &list, Prompter &prompter,
+                       const Clock &clock);
     ~DocumentController() override;
 
     static QString captionFor(const QString &projectName);
 
     // The project as the files hold it: the properties and every program in list order.
     Project currentProject() const;
-    void setProjectName(const QString &name);
-    // The properties as an undone or redone step leaves them; the caption is set apart.
-    void setGroup(const ProjectProperties &group) { ProjectGroup = group; }
-    // The file, the save point and the caption, which undo and redo restore besides the programs
-    // and the properties (the file and the save point for a step that replaced the project).
-    struct FileState {
-        QString path;
-        Project saved;
-        QString caption;
-    };
-    FileState fileState() const;
-    void setFileState(const FileState &state);
-    // The undo history: every change of the project is a step of it.
-    ProjectHistory &history() const { return *m_history; }
-    bool hasClipboard() const { return !ProgramClipboard.isEmpty(); }
-    // Appends each program as a new one and then overwrites all its fields, as every program
-    // that enters the list does; stops at the limit of 255.
-    void loadPrograms(const QList<Program> &programs);
 
     // ---- File commands.
     void newProject();
     void openProject();
+    // File > Open Player Backup...: the open dialog in the folder of the copies kept before a transmit.
+    void openPlayerBackup();
     void saveProject();
     void saveProjectAs();
     void editProperties();
@@ -71,8 +56,8 @@ public:
     // properties, and a table with a wrong cell changes nothing.
     void exportTable();
     void importTable();
-    // Offers the open dialog and opens the file chosen (openProjectFile).
-    void openChosenProject();
+    // Offers the open dialog (in `folder` when given) and opens the file chosen (openProjectFile).
+    void openChosenProject(const QString &folder = {});
     // Reads and checks the whole file, and only then replaces the project with it (runner mode
     // 4): the caption shows its name and the first program is selected. A file that fails
     // leaves the project, its path and the caption as they were; the message names the file and
@@ -99,8 +84,6 @@ public:
     void setUrlOpener(UrlOpener opener);
 
     // ---- Save point.
-    bool IsProjectModified() const;
-    void TakeSnapshot();
     void AskSaveIfModified();
     void ResetPropertyDialog();
     void ClearProject(); // runner mode 5
@@ -109,7 +92,13 @@ public:
     // Runs `work` in `mode` on the runner, with the window's language and port, and returns
     // the runner's result.
     quint8 runOperation(int mode, const std::function<quint8()> &work);
+    // Around a run that ends later (a transfer on the link's thread): an operation runs from
+    // the first call until the matching second one.
+    void beginOperation();
+    void endOperation();
     ProgressDialog &runner() const { return *ProgressWindow; }
+    // True while an operation runs: the window offers no Undo or Redo meanwhile.
+    bool isOperationRunning() const { return m_operations > 0; }
 
     // ---- Start-up and shut-down.
     // Reads the settings file: the project and export paths are taken here, the rest is
@@ -118,40 +107,32 @@ public:
     std::optional<Settings> readSettingsAtStart(const SettingsLocation &location, const QStringList &portCaptions,
                                                 bool *created = nullptr);
     bool firstActivationPending() const { return m_firstActivation; }
-    void FormActivate(); // the first activation: last project, texts, command state, save point
-    void FormClose();    // the save question and the settings file
+    void startUp();  // the first activation: last project, texts, command state, save point
+    void shutDown(); // the save question and the settings file
+
+signals:
+    // An operation started or ended (isOperationRunning).
+    void operationRunningChanged();
 
 private:
     Language language() const;
     template <typename Dialog> Dialog &lazyDialog(Dialog *&made);
     QString runFileDialog(QFileDialog &dialog);
-    void setCaption();
+    // The runner's bar and captions for the model's long commands: "Delete n to m" while it
+    // clears or deletes a colour group, `fillCaption` "n to m" while it fills (none without).
+    ProjectModel::Progress runnerProgress(const QString &fillCaption = {});
     bool readProjectRun(const QString &path);
-    void clearProjectRun();
-    void RemoveCurrentProgram();
-    void fillPrograms(const QList<Program> &programs, const QString &captionStart, int total);
     bool exportRun();
     bool importRun(const QString &path, QList<int> &correctedSlots);
-    void DeleteCurrentProgram();
-    void CopySelectedProgram();
-    void DeleteSelectedProgram();
-    void PasteClipboard();
-    void DeleteColorGroup();
 
     QWidget &m_window;
     CommandWindow &m_view;
-    TileList &m_tiles;
+    ProjectModel &m_model;
     Prompter &m_prompter;
     const Clock &m_clock;
 
-    ProjectProperties ProjectGroup;
-    QList<Program> ProgramClipboard;
-    // The file the project was last opened from or saved to, the folder of the last export,
-    // the save point, the colour 1..26 of DeleteColorGroup.
-    QString ProjectPath;
+    // The folder of the last export.
     QString ExportPath;
-    Project SavedProject;
-    int ColorGroupToDelete = 0;
 
     ExportLogDialog *VerificationWindow = nullptr;
     ProgressDialog *ProgressWindow = nullptr;
@@ -162,6 +143,6 @@ private:
     SettingsLocation m_settingsLocation;
     QString m_settingsPath; // the file written at shut-down
     UrlOpener m_urlOpener;
-    ProjectHistory *m_history = nullptr;
     bool m_firstActivation = true;
+    int m_operations = 0; // running now
 };

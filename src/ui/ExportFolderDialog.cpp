@@ -43,44 +43,44 @@ ExportFolderDialog::ExportFolderDialog(QWidget *parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("ExportFolderDialog"));
     resize(384, 384);
-    Panel1 = new QLabel(this);
-    Panel1->setMinimumHeight(41);
-    Panel1->setWordWrap(true);
-    Panel1->setFrameShape(QFrame::Panel);
-    Panel1->setFrameShadow(QFrame::Raised);
-    Panel1->setAlignment(Qt::AlignCenter);
+    FolderPanel = new QLabel(this);
+    FolderPanel->setMinimumHeight(41);
+    FolderPanel->setWordWrap(true);
+    FolderPanel->setFrameShape(QFrame::Panel);
+    FolderPanel->setFrameShadow(QFrame::Raised);
+    FolderPanel->setAlignment(Qt::AlignCenter);
 
     DirectoryTree = new QTreeView(this);
     DirectoryTree->header()->hide();
     PathEdit = new QLineEdit(this);
     PathEdit->installEventFilter(this);
 
-    NewFolderBtn = new QPushButton(this);
-    NewFolderBtn->setAutoDefault(false);
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
-    OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("Annuler"), this);
+    NewFolderButton = new QPushButton(this);
+    NewFolderButton->setAutoDefault(false);
+    OkButton = new QPushButton(QStringLiteral("OK"), this);
+    OkButton->setDefault(true);
+    CancelButton = new QPushButton(QStringLiteral("Annuler"), this);
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(NewFolderBtn);
+    buttons->addWidget(NewFolderButton);
     buttons->addStretch();
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
+    buttons->addWidget(OkButton);
+    buttons->addWidget(CancelButton);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
-    layout->addWidget(Panel1);
+    layout->addWidget(FolderPanel);
     layout->addWidget(DirectoryTree, 1);
     layout->addWidget(PathEdit);
     layout->addLayout(buttons);
 
-    Panel1->setObjectName(QStringLiteral("Panel1"));
+    FolderPanel->setObjectName(QStringLiteral("FolderPanel"));
     DirectoryTree->setObjectName(QStringLiteral("DirectoryTree"));
     PathEdit->setObjectName(QStringLiteral("PathEdit"));
-    NewFolderBtn->setObjectName(QStringLiteral("NewFolderBtn"));
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(NewFolderBtn, &QPushButton::clicked, this, &ExportFolderDialog::makeFolder);
+    NewFolderButton->setObjectName(QStringLiteral("NewFolderButton"));
+    OkButton->setObjectName(QStringLiteral("OkButton"));
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(NewFolderButton, &QPushButton::clicked, this, &ExportFolderDialog::makeFolder);
 }
 
 // The file system is only watched once the dialog is used.
@@ -141,8 +141,8 @@ void ExportFolderDialog::showDirectory() {
 void ExportFolderDialog::showEvent(QShowEvent *event) {
     createModel();
     setWindowTitle(LanguageText(ExportDirRow::Caption, m_language));
-    Panel1->setText(LanguageText(ExportDirRow::Prompt, m_language));
-    NewFolderBtn->setText(LanguageText(ExportDirRow::NewFolder, m_language));
+    FolderPanel->setText(LanguageText(ExportDirRow::Prompt, m_language));
+    NewFolderButton->setText(LanguageText(ExportDirRow::NewFolder, m_language));
     QDialog::showEvent(event);
     // Once laid out, the tree can bring the folder into view.
     QTimer::singleShot(0, this, &ExportFolderDialog::showDirectory);

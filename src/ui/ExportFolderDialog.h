@@ -52,10 +52,10 @@ private:
     QTimer *m_follow = nullptr;
     Language m_language = Language::English;
     Prompter *m_prompter = nullptr;
-    QLabel *Panel1 = nullptr;
+    QLabel *FolderPanel = nullptr;
     QTreeView *DirectoryTree = nullptr;
     QLineEdit *PathEdit = nullptr;
-    QPushButton *NewFolderBtn = nullptr;
-    QPushButton *OKBtn = nullptr;
-    QPushButton *CancelBtn = nullptr;
+    QPushButton *NewFolderButton = nullptr;
+    QPushButton *OkButton = nullptr;
+    QPushButton *CancelButton = nullptr;
 };

@@ -10,17 +10,17 @@ ExportLogDialog::ExportLogDialog(QWidget *parent)
     setFixedSize(464, 436);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setReadOnly(true);
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    layout->addWidget(Memo1);
+    LogEdit = new QPlainTextEdit(this);
+    LogEdit->setReadOnly(true);
+    LogEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    layout->addWidget(LogEdit);
 }
 
 void ExportLogDialog::setLines(const QStringList &lines) {
-    Memo1->setPlainText(lines.join(QLatin1Char('\n')));
+    LogEdit->setPlainText(lines.join(QLatin1Char('\n')));
 }
 
 QStringList ExportLogDialog::lines() const {
-    const QString text = Memo1->toPlainText();
+    const QString text = LogEdit->toPlainText();
     return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
 }

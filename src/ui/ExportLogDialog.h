@@ -16,5 +16,5 @@ public:
     QStringList lines() const;
 
 private:
-    QPlainTextEdit *Memo1 = nullptr;
+    QPlainTextEdit *LogEdit = nullptr;
 };

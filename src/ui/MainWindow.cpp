@@ -5,13 +5,12 @@
 #include "Icons.h"
 #include "PlayerCommands.h"
 #include "ProgramEditor.h"
+#include "ProgramListView.h"
 #include "ProgramTile.h"
-#include "ProjectHistory.h"
-#include "TileList.h"
 #include "model/ActionList.h"
 #include "model/Clock.h"
 #include "model/Prompter.h"
-#include "project/ProjectStep.h"
+#include "project/ProjectModel.h"
 #include "text/LanguageTables.h"
 
 #include <QAction>
@@ -24,11 +23,13 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLocale>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
+
+#include <variant>
 
 MainWindow::MainWindow(Prompter &prompter, const Clock &clock, QWidget *parent)
     : QMainWindow(parent)
@@ -36,38 +37,40 @@ MainWindow::MainWindow(Prompter &prompter, const Clock &clock, QWidget *parent)
     , m_clock(clock)
     , m_dialogRunner([](QDialog &dialog) { return dialog.exec(); })
     , CurrentLanguage(::DefaultLanguage(QLocale::system()))
-    , m_tiles(new TileList(clock, CurrentLanguage))
+    , m_model(new ProjectModel(clock, this))
+    , m_tiles(new ProgramListView(*m_model, clock, CurrentLanguage))
     , m_editor(new ProgramEditor(
           clock, [this](QDialog &dialog) { return runDialog(dialog); },
-          [tiles = m_tiles] {
-              QList<quint8> codes;
-              for (int i = 0; i < tiles->count(); ++i)
-                  codes.append(tiles->program(i).Code);
-              return codes;
-          },
-          CurrentLanguage)) {
-    // A selection shows its program; an edit goes into the list.
-    connect(m_tiles, &TileList::selectionChanged, this, [this] {
-        m_document->history().closeTyping();
+          [model = m_model] { return model->codesInUse(); }, CurrentLanguage)) {
+    m_model->setViewAnchor(m_tiles);
+    // A selection shows its program; an edit goes into the model.
+    connect(m_model, &ProjectModel::selectionChanged, this, [this] {
         ShowSelectedProgram();
         leaveNoFocus();
-        UpdateCommandState();
+        updateCommandState();
     });
+    connect(m_model, &ProjectModel::clipboardChanged, this, &MainWindow::updateCommandState);
+    connect(m_model, &ProjectModel::captionChanged, this,
+            [this](const QString &name) { setWindowTitle(DocumentController::captionFor(name)); });
+    setWindowTitle(DocumentController::captionFor(m_model->captionName()));
     connect(m_editor, &ProgramEditor::programEdited, this, &MainWindow::programEdited);
-    m_document = new DocumentController(*this, *this, *m_tiles, prompter, clock);
-    m_player = new PlayerCommands(*this, *this, *m_document, *m_tiles, prompter, clock);
+    m_document = new DocumentController(*this, *this, *m_model, *m_tiles, prompter, clock);
+    m_player = new PlayerCommands(*this, *this, *m_document, *m_model, prompter, clock);
+    createActions();
     createToolBar();
     createMenus();
-    addPlayerBackupItems();
-    connect(&m_document->history(), &ProjectHistory::changed, this, &MainWindow::updateHistoryCommands);
+    captionCommands();
+    connect(m_model, &ProjectModel::historyChanged, this, [this] {
+        updateHistoryCommands();
+        updateCommandState();
+    });
+    connect(m_document, &DocumentController::operationRunningChanged, this, &MainWindow::updateHistoryCommands);
     updateHistoryCommands();
     createCentralArea();
     // Listing the ports takes longer than drawing the window: "(None)" until the first frame.
     setPortNames({});
     m_portsListed = false;
-    createScheduleCheck();
-    applyHints();
-    nameWidgets();
+    applyCommandState(commandState({}));
 
     resize(987, 648);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -85,7 +88,7 @@ MainWindow::MainWindow(Prompter &prompter, const Clock &clock, const SettingsLoc
             m_startPort.reset();
     }
     // The first frame shows the language read (the first activation relabels once more).
-    ApplyLanguage();
+    relabel();
 }
 
 MainWindow::~MainWindow() = default;
@@ -101,30 +104,16 @@ Settings MainWindow::windowSettings() const {
     return s;
 }
 
-// File > Open Player Backup... and Options > Backup Before Transmit, after the menus.
-void MainWindow::addPlayerBackupItems() {
-    QAction *open = new QAction(QStringLiteral("Open Player Backup..."), this);
-    open->setObjectName(QStringLiteral("OpenPlayerBackup1"));
-    File1->insertAction(Export1, open);
-    connect(open, &QAction::triggered, m_player, &PlayerCommands::openPlayerBackup);
-    BackupBeforeTransmit1 = new QAction(QStringLiteral("Backup Before Transmit"), this);
-    BackupBeforeTransmit1->setObjectName(QStringLiteral("BackupBeforeTransmit1"));
-    BackupBeforeTransmit1->setCheckable(true);
-    BackupBeforeTransmit1->setChecked(m_player->backupBeforeTransmit());
-    Options1->addAction(BackupBeforeTransmit1);
-    connect(BackupBeforeTransmit1, &QAction::toggled, m_player, &PlayerCommands::setBackupBeforeTransmit);
-}
-
 void MainWindow::applySettings(const Settings &s) {
     CurrentLanguage = s.CurrentLanguage;
     languageItem(CurrentLanguage)->setChecked(true); // the items are one exclusive group
     m_startPort = s.SelectedPortName;
     IOOptionEnabled = s.IOOptionEnabled;
-    IOOption1->setChecked(IOOptionEnabled);
+    action(Command::IoCard)->setChecked(IOOptionEnabled);
     EthernetOptionEnabled = s.EthernetOptionEnabled;
-    Ethernet1->setChecked(EthernetOptionEnabled);
+    action(Command::Ethernet)->setChecked(EthernetOptionEnabled);
     m_player->setPCRemoteMode(s.PCRemoteMode);
-    BackupBeforeTransmit1->setChecked(s.BackupBeforeTransmit);
+    action(Command::BackupBeforeTransmit)->setChecked(s.BackupBeforeTransmit);
 }
 
 const QIcon &MainWindow::icon(const QString &name) {
@@ -145,233 +134,213 @@ int MainWindow::runDialog(QDialog &dialog) {
 // ---------------------------------------------------------------------------------------
 // Layout
 
-QToolButton *MainWindow::addToolButton(const QString &iconName) {
-    auto *button = new QToolButton(ToolBar1);
-    button->setAutoRaise(true);
-    button->setFixedSize(40, 34);
-    button->setIconSize(QSize(24, 24));
-    button->setIcon(icon(iconName));
-    button->setFocusPolicy(Qt::NoFocus);
-    ToolBar1->addWidget(button);
-    return button;
+void MainWindow::createActions() {
+    for (const CommandRow &entry : CommandTable) {
+        auto *a = new QAction(this);
+        a->setObjectName(QLatin1String(entry.objectName));
+        if (*entry.keys)
+            a->setShortcuts(QKeySequence::listFromString(QLatin1String(entry.keys), QKeySequence::PortableText));
+        if (entry.icon)
+            a->setIcon(icon(QLatin1String(entry.icon)));
+        connectCommand(a, entry.id);
+        m_actions[int(entry.id)] = a;
+    }
+    for (Command c : {Command::English, Command::French, Command::Spanish, Command::German, Command::Italian,
+                      Command::IoCard, Command::Ethernet, Command::BackupBeforeTransmit})
+        action(c)->setCheckable(true);
+    auto *languages = new QActionGroup(this); // one language checked at a time
+    for (Command c : {Command::English, Command::French, Command::Spanish, Command::German, Command::Italian})
+        languages->addAction(action(c));
+    languageItem(CurrentLanguage)->setChecked(true);
+    action(Command::IoCard)->setChecked(IOOptionEnabled);
+    action(Command::Ethernet)->setChecked(EthernetOptionEnabled);
+    action(Command::BackupBeforeTransmit)->setChecked(m_player->backupBeforeTransmit());
+}
+
+// A full switch over the commands: a new command without a handler does not compile.
+void MainWindow::connectCommand(QAction *a, Command command) {
+    const auto to = [a](auto *receiver, auto handler) { QObject::connect(a, &QAction::triggered, receiver, handler); };
+    DocumentController *document = m_document;
+    PlayerCommands *player = m_player;
+    switch (command) {
+    case Command::NewProject:
+        return to(document, &DocumentController::newProject);
+    case Command::ProjectProperties:
+        return to(document, &DocumentController::editProperties);
+    case Command::OpenProject:
+        return to(document, &DocumentController::openProject);
+    case Command::OpenPlayerBackup:
+        return to(document, &DocumentController::openPlayerBackup);
+    case Command::SaveProject:
+        return to(document, &DocumentController::saveProject);
+    case Command::SaveProjectAs:
+        return to(document, &DocumentController::saveProjectAs);
+    case Command::ExportPlayerFile:
+        return to(document, &DocumentController::exportPlayerFile);
+    case Command::ImportPlayerFile:
+        return to(document, &DocumentController::importPlayerFile);
+    case Command::PrintSchedule:
+        return to(this, &MainWindow::showPrintPreview);
+    case Command::ExportTable:
+        return to(document, &DocumentController::exportTable);
+    case Command::ImportTable:
+        return to(document, &DocumentController::importTable);
+    case Command::Exit:
+        return to(this, &MainWindow::exitProgram);
+    case Command::Undo:
+        return to(m_model, [this] { m_model->undo(); });
+    case Command::Redo:
+        return to(m_model, [this] { m_model->redo(); });
+    case Command::NewProgram:
+        return to(this, &MainWindow::addProgram);
+    case Command::DeleteProgram:
+        return to(document, &DocumentController::deleteSelectedProgram);
+    case Command::CutProgram:
+        return to(document, &DocumentController::cutProgram);
+    case Command::CopyProgram:
+        return to(document, &DocumentController::copyProgram);
+    case Command::PastePrograms:
+        return to(document, &DocumentController::pastePrograms);
+    case Command::MoveProgramUp:
+        return to(document, &DocumentController::moveProgramUp);
+    case Command::MoveProgramDown:
+        return to(document, &DocumentController::moveProgramDown);
+    case Command::TimerWizard:
+    case Command::TimerWizardButton:
+        return to(this, &MainWindow::runTimerWizard);
+    case Command::CheckSchedule:
+        return to(this, &MainWindow::checkSchedule);
+    case Command::WeekPlan:
+        return to(this, &MainWindow::showWeekPlan);
+    case Command::TransmitPrograms:
+    case Command::TransmitButton:
+        return to(player, &PlayerCommands::transmitPrograms);
+    case Command::ReceivePrograms:
+    case Command::ReceiveButton:
+        return to(player, &PlayerCommands::receivePrograms);
+    case Command::VerifyPrograms:
+        return to(player, &PlayerCommands::verifyPrograms);
+    case Command::English:
+        return to(this, [this] { chooseLanguage(Language::English); });
+    case Command::French:
+        return to(this, [this] { chooseLanguage(Language::French); });
+    case Command::Spanish:
+        return to(this, [this] { chooseLanguage(Language::Spanish); });
+    case Command::German:
+        return to(this, [this] { chooseLanguage(Language::German); });
+    case Command::Italian:
+        return to(this, [this] { chooseLanguage(Language::Italian); });
+    case Command::IoCard:
+        return to(this, &MainWindow::toggleIoCard);
+    case Command::Ethernet:
+        return to(this, &MainWindow::toggleEthernet);
+    case Command::PcRemote:
+        return to(player, &PlayerCommands::startPcRemote);
+    case Command::BackupBeforeTransmit:
+        QObject::connect(a, &QAction::toggled, player, &PlayerCommands::setBackupBeforeTransmit);
+        return;
+    case Command::About:
+        return to(document, &DocumentController::showAbout);
+    case Command::HomePage:
+        return to(document, &DocumentController::openHomePage);
+    case Command::WriteToSupport:
+        return to(document, &DocumentController::writeToSupport);
+    case Command::Count:
+        break;
+    }
+    qFatal("No handler for command %d", int(command));
 }
 
 void MainWindow::createToolBar() {
-    ToolBar1 = addToolBar(QStringLiteral("Tools"));
-    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    ToolBar1->setMovable(false);
-    ToolBar1->setFloatable(false);
-    ToolBar1->setFixedHeight(36);
-    ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
-    ToolBar1->layout()->setSpacing(0);
-    ToolBar1->layout()->setContentsMargins(0, 1, 0, 1);
-    ToolBar1->toggleViewAction()->setVisible(false);
-    auto gap = [this] {
-        auto *spacer = new QWidget(ToolBar1);
-        spacer->setFixedSize(8, 34);
-        ToolBar1->addWidget(spacer);
-    };
-
-    NewProjectButton = addToolButton(QStringLiteral("new-project"));
-    OpenProjectButton = addToolButton(QStringLiteral("open-project"));
-    SaveProjectButton = addToolButton(QStringLiteral("save-project"));
-    gap();
-    NewProgramButton = addToolButton(QStringLiteral("new-program"));
-    DeleteProgramButton = addToolButton(QStringLiteral("delete-program"));
-    gap();
-    CutButton = addToolButton(QStringLiteral("cut"));
-    CopyButton = addToolButton(QStringLiteral("copy"));
-    PasteButton = addToolButton(QStringLiteral("paste"));
-    MoveUpButton = addToolButton(QStringLiteral("move-up"));
-    MoveDownButton = addToolButton(QStringLiteral("move-down"));
-    WizardButton = addToolButton(QStringLiteral("wizard"));
-    gap();
-    TransmitButton = addToolButton(QStringLiteral("transmit"));
-    ReceiveButton = addToolButton(QStringLiteral("receive"));
-    gap();
-    ExportButton = addToolButton(QStringLiteral("export"));
-    ImportButton = addToolButton(QStringLiteral("import"));
-    gap();
-    PcRemoteButton = addToolButton(QStringLiteral("pc-remote"));
-
-    for (QToolButton *b : {CutButton, CopyButton, PasteButton, MoveUpButton, MoveDownButton, WizardButton,
-                           TransmitButton, ReceiveButton})
-        b->setEnabled(false);
-    // The wizard's button is hidden: a QToolBar hides a widget through its action.
-    for (QAction *a : ToolBar1->actions())
-        if (ToolBar1->widgetForAction(a) == WizardButton)
-            a->setVisible(false);
-
-    connect(NewProjectButton, &QToolButton::clicked, m_document, &DocumentController::newProject);
-    connect(OpenProjectButton, &QToolButton::clicked, m_document, &DocumentController::openProject);
-    connect(SaveProjectButton, &QToolButton::clicked, m_document, &DocumentController::saveProject);
-    connect(NewProgramButton, &QToolButton::clicked, this, &MainWindow::addProgram);
-    connect(DeleteProgramButton, &QToolButton::clicked, m_document, &DocumentController::deleteSelectedProgram);
-    connect(CutButton, &QToolButton::clicked, m_document, &DocumentController::cutProgram);
-    connect(CopyButton, &QToolButton::clicked, m_document, &DocumentController::copyProgram);
-    connect(PasteButton, &QToolButton::clicked, m_document, &DocumentController::pastePrograms);
-    connect(MoveUpButton, &QToolButton::clicked, m_document, &DocumentController::moveProgramUp);
-    connect(MoveDownButton, &QToolButton::clicked, m_document, &DocumentController::moveProgramDown);
-    connect(WizardButton, &QToolButton::clicked, this, &MainWindow::runTimerWizard);
-    connect(TransmitButton, &QToolButton::clicked, m_player, &PlayerCommands::transmitPrograms);
-    connect(ReceiveButton, &QToolButton::clicked, m_player, &PlayerCommands::receivePrograms);
-    connect(ExportButton, &QToolButton::clicked, m_document, &DocumentController::exportPlayerFile);
-    connect(ImportButton, &QToolButton::clicked, m_document, &DocumentController::importPlayerFile);
-    connect(PcRemoteButton, &QToolButton::clicked, m_player, &PlayerCommands::startPcRemote);
-}
-
-void MainWindow::applyHints() {
-    const std::array<QToolButton *, 16> targets = {
-        TransmitButton, ReceiveButton,    NewProgramButton,  DeleteProgramButton, CutButton,    CopyButton,
-        PasteButton,    NewProjectButton, OpenProjectButton, SaveProjectButton,   ExportButton, ImportButton,
-        MoveUpButton,   MoveDownButton,   WizardButton,      PcRemoteButton};
-    for (int row = 0; row < int(targets.size()); ++row)
-        targets[row]->setToolTip(LanguageText(TextTable::HintTexts, row, CurrentLanguage));
+    m_toolBar = addToolBar(QStringLiteral("Tools"));
+    m_toolBar->setObjectName(QStringLiteral("ToolBar"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setFloatable(false);
+    m_toolBar->setFixedHeight(36);
+    m_toolBar->setIconSize(QSize(24, 24));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_toolBar->layout()->setSpacing(0);
+    m_toolBar->layout()->setContentsMargins(0, 1, 0, 1);
+    m_toolBar->toggleViewAction()->setVisible(false);
+    using C = Command;
+    const std::initializer_list<Command> groups[] = {
+        {C::NewProject, C::OpenProject, C::SaveProject},
+        {C::NewProgram, C::DeleteProgram},
+        {C::CutProgram, C::CopyProgram, C::PastePrograms, C::MoveProgramUp, C::MoveProgramDown, C::TimerWizardButton},
+        {C::TransmitButton, C::ReceiveButton},
+        {C::ExportPlayerFile, C::ImportPlayerFile},
+        {C::PcRemote}};
+    for (const std::initializer_list<Command> &group : groups) {
+        if (&group != groups) { // 8 pixels between groups
+            auto *gap = new QWidget(m_toolBar);
+            gap->setFixedSize(8, 34);
+            m_toolBar->addWidget(gap);
+        }
+        for (Command c : group) {
+            m_toolBar->addAction(action(c));
+            QWidget *button = m_toolBar->widgetForAction(action(c));
+            button->setFixedSize(40, 34);
+            button->setFocusPolicy(Qt::NoFocus);
+        }
+    }
 }
 
 void MainWindow::createMenus() {
-    // A menu item whose handler is the window's or one of its command parts'.
-    auto item = [this](QMenu *menu, const QString &caption, const QKeySequence &shortcut, auto handler,
-                       const QString &iconName = {}) {
-        QAction *a = menu->addAction(caption);
-        if (!shortcut.isEmpty())
-            a->setShortcut(shortcut);
-        if (!iconName.isEmpty())
-            a->setIcon(icon(iconName));
-        using Handler = decltype(handler);
-        if constexpr (std::is_same_v<Handler, void (DocumentController::*)()>)
-            connect(a, &QAction::triggered, m_document, handler);
-        else if constexpr (std::is_same_v<Handler, void (PlayerCommands::*)()>)
-            connect(a, &QAction::triggered, m_player, handler);
-        else
-            connect(a, &QAction::triggered, this, handler);
-        return a;
-    };
-    QMenuBar *bar = menuBar();
-
-    File1 = bar->addMenu(QStringLiteral("&File"));
-    New2 = item(File1, QStringLiteral("New Project"), QKeySequence(Qt::CTRL | Qt::Key_N),
-                &DocumentController::newProject, QStringLiteral("new-project"));
-    Property1 = item(File1, QStringLiteral("Project Properties..."), QKeySequence(Qt::CTRL | Qt::Key_P),
-                     &DocumentController::editProperties, QStringLiteral("properties"));
-    File1->addSeparator();
-    Open1 = item(File1, QStringLiteral("Open"), QKeySequence(Qt::CTRL | Qt::Key_O), &DocumentController::openProject,
-                 QStringLiteral("open-project"));
-    Save1 = item(File1, QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &DocumentController::saveProject,
-                 QStringLiteral("save-project"));
-    SaveAs1 = item(File1, QStringLiteral("Save as..."), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S),
-                   &DocumentController::saveProjectAs);
-    File1->addSeparator();
-    Export1 = item(File1, QStringLiteral("Export"), QKeySequence(Qt::Key_F9), &DocumentController::exportPlayerFile,
-                   QStringLiteral("export"));
-    Import1 = item(File1, QStringLiteral("Import"), QKeySequence(Qt::Key_F12), &DocumentController::importPlayerFile,
-                   QStringLiteral("import"));
-    File1->addSeparator();
-    Exit1 = item(File1, QStringLiteral("Exit"), {}, &MainWindow::exitProgram, QStringLiteral("exit"));
-
-    Edit1 = bar->addMenu(QStringLiteral("&Edit"));
-    Undo1 = Edit1->addAction(icon(QStringLiteral("undo")), QString());
-    Undo1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    connect(Undo1, &QAction::triggered, this, [this] { m_document->history().undo(); });
-    Redo1 = Edit1->addAction(icon(QStringLiteral("redo")), QString());
-    Redo1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    connect(Redo1, &QAction::triggered, this, [this] { m_document->history().redo(); });
-    Edit1->addSeparator();
-    New1 = item(Edit1, QStringLiteral("New Program"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_N),
-                &MainWindow::addProgram, QStringLiteral("new-program"));
-    Delete1 = item(Edit1, QStringLiteral("Delete Program"), QKeySequence(Qt::Key_Delete),
-                   &DocumentController::deleteSelectedProgram, QStringLiteral("delete-program"));
-    Edit1->addSeparator();
-    Couper1 = item(Edit1, QStringLiteral("Cut"), QKeySequence(Qt::CTRL | Qt::Key_X), &DocumentController::cutProgram,
-                   QStringLiteral("cut"));
-    Copier1 = item(Edit1, QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C), &DocumentController::copyProgram,
-                   QStringLiteral("copy"));
-    Coller1 = item(Edit1, QStringLiteral("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V),
-                   &DocumentController::pastePrograms, QStringLiteral("paste"));
-    Edit1->addSeparator();
     // Delete Group Of Color: 26 items "001".."026", a new column at item 14; the colour
     // images are drawn when the sub-menu first opens.
     for (int k = 1; k <= ProgramColorCount; ++k) {
         auto *a = new QAction(QString::number(k).rightJustified(3, u'0'), this);
+        a->setObjectName(QStringLiteral("DeleteColourGroup%1").arg(k));
         a->setData(k);
         connect(a, &QAction::triggered, m_document, [this, k] { m_document->deleteColourGroup(k); });
-        ColorGroupItems.append(a);
+        m_colourGroupItems.append(a);
     }
-    DeleteGroupOfColor1 = makeGridMenu(ColorGroupItems, 13, this);
-    DeleteGroupOfColor1->setTitle(QStringLiteral("Delete Group Of Color"));
-    connect(DeleteGroupOfColor1, &QMenu::aboutToShow, this, [this] {
+    for (const MenuRow &entry : MenuTable) {
+        QMenu *m = entry.id == Menu::DeleteColourGroup ? makeGridMenu(m_colourGroupItems, 13, this) : new QMenu(this);
+        m->setObjectName(QLatin1String(entry.objectName));
+        m_menus[int(entry.id)] = m;
+    }
+    connect(menu(Menu::DeleteColourGroup), &QMenu::aboutToShow, this, [this] {
         for (int k = 1; k <= ProgramColorCount; ++k)
-            if (QAction *item = ColorGroupItems[k - 1]; item->icon().isNull())
+            if (QAction *item = m_colourGroupItems[k - 1]; item->icon().isNull())
                 item->setIcon(Icons::colorSwatch(colorOfRecord(ProgramColors[k])));
     });
-    Edit1->addMenu(DeleteGroupOfColor1);
-    Edit1->addSeparator();
-    MoveProgramUp1 = item(Edit1, QStringLiteral("Move Program Up"), QKeySequence(Qt::CTRL | Qt::Key_U),
-                          &DocumentController::moveProgramUp, QStringLiteral("move-up"));
-    MoveProgramDown1 = item(Edit1, QStringLiteral("Move Program Down"), QKeySequence(Qt::CTRL | Qt::Key_D),
-                            &DocumentController::moveProgramDown, QStringLiteral("move-down"));
-    WizardSeparator = Edit1->addSeparator();
-    WizardSeparator->setVisible(false);
-    Wizzard1 = item(Edit1, QStringLiteral("Wizard"), QKeySequence(Qt::CTRL | Qt::Key_W), &MainWindow::runTimerWizard,
-                    QStringLiteral("wizard"));
-    Wizzard1->setVisible(false);
-    for (QAction *a : {Couper1, Copier1, Coller1, MoveProgramUp1, MoveProgramDown1, Wizzard1})
-        a->setEnabled(false);
+    connect(menu(Menu::Port), &QMenu::aboutToShow, this, &MainWindow::refreshPortMenu);
 
-    Functions1 = bar->addMenu(QStringLiteral("&Send-Receive"));
-    Transmit1 = item(Functions1, QStringLiteral("Transmit Programs"), QKeySequence(Qt::Key_F10),
-                     &PlayerCommands::transmitPrograms, QStringLiteral("transmit"));
-    Receive1 = item(Functions1, QStringLiteral("Receive Programs"), QKeySequence(Qt::Key_F11),
-                    &PlayerCommands::receivePrograms, QStringLiteral("receive"));
-    VerifyPrograms1 = item(Functions1, QStringLiteral("&Verify the Programs"), {}, &PlayerCommands::verifyPrograms);
-
-    Options1 = bar->addMenu(QStringLiteral("&Options"));
-    Language1 = Options1->addMenu(QStringLiteral("Language"));
-    auto *languages = new QActionGroup(this);
-    const std::array<std::pair<QString, Language>, 5> languageItems = {
-        std::pair{QStringLiteral("&English"), Language::English},
-        std::pair{QStringLiteral("&Français"), Language::French},
-        std::pair{QStringLiteral("E&spañol"), Language::Spanish},
-        std::pair{QStringLiteral("&Deutsch"), Language::German},
-        std::pair{QStringLiteral("&Italiano"), Language::Italian}};
-    for (const auto &entry : languageItems) {
-        const Language language = entry.second;
-        QAction *a = Language1->addAction(entry.first);
-        a->setCheckable(true);
-        a->setChecked(language == CurrentLanguage);
-        languages->addAction(a);
-        connect(a, &QAction::triggered, this, [this, language] { chooseLanguage(language); });
-        (language == Language::English   ? English1
-         : language == Language::French  ? French1
-         : language == Language::Spanish ? Espaol1
-         : language == Language::German  ? Deutsch1
-                                         : Italian1) = a;
-    }
-    Options1->addSeparator();
-    RS232PortCOM1 = Options1->addMenu(QStringLiteral("RS232 - Port COM"));
-    connect(RS232PortCOM1, &QMenu::aboutToShow, this, &MainWindow::RefreshPortMenu);
-    Options1->addSeparator();
-    PlayerOptions1 = Options1->addMenu(QStringLiteral("Player Options"));
-    IOOption1 = PlayerOptions1->addAction(QStringLiteral("I/O"));
-    IOOption1->setCheckable(true);
-    IOOption1->setChecked(IOOptionEnabled);
-    connect(IOOption1, &QAction::triggered, this, &MainWindow::toggleIoCard);
-    Ethernet1 = PlayerOptions1->addAction(QStringLiteral("Ethernet"));
-    Ethernet1->setCheckable(true);
-    Ethernet1->setChecked(EthernetOptionEnabled);
-    connect(Ethernet1, &QAction::triggered, this, &MainWindow::toggleEthernet);
-    Options1->addSeparator();
-    PCRemote1 =
-        item(Options1, QStringLiteral("PC Remote"), {}, &PlayerCommands::startPcRemote, QStringLiteral("pc-remote"));
-
-    Help1 = bar->addMenu(QStringLiteral("&Help"));
-    About1 = item(Help1, QStringLiteral("About..."), QKeySequence(Qt::Key_F1), &DocumentController::showAbout,
-                  QStringLiteral("about"));
-    Help1->addSeparator();
-    Web1 = Help1->addMenu(QStringLiteral("Web"));
-    HomePage1 = item(Web1, QStringLiteral("Home Page"), {}, &DocumentController::openHomePage);
-    SendEmailToSupport1 = item(Web1, QStringLiteral("Send Email To Support"), {}, &DocumentController::writeToSupport,
-                               QStringLiteral("email"));
+    // Each menu's commands in order; a separator where none is given, a sub-menu where one is.
+    using C = Command;
+    using Entry = std::variant<std::monostate, Command, Menu>;
+    const auto fill = [this](Menu id, std::initializer_list<Entry> entries) {
+        QMenu *m = menu(id);
+        for (const Entry &e : entries) {
+            if (const Command *c = std::get_if<Command>(&e))
+                m->addAction(action(*c));
+            else if (const Menu *sub = std::get_if<Menu>(&e))
+                m->addMenu(menu(*sub));
+            else
+                m->addSeparator();
+        }
+    };
+    const Entry Separator;
+    fill(Menu::File, {C::NewProject, C::ProjectProperties, Separator, C::OpenProject, C::OpenPlayerBackup,
+                      C::SaveProject, C::SaveProjectAs, Separator, C::ExportPlayerFile, C::ImportPlayerFile, Separator,
+                      C::PrintSchedule, C::ExportTable, C::ImportTable, Separator, C::Exit});
+    fill(Menu::Edit,
+         {C::Undo, C::Redo, Separator, C::NewProgram, C::DeleteProgram, Separator, C::CutProgram, C::CopyProgram,
+          C::PastePrograms, Separator, Menu::DeleteColourGroup, Separator, C::MoveProgramUp, C::MoveProgramDown});
+    m_wizardSeparator = menu(Menu::Edit)->addSeparator();
+    m_wizardSeparator->setObjectName(QStringLiteral("WizardSeparator"));
+    fill(Menu::Edit, {C::TimerWizard, Separator, C::CheckSchedule, C::WeekPlan});
+    fill(Menu::SendReceive, {C::TransmitPrograms, C::ReceivePrograms, C::VerifyPrograms});
+    fill(Menu::Language, {C::English, C::French, C::Spanish, C::German, C::Italian});
+    fill(Menu::PlayerOptions, {C::IoCard, C::Ethernet});
+    fill(Menu::Options, {Menu::Language, Separator, Menu::Port, Separator, Menu::PlayerOptions, Separator, C::PcRemote,
+                         Separator, C::BackupBeforeTransmit});
+    fill(Menu::Web, {C::HomePage, C::WriteToSupport});
+    fill(Menu::Help, {C::About, Separator, Menu::Web});
+    for (Menu id : {Menu::File, Menu::Edit, Menu::SendReceive, Menu::Options, Menu::Help})
+        menuBar()->addMenu(menu(id));
 }
 
 void MainWindow::createCentralArea() {
@@ -388,11 +357,11 @@ void MainWindow::createCentralArea() {
 // The project
 
 Project MainWindow::currentProject() const {
-    return m_document->currentProject();
+    return m_model->project();
 }
 
 void MainWindow::loadPrograms(const QList<Program> &programs) {
-    m_document->loadPrograms(programs);
+    m_model->appendPrograms(programs);
 }
 
 bool MainWindow::openProjectFile(const QString &path) {
@@ -411,63 +380,43 @@ void MainWindow::setAckWatchdog(std::chrono::milliseconds limit) {
 // The list and the editor panel
 
 void MainWindow::addProgram() {
-    if (m_tiles->count() >= SlotCount) {
+    // A program added brings its own updates through the model's signals.
+    if (!m_model->addProgram())
         m_prompter.warn(LanguageText(ProgramLimitRow::Message, CurrentLanguage));
-        UpdateCommandState();
-        return;
-    }
-    m_document->history().record(HistoryStep::NewProgram, [this] {
-        Program program(m_clock.now());
-        program.Code = m_tiles->firstFreeCode();
-        m_tiles->appendProgram(program);
-        m_tiles->scrollToCurrent();
-        ShowSelectedProgram();
-    });
-    UpdateCommandState();
 }
 
 void MainWindow::SelectFirstProgram() {
-    m_tiles->SelectFirstProgram();
+    m_model->selectFirst();
     leaveNoFocus();
 }
 
 void MainWindow::SelectProgramAt(int index) {
-    m_tiles->SelectProgramAt(index);
+    if (m_model->count() > 0)
+        m_model->select(index % 256);
     leaveNoFocus();
 }
 
 void MainWindow::ShowSelectedProgram() {
-    const int i = m_tiles->currentIndex();
-    if (i < 0) {
+    if (const Program *program = m_model->selectedProgram())
+        m_editor->showProgram(*program);
+    else
         m_editor->showNone();
-        return;
-    }
-    // The record keeps its action slots consistent from the moment it is shown.
-    Program program = m_tiles->program(i);
-    if (NormalizeActions(program))
-        m_tiles->setProgram(i, program);
-    m_editor->showProgram(program);
 }
 
 // The user changed the selected program in the editor panel.
-// Typing in the clock, the date or the day merges into one step per field and program.
 void MainWindow::programEdited(const Program &program) {
-    const int i = m_tiles->currentIndex();
-    if (i < 0)
-        return;
-    const TypedField field = typedFieldChanged(m_tiles->program(i), program);
-    m_document->history().record(
-        HistoryStep::EditProgram, [&] { m_tiles->setProgram(i, program); },
-        field == TypedField::None ? -1 : i * 4 + int(field));
-    UpdateCommandState();
+    m_model->editProgram(m_model->selected(), program);
 }
 
 void MainWindow::updateHistoryCommands() {
-    const ProjectHistory &history = m_document->history();
-    Undo1->setText(HistoryCaption(false, history.canUndo() ? history.undoStep() : std::nullopt, CurrentLanguage));
-    Redo1->setText(HistoryCaption(true, history.canRedo() ? history.redoStep() : std::nullopt, CurrentLanguage));
-    Undo1->setEnabled(history.canUndo());
-    Redo1->setEnabled(history.canRedo());
+    // No Undo or Redo while an operation runs.
+    const bool free = !m_document->isOperationRunning();
+    const bool canUndo = free && m_model->canUndo(), canRedo = free && m_model->canRedo();
+    QAction *undo = action(Command::Undo), *redo = action(Command::Redo);
+    undo->setText(HistoryCaption(false, canUndo ? m_model->undoKind() : std::nullopt, CurrentLanguage));
+    redo->setText(HistoryCaption(true, canRedo ? m_model->redoKind() : std::nullopt, CurrentLanguage));
+    undo->setEnabled(canUndo);
+    redo->setEnabled(canRedo);
 }
 
 // The window itself takes the focus, so that no control has it: the list keys work at once, and
@@ -488,7 +437,7 @@ bool MainWindow::event(QEvent *event) {
 void MainWindow::keyPressEvent(QKeyEvent *event) {
     // The list keys reach the list only while no control of the window has the focus.
     QWidget *focused = focusWidget();
-    if ((focused == nullptr || focused == this) && m_tiles->FormKeyDown(event->key())) {
+    if ((focused == nullptr || focused == this) && m_tiles->handleListKey(event->key())) {
         event->accept();
         return;
     }
@@ -498,79 +447,4 @@ void MainWindow::keyPressEvent(QKeyEvent *event) {
 void MainWindow::wheelEvent(QWheelEvent *event) {
     m_tiles->wheelStep(event->angleDelta().y());
     event->accept();
-}
-
-// Every widget, menu and action a user reaches carries the name the program's handlers use, so
-// that tests and accessibility tools find it whatever part of the window owns it; the list and
-// the editor panel name their own.
-void MainWindow::nameWidgets() {
-    const std::pair<QObject *, const char *> named[] = {
-        {ToolBar1, "ToolBar1"},
-        {NewProgramButton, "NewProgramButton"},
-        {DeleteProgramButton, "DeleteProgramButton"},
-        {TransmitButton, "TransmitButton"},
-        {ReceiveButton, "ReceiveButton"},
-        {PasteButton, "PasteButton"},
-        {CopyButton, "CopyButton"},
-        {CutButton, "CutButton"},
-        {OpenProjectButton, "OpenProjectButton"},
-        {SaveProjectButton, "SaveProjectButton"},
-        {NewProjectButton, "NewProjectButton"},
-        {ExportButton, "ExportButton"},
-        {ImportButton, "ImportButton"},
-        {MoveUpButton, "MoveUpButton"},
-        {MoveDownButton, "MoveDownButton"},
-        {WizardButton, "WizardButton"},
-        {PcRemoteButton, "PcRemoteButton"},
-        {File1, "File1"},
-        {Edit1, "Edit1"},
-        {Functions1, "Functions1"},
-        {Options1, "Options1"},
-        {Help1, "Help1"},
-        {New2, "New2"},
-        {Property1, "Property1"},
-        {Open1, "Open1"},
-        {Save1, "Save1"},
-        {SaveAs1, "SaveAs1"},
-        {Export1, "Export1"},
-        {Import1, "Import1"},
-        {Exit1, "Exit1"},
-        {Undo1, "Undo1"},
-        {Redo1, "Redo1"},
-        {New1, "New1"},
-        {Delete1, "Delete1"},
-        {Couper1, "Couper1"},
-        {Copier1, "Copier1"},
-        {Coller1, "Coller1"},
-        {MoveProgramUp1, "MoveProgramUp1"},
-        {MoveProgramDown1, "MoveProgramDown1"},
-        {Wizzard1, "Wizzard1"},
-        {WizardSeparator, "WizardSeparator"},
-        {DeleteGroupOfColor1, "DeleteGroupOfColor1"},
-        {Transmit1, "Transmit1"},
-        {Receive1, "Receive1"},
-        {Language1, "Language1"},
-        {RS232PortCOM1, "RS232PortCOM1"},
-        {PlayerOptions1, "PlayerOptions1"},
-        {Web1, "Web1"},
-        {French1, "French1"},
-        {English1, "English1"},
-        {Espaol1, "Espaol1"},
-        {Deutsch1, "Deutsch1"},
-        {Italian1, "Italian1"},
-        {IOOption1, "IOOption1"},
-        {Ethernet1, "Ethernet1"},
-        {PCRemote1, "PCRemote1"},
-        {About1, "About1"},
-        {HomePage1, "HomePage1"},
-        {SendEmailToSupport1, "SendEmailToSupport1"},
-        {NONE1, "NONE1"},
-        {VerifyPrograms1, "VerifyPrograms1"},
-        {CheckSchedule1, "CheckSchedule1"},
-    };
-    for (const auto &entry : named)
-        if (entry.first)
-            entry.first->setObjectName(QLatin1String(entry.second));
-    for (int k = 0; k < ColorGroupItems.size(); ++k)
-        ColorGroupItems[k]->setObjectName(QStringLiteral("ColorGroup%1").arg(k + 1));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CommandTable.h"
 #include "CommandWindow.h"
 #include "QtLanguage.h"
 #include "model/Language.h"
@@ -29,15 +30,16 @@ class QActionGroup;
 class QDialog;
 class QMenu;
 class QToolBar;
-class QToolButton;
 class QUrl;
-class TileList;
+class ProgramListView;
+class ProjectModel;
 
 // The main window: shows the list of programs with the editor panel of the selected program
 // below it, and offers the commands in a tool bar and a main menu. It composes parts of its
-// own: the tile list, the editor panel, the document commands (the project, its files and the
-// program commands) and the player commands (the serial link); it holds the settings of the
-// run (language, port, player options) and tells each part what to show.
+// own: the project model, the program list and the editor panel (views of the model), the
+// document commands (the files, and the questions before the program commands) and the player
+// commands (the serial link); it holds the settings of the run (language, port, player
+// options).
 class MainWindow : public QMainWindow, private CommandWindow {
     Q_OBJECT
 
@@ -78,10 +80,13 @@ public:
     void addProgram();
     void SelectFirstProgram();
     void SelectProgramAt(int index);
-    // Fills the editor panel from the selected program (its action slots made consistent
-    // first), or hides it when there is none.
+    // Fills the editor panel from the selected program, or hides it when there is none.
     void ShowSelectedProgram();
-    void UpdateCommandState();
+    // Enables and shows the commands from the list, the clipboard, the port and the player
+    // options, after every command that may change them.
+    void updateCommandState() override;
+    // The action of a command, shared by its menu item and its tool button.
+    QAction *action(Command command) const { return m_actions[int(command)]; }
 
     // ---- Options.
     // Rebuilds the port menu: "(None)" and one item per port; checks the first port.
@@ -92,10 +97,10 @@ public:
     void chooseLanguage(Language language);
     // Relabels the window in its language: menus, hints, tiles, editor panel, action menu,
     // day list and the selected program's action rows; Qt's own texts follow.
-    void ApplyLanguage();
+    void relabel();
 
 signals:
-    // Emitted at the end of ApplyLanguage, for parts of the window that relabel themselves.
+    // Emitted at the end of relabel, for parts of the window that relabel themselves.
     void languageApplied();
 
 protected:
@@ -108,21 +113,19 @@ private:
     Language language() const override { return CurrentLanguage; }
     QString portName() const override { return SelectedPortName; }
     int runDialog(QDialog &dialog) override;
-    void newProgram() override { addProgram(); }
-    void showSelectedProgram() override { ShowSelectedProgram(); }
-    void updateCommandState() override { UpdateCommandState(); }
-    void applyLanguage() override { ApplyLanguage(); }
+    void applyLanguage() override { relabel(); }
     Settings windowSettings() const override;
 
+    // One action per row of the command table, each connected to its handler.
+    void createActions();
+    void connectCommand(QAction *action, Command command);
     void createToolBar();
     void createMenus();
-    void addPlayerBackupItems();
     void createCentralArea();
-    void nameWidgets();
-    void applyHints();
+    void applyCommandState(const CommandState &state);
+    void captionCommands();
     void applySettings(const Settings &settings);
     const QIcon &icon(const QString &name);
-    QToolButton *addToolButton(const QString &iconName);
     void leaveNoFocus();
     void programEdited(const Program &program);
     // Edit > Undo and Redo: enabled and captioned from the history.
@@ -134,14 +137,13 @@ private:
     // Rebuilds the port menu from the ports that open now (each time the menu opens), keeping
     // the checked port when it is still there or held open by the player link; "(None)" is
     // checked when it is gone.
-    void RefreshPortMenu();
+    void refreshPortMenu();
     // Lists the ports once, just after the first frame (or when the port menu first opens) and
     // checks the start port: the stored one when it is there, the first when none was stored.
     void listPortsAtStart();
     void exitProgram();
     void runTimerWizard();
     // Edit > Check the Schedule: the findings in a window; choosing a line selects its program.
-    void createScheduleCheck();
     void checkSchedule();
     void showWeekPlan();
     void showPrintPreview();
@@ -165,37 +167,24 @@ private:
     bool IOOptionEnabled = true;
     bool EthernetOptionEnabled = true;
 
-    // The parts.
-    TileList *m_tiles = nullptr;
+    // The parts: the project model, its views, the commands.
+    ProjectModel *m_model = nullptr;
+    ProgramListView *m_tiles = nullptr;
     ProgramEditor *m_editor = nullptr;
     DocumentController *m_document = nullptr;
     PlayerCommands *m_player = nullptr;
 
-    // Widgets, by the names the program's handlers use.
-    QToolBar *ToolBar1 = nullptr;
-    QToolButton *NewProgramButton = nullptr, *DeleteProgramButton = nullptr, *TransmitButton = nullptr,
-                *ReceiveButton = nullptr, *PasteButton = nullptr, *CopyButton = nullptr, *CutButton = nullptr,
-                *OpenProjectButton = nullptr, *SaveProjectButton = nullptr, *NewProjectButton = nullptr,
-                *ExportButton = nullptr, *ImportButton = nullptr, *MoveUpButton = nullptr, *MoveDownButton = nullptr,
-                *WizardButton = nullptr, *PcRemoteButton = nullptr;
-    QAction *BackupBeforeTransmit1 = nullptr;
-    QMenu *File1 = nullptr, *Edit1 = nullptr, *Functions1 = nullptr, *Options1 = nullptr, *Help1 = nullptr;
-    QAction *New2 = nullptr, *Property1 = nullptr, *Open1 = nullptr, *Save1 = nullptr, *SaveAs1 = nullptr,
-            *Export1 = nullptr, *Import1 = nullptr, *Exit1 = nullptr;
-    QAction *Undo1 = nullptr, *Redo1 = nullptr;
-    QAction *New1 = nullptr, *Delete1 = nullptr, *Couper1 = nullptr, *Copier1 = nullptr, *Coller1 = nullptr,
-            *MoveProgramUp1 = nullptr, *MoveProgramDown1 = nullptr, *Wizzard1 = nullptr, *WizardSeparator = nullptr;
-    QMenu *DeleteGroupOfColor1 = nullptr;
-    QList<QAction *> ColorGroupItems; // tags 1..26
-    QAction *Transmit1 = nullptr, *Receive1 = nullptr, *VerifyPrograms1 = nullptr, *CheckSchedule1 = nullptr;
-    QAction *WeekPlan1 = nullptr, *PrintSchedule1 = nullptr, *ExportCsv1 = nullptr, *ImportCsv1 = nullptr;
+    // The commands and the menus that offer them.
+    std::array<QAction *, CommandCount> m_actions{};
+    std::array<QMenu *, MenuCount> m_menus{};
+    QMenu *menu(Menu id) const { return m_menus[int(id)]; }
+    QToolBar *m_toolBar = nullptr;
+    QList<QAction *> m_colourGroupItems; // Delete Group Of Color, colours 1..26
+    QAction *m_wizardSeparator = nullptr;
+    CommandState m_commandState;
     class TWeekPlanDlg *m_weekPlan = nullptr; // made when first shown
-    QMenu *Language1 = nullptr, *RS232PortCOM1 = nullptr, *PlayerOptions1 = nullptr, *Web1 = nullptr;
-    QAction *French1 = nullptr, *English1 = nullptr, *Espaol1 = nullptr, *Deutsch1 = nullptr, *Italian1 = nullptr;
-    QAction *IOOption1 = nullptr, *Ethernet1 = nullptr, *PCRemote1 = nullptr;
-    QAction *About1 = nullptr, *HomePage1 = nullptr, *SendEmailToSupport1 = nullptr;
-    QAction *NONE1 = nullptr;
-    QList<QAction *> PortItems; // "(None)" first, then the ports
+    QAction *m_noPort = nullptr;
+    QList<QAction *> m_portItems; // "(None)" first, then the ports
     QActionGroup *m_portGroup = nullptr;
     bool m_portsListed = false;
     bool m_firstPaintSeen = false;

@@ -4,67 +4,53 @@
 #include "MainWindow.h"
 #include "PlayerCommands.h"
 #include "ProgramEditor.h"
-#include "TileList.h"
 #include "player/ComPort.h"
+#include "project/ProjectModel.h"
 #include "project/Settings.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
-#include <QToolBar>
-#include <QToolButton>
 
-void MainWindow::UpdateCommandState() {
+void MainWindow::updateCommandState() {
     refreshWeekPlan(); // every command that changes the project ends here
-    const int n = m_tiles->count();
-    const bool canAdd = n < SlotCount;
-    New1->setEnabled(canAdd);
-    NewProgramButton->setEnabled(canAdd);
-    WizardButton->setEnabled(canAdd);
+    CommandInputs in;
+    in.programCount = m_model->count();
+    if (m_model->selected() >= 0)
+        in.selected = m_model->selected();
+    in.clipboardFilled = m_model->hasClipboard();
+    in.portChosen = !m_noPort->isChecked();
+    in.ioCard = IOOptionEnabled;
+    in.ethernet = EthernetOptionEnabled;
+    applyCommandState(commandState(in, m_commandState));
+}
 
-    const bool any = n >= 1;
-    for (QAction *a : {Delete1, Couper1, Copier1, DeleteGroupOfColor1->menuAction()})
-        a->setEnabled(any);
-    for (QToolButton *b : {DeleteProgramButton, CutButton, CopyButton})
-        b->setEnabled(any);
-    if (!any) {
-        MoveProgramUp1->setEnabled(false);
-        MoveProgramDown1->setEnabled(false);
-        MoveUpButton->setEnabled(false);
-        MoveDownButton->setEnabled(false);
-        m_editor->hide();
-    } else {
-        m_editor->show();
-        if (m_tiles->hasCurrent()) {
-            const int i = m_tiles->currentIndex();
-            MoveProgramUp1->setEnabled(i >= 1);
-            MoveUpButton->setEnabled(i >= 1);
-            MoveProgramDown1->setEnabled(i < n - 1);
-            MoveDownButton->setEnabled(i < n - 1);
-        }
+// The one place where the state reaches the actions, the menus and the editor panel.
+void MainWindow::applyCommandState(const CommandState &state) {
+    m_commandState = state;
+    for (const CommandRow &entry : CommandTable) {
+        if (entry.enabled)
+            action(entry.id)->setEnabled(state.*entry.enabled);
+        if (entry.shown)
+            action(entry.id)->setVisible(state.*entry.shown);
     }
-
-    const bool canPaste = m_document->hasClipboard();
-    Coller1->setEnabled(canPaste);
-    PasteButton->setEnabled(canPaste);
-
-    m_editor->setPlayerOptions(IOOptionEnabled, EthernetOptionEnabled);
-
-    const bool port = !NONE1->isChecked();
-    TransmitButton->setEnabled(port);
-    ReceiveButton->setEnabled(port);
-    VerifyPrograms1->setEnabled(port);
+    for (const MenuRow &entry : MenuTable)
+        if (entry.enabled)
+            menu(entry.id)->menuAction()->setEnabled(state.*entry.enabled);
+    m_wizardSeparator->setVisible(state.timerWizardShown); // it goes with the wizard's item
+    m_editor->setVisible(state.editorShown);
+    m_editor->setPlayerOptions(state.outputActions, state.networkActions);
 }
 
 void MainWindow::toggleIoCard() {
     // The item's check has already toggled when this runs; the flag follows it.
-    IOOptionEnabled = IOOption1->isChecked();
-    UpdateCommandState();
+    IOOptionEnabled = action(Command::IoCard)->isChecked();
+    updateCommandState();
 }
 
 void MainWindow::toggleEthernet() {
-    EthernetOptionEnabled = Ethernet1->isChecked();
-    UpdateCommandState();
+    EthernetOptionEnabled = action(Command::Ethernet)->isChecked();
+    updateCommandState();
 }
 
 void MainWindow::choosePort(QAction *item) {
@@ -72,7 +58,7 @@ void MainWindow::choosePort(QAction *item) {
         return;
     item->setChecked(true);
     SelectedPortName = item->text();
-    UpdateCommandState();
+    updateCommandState();
 }
 
 QStringList MainWindow::availablePortNames() {
@@ -82,29 +68,29 @@ QStringList MainWindow::availablePortNames() {
 }
 
 void MainWindow::setPortNames(const QStringList &ports) {
-    for (QAction *a : std::as_const(PortItems)) {
-        RS232PortCOM1->removeAction(a);
+    for (QAction *a : std::as_const(m_portItems)) {
+        menu(Menu::Port)->removeAction(a);
         delete a;
     }
-    PortItems.clear();
+    m_portItems.clear();
     delete m_portGroup;
     m_portGroup = new QActionGroup(this);
     m_portGroup->setExclusive(true);
 
     auto addItem = [this](const QString &caption, int tag) {
-        QAction *a = RS232PortCOM1->addAction(caption);
+        QAction *a = menu(Menu::Port)->addAction(caption);
         a->setCheckable(true);
         a->setData(tag);
         m_portGroup->addAction(a);
         connect(a, &QAction::triggered, this, [this, a] { choosePort(a); });
-        PortItems.append(a);
+        m_portItems.append(a);
         return a;
     };
-    NONE1 = addItem(QStringLiteral("(None)"), 0);
-    NONE1->setObjectName(QStringLiteral("NONE1"));
+    m_noPort = addItem(QStringLiteral("(None)"), 0);
+    m_noPort->setObjectName(QStringLiteral("NoPort"));
     for (int i = 0; i < ports.size(); ++i)
         addItem(ports.at(i), i + 1);
-    QAction *first = PortItems.size() > 1 ? PortItems.at(1) : NONE1;
+    QAction *first = m_portItems.size() > 1 ? m_portItems.at(1) : m_noPort;
     first->setChecked(true);
     SelectedPortName = first->text();
     m_portsListed = true;
@@ -116,35 +102,35 @@ void MainWindow::listPortsAtStart() {
     const QStringList ports = m_portLister ? m_portLister() : availablePortNames();
     setPortNames(ports);
     const QString chosen = ChooseStartPort(m_startPort, ports);
-    for (QAction *item : std::as_const(PortItems))
+    for (QAction *item : std::as_const(m_portItems))
         if (item->text() == chosen)
             item->setChecked(true);
     SelectedPortName = chosen;
-    UpdateCommandState();
+    updateCommandState();
 }
 
 void MainWindow::setPortLister(PortLister lister) {
     m_portLister = std::move(lister);
-    RefreshPortMenu();
+    refreshPortMenu();
 }
 
-void MainWindow::RefreshPortMenu() {
+void MainWindow::refreshPortMenu() {
     if (!m_portsListed) {
         listPortsAtStart();
         return;
     }
     const QAction *checked = m_portGroup ? m_portGroup->checkedAction() : nullptr;
-    const QString kept = checked && checked != NONE1 ? checked->text() : QString();
+    const QString kept = checked && checked != m_noPort ? checked->text() : QString();
     QStringList ports = m_portLister ? m_portLister() : availablePortNames();
     // The link's own open port does not open a second time: it is still there, in its place.
     if (!kept.isEmpty() && !ports.contains(kept) && m_player && m_player->holdsPort(kept))
-        ports.insert(qBound(qsizetype(0), PortItems.indexOf(checked) - 1, ports.size()), kept);
+        ports.insert(qBound(qsizetype(0), m_portItems.indexOf(checked) - 1, ports.size()), kept);
     setPortNames(ports);
-    QAction *item = NONE1;
-    for (QAction *a : std::as_const(PortItems))
+    QAction *item = m_noPort;
+    for (QAction *a : std::as_const(m_portItems))
         if (!kept.isEmpty() && a->text() == kept)
             item = a;
     item->setChecked(true);
     SelectedPortName = item->text();
-    UpdateCommandState();
+    updateCommandState();
 }

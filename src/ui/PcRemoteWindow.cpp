@@ -22,78 +22,78 @@ PcRemoteWindow::PcRemoteWindow(RemoteTrigger &remote, QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    Panel2 = new QLabel(this);
-    Panel2->setAlignment(Qt::AlignCenter);
-    Panel2->setFrameShape(QFrame::Panel);
-    Panel2->setFrameShadow(QFrame::Raised);
-    Panel2->setFixedHeight(41);
-    QFont bold = Panel2->font();
+    HeaderPanel = new QLabel(this);
+    HeaderPanel->setAlignment(Qt::AlignCenter);
+    HeaderPanel->setFrameShape(QFrame::Panel);
+    HeaderPanel->setFrameShadow(QFrame::Raised);
+    HeaderPanel->setFixedHeight(41);
+    QFont bold = HeaderPanel->font();
     bold.setBold(true);
-    Panel2->setFont(bold);
-    Panel2->setAutoFillBackground(true);
-    layout->addWidget(Panel2);
+    HeaderPanel->setFont(bold);
+    HeaderPanel->setAutoFillBackground(true);
+    layout->addWidget(HeaderPanel);
 
     auto *labelPanel = new QFrame(this);
     labelPanel->setFrameShape(QFrame::Panel);
     labelPanel->setFrameShadow(QFrame::Raised);
     auto *labelLayout = new QHBoxLayout(labelPanel);
     labelLayout->setContentsMargins(8, 2, 8, 2);
-    Label1 = new QLabel(labelPanel);
-    labelLayout->addWidget(Label1);
+    ReportLabel = new QLabel(labelPanel);
+    labelLayout->addWidget(ReportLabel);
     layout->addWidget(labelPanel);
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setReadOnly(true);
-    Memo1->setFrameShape(QFrame::NoFrame);
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    ReportEdit = new QPlainTextEdit(this);
+    ReportEdit->setReadOnly(true);
+    ReportEdit->setFrameShape(QFrame::NoFrame);
+    ReportEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
     // The document drops its first line itself once the limit is reached, as the report does.
-    Memo1->setMaximumBlockCount(int(RemoteTrigger::MaxReportLines));
-    layout->addWidget(Memo1, 1);
+    ReportEdit->setMaximumBlockCount(int(RemoteTrigger::MaxReportLines));
+    layout->addWidget(ReportEdit, 1);
 
     auto *buttons = new QFrame(this);
     buttons->setFrameShape(QFrame::Panel);
     buttons->setFrameShadow(QFrame::Raised);
     auto *buttonLayout = new QHBoxLayout(buttons);
     buttonLayout->setContentsMargins(8, 6, 8, 6);
-    BitBtn1 = new QPushButton(buttons);
-    BitBtn1->setAutoDefault(false);
-    BitBtn2 = new QPushButton(buttons);
-    BitBtn2->setAutoDefault(false);
-    buttonLayout->addWidget(BitBtn1);
+    ClearButton = new QPushButton(buttons);
+    ClearButton->setAutoDefault(false);
+    ExitButton = new QPushButton(buttons);
+    ExitButton->setAutoDefault(false);
+    buttonLayout->addWidget(ClearButton);
     buttonLayout->addStretch(1);
-    buttonLayout->addWidget(BitBtn2);
+    buttonLayout->addWidget(ExitButton);
     layout->addWidget(buttons);
 
-    Panel2->setObjectName(QStringLiteral("Panel2"));
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    connect(BitBtn1, &QPushButton::clicked, this, &PcRemoteWindow::clearReport);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
+    HeaderPanel->setObjectName(QStringLiteral("HeaderPanel"));
+    ReportLabel->setObjectName(QStringLiteral("ReportLabel"));
+    ReportEdit->setObjectName(QStringLiteral("ReportEdit"));
+    ClearButton->setObjectName(QStringLiteral("ClearButton"));
+    ExitButton->setObjectName(QStringLiteral("ExitButton"));
+    connect(ClearButton, &QPushButton::clicked, this, &PcRemoteWindow::clearReport);
+    connect(ExitButton, &QPushButton::clicked, this, &QDialog::accept);
 
     for (const QString &line : m_remote.report())
-        Memo1->appendPlainText(line);
-    connect(&m_remote, &RemoteTrigger::reportLineAdded, Memo1, &QPlainTextEdit::appendPlainText);
-    connect(&m_remote, &RemoteTrigger::reportCleared, Memo1, &QPlainTextEdit::clear);
+        ReportEdit->appendPlainText(line);
+    connect(&m_remote, &RemoteTrigger::reportLineAdded, ReportEdit, &QPlainTextEdit::appendPlainText);
+    connect(&m_remote, &RemoteTrigger::reportCleared, ReportEdit, &QPlainTextEdit::clear);
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(500);
-    connect(Timer1, &QTimer::timeout, this, &PcRemoteWindow::Timer1Timer);
-    Timer1->start();
+    BlinkTimer = new QTimer(this);
+    BlinkTimer->setInterval(500);
+    connect(BlinkTimer, &QTimer::timeout, this, &PcRemoteWindow::blink);
+    BlinkTimer->start();
     setHeaderColor(palette().color(QPalette::Button));
 }
 
-void PcRemoteWindow::FormActivate() {
+void PcRemoteWindow::start() {
     setWindowTitle(LanguageText(RemoteRow::Caption, m_language));
-    BitBtn1->setText(LanguageText(RemoteRow::Clear, m_language));
-    BitBtn2->setText(LanguageText(RemoteRow::Exit, m_language));
-    Panel2->setText(LanguageText(RemoteRow::Header, m_language));
-    Label1->setText(LanguageText(RemoteRow::ReportList, m_language));
+    ClearButton->setText(LanguageText(RemoteRow::Clear, m_language));
+    ExitButton->setText(LanguageText(RemoteRow::Exit, m_language));
+    HeaderPanel->setText(LanguageText(RemoteRow::Header, m_language));
+    ReportLabel->setText(LanguageText(RemoteRow::ReportList, m_language));
 }
 
 void PcRemoteWindow::showEvent(QShowEvent *event) {
-    FormActivate();
+    start();
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     QDialog::showEvent(event);
@@ -103,7 +103,7 @@ void PcRemoteWindow::clearReport() {
     m_remote.ClearReport();
 }
 
-void PcRemoteWindow::Timer1Timer() {
+void PcRemoteWindow::blink() {
     if (Timer1Tag == 1) {
         setHeaderColor(palette().color(QPalette::Button));
         Timer1Tag = 0;
@@ -114,11 +114,11 @@ void PcRemoteWindow::Timer1Timer() {
 }
 
 QColor PcRemoteWindow::headerColor() const {
-    return Panel2->palette().color(QPalette::Window);
+    return HeaderPanel->palette().color(QPalette::Window);
 }
 
 void PcRemoteWindow::setHeaderColor(const QColor &color) {
-    QPalette pal = Panel2->palette();
+    QPalette pal = HeaderPanel->palette();
     pal.setColor(QPalette::Window, color);
-    Panel2->setPalette(pal);
+    HeaderPanel->setPalette(pal);
 }

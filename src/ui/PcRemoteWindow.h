@@ -25,9 +25,9 @@ public:
 
     void setLanguage(Language language) { m_language = language; } // before showing
 
-    void FormActivate();
+    void start();
     void clearReport(); // Clear
-    void Timer1Timer(); // the header's blink
+    void blink();       // the header's blink
 
     QColor headerColor() const;
 
@@ -39,11 +39,11 @@ private:
 
     RemoteTrigger &m_remote;
     Language m_language = Language::English;
-    int Timer1Tag = 0;        // 1 while green is showing
-    QLabel *Panel2 = nullptr; // header
-    QLabel *Label1 = nullptr;
-    QPlainTextEdit *Memo1 = nullptr; // report list
-    QPushButton *BitBtn1 = nullptr;  // Clear
-    QPushButton *BitBtn2 = nullptr;  // Exit
-    QTimer *Timer1 = nullptr;
+    int Timer1Tag = 0;             // 1 while green is showing
+    QLabel *HeaderPanel = nullptr; // header
+    QLabel *ReportLabel = nullptr;
+    QPlainTextEdit *ReportEdit = nullptr; // report list
+    QPushButton *ClearButton = nullptr;   // Clear
+    QPushButton *ExitButton = nullptr;    // Exit
+    QTimer *BlinkTimer = nullptr;
 };

@@ -4,8 +4,6 @@
 
 #include "CommandWindow.h"
 #include "DocumentController.h"
-#include "ProjectHistory.h"
-#include "TileList.h"
 #include "model/Clock.h"
 #include "model/Prompter.h"
 #include "player/ComPort.h"
@@ -15,14 +13,14 @@
 #include "player/ScheduleFile.h"
 #include "player/VerifyPlayer.h"
 #include "project/PlayerBackup.h"
+#include "project/ProjectModel.h"
 #include "project/ScheduleCheck.h"
 #include "text/LanguageTables.h"
 #include "text/LinkText.h"
+#include "text/ScheduleCheckText.h"
 #include "ui/PcRemoteWindow.h"
 #include "ui/ProgressDialog.h"
 
-#include <QDir>
-#include <QFileDialog>
 #include <QTimer>
 #include <QWidget>
 
@@ -42,17 +40,15 @@ struct PlayerCommands::Parts {
     std::unique_ptr<PcRemoteWindow> window;
     // From the question of a transfer until its last message.
     bool transferRunning = false;
-    // No Undo or Redo while a transfer runs.
-    std::unique_ptr<ProjectHistory::Busy> historyBusy;
 };
 
-PlayerCommands::PlayerCommands(QWidget &window, CommandWindow &view, DocumentController &document, TileList &tiles,
+PlayerCommands::PlayerCommands(QWidget &window, CommandWindow &view, DocumentController &document, ProjectModel &model,
                                Prompter &prompter, const Clock &clock)
     : QObject(&window)
     , m_window(window)
     , m_view(view)
     , m_document(document)
-    , m_tiles(tiles)
+    , m_model(model)
     , m_prompter(prompter)
     , m_clock(clock)
     , m_parts(std::make_unique<Parts>(clock, this)) {
@@ -70,20 +66,20 @@ PlayerCommands::PlayerCommands(QWidget &window, CommandWindow &view, DocumentCon
     // Every failure goes into the report; one message at a time is shown, the minutes going on
     // behind it.
     connect(&remote, &RemoteTrigger::triggerFailed, this,
-            [this, &remote](ComResult code, quint8 program, const QDateTime &at, const QString &reason) {
+            [this, &remote](ComResult code, quint8 program, const QDateTime &at, const Notice &reason) {
                 remote.addReportLine(RemoteFailedLine(program, at, code, language(), m_dateLocale));
                 if (m_failureShown)
                     return;
                 m_failureShown = true;
-                m_prompter.warn(ComResultText(code, language()), reason);
+                m_prompter.warn(ComResultText(code, language()), noticeText(reason, language()));
                 m_failureShown = false;
             });
     m_document.runner().setLink(&m_parts->link);
-    Timer2 = new QTimer(this);
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setInterval(1000);
-    connect(Timer2, &QTimer::timeout, this, &PlayerCommands::Timer2Timer);
-    Timer2->start();
+    RemoteMinuteTimer = new QTimer(this);
+    RemoteMinuteTimer->setObjectName(QStringLiteral("RemoteMinuteTimer"));
+    RemoteMinuteTimer->setInterval(1000);
+    connect(RemoteMinuteTimer, &QTimer::timeout, this, &PlayerCommands::checkRemoteMinute);
+    RemoteMinuteTimer->start();
 }
 
 PlayerCommands::~PlayerCommands() = default;
@@ -126,13 +122,13 @@ void PlayerCommands::startPcRemote() {
     m_remoteMode = false;
 }
 
-void PlayerCommands::Timer2Timer() {
+void PlayerCommands::checkRemoteMinute() {
     RemoteTrigger &remote = m_parts->remote;
     // Most ticks end here, without a copy of the project.
     if (!remote.isNewMinute())
         return;
     takeRemoteSettings(remote, m_remoteMode, m_view.portName());
-    remote.Timer2Timer(m_document.currentProject().Programs);
+    remote.checkMinute(m_model.project().Programs);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -143,13 +139,14 @@ bool PlayerCommands::startTransfer(int mode, ProgressDialog::TransferWork work,
     ProgressDialog &runner = m_document.runner();
     runner.setLanguage(language());
     runner.setPortName(m_view.portName());
-    m_parts->historyBusy = std::make_unique<ProjectHistory::Busy>(m_document.history());
+    // No Undo or Redo while a transfer runs.
+    m_document.beginOperation();
     const bool started = runner.startTransfer(mode, std::move(work), [this, done](const PortRun &run) {
-        m_parts->historyBusy.reset();
+        m_document.endOperation();
         done(run);
     });
     if (!started)
-        m_parts->historyBusy.reset();
+        m_document.endOperation();
     return started;
 }
 
@@ -157,13 +154,13 @@ void PlayerCommands::transmitPrograms() {
     if (m_parts->transferRunning)
         return;
     m_parts->transferRunning = true;
-    if (const QString warning = CodeZeroWarning(m_document.currentProject().Programs, language()); !warning.isEmpty())
+    if (const QString warning = CodeZeroWarning(m_model.project().Programs, language()); !warning.isEmpty())
         m_prompter.warn(warning);
     if (!m_prompter.confirm(LanguageText(MessageRow::TransmitQuestion, language()))) {
         m_parts->transferRunning = false;
         return;
     }
-    const Project project = m_document.currentProject();
+    const Project project = m_model.project();
     // The player's programs and name first, kept as a project file; a read that fails stops nothing.
     const auto backup = std::make_shared<std::optional<PlayerBackup::Outcome>>();
     const auto transmit = [project, backup, keep = m_backup,
@@ -180,22 +177,10 @@ void PlayerCommands::transmitPrograms() {
         });
 }
 
-void PlayerCommands::openPlayerBackup() {
-    m_document.AskSaveIfModified();
-    const QString folder = PlayerBackup::folder();
-    QDir().mkpath(folder);
-    QFileDialog dialog(&m_window, QStringLiteral("Open Player Backup"), folder, QStringLiteral("Project (*.prg)"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    if (m_view.runDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    m_document.openProjectFile(dialog.selectedFiles().constFirst());
-}
-
 void PlayerCommands::verifyPrograms() {
     if (m_parts->transferRunning)
         return;
-    const Project project = m_document.currentProject();
+    const Project project = m_model.project();
     const auto verified = std::make_shared<VerifyResult>();
     const auto verify = [project, verified](ComLink &link, const TransferContext &context) {
         *verified = VerifyRun(link, project, context);
@@ -260,19 +245,21 @@ void PlayerCommands::receivePrograms() {
 }
 
 void PlayerCommands::takeReceived(const Reception &received) {
-    const ProjectHistory::Recording step(m_document.history(), HistoryStep::Receive);
+    // The programs received, their name and a project opened for them are one step.
+    const ProjectModel::StepScope step(m_model, EditKind::Receive);
     m_document.ResetPropertyDialog();
     m_document.ClearProject();
-    m_document.loadPrograms(received.programs.programs);
-    if (const QString corrected = CorrectedSlotsWarning(received.programs.correctedSlots); !corrected.isEmpty())
-        m_prompter.warn(corrected);
+    m_model.appendPrograms(received.programs.programs);
+    if (const Notice corrected = CorrectedSlotsWarning(received.programs.correctedSlots); !corrected.isNull())
+        m_prompter.warn(noticeText(corrected, language()));
     m_document.warnOfCodeConflicts();
     if (received.nameFailure)
-        m_prompter.warn(ComResultText(received.nameFailure->code, language()), received.nameFailure->reason);
+        m_prompter.warn(ComResultText(received.nameFailure->code, language()),
+                        noticeText(received.nameFailure->reason, language()));
     if (received.nameCode == ComCode::Ok) {
         bool cleaned = false;
         const QString shownName = ShownProjectName(received.name, &cleaned);
-        m_document.setProjectName(shownName);
+        m_model.setProjectName(shownName);
         if (cleaned)
             m_prompter.warn(LanguageText(ReceivedNameCleaned, language()));
         // The file is read and checked before it replaces the received programs.
@@ -280,8 +267,8 @@ void PlayerCommands::takeReceived(const Reception &received) {
                                LanguageText(MessageRow::AssociatedProjectName, language()) + shownName))
             m_document.openChosenProject();
     }
-    m_tiles.SelectFirstProgram();
-    m_document.TakeSnapshot();
+    m_model.selectFirst();
+    m_model.takeSavePoint();
     m_view.updateCommandState();
     m_parts->transferRunning = false;
 }

@@ -19,7 +19,7 @@ class Prompter;
 class QTimer;
 class QWidget;
 class RemoteTrigger;
-class TileList;
+class ProjectModel;
 class PcRemoteWindow;
 
 // The player commands of the main window: Transmit, Receive, Verify, and PC remote mode with
@@ -30,18 +30,17 @@ class PlayerCommands : public QObject {
     Q_OBJECT
 
 public:
-    PlayerCommands(QWidget &window, CommandWindow &view, DocumentController &document, TileList &tiles,
+    PlayerCommands(QWidget &window, CommandWindow &view, DocumentController &document, ProjectModel &model,
                    Prompter &prompter, const Clock &clock);
     ~PlayerCommands() override;
 
-    void transmitPrograms(); // Transmit, after the question
-    void receivePrograms();  // Receive, after the save and receive questions
-    void verifyPrograms();   // reads the player back and says whether it holds the project
-    void startPcRemote();    // PC remote mode while its window is open
-    void Timer2Timer();      // every second: the minute check once the minute has changed
+    void transmitPrograms();  // Transmit, after the question
+    void receivePrograms();   // Receive, after the save and receive questions
+    void verifyPrograms();    // reads the player back and says whether it holds the project
+    void startPcRemote();     // PC remote mode while its window is open
+    void checkRemoteMinute(); // every second: the minute check once the minute has changed
 
     // File > Open Player Backup...: the backup folder's file dialog, then the file chosen opened.
-    void openPlayerBackup();
     // Whether a transmit first keeps a copy of the player (PlayerBackup); on unless set.
     bool backupBeforeTransmit() const { return m_backup; }
     void setBackupBeforeTransmit(bool on) { m_backup = on; }
@@ -66,12 +65,12 @@ private:
     QWidget &m_window;
     CommandWindow &m_view;
     DocumentController &m_document;
-    TileList &m_tiles;
+    ProjectModel &m_model;
     Prompter &m_prompter;
     const Clock &m_clock;
     struct Parts;
     std::unique_ptr<Parts> m_parts;
-    QTimer *Timer2 = nullptr;
+    QTimer *RemoteMinuteTimer = nullptr;
     bool m_remoteMode = false;
     bool m_backup = true;
     bool m_failureShown = false; // a failed trigger's message is on screen

@@ -4,6 +4,7 @@
 #include "model/Clock.h"
 #include "project/ScheduleCheck.h"
 #include "text/ProgramText.h"
+#include "text/ScheduleCheckText.h"
 
 #include <QHash>
 #include <QHelpEvent>
@@ -125,6 +126,17 @@ void ProgramTile::RefreshTile() {
         text.clear();
     for (int k = 1; k <= MaxActions && m_program.ActionCount >= k; ++k)
         m_actions[k - 1] = ActionShortText(m_program.ActionKind[k - 1], m_program.ActionParam[k - 1]);
+    // A screen reader reads what the tile paints: the code and title, then the schedule and actions.
+    QStringList shown;
+    for (const QString &text : m_actions)
+        if (!text.isEmpty())
+            shown << text;
+    const QString name = m_number + QStringLiteral(", ") + m_title;
+    const QString description = m_schedule + QStringLiteral("; ") + shown.join(QStringLiteral(", "));
+    if (name != accessibleName()) // each change is an event for assistive technology
+        setAccessibleName(name);
+    if (description != accessibleDescription())
+        setAccessibleDescription(description);
     update();
 }
 

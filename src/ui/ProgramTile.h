@@ -15,8 +15,9 @@ struct TileArt;
 // priority marks, the code as a number and as eight input dots, the title, the schedule and six
 // short action texts. The schedule column and the action columns are as wide as their longest
 // texts need in the tile's language and font, so the strip grows rather than cut a text. The tile paints every element
-// itself (one widget per tile, however many elements), owns its program and keeps its own copy of the language. Its
-// tooltip is the program's next run, worked out when the tooltip is asked for.
+// itself (one widget per tile, however many elements), keeps a display copy of its program (the model's, refreshed by
+// the list) and its own copy of the language. Its tooltip is the program's next run, worked out when the tooltip is
+// asked for.
 class ProgramTile : public QWidget {
     Q_OBJECT
 
@@ -31,7 +32,7 @@ public:
 
     explicit ProgramTile(const TileArt &art, QWidget *parent = nullptr);
 
-    // The tile's program. Setting it does not redraw the tile: RefreshTile does.
+    // The tile's display copy of its program. Setting it does not redraw the tile: RefreshTile does.
     const Program &program() const { return m_program; }
     void setProgram(const Program &program) { m_program = program; }
     // The tile's own copy of the language, 1..5, which chooses the schedule line's words.

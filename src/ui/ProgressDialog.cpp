@@ -58,23 +58,23 @@ ProgressDialog::ProgressDialog(Prompter &prompter, const Clock &clock, QWidget *
     setModal(true);
     setWindowTitle(QStringLiteral("Progress"));
 
-    Bevel1 = new QFrame(this);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel1->setFrameShape(QFrame::Box);
-    Bevel1->setFrameShadow(QFrame::Sunken);
+    ProgressFrame = new QFrame(this);
+    ProgressFrame->setObjectName(QStringLiteral("ProgressFrame"));
+    ProgressFrame->setFrameShape(QFrame::Box);
+    ProgressFrame->setFrameShadow(QFrame::Sunken);
 
-    ProgressBar1 = new QProgressBar(this);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setGeometry(16, 18, 283, 21);
-    ProgressBar1->setRange(0, SlotRunMaximum);
-    ProgressBar1->setValue(0);
-    ProgressBar1->setTextVisible(false);
+    ProgressBar = new QProgressBar(this);
+    ProgressBar->setObjectName(QStringLiteral("ProgressBar"));
+    ProgressBar->setGeometry(16, 18, 283, 21);
+    ProgressBar->setRange(0, SlotRunMaximum);
+    ProgressBar->setValue(0);
+    ProgressBar->setTextVisible(false);
 
-    Label1 = new QLabel(QStringLiteral("..."), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(16, 18, 283, 21);
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->hide();
+    StatusLabel = new QLabel(QStringLiteral("..."), this);
+    StatusLabel->setObjectName(QStringLiteral("StatusLabel"));
+    StatusLabel->setGeometry(16, 18, 283, 21);
+    StatusLabel->setAlignment(Qt::AlignCenter);
+    StatusLabel->hide();
 
     // The step the run is at, also in the window: a title bar may not show it.
     StepLabel = new QLabel(this);
@@ -82,17 +82,17 @@ ProgressDialog::ProgressDialog(Prompter &prompter, const Clock &clock, QWidget *
     StepLabel->setAlignment(Qt::AlignCenter);
     fitWidth(0);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(CloseDelayMs);
-    Timer1->setTimerType(Qt::PreciseTimer); // a coarse timer may fire 5 % early
-    connect(Timer1, &QTimer::timeout, this, &ProgressDialog::Timer1Timer);
+    CloseTimer = new QTimer(this);
+    CloseTimer->setObjectName(QStringLiteral("CloseTimer"));
+    CloseTimer->setInterval(CloseDelayMs);
+    CloseTimer->setTimerType(Qt::PreciseTimer); // a coarse timer may fire 5 % early
+    connect(CloseTimer, &QTimer::timeout, this, &ProgressDialog::closeAfterRun);
 }
 
 ProgressDialog::~ProgressDialog() = default;
 
 void ProgressDialog::begin(int mode) {
-    Timer1->stop();
+    CloseTimer->stop();
     m_mode = mode;
     m_result = ComCode::Ok;
     m_failures.clear();
@@ -115,7 +115,7 @@ ComResult ProgressDialog::run(int mode, const Work &work) {
     if (m_mode <= ImportMode)
         m_result = result;
     m_running = false;
-    Timer1->start();
+    CloseTimer->start();
     return m_result;
 }
 
@@ -161,12 +161,12 @@ void ProgressDialog::transferFinished(const PortRun &run) {
     m_run = run;
     m_result = run.code;
     for (const LinkFailure &failure : std::as_const(m_failures))
-        m_prompter.warn(ComResultText(failure.code, m_language), failure.reason);
+        m_prompter.warn(ComResultText(failure.code, m_language), noticeText(failure.reason, m_language));
     // Transmit and receive tell their result afterwards; verify only tells a success.
     if (run.step == PortRun::Opening || (run.step == PortRun::Closing && m_mode == VerifyMode))
-        m_prompter.warn(ComResultText(run.code, m_language), run.reason);
+        m_prompter.warn(ComResultText(run.code, m_language), noticeText(run.reason, m_language));
     m_running = false;
-    Timer1->start();
+    CloseTimer->start();
 }
 
 void ProgressDialog::showEvent(QShowEvent *event) {
@@ -176,7 +176,7 @@ void ProgressDialog::showEvent(QShowEvent *event) {
 }
 
 void ProgressDialog::closeEvent(QCloseEvent *event) {
-    if (m_running || Timer1->isActive())
+    if (m_running || CloseTimer->isActive())
         event->ignore();
     else
         QDialog::closeEvent(event);
@@ -191,8 +191,8 @@ void ProgressDialog::keyPressEvent(QKeyEvent *event) {
     QDialog::keyPressEvent(event);
 }
 
-void ProgressDialog::Timer1Timer() {
-    Timer1->stop();
+void ProgressDialog::closeAfterRun() {
+    CloseTimer->stop();
     done(QDialog::Accepted);
     if (const auto finished = std::exchange(m_done, nullptr))
         finished(m_run);
@@ -212,14 +212,14 @@ ComResult ProgressDialog::runWork() {
 }
 
 void ProgressDialog::prepareProgress(int maximum) {
-    ProgressBar1->setMaximum(qMax(0, maximum));
-    ProgressBar1->setValue(0);
-    Label1->hide();
-    ProgressBar1->show();
+    ProgressBar->setMaximum(qMax(0, maximum));
+    ProgressBar->setValue(0);
+    StatusLabel->hide();
+    ProgressBar->show();
 }
 
 void ProgressDialog::stepProgress(const QString &caption) {
-    ProgressBar1->setValue(qMin(ProgressBar1->value() + 1, ProgressBar1->maximum()));
+    ProgressBar->setValue(qMin(ProgressBar->value() + 1, ProgressBar->maximum()));
     showStep(caption);
 }
 
@@ -237,14 +237,14 @@ void ProgressDialog::fitWidth(int wanted) {
     m_width = width;
     const int lineHeight = qMax(21, StepLabel->sizeHint().height());
     setFixedSize(width, 57 + lineHeight);
-    Bevel1->setGeometry(8, 8, width - 16, 41 + lineHeight);
-    ProgressBar1->setGeometry(Margin, 18, width - 2 * Margin, 21);
-    Label1->setGeometry(ProgressBar1->geometry());
+    ProgressFrame->setGeometry(8, 8, width - 16, 41 + lineHeight);
+    ProgressBar->setGeometry(Margin, 18, width - 2 * Margin, 21);
+    StatusLabel->setGeometry(ProgressBar->geometry());
     StepLabel->setGeometry(Margin, 18 + 21 + 4, width - 2 * Margin, lineHeight);
 }
 
 void ProgressDialog::showStatus(const QString &text) {
-    Label1->setText(text);
-    ProgressBar1->hide();
-    Label1->show();
+    StatusLabel->setText(text);
+    ProgressBar->hide();
+    StatusLabel->show();
 }

@@ -19,7 +19,7 @@ class QTimer;
 
 // The operation runner: the small modal progress window that every long operation runs in. It
 // never runs an event loop of its own: the rest of the program takes no input while it shows,
-// and 100 ms after the work ends Timer1 closes it.
+// and 100 ms after the work ends CloseTimer closes it.
 //
 // run(mode, work) runs the document's work (modes 2 to 6) at once, on the caller's thread, with
 // the window shown, and returns its result; the work reports its progress through
@@ -96,7 +96,7 @@ private:
     void begin(int mode);
     void startOnLink();
     void transferFinished(const PortRun &run);
-    void Timer1Timer();
+    void closeAfterRun();
     ComResult runWork();
     void showStep(const QString &text);
     void fitWidth(int wanted);
@@ -115,10 +115,10 @@ private:
     PortRun m_run;
     QList<LinkFailure> m_failures; // of the transfer going, shown at its end
     bool m_running = false;
-    QFrame *Bevel1 = nullptr;
-    QProgressBar *ProgressBar1 = nullptr;
-    QLabel *Label1 = nullptr;
+    QFrame *ProgressFrame = nullptr;
+    QProgressBar *ProgressBar = nullptr;
+    QLabel *StatusLabel = nullptr;
     QLabel *StepLabel = nullptr;
     int m_width = 0; // as wide as the run's widest text needs
-    QTimer *Timer1 = nullptr;
+    QTimer *CloseTimer = nullptr;
 };

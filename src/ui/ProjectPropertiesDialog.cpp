@@ -30,33 +30,35 @@ ProjectPropertiesDialog::ProjectPropertiesDialog(QWidget *parent)
             edit->setGeometry(3, 3, 224, 19);
             Edits[std::size_t(row)] = edit;
         } else {
-            Memo1 = new QPlainTextEdit(strip);
-            Memo1->setFrameShape(QFrame::NoFrame);
-            Memo1->setGeometry(3, 3, 224, strip->height() - 6);
+            CommentsEdit = new QPlainTextEdit(strip);
+            CommentsEdit->setFrameShape(QFrame::NoFrame);
+            CommentsEdit->setGeometry(3, 3, 224, strip->height() - 6);
         }
     }
     Edits[0]->setMaxLength(NameMaxLength);
+    const std::array<const char *, 8> fields = {"Name",     "Subject",      "Author",        "Rights",
+                                                "Customer", "CreationDate", "DiffusionDate", "Comments"};
     for (std::size_t i = 0; i < Edits.size(); ++i)
-        Edits[i]->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
+        Edits[i]->setObjectName(QLatin1String(fields[i]) + QStringLiteral("Edit"));
     for (std::size_t i = 0; i < Labels.size(); ++i)
-        Labels[i]->setObjectName(QStringLiteral("Label%1").arg(i + 1));
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    OKBtn = new QPushButton(this);
-    OKBtn->setGeometry(192, 388, 75, 25);
-    OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(this);
-    CancelBtn->setGeometry(279, 388, 75, 25);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+        Labels[i]->setObjectName(QLatin1String(fields[i]) + QStringLiteral("Label"));
+    CommentsEdit->setObjectName(QStringLiteral("CommentsEdit"));
+    OkButton = new QPushButton(this);
+    OkButton->setGeometry(192, 388, 75, 25);
+    OkButton->setDefault(true);
+    CancelButton = new QPushButton(this);
+    CancelButton->setGeometry(279, 388, 75, 25);
+    OkButton->setObjectName(QStringLiteral("OkButton"));
+    CancelButton->setObjectName(QStringLiteral("CancelButton"));
+    connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void ProjectPropertiesDialog::ResetPropertyDialog() {
     Edits[0]->setText(QStringLiteral("New Project"));
     for (std::size_t i = 1; i < Edits.size(); ++i)
         Edits[i]->clear();
-    Memo1->setPlainText(QStringLiteral("..."));
+    CommentsEdit->setPlainText(QStringLiteral("..."));
 }
 
 void ProjectPropertiesDialog::setGroup(const ProjectProperties &group) {
@@ -65,7 +67,7 @@ void ProjectPropertiesDialog::setGroup(const ProjectProperties &group) {
                                                    &group.DiffusionDate};
     for (std::size_t i = 0; i < Edits.size(); ++i)
         Edits[i]->setText(*values[i]);
-    Memo1->setPlainText(group.Comments.join(QLatin1Char('\n')));
+    CommentsEdit->setPlainText(group.Comments.join(QLatin1Char('\n')));
 }
 
 ProjectProperties ProjectPropertiesDialog::group() const {
@@ -75,7 +77,7 @@ ProjectProperties ProjectPropertiesDialog::group() const {
                                              &group.DiffusionDate};
     for (std::size_t i = 0; i < Edits.size(); ++i)
         *values[i] = Edits[i]->text();
-    const QString text = Memo1->toPlainText();
+    const QString text = CommentsEdit->toPlainText();
     group.Comments = text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
     return group;
 }
@@ -84,8 +86,8 @@ void ProjectPropertiesDialog::showEvent(QShowEvent *event) {
     setWindowTitle(LanguageText(PropertyRow::Caption, m_language));
     for (int row = 0; row < 8; ++row)
         Labels[std::size_t(row)]->setText(LanguageText(TextTable::PropertyTexts, row + 1, m_language));
-    OKBtn->setText(LanguageText(PropertyRow::Ok, m_language));
-    CancelBtn->setText(LanguageText(PropertyRow::Cancel, m_language));
+    OkButton->setText(LanguageText(PropertyRow::Ok, m_language));
+    CancelButton->setText(LanguageText(PropertyRow::Cancel, m_language));
     // The labels' column takes its longest label, and the dialog grows by as much.
     int labelWidth = 112;
     for (const QLabel *label : Labels)
@@ -95,10 +97,10 @@ void ProjectPropertiesDialog::showEvent(QShowEvent *event) {
     const int grow = labelWidth - 112;
     for (QWidget *strip :
          {Edits[0]->parentWidget(), Edits[1]->parentWidget(), Edits[2]->parentWidget(), Edits[3]->parentWidget(),
-          Edits[4]->parentWidget(), Edits[5]->parentWidget(), Edits[6]->parentWidget(), Memo1->parentWidget()})
+          Edits[4]->parentWidget(), Edits[5]->parentWidget(), Edits[6]->parentWidget(), CommentsEdit->parentWidget()})
         strip->move(124 + grow, strip->y());
-    OKBtn->move(192 + grow, OKBtn->y());
-    CancelBtn->move(279 + grow, CancelBtn->y());
+    OkButton->move(192 + grow, OkButton->y());
+    CancelButton->move(279 + grow, CancelButton->y());
     setFixedSize(362 + grow, 421);
     QDialog::showEvent(event);
     Edits[0]->setFocus();

@@ -40,8 +40,8 @@ private:
     Language m_language = Language::English;
     // Name, subject, author, rights notice, customer, creation date, diffusion date.
     std::array<QLineEdit *, 7> Edits{};
-    QPlainTextEdit *Memo1 = nullptr;
+    QPlainTextEdit *CommentsEdit = nullptr;
     std::array<QLabel *, 8> Labels{};
-    QPushButton *OKBtn = nullptr;
-    QPushButton *CancelBtn = nullptr;
+    QPushButton *OkButton = nullptr;
+    QPushButton *CancelButton = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "ScheduleCheckDialog.h"
 
 #include "text/LanguageTables.h"
+#include "text/ScheduleCheckText.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>

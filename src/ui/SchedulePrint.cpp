@@ -6,6 +6,7 @@
 #include "project/WeekPlan.h"
 #include "text/LanguageTables.h"
 #include "text/ProgramText.h"
+#include "text/ScheduleCheckText.h"
 
 #include <QPageLayout>
 #include <QPagedPaintDevice>

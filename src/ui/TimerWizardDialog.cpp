@@ -59,16 +59,16 @@ TimerWizardDialog::TimerWizardDialog(Prompter &prompter, QWidget *parent)
     Heading->setGeometry(9, 14, 376, 17);
     Heading->setAlignment(Qt::AlignCenter);
 
-    PreviousBtn = new QPushButton(QStringLiteral("< Previous"), this);
-    PreviousBtn->setGeometry(8, 309, 75, 25);
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelBtn->setGeometry(214, 309, 75, 25);
-    NextBtn = new QPushButton(QStringLiteral("Next >"), this);
-    NextBtn->setGeometry(304, 309, 75, 25);
-    NextBtn->setDefault(true);
-    connect(PreviousBtn, &QPushButton::clicked, this, &TimerWizardDialog::previousClick);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(NextBtn, &QPushButton::clicked, this, &TimerWizardDialog::nextClick);
+    PreviousButton = new QPushButton(QStringLiteral("< Previous"), this);
+    PreviousButton->setGeometry(8, 309, 75, 25);
+    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelButton->setGeometry(214, 309, 75, 25);
+    NextButton = new QPushButton(QStringLiteral("Next >"), this);
+    NextButton->setGeometry(304, 309, 75, 25);
+    NextButton->setDefault(true);
+    connect(PreviousButton, &QPushButton::clicked, this, &TimerWizardDialog::goToPreviousStep);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(NextButton, &QPushButton::clicked, this, &TimerWizardDialog::goToNextStep);
 
     for (QFrame *&panel : StepPanels)
         panel = makePanel();
@@ -206,9 +206,9 @@ TimerWizardDialog::TimerWizardDialog(Prompter &prompter, QWidget *parent)
     setObjectName(QStringLiteral("TimerWizardDialog"));
     const std::pair<QObject *, const char *> named[] = {
         {Heading, "Heading"},
-        {PreviousBtn, "PreviousBtn"},
-        {CancelBtn, "CancelBtn"},
-        {NextBtn, "NextBtn"},
+        {PreviousButton, "PreviousButton"},
+        {CancelButton, "CancelButton"},
+        {NextButton, "NextButton"},
         {EveryYearRadio, "EveryYearRadio"},
         {OnlyYearRadio, "OnlyYearRadio"},
         {YearDisplay, "YearDisplay"},
@@ -287,7 +287,7 @@ void TimerWizardDialog::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
 }
 
-void TimerWizardDialog::nextClick() {
+void TimerWizardDialog::goToNextStep() {
     if (WizardStep == 7) {
         if (Program *made = Wizard->generateProgram(NewProgram))
             emit programGenerated(made);
@@ -311,7 +311,7 @@ void TimerWizardDialog::nextClick() {
     showStep();
 }
 
-void TimerWizardDialog::previousClick() {
+void TimerWizardDialog::goToPreviousStep() {
     if (WizardStep > 1)
         --WizardStep;
     showStep();
@@ -321,8 +321,8 @@ void TimerWizardDialog::showStep() {
     setWindowTitle(QStringLiteral("Wizard-Assistant Step %1").arg(WizardStep));
     for (QFrame *panel : StepPanels)
         panel->hide();
-    NextBtn->setText(QStringLiteral("Next >"));
-    PreviousBtn->setVisible(WizardStep > 1);
+    NextButton->setText(QStringLiteral("Next >"));
+    PreviousButton->setVisible(WizardStep > 1);
     StepPanels[std::size_t(WizardStep - 1)]->show();
 
     switch (WizardStep) {
@@ -356,7 +356,7 @@ void TimerWizardDialog::showStep() {
         EveryMinutesDisplay->setText(twoDigits(Wizard->EveryMinutes));
         break;
     case 7:
-        NextBtn->setText(QStringLiteral("Finish"));
+        NextButton->setText(QStringLiteral("Finish"));
         break;
     default:
         break;

@@ -41,8 +41,8 @@ public:
     void setNewProgram(std::function<Program *()> newProgram) { NewProgram = std::move(newProgram); }
 
     // The buttons of the bottom row.
-    void nextClick();     // "Next >" / "Finish"
-    void previousClick(); // "< Previous"
+    void goToNextStep();     // "Next >" / "Finish"
+    void goToPreviousStep(); // "< Previous"
     void showStep();
 
 signals:
@@ -72,7 +72,7 @@ private:
     // Fixed parts, then the widgets of steps 1 (year) to 7 (title, priority, colour).
     QFrame *StepFrame = nullptr;
     QLabel *Heading = nullptr;
-    QPushButton *PreviousBtn = nullptr, *CancelBtn = nullptr, *NextBtn = nullptr;
+    QPushButton *PreviousButton = nullptr, *CancelButton = nullptr, *NextButton = nullptr;
     std::array<QFrame *, 7> StepPanels{};                             // steps 1..7 at 0..6
     QRadioButton *EveryYearRadio = nullptr, *OnlyYearRadio = nullptr; // tags 1, 2
     QLabel *YearDisplay = nullptr;

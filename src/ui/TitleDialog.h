@@ -25,7 +25,7 @@ protected:
 
 private:
     Language m_language = Language::English;
-    QLineEdit *Edit1 = nullptr;
-    QPushButton *OKBtn = nullptr;
-    QPushButton *CancelBtn = nullptr;
+    QLineEdit *TitleEdit = nullptr;
+    QPushButton *OkButton = nullptr;
+    QPushButton *CancelButton = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "model/Clock.h"
 #include "project/ScheduleCheck.h"
 #include "text/LanguageTables.h"
+#include "text/ScheduleCheckText.h"
 
 #include <QCheckBox>
 #include <QHash>

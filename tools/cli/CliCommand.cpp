@@ -2,6 +2,7 @@
 
 #include "model/Clock.h"
 #include "project/ProgramsFile.h"
+#include "text/LanguageTables.h"
 
 bool takeOperands(const char *command, const QStringList &args, QStringList &operands, QTextStream &err) {
     operands.clear();
@@ -39,6 +40,14 @@ int report(QTextStream &err, const char *command, const QString &message, int st
     return status;
 }
 
+int report(QTextStream &err, const char *command, const Notice &message, int status) {
+    return report(err, command, noticeText(message, Language::English), status);
+}
+
+void warn(QTextStream &err, const char *command, const Notice &warning) {
+    warn(err, command, noticeText(warning, Language::English));
+}
+
 void warn(QTextStream &err, const char *command, const QString &warning) {
     if (!warning.isEmpty())
         for (const QString &line : warning.split(QLatin1Char('\n')))
@@ -47,7 +56,7 @@ void warn(QTextStream &err, const char *command, const QString &warning) {
 
 int readProject(const char *command, const QString &path, Project &project, QTextStream &err) {
     ProgramsFile read;
-    QString error;
+    Notice error;
     if (const FileFailure failed =
             ReadProgramsFile(path, ProgramsFileAccepts::Project, Clock::system().now(), read, &error);
         failed != FileFailure::None)

@@ -37,12 +37,15 @@ int fileExitStatus(FileFailure failure);
 // Prints "COMMAND: MESSAGE" on `err`, control characters and undecodable name bytes made
 // visible; returns `status`.
 int report(QTextStream &err, const char *command, const QString &message, int status);
+// The same for a notice of the core, worded in English, the command line's language.
+int report(QTextStream &err, const char *command, const Notice &message, int status);
 // Reads the project file `path` that a command works on; ExitSuccess, or the exit status of the
 // failure after its message.
 int readProject(const char *command, const QString &path, Project &project, QTextStream &err);
 
 // Prints each line of `warning` as "COMMAND: warning: LINE"; nothing for an empty warning.
 void warn(QTextStream &err, const char *command, const QString &warning);
+void warn(QTextStream &err, const char *command, const Notice &warning);
 
 // The operands of a command that takes no options: every argument, except that "--" ends
 // option parsing and is dropped. An argument starting with '-' before it (other than "-")

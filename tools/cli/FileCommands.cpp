@@ -7,6 +7,7 @@
 #include "project/ProjectFile.h"
 #include "project/ScheduleCheck.h"
 #include "text/LanguageTables.h"
+#include "text/ScheduleCheckText.h"
 
 #include <bitset>
 
@@ -36,7 +37,7 @@ int exportCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
     const QString &folder = operands[1];
 
     ProgramsFile read;
-    QString error;
+    Notice error;
     if (const FileFailure failed =
             ReadProgramsFile(projectPath, ProgramsFileAccepts::Project, Clock::system().now(), read, &error);
         failed != FileFailure::None)
@@ -65,7 +66,7 @@ int importCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
     const QString &projectPath = operands[1];
 
     ProgramsFile imported;
-    QString error;
+    Notice error;
     if (const FileFailure failed =
             ReadProgramsFile(schedulePath, ProgramsFileAccepts::Player, Clock::system().now(), imported, &error);
         failed != FileFailure::None)
@@ -73,14 +74,17 @@ int importCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
     if (!checkCanCreate(projectPath, &error))
         return report(err, "import", error, ExitCannotCreate);
     if (!imported.correctedSlots.isEmpty())
-        report(err, "import", QStringLiteral("warning: ") + CorrectedSlotsWarning(imported.correctedSlots), 0);
+        report(err, "import",
+               QStringLiteral("warning: ") +
+                   noticeText(CorrectedSlotsWarning(imported.correctedSlots), Language::English),
+               0);
     warn(err, "import", CodeConflictWarning(imported.project.Programs, Language::English));
 
     // The properties of a cleared project, then the programs in slot order.
     Project project;
     project.Properties.ProjectName = QStringLiteral("New Project");
     project.Programs = imported.project.Programs;
-    QString warning;
+    Notice warning;
     if (!WriteProjectFile(projectPath, project, &error, &warning))
         return report(err, "import", error, ExitIoError);
     warn(err, "import", warning);

@@ -10,6 +10,7 @@
 #include "project/ScheduleCheck.h"
 #include "text/LanguageTables.h"
 #include "text/LinkText.h"
+#include "text/ScheduleCheckText.h"
 
 namespace {
 
@@ -167,7 +168,7 @@ int transmitCommand(const QStringList &args, QTextStream &out, QTextStream &err)
         }
         return TransmitRun(link, project, context);
     });
-    return finish("transmit", run.code, out, lines, run.reason);
+    return finish("transmit", run.code, out, lines, noticeText(run.reason, Language::English));
 }
 
 int receiveCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
@@ -175,7 +176,7 @@ int receiveCommand(const QStringList &args, QTextStream &out, QTextStream &err) 
     if (!parseLinkArguments("receive", args, parsed, err))
         return ExitUsageError;
     // Known before the transfer, not after it.
-    QString error;
+    Notice error;
     if (!checkCanCreate(parsed.operands[0], &error))
         return report(err, "receive", error, ExitCannotCreate);
     QtSerialPortIo io;
@@ -188,13 +189,14 @@ int receiveCommand(const QStringList &args, QTextStream &out, QTextStream &err) 
         return received.result;
     });
     if (run.code != ComCode::Ok)
-        return finish("receive", run.code, out, lines, run.reason);
+        return finish("receive", run.code, out, lines, noticeText(run.reason, Language::English));
     if (!received.correctedSlots.isEmpty())
-        lines.line() << "receive: warning: " << CorrectedSlotsWarning(received.correctedSlots) << '\n';
+        lines.line() << "receive: warning: "
+                     << noticeText(CorrectedSlotsWarning(received.correctedSlots), Language::English) << '\n';
 
     QString name;
     if (const ComResult named = ReadProjectName(link, parsed.port, name, context); named != ComCode::Ok)
-        return finish("receive", named, out, lines, link.openFailureReason());
+        return finish("receive", named, out, lines, noticeText(link.openFailureReason(), Language::English));
     lines.line();
 
     Project project;
@@ -204,7 +206,7 @@ int receiveCommand(const QStringList &args, QTextStream &out, QTextStream &err) 
         err << "receive: warning: the project name held line breaks or control characters; they were replaced by "
                "spaces.\n";
     project.Programs = received.programs;
-    QString warning;
+    Notice warning;
     if (!WriteProjectFile(parsed.operands[0], project, &error, &warning))
         return report(err, "receive", error, ExitIoError);
     warn(err, "receive", warning);
@@ -230,7 +232,7 @@ int verifyCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
         return result.result;
     });
     if (run.code != ComCode::Ok)
-        return finish("verify", run.code, out, lines, run.reason);
+        return finish("verify", run.code, out, lines, noticeText(run.reason, Language::English));
     lines.line();
     for (const QString &line : VerifyReport(result, Language::English).split(QLatin1Char('\n')))
         out << printable(line) << '\n';

@@ -47,7 +47,7 @@ int printCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
     ProgramsFile read;
     if (const int status = readProject("print", operands[0], read.project, err); status != ExitSuccess)
         return status;
-    QString error;
+    Notice error;
     if (!checkCanCreate(operands[1], &error))
         return report(err, "print", error, ExitCannotCreate);
     QBuffer pdf;
@@ -62,7 +62,9 @@ int printCommand(const QStringList &args, QTextStream &out, QTextStream &err) {
         pages = printSchedule(writer, read.project, Clock::system().now(), language, LanguageLocale(language));
     }
     if (pages == 0 || !writeFileAtomically(operands[1], pdf.data(), &error))
-        return report(err, "print", pages == 0 ? QStringLiteral("the PDF could not be drawn") : error, ExitIoError);
+        return report(err, "print",
+                      pages == 0 ? QStringLiteral("the PDF could not be drawn") : noticeText(error, Language::English),
+                      ExitIoError);
     out << "Wrote " << printable(operands[1]) << " (" << pages << " page(s)).\n";
     return ExitSuccess;
 }

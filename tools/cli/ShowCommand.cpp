@@ -5,6 +5,7 @@
 #include "project/ScheduleCheck.h"
 #include "text/LanguageTables.h"
 #include "text/ProgramText.h"
+#include "text/ScheduleCheckText.h"
 
 #include <QDateTime>
 
@@ -86,12 +87,13 @@ bool parseFileAndLanguage(const char *command, const QStringList &args, QString 
 // failure, or ExitSuccess.
 int loadProgramsFile(const char *command, const QString &path, Project &project, QTextStream &err) {
     ProgramsFile read;
-    QString error;
+    Notice error;
     if (const FileFailure failed =
             ReadProgramsFile(path, ProgramsFileAccepts::Either, QDateTime::currentDateTime(), read, &error);
         failed != FileFailure::None)
         return report(err, command, error, fileExitStatus(failed));
-    if (const QString warning = CorrectedSlotsWarning(read.correctedSlots); !warning.isEmpty())
+    if (const QString warning = noticeText(CorrectedSlotsWarning(read.correctedSlots), Language::English);
+        !warning.isEmpty())
         report(err, command, QLatin1Char('"') + path + QStringLiteral("\": ") + warning, ExitSuccess);
     project = std::move(read.project);
     return ExitSuccess;

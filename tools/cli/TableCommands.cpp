@@ -7,6 +7,7 @@
 #include "project/ProjectFile.h"
 #include "project/ScheduleCheck.h"
 #include "text/LanguageTables.h"
+#include "text/ScheduleCheckText.h"
 
 #include <QFileInfo>
 
@@ -31,7 +32,7 @@ int csvExportCommand(const QStringList &args, QTextStream &out, QTextStream &err
     ProgramsFile read;
     if (const int status = readProject("csv-export", operands[0], read.project, err); status != ExitSuccess)
         return status;
-    QString error;
+    Notice error;
     if (!checkCanCreate(operands[1], &error))
         return report(err, "csv-export", error, ExitCannotCreate);
     if (!WriteCsvFile(operands[1], read.project.Programs, &error))
@@ -48,7 +49,7 @@ int csvImportCommand(const QStringList &args, QTextStream &out, QTextStream &err
     // An existing project keeps its properties; anything else is never replaced.
     Project project;
     project.Properties.ProjectName = QStringLiteral("New Project");
-    QString error;
+    Notice error;
     if (!checkCanCreate(projectPath, &error))
         return report(err, "csv-import", error, ExitCannotCreate);
     if (QFileInfo::exists(projectPath)) {
@@ -60,14 +61,14 @@ int csvImportCommand(const QStringList &args, QTextStream &out, QTextStream &err
         project.Properties = existing.project.Properties;
     }
     FileFailure failed = FileFailure::None;
-    QStringList wrongCells;
+    QList<Notice> wrongCells;
     if (!ReadCsvFile(tablePath, project.Programs, &error, &failed, &wrongCells)) {
         report(err, "csv-import", error, 0);
-        for (const QString &line : std::as_const(wrongCells))
+        for (const Notice &line : std::as_const(wrongCells))
             report(err, "csv-import", line, 0);
         return fileExitStatus(failed);
     }
-    QString warning;
+    Notice warning;
     if (!WriteProjectFile(projectPath, project, &error, &warning))
         return report(err, "csv-import", error, ExitIoError);
     warn(err, "csv-import", warning);

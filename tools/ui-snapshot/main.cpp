@@ -1,13 +1,13 @@
 // Draws the main window of a project that uses every action kind and every timer mode, and
 // its week plan, to PNG files on the offscreen platform:
-//   quillon-ui-snapshot [--language fr|en|es|de|it] [--dark] [--week-plan] OUT.png
+//   quillon-ui-snapshot [--language fr|en|es|de|it] [--dark] [--collapsed] [--week-plan] OUT.png
 //   quillon-ui-snapshot --all docs   (every picture of the README, each in a process of its own:
 //                                     five languages, scale factor 2, a dark palette, the week plan)
 #include "model/Clock.h"
 #include "model/Prompter.h"
 #include "text/LanguageTables.h"
 #include "ui/MainWindow.h"
-#include "ui/TileList.h"
+#include "ui/ProgramListView.h"
 #include "ui/WeekPlanView.h"
 
 #include <QAction>
@@ -23,12 +23,13 @@
 namespace {
 
 constexpr char Usage[] =
-    "Usage: quillon-ui-snapshot [--language fr|en|es|de|it] [--dark] [--week-plan] [OUT.png]\n"
+    "Usage: quillon-ui-snapshot [--language fr|en|es|de|it] [--dark] [--collapsed] [--week-plan] [OUT.png]\n"
     "       quillon-ui-snapshot --all FOLDER\n"
     "\n"
     "Draws the main window of a sample project that uses every action kind and every timer mode\n"
     "(or, with --week-plan, its week plan) on the offscreen platform, into OUT.png (window-en.png\n"
-    "when not given). --dark uses a dark palette. --all draws the eight window and week plan\n"
+    "when not given). --dark uses a dark palette; --collapsed collapses the editor panel to its\n"
+    "header line. --all draws the eight window and week plan\n"
     "pictures of the README into FOLDER, each in a process of its own; the printed schedule and\n"
     "the installed package's picture are made as the README says.\n";
 
@@ -174,6 +175,7 @@ int main(int argc, char *argv[]) {
         return drawAll(app.applicationFilePath(), arguments.last());
     Language language = Language::English;
     bool weekPlan = false;
+    bool collapsed = false;
     const QStringList codes = {"fr", "en", "es", "de", "it"}; // in the order of the languages
     while (arguments.size() > 1) {
         const QString option = arguments.takeFirst();
@@ -183,6 +185,8 @@ int main(int argc, char *argv[]) {
             useDarkPalette();
         else if (option == u"--week-plan")
             weekPlan = true;
+        else if (option == u"--collapsed")
+            collapsed = true;
         else {
             std::fprintf(stderr, "quillon-ui-snapshot: unknown option %s\n", qPrintable(option));
             return 2;
@@ -201,14 +205,16 @@ int main(int argc, char *argv[]) {
     window.setPortNames({QStringLiteral("ttyS0"), QStringLiteral("ttyUSB0")});
     window.loadPrograms(samplePrograms(clock.now()));
     window.SelectProgramAt(2);
-    window.findChild<TileList *>()->setScrollPosition(0);
-    window.UpdateCommandState();
+    window.findChild<ProgramListView *>()->setScrollPosition(0);
+    window.updateCommandState();
     window.show();
+    if (collapsed) // as a click on the editor's collapse image
+        QMetaObject::invokeMethod(window.findChild<QWidget *>(QStringLiteral("CollapseImage")), "clicked");
     QApplication::processEvents();
 
     QWidget *shown = &window;
     if (weekPlan) {
-        window.findChild<QAction *>(QStringLiteral("WeekPlan1"))->trigger();
+        window.findChild<QAction *>(QStringLiteral("WeekPlan"))->trigger();
         shown = window.findChild<TWeekPlanDlg *>();
         shown->resize(shown->sizeHint()); // the offscreen screen is smaller than a desktop's
         QApplication::processEvents();
