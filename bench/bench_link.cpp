@@ -17,6 +17,14 @@
 #include <cstdio>
 #include <functional>
 
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
+
 using namespace std::chrono_literals;
 
 namespace {
@@ -105,6 +113,62 @@ void printIdleTime(const QString &logPath) {
     };
     report("PC turnaround after an answer:", turnarounds);
     report("line idle inside a PC step:", writeGaps);
+}
+
+// The line's own cost: one byte to a child process that only echoes it back over a fresh
+// pseudo-terminal in raw mode, as the simulator's line is made, and back again. The median
+// round trip; the programmer's own work is no part of it.
+double echoRoundTripMicros() {
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0)
+        return -1;
+    const int slave = ::open(::ptsname(master), O_RDWR | O_NOCTTY);
+    termios raw{};
+    ::tcgetattr(slave, &raw);
+    ::cfmakeraw(&raw);
+    ::tcsetattr(slave, TCSANOW, &raw);
+    const pid_t echo = ::fork();
+    if (echo == 0) {
+        ::close(slave); // the echo ends when the other side closes
+        unsigned char byte = 0;
+        while (::read(master, &byte, 1) == 1 && ::write(master, &byte, 1) == 1) {
+        }
+        ::_exit(0);
+    }
+    QList<double> trips;
+    pollfd ready{slave, POLLIN, 0};
+    QElapsedTimer clock;
+    for (int i = 0; i < 2000; ++i) {
+        unsigned char byte = 0x55;
+        clock.start();
+        if (::write(slave, &byte, 1) != 1 || ::poll(&ready, 1, 1000) != 1 || ::read(slave, &byte, 1) != 1)
+            break;
+        trips.append(double(clock.nsecsElapsed()) / 1e3);
+    }
+    ::close(slave);
+    ::close(master);
+    ::kill(echo, SIGTERM);
+    ::waitpid(echo, nullptr, 0);
+    if (trips.isEmpty())
+        return -1;
+    std::sort(trips.begin(), trips.end());
+    return trips[trips.size() / 2];
+}
+
+// The simulator sends each answer byte when its wire time is over, from a timed poll: how late
+// such a poll wakes after one byte time, median.
+double timedWakeLateMicros() {
+    ::prctl(PR_SET_TIMERSLACK, 1UL); // as the simulator does
+    QList<double> late;
+    QElapsedTimer clock;
+    for (int i = 0; i < 2000; ++i) {
+        const timespec byteTime{0, long(ByteSeconds * 1e9)};
+        clock.start();
+        ::ppoll(nullptr, 0, &byteTime, nullptr);
+        late.append(double(clock.nsecsElapsed()) / 1e3 - ByteSeconds * 1e6);
+    }
+    std::sort(late.begin(), late.end());
+    return late[late.size() / 2];
 }
 
 Project sampleProject() {
@@ -233,6 +297,14 @@ int main(int argc, char *argv[]) {
         std::printf("idle line time of a paced receive of the slots (logged run: %.4f s, ratio %.3f):\n",
                     receiveSeconds, receiveSeconds / slotWire);
         printIdleTime(receiveLog);
+    }
+    {
+        const double echo = echoRoundTripMicros();
+        std::printf("pseudo-terminal round trip to a bare echo process: median %.1f us; 638 of them are a transmit "
+                    "ratio of %.3f, 510 a receive's slots of %.3f\n",
+                    echo, 1 + 638 * echo / 1e6 / (TransmitBytes * ByteSeconds),
+                    1 + 510 * echo / 1e6 / ((ReceiveBytes - 64 * 6) * ByteSeconds));
+        std::printf("a timed poll of one byte time wakes late by: median %.1f us\n", timedWakeLateMicros());
     }
     {
         Player player({QStringLiteral("--silent")});
