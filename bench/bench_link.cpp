@@ -1,6 +1,8 @@
 // Transmit and receive against quillon-player-sim paced at 57600 baud, compared with the time
-// the same bytes need on the wire; and how long the event loop goes unserved meanwhile.
+// the same bytes need on the wire; and how long the caller's event loop goes unserved while the
+// link's thread runs them.
 
+#include "player/LinkThread.h"
 #include "player/PlayerLink.h"
 
 #include <QCoreApplication>
@@ -13,7 +15,14 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <fcntl.h>
 #include <functional>
+#include <poll.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
 
 using namespace std::chrono_literals;
 
@@ -105,6 +114,81 @@ void printIdleTime(const QString &logPath) {
     report("line idle inside a PC step:", writeGaps);
 }
 
+// The line's own cost: one byte to a child process that only echoes it back over a fresh
+// pseudo-terminal in raw mode, as the simulator's line is made, and back again; the median
+// round trip, through the bare descriptor and through the program's own port.
+struct EchoRoundTrips {
+    double bare = -1;
+    double port = -1;
+};
+EchoRoundTrips echoRoundTripMicros() {
+    EchoRoundTrips medians;
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0)
+        return medians;
+    const QString path = QString::fromLocal8Bit(::ptsname(master));
+    const int slave = ::open(::ptsname(master), O_RDWR | O_NOCTTY);
+    termios raw{};
+    ::tcgetattr(slave, &raw);
+    ::cfmakeraw(&raw);
+    ::tcsetattr(slave, TCSANOW, &raw);
+    const pid_t echo = ::fork();
+    if (echo == 0) {
+        ::close(slave); // the echo ends when the other side closes
+        unsigned char byte = 0;
+        while (::read(master, &byte, 1) == 1 && ::write(master, &byte, 1) == 1) {
+        }
+        ::_exit(0);
+    }
+    const auto median = [](const std::function<bool()> &roundTrip) {
+        QList<double> trips;
+        QElapsedTimer clock;
+        for (int i = 0; i < 2000; ++i) {
+            clock.start();
+            if (!roundTrip())
+                return -1.0;
+            trips.append(double(clock.nsecsElapsed()) / 1e3);
+        }
+        std::sort(trips.begin(), trips.end());
+        return trips[trips.size() / 2];
+    };
+    pollfd ready{slave, POLLIN, 0};
+    medians.bare = median([&] {
+        unsigned char byte = 0x55;
+        return ::write(slave, &byte, 1) == 1 && ::poll(&ready, 1, 1000) == 1 && ::read(slave, &byte, 1) == 1;
+    });
+    QtSerialPortIo io; // opened before the bare side closes: the last close hangs the line up
+    const bool opened = io.open(path) == ComCode::Ok;
+    ::close(slave);
+    if (opened) {
+        medians.port = median([&] {
+            quint8 byte = 0x55;
+            return io.writeByte(byte) && io.readByte(byte, 1000) == SerialPortIo::Read::Byte;
+        });
+        io.close();
+    }
+    ::close(master);
+    ::kill(echo, SIGTERM);
+    ::waitpid(echo, nullptr, 0);
+    return medians;
+}
+
+// The simulator sends each answer byte when its wire time is over, from a timed poll: how late
+// such a poll wakes after one byte time, median.
+double timedWakeLateMicros() {
+    ::prctl(PR_SET_TIMERSLACK, 1UL); // as the simulator does
+    QList<double> late;
+    QElapsedTimer clock;
+    for (int i = 0; i < 2000; ++i) {
+        const timespec byteTime{0, long(ByteSeconds * 1e9)};
+        clock.start();
+        ::ppoll(nullptr, 0, &byteTime, nullptr);
+        late.append(double(clock.nsecsElapsed()) / 1e3 - ByteSeconds * 1e6);
+    }
+    std::sort(late.begin(), late.end());
+    return late[late.size() / 2];
+}
+
 Project sampleProject() {
     Project project;
     project.Properties.ProjectName = QStringLiteral("Benchmark project");
@@ -136,14 +220,25 @@ int main(int argc, char *argv[]) {
         QElapsedTimer clock;
         ComResult code = 0;
         double seconds = 0;
+        LinkThread thread(Clock::system());
         const double transmitGap = worstTimerGap([&] {
+            bool done = false;
             clock.start();
-            code = link.runOnPort(player.path, [&] { return TransmitRun(link, project, context); }).code;
-            seconds = double(clock.nsecsElapsed()) / 1e9;
+            thread.start(player.path,
+                         [&project, &player](ComLink &l, const TransferContext &c) {
+                             return l.runOnPort(player.path, [&] { return TransmitRun(l, project, c); });
+                         },
+                         {{}, {}, {}, [&](const PortRun &run) {
+                              code = run.code;
+                              seconds = double(clock.nsecsElapsed()) / 1e9;
+                              done = true;
+                          }});
+            while (!done)
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         });
         std::printf("transmit: result %d, %d bytes, %.4f s, wire %.4f s, ratio %.3f\n", code, TransmitBytes, seconds,
                     transmitWire, seconds / transmitWire);
-        std::printf("event loop worst gap during paced transmit: %.2f ms\n", transmitGap);
+        std::printf("caller's event loop worst gap during paced transmit on the link thread: %.2f ms\n", transmitGap);
 
         clock.start();
         ReceivedPrograms received;
@@ -222,13 +317,31 @@ int main(int argc, char *argv[]) {
         printIdleTime(receiveLog);
     }
     {
+        const EchoRoundTrips echo = echoRoundTripMicros();
+        std::printf("pseudo-terminal round trip to a bare echo process: median %.1f us (%.1f us through the port); 638 "
+                    "of them are a transmit ratio of %.3f, 510 a receive's slots of %.3f\n",
+                    echo.bare, echo.port, 1 + 638 * echo.bare / 1e6 / (TransmitBytes * ByteSeconds),
+                    1 + 510 * echo.bare / 1e6 / ((ReceiveBytes - 64 * 6) * ByteSeconds));
+        std::printf("a timed poll of one byte time wakes late by: median %.1f us\n", timedWakeLateMicros());
+    }
+    {
         Player player({QStringLiteral("--silent")});
-        QtSerialPortIo io;
-        ComLink link(io, {2000ms, 60ms});
-        link.OpenComPort(player.path);
+        LinkThread thread(Clock::system());
+        thread.setTiming({2000ms, 60ms});
         ComResult code = 0;
-        const double silentGap = worstTimerGap([&] { code = link.SendByteWithAck(0x0A); });
-        link.CloseComPort();
+        const double silentGap = worstTimerGap([&] {
+            bool done = false;
+            thread.start(player.path,
+                         [&player](ComLink &l, const TransferContext &) {
+                             return l.runOnPort(player.path, [&] { return l.SendByteWithAck(0x0A); });
+                         },
+                         {{}, {}, {}, [&](const PortRun &run) {
+                              code = run.code;
+                              done = true;
+                          }});
+            while (!done)
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        });
         std::printf("event loop worst gap while waiting 2 s on a silent player: %.2f ms (result %d)\n", silentGap,
                     code);
     }

@@ -3,7 +3,6 @@
 #include "SimulatedPlayer.h"
 #include "player/ComPort.h"
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QThread>
@@ -87,7 +86,6 @@ public:
             }
             if (deadline.hasExpired())
                 return Read::TimedOut;
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
             QThread::usleep(500);
         }
     }

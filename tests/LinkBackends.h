@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakePlayerPort.h"
+#include "player/LinkThread.h"
 
 #include <QFile>
 #include <QProcess>
@@ -21,6 +22,12 @@ public:
     virtual QByteArray pcBytes() = 0;
     // A link to the player, its watchdog on this backend's clock.
     virtual std::unique_ptr<ComLink> link(LinkTiming timing) { return std::make_unique<ComLink>(io(), timing); }
+    // The link on a thread of its own, with a port of its own (the in-memory one is shared).
+    virtual std::unique_ptr<LinkThread> thread(const Clock &clock, LinkTiming timing) {
+        auto thread = std::make_unique<LinkThread>(clock);
+        thread->setTiming(timing);
+        return thread;
+    }
 };
 
 class FakeBackend : public PlayerBackend {
@@ -39,6 +46,14 @@ public:
         auto link = PlayerBackend::link(timing);
         link->setWatchdogClock(m_port->virtualClock());
         return link;
+    }
+    std::unique_ptr<LinkThread> thread(const Clock &clock, LinkTiming timing) override {
+        FakePlayerPort *port = m_port.get();
+        auto thread = std::make_unique<LinkThread>(
+            clock, [port] { return std::shared_ptr<SerialPortIo>(port, [](SerialPortIo *) {}); });
+        thread->setTiming(timing);
+        thread->setWatchdogClock(port->virtualClock());
+        return thread;
     }
 
 private:

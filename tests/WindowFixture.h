@@ -10,6 +10,7 @@
 #include "model/Clock.h"
 #include "model/Prompter.h"
 #include "player/Frame.h"
+#include "player/LinkThread.h"
 #include "project/ProjectFile.h"
 #include "project/SettingsLocation.h"
 #include "text/LinkText.h"
@@ -187,6 +188,7 @@ struct Window {
         if (!settings)
             trigger("English");
         w.setDialogRunner([this](QDialog &d) { return runDialog(d); });
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(u"data"_s))); // its own player backups
         w.setUrlOpener([this](const QUrl &url) { urls << url; });
         w.setSystemLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
         w.setPortLister([this] { return ports; });
@@ -196,6 +198,7 @@ struct Window {
         for (int attempt = 0; !w.isActiveWindow(); ++attempt) {
             if (attempt == 3)
                 qFatal("The main window did not become active");
+            settle();
             w.activateWindow();
             (void)QTest::qWaitForWindowActive(&w, 2000);
         }
@@ -280,7 +283,10 @@ struct Window {
         return rowTop(index) >= 0 && rowTop(index) + tiles().at(index)->height() <= view()->height();
     }
 
-    void trigger(const QString &name) { action(name)->trigger(); }
+    void trigger(const QString &name) {
+        action(name)->trigger();
+        settle();
+    }
     // The tool bar's button of the command `name`, or null when the tool bar has none.
     QWidget *toolButton(const QString &name) const {
         const QAction *a = w.findChild<QAction *>(name);
@@ -293,6 +299,15 @@ struct Window {
         if (auto *area = qobject_cast<QAbstractScrollArea *>(widget))
             widget = area->viewport();
         QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
+        settle();
+    }
+    // Serves the event loop until the player link has nothing to do and the progress window is
+    // closed: a command on the player has ended. At once while a caption is being watched.
+    void settle() {
+        const auto *link = w.findChild<LinkThread *>();
+        const auto *runner = w.findChild<QWidget *>(u"ProgressDialog"_s);
+        if (!m_inCaption && link && runner)
+            QVERIFY(QTest::qWaitFor([&] { return !link->isBusy() && !runner->isVisible(); }, 60000));
     }
     void clickTile(int index, int x = 5) { QTest::mouseClick(tiles().at(index), Qt::LeftButton, {}, QPoint(x, 10)); }
     void addPrograms(int count) {
@@ -329,7 +344,10 @@ struct Window {
         QTest::keyClick(focused ? focused : &w, Qt::Key(key));
     }
     // One tick of the named timer, as if its interval had passed.
-    void tick(const QString &timer) { QMetaObject::invokeMethod(find<QTimer>(timer), "timeout"); }
+    void tick(const QString &timer) {
+        QMetaObject::invokeMethod(find<QTimer>(timer), "timeout");
+        settle();
+    }
     static void closePopups() {
         while (QWidget *popup = QApplication::activePopupWidget())
             popup->close();
@@ -424,13 +442,16 @@ private:
         bool eventFilter(QObject *watched, QEvent *event) override {
             if (event->type() == QEvent::WindowTitleChange && watched->objectName() == u"ProgressDialog"_s) {
                 m_window.captions << static_cast<QWidget *>(watched)->windowTitle();
+                const bool inCaption = std::exchange(m_window.m_inCaption, true);
                 if (m_window.onCaption)
                     m_window.onCaption(m_window.captions.last());
+                m_window.m_inCaption = inCaption;
             }
             return false;
         }
         Window &m_window;
     };
     CaptionWatch m_captionWatch{*this};
+    bool m_inCaption = false;
     int m_files = 0;
 };

@@ -6,6 +6,7 @@
 #include "player/PlayerLink.h"
 #include "player/RemoteTrigger.h"
 #include "player/VerifyPlayer.h"
+#include "project/PlayerBackup.h"
 #include "project/ProjectFile.h"
 #include "text/LinkText.h"
 #include "text/Translation.h"
@@ -92,6 +93,11 @@ protected:
 
     std::unique_ptr<PlayerBackend> player;
     std::unique_ptr<ComLink> link;
+    std::unique_ptr<LinkThread> thread;
+    // Serves the event loop until the link thread's run has ended.
+    [[nodiscard]] bool idle() {
+        return QTest::qWaitFor([this] { return !thread->isBusy(); }, 20000);
+    }
     ManualClock clock{Now};
     QList<int> slotsDone;
     int finalized = 0;
@@ -116,6 +122,7 @@ protected:
 
 private slots:
     void cleanup() {
+        thread.reset();
         link.reset();
         player.reset();
     }
@@ -322,15 +329,41 @@ private slots:
         QVERIFY(virtualMs() < 0 || virtualMs() == (result ? m_lateWatchdogMs : delay));
     }
 
-    // A zero-time timer runs whenever the wait serves the event loop.
-    void acknowledgementWait_keepsTheEventLoopServed() {
-        QVERIFY(startPlayer({"--silent"}) && openPort());
+    // The link's thread waits for the player; the caller's event loop runs meanwhile and hears
+    // the run's end, its code and why the port did not open.
+    void linkThread_waitsOffTheCallersThread_data() {
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<QString>("ended");
+        QTest::newRow("silent player") << QString() << u"9 work"_s;
+        QTest::newRow("no such port") << u"/dev/quillon-no-such-port"_s
+                                      << u"4 open /dev/quillon-no-such-port does not exist"_s;
+    }
+    void linkThread_waitsOffTheCallersThread() {
+        QFETCH(QString, port);
+        QFETCH(QString, ended);
+        QVERIFY(startPlayer({"--silent"}));
+        if (virtualMs() >= 0 && !port.isEmpty())
+            QSKIP("the in-memory port opens whatever its name");
+        thread = player->thread(clock, m_timing);
         int ticks = 0;
         QTimer timer;
         QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
         timer.start(0);
-        QCOMPARE(link->SendByteWithAck(0x0C), ComCode::NotReady);
-        QVERIFY2(ticks >= 10, qPrintable(QString::number(ticks)));
+        const auto wait = [port = port.isEmpty() ? player->portName() : port](ComLink &l, const TransferContext &) {
+            return l.runOnPort(port, [&l] { return l.SendByteWithAck(0x0C); });
+        };
+        QString heard;
+        QVERIFY(thread->start(player->portName(), wait,
+                              {{}, {}, {}, [&](const PortRun &run) {
+                                   heard = QStringLiteral("%1 %2 %3")
+                                               .arg(run.code)
+                                               .arg(run.step == PortRun::Opening ? "open" : "work", english(run.reason))
+                                               .trimmed();
+                               }}));
+        QVERIFY(thread->isBusy() && !thread->start(player->portName(), wait, {})); // one run at a time
+        QVERIFY(QTest::qWaitFor([&] { return !thread->isBusy(); }, 20000));
+        QCOMPARE(heard, ended);
+        QVERIFY2(virtualMs() >= 0 || !port.isEmpty() || ticks >= 10, qPrintable(QString::number(ticks)));
     }
 
 private:
@@ -359,12 +392,13 @@ protected:
             };
     }
 
-    // PC remote mode on this player, from `start`; what it signals goes into `events`.
+    // PC remote mode on this player's link thread, from `start`; what it signals goes into `events`.
     QStringList events;
     std::unique_ptr<RemoteTrigger> remote(const QDateTime &start) {
         clock.set(start);
         events.clear();
-        auto remote = std::make_unique<RemoteTrigger>(*link, clock);
+        thread = player->thread(clock, {10000ms, 60ms});
+        auto remote = std::make_unique<RemoteTrigger>(*thread, clock);
         remote->setPortName(u"fake"_s);
         remote->PCRemoteMode = true;
         connect(remote.get(), &RemoteTrigger::triggering, this, [this](quint8 program, const QDateTime &at) {
@@ -439,17 +473,17 @@ private slots:
             trigger->checkMinute(programs);
         QCOMPARE(trigger->LastMinuteTick, Half.addSecs(-60)); // the minutes go on with the mode off
         trigger->PCRemoteMode = true;
-        trigger->checkMinute(programs);   // the same minute again: no backlog
-        QTimer::singleShot(0, this, [&] { // runs inside the trigger's wait
-            clock.set(Half.addSecs(60));
-            trigger->checkMinute(programs);
-        });
+        trigger->checkMinute(programs); // the same minute again: no backlog
         clock.set(Half.addSecs(-1));
         for (int second = 0; second < 3; ++second, clock.advance(1000)) // 08:29:59 .. 08:30:01
             trigger->checkMinute(programs);
-        QVERIFY(openPort()); // a transfer holds the port
-        clock.set(Half.addSecs(180));
+        clock.set(Half.addSecs(60)); // the trigger still runs
         trigger->checkMinute(programs);
+        QVERIFY(idle());
+        QVERIFY(thread->start(u"fake"_s, [](ComLink &, const TransferContext &) { return PortRun{}; }, {}));
+        clock.set(Half.addSecs(180)); // a transfer holds the link
+        trigger->checkMinute(programs);
+        QVERIFY(idle());
         QCOMPARE(events, (QStringList{"trigger 5 at 08:30:00", "skipped 08:31", "skipped 08:33"}));
         QCOMPARE(trigger->skippedMinutes(), 2);
         QCOMPARE(fake().written, QByteArray::fromHex("0e05"));
@@ -484,6 +518,7 @@ private slots:
             for (QDateTime t = from; t <= to; t = t.addSecs(60)) {
                 clock.set(t);
                 trigger->checkMinute(programs);
+                QVERIFY(idle());
             }
         }
         QTEST(events, "expected");
@@ -506,10 +541,12 @@ private slots:
                     for (int minute = 1; minute <= 2; ++minute) { // the message is open for two minutes
                         clock.set(Half.addSecs(60 * minute));
                         trigger->checkMinute(programs);
+                        QVERIFY(idle());
                     }
                 });
         clock.set(Half);
         trigger->checkMinute(programs);
+        QVERIFY(idle());
         QCOMPARE(events,
                  (QStringList{"trigger 5 at 08:30:00", "failed 4", "(5 at 08:30)", "trigger 6 at 08:31:00", "failed 4",
                               "(6 at 08:31)", "trigger 7 at 08:32:00", "failed 4", "(7 at 08:32)"}));
@@ -529,9 +566,55 @@ private slots:
         QVERIFY(startPlayer(fault == u"silent" ? QStringList{"--silent"} : QStringList()));
         fake().refuseOpen = fault == u"open";
         fake().failClose = fault == u"close";
-        QCOMPARE(int(remote(Half)->SendRemoteTrigger(3)), code);
+        const auto trigger = remote(Half);
+        QVERIFY(trigger->SendRemoteTrigger(3) && idle());
         QCOMPARE(events, QStringList{"failed "_L1 + QString::number(code)});
         QVERIFY(!link->isOpen());
+    }
+
+    // Before a transmit the player's programs and name are kept as a project file beside the 20
+    // latest, the oldest going; a read that fails keeps nothing and stops nothing.
+    void playerBackup_keepsWhatThePlayerHeld_andTheTransmitFollows_data() {
+        QTest::addColumn<bool>("silentAtFirst");
+        QTest::newRow("read") << false;
+        QTest::newRow("the read's first command unanswered") << true;
+    }
+    void playerBackup_keepsWhatThePlayerHeld_andTheTransmitFollows() {
+        QFETCH(bool, silentAtFirst);
+        QVERIFY(startPlayer({}) && openPort());
+        QCOMPARE(TransmitRun(*link, hallB(), context()), ComCode::Ok); // what the player holds
+        const qsizetype before = fake().written.size();
+        if (silentAtFirst)
+            fake().rewriteAnswer = [this, before](const QByteArray &a) {
+                return fake().written.size() - before < 2 ? QByteArray() : a;
+            };
+        const QTemporaryDir backups;
+        for (int second = 0; second < PlayerBackup::Kept; ++second)
+            QVERIFY(writeAll(
+                backups.filePath(QStringLiteral("2026-01-01 00-00-%1 old.prg").arg(second, 2, 10, QChar(u'0'))), ""));
+        clock.set(Now);
+        const PlayerBackup::Outcome kept = PlayerBackup::readAndKeep(*link, backups.path(), context());
+        Project next = hallB();
+        next.Properties.ProjectName = u"Next"_s;
+        QCOMPARE(TransmitRun(*link, next, context()), ComCode::Ok);
+        const QStringList files = QDir(backups.path()).entryList({"*.prg"}, QDir::Files, QDir::Name);
+        QCOMPARE(files.size(), PlayerBackup::Kept);
+        if (silentAtFirst) {
+            QCOMPARE(BackupNote(kept, Language::English),
+                     u"No copy of the player was kept: reading it failed at slot 1: "_s +
+                         ComResultText(9, Language::English));
+            QVERIFY(files.first().endsWith(u"00-00-00 old.prg"_s));
+        } else {
+            Project back;
+            QVERIFY(ReadProjectFile(kept.path, back));
+            QCOMPARE(files.last() + u'|' + back.Properties.ProjectName, u"2026-03-09 10-45-00 Hall B.prg|Hall B"_s);
+            QCOMPARE(framesOf(back.Programs), framesOf({hallB().Programs[1], hallB().Programs[0]})); // slot order
+            QVERIFY(files.first().endsWith(u"00-00-01 old.prg"_s));
+        }
+        QString name; // the transmit reached the player
+        QVERIFY(link->CloseComPort() == ComCode::Ok &&
+                ReadProjectName(*link, u"fake"_s, name, context()) == ComCode::Ok);
+        QCOMPARE(ShownProjectName(name), u"Next"_s);
     }
 
     void remote_reportKeepsAtMost65535Lines() {
@@ -640,6 +723,7 @@ private slots:
         QCOMPARE(transmit.exitCode, 0);
         QCOMPARE(transmit.out, u"Transmission on COM port OK\n"_s);
         QVERIFY(transmit.err.contains(u"\rProgram(s) : 255 to 255 \rFinalization Step..."));
+        QVERIFY(transmit.err.startsWith(u"transmit: The player's programs before the transmit were kept in "_s));
         QCOMPARE(runCli({"receive", "--port=" + player->portName(), path("back.prg")}).exitCode, 0);
         Project back;
         QVERIFY(ReadProjectFile(path("back.prg"), back));
@@ -718,6 +802,8 @@ private slots:
 
 int main(int argc, char *argv[]) {
     QCoreApplication app(argc, argv);
+    const QTemporaryDir data; // the player backups of quillon-cli
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
     FakePortLinkTest fake;
     PtyLinkTest pty;
     return QTest::qExec(&fake, argc, argv) | QTest::qExec(&pty, argc, argv);

@@ -16,7 +16,7 @@ const QStringList Ports = {QStringLiteral("(None)"), QStringLiteral("ttyS0"), QS
 const QByteArray StoredFile = "Settings File of ORBEX \"QuillonMessage\" Programmer\r\nLanguage :\r\nGerman\r\n"
                               "Com Port selected :\r\nttyUSB1\r\nLast projet used\r\n/home/anna/m\xe9lodies.prg\r\n"
                               "Last export path\r\n/media/usb/\r\nI/O Option\r\nFALSE\r\nEthernet Option\r\nTRUE\r\n"
-                              "PC Remote Mode\r\nTRUE\r\n";
+                              "PC Remote Mode\r\nTRUE\r\nBackup before transmit: FALSE\r\n";
 
 // Language, port, project, export path, then the I/O, Ethernet and PC remote flags.
 QString summary(const Settings &s) {
@@ -57,8 +57,15 @@ private slots:
         QCOMPARE(readAll(exe + ".CFG"),
                  crlf({crlfLines(StoredFile)[0], "Language :", "French", "Com Port selected :", "ttyS0",
                        "Last projet used", "", "Last export path", dir.path().toLatin1() + '/', "I/O Option", "TRUE",
-                       "Ethernet Option", "TRUE", "PC Remote Mode", "FALSE"}));
+                       "Ethernet Option", "TRUE", "PC Remote Mode", "FALSE", "Backup before transmit: TRUE"}));
         QVERIFY(s == defaults);
+        // The sixteenth line turns the backup off only when it says so; absent, it is on.
+        for (const QByteArray &last :
+             {QByteArray("Backup before transmit: FALSE"), QByteArray("Backup ?"), QByteArray()}) {
+            QVERIFY(
+                writeAll(exe + ".CFG", last.isEmpty() ? crlf(crlfLines(StoredFile).mid(0, 15)) : storedWith(16, last)));
+            QVERIFY(ReadSettings(settingsFilePath(exe), s, {}) && s.BackupBeforeTransmit == !last.endsWith("FALSE"));
+        }
     }
 
     // An installed copy offers the user's documents (or home) folder for the first export,
@@ -86,7 +93,7 @@ private slots:
         const auto cut = [](int kept) { return crlf(crlfLines(StoredFile).mid(0, kept)); };
         const QString stored = QStringLiteral("|/home/anna/mélodies.prg|/media/usb/|");
         const QString project = QStringLiteral("4|ttyUSB1|/home/anna/mélodies.prg|");
-        QTest::newRow("all fifteen") << StoredFile << "4|ttyUSB1" + stored + "011";
+        QTest::newRow("all sixteen") << StoredFile << "4|ttyUSB1" + stored + "011";
         QTest::newRow("lf line ends") << QByteArray(StoredFile).replace("\r\n", "\n") << "4|ttyUSB1" + stored + "011";
         QTest::newRow("cut after 13") << cut(13) << "4|ttyUSB1" + stored + "010";
         QTest::newRow("cut after 11") << cut(11) << "4|ttyUSB1" + stored + "000";
@@ -143,7 +150,7 @@ private slots:
         s.ExportPath = given.section(u'|', 2, 2);
         QVERIFY(WriteSettings(path, s));
         const QList<QByteArray> lines = crlfLines(readAll(path));
-        QCOMPARE(lines.size(), 15);
+        QCOMPARE(lines.size(), 16);
         QCOMPARE(lines[4] + '|' + lines[6] + '|' + lines[8], written.replace("<dir>", dir.path().toLatin1()));
     }
 

@@ -24,12 +24,13 @@ const QByteArray FrameTwoHundred = QByteArray::fromHex("00c821013111110500000000
 
 const QString Caption = u"ORBEX Quillon Programmer : "_s;
 
-// The fifteen lines of a settings file; `values` are the export path and the three flags.
+// The sixteen lines of a settings file; `values` are the export path and the three flags.
 QByteArray settingsFile(const char *language, const char *port, const QString &project, const QString &values) {
     const QStringList v = values.split(u' ');
     return crlf({"Settings File of ORBEX \"QuillonMessage\" Programmer", "Language :", language,
                  "Com Port selected :", port, "Last projet used", project.toUtf8(), "Last export path", v[0].toUtf8(),
-                 "I/O Option", v[1].toUtf8(), "Ethernet Option", v[2].toUtf8(), "PC Remote Mode", v[3].toUtf8()});
+                 "I/O Option", v[1].toUtf8(), "Ethernet Option", v[2].toUtf8(), "PC Remote Mode", v[3].toUtf8(),
+                 "Backup before transmit: TRUE"});
 }
 
 // Takes a step as a user does, its parts separated by "; ": "yes" answers the next question Yes,

@@ -68,8 +68,9 @@ private slots:
     // PC remote mode is on: the minute that falls due while the transmit holds the port is skipped.
     void transmitReceiveAndVerify_carryTheProjectThereAndBack_holdingThePortMeanwhile() {
         QTemporaryDir settings;
-        QVERIFY(writeAll(settings.filePath("p.CFG"), crlf({"S", "Language :", "English", "P", "", "P", "", "E", "/",
-                                                           "I", "TRUE", "E", "TRUE", "PC Remote Mode", "TRUE"})));
+        QVERIFY(writeAll(settings.filePath("p.CFG"),
+                         crlf({"S", "Language :", "English", "P", "", "P", "", "E", "/", "I", "TRUE", "E", "TRUE",
+                               "PC Remote Mode", "TRUE", "Backup before transmit: FALSE"})));
         Link f(SettingsLocation{settings.filePath("p.CFG"), settings.filePath("c/p.CFG")});
         QVERIFY(f.start());
         f.open({weekly(200), weekly(3), remote(17, QTime(8, 45), 4)});
@@ -120,6 +121,8 @@ private slots:
         f.prompter.queueAnswers({Answer::Yes, Answer::Yes});
         f.click("ReceiveButton");
         QCOMPARE(f.list() + f.dialogs.last(), u"[200] 003 017Open Program (*.prg)"_s);
+        // The settings turned the copy of the player off: the transmit began with its own command.
+        QVERIFY(!f.action("BackupBeforeTransmit")->isChecked() && f.player.pcBytes().startsWith('\x0a'));
     }
     // Each row: the player's options, or "(None)" for no port | the command | the messages: Q and R
     // the transmit and receive questions, L the offer to load the project, a number the result
@@ -129,9 +132,10 @@ private slots:
         Program leap = weekly(7);
         leap.Date = QDate(2026, 2, 28);
         const QString leapFrame = hexFrame(leap).replace(28, 2, u"1e"_s); // the 30th of February
-        QTest::newRow("transmit, silent player") << "--silent | TransmitButton | Q,9,9 | [017] 003 | 0a";
+        // A transmit reads the player first (703 bytes of the PC) and keeps it; a failed read stops nothing.
+        QTest::newRow("transmit, silent player") << "--silent | TransmitButton | Q,9,9 | [017] 003 | 0b0a";
         QTest::newRow("transmit, player vanishing at slot 100")
-            << "--disconnect-at-byte 2475 | TransmitButton | Q,3,3 | [017] 003 | -";
+            << "--disconnect-at-byte 3178 | TransmitButton | Q,3,3 | [017] 003 | -";
         QTest::newRow("transmit, no port") << "(None) | TransmitPrograms | Q,4,4 | [017] 003 | ";
         QTest::newRow("receive, no port") << "(None) | ReceivePrograms | R,4 | [017] 003 | ";
         QTest::newRow("receive, player vanishing at slot 5") // the open project stays

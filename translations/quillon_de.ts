@@ -230,6 +230,34 @@
         <source>%1 has code 000: a transmit or an export leaves it out.</source>
         <translation>%1 hat den Code 000: eine Übertragung oder ein Export lässt es aus.</translation>
     </message>
+    <message>
+        <source>The player&apos;s programs before the transmit were kept in %1</source>
+        <translation>Die Programme des Players vor der Übertragung wurden in %1 gesichert</translation>
+    </message>
+    <message>
+        <source>No copy of the player was kept: %1</source>
+        <translation>Keine Kopie des Players wurde gesichert: %1</translation>
+    </message>
+    <message>
+        <source>name byte %1</source>
+        <translation>Namensbyte %1</translation>
+    </message>
+    <message>
+        <source>slot %1</source>
+        <translation>Speicherplatz %1</translation>
+    </message>
+    <message>
+        <source>No copy of the player was kept: reading it failed at %1: %2</source>
+        <translation>Keine Kopie des Players wurde gesichert: das Lesen schlug bei %1 fehl: %2</translation>
+    </message>
+    <message>
+        <source>Open Player Backup...</source>
+        <translation>Kopie des Players öffnen...</translation>
+    </message>
+    <message>
+        <source>Backup Before Transmit</source>
+        <translation>Player vor dem Übertragen sichern</translation>
+    </message>
 </context>
 <context>
     <name>Days</name>

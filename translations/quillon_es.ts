@@ -230,6 +230,34 @@
         <source>%1 has code 000: a transmit or an export leaves it out.</source>
         <translation>%1 tiene el código 000: una transmisión o una exportación lo omite.</translation>
     </message>
+    <message>
+        <source>The player&apos;s programs before the transmit were kept in %1</source>
+        <translation>Los programas del reproductor antes de la transmisión se guardaron en %1</translation>
+    </message>
+    <message>
+        <source>No copy of the player was kept: %1</source>
+        <translation>No se guardó ninguna copia del reproductor: %1</translation>
+    </message>
+    <message>
+        <source>name byte %1</source>
+        <translation>el byte %1 del nombre</translation>
+    </message>
+    <message>
+        <source>slot %1</source>
+        <translation>la posición %1</translation>
+    </message>
+    <message>
+        <source>No copy of the player was kept: reading it failed at %1: %2</source>
+        <translation>No se guardó ninguna copia del reproductor: su lectura falló en %1: %2</translation>
+    </message>
+    <message>
+        <source>Open Player Backup...</source>
+        <translation>Abrir copia del reproductor...</translation>
+    </message>
+    <message>
+        <source>Backup Before Transmit</source>
+        <translation>Copiar el reproductor antes de transferir</translation>
+    </message>
 </context>
 <context>
     <name>Days</name>

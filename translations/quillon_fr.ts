@@ -230,6 +230,34 @@
         <source>%1 has code 000: a transmit or an export leaves it out.</source>
         <translation>%1 a le code 000 : une transmission ou un export le laisse de côté.</translation>
     </message>
+    <message>
+        <source>The player&apos;s programs before the transmit were kept in %1</source>
+        <translation>Les programmes du lecteur avant la transmission sont conservés dans %1</translation>
+    </message>
+    <message>
+        <source>No copy of the player was kept: %1</source>
+        <translation>Aucune copie du lecteur n&apos;a été conservée : %1</translation>
+    </message>
+    <message>
+        <source>name byte %1</source>
+        <translation>l&apos;octet %1 du nom</translation>
+    </message>
+    <message>
+        <source>slot %1</source>
+        <translation>l&apos;emplacement %1</translation>
+    </message>
+    <message>
+        <source>No copy of the player was kept: reading it failed at %1: %2</source>
+        <translation>Aucune copie du lecteur n&apos;a été conservée : sa lecture a échoué à %1 : %2</translation>
+    </message>
+    <message>
+        <source>Open Player Backup...</source>
+        <translation>Ouvrir une copie du lecteur...</translation>
+    </message>
+    <message>
+        <source>Backup Before Transmit</source>
+        <translation>Copier le lecteur avant de transmettre</translation>
+    </message>
 </context>
 <context>
     <name>Days</name>

@@ -230,6 +230,34 @@
         <source>%1 has code 000: a transmit or an export leaves it out.</source>
         <translation>%1 ha il codice 000: una trasmissione o un&apos;esportazione lo tralascia.</translation>
     </message>
+    <message>
+        <source>The player&apos;s programs before the transmit were kept in %1</source>
+        <translation>I programmi del lettore prima della trasmissione sono stati salvati in %1</translation>
+    </message>
+    <message>
+        <source>No copy of the player was kept: %1</source>
+        <translation>Nessuna copia del lettore è stata salvata: %1</translation>
+    </message>
+    <message>
+        <source>name byte %1</source>
+        <translation>il byte %1 del nome</translation>
+    </message>
+    <message>
+        <source>slot %1</source>
+        <translation>la posizione %1</translation>
+    </message>
+    <message>
+        <source>No copy of the player was kept: reading it failed at %1: %2</source>
+        <translation>Nessuna copia del lettore è stata salvata: la lettura non è riuscita a %1: %2</translation>
+    </message>
+    <message>
+        <source>Open Player Backup...</source>
+        <translation>Apri copia del lettore...</translation>
+    </message>
+    <message>
+        <source>Backup Before Transmit</source>
+        <translation>Copia il lettore prima di trasmettere</translation>
+    </message>
 </context>
 <context>
     <name>Days</name>

@@ -3,12 +3,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSerialPortInfo>
-#include <QTimer>
 
 #include <algorithm>
 #include <cerrno>
@@ -118,47 +116,22 @@ bool QtSerialPortIo::writeByte(quint8 byte) {
 }
 
 SerialPortIo::Read QtSerialPortIo::readByte(quint8 &byte, int timeoutMs) {
-    const auto take = [&] {
-        char c = 0;
-        m_port.getChar(&c);
-        byte = quint8(c);
-        return Read::Byte;
-    };
     if (m_lost || !m_port.isOpen()) {
         closeLostPort();
         return Read::Failed;
     }
-    if (m_port.bytesAvailable() > 0)
-        return take();
-    if (timeoutMs > 0) {
-        QEventLoop loop;
-        QTimer deadline;
-        deadline.setSingleShot(true);
-        deadline.setTimerType(Qt::PreciseTimer);
-        connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
-        const auto arrived = connect(&m_port, &QSerialPort::readyRead, &loop, &QEventLoop::quit);
-        // readyRead is not emitted again while a slot of it runs; a slow poll covers a wait
-        // that was entered from there.
-        QTimer poll;
-        poll.setInterval(20);
-        connect(&poll, &QTimer::timeout, &loop, [this, &loop] {
-            if (m_port.isOpen() && !m_lost && m_port.waitForReadyRead(0))
-                loop.quit();
-        });
-        deadline.start(timeoutMs);
-        poll.start();
-        m_waitLoop = &loop;
-        loop.exec();
-        m_waitLoop = nullptr;
-        disconnect(arrived);
-    }
+    // A blocking wait on the device: the port lives on a thread that does nothing else.
+    if (m_port.bytesAvailable() == 0 && timeoutMs > 0)
+        m_port.waitForReadyRead(timeoutMs);
     if (m_lost) {
         closeLostPort();
         return Read::Failed;
     }
-    if (m_port.bytesAvailable() > 0)
-        return take();
-    return Read::TimedOut;
+    char c = 0;
+    if (!m_port.getChar(&c))
+        return Read::TimedOut;
+    byte = quint8(c);
+    return Read::Byte;
 }
 
 void QtSerialPortIo::onError(QSerialPort::SerialPortError error) {
@@ -169,8 +142,6 @@ void QtSerialPortIo::onError(QSerialPort::SerialPortError error) {
     if (!m_lost)
         m_errorText = m_port.errorString();
     m_lost = true;
-    if (m_waitLoop)
-        m_waitLoop->quit();
     // Closing inside the port's own signal would delete its notifier under it.
     QMetaObject::invokeMethod(this, &QtSerialPortIo::closeLostPort, Qt::QueuedConnection);
 }
@@ -294,7 +265,6 @@ ComResult ComLink::WaitForAck() {
             return ComCode::ReadError;
         if (r == SerialPortIo::Read::Byte && byte == PlayerAck)
             return ComCode::Ok;
-        QCoreApplication::processEvents();
         if (m_io.lost())
             return ComCode::ReadError;
         if (clockMs() >= end)

@@ -12,8 +12,6 @@
 #include <functional>
 #include <memory>
 
-class QEventLoop;
-
 // Result of every port and player operation; the texts are the rows of ComResultTexts.
 using ComResult = quint8;
 namespace ComCode {
@@ -49,7 +47,7 @@ public:
     // Discards both queues; false when that failed.
     virtual bool purge() = 0;
     virtual bool writeByte(quint8 byte) = 0;
-    // Waits at most `timeoutMs` for one byte, serving the event loop meanwhile.
+    // Waits at most `timeoutMs` for one byte; 0 takes only a byte that is there.
     virtual Read readByte(quint8 &byte, int timeoutMs) = 0;
     // True once the device has reported a read, write or resource error (it has been closed).
     virtual bool lost() const = 0;
@@ -58,9 +56,10 @@ public:
     virtual Notice openFailureReason() const { return {}; }
 };
 
-// A serial port on QSerialPort. Waits run a local event loop, never a blocking wait, so the
-// user interface stays served; the first read, write or resource error closes the port, since
-// a vanished device would otherwise keep reporting errors in a tight loop.
+// A serial port on QSerialPort. Its waits block on the device, without an event loop: the
+// program keeps it on the link's own thread (LinkThread). The first read, write or resource
+// error closes the port, since a vanished device would otherwise keep reporting errors in a
+// tight loop.
 class QtSerialPortIo : public QObject, public SerialPortIo {
     Q_OBJECT
 public:
@@ -85,7 +84,6 @@ private:
     void closeLostPort();
 
     QSerialPort m_port;
-    QEventLoop *m_waitLoop = nullptr;
     bool m_configuring = false;
     bool m_lost = false;
     bool m_lowLatency = false;

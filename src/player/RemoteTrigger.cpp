@@ -28,7 +28,7 @@ constexpr qint64 LongestMissedSpan = 24 * 60;
 
 } // namespace
 
-RemoteTrigger::RemoteTrigger(ComLink &link, const Clock &clock, QObject *parent)
+RemoteTrigger::RemoteTrigger(LinkThread &link, const Clock &clock, QObject *parent)
     : QObject(parent)
     , LastMinuteTick(clock.now())
     , m_link(link)
@@ -66,7 +66,7 @@ void RemoteTrigger::runMinuteCheck(const QList<Program> &programs) {
         return;
     const QDateTime now = m_clock.now();
     const auto due = FirstDueProgram(programs, now);
-    if (m_triggerRunning || m_link.isOpen()) {
+    if (m_link.isBusy()) {
         ++m_skipped;
         qCInfo(lcRemote, "Minute check of %s skipped: the serial port is in use",
                qPrintable(now.toString(Qt::ISODate)));
@@ -80,15 +80,15 @@ void RemoteTrigger::runMinuteCheck(const QList<Program> &programs) {
     SendRemoteTrigger(target);
 }
 
-ComResult RemoteTrigger::SendRemoteTrigger(quint8 program) {
+bool RemoteTrigger::SendRemoteTrigger(quint8 program) {
     const QDateTime at = m_clock.now();
-    m_triggerRunning = true;
-    const PortRun run =
-        m_link.runOnPort(m_portName, [&] { return SendCommandPair(m_link, PlayerCommand::RunProgram, program); });
-    m_triggerRunning = false;
-    if (run.code != ComCode::Ok)
-        emit triggerFailed(run.code, program, at);
-    return run.code;
+    const auto exchange = [program, port = m_portName](ComLink &link, const TransferContext &) {
+        return link.runOnPort(port, [&] { return SendCommandPair(link, PlayerCommand::RunProgram, program); });
+    };
+    return m_link.start(m_portName, exchange, {{}, {}, {}, [this, program, at](const PortRun &run) {
+                                                   if (run.code != ComCode::Ok)
+                                                       emit triggerFailed(run.code, program, at, run.reason);
+                                               }});
 }
 
 void RemoteTrigger::ClearReport() {

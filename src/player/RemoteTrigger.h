@@ -2,7 +2,7 @@
 
 #include "model/Clock.h"
 #include "model/Program.h"
-#include "player/ComPort.h"
+#include "player/LinkThread.h"
 
 #include <QDateTime>
 #include <QList>
@@ -10,15 +10,15 @@
 #include <QStringList>
 
 // PC remote mode: once a minute, triggers the first due program on the player (TimerRule's
-// FirstDueProgram) and keeps the report list. Everything runs on the thread of the caller's
-// one-second timer. What happens goes out as signals; the owner words the report lines and
-// shows the failures.
+// FirstDueProgram) and keeps the report list. The minute checks run on the thread of the
+// caller's one-second timer, the exchange with the player on the link's thread. What happens
+// goes out as signals; the owner words the report lines and shows the failures.
 class RemoteTrigger : public QObject {
     Q_OBJECT
 public:
     static constexpr qsizetype MaxReportLines = 65535;
 
-    RemoteTrigger(ComLink &link, const Clock &clock, QObject *parent = nullptr);
+    RemoteTrigger(LinkThread &link, const Clock &clock, QObject *parent = nullptr);
 
     // The mode flag; the minute check acts only while it is set.
     bool PCRemoteMode = false;
@@ -36,12 +36,12 @@ public:
     // step back is a corrected clock, examined from then on.
     void checkMinute(const QList<Program> &programs);
     // Triggers the first program due now. Skipped, with the due program reported missed, while
-    // the port is held by a transfer or by a trigger still running, so it never re-enters itself.
+    // the link runs a transfer or a trigger still running.
     void runMinuteCheck(const QList<Program> &programs);
-    // One complete exchange: open, 0x0E and the program number, close. The port is closed and
-    // the trigger no longer running when a failure is signalled, so the minutes that follow are
-    // examined as usual while the failure is shown.
-    ComResult SendRemoteTrigger(quint8 program);
+    // Starts one complete exchange on the link: open, 0x0E and the program number, close; false
+    // when the link is busy. The link is free again when a failure is signalled, so the minutes
+    // that follow are examined as usual while the failure is shown.
+    bool SendRemoteTrigger(quint8 program);
 
     // Adds a line to the report, dropping the first one at the limit.
     void addReportLine(const QString &line);
@@ -52,8 +52,9 @@ public:
 signals:
     // A program fell due: `program` is the number sent to the player, before the exchange.
     void triggering(quint8 program, const QDateTime &at);
-    // The trigger of `program` at `at` failed with `code` (opening, the command or closing).
-    void triggerFailed(ComResult code, quint8 program, const QDateTime &at);
+    // The trigger of `program` at `at` failed with `code` (opening, the command or closing);
+    // `reason` says why a port did not open, when the port knows.
+    void triggerFailed(ComResult code, quint8 program, const QDateTime &at, const Notice &reason);
     // A minute check was skipped because the port was in use; `missed` is the number of the
     // program that was due then, or -1.
     void minuteSkipped(const QDateTime &at, int missed);
@@ -64,11 +65,10 @@ signals:
     void reportCleared();
 
 private:
-    ComLink &m_link;
+    LinkThread &m_link;
     const Clock &m_clock;
     QString m_portName;
     QStringList m_report;
-    bool m_triggerRunning = false;
     int m_skipped = 0;
     qint64 m_lastMinute; // the last wall-clock minute examined, counted from the Julian day 0
 };

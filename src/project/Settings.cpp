@@ -37,6 +37,9 @@ QByteArray boolText(bool value) {
     return value ? QByteArrayLiteral("TRUE") : QByteArrayLiteral("FALSE");
 }
 
+// The sixteenth line, before its TRUE or FALSE.
+const QByteArray BackupLabel = QByteArrayLiteral("Backup before transmit: ");
+
 void setError(Notice *error, const Notice &text) {
     if (error)
         *error = text;
@@ -101,6 +104,7 @@ bool WriteSettings(const QString &path, const Settings &settings, Notice *error)
         boolText(settings.EthernetOptionEnabled),
         QByteArrayLiteral("PC Remote Mode"),
         boolText(settings.PCRemoteMode),
+        BackupLabel + boolText(settings.BackupBeforeTransmit),
     };
     QByteArray bytes;
     for (const QByteArray &line : lines)
@@ -165,6 +169,8 @@ bool ReadSettings(const QString &path, Settings &settings, const QStringList &po
     more = more && !next().isEmpty();
     if (more)
         s.PCRemoteMode = next() == u"TRUE";
+    // Added after the fifteen lines: on unless it says FALSE.
+    s.BackupBeforeTransmit = !(more && next() == QString::fromLatin1(BackupLabel + boolText(false)));
 
     if (readFailed) {
         setError(error, Notice(phrase("Notice", "\"%1\", line %2: %3"))

@@ -9,7 +9,8 @@
 
 #include <optional>
 
-// The settings file beside the executable: fifteen lines, CR LF, Windows-1252.
+// The settings file beside the executable: fifteen lines, CR LF, Windows-1252, and a sixteenth
+// that the program adds after them: whether a transmit first keeps a copy of the player.
 struct Settings {
     Language CurrentLanguage = Language::English;
     QString SelectedPortName = QStringLiteral("(None)");
@@ -18,6 +19,7 @@ struct Settings {
     bool IOOptionEnabled = true;
     bool EthernetOptionEnabled = true;
     bool PCRemoteMode = false;
+    bool BackupBeforeTransmit = true;
 
     bool operator==(const Settings &) const = default;
 
@@ -37,7 +39,7 @@ QString settingsFilePath(const QString &executablePath);
 // The executable's directory, ending with "/".
 QString executableDirectory(const QString &executablePath);
 
-// Writes the fifteen lines, replacing the file only once it is complete. A path or port name
+// Writes the fifteen lines and the backup line, replacing the file only once it is complete. A path or port name
 // that the file cannot hold faithfully (a character outside Windows-1252, a line break) is
 // not written as something else that would later point elsewhere: the project path and the
 // port are written empty and "(None)", the export path falls back to the settings file's own

@@ -93,3 +93,19 @@ QString VerifyReport(const VerifyResult &result, Language language) {
                      result.playerName + QLatin1Char('"'));
     return lines.join(QLatin1Char('\n'));
 }
+
+QString BackupNote(const PlayerBackup::Outcome &outcome, Language language) {
+    if (!outcome.path.isEmpty())
+        return translated(phrase("Confidence", "The player's programs before the transmit were kept in %1"), language)
+            .arg(outcome.path);
+    if (outcome.readCode == ComCode::Ok)
+        return translated(phrase("Confidence", "No copy of the player was kept: %1"), language)
+            .arg(noticeText(outcome.writeError, language));
+    const QString where =
+        translated(outcome.failure.step == LinkFailure::NameRead ? phrase("Confidence", "name byte %1")
+                                                                 : phrase("Confidence", "slot %1"),
+                   language)
+            .arg(outcome.failure.index);
+    return translated(phrase("Confidence", "No copy of the player was kept: reading it failed at %1: %2"), language)
+        .arg(where, ComResultText(outcome.readCode, language));
+}

@@ -2,6 +2,7 @@
 
 #include "model/Language.h"
 #include "player/VerifyPlayer.h"
+#include "project/PlayerBackup.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -30,3 +31,8 @@ QString RemoteFailedLine(int program, const QDateTime &at, int code, Language la
 
 // The one message that tells the outcome of a completed verification.
 QString VerifyReport(const VerifyResult &result, Language language);
+
+// What the report of a transmit says of the copy of the player kept before it: where it is, or
+// why there is none (the read's message and the slot or name byte it failed at, or the file that
+// was not written). In English: these texts are the program's own, without translations yet.
+QString BackupNote(const PlayerBackup::Outcome &outcome, Language language);

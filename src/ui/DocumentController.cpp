@@ -8,6 +8,7 @@
 #include "model/Prompter.h"
 #include "player/ScheduleFile.h"
 #include "project/CsvFile.h"
+#include "project/PlayerBackup.h"
 #include "project/ProgramsFile.h"
 #include "project/ProjectFile.h"
 #include "project/ScheduleCheck.h"
@@ -21,6 +22,7 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QEvent>
 #include <QFile>
 #include <QFileDialog>
@@ -170,12 +172,20 @@ void DocumentController::AskSaveIfModified() {
 quint8 DocumentController::runOperation(int mode, const std::function<quint8()> &work) {
     ProgressWindow->setLanguage(language());
     ProgressWindow->setPortName(m_view.portName());
+    beginOperation();
+    const quint8 result = ProgressWindow->run(mode, work);
+    endOperation();
+    return result;
+}
+
+void DocumentController::beginOperation() {
     if (m_operations++ == 0)
         emit operationRunningChanged();
-    const quint8 result = ProgressWindow->run(mode, work);
+}
+
+void DocumentController::endOperation() {
     if (--m_operations == 0)
         emit operationRunningChanged();
-    return result;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -271,8 +281,16 @@ void DocumentController::openProject() {
     m_view.updateCommandState();
 }
 
-void DocumentController::openChosenProject() {
-    QFileDialog dialog(&m_window);
+void DocumentController::openPlayerBackup() {
+    AskSaveIfModified();
+    const QString folder = PlayerBackup::folder();
+    QDir().mkpath(folder);
+    openChosenProject(folder);
+    m_view.updateCommandState();
+}
+
+void DocumentController::openChosenProject(const QString &folder) {
+    QFileDialog dialog(&m_window, QString(), folder);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(ProjectFilter);

@@ -45,6 +45,8 @@ public:
     // ---- File commands.
     void newProject();
     void openProject();
+    // File > Open Player Backup...: the open dialog in the folder of the copies kept before a transmit.
+    void openPlayerBackup();
     void saveProject();
     void saveProjectAs();
     void editProperties();
@@ -54,8 +56,8 @@ public:
     // properties, and a table with a wrong cell changes nothing.
     void exportTable();
     void importTable();
-    // Offers the open dialog and opens the file chosen (openProjectFile).
-    void openChosenProject();
+    // Offers the open dialog (in `folder` when given) and opens the file chosen (openProjectFile).
+    void openChosenProject(const QString &folder = {});
     // Reads and checks the whole file, and only then replaces the project with it (runner mode
     // 4): the caption shows its name and the first program is selected. A file that fails
     // leaves the project, its path and the caption as they were; the message names the file and
@@ -90,6 +92,10 @@ public:
     // Runs `work` in `mode` on the runner, with the window's language and port, and returns
     // the runner's result.
     quint8 runOperation(int mode, const std::function<quint8()> &work);
+    // Around a run that ends later (a transfer on the link's thread): an operation runs from
+    // the first call until the matching second one.
+    void beginOperation();
+    void endOperation();
     ProgressDialog &runner() const { return *ProgressWindow; }
     // True while an operation runs: the window offers no Undo or Redo meanwhile.
     bool isOperationRunning() const { return m_operations > 0; }

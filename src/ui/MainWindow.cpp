@@ -100,6 +100,7 @@ Settings MainWindow::windowSettings() const {
     s.IOOptionEnabled = IOOptionEnabled;
     s.EthernetOptionEnabled = EthernetOptionEnabled;
     s.PCRemoteMode = m_player->PCRemoteMode();
+    s.BackupBeforeTransmit = m_player->backupBeforeTransmit();
     return s;
 }
 
@@ -112,6 +113,7 @@ void MainWindow::applySettings(const Settings &s) {
     EthernetOptionEnabled = s.EthernetOptionEnabled;
     action(Command::Ethernet)->setChecked(EthernetOptionEnabled);
     m_player->setPCRemoteMode(s.PCRemoteMode);
+    action(Command::BackupBeforeTransmit)->setChecked(s.BackupBeforeTransmit);
 }
 
 const QIcon &MainWindow::icon(const QString &name) {
@@ -144,7 +146,7 @@ void MainWindow::createActions() {
         m_actions[int(entry.id)] = a;
     }
     for (Command c : {Command::English, Command::French, Command::Spanish, Command::German, Command::Italian,
-                      Command::IoCard, Command::Ethernet})
+                      Command::IoCard, Command::Ethernet, Command::BackupBeforeTransmit})
         action(c)->setCheckable(true);
     auto *languages = new QActionGroup(this); // one language checked at a time
     for (Command c : {Command::English, Command::French, Command::Spanish, Command::German, Command::Italian})
@@ -152,6 +154,7 @@ void MainWindow::createActions() {
     languageItem(CurrentLanguage)->setChecked(true);
     action(Command::IoCard)->setChecked(IOOptionEnabled);
     action(Command::Ethernet)->setChecked(EthernetOptionEnabled);
+    action(Command::BackupBeforeTransmit)->setChecked(m_player->backupBeforeTransmit());
 }
 
 // A full switch over the commands: a new command without a handler does not compile.
@@ -166,6 +169,8 @@ void MainWindow::connectCommand(QAction *a, Command command) {
         return to(document, &DocumentController::editProperties);
     case Command::OpenProject:
         return to(document, &DocumentController::openProject);
+    case Command::OpenPlayerBackup:
+        return to(document, &DocumentController::openPlayerBackup);
     case Command::SaveProject:
         return to(document, &DocumentController::saveProject);
     case Command::SaveProjectAs:
@@ -231,6 +236,9 @@ void MainWindow::connectCommand(QAction *a, Command command) {
         return to(this, &MainWindow::toggleEthernet);
     case Command::PcRemote:
         return to(player, &PlayerCommands::startPcRemote);
+    case Command::BackupBeforeTransmit:
+        QObject::connect(a, &QAction::toggled, player, &PlayerCommands::setBackupBeforeTransmit);
+        return;
     case Command::About:
         return to(document, &DocumentController::showAbout);
     case Command::HomePage:
@@ -315,9 +323,9 @@ void MainWindow::createMenus() {
         }
     };
     const Entry Separator;
-    fill(Menu::File, {C::NewProject, C::ProjectProperties, Separator, C::OpenProject, C::SaveProject, C::SaveProjectAs,
-                      Separator, C::ExportPlayerFile, C::ImportPlayerFile, Separator, C::PrintSchedule, C::ExportTable,
-                      C::ImportTable, Separator, C::Exit});
+    fill(Menu::File, {C::NewProject, C::ProjectProperties, Separator, C::OpenProject, C::OpenPlayerBackup,
+                      C::SaveProject, C::SaveProjectAs, Separator, C::ExportPlayerFile, C::ImportPlayerFile, Separator,
+                      C::PrintSchedule, C::ExportTable, C::ImportTable, Separator, C::Exit});
     fill(Menu::Edit,
          {C::Undo, C::Redo, Separator, C::NewProgram, C::DeleteProgram, Separator, C::CutProgram, C::CopyProgram,
           C::PastePrograms, Separator, Menu::DeleteColourGroup, Separator, C::MoveProgramUp, C::MoveProgramDown});
@@ -327,8 +335,8 @@ void MainWindow::createMenus() {
     fill(Menu::SendReceive, {C::TransmitPrograms, C::ReceivePrograms, C::VerifyPrograms});
     fill(Menu::Language, {C::English, C::French, C::Spanish, C::German, C::Italian});
     fill(Menu::PlayerOptions, {C::IoCard, C::Ethernet});
-    fill(Menu::Options,
-         {Menu::Language, Separator, Menu::Port, Separator, Menu::PlayerOptions, Separator, C::PcRemote});
+    fill(Menu::Options, {Menu::Language, Separator, Menu::Port, Separator, Menu::PlayerOptions, Separator, C::PcRemote,
+                         Separator, C::BackupBeforeTransmit});
     fill(Menu::Web, {C::HomePage, C::WriteToSupport});
     fill(Menu::Help, {C::About, Separator, Menu::Web});
     for (Menu id : {Menu::File, Menu::Edit, Menu::SendReceive, Menu::Options, Menu::Help})

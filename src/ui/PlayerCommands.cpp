@@ -7,10 +7,12 @@
 #include "model/Clock.h"
 #include "model/Prompter.h"
 #include "player/ComPort.h"
+#include "player/LinkThread.h"
 #include "player/PlayerLink.h"
 #include "player/RemoteTrigger.h"
 #include "player/ScheduleFile.h"
 #include "player/VerifyPlayer.h"
+#include "project/PlayerBackup.h"
 #include "project/ProjectModel.h"
 #include "project/ScheduleCheck.h"
 #include "text/LinkText.h"
@@ -22,17 +24,21 @@
 #include <QTimer>
 #include <QWidget>
 
-struct PlayerCommands::Parts {
-    explicit Parts(const Clock &clock)
-        : link(io)
-        , remote(link, clock) {}
+#include <optional>
 
-    QtSerialPortIo io;
-    ComLink link;
+struct PlayerCommands::Parts {
+    Parts(const Clock &clock, QObject *owner)
+        : link(clock, {}, owner)
+        , remote(link, clock) {
+        link.setObjectName(QStringLiteral("PlayerLink"));
+    }
+
+    LinkThread link;
     RemoteTrigger remote;
     // Made when PC remote mode first starts. No parent: the window stays on screen while the
     // main window is minimized.
     std::unique_ptr<PcRemoteWindow> window;
+    // From the question of a transfer until its last message.
     bool transferRunning = false;
 };
 
@@ -45,7 +51,7 @@ PlayerCommands::PlayerCommands(QWidget &window, CommandWindow &view, DocumentCon
     , m_model(model)
     , m_prompter(prompter)
     , m_clock(clock)
-    , m_parts(std::make_unique<Parts>(clock)) {
+    , m_parts(std::make_unique<Parts>(clock, this)) {
     RemoteTrigger &remote = m_parts->remote;
     connect(&remote, &RemoteTrigger::triggering, this, [this, &remote](quint8 program, const QDateTime &at) {
         remote.addReportLine(RemoteReportLine(program, at, language(), m_dateLocale));
@@ -60,14 +66,12 @@ PlayerCommands::PlayerCommands(QWidget &window, CommandWindow &view, DocumentCon
     // Every failure goes into the report; one message at a time is shown, the minutes going on
     // behind it.
     connect(&remote, &RemoteTrigger::triggerFailed, this,
-            [this, &remote](ComResult code, quint8 program, const QDateTime &at) {
+            [this, &remote](ComResult code, quint8 program, const QDateTime &at, const Notice &reason) {
                 remote.addReportLine(RemoteFailedLine(program, at, code, language(), m_dateLocale));
                 if (m_failureShown)
                     return;
                 m_failureShown = true;
-                m_prompter.warn(ComResultText(code, language()),
-                                code == ComCode::OpenError ? noticeText(m_parts->link.openFailureReason(), language())
-                                                           : QString());
+                m_prompter.warn(ComResultText(code, language()), noticeText(reason, language()));
                 m_failureShown = false;
             });
     m_document.runner().setLink(&m_parts->link);
@@ -85,11 +89,11 @@ Language PlayerCommands::language() const {
 }
 
 bool PlayerCommands::holdsPort(const QString &port) const {
-    return m_parts->link.isOpen() && m_parts->link.portName() == port;
+    return !port.isEmpty() && m_parts->link.busyPort() == port;
 }
 
 void PlayerCommands::setAckWatchdog(std::chrono::milliseconds limit) {
-    ComLink &link = m_parts->link;
+    LinkThread &link = m_parts->link;
     link.setTiming({limit, link.timing().byteTimeout});
 }
 
@@ -130,100 +134,133 @@ void PlayerCommands::checkRemoteMinute() {
 // ---------------------------------------------------------------------------------------
 // Transmit and receive
 
-namespace {
-
-// Marks a transfer as running for as long as it lives.
-class RunningTransfer {
-public:
-    explicit RunningTransfer(bool &flag)
-        : m_flag(flag) {
-        m_flag = true;
-    }
-    ~RunningTransfer() { m_flag = false; }
-    RunningTransfer(const RunningTransfer &) = delete;
-    RunningTransfer &operator=(const RunningTransfer &) = delete;
-
-private:
-    bool &m_flag;
-};
-
-} // namespace
+bool PlayerCommands::startTransfer(int mode, ProgressDialog::TransferWork work,
+                                   std::function<void(const PortRun &)> done) {
+    ProgressDialog &runner = m_document.runner();
+    runner.setLanguage(language());
+    runner.setPortName(m_view.portName());
+    // No Undo or Redo while a transfer runs.
+    m_document.beginOperation();
+    const bool started = runner.startTransfer(mode, std::move(work), [this, done](const PortRun &run) {
+        m_document.endOperation();
+        done(run);
+    });
+    if (!started)
+        m_document.endOperation();
+    return started;
+}
 
 void PlayerCommands::transmitPrograms() {
     if (m_parts->transferRunning)
         return;
-    const RunningTransfer running(m_parts->transferRunning);
+    m_parts->transferRunning = true;
     if (const QString warning = CodeZeroWarning(m_model.project().Programs, language()); !warning.isEmpty())
         m_prompter.warn(warning);
     if (!m_prompter.confirm(
-            translated(phrase("Messages", "Do you want to transmit the programs to the player?"), language())))
+            translated(phrase("Messages", "Do you want to transmit the programs to the player?"), language()))) {
+        m_parts->transferRunning = false;
         return;
+    }
     const Project project = m_model.project();
-    const ComResult result = m_document.runOperation(ProgressDialog::TransmitMode, [&] {
-        return TransmitRun(m_parts->link, project, m_document.runner().transferContext());
-    });
-    m_prompter.warn(ComResultText(result, language()));
+    // The player's programs and name first, kept as a project file; a read that fails stops nothing.
+    const auto backup = std::make_shared<std::optional<PlayerBackup::Outcome>>();
+    const auto transmit = [project, backup, keep = m_backup,
+                           folder = PlayerBackup::folder()](ComLink &link, const TransferContext &context) {
+        if (keep)
+            *backup = PlayerBackup::readAndKeep(link, folder, context);
+        return TransmitRun(link, project, context);
+    };
+    m_parts->transferRunning =
+        startTransfer(ProgressDialog::TransmitMode, transmit, [this, backup](const PortRun &run) {
+            m_prompter.warn(ComResultText(run.code, language()),
+                            *backup ? BackupNote(**backup, language()) : QString());
+            m_parts->transferRunning = false;
+        });
 }
 
 void PlayerCommands::verifyPrograms() {
     if (m_parts->transferRunning)
         return;
-    const RunningTransfer running(m_parts->transferRunning);
     const Project project = m_model.project();
-    VerifyResult verified;
-    const ComResult result = m_document.runOperation(ProgressDialog::VerifyMode, [&] {
-        verified = VerifyRun(m_parts->link, project, m_document.runner().transferContext());
-        return verified.result;
+    const auto verified = std::make_shared<VerifyResult>();
+    const auto verify = [project, verified](ComLink &link, const TransferContext &context) {
+        *verified = VerifyRun(link, project, context);
+        return verified->result;
+    };
+    m_parts->transferRunning = startTransfer(ProgressDialog::VerifyMode, verify, [this, verified](const PortRun &run) {
+        // A failed run has already shown the link's message.
+        if (run.code == ComCode::Ok)
+            m_prompter.warn(VerifyReport(*verified, language()));
+        m_parts->transferRunning = false;
     });
-    // A failed run has already shown the link's message.
-    if (result == ComCode::Ok)
-        m_prompter.warn(VerifyReport(verified, language()));
 }
+
+// What a receive brings: the programs, then the project name read on a fresh opening.
+struct PlayerCommands::Reception {
+    ReceivedPrograms programs;
+    ComResult nameCode = ComCode::Ok;
+    QString name;
+    std::optional<LinkFailure> nameFailure;
+};
 
 void PlayerCommands::receivePrograms() {
     if (m_parts->transferRunning)
         return;
-    const RunningTransfer running(m_parts->transferRunning);
+    m_parts->transferRunning = true;
     m_document.AskSaveIfModified();
     if (!m_prompter.confirm(
-            translated(phrase("Messages", "Do you want to Receive the programs from the player?"), language())))
-        return;
-    // The port must open before the project is given up for the programs of the player.
-    ComLink &port = m_parts->link;
-    if (const PortRun probe = port.runOnPort(m_view.portName(), [] { return ComCode::Ok; });
-        probe.code != ComCode::Ok) {
-        m_prompter.warn(ComResultText(probe.code, language()), noticeText(probe.reason, language()));
+            translated(phrase("Messages", "Do you want to Receive the programs from the player?"), language()))) {
+        m_parts->transferRunning = false;
         return;
     }
+    const auto reception = std::make_shared<Reception>();
+    const auto receive = [reception](ComLink &link, const TransferContext &context) {
+        reception->programs = ReceiveRun(link, context);
+        return reception->programs.result;
+    };
+    const QString port = m_view.portName();
+    m_parts->transferRunning =
+        startTransfer(ProgressDialog::ReceiveMode, receive, [this, reception, port](const PortRun &run) {
+            // A port that did not open has said so; the open project stays as it was.
+            if (run.step != PortRun::Opening)
+                m_prompter.warn(ComResultText(run.code, language()));
+            if (run.code != ComCode::Ok) {
+                m_view.updateCommandState();
+                m_parts->transferRunning = false;
+                return;
+            }
+            const auto readName = [reception, port](ComLink &link, const TransferContext &context) {
+                const TransferContext noted{context.clock, {}, {}, [reception](const LinkFailure &failure) {
+                                                reception->nameFailure = failure;
+                                            }};
+                reception->nameCode = ReadProjectName(link, port, reception->name, noted);
+                return PortRun{};
+            };
+            const bool started = m_parts->link.start(
+                port, readName, {{}, {}, {}, [this, reception](const PortRun &) { takeReceived(*reception); }});
+            if (!started) { // cannot happen: the receive has just left the link
+                reception->nameCode = ComCode::OpenError;
+                reception->nameFailure = LinkFailure{LinkFailure::Opening, ComCode::OpenError, 0, {}};
+                takeReceived(*reception);
+            }
+        });
+}
 
-    ReceivedPrograms received;
-    const ComResult result = m_document.runOperation(ProgressDialog::ReceiveMode, [&] {
-        received = ReceiveRun(port, m_document.runner().transferContext());
-        return received.result;
-    });
-    m_prompter.warn(ComResultText(result, language()));
-    // A receive that did not end well changes nothing: the open project stays as it was.
-    if (result != ComCode::Ok) {
-        m_view.updateCommandState();
-        return;
-    }
+void PlayerCommands::takeReceived(const Reception &received) {
     // The programs received, their name and a project opened for them are one step.
     const ProjectModel::StepScope step(m_model, EditKind::Receive);
     m_document.ResetPropertyDialog();
     m_document.ClearProject();
-    m_model.appendPrograms(received.programs);
-    if (const Notice corrected = CorrectedSlotsWarning(received.correctedSlots); !corrected.isNull())
+    m_model.appendPrograms(received.programs.programs);
+    if (const Notice corrected = CorrectedSlotsWarning(received.programs.correctedSlots); !corrected.isNull())
         m_prompter.warn(noticeText(corrected, language()));
     m_document.warnOfCodeConflicts();
-
-    QString name;
-    const TransferContext shown{m_clock, {}, {}, [this](const LinkFailure &failure) {
-                                    m_prompter.warn(ComResultText(failure.code, language()),
-                                                    noticeText(failure.reason, language()));
-                                }};
-    if (ReadProjectName(port, m_view.portName(), name, shown) == ComCode::Ok) {
+    if (received.nameFailure)
+        m_prompter.warn(ComResultText(received.nameFailure->code, language()),
+                        noticeText(received.nameFailure->reason, language()));
+    if (received.nameCode == ComCode::Ok) {
         bool cleaned = false;
-        const QString shownName = ShownProjectName(name, &cleaned);
+        const QString shownName = ShownProjectName(received.name, &cleaned);
         m_model.setProjectName(shownName);
         if (cleaned)
             m_prompter.warn(translated(phrase("Confidence", "The project name read from the player held line breaks or "
@@ -242,4 +279,5 @@ void PlayerCommands::receivePrograms() {
     m_model.selectFirst();
     m_model.takeSavePoint();
     m_view.updateCommandState();
+    m_parts->transferRunning = false;
 }

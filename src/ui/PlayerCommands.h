@@ -6,10 +6,13 @@
 #include <QObject>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 
 class Clock;
 class ComLink;
+struct PortRun;
+struct TransferContext;
 class CommandWindow;
 class DocumentController;
 class Prompter;
@@ -20,8 +23,9 @@ class ProjectModel;
 class PcRemoteWindow;
 
 // The player commands of the main window: Transmit, Receive, Verify, and PC remote mode with
-// its window and the one-second clock of the minute check. It owns the serial link; the
-// transfers run in the document's operation runner.
+// its window and the one-second clock of the minute check. It owns the serial link, on its own
+// thread; the transfers run there, shown by the document's operation runner, and each command
+// ends in the runner's report of the run: nothing waits for the player meanwhile.
 class PlayerCommands : public QObject {
     Q_OBJECT
 
@@ -36,6 +40,11 @@ public:
     void startPcRemote();     // PC remote mode while its window is open
     void checkRemoteMinute(); // every second: the minute check once the minute has changed
 
+    // File > Open Player Backup...: the backup folder's file dialog, then the file chosen opened.
+    // Whether a transmit first keeps a copy of the player (PlayerBackup); on unless set.
+    bool backupBeforeTransmit() const { return m_backup; }
+    void setBackupBeforeTransmit(bool on) { m_backup = on; }
+
     bool PCRemoteMode() const { return m_remoteMode; }
     void setPCRemoteMode(bool on) { m_remoteMode = on; }
     // Whether the link holds `port` open now.
@@ -47,6 +56,11 @@ public:
 
 private:
     Language language() const;
+    // Runs `work` in the runner on the link; `done` gets the run's end, Undo and Redo allowed again.
+    bool startTransfer(int mode, std::function<quint8(ComLink &, const TransferContext &)> work,
+                       std::function<void(const PortRun &)> done);
+    struct Reception;
+    void takeReceived(const Reception &received);
 
     QWidget &m_window;
     CommandWindow &m_view;
@@ -58,6 +72,7 @@ private:
     std::unique_ptr<Parts> m_parts;
     QTimer *RemoteMinuteTimer = nullptr;
     bool m_remoteMode = false;
+    bool m_backup = true;
     bool m_failureShown = false; // a failed trigger's message is on screen
     QLocale m_dateLocale = QLocale::system();
 };

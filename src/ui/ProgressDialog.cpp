@@ -5,7 +5,6 @@
 #include "text/Translation.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -16,8 +15,6 @@
 
 namespace {
 
-// How often a running operation lets the window repaint.
-constexpr qint64 PaintIntervalMs = 30;
 constexpr int Margin = 16;
 
 // What a run shows before its first step: the name of what it does.
@@ -94,31 +91,88 @@ ProgressDialog::ProgressDialog(Prompter &prompter, const Clock &clock, QWidget *
 
 ProgressDialog::~ProgressDialog() = default;
 
-ComResult ProgressDialog::run(int mode, const Work &work) {
+void ProgressDialog::begin(int mode) {
+    CloseTimer->stop();
     m_mode = mode;
-    m_work = work;
+    m_result = ComCode::Ok;
+    m_failures.clear();
     // Nothing of the run before stays: an empty bar and this run's own first text.
     m_width = 0;
     prepareProgress(mode <= ImportMode || mode == VerifyMode ? SlotRunMaximum : 1);
     showStep(firstText(mode, m_language));
-    exec();
+    m_running = true;
+    show();
+}
+
+ComResult ProgressDialog::run(int mode, const Work &work) {
+    const bool document = mode >= ExportMode && mode < ModeCount && mode != VerifyMode;
+    if (m_running || !document || !work)
+        return ComCode::Ok;
+    begin(mode);
+    m_work = work;
+    const ComResult result = runWork();
     m_work = nullptr;
+    if (m_mode <= ImportMode)
+        m_result = result;
+    m_running = false;
+    CloseTimer->start();
     return m_result;
+}
+
+bool ProgressDialog::startTransfer(int mode, TransferWork work, std::function<void(const PortRun &)> done) {
+    if (m_running || (mode != TransmitMode && mode != ReceiveMode && mode != VerifyMode))
+        return false;
+    begin(mode);
+    m_transfer = std::move(work);
+    m_done = std::move(done);
+    // The run starts once the window is on screen.
+    QTimer::singleShot(0, this, &ProgressDialog::startOnLink);
+    return true;
+}
+
+void ProgressDialog::startOnLink() {
+    if (!m_link) {
+        transferFinished({ComCode::OpenError, PortRun::Opening, {}});
+        return;
+    }
+    const Language language = m_language;
+    const bool verifying = m_mode == VerifyMode;
+    const auto work = [port = m_portName, transfer = m_transfer](ComLink &link, const TransferContext &context) {
+        return link.runOnPort(port, [&] { return transfer(link, context); });
+    };
+    LinkThread::Listener listener{
+        [this, language, verifying](int slot) {
+            stepProgress(verifying ? VerifySlotCaption(slot, language) : SlotCaption(slot, language));
+        },
+        [this, language] { showStatus(translated(phrase("Messages", "Finalization Step..."), language)); },
+        [this](const LinkFailure &failure) { m_failures.append(failure); },
+        [this](const PortRun &run) { transferFinished(run); }};
+    // A PC remote trigger may hold the link for a moment.
+    if (!m_link->start(m_portName, work, listener)) {
+        QTimer::singleShot(5, this, &ProgressDialog::startOnLink);
+        return;
+    }
+    emit workStarted();
+}
+
+void ProgressDialog::transferFinished(const PortRun &run) {
+    emit workFinished();
+    m_transfer = nullptr;
+    m_run = run;
+    m_result = run.code;
+    for (const LinkFailure &failure : std::as_const(m_failures))
+        m_prompter.warn(ComResultText(failure.code, m_language), noticeText(failure.reason, m_language));
+    // Transmit and receive tell their result afterwards; verify only tells a success.
+    if (run.step == PortRun::Opening || (run.step == PortRun::Closing && m_mode == VerifyMode))
+        m_prompter.warn(ComResultText(run.code, m_language), noticeText(run.reason, m_language));
+    m_running = false;
+    CloseTimer->start();
 }
 
 void ProgressDialog::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-    m_started = false;
-    // The operation starts once the window is on screen, from the event loop of the modal
-    // showing, so that the caller's exec() is already running.
-    QTimer::singleShot(0, this, [this] {
-        if (!m_started && isVisible()) {
-            m_started = true;
-            runOperation();
-        }
-    });
 }
 
 void ProgressDialog::closeEvent(QCloseEvent *event) {
@@ -137,63 +191,24 @@ void ProgressDialog::keyPressEvent(QKeyEvent *event) {
     QDialog::keyPressEvent(event);
 }
 
-void ProgressDialog::runOperation() {
-    m_running = true;
-    m_result = ComCode::Ok;
-    m_sincePaint.invalidate();
-    repaint();
-
-    const bool serial = m_mode == TransmitMode || m_mode == ReceiveMode || m_mode == VerifyMode;
-    if (serial) {
-        const PortRun run = m_link ? m_link->runOnPort(m_portName, [this] { return runWork(); })
-                                   : PortRun{ComCode::OpenError, PortRun::Opening, {}};
-        m_result = run.code;
-        // Transmit and receive tell their result afterwards; verify only tells a success.
-        if (run.step == PortRun::Opening || (run.step == PortRun::Closing && m_mode == VerifyMode))
-            m_prompter.warn(ComResultText(run.code, m_language), noticeText(run.reason, m_language));
-    } else if (m_mode >= 0 && m_mode < ModeCount) {
-        const ComResult result = runWork();
-        if (m_mode <= ImportMode)
-            m_result = result;
-    }
-    m_running = false;
-    CloseTimer->start();
-}
-
 void ProgressDialog::closeAfterRun() {
     CloseTimer->stop();
     done(QDialog::Accepted);
+    if (const auto finished = std::exchange(m_done, nullptr))
+        finished(m_run);
 }
 
 ComResult ProgressDialog::runWork() {
-    const bool transfer = m_mode == TransmitMode || m_mode == ReceiveMode || m_mode == VerifyMode;
-    ProgressBar->setMaximum(m_mode <= ImportMode || m_mode == VerifyMode ? SlotRunMaximum : 1);
     const bool hideList = m_mode >= ReadProjectMode && m_list;
     const bool listShown = hideList && m_list->isVisible();
     if (hideList)
         m_list->hide();
-    if (transfer)
-        prepareProgress(SlotRunMaximum);
     emit workStarted();
     const ComResult result = m_work ? m_work() : ComCode::Ok;
     emit workFinished();
     if (listShown)
         m_list->show();
     return result;
-}
-
-TransferContext ProgressDialog::transferContext() {
-    const Language language = m_language;
-    const bool verifying = m_mode == VerifyMode;
-    return TransferContext{
-        m_clock,
-        [this, language, verifying](int slot) {
-            stepProgress(verifying ? VerifySlotCaption(slot, language) : SlotCaption(slot, language));
-        },
-        [this, language] { showStatus(translated(phrase("Messages", "Finalization Step..."), language)); },
-        [this, language](const LinkFailure &failure) {
-            m_prompter.warn(ComResultText(failure.code, language), noticeText(failure.reason, language));
-        }};
 }
 
 void ProgressDialog::prepareProgress(int maximum) {
@@ -206,7 +221,6 @@ void ProgressDialog::prepareProgress(int maximum) {
 void ProgressDialog::stepProgress(const QString &caption) {
     ProgressBar->setValue(qMin(ProgressBar->value() + 1, ProgressBar->maximum()));
     showStep(caption);
-    keepPainted();
 }
 
 void ProgressDialog::showStep(const QString &text) {
@@ -233,12 +247,4 @@ void ProgressDialog::showStatus(const QString &text) {
     StatusLabel->setText(text);
     ProgressBar->hide();
     StatusLabel->show();
-    keepPainted();
-}
-
-void ProgressDialog::keepPainted() {
-    if (m_sincePaint.isValid() && m_sincePaint.elapsed() < PaintIntervalMs)
-        return;
-    m_sincePaint.start();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

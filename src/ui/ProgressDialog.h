@@ -3,10 +3,11 @@
 #include "model/Clock.h"
 #include "model/Language.h"
 #include "player/ComPort.h"
+#include "player/LinkThread.h"
 #include "player/PlayerLink.h"
 
 #include <QDialog>
-#include <QElapsedTimer>
+#include <QList>
 
 #include <functional>
 
@@ -16,17 +17,19 @@ class QLabel;
 class QProgressBar;
 class QTimer;
 
-// The operation runner: the small modal progress window that every long operation runs in.
+// The operation runner: the small modal progress window that every long operation runs in. It
+// never runs an event loop of its own: the rest of the program takes no input while it shows,
+// and 100 ms after the work ends CloseTimer closes it.
 //
-// run(mode, work) shows the window modally, runs `work` as soon as the window is on screen and
-// painted (a zero-time timer after it is shown) and returns its result; the rest of the program
-// takes no input meanwhile, and 100 ms after the work ends CloseTimer closes the window. The work
-// captures whatever else it produces.
+// run(mode, work) runs the document's work (modes 2 to 6) at once, on the caller's thread, with
+// the window shown, and returns its result; the work reports its progress through
+// prepareProgress, stepProgress and showStatus, and captures whatever else it produces.
 //
-// Transmit, receive and verify (modes 0, 1 and 7) open the port on the link before the work and
-// close it after, the first non-zero code winning; a port that does not open shows its message
-// and the work does not run. Their work reports through transferContext(). Other work reports its
-// progress through prepareProgress, stepProgress and showStatus.
+// startTransfer(mode, work, done) runs transmit, receive and verify (modes 0, 1 and 7) on the
+// link's thread: once the window is on screen it opens the port, runs the work and closes the
+// port, the first non-zero code winning; a port that does not open shows its message and the
+// work does not run. The window shows each slot and "Finalization Step..." as they come, then
+// the message of a failure, and `done` gets the result once the window has closed.
 class ProgressDialog : public QDialog {
     Q_OBJECT
 
@@ -47,6 +50,7 @@ public:
     static constexpr int SlotRunMaximum = SlotCount - 1;
 
     using Work = std::function<ComResult()>;
+    using TransferWork = std::function<ComResult(ComLink &link, const TransferContext &context)>;
 
     ProgressDialog(Prompter &prompter, const Clock &clock, QWidget *parent = nullptr);
     ~ProgressDialog() override;
@@ -54,24 +58,22 @@ public:
     // The language of the captions and messages, and the port modes 0, 1 and 7 open.
     void setLanguage(Language language) { m_language = language; }
     void setPortName(const QString &name) { m_portName = name; }
-    // The port of modes 0, 1 and 7 (not owned); without one they fail as a port that does not open.
-    void setLink(ComLink *link) { m_link = link; }
-    ComLink *link() const { return m_link; }
+    // The link of modes 0, 1 and 7 (not owned); without one they fail as a port that does not open.
+    void setLink(LinkThread *link) { m_link = link; }
     // A widget hidden from view while modes 4 to 6 run (the program list).
     void setListWidget(QWidget *list) { m_list = list; }
 
-    // Runs `work` in `mode` as above and returns OperationResult: the work's code (with the
-    // port's for modes 0, 1 and 7) in modes 0 to 3 and 7, 0 in modes 4 to 6. An unknown mode, or
-    // no work, runs nothing.
+    // Runs `work` in `mode` (2 to 6) as above and returns OperationResult: the work's code in
+    // modes 2 and 3, 0 in modes 4 to 6. Another mode, or no work, runs nothing.
     ComResult run(int mode, const Work &work = {});
+    // Starts `work` in `mode` (0, 1 or 7) as above and returns at once; false, and nothing
+    // starts, while a run is going. `done` gets how the run ended; its code is OperationResult.
+    bool startTransfer(int mode, TransferWork work, std::function<void(const PortRun &run)> done);
     int operationMode() const { return m_mode; }
     ComResult operationResult() const { return m_result; }
     bool isRunning() const { return m_running; }
 
     // ---- For the work while it runs.
-    // What a transfer in modes 0, 1 and 7 reports, as this window shows it: the caption after each
-    // slot, "Finalization Step..." and the message of a failure.
-    TransferContext transferContext();
     // Bar at 0 and shown, status label hidden, maximum `maximum`.
     void prepareProgress(int maximum);
     // Advances the bar by one (it stays full at its maximum) and shows `caption` in the window and
@@ -79,8 +81,6 @@ public:
     void stepProgress(const QString &caption);
     // The status label with `text` in place of the bar.
     void showStatus(const QString &text);
-    // Lets the window repaint and timers run, without user input; at most every few ms.
-    void keepPainted();
 
 signals:
     // Around the work of each run, for whoever times it.
@@ -93,7 +93,9 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void runOperation();
+    void begin(int mode);
+    void startOnLink();
+    void transferFinished(const PortRun &run);
     void closeAfterRun();
     ComResult runWork();
     void showStep(const QString &text);
@@ -101,16 +103,18 @@ private:
 
     Prompter &m_prompter;
     const Clock &m_clock;
-    ComLink *m_link = nullptr;
+    LinkThread *m_link = nullptr;
     QWidget *m_list = nullptr;
     Language m_language = Language::English;
     QString m_portName;
     int m_mode = 0;
     ComResult m_result = ComCode::Ok;
     Work m_work;
-    bool m_started = false;
+    TransferWork m_transfer;
+    std::function<void(const PortRun &)> m_done;
+    PortRun m_run;
+    QList<LinkFailure> m_failures; // of the transfer going, shown at its end
     bool m_running = false;
-    QElapsedTimer m_sincePaint;
     QFrame *ProgressFrame = nullptr;
     QProgressBar *ProgressBar = nullptr;
     QLabel *StatusLabel = nullptr;

@@ -4,6 +4,7 @@
 #include "player/PlayerLink.h"
 #include "player/ScheduleFile.h"
 #include "player/VerifyPlayer.h"
+#include "project/PlayerBackup.h"
 #include "project/ProgramsFile.h"
 #include "project/ProjectFile.h"
 #include "project/ScheduleCheck.h"
@@ -17,6 +18,7 @@ struct LinkArguments {
     QString port;
     QStringList operands;
     int watchdogMs = int(LinkTiming{}.watchdog.count());
+    bool noBackup = false;
 };
 
 // Reads --port PORT (or --port=PORT), --watchdog MS and the operands.
@@ -30,6 +32,10 @@ bool parseLinkArguments(const char *command, const QStringList &args, LinkArgume
         }
         if (optionsEnded || !arg.startsWith(QLatin1String("--"))) {
             parsed.operands.append(arg);
+            continue;
+        }
+        if (arg == QLatin1String("--no-backup") && qstrcmp(command, "transmit") == 0) {
+            parsed.noBackup = true;
             continue;
         }
         QString name = arg.mid(2);
@@ -153,7 +159,15 @@ int transmitCommand(const QStringList &args, QTextStream &out, QTextStream &err)
     ComLink link(io, {std::chrono::milliseconds(parsed.watchdogMs)});
     ErrorLines lines(err);
     const TransferContext context = cliContext("transmit", lines);
-    const PortRun run = link.runOnPort(parsed.port, [&] { return TransmitRun(link, project, context); });
+    const PortRun run = link.runOnPort(parsed.port, [&] {
+        // The player's programs and name first, kept as a project file; a read that fails stops nothing.
+        if (!parsed.noBackup) {
+            const PlayerBackup::Outcome backup = PlayerBackup::readAndKeep(link, PlayerBackup::folder(), context);
+            lines.line() << "transmit: " << (backup.path.isEmpty() ? "warning: " : "")
+                         << printable(BackupNote(backup, Language::English)) << '\n';
+        }
+        return TransmitRun(link, project, context);
+    });
     return finish("transmit", run.code, out, lines, noticeText(run.reason, Language::English));
 }
 
@@ -238,11 +252,13 @@ const CliCommand PortsCliCommand = {
 
 const CliCommand TransmitCliCommand = {
     "transmit",
-    "PROJECT.prg --port PORT [--watchdog MS]",
+    "PROJECT.prg --port PORT [--watchdog MS] [--no-backup]",
     "send a project's programs and name to the player",
     "Reads PROJECT.prg and sends the player all 255 slots (the project's programs, empty slots\n"
-    "elsewhere), then the project name, then the end of the transfer. The progress goes to\n"
-    "standard error. --watchdog sets how long each acknowledgement is awaited (10000 ms).\n"
+    "elsewhere), then the project name, then the end of the transfer. First, unless --no-backup,\n"
+    "it reads what the player holds and keeps it as a project file in the program's backup\n"
+    "folder (the last 20 are kept); a read that fails is said and stops nothing. The progress\n"
+    "goes to standard error. --watchdog sets how long each acknowledgement is awaited (10000 ms).\n"
     "On failure the player-link message and its code are printed, and the exit status is that\n"
     "code (1 initialization, 2 writing, 3 reading, 4 opening, 8 closing, 9 player not ready,\n"
     "10 writing the name); when the port does not open, the message says why (missing, in use\n"

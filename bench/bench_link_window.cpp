@@ -1,0 +1,147 @@
+// Transmit and receive through the main window against quillon-player-sim paced at 57600 baud:
+// the time from the first byte on the line to the last, from the simulator's byte log, against
+// the time the bytes need on the wire; and the longest gap of the window's event loop meanwhile.
+//   QT_QPA_PLATFORM=offscreen build/default/bench/bench_link_window
+#include "model/Clock.h"
+#include "model/Prompter.h"
+#include "ui/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr double ByteSeconds = 10.0 / 57600.0;
+constexpr int TransmitBytes = 255 * (25 + 2) + 64 * (4 + 2) + 3; // 7272
+constexpr int ReceiveBytes = 255 * (2 + 27) + 3 + 64 * (3 + 3);  // 7782
+
+// The simulator, paced, logging every byte; stopped (and its log complete) when it goes.
+class Player {
+public:
+    explicit Player(const QString &log) {
+        m_process.start(QStringLiteral(PLAYER_SIM_PATH), {QStringLiteral("--paced"), QStringLiteral("--log"), log});
+        m_process.waitForStarted(5000);
+        while (!m_process.canReadLine() && m_process.waitForReadyRead(5000)) {
+        }
+        path = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+    }
+    ~Player() { stop(); }
+    void stop() {
+        m_process.terminate();
+        m_process.waitForFinished(5000);
+    }
+    QString path;
+
+private:
+    QProcess m_process;
+};
+
+// Seconds from the first logged byte to the end of the last one, and the number of bytes.
+std::pair<double, int> lineSpan(const QString &path) {
+    QFile log(path);
+    if (!log.open(QIODevice::ReadOnly))
+        return {0, 0};
+    double first = -1, last = 0;
+    int bytes = 0;
+    while (!log.atEnd()) {
+        const QList<QByteArray> fields = log.readLine().trimmed().split(' ');
+        if (fields.size() != 3)
+            continue;
+        const double at = fields[0].toDouble() / 1e6;
+        if (first < 0)
+            first = at;
+        last = at;
+        ++bytes;
+    }
+    // A byte's time in the log is the end of its last bit; the first one started a byte earlier.
+    return {last - first + ByteSeconds, bytes};
+}
+
+// Runs `command` in the window and serves its event loop until `messages` texts were shown;
+// the longest gap between two ticks of a 10 ms timer meanwhile, in ms.
+double runInWindow(QApplication &app, QAction &command, ScriptedPrompter &prompter, qsizetype messages) {
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = clock.nsecsElapsed(), worst = 0;
+    QTimer timer;
+    timer.setTimerType(Qt::PreciseTimer);
+    timer.setInterval(10);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        worst = std::max(worst, now - last);
+        last = now;
+    });
+    timer.start();
+    command.trigger();
+    while (prompter.shown.size() < messages)
+        app.processEvents(QEventLoop::WaitForMoreEvents);
+    worst = std::max(worst, clock.nsecsElapsed() - last);
+    return double(worst) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ScriptedPrompter prompter;
+    ManualClock clock;
+    MainWindow w(prompter, clock);
+    w.show();
+    QList<Program> programs;
+    for (int i = 1; i <= 40; ++i) {
+        Program p(clock.now());
+        p.Code = quint8(i * 6);
+        p.TimerOn = 1;
+        p.TimerMode = quint8(i % 4);
+        programs.append(p);
+    }
+    w.loadPrograms(programs);
+    QAction *transmit = w.findChild<QAction *>(QStringLiteral("TransmitPrograms"));
+    QAction *receive = w.findChild<QAction *>(QStringLiteral("ReceivePrograms"));
+    // The transmit alone, as before the copy of the player; and no copies in the user's folder.
+    w.findChild<QAction *>(QStringLiteral("BackupBeforeTransmit"))->setChecked(false);
+    QTemporaryDir dir;
+    const int runs =
+        qMax(1, qEnvironmentVariableIntValue("BENCH_RUNS") ? qEnvironmentVariableIntValue("BENCH_RUNS") : 3);
+    for (int run = 1; run <= runs; ++run) {
+        const QString transmitLog = dir.filePath(QStringLiteral("t%1.log").arg(run));
+        const QString receiveLog = dir.filePath(QStringLiteral("r%1.log").arg(run));
+        double transmitGap = 0, receiveGap = 0;
+        {
+            Player player(transmitLog);
+            w.setPortNames({player.path});
+            prompter.shown.clear();
+            prompter.queueAnswers({Prompter::Answer::Yes}); // the transmit question
+            transmitGap = runInWindow(app, *transmit, prompter, 2);
+            std::printf("run %d transmit: %s\n", run, qPrintable(prompter.shown.last().text));
+            player.stop();
+        }
+        {
+            Player player(receiveLog);
+            w.setPortNames({player.path});
+            w.loadPrograms(programs); // modified: the save question comes first
+            prompter.shown.clear();
+            // Not saved; received; the player's project file not loaded.
+            prompter.queueAnswers({Prompter::Answer::No, Prompter::Answer::Yes, Prompter::Answer::No});
+            receiveGap = runInWindow(app, *receive, prompter, 4);
+            player.stop();
+        }
+        const auto [transmitSeconds, transmitBytes] = lineSpan(transmitLog);
+        const auto [receiveSeconds, receiveBytes] = lineSpan(receiveLog);
+        std::printf("run %d: transmit %d bytes %.4f s, ratio %.3f, worst event loop gap %.2f ms\n", run, transmitBytes,
+                    transmitSeconds, transmitSeconds / (TransmitBytes * ByteSeconds), transmitGap);
+        std::printf("run %d: receive with name %d bytes %.4f s, ratio %.3f, worst event loop gap %.2f ms\n", run,
+                    receiveBytes, receiveSeconds, receiveSeconds / (ReceiveBytes * ByteSeconds), receiveGap);
+    }
+    return 0;
+}
