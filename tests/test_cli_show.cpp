@@ -52,11 +52,9 @@ private slots:
         QTest::addColumn<QString>("options");
         QTest::addColumn<QString>("weekly");
         QTest::newRow("default") << QString() << u"Every : Monday - At : 14:30"_s;
-        QTest::newRow("en") << u"--language en"_s << u"Every : Monday - At : 14:30"_s;
         QTest::newRow("fr") << u"--language fr"_s << u"Tous les : Lundi - A : 14:30"_s;
         QTest::newRow("es") << u"--language es"_s << u"Cada: Lunes - A las: 14:30"_s;
         QTest::newRow("=de") << u"--language=de"_s << u"Jeden: Montag - Um: 14:30"_s;
-        QTest::newRow("it") << u"--language it"_s << u"Ogni: Lunedì - Alle: 14:30"_s;
     }
     void projectFile_printsOneTileLinePerProgramInProjectOrder() {
         QFETCH(QString, options);

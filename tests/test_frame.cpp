@@ -105,7 +105,6 @@ private slots:
         QTest::addColumn<QString>("tail"); // bytes 13..17
         QTest::addColumn<QDateTime>("when");
         QTest::newRow("month 0") << u"10 0a 1a 08 00"_s << QDateTime({2026, 1, 10}, {8, 0});
-        QTest::newRow("month 13") << u"1d 0a 1a 08 00"_s << QDateTime({2026, 12, 10}, {8, 0});
         QTest::newRow("31 April") << u"14 1f 1a 08 00"_s << QDateTime({2026, 4, 30}, {8, 0});
         QTest::newRow("day 0") << u"14 00 1a 08 00"_s << QDateTime({2026, 4, 1}, {8, 0});
         QTest::newRow("29 Feb 2023") << u"12 1d 17 08 00"_s << QDateTime({2023, 2, 28}, {8, 0});
