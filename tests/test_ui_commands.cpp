@@ -131,12 +131,8 @@ private slots:
         QTest::newRow("wizard") << "wizard | Timer Mode Program Assistant";
         QTest::newRow("import") << "import | Import";
         QTest::newRow("title") << "type TitleEdit Bell; click TitleText | Edit Program";
-        QTest::newRow("comments") << "type CommentsEdit a\\nb; click CommentsMemo | Edit Program";
         QTest::newRow("colour") << "click ColourSwatch; pick ColourMenu 10 | Edit Program";
-        QTest::newRow("code") << "click CodePanel; pick CodeMenu 200 | Edit Program";
-        QTest::newRow("timer on") << "click TimerOnBox | Edit Program";
         QTest::newRow("clock") << "set ClockEdit.time 09:05:00 | Edit Program";
-        QTest::newRow("action") << "action 2 Transport Command/Stop | Edit Program";
     }
     // The file saved, the list with its selection and scroll position, the title in the editor and
     // the caption before the step, after it, after Undo and after Redo.
