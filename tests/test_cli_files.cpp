@@ -293,7 +293,7 @@ private slots:
         QTest::addColumn<QString>("args");
         QTest::addColumn<QString>("expected");
         QTest::newRow("--help") << u"--help"_s << u"export|import|help|  66 |too large|  73 |  74 "_s;
-        QTest::newRow("help --help") << u"help --help"_s << u"export|import|help"_s;
+        QTest::newRow("-h") << u"-h"_s << u"export|import|help"_s;
         QTest::newRow("help export") << u"help export"_s << u"Usage: quillon-cli export PROJECT.prg DIR|quillon.msg"_s;
         QTest::newRow("import a --help") << u"import a --help"_s
                                          << u"Usage: quillon-cli import FILE.msg OUT.prg|6120"_s;

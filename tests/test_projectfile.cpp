@@ -247,6 +247,7 @@ private slots:
         const QString code = QStringLiteral("line 15: expected the program code (a number), found ");
         const QString date = QStringLiteral("line 21: expected the date (dd/mm/yyyy), found ");
         QTest::newRow("Yes is not yes") << 18 << QByteArray("Yes") << "no";
+        QTest::newRow("yes with a blank") << 18 << QByteArray("yes ") << "no";
         QTest::newRow("yes") << 16 << QByteArray("yes") << "yes";
         QTest::newRow("300 keeps its low 8 bits") << 15 << QByteArray("300") << "44";
         QTest::newRow("leading spaces") << 23 << QByteArray("  3") << "3";

@@ -102,7 +102,7 @@ private slots:
         QTest::newRow("cut after 7") << cut(7) << project + "/opt/quillon/|100";
         QTest::newRow("cut after 2") << cut(2) << "2|(None)||/opt/quillon/|100";
         const std::pair<const char *, char> languages[] = {{"French", '1'},  {"English", '2'}, {"Spanish", '3'},
-                                                           {"Italian", '5'}, {"english", '2'}, {"German ", '2'}};
+                                                           {"Italian", '5'}, {"italian", '2'}, {"German ", '2'}};
         for (const auto &[name, language] : languages)
             QTest::addRow("language %s", name) << storedWith(3, name) << language + ("|ttyUSB1" + stored + "011");
         const std::pair<const char *, const char *> ports[] = {
