@@ -266,7 +266,6 @@ private slots:
         QTest::newRow("not a number") << 15 << QByteArray("abc") << code + "\"abc\"";
         QTest::newRow("trailing blank") << 15 << QByteArray("7 ") << code + "\"7 \"";
         QTest::newRow("hexadecimal") << 15 << QByteArray("$1F") << code + "\"$1F\"";
-        QTest::newRow("empty") << 15 << QByteArray() << code + "\"\"";
         QTest::newRow("long text cut") << 15 << QByteArray(100, 'q') << code + '"' + QString(40, u'q') + "...\"";
         QTest::newRow("windows-1252 text") << 15 << QByteArray("\x80\xe9") << code + "\"€é\"";
         QTest::newRow("colour beyond 32 bits")
