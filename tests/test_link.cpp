@@ -198,16 +198,6 @@ private slots:
         QVERIFY(player->pcBytes().endsWith(tail));
     }
 
-    void receive_correctsImpossibleDatesAndNamesTheirSlots() {
-        const QByteArray month13 = QByteArray(FrameTwoHundred).replace(13, 5, QByteArray::fromHex("6d0f1a083d"));
-        QVERIFY(startPlayer(withSlot(9, inSlot(9, month13)) + withSlot(40, inSlot(40, FrameThree))) && openPort());
-        const ReceivedPrograms received = ReceiveRun(*link, context());
-        QCOMPARE(received.result, ComCode::Ok);
-        QCOMPARE(received.correctedSlots, QList<int>{9});
-        QCOMPARE(received.programs.size(), 2);
-        QCOMPARE(QDateTime(received.programs[0].Date, received.programs[0].Time), QDateTime({2026, 12, 15}, {8, 59}));
-    }
-
     // A frame whose code is not the slot asked for means a lost step: the run ends there with 3.
     void receive_endsAtALostStep_data() {
         QTest::addColumn<QStringList>("player");
