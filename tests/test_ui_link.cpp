@@ -141,8 +141,6 @@ private slots:
         QTest::newRow("receive, player vanishing at slot 5") // the open project stays
             << "--set-slot 2=" + hexFrame(weekly(2)) + " --set-slot 5=" + hexFrame(weekly(5)) +
                    " --disconnect-at-byte 9 | ReceiveButton | R,3,3 | [017] 003 | -";
-        QTest::newRow("receive, one acknowledgement too many")
-            << "--garbage 01 | ReceiveButton | R,3,3 | [017] 003 | -";
         QTest::newRow("receive, dates that do not exist")
             << "--set-slot 7=" + leapFrame + " --set-slot 9=" + QString(leapFrame).replace(2, 2, u"09"_s) +
                    " | ReceiveButton | R,0,The date or time of program(s) 007; 009 did not exist and was corrected.,L "
