@@ -106,8 +106,10 @@ int main(int argc, char *argv[]) {
         programs.append(p);
     }
     w.loadPrograms(programs);
-    QAction *transmit = w.findChild<QAction *>(QStringLiteral("Transmit1"));
-    QAction *receive = w.findChild<QAction *>(QStringLiteral("Receive1"));
+    QAction *transmit = w.findChild<QAction *>(QStringLiteral("TransmitPrograms"));
+    QAction *receive = w.findChild<QAction *>(QStringLiteral("ReceivePrograms"));
+    // The transmit alone, as before the copy of the player; and no copies in the user's folder.
+    w.findChild<QAction *>(QStringLiteral("BackupBeforeTransmit"))->setChecked(false);
     QTemporaryDir dir;
     const int runs =
         qMax(1, qEnvironmentVariableIntValue("BENCH_RUNS") ? qEnvironmentVariableIntValue("BENCH_RUNS") : 3);
