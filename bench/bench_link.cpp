@@ -15,9 +15,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
-
 #include <fcntl.h>
+#include <functional>
 #include <poll.h>
 #include <signal.h>
 #include <sys/prctl.h>
