@@ -2,6 +2,7 @@
 // the same bytes need on the wire; and how long the caller's event loop goes unserved while the
 // link's thread runs them.
 
+#include "SimulatedPlayerProcess.h"
 #include "player/LinkThread.h"
 #include "player/PlayerLink.h"
 
@@ -27,29 +28,6 @@
 using namespace std::chrono_literals;
 
 namespace {
-
-constexpr double ByteSeconds = 10.0 / 57600.0;
-constexpr int TransmitBytes = 255 * (25 + 2) + 64 * (4 + 2) + 3; // 7272
-constexpr int ReceiveBytes = 255 * (2 + 27) + 3 + 64 * (3 + 3);  // 7782
-
-class Player {
-public:
-    explicit Player(const QStringList &options) {
-        m_process.start(QStringLiteral(PLAYER_SIM_PATH), options);
-        m_process.waitForStarted(5000);
-        while (!m_process.canReadLine() && m_process.waitForReadyRead(5000)) {
-        }
-        path = QString::fromLocal8Bit(m_process.readLine()).trimmed();
-    }
-    ~Player() {
-        m_process.terminate();
-        m_process.waitForFinished(5000);
-    }
-    QString path;
-
-private:
-    QProcess m_process;
-};
 
 // The longest gap between two ticks of a 10 ms timer while `work` runs, in ms.
 double worstTimerGap(const std::function<void()> &work) {
@@ -211,7 +189,7 @@ int main(int argc, char *argv[]) {
     std::printf("cores: %d\n", QThread::idealThreadCount());
 
     {
-        Player player({QStringLiteral("--paced")});
+        SimulatedPlayerProcess player({QStringLiteral("--paced")});
         QtSerialPortIo io;
         ComLink link(io);
         const double transmitWire = TransmitBytes * ByteSeconds;
@@ -264,7 +242,7 @@ int main(int argc, char *argv[]) {
         link.CloseComPort();
     }
     {
-        Player player({});
+        SimulatedPlayerProcess player({});
         QtSerialPortIo io;
         ComLink link(io);
         link.OpenComPort(player.path);
@@ -287,7 +265,7 @@ int main(int argc, char *argv[]) {
         double transmitSeconds = 0;
         double receiveSeconds = 0;
         {
-            Player player({QStringLiteral("--paced"), QStringLiteral("--log"), transmitLog});
+            SimulatedPlayerProcess player({QStringLiteral("--paced"), QStringLiteral("--log"), transmitLog});
             QtSerialPortIo io;
             ComLink link(io);
             link.runOnPort(player.path, [&] {
@@ -298,7 +276,7 @@ int main(int argc, char *argv[]) {
             });
         }
         {
-            Player player({QStringLiteral("--paced"), QStringLiteral("--log"), receiveLog});
+            SimulatedPlayerProcess player({QStringLiteral("--paced"), QStringLiteral("--log"), receiveLog});
             QtSerialPortIo io;
             ComLink link(io);
             link.runOnPort(player.path, [&] {
@@ -325,7 +303,7 @@ int main(int argc, char *argv[]) {
         std::printf("a timed poll of one byte time wakes late by: median %.1f us\n", timedWakeLateMicros());
     }
     {
-        Player player({QStringLiteral("--silent")});
+        SimulatedPlayerProcess player({QStringLiteral("--silent")});
         LinkThread thread(Clock::system());
         thread.setTiming({2000ms, 60ms});
         ComResult code = 0;

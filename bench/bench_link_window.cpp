@@ -2,6 +2,7 @@
 // the time from the first byte on the line to the last, from the simulator's byte log, against
 // the time the bytes need on the wire; and the longest gap of the window's event loop meanwhile.
 //   QT_QPA_PLATFORM=offscreen build/default/bench/bench_link_window
+#include "SimulatedPlayerProcess.h"
 #include "model/Clock.h"
 #include "model/Prompter.h"
 #include "ui/MainWindow.h"
@@ -18,31 +19,6 @@
 #include <cstdio>
 
 namespace {
-
-constexpr double ByteSeconds = 10.0 / 57600.0;
-constexpr int TransmitBytes = 255 * (25 + 2) + 64 * (4 + 2) + 3; // 7272
-constexpr int ReceiveBytes = 255 * (2 + 27) + 3 + 64 * (3 + 3);  // 7782
-
-// The simulator, paced, logging every byte; stopped (and its log complete) when it goes.
-class Player {
-public:
-    explicit Player(const QString &log) {
-        m_process.start(QStringLiteral(PLAYER_SIM_PATH), {QStringLiteral("--paced"), QStringLiteral("--log"), log});
-        m_process.waitForStarted(5000);
-        while (!m_process.canReadLine() && m_process.waitForReadyRead(5000)) {
-        }
-        path = QString::fromLocal8Bit(m_process.readLine()).trimmed();
-    }
-    ~Player() { stop(); }
-    void stop() {
-        m_process.terminate();
-        m_process.waitForFinished(5000);
-    }
-    QString path;
-
-private:
-    QProcess m_process;
-};
 
 // Seconds from the first logged byte to the end of the last one, and the number of bytes.
 std::pair<double, int> lineSpan(const QString &path) {
@@ -118,7 +94,7 @@ int main(int argc, char *argv[]) {
         const QString receiveLog = dir.filePath(QStringLiteral("r%1.log").arg(run));
         double transmitGap = 0, receiveGap = 0;
         {
-            Player player(transmitLog);
+            SimulatedPlayerProcess player({QStringLiteral("--paced"), QStringLiteral("--log"), transmitLog});
             w.setPortNames({player.path});
             prompter.shown.clear();
             prompter.queueAnswers({Prompter::Answer::Yes}); // the transmit question
@@ -127,7 +103,7 @@ int main(int argc, char *argv[]) {
             player.stop();
         }
         {
-            Player player(receiveLog);
+            SimulatedPlayerProcess player({QStringLiteral("--paced"), QStringLiteral("--log"), receiveLog});
             w.setPortNames({player.path});
             w.loadPrograms(programs); // modified: the save question comes first
             prompter.shown.clear();
