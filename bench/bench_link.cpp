@@ -2,7 +2,7 @@
 // the same bytes need on the wire; and how long the caller's event loop goes unserved while the
 // link's thread runs them.
 
-#include "SimulatedPlayerProcess.h"
+#include "LinkBenchSupport.h"
 #include "player/LinkThread.h"
 #include "player/PlayerLink.h"
 
@@ -28,26 +28,6 @@
 using namespace std::chrono_literals;
 
 namespace {
-
-// The longest gap between two ticks of a 10 ms timer while `work` runs, in ms.
-double worstTimerGap(const std::function<void()> &work) {
-    QElapsedTimer clock;
-    clock.start();
-    qint64 last = clock.nsecsElapsed();
-    qint64 worst = 0;
-    QTimer timer;
-    timer.setTimerType(Qt::PreciseTimer);
-    timer.setInterval(10);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        worst = std::max(worst, now - last);
-        last = now;
-    });
-    timer.start();
-    work();
-    worst = std::max(worst, clock.nsecsElapsed() - last);
-    return double(worst) / 1e6;
-}
 
 // Where a paced run's time goes beyond the wire, from the simulator's byte log: the line stands
 // idle between the player's last answer byte and the PC's next byte (the PC's turnaround, the

@@ -2,7 +2,7 @@
 // the time from the first byte on the line to the last, from the simulator's byte log, against
 // the time the bytes need on the wire; and the longest gap of the window's event loop meanwhile.
 //   QT_QPA_PLATFORM=offscreen build/default/bench/bench_link_window
-#include "SimulatedPlayerProcess.h"
+#include "LinkBenchSupport.h"
 #include "model/Clock.h"
 #include "model/Prompter.h"
 #include "ui/MainWindow.h"
@@ -31,7 +31,7 @@ std::pair<double, int> lineSpan(const QString &path) {
         const QList<QByteArray> fields = log.readLine().trimmed().split(' ');
         if (fields.size() != 3)
             continue;
-        const double at = fields[0].toDouble() / 1e6;
+        const double at = double(fields[0].toLongLong()) / 1e6; // whole microseconds
         if (first < 0)
             first = at;
         last = at;
@@ -44,23 +44,11 @@ std::pair<double, int> lineSpan(const QString &path) {
 // Runs `command` in the window and serves its event loop until `messages` texts were shown;
 // the longest gap between two ticks of a 10 ms timer meanwhile, in ms.
 double runInWindow(QApplication &app, QAction &command, ScriptedPrompter &prompter, qsizetype messages) {
-    QElapsedTimer clock;
-    clock.start();
-    qint64 last = clock.nsecsElapsed(), worst = 0;
-    QTimer timer;
-    timer.setTimerType(Qt::PreciseTimer);
-    timer.setInterval(10);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        worst = std::max(worst, now - last);
-        last = now;
+    return worstTimerGap([&] {
+        command.trigger();
+        while (prompter.shown.size() < messages)
+            app.processEvents(QEventLoop::WaitForMoreEvents);
     });
-    timer.start();
-    command.trigger();
-    while (prompter.shown.size() < messages)
-        app.processEvents(QEventLoop::WaitForMoreEvents);
-    worst = std::max(worst, clock.nsecsElapsed() - last);
-    return double(worst) / 1e6;
 }
 
 } // namespace

@@ -1,10 +1,17 @@
 #pragma once
 
-// What the link benchmarks share: the simulated player as a process and the bytes of a transfer.
+// What the link benchmarks share: the simulated player as a process, the bytes of a transfer and
+// the event loop's longest gap while a transfer runs.
 
+#include <QElapsedTimer>
+#include <QObject>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
+
+#include <algorithm>
+#include <functional>
 
 constexpr double ByteSeconds = 10.0 / 57600.0;
 constexpr int TransmitBytes = 255 * (25 + 2) + 64 * (4 + 2) + 3; // 7272
@@ -32,3 +39,23 @@ public:
 private:
     QProcess m_process;
 };
+
+// The longest gap between two ticks of a 10 ms timer while `work` runs, in ms.
+inline double worstTimerGap(const std::function<void()> &work) {
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = clock.nsecsElapsed();
+    qint64 worst = 0;
+    QTimer timer;
+    timer.setTimerType(Qt::PreciseTimer);
+    timer.setInterval(10);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        worst = std::max(worst, now - last);
+        last = now;
+    });
+    timer.start();
+    work();
+    worst = std::max(worst, clock.nsecsElapsed() - last);
+    return double(worst) / 1e6;
+}
