@@ -24,50 +24,55 @@ class TestCliFiles : public QObject {
 
     // Runs quillon-cli in the temporary folder, so that relative names land there.
     CliRun cli(const QStringList &args) const { return runCli(args, m_dir.path()); }
+    // Empty when quillon-cli exited 0 with nothing on standard error, else its status and message.
+    static QString failure(const CliRun &run) {
+        return run.exitCode == 0 && run.err.isEmpty() ? QString() : u"%1: %2"_s.arg(run.exitCode).arg(run.err);
+    }
+    // The project in the temporary folder's file `name`; an empty one when it cannot be read.
+    Project readProject(const QString &name) const {
+        Project read;
+        return ReadProjectFile(path(name), read) ? read : Project();
+    }
 
 private slots:
     void initTestCase() {
         QVERIFY(m_dir.isValid());
-        QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("out")));
+        QVERIFY(QDir(m_dir.path()).mkdir(u"out"_s));
         Project project;
         project.Programs = {sampleProgram(2)};
-        QVERIFY(WriteProjectFile(path(QStringLiteral("small.prg")), project));
-        QVERIFY(writeAll(path(QStringLiteral("short.msg")), emptyRecords().chopped(1)));
-        QVERIFY(writeAll(path(QStringLiteral("broken.prg")), "Group Of Program File of ORBEX\r\n*****\r\n"));
-        QVERIFY(writeAll(path(QStringLiteral("big.prg")),
+        QVERIFY(WriteProjectFile(path(u"small.prg"_s), project));
+        QVERIFY(writeAll(path(u"short.msg"_s), emptyRecords().chopped(1)));
+        QVERIFY(writeAll(path(u"broken.prg"_s), "Group Of Program File of ORBEX\r\n*****\r\n"));
+        QVERIFY(writeAll(path(u"big.prg"_s),
                          QByteArray("Group Of Program File of ORBEX\r\n").leftJustified(64 * 1024, '0')));
-        QVERIFY(::mkfifo(QFile::encodeName(path(QStringLiteral("fifo"))).constData(), 0600) == 0);
-        QVERIFY(QFile::link(QStringLiteral("loop"), path(QStringLiteral("loop"))));
-        QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("full")) && QDir(m_dir.path()).mkdir(QStringLiteral("names")));
+        QVERIFY(::mkfifo(QFile::encodeName(path(u"fifo"_s)).constData(), 0600) == 0);
+        QVERIFY(QFile::link(u"loop"_s, path(u"loop"_s)));
+        QVERIFY(QDir(m_dir.path()).mkdir(u"full"_s) && QDir(m_dir.path()).mkdir(u"names"_s));
+        QVERIFY(english(nonRegularKind(path(u"fifo"_s))).contains(u"FIFO"));
     }
 
     // Export writes each code's last program into its slot; import gives back, in slot order,
     // every field a slot carries, in a new project.
     void exportThenImport_givesBackEveryCarriedField() {
         Project project;
-        project.Properties.ProjectName = QStringLiteral("Shop announcements");
+        project.Properties.ProjectName = u"Shop announcements"_s;
         Program late = sampleProgram(200), last = sampleProgram(17);
-        late.Title = QStringLiteral("Closing time");
+        late.Title = u"Closing time"_s;
         last.Active = 0;
         last.TimerMode = 3;
         project.Programs = {sampleProgram(17), late, last};
-        QVERIFY(WriteProjectFile(path(QStringLiteral("source.prg")), project));
-        const CliRun exported = cli({"export", "source.prg", "out"});
-        QCOMPARE(exported.exitCode, 0);
-        QVERIFY2(exported.err.isEmpty(), qPrintable(exported.err));
-        const QByteArray image = readAll(path(QStringLiteral("out/quillon.msg")));
+        QVERIFY(WriteProjectFile(path(u"source.prg"_s), project));
+        QCOMPARE(failure(cli({"export", "source.prg", "out"})), QString());
+        const QByteArray image = readAll(path(u"out/quillon.msg"_s));
         QVERIFY(image.size() > 6120); // the records, then the date stamp
         QCOMPARE(image.mid(24 * 199, 24), sampleFixture(200));
         QCOMPARE(image.mid(24 * 2 + 1, 2), bytes({3, 0x81}));
 
-        const CliRun imported = cli({"import", "out/quillon.msg", "imported.prg"});
-        QCOMPARE(imported.exitCode, 0);
-        QVERIFY2(imported.err.isEmpty(), qPrintable(imported.err));
-        Project back;
-        QVERIFY(ReadProjectFile(path(QStringLiteral("imported.prg")), back));
+        QCOMPARE(failure(cli({"import", "out/quillon.msg", "imported.prg"})), QString());
+        const Project back = readProject(u"imported.prg"_s);
         ProjectProperties cleared;
-        cleared.ProjectName = QStringLiteral("New Project");
-        late.Title = QStringLiteral("..."); // a slot carries no title
+        cleared.ProjectName = u"New Project"_s;
+        late.Title = u"..."_s; // a slot carries no title
         QVERIFY(back.Properties == cleared && back.Programs.size() == 2);
         QVERIFY(back.Programs[0].sameContent(last) && back.Programs[1].sameContent(late));
     }
@@ -93,8 +98,7 @@ private slots:
                  u"import: warning: Codes carried by more than one program: 009. A transmit or an export "
                  "sends only the last program of each.\nimport: "_s +
                      zeroLine);
-        Project back;
-        QVERIFY(ReadProjectFile(path(u"codes.prg"_s), back) && back.Programs.size() == 5);
+        QCOMPARE(readProject(u"codes.prg"_s).Programs.size(), 5);
         const CliRun exported = cli({u"export"_s, u"codes.prg"_s, u"out"_s});
         QVERIFY2(exported.exitCode == 0 && exported.err == u"export: "_s + zeroLine, qPrintable(exported.err));
         QVERIFY2(exported.out.endsWith(u" (3 program(s), 255 slots).\n"_s), qPrintable(exported.out));
@@ -109,20 +113,16 @@ private slots:
     }
     void playerFile_isReadUpToTheEndOfItsRecords() {
         QFETCH(qint64, size);
-        QFile file(path(QStringLiteral("sized.msg")));
+        QFile file(path(u"sized.msg"_s));
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(emptyRecords().replace(24 * 4, 24, sampleFixture(5)));
         file.write(sampleFixture(9).repeated(64 * 1024 / 24).left(qMin<qint64>(size, 64 * 1024) - 6120));
         QVERIFY(file.resize(size));
         file.close();
-        const CliRun imported =
-            cli({QStringLiteral("import"), QStringLiteral("sized.msg"), QStringLiteral("sized.prg")});
-        QVERIFY2(imported.exitCode == 0, qPrintable(imported.err));
-        Project back;
-        QVERIFY(ReadProjectFile(path(QStringLiteral("sized.prg")), back));
-        QCOMPARE(back.Programs.size(), 1);
-        QCOMPARE(back.Programs[0].Code, 5);
-        const CliRun shown = cli({QStringLiteral("show"), QStringLiteral("sized.msg")});
+        QCOMPARE(failure(cli({u"import"_s, u"sized.msg"_s, u"sized.prg"_s})), QString());
+        const Project back = readProject(u"sized.prg"_s);
+        QVERIFY(back.Programs.size() == 1 && back.Programs[0].Code == 5);
+        const CliRun shown = cli({u"show"_s, u"sized.msg"_s});
         QVERIFY2(shown.exitCode == 0 && shown.out.startsWith(u"005\t"_s) && shown.out.count(u'\n') == 1,
                  qPrintable(shown.err));
     }
@@ -131,13 +131,13 @@ private slots:
     // shared codes and code 000 are warned of.
     void csvRoundTrip_givesTheSameProjectFile() {
         Project project;
-        project.Properties.ProjectName = QStringLiteral("Boutique");
+        project.Properties.ProjectName = u"Boutique"_s;
         project.Programs = {sampleProgram(17), sampleProgram(3), sampleProgram(0), sampleProgram(3)};
         for (Program &p : project.Programs)
             p.ActionCount = 3; // the go-to in slot 3 ends the list
-        project.Programs[0].Title = QStringLiteral("Soldes, « hiver »");
-        QVERIFY(WriteProjectFile(path(QStringLiteral("shop.prg")), project));
-        const QByteArray before = readAll(path(QStringLiteral("shop.prg")));
+        project.Programs[0].Title = u"Soldes, « hiver »"_s;
+        QVERIFY(WriteProjectFile(path(u"shop.prg"_s), project));
+        const QByteArray before = readAll(path(u"shop.prg"_s));
         QCOMPARE(cli({"csv-export", "shop.prg", "shop.csv"}).exitCode, 0);
         const CliRun imported = cli({"csv-import", "shop.csv", "shop.prg"});
         QVERIFY2(imported.exitCode == 0 &&
@@ -146,17 +146,14 @@ private slots:
                                      "program(s) have code 000, which is no slot of the player: a transmit or an "
                                      "export leaves them out.\n"_s,
                  qPrintable(imported.err));
-        QCOMPARE(readAll(path(QStringLiteral("shop.prg"))), before);
+        QCOMPARE(readAll(path(u"shop.prg"_s)), before);
         QCOMPARE(cli({"csv-import", "shop.csv", "new.prg"}).exitCode, 0);
-        Project fresh;
-        QVERIFY(ReadProjectFile(path(QStringLiteral("new.prg")), fresh) &&
-                fresh.Properties.ProjectName == u"New Project"_s);
-        QVERIFY(writeAll(path(QStringLiteral("bad.csv")),
-                         readAll(path(QStringLiteral("shop.csv"))).replace(",yes,", ",maybe,")));
+        QCOMPARE(readProject(u"new.prg"_s).Properties.ProjectName, u"New Project"_s);
+        QVERIFY(writeAll(path(u"bad.csv"_s), readAll(path(u"shop.csv"_s)).replace(",yes,", ",maybe,")));
         const CliRun bad = cli({"csv-import", "bad.csv", "shop.prg"});
         QVERIFY2(bad.exitCode == 66 && bad.err.contains(u"row 2, column active: yes or no was expected"_s),
                  qPrintable(bad.err));
-        QCOMPARE(readAll(path(QStringLiteral("shop.prg"))), before);
+        QCOMPARE(readAll(path(u"shop.prg"_s)), before);
     }
 
     // The printed schedule without a display: the table's pages, then the week plan's.
@@ -171,12 +168,12 @@ private slots:
         Project project;
         for (int code = 1; code <= programs; ++code)
             project.Programs << sampleProgram(code);
-        QVERIFY(WriteProjectFile(path(QStringLiteral("print.prg")), project));
+        QVERIFY(WriteProjectFile(path(u"print.prg"_s), project));
         const CliRun run = cli({"print", "print.prg", "print.pdf", "--language", "de"});
         QVERIFY2(run.exitCode == 0, qPrintable(run.err));
-        const QString pdf = QString::fromLatin1(readAll(path(QStringLiteral("print.pdf"))));
+        const QString pdf = QString::fromLatin1(readAll(path(u"print.pdf"_s)));
         QVERIFY(pdf.startsWith(u"%PDF-"_s) && pdf.trimmed().endsWith(u"%%EOF"_s));
-        QTEST(int(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]")))), "pages");
+        QTEST(int(pdf.count(QRegularExpression(u"/Type\\s*/Page[^s]"_s))), "pages");
     }
 
     // Every command against missing, special, oversized and wrong-kind files: the exit status
@@ -237,8 +234,8 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QString, notCreated);
         QFETCH(bool, diskFull);
-        if (!QFile::exists(path(QStringLiteral("out/quillon.msg"))))
-            QCOMPARE(cli({QStringLiteral("export"), QStringLiteral("small.prg"), QStringLiteral("out")}).exitCode, 0);
+        if (!QFile::exists(path(u"out/quillon.msg"_s)))
+            QCOMPARE(cli({u"export"_s, u"small.prg"_s, u"out"_s}).exitCode, 0);
         // No file may grow past 4 KiB: the records are written short.
         const auto fullDisk = [] {
             ::signal(SIGXFSZ, SIG_IGN);
@@ -252,7 +249,6 @@ private slots:
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QVERIFY2(run.out.isEmpty(), qPrintable(run.out));
         QVERIFY(notCreated.isEmpty() || !QFile::exists(path(notCreated)));
-        QVERIFY(english(nonRegularKind(path(QStringLiteral("fifo")))).contains(u"FIFO"));
     }
 
     // Names that are not valid UTF-8 are read and written under their own bytes; such names,
@@ -274,19 +270,16 @@ private slots:
             return run;
         };
         const CliRun shown = shell("exec \"$0\" show \"$(printf '\\377\\033.prg')\"");
-        QCOMPARE(shown.exitCode, 0);
-        QVERIFY2(shown.out.startsWith(u"001\tA\\x1B[2J\\x00B\\x09C\t"_s), qPrintable(shown.out));
-        const CliRun exported = shell("exec \"$0\" export \"$(printf '\\377\\033.prg')\" names");
-        QCOMPARE(exported.exitCode, 0);
+        QVERIFY2(shown.exitCode == 0 && shown.out.startsWith(u"001\tA\\x1B[2J\\x00B\\x09C\t"_s), qPrintable(shown.out));
+        QCOMPARE(failure(shell("exec \"$0\" export \"$(printf '\\377\\033.prg')\" names")), QString());
         const CliRun imported = shell("exec \"$0\" import names/quillon.msg \"$(printf 'back\\376.prg')\"");
-        QCOMPARE(imported.exitCode, 0);
-        QVERIFY2(imported.out.endsWith(u"into back\\xFE.prg.\n"_s), qPrintable(imported.out));
+        QVERIFY2(imported.exitCode == 0 && imported.out.endsWith(u"into back\\xFE.prg.\n"_s), qPrintable(imported.out));
         const QByteArray folder = QFile::encodeName(m_dir.path());
         QVERIFY(::unlink(folder + "/back\xFE.prg") == 0); // also for QTemporaryDir, which cannot name it
         QVERIFY(::unlink(folder + "/\xFF\x1B.prg") == 0);
         const CliRun missing = shell("exec \"$0\" check \"$(printf 'gone\\377')\"");
-        QCOMPARE(missing.exitCode, 66);
-        QVERIFY2(missing.err.contains(u"\"gone\\xFF\" could not be opened"_s), qPrintable(missing.err));
+        QVERIFY2(missing.exitCode == 66 && missing.err.contains(u"\"gone\\xFF\" could not be opened"_s),
+                 qPrintable(missing.err));
     }
 
     void help_explainsTheCommands_data() {
@@ -302,8 +295,7 @@ private slots:
         QFETCH(QString, args);
         QFETCH(QString, expected);
         const CliRun run = cli(args.split(u' '));
-        QCOMPARE(run.exitCode, 0);
-        QVERIFY(run.err.isEmpty());
+        QCOMPARE(failure(run), QString());
         for (const QString &text : expected.split(u'|'))
             QVERIFY2(run.out.contains(text), qPrintable(run.out));
     }
@@ -361,11 +353,11 @@ private slots:
 
     void snapshotHelp_printsTheUsageAndDrawsNothing() {
         QProcess snapshot;
-        snapshot.setWorkingDirectory(path(QStringLiteral("out")));
+        snapshot.setWorkingDirectory(path(u"out"_s));
         snapshot.start(QStringLiteral(SNAPSHOT_PATH), {u"--help"_s});
         QVERIFY(snapshot.waitForFinished(60000) && snapshot.exitCode() == 0);
         QVERIFY(snapshot.readAllStandardOutput().startsWith("Usage: quillon-ui-snapshot "));
-        QVERIFY(!QFile::exists(path(QStringLiteral("out/--help"))));
+        QVERIFY(!QFile::exists(path(u"out/--help"_s)));
     }
 };
 

@@ -83,9 +83,9 @@ private slots:
         src.ActionValue = {0, 1, 2, 3, 4, 5};
         Program dst;
         QVERIFY(dst.SetDate(2023, 1, 31)); // 31 February never forms on the way
-        dst.Title = QStringLiteral("kept");
+        dst.Title = u"kept"_s;
         dst.Color = 0x123456;
-        dst.Comments = {QStringLiteral("a")};
+        dst.Comments = {u"a"_s};
         QVERIFY(!DecodeProgram(dst, frameFromBytes(encode(src))));
         Program expected = src;
         expected.Title = dst.Title;
@@ -156,7 +156,7 @@ private slots:
             if (set)
                 found << QLatin1String(name);
         for (int k : d.actions)
-            found << QStringLiteral("action %1").arg(k);
+            found << u"action %1"_s.arg(k);
         QCOMPARE(found.join(u", "), fields);
         QCOMPARE(differs(d), !fields.isEmpty());
     }

@@ -34,6 +34,12 @@ Program goTo(quint8 code, quint8 target, Program p) {
     return p;
 }
 
+// `p` with one field set.
+template <typename T> Program with(Program p, T Program::*field, std::type_identity_t<T> value) {
+    p.*field = value;
+    return p;
+}
+
 } // namespace
 
 class TestTimerRule : public QObject {
@@ -59,15 +65,12 @@ private slots:
         QTest::newRow("hourly :00 at 23:00") << remote(TimerHourly, {14, 0}) << at(12, 23, 0) << true;
         QTest::newRow("hourly :00 at 23:01") << remote(TimerHourly, {14, 0}) << at(12, 23, 1) << false;
         QTest::newRow("mode 4 never") << remote(4, half) << at(9, 8, 30) << false;
-        Program inactive = daily, timerOff = daily, secondAction = daily, activates = daily;
-        inactive.Active = 0;
-        timerOff.TimerOn = 0;
-        secondAction.ActionKind = {KindPlayDirectory, KindGoToProgram, 1, 1, 1, 1};
-        activates.ActionKind[0] = KindActivateProgram;
-        QTest::newRow("inactive never") << inactive << at(9, 8, 30) << false;
-        QTest::newRow("timer off never") << timerOff << at(9, 8, 30) << false;
-        QTest::newRow("go to as second action never") << secondAction << at(9, 8, 30) << false;
-        QTest::newRow("activate program never") << activates << at(9, 8, 30) << false;
+        QTest::newRow("inactive never") << with(daily, &Program::Active, 0) << at(9, 8, 30) << false;
+        QTest::newRow("timer off never") << with(daily, &Program::TimerOn, 0) << at(9, 8, 30) << false;
+        QTest::newRow("go to as second action never")
+            << with(daily, &Program::ActionKind, {1, KindGoToProgram, 1, 1, 1, 1}) << at(9, 8, 30) << false;
+        QTest::newRow("activate program never")
+            << with(daily, &Program::ActionKind, {KindActivateProgram, 1, 1, 1, 1, 1}) << at(9, 8, 30) << false;
     }
     void dueRule() {
         QFETCH(Program, program);
@@ -82,8 +85,6 @@ private slots:
         QTest::addColumn<QDateTime>("now");
         QTest::addColumn<QDateTime>("expected"); // invalid: never
         const QDateTime sat(QDate(2026, 12, 5), QTime(14, 30, 20));
-        Program off = timer(TimerDaily, {18, 0});
-        off.TimerOn = 0;
         QTest::newRow("date ahead") << timer(TimerOnDate, {9, 0}, {2027, 1, 2}) << sat << at(2, 9, 0, 1, 2027);
         QTest::newRow("date this minute is past") << timer(TimerOnDate, {14, 30}) << sat << QDateTime();
         QTest::newRow("date next minute") << timer(TimerOnDate, {14, 31}) << sat << at(5, 14, 31, 12);
@@ -99,10 +100,9 @@ private slots:
         QTest::newRow("hourly this hour") << timer(TimerHourly, {0, 45}) << sat << at(5, 14, 45, 12);
         QTest::newRow("hourly next hour") << timer(TimerHourly, {0, 30}) << sat << at(5, 15, 30, 12);
         QTest::newRow("mode 4 never") << timer(4, {8, 0}) << sat << QDateTime();
-        QTest::newRow("timer off never") << off << sat << QDateTime();
-        Program inactive = timer(TimerDaily, {18, 0});
-        inactive.Active = 0;
-        QTest::newRow("inactive never") << inactive << sat << QDateTime();
+        QTest::newRow("timer off never") << with(timer(TimerDaily, {18, 0}), &Program::TimerOn, 0) << sat
+                                         << QDateTime();
+        QTest::newRow("inactive never") << with(timer(TimerDaily, {18, 0}), &Program::Active, 0) << sat << QDateTime();
     }
     void nextRun() {
         QFETCH(Program, program);
@@ -113,14 +113,11 @@ private slots:
         if (next)
             QVERIFY(TimerFallsOn(program, *next)); // the rule of the minute check
         // The line of the editor and the tooltip, in the language's locale.
-        const QString line = NextRunText(program, now, Language::German, LanguageLocale(Language::German));
-        if (program.TimerOn != 1)
-            QCOMPARE(line, QString());
-        else
-            QCOMPARE(line,
-                     u"Nächster Start : "_s + (program.Active != 1 ? u"nie (inaktiv)"_s
-                                               : next ? QLocale(QLocale::German).toString(*next, u"dd.MM.yy HH:mm")
-                                                      : u"nie"_s));
+        const QString when = program.Active != 1 ? u"nie (inaktiv)"_s
+                             : next              ? QLocale(QLocale::German).toString(*next, u"dd.MM.yy HH:mm")
+                                                 : u"nie"_s;
+        QCOMPARE(NextRunText(program, now, Language::German, LanguageLocale(Language::German)),
+                 program.TimerOn != 1 ? QString() : u"Nächster Start : "_s + when);
     }
 
     void canFallDueTogether_data() {
@@ -158,24 +155,18 @@ private slots:
         QCOMPARE(ScheduleReport({}, project, Language::English),
                  QStringList{"No finding: the schedule will behave as written."});
 
-        Program a = goTo(3, 12, timer(TimerDaily, {8, 30}));
-        a.Title = QStringLiteral("Daily %2 bell"); // a marker in a title stays as written
-        Program b = goTo(4, 3, timer(TimerHourly, {0, 30}));
-        b.Title = QStringLiteral("Hourly");
-        Program c = timer(TimerOnDate, {9, 0}, {2020, 1, 1});
-        c.Code = 3;
-        c.Active = 0;
-        c.Title = QStringLiteral("Old");
-        Program d(at(1, 0, 0, 1)); // timer off, active: nothing to say
-        d.Code = 9;
-        d.ActionCount = 2;
-        d.ActionKind[1] = KindDeactivateProgram;
-        d.ActionParam[1] = 4; // exists
-        d.ActionKind[2] = KindActivateProgram;
-        d.ActionParam[2] = 77;        // beyond the action count: not counted
-        Program zero(at(1, 0, 0, 1)); // code 000, twice: no slot, and not a shared code
-        zero.Code = 0;
-        zero.Title = QStringLiteral("Zero");
+        // A marker in a title stays as written.
+        const Program a = with(goTo(3, 12, timer(TimerDaily, {8, 30})), &Program::Title, u"Daily %2 bell"_s);
+        const Program b = with(goTo(4, 3, timer(TimerHourly, {0, 30})), &Program::Title, u"Hourly"_s);
+        Program c = with(timer(TimerOnDate, {9, 0}, {2020, 1, 1}), &Program::Title, u"Old"_s);
+        c.Code = 3, c.Active = 0;
+        // Timer off, active: nothing to say; it deactivates 004, which exists, and the activation
+        // of 077 lies beyond its action count.
+        Program d = with(Program(at(1, 0, 0, 1)), &Program::ActionKind,
+                         {1, KindDeactivateProgram, KindActivateProgram, 1, 1, 1});
+        d.Code = 9, d.ActionCount = 2, d.ActionParam = {0, 4, 77};
+        // Code 000, twice: no slot, and not a shared code.
+        const Program zero = with(with(Program(at(1, 0, 0, 1)), &Program::Code, 0), &Program::Title, u"Zero"_s);
         project.Programs = {a, b, c, d, zero, zero};
         const QList<ScheduleFinding> findings = CheckSchedule(project, at(5, 14, 30, 12));
         const QList<ScheduleFinding> expected = {
@@ -197,8 +188,7 @@ private slots:
                          "000 \"Zero\" has code 000: a transmit or an export leaves it out.",
                          "000 \"Zero\" has code 000: a transmit or an export leaves it out."}));
         // The warning after open, import and receive: each shared code named once.
-        project.Programs.append(a); // 003 a third time, and 004 twice
-        project.Programs.append(b);
+        project.Programs << a << b; // 003 a third time, and 004 twice
         QVERIFY(CodeConflictWarning(project.Programs, Language::English)
                     .startsWith(u"Codes carried by more than one program: 003, 004."_s));
         project.Programs = {a, b};
@@ -213,9 +203,6 @@ private slots:
         QTest::addColumn<Program>("program");
         QTest::addColumn<QString>("marks");
         const QDate leap(2028, 2, 29);
-        Program inactive = timer(TimerDaily, {9, 0}), off = inactive;
-        inactive.Active = 0;
-        off.TimerOn = 0;
         QTest::newRow("on the leap day") << timer(TimerOnDate, {8, 0}, leap) << u"1: 3:480 3:480 | 1"_s;
         QTest::newRow("on a date passed a minute ago") << timer(TimerOnDate, {10, 29}, leap.addDays(-3)) << u"0 | 0"_s;
         QTest::newRow("on the minute of now")
@@ -224,22 +211,19 @@ private slots:
         QTest::newRow("daily, passed today") << timer(TimerDaily, {9, 0}) << u"6: 1:540 6:540 | 6"_s;
         QTest::newRow("weekly on Tuesday") << timer(TimerWeekly, {7, 15}, leap, 2) << u"1: 3:435 3:435 | 1"_s;
         QTest::newRow("hourly at :45") << timer(TimerHourly, {3, 45}) << u"158: 0:645 6:1425 | 158"_s;
-        QTest::newRow("inactive") << inactive << u"0 | 6"_s;
-        QTest::newRow("timer off") << off << u"0 | 6"_s;
+        QTest::newRow("inactive") << with(timer(TimerDaily, {9, 0}), &Program::Active, 0) << u"0 | 6"_s;
+        QTest::newRow("timer off") << with(timer(TimerDaily, {9, 0}), &Program::TimerOn, 0) << u"0 | 6"_s;
         QTest::newRow("unknown mode") << timer(9, {9, 0}) << u"0 | 0"_s;
     }
     void weekPlan_marksEveryMomentOfTheSevenDays() {
         QFETCH(Program, program);
         const QDateTime now(QDate(2028, 2, 26), QTime(10, 30, 40));
         const WeekPlan plan = BuildWeekPlan({program}, now, false);
-        QString marks = QString::number(plan.marks.size());
-        if (!plan.marks.isEmpty())
-            marks += u": %1:%2 %3:%4"_s.arg(plan.marks.first().day)
-                         .arg(plan.marks.first().minuteOfDay)
-                         .arg(plan.marks.last().day)
-                         .arg(plan.marks.last().minuteOfDay);
-        marks += u" | "_s + QString::number(BuildWeekPlan({program}, now, true).marks.size());
-        QTEST(marks, "marks");
+        const auto at = [](const PlanMark &m) { return u" %1:%2"_s.arg(m.day).arg(m.minuteOfDay); };
+        QTEST(QString::number(plan.marks.size()) +
+                  (plan.marks.isEmpty() ? QString() : u':' + at(plan.marks.first()) + at(plan.marks.last())) +
+                  u" | "_s + QString::number(BuildWeekPlan({program}, now, true).marks.size()),
+              "marks");
         for (const PlanMark &m : plan.marks) // the rule PC remote mode and the next run use
             QVERIFY(TimerFallsOn(program, plan.moment(m)) && plan.moment(m) >= plan.now);
     }
