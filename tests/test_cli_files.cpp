@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <set>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,6 +25,18 @@ class TestCliFiles : public QObject {
 
     // Runs quillon-cli in the temporary folder, so that relative names land there.
     CliRun cli(const QStringList &args) const { return runCli(args, m_dir.path()); }
+    // Runs `script` in the temporary folder with quillon-cli, the simulated player and the
+    // snapshot tool as $0, $1 and $2.
+    CliRun shell(const char *script) const {
+        QProcess sh;
+        sh.setWorkingDirectory(m_dir.path());
+        sh.start(u"/bin/sh"_s, {u"-c"_s, QString::fromLatin1(script), QStringLiteral(QUILLON_CLI_PATH),
+                                QStringLiteral(PLAYER_SIM_PATH), QStringLiteral(SNAPSHOT_PATH)});
+        if (!sh.waitForFinished(60000) || sh.exitStatus() != QProcess::NormalExit)
+            return {};
+        return {sh.exitCode(), QString::fromUtf8(sh.readAllStandardOutput()),
+                QString::fromUtf8(sh.readAllStandardError())};
+    }
     // Empty when quillon-cli exited 0 with nothing on standard error, else its status and message.
     static QString failure(const CliRun &run) {
         return run.exitCode == 0 && run.err.isEmpty() ? QString() : u"%1: %2"_s.arg(run.exitCode).arg(run.err);
@@ -259,16 +272,6 @@ private slots:
         project.Programs[0].Title = QString::fromLatin1("A\x1B[2J\0B\tC", 9);
         QVERIFY(WriteProjectFile(path(fileNameFromBytes("\xFF\x1B.prg")), project));
         // The names reach quillon-cli as bytes through the shell: QProcess would pass them as UTF-8.
-        const auto shell = [this](const char *script) {
-            QProcess sh;
-            sh.setWorkingDirectory(m_dir.path());
-            sh.start(u"/bin/sh"_s, {u"-c"_s, QString::fromLatin1(script), QStringLiteral(QUILLON_CLI_PATH)});
-            CliRun run;
-            if (sh.waitForFinished(60000) && sh.exitStatus() == QProcess::NormalExit)
-                run = {sh.exitCode(), QString::fromUtf8(sh.readAllStandardOutput()),
-                       QString::fromUtf8(sh.readAllStandardError())};
-            return run;
-        };
         const CliRun shown = shell("exec \"$0\" show \"$(printf '\\377\\033.prg')\"");
         QVERIFY2(shown.exitCode == 0 && shown.out.startsWith(u"001\tA\\x1B[2J\\x00B\\x09C\t"_s), qPrintable(shown.out));
         QCOMPARE(failure(shell("exec \"$0\" export \"$(printf '\\377\\033.prg')\" names")), QString());
@@ -311,13 +314,11 @@ private slots:
         const auto section = [](const QString &text, const char *title) {
             return text.section(u".SH "_s + QLatin1String(title) + u'\n', 1).section(u"\n.SH "_s, 0, 0);
         };
-        const auto options = [](const QString &text) {
-            QStringList found;
+        const auto options = [](const QString &text) { // sorted, each once
+            std::set<QString> found;
             for (const QRegularExpressionMatch &m : QRegularExpression(u"--[a-z-]+"_s).globalMatch(text))
-                found << m.captured();
-            found.removeDuplicates();
-            found.sort();
-            return found;
+                found.insert(m.captured());
+            return QStringList(found.begin(), found.end());
         };
         const QString manual = page("quillon-cli.1"), optionsPart = section(manual, "OPTIONS");
         QStringList commands, synopsis;
@@ -344,19 +345,15 @@ private slots:
         synopsis.sort();
         commands.sort();
         QCOMPARE(synopsis, commands);
-        QProcess sim;
-        sim.start(QStringLiteral(PLAYER_SIM_PATH), {u"--help"_s});
-        QVERIFY(sim.waitForFinished(60000) && sim.exitCode() == 0);
-        QCOMPARE(options(section(page("quillon-player-sim.1"), "OPTIONS")),
-                 options(QString::fromUtf8(sim.readAllStandardOutput()).section(u"Options:"_s, 1)));
+        const CliRun sim = shell("exec \"$1\" --help");
+        QCOMPARE(failure(sim), QString());
+        QCOMPARE(options(section(page("quillon-player-sim.1"), "OPTIONS")), options(sim.out.section(u"Options:"_s, 1)));
     }
 
     void snapshotHelp_printsTheUsageAndDrawsNothing() {
-        QProcess snapshot;
-        snapshot.setWorkingDirectory(path(u"out"_s));
-        snapshot.start(QStringLiteral(SNAPSHOT_PATH), {u"--help"_s});
-        QVERIFY(snapshot.waitForFinished(60000) && snapshot.exitCode() == 0);
-        QVERIFY(snapshot.readAllStandardOutput().startsWith("Usage: quillon-ui-snapshot "));
+        const CliRun snapshot = shell("cd out && exec \"$2\" --help");
+        QVERIFY2(snapshot.exitCode == 0 && snapshot.out.startsWith(u"Usage: quillon-ui-snapshot "_s),
+                 qPrintable(snapshot.err));
         QVERIFY(!QFile::exists(path(u"out/--help"_s)));
     }
 };
