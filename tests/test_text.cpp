@@ -42,30 +42,28 @@ private slots:
         QFile ts(file);
         QVERIFY2(ts.open(QIODevice::ReadOnly), qPrintable(file));
         QXmlStreamReader xml(&ts);
-        QByteArray context, source, comment;
+        QMap<QString, QByteArray> at; // the context's name, the message's source and comment
         int messages = 0;
         while (!xml.atEnd()) {
-            if (xml.readNext() != QXmlStreamReader::StartElement)
+            if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() == u"TS"_s || xml.name() == u"context"_s)
                 continue;
-            const auto name = xml.name();
-            if (name == u"message"_s)
-                source.clear(), comment.clear();
-            if (name == u"TS"_s || name == u"context"_s || name == u"message"_s)
+            const QString name = xml.name().toString();
+            if (name == u"message"_s) {
+                at.remove(u"source"_s), at.remove(u"comment"_s);
                 continue;
-            const QString text = xml.readElementText();
-            if (name == u"name"_s) {
-                context = text.toUtf8();
-            } else if (name == u"source"_s) {
-                source = text.toUtf8();
-            } else if (name == u"comment"_s) {
-                comment = text.toUtf8();
-            } else if (name == u"translation"_s) {
-                ++messages;
-                const Phrase p =
-                    phrase(context.constData(), source.constData(), comment.isEmpty() ? nullptr : comment.constData());
-                QCOMPARE(translated(p, Language(language)), text);
-                QCOMPARE(placeholders(text), placeholders(QString::fromUtf8(source)));
             }
+            const QString text = xml.readElementText();
+            if (name != u"translation"_s) {
+                at[name] = text.toUtf8();
+                continue;
+            }
+            ++messages;
+            const QByteArray context = at.value(u"name"_s), source = at.value(u"source"_s),
+                             comment = at.value(u"comment"_s);
+            const Phrase p =
+                phrase(context.constData(), source.constData(), comment.isEmpty() ? nullptr : comment.constData());
+            QCOMPARE(translated(p, Language(language)), text);
+            QCOMPARE(placeholders(text), placeholders(QString::fromUtf8(source)));
         }
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
         QVERIFY(messages > 300);
@@ -80,7 +78,6 @@ private slots:
             QCOMPARE(translated(unknown, language), u"Not a menu text"_s);
     }
 
-    // A notice within a notice speaks the caller's language too.
     void nestedNotice_speaksTheCallersLanguage() {
         const Notice line = Notice(phrase("Notice", "comment line %1")).arg(2);
         const Notice n = Notice(phrase("Notice", "%1: %2 holds a line break or control character that a project file "
@@ -115,14 +112,6 @@ private slots:
               "expected");
     }
 
-    void transportCommandNames_areOneBlock() {
-        QStringList transport;
-        for (int k = 0; k < TransportCommandNameCount; ++k)
-            transport << TransportCommandNames(k);
-        QCOMPARE(transport.join(u'|'),
-                 u"SONG|Play|Pause|Stop|FWD|RWD|DIR+|DIR-|VOL+|VOL-|USB Mode|FTP |EMail |RESET"_s);
-    }
-
     // At 9:05 on 1 February 2027: the modes 0..3 in English (the translations have their own
     // test), the days of the week, the timer off or not 1, and unknown modes.
     void scheduleText_followsTimerModeAndLanguage_data() {
@@ -153,15 +142,18 @@ private slots:
         QFETCH(int, day);
         QFETCH(QString, expected);
         Program p(QDateTime(QDate(2027, 2, 1), QTime(9, 5)));
-        p.TimerOn = quint8(timerOn);
-        p.TimerMode = quint8(mode);
-        p.DayOftheWeek = quint8(day);
+        p.TimerOn = quint8(timerOn), p.TimerMode = quint8(mode), p.DayOftheWeek = quint8(day);
         QCOMPARE(ScheduleText(p, Language(language)), expected);
         QCOMPARE(ScheduleText(p, Language(language)).isNull(), expected.isNull());
     }
 
-    // Every transport command by its parameter 0..13, then every other kind.
+    // The transport commands' names as one block; the short text of every transport command by its
+    // parameter 0..13, then of every other kind.
     void actionShortText_coversEveryKind() {
+        QStringList names;
+        for (int k = 0; k < TransportCommandNameCount; ++k)
+            names << TransportCommandNames(k);
+        QCOMPARE(names.join(u'|'), u"SONG|Play|Pause|Stop|FWD|RWD|DIR+|DIR-|VOL+|VOL-|USB Mode|FTP |EMail |RESET"_s);
         const QStringList transport =
             u"---|PLAY|PAUSE|STOP|FWD|RWD|DIR+|DIR-|VOL+|VOL-|USB|---|RESET|---"_s.split(u'|');
         for (int p = 0; p < transport.size(); ++p)
@@ -176,15 +168,13 @@ private slots:
     }
 
     void inputBit_testsTheWeightOfEachInput() {
-        const std::pair<int, const char *> codes[] = {
-            {0, "00000000"}, {1, "00000001"}, {128, "10000000"}, {165, "10100101"}, {255, "11111111"}};
-        for (const auto &[code, bits] : codes) {
-            QString shown; // inputs 8 down to 1, as the tile shows them
-            for (int k = 8; k >= 1; --k)
-                shown += InputBit(k, quint8(code)) ? u'1' : u'0';
-            QCOMPARE(shown, QString::fromLatin1(bits));
-            QVERIFY(!InputBit(0, quint8(code)) && !InputBit(9, quint8(code)));
+        QStringList shown; // inputs 9 down to 0 of each code (8 to 1 as the tile shows them; 9 and 0 are none)
+        for (int code : {0, 1, 128, 165, 255}) {
+            shown << QString();
+            for (int k = 9; k >= 0; --k)
+                shown.last() += InputBit(k, quint8(code)) ? u'1' : u'0';
         }
+        QCOMPARE(shown.join(u' '), u"0000000000 0000000010 0100000000 0101001010 0111111110"_s);
     }
 };
 
