@@ -1,5 +1,3 @@
-// The programs as a spreadsheet table: the bytes written, the round trip through every field, and
-// every wrong cell or shape named by its row and column.
 #include "TestSupport.h"
 #include "project/CsvFile.h"
 #include "project/ProjectFile.h"

@@ -1,7 +1,5 @@
-// Disk faults under the project, the settings file and the player's schedule file: the previous
-// file stays, no temporary file is left, the message names the file. A file size limit stands for
-// a full disk; for root, whom permission bits do not stop, the folder or file is made immutable.
-
+// After a failed write the previous file stays, no temporary file is left, and the message names
+// the file. A file size limit stands for a full disk.
 #include "TestSupport.h"
 #include "player/ScheduleFile.h"
 #include "project/ProjectFile.h"

@@ -1,5 +1,3 @@
-// The project model without a window: every program command with its undo and redo, the
-// merging of typing, the selection, the save point, and the progress of the long commands.
 #include "model/Clock.h"
 #include "project/ProjectModel.h"
 #include "text/Translation.h"
@@ -180,7 +178,6 @@ private slots:
         Model(4).model.open(u"b.prg"_s, {{}, {Program(), Program()}}, progress);
         QCOMPARE(seen.join(u' '), u"2:1 2:1/1 0:4 0:3/4 0:2/4 0:1/4 0:0/4 1:2 1:1/2 1:2/2 ."_s);
     }
-    // The selected program's action slots are made consistent when it is selected, without a step.
     void select_makesTheActionSlotsConsistent_withoutAStep() {
         Model f(2);
         Program odd = f.model.program(1);
@@ -189,7 +186,6 @@ private slots:
         f.model.select(1);
         QCOMPARE(u"%1 %2"_s.arg(f.model.program(1).ActionValue[4]).arg(f.model.historySize()), u"255 1"_s);
     }
-    // Of 1,001 steps the history keeps the last 1,000.
     void history_keepsTheLast1000Steps() {
         Model f(1);
         f.run(u"select 0; add"_s);

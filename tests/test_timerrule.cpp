@@ -1,5 +1,3 @@
-// When a program's timer falls due: PC remote mode's due rule, the next run and the schedule
-// check built on it.
 #include "model/TimerRule.h"
 #include "project/ScheduleCheck.h"
 #include "project/WeekPlan.h"
