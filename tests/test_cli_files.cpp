@@ -16,6 +16,16 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// The warnings of a shared code (%1) and of code 000, each after the command's name.
+const QString SharedCode = u"warning: Codes carried by more than one program: %1. A transmit or an export sends only "
+                           "the last program of each.\n"_s;
+const QString CodeZero = u"warning: 1 program(s) have code 000, which is no slot of the player: a transmit or an "
+                         "export leaves them out.\n"_s;
+
+} // namespace
+
 class TestCliFiles : public QObject {
     Q_OBJECT
 
@@ -102,18 +112,13 @@ private slots:
         QVERIFY(
             writeAll(path(u"codes.msg"_s), file.replace(24 * 6, 24, minute60).replace(24 * 8, 24, sampleFixture(9))));
         const CliRun imported = cli({u"import"_s, u"codes.msg"_s, u"codes.prg"_s});
-        const QString zeroLine = u"warning: 1 program(s) have code 000, which is no slot of the player: a transmit or "
-                                 "an export leaves them out.\n"_s;
         QVERIFY2(imported.exitCode == 0 && imported.err.section(u'\n', 0, 0).contains(u"warning"_s) &&
                      imported.err.section(u'\n', 0, 0).contains(u"003, 007"_s),
                  qPrintable(imported.err));
-        QCOMPARE(imported.err.section(u'\n', 1),
-                 u"import: warning: Codes carried by more than one program: 009. A transmit or an export "
-                 "sends only the last program of each.\nimport: "_s +
-                     zeroLine);
+        QCOMPARE(imported.err.section(u'\n', 1), u"import: "_s + SharedCode.arg(u"009") + u"import: "_s + CodeZero);
         QCOMPARE(readProject(u"codes.prg"_s).Programs.size(), 5);
         const CliRun exported = cli({u"export"_s, u"codes.prg"_s, u"out"_s});
-        QVERIFY2(exported.exitCode == 0 && exported.err == u"export: "_s + zeroLine, qPrintable(exported.err));
+        QVERIFY2(exported.exitCode == 0 && exported.err == u"export: "_s + CodeZero, qPrintable(exported.err));
         QVERIFY2(exported.out.endsWith(u" (3 program(s), 255 slots).\n"_s), qPrintable(exported.out));
     }
 
@@ -153,12 +158,8 @@ private slots:
         const QByteArray before = readAll(path(u"shop.prg"_s));
         QCOMPARE(cli({"csv-export", "shop.prg", "shop.csv"}).exitCode, 0);
         const CliRun imported = cli({"csv-import", "shop.csv", "shop.prg"});
-        QVERIFY2(imported.exitCode == 0 &&
-                     imported.err == u"csv-import: warning: Codes carried by more than one program: 003. A transmit "
-                                     "or an export sends only the last program of each.\ncsv-import: warning: 1 "
-                                     "program(s) have code 000, which is no slot of the player: a transmit or an "
-                                     "export leaves them out.\n"_s,
-                 qPrintable(imported.err));
+        QCOMPARE(u"%1 "_s.arg(imported.exitCode) + imported.err,
+                 u"0 csv-import: "_s + SharedCode.arg(u"003") + u"csv-import: "_s + CodeZero);
         QCOMPARE(readAll(path(u"shop.prg"_s)), before);
         QCOMPARE(cli({"csv-import", "shop.csv", "new.prg"}).exitCode, 0);
         QCOMPARE(readProject(u"new.prg"_s).Properties.ProjectName, u"New Project"_s);
@@ -203,44 +204,42 @@ private slots:
             QTest::newRow(name) << args << exitCode << message << notCreated << diskFull;
         };
         const QString noPort = u" --port /dev/quillon-no-such-port"_s;
-        row("export, missing project", u"export absent.prg out"_s, 66, u"\"absent.prg\" could not be opened"_s);
-        row("export, missing folder", u"export small.prg nowhere"_s, 73, u"nowhere/quillon.msg"_s, u"nowhere"_s);
-        row("export, file as folder", u"export small.prg short.msg"_s, 73, u"\"short.msg\" is not a folder"_s);
-        row("export, player file", u"export out/quillon.msg out"_s, 66, u"is a player file, not a project"_s);
-        row("export, short file", u"export short.msg out"_s, 66, u"is not a project file: its first line"_s);
-        row("export, FIFO", u"export fifo out"_s, 66, u"\"fifo\" could not be opened: it is a FIFO"_s);
-        row("export, disk full", u"export small.prg full"_s, 74, u"only 4096 of 61"_s, u"full/quillon.msg"_s, true);
-        row("import, missing file", u"import absent.msg a.prg"_s, 66, u"absent.msg"_s, u"a.prg"_s);
-        row("import, one byte short", u"import short.msg b.prg"_s, 66, u"6119 bytes, where"_s, u"b.prg"_s);
-        row("import, project file", u"import small.prg b.prg"_s, 66, u"is a project file, not a player"_s, u"b.prg"_s);
-        row("import, project file of 64 KiB", u"import big.prg b.prg"_s, 66, u"is a project file, not a"_s, u"b.prg"_s);
-        row("import, FIFO", u"import fifo b.prg"_s, 66, u"it is a FIFO"_s, u"b.prg"_s);
-        row("import, output folder missing", u"import out/quillon.msg nowhere/c.prg"_s, 73, u"nowhere/c.prg"_s);
-        row("import, FIFO as output", u"import out/quillon.msg fifo"_s, 73,
-            u"\"fifo\" could not be created: it is a FIFO"_s);
-        row("import, link loop as output", u"import out/quillon.msg loop"_s, 73,
-            u"\"loop\" could not be created: it is a symbolic link that leads back to itself"_s);
-        row("csv-import, folder as output", u"csv-import absent.csv out"_s, 73,
-            u"\"out\" could not be created: it is a folder"_s);
-        row("show, missing file", u"show absent.prg"_s, 66, u"\"absent.prg\" could not be opened"_s);
-        row("show, short file", u"show short.msg"_s, 66, u"is neither a project file"_s);
-        row("show, broken project", u"show broken.prg"_s, 66, u"\"broken.prg\", line 3: expected"_s);
-        row("show, endless device", u"show /dev/zero"_s, 66, u"it is a character device"_s);
-        row("check, FIFO", u"check fifo"_s, 66, u"it is a FIFO"_s);
-        row("check, folder", u"check out"_s, 66, u"it is a folder"_s);
-        row("transmit, FIFO", u"transmit fifo"_s + noPort, 66, u"it is a FIFO"_s);
-        row("transmit, player file", u"transmit out/quillon.msg"_s + noPort, 66, u"is a player file"_s);
-        row("receive, FIFO as output, before the port", u"receive fifo"_s + noPort, 73, u"it is a FIFO"_s);
-        row("receive, output folder missing", u"receive nowhere/r.prg"_s + noPort, 73, u"nowhere/r.prg"_s);
-        row("show, no file", u"show"_s, 64, u"expected a project file or a player file"_s);
-        row("show, unknown language", u"show small.prg --language pt"_s, 64, u"unknown language \"pt\""_s);
-        row("show, language missing", u"show small.prg --language"_s, 64, u"--language needs one of"_s);
-        row("no command", u""_s, 64, u"Usage: quillon-cli COMMAND"_s);
-        row("unknown command", u"exprot"_s, 64, u"unknown command 'exprot'"_s);
-        row("export, one argument", u"export small.prg"_s, 64, u"Usage: quillon-cli export PROJECT.prg DIR"_s);
-        row("import, three arguments", u"import a b c"_s, 64, u"Usage: quillon-cli import FILE.msg OUT.prg"_s);
-        row("import, unknown option", u"import --force out/quillon.msg d.prg"_s, 64, u"unknown option '--force'"_s,
-            u"d.prg"_s);
+        row("export, missing project", "export absent.prg out", 66, "\"absent.prg\" could not be opened");
+        row("export, missing folder", "export small.prg nowhere", 73, "nowhere/quillon.msg", "nowhere");
+        row("export, file as folder", "export small.prg short.msg", 73, "\"short.msg\" is not a folder");
+        row("export, player file", "export out/quillon.msg out", 66, "is a player file, not a project");
+        row("export, short file", "export short.msg out", 66, "is not a project file: its first line");
+        row("export, FIFO", "export fifo out", 66, "\"fifo\" could not be opened: it is a FIFO");
+        row("export, disk full", "export small.prg full", 74, "only 4096 of 61", "full/quillon.msg", true);
+        row("import, missing file", "import absent.msg a.prg", 66, "absent.msg", "a.prg");
+        row("import, one byte short", "import short.msg b.prg", 66, "6119 bytes, where", "b.prg");
+        row("import, project file", "import small.prg b.prg", 66, "is a project file, not a player", "b.prg");
+        row("import, project file of 64 KiB", "import big.prg b.prg", 66, "is a project file, not a", "b.prg");
+        row("import, FIFO", "import fifo b.prg", 66, "it is a FIFO", "b.prg");
+        row("import, output folder missing", "import out/quillon.msg nowhere/c.prg", 73, "nowhere/c.prg");
+        row("import, FIFO as output", "import out/quillon.msg fifo", 73, "\"fifo\" could not be created: it is a FIFO");
+        row("import, link loop as output", "import out/quillon.msg loop", 73,
+            "\"loop\" could not be created: it is a symbolic link that leads back to itself");
+        row("csv-import, folder as output", "csv-import absent.csv out", 73,
+            "\"out\" could not be created: it is a folder");
+        row("show, missing file", "show absent.prg", 66, "\"absent.prg\" could not be opened");
+        row("show, short file", "show short.msg", 66, "is neither a project file");
+        row("show, broken project", "show broken.prg", 66, "\"broken.prg\", line 3: expected");
+        row("show, endless device", "show /dev/zero", 66, "it is a character device");
+        row("check, FIFO", "check fifo", 66, "it is a FIFO");
+        row("check, folder", "check out", 66, "it is a folder");
+        row("transmit, FIFO", "transmit fifo" + noPort, 66, "it is a FIFO");
+        row("transmit, player file", "transmit out/quillon.msg" + noPort, 66, "is a player file");
+        row("receive, FIFO as output, before the port", "receive fifo" + noPort, 73, "it is a FIFO");
+        row("receive, output folder missing", "receive nowhere/r.prg" + noPort, 73, "nowhere/r.prg");
+        row("show, no file", "show", 64, "expected a project file or a player file");
+        row("show, unknown language", "show small.prg --language pt", 64, "unknown language \"pt\"");
+        row("show, language missing", "show small.prg --language", 64, "--language needs one of");
+        row("no command", "", 64, "Usage: quillon-cli COMMAND");
+        row("unknown command", "exprot", 64, "unknown command 'exprot'");
+        row("export, one argument", "export small.prg", 64, "Usage: quillon-cli export PROJECT.prg DIR");
+        row("import, three arguments", "import a b c", 64, "Usage: quillon-cli import FILE.msg OUT.prg");
+        row("import, unknown option", "import --force out/quillon.msg d.prg", 64, "unknown option '--force'", "d.prg");
     }
     void failure_exitsWithItsStatusNamingWhatFailed() {
         QFETCH(QString, args);
