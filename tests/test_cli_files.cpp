@@ -81,8 +81,7 @@ private slots:
         project.Properties.ProjectName = u"Shop announcements"_s;
         Program late = sampleProgram(200), last = sampleProgram(17);
         late.Title = u"Closing time"_s;
-        last.Active = 0;
-        last.TimerMode = 3;
+        last.Active = 0, last.TimerMode = 3;
         project.Programs = {sampleProgram(17), late, last};
         QVERIFY(WriteProjectFile(path(u"source.prg"_s), project));
         QCOMPARE(failure(cli({"export", "source.prg", "out"})), QString());
@@ -103,14 +102,11 @@ private slots:
     // Import keeps records of a shared code or code 000 and names them, after one warning that
     // names the slots it corrected; export warns of code 000 and counts the programs it writes.
     void import_namesCorrectedSlotsAndCodeConflicts() {
-        QByteArray file = emptyRecords(), zero = sampleFixture(5), month13 = sampleFixture(3),
-                   minute60 = sampleFixture(7);
-        zero[1] = 0;
-        month13[13] = char(0x7D);
-        minute60[17] = char(60);
-        file.replace(0, 24, sampleFixture(9)).replace(24 * 2, 24, month13).replace(24 * 4, 24, zero);
-        QVERIFY(
-            writeAll(path(u"codes.msg"_s), file.replace(24 * 6, 24, minute60).replace(24 * 8, 24, sampleFixture(9))));
+        QByteArray file = emptyRecords(); // slots 1..9: code 9, month 13, code 000, minute 60, code 9
+        for (const auto &[slot, code, at, value] :
+             {std::tuple{1, 9, 0, 0}, {3, 3, 13, 0x7D}, {5, 5, 1, 0}, {7, 7, 17, 60}, {9, 9, 0, 0}})
+            file.replace(24 * (slot - 1), 24, sampleFixture(code).replace(at, 1, QByteArray(1, char(value))));
+        QVERIFY(writeAll(path(u"codes.msg"_s), file));
         const CliRun imported = cli({u"import"_s, u"codes.msg"_s, u"codes.prg"_s});
         QVERIFY2(imported.exitCode == 0 && imported.err.section(u'\n', 0, 0).contains(u"warning"_s) &&
                      imported.err.section(u'\n', 0, 0).contains(u"003, 007"_s),

@@ -15,8 +15,6 @@ Q_DECLARE_METATYPE(Change)
 
 namespace {
 
-const QDateTime March5(QDate(2009, 3, 5), QTime(7, 5, 42));
-
 const QByteArray Head = "Group Of Program File of ORBEX\r\n*****\r\n";
 
 // The empty project: header, properties, the comment "...", no program.
@@ -40,15 +38,11 @@ const QByteArray OddFile = Head + "No\xebl \x96 \xab\x80\xbb\r\nSe\xf1ora\r\n\r\
                                   "255\r\n255\r\n255\r\n255\r\n255\r\n255\r\n"
                                   "Fermeture \253derni\350re\273\r\n-1\r\n2\r\na\r\n\xdf\x80\r\n*****\r\n";
 
-Project emptyProject() {
+// A new project holding `programs` new programs made on 5 March 2009 at 07:05:42.
+Project newProject(int programs = 1) {
     Project p;
     p.Properties.ProjectName = u"New Project"_s;
-    return p;
-}
-
-Project newProgramProject() {
-    Project p = emptyProject();
-    p.Programs.append(Program(March5));
+    p.Programs = QList<Program>(programs, Program(QDateTime(QDate(2009, 3, 5), QTime(7, 5, 42))));
     return p;
 }
 
@@ -118,8 +112,8 @@ private slots:
     }
 
     void newProject_isWrittenAsTheGoldenFiles() {
-        QCOMPARE(projectFileBytes(emptyProject()), EmptyFile);
-        Project project = newProgramProject();
+        QCOMPARE(projectFileBytes(newProject(0)), EmptyFile);
+        Project project = newProject();
         QCOMPARE(projectFileBytes(project), NewProgramFile);
         project.Programs[0].Priority = 2; // only 1 is written "yes"
         QCOMPARE(projectFileBytes(project), NewProgramFile);
@@ -209,7 +203,7 @@ private slots:
     void unstorableProject_isRefusedAndTheOldFileKept() {
         QFETCH(Change, change);
         QFETCH(QString, message);
-        Project project = newProgramProject();
+        Project project = newProject();
         project.Programs[0].Code = 42;
         project.Programs[0].Title = u"Morning"_s;
         change(project);
@@ -308,7 +302,7 @@ private slots:
     // Lines as long as the reader takes are written and read back; more than 255 comment lines
     // are read but not written.
     void longestLinesAndCommentLists_areReadBack() {
-        Project project = newProgramProject(), back;
+        Project project = newProject(), back;
         project.Properties.Subject = project.Programs[0].Title = QString(MaxLineBytes, u'x');
         const QByteArray bytes = projectFileBytes(project);
         QVERIFY(!bytes.isEmpty() && ReadProjectData(bytes, u"long.prg"_s, back));
