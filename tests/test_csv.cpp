@@ -75,10 +75,8 @@ private slots:
         QList<Notice> errors;
         QVERIFY2(ProgramsFromCsv(ProgramsToCsv(project.Programs), back, &errors),
                  qPrintable(english(errors).join(u'\n')));
-        const QByteArray before = projectFileBytes(project);
-        project.Programs = back;
-        QCOMPARE(projectFileBytes(project), before);
-        const QList<Program> most(255, project.Programs[1]);
+        QCOMPARE(projectFileBytes({project.Properties, back}), projectFileBytes(project));
+        const QList<Program> most(255, back[1]);
         QVERIFY(ProgramsFromCsv(ProgramsToCsv(most), back, &errors) && back.size() == 255);
         // As a spreadsheet saves it: semicolons, the columns in another order, a byte-order mark.
         QByteArray reordered = "\xEF\xBB\xBF";
@@ -109,17 +107,13 @@ private slots:
         Program p(Now);
         p.Time = QTime(22, 32), p.Active = 1, p.Priority = 0, p.Comments = {u"Nota"_s, u"bis"_s};
         QStringList rows = QString::fromUtf8(ProgramsToCsv({p})).split(u"\r\n"_s);
-        QStringList cells = rows[1].split(u',');
-        if (column.isEmpty()) {
-            for (QString &row : rows) {
-                QStringList quoted = row.split(u',');
-                for (QString &c : quoted)
-                    c = c.startsWith(u'"') || row.isEmpty() ? c : u'"' + c + u'"';
-                row = quoted.join(u';');
-            }
-        } else {
-            cells[CsvColumnNames().indexOf(column)] = cell;
-            rows[1] = cells.join(u',');
+        for (qsizetype row = 0; row < rows.size(); ++row) {
+            QStringList cells = rows[row].split(u',');
+            for (QString &c : cells)
+                c = !column.isEmpty() || c.startsWith(u'"') || rows[row].isEmpty() ? c : u'"' + c + u'"';
+            if (!column.isEmpty() && row == 1)
+                cells[CsvColumnNames().indexOf(column)] = cell;
+            rows[row] = cells.join(column.isEmpty() ? u';' : u',');
         }
         QList<Program> back;
         QList<Notice> errors;
