@@ -22,13 +22,8 @@ QList<Program> everyField() {
         p.Code = quint8(i == 4 ? 0 : 3 + 50 * i);
         p.Title = titles[i];
         p.Color = i == 3 ? 0x00123456 : ProgramColors[1 + 5 * i];
-        p.Active = quint8(i % 2);
-        p.Priority = quint8(i == 2);
-        p.TimerOn = quint8(i != 1);
-        p.TimerMode = quint8(i % 4);
-        p.DayOftheWeek = quint8(7 - i);
-        p.Time = QTime(23 - i, 59 - 7 * i);
-        p.ActionCount = quint8(i == 4 ? 0 : i + 1);
+        p.Active = quint8(i % 2), p.Priority = quint8(i == 2), p.TimerOn = quint8(i != 1), p.TimerMode = quint8(i % 4);
+        p.DayOftheWeek = quint8(7 - i), p.Time = QTime(23 - i, 59 - 7 * i), p.ActionCount = quint8(i == 4 ? 0 : i + 1);
         for (int k = 0; k < MaxActions; ++k) {
             p.ActionKind[k] = quint8(i == 4 && k == 5 ? 200 : (i * MaxActions + k) % 13);
             p.ActionParam[k] = quint8(i * 40 + k);

@@ -18,9 +18,7 @@ QByteArray encode(const Program &p, bool empty = false) {
 
 Program program(quint8 inputs, std::array<quint8, 6> kinds, std::array<quint8, 6> params = {}) {
     Program p(Made);
-    p.Code = inputs;
-    p.ActionKind = kinds;
-    p.ActionParam = params;
+    p.Code = inputs, p.ActionKind = kinds, p.ActionParam = params;
     return p;
 }
 

@@ -25,8 +25,7 @@ struct Model : ProjectModel::ViewAnchor {
         project.Properties.ProjectName = u"Hall"_s;
         for (int code = 1; code <= n; ++code) {
             Program p(clock.now());
-            p.Code = quint8(code);
-            p.Title = u"P%1"_s.arg(code);
+            p.Code = quint8(code), p.Title = u"P%1"_s.arg(code);
             p.Color = ProgramColors[code == 2 || code == 5 || code == 6 ? 2 : 1];
             project.Programs << p;
         }

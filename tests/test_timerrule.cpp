@@ -17,18 +17,12 @@ QDateTime at(int day, int hour, int minute, int month = 3, int year = 2026) {
 
 Program timer(quint8 mode, QTime time, QDate date = QDate(2026, 12, 5), quint8 weekday = 1) {
     Program p(at(1, 0, 0, 1));
-    p.TimerOn = 1;
-    p.TimerMode = mode;
-    p.Time = time;
-    p.Date = date;
-    p.DayOftheWeek = weekday;
+    p.TimerOn = 1, p.TimerMode = mode, p.Time = time, p.Date = date, p.DayOftheWeek = weekday;
     return p;
 }
 
 Program goTo(quint8 code, quint8 target, Program p) {
-    p.Code = code;
-    p.ActionKind[0] = KindGoToProgram;
-    p.ActionParam[0] = target;
+    p.Code = code, p.ActionKind[0] = KindGoToProgram, p.ActionParam[0] = target;
     return p;
 }
 
