@@ -165,20 +165,17 @@ private slots:
             {ScheduleFinding::SameMinute, 0, {1}, 0, 0},     {ScheduleFinding::MissingTarget, 0, {}, 1, 12},
             {ScheduleFinding::TimerOnInactive, 2, {}, 0, 0}, {ScheduleFinding::DatePassed, 2, {}, 0, 0},
             {ScheduleFinding::DuplicateCode, 0, {2}, 0, 3},  {ScheduleFinding::CodeZero, 4, {}, 0, 0},
-            {ScheduleFinding::CodeZero, 5, {}, 0, 0},
-        };
+            {ScheduleFinding::CodeZero, 5, {}, 0, 0}};
         QVERIFY(findings == expected);
-        QCOMPARE(
-            ScheduleReport(findings, project, Language::English, QLocale(QLocale::English, QLocale::UnitedKingdom)),
-            (QStringList{"003 \"Daily %2 bell\" and 004 \"Hourly\" can fall due in the same minute; PC remote "
-                         "mode fires only 003 \"Daily %2 bell\".",
-                         "003 \"Daily %2 bell\": action 1 names program 012, which no program of the project has.",
-                         "003 \"Old\" has its timer on but is inactive: it never runs.",
-                         "003 \"Old\" is set for a date that has passed (01/01/2020 09:00): it never runs again.",
-                         "Code 003 is used by 003 \"Daily %2 bell\", 003 \"Old\"; only the last, 003 \"Old\", is "
-                         "transmitted.",
-                         "000 \"Zero\" has code 000: a transmit or an export leaves it out.",
-                         "000 \"Zero\" has code 000: a transmit or an export leaves it out."}));
+        const QLocale british(QLocale::English, QLocale::UnitedKingdom);
+        QCOMPARE(ScheduleReport(findings, project, Language::English, british).join(u'\n'),
+                 u"003 \"Daily %2 bell\" and 004 \"Hourly\" can fall due in the same minute; PC remote mode fires "
+                 "only 003 \"Daily %2 bell\".\n003 \"Daily %2 bell\": action 1 names program 012, which no program "
+                 "of the project has.\n003 \"Old\" has its timer on but is inactive: it never runs.\n003 \"Old\" "
+                 "is set for a date that has passed (01/01/2020 09:00): it never runs again.\nCode 003 is used by "
+                 "003 \"Daily %2 bell\", 003 \"Old\"; only the last, 003 \"Old\", is transmitted.\n000 \"Zero\" "
+                 "has code 000: a transmit or an export leaves it out.\n000 \"Zero\" has code 000: a transmit or "
+                 "an export leaves it out."_s);
         // The warning after open, import and receive: each shared code named once.
         project.Programs << a << b; // 003 a third time, and 004 twice
         QVERIFY(CodeConflictWarning(project.Programs, Language::English)
