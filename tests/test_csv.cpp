@@ -170,9 +170,7 @@ private slots:
         QList<Program> programs = everyField().first(2);
         QByteArray table = ProgramsToCsv(programs);
         if (column == u"256"_s) {
-            const QByteArray row = QString::fromUtf8(table).section(u"\r\n"_s, 2, 2).toUtf8() + "\r\n";
-            for (int i = 0; i < 254; ++i)
-                table += row;
+            table += (QString::fromUtf8(table).section(u"\r\n"_s, 2, 2).toUtf8() + "\r\n").repeated(254);
         } else if (column.isEmpty()) {
             table = cell == u"\xff"_s ? QByteArray("\xff") : cell.toUtf8();
         } else { // the second program's row, the cell of `column`

@@ -96,10 +96,9 @@ private slots:
     }
     void impossibleDateOrTime_isClampedAndReported() {
         QFETCH(QString, tail);
-        QFETCH(QDateTime, when);
         Program p;
         QVERIFY(DecodeProgram(p, frameFromBytes(QByteArray(13, 0) + QByteArray::fromHex(tail.toLatin1()))));
-        QCOMPARE(QDateTime(p.Date, p.Time), when);
+        QTEST(QDateTime(p.Date, p.Time), "when");
     }
 
     void compareFrames_namesTheFieldsThatDiffer_data() {

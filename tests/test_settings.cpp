@@ -135,8 +135,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(u"quillon-programmer.CFG"_s);
         Settings s;
-        s.SelectedPortName = given.section(u'|', 0, 0);
-        s.ProjectPath = given.section(u'|', 1, 1);
+        s.SelectedPortName = given.section(u'|', 0, 0), s.ProjectPath = given.section(u'|', 1, 1);
         s.ExportPath = given.section(u'|', 2, 2);
         QVERIFY(WriteSettings(path, s));
         const QList<QByteArray> lines = crlfLines(readAll(path));
