@@ -248,8 +248,7 @@ private slots:
             runCli(args.split(u' ', Qt::SkipEmptyParts), m_dir.path(), QProcessEnvironment::systemEnvironment(),
                    args.endsWith(u" full") ? fullDisk : std::function<void()>());
         QTEST(run.exitCode, "exitCode");
-        QVERIFY2(run.err.contains(message), qPrintable(run.err));
-        QVERIFY2(run.out.isEmpty(), qPrintable(run.out));
+        QVERIFY2(run.err.contains(message) && run.out.isEmpty(), qPrintable(run.err + run.out));
         QVERIFY(notCreated.isEmpty() || !QFile::exists(path(notCreated)));
     }
 

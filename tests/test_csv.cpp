@@ -44,8 +44,7 @@ class TestCsv : public QObject {
 private slots:
     void writtenBytes_areTheHeaderThenOneRowAProgram() {
         Program p(Now);
-        p.Title = u"Doors, \"open\""_s;
-        p.Comments = {u"..."_s};
+        p.Title = u"Doors, \"open\""_s, p.Comments = {u"..."_s};
         const QByteArray header =
             "code,title,colour,active,priority,timer_on,timer_mode,date,time,weekday,action_count,action1_kind,"
             "action1_param,action1_value,action2_kind,action2_param,action2_value,action3_kind,action3_param,"

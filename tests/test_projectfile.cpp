@@ -158,9 +158,9 @@ private slots:
         QVERIFY2(ReadProjectFile(path, back, &error, progress), qPrintable(english(error)));
         QCOMPARE(projectFileBytes(back), OddFile);
         QCOMPARE(calls, (QList<std::pair<int, int>>{{0, 2}, {1, 2}, {2, 2}}));
-        const QString gone = dir.filePath(u"gone.prg"_s);
-        QVERIFY(!ReadProjectFile(gone, back, &error));
-        QVERIFY2(english(error).startsWith(u"\"%1\" could not be opened: "_s.arg(gone)), qPrintable(english(error)));
+        QVERIFY(!ReadProjectFile(dir.filePath(u"gone.prg"_s), back, &error));
+        QVERIFY2(english(error).startsWith(u"\"%1/gone.prg\" could not be opened: "_s.arg(dir.path())),
+                 qPrintable(english(error)));
     }
 
     void unstorableProject_isRefusedAndTheOldFileKept_data() {
@@ -204,8 +204,7 @@ private slots:
         QFETCH(Change, change);
         QFETCH(QString, message);
         Project project = newProject();
-        project.Programs[0].Code = 42;
-        project.Programs[0].Title = u"Morning"_s;
+        project.Programs[0].Code = 42, project.Programs[0].Title = u"Morning"_s;
         change(project);
         Notice error;
         QVERIFY(projectFileBytes(project, &error).isEmpty());

@@ -114,35 +114,33 @@ private slots:
     // test), the days of the week, the timer off or not 1, and unknown modes.
     void scheduleText_followsTimerModeAndLanguage_data() {
         QTest::addColumn<int>("language");
-        QTest::addColumn<int>("timerOn");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("day");
+        QTest::addColumn<Program>("program");
         QTest::addColumn<QString>("expected");
+        const auto row = [](const char *name, Language language, int timerOn, int mode, int day, const QString &text) {
+            Program p(QDateTime(QDate(2027, 2, 1), QTime(9, 5)));
+            p.TimerOn = quint8(timerOn), p.TimerMode = quint8(mode), p.DayOftheWeek = quint8(day);
+            QTest::newRow(name) << int(language) << p << text;
+        };
         const QStringList modes =
             u"Date : 01/02/2027 - At : 09:05|Every day - At : 09:05||Start at : XX:05"_s.split(u'|');
         const QStringList days = u"Monday|Tuesday|Wednesday|Thursday|Friday|Saturday|Sunday"_s.split(u'|');
         for (int mode = 0; mode < 4; ++mode)
             for (int day = 1; day <= (mode == 2 ? 7 : 1); ++day)
-                QTest::addRow("mode %d, day %d", mode, day)
-                    << int(Language::English) << 1 << mode << day
-                    << (mode == 2 ? u"Every : "_s + days[day - 1] + u" - At : 09:05"_s : modes[mode]);
-        QTest::newRow("in French") << int(Language::French) << 1 << 2 << 1 << u"Tous les : Lundi - A : 09:05"_s;
-        QTest::newRow("timer off") << int(Language::German) << 0 << 2 << 1 << u"..."_s;
-        QTest::newRow("timer value 2") << int(Language::English) << 2 << 1 << 1 << u"..."_s;
-        QTest::newRow("timer off, unknown mode") << int(Language::English) << 0 << 255 << 1 << u"..."_s;
-        QTest::newRow("unknown mode 4") << int(Language::English) << 1 << 4 << 1 << QString();
-        QTest::newRow("unknown mode 200") << int(Language::French) << 1 << 200 << 1 << QString();
+                row(qPrintable(u"mode %1, day %2"_s.arg(mode).arg(day)), Language::English, 1, mode, day,
+                    mode == 2 ? u"Every : "_s + days[day - 1] + u" - At : 09:05"_s : modes[mode]);
+        row("in French", Language::French, 1, 2, 1, u"Tous les : Lundi - A : 09:05"_s);
+        row("timer off", Language::German, 0, 2, 1, u"..."_s);
+        row("timer value 2", Language::English, 2, 1, 1, u"..."_s);
+        row("timer off, unknown mode", Language::English, 0, 255, 1, u"..."_s);
+        row("unknown mode 4", Language::English, 1, 4, 1, QString());
+        row("unknown mode 200", Language::French, 1, 200, 1, QString());
     }
     void scheduleText_followsTimerModeAndLanguage() {
         QFETCH(int, language);
-        QFETCH(int, timerOn);
-        QFETCH(int, mode);
-        QFETCH(int, day);
+        QFETCH(Program, program);
         QFETCH(QString, expected);
-        Program p(QDateTime(QDate(2027, 2, 1), QTime(9, 5)));
-        p.TimerOn = quint8(timerOn), p.TimerMode = quint8(mode), p.DayOftheWeek = quint8(day);
-        QCOMPARE(ScheduleText(p, Language(language)), expected);
-        QCOMPARE(ScheduleText(p, Language(language)).isNull(), expected.isNull());
+        QCOMPARE(ScheduleText(program, Language(language)), expected);
+        QCOMPARE(ScheduleText(program, Language(language)).isNull(), expected.isNull());
     }
 
     // The transport commands' names as one block; the short text of every transport command by its
