@@ -61,9 +61,7 @@ private slots:
     void initTestCase() {
         QVERIFY(m_dir.isValid());
         QVERIFY(QDir(m_dir.path()).mkdir(u"out"_s));
-        Project project;
-        project.Programs = {sampleProgram(2)};
-        QVERIFY(WriteProjectFile(path(u"small.prg"_s), project));
+        QVERIFY(WriteProjectFile(path(u"small.prg"_s), {ProjectProperties(), {sampleProgram(2)}}));
         QVERIFY(writeAll(path(u"short.msg"_s), emptyRecords().chopped(1)));
         QVERIFY(writeAll(path(u"broken.prg"_s), "Group Of Program File of ORBEX\r\n*****\r\n"));
         QVERIFY(writeAll(path(u"big.prg"_s),
@@ -255,10 +253,9 @@ private slots:
     // Names that are not valid UTF-8 are read and written under their own bytes; such names,
     // and the control characters of a title, are printed as visible escapes.
     void hostileNames_areKeptAsBytesAndPrintedSafely() {
-        Project project;
-        project.Programs = {sampleProgram(1)};
-        project.Programs[0].Title = QString::fromLatin1("A\x1B[2J\0B\tC", 9);
-        QVERIFY(WriteProjectFile(path(fileNameFromBytes("\xFF\x1B.prg")), project));
+        Program titled = sampleProgram(1);
+        titled.Title = QString::fromLatin1("A\x1B[2J\0B\tC", 9);
+        QVERIFY(WriteProjectFile(path(fileNameFromBytes("\xFF\x1B.prg")), {ProjectProperties(), {titled}}));
         // The names reach quillon-cli as bytes through the shell: QProcess would pass them as UTF-8.
         const CliRun shown = shell("exec \"$0\" show \"$(printf '\\377\\033.prg')\"");
         QVERIFY2(shown.exitCode == 0 && shown.out.startsWith(u"001\tA\\x1B[2J\\x00B\\x09C\t"_s), qPrintable(shown.out));

@@ -70,15 +70,13 @@ private slots:
     }
 
     // English is the language of the code: a text is spoken as written there, and a text that
-    // no translation holds is spoken in English in every language.
-    void english_isTheTextAsWritten() {
+    // no translation holds is spoken in English in every language. A notice within a notice
+    // speaks the caller's language.
+    void english_isTheTextAsWritten_andNoticesNestInTheCallersLanguage() {
         QCOMPARE(translated(phrase("FileMenu", "&File"), Language::English), u"&File"_s);
         const Phrase unknown = phrase("FileMenu", "Not a menu text");
         for (Language language : Languages)
             QCOMPARE(translated(unknown, language), u"Not a menu text"_s);
-    }
-
-    void nestedNotice_speaksTheCallersLanguage() {
         const Notice line = Notice(phrase("Notice", "comment line %1")).arg(2);
         const Notice n = Notice(phrase("Notice", "%1: %2 holds a line break or control character that a project file "
                                                  "cannot store"))
