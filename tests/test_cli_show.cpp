@@ -79,9 +79,8 @@ private slots:
             p.Title = u"not in the player"_s;
             project.Programs.append(p);
         }
-        project.Programs[1].ActionCount = 2;
-        project.Programs[1].ActionKind = {0, 3, 1, 1, 1, 1};
-        project.Programs[1].ActionParam = {12, 4, 0, 0, 0, 0};
+        Program &second = project.Programs[1];
+        second.ActionCount = 2, second.ActionKind = {0, 3, 1, 1, 1, 1}, second.ActionParam = {12, 4, 0, 0, 0, 0};
         const QString path = m_dir.filePath(u"quillon.msg"_s);
         QVERIFY(writeAll(path, BuildScheduleRecords(project, QDateTime(QDate(2026, 12, 1), QTime(8, 0))) + "stamp"));
         const CliRun run = runCli({u"show"_s, path, u"--language"_s, u"it"_s});

@@ -117,11 +117,10 @@ private slots:
             Settings read; // settings that cannot be written are still read
             const bool readable = writer != Writer::Settings || (ReadSettings(path, read, {QStringLiteral("(None)")}) &&
                                                                  read.ProjectPath == QStringLiteral("/project/"));
-            QVERIFY(protect(target, false));
-            QVERIFY(readable);
+            QVERIFY(protect(target, false) && readable);
         }
-        QVERIFY(!written);
-        QVERIFY2(english(error).contains(message) && (fault == Fault::NotAFolder || english(error).contains(path)),
+        QVERIFY2(!written && english(error).contains(message) &&
+                     (fault == Fault::NotAFolder || english(error).contains(path)),
                  qPrintable(english(error)));
         QCOMPARE(readAll(path), previous);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(path).fileName()});

@@ -64,8 +64,7 @@ private slots:
         Program src(QDateTime(QDate(2032, 2, 29), QTime(23, 59, 58)));
         src.Code = 255, src.Priority = src.TimerOn = 1, src.Active = 0, src.DayOftheWeek = 7;
         src.TimerMode = TimerHourly, src.ActionCount = 6;
-        src.ActionKind = {0, 12, 11, 10, 9, 8};
-        src.ActionParam = {1, 2, 3, 250, 254, 255};
+        src.ActionKind = {0, 12, 11, 10, 9, 8}, src.ActionParam = {1, 2, 3, 250, 254, 255};
         src.ActionValue = {0, 1, 2, 3, 4, 5};
         Program dst;
         QVERIFY(dst.SetDate(2023, 1, 31)); // 31 February never forms on the way

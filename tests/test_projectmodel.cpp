@@ -169,9 +169,7 @@ private slots:
         QStringList seen;
         const ProjectModel::Progress progress{
             [&](ProjectModel::Phase p, int total) { seen << u"%1:%2"_s.arg(int(p)).arg(total); },
-            [&](ProjectModel::Phase p, int shown, int total) {
-                seen << u"%1:%2/%3"_s.arg(int(p)).arg(shown).arg(total);
-            },
+            [&](auto p, int shown, int total) { seen << u"%1:%2/%3"_s.arg(int(p)).arg(shown).arg(total); },
             [&] { seen << u"."_s; }};
         Model(4).model.deleteColourGroup(2, progress);
         Model(4).model.open(u"b.prg"_s, {{}, {Program(), Program()}}, progress);

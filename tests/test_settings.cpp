@@ -29,9 +29,7 @@ QString summary(const Settings &s) {
 
 Settings testDefaults() {
     Settings s;
-    s.CurrentLanguage = Language::French;
-    s.SelectedPortName = u"ttyS0"_s;
-    s.ExportPath = u"/opt/quillon/"_s;
+    s.CurrentLanguage = Language::French, s.SelectedPortName = u"ttyS0"_s, s.ExportPath = u"/opt/quillon/"_s;
     s.EthernetOptionEnabled = s.BackupBeforeTransmit = false;
     return s;
 }
