@@ -1,7 +1,6 @@
 #include "ScheduleFixtures.h"
 #include "TestSupport.h"
 #include "model/FileAccess.h"
-#include "project/CsvFile.h"
 #include "project/ProjectFile.h"
 
 #include <QRegularExpression>

@@ -176,11 +176,8 @@ private slots:
             QStringList rows = QString::fromUtf8(table).split(u"\r\n"_s);
             QStringList cells = rows[2].split(u',');
             const int at = int(CsvColumnNames().indexOf(column));
-            const QStringList parts = cell.split(u',');
-            if (cell.isNull())
-                cells.removeAt(at);
-            for (int i = 0; i < parts.size() && !cell.isNull(); ++i)
-                cells[at + i] = parts[i];
+            const QStringList parts = cell.isNull() ? QStringList() : cell.split(u','); // none: the cell goes
+            cells = cells.mid(0, at) + parts + cells.mid(at + qMax(1, parts.size()));
             rows[2] = cells.join(u',');
             table = rows.join(u"\r\n"_s).toUtf8();
         }

@@ -134,8 +134,7 @@ private slots:
     void goldenFile_readsBackToTheSameBytes() {
         QFETCH(QByteArray, file);
         QFETCH(QByteArray, tail);
-        Project back;
-        back.Programs.append(Program()); // replaced, not added to
+        Project back{ProjectProperties(), {Program()}}; // its program is replaced, not added to
         Notice error;
         QVERIFY2(ReadProjectData(file + tail, u"g.prg"_s, back, &error), qPrintable(english(error)));
         QTEST(back.Properties.ProjectName, "name");
@@ -286,8 +285,8 @@ private slots:
             Notice error;
             QCOMPARE(ReadProjectData(cut, u"t.prg"_s, out, &error), n > lastLineStart);
             if (n <= lastLineStart && (n == 0 || cut.endsWith('\n'))) {
-                const QString where = u"\"t.prg\", line %1: expected "_s.arg(cut.count('\n') + 1);
-                QVERIFY2(english(error).startsWith(where) && english(error).endsWith(u", found the end of the file"_s),
+                QVERIFY2(english(error).startsWith(u"\"t.prg\", line %1: expected "_s.arg(cut.count('\n') + 1)) &&
+                             english(error).endsWith(u", found the end of the file"_s),
                          qPrintable(english(error)));
             }
         }
