@@ -1,5 +1,3 @@
-// The project model without a window: every program command with its undo and redo, the
-// merging of typing, the selection, the save point, and the progress of the long commands.
 #include "model/Clock.h"
 #include "project/ProjectModel.h"
 #include "text/Translation.h"
@@ -27,8 +25,7 @@ struct Model : ProjectModel::ViewAnchor {
         project.Properties.ProjectName = u"Hall"_s;
         for (int code = 1; code <= n; ++code) {
             Program p(clock.now());
-            p.Code = quint8(code);
-            p.Title = u"P%1"_s.arg(code);
+            p.Code = quint8(code), p.Title = u"P%1"_s.arg(code);
             p.Color = ProgramColors[code == 2 || code == 5 || code == 6 ? 2 : 1];
             project.Programs << p;
         }
@@ -172,15 +169,12 @@ private slots:
         QStringList seen;
         const ProjectModel::Progress progress{
             [&](ProjectModel::Phase p, int total) { seen << u"%1:%2"_s.arg(int(p)).arg(total); },
-            [&](ProjectModel::Phase p, int shown, int total) {
-                seen << u"%1:%2/%3"_s.arg(int(p)).arg(shown).arg(total);
-            },
+            [&](auto p, int shown, int total) { seen << u"%1:%2/%3"_s.arg(int(p)).arg(shown).arg(total); },
             [&] { seen << u"."_s; }};
         Model(4).model.deleteColourGroup(2, progress);
         Model(4).model.open(u"b.prg"_s, {{}, {Program(), Program()}}, progress);
         QCOMPARE(seen.join(u' '), u"2:1 2:1/1 0:4 0:3/4 0:2/4 0:1/4 0:0/4 1:2 1:1/2 1:2/2 ."_s);
     }
-    // The selected program's action slots are made consistent when it is selected, without a step.
     void select_makesTheActionSlotsConsistent_withoutAStep() {
         Model f(2);
         Program odd = f.model.program(1);
@@ -189,7 +183,6 @@ private slots:
         f.model.select(1);
         QCOMPARE(u"%1 %2"_s.arg(f.model.program(1).ActionValue[4]).arg(f.model.historySize()), u"255 1"_s);
     }
-    // Of 1,001 steps the history keeps the last 1,000.
     void history_keepsTheLast1000Steps() {
         Model f(1);
         f.run(u"select 0; add"_s);

@@ -42,46 +42,41 @@ private slots:
         QFile ts(file);
         QVERIFY2(ts.open(QIODevice::ReadOnly), qPrintable(file));
         QXmlStreamReader xml(&ts);
-        QByteArray context, source, comment;
+        QMap<QString, QByteArray> at; // the context's name, the message's source and comment
         int messages = 0;
         while (!xml.atEnd()) {
-            if (xml.readNext() != QXmlStreamReader::StartElement)
+            if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() == u"TS"_s || xml.name() == u"context"_s)
                 continue;
-            const auto name = xml.name();
-            if (name == u"message"_s)
-                source.clear(), comment.clear();
-            if (name == u"TS"_s || name == u"context"_s || name == u"message"_s)
+            const QString name = xml.name().toString();
+            if (name == u"message"_s) {
+                at.remove(u"source"_s), at.remove(u"comment"_s);
                 continue;
-            const QString text = xml.readElementText();
-            if (name == u"name"_s) {
-                context = text.toUtf8();
-            } else if (name == u"source"_s) {
-                source = text.toUtf8();
-            } else if (name == u"comment"_s) {
-                comment = text.toUtf8();
-            } else if (name == u"translation"_s) {
-                ++messages;
-                const Phrase p =
-                    phrase(context.constData(), source.constData(), comment.isEmpty() ? nullptr : comment.constData());
-                QCOMPARE(translated(p, Language(language)), text);
-                QCOMPARE(placeholders(text), placeholders(QString::fromUtf8(source)));
             }
+            const QString text = xml.readElementText();
+            if (name != u"translation"_s) {
+                at[name] = text.toUtf8();
+                continue;
+            }
+            ++messages;
+            const QByteArray context = at.value(u"name"_s), source = at.value(u"source"_s),
+                             comment = at.value(u"comment"_s);
+            const Phrase p =
+                phrase(context.constData(), source.constData(), comment.isEmpty() ? nullptr : comment.constData());
+            QCOMPARE(translated(p, Language(language)), text);
+            QCOMPARE(placeholders(text), placeholders(QString::fromUtf8(source)));
         }
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
         QVERIFY(messages > 300);
     }
 
     // English is the language of the code: a text is spoken as written there, and a text that
-    // no translation holds is spoken in English in every language.
-    void english_isTheTextAsWritten() {
+    // no translation holds is spoken in English in every language. A notice within a notice
+    // speaks the caller's language.
+    void english_isTheTextAsWritten_andNoticesNestInTheCallersLanguage() {
         QCOMPARE(translated(phrase("FileMenu", "&File"), Language::English), u"&File"_s);
         const Phrase unknown = phrase("FileMenu", "Not a menu text");
         for (Language language : Languages)
             QCOMPARE(translated(unknown, language), u"Not a menu text"_s);
-    }
-
-    // A notice within a notice speaks the caller's language too.
-    void nestedNotice_speaksTheCallersLanguage() {
         const Notice line = Notice(phrase("Notice", "comment line %1")).arg(2);
         const Notice n = Notice(phrase("Notice", "%1: %2 holds a line break or control character that a project file "
                                                  "cannot store"))
@@ -92,76 +87,67 @@ private slots:
     }
 
     // Read from the device's mode: who may open it, and the advice to join the serial group.
-    void forbiddenPort_saysWhoMayOpenIt_data() {
+    void forbiddenPort_saysWhoMayOpenIt_data() { // the group is root (0) or dialout (20)
         QTest::addColumn<unsigned>("mode");
-        QTest::addColumn<unsigned>("groupId");
         QTest::addColumn<QString>("group");
         QTest::addColumn<QString>("expected");
         const QString start = u"this user may not open /dev/ttyS0 (owner root"_s;
-        QTest::newRow("crw-------") << 020600u << 0u << u"root"_s << start + u"; only its owner may)"_s;
-        QTest::newRow("crw-r-----") << 020640u << 20u << u"dialout"_s << start + u"; only its owner may)"_s;
-        QTest::newRow("crw-rw---- root") << 020660u << 0u << u"root"_s
+        QTest::newRow("crw-------") << 020600u << u"root"_s << start + u"; only its owner may)"_s;
+        QTest::newRow("crw-r-----") << 020640u << u"dialout"_s << start + u"; only its owner may)"_s;
+        QTest::newRow("crw-rw---- root") << 020660u << u"root"_s
                                          << start + u", group root; a member of group root may)"_s;
-        QTest::newRow("crw-rw---- dialout")
-            << 020660u << 20u << u"dialout"_s
-            << start + u", group dialout; a member of group dialout may): add your account to the group dialout and "
-                       u"log in again"_s;
+        QTest::newRow("crw-rw---- dialout") << 020660u << u"dialout"_s
+                                            << start + u", group dialout; a member of group dialout may): add your "
+                                                       u"account to the group dialout and log in again"_s;
     }
     void forbiddenPort_saysWhoMayOpenIt() {
         QFETCH(unsigned, mode);
-        QFETCH(unsigned, groupId);
         QFETCH(QString, group);
-        QTEST(noticeText(describeForbiddenPort(u"/dev/ttyS0"_s, mode, groupId, u"root"_s, group), Language::English),
+        const unsigned id = group == u"root" ? 0 : 20;
+        QTEST(noticeText(describeForbiddenPort(u"/dev/ttyS0"_s, mode, id, u"root"_s, group), Language::English),
               "expected");
-    }
-
-    void transportCommandNames_areOneBlock() {
-        QStringList transport;
-        for (int k = 0; k < TransportCommandNameCount; ++k)
-            transport << TransportCommandNames(k);
-        QCOMPARE(transport.join(u'|'),
-                 u"SONG|Play|Pause|Stop|FWD|RWD|DIR+|DIR-|VOL+|VOL-|USB Mode|FTP |EMail |RESET"_s);
     }
 
     // At 9:05 on 1 February 2027: the modes 0..3 in English (the translations have their own
     // test), the days of the week, the timer off or not 1, and unknown modes.
     void scheduleText_followsTimerModeAndLanguage_data() {
         QTest::addColumn<int>("language");
-        QTest::addColumn<int>("timerOn");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("day");
+        QTest::addColumn<Program>("program");
         QTest::addColumn<QString>("expected");
+        const auto row = [](const char *name, Language language, int timerOn, int mode, int day, const QString &text) {
+            Program p(QDateTime(QDate(2027, 2, 1), QTime(9, 5)));
+            p.TimerOn = quint8(timerOn), p.TimerMode = quint8(mode), p.DayOftheWeek = quint8(day);
+            QTest::newRow(name) << int(language) << p << text;
+        };
         const QStringList modes =
             u"Date : 01/02/2027 - At : 09:05|Every day - At : 09:05||Start at : XX:05"_s.split(u'|');
         const QStringList days = u"Monday|Tuesday|Wednesday|Thursday|Friday|Saturday|Sunday"_s.split(u'|');
         for (int mode = 0; mode < 4; ++mode)
             for (int day = 1; day <= (mode == 2 ? 7 : 1); ++day)
-                QTest::addRow("mode %d, day %d", mode, day)
-                    << int(Language::English) << 1 << mode << day
-                    << (mode == 2 ? u"Every : "_s + days[day - 1] + u" - At : 09:05"_s : modes[mode]);
-        QTest::newRow("in French") << int(Language::French) << 1 << 2 << 1 << u"Tous les : Lundi - A : 09:05"_s;
-        QTest::newRow("timer off") << int(Language::German) << 0 << 2 << 1 << u"..."_s;
-        QTest::newRow("timer value 2") << int(Language::English) << 2 << 1 << 1 << u"..."_s;
-        QTest::newRow("timer off, unknown mode") << int(Language::English) << 0 << 255 << 1 << u"..."_s;
-        QTest::newRow("unknown mode 4") << int(Language::English) << 1 << 4 << 1 << QString();
-        QTest::newRow("unknown mode 200") << int(Language::French) << 1 << 200 << 1 << QString();
+                row(qPrintable(u"mode %1, day %2"_s.arg(mode).arg(day)), Language::English, 1, mode, day,
+                    mode == 2 ? u"Every : "_s + days[day - 1] + u" - At : 09:05"_s : modes[mode]);
+        row("in French", Language::French, 1, 2, 1, u"Tous les : Lundi - A : 09:05"_s);
+        row("timer off", Language::German, 0, 2, 1, u"..."_s);
+        row("timer value 2", Language::English, 2, 1, 1, u"..."_s);
+        row("timer off, unknown mode", Language::English, 0, 255, 1, u"..."_s);
+        row("unknown mode 4", Language::English, 1, 4, 1, QString());
+        row("unknown mode 200", Language::French, 1, 200, 1, QString());
     }
     void scheduleText_followsTimerModeAndLanguage() {
         QFETCH(int, language);
-        QFETCH(int, timerOn);
-        QFETCH(int, mode);
-        QFETCH(int, day);
+        QFETCH(Program, program);
         QFETCH(QString, expected);
-        Program p(QDateTime(QDate(2027, 2, 1), QTime(9, 5)));
-        p.TimerOn = quint8(timerOn);
-        p.TimerMode = quint8(mode);
-        p.DayOftheWeek = quint8(day);
-        QCOMPARE(ScheduleText(p, Language(language)), expected);
-        QCOMPARE(ScheduleText(p, Language(language)).isNull(), expected.isNull());
+        QCOMPARE(ScheduleText(program, Language(language)), expected);
+        QCOMPARE(ScheduleText(program, Language(language)).isNull(), expected.isNull());
     }
 
-    // Every transport command by its parameter 0..13, then every other kind.
+    // The transport commands' names as one block; the short text of every transport command by its
+    // parameter 0..13, then of every other kind.
     void actionShortText_coversEveryKind() {
+        QStringList names;
+        for (int k = 0; k < TransportCommandNameCount; ++k)
+            names << TransportCommandNames(k);
+        QCOMPARE(names.join(u'|'), u"SONG|Play|Pause|Stop|FWD|RWD|DIR+|DIR-|VOL+|VOL-|USB Mode|FTP |EMail |RESET"_s);
         const QStringList transport =
             u"---|PLAY|PAUSE|STOP|FWD|RWD|DIR+|DIR-|VOL+|VOL-|USB|---|RESET|---"_s.split(u'|');
         for (int p = 0; p < transport.size(); ++p)
@@ -176,15 +162,13 @@ private slots:
     }
 
     void inputBit_testsTheWeightOfEachInput() {
-        const std::pair<int, const char *> codes[] = {
-            {0, "00000000"}, {1, "00000001"}, {128, "10000000"}, {165, "10100101"}, {255, "11111111"}};
-        for (const auto &[code, bits] : codes) {
-            QString shown; // inputs 8 down to 1, as the tile shows them
-            for (int k = 8; k >= 1; --k)
-                shown += InputBit(k, quint8(code)) ? u'1' : u'0';
-            QCOMPARE(shown, QString::fromLatin1(bits));
-            QVERIFY(!InputBit(0, quint8(code)) && !InputBit(9, quint8(code)));
+        QStringList shown; // inputs 9 down to 0 of each code (8 to 1 as the tile shows them; 9 and 0 are none)
+        for (int code : {0, 1, 128, 165, 255}) {
+            shown << QString();
+            for (int k = 9; k >= 0; --k)
+                shown.last() += InputBit(k, quint8(code)) ? u'1' : u'0';
         }
+        QCOMPARE(shown.join(u' '), u"0000000000 0000000010 0100000000 0101001010 0111111110"_s);
     }
 };
 
