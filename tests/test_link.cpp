@@ -1,6 +1,5 @@
-// The player link against the simulated player: one suite on the in-memory port (in virtual
-// time) and on a pseudo-terminal through QSerialPort, with the fault matrix of every run; PC
-// remote mode on the in-memory port; quillon-cli's link commands on the pseudo-terminal.
+// The player link against the simulated player, in memory (in virtual time) and on a pseudo-terminal,
+// with the fault matrix of every run; PC remote mode in memory; quillon-cli's link commands.
 #include "LinkBackends.h"
 #include "TestSupport.h"
 #include "player/PlayerLink.h"
@@ -35,10 +34,7 @@ const QByteArray FrameTwoHundred =
     QByteArray::fromHex("00 c8 21 01 31 11 11 05 00 00 00 00 00 6c 05 1a 0e 1e ff ff ff ff ff ff");
 
 // `frame` as the player keeps it in slot `slot`: with that code.
-QByteArray inSlot(int slot, QByteArray frame) {
-    frame[1] = char(slot);
-    return frame;
-}
+const auto inSlot = [](int slot, QByteArray frame) { return frame.replace(1, 1, QByteArray(1, char(slot))); };
 
 Program decoded(const QByteArray &frame) {
     Program p(Now);
@@ -59,21 +55,14 @@ Project hallB() {
     return project;
 }
 
-QStringList option(const QString &name, const QString &value) {
-    return {"--"_L1 + name, value};
-}
-
 QStringList withSlot(int slot, const QByteArray &frame) {
-    return option(u"set-slot"_s, QStringLiteral("%1=%2").arg(slot).arg(QString::fromLatin1(frame.toHex())));
+    return {u"--set-slot"_s, QStringLiteral("%1=%2").arg(slot).arg(QString::fromLatin1(frame.toHex()))};
 }
 
 // Daily at `time`, first action "go to" `target`: a program PC remote mode triggers.
 Program remoteProgram(QTime time, quint8 target) {
     Program p = decoded(FrameTwoHundred);
-    p.TimerOn = 1;
-    p.Time = time;
-    p.ActionKind[0] = KindGoToProgram;
-    p.ActionParam[0] = target;
+    p.TimerOn = 1, p.Time = time, p.ActionKind[0] = KindGoToProgram, p.ActionParam[0] = target;
     return p;
 }
 
@@ -85,6 +74,8 @@ protected:
     LinkSuite(LinkTiming timing, int lateWatchdogMs)
         : m_timing(timing)
         , m_lateWatchdogMs(lateWatchdogMs) {}
+    const LinkTiming m_timing;
+    const int m_lateWatchdogMs;
     virtual std::unique_ptr<PlayerBackend> makeBackend() = 0;
     // A fault of the in-memory port, once open: "purge", "write N" or "read N" fails, "mute N" drops
     // the answers from the PC's byte N on.
@@ -105,9 +96,7 @@ protected:
 
     [[nodiscard]] bool startPlayer(const QStringList &options, std::optional<LinkTiming> timing = {}) {
         player = makeBackend();
-        slotsDone.clear();
-        finalized = 0;
-        failures.clear();
+        slotsDone.clear(), failures.clear(), finalized = 0;
         link = player->start(options) ? player->link(timing.value_or(m_timing)) : nullptr;
         return link != nullptr;
     }
@@ -139,14 +128,11 @@ private slots:
         Project project = hallB();
         project.Properties.ProjectName = name;
         QCOMPARE(TransmitRun(*link, project, context()), ComCode::Ok);
+        const QByteArray empty = // dated at the run's start
+            QByteArray::fromHex("00 00 81 00 11 11 11 00 00 00 00 00 00 13 09 1a 0a 2d ff ff ff ff ff ff");
         QByteArray expected;
-        for (int n = 1; n <= 255; ++n) { // empty slots are dated at the run's start
-            const QByteArray empty =
-                QByteArray::fromHex("00 00 81 00 11 11 11 00 00 00 00 00 00 13 09 1a 0a 2d ff ff ff ff ff ff");
-            expected += char(0x0A) + (n == 3     ? FrameThree
-                                      : n == 200 ? FrameTwoHundred
-                                                 : QByteArray(empty).replace(1, 1, QByteArray(1, char(n))));
-        }
+        for (int n = 1; n <= 255; ++n)
+            expected += char(0x0A) + (n == 3 ? FrameThree : n == 200 ? FrameTwoHundred : inSlot(n, empty));
         const QByteArray nameBytes = (name.toLatin1() + QByteArray(64, 0)).left(64);
         for (int i = 0; i < 64; ++i)
             expected += QByteArray::fromHex("0860") + char(0x10 + i) + nameBytes.at(i);
@@ -154,24 +140,21 @@ private slots:
         QVERIFY(slotsDone.size() == 255 && slotsDone.last() == 255 && finalized == 1 && failures.isEmpty());
     }
 
-    // Bytes the player sends before its acknowledgements are ignored.
+    // Bytes the player sends before its acknowledgements are ignored; up to 31 before each, so
+    // the long watchdog, for a loaded machine.
     void receiveVerifyAndNameRead_giveBackWhatTransmitSent_data() {
-        QTest::addColumn<QString>("garbage");
-        QTest::newRow("honest player") << QString();
-        QTest::newRow("command bytes") << u"0a0b0c080e09"_s;
-        QTest::newRow("more than a frame") << u"ff"_s.repeated(30);
+        QTest::addColumn<QStringList>("garbage");
+        QTest::newRow("honest player") << QStringList();
+        QTest::newRow("command bytes") << QStringList{"--garbage", "0a0b0c080e09"};
+        QTest::newRow("more than a frame") << QStringList{"--garbage", u"ff"_s.repeated(30)};
     }
     void receiveVerifyAndNameRead_giveBackWhatTransmitSent() {
-        QFETCH(QString, garbage);
-        // Up to 31 bytes to each acknowledgement: the long watchdog, for a loaded machine.
-        QVERIFY(startPlayer(garbage.isEmpty() ? QStringList() : option(u"garbage"_s, garbage),
-                            LinkTiming{m_lateWatchdogMs * 1ms, 60ms}) &&
-                openPort());
+        QFETCH(QStringList, garbage);
+        QVERIFY(startPlayer(garbage, LinkTiming{m_lateWatchdogMs * 1ms, 60ms}) && openPort());
         QCOMPARE(TransmitRun(*link, hallB(), context()), ComCode::Ok);
         const ReceivedPrograms received = ReceiveRun(*link, context());
-        QCOMPARE(received.result, ComCode::Ok);
+        QVERIFY(received.result == ComCode::Ok && received.correctedSlots.isEmpty());
         QCOMPARE(framesOf(received.programs), (QList<QByteArray>{FrameThree, FrameTwoHundred}));
-        QVERIFY(received.correctedSlots.isEmpty());
         const VerifyResult same = VerifyRun(*link, hallB(), context());
         QVERIFY(same.result == ComCode::Ok && same.differing.isEmpty() && !same.nameDiffers);
         Project changed = hallB();
@@ -179,43 +162,20 @@ private slots:
         changed.Programs[1].Time = QTime(7, 6); // program 3: its minute and the parameter of action 2
         changed.Programs[1].ActionParam[1] = 99;
         const VerifyResult result = VerifyRun(*link, changed, context());
-        QVERIFY(result.result == ComCode::Ok && result.nameDiffers);
+        QVERIFY(result.result == ComCode::Ok && result.nameDiffers && result.playerName == u"Hall B");
         QVERIFY((result.differing == QList<SlotDifference>{{3, false, false, true, {2}}}));
-        QCOMPARE(result.playerName, u"Hall B"_s);
-        QCOMPARE(link->CloseComPort(), ComCode::Ok);
         QString name;
-        QCOMPARE(ReadProjectName(*link, player->portName(), name, context()), ComCode::Ok);
-        QCOMPARE(name.size(), 64);
-        QCOMPARE(ShownProjectName(name), u"Hall B"_s);
-        QVERIFY(!link->isOpen());
+        QVERIFY(link->CloseComPort() == ComCode::Ok &&
+                ReadProjectName(*link, player->portName(), name, context()) == ComCode::Ok);
+        QVERIFY(name.size() == 64 && ShownProjectName(name) == u"Hall B" && !link->isOpen());
         QVERIFY(slotsDone.size() == 4 * 255 && finalized == 4 && failures.isEmpty());
-        QByteArray tail; // after the second verify: its 255 slot reads, the end, then 64 name reads
+        QByteArray tail; // from the second verify: its 255 slot reads, the end, its name read, then the other
         for (int n = 1; n <= 255; ++n)
             tail += char(0x0B) + QByteArray(1, char(n));
         tail += char(0x0C);
         for (int i = 0; i < 128; ++i)
             tail += QByteArray::fromHex("0960") + char(0x10 + i % 64);
         QVERIFY(player->pcBytes().endsWith(tail));
-    }
-
-    // A frame whose code is not the slot asked for means a lost step: the run ends there with 3.
-    void receive_endsAtALostStep_data() {
-        QTest::addColumn<QStringList>("player");
-        QTest::addColumn<int>("slot");
-        QTest::addColumn<int>("kept");
-        QTest::newRow("program 3 in slot 40")
-            << withSlot(2, inSlot(2, FrameThree)) + withSlot(40, FrameThree) << 40 << 1;
-        QTest::newRow("one acknowledgement too many") << option(u"garbage"_s, u"01"_s) << 2 << 1;
-    }
-    void receive_endsAtALostStep() {
-        QFETCH(QStringList, player);
-        QFETCH(int, slot);
-        QVERIFY(startPlayer(player) && openPort());
-        const ReceivedPrograms received = ReceiveRun(*link, context());
-        QCOMPARE(received.result, ComCode::ReadError);
-        QCOMPARE(failures, QStringList{QStringLiteral("slot %1: 3").arg(slot)});
-        QFETCH(int, kept); // the programs before it, which the window and the command line drop
-        QCOMPARE(received.programs.size(), qsizetype(kept));
     }
 
     // Where each run ends when the player or the port fails at a given point: its code, the
@@ -248,6 +208,9 @@ private slots:
         QTest::newRow("receive: lost at closing 5") << u"read 134 | 3 | 5 | slot 5: 3 | 10 | 1"_s;
         QTest::newRow("receive: gone at slot 255") << u"disconnect-at-byte 508 | 3 | 255 | slot 255: 3 | 509 | 2"_s;
         QTest::newRow("receive: gone at the end") << u"disconnect-at-byte 510 | 0 | 255 |  | 511 | 2"_s;
+        // A frame whose code is not the slot asked for means a lost step: the run ends there.
+        QTest::newRow("receive: program 3 in slot 40")
+            << u"set-slot 40=%1 | 3 | 40 | slot 40: 3 | 80 | 2"_s.arg(QString::fromLatin1(FrameThree.toHex()));
         // A name read sends 3 bytes per name byte; a verify reads 255 slots, ends, then the name.
         QTest::newRow("name: silent") << u"silent | 11 | 0 | name 1: 11 | 1"_s;
         QTest::newRow("name: gone at byte 64") << u"disconnect-at-byte 189 | 11 | 0 | name 64: 11 | 190"_s;
@@ -259,8 +222,9 @@ private slots:
         const QStringList f = row.split(u'|'), fault = f[0].trimmed().split(u' ');
         const QString run = QString::fromLatin1(QTest::currentDataTag()).section(u':', 0, 0);
         const bool portFault = QStringList{"purge", "write", "read", "mute"}.contains(fault[0]);
-        QVERIFY(startPlayer(withSlot(2, inSlot(2, FrameThree)) + withSlot(5, inSlot(5, FrameTwoHundred)) +
-                            (portFault ? QStringList() : option(fault[0], fault.value(1)).first(fault.size()))));
+        QVERIFY(startPlayer(
+            withSlot(2, inSlot(2, FrameThree)) + withSlot(5, inSlot(5, FrameTwoHundred)) +
+            (portFault ? QStringList() : QStringList{"--" + fault[0], fault.value(1)}.first(fault.size()))));
         if (portFault && virtualMs() < 0)
             QSKIP("a fault of the in-memory port");
         QString name = u"unchanged"_s;
@@ -290,6 +254,16 @@ private slots:
         QVERIFY(virtualMs() < 0 || code != ComCode::ReadError || virtualMs() < 10000); // not by the watchdog
     }
 
+    // A player that acknowledges twice shifts the frames by one: the run ends at the first frame
+    // whose code is not its slot's, keeping the programs before it (which the window and the
+    // command line drop).
+    void receive_endsAtALostStep() {
+        QVERIFY(startPlayer({"--garbage", "01"}) && openPort());
+        const ReceivedPrograms received = ReceiveRun(*link, context());
+        QCOMPARE(received.result, ComCode::ReadError);
+        QCOMPARE(failures.join(u'|') + u", %1 kept"_s.arg(received.programs.size()), u"slot 2: 3, 1 kept"_s);
+    }
+
     void lateAnswer_data() {
         QTest::addColumn<int>("permille"); // of the watchdog; 0: silent
         QTest::addColumn<int>("result");
@@ -303,7 +277,7 @@ private slots:
         QFETCH(int, permille);
         QFETCH(int, result);
         const int delay = m_lateWatchdogMs * permille / 1000;
-        QVERIFY(startPlayer(permille ? option(u"delay"_s, QString::number(delay)) : QStringList{"--silent"},
+        QVERIFY(startPlayer(permille ? QStringList{"--delay", QString::number(delay)} : QStringList{"--silent"},
                             LinkTiming{m_lateWatchdogMs * 1ms, 60ms}));
         if (virtualMs() < 0 && QByteArray(QTest::currentDataTag()).contains("virtual"))
             QSKIP("too near the watchdog for real time");
@@ -344,14 +318,10 @@ private slots:
                                                .trimmed();
                                }}));
         QVERIFY(thread->isBusy() && !thread->start(player->portName(), wait, {})); // one run at a time
-        QVERIFY(QTest::qWaitFor([&] { return !thread->isBusy(); }, 20000));
+        QVERIFY(idle());
         QCOMPARE(heard, ended);
         QVERIFY2(virtualMs() >= 0 || !port.isEmpty() || ticks >= 10, qPrintable(QString::number(ticks)));
     }
-
-private:
-    LinkTiming m_timing;
-    int m_lateWatchdogMs;
 };
 
 class FakePortLinkTest : public LinkSuite {
@@ -447,7 +417,7 @@ private slots:
 
     // One minute after another: the due program once, no backlog, a busy port skips the minute.
     void remote_triggersTheDueProgramOncePerMinute() {
-        QVERIFY(startPlayer(option(u"delay"_s, u"80"_s)));
+        QVERIFY(startPlayer({"--delay", "80"}));
         const auto trigger = remote(Half.addSecs(-62));
         const QList<Program> programs = {remoteProgram({8, 30}, 5), remoteProgram({8, 31}, 6),
                                          remoteProgram({8, 33}, 7), remoteProgram({8, 29}, 4)};
@@ -583,8 +553,8 @@ private slots:
     }
 
     // The name read from the player ends at its first 0x00; what a project file cannot hold
-    // becomes a space, and says so.
-    void shownProjectName_keepsWhatAProjectFileHolds() {
+    // becomes a space, and says so. The report lines of a missed and of a failed trigger.
+    void linkTexts_sayWhatThePlayerHoldsAndWhatFailed() {
         for (const auto &[read, shown, cleaned] : {std::tuple{u"Hall B\0junk"_s, u"Hall B"_s, false},
                                                    {u"Line\r\nbreak\x1A"_s, u"Line  break "_s, true},
                                                    {u"Tab\tkept"_s, u"Tab\tkept"_s, false}}) {
@@ -592,10 +562,6 @@ private slots:
             QCOMPARE(ShownProjectName(read, &replaced), shown);
             QCOMPARE(replaced, cleaned);
         }
-    }
-
-    // The report lines of a missed and of a failed trigger.
-    void remoteReportLines_nameTheProgramAndWhy() {
         const QLocale uk(QLocale::English, QLocale::UnitedKingdom);
         QVERIFY(RemoteMissedLine(7, Half, true, Language::English, uk)
                     .startsWith(u"Program : 007 missed (computer off or asleep) at : 09/03/2026 08:30:00"));
@@ -604,11 +570,7 @@ private slots:
         const QString failed = RemoteFailedLine(7, Half, 9, Language::English, uk);
         QVERIFY(failed.startsWith(u"Program : 007 not triggered at : 09/03/2026 08:30:00") &&
                 failed.endsWith(ComResultText(9, Language::English)));
-    }
-
-    // What verify reports of the slots that differ and of the project name.
-    void verifyReport_namesEachSlotsFieldsAndTheName() {
-        VerifyResult result{0, {{17, false, false, true, {2, 6}}, {200, true, true, false, {}}}, true, u"Shop"_s};
+        const VerifyResult result{0, {{17, false, false, true, {2, 6}}, {200, true, true, false, {}}}, true, u"Shop"_s};
         QCOMPARE(VerifyReport(result, Language::English),
                  u"Slots of the player that differ from the project:\n017: schedule, action 2, "
                  u"action 6\n200: code, flags\nThe project name differs; the player holds: \"Shop\""_s);
@@ -743,7 +705,7 @@ private slots:
 
     // Its own player, through a symbolic link that the port list names.
     void cli_ports_listsItsOwnExtraPortsThatOpen() {
-        QVERIFY(startPlayer(option(u"link"_s, path("player"))));
+        QVERIFY(startPlayer({"--link", path("player")}));
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(u"QUILLON_EXTRA_PORTS"_s, "/dev/quillon-no-such-port:"_L1 + path("player"));
         const CliRun ports = runCli({"ports"}, {}, env);
