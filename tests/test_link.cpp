@@ -229,17 +229,13 @@ private slots:
             QSKIP("a fault of the in-memory port");
         QString name = u"unchanged"_s;
         ReceivedPrograms received;
-        ComResult code = ComCode::Ok;
-        if (run == u"name") {
-            code = ReadProjectName(*link, player->portName(), name, context());
-        } else {
-            QVERIFY(openPort());
-            if (portFault)
-                makePortFault(fault);
-            code = run == u"transmit" ? TransmitRun(*link, hallB(), context())
-                   : run == u"verify" ? VerifyRun(*link, hallB(), context()).result
-                                      : (received = ReceiveRun(*link, context())).result;
-        }
+        QVERIFY(run == u"name" || openPort()); // a name read opens the port itself
+        if (portFault)
+            makePortFault(fault);
+        const ComResult code = run == u"name"       ? ReadProjectName(*link, player->portName(), name, context())
+                               : run == u"transmit" ? TransmitRun(*link, hallB(), context())
+                               : run == u"verify"   ? VerifyRun(*link, hallB(), context()).result
+                                                    : (received = ReceiveRun(*link, context())).result;
         const int lastSlot = f[2].toInt();
         const QString expected = f[1].trimmed().section(u'/', virtualMs() < 0 ? -1 : 0, virtualMs() < 0 ? -1 : 0);
         QVERIFY2(expected.split(u',').contains(QString::number(code)), qPrintable(QString::number(code)));
@@ -309,17 +305,14 @@ private slots:
         const auto wait = [port = port.isEmpty() ? player->portName() : port](ComLink &l, const TransferContext &) {
             return l.runOnPort(port, [&l] { return l.SendByteWithAck(0x0C); });
         };
-        QString heard;
-        QVERIFY(thread->start(player->portName(), wait,
-                              {{}, {}, {}, [&](const PortRun &run) {
-                                   heard = QStringLiteral("%1 %2 %3")
-                                               .arg(run.code)
-                                               .arg(run.step == PortRun::Opening ? "open" : "work", english(run.reason))
-                                               .trimmed();
-                               }}));
+        PortRun heard;
+        QVERIFY(thread->start(player->portName(), wait, {{}, {}, {}, [&](const PortRun &run) { heard = run; }}));
         QVERIFY(thread->isBusy() && !thread->start(player->portName(), wait, {})); // one run at a time
         QVERIFY(idle());
-        QCOMPARE(heard, ended);
+        QCOMPARE(u"%1 %2 %3"_s.arg(heard.code)
+                     .arg(heard.step == PortRun::Opening ? "open" : "work", english(heard.reason))
+                     .trimmed(),
+                 ended);
         QVERIFY2(virtualMs() >= 0 || !port.isEmpty() || ticks >= 10, qPrintable(QString::number(ticks)));
     }
 };
@@ -443,9 +436,10 @@ private slots:
     }
 
     // Each wall-clock minute is examined once: minutes the clock jumps over are reported missed,
-    // not run late; minutes shown again after a step back are not examined again. Each row ticks
-    // at the times given ("a..b": every minute from a to b).
-    void remote_examinesEachWallClockMinuteOnce_data() {
+    // not run late; minutes shown again after a step back are not examined again. A trigger that
+    // fails is signalled, the port closed. Each row ticks at the times given ("a..b": every minute
+    // from a to b), after the player's or the port's fault if one is named.
+    void remote_examinesEachWallClockMinuteOnce_andSignalsAFailedTrigger_data() {
         QTest::addColumn<QString>("ticks");
         QTest::addColumn<QStringList>("expected");
         const QStringList first = {"trigger 5 at 08:30:00"};
@@ -454,10 +448,15 @@ private slots:
                                         << first + QStringList{"away 6 at 08:45", "away 7 at 09:40", "away 8 at 10:15"};
         QTest::newRow("back one hour") << u"08:30 08:31 07:31..08:46"_s << first + QStringList{"trigger 6 at 08:45:00"};
         QTest::newRow("back a day: a corrected clock") << u"08:30 08:31 08:29-1 08:30-1"_s << first + first;
+        QTest::newRow("silent player") << u"silent 08:30"_s << first + QStringList{"failed 9"};
+        QTest::newRow("port does not open") << u"refuse-open 08:30"_s << first + QStringList{"failed 4"};
+        QTest::newRow("port does not close") << u"fail-close 08:30"_s << first + QStringList{"failed 8"};
     }
-    void remote_examinesEachWallClockMinuteOnce() {
+    void remote_examinesEachWallClockMinuteOnce_andSignalsAFailedTrigger() {
         QFETCH(QString, ticks);
-        QVERIFY(startPlayer({}));
+        QVERIFY(startPlayer(ticks.startsWith(u"silent") ? QStringList{"--silent"} : QStringList()));
+        fake().refuseOpen = ticks.startsWith(u"refuse-open");
+        fake().failClose = ticks.startsWith(u"fail-close");
         const auto trigger = remote(Half.addSecs(-60));
         const QList<Program> programs = {remoteProgram({8, 30}, 5), remoteProgram({8, 45}, 6),
                                          remoteProgram({9, 40}, 7), remoteProgram({10, 15}, 8)};
@@ -465,7 +464,7 @@ private slots:
             const int dayBack = hhmm.endsWith(u"-1"); // "08:29-1": the day before
             return QDateTime(Half.date().addDays(-dayBack), QTime::fromString(hhmm.left(5), u"hh:mm"));
         };
-        for (const QString &tick : ticks.split(u' ')) {
+        for (const QString &tick : ticks.split(u' ').filter(QRegularExpression(u"^\\d"_s))) {
             const QDateTime from = at(tick.section(u".."_s, 0, 0)), to = at(tick.section(u".."_s, -1));
             for (QDateTime t = from; t <= to; t = t.addSecs(60)) {
                 clock.set(t);
@@ -474,24 +473,6 @@ private slots:
             }
         }
         QTEST(events, "expected");
-    }
-
-    void remote_failedTrigger_isSignalledAndReturned_data() {
-        QTest::addColumn<QString>("fault");
-        QTest::addColumn<int>("code");
-        QTest::newRow("silent player") << u"silent"_s << 9;
-        QTest::newRow("port does not open") << u"open"_s << 4;
-        QTest::newRow("port does not close") << u"close"_s << 8;
-    }
-    void remote_failedTrigger_isSignalledAndReturned() {
-        QFETCH(QString, fault);
-        QFETCH(int, code);
-        QVERIFY(startPlayer(fault == u"silent" ? QStringList{"--silent"} : QStringList()));
-        fake().refuseOpen = fault == u"open";
-        fake().failClose = fault == u"close";
-        const auto trigger = remote(Half);
-        QVERIFY(trigger->SendRemoteTrigger(3) && idle());
-        QCOMPARE(events, QStringList{"failed "_L1 + QString::number(code)});
         QVERIFY(!link->isOpen());
     }
 
