@@ -38,8 +38,7 @@ public:
     ComResult open(const QString &) override {
         if (refuseOpen || m_open)
             return ComCode::OpenError;
-        m_open = true;
-        m_lost = false;
+        m_open = true, m_lost = false;
         return ComCode::Ok;
     }
     bool close() override { return !std::exchange(m_open, false) || !failClose; }
@@ -58,24 +57,21 @@ public:
         m_lost = player.vanished();
         m_open = !m_lost;
         for (char c : rewriteAnswer ? rewriteAnswer(answer) : answer)
-            m_queue.push_back({quint8(c), nowMs() + player.options().answerDelayMs});
+            m_queue.emplace_back(quint8(c), nowMs() + player.options().answerDelayMs);
         return true;
     }
     Read readByte(quint8 &byte, int timeoutMs) override {
         const QDeadlineTimer deadline(timeoutMs);
         const qint64 end = m_virtualNow + std::max(timeoutMs, 1); // a virtual wait takes at least 1 ms
         for (;;) {
+            if (failReadAfter >= 0 && m_readCount >= failReadAfter)
+                m_lost = true, m_open = false;
             if (m_lost || !m_open)
                 return Read::Failed;
-            if (failReadAfter >= 0 && m_readCount >= failReadAfter) {
-                m_lost = true;
-                m_open = false;
-                return Read::Failed;
-            }
-            if (virtualTime && !m_queue.empty() && m_queue.front().due <= end)
-                m_virtualNow = std::max(m_virtualNow, m_queue.front().due);
-            if (!m_queue.empty() && m_queue.front().due <= nowMs()) {
-                byte = m_queue.front().byte;
+            if (virtualTime && !m_queue.empty() && m_queue.front().second <= end)
+                m_virtualNow = std::max(m_virtualNow, m_queue.front().second);
+            if (!m_queue.empty() && m_queue.front().second <= nowMs()) {
+                byte = m_queue.front().first;
                 m_queue.pop_front();
                 ++m_readCount;
                 return Read::Byte;
@@ -92,11 +88,7 @@ public:
     bool lost() const override { return m_lost; }
 
 private:
-    struct Pending {
-        quint8 byte;
-        qint64 due;
-    };
-    std::deque<Pending> m_queue;
+    std::deque<std::pair<quint8, qint64>> m_queue; // the bytes to the PC, each with the time it is due
     QElapsedTimer m_clock;
     bool m_open = false, m_lost = false;
     int m_readCount = 0;
