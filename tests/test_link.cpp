@@ -116,66 +116,58 @@ private slots:
         player.reset();
     }
 
-    // A name of 70 characters is cut to 64, one of 5 padded with zeros.
-    void transmit_sendsEverySlotInOrderThenTheNameThenTheEnd_data() {
+    // The name is cut to 64 characters or padded with zeros. Bytes the player sends before its
+    // acknowledgements are ignored; up to 31 before each, so the long watchdog, for a loaded machine.
+    void transmitReceiveVerifyAndNameRead_giveBackWhatTransmitSent_data() {
         QTest::addColumn<QString>("name");
-        QTest::newRow("70 characters") << u"0123456789"_s.repeated(7);
-        QTest::newRow("5 characters") << u"Hello"_s;
+        QTest::addColumn<QStringList>("garbage");
+        QTest::newRow("honest player, 70 characters") << u"0123456789"_s.repeated(7) << QStringList();
+        QTest::newRow("command bytes") << u"Hall B"_s << QStringList{"--garbage", "0a0b0c080e09"};
+        QTest::newRow("more than a frame") << u"Hall B"_s << QStringList{"--garbage", u"ff"_s.repeated(30)};
     }
-    void transmit_sendsEverySlotInOrderThenTheNameThenTheEnd() {
+    void transmitReceiveVerifyAndNameRead_giveBackWhatTransmitSent() {
         QFETCH(QString, name);
-        QVERIFY(startPlayer({}) && openPort());
+        QFETCH(QStringList, garbage);
+        QVERIFY(startPlayer(garbage, LinkTiming{m_lateWatchdogMs * 1ms, 60ms}) && openPort());
         Project project = hallB();
         project.Properties.ProjectName = name;
         QCOMPARE(TransmitRun(*link, project, context()), ComCode::Ok);
-        const QByteArray empty = // dated at the run's start
-            QByteArray::fromHex("00 00 81 00 11 11 11 00 00 00 00 00 00 13 09 1a 0a 2d ff ff ff ff ff ff");
-        QByteArray expected;
-        for (int n = 1; n <= 255; ++n)
-            expected += char(0x0A) + (n == 3 ? FrameThree : n == 200 ? FrameTwoHundred : inSlot(n, empty));
-        const QByteArray nameBytes = (name.toLatin1() + QByteArray(64, 0)).left(64);
-        for (int i = 0; i < 64; ++i)
-            expected += QByteArray::fromHex("0860") + char(0x10 + i) + nameBytes.at(i);
-        QCOMPARE(player->pcBytes(), expected + char(0x0C));
         QVERIFY(slotsDone.size() == 255 && slotsDone.last() == 255 && finalized == 1 && failures.isEmpty());
-    }
-
-    // Bytes the player sends before its acknowledgements are ignored; up to 31 before each, so
-    // the long watchdog, for a loaded machine.
-    void receiveVerifyAndNameRead_giveBackWhatTransmitSent_data() {
-        QTest::addColumn<QStringList>("garbage");
-        QTest::newRow("honest player") << QStringList();
-        QTest::newRow("command bytes") << QStringList{"--garbage", "0a0b0c080e09"};
-        QTest::newRow("more than a frame") << QStringList{"--garbage", u"ff"_s.repeated(30)};
-    }
-    void receiveVerifyAndNameRead_giveBackWhatTransmitSent() {
-        QFETCH(QStringList, garbage);
-        QVERIFY(startPlayer(garbage, LinkTiming{m_lateWatchdogMs * 1ms, 60ms}) && openPort());
-        QCOMPARE(TransmitRun(*link, hallB(), context()), ComCode::Ok);
         const ReceivedPrograms received = ReceiveRun(*link, context());
         QVERIFY(received.result == ComCode::Ok && received.correctedSlots.isEmpty());
         QCOMPARE(framesOf(received.programs), (QList<QByteArray>{FrameThree, FrameTwoHundred}));
-        const VerifyResult same = VerifyRun(*link, hallB(), context());
+        const VerifyResult same = VerifyRun(*link, project, context());
         QVERIFY(same.result == ComCode::Ok && same.differing.isEmpty() && !same.nameDiffers);
-        Project changed = hallB();
+        Project changed = project;
         changed.Properties.ProjectName = u"Hall C"_s;
         changed.Programs[1].Time = QTime(7, 6); // program 3: its minute and the parameter of action 2
         changed.Programs[1].ActionParam[1] = 99;
         const VerifyResult result = VerifyRun(*link, changed, context());
-        QVERIFY(result.result == ComCode::Ok && result.nameDiffers && result.playerName == u"Hall B");
+        QVERIFY(result.result == ComCode::Ok && result.nameDiffers && result.playerName == name.left(64));
         QVERIFY((result.differing == QList<SlotDifference>{{3, false, false, true, {2}}}));
-        QString name;
+        QString read;
         QVERIFY(link->CloseComPort() == ComCode::Ok &&
-                ReadProjectName(*link, player->portName(), name, context()) == ComCode::Ok);
-        QVERIFY(name.size() == 64 && ShownProjectName(name) == u"Hall B" && !link->isOpen());
+                ReadProjectName(*link, player->portName(), read, context()) == ComCode::Ok);
+        QVERIFY(read.size() == 64 && ShownProjectName(read) == name.left(64) && !link->isOpen());
         QVERIFY(slotsDone.size() == 4 * 255 && finalized == 4 && failures.isEmpty());
-        QByteArray tail; // from the second verify: its 255 slot reads, the end, its name read, then the other
-        for (int n = 1; n <= 255; ++n)
+        // The transmit: every slot in order, the empty ones dated at the run's start, the name, the end.
+        // The second verify: its 255 slot reads, the end, its name read, then the other name read.
+        const QByteArray empty =
+            QByteArray::fromHex("00 00 81 00 11 11 11 00 00 00 00 00 00 13 09 1a 0a 2d ff ff ff ff ff ff");
+        QByteArray sent, tail;
+        for (int n = 1; n <= 255; ++n) {
+            sent += char(0x0A) + (n == 3 ? FrameThree : n == 200 ? FrameTwoHundred : inSlot(n, empty));
             tail += char(0x0B) + QByteArray(1, char(n));
+        }
         tail += char(0x0C);
-        for (int i = 0; i < 128; ++i)
-            tail += QByteArray::fromHex("0960") + char(0x10 + i % 64);
-        QVERIFY(player->pcBytes().endsWith(tail));
+        const QByteArray nameBytes = (name.toLatin1() + QByteArray(64, 0)).left(64);
+        for (int i = 0; i < 64; ++i) {
+            sent += QByteArray::fromHex("0860") + char(0x10 + i) + nameBytes.at(i);
+            tail += QByteArray::fromHex("0960") + char(0x10 + i);
+        }
+        const QByteArray bytes = player->pcBytes();
+        QCOMPARE(bytes.left(sent.size() + 1), sent + char(0x0C));
+        QVERIFY(bytes.endsWith(tail + tail.right(64 * 3)));
     }
 
     // Where each run ends when the player or the port fails at a given point: its code, the
