@@ -598,15 +598,16 @@ private slots:
                  forbidden ? reason.arg(name, QFileInfo(name).owner()) : reason.arg(name));
     }
 
-    // quillon-cli: the same runs from the command line, their texts and exit statuses.
-    void cli_transmitReceiveVerify_giveBackTheProjectAndCompareIt() {
+    // quillon-cli: the same runs from the command line, their texts and exit statuses; its port
+    // list names its own player, through the symbolic link the list of extra ports gives.
+    void cli_transmitReceiveVerifyAndPorts_giveBackTheProjectAndCompareIt() {
         QVERIFY(startPlayer({}));
         Project project = hallB();
         project.Programs[1].Code = 17;
         QVERIFY(WriteProjectFile(path("sent.prg"), project));
+        const auto ended = [](const CliRun &run) { return QString::number(run.exitCode) + u' ' + run.out; };
         const CliRun transmit = runCli({"transmit", path("sent.prg"), "--port", player->portName()});
-        QCOMPARE(transmit.exitCode, 0);
-        QCOMPARE(transmit.out, u"Transmission on COM port OK\n"_s);
+        QCOMPARE(ended(transmit), u"0 Transmission on COM port OK\n"_s);
         QVERIFY(transmit.err.contains(u"\rProgram(s) : 255 to 255 \rFinalization Step..."));
         QVERIFY(transmit.err.startsWith(u"transmit: The player's programs before the transmit were kept in "_s));
         QCOMPARE(runCli({"receive", "--port=" + player->portName(), path("back.prg")}).exitCode, 0);
@@ -614,14 +615,18 @@ private slots:
         QVERIFY(ReadProjectFile(path("back.prg"), back));
         QCOMPARE(back.Properties.ProjectName, u"Hall B"_s);
         QCOMPARE(framesOf(back.Programs), framesOf({project.Programs[1], project.Programs[0]})); // slot order
-        const CliRun same = runCli({"verify", path("sent.prg"), "--port", player->portName()});
-        QVERIFY(same.exitCode == 0 &&
-                same.out == u"All 255 slots and the project name of the player match the project.\n");
+        QCOMPARE(ended(runCli({"verify", path("sent.prg"), "--port", player->portName()})),
+                 u"0 All 255 slots and the project name of the player match the project.\n"_s);
         project.Programs[1].Active = 0; // the project moves on; the player does not
         QVERIFY(WriteProjectFile(path("sent.prg"), project));
-        const CliRun changed = runCli({"verify", path("sent.prg"), "--port", player->portName()});
-        QCOMPARE(changed.exitCode, 65);
-        QCOMPARE(changed.out, u"Slots of the player that differ from the project:\n017: flags\n"_s);
+        QCOMPARE(ended(runCli({"verify", path("sent.prg"), "--port", player->portName()})),
+                 u"65 Slots of the player that differ from the project:\n017: flags\n"_s);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"QUILLON_EXTRA_PORTS"_s, "/dev/quillon-no-such-port:"_L1 + player->portName());
+        const CliRun ports = runCli({"ports"}, {}, env);
+        const QStringList lines = ports.out.split(u'\n');
+        QVERIFY(ports.exitCode == 0 && lines.contains(player->portName()) &&
+                !lines.contains(u"/dev/quillon-no-such-port"));
     }
 
     // The run's own message first, then the final status with the code as exit status, each on
@@ -671,17 +676,6 @@ private slots:
             return;
         }
         QVERIFY2(transmit.err.endsWith(err) && (status == 9 || transmit.err == err), qPrintable(transmit.err));
-    }
-
-    // Its own player, through a symbolic link that the port list names.
-    void cli_ports_listsItsOwnExtraPortsThatOpen() {
-        QVERIFY(startPlayer({"--link", path("player")}));
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"QUILLON_EXTRA_PORTS"_s, "/dev/quillon-no-such-port:"_L1 + path("player"));
-        const CliRun ports = runCli({"ports"}, {}, env);
-        QCOMPARE(ports.exitCode, 0);
-        const QStringList lines = ports.out.split(u'\n');
-        QVERIFY(lines.contains(path("player")) && !lines.contains(u"/dev/quillon-no-such-port"));
     }
 };
 
