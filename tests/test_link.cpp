@@ -275,13 +275,16 @@ private slots:
     }
 
     // The link's thread waits for the player; the caller's event loop runs meanwhile and hears
-    // the run's end, its code and why the port did not open.
+    // the run's end, its code and why the port did not open: its device is missing (a link an
+    // unplugged adapter left behind), or this user may not open it (root gives up its rights for
+    // the opening; a pseudo-terminal is crw--w----: its group may write to it, not read it).
     void linkThread_waitsOffTheCallersThread_data() {
         QTest::addColumn<QString>("port");
         QTest::addColumn<QString>("ended");
         QTest::newRow("silent player") << QString() << u"9 work"_s;
-        QTest::newRow("no such port") << u"/dev/quillon-no-such-port"_s
-                                      << u"4 open /dev/quillon-no-such-port does not exist"_s;
+        QTest::newRow("missing") << u"unplugged"_s << u"4 open %1 does not exist"_s;
+        QTest::newRow("not permitted") << u"forbidden"_s
+                                       << u"4 open this user may not open %1 (owner %2; only its owner may)"_s;
     }
     void linkThread_waitsOffTheCallersThread() {
         QFETCH(QString, port);
@@ -289,22 +292,31 @@ private slots:
         QVERIFY(startPlayer({"--silent"}));
         if (virtualMs() >= 0 && !port.isEmpty())
             QSKIP("the in-memory port opens whatever its name");
+        const QTemporaryDir dir;
+        const bool forbidden = port == u"forbidden", root = geteuid() == 0;
+        const QString name = port.isEmpty() ? player->portName()
+                             : forbidden    ? QFileInfo(player->portName()).canonicalFilePath()
+                                            : dir.filePath(port);
+        const QByteArray device = QFile::encodeName(name);
+        QVERIFY(port != u"unplugged" || QFile::link(u"/dev/quillon-unplugged"_s, name));
+        QVERIFY(!forbidden || (root ? ::seteuid(65534) : ::chmod(device, 0)) == 0);
         thread = player->thread(clock, m_timing);
         int ticks = 0;
         QTimer timer;
         QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
         timer.start(0);
-        const auto wait = [port = port.isEmpty() ? player->portName() : port](ComLink &l, const TransferContext &) {
-            return l.runOnPort(port, [&l] { return l.SendByteWithAck(0x0C); });
+        const auto wait = [name](ComLink &l, const TransferContext &) {
+            return l.runOnPort(name, [&l] { return l.SendByteWithAck(0x0C); });
         };
         PortRun heard;
         QVERIFY(thread->start(player->portName(), wait, {{}, {}, {}, [&](const PortRun &run) { heard = run; }}));
         QVERIFY(thread->isBusy() && !thread->start(player->portName(), wait, {})); // one run at a time
         QVERIFY(idle());
+        QVERIFY(!forbidden || (root ? ::seteuid(0) : ::chmod(device, 0620)) == 0);
         QCOMPARE(u"%1 %2 %3"_s.arg(heard.code)
                      .arg(heard.step == PortRun::Opening ? "open" : "work", english(heard.reason))
                      .trimmed(),
-                 ended);
+                 ended.replace(u"%1"_s, name).replace(u"%2"_s, QFileInfo(name).owner()));
         QVERIFY2(virtualMs() >= 0 || !port.isEmpty() || ticks >= 10, qPrintable(QString::number(ticks)));
     }
 };
@@ -571,31 +583,6 @@ private slots:
         elapsed.start();
         QCOMPARE(SendCommandPair(*link, 0x0E, 2), ComCode::PurgeError);
         QVERIFY(elapsed.elapsed() < 2500 && !link->isOpen());
-    }
-
-    // Why a port did not open: its device is missing (a link an unplugged adapter left behind),
-    // or this user may not open it (root gives up its rights for the opening).
-    void openingFails_sayingWhy_data() {
-        QTest::addColumn<bool>("forbidden");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("missing") << false << u"%1 does not exist"_s;
-        // A pseudo-terminal is crw--w----: its group may write to it, not read it.
-        QTest::newRow("not permitted") << true << u"this user may not open %1 (owner %2; only its owner may)"_s;
-    }
-    void openingFails_sayingWhy() {
-        QFETCH(bool, forbidden);
-        QFETCH(QString, reason);
-        QVERIFY(startPlayer({}));
-        const QString name = forbidden ? QFileInfo(player->portName()).canonicalFilePath() : path("unplugged");
-        const QByteArray device = QFile::encodeName(name);
-        const bool root = geteuid() == 0;
-        QVERIFY(forbidden ? (root ? ::seteuid(65534) : ::chmod(device, 0)) == 0
-                          : QFile::link(u"/dev/quillon-unplugged"_s, name));
-        const PortRun run = link->runOnPort(name, [] { return ComCode::Ok; });
-        QVERIFY(!forbidden || (root ? ::seteuid(0) : ::chmod(device, 0620)) == 0);
-        QVERIFY(run.code == ComCode::OpenError && run.step == PortRun::Opening);
-        QCOMPARE(noticeText(run.reason, Language::English),
-                 forbidden ? reason.arg(name, QFileInfo(name).owner()) : reason.arg(name));
     }
 
     // quillon-cli: the same runs from the command line, their texts and exit statuses; its port
