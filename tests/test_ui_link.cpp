@@ -25,24 +25,23 @@ Program remote(int inputs, QTime time, int target) {
     return p;
 }
 
-// The main window offering the ports of `candidates` that open; a simulated player behind `port`.
+// The main window offering the ports of `ports` that open, once started with a simulated player
+// behind `port`.
 struct Link : Window {
-    explicit Link(const std::optional<SettingsLocation> &settings = std::nullopt)
-        : Window(settings) {
-        w.setPortLister([this] {
-            QStringList open;
-            for (const QString &name : std::as_const(candidates))
-                if (QtSerialPortIo io; io.open(name) == ComCode::Ok && io.close())
-                    open << name;
-            return open;
-        });
-    }
+    using Window::Window;
     // The watchdog is long unless a silent player is to be waited for: the end of a vanished
     // player is seen at once, whatever the load of the machine.
     [[nodiscard]] bool start(const QStringList &options = {}) {
         const int scale = qMax(1, qEnvironmentVariableIntValue("QUILLON_TEST_TIME_SCALE")); // valgrind
         w.setAckWatchdog(std::chrono::milliseconds((options.contains(u"--silent"_s) ? 300 : 5000) * scale));
-        candidates << port;
+        w.setPortLister([this] {
+            QStringList open;
+            for (const QString &name : std::as_const(ports))
+                if (QtSerialPortIo io; io.open(name) == ComCode::Ok && io.close())
+                    open << name;
+            return open;
+        });
+        ports << port;
         if (!player.start(options + QStringList{u"--link"_s, port}))
             return false;
         choose(find<QMenu>(u"PortMenu"_s), port);
@@ -62,7 +61,6 @@ struct Link : Window {
     static QString reportOf(QDialog &d) { return d.findChild<QPlainTextEdit *>(u"ReportEdit"_s)->toPlainText(); }
     PtyBackend player;
     const QString port = dir.filePath(u"player"_s);
-    QStringList candidates;
 };
 
 } // namespace
@@ -235,7 +233,7 @@ private slots:
         Link f;
         PtyBackend second, third;
         QVERIFY(f.start() && second.start({u"--link"_s, f.dir.filePath(u"second"_s)}));
-        f.candidates << f.dir.filePath(u"second"_s) << f.dir.filePath(u"third"_s);
+        f.ports << f.dir.filePath(u"second"_s) << f.dir.filePath(u"third"_s);
         const auto offered = [&f] {
             QMenu *menu = f.find<QMenu>("PortMenu");
             menu->popup(QPoint(20, 20));
