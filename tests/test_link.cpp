@@ -71,11 +71,9 @@ Program remoteProgram(QTime time, quint8 target) {
 class LinkSuite : public QObject {
     Q_OBJECT
 protected:
-    LinkSuite(LinkTiming timing, int lateWatchdogMs)
-        : m_timing(timing)
-        , m_lateWatchdogMs(lateWatchdogMs) {}
+    explicit LinkSuite(LinkTiming timing)
+        : m_timing(timing) {}
     const LinkTiming m_timing;
-    const int m_lateWatchdogMs;
     virtual std::unique_ptr<PlayerBackend> makeBackend() = 0;
     // A fault of the in-memory port, once open: "purge", "write N" or "read N" fails, "mute N" drops
     // the answers from the PC's byte N on.
@@ -110,7 +108,7 @@ protected:
 private slots:
     void cleanup() { thread.reset(), link.reset(), player.reset(); }
     // The name is cut to 64 characters or padded with zeros. Bytes the player sends before its
-    // acknowledgements are ignored; up to 31 before each, so the long watchdog, for a loaded machine.
+    // acknowledgements are ignored (up to 31 before each: the watchdog is long enough for them).
     void transmitReceiveVerifyAndNameRead_giveBackWhatTransmitSent_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("garbage");
@@ -121,7 +119,7 @@ private slots:
     void transmitReceiveVerifyAndNameRead_giveBackWhatTransmitSent() {
         QFETCH(QString, name);
         QFETCH(QStringList, garbage);
-        QVERIFY(startPlayer(garbage, LinkTiming{m_lateWatchdogMs * 1ms, 60ms}) && openPort());
+        QVERIFY(startPlayer(garbage) && openPort());
         Project project = hallB();
         project.Properties.ProjectName = name;
         QCOMPARE(TransmitRun(*link, project, context()), ComCode::Ok);
@@ -242,35 +240,19 @@ private slots:
         QCOMPARE(received.result, ComCode::ReadError);
         QCOMPARE(failures.join(u'|') + u", %1 kept"_s.arg(received.programs.size()), u"slot 2: 3, 1 kept"_s);
     }
-    // An answer later than the watchdog, or none, is "not ready".
-    void lateAnswer_data() {
-        QTest::addColumn<int>("permille"); // of the watchdog; 0: silent
-        QTest::newRow("50 %") << 500;
-        QTest::newRow("99 %, in virtual time") << 990;
-        QTest::newRow("101 %, in virtual time") << 1010;
-        QTest::newRow("200 %") << 2000;
-        QTest::newRow("silent, in virtual time") << 0;
-    }
-    void lateAnswer() {
-        QFETCH(int, permille);
-        const int result = permille == 0 || permille > 1000 ? ComCode::NotReady : ComCode::Ok;
-        const int delay = m_lateWatchdogMs * permille / 1000;
-        QVERIFY(startPlayer(permille ? QStringList{"--delay", QString::number(delay)} : QStringList{"--silent"},
-                            LinkTiming{m_lateWatchdogMs * 1ms, 60ms}));
-        if (virtualMs() < 0 && QByteArray(QTest::currentDataTag()).contains("virtual"))
-            QSKIP("too near the watchdog for real time");
-        QVERIFY(openPort());
-        QCOMPARE(int(link->SendByteWithAck(0x0C)), result);
-        QVERIFY(virtualMs() < 0 || virtualMs() == (result ? m_lateWatchdogMs : delay));
-    }
     // The link's thread waits for the player; the caller's event loop runs meanwhile and hears
-    // the run's end, its code and why the port did not open: its device is missing (a link an
+    // the run's end. An answer later than the watchdog (a number: the answer's delay in ‰ of it),
+    // or none, is "not ready". A port that does not open says why: its device is missing (a link an
     // unplugged adapter left behind), or this user may not open it (root gives up its rights for
     // the opening; a pseudo-terminal is crw--w----: its group may write to it, not read it).
     void linkThread_waitsOffTheCallersThread_data() {
         QTest::addColumn<QString>("port");
         QTest::addColumn<QString>("ended");
-        QTest::newRow("silent player") << QString() << u"9 work"_s;
+        QTest::newRow("silent player") << u"silent"_s << u"9 work"_s;
+        QTest::newRow("answer at 50 %") << u"500"_s << u"0 work"_s;
+        QTest::newRow("answer at 99 %, in virtual time") << u"990"_s << u"0 work"_s;
+        QTest::newRow("answer at 101 %, in virtual time") << u"1010"_s << u"9 work"_s;
+        QTest::newRow("answer at 200 %") << u"2000"_s << u"9 work"_s;
         QTest::newRow("missing") << u"unplugged"_s << u"4 open %1 does not exist"_s;
         QTest::newRow("not permitted") << u"forbidden"_s
                                        << u"4 open this user may not open %1 (owner %2; only its owner may)"_s;
@@ -278,14 +260,18 @@ private slots:
     void linkThread_waitsOffTheCallersThread() {
         QFETCH(QString, port);
         QFETCH(QString, ended);
-        QVERIFY(startPlayer({"--silent"}));
-        if (virtualMs() >= 0 && !port.isEmpty())
+        const int permille = port.toInt(), delay = int(m_timing.watchdog.count()) * permille / 1000;
+        const bool opens = permille || port == u"silent";
+        QVERIFY(startPlayer(permille ? QStringList{"--delay", QString::number(delay)} : QStringList{"--silent"}));
+        if (virtualMs() >= 0 && !opens)
             QSKIP("the in-memory port opens whatever its name");
+        if (virtualMs() < 0 && QByteArray(QTest::currentDataTag()).contains("virtual"))
+            QSKIP("too near the watchdog for real time");
         const QTemporaryDir dir;
         const bool forbidden = port == u"forbidden", root = geteuid() == 0;
-        const QString name = port.isEmpty() ? player->portName()
-                             : forbidden    ? QFileInfo(player->portName()).canonicalFilePath()
-                                            : dir.filePath(port);
+        const QString name = opens       ? player->portName()
+                             : forbidden ? QFileInfo(player->portName()).canonicalFilePath()
+                                         : dir.filePath(port);
         const QByteArray device = QFile::encodeName(name);
         QVERIFY(port != u"unplugged" || QFile::link(u"/dev/quillon-unplugged"_s, name));
         QVERIFY(!forbidden || (root ? ::seteuid(65534) : ::chmod(device, 0)) == 0);
@@ -306,7 +292,7 @@ private slots:
                      .arg(heard.step == PortRun::Opening ? "open" : "work", english(heard.reason))
                      .trimmed(),
                  ended.replace(u"%1"_s, name).replace(u"%2"_s, QFileInfo(name).owner()));
-        QVERIFY2(virtualMs() >= 0 ? virtualMs() == 10000 : !port.isEmpty() || ticks >= 10,
+        QVERIFY2(virtualMs() >= 0 ? virtualMs() == (heard.code ? 10000 : delay) : !opens || ticks >= 10,
                  qPrintable(u"%1 ticks, %2 ms"_s.arg(ticks).arg(virtualMs())));
     }
 };
@@ -317,7 +303,7 @@ public:
     // The timing a slow player or a USB adapter gets unless told otherwise, on the window's link
     // and quillon-cli's: 10 seconds to each acknowledgement, which the thread test measures.
     FakePortLinkTest()
-        : LinkSuite({}, 10000) {}
+        : LinkSuite({}) {}
 
 protected:
     std::unique_ptr<PlayerBackend> makeBackend() override { return std::make_unique<FakeBackend>(); }
@@ -534,7 +520,7 @@ class PtyLinkTest : public LinkSuite {
     Q_OBJECT
 public:
     PtyLinkTest()
-        : LinkSuite({300ms, 60ms}, 1000) {}
+        : LinkSuite({1000ms, 60ms}) {}
 
 protected:
     std::unique_ptr<PlayerBackend> makeBackend() override { return std::make_unique<PtyBackend>(); }
