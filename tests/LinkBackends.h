@@ -42,20 +42,17 @@ public:
     bool start(const QStringList &playerOptions) override {
         QString error;
         const auto options = SimulatedPlayer::parseArguments(QStringList{"sim"} + playerOptions, &error);
-        m_port = options ? std::make_unique<FakePlayerPort>(*options) : nullptr;
-        return m_port && (m_port->virtualTime = true);
+        port = options ? std::make_unique<FakePlayerPort>(*options) : nullptr;
+        return port && (port->virtualTime = true);
     }
-    SerialPortIo &io() override { return *m_port; }
-    FakePlayerPort &fake() { return *m_port; }
+    SerialPortIo &io() override { return *port; }
     QString portName() const override { return QStringLiteral("fake"); }
-    QByteArray pcBytes() override { return m_port->written; }
-    std::function<qint64()> watchdogClock() override { return m_port->virtualClock(); }
+    QByteArray pcBytes() override { return port->written; }
+    std::function<qint64()> watchdogClock() override { return port->virtualClock(); }
     LinkThread::IoMaker threadPort() override {
-        return [port = m_port.get()] { return std::shared_ptr<SerialPortIo>(port, [](SerialPortIo *) {}); };
+        return [p = port.get()] { return std::shared_ptr<SerialPortIo>(p, [](SerialPortIo *) {}); };
     }
-
-private:
-    std::unique_ptr<FakePlayerPort> m_port;
+    std::unique_ptr<FakePlayerPort> port;
 };
 
 class PtyBackend : public PlayerBackend {
