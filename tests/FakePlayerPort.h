@@ -14,7 +14,7 @@
 
 // An in-memory serial port with the simulated player behind it; faults can be scripted. With
 // virtualTime set, time passes only in reads: a read that waits moves the clock on to its
-// time-out or to the next byte's arrival, without sleeping; give virtualClock() to the watchdog.
+// time-out or to the next byte's arrival, without sleeping; give nowMs() to the watchdog.
 class FakePlayerPort : public SerialPortIo {
 public:
     explicit FakePlayerPort(const SimulatedPlayer::Options &options = {})
@@ -31,9 +31,6 @@ public:
     bool virtualTime = false;
 
     qint64 nowMs() const { return virtualTime ? m_virtualNow : m_clock.elapsed(); }
-    std::function<qint64()> virtualClock() const {
-        return [this] { return m_virtualNow; };
-    }
 
     ComResult open(const QString &) override {
         if (refuseOpen || m_open)
@@ -76,11 +73,9 @@ public:
                 ++m_readCount;
                 return Read::Byte;
             }
-            if (virtualTime) {
+            if (virtualTime)
                 m_virtualNow = end;
-                return Read::TimedOut;
-            }
-            if (deadline.hasExpired())
+            if (virtualTime || deadline.hasExpired())
                 return Read::TimedOut;
             QThread::usleep(500);
         }

@@ -48,7 +48,9 @@ public:
     SerialPortIo &io() override { return *port; }
     QString portName() const override { return QStringLiteral("fake"); }
     QByteArray pcBytes() override { return port->written; }
-    std::function<qint64()> watchdogClock() override { return port->virtualClock(); }
+    std::function<qint64()> watchdogClock() override {
+        return [p = port.get()] { return p->nowMs(); };
+    }
     LinkThread::IoMaker threadPort() override {
         return [p = port.get()] { return std::shared_ptr<SerialPortIo>(p, [](SerialPortIo *) {}); };
     }

@@ -157,13 +157,10 @@ private slots:
         QFETCH(QString, row);
         const QStringList v = row.split(u" | "_s);
         const bool noPort = v[0] == u"(None)"_s;
+        const QMap<QString, QString> named = {{"Q", TransmitQuestion}, {"R", ReceiveQuestion}, {"L", LoadQuestion}};
         QStringList messages;
         for (const QString &m : v[2].split(u','))
-            messages << (m == u"Q"_s    ? TransmitQuestion
-                         : m == u"R"_s  ? ReceiveQuestion
-                         : m == u"L"_s  ? LoadQuestion
-                         : m.size() < 3 ? com(m.toInt())
-                                        : QString(m).replace(u';', u','));
+            messages << named.value(m, m.size() < 3 ? com(m.toInt()) : QString(m).replace(u';', u','));
         Link f;
         QVERIFY(f.start(noPort ? QStringList() : v[0].split(u' ')));
         f.open({weekly(17), weekly(3)});
@@ -201,9 +198,8 @@ private slots:
             return d.result();
         });
         f.click("PcRemote");
-        QCOMPARE(shown.join(u'|') + f.dialogs.last(),
-                 u"minimized|Program : 012 at : 09/03/2026 08:45:00PcRemoteWindow"_s);
-        QVERIFY(!f.w.isMinimized());
+        shown << f.dialogs.last() << (f.w.isMinimized() ? u"minimized"_s : u"shown"_s);
+        QCOMPARE(shown.join(u'|'), u"minimized|Program : 012 at : 09/03/2026 08:45:00|PcRemoteWindow|shown"_s);
         f.remoteMinute(46); // the mode ended with its window
         QVERIFY(f.messages().isEmpty());
         QCOMPARE(f.player.pcBytes().toHex(), QByteArray("0e0c"));
