@@ -4,7 +4,6 @@
 #include "player/ComPort.h"
 
 #include <QDeadlineTimer>
-#include <QElapsedTimer>
 #include <QThread>
 
 #include <algorithm>
@@ -18,9 +17,7 @@
 class FakePlayerPort : public SerialPortIo {
 public:
     explicit FakePlayerPort(const SimulatedPlayer::Options &options = {})
-        : player(options) {
-        m_clock.start();
-    }
+        : player(options) {}
 
     SimulatedPlayer player;
     QByteArray written; // every byte the PC wrote
@@ -30,7 +27,7 @@ public:
     std::function<QByteArray(const QByteArray &)> rewriteAnswer;
     bool virtualTime = false;
 
-    qint64 nowMs() const { return virtualTime ? m_virtualNow : m_clock.elapsed(); }
+    qint64 nowMs() const { return virtualTime ? m_virtualNow : QDeadlineTimer::current().deadline() - m_startMs; }
 
     ComResult open(const QString &) override {
         if (refuseOpen || m_open)
@@ -84,7 +81,7 @@ public:
 
 private:
     std::deque<std::pair<quint8, qint64>> m_queue; // the bytes to the PC, each with the time it is due
-    QElapsedTimer m_clock;
+    const qint64 m_startMs = QDeadlineTimer::current().deadline();
     bool m_open = false, m_lost = false;
     int m_readCount = 0;
     qint64 m_virtualNow = 0;
