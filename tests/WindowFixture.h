@@ -1,10 +1,8 @@
 #pragma once
 
-// The main window as a user meets it. MainWindow is used only through its constructors and its seams (dialog
-// runner, URL opener, system locale, port lister, acknowledgement watchdog); widgets, menus, actions and
-// timers are found by object name; questions go through the scripted prompter, time through the settable
-// clock. Of a tile only program(), its tooltip, what it paints, where it is and a click on it are used.
-// Files are checked by saving with File > Save As and reading back with the core reader.
+// The main window as a user meets it: MainWindow only through its constructors and seams, its objects by
+// name, a tile only by program(), tooltip, painting, place and clicks; files are checked by saving with
+// File > Save As and reading back with the core reader.
 
 #include "TestSupport.h"
 #include "model/Clock.h"
@@ -184,7 +182,13 @@ struct Window {
         , form(settings ? std::make_unique<MainWindow>(prompter, clock, *settings)
                         : std::make_unique<MainWindow>(prompter, clock))
         , w(*form) {
-        qApp->installEventFilter(&m_captionWatch);
+        QObject::connect(find(u"ProgressDialog"_s), &QWidget::windowTitleChanged, [this](const QString &caption) {
+            captions << caption;
+            const bool inCaption = std::exchange(m_inCaption, true);
+            if (onCaption)
+                onCaption(caption);
+            m_inCaption = inCaption;
+        });
         if (!settings)
             trigger("English");
         w.setDialogRunner([this](QDialog &d) { return runDialog(d); });
@@ -287,6 +291,10 @@ struct Window {
         action(name)->trigger();
         settle();
     }
+    void triggerWith(const QString &name, const DialogAnswer &answer) {
+        answers.push_back(answer);
+        trigger(name);
+    }
     // The tool bar's button of the command `name`, or null when the tool bar has none.
     QWidget *toolButton(const QString &name) const {
         const QAction *a = w.findChild<QAction *>(name);
@@ -316,12 +324,14 @@ struct Window {
     }
     // Runs `script`, steps separated by "; ": "click Name", "key Name", "wheel delta", "trigger
     // Action", "set Name.property value", "pick Menu caption", "type Field text" (into the next
-    // dialog, then OK), "cancel Field text".
+    // dialog, then OK), "cancel Field text", "yes" or "no" (the answer to the next question).
     void act(const QString &script) {
         for (const QString &step : script.split(u"; "_s, Qt::SkipEmptyParts)) {
             const QString verb = step.section(u' ', 0, 0), name = step.section(u' ', 1, 1);
             const QString value = step.section(u' ', 2).replace(u"\\n"_s, u"\n"_s);
-            if (verb == u"click"_s)
+            if (verb == u"yes"_s || verb == u"no"_s)
+                prompter.queueAnswers({verb == u"yes"_s ? Answer::Yes : Answer::No});
+            else if (verb == u"click"_s)
                 click(name);
             else if (verb == u"key"_s)
                 press(QKeySequence(name)[0].key());
@@ -401,12 +411,13 @@ struct Window {
         trigger("OpenProject");
     }
     void open(const QList<Program> &programs) { open(Project{ProjectProperties(), programs}); }
-    // Opens a project of new programs with codes 1 to `count`.
-    void open(int count) {
-        Project project;
+    void open(int count) { open(programs(count)); }
+    // New programs with codes 1 to `count`, titled "P1" and on when `titled`.
+    QList<Program> programs(int count, bool titled = false) const {
+        QList<Program> out;
         for (int code = 1; code <= count; ++code)
-            project.Programs << program(code);
-        open(project);
+            out << program(code, titled ? u"P%1"_s.arg(code) : u"..."_s);
+        return out;
     }
     // The project as File > Save As writes it, read back by the core reader.
     Project saved() {
@@ -435,23 +446,6 @@ private:
         return answer(d);
     }
 
-    // Notes every caption of the progress window.
-    struct CaptionWatch : QObject {
-        explicit CaptionWatch(Window &window)
-            : m_window(window) {}
-        bool eventFilter(QObject *watched, QEvent *event) override {
-            if (event->type() == QEvent::WindowTitleChange && watched->objectName() == u"ProgressDialog"_s) {
-                m_window.captions << static_cast<QWidget *>(watched)->windowTitle();
-                const bool inCaption = std::exchange(m_window.m_inCaption, true);
-                if (m_window.onCaption)
-                    m_window.onCaption(m_window.captions.last());
-                m_window.m_inCaption = inCaption;
-            }
-            return false;
-        }
-        Window &m_window;
-    };
-    CaptionWatch m_captionWatch{*this};
     bool m_inCaption = false;
     int m_files = 0;
 };

@@ -33,28 +33,21 @@ QByteArray settingsFile(const char *language, const char *port, const QString &p
                  "Backup before transmit: TRUE"});
 }
 
-// Takes a step as a user does, its parts separated by "; ": "yes" answers the next question Yes,
-// "action R entry/sub" picks an action of row R, "import" a player file of one program, "wizard"
-// goes through the wizard to its Finish; anything else is a Window::act script.
+// Takes a step as a user does, its parts separated by "; ": "import" a player file of one program,
+// "wizard" goes through the wizard to its Finish; anything else is a Window::act script.
 void takeStep(Window &f, const QString &script) {
     for (const QString &part : script.split(u"; "_s)) {
-        if (part == u"yes"_s)
-            f.prompter.queueAnswers({Answer::Yes});
-        else if (part.startsWith(u"action "_s))
-            f.chooseAction(part.mid(7, 1).toInt(), part.mid(9).section(u'/', 0, 0), part.section(u'/', 1));
-        else if (part == u"import"_s) {
+        if (part == u"import"_s) {
             QVERIFY(writeAll(f.dir.filePath("one.msg"),
                              QByteArray(emptyRecords()).replace(0, FrameSize, sampleFixture(4))));
-            f.answers.push_back(chooseFile(f.dir.filePath("one.msg")));
-            f.trigger("ImportPlayerFile");
+            f.triggerWith("ImportPlayerFile", chooseFile(f.dir.filePath("one.msg")));
         } else if (part == u"wizard"_s) {
-            f.answers.push_back([](QDialog &d) {
+            f.triggerWith("TimerWizardButton", [](QDialog &d) {
                 d.show();
                 for (int i = 0; i < 10 && d.isVisible(); ++i)
                     QTest::mouseClick(d.findChild<QAbstractButton *>(u"NextButton"_s), Qt::LeftButton, {}, {6, 8});
                 return d.result();
             });
-            f.trigger("TimerWizardButton");
         } else
             f.act(part);
     }
@@ -80,16 +73,13 @@ private slots:
         const QString item = row.section(u' ', 0, 0);
         const bool one = item == u"DeleteProgram"_s;
         Window f;
-        Project project;
-        for (int code = 1; code <= 7; ++code)
-            project.Programs << f.program(code);
+        Project project{{}, f.programs(7)};
         for (int i : {1, 4, 5})
             project.Programs[i].Color = ProgramColors[2];
         f.open(project);
         f.clickTile(3);
         f.captions.clear();
-        f.prompter.queueAnswers({row.section(u' ', 1, 1) == u"Yes"_s ? Answer::Yes : Answer::No});
-        one ? f.click(item) : f.trigger(item);
+        f.act(row.section(u' ', 1, 1).toLower() + (one ? u"; click "_s : u"; trigger "_s) + item);
         QCOMPARE(f.messages(),
                  QStringList{one ? u"Do you want to delete the selected program?"_s
                                  : u"Do you want to delete all programs that have the specified color?"_s});
@@ -100,7 +90,7 @@ private slots:
                      u"Delete a Group of same Color,Delete Program1 to 3,Delete Program2 to 3,Delete Program3 to 3"_s);
         QVERIFY(one || f.text(item) == u"002"_s);
         for (qsizetype n = f.tiles().size(); n > 0; --n)
-            f.prompter.queueAnswers({Answer::Yes}), f.trigger("DeleteProgram");
+            f.act(u"yes; trigger DeleteProgram"_s);
         QVERIFY(f.tiles().isEmpty() && f.selected().isEmpty());
     }
     // A paste appends a copy of the program copied, every field but the code, with the next free
@@ -110,10 +100,7 @@ private slots:
         Program bell = sampleProgram(40);
         bell.Title = u"Bell"_s, bell.Active = 0, bell.Color = ProgramColors[12];
         bell.Comments = QStringList{u"ring"_s, u"twice"_s};
-        Project project{{}, {bell}};
-        for (int code = 1; code <= 30; ++code)
-            project.Programs << f.program(code);
-        f.open(project);
+        f.open(QList<Program>{bell} + f.programs(30));
         f.act(u"click CopyProgram; click PastePrograms; trigger PastePrograms"_s); // the clipboard keeps its copy
         QVERIFY(f.selected() == u"032"_s && f.inSight(32) && !f.inSight(0));
         const Project saved = f.saved();
@@ -139,12 +126,10 @@ private slots:
     void everyStep_isUndoneAndRedoneExactly() {
         QFETCH(QString, row);
         Window f;
-        Project project;
-        for (int code = 1; code <= 20; ++code)
-            project.Programs << f.program(code, u"P%1"_s.arg(code));
+        QList<Program> programs = f.programs(20, true);
         for (int i : {2, 9, 16})
-            project.Programs[i].Color = ProgramColors[2];
-        f.open(project);
+            programs[i].Color = ProgramColors[2];
+        f.open(programs);
         f.act(u"key End; key Up; key Up; key Up"_s); // the list scrolled, program 017 selected
         const auto state = [&f] {
             const QString path = f.dir.filePath(u"%1.prg"_s.arg(f.dialogs.size()));
@@ -207,11 +192,9 @@ private slots:
             seen += runner->isVisible() ? u'+' : u'!';
             seen += f.find("ScrollBox1")->isVisible() ? u"L "_s : u"- "_s;
         };
-        Project project;
-        for (int code = 1; code <= 3; ++code)
-            project.Programs << f.program(code);
-        project.Programs[1].Color = project.Programs[2].Color = ProgramColors[2];
-        f.open(project);
+        QList<Program> programs = f.programs(3);
+        programs[1].Color = programs[2].Color = ProgramColors[2];
+        f.open(programs);
         takeStep(f, u"yes; trigger DeleteColourGroup2; type NameEdit Hall; trigger NewProject"_s);
         QCOMPARE(seen, u"+- +- +- +- +- +- "_s);
         QVERIFY(f.find("ScrollBox1")->isVisible() && f.tiles().isEmpty());
@@ -221,26 +204,23 @@ private slots:
         f.open(3);
         f.addPrograms(1);
         const QString before = f.w.windowTitle();
-        f.prompter.queueAnswers({Answer::No});
-        f.act(u"cancel NameEdit Other; trigger NewProject"_s);
+        f.act(u"no; cancel NameEdit Other; trigger NewProject"_s);
         QCOMPARE(f.messages(), QStringList{SaveQuestion}); // the modified project is offered for saving
         QCOMPARE(f.list() + f.w.windowTitle(), u"001 002 003 [004]"_s + before);
-        f.answers.push_back(
-            fillIn({{"NameEdit", u"Hall"_s}, {"CustomerEdit", u"Shop"_s}, {"CommentsEdit", u"one\ntwo"_s}}, true,
-                   [](QDialog &d) {
-                       QCOMPARE(d.findChild<QLineEdit *>(u"NameEdit"_s)->text() +
-                                    d.findChild<QLineEdit *>(u"SubjectEdit"_s)->text() +
-                                    d.findChild<QPlainTextEdit *>(u"CommentsEdit"_s)->toPlainText(),
-                                u"New Project..."_s);
-                   }));
-        f.trigger("NewProject");
+        f.triggerWith("NewProject",
+                      fillIn({{"NameEdit", u"Hall"_s}, {"CustomerEdit", u"Shop"_s}, {"CommentsEdit", u"one\ntwo"_s}},
+                             true, [](QDialog &d) {
+                                 QCOMPARE(d.findChild<QLineEdit *>(u"NameEdit"_s)->text() +
+                                              d.findChild<QLineEdit *>(u"SubjectEdit"_s)->text() +
+                                              d.findChild<QPlainTextEdit *>(u"CommentsEdit"_s)->toPlainText(),
+                                          u"New Project..."_s);
+                             }));
         QCOMPARE(f.list() + f.w.windowTitle() + f.captions.last(), Caption + u"Hall"_s + u"Delete Program0 to 4"_s);
         f.act(u"cancel NameEdit Other; trigger ProjectProperties"_s);
         QVERIFY(!f.asksToSave());
-        f.answers.push_back(fillIn({{"NameEdit", QString(65, u'n')}}, true, [](QDialog &d) {
-            QCOMPARE(d.findChild<QLineEdit *>(u"CustomerEdit"_s)->text(), u"Shop"_s);
-        }));
-        f.trigger("ProjectProperties");
+        f.triggerWith("ProjectProperties", fillIn({{"NameEdit", QString(65, u'n')}}, true, [](QDialog &d) {
+                          QCOMPARE(d.findChild<QLineEdit *>(u"CustomerEdit"_s)->text(), u"Shop"_s);
+                      }));
         QCOMPARE(f.w.windowTitle(), Caption + QString(64, u'n')); // the name takes 64 characters
         QVERIFY(f.asksToSave());
         const ProjectProperties group = f.saved().Properties;
@@ -250,8 +230,7 @@ private slots:
         Window f;
         const QString path = f.dir.filePath("p.prg"), unwritable = f.dir.filePath("missing/p.prg");
         f.act(u"type SubjectEdit Subject; trigger ProjectProperties"_s);
-        f.answers.push_back(chooseFile(f.dir.filePath("p")));
-        f.trigger("SaveProject");
+        f.triggerWith("SaveProject", chooseFile(f.dir.filePath("p")));
         QCOMPARE(f.dialogs.last(), u"Save Program (*.prg)"_s); // no question before overwriting
         QVERIFY(readAll(path).startsWith("Group Of Program File of ORBEX\r\n*****\r\nNew Project\r\nSubject\r\n"));
         QVERIFY(!f.asksToSave());
@@ -263,8 +242,8 @@ private slots:
         QCOMPARE(f.w.windowTitle(), Caption + u"New Project"_s);
         QFile::remove(path);
         f.addPrograms(1);
-        f.answers.push_back(chooseFile(unwritable));
-        f.trigger("SaveProject"); // the file is gone: a name is asked for, and cannot be written
+        f.triggerWith("SaveProject",
+                      chooseFile(unwritable)); // the file is gone: a name is asked for, and cannot be written
         QCOMPARE(f.messages().size(), 1);
         QVERIFY2(f.messages().value(0).contains(unwritable), qPrintable(f.messages().value(0)));
         QVERIFY(f.asksToSave());
@@ -287,8 +266,7 @@ private slots:
         f.addPrograms(1);
         const QString bad = f.dir.filePath("bad.prg");
         QVERIFY(writeAll(bad, two.left(two.size() - 40)));
-        f.answers.push_back(chooseFile(bad));
-        f.trigger("OpenProject");
+        f.triggerWith("OpenProject", chooseFile(bad));
         QCOMPARE(f.messages().size(), 3);
         QCOMPARE(f.messages().value(1), SaveQuestion);
         QVERIFY2(f.messages().value(2).contains(bad), qPrintable(f.messages().value(2)));
@@ -310,8 +288,7 @@ private slots:
                 seen = runner->windowTitle() + u'|' + (step ? step->text() : QString()) + u'|' +
                        QString::number(bar->isVisible() ? bar->value() : -1);
         };
-        f.prompter.queueAnswers({Answer::Yes});
-        f.trigger("TransmitPrograms");
+        f.act(u"yes; trigger TransmitPrograms"_s);
         QCOMPARE(seen, u"Transmit the Programs|Transmit the Programs|0"_s);
     }
     void export_writesThePlayersFile_andTellsWhereItFails() {
@@ -323,8 +300,7 @@ private slots:
         for (int i = 0; i < 100; ++i) // sorted above it: its row moves as they load
             QDir(f.dir.path()).mkdir(u"a%1"_s.arg(i, 3, 10, QLatin1Char('0')));
         QString start;
-        f.answers.push_back(chooseFolder(f.dir.filePath("out"), &start));
-        f.trigger("ExportPlayerFile");
+        f.triggerWith("ExportPlayerFile", chooseFolder(f.dir.filePath("out"), &start));
         QCOMPARE(start, QDir::cleanPath(QCoreApplication::applicationDirPath()));
         const QByteArray bytes = readAll(f.dir.filePath("out/quillon.msg"));
         QVERIFY(bytes.size() > ScheduleRecordsSize);
@@ -344,8 +320,7 @@ private slots:
         QCOMPARE(start, f.dir.filePath("out"));
         QVERIFY2(f.messages().value(1).contains(u"quillon.msg"_s), qPrintable(f.messages().join(u'|')));
         // The remembered folder is gone: the dialog starts at the nearest folder above it.
-        f.answers.push_back(chooseFolder(f.dir.filePath("out"), &start));
-        f.trigger("ExportPlayerFile");
+        f.triggerWith("ExportPlayerFile", chooseFolder(f.dir.filePath("out"), &start));
         QCOMPARE(start, f.dir.path());
         f.trigger("ExportPlayerFile"); // cancelled: nothing happens
         QCOMPARE(f.messages().size(), 3);
@@ -409,8 +384,7 @@ private slots:
         QVERIFY(writeAll(f.dir.filePath("q.msg"), records + "07/12/2026 14:30:00"));
         QVERIFY(writeAll(f.dir.filePath("short.msg"), records.left(ScheduleRecordsSize - 1)));
         f.trigger("ImportPlayerFile"); // cancelled: nothing happens
-        f.answers.push_back(chooseFile(f.dir.filePath("short.msg")));
-        f.trigger("ImportPlayerFile");
+        f.triggerWith("ImportPlayerFile", chooseFile(f.dir.filePath("short.msg")));
         QCOMPARE(f.list(), u"[001] 002"_s);
         QVERIFY2(f.messages().value(0).contains(f.dir.filePath("short.msg")), qPrintable(f.messages().join(u'|')));
         QVERIFY(!f.asksToSave());
@@ -430,14 +404,12 @@ private slots:
         QCOMPARE(f.captions.last(), u"Program(s) : 255 to 255 "_s);
         QVERIFY(f.asksToSave()); // imported programs are changes (the 5th message)
         QCOMPARE(hexFrame(f.saved().Programs.value(0)), FrameTwoHundred.toHex());
-        f.prompter.queueAnswers({Answer::No});
-        f.trigger("TransmitPrograms"); // code 000 is named before the question
-        f.trigger("ExportPlayerFile"); // and before the folder is chosen (cancelled)
+        f.act(u"no; trigger TransmitPrograms"_s); // code 000 is named before the question
+        f.trigger("ExportPlayerFile");            // and before the folder is chosen (cancelled)
         QVERIFY2(f.messages().mid(5) == (QStringList{zero, TransmitQuestion, zero}),
                  qPrintable(f.messages().join(u"|")));
         f.act(u"trigger French"_s); // the messages follow the language
-        f.answers.push_back(chooseFile(f.dir.filePath("q.msg")));
-        f.trigger("ImportPlayerFile");
+        f.triggerWith("ImportPlayerFile", chooseFile(f.dir.filePath("q.msg")));
         QVERIFY(f.messages().contains(
             u"La date ou l'heure du ou des programme(s) 009 n'existait pas et a été corrigée."_s));
     }
@@ -465,8 +437,7 @@ private slots:
         QMetaObject::invokeMethod(dialog->findChild<QTimer *>(u"MinuteTimer"_s), "timeout");
         dialog->findChild<QCheckBox *>(u"ShowGreyed"_s)->setChecked(true);
         QCOMPARE(marks(), u"2g12g12g12g12g12g1"_s);
-        f.prompter.queueAnswers({Answer::Yes});
-        f.click("DeleteProgram"); // deleting 004 takes its marks away at once
+        f.act(u"yes; click DeleteProgram"_s); // deleting 004 takes its marks away at once
         QCOMPARE(marks(), u"1g1g1g1g1g1g"_s);
     }
     // File > Print the Schedule prints, page for page, the text `quillon-cli print` writes of the
@@ -521,20 +492,17 @@ private slots:
         f.open(hall);
         const QString csv = f.dir.filePath("hall.csv"), bad = f.dir.filePath("bad.csv"),
                       good = f.dir.filePath("good.csv");
-        f.answers.push_back(chooseFile(csv));
-        f.trigger("ExportTable");
+        f.triggerWith("ExportTable", chooseFile(csv));
         QCOMPARE(readAll(csv), ProgramsToCsv(hall.Programs));
         QVERIFY(
             writeAll(bad, ProgramsToCsv({f.program(3, QString(MaxTitleChars + 1, u'x'))}).replace(",yes,", ",oui,")));
         QVERIFY(writeAll(good, ProgramsToCsv({f.program(40, QString(MaxTitleChars, u'x')), f.program(2)})));
-        f.answers.push_back(chooseFile(bad));
-        f.trigger("ImportTable");
+        f.triggerWith("ImportTable", chooseFile(bad));
         QVERIFY2(f.messages().last().contains(u"row 2, column title: at most 32767 characters was expected"_s),
                  qPrintable(f.messages().last()));
         QCOMPARE(f.list(), u"[003] 009"_s);
         QVERIFY(!f.asksToSave());
-        f.answers.push_back(chooseFile(good));
-        f.trigger("ImportTable");
+        f.triggerWith("ImportTable", chooseFile(good));
         QCOMPARE(f.messages().last(), u"Import from CSV file OK"_s);
         QCOMPARE(f.list() + u'|' + f.w.windowTitle(), u"[040] 002|"_s + Caption + u"Hall"_s);
         QVERIFY(f.asksToSave());
@@ -555,8 +523,7 @@ private slots:
         QCOMPARE(f.list() + f.w.windowTitle(), u"[002] 001"_s + Caption + u"Lobby"_s); // the project read
         QVERIFY(!f.asksToSave());
         f.act(u"type TitleEdit Edited; click TitleText"_s);
-        f.prompter.queueAnswers({Answer::Yes});
-        f.trigger("Exit");
+        f.act(u"yes; trigger Exit"_s);
         QCOMPARE(f.messages().last(),
                  u"Aktuelle Programmierung wurde geändert. Wünschen Sie die Änderungen zu speichern?"_s);
         QVERIFY(readAll(project).contains("\r\nEdited\r\n"));
@@ -620,8 +587,7 @@ private slots:
                                     f.messages().value(0).contains(dir.filePath("file/b"))));
         QVERIFY(f.tiles().isEmpty());
         f.addPrograms(1);
-        f.prompter.queueAnswers({Answer::Yes});
-        f.trigger("Exit"); // asks to save, and the save dialog is cancelled
+        f.act(u"yes; trigger Exit"_s); // asks to save, and the save dialog is cancelled
         QCOMPARE(f.dialogs.last(), u"Save Program (*.prg)"_s);
         QCOMPARE(f.messages().size(), v[2].toInt() + 1);
         const QString last = v[3].isEmpty() ? QString() : dir.filePath(v[3]);
