@@ -123,9 +123,7 @@ inline DialogAnswer fillIn(const QList<std::pair<QString, QString>> &fields, boo
 inline DialogAnswer chooseFile(const QString &path) {
     return [path](QDialog &d) {
         auto *file = qobject_cast<QFileDialog *>(&d);
-        if (file)
-            file->selectFile(path);
-        return int(file ? QDialog::Accepted : QDialog::Rejected);
+        return file ? (file->selectFile(path), int(QDialog::Accepted)) : int(QDialog::Rejected);
     };
 }
 
@@ -333,8 +331,9 @@ struct Window {
                 prompter.queueAnswers({verb == u"yes"_s ? Answer::Yes : Answer::No});
             else if (verb == u"click"_s)
                 click(name);
-            else if (verb == u"key"_s)
-                press(QKeySequence(name)[0].key());
+            else if (verb == u"key"_s) // where the platform sends it: the focused control, else the window
+                QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &w,
+                                QKeySequence(name)[0].key());
             else if (verb == u"wheel"_s) { // a step over the list
                 QWheelEvent e({9, 9}, view()->mapToGlobal(QPointF(9, 9)), {}, {0, name.toInt()}, {}, {}, {}, false);
                 QApplication::sendEvent(view(), &e);
@@ -347,11 +346,6 @@ struct Window {
             else if (verb == u"set"_s)
                 find(name.section(u'.', 0, 0))->setProperty(qPrintable(name.section(u'.', 1)), value);
         }
-    }
-    // A key goes where the platform sends it: the focused control, else the window.
-    void press(int key) {
-        QWidget *focused = QApplication::focusWidget();
-        QTest::keyClick(focused ? focused : &w, Qt::Key(key));
     }
     // One tick of the named timer, as if its interval had passed.
     void tick(const QString &timer) {

@@ -150,11 +150,24 @@ private slots:
         f.trigger("Redo");
         QCOMPARE(state(), after);
     }
-    // The project is modified exactly when it differs from its file, also when Undo and Redo cross
-    // a save or an Import; no Undo or Redo while an operation runs; Open empties the history.
-    void modifiedState_followsTheHistory_andOperationsDisableIt() {
+    // After an Open, a Transmit whose port does not open shows an empty bar and its own text. The project
+    // is modified exactly when it differs from its file, also when Undo and Redo cross a save or an Import;
+    // no Undo or Redo while an operation runs; Open empties the history.
+    void operations_startClean_andTheModifiedStateFollowsTheHistory() {
         Window f;
         f.open(3);
+        QString seen;
+        f.prompter.whileShown = [&](const ScriptedPrompter::Shown &shown) {
+            auto *runner = f.w.findChild<QDialog *>(u"ProgressDialog"_s);
+            auto *step = runner->findChild<QLabel *>(u"StepLabel"_s);
+            if (seen.isEmpty() && shown.text == com(4)) // the runner's, not the caller's after it
+                seen = runner->windowTitle() + u'|' + (step ? step->text() : QString()) + u'|' +
+                       QString::number(runner->findChild<QProgressBar *>()->isVisible()
+                                           ? runner->findChild<QProgressBar *>()->value()
+                                           : -1);
+        };
+        f.act(u"yes; trigger TransmitPrograms"_s);
+        QCOMPARE(seen, u"Transmit the Programs|Transmit the Programs|0"_s);
         const QString caption = f.w.windowTitle();
         f.click("NewProgram");
         f.saved();
@@ -207,14 +220,15 @@ private slots:
         f.act(u"no; cancel NameEdit Other; trigger NewProject"_s);
         QCOMPARE(f.messages(), QStringList{SaveQuestion}); // the modified project is offered for saving
         QCOMPARE(f.list() + f.w.windowTitle(), u"001 002 003 [004]"_s + before);
-        f.triggerWith("NewProject",
-                      fillIn({{"NameEdit", u"Hall"_s}, {"CustomerEdit", u"Shop"_s}, {"CommentsEdit", u"one\ntwo"_s}},
-                             true, [](QDialog &d) {
-                                 QCOMPARE(d.findChild<QLineEdit *>(u"NameEdit"_s)->text() +
-                                              d.findChild<QLineEdit *>(u"SubjectEdit"_s)->text() +
-                                              d.findChild<QPlainTextEdit *>(u"CommentsEdit"_s)->toPlainText(),
-                                          u"New Project..."_s);
-                             }));
+        f.answers.push_back(
+            fillIn({{"NameEdit", u"Hall"_s}, {"CustomerEdit", u"Shop"_s}, {"CommentsEdit", u"one\ntwo"_s}}, true,
+                   [](QDialog &d) {
+                       QCOMPARE(d.findChild<QLineEdit *>(u"NameEdit"_s)->text() +
+                                    d.findChild<QLineEdit *>(u"SubjectEdit"_s)->text() +
+                                    d.findChild<QPlainTextEdit *>(u"CommentsEdit"_s)->toPlainText(),
+                                u"New Project..."_s);
+                   }));
+        f.trigger("NewProject");
         QCOMPARE(f.list() + f.w.windowTitle() + f.captions.last(), Caption + u"Hall"_s + u"Delete Program0 to 4"_s);
         f.act(u"cancel NameEdit Other; trigger ProjectProperties"_s);
         QVERIFY(!f.asksToSave());
@@ -242,8 +256,8 @@ private slots:
         QCOMPARE(f.w.windowTitle(), Caption + u"New Project"_s);
         QFile::remove(path);
         f.addPrograms(1);
-        f.triggerWith("SaveProject",
-                      chooseFile(unwritable)); // the file is gone: a name is asked for, and cannot be written
+        // The file is gone: a name is asked for, and cannot be written.
+        f.triggerWith("SaveProject", chooseFile(unwritable));
         QCOMPARE(f.messages().size(), 1);
         QVERIFY2(f.messages().value(0).contains(unwritable), qPrintable(f.messages().value(0)));
         QVERIFY(f.asksToSave());
@@ -275,23 +289,7 @@ private slots:
         QVERIFY(f.find("TileBox")->isVisible() && f.asksToSave());
         QVERIFY(f.saved().Programs.value(1).sameContent(sampleProgram(3)));
     }
-    // After an Open, a Transmit whose port does not open: its window shows an empty bar and its own text.
-    void progressWindow_startsEachRunClean() {
-        Window f;
-        f.open(3);
-        QString seen;
-        f.prompter.whileShown = [&](const ScriptedPrompter::Shown &shown) {
-            auto *runner = f.w.findChild<QDialog *>(u"ProgressDialog"_s);
-            auto *bar = runner->findChild<QProgressBar *>();
-            auto *step = runner->findChild<QLabel *>(u"StepLabel"_s);
-            if (seen.isEmpty() && shown.text == com(4)) // the runner's, not the caller's after it
-                seen = runner->windowTitle() + u'|' + (step ? step->text() : QString()) + u'|' +
-                       QString::number(bar->isVisible() ? bar->value() : -1);
-        };
-        f.act(u"yes; trigger TransmitPrograms"_s);
-        QCOMPARE(seen, u"Transmit the Programs|Transmit the Programs|0"_s);
-    }
-    void export_writesThePlayersFile_andTellsWhereItFails() {
+    void export_writesThePlayersFile_toAFolderPickedTypedOrMade_andTellsWhereItFails() {
         Window f;
         Program twoHundred;
         DecodeProgram(twoHundred, frameFromBytes(FrameTwoHundred));
@@ -307,11 +305,10 @@ private slots:
         QCOMPARE(bytes.mid(FrameSize * 199, FrameSize), FrameTwoHundred);
         QCOMPARE(f.messages(), QStringList{u"Export in 'quillon.msg' file OK"_s});
         QCOMPARE(f.captions.last(), u"Program(s) : 255 to 255 "_s);
-        f.answers.push_back([&](QDialog &d) { // Import looks in the export folder
+        f.triggerWith("ImportPlayerFile", [&](QDialog &d) { // Import looks in the export folder
             start = static_cast<QFileDialog &>(d).directory().absolutePath();
             return int(QDialog::Rejected);
         });
-        f.trigger("ImportPlayerFile");
         QCOMPARE(start, f.dir.filePath("out"));
         // The next export starts in the folder chosen last; one that vanishes is named.
         QDir(f.dir.path()).mkdir("gone");
@@ -324,11 +321,7 @@ private slots:
         QCOMPARE(start, f.dir.path());
         f.trigger("ExportPlayerFile"); // cancelled: nothing happens
         QCOMPARE(f.messages().size(), 3);
-    }
-    // In the export folder dialog a folder is typed (Enter goes there, OK takes it) or made.
-    void exportFolder_isTypedOrMadeInTheDialog() {
-        Window f;
-        f.open(1);
+        // In the dialog a folder is typed (Enter goes there, OK takes it) or made.
         QDir(f.dir.path()).mkdir("typed");
         QStringList seen; // the folder selected in the tree after each step
         const auto inDialog = [&](const std::function<void(QDialog &, QLineEdit &)> &act) {
@@ -365,12 +358,10 @@ private slots:
         });
         QCOMPARE(seen, (QStringList{typed, u"open"_s, made, u"closed"_s}));
         QVERIFY(QFileInfo(made).isDir() && QFileInfo::exists(typed + u"/quillon.msg"_s));
-        QCOMPARE(
-            f.messages().mid(0, 4),
-            (QStringList{u"\""_s + f.dir.filePath("nowhere") + u"\" could not be opened: the folder does not exist"_s,
-                         u"Name of the new folder in \""_s + typed + u"\":"_s,
-                         u"Name of the new folder in \""_s + typed + u"\":"_s,
-                         u"\""_s + made + u"\" could not be created: "_s + qt_error_string(EEXIST)}));
+        QCOMPARE(f.messages().mid(3, 4).join(u'|'),
+                 u"\"%1\" could not be opened: the folder does not exist|Name of the new "
+                 u"folder in \"%2\":|Name of the new folder in \"%2\":|\"%3\" could not "
+                 u"be created: %4"_s.arg(f.dir.filePath("nowhere"), typed, made, qt_error_string(EEXIST)));
     }
     void import_replacesTheProjectWithEveryRecordInOrder() {
         Window f;
@@ -395,12 +386,12 @@ private slots:
         QCOMPARE(f.w.windowTitle(), Caption + u"New Project"_s);
         const QString zero = u"1 program(s) have code 000, which is no slot of the player: a transmit or an export "
                              "leaves them out."_s;
-        QCOMPARE(f.messages().mid(1),
-                 (QStringList{u"Import from 'quillon.msg' file OK"_s,
-                              u"The date or time of program(s) 009 did not exist and was corrected."_s,
-                              u"Codes carried by more than one program: 004. A transmit or an export sends only the "
-                              "last program of each.\n"_s +
-                                  zero}));
+        QCOMPARE(f.messages().mid(1).join(u'|'),
+                 u"Import from 'quillon.msg' file OK|The date or time of program(s) 009 "
+                 u"did not exist and was corrected.|Codes carried by more than one "
+                 u"program: 004. A transmit or an export sends only the last program of "
+                 u"each.\n"_s +
+                     zero);
         QCOMPARE(f.captions.last(), u"Program(s) : 255 to 255 "_s);
         QVERIFY(f.asksToSave()); // imported programs are changes (the 5th message)
         QCOMPARE(hexFrame(f.saved().Programs.value(0)), FrameTwoHundred.toHex());
@@ -463,13 +454,11 @@ private slots:
         for (int attempt = 0; attempt < 3 && (printed.isEmpty() || printed != written); ++attempt) {
             const QDateTime now = QDateTime::currentDateTime();
             f.clock.set(QDateTime(now.date(), QTime(now.time().hour(), now.time().minute())));
-            f.answers.push_back([&](QDialog &d) {
-                auto *preview = d.findChild<QPrintPreviewWidget *>();
+            f.triggerWith("PrintSchedule", [&](QDialog &d) {
                 qobject_cast<QPrintPreviewDialog *>(&d)->printer()->setOutputFileName(window);
-                preview->print(); // as the dialog's Print button does
+                d.findChild<QPrintPreviewWidget *>()->print(); // as the dialog's Print button does
                 return int(QDialog::Accepted);
             });
-            f.trigger("PrintSchedule");
             const CliRun run = runCli({u"print"_s, project, f.dir.filePath(u"cli.pdf"_s), u"--language"_s, u"de"_s});
             QVERIFY2(run.exitCode == 0, qPrintable(run.err));
             printed = pages(window), written = pages(f.dir.filePath(u"cli.pdf"_s));
@@ -532,33 +521,31 @@ private slots:
     // The port line written at close, from the one read (a name; empty; "cut": the file ends
     // before it; "-": no file) with ttyS0 and ttyUSB1 listed, or closed before they were listed.
     void startPort_isWrittenAtCloseAsChosen_data() {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<bool>("listed");
-        QTest::addColumn<QString>("written");
-        QTest::newRow("a port listed") << "ttyUSB1" << true << "ttyUSB1";
-        QTest::newRow("an empty port line") << "" << true << "(None)";
-        QTest::newRow("no port line") << "cut" << true << "(None)";
-        QTest::newRow("no settings file") << "-" << true << "ttyS0";
-        QTest::newRow("a port, closed before the listing") << "COM7" << false << "COM7";
-        QTest::newRow("no settings file, closed before the listing") << "-" << false << "(None)";
+        QTest::addColumn<QString>("row"); // the port read, "+" when listed, the port written
+        QTest::newRow("a port listed") << "ttyUSB1 + ttyUSB1";
+        QTest::newRow("an empty port line") << " + (None)";
+        QTest::newRow("no port line") << "cut + (None)";
+        QTest::newRow("no settings file") << "- + ttyS0";
+        QTest::newRow("a port, closed before the listing") << "COM7 - COM7";
+        QTest::newRow("no settings file, closed before the listing") << "- - (None)";
     }
     void startPort_isWrittenAtCloseAsChosen() {
-        QFETCH(QString, stored);
-        QFETCH(bool, listed);
+        QFETCH(QString, row);
+        const QString stored = row.section(u' ', 0, 0);
         QTemporaryDir dir;
         const QString settings = dir.filePath("prog.CFG");
         const QByteArray file = settingsFile("English", qPrintable(stored), {}, u"/exports/ TRUE TRUE FALSE"_s);
         if (stored != u"-"_s)
             QVERIFY(writeAll(settings, stored == u"cut"_s ? crlf(crlfLines(file).mid(0, 4)) : file));
         const SettingsLocation location{settings, dir.filePath("config/prog.CFG")};
-        if (listed) {
+        if (row.section(u' ', 1, 1) == u"+"_s) {
             Window(location, {u"ttyS0"_s, u"ttyUSB1"_s}).trigger("Exit");
         } else {
             ScriptedPrompter prompter;
             ManualClock clock;
             MainWindow(prompter, clock, location).close();
         }
-        QTEST(QString::fromLatin1(crlfLines(readAll(settings)).value(4)), "written");
+        QCOMPARE(QString::fromLatin1(crlfLines(readAll(settings)).value(4)), row.section(u' ', 2));
     }
     // Each row: the settings file (lines, "-" for none) | where it is written (its path in the test's
     // folder, or nowhere) | the messages at start-up | the last project line written at shut-down.

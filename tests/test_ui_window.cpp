@@ -185,7 +185,7 @@ private slots:
         QCOMPARE(titleAt(), title);
         f.clickTile(2);
         f.find("DateEdit")->setFocus();
-        f.press(Qt::Key_Down); // the focused date picker takes it
+        f.act(u"key Down"_s); // the focused date picker takes it
         QCOMPARE(f.selected(), u"003"_s);
         for (int x = 5, tile = 3; x < f.tiles().at(0)->width(); x += 47, tile = 7 - tile) {
             f.clickTile(tile, x);
@@ -250,69 +250,60 @@ private slots:
             QVERIFY(
                 program.contains(f.find<QPlainTextEdit>("CommentsMemo")->toPlainText().replace(u'\n', u'/') + u'|'));
     }
-    // Each row: the control that opens a grid (on a press or a click), its grid, the entry clicked, the
-    // field saved then.
-    void popupGrids_chooseOnlyWhatIsClicked_data() {
-        QTest::addColumn<QString>("row");
-        QTest::newRow("colour, opened on a press") << "ColourSwatch ColourMenu 10 Color=ff";
-        QTest::newRow("inputs") << "CodePanel CodeMenu 009 Code=9";
-        QTest::newRow("value") << "ActionValueButton1 ValueMenu 017 Value1=17";
-    }
     void popupGrids_chooseOnlyWhatIsClicked() {
-        QFETCH(QString, row);
-        const QStringList v = row.split(u' ');
         Window f;
         f.addPrograms(1);
         f.chooseAction(1, u"Ouput Contactor (I/O External)"_s, u"Output 017"_s);
-        const QString before = fields(f.saved().Programs.value(0));
-        QWidget *opener = f.find(v[0]);
-        auto *menu = f.find<QMenu>(v[1]);
-        const auto open = [&] {
-            QTest::mousePress(opener, Qt::LeftButton, {}, {6, 6});
-            if (!menu->isVisible())
-                QTest::mouseRelease(opener, Qt::LeftButton, {}, {6, 6});
-            QVERIFY(menu->isVisible());
-        };
-        open(); // the opening press's release, over the first entry
-        ChoiceGrid *grid = gridOf(menu);
-        QTest::mouseRelease(grid, Qt::LeftButton, {}, grid->entryRect(0).center());
-        QVERIFY(menu->isVisible());
-        QTest::keyClick(grid, Qt::Key_Escape);
-        open();
-        QTest::mouseClick(f.w.windowHandle(), Qt::LeftButton, {}, {4, 4}); // outside the grid
-        QVERIFY(!menu->isVisible());
-        QCOMPARE(fields(f.saved().Programs.value(0)), before);
-        open();
-        for (int i = 0; i < grid->entries().size(); ++i)
-            if (grid->entries()[i]->text() == v[2])
-                QTest::mouseClick(grid, Qt::LeftButton, {}, grid->entryRect(i).center());
-        QVERIFY(!menu->isVisible());
-        QVERIFY2(fields(f.saved().Programs.value(0)).contains(u'|' + v[3] + u'|'), qPrintable(v[3]));
+        // The control that opens a grid (on a press or a click), its grid, the entry clicked, the field saved then.
+        for (const QString &row : {u"ColourSwatch ColourMenu 10 Color=ff"_s, u"CodePanel CodeMenu 009 Code=9"_s,
+                                   u"ActionValueButton1 ValueMenu 017 Value1=17"_s}) {
+            const QStringList v = row.split(u' ');
+            const QString before = fields(f.saved().Programs.value(0));
+            QWidget *opener = f.find(v[0]);
+            auto *menu = f.find<QMenu>(v[1]);
+            const auto open = [&] {
+                QTest::mousePress(opener, Qt::LeftButton, {}, {6, 6});
+                if (!menu->isVisible())
+                    QTest::mouseRelease(opener, Qt::LeftButton, {}, {6, 6});
+                QVERIFY2(menu->isVisible(), qPrintable(row));
+            };
+            open(); // the opening press's release, over the first entry
+            ChoiceGrid *grid = gridOf(menu);
+            QTest::mouseRelease(grid, Qt::LeftButton, {}, grid->entryRect(0).center());
+            QVERIFY2(menu->isVisible(), qPrintable(row));
+            QTest::keyClick(grid, Qt::Key_Escape);
+            open();
+            QTest::mouseClick(f.w.windowHandle(), Qt::LeftButton, {}, {4, 4}); // outside the grid
+            QCOMPARE(row + (menu->isVisible() ? u" open"_s : u" closed"_s) + fields(f.saved().Programs.value(0)),
+                     row + u" closed"_s + before);
+            open();
+            for (int i = 0; i < grid->entries().size(); ++i)
+                if (grid->entries()[i]->text() == v[2])
+                    QTest::mouseClick(grid, Qt::LeftButton, {}, grid->entryRect(i).center());
+            QVERIFY2(!menu->isVisible() && fields(f.saved().Programs.value(0)).contains(u'|' + v[3] + u'|'),
+                     qPrintable(row));
+        }
     }
     // A wheel step over a field the user has not entered moves the selection; an entered field takes it.
-    void wheel_editsOnlyAFieldTheUserEntered_data() {
-        QTest::addColumn<QString>("field");
-        for (const char *name : {"ClockEdit", "DateEdit", "DayBox", "MinuteSpin"})
-            QTest::newRow(name) << QString::fromLatin1(name);
-    }
     void wheel_editsOnlyAFieldTheUserEntered() {
-        QFETCH(QString, field);
         Window f;
         f.addPrograms(3);
-        f.clickTile(0);
-        const QString before = fields(f.saved().Programs.value(0));
-        QWidget *w = f.find(field);
-        const auto wheelDown = [w] {
-            QWheelEvent down({4, 4}, w->mapToGlobal(QPointF(4, 4)), {}, {0, -120}, {}, {}, {}, false);
-            QApplication::sendEvent(w, &down);
-        };
-        wheelDown();
-        QCOMPARE(f.selected() + fields(f.saved().Programs.value(0)), u"002"_s + before);
-        f.clickTile(0);
-        w->setFocus();
-        wheelDown();
-        QCOMPARE(f.selected(), u"001"_s);
-        QVERIFY(fields(f.saved().Programs.value(0)) != before);
+        for (const QString &name : {u"ClockEdit"_s, u"DateEdit"_s, u"DayBox"_s, u"MinuteSpin"_s}) {
+            QWidget *w = f.find(name);
+            const auto wheelDown = [w] {
+                QWheelEvent down({4, 4}, w->mapToGlobal(QPointF(4, 4)), {}, {0, -120}, {}, {}, {}, false);
+                QApplication::sendEvent(w, &down);
+            };
+            f.clickTile(0);
+            const QString before = fields(f.saved().Programs.value(0));
+            wheelDown();
+            QCOMPARE(name + f.selected() + fields(f.saved().Programs.value(0)), name + u"002"_s + before);
+            f.clickTile(0);
+            w->setFocus();
+            wheelDown();
+            QCOMPARE(name + f.selected(), name + u"001"_s);
+            QVERIFY2(fields(f.saved().Programs.value(0)) != before, qPrintable(name));
+        }
     }
     void actionRows_growWithContinuingActions_endWithEndingOnes_clear_andFollowThePlayerCards() {
         Window f;
@@ -512,10 +503,7 @@ private slots:
         programs[0].ActionValue[4] = 128;
         f.open(programs);
         QStringList findings;
-        const auto find = [&findings](bool bad, const QString &what) {
-            if (bad)
-                findings << what;
-        };
+        const auto find = [&findings](bool bad, const QString &what) { findings << (bad ? what : QString()); };
         for (const char *item : {"French", "English", "Spanish", "German", "Italian"}) {
             f.trigger(QLatin1String(item));
             const QString language = u' ' + QLatin1String(item);
@@ -543,10 +531,8 @@ private slots:
                 d.hide();
                 return int(QDialog::Rejected);
             };
-            for (const char *command :
-                 {"ProjectProperties", "About", "PcRemote", "CheckSchedule", "ExportPlayerFile"}) {
+            for (const char *command : {"ProjectProperties", "About", "PcRemote", "CheckSchedule", "ExportPlayerFile"})
                 f.triggerWith(QLatin1String(command), whole);
-            }
             for (int i = 0; i < f.tiles().size(); ++i) {
                 ProgramTile *tile = f.tiles().at(i);
                 const PaintedTexts painted(tile);
@@ -586,18 +572,17 @@ private slots:
             }
         }
         findings.removeDuplicates();
+        findings.removeAll(QString());
         QVERIFY2(findings.isEmpty(), qPrintable(findings.join(u'\n')));
     }
     // Images are drawn at the screen's pixel ratio; on a dark palette every caption keeps its contrast.
     void imagesAndCaptions_stayReadableAndSharp() {
         Window f;
-        QPalette dark;
-        const QPalette::ColorRole roles[] = {
-            QPalette::Window,     QPalette::WindowText, QPalette::Base,     QPalette::Text, QPalette::Button,
-            QPalette::ButtonText, QPalette::Light,      QPalette::Midlight, QPalette::Mid,  QPalette::Dark};
-        const int greys[] = {53, 230, 35, 230, 53, 230, 80, 66, 40, 25};
-        for (int i = 0; i < 10; ++i)
-            dark.setColor(roles[i], QColor(greys[i], greys[i], greys[i]));
+        QPalette dark; // the greys of the roles WindowText, Button, ... Window; BrightText kept
+        for (const int role : {0, 1, 2, 3, 4, 5, 6, 8, 9, 10}) {
+            const int grey = QList{230, 53, 80, 66, 25, 40, 230, 0, 230, 35, 53}[role];
+            dark.setColor(QPalette::ColorRole(role), QColor(grey, grey, grey));
+        }
         f.w.setPalette(dark);
         f.open(2);
         // The input dots of program 001: the text's colour on a dark palette, the button shadow's
