@@ -39,7 +39,6 @@
 using namespace Qt::StringLiterals;
 using Answer = Prompter::Answer;
 using DialogAnswer = std::function<int(QDialog &)>;
-
 // The texts a widget paints, as a paint engine sees them.
 class PaintedTexts : public QPaintDevice, public QPaintEngine {
 public:
@@ -51,7 +50,6 @@ public:
     QStringList texts;
     QList<QRectF> boxes;  // of the texts, in order
     QList<QRectF> shapes; // images and round marks
-
     QPaintEngine *paintEngine() const override { return const_cast<PaintedTexts *>(this); }
     bool begin(QPaintDevice *) override { return true; }
     bool end() override { return true; }
@@ -77,7 +75,6 @@ protected:
 private:
     QSize m_size;
 };
-
 inline QString com(int code) {
     return ComResultText(code, Language::English);
 }
@@ -88,17 +85,14 @@ inline const QString TransmitQuestion = u"Do you want to transmit the programs t
 inline const QString ReceiveQuestion = u"Do you want to Receive the programs from the player?"_s;
 inline const QString LoadQuestion = u"Do you want to load the project file associated to the current programmation of "
                                     u"the player? Associated Project name\u00A0: "_s;
-
 inline QString hexFrame(const Program &p) {
     Frame frame;
     EncodeProgram(p, frame, false);
     return QString::fromLatin1(frameBytes(frame).toHex());
 }
-
 inline QPushButton *buttonOf(QDialog &d, const char *name) {
     return d.findChild<QPushButton *>(QLatin1String(name));
 }
-
 // Shows the dialog, lets `look` see it, types `fields` into its named text fields, presses OK
 // (or Cancel).
 inline DialogAnswer fillIn(const QList<std::pair<QString, QString>> &fields, bool ok = true,
@@ -119,14 +113,12 @@ inline DialogAnswer fillIn(const QList<std::pair<QString, QString>> &fields, boo
         return d.result();
     };
 }
-
 inline DialogAnswer chooseFile(const QString &path) {
     return [path](QDialog &d) {
         auto *file = qobject_cast<QFileDialog *>(&d);
         return file ? (file->selectFile(path), int(QDialog::Accepted)) : int(QDialog::Rejected);
     };
 }
-
 // Picks `path` in the export folder's tree; `startedAt` gets the folder it opened at, marked when
 // it is out of view.
 inline DialogAnswer chooseFolder(const QString &path, QString *startedAt, const std::function<void()> &beforeOk = {}) {
@@ -134,11 +126,7 @@ inline DialogAnswer chooseFolder(const QString &path, QString *startedAt, const 
         d.show();
         auto *tree = d.findChild<QTreeView *>(u"DirectoryTree"_s);
         auto *model = qobject_cast<QFileSystemModel *>(tree->model());
-        const auto inView = [tree] {
-            return tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex()));
-        };
-        // In view once the model has read and sorted the folders around it, which moves the rows.
-        const auto loaded = [tree, model] {
+        const auto loaded = [&] { // the model has read and sorted the folders around it, which moves the rows
             const QModelIndex above = tree->currentIndex().parent();
             return model->rowCount(above) ==
                    QDir(model->filePath(above)).entryList(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden).size();
@@ -146,7 +134,8 @@ inline DialogAnswer chooseFolder(const QString &path, QString *startedAt, const 
         (void)QTest::qWaitFor(loaded, 2000);
         for (int round = 0; round < 3; ++round)
             QCoreApplication::processEvents();
-        *startedAt = (inView() ? QString() : u"(out of view) "_s) + model->filePath(tree->currentIndex());
+        const bool inView = tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex()));
+        *startedAt = (inView ? QString() : u"(out of view) "_s) + model->filePath(tree->currentIndex());
         tree->setCurrentIndex(model->index(path));
         if (beforeOk)
             beforeOk();
@@ -154,12 +143,10 @@ inline DialogAnswer chooseFolder(const QString &path, QString *startedAt, const 
         return d.result();
     };
 }
-
 // A list whose last() is empty while nothing is in it: a missing entry fails a comparison.
 struct Log : QStringList {
     QString last() const { return value(size() - 1); }
 };
-
 // The main window, shown and activated, English unless its settings say otherwise, offering
 // `ports` in its port menu, with a scripted prompter and a clock at Monday 7 December 2026, 14:30.
 struct Window {
@@ -254,7 +241,6 @@ struct Window {
         trigger("NewProject");
         return prompter.shown.size() > before;
     }
-    // The tiles from top to bottom.
     QList<ProgramTile *> tiles() const {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QList<ProgramTile *> list = w.findChildren<ProgramTile *>();
@@ -284,7 +270,6 @@ struct Window {
     bool inSight(int index) const {
         return rowTop(index) >= 0 && rowTop(index) + tiles().at(index)->height() <= view()->height();
     }
-
     void trigger(const QString &name) {
         action(name)->trigger();
         settle();
@@ -347,7 +332,7 @@ struct Window {
                 find(name.section(u'.', 0, 0))->setProperty(qPrintable(name.section(u'.', 1)), value);
         }
     }
-    // One tick of the named timer, as if its interval had passed.
+    // As if the timer's interval had passed.
     void tick(const QString &timer) {
         QMetaObject::invokeMethod(find<QTimer>(timer), "timeout");
         settle();
@@ -383,7 +368,6 @@ struct Window {
                 return choose(a->menu(), sub);
         choose(menu, entry);
     }
-    // The captions of the action rows shown, row 1 first.
     QString rows() const {
         QStringList out;
         for (int k = 1; k <= 6; ++k)
@@ -391,7 +375,6 @@ struct Window {
                 out << text(QStringLiteral("ActionKindButton%1").arg(k));
         return out.join(u'|');
     }
-
     Program program(int code, const QString &title = u"..."_s) const {
         Program p(clock.now());
         p.Code = quint8(code), p.Title = title;
@@ -406,7 +389,7 @@ struct Window {
     }
     void open(const QList<Program> &programs) { open(Project{ProjectProperties(), programs}); }
     void open(int count) { open(programs(count)); }
-    // New programs with codes 1 to `count`, titled "P1" and on when `titled`.
+    // New programs with codes 1 to `count`, titled "P<code>" when `titled`.
     QList<Program> programs(int count, bool titled = false) const {
         QList<Program> out;
         for (int code = 1; code <= count; ++code)

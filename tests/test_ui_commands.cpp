@@ -262,7 +262,6 @@ private slots:
         QVERIFY2(f.messages().value(0).contains(unwritable), qPrintable(f.messages().value(0)));
         QVERIFY(f.asksToSave());
     }
-    // A file cut short in its second program leaves the open project as it was.
     void open_readsTheFile_andABadFileLeavesTheOpenProjectAsItWas() {
         const QByteArray two = projectFileBytes(Project{ProjectProperties(), {sampleProgram(1), sampleProgram(2)}});
         Window f;
@@ -404,7 +403,6 @@ private slots:
         QVERIFY(f.messages().contains(
             u"La date ou l'heure du ou des programme(s) 009 n'existait pas et a été corrigée."_s));
     }
-    // The plan of the open project, kept up to date; clicking a mark selects its program.
     void weekPlan_followsTheProjectAndTheClock_andAClickSelects() {
         Window f;
         Program daily = f.program(4), off = f.program(7);

@@ -56,8 +56,9 @@ class WindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The empty project; the commands' states, hints, places and shortcuts (none shared); the web links.
-    void startUp_showsAnEmptyProjectWithItsCommands() {
+    // The empty project; the commands' states, hints, places and shortcuts (none shared); the web links;
+    // the first new programs.
+    void startUp_showsAnEmptyProjectWithItsCommands_andNewProgramsTakeTheSmallestFreeCode() {
         Window f;
         QCOMPARE(f.w.windowTitle(), u"ORBEX Quillon Programmer : New Project"_s);
         QVERIFY(f.tiles().isEmpty() && !f.shown("EditorPanel"));
@@ -96,6 +97,19 @@ private slots:
             for (const QKeySequence &key : a->shortcuts())
                 QVERIFY2(std::exchange(owners[key], a) == nullptr, qPrintable(key.toString() + u' ' + a->objectName()));
         QVERIFY(owners.size() > 10);
+        // A new program takes the smallest free code and is appended, selected.
+        f.click("NewProgram");
+        QCOMPARE(f.list(), u"[001]"_s);
+        QCOMPARE(f.rowTop(0), 0);
+        QCOMPARE(f.tileTexts(0), u"001|...|...|SONG"_s); // number, title, schedule, first action
+        Program four = f.program(4);
+        four.TimerMode = 7; // no such mode: shown as a date, and kept
+        f.open({four});
+        f.act(u"trigger NewProgram; key Home"_s);
+        const Project saved = f.saved();
+        QVERIFY(f.list() == u"[004] 001"_s && f.find<QAbstractButton>("OnDateRadio")->isChecked());
+        QCOMPARE(saved.Programs.last().Date, f.clock.now().date()); // "now" is the window's clock
+        QCOMPARE(saved.Programs.value(0).TimerMode, quint8(7));
     }
     // Each row: how many programs (the last selected) | what the user does then | the commands enabled.
     void commandState_followsTheListTheClipboardAndThePort_data() {
@@ -118,21 +132,6 @@ private slots:
         QCOMPARE(f.shown("EditorPanel"), !f.tiles().isEmpty());
         QCOMPARE(f.tiles().size(), row.contains(u"NewProject"_s) ? 0 : programs);
         QVERIFY(f.messages().isEmpty());
-    }
-    void newProgram_takesTheSmallestFreeCode_andIsAppendedSelected() {
-        Window f;
-        f.click("NewProgram");
-        QCOMPARE(f.list(), u"[001]"_s);
-        QCOMPARE(f.rowTop(0), 0);
-        QCOMPARE(f.tileTexts(0), u"001|...|...|SONG"_s); // number, title, schedule, first action
-        Program four = f.program(4);
-        four.TimerMode = 7; // no such mode: shown as a date, and kept
-        f.open({four});
-        f.act(u"trigger NewProgram; key Home"_s);
-        const Project saved = f.saved();
-        QVERIFY(f.list() == u"[004] 001"_s && f.find<QAbstractButton>("OnDateRadio")->isChecked());
-        QCOMPARE(saved.Programs.last().Date, f.clock.now().date()); // "now" is the window's clock
-        QCOMPARE(saved.Programs.value(0).TimerMode, quint8(7));
     }
     // Each row: the count of programs, the one selected, a key or a wheel step, the one selected then.
     void keysAndWheel_moveTheSelectionOneTileAtATime_data() {
@@ -250,9 +249,28 @@ private slots:
             QVERIFY(
                 program.contains(f.find<QPlainTextEdit>("CommentsMemo")->toPlainText().replace(u'\n', u'/') + u'|'));
     }
-    void popupGrids_chooseOnlyWhatIsClicked() {
+    // A wheel step over a field the user has not entered moves the selection; an entered field takes it.
+    // A grid chooses only what is clicked in it.
+    void popupGridsAndWheel_changeOnlyWhatTheUserChose() {
         Window f;
-        f.addPrograms(1);
+        f.addPrograms(3);
+        for (const QString &name : {u"ClockEdit"_s, u"DateEdit"_s, u"DayBox"_s, u"MinuteSpin"_s}) {
+            QWidget *w = f.find(name);
+            const auto wheelDown = [w] {
+                QWheelEvent down({4, 4}, w->mapToGlobal(QPointF(4, 4)), {}, {0, -120}, {}, {}, {}, false);
+                QApplication::sendEvent(w, &down);
+            };
+            f.clickTile(0);
+            const QString before = fields(f.saved().Programs.value(0));
+            wheelDown();
+            QCOMPARE(name + f.selected() + fields(f.saved().Programs.value(0)), name + u"002"_s + before);
+            f.clickTile(0);
+            w->setFocus();
+            wheelDown();
+            QCOMPARE(name + f.selected(), name + u"001"_s);
+            QVERIFY2(fields(f.saved().Programs.value(0)) != before, qPrintable(name));
+        }
+        f.clickTile(0);
         f.chooseAction(1, u"Ouput Contactor (I/O External)"_s, u"Output 017"_s);
         // The control that opens a grid (on a press or a click), its grid, the entry clicked, the field saved then.
         for (const QString &row : {u"ColourSwatch ColourMenu 10 Color=ff"_s, u"CodePanel CodeMenu 009 Code=9"_s,
@@ -282,27 +300,6 @@ private slots:
                     QTest::mouseClick(grid, Qt::LeftButton, {}, grid->entryRect(i).center());
             QVERIFY2(!menu->isVisible() && fields(f.saved().Programs.value(0)).contains(u'|' + v[3] + u'|'),
                      qPrintable(row));
-        }
-    }
-    // A wheel step over a field the user has not entered moves the selection; an entered field takes it.
-    void wheel_editsOnlyAFieldTheUserEntered() {
-        Window f;
-        f.addPrograms(3);
-        for (const QString &name : {u"ClockEdit"_s, u"DateEdit"_s, u"DayBox"_s, u"MinuteSpin"_s}) {
-            QWidget *w = f.find(name);
-            const auto wheelDown = [w] {
-                QWheelEvent down({4, 4}, w->mapToGlobal(QPointF(4, 4)), {}, {0, -120}, {}, {}, {}, false);
-                QApplication::sendEvent(w, &down);
-            };
-            f.clickTile(0);
-            const QString before = fields(f.saved().Programs.value(0));
-            wheelDown();
-            QCOMPARE(name + f.selected() + fields(f.saved().Programs.value(0)), name + u"002"_s + before);
-            f.clickTile(0);
-            w->setFocus();
-            wheelDown();
-            QCOMPARE(name + f.selected(), name + u"001"_s);
-            QVERIFY2(fields(f.saved().Programs.value(0)) != before, qPrintable(name));
         }
     }
     void actionRows_growWithContinuingActions_endWithEndingOnes_clear_andFollowThePlayerCards() {
