@@ -389,11 +389,13 @@ struct Window {
     }
     void open(const QList<Program> &programs) { open(Project{ProjectProperties(), programs}); }
     void open(int count) { open(programs(count)); }
-    // New programs with codes 1 to `count`, titled "P<code>" when `titled`.
-    QList<Program> programs(int count, bool titled = false) const {
+    // New programs with codes 1 to `count`, titled "P<code>" when `titled`, those at `coloured` of colour 2.
+    QList<Program> programs(int count, bool titled = false, const QList<int> &coloured = {}) const {
         QList<Program> out;
         for (int code = 1; code <= count; ++code)
             out << program(code, titled ? u"P%1"_s.arg(code) : u"..."_s);
+        for (int i : coloured)
+            out[i].Color = ProgramColors[2];
         return out;
     }
     // The project as File > Save As writes it, read back by the core reader.

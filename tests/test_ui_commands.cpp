@@ -6,10 +6,7 @@
 #include "ui/WeekPlanView.h"
 
 #include <QCheckBox>
-#include <QDir>
-#include <QFileSystemModel>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -73,10 +70,7 @@ private slots:
         const QString item = row.section(u' ', 0, 0);
         const bool one = item == u"DeleteProgram"_s;
         Window f;
-        Project project{{}, f.programs(7)};
-        for (int i : {1, 4, 5})
-            project.Programs[i].Color = ProgramColors[2];
-        f.open(project);
+        f.open(f.programs(7, false, {1, 4, 5}));
         f.clickTile(3);
         f.captions.clear();
         f.act(row.section(u' ', 1, 1).toLower() + (one ? u"; click "_s : u"; trigger "_s) + item);
@@ -126,10 +120,7 @@ private slots:
     void everyStep_isUndoneAndRedoneExactly() {
         QFETCH(QString, row);
         Window f;
-        QList<Program> programs = f.programs(20, true);
-        for (int i : {2, 9, 16})
-            programs[i].Color = ProgramColors[2];
-        f.open(programs);
+        f.open(f.programs(20, true, {2, 9, 16}));
         f.act(u"key End; key Up; key Up; key Up"_s); // the list scrolled, program 017 selected
         const auto state = [&f] {
             const QString path = f.dir.filePath(u"%1.prg"_s.arg(f.dialogs.size()));
@@ -150,11 +141,28 @@ private slots:
         f.trigger("Redo");
         QCOMPARE(state(), after);
     }
-    // After an Open, a Transmit whose port does not open shows an empty bar and its own text. The project
-    // is modified exactly when it differs from its file, also when Undo and Redo cross a save or an Import;
-    // no Undo or Redo while an operation runs; Open empties the history.
-    void operations_startClean_andTheModifiedStateFollowsTheHistory() {
+    // A running operation's window takes neither Escape nor its close button; the list is out of sight during
+    // Open, the clearing of New and Delete a Group of same Color, and back after each. After an Open, a Transmit
+    // whose port does not open shows an empty bar and its own text. The project is modified exactly when it
+    // differs from its file, also when Undo and Redo cross a save or an Import; no Undo or Redo while an
+    // operation runs; Open empties the history.
+    void operations_startClean_keepTheirWindow_andTheModifiedStateFollowsTheHistory() {
         Window f;
+        QString kept; // per caption while the window shows: it stays, and whether the list shows
+        f.onCaption = [&](const QString &) {
+            auto *runner = f.w.findChild<QDialog *>(u"ProgressDialog"_s);
+            if (!runner->isVisible())
+                return;
+            QTest::keyClick(runner, Qt::Key_Escape);
+            runner->close();
+            kept += runner->isVisible() ? u'+' : u'!';
+            kept += f.find("ScrollBox1")->isVisible() ? u"L "_s : u"- "_s;
+        };
+        f.open(f.programs(3, false, {1, 2}));
+        takeStep(f, u"yes; trigger DeleteColourGroup2; type NameEdit Hall; trigger NewProject"_s);
+        QCOMPARE(kept, u"+- +- +- +- +- +- "_s);
+        QVERIFY(f.find("ScrollBox1")->isVisible() && f.tiles().isEmpty());
+        f.onCaption = {};
         f.open(3);
         QString seen;
         f.prompter.whileShown = [&](const ScriptedPrompter::Shown &shown) {
@@ -189,28 +197,6 @@ private slots:
         QVERIFY(f.asksToSave());
         f.open(2);
         QCOMPARE(f.enabled({"Undo", "Redo"}) + f.text("Undo"), u"--&Undo"_s);
-    }
-    // While an operation runs, its window takes neither Escape nor its close button, and the
-    // program list is out of sight during Open, the clearing of New and Delete a Group of same
-    // Color, and back after each.
-    void runningOperation_keepsItsWindow_andHidesTheListWhileItChangesIt() {
-        Window f;
-        auto *runner = f.w.findChild<QDialog *>(u"ProgressDialog"_s);
-        QString seen; // per caption while the window shows: it stays, and whether the list shows
-        f.onCaption = [&](const QString &) {
-            if (!runner->isVisible())
-                return;
-            QTest::keyClick(runner, Qt::Key_Escape);
-            runner->close();
-            seen += runner->isVisible() ? u'+' : u'!';
-            seen += f.find("ScrollBox1")->isVisible() ? u"L "_s : u"- "_s;
-        };
-        QList<Program> programs = f.programs(3);
-        programs[1].Color = programs[2].Color = ProgramColors[2];
-        f.open(programs);
-        takeStep(f, u"yes; trigger DeleteColourGroup2; type NameEdit Hall; trigger NewProject"_s);
-        QCOMPARE(seen, u"+- +- +- +- +- +- "_s);
-        QVERIFY(f.find("ScrollBox1")->isVisible() && f.tiles().isEmpty());
     }
     void newProjectAndProperties_confirmedTakeTheEnteredProperties_cancelledChangeNothing() {
         Window f;

@@ -406,11 +406,9 @@ private slots:
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), u"&Yes"_s);
         Window f;
         Program weekly = f.program(1); // every Wednesday at 08:05: an unlisted transport command, an output
-        weekly.TimerOn = 1, weekly.TimerMode = 2, weekly.DayOftheWeek = 3, weekly.ActionCount = 2;
-        weekly.Time = QTime(8, 5);
-        weekly.ActionKind = {KindTransport, KindExternalOutput, 1, 1, 1, 1};
-        weekly.ActionParam = {11, 17, 0, 0, 0, 0};
-        weekly.ActionValue = {255, 200, 255, 255, 255, 255};
+        weekly.TimerOn = 1, weekly.TimerMode = 2, weekly.DayOftheWeek = 3, weekly.Time = QTime(8, 5);
+        weekly.ActionCount = 2, weekly.ActionKind = {KindTransport, KindExternalOutput, 1, 1, 1, 1};
+        weekly.ActionParam = {11, 17, 0, 0, 0, 0}, weekly.ActionValue = {255, 200, 255, 255, 255, 255};
         f.open({weekly});
         f.trigger(item == u"French"_s ? u"German"_s : u"French"_s); // from another language
         f.trigger(item);
