@@ -20,7 +20,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
-#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPaintEngine>
@@ -31,7 +30,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
-#include <QTreeView>
 
 #include <deque>
 #include <optional>
@@ -117,30 +115,6 @@ inline DialogAnswer chooseFile(const QString &path) {
     return [path](QDialog &d) {
         auto *file = qobject_cast<QFileDialog *>(&d);
         return file ? (file->selectFile(path), int(QDialog::Accepted)) : int(QDialog::Rejected);
-    };
-}
-// Picks `path` in the export folder's tree; `startedAt` gets the folder it opened at, marked when
-// it is out of view.
-inline DialogAnswer chooseFolder(const QString &path, QString *startedAt, const std::function<void()> &beforeOk = {}) {
-    return [=](QDialog &d) {
-        d.show();
-        auto *tree = d.findChild<QTreeView *>(u"DirectoryTree"_s);
-        auto *model = qobject_cast<QFileSystemModel *>(tree->model());
-        const auto loaded = [&] { // the model has read and sorted the folders around it, which moves the rows
-            const QModelIndex above = tree->currentIndex().parent();
-            return model->rowCount(above) ==
-                   QDir(model->filePath(above)).entryList(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden).size();
-        };
-        (void)QTest::qWaitFor(loaded, 2000);
-        for (int round = 0; round < 3; ++round)
-            QCoreApplication::processEvents();
-        const bool inView = tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex()));
-        *startedAt = (inView ? QString() : u"(out of view) "_s) + model->filePath(tree->currentIndex());
-        tree->setCurrentIndex(model->index(path));
-        if (beforeOk)
-            beforeOk();
-        QTest::mouseClick(buttonOf(d, "OkButton"), Qt::LeftButton);
-        return d.result();
     };
 }
 // A list whose last() is empty while nothing is in it: a missing entry fails a comparison.

@@ -6,12 +6,14 @@
 #include "ui/WeekPlanView.h"
 
 #include <QCheckBox>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProgressBar>
 #include <QScrollBar>
+#include <QTreeView>
 
 namespace {
 
@@ -48,6 +50,50 @@ void takeStep(Window &f, const QString &script) {
         } else
             f.act(part);
     }
+}
+
+// Answers the export folder dialog with `steps` ("; " between them), notes in `seen` what it sees, then
+// presses OK and notes whether the dialog "closed" or stays "open" (and is then cancelled). Steps: "start"
+// notes the folder it opened at, "(out of view) " before it when its row is out of view; "pick path" selects
+// a folder in the tree, "go path" types it and Enter, "type path" only types it; "new" makes a folder;
+// "note" notes the folder selected; "gone path" removes a folder.
+DialogAnswer folderDialog(QStringList &seen, const QString &steps) {
+    return [&seen, steps](QDialog &d) {
+        d.show();
+        auto *tree = d.findChild<QTreeView *>(u"DirectoryTree"_s);
+        auto *model = qobject_cast<QFileSystemModel *>(tree->model());
+        auto *path = d.findChild<QLineEdit *>(u"PathEdit"_s);
+        const auto loaded = [&] { // the model has read and sorted the folders around it, which moves the rows
+            const QModelIndex above = tree->currentIndex().parent();
+            return model->rowCount(above) ==
+                   QDir(model->filePath(above)).entryList(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden).size();
+        };
+        for (const QString &step : steps.split(u"; "_s)) {
+            const QString verb = step.section(u' ', 0, 0), folder = step.section(u' ', 1);
+            if (verb == u"start"_s) {
+                (void)QTest::qWaitFor(loaded, 2000);
+                for (int round = 0; round < 3; ++round)
+                    QCoreApplication::processEvents();
+                const bool inView = tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex()));
+                seen << (inView ? QString() : u"(out of view) "_s) + model->filePath(tree->currentIndex());
+            } else if (verb == u"pick"_s)
+                tree->setCurrentIndex(model->index(folder));
+            else if (verb == u"go"_s || verb == u"type"_s) {
+                path->setText(folder);
+                if (verb == u"go"_s)
+                    QTest::keyClick(path, Qt::Key_Return);
+            } else if (verb == u"new"_s)
+                QTest::mouseClick(buttonOf(d, "NewFolderButton"), Qt::LeftButton);
+            else if (verb == u"note"_s)
+                seen << model->filePath(tree->currentIndex());
+            else if (verb == u"gone"_s)
+                QDir().rmdir(folder);
+        }
+        QTest::mouseClick(buttonOf(d, "OkButton"), Qt::LeftButton);
+        seen << (d.isVisible() ? u"open"_s : u"closed"_s);
+        d.hide();
+        return seen.last() == u"open"_s ? int(QDialog::Rejected) : d.result();
+    };
 }
 
 } // namespace
@@ -279,74 +325,41 @@ private slots:
         Program twoHundred;
         DecodeProgram(twoHundred, frameFromBytes(FrameTwoHundred));
         f.open({f.program(1), twoHundred});
-        QDir(f.dir.path()).mkdir("out");
-        for (int i = 0; i < 100; ++i) // sorted above it: its row moves as they load
-            QDir(f.dir.path()).mkdir(u"a%1"_s.arg(i, 3, 10, QLatin1Char('0')));
-        QString start;
-        f.triggerWith("ExportPlayerFile", chooseFolder(f.dir.filePath("out"), &start));
-        QCOMPARE(start, QDir::cleanPath(QCoreApplication::applicationDirPath()));
-        const QByteArray bytes = readAll(f.dir.filePath("out/quillon.msg"));
+        const QString dir = f.dir.path(), out = dir + u"/out"_s, typed = dir + u"/typed"_s, made = typed + u"/made"_s;
+        for (const QString &folder : {out, dir + u"/gone"_s, typed})
+            QVERIFY(QDir().mkdir(folder));
+        for (int i = 0; i < 100; ++i) // sorted above "out": its row moves as they load
+            QDir(dir).mkdir(u"a%1"_s.arg(i, 3, 10, QLatin1Char('0')));
+        QStringList seen;
+        f.triggerWith("ExportPlayerFile", folderDialog(seen, u"start; pick "_s + out));
+        const QByteArray bytes = readAll(out + u"/quillon.msg"_s);
         QVERIFY(bytes.size() > ScheduleRecordsSize);
         QCOMPARE(bytes.mid(FrameSize * 199, FrameSize), FrameTwoHundred);
         QCOMPARE(f.messages(), QStringList{u"Export in 'quillon.msg' file OK"_s});
         QCOMPARE(f.captions.last(), u"Program(s) : 255 to 255 "_s);
         f.triggerWith("ImportPlayerFile", [&](QDialog &d) { // Import looks in the export folder
-            start = static_cast<QFileDialog &>(d).directory().absolutePath();
+            seen << u"import "_s + static_cast<QFileDialog &>(d).directory().absolutePath();
             return int(QDialog::Rejected);
         });
-        QCOMPARE(start, f.dir.filePath("out"));
-        // The next export starts in the folder chosen last; one that vanishes is named.
-        QDir(f.dir.path()).mkdir("gone");
-        f.answers.push_back(chooseFolder(f.dir.filePath("gone"), &start, [&] { QDir(f.dir.path()).rmdir("gone"); }));
+        // The next export starts in the folder chosen last; one that vanishes is named, and the next dialog
+        // starts at the nearest folder above it.
+        f.answers.push_back(folderDialog(seen, u"start; pick %1/gone; gone %1/gone"_s.arg(dir)));
         f.click("ExportPlayerFile");
-        QCOMPARE(start, f.dir.filePath("out"));
         QVERIFY2(f.messages().value(1).contains(u"quillon.msg"_s), qPrintable(f.messages().join(u'|')));
-        // The remembered folder is gone: the dialog starts at the nearest folder above it.
-        f.triggerWith("ExportPlayerFile", chooseFolder(f.dir.filePath("out"), &start));
-        QCOMPARE(start, f.dir.path());
+        f.triggerWith("ExportPlayerFile", folderDialog(seen, u"start; pick "_s + out));
         f.trigger("ExportPlayerFile"); // cancelled: nothing happens
         QCOMPARE(f.messages().size(), 3);
-        // In the dialog a folder is typed (Enter goes there, OK takes it) or made.
-        QDir(f.dir.path()).mkdir("typed");
-        QStringList seen; // the folder selected in the tree after each step
-        const auto inDialog = [&](const std::function<void(QDialog &, QLineEdit &)> &act) {
-            f.answers.push_back([&, act](QDialog &d) {
-                d.show();
-                act(d, *d.findChild<QLineEdit *>(u"PathEdit"_s));
-                QTest::mouseClick(buttonOf(d, "OkButton"), Qt::LeftButton);
-                seen << (d.isVisible() ? u"open"_s : u"closed"_s);
-                d.hide();
-                return seen.last() == u"open" ? int(QDialog::Rejected) : d.result();
-            });
-            f.trigger("ExportPlayerFile");
-        };
-        const auto selected = [&](QDialog &d) {
-            auto *tree = d.findChild<QTreeView *>(u"DirectoryTree"_s);
-            seen << qobject_cast<QFileSystemModel *>(tree->model())->filePath(tree->currentIndex());
-        };
-        const QString typed = f.dir.filePath("typed"), made = typed + u"/made"_s;
-        inDialog([&](QDialog &d, QLineEdit &path) {
-            path.setText(typed);
-            QTest::keyClick(&path, Qt::Key_Return);
-            selected(d);
-            path.setText(f.dir.filePath("nowhere"));
-        });
+        // A folder is typed (Enter goes there, OK takes it) or made.
+        f.triggerWith("ExportPlayerFile", folderDialog(seen, u"go %1; note; type %2/nowhere"_s.arg(typed, dir)));
         f.prompter.textAnswers = {u"made"_s, u"made"_s};
-        inDialog([&](QDialog &d, QLineEdit &path) {
-            path.setText(typed);
-            QTest::keyClick(&path, Qt::Key_Return);
-            QTest::mouseClick(buttonOf(d, "NewFolderButton"), Qt::LeftButton);
-            selected(d);
-            path.setText(typed);
-            QTest::keyClick(&path, Qt::Key_Return);
-            QTest::mouseClick(buttonOf(d, "NewFolderButton"), Qt::LeftButton); // exists already
-        });
-        QCOMPARE(seen, (QStringList{typed, u"open"_s, made, u"closed"_s}));
+        f.triggerWith("ExportPlayerFile", folderDialog(seen, u"go %1; new; note; go %1; new"_s.arg(typed)));
+        QCOMPARE(seen.join(u'|'), u"%1|closed|import %2|%2|closed|%3|closed|%4|open|%5|closed"_s.arg(
+                                      QDir::cleanPath(QCoreApplication::applicationDirPath()), out, dir, typed, made));
         QVERIFY(QFileInfo(made).isDir() && QFileInfo::exists(typed + u"/quillon.msg"_s));
         QCOMPARE(f.messages().mid(3, 4).join(u'|'),
-                 u"\"%1\" could not be opened: the folder does not exist|Name of the new "
-                 u"folder in \"%2\":|Name of the new folder in \"%2\":|\"%3\" could not "
-                 u"be created: %4"_s.arg(f.dir.filePath("nowhere"), typed, made, qt_error_string(EEXIST)));
+                 u"\"%1\" could not be opened: the folder does not exist|Name of the new folder in \"%2\":|Name of "
+                 u"the new folder in \"%2\":|\"%3\" could not be created: %4"_s.arg(dir + u"/nowhere"_s, typed, made,
+                                                                                    qt_error_string(EEXIST)));
     }
     void import_replacesTheProjectWithEveryRecordInOrder() {
         Window f;
