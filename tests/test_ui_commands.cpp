@@ -294,7 +294,7 @@ private slots:
         QVERIFY2(f.messages().value(0).contains(unwritable), qPrintable(f.messages().value(0)));
         QVERIFY(f.asksToSave());
     }
-    void open_readsTheFile_andABadFileLeavesTheOpenProjectAsItWas() {
+    void openAndTables_readTheFile_andABadFileLeavesTheOpenProjectAsItWas() {
         const QByteArray two = projectFileBytes(Project{ProjectProperties(), {sampleProgram(1), sampleProgram(2)}});
         Window f;
         Project hall;
@@ -318,7 +318,28 @@ private slots:
         QCOMPARE(f.list(), u"012 003 000 [001]"_s);
         QCOMPARE(f.w.windowTitle(), Caption + u"Hall"_s);
         QVERIFY(f.find("TileBox")->isVisible() && f.asksToSave());
-        QVERIFY(f.saved().Programs.value(1).sameContent(sampleProgram(3)));
+        const Project saved = f.saved();
+        QVERIFY(saved.Programs.value(1).sameContent(sampleProgram(3)));
+        // The programs as a table: written as the core writes them; a table with a wrong cell (a title one past
+        // the longest) changes nothing, a good one (the longest title) replaces the programs, keeps the
+        // properties and saves a file that opens again.
+        const QString csv = f.dir.filePath("hall.csv"), wrong = f.dir.filePath("wrong.csv"),
+                      good = f.dir.filePath("good.csv");
+        f.triggerWith("ExportTable", chooseFile(csv));
+        QCOMPARE(readAll(csv), ProgramsToCsv(saved.Programs));
+        QVERIFY(
+            writeAll(wrong, ProgramsToCsv({f.program(3, QString(MaxTitleChars + 1, u'x'))}).replace(",yes,", ",oui,")));
+        QVERIFY(writeAll(good, ProgramsToCsv({f.program(40, QString(MaxTitleChars, u'x')), f.program(2)})));
+        f.triggerWith("ImportTable", chooseFile(wrong));
+        QVERIFY2(f.messages().last().contains(u"row 2, column title: at most 32767 characters was expected"_s),
+                 qPrintable(f.messages().last()));
+        QCOMPARE(f.list(), u"012 003 000 [001]"_s);
+        QVERIFY(!f.asksToSave());
+        f.triggerWith("ImportTable", chooseFile(good));
+        QCOMPARE(f.messages().last(), u"Import from CSV file OK"_s);
+        QCOMPARE(f.list() + u'|' + f.w.windowTitle(), u"[040] 002|"_s + Caption + u"Hall"_s);
+        QVERIFY(f.asksToSave());
+        QCOMPARE(f.saved().Programs.value(0).Title, QString(MaxTitleChars, u'x'));
     }
     void export_writesThePlayersFile_toAFolderPickedTypedOrMade_andTellsWhereItFails() {
         Window f;
@@ -466,33 +487,6 @@ private slots:
         QVERIFY2(printed[0].contains(german.toString(f.clock.now(), QLocale::ShortFormat)) &&
                      printed[0].contains(u"nie (inaktiv)"_s),
                  qPrintable(printed[0]));
-    }
-    // The programs as a table: written as the core writes them; a table with a wrong cell (a title
-    // one past the longest) changes nothing, a good one (the longest title) replaces the programs,
-    // keeps the properties and saves a file that opens again.
-    void csv_exportAndImport_replaceTheProgramsKeepingTheProperties() {
-        Window f;
-        Project hall;
-        hall.Properties.ProjectName = u"Hall"_s;
-        hall.Programs = {f.program(3), f.program(9, u"Doors, open"_s)};
-        f.open(hall);
-        const QString csv = f.dir.filePath("hall.csv"), bad = f.dir.filePath("bad.csv"),
-                      good = f.dir.filePath("good.csv");
-        f.triggerWith("ExportTable", chooseFile(csv));
-        QCOMPARE(readAll(csv), ProgramsToCsv(hall.Programs));
-        QVERIFY(
-            writeAll(bad, ProgramsToCsv({f.program(3, QString(MaxTitleChars + 1, u'x'))}).replace(",yes,", ",oui,")));
-        QVERIFY(writeAll(good, ProgramsToCsv({f.program(40, QString(MaxTitleChars, u'x')), f.program(2)})));
-        f.triggerWith("ImportTable", chooseFile(bad));
-        QVERIFY2(f.messages().last().contains(u"row 2, column title: at most 32767 characters was expected"_s),
-                 qPrintable(f.messages().last()));
-        QCOMPARE(f.list(), u"[003] 009"_s);
-        QVERIFY(!f.asksToSave());
-        f.triggerWith("ImportTable", chooseFile(good));
-        QCOMPARE(f.messages().last(), u"Import from CSV file OK"_s);
-        QCOMPARE(f.list() + u'|' + f.w.windowTitle(), u"[040] 002|"_s + Caption + u"Hall"_s);
-        QVERIFY(f.asksToSave());
-        QCOMPARE(f.saved().Programs.value(0).Title, QString(MaxTitleChars, u'x'));
     }
     void startUp_readsTheSettings_andShutDownWritesThem() {
         QTemporaryDir dir;
