@@ -190,12 +190,11 @@ struct Window {
         QString out;
         for (const QString &name : names) {
             QObject *o = find<QObject>(name);
-            auto *a = qobject_cast<QAction *>(o);
+            auto *a = qobject_cast<QMenu *>(o) ? static_cast<QMenu *>(o)->menuAction() : qobject_cast<QAction *>(o);
             const bool hidden = a && !a->isVisible();
             if (hidden)
                 a->setVisible(true);
-            const auto *menu = qobject_cast<const QMenu *>(o);
-            out += (menu ? menu->menuAction()->isEnabled() : o->property("enabled").toBool()) ? u'+' : u'-';
+            out += (a ? a->isEnabled() : o->property("enabled").toBool()) ? u'+' : u'-';
             if (hidden)
                 a->setVisible(false);
         }

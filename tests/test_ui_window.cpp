@@ -16,10 +16,9 @@
 namespace {
 
 // The menu items and tool buttons of the program commands; the tool bar's own transmit, receive and wizard buttons.
-const QStringList Commands = {"NewProgram",     "DeleteProgram",    "DeleteColourGroupMenu", "CutProgram",
-                              "CopyProgram",    "PastePrograms",    "MoveProgramUp",         "MoveProgramDown",
-                              "VerifyPrograms", "TransmitPrograms", "ReceivePrograms",       "TransmitButton",
-                              "ReceiveButton",  "TimerWizardButton"};
+const QStringList Commands = u"NewProgram DeleteProgram DeleteColourGroupMenu CutProgram CopyProgram PastePrograms "
+                             u"MoveProgramUp MoveProgramDown VerifyPrograms TransmitPrograms ReceivePrograms "
+                             u"TransmitButton ReceiveButton TimerWizardButton"_s.split(u' ');
 
 // The fields of a program that the editor sets, "|name=value|" each.
 QString fields(const Program &p) {
@@ -158,14 +157,12 @@ private slots:
         f.addPrograms(v[0].toInt());
         if (v[1].toInt() >= 0)
             f.clickTile(v[1].toInt());
-        if (v[2].startsWith(u'~')) {
-            QWidget other;
-            other.show();
-            other.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&other));
-            f.w.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&f.w));
-        }
+        QWidget other;
+        for (QWidget *w : {&other, static_cast<QWidget *>(&f.w)}) // another window takes the keyboard, gives it back
+            if (v[2].startsWith(u'~')) {
+                w->show(), w->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(w));
+            }
         f.act((v[2].toInt() ? u"wheel "_s : u"key "_s) + v[2].mid(v[2].startsWith(u'~')));
         QCOMPARE(f.selected(), selected < 0 ? QString() : QString::asprintf("%.3d", selected + 1));
         QVERIFY(selected < 0 || (f.inSight(selected) && f.list().contains(u'[' + f.selected() + u']')));
@@ -400,8 +397,8 @@ private slots:
     }
     void language_relabelsTheWindowItsTilesAndItsDialogs() {
         QFETCH(QString, texts);
-        const QString names = texts.section(u'#', 1, 1), tile = texts.section(u'#', 2);
-        const QString item = texts.section(u'|', 0, 0);
+        const QString item = texts.section(u'|', 0, 0), names = texts.section(u'#', 1, 1),
+                      tile = texts.section(u'#', 2);
         // The window before took its language for Qt's own texts away with it.
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), u"&Yes"_s);
         Window f;
