@@ -179,7 +179,6 @@ struct Window {
         qFatal("The main window has no %s named %s", T::staticMetaObject.className(), qPrintable(name));
     }
     QAction *action(const QString &name) const { return find<QAction>(name); }
-    // The text of a widget or action, or the title of a menu.
     QString text(const QString &name) const {
         const QObject *o = find<QObject>(name);
         return o->property(o->property("text").isValid() ? "text" : "title").toString();
@@ -238,7 +237,6 @@ struct Window {
         return out.join(u' ');
     }
     QString tileTexts(int index) const { return PaintedTexts(tiles().at(index)).texts.join(u'|'); }
-    // Where the tile at `index` is in the list's view: 0 for the top row.
     int rowTop(int index) const { return tiles().at(index)->mapTo(view(), QPoint()).y(); }
     bool inSight(int index) const {
         return rowTop(index) >= 0 && rowTop(index) + tiles().at(index)->height() <= view()->height();
@@ -353,7 +351,6 @@ struct Window {
         p.Code = quint8(code), p.Title = title;
         return p;
     }
-    // Opens `project`, written by the core writer, with File > Open.
     void open(const Project &project) {
         const QString path = dir.filePath(QStringLiteral("open%1.prg").arg(++m_files));
         QVERIFY(WriteProjectFile(path, project));
@@ -371,7 +368,6 @@ struct Window {
             out[i].Color = ProgramColors[2];
         return out;
     }
-    // The project as File > Save As writes it, read back by the core reader.
     Project saved() {
         const QString path = dir.filePath(QStringLiteral("saved%1.prg").arg(++m_files));
         answers.push_front(chooseFile(path));

@@ -414,8 +414,8 @@ private slots:
         QCOMPARE(f.captions.last(), u"Program(s) : 255 to 255 "_s);
         QVERIFY(f.asksToSave()); // imported programs are changes (the 5th message)
         QCOMPARE(hexFrame(f.saved().Programs.value(0)), FrameTwoHundred.toHex());
-        f.act(u"no; trigger TransmitPrograms"_s); // code 000 is named before the question
-        f.trigger("ExportPlayerFile");            // and before the folder is chosen (cancelled)
+        // Code 000 is named before the transmit's question and before the export's folder is chosen (cancelled).
+        f.act(u"no; trigger TransmitPrograms; trigger ExportPlayerFile"_s);
         QVERIFY2(f.messages().mid(5) == (QStringList{zero, TransmitQuestion, zero}),
                  qPrintable(f.messages().join(u"|")));
         f.act(u"trigger French"_s); // the messages follow the language
@@ -502,8 +502,7 @@ private slots:
                 f.action("Ethernet")->isChecked());
         QCOMPARE(f.list() + f.w.windowTitle(), u"[002] 001"_s + Caption + u"Lobby"_s); // the project read
         QVERIFY(!f.asksToSave());
-        f.act(u"type TitleEdit Edited; click TitleText"_s);
-        f.act(u"yes; trigger Exit"_s);
+        f.act(u"type TitleEdit Edited; click TitleText; yes; trigger Exit"_s);
         QCOMPARE(f.messages().last(),
                  u"Aktuelle Programmierung wurde geändert. Wünschen Sie die Änderungen zu speichern?"_s);
         QVERIFY(readAll(project).contains("\r\nEdited\r\n"));

@@ -168,30 +168,6 @@ private slots:
         QVERIFY(selected < 0 || (f.inSight(selected) && f.list().contains(u'[' + f.selected() + u']')));
         QVERIFY(v[2] != u"Home"_s || f.rowTop(0) == 0);
     }
-    void aClickAnywhereOnATile_selectsIt_andGivesTheKeysBackToTheList() {
-        Window f;
-        f.addPrograms(5);
-        QWidget *panel = f.find("EditorPanel");
-        const int expanded = panel->height();
-        const auto titleAt = [&] {
-            return QRect(f.find("TitleText")->mapTo(panel, QPoint()), f.find("TitleText")->size());
-        };
-        const QRect title = titleAt();
-        f.click("CollapseImage"); // the editor collapses to its header, whatever program it shows
-        QCOMPARE(titleAt(), title);
-        f.clickTile(2);
-        f.find("DateEdit")->setFocus();
-        f.act(u"key Down"_s); // the focused date picker takes it
-        QCOMPARE(f.selected(), u"003"_s);
-        for (int x = 5, tile = 3; x < f.tiles().at(0)->width(); x += 47, tile = 7 - tile) {
-            f.clickTile(tile, x);
-            QCOMPARE(f.selected(), QString::asprintf("%.3d", tile + 1));
-        }
-        QVERIFY(panel->height() < expanded);
-        f.act(u"click ExpandImage; key Down"_s);
-        QCOMPARE(panel->height(), expanded);
-        QCOMPARE(f.list(), u"001 002 003 004 [005]"_s);
-    }
     // Each row: what the user does | the fields saved then | a text the tile shows then, "Name:text"
     // of a widget, or whether the tile looks (changed) or the (same).
     void editorFields_writeIntoTheProgram_andItsTileShowsThem_data() {
@@ -246,11 +222,31 @@ private slots:
             QVERIFY(
                 program.contains(f.find<QPlainTextEdit>("CommentsMemo")->toPlainText().replace(u'\n', u'/') + u'|'));
     }
-    // A wheel step over a field the user has not entered moves the selection; an entered field takes it.
-    // A grid chooses only what is clicked in it.
-    void popupGridsAndWheel_changeOnlyWhatTheUserChose() {
+    // A click anywhere on a tile selects it and gives the keys back to the list. A wheel step over a field the
+    // user has not entered moves the selection; an entered field takes it. A grid chooses only what is clicked.
+    void clicksWheelAndGrids_changeOnlyWhatTheUserChose() {
         Window f;
-        f.addPrograms(3);
+        f.addPrograms(5);
+        QWidget *panel = f.find("EditorPanel");
+        const int expanded = panel->height();
+        const auto titleAt = [&] {
+            return QRect(f.find("TitleText")->mapTo(panel, QPoint()), f.find("TitleText")->size());
+        };
+        const QRect title = titleAt();
+        f.click("CollapseImage"); // the editor collapses to its header, whatever program it shows
+        QCOMPARE(titleAt(), title);
+        f.clickTile(2);
+        f.find("DateEdit")->setFocus();
+        f.act(u"key Down"_s); // the focused date picker takes it
+        QCOMPARE(f.selected(), u"003"_s);
+        for (int x = 5, tile = 3; x < f.tiles().at(0)->width(); x += 47, tile = 7 - tile) {
+            f.clickTile(tile, x);
+            QCOMPARE(f.selected(), QString::asprintf("%.3d", tile + 1));
+        }
+        QVERIFY(panel->height() < expanded);
+        f.act(u"click ExpandImage; key Down"_s);
+        QCOMPARE(panel->height(), expanded);
+        QCOMPARE(f.list(), u"001 002 003 004 [005]"_s);
         for (const QString &name : {u"ClockEdit"_s, u"DateEdit"_s, u"DayBox"_s, u"MinuteSpin"_s}) {
             QWidget *w = f.find(name);
             const auto wheelDown = [w] {
@@ -299,7 +295,8 @@ private slots:
                      qPrintable(row));
         }
     }
-    void actionRows_growWithContinuingActions_endWithEndingOnes_clear_andFollowThePlayerCards() {
+    // Action rows grow with continuing actions, end with ending ones, clear and follow the player cards.
+    void actionRowsAndNextRun_followTheEditsTheCardsAndTheClock() {
         Window f;
         f.addPrograms(1);
         const auto offered = [&f] {          // "+" for a row that looks offered, "-" for a greyed one
@@ -356,6 +353,30 @@ private slots:
         QCOMPARE(available(), u"No A,Time,Dire,Slee,Tran,Volu,Go T,Acti,Desa"_s);
         f.act(u"trigger IoCard; trigger Ethernet"_s);
         QCOMPARE(available(), all);
+        // The next run follows the edits, the clock and each tile.
+        ProgramTile *first = f.tiles().at(0);
+        const auto line = [&f] { return f.shown("NextRunLine") ? f.text("NextRunLine") : QString(); };
+        QCOMPARE(line() + toolTipOf(first), QString()); // a new program's timer is off
+        f.click("TimerOnBox");                          // on, on a date: this very minute, which has begun
+        QCOMPARE(line(), u"Next run : never"_s);
+        f.act(u"set ClockEdit.time 16:45:00"_s);
+        QCOMPARE(line(), u"Next run : 07/12/2026 16:45"_s);
+        f.act(u"click WeeklyRadio; set DayBox.currentIndex 4"_s); // every Friday
+        QCOMPARE(line(), u"Next run : 11/12/2026 16:45"_s);
+        f.act(u"click HourlyRadio; set MinuteSpin.value 20"_s); // every hour
+        QCOMPARE(line(), u"Next run : 07/12/2026 15:20"_s);
+        f.addPrograms(1);
+        QCOMPARE(line(), QString());
+        QCOMPARE(toolTipOf(first), u"Next run : 07/12/2026 15:20"_s);
+        f.clickTile(0);
+        f.clock.set(QDateTime(QDate(2026, 12, 7), QTime(15, 20)));
+        QCOMPARE(toolTipOf(first), u"Next run : 07/12/2026 16:20"_s); // worked out when asked
+        f.tick("NextRunTimer");
+        QCOMPARE(line(), u"Next run : 07/12/2026 16:20"_s);
+        f.click("ActiveBox"); // inactive: it never runs, whatever its timer says
+        QCOMPARE(line() + u'|' + toolTipOf(first), u"Next run : never (inactive)|Next run : never (inactive)"_s);
+        f.click("TimerOnBox");
+        QCOMPARE(line(), QString());
     }
     // Each row: the language's menu item, then what the window shows in that language (dates in its
     // locale, the system's own, British, for English); in English and French also what a screen
@@ -602,33 +623,6 @@ private slots:
         f.w.setPalette(QApplication::palette());
         const QString shadow = QString::number(QApplication::palette().color(QPalette::Dark).rgb(), 16);
         QCOMPARE(dots(), shadow + u' ' + shadow);
-    }
-    void nextRun_followsTheEditsTheClockAndEachTile() {
-        Window f;
-        f.addPrograms(1);
-        ProgramTile *first = f.tiles().at(0);
-        const auto line = [&f] { return f.shown("NextRunLine") ? f.text("NextRunLine") : QString(); };
-        QCOMPARE(line() + toolTipOf(first), QString()); // a new program's timer is off
-        f.click("TimerOnBox");                          // on, on a date: this very minute, which has begun
-        QCOMPARE(line(), u"Next run : never"_s);
-        f.act(u"set ClockEdit.time 16:45:00"_s);
-        QCOMPARE(line(), u"Next run : 07/12/2026 16:45"_s);
-        f.act(u"click WeeklyRadio; set DayBox.currentIndex 4"_s); // every Friday
-        QCOMPARE(line(), u"Next run : 11/12/2026 16:45"_s);
-        f.act(u"click HourlyRadio; set MinuteSpin.value 20"_s); // every hour
-        QCOMPARE(line(), u"Next run : 07/12/2026 15:20"_s);
-        f.addPrograms(1);
-        QCOMPARE(line(), QString());
-        QCOMPARE(toolTipOf(first), u"Next run : 07/12/2026 15:20"_s);
-        f.clickTile(0);
-        f.clock.set(QDateTime(QDate(2026, 12, 7), QTime(15, 20)));
-        QCOMPARE(toolTipOf(first), u"Next run : 07/12/2026 16:20"_s); // worked out when asked
-        f.tick("NextRunTimer");
-        QCOMPARE(line(), u"Next run : 07/12/2026 16:20"_s);
-        f.click("ActiveBox"); // inactive: it never runs, whatever its timer says
-        QCOMPARE(line() + u'|' + toolTipOf(first), u"Next run : never (inactive)|Next run : never (inactive)"_s);
-        f.click("TimerOnBox");
-        QCOMPARE(line(), QString());
     }
     void scheduleCheck_namesTheFindings_andChoosingOneSelectsItsProgram() {
         Window f;
