@@ -331,8 +331,7 @@ private slots:
             QTest::keyClick(gridOf(f.find<QMenu>("ValueMenu")), Qt::Key(key));
         QCOMPARE(f.text("ActionValueButton1"), u"Value : 033"_s);
         f.chooseAction(1, u"Ouput Contactor (I/O Internal)"_s, u"Output 02"_s);
-        QVERIFY(!f.shown("ActionValueButton1"));
-        QVERIFY(fields(f.saved().Programs.value(0)).contains(u"|Value1=255|"_s));
+        QVERIFY(!f.shown("ActionValueButton1") && fields(f.saved().Programs.value(0)).contains(u"|Value1=255|"_s));
         // The action menu hides the actions of the player cards that are missing.
         const auto available = [&f] {
             f.click("ActionKindButton1");
