@@ -16,13 +16,10 @@
 #include <QTreeView>
 
 namespace {
-
 // A daily program at 14:30 on slot 200, its timer off, transport command 5, written out by hand.
 const QByteArray FrameTwoHundred = QByteArray::fromHex("00c82101311111050000000000"
                                                        "6c051a0e1effffffffffff");
-
 const QString Caption = u"ORBEX Quillon Programmer : "_s;
-
 // The sixteen lines of a settings file; `values` are the export path and the three flags.
 QByteArray settingsFile(const char *language, const char *port, const QString &project, const QString &values) {
     const QStringList v = values.split(u' ');
@@ -31,7 +28,6 @@ QByteArray settingsFile(const char *language, const char *port, const QString &p
                  "I/O Option", v[1].toUtf8(), "Ethernet Option", v[2].toUtf8(), "PC Remote Mode", v[3].toUtf8(),
                  "Backup before transmit: TRUE"});
 }
-
 // Takes a step as a user does, its parts separated by "; ": "import" a player file of one program,
 // "wizard" goes through the wizard to its Finish; anything else is a Window::act script.
 void takeStep(Window &f, const QString &script) {
@@ -51,7 +47,6 @@ void takeStep(Window &f, const QString &script) {
             f.act(part);
     }
 }
-
 // Answers the export folder dialog with `steps` ("; " between them), notes in `seen` what it sees, then
 // presses OK and notes whether the dialog "closed" or stays "open" (and is then cancelled). Steps: "start"
 // notes the folder it opened at, "(out of view) " before it when its row is out of view; "pick path" selects
@@ -95,7 +90,6 @@ DialogAnswer folderDialog(QStringList &seen, const QString &steps) {
         return seen.last() == u"open"_s ? int(QDialog::Rejected) : d.result();
     };
 }
-
 } // namespace
 
 class WindowCommandsTest : public QObject {
@@ -477,8 +471,7 @@ private slots:
         }
         QCOMPARE(printed.size(), 3); // the table, the week plan and the end of the text
         QCOMPARE(printed, written);
-        const QLocale german(QLocale::German);
-        QVERIFY2(printed[0].contains(german.toString(f.clock.now(), QLocale::ShortFormat)) &&
+        QVERIFY2(printed[0].contains(QLocale(QLocale::German).toString(f.clock.now(), QLocale::ShortFormat)) &&
                      printed[0].contains(u"nie (inaktiv)"_s),
                  qPrintable(printed[0]));
     }

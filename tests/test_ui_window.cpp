@@ -14,12 +14,10 @@
 #include <QToolTip>
 
 namespace {
-
 // The menu items and tool buttons of the program commands; the tool bar's own transmit, receive and wizard buttons.
 const QStringList Commands = u"NewProgram DeleteProgram DeleteColourGroupMenu CutProgram CopyProgram PastePrograms "
                              u"MoveProgramUp MoveProgramDown VerifyPrograms TransmitPrograms ReceivePrograms "
                              u"TransmitButton ReceiveButton TimerWizardButton"_s.split(u' ');
-
 // The fields of a program that the editor sets, "|name=value|" each.
 QString fields(const Program &p) {
     const auto n = [](int v) { return QString::number(v); };
@@ -32,7 +30,6 @@ QString fields(const Program &p) {
            u"Color=%1|Title=%2|Comments=%3|Actions=%4|"_s.arg(QString::number(p.Color, 16), p.Title,
                                                               p.Comments.join(u'/'), actions);
 }
-
 // "name=what read gives of it|..." for each name of `pairs`, written the same way.
 QString each(const QString &pairs, const std::function<QString(const QString &)> &read) {
     QStringList out;
@@ -40,7 +37,6 @@ QString each(const QString &pairs, const std::function<QString(const QString &)>
         out << pair.section(u'=', 0, 0) + u'=' + read(pair.section(u'=', 0, 0));
     return out.join(u'|');
 }
-
 // The tooltip the platform asks a tile for, and what it shows.
 QString toolTipOf(ProgramTile *tile) {
     QToolTip::hideText();
@@ -48,7 +44,6 @@ QString toolTipOf(ProgramTile *tile) {
     QCoreApplication::sendEvent(tile, &event);
     return event.isAccepted() && QToolTip::isVisible() ? QToolTip::text() : QString();
 }
-
 } // namespace
 
 class WindowTest : public QObject {
@@ -56,7 +51,7 @@ class WindowTest : public QObject {
 
 private slots:
     // The empty project; the commands' states, hints, places and shortcuts (none shared); the web links;
-    // the first new programs.
+    // the first new programs; the hidden wizard.
     void startUp_showsAnEmptyProjectWithItsCommands_andNewProgramsTakeTheSmallestFreeCode() {
         Window f;
         QCOMPARE(f.w.windowTitle(), u"ORBEX Quillon Programmer : New Project"_s);
@@ -108,6 +103,31 @@ private slots:
         QVERIFY(f.list() == u"[004] 001"_s && f.find<QAbstractButton>("OnDateRadio")->isChecked());
         QCOMPARE(saved.Programs.last().Date, f.clock.now().date()); // "now" is the window's clock
         QCOMPARE(saved.Programs.value(0).TimerMode, quint8(7));
+        // The wizard's command is hidden; its button, clicked all the same, opens the wizard, which warns of an
+        // empty list of months and whose Finish adds an hourly program.
+        QStringList seen;
+        f.triggerWith("TimerWizardButton", [&](QDialog &d) {
+            d.show();
+            const auto click = [&d, &seen](const QString &name) {
+                QTest::mouseClick(d.findChild<QAbstractButton *>(name), Qt::LeftButton, {}, {6, 8});
+                seen << d.windowTitle().right(1);
+            };
+            seen << d.findChild<QLabel *>(u"YearDisplay"_s)->text(); // the year of the clock
+            for (const char *name : {"NextButton", "SomeMonthsRadio", "NextButton", "EveryMonthRadio", "NextButton",
+                                     "NextButton", "NextButton"})
+                click(QLatin1String(name));
+            d.findChild<QSpinBox *>(u"AtMinuteSpin"_s)->stepBy(7);
+            click(u"NextButton"_s), click(u"NextButton"_s);
+            seen << buttonOf(d, "NextButton")->text();
+            click(u"NextButton"_s);
+            return d.result();
+        });
+        QCOMPARE(f.dialogs.last() + u' ' + seen.join(u','), u"TimerWizardDialog 2026,2,2,2,2,3,4,5,6,7,Finish,7"_s);
+        QCOMPARE(f.list() + u'|' + f.messages().last(),
+                 u"004 001 [002]|Vous devez sélectionnez au moins un mois dans la liste!"_s);
+        const Program p = f.saved().Programs.value(2);
+        QCOMPARE(u"%1 %2 %3 "_s.arg(p.Active).arg(p.TimerOn).arg(p.TimerMode) + p.Time.toString(), u"1 1 3 14:07:00"_s);
+        QVERIFY(f.tileTexts(2).contains(u"Start at : XX:07"_s));
     }
     // Each row: how many programs (the last selected) | what the user does then | the commands enabled.
     void commandState_followsTheListTheClipboardAndThePort_data() {
@@ -643,35 +663,6 @@ private slots:
         });
         QCOMPARE(shown.join(u'|'), u"Schedule check|Close|004 \"P4\" has its timer on but is inactive|036 \"P36\" has "
                                    u"its timer on but is inactive|036|004"_s);
-    }
-    // The wizard's command is hidden; its button, clicked all the same, opens the wizard.
-    void wizard_warnsOfAnEmptyList_andItsFinishAddsAnHourlyProgram() {
-        Window f;
-        f.addPrograms(3);
-        f.clickTile(0);
-        QStringList seen;
-        f.triggerWith("TimerWizardButton", [&](QDialog &d) {
-            d.show();
-            const auto click = [&d, &seen](const QString &name) {
-                QTest::mouseClick(d.findChild<QAbstractButton *>(name), Qt::LeftButton, {}, {6, 8});
-                seen << d.windowTitle().right(1);
-            };
-            seen << d.findChild<QLabel *>(u"YearDisplay"_s)->text(); // the year of the clock
-            for (const char *name : {"NextButton", "SomeMonthsRadio", "NextButton", "EveryMonthRadio", "NextButton",
-                                     "NextButton", "NextButton"})
-                click(QLatin1String(name));
-            d.findChild<QSpinBox *>(u"AtMinuteSpin"_s)->stepBy(7);
-            click(u"NextButton"_s), click(u"NextButton"_s);
-            seen << buttonOf(d, "NextButton")->text();
-            click(u"NextButton"_s);
-            return d.result();
-        });
-        QCOMPARE(f.dialogs.last() + u' ' + seen.join(u','), u"TimerWizardDialog 2026,2,2,2,2,3,4,5,6,7,Finish,7"_s);
-        QCOMPARE(f.list() + u'|' + f.messages().join(u'|'),
-                 u"001 002 003 [004]|Vous devez sélectionnez au moins un mois dans la liste!"_s);
-        const Program p = f.saved().Programs.value(3);
-        QCOMPARE(u"%1 %2 %3 "_s.arg(p.Active).arg(p.TimerOn).arg(p.TimerMode) + p.Time.toString(), u"1 1 3 14:07:00"_s);
-        QVERIFY(f.tileTexts(3).contains(u"Start at : XX:07"_s));
     }
 };
 
