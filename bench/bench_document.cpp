@@ -5,7 +5,7 @@
 #include "model/Clock.h"
 #include "model/Prompter.h"
 #include "project/ProjectFile.h"
-#include "text/LanguageTables.h"
+#include "text/Translation.h"
 #include "ui/MainWindow.h"
 #include "ui/ProgramTile.h"
 #include "ui/ProgressDialog.h"

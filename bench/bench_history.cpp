@@ -7,7 +7,7 @@
 #include "project/ProjectFile.h"
 #include "project/ProjectModel.h"
 #include "project/ProjectStep.h"
-#include "text/LanguageTables.h"
+#include "text/Translation.h"
 #include "ui/MainWindow.h"
 
 #include <QAbstractButton>

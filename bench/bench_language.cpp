@@ -4,7 +4,7 @@
 //   QT_QPA_PLATFORM=offscreen build/default/bench/bench_language
 #include "model/Clock.h"
 #include "model/Prompter.h"
-#include "text/LanguageTables.h"
+#include "text/Translation.h"
 #include "ui/MainWindow.h"
 #include "ui/ProgramTile.h"
 

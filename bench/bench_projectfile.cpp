@@ -5,7 +5,7 @@
 
 #include "project/LineReader.h"
 #include "project/ProjectFile.h"
-#include "text/LanguageTables.h"
+#include "text/Translation.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

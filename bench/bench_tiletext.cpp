@@ -3,8 +3,8 @@
 //
 //   build/default/bench/bench_tiletext [rounds]
 
-#include "text/LanguageTables.h"
 #include "text/ProgramText.h"
+#include "text/Translation.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -52,13 +52,13 @@ int main(int argc, char *argv[]) {
     timer.restart();
     for (int i = 0; i < rounds; ++i)
         for (int row = 0; row < SlotCount; ++row)
-            sink += LanguageText(TextTable::DayNames, row % 7, Languages[std::size_t(i % LanguageCount)]).size();
+            sink += DayName(row % 7 + 1, Languages[std::size_t(i % LanguageCount)]).size();
     const double lookupUs = timer.nsecsElapsed() / 1000.0 / rounds;
 
     out << "255 tiles, " << rounds << " rounds\n";
     out << "  schedule lines:        " << QString::number(scheduleUs, 'f', 1) << " us per 255 tiles\n";
     out << "  short action texts:    " << QString::number(actionsUs, 'f', 1) << " us per 255 tiles (6 each)\n";
-    out << "  LanguageText lookups:  " << QString::number(lookupUs, 'f', 1) << " us per 255 lookups\n";
+    out << "  day name lookups:      " << QString::number(lookupUs, 'f', 1) << " us per 255 lookups\n";
     out << "  (checksum " << sink << ")\n";
     return 0;
 }

@@ -20,7 +20,7 @@ namespace {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     QList<Program> programs;
-    QStringList errors;
+    QList<Notice> errors;
     if (!ProgramsFromCsv(bytes, programs, &errors)) {
         if (errors.isEmpty() || !programs.isEmpty())
             fail("a refused table named no cell or changed the programs");

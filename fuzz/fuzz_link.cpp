@@ -12,6 +12,7 @@
 #include "FakePlayerPort.h"
 #include "player/PlayerLink.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 #include <cstdint>

@@ -1,6 +1,7 @@
 // Reads arbitrary bytes as a project file. A read either fails with a located message or gives a
 // project that, when it can be saved, reads back from its own bytes to the same project.
 #include "project/ProjectFile.h"
+#include "text/Translation.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -10,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     Project project;
     Notice error;
     if (!ReadProjectData(bytes, QStringLiteral("fuzz.prg"), project, &error)) {
-        if (!error.startsWith(QStringLiteral("\"fuzz.prg\", line ")))
+        if (!noticeText(error, Language::English).startsWith(QStringLiteral("\"fuzz.prg\", line ")))
             std::abort();
         return 0;
     }

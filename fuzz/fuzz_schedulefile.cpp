@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     if (ok != (bytes.size() >= ScheduleRecordsSize))
         fail("the import's outcome does not follow the file's length");
     if (!ok) {
-        if (!imported.Programs.isEmpty() || error.isEmpty())
+        if (!imported.Programs.isEmpty() || error.isNull())
             fail("a refused import gave programs or no message");
         return 0;
     }

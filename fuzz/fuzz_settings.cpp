@@ -1,6 +1,7 @@
 // Reads arbitrary bytes as the settings file. Reading never fails on content: every value
 // falls back as documented, and the settings read are written and read back unchanged.
 #include "project/Settings.h"
+#include "text/Translation.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -43,8 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     Settings read = startValues();
     Notice error;
     if (!ReadSettings(path, read, PortCaptions, &error))
-        fail(qPrintable(QStringLiteral("a readable file was refused: ") + error));
-    if (read.CurrentLanguage < 1 || read.CurrentLanguage > 5)
+        fail(qPrintable(QStringLiteral("a readable file was refused: ") + noticeText(error, Language::English)));
+    if (!languageFromNumber(int(read.CurrentLanguage)))
         fail("language out of 1..5");
     if (!PortCaptions.contains(read.SelectedPortName))
         fail("a port that is not in the menu was selected");
@@ -53,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
             fail("a value holds a line end");
 
     if (!WriteSettings(path, read, &error))
-        fail(qPrintable(QStringLiteral("settings read could not be written: ") + error));
+        fail(qPrintable(QStringLiteral("settings read could not be written: ") + noticeText(error, Language::English)));
     Settings again = startValues();
     if (!ReadSettings(path, again, PortCaptions, &error))
         fail("settings written could not be read");

@@ -123,7 +123,7 @@ int main(int argc, char *argv[]) {
     const Settings defaults = Settings::defaults(QStringLiteral("/opt/quillon/quillon-programmer"),
                                                  {QStringLiteral("/dev/ttyS0")}, QLocale(QLocale::German));
     Settings used = defaults;
-    used.CurrentLanguage = 1;
+    used.CurrentLanguage = Language::French;
     used.ProjectPath = QStringLiteral("/home/zoë/Hall B.prg");
     used.ExportPath = QStringLiteral("/media/usb/");
     used.IOOptionEnabled = false;

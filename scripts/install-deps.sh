@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkgconf
     qt6-base-dev qt6-serialport-dev qt6-svg-dev qt6-translations-l10n
+    qt6-tools-dev qt6-l10n-tools
     libgl-dev qt6-qpa-plugins
     poppler-utils
     "$@"

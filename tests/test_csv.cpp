@@ -1,5 +1,3 @@
-// The programs as a spreadsheet table: the bytes written, the round trip through every field, and
-// every wrong cell or shape named by its row and column.
 #include "TestSupport.h"
 #include "project/CsvFile.h"
 #include "project/ProjectFile.h"
@@ -24,13 +22,8 @@ QList<Program> everyField() {
         p.Code = quint8(i == 4 ? 0 : 3 + 50 * i);
         p.Title = titles[i];
         p.Color = i == 3 ? 0x00123456 : ProgramColors[1 + 5 * i];
-        p.Active = quint8(i % 2);
-        p.Priority = quint8(i == 2);
-        p.TimerOn = quint8(i != 1);
-        p.TimerMode = quint8(i % 4);
-        p.DayOftheWeek = quint8(7 - i);
-        p.Time = QTime(23 - i, 59 - 7 * i);
-        p.ActionCount = quint8(i == 4 ? 0 : i + 1);
+        p.Active = quint8(i % 2), p.Priority = quint8(i == 2), p.TimerOn = quint8(i != 1), p.TimerMode = quint8(i % 4);
+        p.DayOftheWeek = quint8(7 - i), p.Time = QTime(23 - i, 59 - 7 * i), p.ActionCount = quint8(i == 4 ? 0 : i + 1);
         for (int k = 0; k < MaxActions; ++k) {
             p.ActionKind[k] = quint8(i == 4 && k == 5 ? 200 : (i * MaxActions + k) % 13);
             p.ActionParam[k] = quint8(i * 40 + k);
@@ -51,8 +44,7 @@ class TestCsv : public QObject {
 private slots:
     void writtenBytes_areTheHeaderThenOneRowAProgram() {
         Program p(Now);
-        p.Title = u"Doors, \"open\""_s;
-        p.Comments = {u"..."_s};
+        p.Title = u"Doors, \"open\""_s, p.Comments = {u"..."_s};
         const QByteArray header =
             "code,title,colour,active,priority,timer_on,timer_mode,date,time,weekday,action_count,action1_kind,"
             "action1_param,action1_value,action2_kind,action2_param,action2_value,action3_kind,action3_param,"
@@ -64,18 +56,22 @@ private slots:
                      "255,directory,0,255,directory,0,255,directory,0,255,directory,0,255,...\r\n");
     }
 
-    // Written and read back, the programs give the same project file, byte for byte.
+    // Written and read back, the programs give the same project file, byte for byte; every limit
+    // of a cell at its edge, and 255 programs, are read.
     void roundTrip_keepsEveryField() {
         Project project;
         project.Properties.ProjectName = u"Boutique"_s;
         project.Programs = everyField();
+        project.Programs[1].Title = QString(MaxTitleChars, u'x');
+        project.Programs[2].Comments = {QString(MaxCommentChars, u'c')};
+        project.Programs[3].Comments = QStringList(MaxStoredCommentLines, u"l"_s);
         QList<Program> back;
         QList<Notice> errors;
         QVERIFY2(ProgramsFromCsv(ProgramsToCsv(project.Programs), back, &errors),
                  qPrintable(english(errors).join(u'\n')));
-        const QByteArray before = projectFileBytes(project);
-        project.Programs = back;
-        QCOMPARE(projectFileBytes(project), before);
+        QCOMPARE(projectFileBytes({project.Properties, back}), projectFileBytes(project));
+        const QList<Program> most(255, back[1]);
+        QVERIFY(ProgramsFromCsv(ProgramsToCsv(most), back, &errors) && back.size() == 255);
         // As a spreadsheet saves it: semicolons, the columns in another order, a byte-order mark.
         QByteArray reordered = "\xEF\xBB\xBF";
         const QStringList names = CsvColumnNames();
@@ -92,7 +88,6 @@ private slots:
     void spreadsheetForms_readAsTheTableTheyStandFor_data() {
         QTest::addColumn<QString>("column"); // "" quotes every field and separates them by semicolons
         QTest::addColumn<QString>("cell");
-        QTest::newRow("seconds of zero") << u"time"_s << u"22:32:00"_s;
         QTest::newRow("PM") << u"time"_s << u"10:32 PM"_s;
         QTest::newRow("seconds and pm") << u"time"_s << u" 10:32:00 pm"_s;
         QTest::newRow("TRUE") << u"active"_s << u"TRUE"_s;
@@ -106,17 +101,13 @@ private slots:
         Program p(Now);
         p.Time = QTime(22, 32), p.Active = 1, p.Priority = 0, p.Comments = {u"Nota"_s, u"bis"_s};
         QStringList rows = QString::fromUtf8(ProgramsToCsv({p})).split(u"\r\n"_s);
-        QStringList cells = rows[1].split(u',');
-        if (column.isEmpty()) {
-            for (QString &row : rows) {
-                QStringList quoted = row.split(u',');
-                for (QString &c : quoted)
-                    c = c.startsWith(u'"') || row.isEmpty() ? c : u'"' + c + u'"';
-                row = quoted.join(u';');
-            }
-        } else {
-            cells[CsvColumnNames().indexOf(column)] = cell;
-            rows[1] = cells.join(u',');
+        for (qsizetype row = 0; row < rows.size(); ++row) {
+            QStringList cells = rows[row].split(u',');
+            for (QString &c : cells)
+                c = !column.isEmpty() || c.startsWith(u'"') || rows[row].isEmpty() ? c : u'"' + c + u'"';
+            if (!column.isEmpty() && row == 1)
+                cells[CsvColumnNames().indexOf(column)] = cell;
+            rows[row] = cells.join(column.isEmpty() ? u';' : u',');
         }
         QList<Program> back;
         QList<Notice> errors;
@@ -141,40 +132,35 @@ private slots:
             QTest::addRow("%s", qPrintable(names[column]))
                 << names[column] << cell << u"row 3, column %1: "_s.arg(names[column]);
         }
-        const QString title = u"row 3, column title: "_s;
-        QTest::newRow("weekday 8") << u"weekday"_s << u"8"_s << u"row 3, column weekday"_s;
-        QTest::newRow("kind 13 counted") << u"action2_kind"_s << u"13"_s << u"row 3, column action2_kind"_s;
-        QTest::newRow("action after an ending one")
-            << u"action1_kind"_s << u"directory,1,3,volume,20,0"_s
-            << u"row 3, column action2_kind: no action after a directory, sleep, go-to or ftp action"_s;
-        QTest::newRow("transport 11") << u"action1_kind"_s << u"transport,11"_s
-                                      << u"row 3, column action1_param: a transport command 1 to 10 or 12"_s;
-        QTest::newRow("title too long") << u"title"_s << QString(MaxTitleChars + 1, u'x')
-                                        << title + u"at most 32767 characters"_s;
-        QTest::newRow("comments too long") << u"comments"_s << QString(MaxCommentChars + 1, u'x')
-                                           << u"row 3, column comments: at most 512 characters"_s;
-        QTest::newRow("256 comment lines") << u"comments"_s << u'"' + QStringList(256, u"x"_s).join(u'\n') + u'"'
-                                           << u"row 3, column comments: at most 255 comment lines"_s;
+        const auto row = [](const char *name, const QString &column, const QString &cell, const QString &error) {
+            QTest::newRow(name) << column << cell << error;
+        };
+        const QString r3 = u"row 3, column "_s, title = r3 + u"title: "_s;
+        row("weekday 8", "weekday", "8", r3 + "weekday");
+        row("kind 13 counted", "action2_kind", "13", r3 + "action2_kind");
+        row("action after an ending one", "action1_kind", "directory,1,3,volume,20,0",
+            r3 + "action2_kind: no action after a directory, sleep, go-to or ftp action");
+        row("transport 11", "action1_kind", "transport,11", r3 + "action1_param: a transport command 1 to 10 or 12");
+        row("title too long", "title", QString(MaxTitleChars + 1, u'x'), title + u"at most 32767 characters"_s);
+        row("comments too long", "comments", QString(MaxCommentChars + 1, u'x'),
+            r3 + "comments: at most 512 characters");
+        row("256 comment lines", "comments", u'"' + QStringList(256, u"x"_s).join(u'\n') + u'"',
+            r3 + "comments: at most 255 comment lines");
         const QString quote = u"a quote inside a cell that does not begin with one, or text after the closing"_s;
-        QTest::newRow("quote inside") << u"title"_s << u"Mor\"ning"_s << title + quote;
-        QTest::newRow("text after a closing quote") << u"title"_s << u"\"Mor\"ning"_s << title + quote;
-        QTest::newRow("blank before a quote") << u"title"_s << u" \"Morning\""_s << title + quote;
-        QTest::newRow("line break in an unquoted cell")
-            << u"title"_s << u"Mor\nning"_s << title + u"a line break ends the row before its last column"_s;
-        QTest::newRow("cell too long for its column")
-            << u"code"_s << QString(1000, u'1') << u"row 3, column code: at most 64 characters"_s;
-        QTest::newRow("wide header") << QString() << QString(30, u';') << u"row 1: more than 30 cells"_s;
-        QTest::newRow("wide row") << QString() << CsvColumnNames().join(u',') + u"\n"_s + QString(31, u',')
-                                  << u"row 2: more than 30 cells"_s;
-        QTest::newRow("unknown column") << QString() << u"code,colour,extra\r\n"_s
-                                        << u"row 1: unknown column \"extra\""_s;
-        QTest::newRow("missing column") << QString() << u"code\r\n"_s << u"row 1: column title is missing"_s;
-        QTest::newRow("quote not closed")
-            << QString() << CsvColumnNames().join(u',') + u"\r\n\"1"_s << u"row 2: a quoted field does not end"_s;
-        QTest::newRow("not UTF-8") << QString() << u"\xff"_s << u"the file is not UTF-8 text"_s;
-        QTest::newRow("short row") << u"code"_s << QString()
-                                   << u"row 3, column action6_value: a line break ends the row"_s;
-        QTest::newRow("256 programs") << u"256"_s << QString() << u"row 257: a project holds at most 255 programs"_s;
+        row("quote inside", "title", "Mor\"ning", title + quote);
+        row("text after a closing quote", "title", "\"Mor\"ning", title + quote);
+        row("blank before a quote", "title", " \"Morning\"", title + quote);
+        row("line break in an unquoted cell", "title", "Mor\nning",
+            title + u"a line break ends the row before its last column"_s);
+        row("cell too long for its column", "code", QString(1000, u'1'), r3 + "code: at most 64 characters");
+        row("wide header", "", QString(30, u';'), "row 1: more than 30 cells");
+        row("wide row", "", CsvColumnNames().join(u',') + u"\n"_s + QString(31, u','), "row 2: more than 30 cells");
+        row("unknown column", "", "code,colour,extra\r\n", "row 1: unknown column \"extra\"");
+        row("missing column", "", "code\r\n", "row 1: column title is missing");
+        row("quote not closed", "", CsvColumnNames().join(u',') + u"\r\n\"1"_s, "row 2: a quoted field does not end");
+        row("not UTF-8", "", u"\xff"_s, "the file is not UTF-8 text");
+        row("short row", "code", QString(), r3 + "action6_value: a line break ends the row");
+        row("256 programs", "256", QString(), "row 257: a project holds at most 255 programs");
     }
     void wrongTable_isRefusedNamingRowAndColumn() {
         QFETCH(QString, column);
@@ -183,20 +169,15 @@ private slots:
         QList<Program> programs = everyField().first(2);
         QByteArray table = ProgramsToCsv(programs);
         if (column == u"256"_s) {
-            const QByteArray row = QString::fromUtf8(table).section(u"\r\n"_s, 2, 2).toUtf8() + "\r\n";
-            for (int i = 0; i < 254; ++i)
-                table += row;
+            table += (QString::fromUtf8(table).section(u"\r\n"_s, 2, 2).toUtf8() + "\r\n").repeated(254);
         } else if (column.isEmpty()) {
             table = cell == u"\xff"_s ? QByteArray("\xff") : cell.toUtf8();
         } else { // the second program's row, the cell of `column`
             QStringList rows = QString::fromUtf8(table).split(u"\r\n"_s);
             QStringList cells = rows[2].split(u',');
             const int at = int(CsvColumnNames().indexOf(column));
-            const QStringList parts = cell.split(u',');
-            if (cell.isNull())
-                cells.removeAt(at);
-            for (int i = 0; i < parts.size() && !cell.isNull(); ++i)
-                cells[at + i] = parts[i];
+            const QStringList parts = cell.isNull() ? QStringList() : cell.split(u','); // none: the cell goes
+            cells = cells.mid(0, at) + parts + cells.mid(at + qMax(1, parts.size()));
             rows[2] = cells.join(u',');
             table = rows.join(u"\r\n"_s).toUtf8();
         }

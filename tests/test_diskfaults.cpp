@@ -1,7 +1,5 @@
-// Disk faults under the project, the settings file and the player's schedule file: the previous
-// file stays, no temporary file is left, the message names the file. A file size limit stands for
-// a full disk; for root, whom permission bits do not stop, the folder or file is made immutable.
-
+// After a failed write the previous file stays, no temporary file is left, and the message names
+// the file. A file size limit stands for a full disk.
 #include "TestSupport.h"
 #include "player/ScheduleFile.h"
 #include "project/ProjectFile.h"
@@ -35,8 +33,7 @@ bool write(Writer writer, const QString &folder, bool bigger, Notice *error) {
     const QString path = targetPath(writer, folder);
     Settings settings;
     settings.ProjectPath = QStringLiteral("/project/").repeated(bigger ? 1000 : 1);
-    Project project;
-    project.Programs = QList<Program>(bigger ? 60 : 1, Program());
+    const Project project{ProjectProperties(), QList<Program>(bigger ? 60 : 1, Program())};
     const ManualClock clock(QDateTime(QDate(2026, 12, bigger ? 6 : 5), QTime(14, 30)));
     return writer == Writer::Settings  ? WriteSettings(path, settings, error)
            : writer == Writer::Project ? WriteProjectFile(path, project, error)
@@ -101,8 +98,7 @@ private slots:
         if (fault == Fault::FullDisk) { // no file may grow beyond 4 KiB
             rlimit saved{};
             getrlimit(RLIMIT_FSIZE, &saved);
-            rlimit small = saved;
-            small.rlim_cur = 4096;
+            const rlimit small{4096, saved.rlim_max};
             const auto handler = std::signal(SIGXFSZ, SIG_IGN);
             setrlimit(RLIMIT_FSIZE, &small);
             written = write(writer, dir.path(), true, &error);
@@ -121,11 +117,10 @@ private slots:
             Settings read; // settings that cannot be written are still read
             const bool readable = writer != Writer::Settings || (ReadSettings(path, read, {QStringLiteral("(None)")}) &&
                                                                  read.ProjectPath == QStringLiteral("/project/"));
-            QVERIFY(protect(target, false));
-            QVERIFY(readable);
+            QVERIFY(protect(target, false) && readable);
         }
-        QVERIFY(!written);
-        QVERIFY2(english(error).contains(message) && (fault == Fault::NotAFolder || english(error).contains(path)),
+        QVERIFY2(!written && english(error).contains(message) &&
+                     (fault == Fault::NotAFolder || english(error).contains(path)),
                  qPrintable(english(error)));
         QCOMPARE(readAll(path), previous);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(path).fileName()});
@@ -154,14 +149,10 @@ private slots:
         QVERIFY2(written, qPrintable(english(error)));
         struct stat st {};
         QVERIFY(::stat(name, &st) == 0 && readAll(path) == projectFileBytes(Project()));
-        QCOMPARE(st.st_mode & 07777, 0646u);
-        QCOMPARE(st.st_uid, saver ? uid_t(saver) : 4321u);
-        QCOMPARE(st.st_gid, saver ? getegid() : 4322u);
-        QCOMPARE(english(warning), saver ? u'"' + path +
-                                               "\" was saved, but it now belongs to nobody (group root) instead of "
-                                               "4321 (group 4322): " +
-                                               qt_error_string(EPERM)
-                                         : QString());
+        QCOMPARE(QString::asprintf("%o %u:%u", st.st_mode & 07777, st.st_uid, st.st_gid),
+                 saver ? QString::asprintf("646 %d:%u", saver, getegid()) : QString("646 4321:4322"));
+        const QString lost = "\" was saved, but it now belongs to nobody (group root) instead of 4321 (group 4322): ";
+        QCOMPARE(english(warning), saver ? u'"' + path + lost + qt_error_string(EPERM) : QString());
     }
 
     // A symbolic link is followed, also to a file it names that does not exist yet, and a loop

@@ -1,5 +1,3 @@
-// The 24-byte frame: programs against frames written out by hand, decoding with its
-// corrections, and how verify compares two frames.
 #include "TestSupport.h"
 #include "player/Frame.h"
 #include "player/VerifyPlayer.h"
@@ -20,9 +18,7 @@ QByteArray encode(const Program &p, bool empty = false) {
 
 Program program(quint8 inputs, std::array<quint8, 6> kinds, std::array<quint8, 6> params = {}) {
     Program p(Made);
-    p.Code = inputs;
-    p.ActionKind = kinds;
-    p.ActionParam = params;
+    p.Code = inputs, p.ActionKind = kinds, p.ActionParam = params;
     return p;
 }
 
@@ -37,20 +33,14 @@ private slots:
         QTest::addColumn<bool>("empty");
         QTest::addColumn<QString>("frame");
         Program flags = program(3, {4, 0, 8, 0, 0, 0}, {10, 0, 12, 0, 0, 0});
-        flags.TimerOn = flags.Priority = 1;
-        flags.ActionCount = 3;
-        flags.TimerMode = TimerWeekly;
+        flags.TimerOn = flags.Priority = 1, flags.ActionCount = 3, flags.TimerMode = TimerWeekly,
         flags.ActionValue[5] = 7;
         Program full = program(200, {6, 3, 1, 1, 1, 1}, {12, 8, 0, 0, 0, 0});
-        full.DayOftheWeek = 6;
-        full.ActionCount = 2;
-        full.ActionValue[0] = 77;
+        full.DayOftheWeek = 6, full.ActionCount = 2, full.ActionValue[0] = 77;
         Program leap = program(1, {1, 1, 1, 1, 1, 1});
-        leap.Date = QDate(2024, 2, 29);
-        leap.Time = QTime(7, 5, 59);
+        leap.Date = QDate(2024, 2, 29), leap.Time = QTime(7, 5, 59);
         Program spill = program(1, {16, 17, 1, 1, 1, 1});
-        spill.ActionCount = 0x20; // into the active bit
-        spill.Active = 0;
+        spill.ActionCount = 0x20, spill.Active = 0; // the count spills into the active bit
         QTest::newRow("flags; 0x80 in byte 5 is no empty flag")
             << flags << false << u"00 03 33 12 40 80 00 0a 00 0c 00 00 00 1c 05 1a 0e 1e ff ff ff ff ff 07"_s;
         QTest::newRow("weekday and values")
@@ -72,25 +62,16 @@ private slots:
 
     void decode_givesBackEveryCarriedFieldAndLeavesTheRest() {
         Program src(QDateTime(QDate(2032, 2, 29), QTime(23, 59, 58)));
-        src.Code = 255;
-        src.Priority = src.TimerOn = 1;
-        src.Active = 0;
-        src.DayOftheWeek = 7;
-        src.TimerMode = TimerHourly;
-        src.ActionCount = 6;
-        src.ActionKind = {0, 12, 11, 10, 9, 8};
-        src.ActionParam = {1, 2, 3, 250, 254, 255};
+        src.Code = 255, src.Priority = src.TimerOn = 1, src.Active = 0, src.DayOftheWeek = 7;
+        src.TimerMode = TimerHourly, src.ActionCount = 6;
+        src.ActionKind = {0, 12, 11, 10, 9, 8}, src.ActionParam = {1, 2, 3, 250, 254, 255};
         src.ActionValue = {0, 1, 2, 3, 4, 5};
         Program dst;
         QVERIFY(dst.SetDate(2023, 1, 31)); // 31 February never forms on the way
-        dst.Title = QStringLiteral("kept");
-        dst.Color = 0x123456;
-        dst.Comments = {QStringLiteral("a")};
+        dst.Title = u"kept"_s, dst.Color = 0x123456, dst.Comments = {u"a"_s};
         QVERIFY(!DecodeProgram(dst, frameFromBytes(encode(src))));
         Program expected = src;
-        expected.Title = dst.Title;
-        expected.Color = dst.Color;
-        expected.Comments = dst.Comments;
+        expected.Title = dst.Title, expected.Color = dst.Color, expected.Comments = dst.Comments;
         QVERIFY(dst.sameContent(expected));
         QCOMPARE(dst.Time, QTime(23, 59));
         QVERIFY(!DecodeProgram(dst, frameFromBytes(encode(EmptySlotProgram(Made), true))));
@@ -105,7 +86,6 @@ private slots:
         QTest::addColumn<QString>("tail"); // bytes 13..17
         QTest::addColumn<QDateTime>("when");
         QTest::newRow("month 0") << u"10 0a 1a 08 00"_s << QDateTime({2026, 1, 10}, {8, 0});
-        QTest::newRow("month 13") << u"1d 0a 1a 08 00"_s << QDateTime({2026, 12, 10}, {8, 0});
         QTest::newRow("31 April") << u"14 1f 1a 08 00"_s << QDateTime({2026, 4, 30}, {8, 0});
         QTest::newRow("day 0") << u"14 00 1a 08 00"_s << QDateTime({2026, 4, 1}, {8, 0});
         QTest::newRow("29 Feb 2023") << u"12 1d 17 08 00"_s << QDateTime({2023, 2, 28}, {8, 0});
@@ -115,10 +95,9 @@ private slots:
     }
     void impossibleDateOrTime_isClampedAndReported() {
         QFETCH(QString, tail);
-        QFETCH(QDateTime, when);
         Program p;
         QVERIFY(DecodeProgram(p, frameFromBytes(QByteArray(13, 0) + QByteArray::fromHex(tail.toLatin1()))));
-        QCOMPARE(QDateTime(p.Date, p.Time), when);
+        QTEST(QDateTime(p.Date, p.Time), "when");
     }
 
     void compareFrames_namesTheFieldsThatDiffer_data() {
@@ -157,7 +136,7 @@ private slots:
             if (set)
                 found << QLatin1String(name);
         for (int k : d.actions)
-            found << QStringLiteral("action %1").arg(k);
+            found << u"action %1"_s.arg(k);
         QCOMPARE(found.join(u", "), fields);
         QCOMPARE(differs(d), !fields.isEmpty());
     }

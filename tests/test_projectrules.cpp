@@ -1,4 +1,4 @@
-// Rules of the open project without a window: the modified check and the clipboard's record.
+// Rules of the open project without a window: the modified check and the steps of the history.
 #include "project/ProjectRules.h"
 #include "project/ProjectStep.h"
 
@@ -38,11 +38,6 @@ private slots:
         QTest::addColumn<bool>("modified");
         QTest::newRow("nothing") << Change([](Project &) {}) << false;
         QTest::newRow("project name") << Change([](Project &p) { p.Properties.ProjectName += u'x'; }) << true;
-        QTest::newRow("customer") << Change([](Project &p) { p.Properties.Customer = QStringLiteral("A"); }) << true;
-        QTest::newRow("property comment line")
-            << Change([](Project &p) { p.Properties.Comments = {QStringLiteral("..")}; }) << true;
-        QTest::newRow("property comment added")
-            << Change([](Project &p) { p.Properties.Comments << QString(); }) << true;
         QTest::newRow("one program fewer") << Change([](Project &p) { p.Programs.removeLast(); }) << true;
         QTest::newRow("program comment") << Change([](Project &p) { p.Programs[2].Comments = {QStringLiteral("x")}; })
                                          << true;
@@ -106,23 +101,6 @@ private slots:
         QCOMPARE(step.programs(true).value(0).Title + step.programs(false).value(0).Title, u"PaP1"_s);
         QVERIFY(!step.absorb(ProjectStep(c, Project{{}, c.Programs.mid(1)})) && !step.isEmpty());
         QVERIFY(step.absorb(ProjectStep(c, a)) && step.isEmpty());
-    }
-
-    void clipboardRecord_carriesEveryFieldButTheCode() {
-        Program source(Now.addDays(-400));
-        source.Code = 7;
-        source.Priority = source.TimerOn = 1;
-        source.Active = 0;
-        source.TimerMode = 2;
-        source.ActionKind = {3, 4, 7, 7, 7, 7};
-        source.ActionValue = {1, 2, 3, 4, 5, 6};
-        source.Title = QStringLiteral("Title");
-        source.Color = ProgramColors[12];
-        source.Comments = {QStringLiteral("a"), QStringLiteral("b")};
-        Program record = ClipboardRecord(source, Now);
-        QCOMPARE(record.Code, quint8(1));
-        record.Code = 7;
-        QVERIFY(record.sameContent(source));
     }
 };
 

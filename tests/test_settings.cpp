@@ -8,9 +8,11 @@
 
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QStringList Ports = {QStringLiteral("(None)"), QStringLiteral("ttyS0"), QStringLiteral("ttyUSB1")};
+const QStringList Ports = {u"(None)"_s, u"ttyS0"_s, u"ttyUSB1"_s};
 
 // A stored file whose every value differs from the defaults the reading tests start from.
 const QByteArray StoredFile = "Settings File of ORBEX \"QuillonMessage\" Programmer\r\nLanguage :\r\nGerman\r\n"
@@ -18,19 +20,17 @@ const QByteArray StoredFile = "Settings File of ORBEX \"QuillonMessage\" Program
                               "Last export path\r\n/media/usb/\r\nI/O Option\r\nFALSE\r\nEthernet Option\r\nTRUE\r\n"
                               "PC Remote Mode\r\nTRUE\r\nBackup before transmit: FALSE\r\n";
 
-// Language, port, project, export path, then the I/O, Ethernet and PC remote flags.
+// Language, port, project, export path, then the I/O, Ethernet, PC remote and backup flags.
 QString summary(const Settings &s) {
     return QString::number(int(s.CurrentLanguage)) + u'|' + s.SelectedPortName + u'|' + s.ProjectPath + u'|' +
            s.ExportPath + u'|' + QString::number(s.IOOptionEnabled) + QString::number(s.EthernetOptionEnabled) +
-           QString::number(s.PCRemoteMode);
+           QString::number(s.PCRemoteMode) + QString::number(s.BackupBeforeTransmit);
 }
 
 Settings testDefaults() {
     Settings s;
-    s.CurrentLanguage = Language::French;
-    s.SelectedPortName = QStringLiteral("ttyS0");
-    s.ExportPath = QStringLiteral("/opt/quillon/");
-    s.EthernetOptionEnabled = false;
+    s.CurrentLanguage = Language::French, s.SelectedPortName = u"ttyS0"_s, s.ExportPath = u"/opt/quillon/"_s;
+    s.EthernetOptionEnabled = s.BackupBeforeTransmit = false;
     return s;
 }
 
@@ -46,9 +46,12 @@ class TestSettings : public QObject {
     Q_OBJECT
 
 private slots:
+    // The defaults are written on the first run, then read. An unpacked copy offers the folder it
+    // was put in for the first export; an installed one the user's documents (or home) folder,
+    // never /usr/bin.
     void firstRun_writesTheDefaultsThenReadsThem() {
         QTemporaryDir dir;
-        const QString exe = dir.filePath(QStringLiteral("quillon-programmer"));
+        const QString exe = dir.filePath(u"quillon-programmer"_s);
         const Settings defaults = Settings::defaults(exe, {"ttyS0", "ttyS2"}, QLocale(QLocale::French));
         Settings s = defaults;
         Notice error;
@@ -59,29 +62,13 @@ private slots:
                        "Last projet used", "", "Last export path", dir.path().toLatin1() + '/', "I/O Option", "TRUE",
                        "Ethernet Option", "TRUE", "PC Remote Mode", "FALSE", "Backup before transmit: TRUE"}));
         QVERIFY(s == defaults);
-        // The sixteenth line turns the backup off only when it says so; absent, it is on.
-        for (const QByteArray &last :
-             {QByteArray("Backup before transmit: FALSE"), QByteArray("Backup ?"), QByteArray()}) {
-            QVERIFY(
-                writeAll(exe + ".CFG", last.isEmpty() ? crlf(crlfLines(StoredFile).mid(0, 15)) : storedWith(16, last)));
-            QVERIFY(ReadSettings(settingsFilePath(exe), s, {}) && s.BackupBeforeTransmit == !last.endsWith("FALSE"));
-        }
-    }
-
-    // An installed copy offers the user's documents (or home) folder for the first export,
-    // never /usr/bin; a build or unpacked copy the folder it was put in.
-    void firstRun_exportFolder_isTheUsersForAnInstalledCopy() {
-        QTemporaryDir home;
         const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
-        qputenv("HOME", QFile::encodeName(home.path()));
-        qunsetenv("XDG_CONFIG_HOME");
-        const auto exportFolder = [](const QString &exe) {
-            return Settings::defaults(exe, {}, QLocale(QLocale::German)).ExportPath;
-        };
-        QCOMPARE(exportFolder("/usr/bin/quillon-programmer"), home.path() + '/');
-        QVERIFY(QDir(home.path()).mkdir("Documents"));
-        QCOMPARE(exportFolder("/usr/bin/quillon-programmer"), home.path() + "/Documents/");
-        QCOMPARE(exportFolder(home.filePath("unpacked/quillon-programmer")), home.filePath("unpacked/"));
+        qputenv("HOME", QFile::encodeName(dir.path()));
+        qunsetenv("XDG_CONFIG_HOME"); // the documents folder is read from $HOME/.config only
+        const QString installed = Settings::defaults("/usr/bin/quillon-programmer", {}, QLocale()).ExportPath;
+        QVERIFY(QDir(dir.path()).mkdir("Documents"));
+        QCOMPARE(installed + u'|' + Settings::defaults("/usr/bin/quillon-programmer", {}, QLocale()).ExportPath,
+                 dir.path() + u"/|"_s + dir.path() + u"/Documents/"_s);
         qputenv("HOME", oldHome);
         if (!oldConfig.isNull())
             qputenv("XDG_CONFIG_HOME", oldConfig);
@@ -91,33 +78,34 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("expected");
         const auto cut = [](int kept) { return crlf(crlfLines(StoredFile).mid(0, kept)); };
-        const QString stored = QStringLiteral("|/home/anna/mélodies.prg|/media/usb/|");
-        const QString project = QStringLiteral("4|ttyUSB1|/home/anna/mélodies.prg|");
-        QTest::newRow("all sixteen") << StoredFile << "4|ttyUSB1" + stored + "011";
-        QTest::newRow("lf line ends") << QByteArray(StoredFile).replace("\r\n", "\n") << "4|ttyUSB1" + stored + "011";
-        QTest::newRow("cut after 13") << cut(13) << "4|ttyUSB1" + stored + "010";
-        QTest::newRow("cut after 11") << cut(11) << "4|ttyUSB1" + stored + "000";
-        QTest::newRow("cut after 9") << cut(9) << "4|ttyUSB1" + stored + "100";
-        QTest::newRow("empty label") << storedWith(10, "") << "4|ttyUSB1" + stored + "100";
-        QTest::newRow("cut after 8") << cut(8) << project + "|100";
-        QTest::newRow("cut after 7") << cut(7) << project + "/opt/quillon/|100";
-        QTest::newRow("cut after 2") << cut(2) << "2|(None)||/opt/quillon/|100";
+        const QString stored = u"|/home/anna/mélodies.prg|/media/usb/|"_s;
+        const QString project = u"4|ttyUSB1|/home/anna/mélodies.prg|"_s;
+        QTest::newRow("all sixteen") << StoredFile << "4|ttyUSB1" + stored + "0110";
+        QTest::newRow("lf line ends") << QByteArray(StoredFile).replace("\r\n", "\n") << "4|ttyUSB1" + stored + "0110";
+        QTest::newRow("cut after 13") << cut(13) << "4|ttyUSB1" + stored + "0101";
+        QTest::newRow("cut after 9") << cut(9) << "4|ttyUSB1" + stored + "1001";
+        QTest::newRow("empty label") << storedWith(10, "") << "4|ttyUSB1" + stored + "1001";
+        QTest::newRow("cut after 8") << cut(8) << project + "|1001";
+        QTest::newRow("cut after 7") << cut(7) << project + "/opt/quillon/|1001";
+        QTest::newRow("cut after 2") << cut(2) << "2|(None)||/opt/quillon/|1001";
         const std::pair<const char *, char> languages[] = {{"French", '1'},  {"English", '2'}, {"Spanish", '3'},
-                                                           {"Italian", '5'}, {"english", '2'}, {"italian", '2'},
-                                                           {"German ", '2'}};
+                                                           {"Italian", '5'}, {"italian", '2'}, {"German ", '2'}};
         for (const auto &[name, language] : languages)
-            QTest::addRow("language %s", name) << storedWith(3, name) << language + ("|ttyUSB1" + stored + "011");
+            QTest::addRow("language %s", name) << storedWith(3, name) << language + ("|ttyUSB1" + stored + "0110");
         const std::pair<const char *, const char *> ports[] = {
             {"COM7", "(None)"}, {"TTYS0", "(None)"}, {"ttyS0", "ttyS0"}, {"(None)", "(None)"}};
         for (const auto &[name, port] : ports)
-            QTest::addRow("port %s", name) << storedWith(5, name) << "4|" + QString::fromLatin1(port) + stored + "011";
-        for (const char *flag : {"true", "yes", "TRUE "})
-            QTest::addRow("flag %s", flag) << storedWith(15, flag) << "4|ttyUSB1" + stored + "010";
+            QTest::addRow("port %s", name) << storedWith(5, name) << "4|" + QString::fromLatin1(port) + stored + "0110";
+        for (const char *flag : {"true", "TRUE "})
+            QTest::addRow("flag %s", flag) << storedWith(15, flag) << "4|ttyUSB1" + stored + "0100";
+        // The sixteenth line turns the backup off only when it says so; absent, it is on.
+        QTest::newRow("backup unclear") << storedWith(16, "Backup ?") << "4|ttyUSB1" + stored + "0111";
+        QTest::newRow("cut after 15") << cut(15) << "4|ttyUSB1" + stored + "0111";
     }
     void readFile_givesItsValuesOrTheDefaults() {
         QFETCH(QByteArray, file);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("q.CFG"));
+        const QString path = dir.filePath(u"q.CFG"_s);
         QVERIFY(writeAll(path, file));
         Settings s = testDefaults();
         QVERIFY(ReadSettings(path, s, Ports));
@@ -143,10 +131,9 @@ private slots:
         QFETCH(QString, given);
         QFETCH(QByteArray, written);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("quillon-programmer.CFG"));
+        const QString path = dir.filePath(u"quillon-programmer.CFG"_s);
         Settings s;
-        s.SelectedPortName = given.section(u'|', 0, 0);
-        s.ProjectPath = given.section(u'|', 1, 1);
+        s.SelectedPortName = given.section(u'|', 0, 0), s.ProjectPath = given.section(u'|', 1, 1);
         s.ExportPath = given.section(u'|', 2, 2);
         QVERIFY(WriteSettings(path, s));
         const QList<QByteArray> lines = crlfLines(readAll(path));
@@ -185,14 +172,11 @@ private slots:
         QVERIFY(location.fallback.endsWith(u"/quillon-programmer.CFG"));
     }
 
-    void settingsFilePath_replacesTheExtension() {
-        for (const auto &[executable, settings] : {std::pair{"/usr/bin/quillon", "/usr/bin/quillon.CFG"},
-                                                   {"/opt/q/prog.exe", "/opt/q/prog.CFG"},
-                                                   {"/opt/q/prog.v2.bin", "/opt/q/prog.v2.CFG"},
-                                                   {"/opt/q.d/prog", "/opt/q.d/prog.CFG"},
-                                                   {"/opt/prog.", "/opt/prog.CFG"},
-                                                   {"/opt/.prog", "/opt/.CFG"}})
-            QCOMPARE(settingsFilePath(QString::fromLatin1(executable)), QString::fromLatin1(settings));
+    void settingsFilePath_replacesTheExtension() { // each pair: the program, its settings file
+        for (const QString &pair : u"/usr/bin/quillon=/usr/bin/quillon.CFG /opt/q/prog.exe=/opt/q/prog.CFG "
+                                   u"/opt/q/prog.v2.bin=/opt/q/prog.v2.CFG /opt/q.d/prog=/opt/q.d/prog.CFG "
+                                   u"/opt/prog.=/opt/prog.CFG /opt/.prog=/opt/.CFG"_s.split(u' '))
+            QCOMPARE(settingsFilePath(pair.section(u'=', 0, 0)), pair.section(u'=', 1));
     }
 };
 

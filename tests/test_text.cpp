@@ -1,67 +1,36 @@
 #include "model/Program.h"
 #include "player/ComPort.h"
-#include "text/LanguageTables.h"
 #include "text/ProgramText.h"
+#include "text/Translation.h"
 
-#include <QCryptographicHash>
+#include <QFile>
 #include <QRegularExpression>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <tuple>
 
 using namespace Qt::StringLiterals;
 
-Q_DECLARE_METATYPE(TextTable)
-
 class TextTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Every text of a table in French, English, Spanish, German and Italian, as the first eight
-    // hexadecimal digits of a SHA-1 over its rows: one wrong character in any text, or a row lost
-    // or added, changes its language's digest. A text changed on purpose: take the new digest.
-    void everyTable_readsAsWrittenInEachLanguage_data() {
-        QTest::addColumn<TextTable>("table");
-        QTest::addColumn<QString>("digests");
-        using T = TextTable;
-        QTest::newRow("hints") << T::HintTexts << u"d58637e4 26b9be28 da6ba6de 9afb37a3 20d8520a"_s;
-        QTest::newRow("properties") << T::PropertyTexts << u"ca847ff8 e4fafeec c85de853 59080c2f 1cfcce15"_s;
-        QTest::newRow("file menu") << T::FileMenuTexts << u"39619d5e 3f038f7e 9e2589fe 8ffaaf99 5ec8e11b"_s;
-        QTest::newRow("edit menu") << T::EditMenuTexts << u"4ba58ce8 230508aa 3ec74366 31ebbf4f d4ce76f9"_s;
-        QTest::newRow("send-receive menu")
-            << T::SendReceiveMenuTexts << u"1d361b70 60ab146d 63b6422d 8164f044 e6b6946a"_s;
-        QTest::newRow("options menu") << T::OptionsMenuTexts << u"e532c132 ecefae8b 2043332e c8491e1e 5b58bb1a"_s;
-        QTest::newRow("language menu") << T::LanguageMenuTexts << u"9039849e e13c905d 0899208e 37a64bb5 e829d4c2"_s;
-        QTest::newRow("help menu") << T::HelpMenuTexts << u"9783af26 40374207 7e5eb72d 9f00d21c b9f392b5"_s;
-        QTest::newRow("about") << T::AboutTexts << u"3b935887 5b8d1f3b bfa352f4 68bc309a 4423828c"_s;
-        QTest::newRow("tile") << T::TileTexts << u"c9d281e0 08a87219 4f29df65 d8e7cf63 7589897b"_s;
-        QTest::newRow("days") << T::DayNames << u"fedca00c 8a508a5a 2c203489 4828cc4d 9647a278"_s;
-        QTest::newRow("com results") << T::ComResultTexts << u"f980c7ea 9690acf4 020092ea 29af3522 7f545809"_s;
-        QTest::newRow("program limit") << T::ProgramLimitText << u"1d9408e7 931a23d7 bdee42f9 1fc54640 4d68b196"_s;
-        QTest::newRow("messages") << T::MessageTexts << u"a5ab6cab d11d6072 10ddc288 b95b1d7a d2cdf2d7"_s;
-        QTest::newRow("actions") << T::ActionTexts << u"b810957a 500e55fe ffbddf36 b556f79b cbac453c"_s;
-        QTest::newRow("editor") << T::EditorTexts << u"f4227e68 a7090fa3 472d78fe c9ef27a9 bdea2c78"_s;
-        QTest::newRow("undo and redo") << T::HistoryTexts << u"64e5f334 2f2448e8 5b1487b9 4216cb2e c949d8d7"_s;
-        QTest::newRow("export folder") << T::ExportDirTexts << u"dc1d29e9 d6ba377b bf76704b a4814eb1 614102b1"_s;
-        QTest::newRow("remote") << T::RemoteTexts << u"5b024720 9e81a4b2 30f91925 30f91925 30f91925"_s;
-        QTest::newRow("confidence") << T::ConfidenceTexts << u"f4fb22b0 f840662b 6f05b6dd deecd296 13205ae5"_s;
-        QTest::newRow("plan") << T::PlanTexts << u"767f3f7c ee4d4c9e 7d797292 8df5d0e8 13e8967b"_s;
-        QTest::newRow("notices") << T::NoticeTexts << u"de423d8e 4746ce28 92a7696e 93c02965 708d0d19"_s;
+    // Every message of each language's translation file, as the program speaks it: the compiled
+    // translation gives the file's text exactly, and that text keeps the English placeholders
+    // ("%1", "%2" ...). A file that lost a message, a translation not compiled in or loaded for
+    // another language, or a translator's slip dropping a "%2" fails here.
+    void everyTranslation_isSpokenAsWritten_andKeepsThePlaceholders_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("file");
+        for (const auto &[language, code] : {std::pair{Language::French, "fr"}, std::pair{Language::Spanish, "es"},
+                                             std::pair{Language::German, "de"}, std::pair{Language::Italian, "it"}})
+            QTest::newRow(code) << int(language)
+                                << QStringLiteral(QUILLON_TRANSLATIONS_DIR "/quillon_%1.ts").arg(QLatin1String(code));
     }
-    void everyTable_readsAsWrittenInEachLanguage() {
-        QFETCH(TextTable, table);
-        QStringList digests;
-        for (Language language : Languages) {
-            QCryptographicHash sha1(QCryptographicHash::Sha1);
-            for (int row = 0; row < TextRowCount(table); ++row)
-                sha1.addData(LanguageText(table, row, language).toUtf8() + '\n');
-            digests << QString::fromLatin1(sha1.result().toHex().left(8));
-        }
-        QTEST(digests.join(u' '), "digests");
-    }
-
-    // A message in any language names everything its English text names ("%1", "%2" ...).
-    void noticeTexts_keepThePlaceholdersOfTheEnglish() {
+    void everyTranslation_isSpokenAsWritten_andKeepsThePlaceholders() {
+        QFETCH(int, language);
+        QFETCH(QString, file);
         const QRegularExpression placeholder(u"%\\d"_s);
         const auto placeholders = [&](const QString &text) {
             QStringList found;
@@ -70,90 +39,115 @@ private slots:
             found.sort();
             return found;
         };
-        for (int row = 0; row < int(NoticeRow::Count); ++row)
-            for (Language language : Languages)
-                QCOMPARE(placeholders(LanguageText(NoticeRow(row), language)),
-                         placeholders(LanguageText(NoticeRow(row), Language::English)));
+        QFile ts(file);
+        QVERIFY2(ts.open(QIODevice::ReadOnly), qPrintable(file));
+        QXmlStreamReader xml(&ts);
+        QMap<QString, QByteArray> at; // the context's name, the message's source and comment
+        int messages = 0;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() == u"TS"_s || xml.name() == u"context"_s)
+                continue;
+            const QString name = xml.name().toString();
+            if (name == u"message"_s) {
+                at.remove(u"source"_s), at.remove(u"comment"_s);
+                continue;
+            }
+            const QString text = xml.readElementText();
+            if (name != u"translation"_s) {
+                at[name] = text.toUtf8();
+                continue;
+            }
+            ++messages;
+            const QByteArray context = at.value(u"name"_s), source = at.value(u"source"_s),
+                             comment = at.value(u"comment"_s);
+            const Phrase p =
+                phrase(context.constData(), source.constData(), comment.isEmpty() ? nullptr : comment.constData());
+            QCOMPARE(translated(p, Language(language)), text);
+            QCOMPARE(placeholders(text), placeholders(QString::fromUtf8(source)));
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QVERIFY(messages > 300);
     }
 
-    // One block of transport command names for every language.
+    // English is the language of the code: a text is spoken as written there, and a text that
+    // no translation holds is spoken in English in every language. A notice within a notice
+    // speaks the caller's language.
+    void english_isTheTextAsWritten_andNoticesNestInTheCallersLanguage() {
+        QCOMPARE(translated(phrase("FileMenu", "&File"), Language::English), u"&File"_s);
+        const Phrase unknown = phrase("FileMenu", "Not a menu text");
+        for (Language language : Languages)
+            QCOMPARE(translated(unknown, language), u"Not a menu text"_s);
+        const Notice line = Notice(phrase("Notice", "comment line %1")).arg(2);
+        const Notice n = Notice(phrase("Notice", "%1: %2 holds a line break or control character that a project file "
+                                                 "cannot store"))
+                             .arg(Notice(phrase("Notice", "the project properties")), line);
+        QCOMPARE(noticeText(n, Language::French), u"les propriétés du projet : la ligne de commentaire 2 contient un "
+                                                  u"saut de ligne ou un caractère de contrôle qu'un fichier projet ne "
+                                                  u"peut pas enregistrer"_s);
+    }
+
     // Read from the device's mode: who may open it, and the advice to join the serial group.
-    void forbiddenPort_saysWhoMayOpenIt_data() {
+    void forbiddenPort_saysWhoMayOpenIt_data() { // the group is root (0) or dialout (20)
         QTest::addColumn<unsigned>("mode");
-        QTest::addColumn<unsigned>("groupId");
         QTest::addColumn<QString>("group");
         QTest::addColumn<QString>("expected");
         const QString start = u"this user may not open /dev/ttyS0 (owner root"_s;
-        QTest::newRow("crw-------") << 020600u << 0u << u"root"_s << start + u"; only its owner may)"_s;
-        QTest::newRow("crw-r-----") << 020640u << 20u << u"dialout"_s << start + u"; only its owner may)"_s;
-        QTest::newRow("crw-rw---- root") << 020660u << 0u << u"root"_s
+        QTest::newRow("crw-------") << 020600u << u"root"_s << start + u"; only its owner may)"_s;
+        QTest::newRow("crw-r-----") << 020640u << u"dialout"_s << start + u"; only its owner may)"_s;
+        QTest::newRow("crw-rw---- root") << 020660u << u"root"_s
                                          << start + u", group root; a member of group root may)"_s;
-        QTest::newRow("crw-rw---- dialout")
-            << 020660u << 20u << u"dialout"_s
-            << start + u", group dialout; a member of group dialout may): add your account to the group dialout and "
-                       u"log in again"_s;
+        QTest::newRow("crw-rw---- dialout") << 020660u << u"dialout"_s
+                                            << start + u", group dialout; a member of group dialout may): add your "
+                                                       u"account to the group dialout and log in again"_s;
     }
     void forbiddenPort_saysWhoMayOpenIt() {
         QFETCH(unsigned, mode);
-        QFETCH(unsigned, groupId);
         QFETCH(QString, group);
-        QTEST(noticeText(describeForbiddenPort(u"/dev/ttyS0"_s, mode, groupId, u"root"_s, group), Language::English),
+        const unsigned id = group == u"root" ? 0 : 20;
+        QTEST(noticeText(describeForbiddenPort(u"/dev/ttyS0"_s, mode, id, u"root"_s, group), Language::English),
               "expected");
     }
 
-    void transportCommandNames_areOneBlock() {
-        QStringList transport;
-        for (int k = 0; k < TransportCommandNameCount; ++k)
-            transport << TransportCommandNames(k);
-        QCOMPARE(transport.join(u'|'),
-                 u"SONG|Play|Pause|Stop|FWD|RWD|DIR+|DIR-|VOL+|VOL-|USB Mode|FTP |EMail |RESET"_s);
-    }
-
-    // At 9:05 on 1 February 2027, Monday as the weekday: modes 0..3, then the timer off.
+    // At 9:05 on 1 February 2027: the modes 0..3 in English (the translations have their own
+    // test), the days of the week, the timer off or not 1, and unknown modes.
     void scheduleText_followsTimerModeAndLanguage_data() {
         QTest::addColumn<int>("language");
-        QTest::addColumn<int>("timerOn");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("day");
+        QTest::addColumn<Program>("program");
         QTest::addColumn<QString>("expected");
-        const QString lines[] = {
-            u"Le : 01/02/2027 - A : 09:05|Tous les jours - A : 09:05|Tous les : Lundi - A : 09:05|Déclenché à : XX:05"_s,
-            u"Date : 01/02/2027 - At : 09:05|Every day - At : 09:05|Every : Monday - At : 09:05|Start at : XX:05"_s,
-            u"Fecha: 01/02/2027 - A las: 09:05|Cada día - A las: 09:05|Cada: Lunes - A las: 09:05|Comenzar a las:XX:05"_s,
-            u"Datum: 01/02/2027 - Um: 09:05|Jeden Tag - Um: 09:05|Jeden: Montag - Um: 09:05|Start um: XX:05"_s,
-            u"Data: 01/02/2027 - Alle: 09:05|Ogni giorno - Alle: 09:05|Ogni: Lunedì - Alle: 09:05|Partenza alle: XX:05"_s,
+        const auto row = [](const char *name, Language language, int timerOn, int mode, int day, const QString &text) {
+            Program p(QDateTime(QDate(2027, 2, 1), QTime(9, 5)));
+            p.TimerOn = quint8(timerOn), p.TimerMode = quint8(mode), p.DayOftheWeek = quint8(day);
+            QTest::newRow(name) << int(language) << p << text;
         };
-        for (Language language : Languages) {
-            for (int mode = 0; mode < 4; ++mode)
-                QTest::addRow("language %d, mode %d", int(language), mode)
-                    << int(language) << 1 << mode << 1 << lines[languageIndex(language)].section(u'|', mode, mode);
-            QTest::addRow("language %d, timer off", int(language)) << int(language) << 0 << 2 << 1 << u"..."_s;
-        }
-        const QStringList days = u"Martes|Miércoles|Jueves|Viernes|Sábado|Domingo"_s.split(u'|');
-        for (int day = 2; day <= 7; ++day)
-            QTest::addRow("Spanish, day %d", day)
-                << int(Language::Spanish) << 1 << 2 << day << u"Cada: "_s + days[day - 2] + u" - A las: 09:05"_s;
-        QTest::newRow("timer value 2") << int(Language::English) << 2 << 1 << 1 << u"..."_s;
-        QTest::newRow("timer off, unknown mode") << int(Language::English) << 0 << 255 << 1 << u"..."_s;
-        QTest::newRow("unknown mode 4") << int(Language::English) << 1 << 4 << 1 << QString();
-        QTest::newRow("unknown mode 200") << int(Language::French) << 1 << 200 << 1 << QString();
+        const QStringList modes =
+            u"Date : 01/02/2027 - At : 09:05|Every day - At : 09:05||Start at : XX:05"_s.split(u'|');
+        const QStringList days = u"Monday|Tuesday|Wednesday|Thursday|Friday|Saturday|Sunday"_s.split(u'|');
+        for (int mode = 0; mode < 4; ++mode)
+            for (int day = 1; day <= (mode == 2 ? 7 : 1); ++day)
+                row(qPrintable(u"mode %1, day %2"_s.arg(mode).arg(day)), Language::English, 1, mode, day,
+                    mode == 2 ? u"Every : "_s + days[day - 1] + u" - At : 09:05"_s : modes[mode]);
+        row("in French", Language::French, 1, 2, 1, u"Tous les : Lundi - A : 09:05"_s);
+        row("timer off", Language::German, 0, 2, 1, u"..."_s);
+        row("timer value 2", Language::English, 2, 1, 1, u"..."_s);
+        row("timer off, unknown mode", Language::English, 0, 255, 1, u"..."_s);
+        row("unknown mode 4", Language::English, 1, 4, 1, QString());
+        row("unknown mode 200", Language::French, 1, 200, 1, QString());
     }
     void scheduleText_followsTimerModeAndLanguage() {
         QFETCH(int, language);
-        QFETCH(int, timerOn);
-        QFETCH(int, mode);
-        QFETCH(int, day);
+        QFETCH(Program, program);
         QFETCH(QString, expected);
-        Program p(QDateTime(QDate(2027, 2, 1), QTime(9, 5)));
-        p.TimerOn = quint8(timerOn);
-        p.TimerMode = quint8(mode);
-        p.DayOftheWeek = quint8(day);
-        QCOMPARE(ScheduleText(p, Language(language)), expected);
-        QCOMPARE(ScheduleText(p, Language(language)).isNull(), expected.isNull());
+        QCOMPARE(ScheduleText(program, Language(language)), expected);
+        QCOMPARE(ScheduleText(program, Language(language)).isNull(), expected.isNull());
     }
 
-    // Every transport command by its parameter 0..13, then every other kind.
+    // The transport commands' names as one block; the short text of every transport command by its
+    // parameter 0..13, then of every other kind.
     void actionShortText_coversEveryKind() {
+        QStringList names;
+        for (int k = 0; k < TransportCommandNameCount; ++k)
+            names << TransportCommandNames(k);
+        QCOMPARE(names.join(u'|'), u"SONG|Play|Pause|Stop|FWD|RWD|DIR+|DIR-|VOL+|VOL-|USB Mode|FTP |EMail |RESET"_s);
         const QStringList transport =
             u"---|PLAY|PAUSE|STOP|FWD|RWD|DIR+|DIR-|VOL+|VOL-|USB|---|RESET|---"_s.split(u'|');
         for (int p = 0; p < transport.size(); ++p)
@@ -168,15 +162,13 @@ private slots:
     }
 
     void inputBit_testsTheWeightOfEachInput() {
-        const std::pair<int, const char *> codes[] = {
-            {0, "00000000"}, {1, "00000001"}, {128, "10000000"}, {165, "10100101"}, {255, "11111111"}};
-        for (const auto &[code, bits] : codes) {
-            QString shown; // inputs 8 down to 1, as the tile shows them
-            for (int k = 8; k >= 1; --k)
-                shown += InputBit(k, quint8(code)) ? u'1' : u'0';
-            QCOMPARE(shown, QString::fromLatin1(bits));
-            QVERIFY(!InputBit(0, quint8(code)) && !InputBit(9, quint8(code)));
+        QStringList shown; // inputs 9 down to 0 of each code (8 to 1 as the tile shows them; 9 and 0 are none)
+        for (int code : {0, 1, 128, 165, 255}) {
+            shown << QString();
+            for (int k = 9; k >= 0; --k)
+                shown.last() += InputBit(k, quint8(code)) ? u'1' : u'0';
         }
+        QCOMPARE(shown.join(u' '), u"0000000000 0000000010 0100000000 0101001010 0111111110"_s);
     }
 };
 

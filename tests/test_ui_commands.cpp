@@ -6,24 +6,20 @@
 #include "ui/WeekPlanView.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QFileSystemModel>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProgressBar>
 #include <QScrollBar>
+#include <QTreeView>
 
 namespace {
-
 // A daily program at 14:30 on slot 200, its timer off, transport command 5, written out by hand.
 const QByteArray FrameTwoHundred = QByteArray::fromHex("00c82101311111050000000000"
                                                        "6c051a0e1effffffffffff");
-
 const QString Caption = u"ORBEX Quillon Programmer : "_s;
-
 // The sixteen lines of a settings file; `values` are the export path and the three flags.
 QByteArray settingsFile(const char *language, const char *port, const QString &project, const QString &values) {
     const QStringList v = values.split(u' ');
@@ -32,58 +28,103 @@ QByteArray settingsFile(const char *language, const char *port, const QString &p
                  "I/O Option", v[1].toUtf8(), "Ethernet Option", v[2].toUtf8(), "PC Remote Mode", v[3].toUtf8(),
                  "Backup before transmit: TRUE"});
 }
-
-// Takes a step as a user does, its parts separated by "; ": "yes" answers the next question Yes,
-// "action R entry/sub" picks an action of row R, "import" a player file of one program, "wizard"
-// goes through the wizard to its Finish; anything else is a Window::act script.
+// Takes a step as a user does, its parts separated by "; ": "import" a player file of one program,
+// "wizard" goes through the wizard to its Finish; anything else is a Window::act script.
 void takeStep(Window &f, const QString &script) {
     for (const QString &part : script.split(u"; "_s)) {
-        if (part == u"yes"_s)
-            f.prompter.queueAnswers({Answer::Yes});
-        else if (part.startsWith(u"action "_s))
-            f.chooseAction(part.mid(7, 1).toInt(), part.mid(9).section(u'/', 0, 0), part.section(u'/', 1));
-        else if (part == u"import"_s) {
+        if (part == u"import"_s) {
             QVERIFY(writeAll(f.dir.filePath("one.msg"),
                              QByteArray(emptyRecords()).replace(0, FrameSize, sampleFixture(4))));
-            f.answers.push_back(chooseFile(f.dir.filePath("one.msg")));
-            f.trigger("ImportPlayerFile");
+            f.triggerWith("ImportPlayerFile", chooseFile(f.dir.filePath("one.msg")));
         } else if (part == u"wizard"_s) {
-            f.answers.push_back([](QDialog &d) {
+            f.triggerWith("TimerWizardButton", [](QDialog &d) {
                 d.show();
                 for (int i = 0; i < 10 && d.isVisible(); ++i)
                     QTest::mouseClick(d.findChild<QAbstractButton *>(u"NextButton"_s), Qt::LeftButton, {}, {6, 8});
                 return d.result();
             });
-            f.trigger("TimerWizardButton");
         } else
             f.act(part);
     }
 }
-
+// Answers the export folder dialog with `steps` ("; " between them), notes in `seen` what it sees, then
+// presses OK and notes whether the dialog "closed" or stays "open" (and is then cancelled). Steps: "start"
+// notes the folder it opened at, "(out of view) " before it when its row is out of view; "pick path" selects
+// a folder in the tree, "go path" types it and Enter, "type path" only types it; "new" makes a folder;
+// "note" notes the folder selected; "gone path" removes a folder.
+DialogAnswer folderDialog(QStringList &seen, const QString &steps) {
+    return [&seen, steps](QDialog &d) {
+        d.show();
+        auto *tree = d.findChild<QTreeView *>(u"DirectoryTree"_s);
+        auto *model = qobject_cast<QFileSystemModel *>(tree->model());
+        auto *path = d.findChild<QLineEdit *>(u"PathEdit"_s);
+        const auto loaded = [&] { // the model has read and sorted the folders around it, which moves the rows
+            const QModelIndex above = tree->currentIndex().parent();
+            return model->rowCount(above) ==
+                   QDir(model->filePath(above)).entryList(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden).size();
+        };
+        for (const QString &step : steps.split(u"; "_s)) {
+            const QString verb = step.section(u' ', 0, 0), folder = step.section(u' ', 1);
+            if (verb == u"start"_s) {
+                (void)QTest::qWaitFor(loaded, 2000);
+                for (int round = 0; round < 3; ++round)
+                    QCoreApplication::processEvents();
+                const bool inView = tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex()));
+                seen << (inView ? QString() : u"(out of view) "_s) + model->filePath(tree->currentIndex());
+            } else if (verb == u"pick"_s)
+                tree->setCurrentIndex(model->index(folder));
+            else if (verb == u"go"_s || verb == u"type"_s) {
+                path->setText(folder);
+                if (verb == u"go"_s)
+                    QTest::keyClick(path, Qt::Key_Return);
+            } else if (verb == u"new"_s)
+                QTest::mouseClick(buttonOf(d, "NewFolderButton"), Qt::LeftButton);
+            else if (verb == u"note"_s)
+                seen << model->filePath(tree->currentIndex());
+            else if (verb == u"gone"_s)
+                QDir().rmdir(folder);
+        }
+        QTest::mouseClick(buttonOf(d, "OkButton"), Qt::LeftButton);
+        seen << (d.isVisible() ? u"open"_s : u"closed"_s);
+        d.hide();
+        return seen.last() == u"open"_s ? int(QDialog::Rejected) : d.result();
+    };
+}
 } // namespace
 
 class WindowCommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Each row: the program selected, the answer, the list then.
-    void deleteProgram_asks_andSelectsTheNextOrThePrevious_data() {
+    // Each row: the command, the answer, the list then (of seven programs, 004 selected, 002, 005
+    // and 006 of colour 2).
+    void delete_asks_andSelectsTheNextOrTheFirstOfTheGroup_data() {
         QTest::addColumn<QString>("row");
-        QTest::newRow("middle of three") << "1 Yes 001 [003]";
-        QTest::newRow("answered No") << "1 No 001 [002] 003";
+        QTest::newRow("program") << "DeleteProgram Yes 001 002 003 [005] 006 007";
+        QTest::newRow("program, answered No") << "DeleteProgram No 001 002 003 [004] 005 006 007";
+        QTest::newRow("colour 2") << "DeleteColourGroup2 Yes [001] 003 004 007";
+        QTest::newRow("colour 2, answered No") << "DeleteColourGroup2 No 001 002 003 [004] 005 006 007";
     }
-    void deleteProgram_asks_andSelectsTheNextOrThePrevious() {
+    void delete_asks_andSelectsTheNextOrTheFirstOfTheGroup() {
         QFETCH(QString, row);
+        const QString item = row.section(u' ', 0, 0);
+        const bool one = item == u"DeleteProgram"_s;
         Window f;
-        f.addPrograms(3);
-        f.clickTile(row.section(u' ', 0, 0).toInt());
-        f.prompter.queueAnswers({row.section(u' ', 1, 1) == u"Yes"_s ? Answer::Yes : Answer::No});
-        f.click("DeleteProgram");
-        QCOMPARE(f.messages(), QStringList{message(0)});
+        f.open(f.programs(7, false, {1, 4, 5}));
+        f.clickTile(3);
+        f.captions.clear();
+        f.act(row.section(u' ', 1, 1).toLower() + (one ? u"; click "_s : u"; trigger "_s) + item);
+        QCOMPARE(f.messages(),
+                 QStringList{one ? u"Do you want to delete the selected program?"_s
+                                 : u"Do you want to delete all programs that have the specified color?"_s});
         QCOMPARE(f.list(), row.section(u' ', 2));
         QCOMPARE(f.rowTop(f.tiles().size() - 1), (f.tiles().size() - 1) * f.tiles().at(0)->height()); // no gap
-        f.prompter.queueAnswers({Answer::Yes, Answer::Yes, Answer::Yes});
-        f.act(u"trigger DeleteProgram; trigger DeleteProgram; trigger DeleteProgram"_s);
+        if (f.tiles().size() == 4)
+            QCOMPARE(f.captions.join(u','),
+                     u"Delete a Group of same Color,Delete Program1 to 3,Delete Program2 to 3,Delete Program3 to 3"_s);
+        QVERIFY(one || f.text(item) == u"002"_s);
+        for (qsizetype n = f.tiles().size(); n > 0; --n)
+            f.act(u"yes; trigger DeleteProgram"_s);
         QVERIFY(f.tiles().isEmpty() && f.selected().isEmpty());
     }
     // A paste appends a copy of the program copied, every field but the code, with the next free
@@ -91,12 +132,9 @@ private slots:
     void copyAndPaste_appendCopiesWithTheNextFreeCodes() {
         Window f;
         Program bell = sampleProgram(40);
-        bell.Title = u"Bell"_s;
+        bell.Title = u"Bell"_s, bell.Active = 0, bell.Color = ProgramColors[12];
         bell.Comments = QStringList{u"ring"_s, u"twice"_s};
-        Project project{{}, {bell}};
-        for (int code = 1; code <= 30; ++code)
-            project.Programs << f.program(code);
-        f.open(project);
+        f.open(QList<Program>{bell} + f.programs(30));
         f.act(u"click CopyProgram; click PastePrograms; trigger PastePrograms"_s); // the clipboard keeps its copy
         QVERIFY(f.selected() == u"032"_s && f.inSight(32) && !f.inSight(0));
         const Project saved = f.saved();
@@ -104,65 +142,25 @@ private slots:
         copy.Code = 40;
         QVERIFY(copy.sameContent(saved.Programs.value(0)) && f.messages().isEmpty());
     }
-    // Each row: the item, the answer, the list then.
-    void deleteColourGroup_removesItsPrograms_andSelectsTheFirst_data() {
-        QTest::addColumn<QString>("row");
-        QTest::newRow("colour 2") << "DeleteColourGroup2 Yes [001] 003 004 007";
-        QTest::newRow("answered No") << "DeleteColourGroup2 No 001 002 003 [004] 005 006 007";
-    }
-    void deleteColourGroup_removesItsPrograms_andSelectsTheFirst() {
-        QFETCH(QString, row);
-        const QString item = row.section(u' ', 0, 0);
-        Window f;
-        Project project;
-        for (int code = 1; code <= 7; ++code)
-            project.Programs << f.program(code);
-        for (int i : {1, 4, 5})
-            project.Programs[i].Color = ProgramColors[2];
-        f.open(project);
-        f.clickTile(3);
-        f.captions.clear();
-        f.prompter.queueAnswers({row.section(u' ', 1, 1) == u"Yes"_s ? Answer::Yes : Answer::No});
-        f.trigger(item);
-        QCOMPARE(f.messages(), QStringList{message(15)});
-        QCOMPARE(f.list(), row.section(u' ', 2));
-        if (f.tiles().size() == 4)
-            QCOMPARE(f.captions.join(u','),
-                     u"Delete a Group of same Color,Delete Program1 to 3,Delete Program2 to 3,Delete Program3 to 3"_s);
-        QCOMPARE(f.text(item), item.mid(17).rightJustified(3, u'0')); // "002", "020"
-    }
     // Each row: a step | the caption of Edit > Undo then.
     void everyStep_isUndoneAndRedoneExactly_data() {
         QTest::addColumn<QString>("row");
         QTest::newRow("new program") << "click NewProgram | New Program";
-        QTest::newRow("delete program") << "yes; trigger DeleteProgram | Delete Program";
-        QTest::newRow("cut") << "click CutProgram | Cut";
         QTest::newRow("paste") << "click CopyProgram; click PastePrograms | Paste";
         QTest::newRow("move up") << "click MoveProgramUp | Move Program to Up";
-        QTest::newRow("move down") << "trigger MoveProgramDown | Move Program to Down";
-        QTest::newRow("delete colour group") << "yes; trigger DeleteColourGroup2 | Delete a Group of same Color";
         QTest::newRow("properties") << "type NameEdit Hall; trigger ProjectProperties | Project Properties";
         QTest::newRow("wizard") << "wizard | Timer Mode Program Assistant";
         QTest::newRow("import") << "import | Import";
         QTest::newRow("title") << "type TitleEdit Bell; click TitleText | Edit Program";
-        QTest::newRow("comments") << "type CommentsEdit a\\nb; click CommentsMemo | Edit Program";
         QTest::newRow("colour") << "click ColourSwatch; pick ColourMenu 10 | Edit Program";
-        QTest::newRow("code") << "click CodePanel; pick CodeMenu 200 | Edit Program";
-        QTest::newRow("timer on") << "click TimerOnBox | Edit Program";
         QTest::newRow("clock") << "set ClockEdit.time 09:05:00 | Edit Program";
-        QTest::newRow("action") << "action 2 Transport Command/Stop | Edit Program";
     }
     // The file saved, the list with its selection and scroll position, the title in the editor and
     // the caption before the step, after it, after Undo and after Redo.
     void everyStep_isUndoneAndRedoneExactly() {
         QFETCH(QString, row);
         Window f;
-        Project project;
-        for (int code = 1; code <= 20; ++code)
-            project.Programs << f.program(code, u"P%1"_s.arg(code));
-        for (int i : {2, 9, 16})
-            project.Programs[i].Color = ProgramColors[2];
-        f.open(project);
+        f.open(f.programs(20, true, {2, 9, 16}));
         f.act(u"key End; key Up; key Up; key Up"_s); // the list scrolled, program 017 selected
         const auto state = [&f] {
             const QString path = f.dir.filePath(u"%1.prg"_s.arg(f.dialogs.size()));
@@ -183,11 +181,41 @@ private slots:
         f.trigger("Redo");
         QCOMPARE(state(), after);
     }
-    // The project is modified exactly when it differs from its file, also when Undo and Redo cross
-    // a save or an Import; no Undo or Redo while an operation runs; Open empties the history.
-    void modifiedState_followsTheHistory_andOperationsDisableIt() {
+    // A running operation's window takes neither Escape nor its close button; the list is out of sight during
+    // Open, the clearing of New and Delete a Group of same Color, and back after each. After an Open, a Transmit
+    // whose port does not open shows an empty bar and its own text. The project is modified exactly when it
+    // differs from its file, also when Undo and Redo cross a save or an Import; no Undo or Redo while an
+    // operation runs; Open empties the history.
+    void operations_startClean_keepTheirWindow_andTheModifiedStateFollowsTheHistory() {
         Window f;
+        QString kept; // per caption while the window shows: it stays, and whether the list shows
+        f.onCaption = [&](const QString &) {
+            auto *runner = f.w.findChild<QDialog *>(u"ProgressDialog"_s);
+            if (!runner->isVisible())
+                return;
+            QTest::keyClick(runner, Qt::Key_Escape);
+            runner->close();
+            kept += runner->isVisible() ? u'+' : u'!';
+            kept += f.find("ScrollBox1")->isVisible() ? u"L "_s : u"- "_s;
+        };
+        f.open(f.programs(3, false, {1, 2}));
+        takeStep(f, u"yes; trigger DeleteColourGroup2; type NameEdit Hall; trigger NewProject"_s);
+        QCOMPARE(kept, u"+- +- +- +- +- +- "_s);
+        QVERIFY(f.find("ScrollBox1")->isVisible() && f.tiles().isEmpty());
+        f.onCaption = {};
         f.open(3);
+        QString seen;
+        f.prompter.whileShown = [&](const ScriptedPrompter::Shown &shown) {
+            auto *runner = f.w.findChild<QDialog *>(u"ProgressDialog"_s);
+            auto *step = runner->findChild<QLabel *>(u"StepLabel"_s);
+            if (seen.isEmpty() && shown.text == com(4)) // the runner's, not the caller's after it
+                seen = runner->windowTitle() + u'|' + (step ? step->text() : QString()) + u'|' +
+                       QString::number(runner->findChild<QProgressBar *>()->isVisible()
+                                           ? runner->findChild<QProgressBar *>()->value()
+                                           : -1);
+        };
+        f.act(u"yes; trigger TransmitPrograms"_s);
+        QCOMPARE(seen, u"Transmit the Programs|Transmit the Programs|0"_s);
         const QString caption = f.w.windowTitle();
         f.click("NewProgram");
         f.saved();
@@ -210,38 +238,13 @@ private slots:
         f.open(2);
         QCOMPARE(f.enabled({"Undo", "Redo"}) + f.text("Undo"), u"--&Undo"_s);
     }
-    // While an operation runs, its window takes neither Escape nor its close button, and the
-    // program list is out of sight during Open, the clearing of New and Delete a Group of same
-    // Color, and back after each.
-    void runningOperation_keepsItsWindow_andHidesTheListWhileItChangesIt() {
-        Window f;
-        auto *runner = f.w.findChild<QDialog *>(u"ProgressDialog"_s);
-        QString seen; // per caption while the window shows: it stays, and whether the list shows
-        f.onCaption = [&](const QString &) {
-            if (!runner->isVisible())
-                return;
-            QTest::keyClick(runner, Qt::Key_Escape);
-            runner->close();
-            seen += runner->isVisible() ? u'+' : u'!';
-            seen += f.find("ScrollBox1")->isVisible() ? u"L "_s : u"- "_s;
-        };
-        Project project;
-        for (int code = 1; code <= 3; ++code)
-            project.Programs << f.program(code);
-        project.Programs[1].Color = project.Programs[2].Color = ProgramColors[2];
-        f.open(project);
-        takeStep(f, u"yes; trigger DeleteColourGroup2; type NameEdit Hall; trigger NewProject"_s);
-        QCOMPARE(seen, u"+- +- +- +- +- +- "_s);
-        QVERIFY(f.find("ScrollBox1")->isVisible() && f.tiles().isEmpty());
-    }
     void newProjectAndProperties_confirmedTakeTheEnteredProperties_cancelledChangeNothing() {
         Window f;
         f.open(3);
         f.addPrograms(1);
         const QString before = f.w.windowTitle();
-        f.prompter.queueAnswers({Answer::No});
-        f.act(u"cancel NameEdit Other; trigger NewProject"_s);
-        QCOMPARE(f.messages(), QStringList{message(5)}); // the modified project is offered for saving
+        f.act(u"no; cancel NameEdit Other; trigger NewProject"_s);
+        QCOMPARE(f.messages(), QStringList{SaveQuestion}); // the modified project is offered for saving
         QCOMPARE(f.list() + f.w.windowTitle(), u"001 002 003 [004]"_s + before);
         f.answers.push_back(
             fillIn({{"NameEdit", u"Hall"_s}, {"CustomerEdit", u"Shop"_s}, {"CommentsEdit", u"one\ntwo"_s}}, true,
@@ -255,10 +258,9 @@ private slots:
         QCOMPARE(f.list() + f.w.windowTitle() + f.captions.last(), Caption + u"Hall"_s + u"Delete Program0 to 4"_s);
         f.act(u"cancel NameEdit Other; trigger ProjectProperties"_s);
         QVERIFY(!f.asksToSave());
-        f.answers.push_back(fillIn({{"NameEdit", QString(65, u'n')}}, true, [](QDialog &d) {
-            QCOMPARE(d.findChild<QLineEdit *>(u"CustomerEdit"_s)->text(), u"Shop"_s);
-        }));
-        f.trigger("ProjectProperties");
+        f.triggerWith("ProjectProperties", fillIn({{"NameEdit", QString(65, u'n')}}, true, [](QDialog &d) {
+                          QCOMPARE(d.findChild<QLineEdit *>(u"CustomerEdit"_s)->text(), u"Shop"_s);
+                      }));
         QCOMPARE(f.w.windowTitle(), Caption + QString(64, u'n')); // the name takes 64 characters
         QVERIFY(f.asksToSave());
         const ProjectProperties group = f.saved().Properties;
@@ -268,8 +270,7 @@ private slots:
         Window f;
         const QString path = f.dir.filePath("p.prg"), unwritable = f.dir.filePath("missing/p.prg");
         f.act(u"type SubjectEdit Subject; trigger ProjectProperties"_s);
-        f.answers.push_back(chooseFile(f.dir.filePath("p")));
-        f.trigger("SaveProject");
+        f.triggerWith("SaveProject", chooseFile(f.dir.filePath("p")));
         QCOMPARE(f.dialogs.last(), u"Save Program (*.prg)"_s); // no question before overwriting
         QVERIFY(readAll(path).startsWith("Group Of Program File of ORBEX\r\n*****\r\nNew Project\r\nSubject\r\n"));
         QVERIFY(!f.asksToSave());
@@ -281,144 +282,97 @@ private slots:
         QCOMPARE(f.w.windowTitle(), Caption + u"New Project"_s);
         QFile::remove(path);
         f.addPrograms(1);
-        f.answers.push_back(chooseFile(unwritable));
-        f.trigger("SaveProject"); // the file is gone: a name is asked for, and cannot be written
+        // The file is gone: a name is asked for, and cannot be written.
+        f.triggerWith("SaveProject", chooseFile(unwritable));
         QCOMPARE(f.messages().size(), 1);
         QVERIFY2(f.messages().value(0).contains(unwritable), qPrintable(f.messages().value(0)));
         QVERIFY(f.asksToSave());
     }
-    void open_readsTheFile_andABadFileLeavesTheOpenProjectAsItWas_data() {
-        QTest::addColumn<QByteArray>("bytes");
+    void openAndTables_readTheFile_andABadFileLeavesTheOpenProjectAsItWas() {
         const QByteArray two = projectFileBytes(Project{ProjectProperties(), {sampleProgram(1), sampleProgram(2)}});
-        QTest::newRow("cut short in the second program") << two.left(two.size() - 40);
-        QTest::newRow("not a project") << QByteArray("hello\r\n");
-    }
-    void open_readsTheFile_andABadFileLeavesTheOpenProjectAsItWas() {
-        QFETCH(QByteArray, bytes);
         Window f;
         Project hall;
         hall.Properties.ProjectName = u"Hall"_s;
         hall.Programs = {f.program(12, u"First"_s), sampleProgram(3), f.program(0, u"Third"_s)};
         f.open(hall);
-        QCOMPARE(f.dialogs.last(), u"Open Program (*.prg)"_s);
-        QCOMPARE(f.list(), u"[012] 003 000"_s);
-        QCOMPARE(f.captions.last() + u'|' + f.w.windowTitle(), u"Open : 3 to 3|"_s + Caption + u"Hall"_s);
+        QCOMPARE(f.dialogs.last() + u'|' + f.list() + u'|' + f.captions.last() + u'|' + f.w.windowTitle(),
+                 u"Open Program (*.prg)|[012] 003 000|Open : 3 to 3|"_s + Caption + u"Hall"_s);
         QCOMPARE(f.messages(), QStringList{u"1 program(s) have code 000, which is no slot of the player: a transmit "
                                            "or an export leaves them out."_s});
         QVERIFY(!f.asksToSave());
         f.clickTile(2);
         f.addPrograms(1);
         const QString bad = f.dir.filePath("bad.prg");
-        QVERIFY(writeAll(bad, bytes));
-        f.answers.push_back(chooseFile(bad));
-        f.trigger("OpenProject");
+        QVERIFY(writeAll(bad, two.left(two.size() - 40)));
+        f.triggerWith("OpenProject", chooseFile(bad));
         QCOMPARE(f.messages().size(), 3);
-        QCOMPARE(f.messages().value(1), message(5));
+        QCOMPARE(f.messages().value(1), SaveQuestion);
         QVERIFY2(f.messages().value(2).contains(bad), qPrintable(f.messages().value(2)));
-        QCOMPARE(f.list(), u"012 003 000 [001]"_s);
-        QCOMPARE(f.w.windowTitle(), Caption + u"Hall"_s);
+        QCOMPARE(f.list() + u'|' + f.w.windowTitle(), u"012 003 000 [001]|"_s + Caption + u"Hall"_s);
         QVERIFY(f.find("TileBox")->isVisible() && f.asksToSave());
-        QVERIFY(f.saved().Programs.value(1).sameContent(sampleProgram(3)));
+        const Project saved = f.saved();
+        QVERIFY(saved.Programs.value(1).sameContent(sampleProgram(3)));
+        // The programs as a table: written as the core writes them; a table with a wrong cell (a title one past
+        // the longest) changes nothing, a good one (the longest title) replaces the programs, keeps the
+        // properties and saves a file that opens again.
+        const QString csv = f.dir.filePath("hall.csv"), wrong = f.dir.filePath("wrong.csv"),
+                      good = f.dir.filePath("good.csv");
+        f.triggerWith("ExportTable", chooseFile(csv));
+        QCOMPARE(readAll(csv), ProgramsToCsv(saved.Programs));
+        QVERIFY(
+            writeAll(wrong, ProgramsToCsv({f.program(3, QString(MaxTitleChars + 1, u'x'))}).replace(",yes,", ",oui,")));
+        QVERIFY(writeAll(good, ProgramsToCsv({f.program(40, QString(MaxTitleChars, u'x')), f.program(2)})));
+        f.triggerWith("ImportTable", chooseFile(wrong));
+        QVERIFY2(f.messages().last().contains(u"row 2, column title: at most 32767 characters was expected"_s),
+                 qPrintable(f.messages().last()));
+        QCOMPARE(f.list(), u"012 003 000 [001]"_s);
+        QVERIFY(!f.asksToSave());
+        f.triggerWith("ImportTable", chooseFile(good));
+        QCOMPARE(f.messages().last(), u"Import from CSV file OK"_s);
+        QCOMPARE(f.list() + u'|' + f.w.windowTitle(), u"[040] 002|"_s + Caption + u"Hall"_s);
+        QVERIFY(f.asksToSave());
+        QCOMPARE(f.saved().Programs.value(0).Title, QString(MaxTitleChars, u'x'));
     }
-    // After an Open, a Transmit whose port does not open: its window shows an empty bar and its own text.
-    void progressWindow_startsEachRunClean() {
-        Window f;
-        f.open(3);
-        QString seen;
-        f.prompter.whileShown = [&](const ScriptedPrompter::Shown &shown) {
-            auto *runner = f.w.findChild<QDialog *>(u"ProgressDialog"_s);
-            auto *bar = runner->findChild<QProgressBar *>();
-            auto *step = runner->findChild<QLabel *>(u"StepLabel"_s);
-            if (seen.isEmpty() && shown.text == com(4)) // the runner's, not the caller's after it
-                seen = runner->windowTitle() + u'|' + (step ? step->text() : QString()) + u'|' +
-                       QString::number(bar->isVisible() ? bar->value() : -1);
-        };
-        f.prompter.queueAnswers({Answer::Yes});
-        f.trigger("TransmitPrograms");
-        QCOMPARE(seen, u"Transmit the Programs|Transmit the Programs|0"_s);
-    }
-    void export_writesThePlayersFile_andTellsWhereItFails() {
+    void export_writesThePlayersFile_toAFolderPickedTypedOrMade_andTellsWhereItFails() {
         Window f;
         Program twoHundred;
         DecodeProgram(twoHundred, frameFromBytes(FrameTwoHundred));
         f.open({f.program(1), twoHundred});
-        QDir(f.dir.path()).mkdir("out");
-        for (int i = 0; i < 100; ++i) // sorted above it: its row moves as they load
-            QDir(f.dir.path()).mkdir(u"a%1"_s.arg(i, 3, 10, QLatin1Char('0')));
-        QString start;
-        f.answers.push_back(chooseFolder(f.dir.filePath("out"), &start));
-        f.trigger("ExportPlayerFile");
-        QCOMPARE(start, QDir::cleanPath(QCoreApplication::applicationDirPath()));
-        const QByteArray bytes = readAll(f.dir.filePath("out/quillon.msg"));
+        const QString dir = f.dir.path(), out = dir + u"/out"_s, typed = dir + u"/typed"_s, made = typed + u"/made"_s;
+        for (const QString &folder : {out, dir + u"/gone"_s, typed})
+            QVERIFY(QDir().mkdir(folder));
+        for (int i = 0; i < 100; ++i) // sorted above "out": its row moves as they load
+            QDir(dir).mkdir(u"a%1"_s.arg(i, 3, 10, QLatin1Char('0')));
+        QStringList seen;
+        f.triggerWith("ExportPlayerFile", folderDialog(seen, u"start; pick "_s + out));
+        const QByteArray bytes = readAll(out + u"/quillon.msg"_s);
         QVERIFY(bytes.size() > ScheduleRecordsSize);
         QCOMPARE(bytes.mid(FrameSize * 199, FrameSize), FrameTwoHundred);
-        QCOMPARE(f.messages(), QStringList{message(10)});
-        QCOMPARE(f.captions.last(), u"Program(s) : 255 to 255 "_s);
-        f.answers.push_back([&](QDialog &d) { // Import looks in the export folder
-            start = static_cast<QFileDialog &>(d).directory().absolutePath();
+        QCOMPARE(f.messages().join(u'|') + u'|' + f.captions.last(),
+                 u"Export in 'quillon.msg' file OK|Program(s) : 255 to 255 "_s);
+        f.triggerWith("ImportPlayerFile", [&](QDialog &d) { // Import looks in the export folder
+            seen << u"import "_s + static_cast<QFileDialog &>(d).directory().absolutePath();
             return int(QDialog::Rejected);
         });
-        f.trigger("ImportPlayerFile");
-        QCOMPARE(start, f.dir.filePath("out"));
-        // The next export starts in the folder chosen last; one that vanishes is named.
-        QDir(f.dir.path()).mkdir("gone");
-        f.answers.push_back(chooseFolder(f.dir.filePath("gone"), &start, [&] { QDir(f.dir.path()).rmdir("gone"); }));
+        // The next export starts in the folder chosen last; one that vanishes is named, and the next dialog
+        // starts at the nearest folder above it.
+        f.answers.push_back(folderDialog(seen, u"start; pick %1/gone; gone %1/gone"_s.arg(dir)));
         f.click("ExportPlayerFile");
-        QCOMPARE(start, f.dir.filePath("out"));
         QVERIFY2(f.messages().value(1).contains(u"quillon.msg"_s), qPrintable(f.messages().join(u'|')));
-        // The remembered folder is gone: the dialog starts at the nearest folder above it.
-        f.answers.push_back(chooseFolder(f.dir.filePath("out"), &start));
-        f.trigger("ExportPlayerFile");
-        QCOMPARE(start, f.dir.path());
+        f.triggerWith("ExportPlayerFile", folderDialog(seen, u"start; pick "_s + out));
         f.trigger("ExportPlayerFile"); // cancelled: nothing happens
         QCOMPARE(f.messages().size(), 3);
-    }
-    // In the export folder dialog a folder is typed (Enter goes there, OK takes it) or made.
-    void exportFolder_isTypedOrMadeInTheDialog() {
-        Window f;
-        f.open(1);
-        QDir(f.dir.path()).mkdir("typed");
-        QStringList seen; // the folder selected in the tree after each step
-        const auto inDialog = [&](const std::function<void(QDialog &, QLineEdit &)> &act) {
-            f.answers.push_back([&, act](QDialog &d) {
-                d.show();
-                act(d, *d.findChild<QLineEdit *>(u"PathEdit"_s));
-                QTest::mouseClick(buttonOf(d, "OkButton"), Qt::LeftButton);
-                seen << (d.isVisible() ? u"open"_s : u"closed"_s);
-                d.hide();
-                return seen.last() == u"open" ? int(QDialog::Rejected) : d.result();
-            });
-            f.trigger("ExportPlayerFile");
-        };
-        const auto selected = [&](QDialog &d) {
-            auto *tree = d.findChild<QTreeView *>(u"DirectoryTree"_s);
-            seen << qobject_cast<QFileSystemModel *>(tree->model())->filePath(tree->currentIndex());
-        };
-        const QString typed = f.dir.filePath("typed"), made = typed + u"/made"_s;
-        inDialog([&](QDialog &d, QLineEdit &path) {
-            path.setText(typed);
-            QTest::keyClick(&path, Qt::Key_Return);
-            selected(d);
-            path.setText(f.dir.filePath("nowhere"));
-        });
+        // A folder is typed (Enter goes there, OK takes it) or made.
+        f.triggerWith("ExportPlayerFile", folderDialog(seen, u"go %1; note; type %2/nowhere"_s.arg(typed, dir)));
         f.prompter.textAnswers = {u"made"_s, u"made"_s};
-        inDialog([&](QDialog &d, QLineEdit &path) {
-            path.setText(typed);
-            QTest::keyClick(&path, Qt::Key_Return);
-            QTest::mouseClick(buttonOf(d, "NewFolderButton"), Qt::LeftButton);
-            selected(d);
-            path.setText(typed);
-            QTest::keyClick(&path, Qt::Key_Return);
-            QTest::mouseClick(buttonOf(d, "NewFolderButton"), Qt::LeftButton); // exists already
-        });
-        QCOMPARE(seen, (QStringList{typed, u"open"_s, made, u"closed"_s}));
+        f.triggerWith("ExportPlayerFile", folderDialog(seen, u"go %1; new; note; go %1; new"_s.arg(typed)));
+        QCOMPARE(seen.join(u'|'), u"%1|closed|import %2|%2|closed|%3|closed|%4|open|%5|closed"_s.arg(
+                                      QDir::cleanPath(QCoreApplication::applicationDirPath()), out, dir, typed, made));
         QVERIFY(QFileInfo(made).isDir() && QFileInfo::exists(typed + u"/quillon.msg"_s));
-        QCOMPARE(
-            f.messages().mid(0, 4),
-            (QStringList{u"\""_s + f.dir.filePath("nowhere") + u"\" could not be opened: the folder does not exist"_s,
-                         u"Name of the new folder in \""_s + typed + u"\":"_s,
-                         u"Name of the new folder in \""_s + typed + u"\":"_s,
-                         u"\""_s + made + u"\" could not be created: "_s + qt_error_string(EEXIST)}));
+        QCOMPARE(f.messages().mid(3, 4).join(u'|'),
+                 u"\"%1\" could not be opened: the folder does not exist|Name of the new folder in \"%2\":|Name of "
+                 u"the new folder in \"%2\":|\"%3\" could not be created: %4"_s.arg(dir + u"/nowhere"_s, typed, made,
+                                                                                    qt_error_string(EEXIST)));
     }
     void import_replacesTheProjectWithEveryRecordInOrder() {
         Window f;
@@ -432,37 +386,31 @@ private slots:
         QVERIFY(writeAll(f.dir.filePath("q.msg"), records + "07/12/2026 14:30:00"));
         QVERIFY(writeAll(f.dir.filePath("short.msg"), records.left(ScheduleRecordsSize - 1)));
         f.trigger("ImportPlayerFile"); // cancelled: nothing happens
-        f.answers.push_back(chooseFile(f.dir.filePath("short.msg")));
-        f.trigger("ImportPlayerFile");
+        f.triggerWith("ImportPlayerFile", chooseFile(f.dir.filePath("short.msg")));
         QCOMPARE(f.list(), u"[001] 002"_s);
         QVERIFY2(f.messages().value(0).contains(f.dir.filePath("short.msg")), qPrintable(f.messages().join(u'|')));
         QVERIFY(!f.asksToSave());
         f.answers.push_back(chooseFile(f.dir.filePath("q.msg")));
         f.click("ImportPlayerFile");
-        QCOMPARE(f.dialogs.last(), u"Open fichier d'import Quillon (*.msg)"_s);
-        QCOMPARE(f.list(), u"[200] 004 004 000 009"_s);
-        QCOMPARE(f.w.windowTitle(), Caption + u"New Project"_s);
-        const QString zero = u"1 program(s) have code 000, which is no slot of the player: a transmit or an export "
-                             "leaves them out."_s;
-        QCOMPARE(f.messages().mid(1),
-                 (QStringList{message(14), u"The date or time of program(s) 009 did not exist and was corrected."_s,
-                              u"Codes carried by more than one program: 004. A transmit or an export sends only the "
-                              "last program of each.\n"_s +
-                                  zero}));
+        QCOMPARE(f.dialogs.last() + u'|' + f.list() + u'|' + f.w.windowTitle(),
+                 u"Open fichier d'import Quillon (*.msg)|[200] 004 004 000 009|"_s + Caption + u"New Project"_s);
         QCOMPARE(f.captions.last(), u"Program(s) : 255 to 255 "_s);
-        QVERIFY(f.asksToSave()); // imported programs are changes (the 5th message)
+        QVERIFY(f.asksToSave()); // imported programs are changes
         QCOMPARE(hexFrame(f.saved().Programs.value(0)), FrameTwoHundred.toHex());
-        f.prompter.queueAnswers({Answer::No});
-        f.trigger("TransmitPrograms"); // code 000 is named before the question
-        f.trigger("ExportPlayerFile"); // and before the folder is chosen (cancelled)
-        QVERIFY2(f.messages().mid(5) == (QStringList{zero, message(1), zero}), qPrintable(f.messages().join(u"|")));
+        f.act(u"no; trigger TransmitPrograms; trigger ExportPlayerFile"_s); // the export's folder dialog cancelled
+        // Code 000 is named after the import, before the transmit's question and before the export's folder.
+        QCOMPARE(
+            f.messages().mid(1).join(u'|'),
+            u"Import from 'quillon.msg' file OK|The date or time of program(s) 009 did not exist and was corrected.|"
+            u"Codes carried by more than one program: 004. A transmit or an export sends only the last program of "
+            u"each.\n%1|%2|%1|%3|%1"_s.arg(u"1 program(s) have code 000, which is no slot of the player: a "
+                                           u"transmit or an export leaves them out."_s,
+                                           SaveQuestion, TransmitQuestion));
         f.act(u"trigger French"_s); // the messages follow the language
-        f.answers.push_back(chooseFile(f.dir.filePath("q.msg")));
-        f.trigger("ImportPlayerFile");
+        f.triggerWith("ImportPlayerFile", chooseFile(f.dir.filePath("q.msg")));
         QVERIFY(f.messages().contains(
             u"La date ou l'heure du ou des programme(s) 009 n'existait pas et a été corrigée."_s));
     }
-    // The plan of the open project, kept up to date; clicking a mark selects its program.
     void weekPlan_followsTheProjectAndTheClock_andAClickSelects() {
         Window f;
         Program daily = f.program(4), off = f.program(7);
@@ -486,8 +434,7 @@ private slots:
         QMetaObject::invokeMethod(dialog->findChild<QTimer *>(u"MinuteTimer"_s), "timeout");
         dialog->findChild<QCheckBox *>(u"ShowGreyed"_s)->setChecked(true);
         QCOMPARE(marks(), u"2g12g12g12g12g12g1"_s);
-        f.prompter.queueAnswers({Answer::Yes});
-        f.click("DeleteProgram"); // deleting 004 takes its marks away at once
+        f.act(u"yes; click DeleteProgram"_s); // deleting 004 takes its marks away at once
         QCOMPARE(marks(), u"1g1g1g1g1g1g"_s);
     }
     // File > Print the Schedule prints, page for page, the text `quillon-cli print` writes of the
@@ -513,54 +460,20 @@ private slots:
         for (int attempt = 0; attempt < 3 && (printed.isEmpty() || printed != written); ++attempt) {
             const QDateTime now = QDateTime::currentDateTime();
             f.clock.set(QDateTime(now.date(), QTime(now.time().hour(), now.time().minute())));
-            f.answers.push_back([&](QDialog &d) {
-                auto *preview = d.findChild<QPrintPreviewWidget *>();
+            f.triggerWith("PrintSchedule", [&](QDialog &d) {
                 qobject_cast<QPrintPreviewDialog *>(&d)->printer()->setOutputFileName(window);
-                preview->print(); // as the dialog's Print button does
+                d.findChild<QPrintPreviewWidget *>()->print(); // as the dialog's Print button does
                 return int(QDialog::Accepted);
             });
-            f.trigger("PrintSchedule");
             const CliRun run = runCli({u"print"_s, project, f.dir.filePath(u"cli.pdf"_s), u"--language"_s, u"de"_s});
             QVERIFY2(run.exitCode == 0, qPrintable(run.err));
             printed = pages(window), written = pages(f.dir.filePath(u"cli.pdf"_s));
         }
         QCOMPARE(printed.size(), 3); // the table, the week plan and the end of the text
         QCOMPARE(printed, written);
-        const QLocale german(QLocale::German);
-        QVERIFY2(printed[0].contains(german.toString(f.clock.now(), QLocale::ShortFormat)) &&
+        QVERIFY2(printed[0].contains(QLocale(QLocale::German).toString(f.clock.now(), QLocale::ShortFormat)) &&
                      printed[0].contains(u"nie (inaktiv)"_s),
                  qPrintable(printed[0]));
-    }
-    // The programs as a table: written as the core writes them; a table with a wrong cell (a title
-    // one past the longest) changes nothing, a good one (the longest title) replaces the programs,
-    // keeps the properties and saves a file that opens again.
-    void csv_exportAndImport_replaceTheProgramsKeepingTheProperties() {
-        Window f;
-        Project hall;
-        hall.Properties.ProjectName = u"Hall"_s;
-        hall.Programs = {f.program(3), f.program(9, u"Doors, open"_s)};
-        f.open(hall);
-        const QString csv = f.dir.filePath("hall.csv"), bad = f.dir.filePath("bad.csv"),
-                      good = f.dir.filePath("good.csv");
-        f.answers.push_back(chooseFile(csv));
-        f.trigger("ExportTable");
-        QCOMPARE(readAll(csv), ProgramsToCsv(hall.Programs));
-        QVERIFY(
-            writeAll(bad, ProgramsToCsv({f.program(3, QString(MaxTitleChars + 1, u'x'))}).replace(",yes,", ",oui,")));
-        QVERIFY(writeAll(good, ProgramsToCsv({f.program(40, QString(MaxTitleChars, u'x')), f.program(2)})));
-        f.answers.push_back(chooseFile(bad));
-        f.trigger("ImportTable");
-        QVERIFY2(f.messages().last().contains(u"row 2, column title: at most 32767 characters was expected"_s) &&
-                     f.messages().last().contains(u"row 2, column active: yes or no was expected, not \"oui\""_s),
-                 qPrintable(f.messages().last()));
-        QCOMPARE(f.list(), u"[003] 009"_s);
-        QVERIFY(!f.asksToSave());
-        f.answers.push_back(chooseFile(good));
-        f.trigger("ImportTable");
-        QCOMPARE(f.messages().last(), u"Import from CSV file OK"_s);
-        QCOMPARE(f.list() + u'|' + f.w.windowTitle(), u"[040] 002|"_s + Caption + u"Hall"_s);
-        QVERIFY(f.asksToSave());
-        QCOMPARE(f.saved().Programs.value(0).Title, QString(MaxTitleChars, u'x'));
     }
     void startUp_readsTheSettings_andShutDownWritesThem() {
         QTemporaryDir dir;
@@ -570,50 +483,46 @@ private slots:
         QVERIFY(WriteProjectFile(project, Project{lobby, {sampleProgram(2), sampleProgram(1)}}));
         QVERIFY(writeAll(settings, settingsFile("German", "COM7", project, u"/exports/ FALSE TRUE TRUE"_s)));
         Window f(SettingsLocation{settings, dir.filePath("config/prog.CFG")});
-        QCOMPARE(f.toolButton("NewProgram")->toolTip(), LanguageText(TextTable::HintTexts, 2, Language::German));
-        QCOMPARE(f.checkedPort(), u"(None)"_s); // COM7 is not there
+        // COM7 is not there; the project is read.
+        QCOMPARE(f.toolButton("NewProgram")->toolTip() + u'|' + f.checkedPort() + u'|' + f.list() + f.w.windowTitle(),
+                 u"Neues Programm erzeugen|(None)|[002] 001"_s + Caption + u"Lobby"_s);
         QVERIFY(f.action("German")->isChecked() && !f.action("IoCard")->isChecked() &&
                 f.action("Ethernet")->isChecked());
-        QCOMPARE(f.list() + f.w.windowTitle(), u"[002] 001"_s + Caption + u"Lobby"_s); // the project read
         QVERIFY(!f.asksToSave());
-        f.act(u"type TitleEdit Edited; click TitleText"_s);
-        f.prompter.queueAnswers({Answer::Yes});
-        f.trigger("Exit");
-        QCOMPARE(f.messages().last(), message(5, Language::German));
+        f.act(u"type TitleEdit Edited; click TitleText; yes; trigger Exit"_s);
+        QCOMPARE(f.messages().last(),
+                 u"Aktuelle Programmierung wurde geändert. Wünschen Sie die Änderungen zu speichern?"_s);
         QVERIFY(readAll(project).contains("\r\nEdited\r\n"));
         QCOMPARE(readAll(settings), settingsFile("German", "(None)", project, u"/exports/ FALSE TRUE TRUE"_s));
     }
     // The port line written at close, from the one read (a name; empty; "cut": the file ends
     // before it; "-": no file) with ttyS0 and ttyUSB1 listed, or closed before they were listed.
     void startPort_isWrittenAtCloseAsChosen_data() {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<bool>("listed");
-        QTest::addColumn<QString>("written");
-        QTest::newRow("a port listed") << "ttyUSB1" << true << "ttyUSB1";
-        QTest::newRow("an empty port line") << "" << true << "(None)";
-        QTest::newRow("no port line") << "cut" << true << "(None)";
-        QTest::newRow("no settings file") << "-" << true << "ttyS0";
-        QTest::newRow("a port, closed before the listing") << "COM7" << false << "COM7";
-        QTest::newRow("an empty port line, closed before the listing") << "" << false << "(None)";
-        QTest::newRow("no settings file, closed before the listing") << "-" << false << "(None)";
+        QTest::addColumn<QString>("row"); // the port read, "+" when listed, the port written
+        QTest::newRow("a port listed") << "ttyUSB1 + ttyUSB1";
+        QTest::newRow("an empty port line") << " + (None)";
+        QTest::newRow("no port line") << "cut + (None)";
+        QTest::newRow("no settings file") << "- + ttyS0";
+        QTest::newRow("a port, closed before the listing") << "COM7 - COM7";
+        QTest::newRow("no settings file, closed before the listing") << "- - (None)";
     }
     void startPort_isWrittenAtCloseAsChosen() {
-        QFETCH(QString, stored);
-        QFETCH(bool, listed);
+        QFETCH(QString, row);
+        const QString stored = row.section(u' ', 0, 0);
         QTemporaryDir dir;
         const QString settings = dir.filePath("prog.CFG");
         const QByteArray file = settingsFile("English", qPrintable(stored), {}, u"/exports/ TRUE TRUE FALSE"_s);
         if (stored != u"-"_s)
             QVERIFY(writeAll(settings, stored == u"cut"_s ? crlf(crlfLines(file).mid(0, 4)) : file));
         const SettingsLocation location{settings, dir.filePath("config/prog.CFG")};
-        if (listed) {
+        if (row.section(u' ', 1, 1) == u"+"_s) {
             Window(location, {u"ttyS0"_s, u"ttyUSB1"_s}).trigger("Exit");
         } else {
             ScriptedPrompter prompter;
             ManualClock clock;
             MainWindow(prompter, clock, location).close();
         }
-        QTEST(QString::fromLatin1(crlfLines(readAll(settings)).value(4)), "written");
+        QCOMPARE(QString::fromLatin1(crlfLines(readAll(settings)).value(4)), row.section(u' ', 2));
     }
     // Each row: the settings file (lines, "-" for none) | where it is written (its path in the test's
     // folder, or nowhere) | the messages at start-up | the last project line written at shut-down.
@@ -642,8 +551,7 @@ private slots:
                                     f.messages().value(0).contains(dir.filePath("file/b"))));
         QVERIFY(f.tiles().isEmpty());
         f.addPrograms(1);
-        f.prompter.queueAnswers({Answer::Yes});
-        f.trigger("Exit"); // asks to save, and the save dialog is cancelled
+        f.act(u"yes; trigger Exit"_s); // asks to save, and the save dialog is cancelled
         QCOMPARE(f.dialogs.last(), u"Save Program (*.prg)"_s);
         QCOMPARE(f.messages().size(), v[2].toInt() + 1);
         const QString last = v[3].isEmpty() ? QString() : dir.filePath(v[3]);

@@ -25,24 +25,23 @@ Program remote(int inputs, QTime time, int target) {
     return p;
 }
 
-// The main window offering the ports of `candidates` that open; a simulated player behind `port`.
+// The main window offering the ports of `ports` that open, once started with a simulated player
+// behind `port`.
 struct Link : Window {
-    explicit Link(const std::optional<SettingsLocation> &settings = std::nullopt)
-        : Window(settings) {
-        w.setPortLister([this] {
-            QStringList open;
-            for (const QString &name : std::as_const(candidates))
-                if (QtSerialPortIo io; io.open(name) == ComCode::Ok && io.close())
-                    open << name;
-            return open;
-        });
-    }
+    using Window::Window;
     // The watchdog is long unless a silent player is to be waited for: the end of a vanished
     // player is seen at once, whatever the load of the machine.
     [[nodiscard]] bool start(const QStringList &options = {}) {
         const int scale = qMax(1, qEnvironmentVariableIntValue("QUILLON_TEST_TIME_SCALE")); // valgrind
         w.setAckWatchdog(std::chrono::milliseconds((options.contains(u"--silent"_s) ? 300 : 5000) * scale));
-        candidates << port;
+        w.setPortLister([this] {
+            QStringList open;
+            for (const QString &name : std::as_const(ports))
+                if (QtSerialPortIo io; io.open(name) == ComCode::Ok && io.close())
+                    open << name;
+            return open;
+        });
+        ports << port;
         if (!player.start(options + QStringList{u"--link"_s, port}))
             return false;
         choose(find<QMenu>(u"PortMenu"_s), port);
@@ -54,9 +53,14 @@ struct Link : Window {
             out << hexFrame(t->program());
         return out;
     }
+    // One tick of PC remote mode's minute timer at 08:`minute` on 9 March 2026.
+    void remoteMinute(int minute) {
+        clock.set(QDateTime(QDate(2026, 3, 9), QTime(8, minute)));
+        tick("RemoteMinuteTimer");
+    }
+    static QString reportOf(QDialog &d) { return d.findChild<QPlainTextEdit *>(u"ReportEdit"_s)->toPlainText(); }
     PtyBackend player;
     const QString port = dir.filePath(u"player"_s);
-    QStringList candidates;
 };
 
 } // namespace
@@ -82,8 +86,7 @@ private slots:
                 return;
             f.act(u"click TransmitButton; click ReceiveButton"_s); // nothing starts twice
             QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape);
-            f.clock.set(QDateTime(QDate(2026, 3, 9), QTime(8, 45)));
-            f.tick("RemoteMinuteTimer");
+            f.remoteMinute(45);
             f.find<QMenu>("PortMenu")->popup(QPoint(20, 20));
             checkedDuringRun = f.enabled({"Undo"}) + f.checkedPort(); // no Undo meanwhile
             Window::closePopups();
@@ -94,8 +97,8 @@ private slots:
         QCOMPARE(f.captions.last() + checkedDuringRun, u"Program(s) : 255 to 255 -"_s + f.port);
         const QString caption = f.w.windowTitle();
         f.click("ReceiveButton"); // the project is not saved, the player's project file not loaded
-        QCOMPARE(f.messages(), (QStringList{message(1), com(0), message(5), message(6), com(0),
-                                            message(7) + message(8) + u"Hall B"_s}));
+        QCOMPARE(f.messages(), (QStringList{TransmitQuestion, com(0), SaveQuestion, ReceiveQuestion, com(0),
+                                            LoadQuestion + u"Hall B"_s}));
         QCOMPARE(f.text("Undo"), u"&Undo Receive the Programs"_s);
         f.trigger("Undo"); // the project before, its properties still unsaved
         QCOMPARE(f.list() + f.w.windowTitle(), u"[200] 003 017"_s + caption);
@@ -109,10 +112,7 @@ private slots:
         QVERIFY(f.captions.contains(u"Verify : Program(s) : 17 to 255 "_s));
         QCOMPARE(f.saved().Properties.ProjectName, u"Hall B"_s);
         QString report; // in the PC Remote window, opened from the Options menu
-        f.answers.push_back([&report](QDialog &d) {
-            report = d.findChild<QPlainTextEdit *>(u"ReportEdit"_s)->toPlainText();
-            return int(QDialog::Accepted);
-        });
+        f.answers.push_back([&report](QDialog &d) { return report = Link::reportOf(d), int(QDialog::Accepted); });
         f.trigger("PcRemote");
         QVERIFY2(report.startsWith(u"Program : 004 missed (COM port in use) at : 09/03/2026 08:45:00"_s) &&
                      !report.contains(u'\n'),
@@ -132,6 +132,7 @@ private slots:
         Program leap = weekly(7);
         leap.Date = QDate(2026, 2, 28);
         const QString leapFrame = hexFrame(leap).replace(28, 2, u"1e"_s); // the 30th of February
+        const auto slot = [](int n, const QString &hex) { return u"--set-slot %1=%2 "_s.arg(n).arg(hex); };
         // A transmit reads the player first (703 bytes of the PC) and keeps it; a failed read stops nothing.
         QTest::newRow("transmit, silent player") << "--silent | TransmitButton | Q,9,9 | [017] 003 | 0b0a";
         QTest::newRow("transmit, player vanishing at slot 100")
@@ -139,33 +140,27 @@ private slots:
         QTest::newRow("transmit, no port") << "(None) | TransmitPrograms | Q,4,4 | [017] 003 | ";
         QTest::newRow("receive, no port") << "(None) | ReceivePrograms | R,4 | [017] 003 | ";
         QTest::newRow("receive, player vanishing at slot 5") // the open project stays
-            << "--set-slot 2=" + hexFrame(weekly(2)) + " --set-slot 5=" + hexFrame(weekly(5)) +
-                   " --disconnect-at-byte 9 | ReceiveButton | R,3,3 | [017] 003 | -";
-        QTest::newRow("receive, one acknowledgement too many")
-            << "--garbage 01 | ReceiveButton | R,3,3 | [017] 003 | -";
+            << slot(2, hexFrame(weekly(2))) + slot(5, hexFrame(weekly(5))) +
+                   "--disconnect-at-byte 9 | ReceiveButton | R,3,3 | [017] 003 | -";
         QTest::newRow("receive, dates that do not exist")
-            << "--set-slot 7=" + leapFrame + " --set-slot 9=" + QString(leapFrame).replace(2, 2, u"09"_s) +
-                   " | ReceiveButton | R,0,The date or time of program(s) 007; 009 did not exist and was corrected.,L "
-                   "| "
+            << slot(7, leapFrame) + slot(9, QString(leapFrame).replace(2, 2, u"09"_s)) +
+                   "| ReceiveButton | R,0,The date or time of program(s) 007; 009 did not exist and was corrected.,L | "
                    "[007] 009 | -";
         QTest::newRow("verify, silent player") << "--silent | VerifyPrograms | 9 | [017] 003 | 0b";
         QTest::newRow("verify, another program in slot 17") // its minute and the parameter of its action 3
-            << "--set-slot 3=" + hexFrame(weekly(3)) +
-                   " --set-slot 17=" + hexFrame(weekly(17)).replace(34, 2, u"06"_s).replace(18, 2, u"0b"_s) +
-                   " | VerifyPrograms | Slots of the player that differ from the project:\n017: schedule; action 3 | "
+            << slot(3, hexFrame(weekly(3))) +
+                   slot(17, hexFrame(weekly(17)).replace(34, 2, u"06"_s).replace(18, 2, u"0b"_s)) +
+                   "| VerifyPrograms | Slots of the player that differ from the project:\n017: schedule; action 3 | "
                    "[017] 003 | -";
     }
     void transfer_thatFails_showsItsMessage_andLeavesTheWindowUsable() {
         QFETCH(QString, row);
         const QStringList v = row.split(u" | "_s);
         const bool noPort = v[0] == u"(None)"_s;
+        const QMap<QString, QString> named = {{"Q", TransmitQuestion}, {"R", ReceiveQuestion}, {"L", LoadQuestion}};
         QStringList messages;
         for (const QString &m : v[2].split(u','))
-            messages << (m == u"Q"_s    ? message(1)
-                         : m == u"R"_s  ? message(6)
-                         : m == u"L"_s  ? message(7) + message(8)
-                         : m.size() < 3 ? com(m.toInt())
-                                        : QString(m).replace(u';', u','));
+            messages << named.value(m, m.size() < 3 ? com(m.toInt()) : QString(m).replace(u';', u','));
         Link f;
         QVERIFY(f.start(noPort ? QStringList() : v[0].split(u' ')));
         f.open({weekly(17), weekly(3)});
@@ -181,7 +176,7 @@ private slots:
         QVERIFY(!f.asksToSave());
         f.prompter.script.clear();
         f.trigger("TransmitPrograms"); // usable again: Transmit asks its question anew
-        QCOMPARE(f.messages().last(), message(1));
+        QCOMPARE(f.messages().last(), TransmitQuestion);
         QCOMPARE(f.enabled({"TransmitButton", "NewProgram"}), noPort ? u"-+"_s : u"++"_s);
         if (v[4] != u"-"_s)
             QCOMPARE(f.player.pcBytes().toHex(), v.value(4).toLatin1());
@@ -195,20 +190,17 @@ private slots:
         f.answers.push_back([&](QDialog &d) {
             d.show();
             shown << (f.w.isMinimized() ? u"minimized"_s : u"shown"_s);
-            f.clock.set(QDateTime(QDate(2026, 3, 9), QTime(8, 45)));
-            f.tick("RemoteMinuteTimer");
+            f.remoteMinute(45);
             f.clock.advance(1000);
             f.tick("RemoteMinuteTimer"); // the same minute: nothing more
-            shown << d.findChild<QPlainTextEdit *>(u"ReportEdit"_s)->toPlainText().section(u' ', 0, 6);
+            shown << Link::reportOf(d).section(u' ', 0, 6);
             QTest::mouseClick(buttonOf(d, "ExitButton"), Qt::LeftButton);
             return d.result();
         });
         f.click("PcRemote");
-        QCOMPARE(f.dialogs.last(), u"PcRemoteWindow"_s);
-        QCOMPARE(shown.join(u'|'), u"minimized|Program : 012 at : 09/03/2026 08:45:00"_s);
-        QVERIFY(!f.w.isMinimized());
-        f.clock.set(QDateTime(QDate(2026, 3, 9), QTime(8, 46))); // the mode ended with its window
-        f.tick("RemoteMinuteTimer");
+        shown << f.dialogs.last() << (f.w.isMinimized() ? u"minimized"_s : u"shown"_s);
+        QCOMPARE(shown.join(u'|'), u"minimized|Program : 012 at : 09/03/2026 08:45:00|PcRemoteWindow|shown"_s);
+        f.remoteMinute(46); // the mode ended with its window
         QVERIFY(f.messages().isEmpty());
         QCOMPARE(f.player.pcBytes().toHex(), QByteArray("0e0c"));
     }
@@ -218,22 +210,15 @@ private slots:
         Link f;
         QVERIFY(f.start({u"--silent"_s}));
         f.open({remote(1, QTime(8, 45), 5), remote(2, QTime(8, 46), 6), remote(3, QTime(8, 47), 7)});
-        const auto at = [&f](int minute) { f.clock.set(QDateTime(QDate(2026, 3, 9), QTime(8, minute))); };
         bool first = true;
         f.prompter.whileShown = [&](const ScriptedPrompter::Shown &) { // the first message is open
-            if (!std::exchange(first, false))
-                return;
-            for (int minute : {46, 47}) {
-                at(minute);
-                f.tick("RemoteMinuteTimer");
-            }
+            if (std::exchange(first, false))
+                f.remoteMinute(46), f.remoteMinute(47);
         };
         QString report;
         f.answers.push_back([&](QDialog &d) {
-            at(45);
-            f.tick("RemoteMinuteTimer");
-            report = d.findChild<QPlainTextEdit *>(u"ReportEdit"_s)->toPlainText();
-            return int(QDialog::Accepted);
+            f.remoteMinute(45);
+            return report = Link::reportOf(d), int(QDialog::Accepted);
         });
         f.click("PcRemote");
         QCOMPARE(f.messages(), QStringList{com(9)});
@@ -244,7 +229,7 @@ private slots:
         Link f;
         PtyBackend second, third;
         QVERIFY(f.start() && second.start({u"--link"_s, f.dir.filePath(u"second"_s)}));
-        f.candidates << f.dir.filePath(u"second"_s) << f.dir.filePath(u"third"_s);
+        f.ports << f.dir.filePath(u"second"_s) << f.dir.filePath(u"third"_s);
         const auto offered = [&f] {
             QMenu *menu = f.find<QMenu>("PortMenu");
             menu->popup(QPoint(20, 20));

@@ -24,7 +24,7 @@ struct Target {
 };
 
 // `what` is CouldNotBeCreated or CouldNotBeWritten.
-bool fail(Notice *error, const QString &path, NoticeRow what, const Notice::Value &why) {
+bool fail(Notice *error, const QString &path, Phrase what, const Notice::Value &why) {
     if (error)
         *error = Notice(what).arg(path, why);
     return false;
@@ -64,14 +64,16 @@ QString groupName(gid_t gid) {
 bool prepare(const QString &path, Target &target, Notice *error) {
     target.path = fileNameToBytes(path);
     if (!followLinks(target.path))
-        return fail(error, path, NoticeRow::CouldNotBeCreated, Notice(NoticeRow::LinkLoop));
+        return fail(error, path, phrase("Notice", "\"%1\" could not be created: %2"),
+                    Notice(phrase("Notice", "it is a symbolic link that leads back to itself (a link loop)")));
     struct stat st {};
     if (::stat(target.path.constData(), &st) == 0) {
         if (!S_ISREG(st.st_mode))
-            return fail(error, path, NoticeRow::CouldNotBeCreated,
-                        Notice(NoticeRow::NotReplaced).arg(nonRegularKind(fileNameFromBytes(target.path))));
+            return fail(error, path, phrase("Notice", "\"%1\" could not be created: %2"),
+                        Notice(phrase("Notice", "it is %1, not a regular file, and is not replaced"))
+                            .arg(nonRegularKind(fileNameFromBytes(target.path))));
         if (::access(target.path.constData(), W_OK) != 0)
-            return fail(error, path, NoticeRow::CouldNotBeCreated, qt_error_string(errno));
+            return fail(error, path, phrase("Notice", "\"%1\" could not be created: %2"), qt_error_string(errno));
         target.exists = true;
         target.mode = st.st_mode & 07777;
         target.owner = st.st_uid;
@@ -80,11 +82,12 @@ bool prepare(const QString &path, Target &target, Notice *error) {
     const qsizetype slash = target.path.lastIndexOf('/');
     const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : target.path.left(slash);
     if (::stat(folder.constData(), &st) != 0)
-        return fail(error, path, NoticeRow::CouldNotBeCreated,
-                    errno == ENOENT ? Notice(NoticeRow::NoFolder) : Notice::verbatim(qt_error_string(errno)));
+        return fail(error, path, phrase("Notice", "\"%1\" could not be created: %2"),
+                    errno == ENOENT ? Notice(phrase("Notice", "the folder does not exist"))
+                                    : Notice::verbatim(qt_error_string(errno)));
     if (!S_ISDIR(st.st_mode))
-        return fail(error, path, NoticeRow::CouldNotBeCreated,
-                    Notice(NoticeRow::NotAFolder).arg(fileNameFromBytes(folder)));
+        return fail(error, path, phrase("Notice", "\"%1\" could not be created: %2"),
+                    Notice(phrase("Notice", "\"%1\" is not a folder")).arg(fileNameFromBytes(folder)));
     return true;
 }
 
@@ -100,7 +103,8 @@ void keepOwner(int fd, const QString &path, const Target &target, Notice *warnin
     if (st.st_gid != target.group && ::fchown(fd, uid_t(-1), target.group) == 0)
         st.st_gid = target.group;
     if (warning)
-        *warning = Notice(NoticeRow::OwnerNotKept)
+        *warning = Notice(phrase("Notice",
+                                 "\"%1\" was saved, but it now belongs to %2 (group %3) instead of %4 (group %5): %6"))
                        .arg(path, userName(st.st_uid), groupName(st.st_gid), userName(target.owner),
                             groupName(target.group), why);
 }
@@ -110,7 +114,7 @@ int createTemporary(const QString &path, const Target &target, QByteArray &name,
     name = target.path + ".XXXXXX";
     const int fd = ::mkostemp(name.data(), O_CLOEXEC);
     if (fd < 0)
-        fail(error, path, NoticeRow::CouldNotBeCreated, qt_error_string(errno));
+        fail(error, path, phrase("Notice", "\"%1\" could not be created: %2"), qt_error_string(errno));
     return fd;
 }
 
@@ -142,7 +146,7 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, Notice *e
     auto abandon = [&](const Notice::Value &why) {
         ::close(fd);
         ::unlink(name.constData());
-        return fail(error, path, NoticeRow::CouldNotBeWritten, why);
+        return fail(error, path, phrase("Notice", "\"%1\" could not be written: %2"), why);
     };
     // A replaced file keeps its owner where it may and its permissions; a new one gets those
     // any new file gets here. The mode comes last, since a change of owner clears set-id bits.
@@ -162,8 +166,12 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, Notice *e
             continue;
         if (n <= 0) {
             // A full disk or a file size limit: the first write is short, the next one fails.
-            const Notice why = n < 0 ? Notice::verbatim(qt_error_string(errno)) : Notice(NoticeRow::NothingTaken);
-            return abandon(Notice(NoticeRow::OnlyWritten).arg(written).arg(bytes.size()).arg(why));
+            const Notice why =
+                n < 0 ? Notice::verbatim(qt_error_string(errno)) : Notice(phrase("Notice", "nothing more was taken"));
+            return abandon(Notice(phrase("Notice", "only %1 of %2 bytes could be written (%3; is the disk full?)"))
+                               .arg(written)
+                               .arg(bytes.size())
+                               .arg(why));
         }
         written += n;
     }
@@ -172,12 +180,12 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, Notice *e
     if (::close(fd) != 0) {
         const QString why = qt_error_string(errno);
         ::unlink(name.constData());
-        return fail(error, path, NoticeRow::CouldNotBeWritten, why);
+        return fail(error, path, phrase("Notice", "\"%1\" could not be written: %2"), why);
     }
     if (::rename(name.constData(), target.path.constData()) != 0) {
         const QString why = qt_error_string(errno);
         ::unlink(name.constData());
-        return fail(error, path, NoticeRow::CouldNotBeWritten, why);
+        return fail(error, path, phrase("Notice", "\"%1\" could not be written: %2"), why);
     }
     return true;
 }

@@ -13,22 +13,22 @@ namespace {
 
 bool fail(Notice *error, const QString &path, const Notice::Value &why) {
     if (error)
-        *error = Notice(NoticeRow::CouldNotBeOpened).arg(path, why);
+        *error = Notice(phrase("Notice", "\"%1\" could not be opened: %2")).arg(path, why);
     return false;
 }
 
 Notice kindOfMode(mode_t mode) {
     if (S_ISDIR(mode))
-        return Notice(NoticeRow::AFolder);
+        return Notice(phrase("Notice", "a folder"));
     if (S_ISFIFO(mode))
-        return Notice(NoticeRow::AFifo);
+        return Notice(phrase("Notice", "a FIFO (named pipe)"));
     if (S_ISCHR(mode))
-        return Notice(NoticeRow::ACharDevice);
+        return Notice(phrase("Notice", "a character device"));
     if (S_ISBLK(mode))
-        return Notice(NoticeRow::ABlockDevice);
+        return Notice(phrase("Notice", "a block device"));
     if (S_ISSOCK(mode))
-        return Notice(NoticeRow::ASocket);
-    return Notice(NoticeRow::NotRegular);
+        return Notice(phrase("Notice", "a socket"));
+    return Notice(phrase("Notice", "not a regular file"));
 }
 
 } // namespace
@@ -121,13 +121,13 @@ bool openRegularFile(QFile &file, const QString &path, Notice *error) {
     // Looked at before opening, so that nothing waits for a FIFO's writer or wakes a device;
     // looked at again on the open file, which is what is read.
     if (const Notice kind = nonRegularKind(path); !kind.isNull())
-        return fail(error, path, Notice(NoticeRow::ItIsNotRegular).arg(kind));
+        return fail(error, path, Notice(phrase("Notice", "it is %1, not a regular file")).arg(kind));
     const int fd = ::open(fileNameToBytes(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return fail(error, path, qt_error_string(errno));
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        const Notice why = Notice(NoticeRow::ItIsNotRegular).arg(kindOfMode(st.st_mode));
+        const Notice why = Notice(phrase("Notice", "it is %1, not a regular file")).arg(kindOfMode(st.st_mode));
         ::close(fd);
         return fail(error, path, why);
     }

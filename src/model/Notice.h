@@ -1,133 +1,17 @@
 #pragma once
 
+#include "Phrase.h"
+
 #include <QList>
 #include <QString>
 
 #include <concepts>
 #include <memory>
-#include <optional>
 #include <variant>
 
-// What the file, settings and port routines report: whole messages and the parts they are
-// made of, worded by the language tables (their NoticeTexts, in this order); "%1" ... in a
-// row stand for file names, numbers, system error texts and other rows.
-enum class NoticeRow : int {
-    DateCorrected,
-    ScheduleTooShort,
-    PlayerFileSizes,
-    IsPlayerFile,
-    IsProjectFile,
-    Bytes,
-    FirstLineNot,
-    NotProjectFile,
-    NotPlayerFile,
-    NeitherFile,
-    CouldNotBeRead,
-    CouldNotBeOpened,
-    CouldNotBeCreated,
-    CouldNotBeWritten,
-    NotSaved,
-    ReadOnly,
-    AFolder,
-    AFifo,
-    ACharDevice,
-    ABlockDevice,
-    ASocket,
-    NotRegular,
-    ItIsNotRegular,
-    NotReplaced,
-    NoFolder,
-    NotAFolder,
-    LinkLoop,
-    OwnerNotKept,
-    NothingTaken,
-    OnlyWritten,
-    SettingsFolderMissing,
-    NoConfigFolder,
-    SettingsNotKept,
-    SettingsNotSaved,
-    AtLine,
-    FileNotRead,
-    PortMissing,
-    PortLocked,
-    PortForbidden,
-    PortOwnerOnly,
-    PortJoinGroup,
-    PortBusy,
-    HoldsLineBreak,
-    HoldsCharacter,
-    TooManyCommentLines,
-    CommentLine,
-    ProjectProperties,
-    ProgramLabel,
-    ProjectNameField,
-    SubjectField,
-    AuthorField,
-    RightsNoticeField,
-    CustomerField,
-    CreationDateField,
-    DiffusionDateField,
-    TitleField,
-    TooManyPrograms,
-    HeaderLine,
-    SeparatorLine,
-    ProjectCommentCount,
-    ProjectCommentLineOf,
-    ProgramCount,
-    ProgramCode,
-    PriorityFlag,
-    TimerFlag,
-    ActiveFlag,
-    HourField,
-    MinuteField,
-    DayOfWeekField,
-    TimerModeField,
-    ActionCountField,
-    ActionKindField,
-    ActionParamField,
-    ActionValueField,
-    ColourField,
-    DateField,
-    CommentCount,
-    CommentLineOf,
-    ExpectedEnd,
-    ExpectedLong,
-    TooLarge,
-    ExpectedFound,
-    CsvCell,
-    CsvNumber,
-    CsvYesNo,
-    CsvColour,
-    CsvMode,
-    CsvKind,
-    CsvDate,
-    CsvTime,
-    CsvText,
-    CsvOneLine,
-    CsvCommentLines,
-    CsvNotUtf8,
-    CsvQuote,
-    CsvNoHeader,
-    CsvUnknownColumn,
-    CsvColumnTwice,
-    CsvColumnMissing,
-    CsvTooMany,
-    CsvLineBreak,
-    CsvMore,
-    CsvNotTable,
-    CsvTooLarge,
-    HoldsLongLine,
-    TooLargeToStore,
-    CsvLength,
-    CsvStrayQuote,
-    CsvTooWide,
-    CsvAfterEnding,
-    CsvTransport,
-    Count
-};
-
-// A message of the core, kept as a row and its arguments until the layer that knows the
-// language words it: the same QString::arg calls, made on the row's text in that language.
+// A message of the core, kept as a phrase and its arguments until the layer that knows the
+// language words it: the same QString::arg calls, made on the phrase in that language. "%1"
+// ... in a phrase stand for file names, numbers, system error texts and other notices.
 class Notice {
 public:
     // One argument: a text shown as it stands (a file name, a system error), a number, or
@@ -157,8 +41,8 @@ public:
     };
 
     Notice() = default;
-    explicit Notice(NoticeRow row)
-        : m_row(row) {}
+    explicit Notice(Phrase phrase)
+        : m_phrase(phrase) {}
     // A text that is the whole message as it stands (a system error with nothing around it).
     static Notice verbatim(const QString &text);
     // Notices worded one after the other, `separator` between them.
@@ -176,15 +60,16 @@ public:
     }
 
     // No message: nothing failed.
-    bool isNull() const { return !m_row && m_text.isNull() && m_parts.isEmpty(); }
-    std::optional<NoticeRow> row() const { return m_row; }
+    bool isNull() const { return m_phrase.isNull() && m_text.isNull() && m_parts.isEmpty(); }
+    // The text the notice words; null for a verbatim or joined notice.
+    const Phrase &phrase() const { return m_phrase; }
     const QString &verbatimText() const { return m_text; }
     const QList<QList<Value>> &groups() const { return m_groups; }
     const QList<Notice> &parts() const { return m_parts; }
     const QString &separator() const { return m_text; }
 
 private:
-    std::optional<NoticeRow> m_row;
+    Phrase m_phrase;
     QString m_text;
     QList<QList<Value>> m_groups;
     QList<Notice> m_parts;

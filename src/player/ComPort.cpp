@@ -317,7 +317,7 @@ QString existingLockFile(const QString &location) {
 Notice describePortOpenFailure(const QString &name, QSerialPort::SerialPortError error, const QString &portText) {
     const QString location = name.startsWith(QLatin1Char('/')) ? name : QStringLiteral("/dev/") + name;
     if (error == QSerialPort::DeviceNotFoundError || !QFileInfo::exists(location))
-        return Notice(NoticeRow::PortMissing).arg(location);
+        return Notice(phrase("Notice", "%1 does not exist")).arg(location);
     // The name the user gave, and the device when the name is another one's.
     const QString device = portDevice(name);
     const QByteArray path = QFile::encodeName(device);
@@ -328,7 +328,7 @@ Notice describePortOpenFailure(const QString &name, QSerialPort::SerialPortError
         // A lock whose process is gone is stale: the port takes it over and it explains nothing.
         if (QLockFile(lock).getLockInfo(&pid, &host, &application) && pid > 0 &&
             (::kill(pid_t(pid), 0) == 0 || errno == EPERM))
-            return Notice(NoticeRow::PortLocked)
+            return Notice(phrase("Notice", "%1 is in use by process %2 (%3), which holds the lock file %4"))
                 .arg(shown, QString::number(pid), application.isEmpty() ? QStringLiteral("?") : application, lock);
     }
     // The effective user is the one the opening was refused to.
@@ -340,15 +340,20 @@ Notice describePortOpenFailure(const QString &name, QSerialPort::SerialPortError
         return describeForbiddenPort(shown, st.st_mode, st.st_gid, info.owner(), info.group());
     }
     if (error == QSerialPort::PermissionError && portText.isEmpty())
-        return Notice(NoticeRow::PortBusy).arg(shown);
+        return Notice(phrase("Notice", "%1 is busy or not permitted")).arg(shown);
     return Notice::verbatim(QStringLiteral("%1: %2").arg(shown, portText));
 }
 
 Notice describeForbiddenPort(const QString &location, unsigned mode, unsigned groupId, const QString &owner,
                              const QString &group) {
     if ((mode & (S_IRGRP | S_IWGRP)) != (S_IRGRP | S_IWGRP))
-        return Notice(NoticeRow::PortOwnerOnly).arg(location, owner);
-    return Notice(groupId != 0 ? NoticeRow::PortJoinGroup : NoticeRow::PortForbidden).arg(location, owner, group);
+        return Notice(phrase("Notice", "this user may not open %1 (owner %2; only its owner may)"))
+            .arg(location, owner);
+    return Notice(groupId != 0
+                      ? phrase("Notice", "this user may not open %1 (owner %2, group %3; a member of group %3 may): "
+                                         "add your account to the group %3 and log in again")
+                      : phrase("Notice", "this user may not open %1 (owner %2, group %3; a member of group %3 may)"))
+        .arg(location, owner, group);
 }
 
 void ListComPorts(QStringList &ports) {

@@ -83,7 +83,10 @@ bool ImportScheduleRecords(const QByteArray &data, const QDateTime &now, Schedul
                            const ScheduleProgress &progress) {
     out = {};
     if (data.size() < ScheduleRecordsSize) {
-        setError(error, Notice(NoticeRow::ScheduleTooShort).arg(data.size()).arg(ScheduleRecordsSize));
+        setError(error,
+                 Notice(phrase("Notice", "%1 bytes where a schedule file holds at least %2 (255 slots of 24 bytes)."))
+                     .arg(data.size())
+                     .arg(ScheduleRecordsSize));
         return false;
     }
 
@@ -110,5 +113,6 @@ Notice CorrectedSlotsWarning(const QList<int> &correctedSlots) {
     QStringList codes;
     for (int slot : correctedSlots)
         codes.append(QStringLiteral("%1").arg(slot, 3, 10, QLatin1Char('0')));
-    return Notice(NoticeRow::DateCorrected).arg(codes.join(QStringLiteral(", ")));
+    return Notice(phrase("Notice", "The date or time of program(s) %1 did not exist and was corrected."))
+        .arg(codes.join(QStringLiteral(", ")));
 }

@@ -199,7 +199,9 @@ public:
     int row() const { return m_row; }
 
     void fail(int column, const Notice &expected) {
-        m_errors << Notice(NoticeRow::CsvCell).arg(m_row).arg(columnName(column), expected, shown(cell(column)));
+        m_errors << Notice(phrase("Notice", "row %1, column %2: %3 was expected, not \"%4\""))
+                        .arg(m_row)
+                        .arg(columnName(column), expected, shown(cell(column)));
     }
 
     std::optional<quint8> byte(int column, int low = 0, int high = 255, std::optional<Notice> what = {}) {
@@ -207,7 +209,7 @@ public:
         const int value = cell(column).trimmed().toInt(&ok);
         if (ok && value >= low && value <= high)
             return quint8(value);
-        fail(column, what ? *what : Notice(NoticeRow::CsvNumber).arg(low).arg(high));
+        fail(column, what ? *what : Notice(phrase("Notice", "a number %1 to %2")).arg(low).arg(high));
         return std::nullopt;
     }
 
@@ -216,7 +218,7 @@ public:
         const QString v = cell(column).trimmed().toLower();
         if (v == u"yes" || v == u"no" || v == u"true" || v == u"false")
             return v == u"yes" || v == u"true" ? 1 : 0;
-        fail(column, Notice(NoticeRow::CsvYesNo));
+        fail(column, Notice(phrase("Notice", "yes or no")));
         return 0;
     }
 
@@ -236,9 +238,9 @@ public:
         value.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
         qsizetype bad = 0;
         if (value.contains(QChar(0x1A)) || !Windows1252::encode(value, &bad))
-            fail(column, Notice(NoticeRow::CsvText));
+            fail(column, Notice(phrase("Notice", "text of Windows-1252 characters")));
         else if (value.size() > maxChars)
-            fail(column, Notice(NoticeRow::CsvLength).arg(maxChars));
+            fail(column, Notice(phrase("Notice", "at most %1 characters")).arg(maxChars));
         return value;
     }
 
@@ -271,7 +273,7 @@ Program readRow(RowReader &r) {
     p.Code = r.byte(Code).value_or(0);
     p.Title = r.text(Title, MaxTitleChars);
     if (p.Title.contains(QLatin1Char('\n')))
-        r.fail(Title, Notice(NoticeRow::CsvOneLine));
+        r.fail(Title, Notice(phrase("Notice", "a title on one line")));
     const QString colour = r.cell(Colour).trimmed();
     bool ok = false;
     if (const int group = colour.toInt(&ok); ok && group >= 1 && group <= ProgramColorCount) {
@@ -280,21 +282,21 @@ Program readRow(RowReader &r) {
                ok && colour.startsWith(QLatin1Char('#')) && (colour.size() == 7 || colour.size() == 9)) {
         p.Color = (rgb & 0xFF000000) | (rgb & 0xFF) << 16 | (rgb & 0xFF00) | (rgb >> 16 & 0xFF);
     } else {
-        r.fail(Colour, Notice(NoticeRow::CsvColour));
+        r.fail(Colour, Notice(phrase("Notice", "a colour group 1 to 26 or #RRGGBB")));
     }
     p.Active = r.flag(Active);
     p.Priority = r.flag(Priority);
     p.TimerOn = r.flag(TimerOnColumn);
     // What the editor shows must be what the row says: a timer mode it has a button for, a
     // weekday of its list, a count of its six rows.
-    p.TimerMode = r.name(Mode, ModeNames, TimerHourly, Notice(NoticeRow::CsvMode));
+    p.TimerMode = r.name(Mode, ModeNames, TimerHourly, Notice(phrase("Notice", "date, daily, weekly or hourly")));
     const QDate date = QDate::fromString(r.cell(Date).trimmed(), QStringLiteral("yyyy-MM-dd"));
     if (!date.isValid() || !p.SetDate(date))
-        r.fail(Date, Notice(NoticeRow::CsvDate));
+        r.fail(Date, Notice(phrase("Notice", "a date yyyy-mm-dd")));
     if (const auto time = timeCell(r.cell(Time)))
         p.Time = *time;
     else
-        r.fail(Time, Notice(NoticeRow::CsvTime));
+        r.fail(Time, Notice(phrase("Notice", "a time hh:mm")));
     p.DayOftheWeek = r.byte(Weekday, 1, 7).value_or(1);
     p.ActionCount = r.byte(ActionCount, 0, MaxActions).value_or(0);
     // The counted actions are the editor's rows: a kind it names, a transport command it has,
@@ -304,25 +306,28 @@ Program readRow(RowReader &r) {
         const int column = FixedColumns + 3 * k;
         const bool counted = k < p.ActionCount;
         const int highestKind = counted ? KindSendEmail : 255;
-        p.ActionKind[k] = r.name(column, KindNames, highestKind, Notice(NoticeRow::CsvKind).arg(highestKind));
+        p.ActionKind[k] = r.name(column, KindNames, highestKind,
+                                 Notice(phrase("Notice", "an action kind name or a number 0 to %1")).arg(highestKind));
         p.ActionParam[k] = r.byte(column + 1).value_or(0);
         p.ActionValue[k] = r.byte(column + 2).value_or(0);
         if (!counted)
             continue;
         if (k > 0 && isEndingKind(p.ActionKind[k - 1]))
-            r.fail(column, Notice(NoticeRow::CsvAfterEnding));
+            r.fail(column,
+                   Notice(phrase("Notice",
+                                 "no action after a directory, sleep, go-to or ftp action within action_count")));
         const quint8 command = p.ActionParam[k];
         if (p.ActionKind[k] == KindTransport && (command < 1 || command > 12 || command == 11))
-            r.fail(column + 1, Notice(NoticeRow::CsvTransport));
+            r.fail(column + 1, Notice(phrase("Notice", "a transport command 1 to 10 or 12")));
     }
     const QString comments = r.text(CommentsColumn, MaxCommentChars + 1);
     p.Comments = comments.isEmpty()
                      ? QStringList()
                      : (comments.endsWith(QLatin1Char('\n')) ? comments.chopped(1) : comments).split(QLatin1Char('\n'));
     if (p.Comments.size() > MaxStoredCommentLines)
-        r.fail(CommentsColumn, Notice(NoticeRow::CsvCommentLines).arg(MaxStoredCommentLines));
+        r.fail(CommentsColumn, Notice(phrase("Notice", "at most %1 comment lines")).arg(MaxStoredCommentLines));
     else if (p.Comments.join(QLatin1Char('\n')).size() > MaxCommentChars)
-        r.fail(CommentsColumn, Notice(NoticeRow::CsvLength).arg(MaxCommentChars));
+        r.fail(CommentsColumn, Notice(phrase("Notice", "at most %1 characters")).arg(MaxCommentChars));
     return p;
 }
 
@@ -355,20 +360,24 @@ void readTable(QIODevice &device, QList<Program> &programs, QList<Notice> &found
         const QString columnText = column < 0 ? QString::number(at + 1) : names[column];
         switch (result) {
         case RecordSplitter::Result::TooWide:
-            found << Notice(NoticeRow::CsvTooWide).arg(row).arg(width);
+            found << Notice(phrase("Notice", "row %1: more than %2 cells")).arg(row).arg(width);
             break;
         case RecordSplitter::Result::TooLong:
-            found << Notice(NoticeRow::CsvCell)
+            found << Notice(phrase("Notice", "row %1, column %2: %3 was expected, not \"%4\""))
                          .arg(row)
                          .arg(columnText,
-                              Notice(NoticeRow::CsvLength).arg(column < 0 ? OtherCellChars : maxCellChars(column)),
+                              Notice(phrase("Notice", "at most %1 characters"))
+                                  .arg(column < 0 ? OtherCellChars : maxCellChars(column)),
                               shown(QString::fromUtf8(raw.last())));
             break;
         case RecordSplitter::Result::StrayQuote:
-            found << Notice(NoticeRow::CsvStrayQuote).arg(row).arg(columnText);
+            found << Notice(phrase("Notice", "row %1, column %2: a quote inside a cell that does not begin with one, "
+                                             "or text after the closing quote"))
+                         .arg(row)
+                         .arg(columnText);
             break;
         case RecordSplitter::Result::QuoteNotEnded:
-            found << Notice(NoticeRow::CsvQuote).arg(row);
+            found << Notice(phrase("Notice", "row %1: a quoted field does not end")).arg(row);
             break;
         default:
             return true;
@@ -378,28 +387,28 @@ void readTable(QIODevice &device, QList<Program> &programs, QList<Notice> &found
 
     auto result = splitter.next(raw, ColumnCount, [](qsizetype) { return OtherCellChars; });
     if (result == RecordSplitter::Result::End) {
-        found << Notice(NoticeRow::CsvNoHeader);
+        found << Notice(phrase("Notice", "row 1: the header row is missing"));
         return;
     }
     if (!stopped(result, 1, ColumnCount))
         return;
     if (!decodeCells(raw, cells)) {
-        found << Notice(NoticeRow::CsvNotUtf8);
+        found << Notice(phrase("Notice", "the file is not UTF-8 text"));
         return;
     }
     const qsizetype width = cells.size();
     for (qsizetype i = 0; i < width; ++i) {
         const int column = int(names.indexOf(cells[i].trimmed()));
         if (column < 0)
-            found << Notice(NoticeRow::CsvUnknownColumn).arg(shown(cells[i]));
+            found << Notice(phrase("Notice", "row 1: unknown column \"%1\"")).arg(shown(cells[i]));
         else if (index[column] >= 0)
-            found << Notice(NoticeRow::CsvColumnTwice).arg(names[column]);
+            found << Notice(phrase("Notice", "row 1: column %1 appears twice")).arg(names[column]);
         else
             index[column] = int(i), columnAt[i] = column;
     }
     for (int column = 0; column < ColumnCount; ++column)
         if (index[column] < 0)
-            found << Notice(NoticeRow::CsvColumnMissing).arg(names[column]);
+            found << Notice(phrase("Notice", "row 1: column %1 is missing")).arg(names[column]);
     if (!found.isEmpty())
         return;
 
@@ -409,17 +418,20 @@ void readTable(QIODevice &device, QList<Program> &programs, QList<Notice> &found
         if (result == RecordSplitter::Result::End)
             return;
         if (row > SlotCount + 1) {
-            found << Notice(NoticeRow::CsvTooMany).arg(row).arg(SlotCount);
+            found << Notice(phrase("Notice", "row %1: a project holds at most %2 programs")).arg(row).arg(SlotCount);
             return;
         }
         if (!stopped(result, row, width))
             return;
         if (!decodeCells(raw, cells)) {
-            found << Notice(NoticeRow::CsvNotUtf8);
+            found << Notice(phrase("Notice", "the file is not UTF-8 text"));
             return;
         }
         if (cells.size() < width) {
-            found << Notice(NoticeRow::CsvLineBreak).arg(row).arg(names[columnAt[cells.size() - 1]]);
+            found << Notice(phrase("Notice", "row %1, column %2: a line break ends the row before its last column (a "
+                                             "line break inside a cell needs quotes around the cell)"))
+                         .arg(row)
+                         .arg(names[columnAt[cells.size() - 1]]);
             return;
         }
         RowReader reader(cells, index, row, found);
@@ -453,7 +465,8 @@ bool ProgramsFromCsvDevice(QIODevice &device, QList<Program> &programs, QList<No
     readTable(device, read, found);
     if (errors)
         *errors = found.size() > MaxShownErrors
-                      ? found.first(MaxShownErrors) << Notice(NoticeRow::CsvMore).arg(found.size() - MaxShownErrors)
+                      ? found.first(MaxShownErrors)
+                            << Notice(phrase("Notice", "and %1 more")).arg(found.size() - MaxShownErrors)
                       : found;
     if (!found.isEmpty())
         return false;
@@ -482,13 +495,17 @@ bool ReadCsvFile(const QString &path, QList<Program> &programs, Notice *error, F
     if (!openRegularFile(file, path, &why))
         return fail(FileFailure::NoInput, why);
     if (file.size() > MaxFileBytes)
-        return fail(FileFailure::NoInput, Notice(NoticeRow::CsvTooLarge).arg(path).arg(MaxFileBytes));
+        return fail(FileFailure::NoInput,
+                    Notice(phrase("Notice", "\"%1\" is larger than a table of programs can be (%2 bytes)"))
+                        .arg(path)
+                        .arg(MaxFileBytes));
     QList<Notice> wrong;
     const bool read = ProgramsFromCsvDevice(file, programs, &wrong);
     if (file.error() != QFileDevice::NoError)
-        return fail(FileFailure::IoError, Notice(NoticeRow::CouldNotBeRead).arg(path, file.errorString()));
+        return fail(FileFailure::IoError,
+                    Notice(phrase("Notice", "\"%1\" could not be read: %2")).arg(path, file.errorString()));
     if (!read) {
-        const Notice sentence = Notice(NoticeRow::CsvNotTable).arg(path);
+        const Notice sentence = Notice(phrase("Notice", "\"%1\" is not a table of programs:")).arg(path);
         if (wrongCells)
             *wrongCells = wrong;
         return fail(FileFailure::NoInput,

@@ -34,7 +34,7 @@ QString fileName(const QDateTime &readAt, const QString &playerName) {
 QString write(const QString &inFolder, const QDateTime &readAt, const Project &project, Notice *error) {
     if (!QDir().mkpath(inFolder)) {
         if (error)
-            *error = Notice(NoticeRow::CouldNotBeCreated)
+            *error = Notice(phrase("Notice", "\"%1\" could not be created: %2"))
                          .arg(QDir::toNativeSeparators(inFolder), Notice::verbatim(qt_error_string(errno)));
         return {};
     }

@@ -27,26 +27,32 @@ bool startsWithProjectHeader(const QByteArray &start) {
 }
 
 Notice playerFileSizes() {
-    return Notice(NoticeRow::PlayerFileSizes).arg(ScheduleRecordsSize);
+    return Notice(phrase("Notice", "at least %1 bytes (255 slots of 24 bytes)")).arg(ScheduleRecordsSize);
 }
 
 Notice wrongKind(const QString &path, ProgramsFileKind kind, ProgramsFileAccepts accepts, qsizetype size) {
     const QString name = QLatin1Char('"') + path + QLatin1Char('"');
     if (kind == ProgramsFileKind::Player)
-        return Notice(NoticeRow::IsPlayerFile).arg(name);
+        return Notice(phrase("Notice", "%1 is a player file, not a project file")).arg(name);
     if (kind == ProgramsFileKind::Project)
-        return Notice(NoticeRow::IsProjectFile).arg(name);
-    const Notice bytes = Notice(NoticeRow::Bytes).arg(size);
-    const Notice header = Notice(NoticeRow::FirstLineNot).arg(QString::fromLatin1(ProjectFileHeader));
+        return Notice(phrase("Notice", "%1 is a project file, not a player file")).arg(name);
+    const Notice bytes = Notice(phrase("Notice", "%1 bytes")).arg(size);
+    const Notice header =
+        Notice(phrase("Notice", "its first line is not \"%1\"")).arg(QString::fromLatin1(ProjectFileHeader));
     switch (accepts) {
     case ProgramsFileAccepts::Project:
-        return Notice(NoticeRow::NotProjectFile).arg(name, header);
+        return Notice(phrase("Notice", "%1 is not a project file: %2")).arg(name, header);
     case ProgramsFileAccepts::Player:
-        return Notice(NoticeRow::NotPlayerFile).arg(name, bytes, playerFileSizes());
+        return Notice(phrase("Notice", "%1 is not a player file: it holds %2, where a player file holds %3"))
+            .arg(name, bytes, playerFileSizes());
     case ProgramsFileAccepts::Either:
         break;
     }
-    return Notice(NoticeRow::NeitherFile).arg(name, header, bytes, playerFileSizes());
+    return Notice(
+               phrase(
+                   "Notice",
+                   "%1 is neither a project file (%2) nor a player file (it holds %3, where a player file holds %4)"))
+        .arg(name, header, bytes, playerFileSizes());
 }
 
 } // namespace
@@ -68,7 +74,7 @@ FileFailure ReadProgramsFile(const QString &path, ProgramsFileAccepts accepts, c
     QByteArray start;
     Notice why;
     if (!readAtMost(file, ScheduleRecordsSize, start, &why)) {
-        setError(error, Notice(NoticeRow::CouldNotBeRead).arg(path, why));
+        setError(error, Notice(phrase("Notice", "\"%1\" could not be read: %2")).arg(path, why));
         return FileFailure::IoError;
     }
     const ProgramsFileKind kind = programsFileKind(start);

@@ -21,7 +21,8 @@ const QByteArray Separator = QByteArrayLiteral("*****");
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
 
 Notice programLabel(const Program &p) {
-    return Notice(NoticeRow::ProgramLabel).arg(QStringLiteral("%1").arg(int(p.Code), 3, 10, QLatin1Char('0')), p.Title);
+    return Notice(phrase("Notice", "program %1 \"%2\""))
+        .arg(QStringLiteral("%1").arg(int(p.Code), 3, 10, QLatin1Char('0')), p.Title);
 }
 
 // Builds the file in memory; the first refusal stops it.
@@ -40,19 +41,25 @@ public:
     bool text(const QString &value, const Notice &owner, const Notice &field) {
         for (QChar c : value) {
             if (c == u'\r' || c == u'\n' || c == QChar(0x1A)) {
-                error = Notice(NoticeRow::HoldsLineBreak).arg(owner, field);
+                error =
+                    Notice(phrase("Notice",
+                                  "%1: %2 holds a line break or control character that a project file cannot store"))
+                        .arg(owner, field);
                 return false;
             }
         }
         qsizetype bad = 0;
         const auto bytes = Windows1252::encode(value, &bad);
         if (!bytes) {
-            error = Notice(NoticeRow::HoldsCharacter)
-                        .arg(owner, field, value.mid(bad, value.at(bad).isHighSurrogate() ? 2 : 1));
+            error =
+                Notice(phrase("Notice", "%1: %2 holds the character \"%3\", which cannot be written in Windows-1252"))
+                    .arg(owner, field, value.mid(bad, value.at(bad).isHighSurrogate() ? 2 : 1));
             return false;
         }
         if (bytes->size() > MaxLineBytes) {
-            error = Notice(NoticeRow::HoldsLongLine).arg(owner, field).arg(MaxLineBytes);
+            error = Notice(phrase("Notice", "%1: %2 is longer than %3 bytes, the longest line a project file can hold"))
+                        .arg(owner, field)
+                        .arg(MaxLineBytes);
             return false;
         }
         raw(*bytes);
@@ -62,35 +69,36 @@ public:
     bool withinFileLimit() {
         if (out.size() <= MaxFileBytes)
             return true;
-        error = Notice(NoticeRow::TooLargeToStore).arg(MaxFileBytes >> 20);
+        error = Notice(phrase("Notice", "the project takes more than %1 MiB, more than a project file can hold"))
+                    .arg(MaxFileBytes >> 20);
         return false;
     }
 
     bool comments(const QStringList &lines, const Notice &owner) {
         if (lines.size() > MaxStoredCommentLines) {
-            error = Notice(NoticeRow::TooManyCommentLines)
+            error = Notice(phrase("Notice", "%1: %2 comment lines; a project file holds at most %3"))
                         .arg(owner, QString::number(lines.size()), QString::number(MaxStoredCommentLines));
             return false;
         }
         number(lines.size());
         for (qsizetype i = 0; i < lines.size(); ++i)
-            if (!text(lines[i], owner, Notice(NoticeRow::CommentLine).arg(i + 1)))
+            if (!text(lines[i], owner, Notice(phrase("Notice", "comment line %1")).arg(i + 1)))
                 return false;
         return true;
     }
 
     bool group(const ProjectProperties &g) {
-        const Notice owner = Notice(NoticeRow::ProjectProperties);
+        const Notice owner = Notice(phrase("Notice", "the project properties"));
         raw(Header);
         raw(Separator);
-        return text(g.ProjectName, owner, Notice(NoticeRow::ProjectNameField)) &&
-               text(g.Subject, owner, Notice(NoticeRow::SubjectField)) &&
-               text(g.Author, owner, Notice(NoticeRow::AuthorField)) &&
-               text(g.RightsNotice, owner, Notice(NoticeRow::RightsNoticeField)) &&
-               text(g.Customer, owner, Notice(NoticeRow::CustomerField)) &&
-               text(g.CreationDate, owner, Notice(NoticeRow::CreationDateField)) &&
-               text(g.DiffusionDate, owner, Notice(NoticeRow::DiffusionDateField)) && comments(g.Comments, owner) &&
-               withinFileLimit();
+        return text(g.ProjectName, owner, Notice(phrase("Notice", "the project name"))) &&
+               text(g.Subject, owner, Notice(phrase("Notice", "the subject"))) &&
+               text(g.Author, owner, Notice(phrase("Notice", "the author"))) &&
+               text(g.RightsNotice, owner, Notice(phrase("Notice", "the rights notice"))) &&
+               text(g.Customer, owner, Notice(phrase("Notice", "the customer"))) &&
+               text(g.CreationDate, owner, Notice(phrase("Notice", "the creation date"))) &&
+               text(g.DiffusionDate, owner, Notice(phrase("Notice", "the diffusion date"))) &&
+               comments(g.Comments, owner) && withinFileLimit();
     }
 
     bool program(const Program &p) {
@@ -115,7 +123,7 @@ public:
             number(v);
         for (quint8 v : p.ActionValue)
             number(v);
-        if (!text(p.Title, owner, Notice(NoticeRow::TitleField)))
+        if (!text(p.Title, owner, Notice(phrase("Notice", "the title"))))
             return false;
         number(qint32(p.Color));
         if (!comments(p.Comments, owner))
@@ -172,16 +180,21 @@ public:
 
     bool read(Project &project, const ProjectReadProgress &progress) {
         ProjectProperties &g = project.Properties;
-        using N = NoticeRow;
-        if (!skip(N::HeaderLine) || !skip(N::SeparatorLine) || !text(N::ProjectNameField, g.ProjectName) ||
-            !text(N::SubjectField, g.Subject) || !text(N::AuthorField, g.Author) ||
-            !text(N::RightsNoticeField, g.RightsNotice) || !text(N::CustomerField, g.Customer) ||
-            !text(N::CreationDateField, g.CreationDate) || !text(N::DiffusionDateField, g.DiffusionDate) ||
-            !comments(N::ProjectCommentCount, N::ProjectCommentLineOf, g.Comments) || !skip(N::SeparatorLine))
+        if (!skip(phrase("Notice", "the header line")) || !skip(phrase("Notice", "the separator line")) ||
+            !text(phrase("Notice", "the project name"), g.ProjectName) ||
+            !text(phrase("Notice", "the subject"), g.Subject) || !text(phrase("Notice", "the author"), g.Author) ||
+            !text(phrase("Notice", "the rights notice"), g.RightsNotice) ||
+            !text(phrase("Notice", "the customer"), g.Customer) ||
+            !text(phrase("Notice", "the creation date"), g.CreationDate) ||
+            !text(phrase("Notice", "the diffusion date"), g.DiffusionDate) ||
+            !comments(phrase("Notice", "the number of project comment lines (0..%1)"),
+                      phrase("Notice", "project comment line %1 of %2"), g.Comments) ||
+            !skip(phrase("Notice", "the separator line")))
             return false;
 
         qint32 count = 0;
-        if (!number(N::ProgramCount, count, 0, SlotCount) || !skip(N::SeparatorLine))
+        if (!number(phrase("Notice", "the number of programs (0..255)"), count, 0, SlotCount) ||
+            !skip(phrase("Notice", "the separator line")))
             return false;
         if (progress)
             progress(0, count);
@@ -211,34 +224,35 @@ private:
 
     bool program(Program &p) {
         qint32 v = 0;
-        using N = NoticeRow;
-        if (!number(N::ProgramCode, v))
+        if (!number(phrase("Notice", "the program code (a number)"), v))
             return false;
         p.Code = quint8(v);
-        if (!flag(N::PriorityFlag, p.Priority) || !flag(N::TimerFlag, p.TimerOn) || !flag(N::ActiveFlag, p.Active))
+        if (!flag(phrase("Notice", "the priority flag"), p.Priority) ||
+            !flag(phrase("Notice", "the timer flag"), p.TimerOn) ||
+            !flag(phrase("Notice", "the active flag"), p.Active))
             return false;
-        if (!number(N::HourField, v, 0, 23))
+        if (!number(phrase("Notice", "the hour (0..23)"), v, 0, 23))
             return false;
         p.SetHour(v);
-        if (!number(N::MinuteField, v, 0, 59))
+        if (!number(phrase("Notice", "the minute (0..59)"), v, 0, 59))
             return false;
         p.SetMinute(v);
         if (!date(p))
             return false;
-        const std::pair<NoticeRow, quint8 *> bytes[] = {
-            {N::DayOfWeekField, &p.DayOftheWeek},
-            {N::TimerModeField, &p.TimerMode},
-            {N::ActionCountField, &p.ActionCount},
+        const std::pair<Phrase, quint8 *> bytes[] = {
+            {phrase("Notice", "the day of the week (a number)"), &p.DayOftheWeek},
+            {phrase("Notice", "the timer mode (a number)"), &p.TimerMode},
+            {phrase("Notice", "the action count (a number)"), &p.ActionCount},
         };
         for (const auto &[what, field] : bytes) {
             if (!number(what, v))
                 return false;
             *field = quint8(v);
         }
-        const std::pair<NoticeRow, std::array<quint8, MaxActions> *> arrays[] = {
-            {N::ActionKindField, &p.ActionKind},
-            {N::ActionParamField, &p.ActionParam},
-            {N::ActionValueField, &p.ActionValue},
+        const std::pair<Phrase, std::array<quint8, MaxActions> *> arrays[] = {
+            {phrase("Notice", "the kind of action %1 (a number)"), &p.ActionKind},
+            {phrase("Notice", "the parameter of action %1 (a number)"), &p.ActionParam},
+            {phrase("Notice", "the value of action %1 (a number)"), &p.ActionValue},
         };
         for (const auto &[what, field] : arrays) {
             for (int k = 0; k < MaxActions; ++k) {
@@ -247,14 +261,16 @@ private:
                 (*field)[k] = quint8(v);
             }
         }
-        if (!text(N::TitleField, p.Title) || !number(N::ColourField, v))
+        if (!text(phrase("Notice", "the title"), p.Title) || !number(phrase("Notice", "the colour (a number)"), v))
             return false;
         p.Color = quint32(v);
-        return comments(N::CommentCount, N::CommentLineOf, p.Comments) && skip(N::SeparatorLine);
+        return comments(phrase("Notice", "the number of comment lines (0..%1)"),
+                        phrase("Notice", "comment line %1 of %2"), p.Comments) &&
+               skip(phrase("Notice", "the separator line"));
     }
 
     bool date(Program &p) {
-        const Notice what = Notice(NoticeRow::DateField);
+        const Notice what = Notice(phrase("Notice", "the date (dd/mm/yyyy)"));
         LineReader::Line l;
         if (!line(what, l))
             return false;
@@ -267,7 +283,7 @@ private:
     }
 
     // `count` and `line` name the count of comment lines and one of them.
-    bool comments(NoticeRow count, NoticeRow line, QStringList &out) {
+    bool comments(Phrase count, Phrase line, QStringList &out) {
         qint32 n = 0;
         if (!number(Notice(count).arg(MaxReadCommentLines), n, 0, MaxReadCommentLines))
             return false;
@@ -288,17 +304,22 @@ private:
         case LineReader::Status::Ok:
             return true;
         case LineReader::Status::PastEnd:
-            return fail(l.number, Notice(NoticeRow::ExpectedEnd).arg(what));
+            return fail(l.number, Notice(phrase("Notice", "expected %1, found the end of the file")).arg(what));
         case LineReader::Status::TooLong:
-            return fail(l.number, Notice(NoticeRow::ExpectedLong).arg(what).arg(m_lines.maxLineBytes()));
+            return fail(l.number, Notice(phrase("Notice", "expected %1, found a line longer than %2 bytes"))
+                                      .arg(what)
+                                      .arg(m_lines.maxLineBytes()));
         case LineReader::Status::TooLarge:
-            return fail(l.number, Notice(NoticeRow::TooLarge).arg(m_lines.maxFileBytes() >> 20));
+            return fail(l.number,
+                        Notice(phrase("Notice", "the file goes on past %1 MiB, which no project file reaches"))
+                            .arg(m_lines.maxFileBytes() >> 20));
         case LineReader::Status::ReadError:
-            return fail(l.number, Notice(NoticeRow::FileNotRead).arg(m_lines.errorString()));
+            return fail(l.number,
+                        Notice(phrase("Notice", "the file could not be read: %1")).arg(m_lines.errorString()));
         }
         return false;
     }
-    bool skip(NoticeRow what) {
+    bool skip(Phrase what) {
         LineReader::Line l;
         return line(Notice(what), l);
     }
@@ -310,9 +331,9 @@ private:
         out = Windows1252::decode(l.bytes);
         return true;
     }
-    bool text(NoticeRow what, QString &out) { return text(Notice(what), out); }
+    bool text(Phrase what, QString &out) { return text(Notice(what), out); }
 
-    bool flag(NoticeRow what, quint8 &out) {
+    bool flag(Phrase what, quint8 &out) {
         LineReader::Line l;
         if (!line(Notice(what), l))
             return false;
@@ -331,17 +352,17 @@ private:
         out = *v;
         return true;
     }
-    bool number(NoticeRow what, qint32 &out, qint64 min = std::numeric_limits<qint32>::min(),
+    bool number(Phrase what, qint32 &out, qint64 min = std::numeric_limits<qint32>::min(),
                 qint64 max = std::numeric_limits<qint32>::max()) {
         return number(Notice(what), out, min, max);
     }
 
     bool failFound(const LineReader::Line &l, const Notice &what) {
-        return fail(l.number, Notice(NoticeRow::ExpectedFound).arg(what, quoteFound(l.bytes)));
+        return fail(l.number, Notice(phrase("Notice", "expected %1, found %2")).arg(what, quoteFound(l.bytes)));
     }
 
     bool fail(int lineNumber, const Notice &message) {
-        error = Notice(NoticeRow::AtLine).arg(m_name, QString::number(lineNumber), message);
+        error = Notice(phrase("Notice", "\"%1\", line %2: %3")).arg(m_name, QString::number(lineNumber), message);
         return false;
     }
 
@@ -359,7 +380,9 @@ void setError(Notice *error, const Notice &text) {
 QByteArray projectFileBytes(const Project &project, Notice *error) {
     Writer w;
     if (project.Programs.size() > SlotCount) {
-        setError(error, Notice(NoticeRow::TooManyPrograms).arg(project.Programs.size()).arg(SlotCount));
+        setError(error, Notice(phrase("Notice", "the project holds %1 programs; a project file holds at most %2"))
+                            .arg(project.Programs.size())
+                            .arg(SlotCount));
         return {};
     }
     if (!w.group(project.Properties)) {
@@ -382,7 +405,7 @@ bool WriteProjectFile(const QString &path, const Project &project, Notice *error
     Notice reason;
     const QByteArray bytes = projectFileBytes(project, &reason);
     if (bytes.isEmpty()) {
-        setError(error, Notice(NoticeRow::NotSaved).arg(path, reason));
+        setError(error, Notice(phrase("Notice", "\"%1\" was not saved: %2")).arg(path, reason));
         return false;
     }
     return writeFileAtomically(path, bytes, error, warning);

@@ -173,9 +173,9 @@ bool ReadSettings(const QString &path, Settings &settings, const QStringList &po
     s.BackupBeforeTransmit = !(more && next() == QString::fromLatin1(BackupLabel + boolText(false)));
 
     if (readFailed) {
-        setError(error,
-                 Notice(NoticeRow::AtLine)
-                     .arg(path, QString::number(failedLine), Notice(NoticeRow::FileNotRead).arg(reader.errorString())));
+        setError(error, Notice(phrase("Notice", "\"%1\", line %2: %3"))
+                            .arg(path, QString::number(failedLine),
+                                 Notice(phrase("Notice", "the file could not be read: %1")).arg(reader.errorString())));
         return false;
     }
     settings = s;

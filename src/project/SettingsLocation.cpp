@@ -70,7 +70,8 @@ QString LoadSettings(const SettingsLocation &location, Settings &settings, const
         if (ReadSettings(location.primary, settings, portCaptions, &primaryError))
             return read(location.primary, primaryFound);
     } else if (!location.primary.isEmpty()) {
-        primaryError = Notice(NoticeRow::SettingsFolderMissing).arg(QDir::toNativeSeparators(location.primary));
+        primaryError = Notice(phrase("Notice", "\"%1\" cannot be written: its folder is missing or read-only"))
+                           .arg(QDir::toNativeSeparators(location.primary));
     }
 
     Notice fallbackError;
@@ -86,10 +87,10 @@ QString LoadSettings(const SettingsLocation &location, Settings &settings, const
             return read(location.fallback, fallbackFound || primaryFound);
         }
     } else {
-        fallbackError = Notice(NoticeRow::NoConfigFolder);
+        fallbackError = Notice(phrase("Notice", "there is no user configuration folder"));
     }
     if (error)
-        *error = Notice(NoticeRow::SettingsNotKept)
+        *error = Notice(phrase("Notice", "The settings cannot be kept: %1. The program goes on with its defaults."))
                      .arg(primaryError.isNull() ? fallbackError
                                                 : Notice::joined({primaryError, fallbackError}, QStringLiteral("; ")));
     return {};
@@ -106,7 +107,7 @@ QString SaveSettings(const SettingsLocation &location, const QString &path, cons
             return location.fallback;
     }
     if (error)
-        *error = Notice(NoticeRow::SettingsNotSaved)
+        *error = Notice(phrase("Notice", "The settings were not saved: %1"))
                      .arg(second.isNull() ? first : Notice::joined({first, second}, QStringLiteral("; ")));
     return {};
 }

@@ -10,7 +10,7 @@
 
 // How the outcomes of the player link read, for the windows and the command line.
 
-// The message of a link result code 0..11 (ComResultTexts).
+// The message of a link result code 0..11; empty for any other code.
 QString ComResultText(int code, Language language);
 
 // The progress caption after slot `slot` of a transfer or export: "Program(s) : 12 to 255 ".

@@ -1,6 +1,6 @@
 #include "ProgramText.h"
 
-#include "LanguageTables.h"
+#include "Translation.h"
 
 namespace {
 
@@ -10,33 +10,39 @@ QString digits(int value, int width) {
 }
 
 QString atTime(const Program &program, Language language) {
-    return LanguageText(TileRow::At, language) + digits(program.GetHour(), 2) + u':' + digits(program.GetMinute(), 2);
-}
-
-QString actionWords(int row, Language language) {
-    return LanguageText(TextTable::ActionTexts, row, language);
+    //: Ends a tile's schedule line, before the hour and minute: "Every day - At : 08:05"
+    return translated(phrase("ProgramTile", " - At : "), language) + digits(program.GetHour(), 2) + u':' +
+           digits(program.GetMinute(), 2);
 }
 
 } // namespace
+
+QString DayName(int day, Language language) {
+    static constexpr Phrase names[] = {
+        phrase("Days", "Monday"), phrase("Days", "Tuesday"),  phrase("Days", "Wednesday"), phrase("Days", "Thursday"),
+        phrase("Days", "Friday"), phrase("Days", "Saturday"), phrase("Days", "Sunday"),
+    };
+    return day >= 1 && day <= 7 ? translated(names[day - 1], language) : QString();
+}
 
 QString ScheduleText(const Program &program, Language language) {
     if (program.TimerOn != 1)
         return QStringLiteral("...");
     switch (program.TimerMode) {
     case TimerOnDate:
-        return LanguageText(TileRow::Date, language) + digits(program.GetDay(), 2) + u'/' +
+        return translated(phrase("ProgramTile", "Date : "), language) + digits(program.GetDay(), 2) + u'/' +
                digits(program.GetMonth(), 2) + u'/' + digits(program.GetYear(), 2) + atTime(program, language);
     case TimerDaily:
-        return LanguageText(TileRow::EveryDay, language) + atTime(program, language);
+        return translated(phrase("ProgramTile", "Every day"), language) + atTime(program, language);
     case TimerWeekly: {
-        // A day outside 1..7 can only come from a damaged file; it shows no name rather than
-        // another table's row.
+        // A day outside 1..7 can only come from a damaged file; it shows no name.
         const int day = program.DayOftheWeek;
-        const QString name = (day >= 1 && day <= 7) ? LanguageText(DayRow(day - 1), language) : QString();
-        return LanguageText(TileRow::Every, language) + name + atTime(program, language);
+        const QString name = (day >= 1 && day <= 7) ? DayName(day, language) : QString();
+        return translated(phrase("ProgramTile", "Every : "), language) + name + atTime(program, language);
     }
     case TimerHourly:
-        return LanguageText(TileRow::StartAt, language) + QStringLiteral("XX:") + digits(program.GetMinute(), 2);
+        return translated(phrase("ProgramTile", "Start at : "), language) + QStringLiteral("XX:") +
+               digits(program.GetMinute(), 2);
     default:
         return {};
     }
@@ -106,36 +112,38 @@ bool InputBit(int k, quint8 code) {
 QString actionCaption(quint8 kind, quint8 param, Language language) {
     switch (kind) {
     case KindPlayTimerFile:
-        return actionWords(10, language) + digits(param, 3);
+        return translated(phrase("Actions", "Timer File : T"), language) + digits(param, 3);
     case KindPlayDirectory:
-        return param == 0 ? actionWords(11, language) : actionWords(12, language) + digits(param, 3);
+        return param == 0 ? translated(phrase("Actions", "Directory : SONG"), language)
+                          : translated(phrase("Actions", "Directory : F"), language) + digits(param, 3);
     case KindSleep:
-        return actionWords(3, language);
+        return translated(phrase("Actions", "Sleep mode"), language);
     case KindTransport: {
         const int row = (param >= 1 && param <= 10) ? param : param == 12 ? 13 : 1;
-        return actionWords(13, language) + QStringLiteral(" : ") + TransportCommandNames(row);
+        return translated(phrase("Actions", "Command"), language) + QStringLiteral(" : ") + TransportCommandNames(row);
     }
     case KindVolume:
-        return actionWords(5, language) + QStringLiteral(" : -") + digits(param, 2) + QStringLiteral(" dB");
+        return translated(phrase("Actions", "Volume"), language) + QStringLiteral(" : -") + digits(param, 2) +
+               QStringLiteral(" dB");
     case KindInternalOutput:
-        return actionWords(14, language) + QStringLiteral(" : ") + digits(param, 2);
+        return translated(phrase("Actions", "Internal Output"), language) + QStringLiteral(" : ") + digits(param, 2);
     case KindExternalOutput:
-        return actionWords(15, language) + QStringLiteral(" : ") + digits(param, 3);
+        return translated(phrase("Actions", "Extrenal Output"), language) + QStringLiteral(" : ") + digits(param, 3);
     case KindGoToProgram:
-        return actionWords(8, language) + u' ' + digits(param, 3);
+        return translated(phrase("Actions", "Go To Prog : "), language) + u' ' + digits(param, 3);
     case KindActivateProgram:
-        return actionWords(18, language) + u' ' + digits(param, 3);
+        return translated(phrase("Actions", "Activate Prog"), language) + u' ' + digits(param, 3);
     case KindDeactivateProgram:
-        return actionWords(19, language) + u' ' + digits(param, 3);
+        return translated(phrase("Actions", "Desactivate Prog"), language) + u' ' + digits(param, 3);
     case KindFtpClient:
-        return actionWords(20, language) + u' ' + QString::number(param);
+        return translated(phrase("Actions", "FTP Client"), language) + u' ' + QString::number(param);
     case KindSendEmail:
-        return actionWords(21, language) + u' ' + digits(param, 3);
+        return translated(phrase("Actions", "Send EMail"), language) + u' ' + digits(param, 3);
     default:
-        return actionWords(17, language);
+        return translated(phrase("Actions", "Unknown Command"), language);
     }
 }
 
 QString valueCaption(quint8 value, Language language) {
-    return actionWords(16, language) + QStringLiteral(" : ") + digits(value, 3);
+    return translated(phrase("Actions", "Value"), language) + QStringLiteral(" : ") + digits(value, 3);
 }

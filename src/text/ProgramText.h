@@ -10,6 +10,9 @@
 // tile then keeps the line it showed).
 QString ScheduleText(const Program &program, Language language);
 
+// The name of weekday `day` (1 Monday .. 7 Sunday) in `language`; empty outside 1..7.
+QString DayName(int day, Language language);
+
 // The short text of one action (fixed, not translated); empty for kinds without one.
 QString ActionShortText(quint8 kind, quint8 param);
 

@@ -1,6 +1,6 @@
 #include "AboutDialog.h"
 
-#include "text/LanguageTables.h"
+#include "text/Translation.h"
 #include "ui/Icons.h"
 
 #include <QApplication>
@@ -47,9 +47,9 @@ AboutDialog::AboutDialog(QWidget *parent)
 }
 
 void AboutDialog::showEvent(QShowEvent *event) {
-    setWindowTitle(LanguageText(AboutRow::Caption, m_language));
-    ProductLabel->setText(LanguageText(AboutRow::Product, m_language));
-    VersionLabel->setText(LanguageText(AboutRow::Version, m_language));
-    WebLabel->setText(LanguageText(AboutRow::WebAddress, m_language));
+    setWindowTitle(translated(phrase("AboutDialog", "About ORBEX \"Quillon\" Programmer"), m_language));
+    ProductLabel->setText(translated(phrase("AboutDialog", "ORBEX \"Quillon\" Programmer"), m_language));
+    VersionLabel->setText(translated(phrase("AboutDialog", "Version 2.7"), m_language));
+    WebLabel->setText(translated(phrase("AboutDialog", "http://www.example.com"), m_language));
     QDialog::showEvent(event);
 }

@@ -8,7 +8,7 @@ class QLabel;
 class QPushButton;
 
 // The about window: the product logo, three centred lines and the program icon, with an OK
-// button. Takes its texts from the language tables each time it is shown.
+// button. Takes its texts in its language each time it is shown.
 class AboutDialog : public QDialog {
     Q_OBJECT
 

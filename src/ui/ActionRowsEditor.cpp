@@ -4,8 +4,8 @@
 #include "ChoiceMenus.h"
 #include "Icons.h"
 #include "model/ActionList.h"
-#include "text/LanguageTables.h"
 #include "text/ProgramText.h"
+#include "text/Translation.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -18,24 +18,26 @@ namespace {
 
 constexpr int RowsPerColumn = 32;
 
-// The action menu's entries: the ActionTexts row of the caption and the icon.
+// The action menu's entries: the caption and the icon.
 struct MenuEntry {
-    int row;
+    Phrase caption;
     const char *icon;
 };
-constexpr std::array<MenuEntry, 13> ActionMenuEntries = {{{0, "no-action"},
-                                                          {1, "timer-file"},
-                                                          {2, "directory"},
-                                                          {3, "sleep"},
-                                                          {4, "transport"},
-                                                          {5, "volume"},
-                                                          {6, "internal-output"},
-                                                          {7, "external-output"},
-                                                          {8, "goto"},
-                                                          {18, "activate"},
-                                                          {19, "deactivate"},
-                                                          {20, "ftp"},
-                                                          {21, "email"}}};
+constexpr std::array<MenuEntry, 13> ActionMenuEntries = {{
+    {phrase("Actions", "No Action..."), "no-action"},
+    {phrase("Actions", "Timer File : Txxx.mp3"), "timer-file"},
+    {phrase("Actions", "Directory : Fxxx"), "directory"},
+    {phrase("Actions", "Sleep mode"), "sleep"},
+    {phrase("Actions", "Transport Command"), "transport"},
+    {phrase("Actions", "Volume"), "volume"},
+    {phrase("Actions", "Ouput Contactor (I/O Internal)"), "internal-output"},
+    {phrase("Actions", "Ouput Contactor (I/O External)"), "external-output"},
+    {phrase("Actions", "Go To Prog : "), "goto"},
+    {phrase("Actions", "Activate Prog"), "activate"},
+    {phrase("Actions", "Desactivate Prog"), "deactivate"},
+    {phrase("Actions", "FTP Client"), "ftp"},
+    {phrase("Actions", "Send EMail"), "email"},
+}};
 
 // Transport commands by parameter: the icon of the command.
 const char *transportIcon(int param) {
@@ -57,10 +59,6 @@ QString actionIconName(quint8 kind, quint8 param) {
     if (kind >= KindGoToProgram && kind <= KindSendEmail)
         return QString::fromLatin1(ActionMenuEntries[kind].icon);
     return QStringLiteral("no-action");
-}
-
-QString action(int row, Language language) {
-    return LanguageText(TextTable::ActionTexts, row, language);
 }
 
 QString d2(int v) {
@@ -169,7 +167,7 @@ void ActionRowsEditor::setLanguage(Language language) {
 
 // The group's title, the buttons' names and widths, the menus and the rows shown.
 void ActionRowsEditor::relabel() {
-    const QString actions = LanguageText(EditorRow::Actions, m_language);
+    const QString actions = translated(phrase("ProgramEditor", "Actions :"), m_language);
     title()->setText(actions);
     QStringList kinds, values;
     for (quint8 kind = 0; kind <= KindSendEmail + 1; ++kind) // every command name, else the widest numbers
@@ -177,7 +175,7 @@ void ActionRowsEditor::relabel() {
             kinds << actionCaption(kind, quint8(param == 1 && kind != KindTransport ? 255 : param), m_language);
     for (int value : {0, 188, 255})
         values << valueCaption(quint8(value), m_language);
-    const QString value = LanguageText(ActionRow::Value, m_language);
+    const QString value = translated(phrase("Actions", "Value"), m_language);
     for (ActionRowWidget *row : m_rows) {
         row->kindButton()->setCaptions(kinds);
         row->valueButton()->setCaptions(values);
@@ -217,9 +215,11 @@ void ActionRowsEditor::showRows(int count) {
         if (used)
             shown->setKind(actionCaption(kind, param, m_language), icon(actionIconName(kind, param)));
         else if (k == 1)
-            shown->setKind(action(11, m_language), icon(QStringLiteral("directory")));
+            shown->setKind(translated(phrase("Actions", "Directory : SONG"), m_language),
+                           icon(QStringLiteral("directory")));
         else
-            shown->setKind(action(0, m_language), icon(QStringLiteral("no-action")));
+            shown->setKind(translated(phrase("Actions", "No Action..."), m_language),
+                           icon(QStringLiteral("no-action")));
         const bool hasValue = used && kind == KindExternalOutput;
         shown->setValue(hasValue ? valueCaption(m_program.ActionValue[k - 1], m_language) : QStringLiteral("..."));
         shown->valueButton()->setVisible(hasValue);
@@ -318,9 +318,11 @@ void ActionRowsEditor::buildActionMenu() {
     m_subEntries[5] = subList(
         5, 0, 72, [](int i) { return QStringLiteral("-") + d2(i) + QStringLiteral(" dB"); }, continuing(KindVolume));
     m_subEntries[6] = subList(
-        6, 0, 16, [lang](int i) { return action(9, lang) + d2(i); }, continuing(KindInternalOutput));
+        6, 0, 16, [lang](int i) { return translated(phrase("Actions", "Output "), lang) + d2(i); },
+        continuing(KindInternalOutput));
     m_subEntries[7] = subList(
-        7, 1, 255, [lang](int j) { return action(9, lang) + d3(j); }, continuing(KindExternalOutput));
+        7, 1, 255, [lang](int j) { return translated(phrase("Actions", "Output "), lang) + d3(j); },
+        continuing(KindExternalOutput));
     m_subEntries[8] = subList(8, 1, 255, d3, ending(KindGoToProgram));
     m_subEntries[9] = subList(9, 1, 255, d3, continuing(KindActivateProgram));
     m_subEntries[10] = subList(10, 1, 255, d3, continuing(KindDeactivateProgram));
@@ -330,7 +332,7 @@ void ActionRowsEditor::buildActionMenu() {
         12, 1, 255, [](int j) { return TransportCommandNames(12) + d3(j); }, continuing(KindSendEmail));
 
     for (int i = 0; i < int(ActionMenuEntries.size()); ++i) {
-        const QString caption = action(ActionMenuEntries[i].row, lang);
+        const QString caption = translated(ActionMenuEntries[i].caption, lang);
         const QIcon &entryIcon = icon(QString::fromLatin1(ActionMenuEntries[i].icon));
         const QList<QAction *> &subs = m_subEntries[i];
         if (subs.isEmpty()) {
@@ -356,15 +358,14 @@ void ActionRowsEditor::buildActionMenu() {
     applyPlayerOptions();
 }
 
-// The action menu's captions in the current language: entries 0..8 are ActionTexts rows
-// 0..8, entries 9..12 rows 18..21; the outputs' entries carry the word too.
+// The action menu's captions in the current language; the outputs' entries carry the word too.
 void ActionRowsEditor::relabelActionMenu() {
     for (int i = 0; i < int(m_menuEntries.size()); ++i)
-        m_menuEntries[i]->setText(action(i <= 8 ? i : i + 9, m_language));
+        m_menuEntries[i]->setText(translated(ActionMenuEntries[std::size_t(i)].caption, m_language));
     m_subEntries[2].first()->setText(TransportCommandNames(0));
     for (int i = 0; i < int(m_subEntries[4].size()); ++i)
         m_subEntries[4][i]->setText(TransportCommandNames(i < 10 ? i + 1 : 13));
-    const QString output = LanguageText(ActionRow::OutputPrefix, m_language);
+    const QString output = translated(phrase("Actions", "Output "), m_language);
     for (int i = 0; i < int(m_subEntries[6].size()); ++i)
         m_subEntries[6][i]->setText(output + d2(i));
     for (int i = 0; i < int(m_subEntries[7].size()); ++i)

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "model/Phrase.h"
 #include "project/CommandState.h"
-#include "text/LanguageTables.h"
 
 #include <array>
 #include <optional>
@@ -59,24 +59,15 @@ enum class Command : int {
 };
 inline constexpr int CommandCount = int(Command::Count);
 
-// A row of a language table, named by its typed row.
-struct TextRef {
-    TextTable table;
-    int row;
-};
-template <typename Row> constexpr TextRef textRow(Row row) {
-    return {tableOf(row), int(row)};
-}
-
 struct CommandRow {
     Command id;
     const char *objectName;
-    std::optional<TextRef> caption; // none: captioned from the undo history
-    std::optional<HintRow> hint;    // the tool button's hint; menus show none
-    const char *keys;               // in portable text, "; " between alternatives; "" for none
-    const char *icon;               // nullptr for none
-    bool CommandState::*enabled;    // nullptr: always enabled (or enabled from the history)
-    bool CommandState::*shown;      // nullptr: always shown
+    Phrase caption;              // null: captioned from the undo history
+    Phrase hint;                 // the tool button's hint; menus show none
+    const char *keys;            // in portable text, "; " between alternatives; "" for none
+    const char *icon;            // nullptr for none
+    bool CommandState::*enabled; // nullptr: always enabled (or enabled from the history)
+    bool CommandState::*shown;   // nullptr: always shown
 };
 extern const std::array<CommandRow, CommandCount> CommandTable;
 
@@ -99,7 +90,7 @@ inline constexpr int MenuCount = int(Menu::Count);
 struct MenuRow {
     Menu id;
     const char *objectName;
-    TextRef title;
+    Phrase title;
     bool CommandState::*enabled; // nullptr: always enabled
 };
 extern const std::array<MenuRow, MenuCount> MenuTable;

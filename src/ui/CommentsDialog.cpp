@@ -1,6 +1,6 @@
 #include "CommentsDialog.h"
 
-#include "text/LanguageTables.h"
+#include "text/Translation.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -49,9 +49,9 @@ void CommentsDialog::limitLength() {
 }
 
 void CommentsDialog::showEvent(QShowEvent *event) {
-    setWindowTitle(LanguageText(EditorRow::Comments, m_language));
-    OkButton->setText(LanguageText(PropertyRow::Ok, m_language));
-    CancelButton->setText(LanguageText(PropertyRow::Cancel, m_language));
+    setWindowTitle(translated(phrase("ProgramEditor", "Comments :"), m_language));
+    OkButton->setText(translated(phrase("ProjectPropertiesDialog", "Ok"), m_language));
+    CancelButton->setText(translated(phrase("ProjectPropertiesDialog", "Cancel"), m_language));
     CommentsEdit->selectAll();
     CommentsEdit->setFocus();
     QDialog::showEvent(event);

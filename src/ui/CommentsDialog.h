@@ -9,7 +9,7 @@ class QPlainTextEdit;
 class QPushButton;
 
 // The comments dialog: edits the comment lines of the selected program (at most 512
-// characters). Takes its captions from the language tables each time it is shown.
+// characters). Takes its captions in its language each time it is shown.
 class CommentsDialog : public QDialog {
     Q_OBJECT
 

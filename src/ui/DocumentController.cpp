@@ -12,8 +12,8 @@
 #include "project/ProgramsFile.h"
 #include "project/ProjectFile.h"
 #include "project/ScheduleCheck.h"
-#include "text/LanguageTables.h"
 #include "text/ScheduleCheckText.h"
+#include "text/Translation.h"
 #include "ui/AboutDialog.h"
 #include "ui/ExportFolderDialog.h"
 #include "ui/ExportLogDialog.h"
@@ -163,7 +163,9 @@ Project DocumentController::currentProject() const {
 void DocumentController::AskSaveIfModified() {
     if (!m_model.isModified())
         return;
-    if (m_prompter.confirm(LanguageText(MessageRow::SaveQuestion, language())))
+    if (m_prompter.confirm(translated(
+            phrase("Messages", "The current programmation has been modified. Do you want to save these changes?"),
+            language())))
         saveProject();
 }
 
@@ -198,8 +200,8 @@ void DocumentController::ClearProject() {
 
 ProjectModel::Progress DocumentController::runnerProgress(const QString &fillCaption) {
     ProgressDialog &runner = *ProgressWindow;
-    const QString to = LanguageText(MessageRow::ProgressTo, language());
-    const QString deleting = LanguageText(MessageRow::ProgressDelete, language());
+    const QString to = translated(phrase("Messages", " to "), language());
+    const QString deleting = translated(phrase("Messages", "Delete Program"), language());
     ProjectModel::Progress progress;
     progress.begin = [&runner, fillCaption](ProjectModel::Phase phase, int total) {
         if (phase != ProjectModel::Phase::Filling || !fillCaption.isEmpty())
@@ -211,7 +213,9 @@ ProjectModel::Progress DocumentController::runnerProgress(const QString &fillCap
         else if (!fillCaption.isEmpty())
             runner.stepProgress(fillCaption + QString::number(shown) + to + QString::number(total));
     };
-    progress.finishing = [this, &runner] { runner.showStatus(LanguageText(MessageRow::Finalization, language())); };
+    progress.finishing = [this, &runner] {
+        runner.showStatus(translated(phrase("Messages", "Finalization Step..."), language()));
+    };
     return progress;
 }
 
@@ -222,7 +226,7 @@ bool DocumentController::readProjectRun(const QString &path) {
         m_prompter.warn(noticeText(error, language()));
         return false;
     }
-    m_model.open(path, read, runnerProgress(LanguageText(MessageRow::ProgressOpen, language())));
+    m_model.open(path, read, runnerProgress(translated(phrase("Messages", "Open : "), language())));
     m_view.updateCommandState();
     return true;
 }
@@ -319,7 +323,8 @@ void DocumentController::saveProjectAs() {
     const QFileInfo info(path);
     Notice error, warning;
     if (info.exists() && !info.isWritable())
-        error = Notice(NoticeRow::NotSaved).arg(path, Notice(NoticeRow::ReadOnly));
+        error = Notice(phrase("Notice", "\"%1\" was not saved: %2"))
+                    .arg(path, Notice(phrase("Notice", "the file is read-only")));
     else if (WriteProjectFile(path, currentProject(), &error, &warning)) {
         m_model.markSaved(path);
         if (warning.isNull())
@@ -352,18 +357,20 @@ void DocumentController::exportPlayerFile() {
         return quint8(0);
     });
     if (written)
-        m_prompter.warn(LanguageText(MessageRow::ExportDone, language()));
+        m_prompter.warn(translated(phrase("Messages", "Export in 'quillon.msg' file OK"), language()));
 }
 
 bool DocumentController::exportRun() {
     ProgressDialog &runner = *ProgressWindow;
     lazyDialog(VerificationWindow).setLines({});
     runner.prepareProgress(ProgressDialog::SlotRunMaximum);
-    const QString programs = LanguageText(MessageRow::ProgressPrograms, language());
-    const QString to = LanguageText(MessageRow::ProgressToLastSlot, language());
+    const QString programs = translated(phrase("Messages", "Program(s) : "), language());
+    const QString to = translated(phrase("Messages", " to 255 "), language());
     ScheduleProgress progress;
     progress.slotDone = [&](int slot, int) { runner.stepProgress(programs + QString::number(slot) + to); };
-    progress.finalizing = [&] { runner.showStatus(LanguageText(MessageRow::Finalization, language())); };
+    progress.finalizing = [&] {
+        runner.showStatus(translated(phrase("Messages", "Finalization Step..."), language()));
+    };
     QStringList log;
     Notice error;
     const bool written = ExportRun(currentProject(), ExportPath, m_clock, &error, &log, progress);
@@ -391,7 +398,7 @@ void DocumentController::importPlayerFile() {
         return quint8(0);
     });
     if (imported) {
-        m_prompter.warn(LanguageText(MessageRow::ImportDone, language()));
+        m_prompter.warn(translated(phrase("Messages", "Import from 'quillon.msg' file OK"), language()));
         const Notice corrected = CorrectedSlotsWarning(correctedSlots);
         if (!corrected.isNull())
             m_prompter.warn(noticeText(corrected, language()));
@@ -433,11 +440,11 @@ void DocumentController::importTable() {
     // The programs are replaced, as one step; the properties, the file and the save point stay.
     const ProjectModel::StepScope step(m_model, EditKind::ImportCsv);
     runOperation(ProgressDialog::ImportMode, [&] {
-        m_model.replacePrograms(programs, runnerProgress(LanguageText(MessageRow::ProgressOpen, language())));
+        m_model.replacePrograms(programs, runnerProgress(translated(phrase("Messages", "Open : "), language())));
         m_view.updateCommandState();
         return quint8(0);
     });
-    m_prompter.warn(LanguageText(PlanRow::CsvImportDone, language()));
+    m_prompter.warn(translated(phrase("Plan", "Import from CSV file OK"), language()));
     warnOfCodeConflicts();
     m_model.selectFirst();
     m_view.updateCommandState();
@@ -456,8 +463,8 @@ bool DocumentController::importRun(const QString &path, QList<int> &correctedSlo
     // Every record becomes a program, in record order; the bar counts the 255 slots.
     ProgressDialog &runner = *ProgressWindow;
     runner.prepareProgress(ProgressDialog::SlotRunMaximum);
-    const QString caption = LanguageText(MessageRow::ProgressPrograms, language());
-    const QString to = LanguageText(MessageRow::ProgressToLastSlot, language());
+    const QString caption = translated(phrase("Messages", "Program(s) : "), language());
+    const QString to = translated(phrase("Messages", " to 255 "), language());
     QList<Program> programs;
     for (int slot = 1, next = 0; slot <= SlotCount; ++slot) {
         for (; next < imported.Programs.size() && imported.Slots.value(next, SlotCount) == slot; ++next)
@@ -474,7 +481,8 @@ bool DocumentController::importRun(const QString &path, QList<int> &correctedSlo
 // Program commands
 
 void DocumentController::deleteSelectedProgram() {
-    if (m_model.selected() >= 0 && m_prompter.confirm(LanguageText(MessageRow::DeleteProgramQuestion, language())))
+    if (m_model.selected() >= 0 &&
+        m_prompter.confirm(translated(phrase("Messages", "Do you want to delete the selected program?"), language())))
         m_model.deleteSelected();
     m_view.updateCommandState();
 }
@@ -503,7 +511,9 @@ void DocumentController::moveProgramDown() {
 }
 
 void DocumentController::deleteColourGroup(int k) {
-    if (m_model.selected() >= 0 && m_prompter.confirm(LanguageText(MessageRow::DeleteColorGroupQuestion, language()))) {
+    if (m_model.selected() >= 0 &&
+        m_prompter.confirm(translated(
+            phrase("Messages", "Do you want to delete all programs that have the specified color?"), language()))) {
         runOperation(ProgressDialog::DeleteColorGroupMode, [&] {
             m_model.deleteColourGroup(k, runnerProgress());
             return quint8(0);

@@ -1,7 +1,7 @@
 #include "ExportFolderDialog.h"
 
 #include "model/Prompter.h"
-#include "text/LanguageTables.h"
+#include "text/Translation.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -140,9 +140,11 @@ void ExportFolderDialog::showDirectory() {
 
 void ExportFolderDialog::showEvent(QShowEvent *event) {
     createModel();
-    setWindowTitle(LanguageText(ExportDirRow::Caption, m_language));
-    FolderPanel->setText(LanguageText(ExportDirRow::Prompt, m_language));
-    NewFolderButton->setText(LanguageText(ExportDirRow::NewFolder, m_language));
+    setWindowTitle(translated(phrase("ExportFolderDialog", "Selection of location directory"), m_language));
+    FolderPanel->setText(translated(
+        phrase("ExportFolderDialog", "Select the location directory where 'quillon.msg' file is going to be exported."),
+        m_language));
+    NewFolderButton->setText(translated(phrase("ExportFolderDialog", "New folder"), m_language));
     QDialog::showEvent(event);
     // Once laid out, the tree can bring the folder into view.
     QTimer::singleShot(0, this, &ExportFolderDialog::showDirectory);
@@ -157,9 +159,11 @@ QString ExportFolderDialog::typedFolder() {
     if (info.isDir())
         return folder;
     const QString text =
-        info.exists() ? LanguageText(NoticeRow::NotAFolder, m_language).arg(QDir::toNativeSeparators(folder))
-                      : LanguageText(NoticeRow::CouldNotBeOpened, m_language)
-                            .arg(QDir::toNativeSeparators(folder), LanguageText(NoticeRow::NoFolder, m_language));
+        info.exists()
+            ? translated(phrase("Notice", "\"%1\" is not a folder"), m_language).arg(QDir::toNativeSeparators(folder))
+            : translated(phrase("Notice", "\"%1\" could not be opened: %2"), m_language)
+                  .arg(QDir::toNativeSeparators(folder),
+                       translated(phrase("Notice", "the folder does not exist"), m_language));
     if (m_prompter)
         m_prompter->warn(text);
     return {};
@@ -195,14 +199,15 @@ void ExportFolderDialog::accept() {
 void ExportFolderDialog::makeFolder() {
     if (!m_prompter)
         return;
-    const std::optional<QString> name = m_prompter->askText(
-        LanguageText(ExportDirRow::NewFolderName, m_language).arg(QDir::toNativeSeparators(m_directory)),
-        LanguageText(ExportDirRow::NewFolder, m_language));
+    const std::optional<QString> name =
+        m_prompter->askText(translated(phrase("ExportFolderDialog", "Name of the new folder in \"%1\":"), m_language)
+                                .arg(QDir::toNativeSeparators(m_directory)),
+                            translated(phrase("ExportFolderDialog", "New folder"), m_language));
     if (!name || name->trimmed().isEmpty())
         return;
     const QString folder = QDir::cleanPath(QDir(m_directory).absoluteFilePath(name->trimmed()));
     if (::mkdir(QFile::encodeName(folder).constData(), 0777) != 0) {
-        m_prompter->warn(LanguageText(NoticeRow::CouldNotBeCreated, m_language)
+        m_prompter->warn(translated(phrase("Notice", "\"%1\" could not be created: %2"), m_language)
                              .arg(QDir::toNativeSeparators(folder), qt_error_string(errno)));
         return;
     }

@@ -15,7 +15,7 @@ class QTreeView;
 // The export directory dialog: a header text, a tree of the folders (hidden and system ones
 // included), a field holding the selected folder's path where the user may type another, and
 // the buttons New folder, OK and Annuler. Enter in the field goes to the folder typed; OK
-// chooses it. Takes its texts from the language tables each time it is shown.
+// chooses it. Takes its texts in its language each time it is shown.
 class ExportFolderDialog : public QDialog {
     Q_OBJECT
 

@@ -11,7 +11,7 @@
 #include "model/Clock.h"
 #include "model/Prompter.h"
 #include "project/ProjectModel.h"
-#include "text/LanguageTables.h"
+#include "text/Translation.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -88,7 +88,7 @@ MainWindow::MainWindow(Prompter &prompter, const Clock &clock, const SettingsLoc
             m_startPort.reset();
     }
     // The first frame shows the language read (the first activation relabels once more).
-    relabel();
+    speakLanguage();
 }
 
 MainWindow::~MainWindow() = default;
@@ -382,7 +382,8 @@ void MainWindow::setAckWatchdog(std::chrono::milliseconds limit) {
 void MainWindow::addProgram() {
     // A program added brings its own updates through the model's signals.
     if (!m_model->addProgram())
-        m_prompter.warn(LanguageText(ProgramLimitRow::Message, CurrentLanguage));
+        m_prompter.warn(
+            translated(phrase("ProgramLimit", "You cannot create more than 255 programs!"), CurrentLanguage));
 }
 
 void MainWindow::SelectFirstProgram() {

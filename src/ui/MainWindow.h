@@ -96,7 +96,7 @@ public:
     // Checks the language's menu item, makes it the current language and relabels the window.
     void chooseLanguage(Language language);
     // Relabels the window in its language: menus, hints, tiles, editor panel, action menu,
-    // day list and the selected program's action rows; Qt's own texts follow.
+    // day list and the selected program's action rows, the week plan if open.
     void relabel();
 
 signals:
@@ -105,6 +105,8 @@ signals:
 
 protected:
     bool event(QEvent *event) override;
+    // On LanguageChange (the translations installed on the application changed): relabel.
+    void changeEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
 
@@ -151,6 +153,8 @@ private:
     // The date and time locale of the next-run lines, the date field, the check, the week plan,
     // the printed schedule and the PC remote report.
     void setDateLocale(const QLocale &locale);
+    // Installs the translations of the current language and relabels every window.
+    void speakLanguage();
 
     Prompter &m_prompter;
     const Clock &m_clock;

@@ -1,13 +1,13 @@
 // Language switching of the main window: the five Language menu commands and the relabelling
-// of the window in the chosen language. Secondary windows take their texts from the tables
-// each time they are shown.
+// of the window in the chosen language. Dialogs take their texts each time they are shown.
 #include "MainWindow.h"
 #include "ProgramEditor.h"
 #include "ProgramListView.h"
 #include "WeekPlanView.h"
-#include "text/LanguageTables.h"
+#include "text/Translation.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 QAction *MainWindow::languageItem(Language language) const {
@@ -30,35 +30,49 @@ void MainWindow::chooseLanguage(Language language) {
         return;
     languageItem(language)->setChecked(true); // the items are one exclusive group
     CurrentLanguage = language;
-    relabel();
+    speakLanguage();
 }
 
 void MainWindow::setSystemLocale(const QLocale &locale) {
     m_systemLocale = locale;
-    relabel();
+    speakLanguage();
 }
 
-// Every command and menu from its own row of the tables; the undo and redo captions follow
+// The translations change on the application, and Qt posts every window a LanguageChange, on
+// which it relabels itself; they are delivered at once rather than at the next turn of the event
+// loop, so that no frame shows two languages. Where no translation changed (English at start,
+// or another system locale) the window relabels itself directly.
+void MainWindow::speakLanguage() {
+    if (m_qtLanguage.setLanguage(CurrentLanguage, m_systemLocale))
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    else
+        relabel();
+}
+
+void MainWindow::changeEvent(QEvent *event) {
+    if (event->type() == QEvent::LanguageChange)
+        relabel();
+    QMainWindow::changeEvent(event);
+}
+
+// Every command and menu from its row of the command table; the undo and redo captions follow
 // the history.
 void MainWindow::captionCommands() {
     const Language lang = CurrentLanguage;
     for (const CommandRow &entry : CommandTable) {
         QAction *a = action(entry.id);
-        if (entry.caption)
-            a->setText(LanguageText(entry.caption->table, entry.caption->row, lang));
-        if (entry.hint)
-            a->setToolTip(LanguageText(*entry.hint, lang));
+        if (!entry.caption.isNull())
+            a->setText(translated(entry.caption, lang));
+        if (!entry.hint.isNull())
+            a->setToolTip(translated(entry.hint, lang));
     }
     for (const MenuRow &entry : MenuTable)
-        menu(entry.id)->setTitle(LanguageText(entry.title.table, entry.title.row, lang));
+        menu(entry.id)->setTitle(translated(entry.title, lang));
     updateHistoryCommands();
 }
 
 void MainWindow::relabel() {
     const Language lang = CurrentLanguage;
-    // Qt's own texts (standard buttons, file dialogs, calendar) and the file and port messages
-    // follow the same language.
-    m_qtLanguage.setLanguage(lang, m_systemLocale);
     setDateLocale(LanguageLocale(lang, m_systemLocale));
     captionCommands();
 

@@ -10,7 +10,7 @@
 #include "WeekPlanView.h"
 #include "model/Clock.h"
 #include "project/ScheduleCheck.h"
-#include "text/LanguageTables.h"
+#include "text/Translation.h"
 
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -60,7 +60,7 @@ void MainWindow::showPrintPreview() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(currentProject().Properties.ProjectName);
     QPrintPreviewDialog preview(&printer, this);
-    preview.setWindowTitle(CommandName(LanguageText(PlanRow::PrintMenu, CurrentLanguage)));
+    preview.setWindowTitle(CommandName(translated(phrase("Plan", "Print the Schedule..."), CurrentLanguage)));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *target) {
         printSchedule(*target, currentProject(), m_clock.now(), CurrentLanguage, m_dateLocale);
     });

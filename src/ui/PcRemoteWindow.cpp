@@ -1,7 +1,7 @@
 #include "PcRemoteWindow.h"
 
 #include "player/RemoteTrigger.h"
-#include "text/LanguageTables.h"
+#include "text/Translation.h"
 
 #include <QFrame>
 #include <QGuiApplication>
@@ -85,11 +85,11 @@ PcRemoteWindow::PcRemoteWindow(RemoteTrigger &remote, QWidget *parent)
 }
 
 void PcRemoteWindow::start() {
-    setWindowTitle(LanguageText(RemoteRow::Caption, m_language));
-    ClearButton->setText(LanguageText(RemoteRow::Clear, m_language));
-    ExitButton->setText(LanguageText(RemoteRow::Exit, m_language));
-    HeaderPanel->setText(LanguageText(RemoteRow::Header, m_language));
-    ReportLabel->setText(LanguageText(RemoteRow::ReportList, m_language));
+    setWindowTitle(translated(phrase("PcRemoteWindow", "PC Remote"), m_language));
+    ClearButton->setText(translated(phrase("PcRemoteWindow", "Clear"), m_language));
+    ExitButton->setText(translated(phrase("PcRemoteWindow", "Exit"), m_language));
+    HeaderPanel->setText(translated(phrase("PcRemoteWindow", "PC Remote Mode"), m_language));
+    ReportLabel->setText(translated(phrase("PcRemoteWindow", "Report List :"), m_language));
 }
 
 void PcRemoteWindow::showEvent(QShowEvent *event) {

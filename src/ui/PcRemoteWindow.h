@@ -13,8 +13,8 @@ class QTimer;
 
 // The PC Remote window: open while PC remote mode is on. Its report list mirrors the report of
 // the minute check and keeps its lines from one opening to the next, since the window is made
-// once; its header blinks every 500 ms. Takes its texts from the language tables each time it
-// is shown.
+// once; its header blinks every 500 ms. Takes its texts in its language each time it is
+// shown.
 class PcRemoteWindow : public QDialog {
     Q_OBJECT
 

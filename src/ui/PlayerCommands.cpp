@@ -15,9 +15,9 @@
 #include "project/PlayerBackup.h"
 #include "project/ProjectModel.h"
 #include "project/ScheduleCheck.h"
-#include "text/LanguageTables.h"
 #include "text/LinkText.h"
 #include "text/ScheduleCheckText.h"
+#include "text/Translation.h"
 #include "ui/PcRemoteWindow.h"
 #include "ui/ProgressDialog.h"
 
@@ -156,7 +156,8 @@ void PlayerCommands::transmitPrograms() {
     m_parts->transferRunning = true;
     if (const QString warning = CodeZeroWarning(m_model.project().Programs, language()); !warning.isEmpty())
         m_prompter.warn(warning);
-    if (!m_prompter.confirm(LanguageText(MessageRow::TransmitQuestion, language()))) {
+    if (!m_prompter.confirm(
+            translated(phrase("Messages", "Do you want to transmit the programs to the player?"), language()))) {
         m_parts->transferRunning = false;
         return;
     }
@@ -207,7 +208,8 @@ void PlayerCommands::receivePrograms() {
         return;
     m_parts->transferRunning = true;
     m_document.AskSaveIfModified();
-    if (!m_prompter.confirm(LanguageText(MessageRow::ReceiveQuestion, language()))) {
+    if (!m_prompter.confirm(
+            translated(phrase("Messages", "Do you want to Receive the programs from the player?"), language()))) {
         m_parts->transferRunning = false;
         return;
     }
@@ -261,10 +263,17 @@ void PlayerCommands::takeReceived(const Reception &received) {
         const QString shownName = ShownProjectName(received.name, &cleaned);
         m_model.setProjectName(shownName);
         if (cleaned)
-            m_prompter.warn(LanguageText(ReceivedNameCleaned, language()));
+            m_prompter.warn(translated(phrase("Confidence", "The project name read from the player held line breaks or "
+                                                            "control characters; they were replaced by spaces."),
+                                       language()));
         // The file is read and checked before it replaces the received programs.
-        if (m_prompter.confirm(LanguageText(MessageRow::LoadProjectQuestion, language()) +
-                               LanguageText(MessageRow::AssociatedProjectName, language()) + shownName))
+        if (m_prompter.confirm(
+                translated(
+                    phrase(
+                        "Messages",
+                        "Do you want to load the project file associated to the current programmation of the player? "),
+                    language()) +
+                translated(phrase("Messages", "Associated Project name\u00A0: "), language()) + shownName))
             m_document.openChosenProject();
     }
     m_model.selectFirst();

@@ -8,9 +8,9 @@
 #include "model/ActionList.h"
 #include "model/Clock.h"
 #include "project/ScheduleCheck.h"
-#include "text/LanguageTables.h"
 #include "text/ProgramText.h"
 #include "text/ScheduleCheckText.h"
+#include "text/Translation.h"
 #include "ui/CommentsDialog.h"
 #include "ui/TitleDialog.h"
 
@@ -592,29 +592,35 @@ void ProgramEditor::setPlayerOptions(bool ioCard, bool ethernet) {
 // Every text of the panel; each field is named after its label, in the same language.
 void ProgramEditor::relabel() {
     const Language language = m_language;
-    const auto text = [language](EditorRow row) { return LanguageText(row, language); };
-    m_activeBox->setText(text(EditorRow::Activate));
-    m_priorityBox->setText(text(EditorRow::Priority));
-    m_timerOnBox->setText(text(EditorRow::TimerOn));
-    m_colourLabel->setText(text(EditorRow::Color));
-    m_timerGroup->title()->setText(text(EditorRow::TimerMode));
-    m_commentsGroup->title()->setText(text(EditorRow::Comments));
-    m_codeGroup->title()->setText(text(EditorRow::Code));
-    m_clockLabel->setText(text(EditorRow::Clock));
-    const std::array<EditorRow, 4> modeRows = {EditorRow::Date, EditorRow::EveryDay, EditorRow::Every,
-                                               EditorRow::StartAt};
+    const auto text = [language](const Phrase &row) { return translated(row, language); };
+    m_activeBox->setText(text(phrase("ProgramEditor", "Activate")));
+    m_priorityBox->setText(text(phrase("ProgramEditor", "Prioritary")));
+    m_timerOnBox->setText(text(phrase("ProgramEditor", "On/Off")));
+    m_colourLabel->setText(text(phrase("ProgramEditor", "Color : ")));
+    m_timerGroup->title()->setText(text(phrase("ProgramEditor", "Timer Mode")));
+    m_commentsGroup->title()->setText(text(phrase("ProgramEditor", "Comments :")));
+    m_codeGroup->title()->setText(text(phrase("ProgramEditor", "Inputs :")));
+    m_clockLabel->setText(text(phrase("ProgramEditor", "Clock :")));
+    const std::array<Phrase, 4> modeRows = {phrase("ProgramEditor", "Date :"), phrase("ProgramEditor", "Every Day"),
+                                            phrase("ProgramEditor", "Every :"), phrase("ProgramEditor", "Start at :")};
     for (std::size_t mode = 0; mode < modeRows.size(); ++mode)
         m_modeRadios[mode]->setText(text(modeRows[mode]));
 
-    const std::pair<QWidget *, EditorRow> fields[] = {
-        {m_activeBox, EditorRow::Activate},     {m_priorityBox, EditorRow::Priority},
-        {m_timerOnBox, EditorRow::TimerOn},     {m_modeRadios[0], EditorRow::Date},
-        {m_modeRadios[1], EditorRow::EveryDay}, {m_modeRadios[2], EditorRow::Every},
-        {m_modeRadios[3], EditorRow::StartAt},  {m_clockEdit, EditorRow::Clock},
-        {m_dateEdit, EditorRow::Date},          {m_dayBox, EditorRow::Every},
-        {m_minuteSpin, EditorRow::StartAt},     {m_titleText, EditorRow::Title},
-        {m_colourSwatch, EditorRow::Color},     {m_commentsMemo, EditorRow::Comments},
-        {m_codePanel, EditorRow::Code}};
+    const std::pair<QWidget *, Phrase> fields[] = {{m_activeBox, phrase("ProgramEditor", "Activate")},
+                                                   {m_priorityBox, phrase("ProgramEditor", "Prioritary")},
+                                                   {m_timerOnBox, phrase("ProgramEditor", "On/Off")},
+                                                   {m_modeRadios[0], phrase("ProgramEditor", "Date :")},
+                                                   {m_modeRadios[1], phrase("ProgramEditor", "Every Day")},
+                                                   {m_modeRadios[2], phrase("ProgramEditor", "Every :")},
+                                                   {m_modeRadios[3], phrase("ProgramEditor", "Start at :")},
+                                                   {m_clockEdit, phrase("ProgramEditor", "Clock :")},
+                                                   {m_dateEdit, phrase("ProgramEditor", "Date :")},
+                                                   {m_dayBox, phrase("ProgramEditor", "Every :")},
+                                                   {m_minuteSpin, phrase("ProgramEditor", "Start at :")},
+                                                   {m_titleText, phrase("ProgramEditor", "Title : ")},
+                                                   {m_colourSwatch, phrase("ProgramEditor", "Color : ")},
+                                                   {m_commentsMemo, phrase("ProgramEditor", "Comments :")},
+                                                   {m_codePanel, phrase("ProgramEditor", "Inputs :")}};
     for (const auto &[field, row] : fields)
         field->setAccessibleName(nameOfLabel(text(row)));
 
@@ -624,7 +630,7 @@ void ProgramEditor::relabel() {
         const int selected = m_dayBox->currentIndex();
         m_dayBox->clear();
         for (int d = 0; d < 7; ++d)
-            m_dayBox->addItem(LanguageText(TextTable::DayNames, d, language));
+            m_dayBox->addItem(DayName(d + 1, language));
         m_dayBox->setCurrentIndex(selected);
     }
     m_actions->setLanguage(language);

@@ -1,8 +1,8 @@
 #include "ProgressDialog.h"
 
 #include "model/Prompter.h"
-#include "text/LanguageTables.h"
 #include "text/LinkText.h"
+#include "text/Translation.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -22,28 +22,28 @@ QString firstText(int mode, Language language) {
     QString text;
     switch (mode) {
     case ProgressDialog::TransmitMode:
-        text = LanguageText(SendReceiveMenuRow::Transmit, language);
+        text = translated(phrase("SendReceiveMenu", "&Transmit the Programs"), language);
         break;
     case ProgressDialog::ReceiveMode:
-        text = LanguageText(SendReceiveMenuRow::Receive, language);
+        text = translated(phrase("SendReceiveMenu", "&Receive the Programs"), language);
         break;
     case ProgressDialog::ExportMode:
-        text = LanguageText(FileMenuRow::Export, language);
+        text = translated(phrase("FileMenu", "&Export"), language);
         break;
     case ProgressDialog::ImportMode:
-        text = LanguageText(FileMenuRow::Import, language);
+        text = translated(phrase("FileMenu", "&Import"), language);
         break;
     case ProgressDialog::ReadProjectMode:
-        text = LanguageText(FileMenuRow::Open, language);
+        text = translated(phrase("FileMenu", "&Open"), language);
         break;
     case ProgressDialog::DeleteColorGroupMode:
-        text = LanguageText(EditMenuRow::DeleteColorGroup, language);
+        text = translated(phrase("EditMenu", "Delete a Group of same Color"), language);
         break;
     case ProgressDialog::VerifyMode:
-        text = LanguageText(VerifyMenuCaption, language);
+        text = translated(phrase("Confidence", "&Verify the Programs"), language);
         break;
     default: // clearing the project
-        text = LanguageText(MessageRow::ProgressDelete, language);
+        text = translated(phrase("Messages", "Delete Program"), language);
     }
     return CommandName(text);
 }
@@ -140,13 +140,13 @@ void ProgressDialog::startOnLink() {
     const auto work = [port = m_portName, transfer = m_transfer](ComLink &link, const TransferContext &context) {
         return link.runOnPort(port, [&] { return transfer(link, context); });
     };
-    LinkThread::Listener listener{[this, language, verifying](int slot) {
-                                      stepProgress(verifying ? VerifySlotCaption(slot, language)
-                                                             : SlotCaption(slot, language));
-                                  },
-                                  [this, language] { showStatus(LanguageText(MessageRow::Finalization, language)); },
-                                  [this](const LinkFailure &failure) { m_failures.append(failure); },
-                                  [this](const PortRun &run) { transferFinished(run); }};
+    LinkThread::Listener listener{
+        [this, language, verifying](int slot) {
+            stepProgress(verifying ? VerifySlotCaption(slot, language) : SlotCaption(slot, language));
+        },
+        [this, language] { showStatus(translated(phrase("Messages", "Finalization Step..."), language)); },
+        [this](const LinkFailure &failure) { m_failures.append(failure); },
+        [this](const PortRun &run) { transferFinished(run); }};
     // A PC remote trigger may hold the link for a moment.
     if (!m_link->start(m_portName, work, listener)) {
         QTimer::singleShot(5, this, &ProgressDialog::startOnLink);

@@ -1,6 +1,6 @@
 #include "ProjectPropertiesDialog.h"
 
-#include "text/LanguageTables.h"
+#include "text/Translation.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -83,11 +83,17 @@ ProjectProperties ProjectPropertiesDialog::group() const {
 }
 
 void ProjectPropertiesDialog::showEvent(QShowEvent *event) {
-    setWindowTitle(LanguageText(PropertyRow::Caption, m_language));
-    for (int row = 0; row < 8; ++row)
-        Labels[std::size_t(row)]->setText(LanguageText(TextTable::PropertyTexts, row + 1, m_language));
-    OkButton->setText(LanguageText(PropertyRow::Ok, m_language));
-    CancelButton->setText(LanguageText(PropertyRow::Cancel, m_language));
+    setWindowTitle(translated(phrase("ProjectPropertiesDialog", "Project Properties"), m_language));
+    static constexpr std::array<Phrase, 8> labels = {
+        phrase("ProjectPropertiesDialog", " Name of Project :"), phrase("ProjectPropertiesDialog", " Object :"),
+        phrase("ProjectPropertiesDialog", " Author :"),          phrase("ProjectPropertiesDialog", " Copyright :"),
+        phrase("ProjectPropertiesDialog", " Customer :"),        phrase("ProjectPropertiesDialog", " Creation Date :"),
+        phrase("ProjectPropertiesDialog", " Diffusion Date :"),  phrase("ProjectPropertiesDialog", " Comments :"),
+    };
+    for (std::size_t row = 0; row < labels.size(); ++row)
+        Labels[row]->setText(translated(labels[row], m_language));
+    OkButton->setText(translated(phrase("ProjectPropertiesDialog", "Ok"), m_language));
+    CancelButton->setText(translated(phrase("ProjectPropertiesDialog", "Cancel"), m_language));
     // The labels' column takes its longest label, and the dialog grows by as much.
     int labelWidth = 112;
     for (const QLabel *label : Labels)

@@ -14,7 +14,7 @@ class QPushButton;
 
 // The project properties dialog: the seven property strings and the comment lines of a
 // project. Its callers fill it before showing it and read it back on OK; it takes its
-// captions from the language tables each time it is shown.
+// captions in its language each time it is shown.
 class ProjectPropertiesDialog : public QDialog {
     Q_OBJECT
 

@@ -1,6 +1,6 @@
 #include "QtLanguage.h"
 
-#include "text/LanguageTables.h"
+#include "text/Translation.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -11,8 +11,7 @@ QtLanguage::QtLanguage()
     : m_previousDefault(QLocale()) {}
 
 QtLanguage::~QtLanguage() {
-    if (m_translator)
-        QCoreApplication::removeTranslator(m_translator.get());
+    removeTranslators();
     // The windows that outlive this switch are not told: they belong to the one going away.
     if (m_language)
         QLocale::setDefault(m_previousDefault);
@@ -22,22 +21,36 @@ QString QtLanguage::translationsDirectory() {
     return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
 }
 
+bool QtLanguage::removeTranslators() {
+    bool removed = false;
+    for (std::unique_ptr<QTranslator> *t : {&m_translator, &m_programTranslator})
+        if (*t) {
+            removed = QCoreApplication::removeTranslator(t->get()) || removed;
+            t->reset();
+        }
+    return removed;
+}
+
 bool QtLanguage::setLanguage(Language language, const QLocale &system) {
     const QLocale locale = LanguageLocale(language, system);
-    if (m_translator) {
-        QCoreApplication::removeTranslator(m_translator.get());
-        m_translator.reset();
+    if (m_language == language && m_locale == locale)
+        return false;
+    bool changed = removeTranslators();
+    if (const QString file = translationResource(language); !file.isEmpty()) {
+        auto translator = std::make_unique<QTranslator>();
+        if (translator->load(file) && QCoreApplication::installTranslator(translator.get()))
+            m_programTranslator = std::move(translator), changed = true;
     }
-    bool found = true;
     if (locale.language() != QLocale::English) {
         auto translator = std::make_unique<QTranslator>();
-        found = translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), translationsDirectory());
-        if (found && QCoreApplication::installTranslator(translator.get()))
-            m_translator = std::move(translator);
+        if (translator->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), translationsDirectory()) &&
+            QCoreApplication::installTranslator(translator.get()))
+            m_translator = std::move(translator), changed = true;
     }
     m_language = language;
+    m_locale = locale;
     applyLocale(locale);
-    return found;
+    return changed;
 }
 
 // A window takes the default locale when it is made; the windows that exist already are

@@ -1,7 +1,7 @@
 #include "ScheduleCheckDialog.h"
 
-#include "text/LanguageTables.h"
 #include "text/ScheduleCheckText.h"
+#include "text/Translation.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -35,8 +35,8 @@ TScheduleCheckDlg::TScheduleCheckDlg(QWidget *parent)
 
 void TScheduleCheckDlg::setFindings(const QList<ScheduleFinding> &findings, const Project &project, Language language,
                                     const QLocale &locale) {
-    setWindowTitle(LanguageText(TextTable::ConfidenceTexts, CheckCaption, language));
-    CloseBtn->setText(LanguageText(TextTable::ConfidenceTexts, CheckClose, language));
+    setWindowTitle(translated(phrase("Confidence", "Schedule check"), language));
+    CloseBtn->setText(translated(phrase("Confidence", "Close"), language));
     m_programs.clear();
     for (const ScheduleFinding &f : findings)
         m_programs.append(f.program);

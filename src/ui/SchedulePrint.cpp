@@ -4,9 +4,9 @@
 #include "model/TimerRule.h"
 #include "project/ScheduleCheck.h"
 #include "project/WeekPlan.h"
-#include "text/LanguageTables.h"
 #include "text/ProgramText.h"
 #include "text/ScheduleCheckText.h"
+#include "text/Translation.h"
 
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -67,7 +67,7 @@ public:
         const qreal width = 267, height = 180;
         setFont(12, true);
         painter.drawText(mm(QRectF(0, 0, width, 8)), Qt::AlignLeft | Qt::AlignVCenter,
-                         LanguageText(PlanRow::WeekPlanCaption, m_language) + QStringLiteral(" — ") +
+                         translated(phrase("Plan", "Week Plan"), m_language) + QStringLiteral(" — ") +
                              project.Properties.ProjectName);
         setFont(7, false);
         paintWeekPlan(painter, mm(QRectF(0, 10, width, height - 10 - FooterHeight)),
@@ -98,16 +98,17 @@ private:
                             elided(project.Properties.ProjectName, PageWidth - printedWidth - 5));
         setFont(9, false);
         const ProjectProperties &g = project.Properties;
-        const std::array<std::pair<PropertyRow, QString>, 6> lines = {{{PropertyRow::Subject, g.Subject},
-                                                                       {PropertyRow::Author, g.Author},
-                                                                       {PropertyRow::RightsNotice, g.RightsNotice},
-                                                                       {PropertyRow::Customer, g.Customer},
-                                                                       {PropertyRow::CreationDate, g.CreationDate},
-                                                                       {PropertyRow::DiffusionDate, g.DiffusionDate}}};
+        const std::array<std::pair<Phrase, QString>, 6> lines = {
+            {{phrase("ProjectPropertiesDialog", " Object :"), g.Subject},
+             {phrase("ProjectPropertiesDialog", " Author :"), g.Author},
+             {phrase("ProjectPropertiesDialog", " Copyright :"), g.RightsNotice},
+             {phrase("ProjectPropertiesDialog", " Customer :"), g.Customer},
+             {phrase("ProjectPropertiesDialog", " Creation Date :"), g.CreationDate},
+             {phrase("ProjectPropertiesDialog", " Diffusion Date :"), g.DiffusionDate}}};
         qreal y = 12;
         for (const auto &[row, value] : lines) {
             m_painter->drawText(mm(QRectF(0, y, 45, 5)), Qt::AlignLeft | Qt::AlignVCenter,
-                                LanguageText(row, m_language).trimmed());
+                                translated(row, m_language).trimmed());
             m_painter->drawText(mm(QRectF(45, y, PageWidth - 45, 5)), Qt::AlignLeft | Qt::AlignVCenter,
                                 elided(value, PageWidth - 45));
             y += 5;
@@ -137,9 +138,9 @@ private:
     void tableHead(qreal y) {
         setFont(8, true);
         cells(y, TableHeadHeight,
-              {LanguageText(PlanRow::Code, m_language), LanguageText(PlanRow::Title, m_language),
-               LanguageText(PlanRow::Active, m_language), LanguageText(PlanRow::Timer, m_language),
-               LanguageText(PlanRow::Actions, m_language), LanguageText(PlanRow::NextRun, m_language)},
+              {translated(phrase("Plan", "Code"), m_language), translated(phrase("Plan", "Title"), m_language),
+               translated(phrase("Plan", "Active"), m_language), translated(phrase("Plan", "Timer"), m_language),
+               translated(phrase("Plan", "Actions"), m_language), translated(phrase("Plan", "Next run"), m_language)},
               {0, 1, 2, 3, 4, 5});
         m_painter->drawLine(mm(QRectF(0, y + TableHeadHeight, PageWidth, 0)).topLeft(),
                             mm(QRectF(0, y + TableHeadHeight, PageWidth, 0)).topRight());
@@ -156,8 +157,9 @@ private:
         const QString next = NextRunMoment(p, now, m_language, m_locale);
         cells(y, RowHeight,
               {QStringLiteral("%1").arg(p.Code, 3, 10, QLatin1Char('0')), p.Title,
-               LanguageText(p.Active == 1 ? PlanRow::Yes : PlanRow::No, m_language), ScheduleText(p, m_language),
-               actions.join(QStringLiteral("; ")), next.isEmpty() ? QStringLiteral("—") : next},
+               translated(p.Active == 1 ? phrase("Plan", "yes") : phrase("Plan", "no"), m_language),
+               ScheduleText(p, m_language), actions.join(QStringLiteral("; ")),
+               next.isEmpty() ? QStringLiteral("—") : next},
               {1, 3, 4});
     }
 
@@ -165,7 +167,8 @@ private:
         setFont(7, false);
         m_painter->drawText(mm(QRectF(0, height - FooterHeight + 2, width, FooterHeight - 2)),
                             Qt::AlignRight | Qt::AlignBottom,
-                            LanguageText(PlanRow::Page, m_language).arg(m_page).arg(m_pages));
+                            //: %1 is the page's number, %2 the number of pages
+                            translated(phrase("Plan", "Page %1 of %2"), m_language).arg(m_page).arg(m_pages));
     }
 
     QPagedPaintDevice &m_device;

@@ -1,7 +1,7 @@
 #include "TitleDialog.h"
 
 #include "project/FileLimits.h"
-#include "text/LanguageTables.h"
+#include "text/Translation.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,9 +26,9 @@ TitleDialog::TitleDialog(QWidget *parent)
 }
 
 void TitleDialog::showEvent(QShowEvent *event) {
-    setWindowTitle(LanguageText(EditorRow::Title, m_language));
-    OkButton->setText(LanguageText(PropertyRow::Ok, m_language));
-    CancelButton->setText(LanguageText(PropertyRow::Cancel, m_language));
+    setWindowTitle(translated(phrase("ProgramEditor", "Title : "), m_language));
+    OkButton->setText(translated(phrase("ProjectPropertiesDialog", "Ok"), m_language));
+    CancelButton->setText(translated(phrase("ProjectPropertiesDialog", "Cancel"), m_language));
     TitleEdit->selectAll();
     TitleEdit->setFocus();
     QDialog::showEvent(event);

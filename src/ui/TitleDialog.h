@@ -8,7 +8,7 @@ class QLineEdit;
 class QPushButton;
 
 // The title dialog: edits the one-line title of the selected program. Takes its captions
-// from the language tables each time it is shown.
+// in its language each time it is shown.
 class TitleDialog : public QDialog {
     Q_OBJECT
 

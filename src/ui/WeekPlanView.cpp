@@ -3,8 +3,8 @@
 #include "ProgramTile.h"
 #include "model/Clock.h"
 #include "project/ScheduleCheck.h"
-#include "text/LanguageTables.h"
 #include "text/ScheduleCheckText.h"
+#include "text/Translation.h"
 
 #include <QCheckBox>
 #include <QHash>
@@ -232,9 +232,11 @@ TWeekPlanDlg::TWeekPlanDlg(const Clock &clock, std::function<QList<Program>()> p
 }
 
 void TWeekPlanDlg::setLanguage(Language language) {
-    setWindowTitle(LanguageText(PlanRow::WeekPlanCaption, language));
-    m_showGreyed->setText(LanguageText(PlanRow::ShowGreyed, language));
-    m_legend->setText(LanguageText(PlanRow::ConflictLegend, language));
+    setWindowTitle(translated(phrase("Plan", "Week Plan"), language));
+    m_showGreyed->setText(
+        translated(phrase("Plan", "Also show inactive programs and programs with the timer off"), language));
+    m_legend->setText(
+        translated(phrase("Plan", "Red frame: two \"Go To Prog\" programs due in the same minute"), language));
 }
 
 void TWeekPlanDlg::setDateLocale(const QLocale &locale) {

@@ -2,7 +2,7 @@
 
 #include "model/Clock.h"
 #include "project/ProgramsFile.h"
-#include "text/LanguageTables.h"
+#include "text/Translation.h"
 
 bool takeOperands(const char *command, const QStringList &args, QStringList &operands, QTextStream &err) {
     operands.clear();

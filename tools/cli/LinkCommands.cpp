@@ -8,9 +8,9 @@
 #include "project/ProgramsFile.h"
 #include "project/ProjectFile.h"
 #include "project/ScheduleCheck.h"
-#include "text/LanguageTables.h"
 #include "text/LinkText.h"
 #include "text/ScheduleCheckText.h"
+#include "text/Translation.h"
 
 namespace {
 
@@ -119,7 +119,7 @@ int finish(const char *command, ComResult code, QTextStream &out, ErrorLines &er
 TransferContext cliContext(const char *command, ErrorLines &err) {
     return TransferContext{Clock::system(), [&err](int slot) { err.progress(SlotCaption(slot, Language::English)); },
                            [&err] {
-                               err.progress(LanguageText(MessageRow::Finalization, Language::English) +
+                               err.progress(translated(phrase("Messages", "Finalization Step..."), Language::English) +
                                             QString(20, QLatin1Char(' ')));
                                err.line();
                            },

@@ -3,7 +3,7 @@
 #include "model/AtomicWrite.h"
 #include "model/Clock.h"
 #include "project/ProgramsFile.h"
-#include "text/LanguageTables.h"
+#include "text/Translation.h"
 #include "ui/SchedulePrint.h"
 
 #include <QBuffer>

@@ -3,9 +3,9 @@
 #include "player/ScheduleFile.h"
 #include "project/ProgramsFile.h"
 #include "project/ScheduleCheck.h"
-#include "text/LanguageTables.h"
 #include "text/ProgramText.h"
 #include "text/ScheduleCheckText.h"
+#include "text/Translation.h"
 
 #include <QDateTime>
 

@@ -6,8 +6,8 @@
 #include "project/ProgramsFile.h"
 #include "project/ProjectFile.h"
 #include "project/ScheduleCheck.h"
-#include "text/LanguageTables.h"
 #include "text/ScheduleCheckText.h"
+#include "text/Translation.h"
 
 #include <QFileInfo>
 

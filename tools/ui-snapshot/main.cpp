@@ -5,7 +5,7 @@
 //                                     five languages, scale factor 2, a dark palette, the week plan)
 #include "model/Clock.h"
 #include "model/Prompter.h"
-#include "text/LanguageTables.h"
+#include "text/Translation.h"
 #include "ui/MainWindow.h"
 #include "ui/ProgramListView.h"
 #include "ui/WeekPlanView.h"
