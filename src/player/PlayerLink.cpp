@@ -140,19 +140,25 @@ ComResult WriteProjectName(ComLink &link, const QString &projectName, const Tran
     return ComCode::Ok;
 }
 
+ComResult ReadNameBytes(ComLink &link, QByteArray &bytes, int &failedByte) {
+    bytes.clear();
+    for (int i = 0; i < NameLength; ++i) {
+        quint8 answer = 0;
+        if (const ComResult code = ReadEepromByte(link, NameMemoryBank, quint8(NameFirstAddress + i), answer);
+            code != ComCode::Ok) {
+            failedByte = i + 1;
+            return code;
+        }
+        bytes.append(char(answer));
+    }
+    return ComCode::Ok;
+}
+
 ComResult ReadProjectName(ComLink &link, const QString &portName, QString &name, const TransferContext &context) {
     QByteArray bytes;
     int failedByte = 0;
     const PortRun run = link.runOnPort(portName, [&] {
-        for (int i = 0; i < NameLength; ++i) {
-            quint8 answer = 0;
-            if (ReadEepromByte(link, NameMemoryBank, quint8(NameFirstAddress + i), answer) != ComCode::Ok) {
-                failedByte = i + 1;
-                return ComCode::EepromReadError;
-            }
-            bytes.append(char(answer));
-        }
-        return ComCode::Ok;
+        return ReadNameBytes(link, bytes, failedByte) == ComCode::Ok ? ComCode::Ok : ComCode::EepromReadError;
     });
     if (run.code != ComCode::Ok) {
         const LinkFailure::Step step = run.step == PortRun::Opening   ? LinkFailure::Opening

@@ -33,6 +33,9 @@ ComResult SendCommandPair(ComLink &link, quint8 command, quint8 value);        /
 inline constexpr quint8 NameMemoryBank = 0x60;
 inline constexpr quint8 NameFirstAddress = 0x10;
 inline constexpr int NameLength = 64;
+// Reads the 64 name bytes on an open port; on failure `failedByte` is the byte (1..64) whose
+// exchange gave the returned code.
+ComResult ReadNameBytes(ComLink &link, QByteArray &bytes, int &failedByte);
 
 // The step a run failed at, for whoever shows it.
 struct LinkFailure {

@@ -49,13 +49,9 @@ VerifyResult VerifyRun(ComLink &link, const Project &project, const TransferCont
     EndTransfer(link);
 
     QByteArray name;
-    for (int i = 0; i < NameLength; ++i) {
-        quint8 answer = 0;
-        const ComResult code = ReadEepromByte(link, NameMemoryBank, quint8(NameFirstAddress + i), answer);
-        if (code != ComCode::Ok)
-            return fail(LinkFailure::NameRead, code, i + 1);
-        name.append(char(answer));
-    }
+    int failedByte = 0;
+    if (const ComResult code = ReadNameBytes(link, name, failedByte); code != ComCode::Ok)
+        return fail(LinkFailure::NameRead, code, failedByte);
     result.nameDiffers = name != ProjectNameBytes(project.Properties.ProjectName);
     const qsizetype end = name.indexOf('\0');
     result.playerName = Windows1252::decode(end < 0 ? name : name.left(end));

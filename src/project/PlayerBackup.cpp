@@ -58,15 +58,11 @@ Outcome readAndKeep(ComLink &link, const QString &inFolder, const TransferContex
         return outcome;
     }
     QByteArray name;
-    for (int i = 0; i < NameLength; ++i) {
-        quint8 answer = 0;
-        if (const ComResult code = ReadEepromByte(link, NameMemoryBank, quint8(NameFirstAddress + i), answer);
-            code != ComCode::Ok) {
-            outcome.readCode = ComCode::EepromReadError;
-            outcome.failure = {LinkFailure::NameRead, ComCode::EepromReadError, i + 1, {}};
-            return outcome;
-        }
-        name.append(char(answer));
+    int failedByte = 0;
+    if (ReadNameBytes(link, name, failedByte) != ComCode::Ok) {
+        outcome.readCode = ComCode::EepromReadError;
+        outcome.failure = {LinkFailure::NameRead, ComCode::EepromReadError, failedByte, {}};
+        return outcome;
     }
     Project project{{}, received.programs};
     project.Properties.ProjectName = ShownProjectName(Windows1252::decode(name));
